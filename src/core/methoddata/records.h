@@ -1,0 +1,140 @@
+#pragma once
+// The element records of the program's working tables and their fixed sizes.
+// Construction values are what a freshly started program holds; reset values are what
+// loading a library or a calibration leaves in entries not in use. They differ on purpose
+// (MDL -1.0 against 0.0, CAS number empty against "N/A").
+#include <array>
+#include <cstdint>
+#include <string>
+
+using u8 = std::uint8_t;
+
+constexpr int kMaxCompounds = 150;   // library rows
+constexpr int kMaxSurrogates = 150;  // internal-standard records
+constexpr int kMaxLevels = 10;       // calibration levels (amounts per compound)
+constexpr int kMaxStandards = 10;    // calibration standards
+constexpr int kDataSets = 27;        // data-set slots of calibration work
+constexpr int kFitSlots = 7;         // group-fit slots per data set
+constexpr int kGroups = 6;           // BP groups and RV groups
+constexpr int kSampleSlots = 25;     // sample slots (24 samples)
+constexpr int kMaxSamples = 24;
+constexpr int kPrintCells = 30;      // cells of one printed row
+constexpr int kPathSlots = 14;
+
+// Value markers.
+constexpr double kNotSet = 2147483647.0;          // value not set or not available
+constexpr int kNotFound = 2147483647;             // integer result "not found"
+constexpr double kNoCalibration = -99.0;          // compound without calibration
+constexpr double kCannotCompute = 2147483648.0;   // concentration that cannot be computed
+inline const std::string kDummyName = "DUMMY";    // empty entry
+inline const std::string kNoCasNumber = "N/A";
+inline const std::string kUnconfigured = "F";     // unconfigured key of the settings file
+
+inline bool is_not_set(double v) { return v == kNotSet; }
+
+struct LibraryCompound {
+    std::string name = kDummyName;
+    std::string cmpndType = kDummyName;  // "analyte" or "Internal Standard"
+    double rvw = 0.0;
+    double rvo = 0.0;
+    double bp = 0.0;
+    std::array<double, kMaxLevels> conc{};  // conc1..conc10: amounts of levels 1..10
+    double conc1_copy = 0.0;                // base amount that a dilution-factor level multiplies
+    double MDLwater = -1.0, MDLsoil = -1.0, MDLbiota = -1.0, MDLwaste = -1.0;
+    double partcoef = 0.0;
+    std::string casNumber;
+    u8 is_internal_standard = 0;
+};
+
+struct SurrogateRecord {
+    std::string name = kDummyName;
+    int LibCmpndNum = 0;  // 1-based in an internal-standard file; 0-based after a calibration file
+    double bp = 0.0;
+    double rvw = 0.0;
+    std::array<int, kGroups> rvwgroup{};  // membership of RV groups 1..6
+    std::array<int, kGroups> bpgroup{};   // membership of BP groups 1..6
+    int first_pass = 0;
+    int checked_surrogate = 0;
+};
+
+struct SurrogatePoint {
+    std::string name;
+    u8 in_use = 0;  // a list of points ends at the first entry with 0
+    double x = 0.0;
+    double y = 0.0;
+    double measured = 0.0;  // recovery before division by the other model's prediction
+    double rvw = 0.0;
+    double bp = 0.0;
+    int group = 0;
+    int record = 0;  // index of the standard's SurrogateRecord
+    double clamped_rv = kNotSet;
+    double rv = 0.0;
+    double ln_rv = 0.0;
+    double rv_work = 0.0;
+    double divisor_prediction = 0.0;
+};
+
+struct GroupFit {
+    u8 valid = 0;
+    double slope = 0.0;
+    double intercept = 0.0;
+    double std_error = 0.0;
+    double r_squared = 0.0;
+    double range_low = 0.0;
+    double min_x = 0.0;
+    double range_high = 0.0;
+    double max_x = 0.0;
+};
+
+struct SampleRawData {
+    std::array<std::int32_t, kMaxCompounds> area{};
+    std::array<std::string, kMaxCompounds> name{};
+    std::array<double, kMaxCompounds> amount{};
+    std::array<double, kMaxCompounds> retention_time{};
+    std::array<double, kMaxCompounds> cal_amount;
+    SampleRawData() { cal_amount.fill(kNotSet); }
+};
+
+struct ReportingLimit {
+    std::string name = kDummyName;
+    double limit = 0.0;  // 0.0: no limit
+    u8 is_internal_standard = 0;
+};
+
+struct PrintCell {
+    std::string text1;
+    std::string text2;
+};
+
+struct PathSettings {
+    std::array<std::string, kPathSlots> slot{};
+};
+
+// Slots of folder_settings.
+enum PathSlot : int {
+    kLibraryStartFolderSlot = 0,
+    kDataPathSlot = 1,             // dataPath, with a trailing separator
+    kInstallFolderSlot = 6,        // install path + separator
+    kFilePathSlot = 7,             // filePath
+    kLibraryTextFileSlot = 10,     // last chosen library text file
+    kCalibrationPathSlot = 11,     // calibrationPath
+    kSurrogatePathSlot = 12,       // surrogatePath
+    kMdlPathSlot = 13,             // mdlPath
+};
+
+// Element constructors: the construction values above.
+LibraryCompound LibraryCompound_init();
+SurrogateRecord SurrogateRecord_init();
+SurrogatePoint SurrogatePoint_init();
+GroupFit GroupFit_init();
+SampleRawData SampleRawData_init();
+ReportingLimit ReportingLimit_init();
+PrintCell PrintCell_init();
+PathSettings PathSettings_init();
+
+// Reset values (conc1_copy untouched).
+void reset_library_compound(LibraryCompound& compound);
+void reset_surrogate_record(SurrogateRecord& record);
+
+// Copies a point; the RV working values of the target are left as they were.
+void copy_surrogate_point(SurrogatePoint& target, const SurrogatePoint& source);

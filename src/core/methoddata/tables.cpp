@@ -1,0 +1,145 @@
+#include "methoddata/tables.h"
+
+#include <algorithm>
+
+LibraryTable library;
+LibraryTable library_saved;
+SurrogateTable surrogates;
+SurrogateTable surrogates_saved;
+std::array<SampleRawData, kDataSets> raw_data_sets;
+std::array<std::string, kDataSets> level_names;
+std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included{};
+FitTable first_pass_fits{};
+FitTable bp_group_fits{};
+FitTable rv_group_fits{};
+PointTable bp_points;
+PointTable rv_points;
+PointTable first_pass_points;
+RecoveryTables recovery_tables;
+std::array<std::array<ReportingLimit, kMaxCompounds>, kSampleSlots> reporting_limits;
+PathSettings folder_settings;
+
+int compound_count = 0;
+int surrogate_count = 0;
+int standard_count = 0;
+int current_record = 0;
+std::string library_ini_path;
+std::string surrogate_file_path;
+std::string surrogate_reference_path;
+u8 library_loaded = 0;
+u8 surrogate_file_loaded = 0;
+u8 surrogate_file_selected = 0;
+int calibration_loaded = 0;
+std::string calibration_file_name;
+int continuing_check_active = 0;
+u8 check_started = 0;
+int check_standard_mode = 0;
+int sample_count = 0;
+int sample_info_index = 0;
+int request_type = 0;
+CategoryThresholds category_thresholds;
+SurrogateRangeLimits surrogate_range_limits;
+int surrogate_limits_invalid = 0;
+u8 user_limits_applied = 0;
+
+const std::string program_version_text = "Version 4.2";
+std::string library_version;
+std::string data_root_folder;
+std::string install_path;
+std::string program_folder;
+std::string check_ini_path;
+std::string check_data_file;
+
+u8 one_variable_mode = 0;
+u8 bp_variable_chosen = 0;
+u8 rvw_variable_chosen = 0;
+std::string variable1_label = "RVW";
+std::string variable2_label = "BP";
+std::string transform_text;
+std::string single_variable_label;
+u8 variables_changed = 0;
+VariableMode loaded_variable_mode;
+
+MainFormFlags main_flags;
+
+void construct_method_data() {
+    library.fill(LibraryCompound_init());
+    library_saved.fill(LibraryCompound_init());
+    surrogates.fill(SurrogateRecord_init());
+    surrogates_saved.fill(SurrogateRecord_init());
+    raw_data_sets.fill(SampleRawData_init());
+    level_names.fill(std::string());
+    for (auto& row : level_included) row.fill(0);
+    for (FitTable* t : {&first_pass_fits, &bp_group_fits, &rv_group_fits})
+        for (auto& set : *t) set.fill(GroupFit_init());
+    for (PointTable* t : {&bp_points, &rv_points, &first_pass_points})
+        for (auto& set : *t) set.fill(SurrogatePoint_init());
+    recovery_tables = RecoveryTables{};
+    for (auto& slot : reporting_limits) slot.fill(ReportingLimit_init());
+    folder_settings = PathSettings_init();
+
+    compound_count = surrogate_count = standard_count = current_record = 0;
+    library_ini_path.clear();
+    surrogate_file_path.clear();
+    surrogate_reference_path.clear();
+    library_loaded = surrogate_file_loaded = surrogate_file_selected = 0;
+    calibration_loaded = 0;
+    calibration_file_name.clear();
+    continuing_check_active = 0;
+    check_started = 0;
+    check_standard_mode = sample_count = sample_info_index = request_type = 0;
+    category_thresholds = CategoryThresholds{};
+    surrogate_range_limits = SurrogateRangeLimits{};
+    surrogate_limits_invalid = 0;
+    user_limits_applied = 0;
+    library_version.clear();
+    data_root_folder.clear();
+    install_path.clear();
+    program_folder.clear();
+    check_ini_path.clear();
+    check_data_file.clear();
+
+    one_variable_mode = bp_variable_chosen = rvw_variable_chosen = 0;
+    variable1_label = "RVW";
+    variable2_label = "BP";
+    transform_text.clear();
+    single_variable_label.clear();
+    variables_changed = 0;
+    loaded_variable_mode = VariableMode{};
+    main_flags = MainFormFlags{};
+}
+
+void reset_library_tables() {
+    for (auto& r : surrogates) reset_surrogate_record(r);
+    for (auto& c : library) reset_library_compound(c);
+    for (auto& c : library_saved) reset_library_compound(c);
+}
+
+bool copy_library_compounds(int count, LibraryTable& target, const LibraryTable& source) {
+    int n = std::clamp(count, 0, kMaxCompounds);
+    for (int i = 0; i < n; ++i) target[i] = source[i];
+    return true;
+}
+
+double get_compound_amount(int compound, int level, double factor) {
+    if (compound < 0 || compound >= kMaxCompounds) return kNotSet;
+    const LibraryCompound& c = library_saved[compound];
+    if (level >= 0 && level < kMaxLevels) return c.conc[level];
+    if (level == kMaxLevels) return factor * c.conc[0];
+    return kNotSet;
+}
+
+VariableMode current_variable_mode() {
+    return VariableMode{one_variable_mode,     bp_variable_chosen, rvw_variable_chosen, transform_text,
+                        single_variable_label, variable1_label,    variable2_label};
+}
+
+void apply_variable_mode(const VariableMode& m) {
+    one_variable_mode = m.one_variable_mode;
+    bp_variable_chosen = m.bp_variable_chosen;
+    rvw_variable_chosen = m.rvw_variable_chosen;
+    transform_text = m.transform_text;
+    single_variable_label = m.single_variable_label;
+    variable1_label = m.variable1_label;
+    variable2_label = m.variable2_label;
+}

@@ -1,0 +1,135 @@
+#pragma once
+// The program's working tables and shared state. They exist for the whole run and are
+// shared by every window; a count variable says how many entries of a table are in use,
+// and entries beyond it keep their reset values.
+#include <array>
+#include <string>
+
+#include "methoddata/records.h"
+
+using LibraryTable = std::array<LibraryCompound, kMaxCompounds>;
+using SurrogateTable = std::array<SurrogateRecord, kMaxSurrogates>;
+using PointTable = std::array<std::array<SurrogatePoint, kMaxSurrogates>, kDataSets>;
+using FitTable = std::array<std::array<GroupFit, kFitSlots>, kDataSets>;
+using DataSetValues = std::array<std::array<double, kMaxCompounds>, kDataSets>;
+
+struct RecoveryTables {
+    DataSetValues predicted_recovery{};
+    DataSetValues response_factor{};
+    DataSetValues response_factor_dev{};
+    DataSetValues predicted_recovery_dev{};
+    DataSetValues bp_recovery{};
+    DataSetValues rv_recovery{};
+    DataSetValues bp_fit_error{};
+    DataSetValues rv_fit_error{};
+};
+
+extern LibraryTable library;
+extern LibraryTable library_saved;
+extern SurrogateTable surrogates;
+extern SurrogateTable surrogates_saved;
+extern std::array<SampleRawData, kDataSets> raw_data_sets;
+extern std::array<std::string, kDataSets> level_names;  // at most 10 characters each
+extern std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included;
+extern FitTable first_pass_fits;
+extern FitTable bp_group_fits;
+extern FitTable rv_group_fits;
+extern PointTable bp_points;
+extern PointTable rv_points;
+extern PointTable first_pass_points;
+extern RecoveryTables recovery_tables;
+extern std::array<std::array<ReportingLimit, kMaxCompounds>, kSampleSlots> reporting_limits;
+extern PathSettings folder_settings;
+
+// Scalar state.
+extern int compound_count;
+extern int surrogate_count;
+extern int standard_count;
+extern int current_record;
+extern std::string library_ini_path;
+extern std::string surrogate_file_path;
+extern std::string surrogate_reference_path;
+extern u8 library_loaded;
+extern u8 surrogate_file_loaded;
+extern u8 surrogate_file_selected;
+extern int calibration_loaded;
+extern std::string calibration_file_name;  // at most 255 characters
+extern int continuing_check_active;
+extern u8 check_started;
+extern int check_standard_mode;
+extern int sample_count;
+extern int sample_info_index;
+extern int request_type;  // 9 while the Open dialog creates a new internal-standard file
+
+// Class-range thresholds of the internal-standard report rows.
+struct CategoryThresholds {
+    double vcs = 0.0, vcsLn = 0.0, n_pvcs = 0.0, n_pvcsLn = 0.0, svc = 0.0, svcLn = 0.0;
+};
+extern CategoryThresholds category_thresholds;
+
+// Range limits of the internal-standard set.
+struct SurrogateRangeLimits {
+    double MinBP = kNotSet, MaxBP = kNotSet, MinRVW = kNotSet, MaxRVW = kNotSet;
+};
+extern SurrogateRangeLimits surrogate_range_limits;
+extern int surrogate_limits_invalid;
+extern u8 user_limits_applied;
+
+extern const std::string program_version_text;  // "Version 4.2"
+extern std::string library_version;
+extern std::string data_root_folder;  // data_root: in front of "/5847dir/..." (empty: home)
+extern std::string install_path;
+extern std::string program_folder;
+extern std::string check_ini_path;
+extern std::string check_data_file;
+
+// Variable mode.
+struct VariableMode {
+    u8 one_variable_mode = 0;
+    u8 bp_variable_chosen = 0;
+    u8 rvw_variable_chosen = 0;
+    std::string transform_text;
+    std::string single_variable_label;
+    std::string variable1_label;
+    std::string variable2_label;
+};
+extern u8 one_variable_mode;
+extern u8 bp_variable_chosen;
+extern u8 rvw_variable_chosen;
+extern std::string variable1_label;  // the logarithmic (RV) variable
+extern std::string variable2_label;  // the linear (BP) variable
+extern std::string transform_text;   // "Linear", "Ln" or "V2"
+extern std::string single_variable_label;
+extern u8 variables_changed;
+extern VariableMode loaded_variable_mode;
+
+// Mode flags of the main window that commands of other windows read.
+struct MainFormFlags {
+    u8 DelimitedReports = 1;
+    u8 TrqFormsFormat = 0;
+    u8 BatchReport = 1;
+    u8 PrinterSelected = 0;
+    u8 CalibrationEditMode = 0;
+    u8 ReviewSaveAs = 0;
+    u8 NewLibraryMode = 0;
+    u8 CheckCalibrationMode = 0;
+    u8 CalibrationFromFile = 0;
+};
+extern MainFormFlags main_flags;
+
+// Puts every table and state back to its construction values (program start; tests).
+void construct_method_data();
+
+// Resets surrogates, library and library_saved (all 150 entries) with the reset values.
+void reset_library_tables();
+
+// Copies entries 0..count-1 of source into target, every field; always true.
+bool copy_library_compounds(int count, LibraryTable& target, const LibraryTable& source);
+
+// Amount of a compound (index from 0) in library_saved: levels 0..9 give conc1..conc10,
+// level 10 the factor times conc1.
+double get_compound_amount(int compound, int level, double factor);
+
+// The current variable mode as one record, and setting it back from one.
+VariableMode current_variable_mode();
+void apply_variable_mode(const VariableMode& mode);

@@ -1,0 +1,19 @@
+#include "platform/command_guard.h"
+
+#include "platform/errors.h"
+#include "platform/ui_services.h"
+
+bool run_command(const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const CommandAborted&) {
+        return false;
+    } catch (const std::exception& e) {
+        ui().show_exception(e.what());
+        return false;
+    } catch (...) {
+        ui().show_exception("Unknown error");
+        return false;
+    }
+}

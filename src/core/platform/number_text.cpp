@@ -1,0 +1,125 @@
+#include "platform/number_text.h"
+
+#include <locale.h>
+
+#include <cctype>
+#include <cerrno>
+#include <charconv>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <vector>
+
+#include "platform/errors.h"
+
+namespace {
+
+// Qt sets the process locale from the environment; number texts must not follow it.
+locale_t c_locale() {
+    static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    return loc;
+}
+
+struct CLocaleScope {
+    locale_t previous;
+    CLocaleScope() : previous(uselocale(c_locale())) {}
+    ~CLocaleScope() { uselocale(previous); }
+};
+
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view strip_blanks(std::string_view s) {
+    while (!s.empty() && is_blank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && is_blank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// Converts a text that leading_number_length() accepted whole. Out of the double
+// range it saturates (overflow to +-infinity, underflow to 0) instead of failing.
+double parse_number_prefix(std::string_view digits) {
+    std::string tmp(digits);
+    return strtod_l(tmp.c_str(), nullptr, c_locale());
+}
+
+}  // namespace
+
+std::string c_format(const char* format, ...) {
+    CLocaleScope scope;
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    int needed = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string out;
+    if (needed > 0) {
+        std::vector<char> buffer(static_cast<size_t>(needed) + 1);
+        std::vsnprintf(buffer.data(), buffer.size(), format, args);
+        out.assign(buffer.data(), static_cast<size_t>(needed));
+    }
+    va_end(args);
+    return out;
+}
+
+std::string format_fixed(double value, int decimals) { return c_format("%.*f", decimals, value); }
+
+std::string format_general(double value) { return c_format("%.15g", value); }
+
+size_t leading_number_length(std::string_view s) {
+    size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    size_t digits = 0;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+    }
+    if (digits == 0) return 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        size_t exp_digits = 0;
+        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) ++j, ++exp_digits;
+        if (exp_digits > 0) i = j;
+    }
+    return i;
+}
+
+double leading_number(std::string_view text) {
+    while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
+    size_t n = leading_number_length(text);
+    if (n == 0) return 0.0;
+    return parse_number_prefix(text.substr(0, n));
+}
+
+bool try_to_double(const std::string& text, double& value) {
+    std::string_view s = strip_blanks(text);
+    size_t n = leading_number_length(s);
+    if (n == 0 || n != s.size()) return false;
+    value = parse_number_prefix(s);
+    return true;
+}
+
+bool try_to_int(const std::string& text, int& value) {
+    std::string_view s = strip_blanks(text);
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    if (s.empty()) return false;
+    int v = 0;
+    auto res = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (res.ec != std::errc() || res.ptr != s.data() + s.size()) return false;
+    value = v;
+    return true;
+}
+
+double to_double_strict(const std::string& text) {
+    double v = 0.0;
+    if (!try_to_double(text, v)) throw ConversionError("'" + text + "' is not a valid floating point value");
+    return v;
+}
+
+int to_int_strict(const std::string& text) {
+    int v = 0;
+    if (!try_to_int(text, v)) throw ConversionError("'" + text + "' is not a valid integer value");
+    return v;
+}

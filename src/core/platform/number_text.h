@@ -1,0 +1,30 @@
+#pragma once
+// Numbers as text, always in the C locale: files written here are read on any machine.
+#include <string>
+#include <string_view>
+
+// printf-style formatting under the C locale ("%.2f", "%s\t%.2f" ...).
+std::string c_format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// "%.<decimals>f" in the C locale.
+std::string format_fixed(double value, int decimals);
+
+// The general floating-point text form: up to 15 significant digits, no trailing
+// zeros, the exponent form only for very large or very small magnitudes.
+std::string format_general(double value);
+
+// The longest leading numeric part of a text (after leading blanks); 0.0 when there is none.
+double leading_number(std::string_view text);
+
+// Length of the longest leading numeric part of text starting at its first character
+// (0 when there is none). Used by readers that must know where a number ends.
+size_t leading_number_length(std::string_view text);
+
+// Strict conversions: surrounding blanks allowed, anything else throws ConversionError
+// with the standard message ("'%s' is not a valid floating point value").
+double to_double_strict(const std::string& text);
+int to_int_strict(const std::string& text);
+
+// The same conversions without the exception; false when the text is not a number.
+bool try_to_double(const std::string& text, double& value);
+bool try_to_int(const std::string& text, int& value);
