@@ -1,0 +1,24 @@
+#pragma once
+// The compound library text file: a header line with the variable mode, the labels and
+// a version text, then one tab-separated line per compound.
+#include <string>
+
+#include "methoddata/tables.h"
+
+// Reads the file into `library`; on success sets compound_count and library_ini_path.
+// On any failure the message is shown and `library` keeps its contents.
+bool read_library_text_file(const std::string& path);
+
+// Parses the header line; sets the variable mode, labels and library_version.
+bool parse_library_header(const std::string& line);
+
+int count_header_separators(const std::string& line);
+
+// A field as a number: trimmed, the longest leading numeric part, 0.0 when none.
+double library_text_number(const std::string& field);
+
+// Set to 1 when the analyst cancelled the Save As dialog of write_library_text_file.
+extern u8 save_as_cancelled;
+
+// The Save As dialog and the writer; true when the file was written.
+bool write_library_text_file(int count, const LibraryTable& table);
