@@ -1,0 +1,19 @@
+#include "methoddata/surrogate_library_row.h"
+
+#include <algorithm>
+
+int find_library_row_by_name(const std::string& name, const LibraryTable& library) {
+    const int rows = std::min(compound_count, kMaxCompounds);
+    for (int r = 0; r < rows; ++r)
+        if (library[r].name == name) return r;
+    return -1;
+}
+
+bool find_surrogate_library_row(int& row, int record, const SurrogateTable& surrogates,
+                                const LibraryTable& library) {
+    if (record < 0 || record >= kMaxSurrogates) return false;
+    const int found = find_library_row_by_name(surrogates[record].name, library);
+    if (found < 0) return false;
+    row = found;
+    return true;
+}

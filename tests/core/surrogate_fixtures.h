@@ -1,0 +1,48 @@
+#pragma once
+// Small method-data fixtures for the internal-standard tests: a library built row by
+// row and records with their groups, written straight into the global tables.
+#include <initializer_list>
+#include <string>
+
+#include "methoddata/tables.h"
+
+// Appends a library row; answers its index.
+inline int add_library_row(const std::string& name, bool internal_standard, double bp = 100.0,
+                           double rvw = 1.0) {
+    LibraryCompound& c = library[compound_count];
+    c.name = name;
+    c.cmpndType = internal_standard ? "Internal Standard" : "analyte";
+    c.is_internal_standard = internal_standard ? 1 : 0;
+    c.bp = bp;
+    c.rvw = rvw;
+    library_saved[compound_count] = c;
+    return compound_count++;
+}
+
+struct Groups {
+    std::initializer_list<int> bp;
+    std::initializer_list<int> rv;
+    int first_pass = 0;
+    int checked = 0;
+};
+
+// Appends a record; answers its index.
+inline int add_record(const std::string& name, double bp, double rvw, Groups groups = {}, int lib_row = 0) {
+    SurrogateRecord& r = surrogates[surrogate_count];
+    r = SurrogateRecord_init();
+    r.name = name;
+    r.LibCmpndNum = lib_row;
+    r.bp = bp;
+    r.rvw = rvw;
+    for (int g : groups.bp) r.bpgroup[g - 1] = 1;
+    for (int g : groups.rv) r.rvwgroup[g - 1] = 1;
+    r.first_pass = groups.first_pass;
+    r.checked_surrogate = groups.checked;
+    return surrogate_count++;
+}
+
+// Library rows for every record, so that the records are known by name.
+inline void add_library_rows_for_records() {
+    for (int q = 0; q < surrogate_count; ++q)
+        add_library_row(surrogates[q].name, true, surrogates[q].bp, surrogates[q].rvw);
+}
