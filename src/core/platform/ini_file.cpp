@@ -1,6 +1,9 @@
 #include "platform/ini_file.h"
 
 #define SI_NO_CONVERSION
+// Debian's header holds the template bodies behind this switch; this is the one
+// translation unit that includes it.
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
 #include <algorithm>

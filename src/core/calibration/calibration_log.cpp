@@ -1,0 +1,50 @@
+#include "calibration/calibration_log.h"
+
+#include "methoddata/tables.h"
+#include "platform/clock.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
+
+CalibrationLog calibration_log;
+
+void clear_calibration_log() { calibration_log = CalibrationLog{}; }
+
+void add_calibration_log_entry(const std::string& data_file, const std::string& compound,
+                               const std::string& category) {
+    calibration_log.log_flag = 1;
+    if (calibration_log.entry_count >= kCalibrationLogEntries) return;
+    calibration_log.entries[calibration_log.entry_count++] = {data_file, compound, category};
+}
+
+std::string calibration_log_path() {
+    std::string root = data_root_folder.empty() ? data_root() : data_root_folder;
+    return join_path(join_path(root, "5847dir/Calibration"), "calibration_error.log");
+}
+
+std::string calibration_log_text(const std::string& now) {
+    std::string text = "The Calibration error log file created on: " + now + "\n";
+    for (const auto& entry : calibration_log.entries) {
+        if (entry.data_file.empty()) continue;
+        text += folder_of(entry.data_file) + " ---> " + entry.compound + " ---> " + entry.category;
+        // The build logs analytes (negative response factors); the models log internal
+        // standards, whose category they leave empty.
+        if (to_lower(entry.category) == "analyte")
+            text += " with a negative response factor\n";
+        else
+            text += " Surrogate with measured recovery > 500%\n";
+    }
+    return text;
+}
+
+bool write_calibration_log() {
+    std::string path = calibration_log_path();
+    make_folders(folder_of(path));
+    std::string error;
+    if (!write_file_atomically(path, calibration_log_text(format_date_time(clock_source().now())), &error)) {
+        show_message("Cannot write " + path + ":\n" + error, "Error");
+        return false;
+    }
+    return true;
+}

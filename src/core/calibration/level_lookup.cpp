@@ -1,0 +1,63 @@
+#include "calibration/level_lookup.h"
+
+#include <climits>
+
+#include "methoddata/tables.h"
+#include "platform/number_text.h"
+
+namespace {
+
+bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+int library_row_of(const std::string& name) {
+    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c)
+        if (library[c].name == name) return c;
+    return -1;
+}
+
+// Amount of level k (1..10) of a compound; 0 for a level the table does not have.
+double amount_of_level(const LibraryCompound& compound, int k) {
+    return k >= 1 && k <= kMaxLevels ? compound.conc[k - 1] : 0.0;
+}
+
+}  // namespace
+
+int level_of_label(const std::string& label) {
+    if (label.empty() || !is_letter(label.front())) return -1;
+    size_t i = 0;
+    while (i < label.size() && is_letter(label[i])) ++i;
+    int level = 0;
+    for (; i < label.size() && is_digit(label[i]); ++i) {
+        int digit = label[i] - '0';
+        if (level > (INT_MAX - digit) / 10) return INT_MAX;  // no level is that high
+        level = level * 10 + digit;
+    }
+    return level;
+}
+
+double lookup_area_conc(std::span<const SampleRawData> areas, const std::string& name, int slot,
+                        double& amount, int level) {
+    int row = library_row_of(name);
+    if (row < 0 || slot < 0 || static_cast<size_t>(slot) >= areas.size()) return kNotSet;
+    const LibraryCompound& compound = library[row];
+    amount = compound.is_internal_standard ? compound.conc[0] : amount_of_level(compound, level + 1);
+    return areas[slot].area[row];
+}
+
+double lookup_area_conc_by_label(std::span<const SampleRawData> areas, const std::string& name,
+                                 int slot, double& amount) {
+    int row = library_row_of(name);
+    if (row < 0 || slot < 0 || static_cast<size_t>(slot) >= areas.size()) return kNotSet;
+    if (library[row].is_internal_standard || slot == standard_count) {
+        amount = library[row].conc[0];
+    } else {
+        const std::string& label = slot < kDataSets ? level_names[slot] : std::string();
+        int level = level_of_label(label);
+        // A dilution factor multiplies the base amount, which a build never overwrites
+        // (it may write the diluted amount into conc1).
+        amount = level < 0 ? leading_number(label) * library_saved[row].conc1_copy
+                           : amount_of_level(library_saved[row], level);
+    }
+    return areas[slot].area[row];
+}

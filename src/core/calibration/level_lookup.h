@@ -1,0 +1,26 @@
+#pragma once
+// Level labels of data sets and the lookup of a compound's area and amount in one.
+#include <span>
+#include <string>
+
+#include "methoddata/records.h"
+
+// Level number of a label: -1 when it does not begin with a letter (a dilution
+// factor); otherwise the number formed by the digits after its leading letters
+// ("Amount10" -> 10; letters without digits -> 0).
+int level_of_label(const std::string& label);
+
+// Area of the library compound named `name` (the first of compound_count with exactly
+// this name) in data set `slot` of `areas`. The amount becomes conc1 of `library` for
+// an internal standard, else the amount of level+1 (0 for a level outside 0..9).
+// A name not in the library (or a slot outside the table) returns 2147483647.0 and
+// leaves the amount unset.
+double lookup_area_conc(std::span<const SampleRawData> areas, const std::string& name, int slot,
+                        double& amount, int level);
+
+// The same lookup with the amount that the slot's label in level_names gives: conc1 of
+// `library` for an internal standard or for the reference slot (slot == standard_count);
+// level k: conc k of `library_saved`; a dilution factor: its value times the base
+// amount of `library_saved`; letters without digits: 0.
+double lookup_area_conc_by_label(std::span<const SampleRawData> areas, const std::string& name,
+                                 int slot, double& amount);

@@ -1,0 +1,36 @@
+#pragma once
+// Results files: the INI file that each instrument data file is converted into before
+// anything else reads it (same base name, extension ".ini"), and its reader.
+#include <string>
+#include <vector>
+
+#include "methoddata/records.h"
+
+class IniFile;
+
+// folder + separator + the data file's name cut before its last "." + ".ini".
+// Does not touch the disk.
+std::string results_ini_name(const std::string& data_path, const std::string& folder);
+
+// Converts a data file into a results file. True when the results file was written;
+// false (after a message) when the data file cannot be read, has neither layout (03004),
+// does not list the library's compounds in library order (03010, 03009), holds an area
+// the area field cannot hold, or the results file cannot be written. Nothing is written
+// on a refusal, and a results file from an earlier conversion stays as it was.
+bool convert_quant_file(const std::string& data_path, const std::string& results_path);
+
+// True (after the message) when the rows do NOT match `library` and `compound_count`:
+// 03010 when the counts differ, else 03009 naming the first differing row.
+bool check_library_names(int row_count, const std::vector<std::string>& row_names);
+
+// Fills area, name and retention time of raw_data_sets[slot] from a results file.
+// False after 03002 when [header] number_comps is missing, or after a message when the
+// file lists more compounds than the library or an area the area field cannot hold; the
+// slot is then left as it was. A missing or malformed number throws ConversionError.
+bool read_results_ini(int slot, const std::string& results_path);
+
+// The compounds 1..n of a loaded results file into a data set (n already checked
+// against the table's size). Shared with the sample reader of the processing run.
+// False after a message when an area lies outside the area field's range.
+bool read_results_compounds(const IniFile& ini, const std::string& results_path, int n,
+                            SampleRawData& target);
