@@ -20,5 +20,11 @@ double library_text_number(const std::string& field);
 // Set to 1 when the analyst cancelled the Save As dialog of write_library_text_file.
 extern u8 save_as_cancelled;
 
-// The Save As dialog and the writer; true when the file was written.
+// The Save As dialog and the writer; true when the file was written. When nothing was
+// written (dialog or overwrite question cancelled, file not writable) save_as_cancelled is 1.
+// Outside create mode the written rows are copied into library_saved.
 bool write_library_text_file(int count, const LibraryTable& table);
+
+// The text the writer puts into the file: the header for the current variable mode and
+// library_version, then the first `count` rows of the table.
+std::string format_library_text(int count, const LibraryTable& table);

@@ -1,0 +1,329 @@
+#include "methoddata/library_text_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <optional>
+#include <vector>
+
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
+
+u8 save_as_cancelled = 0;
+
+namespace {
+
+const char* const kLibraryMark = "COMPOUND LIBRARY";
+constexpr size_t kVersionTextLimit = 255;
+
+// Row defaults: what a row that ends early keeps for its missing fields.
+constexpr double kMissingProperty = 999.0;
+constexpr double kMissingAmount = 99.0;
+
+void error_message(const std::string& text, const std::string& caption) {
+    ui().message(text, caption, Buttons::Ok, Icon::Error);
+}
+
+// Fields taken one by one: empty pieces between two ";" are skipped.
+std::string header_field(const std::vector<std::string>& fields, size_t index) {
+    return index < fields.size() ? fields[index] : std::string();
+}
+
+bool is_library_mark(const std::string& text) { return to_upper(text) == kLibraryMark; }
+
+bool is_known_transform(const std::string& text) {
+    std::string t = to_upper(text);
+    return t == "LINEAR" || t == "LN";
+}
+
+// Header error with its number: caption "Error", the parse fails.
+bool header_error(const char* number) {
+    error_message(std::string("Quantilyzer: ") + number, "Error");
+    return false;
+}
+
+// The one-variable checks shared by the two one-variable header forms.
+bool take_single_variable(const std::string& transform, const std::string& label) {
+    transform_text = transform;
+    if (!is_known_transform(transform_text)) return header_error("06003-4");
+    single_variable_label = label;
+    if (single_variable_label.empty()) return header_error("06003-5");
+    one_variable_mode = 1;
+    return true;
+}
+
+void take_default_labels() {
+    variable1_label = "RVW";
+    variable2_label = "BP";
+    one_variable_mode = 0;
+}
+
+// One compound row as read, before it is moved into the library.
+struct StagedRow {
+    std::string name;
+    std::string category;
+    double rvw = kMissingProperty;
+    double bp = kMissingProperty;
+    double rvo = kMissingProperty;
+    double partcoef = kMissingProperty;
+    std::array<double, kMaxLevels> conc;
+    std::string casNumber = kNoCasNumber;
+    StagedRow() { conc.fill(kMissingAmount); }
+};
+
+bool is_known_category(const std::string& field) {
+    // The first character as read: a category with leading blanks is refused.
+    char c = static_cast<char>(std::toupper(static_cast<unsigned char>(field[0])));
+    return c == 'A' || c == 'I' || c == 'S';
+}
+
+bool is_analyte_category(const std::string& category) {
+    return !category.empty() && std::toupper(static_cast<unsigned char>(category[0])) == 'A';
+}
+
+// Fields of one trimmed row; false (message shown) on a row error. row_number is 1-based.
+bool parse_library_row(const std::string& line, int row_number, StagedRow& row) {
+    std::vector<std::string> fields = split_skip_empty(line, '\t');
+    row.name = trim(fields[0]);
+    for (size_t k = 1; k < fields.size(); ++k) {
+        const std::string& field = fields[k];
+        size_t position = k - 1;  // 0 is the category
+        if (position == 0) {
+            if (!is_known_category(field)) {
+                error_message("Quantilyzer: 06004", "Fatal Error");
+                return false;
+            }
+            row.category = trim(field);
+        } else if (position == 1) {
+            row.rvw = library_text_number(field);
+            // ln rvw is a coordinate of the recovery models: it must exist.
+            if (!(row.rvw > 0)) {
+                error_message("Quantilyzer: 06007 | record " + std::to_string(row_number), "Fatal Error");
+                return false;
+            }
+        } else if (position == 2) {
+            row.bp = library_text_number(field);
+        } else if (position == 3) {
+            row.rvo = library_text_number(field);
+        } else if (position == 4) {
+            row.partcoef = library_text_number(field);
+        } else if (position <= 14) {
+            row.conc[position - 5] = library_text_number(field);
+        } else if (position == 15) {
+            row.casNumber = trim(field);
+        }
+    }
+    // A CAS number column exists only in libraries that carry a version text.
+    if (fields.size() >= 17 && !contains(library_version, "Version")) {
+        error_message("Quantilyzer: 06005", "Fatal Error");
+        return false;
+    }
+    return true;
+}
+
+void move_into_library(const StagedRow& row, LibraryCompound& compound) {
+    compound.name = row.name;
+    bool analyte = is_analyte_category(row.category);
+    compound.cmpndType = analyte ? "analyte" : "Internal Standard";
+    compound.is_internal_standard = analyte ? 0 : 1;
+    compound.bp = row.bp;
+    compound.rvw = row.rvw;
+    compound.rvo = row.rvo;
+    compound.partcoef = row.partcoef;
+    compound.casNumber = row.casNumber;
+    compound.conc = row.conc;
+    compound.conc1_copy = row.conc[0];
+}
+
+std::string without_utf8_mark(std::string line) {
+    if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+    return line;
+}
+
+// The transform written into the header. A one-variable library whose transform was
+// accepted case-blindly ("linear") sets neither flag: its own text is written back so
+// that the saved file reads as it was loaded.
+std::string transform_to_write() {
+    if (bp_variable_chosen) return "Linear";
+    if (rvw_variable_chosen) return "Ln";
+    if (one_variable_mode == 0) return "V2";
+    return transform_text;
+}
+
+// "%.2f", unless that would read back as 0: an rvw of 0 makes the file unreadable.
+std::string rvw_text(double rvw) {
+    std::string fixed = format_fixed(rvw, 2);
+    if (rvw > 0 && !(leading_number(fixed) > 0)) return format_general(rvw);
+    return fixed;
+}
+
+// The name the analyst chose, with ".txt" unless it already ends so.
+std::string with_txt_extension(const std::string& chosen) {
+    size_t dot = chosen.rfind('.');
+    if (dot != std::string::npos && to_lower(chosen.substr(dot, 4)) == ".txt") return chosen;
+    return chosen + ".txt";
+}
+
+// The save dialog with its overwrite question; nothing when the analyst gave up.
+std::optional<std::string> choose_library_target() {
+    FileDialogRequest request;
+    request.title = "Save As";
+    const std::string& file_path = folder_settings.slot[kFilePathSlot];
+    request.start_folder = last_separator(file_path) == std::string::npos ? file_path : folder_of(file_path);
+    request.filter = "Library Text Compound files (*.txt)|*.txt";
+    request.must_exist = false;
+    for (;;) {
+        std::optional<std::string> chosen = ui().save_file(request);
+        if (!chosen) return std::nullopt;
+        std::string path = with_txt_extension(*chosen);
+        if (!file_exists(path)) return path;
+        Answer a = ui().message("Overwrite file: " + path + "?", "Warning", Buttons::YesNoCancel, Icon::Warning);
+        if (a == Answer::Yes) return path;
+        if (a != Answer::No) return std::nullopt;
+    }
+}
+
+}  // namespace
+
+int count_header_separators(const std::string& line) {
+    return static_cast<int>(std::count(line.begin(), line.end(), ';'));
+}
+
+double library_text_number(const std::string& field) {
+    std::string trimmed = trim(field);
+    return leading_number(trimmed.empty() ? std::string_view(field) : std::string_view(trimmed));
+}
+
+bool parse_library_header(const std::string& line) {
+    transform_text.clear();
+    int separators = count_header_separators(line);
+    if (separators >= 5) return header_error("06003-1");
+
+    std::vector<std::string> fields = split_skip_empty(line, ';');
+    size_t first = line.find(';');
+    size_t last = line.rfind(';');
+
+    if (separators == 0) {
+        // The old form: the line itself is not examined, the version text stays.
+        take_default_labels();
+    } else if (separators == 1) {
+        take_default_labels();
+        if (!is_library_mark(header_field(fields, 0))) return header_error("06003-2");
+        library_version = left(line.substr(first + 1), kVersionTextLimit);
+    } else if (separators == 2) {
+        if (!is_library_mark(header_field(fields, 0))) return header_error("06003-2");
+        variable1_label = header_field(fields, 2);
+        if (!is_library_mark(line.substr(0, first)) || first == last) return header_error("06003-3");
+        if (!take_single_variable(line.substr(first + 1, last - first - 1), line.substr(last + 1)))
+            return false;
+    } else if (separators == 3) {
+        if (!is_library_mark(header_field(fields, 0))) return header_error("06003-2");
+        variable1_label = header_field(fields, 2);
+        if (!is_library_mark(line.substr(0, first))) return header_error("06003-3");
+        if (line.compare(last + 1, 1, "V") == 0) {
+            if (!take_single_variable(header_field(fields, 1), header_field(fields, 2))) return false;
+            library_version = header_field(fields, 3);
+        } else {
+            one_variable_mode = 0;
+            variable2_label = header_field(fields, 3);
+        }
+    } else {
+        if (!is_library_mark(header_field(fields, 0))) return header_error("06003-2");
+        variable1_label = header_field(fields, 2);
+        variable2_label = header_field(fields, 3);
+        one_variable_mode = 0;
+        std::string version = header_field(fields, 4);
+        if (version == "Version 4.0")
+            error_message("You must save library now\n to make compatible with Version 4.2", "Error");
+        else
+            library_version = version;
+    }
+
+    if (one_variable_mode) {
+        if (transform_text == "Linear") {
+            bp_variable_chosen = 1;
+            rvw_variable_chosen = 0;
+        } else if (transform_text == "Ln") {
+            rvw_variable_chosen = 1;
+            bp_variable_chosen = 0;
+        }
+    }
+    loaded_variable_mode = current_variable_mode();
+    return true;
+}
+
+bool read_library_text_file(const std::string& path) {
+    TextLineReader reader;
+    if (!reader.open(path)) {
+        error_message("The library file " + path + " cannot be opened.\nThe library was not loaded.", "Error");
+        return false;
+    }
+    std::string line;
+    if (!reader.next(line) || trim(without_utf8_mark(line)).empty()) {
+        error_message("The library file " + path + " is empty.\nThe library was not loaded.", "Error");
+        return false;
+    }
+    if (!parse_library_header(trim(without_utf8_mark(line)))) return false;
+
+    // Rows are staged so that a refused file leaves the library as it was.
+    std::vector<StagedRow> rows;
+    while (reader.next(line)) {
+        line = trim(line);
+        if (line.empty()) break;  // the first blank line ends the library
+        if (static_cast<int>(rows.size()) == kMaxCompounds) {
+            error_message("The library file " + path + " holds more than " + std::to_string(kMaxCompounds) +
+                              " compounds.\nA library can hold at most " + std::to_string(kMaxCompounds) +
+                              "; the library was not loaded.",
+                          "Error");
+            return false;
+        }
+        StagedRow row;
+        if (!parse_library_row(line, static_cast<int>(rows.size()) + 1, row)) return false;
+        rows.push_back(std::move(row));
+    }
+
+    compound_count = static_cast<int>(rows.size());
+    library_ini_path = up_to_last_dot(path) + ".ini";
+    for (size_t i = 0; i < rows.size(); ++i) move_into_library(rows[i], library[i]);
+    return true;
+}
+
+std::string format_library_text(int count, const LibraryTable& table) {
+    std::string version = library_version == "Version 4.0" ? std::string("Version 4.2") : library_version;
+    std::string text = one_variable_mode
+                           ? c_format("COMPOUND LIBRARY;%s;%s", transform_to_write().c_str(),
+                                      single_variable_label.c_str())
+                           : c_format("COMPOUND LIBRARY;%s;%s;%s", transform_to_write().c_str(),
+                                      variable1_label.c_str(), variable2_label.c_str());
+    text += ";" + version + "\n";
+    int rows = std::clamp(count, 0, kMaxCompounds);
+    for (int i = 0; i < rows; ++i) {
+        const LibraryCompound& c = table[i];
+        text += c.name + "\t" + c.cmpndType + "\t" + rvw_text(c.rvw) + "\t";
+        text += c_format("%.2f\t%.2f\t%.2f\t", c.bp, c.rvo, c.partcoef);
+        for (double amount : c.conc) text += c_format("%.2f\t", amount);
+        text += trim(c.casNumber) + "\n";
+    }
+    return text;
+}
+
+bool write_library_text_file(int count, const LibraryTable& table) {
+    save_as_cancelled = 0;
+    std::optional<std::string> path = choose_library_target();
+    if (!path) {
+        save_as_cancelled = 1;
+        return false;
+    }
+    std::string why;
+    if (!write_file_atomically(*path, format_library_text(count, table), &why)) {
+        // Nothing was saved: the editor must not take the library as written.
+        save_as_cancelled = 1;
+        error_message("The library file " + *path + " could not be written:\n" + why, "Error");
+        return false;
+    }
+    if (!main_flags.NewLibraryMode) copy_library_compounds(count, library_saved, table);
+    return true;
+}

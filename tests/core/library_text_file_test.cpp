@@ -1,0 +1,501 @@
+#include "methoddata/library_text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "scripted_ui.h"
+#include "test_files.h"
+
+namespace {
+
+const char* const kHeader2 = "COMPOUND LIBRARY;V2;RVW;BP;Version 4.2\n";
+
+// A full two-variable row: name, category, rvw, bp, rvo, partition coefficient, 10 amounts, CAS.
+std::string full_row(const std::string& name, const std::string& category, const std::string& rvw,
+                     const std::string& cas = "71-43-2") {
+    return name + "\t" + category + "\t" + rvw + "\t80.00\t12.50\t2.13\t1\t5\t10\t20\t50\t100\t0\t0\t0\t0\t" + cas +
+           "\n";
+}
+
+class LibraryTextFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        library_version = program_version_text;
+        reset_library_tables();
+        // A library already in memory: a refused file must leave it as it was.
+        library[0].name = "Kept";
+        library[0].rvw = 3.0;
+        compound_count = 7;
+        library_ini_path = "/old/kept.ini";
+    }
+
+    void expect_library_untouched() {
+        EXPECT_EQ(compound_count, 7);
+        EXPECT_EQ(library[0].name, "Kept");
+        EXPECT_EQ(library[0].rvw, 3.0);
+        EXPECT_EQ(library_ini_path, "/old/kept.ini");
+    }
+
+    // Expects the next message and checks its caption once shown.
+    void expect_error(const std::string& text, const std::string& caption) {
+        ui.expect_message(text);
+        expected_caption_ = caption;
+    }
+    void check_caption() {
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_EQ(ui.last_message().caption, expected_caption_) << ui.last_message().text;
+    }
+
+    ScriptedUi ui;
+    TempFolder temp;
+    std::string expected_caption_;
+};
+
+TEST_F(LibraryTextFile, CountsHeaderSeparators) {
+    EXPECT_EQ(count_header_separators("COMPOUND LIBRARY"), 0);
+    EXPECT_EQ(count_header_separators("COMPOUND LIBRARY;;x;"), 3);
+}
+
+TEST_F(LibraryTextFile, NumbersTakeTheLeadingNumericPart) {
+    EXPECT_EQ(library_text_number("  12.5  "), 12.5);
+    EXPECT_EQ(library_text_number("3.2mg"), 3.2);
+    EXPECT_EQ(library_text_number("n/a"), 0.0);
+    EXPECT_EQ(library_text_number("   "), 0.0);
+    EXPECT_EQ(library_text_number("-0.24"), -0.24);
+}
+
+struct HeaderCase {
+    const char* line;
+    u8 one_variable;
+    u8 bp_chosen;
+    u8 rvw_chosen;
+    const char* label1;
+    const char* label2;
+    const char* transform;
+    const char* single_label;
+    const char* version;
+};
+
+TEST_F(LibraryTextFile, HeaderFormsByItsSeparatorCount) {
+    const HeaderCase cases[] = {
+        // The old form keeps the version text of the previous library; the line is not examined.
+        {"COMPOUND LIBRARY", 0, 0, 0, "RVW", "BP", "", "", "Previous"},
+        {"any text at all", 0, 0, 0, "RVW", "BP", "", "", "Previous"},
+        {"COMPOUND LIBRARY;Version 4.1", 0, 0, 0, "RVW", "BP", "", "", "Version 4.1"},
+        {"compound library;Linear;Boiling", 1, 1, 0, "Boiling", "old2", "Linear", "Boiling", "Previous"},
+        {"COMPOUND LIBRARY;Ln;Kh", 1, 0, 1, "Kh", "old2", "Ln", "Kh", "Previous"},
+        // Accepted case-blindly, but only the exact texts choose a variable.
+        {"compound library;linear;BP;Version 4.2", 1, 0, 0, "BP", "old2", "linear", "BP", "Version 4.2"},
+        {"COMPOUND LIBRARY;V2;RVW;BP", 0, 0, 0, "RVW", "BP", "", "", "Previous"},
+        {"COMPOUND LIBRARY;V2;Kh;Tb;Version 4.2", 0, 0, 0, "Kh", "Tb", "", "", "Version 4.2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        apply_variable_mode(VariableMode{0, 0, 0, "V2", "old single", "old1", "old2"});
+        library_version = "Previous";
+        loaded_variable_mode = VariableMode{};
+        ASSERT_TRUE(parse_library_header(c.line));
+        EXPECT_EQ(one_variable_mode, c.one_variable);
+        EXPECT_EQ(bp_variable_chosen, c.bp_chosen);
+        EXPECT_EQ(rvw_variable_chosen, c.rvw_chosen);
+        EXPECT_EQ(variable1_label, c.label1);
+        EXPECT_EQ(variable2_label, c.label2);
+        EXPECT_EQ(transform_text, c.transform);
+        if (c.one_variable) {
+            EXPECT_EQ(single_variable_label, c.single_label);
+        }
+        EXPECT_EQ(library_version, c.version);
+        VariableMode loaded = loaded_variable_mode;
+        VariableMode now = current_variable_mode();
+        EXPECT_EQ(loaded.transform_text, now.transform_text);
+        EXPECT_EQ(loaded.variable1_label, now.variable1_label);
+        EXPECT_EQ(loaded.one_variable_mode, now.one_variable_mode);
+    }
+}
+
+TEST_F(LibraryTextFile, MalformedHeadersAreRefusedWithTheirNumber) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"COMPOUND LIBRARY;x;Kh;;Tb;Version 4.3", "Quantilyzer: 06003-1"},
+        {"A;B;C;D;E;F", "Quantilyzer: 06003-1"},
+        {"LIBRARY;Version 4.2", "Quantilyzer: 06003-2"},
+        {"LIBRARY;V2;RVW;BP;Version 4.2", "Quantilyzer: 06003-2"},
+        {";COMPOUND LIBRARY;Ln", "Quantilyzer: 06003-3"},
+        {";COMPOUND LIBRARY;V2;RVW", "Quantilyzer: 06003-3"},
+        {"COMPOUND LIBRARY;Log;Kh", "Quantilyzer: 06003-4"},
+        // A last field starting with "V" makes it a one-variable header with transform V2.
+        {"COMPOUND LIBRARY;V2;RVW;VP", "Quantilyzer: 06003-4"},
+        {"COMPOUND LIBRARY;Ln;", "Quantilyzer: 06003-5"},
+    };
+    for (const auto& [line, message] : cases) {
+        SCOPED_TRACE(line);
+        expect_error(message, "Error");
+        EXPECT_FALSE(parse_library_header(line));
+        check_caption();
+        EXPECT_EQ(ui.last_message().text, message);
+    }
+    // Refused as a file too, and the library stays.
+    expect_error("Quantilyzer: 06003-2", "Error");
+    EXPECT_FALSE(read_library_text_file(temp.write("bad.txt", "LIBRARY;V2;RVW;BP;Version 4.2\n")));
+    expect_library_untouched();
+}
+
+TEST_F(LibraryTextFile, OldVersionWarnsLoadsAndSavesTheCurrentVersion) {
+    library_version = "Version 4.2";
+    expect_error("You must save library now\n to make compatible with Version 4.2", "Error");
+    std::string path =
+        temp.write("old.txt", "COMPOUND LIBRARY;V2;RVW;BP;Version 4.0\n" + full_row("Benzene", "analyte", "11.4"));
+    ASSERT_TRUE(read_library_text_file(path));
+    check_caption();
+    EXPECT_EQ(compound_count, 1);
+    EXPECT_EQ(library_version, "Version 4.2");
+
+    // A library whose version text is the old one is saved with the current one.
+    ASSERT_TRUE(parse_library_header("COMPOUND LIBRARY;Version 4.0"));
+    EXPECT_EQ(library_version, "Version 4.0");
+    std::string text = format_library_text(1, library);
+    EXPECT_EQ(text.substr(0, text.find('\n')), "COMPOUND LIBRARY;V2;RVW;BP;Version 4.2");
+}
+
+TEST_F(LibraryTextFile, RowErrorsRefuseTheFileAndKeepTheLibrary) {
+    struct Case {
+        std::string header;
+        std::string rows;
+        std::string message;
+    } cases[] = {
+        {kHeader2, full_row("Benzene", "1nalyte", "1.0"), "Quantilyzer: 06004"},
+        {kHeader2, "Benzene\tXanalyte\t1.0\n", "Quantilyzer: 06004"},
+        // The category's first character is taken before trimming.
+        {kHeader2, "Benzene\t analyte\t1.0\n", "Quantilyzer: 06004"},
+        {kHeader2, full_row("Benzene", "analyte", "0"), "Quantilyzer: 06007 | record 1"},
+        {kHeader2, full_row("A", "analyte", "1") + full_row("B", "analyte", "2") + full_row("C", "analyte", "-1"),
+         "Quantilyzer: 06007 | record 3"},
+        {kHeader2, "Benzene\tanalyte\tn/a\n", "Quantilyzer: 06007 | record 1"},
+        // A CAS column needs a version text; the old header keeps the previous one.
+        {"COMPOUND LIBRARY\n", full_row("Benzene", "analyte", "1.0"), "Quantilyzer: 06005"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rows);
+        library_version = "";
+        expect_error(c.message, "Fatal Error");
+        EXPECT_FALSE(read_library_text_file(temp.write("bad.txt", c.header + c.rows)));
+        check_caption();
+        EXPECT_EQ(ui.last_message().text, c.message);
+        expect_library_untouched();
+    }
+}
+
+TEST_F(LibraryTextFile, CasColumnIsAcceptedWhenTheKeptVersionTextHasVersion) {
+    library_version = "Version 4.2";
+    ASSERT_TRUE(read_library_text_file(temp.write("old.txt", "COMPOUND LIBRARY\n" + full_row("B", "A", "1"))));
+    EXPECT_EQ(library[0].casNumber, "71-43-2");
+}
+
+TEST_F(LibraryTextFile, ShortRowsKeepDefaultsAndRunsOfTabsAreOneSeparator) {
+    library[1].MDLwater = 4.5;  // limits are not in the file: they stay
+    std::string path = temp.write("short.txt", std::string(kHeader2) +
+                                                   "Benzene\tA\n"
+                                                   "Toluene-d8\tsurrogate\t13.5\t110\n"
+                                                   "  o-Xylene \t\tanalyte\t10.5\t144\t\t3.12\t1\t\t5\r\n"
+                                                   "Naphthalene\tInternal Standard\t0.9\t218\t1.5\t3.3\t25\t25\t25"
+                                                   "\t25\t25\t25\t25\t25\t25\t25\t91-20-3\textra\tignored\n");
+    ASSERT_TRUE(read_library_text_file(path));
+    ASSERT_EQ(compound_count, 4);
+
+    const LibraryCompound& a = library[0];
+    EXPECT_EQ(a.name, "Benzene");
+    EXPECT_EQ(a.cmpndType, "analyte");
+    EXPECT_EQ(a.is_internal_standard, 0);
+    for (double v : {a.rvw, a.bp, a.rvo, a.partcoef}) EXPECT_EQ(v, 999.0);
+    for (double v : a.conc) EXPECT_EQ(v, 99.0);
+    EXPECT_EQ(a.conc1_copy, 99.0);
+    EXPECT_EQ(a.casNumber, "N/A");
+
+    const LibraryCompound& s = library[1];
+    EXPECT_EQ(s.cmpndType, "Internal Standard");
+    EXPECT_EQ(s.is_internal_standard, 1);
+    EXPECT_EQ(s.rvw, 13.5);
+    EXPECT_EQ(s.bp, 110.0);
+    EXPECT_EQ(s.rvo, 999.0);
+    EXPECT_EQ(s.MDLwater, 4.5);
+
+    // The empty rvo field is skipped: the values after it move one position left.
+    const LibraryCompound& x = library[2];
+    EXPECT_EQ(x.name, "o-Xylene");
+    EXPECT_EQ(x.rvo, 3.12);
+    EXPECT_EQ(x.partcoef, 1.0);
+    EXPECT_EQ(x.conc[0], 5.0);
+    EXPECT_EQ(x.conc1_copy, 5.0);
+    EXPECT_EQ(x.conc[1], 99.0);
+
+    const LibraryCompound& n = library[3];
+    EXPECT_EQ(n.casNumber, "91-20-3");
+    EXPECT_EQ(n.conc[9], 25.0);
+    EXPECT_EQ(n.is_internal_standard, 1);
+}
+
+TEST_F(LibraryTextFile, FirstBlankLineEndsTheLibrary) {
+    for (const char* blank : {"\n", "  \t \n", "\r\n"}) {
+        std::string text = std::string(kHeader2) + full_row("A", "analyte", "1") + blank +
+                           full_row("B", "analyte", "2") + full_row("C", "analyte", "0");
+        ASSERT_TRUE(read_library_text_file(temp.write("lib.txt", text)));
+        EXPECT_EQ(compound_count, 1);
+        EXPECT_EQ(library[1].name, "DUMMY");
+    }
+}
+
+TEST_F(LibraryTextFile, IniPathCutsAtTheLastDotOfTheWholePath) {
+    std::string text = std::string(kHeader2) + full_row("A", "analyte", "1");
+    std::string in_dotted_folder = temp.write("old.data/lib", text);
+    ASSERT_TRUE(read_library_text_file(in_dotted_folder));
+    EXPECT_EQ(library_ini_path, temp.path() + "/old.ini");
+
+    ASSERT_TRUE(read_library_text_file(temp.write("lib.v1.txt", text)));
+    EXPECT_EQ(library_ini_path, temp.path() + "/lib.v1.ini");
+}
+
+TEST_F(LibraryTextFile, AtMost150CompoundsAreRead) {
+    std::string rows;
+    for (int i = 1; i <= kMaxCompounds; ++i) rows += full_row("C" + std::to_string(i), "analyte", "1");
+    ASSERT_TRUE(read_library_text_file(temp.write("full.txt", kHeader2 + rows)));
+    EXPECT_EQ(compound_count, kMaxCompounds);
+    EXPECT_EQ(library[kMaxCompounds - 1].name, "C150");
+
+    library[0].name = "Kept";
+    library[0].rvw = 3.0;
+    compound_count = 7;
+    library_ini_path = "/old/kept.ini";
+    expect_error("more than 150 compounds", "Error");
+    EXPECT_FALSE(read_library_text_file(temp.write("over.txt", kHeader2 + rows + full_row("C151", "analyte", "1"))));
+    check_caption();
+    expect_library_untouched();
+    EXPECT_EQ(library[kMaxCompounds - 1].name, "C150");
+}
+
+TEST_F(LibraryTextFile, MissingOrEmptyFileIsReportedAndChangesNothing) {
+    struct Case {
+        std::optional<std::string> content;  // nothing: the file does not exist
+        const char* message;
+    } cases[] = {
+        {std::nullopt, "cannot be opened"},
+        {"", "is empty"},
+        {"\n" + full_row("A", "analyte", "1"), "is empty"},
+    };
+    for (const auto& c : cases) {
+        std::string path = c.content ? temp.write("lib.txt", *c.content) : temp.file("missing.txt");
+        expect_error(c.message, "Error");
+        EXPECT_FALSE(read_library_text_file(path));
+        check_caption();
+        expect_library_untouched();
+    }
+}
+
+// A library with every kind of row: analytes and internal standards, a tiny rvw that
+// "%.2f" would write as 0, a compound without CAS number.
+void fill_test_library(LibraryTable& table) {
+    struct Row {
+        const char* name;
+        bool is;
+        double rvw, bp, rvo, partcoef;
+        const char* cas;
+    } rows[] = {
+        {"1,1-Dichloroethene", false, 53.5, 32.0, 151.36, 2.13, "75-35-4"},
+        {"Toluene-d8", true, 13.5, 110.0, 25.12, 2.73, "2037-26-5"},
+        {"Phenol", false, 0.0008, 182.0, 1.51, 1.46, "108-95-2"},
+        {"Unknown 1", false, 0.25, 300.0, 999.0, -0.5, "N/A"},
+    };
+    int i = 0;
+    for (const auto& r : rows) {
+        LibraryCompound& c = table[i];
+        c.name = r.name;
+        c.cmpndType = r.is ? "Internal Standard" : "analyte";
+        c.is_internal_standard = r.is ? 1 : 0;
+        c.rvw = r.rvw;
+        c.bp = r.bp;
+        c.rvo = r.rvo;
+        c.partcoef = r.partcoef;
+        c.casNumber = r.cas;
+        for (int k = 0; k < kMaxLevels; ++k) c.conc[k] = r.is ? 25.0 : (k < 6 ? 0.5 * (k + 1) * (k + 1) : 0.0);
+        c.conc1_copy = c.conc[0];
+        ++i;
+    }
+}
+
+void expect_same_rows(const LibraryTable& a, const LibraryTable& b, int count) {
+    for (int i = 0; i < count; ++i) {
+        SCOPED_TRACE(a[i].name);
+        EXPECT_EQ(a[i].name, b[i].name);
+        EXPECT_EQ(a[i].cmpndType, b[i].cmpndType);
+        EXPECT_EQ(a[i].is_internal_standard, b[i].is_internal_standard);
+        EXPECT_EQ(a[i].rvw, b[i].rvw);
+        EXPECT_EQ(a[i].bp, b[i].bp);
+        EXPECT_EQ(a[i].rvo, b[i].rvo);
+        EXPECT_EQ(a[i].partcoef, b[i].partcoef);
+        EXPECT_EQ(a[i].conc, b[i].conc);
+        EXPECT_EQ(a[i].conc1_copy, b[i].conc1_copy);
+        EXPECT_EQ(a[i].casNumber, b[i].casNumber);
+    }
+}
+
+TEST_F(LibraryTextFile, WriteThenReadGivesTheSameLibraryInEveryVariableMode) {
+    const VariableMode modes[] = {
+        {0, 0, 0, "V2", "", "Kh", "Tb"},
+        {1, 1, 0, "Linear", "Boiling point", "RVW", "BP"},
+        {1, 0, 1, "Ln", "Henry", "RVW", "BP"},
+        // Accepted case-blindly on reading: written back as it was read.
+        {1, 0, 0, "linear", "BP", "RVW", "BP"},
+    };
+    for (const auto& mode : modes) {
+        SCOPED_TRACE(mode.transform_text);
+        LibraryTable written;
+        written.fill(LibraryCompound_init());
+        fill_test_library(written);
+        apply_variable_mode(mode);
+        library_version = "Version 4.2";
+
+        std::string path = temp.file("round.txt");
+        remove_file(path);
+        ui.save_returns(path);
+        ASSERT_TRUE(write_library_text_file(4, written));
+        EXPECT_EQ(save_as_cancelled, 0);
+
+        construct_method_data();
+        reset_library_tables();
+        ASSERT_TRUE(read_library_text_file(path)) << read_file_text(path);
+        EXPECT_EQ(compound_count, 4);
+        expect_same_rows(written, library, 4);
+        VariableMode read = current_variable_mode();
+        EXPECT_EQ(read.one_variable_mode, mode.one_variable_mode);
+        EXPECT_EQ(read.bp_variable_chosen, mode.bp_variable_chosen);
+        EXPECT_EQ(read.rvw_variable_chosen, mode.rvw_variable_chosen);
+        if (mode.one_variable_mode) {
+            EXPECT_EQ(read.transform_text, mode.transform_text);
+            EXPECT_EQ(read.single_variable_label, mode.single_variable_label);
+        } else {
+            EXPECT_EQ(read.variable1_label, mode.variable1_label);
+            EXPECT_EQ(read.variable2_label, mode.variable2_label);
+        }
+        EXPECT_EQ(library_version, "Version 4.2");
+    }
+}
+
+TEST_F(LibraryTextFile, RowsAreWrittenInTheFixedLayout) {
+    LibraryTable table;
+    table.fill(LibraryCompound_init());
+    fill_test_library(table);
+    table[0].casNumber = "  75-35-4 ";
+    std::vector<std::string> lines = split(format_library_text(3, table), '\n');
+    ASSERT_EQ(lines.size(), 5u);  // header, three rows, the empty piece after the last "\n"
+    EXPECT_EQ(lines[0], "COMPOUND LIBRARY;V2;RVW;BP;Version 4.2");
+    EXPECT_EQ(lines[1],
+              "1,1-Dichloroethene\tanalyte\t53.50\t32.00\t151.36\t2.13\t0.50\t2.00\t4.50\t8.00\t12.50\t18.00"
+              "\t0.00\t0.00\t0.00\t0.00\t75-35-4");
+    EXPECT_EQ(lines[2].substr(0, lines[2].find("\t110")), "Toluene-d8\tInternal Standard\t13.50");
+    // An rvw below 0.005 keeps its digits; "0.00" would make the file unreadable.
+    EXPECT_EQ(lines[3].substr(0, lines[3].find("\t182")), "Phenol\tanalyte\t0.0008");
+    EXPECT_EQ(lines[4], "");
+}
+
+TEST_F(LibraryTextFile, SaveDialogAsksBeforeOverwriting) {
+    folder_settings.slot[kFilePathSlot] = temp.path() + "/libs/method.ini";
+    std::string existing = temp.write("old.txt", "old content");
+    LibraryTable table;
+    table.fill(LibraryCompound_init());
+    fill_test_library(table);
+
+    // No: the dialog comes back; the name gets ".txt".
+    ui.save_returns(existing);
+    ui.answer(Answer::No);
+    ui.save_returns(temp.file("new"));
+    ASSERT_TRUE(write_library_text_file(4, table));
+    EXPECT_EQ(ui.messages.back().text, "Overwrite file: " + existing + "?");
+    EXPECT_EQ(ui.messages.back().caption, "Warning");
+    EXPECT_EQ(ui.messages.back().buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(read_file_text(existing), "old content");
+    EXPECT_EQ(read_file_text(temp.file("new.txt")), format_library_text(4, table));
+    ASSERT_EQ(ui.save_requests.size(), 2u);
+    EXPECT_EQ(ui.save_requests[0].start_folder, temp.path() + "/libs");
+    EXPECT_EQ(ui.save_requests[0].filter, "Library Text Compound files (*.txt)|*.txt");
+
+    // Cancel at the question: nothing written, and the editor learns it.
+    ui.save_returns(existing);
+    ui.answer(Answer::Cancel);
+    EXPECT_FALSE(write_library_text_file(4, table));
+    EXPECT_EQ(save_as_cancelled, 1);
+    EXPECT_EQ(read_file_text(existing), "old content");
+
+    // Yes replaces it; an upper-case ".TXT" is kept as chosen.
+    std::string upper = temp.write("UPPER.TXT", "old");
+    ui.save_returns(upper);
+    ui.answer(Answer::Yes);
+    ASSERT_TRUE(write_library_text_file(4, table));
+    EXPECT_EQ(save_as_cancelled, 0);
+    EXPECT_EQ(read_file_text(upper), format_library_text(4, table));
+
+    // Cancelling the dialog.
+    ui.save_returns(std::nullopt);
+    EXPECT_FALSE(write_library_text_file(4, table));
+    EXPECT_EQ(save_as_cancelled, 1);
+}
+
+TEST_F(LibraryTextFile, SavedRowsBecomeTheSnapshotOutsideCreateMode) {
+    LibraryTable table;
+    table.fill(LibraryCompound_init());
+    fill_test_library(table);
+    for (u8 create_mode : {1, 0}) {
+        main_flags.NewLibraryMode = create_mode;
+        ui.save_returns(temp.file(create_mode ? "created.txt" : "edited.txt"));
+        ASSERT_TRUE(write_library_text_file(2, table));
+        EXPECT_EQ(library_saved[0].name, create_mode ? "DUMMY" : "1,1-Dichloroethene");
+        EXPECT_EQ(library_saved[2].name, "DUMMY");
+    }
+}
+
+TEST_F(LibraryTextFile, UnwritableTargetIsReportedAndNothingCountsAsSaved) {
+    LibraryTable table;
+    table.fill(LibraryCompound_init());
+    fill_test_library(table);
+    std::string path = temp.path() + "/no such folder/lib.txt";
+    ui.save_returns(path);
+    expect_error("could not be written", "Error");
+    EXPECT_FALSE(write_library_text_file(4, table));
+    check_caption();
+    EXPECT_EQ(save_as_cancelled, 1);
+    EXPECT_EQ(library_saved[0].name, "DUMMY");
+}
+
+TEST_F(LibraryTextFile, DemoLibraryReadsAndWritesBackByteForByte) {
+    std::string path = example_file("demo_library.txt");
+    ASSERT_TRUE(read_library_text_file(path));
+    EXPECT_EQ(compound_count, 62);
+    EXPECT_EQ(one_variable_mode, 0);
+    EXPECT_EQ(library_version, "Version 4.2");
+    EXPECT_EQ(library[0].is_internal_standard, 0);  // internal standards stand among the analytes
+
+    // Enough internal standards in each boiling-point and volatility band for three groups.
+    int standards = 0, bp_bands[3] = {}, rv_bands[3] = {};
+    for (int i = 0; i < compound_count; ++i) {
+        const LibraryCompound& c = library[i];
+        if (!c.is_internal_standard) continue;
+        ++standards;
+        EXPECT_EQ(c.cmpndType, "Internal Standard");
+        for (double amount : c.conc) EXPECT_EQ(amount, c.conc[0]) << c.name;
+        ++bp_bands[c.bp <= 110 ? 0 : c.bp <= 200 ? 1 : 2];
+        ++rv_bands[c.rvw < 0.5 ? 0 : c.rvw <= 5 ? 1 : 2];
+    }
+    EXPECT_EQ(standards, 11);
+    for (int band = 0; band < 3; ++band) {
+        EXPECT_GE(bp_bands[band], 3);
+        EXPECT_GE(rv_bands[band], 3);
+    }
+
+    std::string copy = temp.file("copy.txt");
+    ui.save_returns(copy);
+    ASSERT_TRUE(write_library_text_file(compound_count, library));
+    EXPECT_EQ(read_file_text(copy), read_file_text(path));
+}
+
+}  // namespace
