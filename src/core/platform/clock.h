@@ -26,3 +26,7 @@ void set_clock(const Clock* clock);  // nullptr: the system clock
 
 // "mm/dd/yyyy hh:nn", the program's date form in files.
 std::string format_date_time(const DateTime& t);
+
+// The desktop's default short date and long time, "m/d/yyyy h:nn:ss AM" (the stamp
+// a calibration file carries in its second line).
+std::string format_short_date_long_time(const DateTime& t);

@@ -1,0 +1,401 @@
+#include "calibration/calibration_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "calibration/calibration_tables.h"
+#include "calibration/level_amount.h"
+#include "methoddata/tables.h"
+#include "platform/clock.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
+
+namespace {
+
+const char* const kValuesDescription =
+    "compound;[conc;rec;recDev;resp;respdev;area; (for each standard)];[selected concentrations (for each "
+    "standard)];average flags;reference area count";
+const char* const kLibraryDescription =
+    "rvw;rvo;bp;conc1;conc2;conc3;conc4;conc5;conc6;conc7;conc8;conc9;conc10;Partition Coefficient;CAS Number";
+const char* const kSurrogateDescription = "surrogate/analyte(s/a);rvgr1-6;bpg1-6;First Pass;Surrogate";
+const char* const kRangesLine = "Surrogate Ranges: linearVCS, lnNPVCS";
+constexpr int kMinimumLevelColumns = 5;
+constexpr int kPreambleLinesAfterCount = 8;  // empty line, three descriptions with headings, empty line
+
+void show_error(const char* code) { show_message(std::string("Quantilyzer: ") + code, "Error"); }
+
+// The record of surrogates that belongs to library row c (records find their rows by name).
+const SurrogateRecord* surrogate_of_row(int c) {
+    for (int k = 0; k < surrogate_count && k < kMaxSurrogates; ++k)
+        if (surrogates[k].name == library[c].name) return &surrogates[k];
+    return nullptr;
+}
+
+// "%.2f" like every library property; an rvw too small for two decimals keeps its digits,
+// because a written 0.00 could never be read back as a usable rvw.
+std::string property_text(double value) {
+    if (value != 0.0 && std::fabs(value) < 0.005) return format_general(value);
+    return format_fixed(value, 2);
+}
+
+std::string data_file_list(int standards) {
+    std::string out;
+    for (int p = 0; p < standards; ++p) {
+        const std::string& file = standard_data_files[p];
+        out += iequals(file_name_of(file), "results.ini") ? folder_of(file) : file;
+        out += ";";
+    }
+    return out;
+}
+
+std::string values_line(int c, int standards, int columns) {
+    const RecoveryTables& t = recovery_tables;
+    std::string out = library[c].name + ";";
+    for (int p = 0; p < standards; ++p)
+        out += c_format("%.2f;%.5f;%.5f;%.5f;%.5f;%d;", level_amount(c, p), t.predicted_recovery[p][c],
+                        t.predicted_recovery_dev[p][c], t.response_factor[p][c], t.response_factor_dev[p][c],
+                        raw_data_sets[p].area[c]);
+    // One label per standard: a label left over in a row past the standards would shift
+    // every field after it when the file is read.
+    for (int p = 0; p < std::min(columns, standards); ++p)
+        if (!level_names[p].empty()) out += level_names[p] + ";";
+    for (int p = 0; p < columns; ++p)
+        out += c_format("%d", raw_data_sets[p].area[c] != 0 ? level_included[c][p] : 0);
+    out += c_format(";%d", raw_data_sets[standards].area[c]);
+    return out;
+}
+
+std::string library_line(int c, int columns) {
+    const LibraryCompound& lib = library[c];
+    std::string out = property_text(lib.rvw) + ";" + format_fixed(lib.rvo, 2) + ";" + format_fixed(lib.bp, 2) + ";";
+    for (int p = 0; p < columns; ++p) out += format_fixed(library_saved[c].conc[p], 2) + ";";
+    return out + format_fixed(lib.partcoef, 2) + ";" + trim(lib.casNumber);
+}
+
+std::string surrogate_line(int c) {
+    if (!library[c].is_internal_standard) return "A";
+    SurrogateRecord none;
+    const SurrogateRecord* record = surrogate_of_row(c);
+    if (!record) record = &none;
+    std::string out = "S;";
+    for (int g : record->rvwgroup) out += c_format("%d", g);
+    out += ";";
+    for (int g : record->bpgroup) out += c_format("%d", g);
+    return out + c_format(";%d;%d", record->first_pass, record->checked_surrogate);
+}
+
+std::string trailer_text() {
+    const SurrogateRangeLimits& r = surrogate_range_limits;
+    return c_format("%f\n%f\n%f\n%f\n%s\n%f\n%f", r.MinBP, r.MaxBP, r.MinRVW, r.MaxRVW, kRangesLine,
+                    category_thresholds.vcs, category_thresholds.n_pvcsLn);
+}
+
+// An area field: the number truncated toward zero, kept inside the 32-bit area.
+std::int32_t area_of(const std::string& text) {
+    double v = std::trunc(leading_number(text));
+    if (std::isnan(v)) return 0;
+    v = std::clamp(v, double(std::numeric_limits<std::int32_t>::min()),
+                   double(std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(v);
+}
+
+int truncated_int(const std::string& text) {
+    double v = std::trunc(leading_number(text));
+    if (std::isnan(v) || v > std::numeric_limits<int>::max() || v < std::numeric_limits<int>::min()) return 0;
+    return static_cast<int>(v);
+}
+
+int digit_of(char ch) { return ch >= '0' && ch <= '9' ? ch - '0' : 0; }
+
+bool skip_line(TextLineReader& in) {
+    std::string ignored;
+    return in.next(ignored);
+}
+
+// The first data file of a list is an absolute path: a drive letter, or "/".
+bool is_data_file_path(const std::string& piece) {
+    if (piece.empty()) return false;
+    char first = piece.front();
+    return (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z') || first == '/';
+}
+
+// Reads the preamble's second line (or takes line 1 as it) and sets the labels from it.
+void apply_label_line(const std::string& raw_line) {
+    std::string line = trim(raw_line);
+    size_t dash = line.rfind('-');
+    if (dash != std::string::npos)
+        single_variable_label = line.substr(dash + 1);
+    else
+        one_variable_mode = 0;
+    std::vector<std::string> pieces = split(single_variable_label, ';');
+    variable1_label = pieces.front();
+    for (size_t i = 1; i < pieces.size(); ++i) variable2_label = pieces[i];
+}
+
+// Sets the variable mode from the transform text between the dashes of line 1.
+void apply_transform(const std::string& line) {
+    size_t first = line.find('-');
+    size_t last = line.rfind('-');
+    if (first == std::string::npos) {
+        transform_text = line;
+    } else if (first != last) {
+        transform_text = line.substr(first + 1, last - first - 1);
+    } else {
+        transform_text = line.substr(first + 1);
+    }
+    one_variable_mode = 0;
+    bp_variable_chosen = 0;
+    rvw_variable_chosen = 0;
+    if (transform_text == "Linear") {
+        one_variable_mode = 1;
+        bp_variable_chosen = 1;
+    } else if (transform_text == "Ln") {
+        one_variable_mode = 1;
+        rvw_variable_chosen = 1;
+    } else {
+        variable1_label.clear();
+        variable2_label.clear();
+    }
+}
+
+}  // namespace
+
+int calibration_level_columns(int standards) {
+    if (standards < kMinimumLevelColumns) return kMinimumLevelColumns;
+    if (main_flags.ReviewSaveAs == 1 && library_version == "Version 4.0") return kMinimumLevelColumns;
+    return standards;
+}
+
+std::string calibration_file_text() {
+    const int n = standard_count;
+    const int k = compound_count;
+    const int columns = calibration_level_columns(n);
+    const std::string now = format_short_date_long_time(clock_source().now());
+    std::string out;
+    auto line = [&out](const std::string& text) { out += text + "\n"; };
+    if (one_variable_mode) {
+        line("Date-" + transform_text + "-" + library_version);
+        line(now + "-" + single_variable_label);
+    } else {
+        line("Date-V2-" + program_version_text);
+        line(now + "-" + variable1_label + ";" + variable2_label);
+    }
+    line("Library File");
+    line(folder_settings.slot[kLibraryTextFileSlot]);
+    line("Surrogate File");
+    line(to_upper(trim(surrogate_file_path)));
+    line("Surrogate Reference File");
+    line(trim(surrogate_reference_path));
+    line("Data File(s)");
+    line(data_file_list(n));
+    line("Compound Count");
+    line(c_format("%d", k));
+    line("");
+    line("Calibration Data Description");
+    line(kValuesDescription);
+    line("Library Data Description");
+    line(kLibraryDescription);
+    line("Surrogate Data Description");
+    line(kSurrogateDescription);
+    line("");
+    for (int c = 0; c < k; ++c) {
+        line(values_line(c, n, columns));
+        line(library_line(c, columns));
+        out += surrogate_line(c);
+        if (c < k - 1) out += "\n";
+    }
+    if (k > 0) out += "\n";  // ends the last internal-standard line
+    return out + trailer_text();
+}
+
+bool write_calibration(const std::string& path) {
+    surrogate_file_path = trim(surrogate_file_path);
+    std::string error;
+    if (!write_file_atomically(path, calibration_file_text(), &error)) {
+        show_message("The calibration file " + path + " could not be written:\n" + error, "Calibration File");
+        return false;
+    }
+    save_level_inclusion(compound_count);
+    return true;
+}
+
+bool read_calibration_preamble(TextLineReader& in, int& standards, int& compounds) {
+    std::string line1;
+    if (!in.next(line1)) return false;
+    line1 = trim(line1);
+    transform_text.clear();
+    one_variable_mode = 0;
+    if (!contains(line1, "Date")) return false;
+    apply_transform(line1);
+
+    std::string line2 = line1;
+    if (std::count(line1.begin(), line1.end(), '-') <= 1)
+        library_version = "N/A";
+    else if (!in.next(line2))
+        return false;
+    apply_label_line(line2);
+
+    std::string list;
+    std::string count;
+    if (!skip_line(in) || !in.next(library_ini_path) || !skip_line(in) || !in.next(surrogate_file_path) ||
+        !skip_line(in) || !in.next(surrogate_reference_path) || !skip_line(in) || !in.next(list) ||
+        !skip_line(in) || !in.next(count))
+        return false;
+
+    std::vector<std::string> files;
+    for (const std::string& piece : split(list, ';'))
+        if (!trim(piece).empty()) files.push_back(piece);
+    if (files.empty() || !is_data_file_path(files.front())) return false;
+    if (files.size() > static_cast<size_t>(kMaxStandards)) return false;
+    for (size_t p = 0; p < files.size(); ++p) {
+        standard_results_ini[p] = files[p];
+        standard_data_files[p] = files[p];
+    }
+    standards = static_cast<int>(files.size());
+    compounds = truncated_int(count);
+    for (int i = 0; i < kPreambleLinesAfterCount; ++i)
+        if (!skip_line(in)) return false;
+    return true;
+}
+
+bool read_calibration_values_line(const std::string& line, int c, int standards) {
+    const std::vector<std::string> f = split_skip_empty(line, ';');
+    const size_t needed = 1 + 7 * static_cast<size_t>(standards) + 2;
+    if (f.size() < needed) return false;
+    library[c].name = f[0];
+    size_t i = 1;
+    RecoveryTables& t = recovery_tables;
+    for (int p = 0; p < standards; ++p) {
+        double amount = leading_number(f[i++]);
+        library[c].conc[p] = amount;
+        raw_data_sets[p].cal_amount[c] = amount;
+        t.predicted_recovery[p][c] = leading_number(f[i++]);
+        t.predicted_recovery_dev[p][c] = leading_number(f[i++]);
+        t.response_factor[p][c] = leading_number(f[i++]);
+        t.response_factor_dev[p][c] = leading_number(f[i++]);
+        raw_data_sets[p].area[c] = area_of(f[i++]);
+    }
+    for (int p = 0; p < standards; ++p) level_names[p] = left(f[i++], kLevelNameLength);
+    std::string digits = f[i++];
+    if (library_version == "Version 4.0") digits = left(digits, kMinimumLevelColumns);
+    for (size_t p = 0; p < digits.size() && p < static_cast<size_t>(kMaxLevels); ++p)
+        level_included[c][p] = digits[p] != '0' ? 1 : 0;
+    raw_data_sets[standards].area[c] = area_of(trim(f[i]));
+    return true;
+}
+
+bool read_calibration_library_line(const std::string& line, int c, int standards) {
+    const std::vector<std::string> f = split_skip_empty(line, ';');
+    const int columns = standards < 6 ? kMinimumLevelColumns : standards;
+    if (f.size() < static_cast<size_t>(3 + columns + 1)) return false;
+    LibraryCompound& lib = library[c];
+    lib.rvw = leading_number(f[0]);
+    lib.rvo = leading_number(f[1]);
+    lib.bp = leading_number(f[2]);
+    for (int p = 0; p < columns; ++p) lib.conc[p] = leading_number(f[3 + p]);
+    lib.partcoef = leading_number(f[3 + columns]);
+    lib.casNumber = f.size() > static_cast<size_t>(4 + columns) ? f[4 + columns] : std::string();
+    lib.conc1_copy = lib.conc[0];
+    return true;
+}
+
+void read_calibration_surrogate_line(const std::string& line, int c, int& internal_standards) {
+    const std::vector<std::string> f = split_skip_empty(line, ';');
+    LibraryCompound& lib = library[c];
+    if (f.empty() || f[0] != "S") {
+        lib.cmpndType = "analyte";
+        return;
+    }
+    // Records stay compact: the k-th internal standard of the library is record k, and it
+    // keeps its own library row.
+    SurrogateRecord& record = surrogates[internal_standards++];
+    record.name = lib.name;
+    record.LibCmpndNum = c;
+    record.rvw = lib.rvw;
+    record.bp = lib.bp;
+    auto digits = [&f](size_t field, std::array<int, kGroups>& groups) {
+        groups.fill(0);
+        if (field >= f.size()) return;
+        for (size_t g = 0; g < groups.size() && g < f[field].size(); ++g) groups[g] = digit_of(f[field][g]);
+    };
+    digits(1, record.rvwgroup);
+    digits(2, record.bpgroup);
+    record.first_pass = f.size() > 3 ? truncated_int(f[3]) : 0;
+    record.checked_surrogate = f.size() > 4 ? truncated_int(f[4]) : 0;
+    lib.is_internal_standard = 1;
+    lib.cmpndType = "Internal Standard";
+}
+
+bool read_calibration_compounds(TextLineReader& in, int standards, int compounds, int& internal_standards) {
+    for (LibraryCompound& lib : library) lib.is_internal_standard = 0;
+    for (SurrogateRecord& record : surrogates) reset_surrogate_record(record);
+    internal_standards = 0;
+    for (int c = 0; c < compounds; ++c) {
+        std::string values, properties, groups;
+        if (!in.next(values) || !read_calibration_values_line(values, c, standards)) return false;
+        if (!in.next(properties) || !read_calibration_library_line(properties, c, standards)) return false;
+        if (!in.next(groups)) return false;
+        read_calibration_surrogate_line(groups, c, internal_standards);
+    }
+    return true;
+}
+
+void read_calibration_trailer(TextLineReader& in) {
+    auto next_trimmed = [&in]() {
+        std::string line;
+        if (!in.next(line)) return std::string();
+        return trim(line);
+    };
+    auto limit = [](const std::string& text) { return text.empty() ? kNotSet : leading_number(text); };
+    SurrogateRangeLimits& r = surrogate_range_limits;
+    r.MinBP = limit(next_trimmed());
+    r.MaxBP = limit(next_trimmed());
+    r.MinRVW = limit(next_trimmed());
+    r.MaxRVW = limit(next_trimmed());
+    next_trimmed();  // "Surrogate Ranges" heading
+    std::string vcs = next_trimmed();
+    std::string n_pvcs_ln = next_trimmed();
+    category_thresholds.vcs = vcs.empty() ? 159.0 : leading_number(vcs);
+    category_thresholds.n_pvcsLn = n_pvcs_ln.empty() ? 100.0 : leading_number(n_pvcs_ln);
+}
+
+bool load_calibration(const std::string& path, int& standards) {
+    standards = 0;
+    calibration_file_name = path;
+    TextLineReader in;
+    if (!in.open(path)) {
+        show_error("03005");
+        return false;
+    }
+    int n = 0;
+    int k = 0;
+    if (!read_calibration_preamble(in, n, k)) {
+        show_error("03006");
+        return false;
+    }
+    if (k < 0 || k > kMaxCompounds) {
+        show_error("03001");
+        return false;
+    }
+    compound_count = k;
+    int internal_standards = 0;
+    if (!read_calibration_compounds(in, n, k, internal_standards)) {
+        show_error("03001");
+        return false;
+    }
+    read_calibration_trailer(in);
+    surrogate_count = internal_standards;
+    standard_count = n;
+    for (int p = n; p < kMaxLevels; ++p) level_names[p].clear();
+    for (int c = 0; c < k; ++c)
+        for (int p = n; p < kMaxLevels; ++p) level_included[c][p] = 0;
+    save_level_inclusion(k);
+    standards = n;
+    return true;
+}

@@ -1,0 +1,15 @@
+#include "calibration/level_amount.h"
+
+#include "methoddata/tables.h"
+#include "platform/number_text.h"
+
+int level_of_label(const std::string& label);  // TODO include after rebase
+
+double level_amount(int c, int k) {
+    const LibraryCompound& saved = library_saved[c];
+    if (library[c].is_internal_standard) return saved.conc[0];
+    const std::string& label = level_names[k];
+    int level = level_of_label(label);
+    if (level < 0) return leading_number(label) * saved.conc1_copy;
+    return level >= 1 && level <= kMaxLevels ? saved.conc[level - 1] : 0.0;
+}

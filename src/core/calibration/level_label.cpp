@@ -1,0 +1,30 @@
+#include "calibration/level_label.h"
+
+#include <algorithm>
+
+const std::array<std::string, kLevelItems> level_item_captions = {
+    "Amount1", "Amount2", "Amount3", "Amount4", "Amount5", "Amount6",
+    "Amount7", "Amount8", "Amount9", "Amount10", "Amount as Dilution of Amount 1"};
+
+namespace {
+// Digits and dots only: a sign, a blank, a comma or an exponent is not a dilution factor.
+bool is_plain_decimal(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+}
+}  // namespace
+
+std::optional<LabelRefusal> check_level_entry(int item, const std::string& dilution) {
+    if (item < 0 || item >= kLevelItems)
+        return LabelRefusal{"Please select a concentration before exiting.", "Selection Required"};
+    if (item == kDilutionItem && dilution.empty())
+        return LabelRefusal{"Please enter a dilution factor before exiting.", "Dilution Factor Required"};
+    if (std::count(dilution.begin(), dilution.end(), '.') > 1 || !is_plain_decimal(dilution))
+        return LabelRefusal{"Please enter a valid dilution factor", "Invalid dilution factor"};
+    return std::nullopt;
+}
+
+std::string level_label_of_entry(int item, const std::string& dilution) {
+    std::string label = (item >= 0 && item < kDilutionItem) ? level_item_captions[item] : dilution;
+    if (!label.empty() && label.front() == '.') label = "0" + label;
+    return label;
+}

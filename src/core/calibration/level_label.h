@@ -1,0 +1,26 @@
+#pragma once
+// The level label of a calibration standard as the analyst enters it: one of the ten
+// library amounts ("Amount1".."Amount10") or a dilution factor of Amount 1.
+#include <array>
+#include <optional>
+#include <string>
+
+constexpr int kLevelItems = 11;
+constexpr int kDilutionItem = 10;  // "Amount as Dilution of Amount 1"
+constexpr int kNoLevelItem = -1;
+
+// The captions of the choices, items 0..10.
+extern const std::array<std::string, kLevelItems> level_item_captions;
+
+struct LabelRefusal {
+    std::string text;
+    std::string caption;
+};
+
+// Checks a choice (item, or kNoLevelItem) and the dilution-factor text in the order the
+// analyst is told about them; nothing when the entry is acceptable.
+std::optional<LabelRefusal> check_level_entry(int item, const std::string& dilution);
+
+// The label an accepted entry stores: the caption of a level item, else the dilution
+// factor with a "0" put in front of a leading ".".
+std::string level_label_of_entry(int item, const std::string& dilution);

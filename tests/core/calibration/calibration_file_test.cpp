@@ -1,0 +1,338 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calibration/calibration_file.h"
+#include "calibration/calibration_tables.h"
+#include "methoddata/tables.h"
+#include "platform/number_text.h"
+#include "platform/text_util.h"
+#include "scripted_ui.h"
+#include "test_files.h"
+
+namespace {
+
+// A small library whose internal standards are not its first rows: rows 1 and 3 are
+// internal standards, records 0 and 1 of surrogates.
+constexpr int kCompounds = 5;
+
+void fill_library() {
+    const char* names[kCompounds] = {"Chloromethane", "Fluorobenzene-IS", "Benzene", "Toluene-d8-IS", "Naphthalene"};
+    for (int c = 0; c < kCompounds; ++c) {
+        LibraryCompound& lib = library[c];
+        lib.name = names[c];
+        lib.is_internal_standard = (c == 1 || c == 3) ? 1 : 0;
+        lib.cmpndType = lib.is_internal_standard ? "Internal Standard" : "analyte";
+        lib.rvw = 0.25 * (c + 1);
+        lib.rvo = 1.5 + c;
+        lib.bp = 40.0 + 30.0 * c;
+        lib.partcoef = 2.25 + c;
+        lib.casNumber = "  74-87-" + std::to_string(c) + " ";
+        for (int k = 0; k < kMaxLevels; ++k) lib.conc[k] = lib.is_internal_standard ? 25.0 : 2.0 * (k + 1) + c;
+        lib.conc1_copy = lib.conc[0];
+    }
+    library[4].rvw = 0.0031;  // too small for two decimals
+    compound_count = kCompounds;
+    copy_library_compounds(compound_count, library_saved, library);
+    surrogate_count = 2;
+    surrogates[0].name = "Fluorobenzene-IS";
+    surrogates[0].rvwgroup = {1, 0, 0, 0, 0, 0};
+    surrogates[0].bpgroup = {0, 1, 0, 0, 0, 0};
+    surrogates[0].first_pass = 1;
+    surrogates[0].checked_surrogate = 1;
+    surrogates[1].name = "Toluene-d8-IS";
+    surrogates[1].rvwgroup = {0, 0, 1, 0, 0, 1};
+    surrogates[1].bpgroup = {1, 0, 0, 0, 0, 0};
+    surrogates[1].first_pass = 0;
+    surrogates[1].checked_surrogate = 1;
+}
+
+// n standards with distinct values in every cell the file carries; the last standard is
+// a dilution factor when there are more than 3.
+void fill_calibration(int n) {
+    standard_count = n;
+    for (int p = 0; p < n; ++p) {
+        level_names[p] = (n > 3 && p == n - 1) ? "0.5" : "Amount" + std::to_string(p + 1);
+        standard_data_files[p] = "/home/analyst/runs/std" + std::to_string(p + 1) + ".txt";
+        for (int c = 0; c < kCompounds; ++c) {
+            recovery_tables.predicted_recovery[p][c] = 0.5 + 0.01 * p + 0.001 * c;
+            recovery_tables.predicted_recovery_dev[p][c] = 0.02 + 0.0001 * p;
+            recovery_tables.response_factor[p][c] = 1000.0 + 10.0 * p + c + 0.123456;
+            recovery_tables.response_factor_dev[p][c] = 12.5 + p;
+            raw_data_sets[p].area[c] = 50000 + 1000 * p + c;
+            level_included[c][p] = (c == 2 && p == 1) ? 0 : 1;
+        }
+    }
+    for (int c = 0; c < kCompounds; ++c) raw_data_sets[n].area[c] = 77000 + c;
+    folder_settings.slot[kLibraryTextFileSlot] = "/home/analyst/lib/demo.txt";
+    surrogate_file_path = " /home/analyst/is/demo.ini ";
+    surrogate_reference_path = "/home/analyst/runs/ref.txt";
+    surrogate_range_limits = {45.0, 150.5, 0.1, 12.0};
+    category_thresholds.vcs = 159.0;
+    category_thresholds.n_pvcsLn = 100.0;
+}
+
+class CalibrationFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        construct_calibration_tables();
+        library_version = program_version_text;
+        fill_library();
+    }
+    // The file text without its date line, which carries the time of writing.
+    static std::string without_date(const std::string& text) {
+        size_t first = text.find('\n');
+        size_t second = text.find('\n', first + 1);
+        return text.substr(0, first + 1) + text.substr(second + 1);
+    }
+    static std::vector<std::string> lines_of(const std::string& text) { return split(text, '\n'); }
+
+    ScriptedUi ui;
+    TempFolder dir;
+};
+
+TEST_F(CalibrationFileTest, ThreeStandardsWriteTheExactLayout) {
+    fill_calibration(3);
+    ASSERT_TRUE(write_calibration(dir.file("cal3.cal")));
+    std::vector<std::string> lines = lines_of(read_file_text(dir.file("cal3.cal")));
+    ASSERT_EQ(lines.size(), 20u + 3 * kCompounds + 7);
+    EXPECT_EQ(lines[0], "Date-V2-Version 4.2");
+    EXPECT_EQ(lines[1], "3/14/2026 9:26:53 AM-RVW;BP");
+    EXPECT_EQ(lines[3], "/home/analyst/lib/demo.txt");
+    EXPECT_EQ(lines[5], "/HOME/ANALYST/IS/DEMO.INI");
+    EXPECT_EQ(lines[7], "/home/analyst/runs/ref.txt");
+    EXPECT_EQ(lines[9], "/home/analyst/runs/std1.txt;/home/analyst/runs/std2.txt;/home/analyst/runs/std3.txt;");
+    EXPECT_EQ(lines[11], "5");
+    EXPECT_EQ(lines[12], "");
+    EXPECT_EQ(lines[19], "");
+    // Benzene: three groups, three labels, five digits (level 2 excluded, levels 4 and 5
+    // without data), the reference area.
+    EXPECT_EQ(lines[26],
+              "Benzene;4.00;0.50200;0.02000;1002.12346;12.50000;50002;"
+              "6.00;0.51200;0.02010;1012.12346;13.50000;51002;"
+              "8.00;0.52200;0.02020;1022.12346;14.50000;52002;"
+              "Amount1;Amount2;Amount3;10100;77002");
+    EXPECT_EQ(lines[27], "0.75;3.50;100.00;4.00;6.00;8.00;10.00;12.00;4.25;74-87-2");
+    EXPECT_EQ(lines[28], "A");
+    EXPECT_EQ(lines[25], "S;100000;010000;1;1");  // record 0 beside library row 1
+    EXPECT_EQ(lines[31], "S;001001;100000;0;1");  // record 1 beside library row 3
+    EXPECT_EQ(lines[33], "0.0031;5.50;160.00;6.00;8.00;10.00;12.00;14.00;6.25;74-87-4");
+    EXPECT_EQ(lines[34], "A");
+    EXPECT_EQ(lines[35], "45.000000");
+    EXPECT_EQ(lines[38], "12.000000");
+    EXPECT_EQ(lines[39], "Surrogate Ranges: linearVCS, lnNPVCS");
+    EXPECT_EQ(lines[41], "100.000000");  // no line end at the end of the file
+    EXPECT_EQ(surrogate_file_path, "/home/analyst/is/demo.ini");
+}
+
+TEST_F(CalibrationFileTest, RoundTripsReadBackEveryValueWritten) {
+    for (int n : {3, 5, 6, 10}) {
+        SCOPED_TRACE(n);
+        SetUp();
+        fill_calibration(n);
+        const std::string path = dir.file("cal" + std::to_string(n) + ".cal");
+        ASSERT_TRUE(write_calibration(path));
+        const std::string written = read_file_text(path);
+        const LibraryTable saved = library_saved;
+        const RecoveryTables tables = recovery_tables;
+        const auto names = library;
+
+        construct_method_data();
+        construct_calibration_tables();
+        library_version = program_version_text;
+        int standards = -1;
+        ASSERT_TRUE(load_calibration(path, standards));
+        EXPECT_EQ(standards, n);
+        EXPECT_EQ(standard_count, n);
+        EXPECT_EQ(compound_count, kCompounds);
+        EXPECT_EQ(surrogate_count, 2);
+        EXPECT_EQ(calibration_file_name, path);
+        EXPECT_EQ(standard_data_files[n - 1], "/home/analyst/runs/std" + std::to_string(n) + ".txt");
+        EXPECT_EQ(standard_results_ini[0], standard_data_files[0]);
+        for (int c = 0; c < kCompounds; ++c) {
+            EXPECT_EQ(library[c].name, names[c].name);
+            EXPECT_EQ(library[c].is_internal_standard, names[c].is_internal_standard);
+            EXPECT_EQ(library[c].cmpndType, names[c].cmpndType);
+            EXPECT_EQ(library[c].casNumber, trim(names[c].casNumber));
+            EXPECT_DOUBLE_EQ(library[c].rvw, names[c].rvw);
+            EXPECT_DOUBLE_EQ(library[c].bp, names[c].bp);
+            EXPECT_DOUBLE_EQ(library[c].conc1_copy, saved[c].conc[0]);
+            EXPECT_EQ(raw_data_sets[n].area[c], 77000 + c);
+            for (int p = 0; p < n; ++p) {
+                EXPECT_NEAR(recovery_tables.response_factor[p][c], tables.response_factor[p][c], 5e-6);
+                EXPECT_NEAR(recovery_tables.predicted_recovery[p][c], tables.predicted_recovery[p][c], 5e-6);
+                EXPECT_EQ(raw_data_sets[p].area[c], 50000 + 1000 * p + c);
+                EXPECT_EQ(level_included[c][p], (c == 2 && p == 1) ? 0 : 1);
+                EXPECT_EQ(level_included_saved[c][p], level_included[c][p]);
+                EXPECT_EQ(library[c].conc[p], saved[c].conc[p]);
+            }
+            for (int p = n; p < kMaxLevels; ++p) EXPECT_EQ(level_included[c][p], 0);
+        }
+        EXPECT_EQ(level_names[n - 1], n > 3 ? "0.5" : "Amount3");
+        // The dilution-factor standard of an analyte carries half of Amount 1.
+        if (n > 3) {
+            EXPECT_DOUBLE_EQ(raw_data_sets[n - 1].cal_amount[2], 0.5 * saved[2].conc[0]);
+        }
+        EXPECT_EQ(surrogates[1].name, "Toluene-d8-IS");
+        EXPECT_EQ(surrogates[1].LibCmpndNum, 3);
+        EXPECT_EQ(surrogates[1].rvwgroup, (std::array<int, kGroups>{0, 0, 1, 0, 0, 1}));
+        EXPECT_DOUBLE_EQ(surrogates[1].rvw, 1.0);
+        EXPECT_EQ(surrogate_range_limits.MaxBP, 150.5);
+
+        // Written again from what was read (as Load Calibration File leaves the tables),
+        // the file is the same apart from its date.
+        copy_library_compounds(compound_count, library_saved, library);
+        folder_settings.slot[kLibraryTextFileSlot] = library_ini_path;
+        ASSERT_TRUE(write_calibration(path));
+        EXPECT_EQ(without_date(read_file_text(path)), without_date(written));
+    }
+}
+
+TEST_F(CalibrationFileTest, TenStandardsMakeLinesLongerThanAnyOldBuffer) {
+    fill_calibration(10);
+    library[0].name = "1,2-Dibromo-3-chloropropane";
+    for (int p = 0; p < 10; ++p) {  // instrument-sized areas and response factors
+        raw_data_sets[p].area[0] = 12345678;
+        recovery_tables.response_factor[p][0] = 123456.789012;
+        recovery_tables.response_factor_dev[p][0] = 2345.678901;
+    }
+    ASSERT_TRUE(write_calibration(dir.file("ten.cal")));
+    std::vector<std::string> lines = lines_of(read_file_text(dir.file("ten.cal")));
+    EXPECT_GT(lines[20].size(), 649u);
+    construct_method_data();
+    int standards = 0;
+    ASSERT_TRUE(load_calibration(dir.file("ten.cal"), standards));
+    EXPECT_EQ(level_names[9], "0.5");
+    EXPECT_EQ(raw_data_sets[10].area[0], 77000);  // the reference area at the end of the line
+    EXPECT_EQ(raw_data_sets[9].area[0], 12345678);
+    EXPECT_EQ(library[1].name, "Fluorobenzene-IS");  // the next line is read whole as its own
+}
+
+TEST_F(CalibrationFileTest, OneVariableFilesCarryTheirTransformAndLabel) {
+    fill_calibration(5);
+    one_variable_mode = 1;
+    rvw_variable_chosen = 1;
+    transform_text = "Ln";
+    single_variable_label = "RVW";
+    library_version = "Version 4.1";
+    ASSERT_TRUE(write_calibration(dir.file("one.cal")));
+    std::vector<std::string> lines = lines_of(read_file_text(dir.file("one.cal")));
+    EXPECT_EQ(lines[0], "Date-Ln-Version 4.1");
+    EXPECT_EQ(lines[1], "3/14/2026 9:26:53 AM-RVW");
+
+    construct_method_data();
+    library_version = "Version 4.2";
+    int standards = 0;
+    ASSERT_TRUE(load_calibration(dir.file("one.cal"), standards));
+    EXPECT_EQ(one_variable_mode, 1);
+    EXPECT_EQ(rvw_variable_chosen, 1);
+    EXPECT_EQ(bp_variable_chosen, 0);
+    EXPECT_EQ(transform_text, "Ln");
+    EXPECT_EQ(single_variable_label, "RVW");
+    EXPECT_EQ(library_version, "Version 4.2");  // not taken from the file
+}
+
+TEST_F(CalibrationFileTest, PreambleFormsSetTheVariableMode) {
+    struct Case {
+        const char* line1;
+        const char* line2;  // nullptr: line 1 serves as line 2
+        u8 one_variable, bp, rvw;
+        const char* transform;
+        const char* label1;
+        const char* label2;
+        const char* version;
+    } cases[] = {
+        {"Date-V2-Version 4.2", "1/2/2026 3:04:05 PM-RVW;BP", 0, 0, 0, "V2", "RVW", "BP", "keep"},
+        {"Date-Linear-Version 4.2", "1/2/2026 3:04:05 PM-Boiling Point", 1, 1, 0, "Linear", "Boiling Point",
+         "BP", "keep"},
+        {"Date-Ln", nullptr, 1, 0, 1, "Ln", "Ln", "BP", "N/A"},
+        {"Date", nullptr, 0, 0, 0, "Date", "", "", "N/A"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line1);
+        construct_method_data();
+        library_version = "keep";
+        std::string text = std::string(c.line1) + "\n" + (c.line2 ? std::string(c.line2) + "\n" : "") +
+                           "Library File\nlib.txt\nSurrogate File\nIS.INI\nSurrogate Reference File\n/r/ref.txt\n"
+                           "Data File(s)\n/r/a.txt;\nCompound Count\n0\n\nx\nx\nx\nx\nx\nx\n\n";
+        int standards = 0;
+        ASSERT_TRUE(load_calibration(dir.write("pre.cal", text), standards));
+        EXPECT_EQ(one_variable_mode, c.one_variable);
+        EXPECT_EQ(bp_variable_chosen, c.bp);
+        EXPECT_EQ(rvw_variable_chosen, c.rvw);
+        EXPECT_EQ(transform_text, c.transform);
+        EXPECT_EQ(variable1_label, c.label1);
+        EXPECT_EQ(variable2_label, c.label2);
+        EXPECT_EQ(library_version, c.version);
+        EXPECT_EQ(library_ini_path, "lib.txt");
+        EXPECT_EQ(standards, 1);
+    }
+}
+
+TEST_F(CalibrationFileTest, DataFileListsAndCountsThatTheTablesCannotHoldAreRefused) {
+    fill_calibration(3);
+    ASSERT_TRUE(write_calibration(dir.file("good.cal")));
+    const std::vector<std::string> good = lines_of(read_file_text(dir.file("good.cal")));
+    auto with_line = [&](size_t index, const std::string& text) {
+        std::vector<std::string> lines = good;
+        lines[index] = text;
+        std::string out;
+        for (size_t i = 0; i < lines.size(); ++i) out += lines[i] + (i + 1 < lines.size() ? "\n" : "");
+        return dir.write("edited.cal", out);
+    };
+    struct Case {
+        size_t line;
+        std::string text;
+        const char* error;  // nullptr: accepted
+    } cases[] = {
+        {9, "C:\\runs\\std1.txt;C:\\runs\\std2.txt;C:\\runs\\std3.txt;", nullptr},
+        {9, "\\runs\\std1.txt;\\runs\\std2.txt;\\runs\\std3.txt;", "Quantilyzer: 03006"},
+        {9, "", "Quantilyzer: 03006"},
+        {9, "/a;/b;/c;/d;/e;/f;/g;/h;/i;/j;/k;", "Quantilyzer: 03006"},
+        {0, "Calibration-V2-Version 4.2", "Quantilyzer: 03006"},
+        {11, "151", "Quantilyzer: 03001"},
+        {11, "6", "Quantilyzer: 03001"},
+        {20, "", "Quantilyzer: 03001"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        construct_method_data();
+        if (c.error) ui.expect_message(c.error);
+        int standards = -1;
+        EXPECT_EQ(load_calibration(with_line(c.line, c.text), standards), c.error == nullptr);
+        EXPECT_EQ(standards, c.error ? 0 : 3);
+        EXPECT_LE(compound_count, kMaxCompounds);
+    }
+    ui.expect_message("Quantilyzer: 03005");
+    int standards = 0;
+    EXPECT_FALSE(load_calibration(dir.file("missing.cal"), standards));
+}
+
+TEST_F(CalibrationFileTest, TrailerDefaultsForEmptyAndLetterLines) {
+    fill_calibration(3);
+    ASSERT_TRUE(write_calibration(dir.file("t.cal")));
+    std::string text = read_file_text(dir.file("t.cal"));
+    text = text.substr(0, text.find("45.000000")) + "\nabc\n0.5\n\nSurrogate Ranges: linearVCS, lnNPVCS\n\n";
+    construct_method_data();
+    int standards = 0;
+    ASSERT_TRUE(load_calibration(dir.write("t2.cal", text), standards));
+    EXPECT_EQ(surrogate_range_limits.MinBP, kNotSet);
+    EXPECT_EQ(surrogate_range_limits.MaxBP, 0.0);
+    EXPECT_EQ(surrogate_range_limits.MinRVW, 0.5);
+    EXPECT_EQ(surrogate_range_limits.MaxRVW, kNotSet);
+    EXPECT_EQ(category_thresholds.vcs, 159.0);
+    EXPECT_EQ(category_thresholds.n_pvcsLn, 100.0);
+}
+
+TEST_F(CalibrationFileTest, AFileThatCannotBeWrittenIsReportedAndNothingElseIsWritten) {
+    fill_calibration(3);
+    level_included_saved[0][0] = 7;
+    ui.expect_message("could not be written");
+    EXPECT_FALSE(write_calibration(dir.file("no/such/folder/cal.cal")));
+    EXPECT_EQ(ui.last_message().caption, "Calibration File");
+    EXPECT_EQ(level_included_saved[0][0], 7);  // the saved flags stay as they were
+    EXPECT_FALSE(std::filesystem::exists(dir.file("no")));
+}
+
+}  // namespace
