@@ -1,9 +1,8 @@
 #include "calibration/level_amount.h"
 
+#include "calibration/level_lookup.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
-
-int level_of_label(const std::string& label);  // TODO include after rebase
 
 double level_amount(int c, int k) {
     const LibraryCompound& saved = library_saved[c];
