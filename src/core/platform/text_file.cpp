@@ -11,6 +11,9 @@
 #include "platform/paths.h"
 
 bool TextLineReader::open(const std::string& path) {
+    // A reader may be opened again: the previous file must not stay in use.
+    in_.close();
+    in_.clear();
     in_.open(resolve_path(path), std::ios::in | std::ios::binary);
     return in_.is_open();
 }

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "methoddata/tables.h"
+
+namespace {
+
+class MethodTables : public ::testing::Test {
+protected:
+    void SetUp() override { construct_method_data(); }
+};
+
+TEST_F(MethodTables, ConstructionAndResetDefaultsDiffer) {
+    for (const LibraryTable* table : {&library, &library_saved}) {
+        const LibraryCompound& c = (*table)[kMaxCompounds - 1];
+        EXPECT_EQ(c.name, "DUMMY");
+        EXPECT_EQ(c.cmpndType, "DUMMY");
+        EXPECT_EQ(c.casNumber, "");
+        for (double mdl : {c.MDLwater, c.MDLsoil, c.MDLbiota, c.MDLwaste}) EXPECT_EQ(mdl, -1.0);
+    }
+    EXPECT_EQ(variable1_label, "RVW");
+    EXPECT_EQ(variable2_label, "BP");
+    EXPECT_EQ(surrogate_range_limits.MinBP, kNotSet);
+    EXPECT_EQ(surrogate_range_limits.MaxRVW, kNotSet);
+
+    library[5].name = "Benzene";
+    library[5].conc = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    library[5].conc1_copy = 7.5;
+    library[5].MDLsoil = 3.0;
+    library_saved[149].casNumber = "71-43-2";
+    surrogates[2].bpgroup[0] = 1;
+    surrogates[2].name = "Toluene-d8";
+    reset_library_tables();
+
+    for (const LibraryTable* table : {&library, &library_saved}) {
+        const LibraryCompound& c = (*table)[kMaxCompounds - 1];
+        EXPECT_EQ(c.name, "DUMMY");
+        EXPECT_EQ(c.casNumber, "N/A");
+        for (double mdl : {c.MDLwater, c.MDLsoil, c.MDLbiota, c.MDLwaste}) EXPECT_EQ(mdl, 0.0);
+    }
+    EXPECT_EQ(library[5].name, "DUMMY");
+    EXPECT_EQ(library[5].conc[0], 0.0);
+    EXPECT_EQ(library[5].MDLsoil, 0.0);
+    // The base amount of a dilution-factor level survives a reset.
+    EXPECT_EQ(library[5].conc1_copy, 7.5);
+    EXPECT_EQ(surrogates[2].name, "DUMMY");
+    EXPECT_EQ(surrogates[2].bpgroup[0], 0);
+}
+
+TEST_F(MethodTables, CompoundAmountComesFromTheSavedLibrary) {
+    library_saved[3].conc = {1, 5, 10, 20, 50, 100, 200, 300, 400, 500};
+    library[3].conc = {9, 9, 9, 9, 9, 9, 9, 9, 9, 9};  // unsaved edits are not used
+    EXPECT_EQ(get_compound_amount(3, 0, 1.0), 1.0);
+    EXPECT_EQ(get_compound_amount(3, 4, 1.0), 50.0);
+    EXPECT_EQ(get_compound_amount(3, 9, 1.0), 500.0);
+    EXPECT_EQ(get_compound_amount(3, 10, 2.5), 2.5);
+}
+
+TEST_F(MethodTables, CopyLibraryCompoundsCopiesEveryFieldOfTheCountedEntries) {
+    LibraryTable source;
+    source.fill(LibraryCompound_init());
+    for (int i = 0; i < 3; ++i) {
+        LibraryCompound& c = source[i];
+        c.name = "C" + std::to_string(i);
+        c.cmpndType = "Internal Standard";
+        c.rvw = 1.5 + i;
+        c.rvo = 2.5;
+        c.bp = 80.0;
+        c.conc.fill(25.0);
+        c.conc1_copy = 25.0;
+        c.MDLwater = 0.1;
+        c.MDLsoil = 0.2;
+        c.MDLbiota = 0.3;
+        c.MDLwaste = 0.4;
+        c.partcoef = 2.13;
+        c.casNumber = "2037-26-5";
+        c.is_internal_standard = 1;
+    }
+
+    EXPECT_TRUE(copy_library_compounds(0, library_saved, source));
+    EXPECT_EQ(library_saved[0].name, "DUMMY");
+
+    EXPECT_TRUE(copy_library_compounds(2, library_saved, source));
+    for (int i = 0; i < 2; ++i) {
+        const LibraryCompound& c = library_saved[i];
+        EXPECT_EQ(c.name, source[i].name);
+        EXPECT_EQ(c.cmpndType, "Internal Standard");
+        EXPECT_EQ(c.rvw, source[i].rvw);
+        EXPECT_EQ(c.rvo, 2.5);
+        EXPECT_EQ(c.bp, 80.0);
+        EXPECT_EQ(c.conc, source[i].conc);
+        EXPECT_EQ(c.conc1_copy, 25.0);
+        EXPECT_EQ(c.MDLwater, 0.1);
+        EXPECT_EQ(c.MDLwaste, 0.4);
+        EXPECT_EQ(c.partcoef, 2.13);
+        EXPECT_EQ(c.casNumber, "2037-26-5");
+        EXPECT_EQ(c.is_internal_standard, 1);
+    }
+    EXPECT_EQ(library_saved[2].name, "DUMMY");
+}
+
+}  // namespace

@@ -1,0 +1,116 @@
+// The platform helpers every file reader and writer stands on.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/ini_file.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "platform/text_util.h"
+#include "test_files.h"
+
+namespace {
+
+TEST(IniFileTest, SectionsAndKeysMatchWithoutRegardToCase) {
+    TempFolder temp;
+    std::string path = temp.write("settings.ini", "[Header]\nSurrogateCount=3\n[File]\nfilePath=/a/b.ini\n");
+    IniFile ini;
+    ASSERT_TRUE(ini.load(path));
+    EXPECT_EQ(ini.get_int("header", "SURROGATECOUNT", 0), 3);
+    EXPECT_EQ(ini.get_string("FILE", "filepath", "F"), "/a/b.ini");
+    EXPECT_EQ(ini.get_string("File", "dataPath", "F"), "F");
+
+    // Writing a key in another case replaces the value: no second key appears.
+    ini.set_string("file", "FILEPATH", "/c/d.ini");
+    ASSERT_TRUE(ini.save());
+    IniFile again;
+    ASSERT_TRUE(again.load(path));
+    EXPECT_EQ(again.key_names("File").size(), 1u);
+    EXPECT_EQ(again.get_string("File", "filePath", ""), "/c/d.ini");
+}
+
+TEST(IniFileTest, ValuesAreKeptByteForByte) {
+    const std::string values[] = {
+        R"(C:\5847dir\Calibration\)", "a,b,c", "x;y; z", R"(\\server\share;1,2)", "1.5e-07", "=start",
+        "name = value", "\xC2\xB5g/L",
+    };
+    TempFolder temp;
+    IniFile ini;
+    for (size_t i = 0; i < std::size(values); ++i) ini.set_string("Values", "k" + std::to_string(i), values[i]);
+    ASSERT_TRUE(ini.save_as(temp.file("v.ini")));
+    IniFile back;
+    ASSERT_TRUE(back.load(temp.file("v.ini")));
+    for (size_t i = 0; i < std::size(values); ++i)
+        EXPECT_EQ(back.get_string("Values", "k" + std::to_string(i), "?"), values[i]);
+}
+
+TEST(PathsTest, UpperCasedPathResolvesToTheFileOnDisk) {
+    TempFolder temp;
+    std::string real = temp.write("Data/Method.v2/Lib.txt", "x");
+    std::string upper = temp.path() + "/" + to_upper("Data/Method.v2/Lib.txt");
+    EXPECT_EQ(resolve_path(upper), real);
+    EXPECT_TRUE(file_exists(upper));
+    // A backslash from an older file is a separator too.
+    EXPECT_EQ(resolve_path(temp.path() + "\\DATA\\method.V2\\lib.TXT"), real);
+    // A new file keeps the name it is given, inside the folder found on disk.
+    EXPECT_EQ(resolve_path(temp.path() + "/DATA/New.txt"), temp.path() + "/Data/New.txt");
+    // An exact match wins over a name that differs only in case.
+    std::string exact = temp.write("Data/LIB.TXT", "y");
+    EXPECT_EQ(resolve_path(exact), exact);
+}
+
+TEST(TextLineReaderTest, ReadsCrlfAndLongLinesWhole) {
+    TempFolder temp;
+    std::string long_line(5000, 'x');
+    long_line += "\tend";
+    std::string path = temp.write("t.txt", "first\r\n" + long_line + "\r\n\r\nlast\xB5");
+    TextLineReader reader;
+    ASSERT_TRUE(reader.open(path));
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.next(line)) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "first");
+    EXPECT_EQ(lines[1], long_line);
+    EXPECT_EQ(lines[2], "");
+    EXPECT_EQ(lines[3], "last\xC2\xB5");  // an old Latin-1 micro sign
+    EXPECT_FALSE(reader.open(temp.file("missing.txt")));
+}
+
+bool no_temporary_files_left(const std::string& folder) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().front() == '.') return false;
+    return true;
+}
+
+TEST(WriteFileAtomicallyTest, ReplacesTheWholeFile) {
+    TempFolder temp;
+    std::string path = temp.write("f.txt", "old content that is longer");
+    ASSERT_TRUE(write_file_atomically(path, "new"));
+    EXPECT_EQ(read_file_text(path), "new");
+    EXPECT_TRUE(no_temporary_files_left(temp.path()));
+}
+
+TEST(WriteFileAtomicallyTest, FailureLeavesTheOldFile) {
+    TempFolder temp;
+    // A folder in the way of the target: the rename fails, nothing is left behind.
+    std::filesystem::create_directories(temp.file("busy/inner"));
+    std::string error;
+    EXPECT_FALSE(write_file_atomically(temp.file("busy"), "new", &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(temp.file("busy/inner")));
+    EXPECT_TRUE(no_temporary_files_left(temp.path()));
+
+    if (geteuid() == 0) GTEST_SKIP() << "a read-only folder does not stop root";
+    std::string folder = temp.file("locked");
+    std::string path = temp.write("locked/f.txt", "old");
+    ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+    EXPECT_FALSE(write_file_atomically(path, "new", &error));
+    chmod(folder.c_str(), 0755);
+    EXPECT_EQ(read_file_text(path), "old");
+}
+
+}  // namespace
