@@ -8,6 +8,7 @@
 
 #include "calibration/calibration_tables.h"
 #include "calibration/level_amount.h"
+#include "methoddata/library_text_file.h"
 #include "methoddata/tables.h"
 #include "platform/clock.h"
 #include "platform/number_text.h"
@@ -35,13 +36,6 @@ const SurrogateRecord* surrogate_of_row(int c) {
     for (int k = 0; k < surrogate_count && k < kMaxSurrogates; ++k)
         if (surrogates[k].name == library[c].name) return &surrogates[k];
     return nullptr;
-}
-
-// "%.2f" like every library property; an rvw too small for two decimals keeps its digits,
-// because a written 0.00 could never be read back as a usable rvw.
-std::string property_text(double value) {
-    if (value != 0.0 && std::fabs(value) < 0.005) return format_general(value);
-    return format_fixed(value, 2);
 }
 
 std::string data_file_list(int standards) {
@@ -73,7 +67,7 @@ std::string values_line(int c, int standards, int columns) {
 
 std::string library_line(int c, int columns) {
     const LibraryCompound& lib = library[c];
-    std::string out = property_text(lib.rvw) + ";" + format_fixed(lib.rvo, 2) + ";" + format_fixed(lib.bp, 2) + ";";
+    std::string out = rvw_text(lib.rvw) + ";" + format_fixed(lib.rvo, 2) + ";" + format_fixed(lib.bp, 2) + ";";
     for (int p = 0; p < columns; ++p) out += format_fixed(library_saved[c].conc[p], 2) + ";";
     return out + format_fixed(lib.partcoef, 2) + ";" + trim(lib.casNumber);
 }

@@ -153,13 +153,6 @@ std::string transform_to_write() {
     return transform_text;
 }
 
-// "%.2f", unless that would read back as 0: an rvw of 0 makes the file unreadable.
-std::string rvw_text(double rvw) {
-    std::string fixed = format_fixed(rvw, 2);
-    if (rvw > 0 && !(leading_number(fixed) > 0)) return format_general(rvw);
-    return fixed;
-}
-
 // The name the analyst chose, with ".txt" unless it already ends so.
 std::string with_txt_extension(const std::string& chosen) {
     size_t dot = chosen.rfind('.');
@@ -187,6 +180,13 @@ std::optional<std::string> choose_library_target() {
 }
 
 }  // namespace
+
+// "%.2f", unless that would read back as 0: an rvw of 0 makes the file unreadable.
+std::string rvw_text(double rvw) {
+    std::string fixed = format_fixed(rvw, 2);
+    if (rvw > 0 && !(leading_number(fixed) > 0)) return format_general(rvw);
+    return fixed;
+}
 
 int count_header_separators(const std::string& line) {
     return static_cast<int>(std::count(line.begin(), line.end(), ';'));

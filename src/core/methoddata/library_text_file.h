@@ -14,6 +14,10 @@ bool parse_library_header(const std::string& line);
 
 int count_header_separators(const std::string& line);
 
+// An rvw as library files write it: "%.2f", unless that would read back as 0 (an rvw of
+// 0 makes the file unreadable).
+std::string rvw_text(double rvw);
+
 // A field as a number: trimmed, the longest leading numeric part, 0.0 when none.
 double library_text_number(const std::string& field);
 
