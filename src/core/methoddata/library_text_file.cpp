@@ -138,6 +138,8 @@ void move_into_library(const StagedRow& row, LibraryCompound& compound) {
     compound.conc1_copy = row.conc[0];
 }
 
+bool is_blank(const std::string& line) { return trim(line).empty(); }
+
 std::string without_utf8_mark(std::string line) {
     if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
     return line;
@@ -256,22 +258,21 @@ bool parse_library_header(const std::string& line) {
 }
 
 bool read_library_text_file(const std::string& path) {
-    TextLineReader reader;
-    if (!reader.open(path)) {
+    std::vector<std::string> lines;
+    if (!read_text_lines(path, lines)) {
         error_message("The library file " + path + " cannot be opened.\nThe library was not loaded.", "Error");
         return false;
     }
-    std::string line;
-    if (!reader.next(line) || trim(without_utf8_mark(line)).empty()) {
+    if (std::all_of(lines.begin(), lines.end(), is_blank)) {
         error_message("The library file " + path + " is empty.\nThe library was not loaded.", "Error");
         return false;
     }
-    if (!parse_library_header(trim(without_utf8_mark(line)))) return false;
+    if (!parse_library_header(trim(without_utf8_mark(lines[0])))) return false;
 
     // Rows are staged so that a refused file leaves the library as it was.
     std::vector<StagedRow> rows;
-    while (reader.next(line)) {
-        line = trim(line);
+    for (size_t n = 1; n < lines.size(); ++n) {
+        std::string line = trim(lines[n]);
         if (line.empty()) break;  // the first blank line ends the library
         if (static_cast<int>(rows.size()) == kMaxCompounds) {
             error_message("The library file " + path + " holds more than " + std::to_string(kMaxCompounds) +
