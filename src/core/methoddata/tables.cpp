@@ -41,6 +41,7 @@ CategoryThresholds category_thresholds;
 SurrogateRangeLimits surrogate_range_limits;
 int surrogate_limits_invalid = 0;
 u8 user_limits_applied = 0;
+u8 surrogate_file_written = 1;
 
 const std::string program_version_text = "Version 4.2";
 std::string library_version;
@@ -92,6 +93,7 @@ void construct_method_data() {
     surrogate_range_limits = SurrogateRangeLimits{};
     surrogate_limits_invalid = 0;
     user_limits_applied = 0;
+    surrogate_file_written = 1;
     library_version.clear();
     data_root_folder.clear();
     install_path.clear();

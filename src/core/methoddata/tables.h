@@ -74,6 +74,9 @@ struct SurrogateRangeLimits {
 extern SurrogateRangeLimits surrogate_range_limits;
 extern int surrogate_limits_invalid;
 extern u8 user_limits_applied;
+// 0 while the internal-standard records hold changes not yet written to their file (a
+// rename accepted by the library sync, a Save As under way); the editor then offers to save.
+extern u8 surrogate_file_written;
 
 extern const std::string program_version_text;  // "Version 4.2"
 extern std::string library_version;
