@@ -13,13 +13,13 @@ bool is_plain_decimal(const std::string& text) {
 }
 }  // namespace
 
-std::optional<LabelRefusal> check_level_entry(int item, const std::string& dilution) {
+std::optional<Refusal> check_level_entry(int item, const std::string& dilution) {
     if (item < 0 || item >= kLevelItems)
-        return LabelRefusal{"Please select a concentration before exiting.", "Selection Required"};
+        return Refusal{"Please select a concentration before exiting.", "Selection Required"};
     if (item == kDilutionItem && dilution.empty())
-        return LabelRefusal{"Please enter a dilution factor before exiting.", "Dilution Factor Required"};
+        return Refusal{"Please enter a dilution factor before exiting.", "Dilution Factor Required"};
     if (std::count(dilution.begin(), dilution.end(), '.') > 1 || !is_plain_decimal(dilution))
-        return LabelRefusal{"Please enter a valid dilution factor", "Invalid dilution factor"};
+        return Refusal{"Please enter a valid dilution factor", "Invalid dilution factor"};
     return std::nullopt;
 }
 

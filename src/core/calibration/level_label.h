@@ -12,14 +12,14 @@ constexpr int kNoLevelItem = -1;
 // The captions of the choices, items 0..10.
 extern const std::array<std::string, kLevelItems> level_item_captions;
 
-struct LabelRefusal {
+struct Refusal {
     std::string text;
     std::string caption;
 };
 
 // Checks a choice (item, or kNoLevelItem) and the dilution-factor text in the order the
 // analyst is told about them; nothing when the entry is acceptable.
-std::optional<LabelRefusal> check_level_entry(int item, const std::string& dilution);
+std::optional<Refusal> check_level_entry(int item, const std::string& dilution);
 
 // The label an accepted entry stores: the caption of a level item, else the dilution
 // factor with a "0" put in front of a leading ".".

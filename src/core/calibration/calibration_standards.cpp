@@ -1,0 +1,86 @@
+#include "calibration/calibration_standards.h"
+
+#include <algorithm>
+
+#include "calibration/calibration_tables.h"
+#include "calibration/results_file.h"
+#include "methoddata/tables.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+
+Refusal standard_limit_refusal() {
+    return {c_format("Only %d standards are currently allowed.", kMaxStandards), "Maximum Number of Standards"};
+}
+
+std::string calibration_save_name(const std::string& chosen) {
+    std::string name = file_name_of(chosen);
+    size_t dot = name.rfind('.');
+    if (dot != std::string::npos && iequals(name.substr(dot, 4), ".cal")) return chosen;
+    return chosen + ".cal";
+}
+
+std::string listed_results_ini(const std::string& data_file) {
+    return results_ini_name(data_file, folder_of(data_file));
+}
+
+std::optional<Refusal> check_calibration_files(const std::vector<std::string>& files,
+                                               const std::vector<std::string>& labels,
+                                               const std::string& reference) {
+    if (files.empty() || trim(reference).empty())
+        return Refusal{"A reference file is required.", "Required Files Not Present"};
+    for (size_t p = 0; p < files.size(); ++p)
+        if (p >= labels.size() || labels[p].empty())
+            return Refusal{"A level label is required for every standard:\n" + files[p],
+                           "Required Files Not Present"};
+    return std::nullopt;
+}
+
+void prepare_standard_tables(const std::vector<std::string>& files, const std::vector<std::string>& labels,
+                             bool review) {
+    const int n = static_cast<int>(std::min(files.size(), static_cast<size_t>(kMaxStandards)));
+    for (int p = 0; p < n; ++p) {
+        level_names[p] = left(p < static_cast<int>(labels.size()) ? labels[p] : std::string(), kLevelNameLength);
+        standard_results_ini[p] = listed_results_ini(files[p]);
+        standard_data_files[p] = files[p];
+    }
+    // A label left in a row after the standards would be read as one of theirs.
+    for (int p = n; p < kMaxLevels; ++p) level_names[p].clear();
+    for (auto& flags : level_included) {
+        for (int k = 0; k < n; ++k) flags[k] = 1;
+        if (review)
+            for (int k = n; k < kMaxLevels; ++k) flags[k] = 0;
+    }
+}
+
+void remove_calibration_standard(int i, const std::vector<std::string>& labels) {
+    const int n = standard_count;
+    if (i < 0 || i >= n) return;
+    for (int p = 0; p < n && p < static_cast<int>(labels.size()); ++p) level_names[p] = left(labels[p], kLevelNameLength);
+    for (int p = i; p < n - 1; ++p) {
+        standard_results_ini[p] = standard_results_ini[p + 1];
+        standard_data_files[p] = standard_data_files[p + 1];
+        level_names[p] = level_names[p + 1];
+    }
+    standard_results_ini[n - 1].clear();
+    standard_data_files[n - 1].clear();
+    level_names[n - 1].clear();
+    for (auto& flags : level_included) flags[n - 1] = 0;
+    standard_count = n - 1;
+}
+
+std::string proceed_question() {
+    return std::string("Negative response factors OR surrogate measured recovery greater than ") + "500" +
+           "%!.\nPlease review the log file; calibration_error.log in the calibration directory for "
+           "details.\n\n\t\t\tProceed?";
+}
+
+void MadeResultsFiles::add(const std::string& path) {
+    if (std::find(paths_.begin(), paths_.end(), path) == paths_.end()) paths_.push_back(path);
+}
+
+void MadeResultsFiles::delete_all() {
+    for (const std::string& path : paths_)
+        if (file_exists(path)) remove_file(path);
+    paths_.clear();
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The standards of a calibration being built: the rules of the calibration window that
+// are about its files and labels rather than its controls.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calibration/level_label.h"
+
+// "Only 10 standards are currently allowed." (caption "Maximum Number of Standards").
+Refusal standard_limit_refusal();
+
+// The name a calibration is saved under: ".cal" is appended unless the file name's last
+// "." starts ".cal" in any case (so "x.CAL" and "x.calx" stay as chosen).
+std::string calibration_save_name(const std::string& chosen);
+
+// The results file that Add Standard converts a data file into: same folder, same base
+// name, ".ini".
+std::string listed_results_ini(const std::string& data_file);
+
+// Save, Review and Print need standards, a reference file and a label for every standard.
+std::optional<Refusal> check_calibration_files(const std::vector<std::string>& files,
+                                               const std::vector<std::string>& labels,
+                                               const std::string& reference);
+
+// Fills level_names (9 characters of each label), standard_results_ini and
+// standard_data_files for the listed standards and empties the label rows after them;
+// includes every compound at every listed level (Review also excludes the levels after).
+void prepare_standard_tables(const std::vector<std::string>& files, const std::vector<std::string>& labels,
+                             bool review);
+
+// Deletes standard i of n: its label and results-file rows move up from below, the last
+// row is emptied and excluded, and standard_count drops by one. The labels are the list
+// as shown, which becomes level_names first.
+void remove_calibration_standard(int i, const std::vector<std::string>& labels);
+
+// The question after a build that logged suspicious values (caption "Warning", Yes/No).
+std::string proceed_question();
+
+// The results files one calibration window made, so that leaving it deletes those and
+// no other file of the same name.
+class MadeResultsFiles {
+public:
+    void add(const std::string& path);
+    void delete_all();
+    const std::vector<std::string>& paths() const { return paths_; }
+
+private:
+    std::vector<std::string> paths_;
+};
