@@ -1,0 +1,242 @@
+#include "methoddata/surrogate_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "methoddata/group_ranges.h"
+#include "methoddata/surrogate_groupings.h"
+#include "methoddata/surrogate_library_row.h"
+#include "platform/errors.h"
+#include "platform/ui_services.h"
+
+namespace {
+
+const char* const kHeader = "header";
+const char* const kLimits = "Limits";
+const char* const kCheckLimits = "CheckSurrLimits";
+constexpr double kDefaultVcs = 159.0;
+constexpr double kDefaultNpvcsLn = 100.0;
+constexpr double kDefaultSvc = 158.0;
+
+std::string record_section(int k) { return "compound" + std::to_string(k + 1); }
+std::string group_key(const char* kind, int j) { return kind + std::to_string(j + 1); }
+
+void write_group_flags(IniFile& file, const std::string& section, const SurrogateRecord& r) {
+    for (int j = 0; j < kGroups; ++j) file.set_int(section, group_key("rvwgroup", j), r.rvwgroup[j]);
+    for (int j = 0; j < kGroups; ++j) file.set_int(section, group_key("bpgroup", j), r.bpgroup[j]);
+    file.set_int(section, "first_pass", r.first_pass);
+    file.set_int(section, "checked_surrogate", r.checked_surrogate);
+}
+
+void write_record(IniFile& file, const std::string& section, const SurrogateRecord& r) {
+    file.set_string(section, "name", r.name);
+    file.set_int(section, "LibCmpndNum", r.LibCmpndNum);
+    for (int j = 0; j < kGroups; ++j) file.set_int(section, group_key("bpgroup", j), r.bpgroup[j]);
+    for (int j = 0; j < kGroups; ++j) file.set_int(section, group_key("rvwgroup", j), r.rvwgroup[j]);
+    file.set_int(section, "first_pass", r.first_pass);
+    file.set_int(section, "checked_surrogate", r.checked_surrogate);
+}
+
+// The record's bp and rvw come from the library row of its name. The stored row number
+// may be stale after the library was edited; a name the library does not know at all
+// keeps the stored row until the library sync asks whether it was renamed.
+void take_library_properties(SurrogateRecord& record, int number) {
+    int row = number - 1;
+    if (library_saved[row].name != record.name) {
+        const int named = find_library_row_by_name(record.name, library_saved);
+        if (named >= 0) row = named;
+    }
+    record.LibCmpndNum = row + 1;
+    record.bp = library_saved[row].bp;
+    record.rvw = library_saved[row].rvw;
+}
+
+// Reads one record; answers its number of errors.
+int read_record(const IniFile& file, int i, SurrogateRecord& record) {
+    const std::string section = record_section(i);
+    int errors = 0;
+    record.name = file.get_string(section, "name", kUnconfigured);
+    if (record.name == kUnconfigured) ++errors;
+    const int number = file.get_int(section, "LibCmpndNum", kMissingInt);
+    if (number == kMissingInt || number < 1 || number > std::min(compound_count, kMaxCompounds))
+        ++errors;
+    else
+        take_library_properties(record, number);
+    for (int j = 0; j < kGroups && errors == 0; ++j) {
+        record.rvwgroup[j] = file.get_int(section, group_key("rvwgroup", j), kMissingInt);
+        record.bpgroup[j] = file.get_int(section, group_key("bpgroup", j), kMissingInt);
+        if (record.rvwgroup[j] == kMissingInt || record.bpgroup[j] == kMissingInt) ++errors;
+    }
+    record.first_pass = file.get_int(section, "first_pass", kMissingInt);
+    record.checked_surrogate = file.get_int(section, "checked_surrogate", kMissingInt);
+    if (record.first_pass == kMissingInt || record.checked_surrogate == kMissingInt) ++errors;
+    return errors;
+}
+
+// A default limit from a group range; not set when the group has no members to measure
+// (no group at all, or a missing group number whose slot holds only the search bounds).
+double range_limit(const GroupRanges& ranges, int g, double GroupFit::*field, bool ln_scale) {
+    if (g < 1 || g > kGroups || !ranges[g].valid) return kNotSet;
+    const double v = ranges[g].*field;
+    if (v == std::numeric_limits<double>::max() || v == std::numeric_limits<double>::lowest()) return kNotSet;
+    return ln_scale ? std::exp(v) : v;
+}
+
+double limit_or(const IniFile& file, const char* key, double fallback) {
+    const double v = file.get_double(kLimits, key, kMissingLimit);
+    return v == kMissingLimit ? fallback : v;
+}
+
+void write_limit(IniFile& file, const char* key, double value) {
+    if (!is_not_set(value)) file.set_double(kLimits, key, value);
+}
+
+}  // namespace
+
+bool save_surrogate_ini(const IniFile& file) {
+    std::string error;
+    if (file.save(&error)) return true;
+    show_message("The internal standard file " + file.path() + " could not be written:\n" + error, "Error");
+    return false;
+}
+
+int create_surrogate_file(const std::string& path, const LibraryTable& library) {
+    IniFile file;
+    file.set_path(path);
+    int k = 0;
+    for (int r = 0; r < std::min(compound_count, kMaxCompounds); ++r) {
+        if (!library[r].is_internal_standard) continue;
+        SurrogateRecord record = SurrogateRecord_init();
+        record.name = library[r].name;
+        record.LibCmpndNum = r + 1;
+        write_record(file, record_section(k++), record);
+    }
+    file.set_int(kHeader, "number_comps", k);
+    save_surrogate_ini(file);
+    return 0;
+}
+
+bool check_compound_file(const std::string& path, int& count) {
+    count = 1;
+    IniFile file;
+    if (!file.load(path)) return false;
+    count = file.get_int("Header", "number_comps", 0);
+    if (count <= 0) {  // a negative count holds no records either
+        count = 0;
+        return false;
+    }
+    return true;
+}
+
+int read_surrogate_file(int count, const IniFile& file, SurrogateTable& surrogates) {
+    int errors = 0;
+    const int n = std::min(count, kMaxSurrogates);
+    for (int i = 0; i < n && errors == 0; ++i) {
+        errors += read_record(file, i, surrogates[i]);
+        if (errors != 0) show_message("Quantilyzer: 22006 | record " + std::to_string(i + 1), "Error");
+    }
+    return errors;
+}
+
+bool load_internal_standard_file(const std::string& path) {
+    for (SurrogateRecord& record : surrogates) reset_surrogate_record(record);
+    surrogate_file_path = path;
+    if (surrogate_count > kMaxSurrogates) {
+        show_message("The internal standard file " + path + " lists " + std::to_string(surrogate_count) +
+                         " compounds; at most " + std::to_string(kMaxSurrogates) + " can be loaded.",
+                     "Error");
+        surrogate_count = 0;
+        return false;
+    }
+    IniFile file;
+    file.load(path);
+    if (read_surrogate_file(surrogate_count, file, surrogates) != 0) return false;
+    try {
+        read_surrogate_limits(file);
+    } catch (const CommandAborted&) {
+        return false;  // an rvw not above 0 or an oversized grouping, already reported
+    }
+    read_check_surrogate_limits(file);
+    return true;
+}
+
+void read_surrogate_limits(const IniFile& file) {
+    SurrogateRangeLimits& limits = surrogate_range_limits;
+    if (test_surrogate_groupings().any() && !file.has_section(kLimits)) {
+        limits = SurrogateRangeLimits{};  // all four not set
+        surrogate_limits_invalid = 1;
+        return;
+    }
+    GroupRanges bp{};
+    GroupRanges rv{};
+    const int last_bp = compute_bp_group_ranges(surrogates, library, bp);
+    const int last_rv = compute_rv_group_ranges(surrogates, library, rv);
+    limits.MinBP = limit_or(file, "MinBP", range_limit(bp, 1, &GroupFit::min_x, false));
+    limits.MaxBP = limit_or(file, "MaxBP", range_limit(bp, last_bp, &GroupFit::range_high, false));
+    limits.MinRVW = limit_or(file, "MinRVW", range_limit(rv, 1, &GroupFit::min_x, true));
+    limits.MaxRVW = limit_or(file, "MaxRVW", range_limit(rv, last_rv, &GroupFit::range_high, true));
+}
+
+void read_check_surrogate_limits(const IniFile& file) {
+    CategoryThresholds& t = category_thresholds;
+    if (!file.has_section(kCheckLimits)) {
+        t.vcs = kDefaultVcs;
+        t.n_pvcsLn = kDefaultNpvcsLn;
+        t.svc = kDefaultSvc;
+        return;
+    }
+    const double vcs = file.get_double(kCheckLimits, "LinearVCS", kMissingLimit);
+    const double npvcs_ln = file.get_double(kCheckLimits, "LnNPVCS", kMissingLimit);
+    t.vcs = vcs == kMissingLimit ? kDefaultVcs : vcs;
+    t.n_pvcsLn = npvcs_ln == kMissingLimit ? kDefaultNpvcsLn : npvcs_ln;
+}
+
+int write_surrogate_file(int count, IniFile& file, const SurrogateTable& surrogates) {
+    const int n = std::clamp(count, 0, kMaxSurrogates);
+    for (int i = 0; i < kMaxSurrogates; ++i) {
+        const std::string section = record_section(i);
+        if (i < n)
+            write_record(file, section, surrogates[i]);
+        else if (file.has_section(section))
+            file.erase_section(section);
+        else
+            break;  // records after a gap are not this file's
+    }
+    file.set_int(kHeader, "number_comps", n);
+    if (test_surrogate_groupings().any())
+        show_message("Any limits will not be saved.", "Invalid SInternal Standards");
+    else
+        write_surrogate_limits(file);
+    save_surrogate_ini(file);
+    return 0;
+}
+
+void write_surrogate_limits(IniFile& file) {
+    const SurrogateRangeLimits& limits = surrogate_range_limits;
+    write_limit(file, "MinBP", limits.MinBP);
+    write_limit(file, "MaxBP", limits.MaxBP);
+    write_limit(file, "MinRVW", limits.MinRVW);
+    write_limit(file, "MaxRVW", limits.MaxRVW);
+}
+
+void write_surrogate_check_limits(IniFile& file) {
+    file.set_double(kCheckLimits, "LinearVCS", category_thresholds.vcs);
+    file.set_double(kCheckLimits, "LnNPVCS", category_thresholds.n_pvcsLn);
+}
+
+void apply_surrogate_form_state(int k, const SurrogateFormState& state, SurrogateTable& surrogates) {
+    SurrogateRecord& r = surrogates[k];
+    for (int j = 0; j < kGroups; ++j) {
+        r.rvwgroup[j] = state.rvw_group[j] ? 1 : 0;
+        r.bpgroup[j] = state.bp_group[j] ? 1 : 0;
+    }
+    r.first_pass = state.first_pass_yes ? 1 : 0;
+    r.checked_surrogate = state.checked_yes ? 1 : 0;
+}
+
+int save_surrogate_record_flags(int k, IniFile& file, const SurrogateTable& surrogates) {
+    write_group_flags(file, record_section(k), surrogates[k]);
+    save_surrogate_ini(file);
+    return 0;
+}
