@@ -2,10 +2,7 @@
 
 #include <cmath>
 
-#include "methoddata/library_sync.h"
-#include "methoddata/library_text_file.h"
 #include "methoddata/surrogate_file.h"
-#include "methoddata/surrogate_groupings.h"
 #include "platform/command_guard.h"
 #include "scripted_ui.h"
 #include "surrogate_fixtures.h"
@@ -341,22 +338,4 @@ TEST_F(SurrogateFile, AFileThatCannotBeWrittenIsReported) {
     add_library_row("IS", true);
     ui.expect_message("could not be written");
     create_surrogate_file(temp.file("no/such/folder/NEW.INI"), library);
-}
-
-TEST_F(SurrogateFile, DemoFileFitsTheDemoLibrary) {
-    ASSERT_TRUE(read_library_text_file(example_file("demo_library.txt")));
-    copy_library_compounds(compound_count, library_saved, library);
-    int count = 0;
-    ASSERT_TRUE(check_compound_file(example_file("demo_internal_standards.ini"), count));
-    surrogate_count = count;
-    ASSERT_TRUE(load_internal_standard_file(example_file("demo_internal_standards.ini")));
-    EXPECT_EQ(surrogate_count, 11);
-    EXPECT_TRUE(check_library_sync(library, surrogates));
-    EXPECT_EQ(check_surrogate_groupings(), 0);
-    EXPECT_EQ(surrogates[10].name, "Acenaphthene-d10");
-    EXPECT_EQ(surrogates[10].bp, 279.0);
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 84.0);
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP, 279.0);  // BP group 3 without its first-pass member: 211 and 279
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinRVW, 0.01);
-    EXPECT_DOUBLE_EQ(category_thresholds.svc, 158.0);
 }

@@ -1,0 +1,3 @@
+#include "calibration/calibration_points.h"
+
+CalibrationPoints calibration_points;

@@ -1,0 +1,3 @@
+#include "processing/process_files_data.h"
+
+ProcessFilesData process_files_data;

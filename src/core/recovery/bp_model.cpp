@@ -1,0 +1,122 @@
+#include "recovery/bp_model.h"
+
+#include <cmath>
+#include <string>
+
+#include "calibration/calibration_tables.h"
+#include "methoddata/surrogate_library_row.h"
+#include "platform/ui_services.h"
+#include "processing/process_files_data.h"
+#include "recovery/group_lines.h"
+#include "recovery/group_walks.h"
+#include "recovery/model_errors.h"
+#include "recovery/point_rows.h"
+#include "recovery/standard_recovery.h"
+
+namespace {
+
+// Where the warning says the zero area was found.
+std::string data_set_description(int a) {
+    if (main_flags.CalibrationFromFile && !main_flags.CheckCalibrationMode) {
+        const bool listed = a >= 0 && a < kSampleSlots;
+        return "sample\n" + (listed ? process_files_data.sample_ini_paths[a] : std::string());
+    }
+    if (!main_flags.CalibrationFromFile && !main_flags.CheckCalibrationMode) {
+        const bool listed = a >= 0 && a < kStandardFileSlots;
+        return "standard file\n" + (listed ? standard_results_ini[a] : std::string());
+    }
+    return "the calibration check standard";
+}
+
+void show_zero_area(const std::string& name, int a) {
+    show_message("The area count for the compound " + name + " is ZERO for " +
+                     data_set_description(a) +
+                     ".\nPlease reintegrate or revise your Internal Standard groups",
+                 "Warning");
+}
+
+// The first-pass side of a point: the rvw clamped into the first pass's interval, the
+// segment found from the unclamped rvw, and the segment's line at the clamped rvw.
+void set_first_pass_divisor(SurrogatePoint& p, double rvw, const FitTable& first_pass_fits,
+                            int a, const FirstPassPairTable& pairs) {
+    double rv = rvw;
+    if (rv <= first_pass_min_rvw) rv = first_pass_min_rvw;
+    if (rv >= first_pass_max_rvw) rv = first_pass_max_rvw;
+    int outside = 0;
+    const int u = find_first_pass_pair(std::log(rvw), pairs, outside);
+    p.clamped_rv = outside ? rv : kNotSet;
+    p.rv = rv;
+    p.ln_rv = std::log(rv);
+    const GroupFit& line = first_pass_fits[a][u];
+    p.divisor_prediction = line.slope * p.ln_rv + line.intercept;
+}
+
+}  // namespace
+
+int compute_bp_points(const RawDataSets& raw, const SurrogateTable& surrogates,
+                      const LibraryTable& library, const FitTable& first_pass_fits, int a,
+                      PointList& points, const FirstPassPairTable& pairs) {
+    int n = 0;
+    for (int q = 0; q < surrogate_count && q < kMaxSurrogates; ++q) {
+        const SurrogateRecord& record = surrogates[q];
+        if (!(record.rvw > 0.0))
+            end_model("Quantilyzer: 02002 | record " + std::to_string(q + 1), "Error");
+        int row = 0;
+        if (!find_surrogate_library_row(row, q, surrogates, library)) continue;
+        const StandardSignal signal = read_standard_signal(raw, record.name, row, a);
+        for (int j = 1; j <= kGroups; ++j) {
+            if (!record.bpgroup[j - 1]) continue;
+            if (signal.area == 0.0) {
+                show_zero_area(record.name, a);
+                return kNotFound;
+            }
+            if (n == kMaxSurrogates) {
+                show_too_many_points("Boiling Point");
+                return kNotFound;
+            }
+            SurrogatePoint& p = points[n];
+            set_first_pass_divisor(p, record.rvw, first_pass_fits, a, pairs);
+            const StandardRecovery recovery =
+                standard_recovery(signal, p.divisor_prediction, a, record.name);
+            p.in_use = 1;
+            p.name = record.name;
+            p.x = record.bp;
+            p.y = recovery.y;
+            p.measured = recovery.measured;
+            p.group = j;
+            p.record = q;
+            ++n;
+        }
+    }
+    return n;
+}
+
+int compute_bp_model(const RawDataSets& raw, const SurrogateTable& surrogates,
+                     const LibraryTable& library, FitTable& bp_fits, const FitTable& first_pass_fits,
+                     int a, const FirstPassPairTable& pairs, int& bp_group_count) {
+    return run_model([&] {
+        PointList points;
+        clear_fit_points(points);
+        const int n = compute_bp_points(raw, surrogates, library, first_pass_fits, a, points, pairs);
+        if (n == kNotFound) return 0;
+        if (n < 2) {
+            show_message("Quantilyzer: 02001", "Error");
+            return 0;
+        }
+        sort_points_by_group(points);
+        sort_group_points(points);
+        // The sorts move only a point's leading fields; its first-pass side is made again
+        // from its own record, so the clamped rvw stays with its internal standard.
+        for (int i = 0; i < kMaxSurrogates && points[i].in_use; ++i)
+            set_first_pass_divisor(points[i], surrogates[points[i].record].rvw, first_pass_fits, a,
+                                   pairs);
+        const int groups = fit_group_lines(points, bp_fits, a);
+        if (groups == 0) {
+            show_message("Quantilyzer: 02001", "Error");
+            return 0;
+        }
+        bp_group_count = groups;
+        copy_model_points(points, bp_points, a, true);
+        return 1;
+    });
+}

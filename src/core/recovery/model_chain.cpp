@@ -1,0 +1,89 @@
+#include "recovery/model_chain.h"
+
+#include "platform/errors.h"
+#include "platform/ui_services.h"
+#include "recovery/bp_model.h"
+#include "recovery/first_pass_fit.h"
+#include "recovery/identity_fits.h"
+#include "recovery/model_errors.h"
+#include "recovery/predicted_recoveries.h"
+#include "recovery/rv_model.h"
+
+namespace {
+
+bool uses_bp(ModelVariables v) { return v != ModelVariables::RelativeVolatility; }
+bool uses_rv(ModelVariables v) { return v != ModelVariables::BoilingPoint; }
+
+// Unset limits would be used as the value 2147483647.0 in the clamps and walks.
+bool range_limits_set(ModelVariables variables) {
+    const SurrogateRangeLimits& l = surrogate_range_limits;
+    const bool bp_unset = uses_bp(variables) && (is_not_set(l.MinBP) || is_not_set(l.MaxBP));
+    const bool rv_unset = uses_rv(variables) && (is_not_set(l.MinRVW) || is_not_set(l.MaxRVW));
+    if (!bp_unset && !rv_unset) return true;
+    const std::string which = bp_unset && rv_unset ? "boiling point and relative volatility"
+                              : bp_unset           ? "boiling point"
+                                                   : "relative volatility";
+    show_message("The " + which +
+                     " range limits of the internal standards are not set.\n"
+                     "Please set them with Set Limits in the internal standard editor.",
+                 "Error");
+    return false;
+}
+
+// One variable: no first pass, so its group count is 1 and no pair describes a segment
+// (every rvw then falls in segment 0, whose identity line gives 1.0).
+void skip_first_pass() {
+    first_pass_group_count = 1;
+    first_pass_pair_count = 0;
+}
+
+}  // namespace
+
+ModelVariables model_variables() {
+    if (one_variable_mode && bp_variable_chosen) return ModelVariables::BoilingPoint;
+    if (one_variable_mode && rvw_variable_chosen) return ModelVariables::RelativeVolatility;
+    return ModelVariables::Two;
+}
+
+ModelChainResult run_model_chain(const ModelChainTables& t, int a, AfterFailure after_failure) {
+    ModelChainResult chain;
+    const ModelVariables variables = model_variables();
+    if (!range_limits_set(variables)) throw CommandAborted("range limits not set");
+    clear_model_ended();
+    chain.result = 1;
+    // Each step: note its failure; stop after an error that ends the command, or after any
+    // failure when the caller stops there.
+    auto step = [&](int result) {
+        if (model_ended_command()) throw CommandAborted("recovery model ended the command");
+        if (result == 0) chain.result = 0;
+        return result != 0 || after_failure == AfterFailure::RunRemainingSteps;
+    };
+    bool go_on = true;
+    switch (variables) {
+        case ModelVariables::Two:
+            go_on = step(first_pass_fit(t.raw, surrogates, library, t.first_pass_fits, a, t.pairs)) &&
+                    step(compute_bp_model(t.raw, surrogates, library, t.bp_fits, t.first_pass_fits,
+                                          a, t.pairs, chain.bp_group_count)) &&
+                    step(compute_rv_model(t.raw, surrogates, library, t.rv_fits, t.bp_fits, a,
+                                          chain.rv_group_count, chain.bp_group_count));
+            break;
+        case ModelVariables::BoilingPoint:
+            skip_first_pass();
+            reset_first_pass_fits(t.first_pass_fits);
+            go_on = step(compute_bp_model(t.raw, surrogates, library, t.bp_fits, t.first_pass_fits,
+                                          a, t.pairs, chain.bp_group_count));
+            if (go_on) chain.rv_group_count = reset_rv_fits(t.rv_fits);
+            break;
+        case ModelVariables::RelativeVolatility:
+            skip_first_pass();
+            chain.bp_group_count = reset_bp_fits(t.bp_fits);
+            go_on = step(compute_rv_model(t.raw, surrogates, library, t.rv_fits, t.bp_fits, a,
+                                          chain.rv_group_count, chain.bp_group_count));
+            break;
+    }
+    if (go_on)
+        step(compute_predicted_recoveries(t.rv_fits, t.bp_fits, library, t.raw, a,
+                                          t.response_scratch, chain.bp_group_count,
+                                          chain.rv_group_count));
+    return chain;
+}

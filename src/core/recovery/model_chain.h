@@ -1,0 +1,39 @@
+#pragma once
+// The recovery-model chain for one data set, in the variable mode of the loaded library:
+//   two variables:          first pass, BP model, RV model, predicted recoveries;
+//   one variable "Linear":  identity first pass, BP model, identity RV fits, predictions;
+//   one variable "Ln":      identity BP fits, RV model, predictions.
+// Every caller (calibration build and review, continuing check, sample run) runs it here.
+#include "methoddata/tables.h"
+#include "recovery/model_tables.h"
+
+enum class ModelVariables { Two, BoilingPoint, RelativeVolatility };
+
+// The variable mode of the recovery model, from the variable-mode globals.
+ModelVariables model_variables();
+
+// The tables one run of the chain works on: the global fit tables in a calibration and a
+// continuing check, the processing run's own in a sample run.
+struct ModelChainTables {
+    const RawDataSets& raw;
+    FitTable& first_pass_fits;
+    FitTable& bp_fits;
+    FitTable& rv_fits;
+    FirstPassPairTable& pairs;
+    DataSetValues& response_scratch;
+};
+
+// A calibration stops at the first failing step; a continuing check and a sample run
+// run the remaining steps and only note the failure.
+enum class AfterFailure { Stop, RunRemainingSteps };
+
+struct ModelChainResult {
+    int result = 0;  // 1 when every step succeeded, else 0
+    int bp_group_count = 0;
+    int rv_group_count = 0;
+};
+
+// Runs the chain for data set a. Range limits of the variables in use that are not set
+// refuse the run before any step, with a message. After an error that ends the command
+// (its message shown) no further step runs and CommandAborted is thrown.
+ModelChainResult run_model_chain(const ModelChainTables& tables, int a, AfterFailure after_failure);

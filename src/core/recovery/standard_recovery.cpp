@@ -1,0 +1,56 @@
+#include "recovery/standard_recovery.h"
+
+#include "calibration/calibration_log.h"
+#include "calibration/calibration_tables.h"
+#include "calibration/curve_statistics.h"
+#include "calibration/level_lookup.h"
+#include "methoddata/tables.h"
+
+namespace {
+// A measured recovery above 500 % goes into the calibration log.
+constexpr double kLoggedRecovery = 5.0;
+
+// An internal standard's amount is its Amount 1 at every level.
+int data_set_level(int a) { return level_of_label(level_names[a]) - 1; }
+
+void log_high_recovery(int a, const std::string& name) {
+    const bool listed = a >= 0 && a < kStandardFileSlots;
+    add_calibration_log_entry(listed ? standard_results_ini[a] : std::string(), name, "");
+}
+
+}  // namespace
+
+bool check_or_sample_mode() { return check_standard_mode != 0 || sample_count != 0; }
+
+StandardSignal read_standard_signal(const RawDataSets& raw, const std::string& name,
+                                    int library_row, int a) {
+    StandardSignal s;
+    s.area = lookup_area_conc(raw, name, a, s.amount, data_set_level(a));
+    s.amount1 = library[library_row].conc[0];
+    if (check_or_sample_mode()) {
+        s.mean_rf = curve_statistics.mean_rf[library_row];
+    } else {
+        s.ref_area = lookup_area_conc(raw, name, standard_count, s.ref_amount,
+                                      data_set_level(standard_count));
+    }
+    return s;
+}
+
+StandardRecovery standard_recovery(const StandardSignal& s, double v, int a,
+                                   const std::string& name) {
+    StandardRecovery r;
+    if (check_or_sample_mode()) {
+        r.y = (s.mean_rf != 0.0 && s.amount != 0.0 && v != 0.0) ? s.area / s.mean_rf / s.amount / v
+                                                                 : kNotSet;
+        return r;
+    }
+    if (v == 0.0 || s.ref_area == 0.0) return r;  // no reference: the point keeps y 0.0
+    if (s.amount == 0.0 || s.ref_amount == 0.0) {
+        r.y = kNotSet;
+        return r;
+    }
+    r.measured = (s.area / s.amount) / (s.ref_area / s.ref_amount);
+    r.y = r.measured / v;
+    if (r.measured > kLoggedRecovery) log_high_recovery(a, name);
+    return r;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The measured recovery of one internal standard in one data set, the y of every model.
+// In calibration mode it is measured against the reference data set (slot standard_count);
+// in check and sample mode against the calibration's mean response factor.
+#include <string>
+
+#include "recovery/model_tables.h"
+
+// Check mode (check_standard_mode) or sample mode (sample_count) rather than calibration.
+bool check_or_sample_mode();
+
+// What one internal standard shows in data set a.
+struct StandardSignal {
+    double area = 0.0;        // A
+    double amount = 0.0;      // m, its Amount 1
+    double ref_area = 0.0;    // Aref; 0 in check and sample mode
+    double ref_amount = 0.0;  // mref
+    double mean_rf = 0.0;     // mean response factor of its library row (check, sample)
+    double amount1 = 0.0;     // Amount 1 of its library row
+};
+StandardSignal read_standard_signal(const RawDataSets& raw, const std::string& name,
+                                    int library_row, int a);
+
+struct StandardRecovery {
+    double y = 0.0;         // recovery divided by the other model's prediction
+    double measured = 0.0;  // recovery before that division (calibration mode)
+};
+
+// The recovery divided by v, the other model's prediction (1.0 for the first pass):
+// calibration mode: (A/m)/(Aref/mref)/v, 0.0 when v or Aref is 0, the marker when m or
+// mref is 0; a measured recovery above 5.0 is logged for data set a. Check and sample
+// mode: A/mean_rf/m/v, the marker when a divisor is 0.
+StandardRecovery standard_recovery(const StandardSignal& s, double v, int a,
+                                   const std::string& name);

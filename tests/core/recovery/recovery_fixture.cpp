@@ -1,0 +1,77 @@
+#include "recovery_fixture.h"
+
+#include <limits>
+
+#include "calibration/calibration_points.h"
+#include "processing/process_files_data.h"
+#include "recovery/model_errors.h"
+#include "calibration/calibration_log.h"
+#include "calibration/calibration_tables.h"
+#include "calibration/curve_statistics.h"
+
+RecoveryTest::RecoveryTest() {
+    construct_method_data();
+    process_files_data = ProcessFilesData{};
+    calibration_points = CalibrationPoints{};
+    construct_calibration_tables();
+    clear_calibration_log();
+    curve_statistics = CurveStatistics{};
+    first_pass_pair_count = first_pass_group_count = 0;
+    first_pass_min_rvw = std::numeric_limits<double>::min();
+    first_pass_max_rvw = std::numeric_limits<double>::max();
+    clear_model_ended();
+}
+
+int RecoveryTest::compound(const std::string& name, double rvw, double bp, double amount) {
+    const int row = compound_count++;
+    LibraryCompound& c = library[row];
+    c.name = name;
+    c.cmpndType = "analyte";
+    c.rvw = rvw;
+    c.bp = bp;
+    for (int k = 0; k < kMaxLevels; ++k) c.conc[k] = amount * (k + 1);
+    c.conc1_copy = c.conc[0];
+    library_saved[row] = c;
+    return row;
+}
+
+int RecoveryTest::standard(const std::string& name, double rvw, double bp, bool first_pass,
+                           std::initializer_list<int> bp_groups,
+                           std::initializer_list<int> rv_groups, double amount) {
+    const int row = compound(name, rvw, bp, amount);
+    LibraryCompound& c = library[row];
+    c.cmpndType = "Internal Standard";
+    c.is_internal_standard = 1;
+    c.conc.fill(amount);
+    library_saved[row] = c;
+    const int q = surrogate_count++;
+    SurrogateRecord& r = surrogates[q];
+    r.name = name;
+    r.LibCmpndNum = row + 1;
+    r.rvw = rvw;
+    r.bp = bp;
+    r.first_pass = first_pass;
+    for (int g : bp_groups) r.bpgroup[g - 1] = 1;
+    for (int g : rv_groups) r.rvwgroup[g - 1] = 1;
+    return q;
+}
+
+int RecoveryTest::row_of(const std::string& name) const {
+    for (int r = 0; r < compound_count; ++r)
+        if (library[r].name == name) return r;
+    ADD_FAILURE() << "no library row " << name;
+    return 0;
+}
+
+void RecoveryTest::set_area(int a, const std::string& name, double area) {
+    raw_data_sets[a].area[row_of(name)] = static_cast<std::int32_t>(area);
+}
+
+void RecoveryTest::use_reference(int reference) {
+    standard_count = reference;
+    for (int q = 0; q < surrogate_count; ++q) set_area(reference, surrogates[q].name, 1000);
+}
+
+void RecoveryTest::set_limits(double min_bp, double max_bp, double min_rvw, double max_rvw) {
+    surrogate_range_limits = {min_bp, max_bp, min_rvw, max_rvw};
+}

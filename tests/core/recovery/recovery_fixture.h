@@ -1,0 +1,34 @@
+#pragma once
+// A small method for the recovery-model tests: library rows, internal-standard records
+// (in library order, LibCmpndNum 1-based as an internal-standard file holds it), areas.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "methoddata/tables.h"
+#include "recovery/model_tables.h"
+#include "scripted_ui.h"
+
+class RecoveryTest : public ::testing::Test {
+protected:
+    RecoveryTest();
+
+    ScriptedUi ui;
+
+    // A library row; answers its index.
+    int compound(const std::string& name, double rvw, double bp, double amount = 1.0);
+    // A library row flagged as internal standard and its record; answers the record index.
+    int standard(const std::string& name, double rvw, double bp, bool first_pass,
+                 std::initializer_list<int> bp_groups = {}, std::initializer_list<int> rv_groups = {},
+                 double amount = 1.0);
+    int row_of(const std::string& name) const;
+    void set_area(int a, const std::string& name, double area);
+    // Calibration mode against reference set `reference` (standard_count): the reference
+    // shows every internal standard with area 1000.
+    void use_reference(int reference);
+    void set_limits(double min_bp, double max_bp, double min_rvw, double max_rvw);
+
+    FirstPassPairTable pairs{};
+    DataSetValues scratch{};
+};
