@@ -1,8 +1,9 @@
+#include "methoddata/library_sync.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "methoddata/library_sync.h"
 #include "methoddata/mismatch_report.h"
 #include "platform/paths.h"
 #include "scripted_ui.h"
@@ -13,7 +14,7 @@ namespace {
 
 // The report file goes to the temp folder; each test gets its own.
 class LibrarySync : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         construct_method_data();
         setenv("TMPDIR", temp.path().c_str(), 1);
@@ -29,12 +30,13 @@ protected:
     ScriptedUi ui;
 };
 
-const std::string kHead = "The mismatch file to be printed\n\nSurrogate Compound" + std::string(20, ' ') +
-                          "Library compound\n\n";
+const std::string kHead = "The mismatch file to be printed\n\nSurrogate Compound" +
+                          std::string(20, ' ') + "Library compound\n\n";
 const std::string kAlone = ":" + std::string(25, ' ');  // a library row without a record
 const std::string kNotInStepWarning =
     "The internal standard file is not synchronized to the compound library.\n"
-    "You must create a new internal standard file and enter the settings.\nA printout is being produced.";
+    "You must create a new internal standard file and enter the settings.\nA printout is being "
+    "produced.";
 
 // Internal standards as the 2nd and 4th library rows, records in the given order.
 void library_with_two_standards() {
@@ -62,15 +64,21 @@ TEST_F(LibrarySync, AcceptedRenamesGiveCode1AndTheLibraryCompound) {
     add_record("Toluene-d8", 110, 13.5, {{2}, {}}, 2);
     ui.answer(Answer::Yes);
     ui.answer(Answer::Yes);
-    ui.expect_message("The surrogate file has been modified.\nSave the file in the Surrogate Data form.");
+    ui.expect_message(
+        "The surrogate file has been modified.\nSave the file in the Surrogate Data form.");
     EXPECT_TRUE(check_library_sync(library, surrogates));
 
     ASSERT_EQ(ui.messages.size(), 3u);
-    EXPECT_EQ(ui.messages[0].text, "Library compound: Toluene-d8 ---> Surrogate compound: Fluorobenzene\nIs this a rename?");
+    EXPECT_EQ(
+        ui.messages[0].text,
+        "Library compound: Toluene-d8 ---> Surrogate compound: Fluorobenzene\nIs this a rename?");
     EXPECT_EQ(ui.messages[0].caption, "Warning");
     EXPECT_EQ(ui.messages[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(ui.messages[1].text, "Library compound: Fluorobenzene ---> Surrogate compound: Toluene-d8\nIs this a rename?");
-    EXPECT_EQ(ui.messages[2].text, "The surrogate file has been modified.\nSave the file in the Surrogate Data form.");
+    EXPECT_EQ(
+        ui.messages[1].text,
+        "Library compound: Fluorobenzene ---> Surrogate compound: Toluene-d8\nIs this a rename?");
+    EXPECT_EQ(ui.messages[2].text,
+              "The surrogate file has been modified.\nSave the file in the Surrogate Data form.");
     EXPECT_EQ(ui.messages[2].caption, "Warning");
     // Record 0 now stands for Toluene-d8 with its properties; its groups stay.
     EXPECT_EQ(surrogates[0].name, "Toluene-d8");
@@ -93,9 +101,8 @@ TEST_F(LibrarySync, RefusedRenameGivesCode9TheReportAndThePrintout) {
     EXPECT_EQ(surrogates[0].name, "Fluorobenzene");
     EXPECT_EQ(surrogate_file_written, 1);
     EXPECT_EQ(report_file(), kHead + "1" + kAlone + "Benzene\n" +
-                                 "2: Fluorobenzene bpg1  rvwg2  Surrogate  Toluene-d8\n" +
-                                 "3" + kAlone + "Toluene\n" +
-                                 "4: Toluene-d8  Fluorobenzene\n");
+                                 "2: Fluorobenzene bpg1  rvwg2  Surrogate  Toluene-d8\n" + "3" +
+                                 kAlone + "Toluene\n" + "4: Toluene-d8  Fluorobenzene\n");
     ASSERT_EQ(ui.finished_jobs.size(), 1u);
     EXPECT_EQ(ui.finished_jobs[0].report_name, "Mismatch Report");
     EXPECT_TRUE(ui.finished_jobs[0].job_ended);
@@ -108,8 +115,8 @@ TEST_F(LibrarySync, MoreRecordsThanStandardsIsOutOfStepEvenWhenNamesMatch) {
     add_record("Extra-d5", 90, 1.0, {}, 2);
     ui.expect_message(kNotInStepWarning);
     EXPECT_FALSE(check_library_sync(library, surrogates));
-    EXPECT_EQ(report_file(), kHead + "1: Acetone-d6 bpg2  rvwg1  First Pass  = \n" + "2" + kAlone + "Benzene\n" +
-                                 "3: Extra-d5\n");
+    EXPECT_EQ(report_file(), kHead + "1: Acetone-d6 bpg2  rvwg1  First Pass  = \n" + "2" + kAlone +
+                                 "Benzene\n" + "3: Extra-d5\n");
 }
 
 TEST_F(LibrarySync, FewerRecordsThanStandardsIsOutOfStep) {

@@ -1,8 +1,12 @@
+#include "methoddata/surrogate_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "methoddata/surrogate_file.h"
+#include "methoddata/library_sync.h"
+#include "methoddata/library_text_file.h"
+#include "methoddata/surrogate_groupings.h"
 #include "platform/command_guard.h"
 #include "scripted_ui.h"
 #include "surrogate_fixtures.h"
@@ -11,7 +15,7 @@
 namespace {
 
 class SurrogateFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { construct_method_data(); }
     TempFolder temp;
     ScriptedUi ui;
@@ -31,19 +35,24 @@ RecordText rec(const std::string& name, int lib, std::vector<int> bp = {}, std::
 
 // One [compound<k>] section as the program writes it.
 std::string section_text(int k, const RecordText& r) {
-    std::string s = "[compound" + std::to_string(k) + "]\nname=" + r.name + "\nLibCmpndNum=" + std::to_string(r.lib) + "\n";
+    std::string s = "[compound" + std::to_string(k) + "]\nname=" + r.name +
+                    "\nLibCmpndNum=" + std::to_string(r.lib) + "\n";
     auto member = [](const std::vector<int>& groups, int j) {
         return std::find(groups.begin(), groups.end(), j) != groups.end() ? 1 : 0;
     };
-    for (int j = 1; j <= 6; ++j) s += "bpgroup" + std::to_string(j) + "=" + std::to_string(member(r.bp, j)) + "\n";
-    for (int j = 1; j <= 6; ++j) s += "rvwgroup" + std::to_string(j) + "=" + std::to_string(member(r.rv, j)) + "\n";
-    s += "first_pass=" + std::to_string(r.first_pass) + "\nchecked_surrogate=" + std::to_string(r.checked) + "\n";
+    for (int j = 1; j <= 6; ++j)
+        s += "bpgroup" + std::to_string(j) + "=" + std::to_string(member(r.bp, j)) + "\n";
+    for (int j = 1; j <= 6; ++j)
+        s += "rvwgroup" + std::to_string(j) + "=" + std::to_string(member(r.rv, j)) + "\n";
+    s += "first_pass=" + std::to_string(r.first_pass) +
+         "\nchecked_surrogate=" + std::to_string(r.checked) + "\n";
     return s;
 }
 
 std::string file_text(const std::vector<RecordText>& records, const std::string& tail = "") {
     std::string s;
-    for (size_t k = 0; k < records.size(); ++k) s += section_text(static_cast<int>(k + 1), records[k]) + "\n";
+    for (size_t k = 0; k < records.size(); ++k)
+        s += section_text(static_cast<int>(k + 1), records[k]) + "\n";
     return s + "[Header]\nnumber_comps=" + std::to_string(records.size()) + "\n\n" + tail;
 }
 
@@ -51,8 +60,9 @@ std::string file_text(const std::vector<RecordText>& records, const std::string&
 // first pass A, D, F; BP groups {A,B,C,D} {E,F,G}; RV groups {A,B,C} {D,E,F,G}.
 // (No standard is named "F": that is the marker of a missing name.)
 const std::vector<RecordText> kGood = {
-    rec("A", 2, {1}, {1}, 1), rec("B", 3, {1}, {1}),    rec("C", 5, {1}, {1}), rec("D", 6, {1}, {2}, 1),
-    rec("E", 7, {2}, {2}),    rec("P", 9, {2}, {2}, 1), rec("G", 10, {2}, {2}),
+    rec("A", 2, {1}, {1}, 1), rec("B", 3, {1}, {1}), rec("C", 5, {1}, {1}),
+    rec("D", 6, {1}, {2}, 1), rec("E", 7, {2}, {2}), rec("P", 9, {2}, {2}, 1),
+    rec("G", 10, {2}, {2}),
 };
 void good_library() {
     add_library_row("an1", false);
@@ -77,12 +87,13 @@ bool load(const std::string& path) {
 }  // namespace
 
 TEST_F(SurrogateFile, CreatedFileListsTheStandardsWhereverTheyStand) {
-    for (int r = 1; r <= 10; ++r) add_library_row("C" + std::to_string(r), r == 4 || r == 8 || r == 10);
+    for (int r = 1; r <= 10; ++r)
+        add_library_row("C" + std::to_string(r), r == 4 || r == 8 || r == 10);
     const std::string path = temp.file("NEW.INI");
     EXPECT_EQ(create_surrogate_file(path, library), 0);
-    EXPECT_EQ(read_file_text(path), section_text(1, rec("C4", 4)) + "\n\n" + section_text(2, rec("C8", 8)) +
-                                        "\n\n" + section_text(3, rec("C10", 10)) + "\n\n" +
-                                        "[header]\nnumber_comps=3\n");
+    EXPECT_EQ(read_file_text(path),
+              section_text(1, rec("C4", 4)) + "\n\n" + section_text(2, rec("C8", 8)) + "\n\n" +
+                  section_text(3, rec("C10", 10)) + "\n\n" + "[header]\nnumber_comps=3\n");
     int count = 0;
     EXPECT_TRUE(check_compound_file(path, count));
     EXPECT_EQ(count, 3);
@@ -127,13 +138,15 @@ TEST_F(SurrogateFile, LoadTakesPropertiesFromTheLibraryAndLimitsFromTheGroupRang
     EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 60.0);
     EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP, 110.0);  // E, G (F is first pass)
     EXPECT_DOUBLE_EQ(surrogate_range_limits.MinRVW, 0.5);
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxRVW, std::sqrt(32.0 * 64.0));  // e^((ln 32 + ln 64) / 2)
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxRVW,
+                     std::sqrt(32.0 * 64.0));  // e^((ln 32 + ln 64) / 2)
     EXPECT_EQ(surrogate_limits_invalid, 0);
 }
 
 TEST_F(SurrogateFile, LimitsKeysFromTheFileWinOverTheGroupRanges) {
     good_library();
-    ASSERT_TRUE(load(temp.write("ONE.INI", file_text(kGood, "[Limits]\nMaxBP=150\nMinBP=\nMinRVW=abc\n"))));
+    ASSERT_TRUE(
+        load(temp.write("ONE.INI", file_text(kGood, "[Limits]\nMaxBP=150\nMinBP=\nMinRVW=abc\n"))));
     EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP, 150.0);
     EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 60.0);  // empty: from the ranges
     EXPECT_DOUBLE_EQ(surrogate_range_limits.MinRVW, 0.5);  // not a number: from the ranges
@@ -199,7 +212,8 @@ TEST_F(SurrogateFile, FirstBadRecordFailsTheLoadWith22006) {
         {"LibCmpndNum above compound_count", section_text(2, rec("B", 11, {1}, {1}))},
         {"no LibCmpndNum", "[compound2]\nname=B\nbpgroup1=1\n"},
         {"a group key missing", "[compound2]\nname=B\nLibCmpndNum=3\nbpgroup1=1\n"},
-        {"no first_pass", [] {
+        {"no first_pass",
+         [] {
              std::string s = section_text(2, rec("B", 3, {1}, {1}));
              return s.replace(s.find("first_pass=0\n"), 13, "");
          }()},
@@ -209,15 +223,16 @@ TEST_F(SurrogateFile, FirstBadRecordFailsTheLoadWith22006) {
         good_library();
         surrogate_range_limits.MinBP = 5.0;
         // Record 3 is bad too, and is never reported: reading stops at the first bad record.
-        std::string text = section_text(1, kGood[0]) + c.bad_section + "\n" + section_text(3, rec("F", 5)) +
+        std::string text = section_text(1, kGood[0]) + c.bad_section + "\n" +
+                           section_text(3, rec("F", 5)) +
                            "[Header]\nnumber_comps=3\n[CheckSurrLimits]\nLinearVCS=1\n";
         ui.expect_message("Quantilyzer: 22006 | record 2");
         EXPECT_FALSE(load(temp.write("BADREC.INI", text))) << c.what;
         EXPECT_EQ(ui.last_message().text, "Quantilyzer: 22006 | record 2") << c.what;
         EXPECT_EQ(ui.last_message().caption, "Error") << c.what;
-        EXPECT_EQ(surrogates[0].name, "A") << c.what;                // read so far: kept
-        EXPECT_EQ(surrogate_range_limits.MinBP, 5.0) << c.what;       // [Limits] not read
-        EXPECT_EQ(category_thresholds.vcs, 0.0) << c.what;            // [CheckSurrLimits] not read
+        EXPECT_EQ(surrogates[0].name, "A") << c.what;            // read so far: kept
+        EXPECT_EQ(surrogate_range_limits.MinBP, 5.0) << c.what;  // [Limits] not read
+        EXPECT_EQ(category_thresholds.vcs, 0.0) << c.what;       // [CheckSurrLimits] not read
     }
     EXPECT_EQ(ui.messages.size(), std::size(cases));
 }
@@ -257,7 +272,8 @@ TEST_F(SurrogateFile, WriteRoundTripsAndErasesTrailingRecordsUpToTheFirstGap) {
     // The file held 8 records plus a stray [compound10] after a gap.
     auto eight = kGood;
     eight.push_back(rec("H", 1));
-    const std::string path = temp.write("OLD.INI", file_text(eight) + section_text(10, rec("Stray", 1)));
+    const std::string path =
+        temp.write("OLD.INI", file_text(eight) + section_text(10, rec("Stray", 1)));
     ASSERT_TRUE(load(path));
     surrogate_count = 5;
     surrogates[0].checked_surrogate = 1;
@@ -281,9 +297,10 @@ TEST_F(SurrogateFile, WriteRoundTripsAndErasesTrailingRecordsUpToTheFirstGap) {
     EXPECT_FALSE(saved.has_section("Limits"));
     EXPECT_EQ(saved.get_int("compound1", "checked_surrogate", 0), 1);
     EXPECT_EQ(saved.key_names("compound1"),
-              (std::vector<std::string>{"name", "LibCmpndNum", "bpgroup1", "bpgroup2", "bpgroup3", "bpgroup4",
-                                        "bpgroup5", "bpgroup6", "rvwgroup1", "rvwgroup2", "rvwgroup3", "rvwgroup4",
-                                        "rvwgroup5", "rvwgroup6", "first_pass", "checked_surrogate"}));
+              (std::vector<std::string>{"name", "LibCmpndNum", "bpgroup1", "bpgroup2", "bpgroup3",
+                                        "bpgroup4", "bpgroup5", "bpgroup6", "rvwgroup1",
+                                        "rvwgroup2", "rvwgroup3", "rvwgroup4", "rvwgroup5",
+                                        "rvwgroup6", "first_pass", "checked_surrogate"}));
 
     // ...while all seven pass: [Limits] holds the limits that are set, in the general form.
     surrogate_count = 7;
@@ -338,4 +355,23 @@ TEST_F(SurrogateFile, AFileThatCannotBeWrittenIsReported) {
     add_library_row("IS", true);
     ui.expect_message("could not be written");
     create_surrogate_file(temp.file("no/such/folder/NEW.INI"), library);
+}
+
+TEST_F(SurrogateFile, DemoFileFitsTheDemoLibrary) {
+    ASSERT_TRUE(read_library_text_file(example_file("demo_library.txt")));
+    copy_library_compounds(compound_count, library_saved, library);
+    int count = 0;
+    ASSERT_TRUE(check_compound_file(example_file("demo_internal_standards.ini"), count));
+    surrogate_count = count;
+    ASSERT_TRUE(load_internal_standard_file(example_file("demo_internal_standards.ini")));
+    EXPECT_EQ(surrogate_count, 11);
+    EXPECT_TRUE(check_library_sync(library, surrogates));
+    EXPECT_EQ(check_surrogate_groupings(), 0);
+    EXPECT_EQ(surrogates[10].name, "Acenaphthene-d10");
+    EXPECT_EQ(surrogates[10].bp, 279.0);
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 84.0);
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP,
+                     279.0);  // BP group 3 without its first-pass member: 211 and 279
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinRVW, 0.01);
+    EXPECT_DOUBLE_EQ(category_thresholds.svc, 158.0);
 }

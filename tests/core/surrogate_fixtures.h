@@ -27,7 +27,8 @@ struct Groups {
 };
 
 // Appends a record; answers its index.
-inline int add_record(const std::string& name, double bp, double rvw, Groups groups = {}, int lib_row = 0) {
+inline int add_record(const std::string& name, double bp, double rvw, Groups groups = {},
+                      int lib_row = 0) {
     SurrogateRecord& r = surrogates[surrogate_count];
     r = SurrogateRecord_init();
     r.name = name;

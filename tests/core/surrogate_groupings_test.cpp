@@ -1,10 +1,11 @@
+#include "methoddata/surrogate_groupings.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
 #include "methoddata/group_ranges.h"
-#include "methoddata/surrogate_groupings.h"
 #include "methoddata/surrogate_points.h"
 #include "platform/command_guard.h"
 #include "scripted_ui.h"
@@ -13,7 +14,7 @@
 namespace {
 
 class SurrogateGroupings : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { construct_method_data(); }
     ScriptedUi ui;
 };
@@ -30,7 +31,8 @@ SurrogatePoint point(int group, double x, const std::string& name = "") {
 // n records in BP group g (and RV group g), bp from `bp0` upwards.
 void add_group(int g, int n, double bp0 = 100.0, int first_pass = 0) {
     for (int i = 0; i < n; ++i)
-        add_record("G" + std::to_string(g) + "_" + std::to_string(i), bp0 + i, 1.0 + i, {{g}, {g}, first_pass});
+        add_record("G" + std::to_string(g) + "_" + std::to_string(i), bp0 + i, 1.0 + i,
+                   {{g}, {g}, first_pass});
 }
 
 }  // namespace
@@ -182,7 +184,8 @@ TEST_F(SurrogateGroupings, RvwNotAboveZeroEndsTheCommandWith22010) {
 
 TEST_F(SurrogateGroupings, GroupListsNeverWritePastTheirEnd) {
     // 150 internal standards, each in all six BP groups: 900 memberships for 150 places.
-    for (int q = 0; q < kMaxSurrogates; ++q) add_record("S" + std::to_string(q), q, 1.0, {{1, 2, 3, 4, 5, 6}, {}});
+    for (int q = 0; q < kMaxSurrogates; ++q)
+        add_record("S" + std::to_string(q), q, 1.0, {{1, 2, 3, 4, 5, 6}, {}});
     ui.expect_message("more than 150 group entries");
     EXPECT_FALSE(run_command([] { check_bp_groups(); }));
     ui.expect_message("more than 150 group entries");
@@ -211,7 +214,8 @@ TEST_F(SurrogateGroupings, GroupRangesByGroupSizeAndPlace) {
         construct_method_data();
         if (c.group == 2)
             for (int i = 0; i < 3; ++i) add_record("F" + std::to_string(i), 1 + i, 1.0, {{1}, {}});
-        for (size_t i = 0; i < c.x.size(); ++i) add_record("M" + std::to_string(i), c.x[i], 1.0, {{c.group}, {}});
+        for (size_t i = 0; i < c.x.size(); ++i)
+            add_record("M" + std::to_string(i), c.x[i], 1.0, {{c.group}, {}});
         add_library_rows_for_records();
         GroupRanges ranges{};
         ranges[c.group].slope = 3.5;

@@ -17,39 +17,32 @@ bool known_in_library(int q, const SurrogateTable& surrogates, const LibraryTabl
     return find_surrogate_library_row(row, q, surrogates, library);
 }
 
-SurrogatePoint member_point(const SurrogateRecord& record, int q, double x, int group) {
-    SurrogatePoint p = SurrogatePoint_init();
-    p.name = record.name;
-    p.in_use = 1;
-    p.x = x;
-    p.group = group;
-    p.record = q;
-    return p;
-}
-
 void sort_members(PointList& list) {
     sort_points_by_group(list);
     sort_group_points(list);
 }
 
-int record_count() { return std::min(surrogate_count, kMaxSurrogates); }
+int record_count() { return std::clamp(surrogate_count, 0, kMaxSurrogates); }
 
 }  // namespace
 
-int list_bp_group_members(const SurrogateTable& surrogates, const LibraryTable& library, PointList& list) {
+int list_bp_group_members(const SurrogateTable& surrogates, const LibraryTable& library,
+                          PointList& list) {
     list.fill(SurrogatePoint_init());
     int count = 0;
     for (int q = 0; q < record_count(); ++q) {
         const SurrogateRecord& r = surrogates[q];
         if (r.first_pass != 0 || !known_in_library(q, surrogates, library)) continue;
         for (int j = 1; j <= kGroups; ++j)
-            if (r.bpgroup[j - 1] != 0) append_group_point(list, count, member_point(r, q, r.bp, j));
+            if (r.bpgroup[j - 1] != 0)
+                append_group_point(list, count, make_group_point(r, q, r.bp, j));
     }
     sort_members(list);
     return count;
 }
 
-int list_rv_group_members(const SurrogateTable& surrogates, const LibraryTable& library, PointList& list) {
+int list_rv_group_members(const SurrogateTable& surrogates, const LibraryTable& library,
+                          PointList& list) {
     list.fill(SurrogatePoint_init());
     int count = 0;
     for (int q = 0; q < record_count(); ++q) {
@@ -58,11 +51,11 @@ int list_rv_group_members(const SurrogateTable& surrogates, const LibraryTable& 
         for (int j = 1; j <= kGroups; ++j) {
             if (r.rvwgroup[j - 1] == 0) continue;
             if (!(r.rvw > 0.0)) {
-                ui().message("Quantilyzer: 06007 | record " + std::to_string(q + 1), "Fatal Error", Buttons::Ok,
-                             Icon::Error);
+                ui().message("Quantilyzer: 06007 | record " + std::to_string(q + 1), "Fatal Error",
+                             Buttons::Ok, Icon::Error);
                 throw CommandAborted("rvw not above 0");
             }
-            append_group_point(list, count, member_point(r, q, std::log(r.rvw), j));
+            append_group_point(list, count, make_group_point(r, q, std::log(r.rvw), j));
         }
     }
     sort_members(list);
@@ -75,7 +68,8 @@ int compute_group_ranges(const PointList& list, GroupRanges& ranges) {
     // Group numbers run 1..6; the bound also ends the walk on a list of other numbers.
     while (g <= kGroups && position < kMaxSurrogates && list[position].in_use) {
         const int first = position;
-        while (position < kMaxSurrogates && list[position].in_use && list[position].group == g) ++position;
+        while (position < kMaxSurrogates && list[position].in_use && list[position].group == g)
+            ++position;
         const int n = position - first;  // 0 when the group number g is missing
 
         double min = std::numeric_limits<double>::max();
@@ -105,13 +99,15 @@ int compute_group_ranges(const PointList& list, GroupRanges& ranges) {
     return g - 1;
 }
 
-int compute_bp_group_ranges(const SurrogateTable& surrogates, const LibraryTable& library, GroupRanges& ranges) {
+int compute_bp_group_ranges(const SurrogateTable& surrogates, const LibraryTable& library,
+                            GroupRanges& ranges) {
     PointList list;
     list_bp_group_members(surrogates, library, list);
     return compute_group_ranges(list, ranges);
 }
 
-int compute_rv_group_ranges(const SurrogateTable& surrogates, const LibraryTable& library, GroupRanges& ranges) {
+int compute_rv_group_ranges(const SurrogateTable& surrogates, const LibraryTable& library,
+                            GroupRanges& ranges) {
     PointList list;
     list_rv_group_members(surrogates, library, list);
     return compute_group_ranges(list, ranges);

@@ -14,8 +14,10 @@ using GroupRanges = std::array<GroupFit, kFitSlots>;
 // membership, ordered by group and by x within a group; answers the count. An RV member
 // whose rvw is not above 0 shows "Quantilyzer: 06007 | record <n>" ("Fatal Error") and
 // ends the command (CommandAborted).
-int list_bp_group_members(const SurrogateTable& surrogates, const LibraryTable& library, PointList& list);
-int list_rv_group_members(const SurrogateTable& surrogates, const LibraryTable& library, PointList& list);
+int list_bp_group_members(const SurrogateTable& surrogates, const LibraryTable& library,
+                          PointList& list);
+int list_rv_group_members(const SurrogateTable& surrogates, const LibraryTable& library,
+                          PointList& list);
 
 // Walks the groups of a sorted list from group 1 and sets valid, range_low, min_x,
 // range_high and max_x of each slot walked; slope, intercept, std_error and r_squared
@@ -26,5 +28,7 @@ int list_rv_group_members(const SurrogateTable& surrogates, const LibraryTable& 
 int compute_group_ranges(const PointList& list, GroupRanges& ranges);
 
 // The two together: answers the last BP / RV group number.
-int compute_bp_group_ranges(const SurrogateTable& surrogates, const LibraryTable& library, GroupRanges& ranges);
-int compute_rv_group_ranges(const SurrogateTable& surrogates, const LibraryTable& library, GroupRanges& ranges);
+int compute_bp_group_ranges(const SurrogateTable& surrogates, const LibraryTable& library,
+                            GroupRanges& ranges);
+int compute_rv_group_ranges(const SurrogateTable& surrogates, const LibraryTable& library,
+                            GroupRanges& ranges);

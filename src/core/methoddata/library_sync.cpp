@@ -7,8 +7,10 @@
 
 int ask_rename_compound(int r, int k, const LibraryTable& library, SurrogateTable& surrogates) {
     const std::string question = "Library compound: " + library[r].name +
-                                 " ---> Surrogate compound: " + surrogates[k].name + "\nIs this a rename?";
-    if (ui().message(question, "Warning", Buttons::YesNo, Icon::Warning) != Answer::Yes) return kNotInStep;
+                                 " ---> Surrogate compound: " + surrogates[k].name +
+                                 "\nIs this a rename?";
+    if (ui().message(question, "Warning", Buttons::YesNo, Icon::Warning) != Answer::Yes)
+        return kNotInStep;
     // The record now stands for this library compound, so it takes the compound's
     // properties too: the models must not go on with the old compound's bp and rvw.
     SurrogateRecord& record = surrogates[k];
@@ -40,12 +42,14 @@ int library_sync_code(LibraryTable& library, SurrogateTable& surrogates) {
 
 void show_sync_warning(int code) {
     if (code == kInStepAfterRenames)
-        ui().message("The surrogate file has been modified.\nSave the file in the Surrogate Data form.", "Warning",
-                     Buttons::Ok, Icon::Warning);
+        ui().message(
+            "The surrogate file has been modified.\nSave the file in the Surrogate Data form.",
+            "Warning", Buttons::Ok, Icon::Warning);
     else if (code == kNotInStep)
         ui().message(
             "The internal standard file is not synchronized to the compound library.\n"
-            "You must create a new internal standard file and enter the settings.\nA printout is being produced.",
+            "You must create a new internal standard file and enter the settings.\nA printout is "
+            "being produced.",
             "Warning", Buttons::Ok, Icon::Warning);
 }
 

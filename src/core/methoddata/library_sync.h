@@ -21,7 +21,8 @@ bool check_library_sync(LibraryTable& library, SurrogateTable& surrogates);
 // "Is this a rename?" for library row r and record k. Yes: record k becomes the
 // library's compound (its name, row number, bp and rvw), the file counts as not
 // written, answer 1. No: answer 9.
-int ask_rename_compound(int library_row, int record, const LibraryTable& library, SurrogateTable& surrogates);
+int ask_rename_compound(int library_row, int record, const LibraryTable& library,
+                        SurrogateTable& surrogates);
 
 // The warning of a sync code other than 0.
 void show_sync_warning(int code);

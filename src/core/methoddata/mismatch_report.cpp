@@ -29,7 +29,8 @@ const std::array<const char*, kFlagCount> kFileMarks = {
     " bpg1 ",  " bpg2 ",  " bpg3 ",  " bpg4 ",  " bpg5 ",  " bpg6 ",      " rvwg1 ",
     " rvwg2 ", " rvwg3 ", " rvwg4 ", " rvwg5 ", " rvwg6 ", " First Pass", " Surrogate"};
 const std::array<const char*, kFlagCount> kPrintMarks = {
-    "bpg1", "bpg2", "bpg3", "bpg4", "bpg5", "bpg6", "rvwg1", "rvwg2", "rvwg3", "rvwg4", "rvwg5", "rvwg6", "FP", "CS"};
+    "bpg1",  "bpg2",  "bpg3",  "bpg4",  "bpg5",  "bpg6", "rvwg1",
+    "rvwg2", "rvwg3", "rvwg4", "rvwg5", "rvwg6", "FP",   "CS"};
 
 std::string file_line(const MismatchRow& row) {
     std::string line = std::to_string(row.number);
@@ -49,7 +50,9 @@ struct Grid {
     int b;  // band: a page height * 2 / 17
     int h;  // line step of the 8-point font
     explicit Grid(const Canvas& c)
-        : u(c.page_width() / 11), b(c.page_height() * 2 / 17), h(static_cast<int>(b * 8.0 / 72.0 * 1.15)) {}
+        : u(c.page_width() / 11),
+          b(c.page_height() * 2 / 17),
+          h(static_cast<int>(b * 8.0 / 72.0 * 1.15)) {}
 };
 
 int print_page_header(Canvas& canvas, const Grid& g) {
@@ -94,7 +97,8 @@ void print_row(Canvas& canvas, const Grid& g, int y, const MismatchRow& row) {
 
 }  // namespace
 
-std::vector<MismatchRow> mismatch_rows(const LibraryTable& library, const SurrogateTable& surrogates) {
+std::vector<MismatchRow> mismatch_rows(const LibraryTable& library,
+                                       const SurrogateTable& surrogates) {
     const int records = std::clamp(surrogate_count, 0, kMaxSurrogates);
     const int rows = std::clamp(compound_count, 0, kMaxCompounds);
     std::vector<MismatchRow> out;

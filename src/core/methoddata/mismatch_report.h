@@ -13,14 +13,15 @@
 class Canvas;
 
 struct MismatchRow {
-    int number = 0;                       // 1-based line number (library row r + 1)
+    int number = 0;                           // 1-based line number (library row r + 1)
     const SurrogateRecord* record = nullptr;  // the record set beside the row, if any
-    bool has_library_row = true;          // false for a record left over after the library
+    bool has_library_row = true;              // false for a record left over after the library
     std::string library_name;
     bool matches() const { return record && has_library_row && record->name == library_name; }
 };
 
-std::vector<MismatchRow> mismatch_rows(const LibraryTable& library, const SurrogateTable& surrogates);
+std::vector<MismatchRow> mismatch_rows(const LibraryTable& library,
+                                       const SurrogateTable& surrogates);
 
 // The report file's text.
 std::string mismatch_report_text(const std::vector<MismatchRow>& rows);

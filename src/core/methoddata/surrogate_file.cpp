@@ -23,7 +23,8 @@ std::string record_section(int k) { return "compound" + std::to_string(k + 1); }
 std::string group_key(const char* kind, int j) { return kind + std::to_string(j + 1); }
 
 void write_group_flags(IniFile& file, const std::string& section, const SurrogateRecord& r) {
-    for (int j = 0; j < kGroups; ++j) file.set_int(section, group_key("rvwgroup", j), r.rvwgroup[j]);
+    for (int j = 0; j < kGroups; ++j)
+        file.set_int(section, group_key("rvwgroup", j), r.rvwgroup[j]);
     for (int j = 0; j < kGroups; ++j) file.set_int(section, group_key("bpgroup", j), r.bpgroup[j]);
     file.set_int(section, "first_pass", r.first_pass);
     file.set_int(section, "checked_surrogate", r.checked_surrogate);
@@ -33,7 +34,8 @@ void write_record(IniFile& file, const std::string& section, const SurrogateReco
     file.set_string(section, "name", r.name);
     file.set_int(section, "LibCmpndNum", r.LibCmpndNum);
     for (int j = 0; j < kGroups; ++j) file.set_int(section, group_key("bpgroup", j), r.bpgroup[j]);
-    for (int j = 0; j < kGroups; ++j) file.set_int(section, group_key("rvwgroup", j), r.rvwgroup[j]);
+    for (int j = 0; j < kGroups; ++j)
+        file.set_int(section, group_key("rvwgroup", j), r.rvwgroup[j]);
     file.set_int(section, "first_pass", r.first_pass);
     file.set_int(section, "checked_surrogate", r.checked_surrogate);
 }
@@ -79,7 +81,8 @@ int read_record(const IniFile& file, int i, SurrogateRecord& record) {
 double range_limit(const GroupRanges& ranges, int g, double GroupFit::*field, bool ln_scale) {
     if (g < 1 || g > kGroups || !ranges[g].valid) return kNotSet;
     const double v = ranges[g].*field;
-    if (v == std::numeric_limits<double>::max() || v == std::numeric_limits<double>::lowest()) return kNotSet;
+    if (v == std::numeric_limits<double>::max() || v == std::numeric_limits<double>::lowest())
+        return kNotSet;
     return ln_scale ? std::exp(v) : v;
 }
 
@@ -97,7 +100,8 @@ void write_limit(IniFile& file, const char* key, double value) {
 bool save_surrogate_ini(const IniFile& file) {
     std::string error;
     if (file.save(&error)) return true;
-    show_message("The internal standard file " + file.path() + " could not be written:\n" + error, "Error");
+    show_message("The internal standard file " + file.path() + " could not be written:\n" + error,
+                 "Error");
     return false;
 }
 
@@ -134,7 +138,8 @@ int read_surrogate_file(int count, const IniFile& file, SurrogateTable& surrogat
     const int n = std::min(count, kMaxSurrogates);
     for (int i = 0; i < n && errors == 0; ++i) {
         errors += read_record(file, i, surrogates[i]);
-        if (errors != 0) show_message("Quantilyzer: 22006 | record " + std::to_string(i + 1), "Error");
+        if (errors != 0)
+            show_message("Quantilyzer: 22006 | record " + std::to_string(i + 1), "Error");
     }
     return errors;
 }
@@ -143,8 +148,9 @@ bool load_internal_standard_file(const std::string& path) {
     for (SurrogateRecord& record : surrogates) reset_surrogate_record(record);
     surrogate_file_path = path;
     if (surrogate_count > kMaxSurrogates) {
-        show_message("The internal standard file " + path + " lists " + std::to_string(surrogate_count) +
-                         " compounds; at most " + std::to_string(kMaxSurrogates) + " can be loaded.",
+        show_message("The internal standard file " + path + " lists " +
+                         std::to_string(surrogate_count) + " compounds; at most " +
+                         std::to_string(kMaxSurrogates) + " can be loaded.",
                      "Error");
         surrogate_count = 0;
         return false;
@@ -225,7 +231,8 @@ void write_surrogate_check_limits(IniFile& file) {
     file.set_double(kCheckLimits, "LnNPVCS", category_thresholds.n_pvcsLn);
 }
 
-void apply_surrogate_form_state(int k, const SurrogateFormState& state, SurrogateTable& surrogates) {
+void apply_surrogate_form_state(int k, const SurrogateFormState& state,
+                                SurrogateTable& surrogates) {
     SurrogateRecord& r = surrogates[k];
     for (int j = 0; j < kGroups; ++j) {
         r.rvwgroup[j] = state.rvw_group[j] ? 1 : 0;

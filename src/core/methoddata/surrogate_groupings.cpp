@@ -58,9 +58,11 @@ std::string grouping_check_text(const GroupingFailures& f) {
     std::string text;
     if (f.first_pass) text += "There must be at least 3 compounds for First Pass ";
     if (f.bp_group != 0)
-        text += "\nThere must be at least 3 compounds for Boiling Point Group " + std::to_string(f.bp_group);
+        text += "\nThere must be at least 3 compounds for Boiling Point Group " +
+                std::to_string(f.bp_group);
     if (f.rv_group != 0)
-        text += "\nThere must be at least 3 compounds for Relative Volatility Group " + std::to_string(f.rv_group);
+        text += "\nThere must be at least 3 compounds for Relative Volatility Group " +
+                std::to_string(f.rv_group);
     if (f.any()) text += "\n\n\tPlease edit the surrogate file and adjust the groupings.";
     return text;
 }
@@ -69,10 +71,11 @@ std::string grouping_report_text(const GroupingFailures& f) {
     std::string text;
     if (f.first_pass) text += "There must be at least 3 first pass compounds.\n";
     if (f.bp_group != 0)
-        text += "There must be at least 3 compounds for boiling point group " + std::to_string(f.bp_group) + ".\n";
+        text += "There must be at least 3 compounds for boiling point group " +
+                std::to_string(f.bp_group) + ".\n";
     if (f.rv_group != 0)
-        text += "There must be at least 3 compounds for relative volatility group " + std::to_string(f.rv_group) +
-                ".\n";
+        text += "There must be at least 3 compounds for relative volatility group " +
+                std::to_string(f.rv_group) + ".\n";
     if (f.any()) text += "\nPlease edit your surrogate file and adjust the groupings.";
     return text;
 }

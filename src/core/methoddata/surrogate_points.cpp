@@ -16,9 +16,10 @@ int points_in_use(const PointList& list) {
 
 void append_group_point(PointList& list, int& count, const SurrogatePoint& point) {
     if (count >= kMaxSurrogates) {
-        show_message("The internal standard groupings need more than " + std::to_string(kMaxSurrogates) +
-                         " group entries.\nPlease edit the surrogate file and adjust the groupings.",
-                     "Error");
+        show_message(
+            "The internal standard groupings need more than " + std::to_string(kMaxSurrogates) +
+                " group entries.\nPlease edit the surrogate file and adjust the groupings.",
+            "Error");
         throw CommandAborted("group list full");
     }
     list[count++] = point;
@@ -35,7 +36,11 @@ double checked_ln_rvw(const SurrogateRecord& record, int q) {
     return std::log(record.rvw);
 }
 
-SurrogatePoint group_point(const SurrogateRecord& record, int q, double x, int group) {
+int record_count() { return std::clamp(surrogate_count, 0, kMaxSurrogates); }
+
+}  // namespace
+
+SurrogatePoint make_group_point(const SurrogateRecord& record, int q, double x, int group) {
     SurrogatePoint p = SurrogatePoint_init();
     p.name = record.name;
     p.in_use = 1;
@@ -45,16 +50,13 @@ SurrogatePoint group_point(const SurrogateRecord& record, int q, double x, int g
     return p;
 }
 
-int record_count() { return std::min(surrogate_count, kMaxSurrogates); }
-
-}  // namespace
-
 int fill_first_pass_points(PointList& list) {
     list.fill(SurrogatePoint_init());
     int count = 0;
     for (int q = 0; q < record_count(); ++q) {
         const SurrogateRecord& r = surrogates[q];
-        if (r.first_pass != 0) append_group_point(list, count, group_point(r, q, checked_ln_rvw(r, q), 0));
+        if (r.first_pass != 0)
+            append_group_point(list, count, make_group_point(r, q, checked_ln_rvw(r, q), 0));
     }
     return count;
 }
@@ -66,8 +68,8 @@ int fill_bp_group_points(PointList& list) {
         const SurrogateRecord& r = surrogates[q];
         for (int j = 1; j <= kGroups; ++j) {
             if (r.bpgroup[j - 1] == 0) continue;
-            checked_ln_rvw(r, q);
-            append_group_point(list, count, group_point(r, q, r.bp, j));
+            checked_ln_rvw(r, q);  // every grouped standard must be usable by the RV side too
+            append_group_point(list, count, make_group_point(r, q, r.bp, j));
         }
     }
     return count;
@@ -79,7 +81,8 @@ int fill_rv_group_points(PointList& list) {
     for (int q = 0; q < record_count(); ++q) {
         const SurrogateRecord& r = surrogates[q];
         for (int j = 1; j <= kGroups; ++j)
-            if (r.rvwgroup[j - 1] != 0) append_group_point(list, count, group_point(r, q, checked_ln_rvw(r, q), j));
+            if (r.rvwgroup[j - 1] != 0)
+                append_group_point(list, count, make_group_point(r, q, checked_ln_rvw(r, q), j));
     }
     return count;
 }

@@ -20,6 +20,9 @@ int fill_first_pass_points(PointList& list);  // x = ln rvw, group 0; answers th
 int fill_bp_group_points(PointList& list);    // x = bp, group 1..6
 int fill_rv_group_points(PointList& list);    // x = ln rvw, group 1..6
 
+// A fresh point of record q in a group list: name, in_use, x, group and record set.
+SurrogatePoint make_group_point(const SurrogateRecord& record, int q, double x, int group);
+
 // Adds a point at position `count` of the list and advances count. Past the end of
 // the list it shows why and ends the command: a group list never drops members.
 void append_group_point(PointList& list, int& count, const SurrogatePoint& point);
