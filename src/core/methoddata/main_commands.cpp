@@ -1,0 +1,65 @@
+#include "methoddata/main_commands.h"
+
+#include "methoddata/library_text_file.h"
+#include "methoddata/settings_file.h"
+#include "methoddata/tables.h"
+#include "platform/paths.h"
+#include "platform/ui_services.h"
+
+const std::string library_file_filter = "Library Text Compound files (*.txt)|*.txt";
+
+void start_main_form(MainMenuState& menu) {
+    library_version = program_version_text;
+    menu.at_start();
+    main_flags.PrinterSelected = 0;
+    main_flags.BatchReport = 1;
+    main_flags.CalibrationEditMode = 0;
+    main_flags.DelimitedReports = 1;
+    main_flags.TrqFormsFormat = 0;
+    data_root_folder.clear();
+    request_type = 0;
+    install_path = install_path_setting();
+    if (install_path.empty()) install_path = program_folder = executable_folder();
+    folder_settings.slot[kInstallFolderSlot] = join_path(install_path, "");
+}
+
+std::string library_start_folder() {
+    read_file_paths(folder_settings);
+    const std::string& file_path = folder_settings.slot[kFilePathSlot];
+    folder_settings.slot[kLibraryStartFolderSlot] = file_path == "installPath" ? program_folder : folder_of(file_path);
+    return folder_settings.slot[kLibraryStartFolderSlot];
+}
+
+void load_library_command(MainMenuState& menu) {
+    main_flags.NewLibraryMode = 0;
+    main_flags.CalibrationFromFile = 0;
+    surrogate_range_limits = SurrogateRangeLimits{};
+    reset_library_tables();
+
+    FileDialogRequest request;
+    request.title = "Open";
+    request.start_folder = library_start_folder();
+    request.filter = library_file_filter;
+    auto chosen = ui().open_file(request);
+    if (!chosen) return;
+
+    folder_settings.slot[kLibraryTextFileSlot] = *chosen;
+    if (!read_library_text_file(*chosen)) {
+        library_loaded = 0;
+        menu.after_library_failed();
+        return;
+    }
+    folder_settings.slot[kFilePathSlot] = library_ini_path;
+    library_loaded = 1;
+    copy_library_compounds(compound_count, library_saved, library);
+    write_file_setting("filePath", library_ini_path);
+    menu.after_library_loaded(*chosen);
+}
+
+bool edit_library_command() {
+    variables_changed = 0;
+    if (!read_library_text_file(folder_settings.slot[kLibraryTextFileSlot])) return false;
+    copy_library_compounds(compound_count, library_saved, library);
+    current_record = 0;
+    return true;
+}

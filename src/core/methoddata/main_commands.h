@@ -1,0 +1,26 @@
+#pragma once
+// The work behind the main window's start and its library commands. They run the
+// dialogs through the UI services and leave the menu state in `menu`; the window shows
+// that state and opens the other windows.
+#include <string>
+
+#include "methoddata/main_menu.h"
+
+extern const std::string library_file_filter;  // "Library Text Compound files (*.txt)|*.txt"
+
+// The main window's start: version text, mode flags, install and program folders, and the
+// menu in its start stage. Nothing is loaded.
+void start_main_form(MainMenuState& menu);
+
+// Load Library's dialog start folder (kept in slot 0): the folder of the last library,
+// or the program's folder when filePath is "installPath".
+std::string library_start_folder();
+
+// Load Library: resets the library and internal-standard tables (before the dialog, so a
+// cancelled dialog leaves them cleared), asks for a library text file and reads it. A
+// library read is recorded in the settings file and kept as the saved copy.
+void load_library_command(MainMenuState& menu);
+
+// Edit Library: reads the last chosen library again (no reset first) and keeps a copy;
+// true when the library editor should open on compound 0.
+bool edit_library_command();

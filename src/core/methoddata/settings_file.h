@@ -1,0 +1,24 @@
+#pragma once
+// The settings file of folders, "5847file_standalone.ini": the folders the analyst last
+// used for each kind of file, under [File]. Each value is written when it is chosen and
+// always upper-cased; a missing key reads as "F" (not configured).
+#include <string>
+
+#include "methoddata/records.h"
+
+extern const std::string settings_file_name;  // "5847file_standalone.ini"
+extern const std::string unconfigured_path;   // "F"
+
+// The settings file lives in the install folder: the program's own folder unless an
+// InstallPath is set, then that folder (so every writer and reader uses one file).
+std::string settings_file_path();
+
+// Reads filePath, dataPath, calibrationPath, surrogatePath and mdlPath into slots 7, 1, 11,
+// 12 and 13; false when any of them is "F".
+bool read_file_paths(PathSettings& settings);
+
+// Writes one key of [File] with the value upper-cased; false when the file cannot be written.
+bool write_file_setting(const std::string& key, const std::string& value);
+
+// "mdl" writes mdlPath := slot 13 of folder_settings; any other kind writes nothing.
+void SavePathSetting(const std::string& kind);

@@ -1,0 +1,184 @@
+#include "app/main_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "app/not_built_yet.h"
+#include "methoddata/about_box.h"
+#include "methoddata/change_variable_form.h"
+#include "methoddata/edit_lib_form.h"
+#include "methoddata/edit_mdl_form.h"
+#include "methoddata/main_commands.h"
+#include "methoddata/settings_file.h"
+#include "methoddata/tables.h"
+#include "platform/command_guard.h"
+#include "platform/ui_services.h"
+#include "processing/process_files.h"
+
+using enum MenuItem;
+
+Tmain_form* main_form = nullptr;
+
+Tmain_form::Tmain_form() {
+    setObjectName("main_form");
+    setWindowTitle("Quantilyzer");
+    setStatusTip("Use this form to start processing");
+    resize(560, 120);
+    statusBar();  // shows the hints of the menu items
+    build_menu();
+    FormCreate();
+}
+
+QMenu* Tmain_form::add_menu(MenuItem item, std::initializer_list<MenuItem> items) {
+    QMenu* menu = menuBar()->addMenu(QString());
+    menu->setObjectName(QString::fromStdString(menu_state.item(item).name));
+    actions_[static_cast<int>(item)] = menu->menuAction();
+    for (MenuItem m : items) {
+        if (m == Exit1) menu->addSeparator();
+        QAction* a = menu->addAction(QString());
+        actions_[static_cast<int>(m)] = a;
+    }
+    return menu;
+}
+
+void Tmain_form::build_menu() {
+    add_menu(File1, {CreateNewLibrary1, OpenLibraryMenu, UpdateLibrary1, CreateSurrogates1, OpenSurrogateFile1,
+                     EditSurrogatesFile, CopySurrogateFile, OpenCalibrationFile1, CreateEditMDLFile2, Exit1});
+    QMenu* calibration = add_menu(Calibrate1, {RunCalibration, Review1, PrintCalib, CheckCalibration});
+    add_menu(Quantitation1, {Processsamplefiles1});
+    add_menu(Settings1, {Delimited1, Semic1});
+    add_menu(Help1, {HelpTopic, About1});
+
+    for (int i = 0; i < kMenuItemCount; ++i) {
+        const MenuItemState& s = menu_state.item(static_cast<MenuItem>(i));
+        QAction* a = actions_[i];
+        a->setObjectName(QString::fromStdString(s.name));
+        a->setShortcut(QKeySequence(QString::fromStdString(s.shortcut)));
+        a->setStatusTip(QString::fromStdString(s.hint));
+        a->setCheckable(s.checkable);
+    }
+
+    connect_command(CreateNewLibrary1, &Tmain_form::CreateNewLibrary1Click);
+    connect_command(OpenLibraryMenu, &Tmain_form::OpenLibraryMenuClick);
+    connect_command(UpdateLibrary1, &Tmain_form::UpdateLibrary1Click);
+    connect_command(CreateSurrogates1, &Tmain_form::CreateSurrogates1Click);
+    connect_command(OpenSurrogateFile1, &Tmain_form::OpenSurrogateFile1Click);
+    connect_command(EditSurrogatesFile, &Tmain_form::EditSurrogatesFileClick);
+    connect_command(CopySurrogateFile, &Tmain_form::CopySurrogateFileClick);
+    connect_command(OpenCalibrationFile1, &Tmain_form::OpenCalibrationFile1Click);
+    connect_command(CreateEditMDLFile2, &Tmain_form::CreateEditMDLFile2Click);
+    connect_command(Exit1, &Tmain_form::Exit1Click);
+    connect_command(RunCalibration, &Tmain_form::RunCalibrationClick);
+    connect_command(Review1, &Tmain_form::Review1Click);
+    connect_command(PrintCalib, &Tmain_form::PrintCalibClick);
+    connect_command(CheckCalibration, &Tmain_form::CheckCalibrationClick);
+    connect_command(Processsamplefiles1, &Tmain_form::Processsamplefiles1Click);
+    connect_command(Delimited1, &Tmain_form::Delimited1Click);
+    connect_command(Semic1, &Tmain_form::Semic1Click);
+    connect_command(HelpTopic, &Tmain_form::HelpTopicClick);
+    connect_command(About1, &Tmain_form::About1Click);
+    connect(calibration, &QMenu::aboutToShow, this, [this] {
+        run_command([this] { Calibrate1Click(); });
+        show_menu_state();
+    });
+}
+
+void Tmain_form::connect_command(MenuItem item, void (Tmain_form::*handler)()) {
+    connect(action(item), &QAction::triggered, this, [this, handler] {
+        run_command([this, handler] { (this->*handler)(); });
+        show_menu_state();
+    });
+}
+
+void Tmain_form::show_menu_state() {
+    for (int i = 0; i < kMenuItemCount; ++i) {
+        const MenuItemState& s = menu_state.item(static_cast<MenuItem>(i));
+        QAction* a = actions_[i];
+        a->setText(QString::fromStdString(s.caption));
+        a->setEnabled(s.enabled);
+        if (s.checkable) a->setChecked(s.checked);
+    }
+}
+
+void Tmain_form::FormCreate() {
+    start_main_form(menu_state);
+    show_menu_state();
+}
+
+void Tmain_form::BringToFrontByCaption(const QString& caption) { BringFrontTimer.request(caption); }
+
+void Tmain_form::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QApplication::quit();
+}
+
+// File menu.
+
+void Tmain_form::CreateNewLibrary1Click() {
+    main_flags.NewLibraryMode = 1;
+    EditLib_Form->show_from(this);
+}
+
+void Tmain_form::OpenLibraryMenuClick() { load_library_command(menu_state); }
+
+void Tmain_form::UpdateLibrary1Click() {
+    // The variable dialog's labels count as unchanged from here on.
+    for (const char* name : {"Edit_var1", "Edit_var2"})
+        if (auto* edit = change_variable_form->findChild<QLineEdit*>(name)) edit->setModified(false);
+    if (edit_library_command()) EditLib_Form->show_from(this);
+}
+
+void Tmain_form::CreateSurrogates1Click() { not_built_yet("Create Internal Standard File"); }
+void Tmain_form::OpenSurrogateFile1Click() { not_built_yet("Load Internal Standard File"); }
+void Tmain_form::EditSurrogatesFileClick() { not_built_yet("Edit Internal Standard File"); }
+void Tmain_form::CopySurrogateFileClick() { not_built_yet("Copy Internal Standard File"); }
+void Tmain_form::OpenCalibrationFile1Click() { not_built_yet("Load Calibration File"); }
+
+void Tmain_form::CreateEditMDLFile2Click() {
+    copy_library_compounds(compound_count, library_saved, library);
+    BringToFrontByCaption("Edit_mdl_form");
+    read_file_paths(folder_settings);
+    Edit_mdl_form->show_from(this);
+}
+
+void Tmain_form::Exit1Click() { QApplication::quit(); }
+
+// Calibration menu.
+
+void Tmain_form::Calibrate1Click() {
+    menu_state.on_calibration_menu_opened(library_loaded != 0, surrogate_file_loaded != 0);
+}
+
+void Tmain_form::RunCalibrationClick() { not_built_yet("Calibration New"); }
+void Tmain_form::Review1Click() { not_built_yet("Calibration Edit"); }
+void Tmain_form::PrintCalibClick() { not_built_yet("Calibration Print"); }
+void Tmain_form::CheckCalibrationClick() { not_built_yet("Check Continuing Calibration"); }
+
+// Quantitation menu.
+
+void Tmain_form::Processsamplefiles1Click() { not_built_yet("Process sample files"); }
+
+// Settings menu.
+
+void Tmain_form::Delimited1Click() {
+    MenuItemState& item = menu_state.item(Delimited1);
+    item.checked = !item.checked;
+    main_flags.DelimitedReports = item.checked ? 1 : 0;
+    // The processing window's own item shows the same state.
+    if (auto* other = process_files->findChild<QAction*>("DelimitedReports1")) other->setChecked(item.checked);
+}
+
+void Tmain_form::Semic1Click() {
+    MenuItemState& item = menu_state.item(Semic1);
+    item.checked = !item.checked;
+    main_flags.TrqFormsFormat = item.checked ? 1 : 0;
+}
+
+// Help menu.
+
+void Tmain_form::HelpTopicClick() { ui().show_help(kMainFormHelpContext); }
+void Tmain_form::About1Click() { AboutBox->exec(); }

@@ -1,0 +1,45 @@
+#pragma once
+// A Canvas on a QPrinter (a real printer or a PDF file). Text is placed by its top-left
+// corner, as the printed layouts expect; Arial is drawn with Liberation Sans, which has
+// the same metrics.
+#include <QFont>
+#include <QPainter>
+#include <functional>
+
+#include "platform/canvas.h"
+
+class QPrinter;
+
+class PrinterCanvas : public Canvas {
+public:
+    // The printer outlives the canvas. on_end runs after a job has ended.
+    explicit PrinterCanvas(QPrinter& printer, std::function<void()> on_end = {});
+    ~PrinterCanvas() override;
+
+    void set_orientation(Orientation orientation) override;
+    bool begin_job(const std::string& title) override;
+    void end_job() override;
+    void new_page() override;
+    int page_number() const override { return page_; }
+    int page_width() const override;
+    int page_height() const override;
+    void set_font(const CanvasFont& font) override;
+    void text_out(int x, int y, const std::string& text) override;
+    int text_width(const std::string& text) override;
+    int text_height(const std::string& text) override;
+    void set_pen_width(int width) override;
+    void line(int x1, int y1, int x2, int y2) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+
+private:
+    QPrinter& printer_;
+    QPainter painter_;
+    QFont font_;
+    int pen_width_ = 1;
+    int page_ = 1;
+    std::function<void()> on_end_;
+};
+
+// The Qt font for a canvas font.
+QFont qt_font(const CanvasFont& font);

@@ -1,0 +1,36 @@
+#pragma once
+// The UI services on Qt: message boxes, file and printer dialogs, the printer of this run,
+// help pages, the busy cursor and the exception display.
+#include <QPrinter>
+#include <memory>
+
+#include "platform/ui_services.h"
+
+class QtUiServices : public UiServices {
+public:
+    // The application title is the caption of the exception display.
+    explicit QtUiServices(std::string application_title);
+    ~QtUiServices() override;
+
+    Answer message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override;
+    std::optional<std::string> open_file(const FileDialogRequest& request) override;
+    std::optional<std::string> save_file(const FileDialogRequest& request) override;
+    bool choose_printer() override;
+    std::unique_ptr<Canvas> current_printer(const std::string& report_name) override;
+    void show_help(int context) override;
+    void show_help_topic(const std::string& help_file, const std::string& topic) override;
+    void set_busy(bool busy) override;
+    void show_exception(const std::string& text) override;
+
+private:
+    std::optional<std::string> run_file_dialog(const FileDialogRequest& request, bool save);
+    void show_help_page(const QString& page);
+
+    std::string application_title_;
+    QPrinter chosen_printer_{QPrinter::HighResolution};
+    bool printer_chosen_ = false;
+    std::unique_ptr<QPrinter> pdf_printer_;  // before any choice: a PDF file per report
+};
+
+// The file of a report printed before any printer was chosen.
+std::string report_pdf_path(const std::string& report_name);
