@@ -122,8 +122,8 @@ std::unique_ptr<Canvas> QtUiServices::current_printer(const std::string& report_
     pdf_printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     pdf_printer_->setOutputFormat(QPrinter::PdfFormat);
     pdf_printer_->setOutputFileName(qt_text(path));
-    return std::make_unique<PrinterCanvas>(*pdf_printer_, [this, path] {
-        message("No printer has been chosen yet, so the report was printed to the file\n" + path, "Print",
+    return std::make_unique<PrinterCanvas>(*pdf_printer_, [path] {
+        ui().message("No printer has been chosen yet, so the report was printed to the file\n" + path, "Print",
                 Buttons::Ok, Icon::Information);
     });
 }
@@ -136,7 +136,7 @@ void QtUiServices::show_help_topic(const std::string&, const std::string& topic)
 
 void QtUiServices::show_help_page(const QString& page) {
     if (!show_help_viewer(page))
-        message("There is no help page for this topic (" + std_text(page) + ").", "Help", Buttons::Ok,
+        ui().message("There is no help page for this topic (" + std_text(page) + ").", "Help", Buttons::Ok,
                 Icon::Information);
 }
 

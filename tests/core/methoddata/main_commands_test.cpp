@@ -1,0 +1,137 @@
+#include "methoddata/main_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "methoddata/settings_file.h"
+#include "methoddata/tables.h"
+#include "platform/ini_file.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "scripted_ui.h"
+#include "test_files.h"
+
+namespace {
+
+using enum MenuItem;
+
+class MainCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        start_main_form(menu);
+        install_path = folder.path();
+        program_folder = folder.path() + "/";
+        // Method data of an earlier load that Load Library must clear.
+        library[0].name = "Old";
+        library_saved[0].name = "Old";
+        surrogates[0].name = "Old IS";
+        surrogate_range_limits.MinBP = 40.0;
+        main_flags.NewLibraryMode = 1;
+        main_flags.CalibrationFromFile = 1;
+    }
+    std::string setting(const std::string& key) {
+        IniFile ini;
+        ini.load(settings_file_path());
+        return ini.get_string("File", key, "F");
+    }
+
+    ScriptedUi ui;
+    TempFolder folder;
+    MainMenuState menu;
+};
+
+TEST_F(MainCommands, StartSetsTheVersionTheFlagsAndTheInstallFolder) {
+    construct_method_data();
+    main_flags.DelimitedReports = 0;
+    main_flags.BatchReport = 0;
+    request_type = 9;
+    MainMenuState m;
+    start_main_form(m);
+    EXPECT_EQ(library_version, "Version 4.2");
+    EXPECT_EQ(main_flags.DelimitedReports, 1);
+    EXPECT_EQ(main_flags.BatchReport, 1);
+    EXPECT_EQ(request_type, 0);
+    EXPECT_FALSE(m.enabled(UpdateLibrary1));
+    std::string expected = install_path_setting().empty() ? executable_folder() : install_path_setting();
+    EXPECT_EQ(join_path(install_path, ""), join_path(expected, ""));
+    EXPECT_EQ(folder_settings.slot[kInstallFolderSlot], join_path(expected, ""));
+}
+
+TEST_F(MainCommands, LoadLibraryReadsTheFileAndRecordsItUpperCased) {
+    std::string file = example_file("demo_library.txt");
+    ui.open_returns(file);
+    load_library_command(menu);
+    ASSERT_EQ(library_loaded, 1);
+    EXPECT_GT(compound_count, 40);
+    EXPECT_EQ(library_saved[compound_count - 1].name, library[compound_count - 1].name);
+    EXPECT_EQ(folder_settings.slot[kLibraryTextFileSlot], file);
+    EXPECT_EQ(folder_settings.slot[kFilePathSlot], library_ini_path);
+    EXPECT_EQ(setting("filePath"), to_upper(up_to_last_dot(file)) + ".INI");
+    EXPECT_EQ(menu.caption(UpdateLibrary1), "Edit Library... --> DEMO_LIBRARY.TXT");
+    EXPECT_TRUE(menu.enabled(OpenSurrogateFile1));
+    EXPECT_EQ(main_flags.NewLibraryMode, 0);
+    EXPECT_EQ(main_flags.CalibrationFromFile, 0);
+    EXPECT_EQ(surrogate_range_limits.MinBP, kNotSet);
+    EXPECT_EQ(surrogates[0].name, kDummyName);
+}
+
+TEST_F(MainCommands, LoadLibraryStartsInTheFolderOfTheLastLibrary) {
+    folder.write("lib/x.txt", "");
+    folder.write("5847file_standalone.ini", "[File]\nfilePath=" + to_upper(folder.path()) + "/LIB/X.INI\n");
+    EXPECT_EQ(library_start_folder(), to_upper(folder.path()) + "/LIB");
+    folder.write("5847file_standalone.ini", "[File]\nfilePath=installPath\n");
+    EXPECT_EQ(library_start_folder(), program_folder);
+    EXPECT_EQ(folder_settings.slot[kLibraryStartFolderSlot], program_folder);
+
+    ui.open_returns(std::nullopt);
+    load_library_command(menu);
+    EXPECT_EQ(ui.open_requests.at(0).start_folder, program_folder);
+    EXPECT_EQ(ui.open_requests.at(0).filter, "Library Text Compound files (*.txt)|*.txt");
+}
+
+TEST_F(MainCommands, CancelledLoadLeavesTheTablesClearedAndTheMenuAsItWas) {
+    ui.open_returns(std::nullopt);
+    MainMenuState before = menu;
+    load_library_command(menu);
+    EXPECT_EQ(library[0].name, kDummyName);
+    EXPECT_EQ(library_saved[0].name, kDummyName);
+    EXPECT_EQ(surrogates[0].name, kDummyName);
+    for (int i = 0; i < kMenuItemCount; ++i) {
+        auto item = static_cast<MenuItem>(i);
+        EXPECT_EQ(menu.enabled(item), before.enabled(item)) << menu.item(item).name;
+        EXPECT_EQ(menu.caption(item), before.caption(item)) << menu.item(item).name;
+    }
+    EXPECT_EQ(setting("filePath"), "F");
+}
+
+TEST_F(MainCommands, FailedLoadAfterAGoodOneClosesTheLibraryStage) {
+    ui.open_returns(example_file("demo_library.txt"));
+    load_library_command(menu);
+    ASSERT_EQ(library_loaded, 1);
+    std::string recorded = setting("filePath");
+
+    ui.open_returns(folder.write("bad.txt", "COMPOUND LIBRARY;a;b;c;d;e\n"));
+    ui.expect_message("Quantilyzer: 06003-1");
+    load_library_command(menu);
+    EXPECT_EQ(library_loaded, 0);
+    EXPECT_FALSE(menu.enabled(UpdateLibrary1));
+    EXPECT_FALSE(menu.enabled(OpenSurrogateFile1));
+    EXPECT_EQ(menu.caption(UpdateLibrary1), "E&dit Library...");
+    EXPECT_EQ(setting("filePath"), recorded);  // only a library read is recorded
+}
+
+TEST_F(MainCommands, EditLibraryReadsTheLastLibraryAgain) {
+    ui.open_returns(example_file("demo_library.txt"));
+    load_library_command(menu);
+    library[0].name = "Changed in memory";
+    library_saved[0].name = "Changed in memory";
+    variables_changed = 1;
+    current_record = 5;
+    ASSERT_TRUE(edit_library_command());
+    EXPECT_NE(library[0].name, "Changed in memory");
+    EXPECT_EQ(library_saved[0].name, library[0].name);
+    EXPECT_EQ(variables_changed, 0);
+    EXPECT_EQ(current_record, 0);
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+#include "methoddata/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include "methoddata/tables.h"
+#include "platform/ini_file.h"
+#include "test_files.h"
+
+namespace {
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        install_path = folder.path() + "/";  // as the program sets it: the folder with its separator
+    }
+    std::string settings() const { return read_file_text(folder.file("5847file_standalone.ini")); }
+
+    TempFolder folder;
+};
+
+TEST_F(SettingsFile, LivesInTheInstallFolderWithOneSeparator) {
+    EXPECT_EQ(settings_file_path(), folder.path() + "/5847file_standalone.ini");
+}
+
+TEST_F(SettingsFile, MissingKeysReadAsUnconfigured) {
+    PathSettings s;
+    EXPECT_FALSE(read_file_paths(s));
+    for (int slot : {kFilePathSlot, kDataPathSlot, kCalibrationPathSlot, kSurrogatePathSlot, kMdlPathSlot})
+        EXPECT_EQ(s.slot[slot], "F") << "slot " << slot;
+}
+
+TEST_F(SettingsFile, ReadsEachKeyIntoItsSlotWhateverTheCaseOfItsName) {
+    folder.write("5847file_standalone.ini",
+                 "[FILE]\nFILEPATH=/A/LIB.INI\ndatapath=/DATA/\ncalibrationPath=/CAL\n"
+                 "surrogatePath=/SURR\nmdlPath=/MDL\n");
+    PathSettings s;
+    EXPECT_TRUE(read_file_paths(s));
+    EXPECT_EQ(s.slot[kFilePathSlot], "/A/LIB.INI");
+    EXPECT_EQ(s.slot[kDataPathSlot], "/DATA/");
+    EXPECT_EQ(s.slot[kCalibrationPathSlot], "/CAL");
+    EXPECT_EQ(s.slot[kSurrogatePathSlot], "/SURR");
+    EXPECT_EQ(s.slot[kMdlPathSlot], "/MDL");
+}
+
+TEST_F(SettingsFile, OneUnconfiguredKeyMakesTheAnswerFalseButTheOthersAreRead) {
+    folder.write("5847file_standalone.ini", "[File]\nfilePath=/A/LIB.INI\ndataPath=/D/\ncalibrationPath=/C\n"
+                                            "surrogatePath=/S\n");
+    PathSettings s;
+    EXPECT_FALSE(read_file_paths(s));
+    EXPECT_EQ(s.slot[kFilePathSlot], "/A/LIB.INI");
+    EXPECT_EQ(s.slot[kMdlPathSlot], "F");
+}
+
+TEST_F(SettingsFile, WritesOneKeyUpperCasedAndKeepsTheOthers) {
+    folder.write("5847file_standalone.ini", "[File]\ndataPath=/data/run1/\n");
+    ASSERT_TRUE(write_file_setting("filePath", "/home/ana/5847dir/Lib;v2,a\\b.ini"));
+    IniFile ini;
+    ASSERT_TRUE(ini.load(settings_file_path()));
+    EXPECT_EQ(ini.get_string("File", "filePath", ""), "/HOME/ANA/5847DIR/LIB;V2,A\\B.INI");
+    EXPECT_EQ(ini.get_string("File", "dataPath", ""), "/data/run1/");
+    EXPECT_NE(settings().find("filePath="), std::string::npos) << settings();
+}
+
+TEST_F(SettingsFile, SavePathSettingWritesOnlyTheMdlKind) {
+    folder_settings.slot[kMdlPathSlot] = "/home/ana/5847dir/Mdl";
+    SavePathSetting("lib");
+    EXPECT_EQ(settings(), "");
+    SavePathSetting("mdl");
+    IniFile ini;
+    ini.load(settings_file_path());
+    EXPECT_EQ(ini.get_string("File", "mdlPath", ""), "/HOME/ANA/5847DIR/MDL");
+}
+
+}  // namespace

@@ -1,0 +1,146 @@
+#include "app/main_form.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QWidget>
+
+#include "methoddata/edit_lib_form.h"
+#include "methoddata/settings_file.h"
+#include "platform/ini_file.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "windows_fixture.h"
+
+namespace {
+
+struct ItemSpec {
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+    const char* hint;
+    bool enabled_at_start;
+};
+
+const ItemSpec start_items[] = {
+    {"CreateNewLibrary1", "Create &New Library", "", "", true},
+    {"OpenLibraryMenu", "&Load Library", "Ctrl+L", "Requires a previously created library", true},
+    {"UpdateLibrary1", "E&dit Library", "", "Update entries, add or delete entries", false},
+    {"CreateSurrogates1", "C&reate Internal Standard File", "",
+     "Creates from Library using compounds labeled as Internal Standards", false},
+    {"OpenSurrogateFile1", "L&oad Internal Standard File", "Ctrl+I",
+     "Requires a previously created Internal Standard File", false},
+    {"EditSurrogatesFile", "&Edit Internal Standard File", "", "Change entries, groupings, add or delete compounds",
+     false},
+    {"CopySurrogateFile", "&Copy Internal Standard File", "", "Make a copy, not active until called", false},
+    {"OpenCalibrationFile1", "Lo&ad Calibration File", "Ctrl+C",
+     "Call previously created calibration file.  Library and internal standard files are made inactive", true},
+    {"CreateEditMDLFile2", "Create/Edit &Reporting Limits (LMT) File", "",
+     "Create limits for reports using library analytes.", false},
+    {"Exit1", "E&xit", "", "", true},
+    {"Calibrate1", "&Calibration", "", "", false},
+    {"RunCalibration", "&New", "", "", false},
+    {"Review1", "&Edit", "Ctrl+R", "", false},
+    {"PrintCalib", "&Print", "", "", false},
+    {"CheckCalibration", "&Check Continuing Calibration", "", "", false},
+    {"Quantitation1", "Quantitation", "", "", false},
+    {"Processsamplefiles1", "Process sample files", "Ctrl+Q", "", true},
+    {"Delimited1", "Delimited Data Reports", "", "Electronic format.  Can be input into Spreadsheets", true},
+    {"Semic1", "TRQForms format", "", "", true},
+    {"HelpTopic", "Help Topics", "", "", true},
+    {"About1", "About", "", "", true},
+};
+
+using MainForm = WindowsTest;
+
+TEST_F(MainForm, StartsWithEveryItemItsCaptionShortcutHintAndState) {
+    EXPECT_EQ(main_form->windowTitle(), "Quantilyzer");
+    for (const ItemSpec& s : start_items) {
+        QAction* a = item(s.name);
+        if (!a) continue;
+        EXPECT_EQ(a->text().toStdString(), s.caption) << s.name;
+        EXPECT_EQ(a->shortcut(), QKeySequence(s.shortcut)) << s.name;
+        EXPECT_EQ(a->statusTip().toStdString(), s.hint) << s.name;
+        EXPECT_EQ(a->isEnabled(), s.enabled_at_start) << s.name;
+    }
+    EXPECT_TRUE(item("Delimited1")->isChecked());
+    EXPECT_FALSE(item("Semic1")->isChecked());
+}
+
+TEST_F(MainForm, LoadLibraryOpensTheLibraryStageAndRecordsTheFile) {
+    std::string file = example_file("demo_library.txt");
+    ui.open_returns(file);
+    item("OpenLibraryMenu")->trigger();
+
+    EXPECT_EQ(item("UpdateLibrary1")->text(), "Edit Library... --> DEMO_LIBRARY.TXT");
+    for (const char* on : {"UpdateLibrary1", "CreateSurrogates1", "OpenSurrogateFile1", "CreateEditMDLFile2"})
+        EXPECT_TRUE(item(on)->isEnabled()) << on;
+    for (const char* off : {"EditSurrogatesFile", "CopySurrogateFile", "Calibrate1", "Quantitation1", "Review1",
+                            "PrintCalib", "CheckCalibration"})
+        EXPECT_FALSE(item(off)->isEnabled()) << off;
+    EXPECT_EQ(item("OpenCalibrationFile1")->text(), "Open Calibration File...");
+
+    IniFile settings;
+    ASSERT_TRUE(settings.load(install.file("5847file_standalone.ini")));
+    EXPECT_EQ(settings.get_string("File", "filePath", ""), to_upper(up_to_last_dot(file)) + ".INI");
+}
+
+TEST_F(MainForm, FailedLoadClosesTheLibraryStage) {
+    ui.open_returns(example_file("demo_library.txt"));
+    item("OpenLibraryMenu")->trigger();
+    ui.open_returns(install.write("broken.txt", "COMPOUND LIBRARY\nBenzene\tX\t1.0\n"));
+    ui.expect_message("Quantilyzer: 06004");
+    item("OpenLibraryMenu")->trigger();
+    EXPECT_EQ(item("UpdateLibrary1")->text(), "E&dit Library...");
+    EXPECT_EQ(item("OpenCalibrationFile1")->text(), "&Open Calibration File...");
+    for (const char* off : {"UpdateLibrary1", "CreateSurrogates1", "OpenSurrogateFile1", "CreateEditMDLFile2"})
+        EXPECT_FALSE(item(off)->isEnabled()) << off;
+    EXPECT_TRUE(item("OpenLibraryMenu")->isEnabled());
+}
+
+TEST_F(MainForm, CancelledLoadChangesNoItem) {
+    ui.open_returns(example_file("demo_library.txt"));
+    item("OpenLibraryMenu")->trigger();
+    std::vector<std::pair<QString, bool>> before;
+    for (const ItemSpec& s : start_items) before.emplace_back(item(s.name)->text(), item(s.name)->isEnabled());
+    ui.open_returns(std::nullopt);
+    item("OpenLibraryMenu")->trigger();
+    for (size_t i = 0; i < std::size(start_items); ++i) {
+        EXPECT_EQ(item(start_items[i].name)->text(), before[i].first);
+        EXPECT_EQ(item(start_items[i].name)->isEnabled(), before[i].second) << start_items[i].name;
+    }
+}
+
+TEST_F(MainForm, EditLibraryHidesTheMainWindowForTheLibraryEditorAndClosingItComesBack) {
+    ui.open_returns(example_file("demo_library.txt"));
+    item("OpenLibraryMenu")->trigger();
+    item("UpdateLibrary1")->trigger();
+    EXPECT_TRUE(EditLib_Form->isVisible());
+    EXPECT_FALSE(main_form->isVisible());
+    EXPECT_EQ(EditLib_Form->windowTitle(), "Edit Library");
+    EditLib_Form->close();
+    EXPECT_TRUE(main_form->isVisible());
+}
+
+TEST_F(MainForm, DelimitedReportsToggleKeepsFlagAndCheckMarkTogether) {
+    item("Delimited1")->trigger();
+    EXPECT_EQ(main_flags.DelimitedReports, 0);
+    EXPECT_FALSE(item("Delimited1")->isChecked());
+    item("Delimited1")->trigger();
+    EXPECT_EQ(main_flags.DelimitedReports, 1);
+    EXPECT_TRUE(item("Delimited1")->isChecked());
+    item("Semic1")->trigger();
+    EXPECT_EQ(main_flags.TrqFormsFormat, 1);
+    EXPECT_TRUE(item("Semic1")->isChecked());
+}
+
+TEST_F(MainForm, HelpTopicsAsksForTheMainWindowsContext) {
+    item("HelpTopic")->trigger();
+    EXPECT_EQ(ui.help_contexts, std::vector<int>{5});
+}
+
+TEST_F(MainForm, CommandsOfLaterStepsSaySoInsteadOfDoingNothing) {
+    ui.expect_message("Load Calibration File is not available yet.");
+    item("OpenCalibrationFile1")->trigger();
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <QPdfWriter>
+
+#include "platform/file_filter.h"
+#include "platform/help_viewer.h"
+#include "platform/printer_canvas.h"
+#include "platform/qt_ui_services.h"
+#include "platform/single_instance.h"
+#include "scripted_ui.h"
+#include "test_files.h"
+
+namespace {
+
+TEST(QtPlatform, FileFiltersBecomeQtNameFilters) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Library Text Compound files (*.txt)|*.txt", "Library Text Compound files (*.txt)"},
+        {"Calibration file(*.cal)|*.cal", "Calibration file(*.cal)"},
+        {"Surrogate files|*.ini", "Surrogate files (*.ini)"},
+        {"Text (*.txt)|*.txt|All files|*.*", "Text (*.txt);;All files (*.*)"},
+        {"Data|*.txt;*.csv", "Data (*.txt *.csv)"},
+    };
+    for (const auto& [program, qt] : cases) EXPECT_EQ(qt_name_filters(program).toStdString(), qt) << program;
+}
+
+TEST(QtPlatform, SecondInstanceIsToldAndStopsWhileAStaleLockIsTakenOver) {
+    TempFolder folder;
+    std::string path = folder.file("Quantilyzer.lock");
+    ScriptedUi ui;
+    {
+        SingleInstanceLock first(path), second(path);
+        EXPECT_TRUE(claim_single_instance(first));
+        ui.expect_message("Quantilyzer is already running.\nThe new instance will be aborted.");
+        EXPECT_FALSE(claim_single_instance(second));
+        EXPECT_EQ(ui.last_message().caption, "Warning");
+    }
+    // A lock left by a program that no longer runs: a real lock of this machine with the
+    // process id of a process that does not exist.
+    std::string content;
+    {
+        SingleInstanceLock taken(path);
+        ASSERT_TRUE(taken.acquire());
+        content = read_file_text(path);
+    }
+    folder.write("Quantilyzer.lock", "2147480000" + content.substr(content.find('\n')));
+    SingleInstanceLock after_crash(path);
+    EXPECT_TRUE(claim_single_instance(after_crash));
+}
+
+TEST(QtPlatform, PrinterCanvasWritesPagesToAPdf) {
+    TempFolder folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(folder.file("report.pdf")));
+    bool ended = false;
+    PrinterCanvas canvas(printer, [&] { ended = true; });
+    canvas.set_orientation(Orientation::Landscape);
+    ASSERT_TRUE(canvas.begin_job("Calibration report"));
+    EXPECT_GT(canvas.page_width(), canvas.page_height());
+    canvas.set_font(CanvasFont{"Arial", 8});
+    int short_width = canvas.text_width("Benzene");
+    EXPECT_GT(canvas.text_width("Benzene Benzene"), short_width);
+    EXPECT_GT(short_width, 0);
+    canvas.text_out(100, 100, "Benzene");
+    canvas.line(0, 0, 500, 500);
+    canvas.new_page();
+    EXPECT_EQ(canvas.page_number(), 2);
+    canvas.end_job();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(read_file_text(folder.file("report.pdf")).substr(0, 4), "%PDF");
+    EXPECT_EQ(qt_font(CanvasFont{"Arial", 8}).family(), "Liberation Sans");
+}
+
+TEST(QtPlatform, BeforeAnyPrinterChoiceAReportGoesToAPdfInTheTempFolder) {
+    ScriptedUi ui;
+    QtUiServices services("Method 5847 Correction");
+    std::string path = report_pdf_path("Calibration Report: run/7");
+    EXPECT_EQ(path.substr(path.rfind('/') + 1), "Calibration_Report__run_7.pdf");
+    auto canvas = services.current_printer("Calibration Report: run/7");
+    ASSERT_TRUE(canvas->begin_job("Calibration Report"));
+    canvas->text_out(10, 10, "x");
+    ui.expect_message(path);
+    canvas->end_job();
+    EXPECT_EQ(read_file_text(path).substr(0, 4), "%PDF");
+    std::remove(path.c_str());
+}
+
+TEST(QtPlatform, HelpHasThePagesOfTheProgramsContexts) {
+    for (int context : {5, 105, 115, 119, 130, 150, 151, 160, 162, 166, 168, 182, 187, 966, 977, 980})
+        EXPECT_FALSE(help_page_url(QString("context_%1.html").arg(context)).isEmpty()) << context;
+    EXPECT_FALSE(help_page_url("ID_Change_variable_form.html").isEmpty());
+    EXPECT_TRUE(help_page_url("context_4.html").isEmpty());
+
+    ScriptedUi ui;
+    QtUiServices services("Method 5847 Correction");
+    ui.expect_message("There is no help page for this topic");
+    services.show_help(4);
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+#pragma once
+// The program's windows, created as at start, with the install folder (and so the
+// settings file) in a temporary folder and scripted dialogs and messages.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <cstdlib>
+
+#include "app/main_form.h"
+#include "app/windows.h"
+#include "methoddata/tables.h"
+#include "scripted_ui.h"
+#include "test_files.h"
+
+class WindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("M5847_INSTALL_PATH", install.path().c_str(), 1);
+        construct_method_data();
+        create_windows();
+        main_form->show();
+    }
+    void TearDown() override {
+        destroy_windows();
+        unsetenv("M5847_INSTALL_PATH");
+    }
+    QAction* item(const char* name) const {
+        QAction* a = main_form->findChild<QAction*>(name);
+        EXPECT_NE(a, nullptr) << "no menu item " << name;
+        return a;
+    }
+
+    TempFolder install;
+    ScriptedUi ui;
+};
