@@ -1,5 +1,7 @@
 #include "platform/single_instance.h"
 
+#include <unistd.h>
+
 #include "platform/paths.h"
 #include "platform/ui_services.h"
 
@@ -10,7 +12,11 @@ SingleInstanceLock::SingleInstanceLock(const std::string& lock_file) : lock_(QSt
 
 bool SingleInstanceLock::acquire() { return lock_.tryLock(0); }
 
-std::string program_lock_file() { return join_path(temp_folder(), "Quantilyzer.lock"); }
+// One lock per user, as a desktop session has one program: another user of the same
+// machine is not stopped by it.
+std::string program_lock_file() {
+    return join_path(temp_folder(), "Quantilyzer-" + std::to_string(getuid()) + ".lock");
+}
 
 bool claim_single_instance(SingleInstanceLock& lock) {
     if (lock.acquire()) return true;

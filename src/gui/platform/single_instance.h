@@ -1,6 +1,6 @@
 #pragma once
-// One running program per user session: a lock file named after the program in the temp
-// folder. A lock left behind by a program that has ended (a crash) is taken over.
+// One running program per user: a lock file named after the program in the temp folder.
+// A lock left behind by a program that has ended (a crash) is taken over.
 #include <QLockFile>
 #include <string>
 
@@ -14,7 +14,7 @@ private:
     QLockFile lock_;
 };
 
-// The lock file of the program: "Quantilyzer.lock" in the temp folder.
+// The lock file of the program: "Quantilyzer-<user id>.lock" in the temp folder.
 std::string program_lock_file();
 
 // Takes the lock; when another program holds it, tells the analyst and answers false.
