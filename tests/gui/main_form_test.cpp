@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "methoddata/edit_lib_form.h"
+#include "methoddata/edit_mdl_form.h"
 #include "methoddata/settings_file.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
@@ -121,6 +122,23 @@ TEST_F(MainForm, EditLibraryHidesTheMainWindowForTheLibraryEditorAndClosingItCom
     EXPECT_TRUE(main_form->isVisible());
 }
 
+TEST_F(MainForm, TaskCommandsOpenTheirWindowInPlaceOfTheMainWindow) {
+    item("CreateNewLibrary1")->trigger();
+    EXPECT_EQ(main_flags.NewLibraryMode, 1);
+    EXPECT_TRUE(EditLib_Form->isVisible());
+    EXPECT_FALSE(main_form->isVisible());
+    EditLib_Form->close();
+
+    ui.open_returns(example_file("demo_library.txt"));
+    item("OpenLibraryMenu")->trigger();
+    EXPECT_EQ(main_flags.NewLibraryMode, 0);
+    library_saved[0].name = "stale";
+    item("CreateEditMDLFile2")->trigger();
+    EXPECT_TRUE(Edit_mdl_form->isVisible());
+    EXPECT_FALSE(main_form->isVisible());
+    EXPECT_EQ(library_saved[0].name, library[0].name);  // the editor works on a fresh copy
+}
+
 TEST_F(MainForm, DelimitedReportsToggleKeepsFlagAndCheckMarkTogether) {
     item("Delimited1")->trigger();
     EXPECT_EQ(main_flags.DelimitedReports, 0);
@@ -141,6 +159,15 @@ TEST_F(MainForm, HelpTopicsAsksForTheMainWindowsContext) {
 TEST_F(MainForm, CommandsOfLaterStepsSaySoInsteadOfDoingNothing) {
     ui.expect_message("Load Calibration File is not available yet.");
     item("OpenCalibrationFile1")->trigger();
+}
+
+TEST_F(MainForm, AnExceptionEscapingAHandlerIsShownAndGoesNoFurther) {
+    struct Throwing : QObject {
+        bool event(QEvent*) override { throw std::runtime_error("'12,5' is not a valid floating point value"); }
+    } receiver;
+    QEvent event(QEvent::User);
+    QApplication::sendEvent(&receiver, &event);
+    EXPECT_EQ(ui.exceptions, std::vector<std::string>{"'12,5' is not a valid floating point value"});
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <cctype>
 
 #include "platform/file_filter.h"
 #include "platform/help_viewer.h"
