@@ -14,7 +14,7 @@
 
 namespace {
 
-struct ItemSpec {
+struct ExpectedItem {
     const char* name;
     const char* caption;
     const char* shortcut;
@@ -22,7 +22,7 @@ struct ItemSpec {
     bool enabled_at_start;
 };
 
-const ItemSpec start_items[] = {
+const ExpectedItem start_items[] = {
     {"CreateNewLibrary1", "Create &New Library", "", "", true},
     {"OpenLibraryMenu", "&Load Library", "Ctrl+L", "Requires a previously created library", true},
     {"UpdateLibrary1", "E&dit Library", "", "Update entries, add or delete entries", false},
@@ -55,7 +55,7 @@ using MainForm = WindowsTest;
 
 TEST_F(MainForm, StartsWithEveryItemItsCaptionShortcutHintAndState) {
     EXPECT_EQ(main_form->windowTitle(), "Quantilyzer");
-    for (const ItemSpec& s : start_items) {
+    for (const ExpectedItem& s : start_items) {
         QAction* a = item(s.name);
         if (!a) continue;
         EXPECT_EQ(a->text().toStdString(), s.caption) << s.name;
@@ -102,7 +102,7 @@ TEST_F(MainForm, CancelledLoadChangesNoItem) {
     ui.open_returns(example_file("demo_library.txt"));
     item("OpenLibraryMenu")->trigger();
     std::vector<std::pair<QString, bool>> before;
-    for (const ItemSpec& s : start_items) before.emplace_back(item(s.name)->text(), item(s.name)->isEnabled());
+    for (const ExpectedItem& s : start_items) before.emplace_back(item(s.name)->text(), item(s.name)->isEnabled());
     ui.open_returns(std::nullopt);
     item("OpenLibraryMenu")->trigger();
     for (size_t i = 0; i < std::size(start_items); ++i) {
