@@ -9,7 +9,7 @@
 #include "calibration/calibration_tables.h"
 #include "calibration/curve_statistics.h"
 
-RecoveryTest::RecoveryTest() {
+void RecoveryTest::reset_method() {
     construct_method_data();
     process_files_data = ProcessFilesData{};
     calibration_points = CalibrationPoints{};
@@ -20,6 +20,8 @@ RecoveryTest::RecoveryTest() {
     first_pass_min_rvw = std::numeric_limits<double>::min();
     first_pass_max_rvw = std::numeric_limits<double>::max();
     clear_model_ended();
+    pairs = FirstPassPairTable{};
+    scratch = DataSetValues{};
 }
 
 int RecoveryTest::compound(const std::string& name, double rvw, double bp, double amount) {

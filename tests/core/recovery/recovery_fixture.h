@@ -12,7 +12,9 @@
 
 class RecoveryTest : public ::testing::Test {
 protected:
-    RecoveryTest();
+    RecoveryTest() { reset_method(); }
+    // Every table and state the models read or write back to a fresh program's.
+    void reset_method();
 
     ScriptedUi ui;
 
