@@ -26,7 +26,7 @@ double recovery_against_mean(const StandardSignal& s) {
     return divisor != 0.0 ? s.area / divisor : kNotSet;
 }
 
-// Step 7: the pair table describes every segment, and the standard's row of calibration
+// The pair table describes every segment, and the standard's row of calibration
 // points receives the paired entries; entries after them end that row.
 void describe_segments(const PointList& points, FirstPassPairTable& pairs, int a) {
     int count = 0, highest = 0;
