@@ -7,7 +7,6 @@
 #include "methoddata/surrogate_library_row.h"
 #include "platform/ui_services.h"
 #include "processing/process_files_data.h"
-#include "recovery/group_lines.h"
 #include "recovery/group_walks.h"
 #include "recovery/model_errors.h"
 #include "recovery/point_rows.h"
@@ -98,25 +97,14 @@ int compute_bp_model(const RawDataSets& raw, const SurrogateTable& surrogates,
         PointList points;
         clear_fit_points(points);
         const int n = compute_bp_points(raw, surrogates, library, first_pass_fits, a, points, pairs);
-        if (n == kNotFound) return 0;
-        if (n < 2) {
-            show_message("Quantilyzer: 02001", "Error");
-            return 0;
-        }
-        sort_points_by_group(points);
-        sort_group_points(points);
         // The sorts move only a point's leading fields; its first-pass side is made again
         // from its own record, so the clamped rvw stays with its internal standard.
-        for (int i = 0; i < kMaxSurrogates && points[i].in_use; ++i)
-            set_first_pass_divisor(points[i], surrogates[points[i].record].rvw, first_pass_fits, a,
-                                   pairs);
-        const int groups = fit_group_lines(points, bp_fits, a);
-        if (groups == 0) {
-            show_message("Quantilyzer: 02001", "Error");
-            return 0;
-        }
-        bp_group_count = groups;
-        copy_model_points(points, bp_points, a, true);
-        return 1;
+        auto restore_first_pass_side = [&](PointList& sorted) {
+            for (int i = 0; i < kMaxSurrogates && sorted[i].in_use; ++i)
+                set_first_pass_divisor(sorted[i], surrogates[sorted[i].record].rvw, first_pass_fits, a,
+                                       pairs);
+        };
+        return fit_model_points(points, n, bp_fits, a, "Quantilyzer: 02001", bp_points, true,
+                                bp_group_count, restore_first_pass_side);
     });
 }

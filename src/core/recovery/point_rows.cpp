@@ -1,6 +1,7 @@
 #include "recovery/point_rows.h"
 
 #include "platform/ui_services.h"
+#include "recovery/group_lines.h"
 
 void show_too_many_points(const std::string& groups_caption) {
     show_message("There are more than " + std::to_string(kMaxSurrogates) +
@@ -9,6 +10,10 @@ void show_too_many_points(const std::string& groups_caption) {
                  "Error");
 }
 
+namespace {
+
+// The fields a point table keeps; the entries after the last point are marked not in use,
+// so a shorter model does not leave the points of an earlier one behind.
 void copy_model_points(const PointList& points, PointTable& table, int a, bool with_clamped_rv) {
     // The list is sorted by group, so walking it group by group copies it in order.
     auto& row = table[a];
@@ -23,4 +28,24 @@ void copy_model_points(const PointList& points, PointTable& table, int a, bool w
         if (with_clamped_rv) row[i].clamped_rv = points[i].clamped_rv;
     }
     for (; i < kMaxSurrogates; ++i) row[i].in_use = 0;
+}
+
+}  // namespace
+
+int fit_model_points(PointList& points, int n, FitTable& fits, int a, const std::string& too_few_points,
+                     PointTable& table, bool with_clamped_rv, int& group_count,
+                     const std::function<void(PointList&)>& after_sort) {
+    if (n == kNotFound) return 0;
+    if (n >= 2) {
+        sort_points_by_group(points);
+        sort_group_points(points);
+        if (after_sort) after_sort(points);
+        if (const int groups = fit_group_lines(points, fits, a); groups != 0) {
+            group_count = groups;
+            copy_model_points(points, table, a, with_clamped_rv);
+            return 1;
+        }
+    }
+    show_message(too_few_points, "Error");
+    return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // Messages and copies shared by the BP and RV models.
+#include <functional>
 #include <string>
 
 #include "methoddata/tables.h"
@@ -8,7 +9,11 @@
 // Refuses a model whose groups hold more points than a point list: shows the message.
 void show_too_many_points(const std::string& groups_caption);
 
-// Copies the points of a successful model into row a of a point table: the fields listed,
-// then the entries after the last point are marked not in use, so a shorter model does not
-// leave the points of an earlier one behind.
-void copy_model_points(const PointList& points, PointTable& table, int a, bool with_clamped_rv);
+// The common end of the BP and RV models, for the n points made (kNotFound: stopped after
+// its message): fewer than two points or a group left without two recoveries show
+// too_few_points; otherwise the points are sorted by group and x (after_sort then runs),
+// fitted per group into row a, copied into row a of table, and the number of groups goes
+// to group_count. 1 on success, else 0.
+int fit_model_points(PointList& points, int n, FitTable& fits, int a, const std::string& too_few_points,
+                     PointTable& table, bool with_clamped_rv, int& group_count,
+                     const std::function<void(PointList&)>& after_sort = {});

@@ -7,7 +7,6 @@
 #include "methoddata/surrogate_library_row.h"
 #include "platform/ui_services.h"
 #include "processing/process_files_data.h"
-#include "recovery/group_lines.h"
 #include "recovery/group_walks.h"
 #include "recovery/model_errors.h"
 #include "recovery/point_rows.h"
@@ -84,20 +83,7 @@ int compute_rv_model(const RawDataSets& raw, const SurrogateTable& surrogates,
         PointList points;
         clear_fit_points(points);
         const int n = compute_rv_points(raw, surrogates, library, bp_fits, a, points, bp_group_count);
-        if (n == kNotFound) return 0;
-        if (n < 2) {
-            show_message("Quantilyzer: 14001", "Error");
-            return 0;
-        }
-        sort_points_by_group(points);
-        sort_group_points(points);
-        const int groups = fit_group_lines(points, rv_fits, a);
-        if (groups == 0) {
-            show_message("Quantilyzer: 14001", "Error");
-            return 0;
-        }
-        rv_group_count = groups;
-        copy_model_points(points, rv_points, a, false);
-        return 1;
+        return fit_model_points(points, n, rv_fits, a, "Quantilyzer: 14001", rv_points, false,
+                                rv_group_count);
     });
 }
