@@ -13,6 +13,8 @@
 #include "methoddata/edit_lib_form.h"
 #include "methoddata/edit_mdl_form.h"
 #include "methoddata/main_commands.h"
+#include "methoddata/surr_form.h"
+#include "methoddata/surrogate_commands.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
@@ -132,10 +134,15 @@ void Tmain_form::UpdateLibrary1Click() {
     if (edit_library_command()) EditLib_Form->show_from(this);
 }
 
-void Tmain_form::CreateSurrogates1Click() { not_built_yet("Create Internal Standard File"); }
-void Tmain_form::OpenSurrogateFile1Click() { not_built_yet("Load Internal Standard File"); }
-void Tmain_form::EditSurrogatesFileClick() { not_built_yet("Edit Internal Standard File"); }
-void Tmain_form::CopySurrogateFileClick() { not_built_yet("Copy Internal Standard File"); }
+void Tmain_form::CreateSurrogates1Click() { create_surrogate_file_command(); }
+void Tmain_form::OpenSurrogateFile1Click() { load_surrogate_file_command(menu_state); }
+
+void Tmain_form::EditSurrogatesFileClick() {
+    if (edit_surrogate_file_command(menu_state)) surr_Form->show_from(this);
+}
+
+void Tmain_form::CopySurrogateFileClick() { copy_surrogate_file_command(); }
+
 void Tmain_form::OpenCalibrationFile1Click() { not_built_yet("Load Calibration File"); }
 
 void Tmain_form::CreateEditMDLFile2Click() {

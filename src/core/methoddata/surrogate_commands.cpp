@@ -1,0 +1,108 @@
+#include "methoddata/surrogate_commands.h"
+
+#include <algorithm>
+
+#include "calibration/file_copy.h"
+#include "methoddata/dialog_loops.h"
+#include "methoddata/library_sync.h"
+#include "methoddata/settings_file.h"
+#include "methoddata/surrogate_file.h"
+#include "methoddata/surrogate_groupings.h"
+#include "methoddata/tables.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
+
+const std::string surrogate_file_filter = "Surrogate files (*.ini)|*.ini";
+
+namespace {
+
+// The open dialog creates a new file while request_type is 9; whatever happens, it ends.
+class CreateRequest {
+  public:
+    CreateRequest() { request_type = 9; }
+    ~CreateRequest() { request_type = 0; }
+    CreateRequest(const CreateRequest&) = delete;
+    CreateRequest& operator=(const CreateRequest&) = delete;
+};
+
+// Points of an earlier internal-standard file must not feed the models of this one.
+void clear_model_points() {
+    for (PointTable* table : {&bp_points, &rv_points})
+        for (auto& set : *table)
+            for (SurrogatePoint& p : set) p.in_use = 0;
+}
+
+void remember_surrogate_folder(const std::string& file) {
+    folder_settings.slot[kSurrogatePathSlot] = to_upper(folder_of(file));
+    write_file_setting("surrogatePath", folder_settings.slot[kSurrogatePathSlot]);
+}
+
+}  // namespace
+
+void create_surrogate_file_command() {
+    CreateRequest create_mode;
+    std::string chosen;
+    if (open_dialog_loop(folder_settings.slot[kSurrogatePathSlot], chosen, surrogate_file_filter,
+                         ".INI"))
+        create_surrogate_file(chosen, library);
+}
+
+bool load_surrogate_file_command(MainMenuState& menu) {
+    user_limits_applied = 0;
+    clear_model_points();
+    read_file_paths(folder_settings);
+    std::string chosen;
+    if (!open_dialog_loop(folder_settings.slot[kSurrogatePathSlot], chosen, surrogate_file_filter,
+                          ".INI"))
+        return false;
+
+    // The count goes into surrogate_count only for a file that will be read: a file that
+    // cannot be opened leaves the records already loaded as they are.
+    int count = 0;
+    if (!check_compound_file(chosen, count)) {
+        if (count != 0) {
+            show_message("Quantilyzer: 06001", "Error");
+        } else {
+            show_message("Quantilyzer: 06006", "Error");
+            menu.after_surrogate_file_without_compounds();
+        }
+        return false;
+    }
+    surrogate_count = count;
+    if (!load_internal_standard_file(chosen)) {
+        menu.after_surrogate_file_failed();
+        return false;
+    }
+    menu.after_surrogate_file_loaded(chosen);
+    remember_surrogate_folder(chosen);
+    surrogate_file_loaded = 1;
+    surrogate_file_selected = 1;
+
+    // A Calibration menu opened by an earlier file closes until this one proves usable.
+    menu.item(MenuItem::Calibrate1).enabled = false;
+    if (!check_library_sync(library, surrogates)) {
+        show_message("Internal standard file not in sync.",
+                     "Calibration with current internal standard file not allowed");
+        return false;
+    }
+    check_surrogate_groupings();
+    menu.after_surrogate_file_in_step(surrogate_limits_invalid != 0);
+    return true;
+}
+
+bool edit_surrogate_file_command(MainMenuState& menu) {
+    const int records = std::clamp(surrogate_count, 0, kMaxSurrogates);
+    std::copy_n(surrogates.begin(), records, surrogates_saved.begin());
+    report_grouping_errors();
+    if (check_library_sync(library, surrogates)) return true;
+    menu.after_surrogate_file_out_of_step();
+    return false;
+}
+
+void copy_surrogate_file_command() {
+    if (!confirm_copy(surrogate_file_path)) return;
+    std::string chosen;
+    if (save_as_dialog_loop(surrogate_file_path, chosen, surrogate_file_filter, ".ini"))
+        copy_file(surrogate_file_path, chosen);
+}
