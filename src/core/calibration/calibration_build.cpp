@@ -1,0 +1,72 @@
+#include "calibration/calibration_build.h"
+
+#include "calibration/calibration_log.h"
+#include "calibration/calibration_standards.h"
+#include "calibration/curve_statistics.h"
+#include "calibration/level_amount.h"
+#include "calibration/results_file.h"
+#include "methoddata/tables.h"
+#include "platform/errors.h"
+#include "platform/text_util.h"
+#include "recovery/identity_fits.h"
+#include "recovery/model_chain.h"
+
+namespace {
+
+// Each labelled level's amounts into the working library, where the models look them up.
+void set_level_amounts() {
+    for (int e = 0; e < kMaxLevels; ++e) {
+        if (level_names[e].empty()) continue;
+        for (int g = 0; g < kMaxCompounds; ++g) library[g].conc[e] = level_amount(g, e);
+    }
+}
+
+bool read_data_sets(const std::array<std::string, kStandardFileSlots>& results_files, int standards,
+                    const std::string& reference_ini) {
+    for (int p = 0; p < standards; ++p)
+        if (!read_results_ini(p, results_files[p])) return false;
+    return read_results_ini(standards, reference_ini);
+}
+
+// The chain for every standard; a failing step (its message shown) fails the build.
+bool run_models(int standards, DataSetValues& scratch) {
+    FirstPassPairTable pairs{};
+    if (one_variable_mode) reset_first_pass_pairs(pairs);
+    const ModelChainTables tables{raw_data_sets, first_pass_fits, bp_group_fits, rv_group_fits, pairs, scratch};
+    try {
+        for (int p = 0; p < standards; ++p)
+            if (run_model_chain(tables, p, AfterFailure::Stop).result == 0) return false;
+    } catch (const CommandAborted&) {
+        return false;
+    }
+    return true;
+}
+
+// The corrected response factors; a negative one (or one that is no number) is logged.
+void take_response_factors(const std::array<std::string, kStandardFileSlots>& results_files, int standards,
+                           const DataSetValues& scratch) {
+    RecoveryTables& t = recovery_tables;
+    for (int p = 0; p < standards; ++p) {
+        for (int c = 0; c < compound_count; ++c) {
+            t.response_factor[p][c] = scratch[p][c];
+            if (!(t.response_factor[p][c] >= 0))
+                add_calibration_log_entry(results_files[p], library[c].name, library[c].cmpndType);
+            if (t.predicted_recovery[p][c] != 0)
+                t.response_factor_dev[p][c] =
+                    t.predicted_recovery_dev[p][c] / t.predicted_recovery[p][c] * t.response_factor[p][c];
+        }
+    }
+}
+
+}  // namespace
+
+bool build_calibration(const std::array<std::string, kStandardFileSlots>& results_files, int standards,
+                       const std::string& reference) {
+    DataSetValues scratch{};
+    set_level_amounts();
+    if (!read_data_sets(results_files, standards, listed_results_ini(trim(reference)))) return false;
+    if (!run_models(standards, scratch)) return false;
+    take_response_factors(results_files, standards, scratch);
+    compute_all_curve_statistics();
+    return true;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The work behind the main window's calibration commands: Load Calibration File and the
+// parts of Calibration > New, Edit and Print that are about the method data. They run
+// the dialogs through the UI services and leave the menu state in `menu`; the window
+// shows that state and opens the other windows.
+#include <string>
+
+#include "methoddata/main_menu.h"
+
+extern const std::string calibration_file_filter;  // "Calibration file(*.cal)|*.cal"
+
+// Load Calibration File: asks for a calibration file and reads it; the library, the
+// internal standards and the calibration then come from it. True when it was read.
+bool load_calibration_command(MainMenuState& menu);
+
+// Calibration > New: starts an empty calibration and asks the analyst to confirm the
+// internal-standard file; true when the calibration window should open.
+bool new_calibration_command();
+
+// Calibration > Edit and Print: read the current calibration file again (the analyst's
+// unsaved inclusion changes are dropped); true when it was read.
+bool reload_calibration_command();

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "calibration/calibration_build.h"
+#include "calibration/calibration_file.h"
+#include "calibration/calibration_log.h"
+#include "calibration/calibration_standards.h"
+#include "calibration/calibration_tables.h"
+#include "calibration/curve_statistics.h"
+#include "demo_calibration.h"
+#include "methoddata/tables.h"
+#include "platform/text_util.h"
+#include "scripted_ui.h"
+
+namespace {
+
+class CalibrationBuildTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        construct_calibration_tables();
+        library_version = program_version_text;
+        clear_calibration_log();
+        ASSERT_TRUE(load_demo_method());
+    }
+    static int row_of(const std::string& name) {
+        for (int c = 0; c < compound_count; ++c)
+            if (library[c].name == name) return c;
+        return -1;
+    }
+
+    ScriptedUi ui;
+    DemoFolder demo;
+};
+
+// The demo calibration of examples/ is what the build makes of the demo files today:
+// a change in any number shows here first. With M5847_REWRITE_EXAMPLES set the test
+// writes the file anew instead (after a change that is meant).
+TEST_F(CalibrationBuildTest, TheDemoCalibrationFileIsBuiltAgainEqual) {
+    ASSERT_TRUE(build_demo_calibration(demo_standard_files, demo_standard_labels));
+    EXPECT_EQ(calibration_log.log_flag, 0);
+    ASSERT_TRUE(write_calibration("demo_calibration.cal"));
+    if (std::getenv("M5847_REWRITE_EXAMPLES"))
+        std::filesystem::copy_file("demo_calibration.cal", example_file("demo_calibration.cal"),
+                                   std::filesystem::copy_options::overwrite_existing);
+    std::vector<std::string> built = split(read_file_text("demo_calibration.cal"), '\n');
+    std::vector<std::string> committed = split(read_file_text(example_file("demo_calibration.cal")), '\n');
+    ASSERT_EQ(built.size(), committed.size());
+    for (size_t i = 0; i < built.size(); ++i) {
+        if (i == 1) continue;  // the date and time of writing
+        EXPECT_EQ(built[i], committed[i]) << "line " << i + 1;
+    }
+}
+
+TEST_F(CalibrationBuildTest, LabelsGiveTheLevelAmountsOfTheLibrary) {
+    const std::vector<std::string> labels = {"Amount1", "5", "Amount3", "Amount4", "Amount10"};
+    const std::vector<std::string> files(demo_standard_files.begin(), demo_standard_files.begin() + 5);
+    ASSERT_TRUE(build_demo_calibration(files, labels));
+    const int benzene = row_of("Benzene");
+    const int toluene_d8 = row_of("Toluene-d8");
+    ASSERT_GE(benzene, 0);
+    ASSERT_GE(toluene_d8, 0);
+    EXPECT_EQ(library[benzene].conc[1], 5 * library_saved[benzene].conc1_copy);
+    EXPECT_EQ(library[benzene].conc[2], library_saved[benzene].conc[2]);
+    EXPECT_EQ(library[benzene].conc[4], library_saved[benzene].conc[9]);
+    EXPECT_EQ(library[toluene_d8].conc[4], library_saved[toluene_d8].conc[0]);
+    // Every corrected response factor divides the area by the predicted recovery and
+    // the amount of the standard's label.
+    for (int p : {1, 2}) {
+        const double amount = library[benzene].conc[p];
+        EXPECT_DOUBLE_EQ(recovery_tables.response_factor[p][benzene],
+                         raw_data_sets[p].area[benzene] / recovery_tables.predicted_recovery[p][benzene] / amount);
+        EXPECT_DOUBLE_EQ(recovery_tables.response_factor_dev[p][benzene],
+                         recovery_tables.predicted_recovery_dev[p][benzene] /
+                             recovery_tables.predicted_recovery[p][benzene] *
+                             recovery_tables.response_factor[p][benzene]);
+    }
+    EXPECT_GT(curve_statistics.mean_rf[benzene], 0.0);
+}
+
+TEST_F(CalibrationBuildTest, ANegativeResponseFactorIsLoggedWithItsStandard) {
+    // STD3 with a negative benzene area, as an instrument's baseline subtraction can give.
+    std::vector<std::string> lines = split(read_file_text("runs/STD3.TXT"), '\n');
+    for (std::string& line : lines)
+        if (line.rfind("Benzene\t", 0) == 0) line = "Benzene\t-1200\t78\t3.914\r";
+    std::ofstream out("runs/STD3.TXT", std::ios::binary | std::ios::trunc);
+    for (size_t i = 0; i < lines.size(); ++i) out << lines[i] << (i + 1 < lines.size() ? "\n" : "");
+    out.close();
+
+    ASSERT_TRUE(build_demo_calibration(demo_standard_files, demo_standard_labels));
+    EXPECT_EQ(calibration_log.log_flag, 1);
+    ASSERT_EQ(calibration_log.entry_count, 1);
+    EXPECT_EQ(calibration_log.entries[0].data_file, "runs/STD3.ini");
+    EXPECT_EQ(calibration_log.entries[0].compound, "Benzene");
+    EXPECT_EQ(calibration_log.entries[0].category, "analyte");
+    EXPECT_LT(recovery_tables.response_factor[2][row_of("Benzene")], 0.0);
+}
+
+TEST_F(CalibrationBuildTest, AMissingResultsFileFailsTheBuild) {
+    ASSERT_TRUE(convert_demo_runs(demo_standard_files));
+    std::filesystem::remove("runs/REF.ini");
+    standard_count = 6;
+    prepare_standard_tables(demo_standard_files, demo_standard_labels, false);
+    ui.expect_message("Quantilyzer:03002");
+    EXPECT_FALSE(build_calibration(standard_results_ini, standard_count, demo_reference_file));
+}
+
+}  // namespace

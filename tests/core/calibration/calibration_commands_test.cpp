@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "calibration/calibration_commands.h"
+#include "calibration/calibration_file.h"
+#include "calibration/calibration_tables.h"
+#include "methoddata/main_commands.h"
+#include "methoddata/settings_file.h"
+#include "methoddata/tables.h"
+#include "platform/ini_file.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "scripted_ui.h"
+#include "test_files.h"
+
+namespace {
+
+using enum MenuItem;
+
+class CalibrationCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        construct_calibration_tables();
+        start_main_form(menu);
+        install_path = folder.path();
+        program_folder = folder.path() + "/";
+        menu.after_library_loaded("/lib/demo.txt");
+    }
+    std::string setting(const std::string& key) {
+        IniFile ini;
+        ini.load(settings_file_path());
+        return ini.get_string("File", key, "F");
+    }
+
+    ScriptedUi ui;
+    TempFolder folder;
+    MainMenuState menu;
+};
+
+TEST_F(CalibrationCommandsTest, LoadingACalibrationOpensItsStageOfTheMenu) {
+    ui.open_returns(example_file("demo_calibration.cal"));
+    surrogate_file_loaded = 1;
+    ASSERT_TRUE(load_calibration_command(menu));
+    EXPECT_EQ(ui.open_requests.back().filter, "Calibration file(*.cal)|*.cal");
+    for (MenuItem on : {Calibrate1, Quantitation1, Review1, PrintCalib, CheckCalibration}) EXPECT_TRUE(menu.enabled(on));
+    for (MenuItem off : {RunCalibration, UpdateLibrary1, CreateSurrogates1, OpenSurrogateFile1, EditSurrogatesFile})
+        EXPECT_FALSE(menu.enabled(off));
+    EXPECT_EQ(menu.caption(OpenCalibrationFile1), "Open Calibration File... --> DEMO_CALIBRATION.CAL");
+    EXPECT_EQ(menu.caption(EditSurrogatesFile), "Edit Internal Standard File... --> DEMO_INTERNAL_STANDARDS.INI");
+    EXPECT_EQ(surrogate_file_loaded, 0);  // so Calibration > New stays off
+    EXPECT_EQ(calibration_loaded, 1);
+    EXPECT_EQ(main_flags.CalibrationFromFile, 1);
+    EXPECT_EQ(standard_count, 6);
+    EXPECT_EQ(compound_count, 62);
+    EXPECT_EQ(surrogate_count, 11);
+    EXPECT_EQ(library_saved[61].name, library[61].name);
+    EXPECT_EQ(folder_settings.slot[kLibraryTextFileSlot], "demo_library.txt");
+    EXPECT_EQ(setting("calibrationPath"), to_upper(folder_of(example_file("demo_calibration.cal"))));
+}
+
+TEST_F(CalibrationCommandsTest, AFailedLoadClosesTheMethodCommandsAndACancelChangesNothing) {
+    ui.open_returns(std::nullopt);
+    EXPECT_FALSE(load_calibration_command(menu));
+    EXPECT_TRUE(menu.enabled(UpdateLibrary1));
+
+    ui.open_returns(folder.write("bad.cal", "not a calibration\n"));
+    ui.expect_message("Quantilyzer: 03006");
+    EXPECT_FALSE(load_calibration_command(menu));
+    EXPECT_FALSE(menu.enabled(UpdateLibrary1));
+    EXPECT_FALSE(menu.enabled(Calibrate1));
+    EXPECT_EQ(menu.caption(OpenCalibrationFile1), "&Open Calibration File...");
+}
+
+TEST_F(CalibrationCommandsTest, NewCalibrationConfirmsTheInternalStandardFile) {
+    standard_count = 4;
+    standard_results_ini[3] = "/r/old.ini";
+    calibration_file_name = "/cal/old.cal";
+    surrogate_file_path = "/is/demo.ini";  // no internal standards on either side: in step
+    ui.answer(Answer::Cancel);
+    EXPECT_FALSE(new_calibration_command());
+    EXPECT_EQ(ui.last_message().text,
+              "Calibrating with the internal standard file: \n/is/demo.ini\n\nIf this is not correct, 'Cancel' and "
+              "load the proper file.");
+    EXPECT_EQ(ui.last_message().caption, "Surrogate File");
+    EXPECT_EQ(standard_count, 0);
+    EXPECT_EQ(standard_results_ini[3], "");
+    EXPECT_EQ(calibration_file_name, "");
+    ui.answer(Answer::Ok);
+    EXPECT_TRUE(new_calibration_command());
+}
+
+}  // namespace
