@@ -2,9 +2,11 @@
 // Data of the processing window that the core reads and writes. The window holds this
 // struct; the recovery models and the quantitation run without the window.
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "methoddata/records.h"
+#include "processing/sample_results.h"
 #include "processing/sample_settings.h"
 
 struct ProcessFilesData {
@@ -13,5 +15,16 @@ struct ProcessFilesData {
     std::array<std::string, kSampleSlots> sample_ini_paths;  // results file of each sample
     std::string current_sample_name;  // data file of the sample whose models are running
     std::array<SampleSettings, kSampleSlots> sample_settings;
+
+    // Results of the last run. Rows past the current analyte count and samples past the
+    // current sample count keep older values and are not to be read.
+    std::array<AnalyteResultRows, kSampleSlots> analyte_results;
+    std::array<ModelFitSlots, kSampleSlots> model_fits;
+    std::array<SurrogateResultRows, kSampleSlots> surrogate_results;
+    std::array<ModelTableCells, kSampleSlots> model_table_texts;
+    std::int32_t last_analyte_index = 0;      // analyte count - 1 after a run
+    std::int32_t internal_standard_count = 0;  // library rows flagged as internal standard
+    std::array<u8, kSurrogateCategories> category_present{};  // categories met in sample 0
+    u8 default_rv_marker = 0;  // a BP model row showed the largest first-pass rvw in place of its own
 };
 extern ProcessFilesData process_files_data;

@@ -1,0 +1,90 @@
+#pragma once
+// What a processing run leaves per sample for the reports: the quantitated analytes,
+// the fitted recovery lines with their group-limit flags, the internal-standard rows and
+// the point texts of the model tables.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "methoddata/records.h"
+
+constexpr int kSurrogateResultRows = 50;  // internal-standard rows per sample
+constexpr int kModelTableRows = 7;        // point rows per fit group in the model tables
+constexpr int kSurrogateCategories = 3;   // volatile, non-purgeable volatile, semi-volatile
+
+// One analyte of one sample. Concentrations are held in single precision.
+struct AnalyteResult {
+    float concentration = 0.0f;  // or kNoCalibration, kCannotCompute, minus the limit it fell below
+    float error = 0.0f;          // one sigma
+    float predicted_recovery = 0.0f;      // total predicted recovery, a fraction
+    float predicted_recovery_dev = 0.0f;  // its deviation, a fraction
+    std::string qualifier;                // "X"/"E"/"EJ", then "U"/"J", then "Q", then "q"
+    std::string name;
+    std::int32_t library_number = 0;  // 1-based library row
+};
+
+// Summary of the fitted lines of one fit slot of one sample. Slots 0 and 1 hold the first
+// two first-pass lines; slots 1..6 hold BP and RV groups 1..6.
+struct ModelFit {
+    std::string fp_text;  // "%.6f;%.4f;%.2f": slope, intercept, standard error x 100
+    double fp_slope = 0.0;
+    float fp_intercept = 0.0f;
+    float fp_error = 0.0f;
+
+    std::string bp_text;
+    double bp_slope = 0.0;
+    float bp_intercept = 0.0f;
+    float bp_max_x = 0.0f;
+    float bp_min_x = 0.0f;
+    float bp_error = 0.0f;
+    u8 bp_slope_flag = 0;
+    u8 bp_intercept_flag = 0;
+    u8 bp_continuity_flag = 0;
+
+    std::string rv_text;
+    double rv_slope = 0.0;
+    float rv_intercept = 0.0f;
+    float rv_max_x = 0.0f;  // ln rvw
+    float rv_min_x = 0.0f;
+    float rv_error = 0.0f;
+    u8 rv_slope_flag = 0;
+    u8 rv_intercept_flag = 0;
+    u8 rv_continuity_flag = 0;
+};
+
+// Category of an internal standard in the reports.
+enum SurrogateCategory : std::int32_t {
+    kVolatile = 0,
+    kNonPurgeableVolatile = 1,
+    kSemiVolatile = 2,
+};
+
+// One internal standard in use in one sample. Recoveries in percent unless noted.
+struct SurrogateResult {
+    std::string name;
+    std::int32_t category = kVolatile;
+    double bp = 0.0;
+    double rv = 0.0;  // rvw
+    double measured_recovery = 0.0;
+    double predicted_recovery = 0.0;
+    double predicted_recovery_dev = 0.0;  // a fraction, as stored in the recovery tables
+    double bp_recovery = 0.0;
+    double bp_fit_error = 0.0;  // not scaled
+    double rv_recovery = 0.0;
+    double rv_fit_error = 0.0;  // x 100
+    double corrected_recovery = 0.0;      // computed in single precision
+    double corrected_recovery_dev = 0.0;  // computed in single precision
+    std::int32_t library_number = 0;      // the record's LibCmpndNum
+};
+
+// The texts of one cell of the model tables: one point of a fit group.
+struct ModelTableText {
+    std::string first_pass;
+    std::string bp;
+    std::string rv;
+};
+
+using AnalyteResultRows = std::array<AnalyteResult, kMaxCompounds>;
+using ModelFitSlots = std::array<ModelFit, kFitSlots>;
+using SurrogateResultRows = std::array<SurrogateResult, kSurrogateResultRows>;
+using ModelTableCells = std::array<std::array<ModelTableText, kGroups>, kModelTableRows>;  // [row][group cell]
