@@ -8,6 +8,9 @@
 #include <QStatusBar>
 
 #include "app/not_built_yet.h"
+#include "calibration/calibrate_form.h"
+#include "calibration/calibration_commands.h"
+#include "calibration/revu_calib_form.h"
 #include "methoddata/about_box.h"
 #include "methoddata/change_variable_form.h"
 #include "methoddata/edit_lib_form.h"
@@ -143,7 +146,7 @@ void Tmain_form::EditSurrogatesFileClick() {
 
 void Tmain_form::CopySurrogateFileClick() { copy_surrogate_file_command(); }
 
-void Tmain_form::OpenCalibrationFile1Click() { not_built_yet("Load Calibration File"); }
+void Tmain_form::OpenCalibrationFile1Click() { load_calibration_command(menu_state); }
 
 void Tmain_form::CreateEditMDLFile2Click() {
     copy_library_compounds(compound_count, library_saved, library);
@@ -160,9 +163,26 @@ void Tmain_form::Calibrate1Click() {
     menu_state.on_calibration_menu_opened(library_loaded != 0, surrogate_file_loaded != 0);
 }
 
-void Tmain_form::RunCalibrationClick() { not_built_yet("Calibration New"); }
-void Tmain_form::Review1Click() { not_built_yet("Calibration Edit"); }
-void Tmain_form::PrintCalibClick() { not_built_yet("Calibration Print"); }
+void Tmain_form::RunCalibrationClick() {
+    Calibrate_form->clear_files();
+    BringToFrontByCaption("Internal Standard File");
+    if (new_calibration_command())
+        Calibrate_form->show_from(this);
+    else
+        show();
+}
+
+void Tmain_form::Review1Click() {
+    reload_calibration_command();
+    current_record = 0;
+    main_flags.CalibrationEditMode = 1;
+    revu_calib_form->show_from(this);
+}
+
+void Tmain_form::PrintCalibClick() {
+    ui().choose_printer();  // its answer is not used: the report goes to the printer chosen last
+    if (reload_calibration_command()) not_built_yet("The printed calibration report");
+}
 void Tmain_form::CheckCalibrationClick() { not_built_yet("Check Continuing Calibration"); }
 
 // Quantitation menu.

@@ -1,10 +1,400 @@
 #include "calibration/calibrate_form.h"
 
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/main_form.h"
 #include "app/not_built_yet.h"
+#include "calibration/calibration_build.h"
+#include "calibration/calibration_file.h"
+#include "calibration/calibration_log.h"
+#include "calibration/calibration_tables.h"
+#include "calibration/identify_std_level.h"
+#include "calibration/results_file.h"
+#include "calibration/revu_calib_form.h"
+#include "methoddata/settings_file.h"
+#include "methoddata/tables.h"
+#include "platform/command_guard.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
+#include "processing/process_files_data.h"
 
 TCalibrate_form* Calibrate_form = nullptr;
 
+namespace {
+
+const char* const kDataFileFilter = "Quantitated data file (*.txt)|*.txt";
+const char* const kCalibrationFilter = "Calibration files (*.cal)|*.cal";
+constexpr int kHintMilliseconds = 60000;
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+QPushButton* make_button(QWidget* parent, const char* name, const char* caption, const char* hint) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    if (hint) {
+        b->setToolTip(hint);
+        b->setToolTipDuration(kHintMilliseconds);
+    }
+    return b;
+}
+
+QLineEdit* make_edit(QWidget* parent, const char* name, const char* colour) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setReadOnly(true);
+    e->setStyleSheet(QString("background-color: %1;").arg(colour));
+    return e;
+}
+
+// The first-pass points of the sample report's charts start empty for every standard.
+void clear_first_pass_points() {
+    for (int a = 0; a < kMaxStandards; ++a)
+        for (int i = 0; i < kGroups; ++i) {
+            SurrogatePoint& p = first_pass_points[a][i];
+            p = SurrogatePoint{};
+            p.name = std::string(22, ' ');
+            p.measured = p.rvw = p.bp = p.clamped_rv = 0.0;
+        }
+}
+
+}  // namespace
+
 TCalibrate_form::TCalibrate_form() : TaskWindow("Create Calibration File") {
     setObjectName("Calibrate_form");
-    add_not_built_yet_notice(this);
+
+    EditCmpndLib = make_edit(this, "EditCmpndLib", "lightgray");
+    EditSurrLib = make_edit(this, "EditSurrLib", "lightgray");
+    DirListBox = new QListWidget(this);
+    DirListBox->setObjectName("DirListBox");
+    ConcListBox = new QListWidget(this);
+    ConcListBox->setObjectName("ConcListBox");
+    EditSurrRef = make_edit(this, "EditSurrRef", "white");
+    EditSurrRef->installEventFilter(this);
+    EditVarMode = make_edit(this, "EditVarMode", "yellow");
+    EditVarLabel = make_edit(this, "EditVarLabel", "yellow");
+
+    Add = make_button(this, "Add", "Add Standard", "Select a standard data file to calibrate");
+    add_reference_button = make_button(this, "add_reference_button", "Add  Reference File",
+                                       "Select the surrogate reference data file");
+    Delete = make_button(this, "Delete", "Delete", "Delete the selected data file in the Data Directory box");
+    SaveCalib = make_button(this, "SaveCalib", "Save", "Save the calibration results, once data files have been selected.");
+    ReviewCalib = make_button(this, "ReviewCalib", "Review",
+                              "Review the calibration results. You will not be returned to this screen after the Review.");
+    PrintCalib = make_button(this, "PrintCalib", "Print",
+                             "Print the calibration results and the corresponding Internal standard reports, once "
+                             "data files have been selected");
+    Button1 = make_button(this, "Button1", "Select Printer", nullptr);
+    ExitClick = make_button(this, "ExitClick", "Exit", "Exit and return to the main menu");
+    Button_Help = make_button(this, "Button_Help", "Help", "Access Method 5847 help");
+    calib_surr_report_check = new QCheckBox("DO NOT print Surrogate report", this);
+    calib_surr_report_check->setObjectName("calib_surr_report_check");
+    calib_surr_report_check->setToolTip("Click the check box, if you wish to print only the calibration results");
+    calib_surr_report_check->setToolTipDuration(kHintMilliseconds);
+    calib_surr_report_check->hide();
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel("Library", this), 0, 0);
+    grid->addWidget(EditCmpndLib, 0, 1, 1, 3);
+    grid->addWidget(new QLabel("Internal Standard File", this), 1, 0);
+    grid->addWidget(EditSurrLib, 1, 1, 1, 3);
+    grid->addWidget(EditVarMode, 2, 1);
+    grid->addWidget(EditVarLabel, 2, 2);
+    grid->addWidget(new QLabel("Data Directory", this), 3, 0, 1, 2);
+    grid->addWidget(new QLabel("Concentration", this), 3, 2);
+    grid->addWidget(DirListBox, 4, 0, 1, 2);
+    grid->addWidget(ConcListBox, 4, 2);
+    grid->addWidget(new QLabel("Reference File:", this), 5, 0);
+    grid->addWidget(EditSurrRef, 5, 1, 1, 2);
+    grid->addWidget(Add, 0, 4);
+    grid->addWidget(add_reference_button, 1, 4);
+    grid->addWidget(Delete, 2, 4);
+    grid->addWidget(SaveCalib, 3, 4);
+    grid->addWidget(ReviewCalib, 4, 4, Qt::AlignTop);
+    grid->addWidget(PrintCalib, 5, 4);
+    grid->addWidget(Button1, 6, 4);
+    grid->addWidget(ExitClick, 7, 4);
+    grid->addWidget(Button_Help, 8, 4);
+    grid->addWidget(calib_surr_report_check, 6, 0, 1, 2);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(2, 1);
+    resize(760, 420);
+
+    connect_button(Add, &TCalibrate_form::AddClick);
+    connect_button(add_reference_button, &TCalibrate_form::EditSurrRefClick);
+    connect_button(Delete, &TCalibrate_form::DeleteClick);
+    connect_button(SaveCalib, &TCalibrate_form::SaveCalibClick);
+    connect_button(ReviewCalib, &TCalibrate_form::ReviewCalibClick);
+    connect_button(PrintCalib, &TCalibrate_form::PrintCalibClick);
+    connect_button(ExitClick, &TCalibrate_form::ExitClickClick);
+    connect_button(Button1, &TCalibrate_form::Button1Click);
+    connect_button(Button_Help, &TCalibrate_form::Button_HelpClick);
+    // Save, Review and Print run through the readiness loop, which starts the command.
+    disconnect(SaveCalib, nullptr, this, nullptr);
+    disconnect(ReviewCalib, nullptr, this, nullptr);
+    disconnect(PrintCalib, nullptr, this, nullptr);
+    connect(SaveCalib, &QPushButton::clicked, this, [this] { run_command([this] { PrepareResults(PendingButton::Save); }); });
+    connect(ReviewCalib, &QPushButton::clicked, this,
+            [this] { run_command([this] { PrepareResults(PendingButton::Review); }); });
+    connect(PrintCalib, &QPushButton::clicked, this, [this] { run_command([this] { PrepareResults(PendingButton::Print); }); });
+    connect(DirListBox, &QListWidget::itemClicked, this, [this] { DirListBoxClick(); });
+    connect(ConcListBox, &QListWidget::itemClicked, this, [this] { ConcListBoxClick(); });
+    FormCreate();
+}
+
+void TCalibrate_form::connect_button(QPushButton* button, void (TCalibrate_form::*handler)()) {
+    connect(button, &QPushButton::clicked, this, [this, handler] { run_command([this, handler] { (this->*handler)(); }); });
+}
+
+void TCalibrate_form::FormCreate() {
+    clear_first_pass_points();
+    standard_count = 0;
+    standard_index_ = 0;
+    pending_ = PendingButton::None;
+}
+
+std::vector<std::string> TCalibrate_form::listed_files() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < DirListBox->count(); ++i) out.push_back(DirListBox->item(i)->text().toStdString());
+    return out;
+}
+
+std::vector<std::string> TCalibrate_form::listed_labels() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < ConcListBox->count(); ++i) out.push_back(ConcListBox->item(i)->text().toStdString());
+    return out;
+}
+
+void TCalibrate_form::clear_files() {
+    DirListBox->clear();
+    ConcListBox->clear();
+    EditSurrRef->clear();
+}
+
+// Clicking the reference box chooses the reference file, as its button does.
+bool TCalibrate_form::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == EditSurrRef && event->type() == QEvent::MouseButtonRelease)
+        run_command([this] { EditSurrRefClick(); });
+    return TaskWindow::eventFilter(watched, event);
+}
+
+std::optional<std::string> TCalibrate_form::choose_data_file() {
+    FileDialogRequest request;
+    request.title = "Open";
+    request.filter = kDataFileFilter;
+    request.default_extension = "*.*";
+    request.start_folder = folder_settings.slot[kDataPathSlot];
+    return ui().open_file(request);
+}
+
+bool TCalibrate_form::convert_data_file(const std::string& path, const std::string& results) {
+    if (!convert_quant_file(path, results)) return false;
+    made_results_files_.add(results);
+    return true;
+}
+
+// The level dialog over this window; false when it was closed without a label.
+bool TCalibrate_form::ask_level_label() { return identify_std_level->exec() == QDialog::Accepted; }
+
+void TCalibrate_form::AddClick() {
+    if (standard_count >= kMaxStandards) {
+        Refusal r = standard_limit_refusal();
+        show_message(r.text, r.caption);
+        return;
+    }
+    auto path = choose_data_file();
+    if (!path) return;
+    const std::string folder = folder_of(*path);
+    const std::string results = results_ini_name(*path, folder);
+    if (file_exists(results)) remove_file(results);
+    if (!convert_data_file(*path, results)) return;
+    folder_settings.slot[kDataPathSlot] = join_path(folder, "");
+    write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
+
+    DirListBox->addItem(q(*path));
+    ConcListBox->clearSelection();
+    // A standard is listed only with its label: without one it could never be saved,
+    // and the labels of the files after it would slide onto the wrong files.
+    if (!ask_level_label()) {
+        delete DirListBox->takeItem(DirListBox->count() - 1);
+        remove_file(results);
+        return;
+    }
+    ++standard_count;
+}
+
+void TCalibrate_form::EditSurrRefClick() {
+    DirListBox->clearSelection();
+    ConcListBox->clearSelection();
+    auto path = choose_data_file();
+    if (!path) return;
+    const std::string folder = folder_of(*path);
+    if (!convert_data_file(*path, results_ini_name(*path, folder))) return;
+    write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
+    EditSurrRef->setText(q(*path));
+    surrogate_reference_path = trim(*path);
+}
+
+void TCalibrate_form::DirListBoxClick() { ConcListBox->clearSelection(); }
+void TCalibrate_form::ConcListBoxClick() { DirListBox->clearSelection(); }
+
+void TCalibrate_form::DeleteClick() {
+    const std::vector<std::string> labels = listed_labels();
+    const QList<QListWidgetItem*> files = DirListBox->selectedItems();
+    if (!files.isEmpty()) {
+        const int i = DirListBox->row(files.front());
+        remove_calibration_standard(i, labels);
+        delete DirListBox->takeItem(i);
+        if (i < ConcListBox->count()) delete ConcListBox->takeItem(i);
+    }
+    if (!ConcListBox->selectedItems().isEmpty()) {
+        hide();
+        ask_level_label();
+        show();
+    }
+}
+
+void TCalibrate_form::store_level_label(const std::string& label) {
+    const QList<QListWidgetItem*> selected = ConcListBox->selectedItems();
+    if (selected.isEmpty()) {
+        ConcListBox->addItem(q(label));
+        return;
+    }
+    selected.front()->setText(q(label));
+}
+
+void TCalibrate_form::PrepareResults(PendingButton button) {
+    pending_ = PendingButton::None;
+    for (int s = 0; s < kMaxStandards; ++s) process_files_data.sample_settings[s].smooth_first_pass = 0;
+    for (int c = 0; c < compound_count; ++c)
+        for (int k = 0; k < DirListBox->count() && k < kMaxLevels; ++k) level_included[c][k] = 1;
+    if (standard_count == 0) return;
+    pending_ = button;
+    BusyCursor busy;
+    ResultsFile();
+}
+
+// Every standard's results file was made when it was added, so each is ready.
+void TCalibrate_form::ResultsFile() {
+    for (standard_index_ = 0; standard_index_ < standard_count; ++standard_index_) {
+    }
+    standard_index_ = 0;
+    const PendingButton button = pending_;
+    pending_ = PendingButton::None;
+    switch (button) {
+        case PendingButton::Review: ReviewCalibClick(); break;
+        case PendingButton::Print: PrintCalibClick(); break;
+        default: SaveCalibClick(); break;
+    }
+}
+
+// The first steps that Save, Review and Print share: an empty log, and the files the
+// build needs. False when the command stops.
+bool TCalibrate_form::check_files() {
+    clear_calibration_log();
+    if (auto refusal = check_calibration_files(listed_files(), listed_labels(), EditSurrRef->text().toStdString())) {
+        show_message(refusal->text, refusal->caption);
+        return false;
+    }
+    return true;
+}
+
+// The rest: fill the tables, build, and announce a log of suspicious values. False when
+// the command stops.
+bool TCalibrate_form::build(bool review) {
+    prepare_standard_tables(listed_files(), listed_labels(), review);
+    if (!build_calibration(standard_results_ini, standard_count, EditSurrRef->text().toStdString())) {
+        main_form->show();
+        hide();
+        return false;
+    }
+    if (calibration_log.log_flag) {
+        write_calibration_log();
+        if (ui().message(proceed_question(), "Warning", Buttons::YesNo, Icon::Warning) != Answer::Yes) return false;
+    }
+    return true;
+}
+
+std::optional<std::string> TCalibrate_form::choose_calibration_file() {
+    FileDialogRequest request;
+    request.title = "Save As";
+    request.filter = kCalibrationFilter;
+    request.start_folder = folder_settings.slot[kCalibrationPathSlot];
+    for (;;) {
+        auto chosen = ui().save_file(request);
+        if (!chosen) return std::nullopt;
+        const std::string path = calibration_save_name(*chosen);
+        if (!file_exists(path)) return path;
+        Answer a = ui().message("Overwrite file: " + path + "?", "Warning", Buttons::YesNoCancel, Icon::Warning);
+        if (a == Answer::Yes) return path;
+        if (a == Answer::Cancel) return std::nullopt;
+    }
+}
+
+void TCalibrate_form::SaveCalibClick() {
+    if (!check_files()) return;
+    auto path = choose_calibration_file();
+    if (!path || !build(false)) return;
+    // The calibration in memory takes the file's name only once the file is written.
+    if (!write_calibration(*path)) return;
+    calibration_file_name = *path;
+    folder_settings.slot[kCalibrationPathSlot] = folder_of(*path);
+    write_file_setting("calibrationPath", folder_of(*path));
+}
+
+void TCalibrate_form::ReviewCalibClick() {
+    if (!check_files() || !build(true)) return;
+    hide();
+    revu_calib_form->show_from(main_form);
+}
+
+void TCalibrate_form::PrintCalibClick() {
+    if (!check_files() || !build(false)) return;
+    calibration_file_name.clear();
+    not_built_yet("The printed calibration report");
+}
+
+void TCalibrate_form::ExitClickClick() {
+    made_results_files_.delete_all();
+    calibration_loaded = 1;
+    hide();
+    main_form->show();
+}
+
+void TCalibrate_form::Button1Click() {
+    if (!ui().choose_printer()) return;
+    main_flags.PrinterSelected = 1;
+    PrintCalib->setVisible(true);
+}
+
+void TCalibrate_form::Button_HelpClick() { ui().show_help(kCalibrationHelpContext); }
+
+void TCalibrate_form::showEvent(QShowEvent* event) {
+    TaskWindow::showEvent(event);
+    OnShow();
+}
+
+void TCalibrate_form::OnShow() {
+    PrintCalib->setVisible(main_flags.PrinterSelected == 1);
+    EditCmpndLib->setText(q(to_upper(folder_settings.slot[kLibraryTextFileSlot])));
+    surrogate_file_path = trim(surrogate_file_path);
+    EditSurrLib->setText(q(surrogate_file_path));
+    EditVarLabel->setText(q(single_variable_label));
+    EditVarMode->setText(q(transform_text));
+    EditVarLabel->setVisible(one_variable_mode != 0);
+    EditVarMode->setVisible(one_variable_mode != 0);
+    clear_first_pass_points();
+}
+
+void TCalibrate_form::closeEvent(QCloseEvent* event) {
+    standard_count = 0;
+    event->accept();
+    main_form->show();
 }

@@ -1,0 +1,327 @@
+// The calibration window and its level dialog, driven as an analyst drives them, on a
+// copy of the demo data set.
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "calibration/calibrate_form.h"
+#include "calibration/calibration_log.h"
+#include "calibration/calibration_tables.h"
+#include "calibration/identify_std_level.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "windows_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class CalibrationWindow : public WindowsTest {
+protected:
+    void SetUp() override {
+        setenv("HOME", home.path().c_str(), 1);  // the calibration log goes under the data root
+        WindowsTest::SetUp();
+        construct_calibration_tables();
+        clear_calibration_log();
+        fs::copy(example_file("runs"), fs::path(data.path()) / "runs");
+        ui.open_returns(example_file("demo_library.txt"));
+        item("OpenLibraryMenu")->trigger();
+        ui.open_returns(example_file("demo_internal_standards.ini"));
+        item("OpenSurrogateFile1")->trigger();
+    }
+    void TearDown() override {
+        WindowsTest::TearDown();
+        unsetenv("HOME");
+    }
+
+    template <typename T>
+    T* control(QWidget* window, const char* name) {
+        T* c = window->findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << "no control " << name;
+        return c;
+    }
+    QPushButton* button(const char* name) { return control<QPushButton>(Calibrate_form, name); }
+    QListWidget* list(const char* name) { return control<QListWidget>(Calibrate_form, name); }
+    static QStringList lines(QListWidget* l) {
+        QStringList out;
+        for (int i = 0; i < l->count(); ++i) out << l->item(i)->text();
+        return out;
+    }
+    std::string run(const std::string& name) const { return data.file("runs/" + name); }
+
+    void open_new_calibration() {
+        emit main_form->findChild<QMenu*>("Calibrate1")->aboutToShow();
+        ASSERT_TRUE(item("RunCalibration")->isEnabled());
+        ui.answer(Answer::Ok);  // "Calibrating with the internal standard file ..."
+        item("RunCalibration")->trigger();
+        ASSERT_TRUE(Calibrate_form->isVisible());
+    }
+
+    // Runs `act` on the level dialog once it is shown; a dialog the act leaves open is
+    // closed by its close box, so a wrong step cannot hang the test.
+    void with_level_dialog(std::function<void(Tidentify_std_level*)> act) {
+        QTimer::singleShot(0, [act] {
+            act(identify_std_level);
+            if (identify_std_level->isVisible()) identify_std_level->close();
+        });
+    }
+    void choose_level(Tidentify_std_level* d, int item) {
+        control<QRadioButton>(d, qPrintable(QString("ConcGroupItem%1").arg(item)))->click();
+        QTest::mouseClick(d->Button_exit, Qt::LeftButton);
+    }
+    void type_dilution(Tidentify_std_level* d, const char* text) {
+        QTest::keyClicks(d->Edit_dilfactor, text);
+        QTest::mouseClick(d->Button_exit, Qt::LeftButton);
+    }
+
+    void add_standard(const std::string& file, int level_item) {
+        ui.open_returns(run(file));
+        with_level_dialog([this, level_item](Tidentify_std_level* d) { choose_level(d, level_item); });
+        QTest::mouseClick(button("Add"), Qt::LeftButton);
+    }
+    void add_reference() {
+        ui.open_returns(run("REF.TXT"));
+        QTest::mouseClick(button("add_reference_button"), Qt::LeftButton);
+    }
+    void add_five_standards() {
+        for (int s = 0; s < 5; ++s) add_standard("STD" + std::to_string(s + 1) + ".TXT", s);
+    }
+
+    TempFolder home;
+    TempFolder data;
+};
+
+// Every number of the file as it stands in it: what was built must read back as written.
+std::string as_written(double value, int decimals) { return format_fixed(value, decimals); }
+
+TEST_F(CalibrationWindow, TheAnalystsRoadFromStandardsToALoadedCalibration) {
+    open_new_calibration();
+    EXPECT_FALSE(main_form->isVisible());
+    EXPECT_EQ(control<QLineEdit>(Calibrate_form, "EditSurrLib")->text().toStdString(),
+              to_upper(example_file("demo_internal_standards.ini")));
+    add_five_standards();
+    add_reference();
+    EXPECT_EQ(standard_count, 5);
+    EXPECT_EQ(lines(list("ConcListBox")), (QStringList{"Amount1", "Amount2", "Amount3", "Amount4", "Amount5"}));
+    EXPECT_EQ(list("DirListBox")->item(4)->text().toStdString(), run("STD5.TXT"));
+    EXPECT_TRUE(file_exists(data.file("runs/STD5.ini")));
+    EXPECT_EQ(ui.open_requests.back().filter, "Quantitated data file (*.txt)|*.txt");
+
+    const std::string cal = data.file("road.cal");
+    ui.save_returns(data.file("road"));
+    QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
+    ASSERT_TRUE(file_exists(cal));
+    EXPECT_EQ(ui.save_requests.back().filter, "Calibration files (*.cal)|*.cal");
+    EXPECT_EQ(calibration_file_name, cal);
+    EXPECT_TRUE(Calibrate_form->isVisible());  // the window stays open after Save
+
+    // What the build left in the tables.
+    const int n = standard_count;
+    const int k = compound_count;
+    const auto built_library = library;
+    const auto built_tables = recovery_tables;
+    const auto built_raw = raw_data_sets;
+    const auto built_included = level_included;
+    EXPECT_GT(recovery_tables.response_factor[4][k - 1], 0.0);
+
+    QTest::mouseClick(button("ExitClick"), Qt::LeftButton);
+    EXPECT_TRUE(main_form->isVisible());
+    EXPECT_FALSE(file_exists(data.file("runs/STD5.ini")));  // the results files it made are gone
+
+    // Nothing but the file carries the calibration from here on.
+    reset_library_tables();
+    recovery_tables = RecoveryTables{};
+    raw_data_sets.fill(SampleRawData_init());
+    level_names.fill(std::string());
+    for (auto& flags : level_included) flags.fill(0);
+    standard_count = compound_count = surrogate_count = 0;
+    ui.open_returns(cal);
+    item("OpenCalibrationFile1")->trigger();
+    for (const char* on : {"Calibrate1", "Quantitation1", "Review1", "PrintCalib", "CheckCalibration"})
+        EXPECT_TRUE(item(on)->isEnabled()) << on;
+    for (const char* off : {"RunCalibration", "UpdateLibrary1", "CreateSurrogates1", "OpenSurrogateFile1",
+                            "EditSurrogatesFile", "CopySurrogateFile", "CreateEditMDLFile2"})
+        EXPECT_FALSE(item(off)->isEnabled()) << off;
+    EXPECT_EQ(item("OpenCalibrationFile1")->text(), "Open Calibration File... --> ROAD.CAL");
+    emit main_form->findChild<QMenu*>("Calibrate1")->aboutToShow();
+    EXPECT_FALSE(item("RunCalibration")->isEnabled());
+
+    ASSERT_EQ(standard_count, n);
+    ASSERT_EQ(compound_count, k);
+    EXPECT_EQ(surrogate_count, 11);
+    EXPECT_EQ(standard_data_files[2], run("STD3.TXT"));
+    EXPECT_EQ(surrogate_reference_path, run("REF.TXT"));
+    for (int c = 0; c < k; ++c) {
+        SCOPED_TRACE(built_library[c].name);
+        EXPECT_EQ(library[c].name, built_library[c].name);
+        EXPECT_EQ(library[c].is_internal_standard, built_library[c].is_internal_standard);
+        EXPECT_EQ(as_written(library[c].bp, 2), as_written(built_library[c].bp, 2));
+        EXPECT_EQ(raw_data_sets[n].area[c], built_raw[n].area[c]);
+        for (int p = 0; p < n; ++p) {
+            EXPECT_EQ(raw_data_sets[p].area[c], built_raw[p].area[c]);
+            EXPECT_EQ(as_written(raw_data_sets[p].cal_amount[c], 2), as_written(built_library[c].conc[p], 2));
+            EXPECT_EQ(as_written(recovery_tables.predicted_recovery[p][c], 5),
+                      as_written(built_tables.predicted_recovery[p][c], 5));
+            EXPECT_EQ(as_written(recovery_tables.predicted_recovery_dev[p][c], 5),
+                      as_written(built_tables.predicted_recovery_dev[p][c], 5));
+            EXPECT_EQ(as_written(recovery_tables.response_factor[p][c], 5),
+                      as_written(built_tables.response_factor[p][c], 5));
+            EXPECT_EQ(as_written(recovery_tables.response_factor_dev[p][c], 5),
+                      as_written(built_tables.response_factor_dev[p][c], 5));
+            EXPECT_EQ(level_included[c][p], built_raw[p].area[c] != 0 ? built_included[c][p] : 0);
+        }
+    }
+    EXPECT_EQ(level_names[4], "Amount5");
+}
+
+TEST_F(CalibrationWindow, SavingNeedsAReferenceAndAsksBeforeOverwriting) {
+    open_new_calibration();
+    add_standard("STD1.TXT", 0);
+    add_standard("STD2.TXT", 1);
+    add_standard("STD3.TXT", 2);
+    ui.expect_message("A reference file is required.");
+    QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
+    EXPECT_EQ(ui.last_message().caption, "Required Files Not Present");
+    EXPECT_TRUE(ui.save_requests.empty());  // refused before the file is asked for
+
+    add_reference();
+    const std::string cal = data.write("old.CAL", "old");
+    // No asks for another name; Cancel then stops with nothing written.
+    ui.save_returns(cal);
+    ui.answer(Answer::No);
+    ui.save_returns(cal);
+    ui.answer(Answer::Cancel);
+    QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
+    EXPECT_EQ(ui.last_message().text, "Overwrite file: " + cal + "?");
+    EXPECT_EQ(ui.last_message().caption, "Warning");
+    EXPECT_EQ(ui.last_message().buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(read_file_text(cal), "old");
+
+    ui.save_returns(cal);
+    ui.answer(Answer::Yes);
+    QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
+    EXPECT_EQ(read_file_text(cal).rfind("Date-V2-Version 4.2\n", 0), 0u);
+}
+
+TEST_F(CalibrationWindow, TenStandardsAtMostAndDeleteMovesTheRestUp) {
+    open_new_calibration();
+    for (int s = 0; s < 10; ++s) add_standard("STD" + std::to_string(s % 6 + 1) + ".TXT", s);
+    EXPECT_EQ(standard_count, 10);
+    ui.expect_message("Only 10 standards are currently allowed.");
+    QTest::mouseClick(button("Add"), Qt::LeftButton);
+    EXPECT_EQ(ui.last_message().caption, "Maximum Number of Standards");
+
+    QListWidget* files = list("DirListBox");
+    files->item(0)->setSelected(true);
+    QTest::mouseClick(button("Delete"), Qt::LeftButton);
+    EXPECT_EQ(standard_count, 9);
+    EXPECT_EQ(files->count(), 9);
+    EXPECT_EQ(files->item(0)->text().toStdString(), run("STD2.TXT"));
+    EXPECT_EQ(list("ConcListBox")->item(0)->text(), "Amount2");
+    EXPECT_EQ(level_names[8], "Amount10");
+    EXPECT_EQ(level_names[9], "");
+
+    add_standard("STD1.TXT", 0);  // room again
+    EXPECT_EQ(standard_count, 10);
+    EXPECT_EQ(list("ConcListBox")->item(9)->text(), "Amount1");
+}
+
+TEST_F(CalibrationWindow, TheLevelDialogKeepsEachLabelWithItsFile) {
+    open_new_calibration();
+    // Enter without a choice is refused and the dialog stays; closing it keeps the file out.
+    ui.open_returns(run("STD1.TXT"));
+    ui.expect_message("Please select a concentration before exiting.");
+    bool shown_path = false;
+    with_level_dialog([&](Tidentify_std_level* d) {
+        shown_path = d->Edit_stdpath->text().toStdString() == run("STD1.TXT");
+        QTest::mouseClick(d->Button_exit, Qt::LeftButton);
+        EXPECT_TRUE(d->isVisible());
+    });
+    QTest::mouseClick(button("Add"), Qt::LeftButton);
+    EXPECT_TRUE(shown_path);
+    EXPECT_EQ(list("DirListBox")->count(), 0);
+    EXPECT_EQ(standard_count, 0);
+    EXPECT_FALSE(file_exists(data.file("runs/STD1.ini")));
+
+    // Typing a dilution factor chooses the dilution item; ".25" is stored as "0.25".
+    ui.open_returns(run("STD1.TXT"));
+    with_level_dialog([&](Tidentify_std_level* d) {
+        QTest::keyClicks(d->Edit_dilfactor, ".25");
+        EXPECT_EQ(d->ConcGroupItemIndex(), kDilutionItem);
+        QTest::mouseClick(d->Button_exit, Qt::LeftButton);
+    });
+    QTest::mouseClick(button("Add"), Qt::LeftButton);
+    ui.expect_message("Please enter a valid dilution factor");
+    ui.open_returns(run("STD2.TXT"));
+    with_level_dialog([&](Tidentify_std_level* d) {
+        type_dilution(d, "1,5");
+        EXPECT_TRUE(d->isVisible());
+        d->Edit_dilfactor->clear();
+        choose_level(d, 9);
+    });
+    QTest::mouseClick(button("Add"), Qt::LeftButton);
+    EXPECT_EQ(lines(list("ConcListBox")), (QStringList{"0.25", "Amount10"}));
+
+    // A selected label is replaced in place by Delete; the close box leaves it unchanged.
+    QListWidget* labels = list("ConcListBox");
+    labels->item(0)->setSelected(true);
+    with_level_dialog([&](Tidentify_std_level* d) {
+        EXPECT_EQ(d->Edit_stdpath->text().toStdString(), run("STD1.TXT"));
+        choose_level(d, 0);
+    });
+    QTest::mouseClick(button("Delete"), Qt::LeftButton);
+    EXPECT_EQ(lines(labels), (QStringList{"Amount1", "Amount10"}));
+    EXPECT_TRUE(Calibrate_form->isVisible());
+    labels->item(1)->setSelected(true);
+    with_level_dialog([](Tidentify_std_level*) {});
+    QTest::mouseClick(button("Delete"), Qt::LeftButton);
+    EXPECT_EQ(lines(labels), (QStringList{"Amount1", "Amount10"}));
+    EXPECT_EQ(standard_count, 2);
+}
+
+TEST_F(CalibrationWindow, ALoggedBuildAsksBeforeSavingAndNoWritesNothing) {
+    // STD3 with a negative benzene area: its response factor comes out negative.
+    std::vector<std::string> rows = split(read_file_text(run("STD3.TXT")), '\n');
+    for (std::string& row : rows)
+        if (row.rfind("Benzene\t", 0) == 0) row = "Benzene\t-1200\t78\t3.914\r";
+    std::ofstream out(run("STD3.TXT"), std::ios::binary | std::ios::trunc);
+    for (size_t i = 0; i < rows.size(); ++i) out << rows[i] << (i + 1 < rows.size() ? "\n" : "");
+    out.close();
+
+    open_new_calibration();
+    add_five_standards();
+    add_reference();
+    const std::string cal = data.file("logged.cal");
+    ui.save_returns(cal);
+    ui.answer(Answer::No);
+    QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
+    EXPECT_NE(ui.last_message().text.find("Negative response factors OR surrogate measured recovery greater than "
+                                          "500%!.\nPlease review the log file"),
+              std::string::npos);
+    EXPECT_EQ(ui.last_message().buttons, Buttons::YesNo);
+    EXPECT_FALSE(file_exists(cal));
+    EXPECT_EQ(calibration_file_name, "");
+    EXPECT_TRUE(Calibrate_form->isVisible());
+    const std::string log = read_file_text(calibration_log_path());
+    EXPECT_NE(log.find("Benzene ---> analyte with a negative response factor"), std::string::npos);
+
+    // With a clean standard in its place the next Save asks nothing: the log was emptied.
+    QListWidget* files = list("DirListBox");
+    files->item(2)->setSelected(true);
+    QTest::mouseClick(button("Delete"), Qt::LeftButton);
+    const size_t questions = ui.messages.size();
+    ui.save_returns(cal);
+    QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
+    EXPECT_EQ(ui.messages.size(), questions);
+    EXPECT_TRUE(file_exists(cal));
+}
+
+}  // namespace
