@@ -9,6 +9,7 @@
 #include "calibration/calibration_tables.h"
 #include "calibration/level_amount.h"
 #include "methoddata/library_text_file.h"
+#include "methoddata/surrogate_library_row.h"
 #include "methoddata/tables.h"
 #include "platform/clock.h"
 #include "platform/number_text.h"
@@ -30,13 +31,6 @@ constexpr int kMinimumLevelColumns = 5;
 constexpr int kPreambleLinesAfterCount = 8;  // empty line, three descriptions with headings, empty line
 
 void show_error(const char* code) { show_message(std::string("Quantilyzer: ") + code, "Error"); }
-
-// The record of surrogates that belongs to library row c (records find their rows by name).
-const SurrogateRecord* surrogate_of_row(int c) {
-    for (int k = 0; k < surrogate_count && k < kMaxSurrogates; ++k)
-        if (surrogates[k].name == library[c].name) return &surrogates[k];
-    return nullptr;
-}
 
 std::string data_file_list(int standards) {
     std::string out;
@@ -75,7 +69,7 @@ std::string library_line(int c, int columns) {
 std::string surrogate_line(int c) {
     if (!library[c].is_internal_standard) return "A";
     SurrogateRecord none;
-    const SurrogateRecord* record = surrogate_of_row(c);
+    const SurrogateRecord* record = find_surrogate_of_library_row(c, surrogates, library);
     if (!record) record = &none;
     std::string out = "S;";
     for (int g : record->rvwgroup) out += c_format("%d", g);

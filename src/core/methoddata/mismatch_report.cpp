@@ -5,6 +5,7 @@
 
 #include "platform/canvas.h"
 #include "platform/clock.h"
+#include "platform/page_grid.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "platform/ui_services.h"
@@ -44,18 +45,7 @@ std::string file_line(const MismatchRow& row) {
     return line + "  " + row.library_name + "\n";
 }
 
-// The page grid of the printout, in whole device units.
-struct Grid {
-    int u;  // column unit: a page width / 11
-    int b;  // band: a page height * 2 / 17
-    int h;  // line step of the 8-point font
-    explicit Grid(const Canvas& c)
-        : u(c.page_width() / 11),
-          b(c.page_height() * 2 / 17),
-          h(static_cast<int>(b * 8.0 / 72.0 * 1.15)) {}
-};
-
-int print_page_header(Canvas& canvas, const Grid& g) {
+int print_page_header(Canvas& canvas, const PageGrid& g) {
     int y = g.b / 4;
     canvas.text_out(0, y, "Process Date:");
     canvas.text_out(2 * g.u, y, format_date_time(clock_source().now()));
@@ -75,7 +65,7 @@ int print_page_header(Canvas& canvas, const Grid& g) {
     return y + 2 * g.h;
 }
 
-void print_row(Canvas& canvas, const Grid& g, int y, const MismatchRow& row) {
+void print_row(Canvas& canvas, const PageGrid& g, int y, const MismatchRow& row) {
     canvas.text_out(0, y, std::to_string(row.number) + ":");
     if (row.record) {
         canvas.text_out(g.u / 4, y, row.record->name);
@@ -137,7 +127,7 @@ void print_mismatch_report(Canvas& canvas, const std::vector<MismatchRow>& rows)
         return;
     }
     canvas.set_font(CanvasFont{});  // Arial 8
-    const Grid g(canvas);
+    const PageGrid g(canvas);
     int y = print_page_header(canvas, g);
     for (size_t i = 0; i < rows.size(); ++i) {
         print_row(canvas, g, y, rows[i]);

@@ -17,3 +17,12 @@ bool find_surrogate_library_row(int& row, int record, const SurrogateTable& surr
     row = found;
     return true;
 }
+
+const SurrogateRecord* find_surrogate_of_library_row(int row, const SurrogateTable& surrogates,
+                                                     const LibraryTable& library) {
+    if (row < 0 || row >= kMaxCompounds) return nullptr;
+    const int records = std::min(surrogate_count, kMaxSurrogates);
+    for (int k = 0; k < records; ++k)
+        if (surrogates[k].name == library[row].name) return &surrogates[k];
+    return nullptr;
+}

@@ -11,3 +11,8 @@ bool find_surrogate_library_row(int& row, int record, const SurrogateTable& surr
 
 // The first library row 0..compound_count-1 with this name; -1 when there is none.
 int find_library_row_by_name(const std::string& name, const LibraryTable& library);
+
+// The record 0..surrogate_count-1 that stands for library row `row` (matched by name);
+// nullptr when no record carries that row's name.
+const SurrogateRecord* find_surrogate_of_library_row(int row, const SurrogateTable& surrogates,
+                                                     const LibraryTable& library);
