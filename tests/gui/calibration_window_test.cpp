@@ -15,6 +15,7 @@
 #include "calibration/calibration_log.h"
 #include "calibration/calibration_tables.h"
 #include "calibration/identify_std_level.h"
+#include "calibration/revu_calib_form.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
@@ -25,7 +26,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class CalibrationWindow : public WindowsTest {
-protected:
+  protected:
     void SetUp() override {
         setenv("HOME", home.path().c_str(), 1);  // the calibration log goes under the data root
         WindowsTest::SetUp();
@@ -84,7 +85,8 @@ protected:
 
     void add_standard(const std::string& file, int level_item) {
         ui.open_returns(run(file));
-        with_level_dialog([this, level_item](Tidentify_std_level* d) { choose_level(d, level_item); });
+        with_level_dialog(
+            [this, level_item](Tidentify_std_level* d) { choose_level(d, level_item); });
         QTest::mouseClick(button("Add"), Qt::LeftButton);
     }
     void add_reference() {
@@ -110,7 +112,8 @@ TEST_F(CalibrationWindow, TheAnalystsRoadFromStandardsToALoadedCalibration) {
     add_five_standards();
     add_reference();
     EXPECT_EQ(standard_count, 5);
-    EXPECT_EQ(lines(list("ConcListBox")), (QStringList{"Amount1", "Amount2", "Amount3", "Amount4", "Amount5"}));
+    EXPECT_EQ(lines(list("ConcListBox")),
+              (QStringList{"Amount1", "Amount2", "Amount3", "Amount4", "Amount5"}));
     EXPECT_EQ(list("DirListBox")->item(4)->text().toStdString(), run("STD5.TXT"));
     EXPECT_TRUE(file_exists(data.file("runs/STD5.ini")));
     EXPECT_EQ(ui.open_requests.back().filter, "Quantitated data file (*.txt)|*.txt");
@@ -145,10 +148,12 @@ TEST_F(CalibrationWindow, TheAnalystsRoadFromStandardsToALoadedCalibration) {
     standard_count = compound_count = surrogate_count = 0;
     ui.open_returns(cal);
     item("OpenCalibrationFile1")->trigger();
-    for (const char* on : {"Calibrate1", "Quantitation1", "Review1", "PrintCalib", "CheckCalibration"})
+    for (const char* on :
+         {"Calibrate1", "Quantitation1", "Review1", "PrintCalib", "CheckCalibration"})
         EXPECT_TRUE(item(on)->isEnabled()) << on;
-    for (const char* off : {"RunCalibration", "UpdateLibrary1", "CreateSurrogates1", "OpenSurrogateFile1",
-                            "EditSurrogatesFile", "CopySurrogateFile", "CreateEditMDLFile2"})
+    for (const char* off :
+         {"RunCalibration", "UpdateLibrary1", "CreateSurrogates1", "OpenSurrogateFile1",
+          "EditSurrogatesFile", "CopySurrogateFile", "CreateEditMDLFile2"})
         EXPECT_FALSE(item(off)->isEnabled()) << off;
     EXPECT_EQ(item("OpenCalibrationFile1")->text(), "Open Calibration File... --> ROAD.CAL");
     emit main_form->findChild<QMenu*>("Calibrate1")->aboutToShow();
@@ -167,7 +172,8 @@ TEST_F(CalibrationWindow, TheAnalystsRoadFromStandardsToALoadedCalibration) {
         EXPECT_EQ(raw_data_sets[n].area[c], built_raw[n].area[c]);
         for (int p = 0; p < n; ++p) {
             EXPECT_EQ(raw_data_sets[p].area[c], built_raw[p].area[c]);
-            EXPECT_EQ(as_written(raw_data_sets[p].cal_amount[c], 2), as_written(built_library[c].conc[p], 2));
+            EXPECT_EQ(as_written(raw_data_sets[p].cal_amount[c], 2),
+                      as_written(built_library[c].conc[p], 2));
             EXPECT_EQ(as_written(recovery_tables.predicted_recovery[p][c], 5),
                       as_written(built_tables.predicted_recovery[p][c], 5));
             EXPECT_EQ(as_written(recovery_tables.predicted_recovery_dev[p][c], 5),
@@ -209,6 +215,13 @@ TEST_F(CalibrationWindow, SavingNeedsAReferenceAndAsksBeforeOverwriting) {
     ui.answer(Answer::Yes);
     QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
     EXPECT_EQ(read_file_text(cal).rfind("Date-V2-Version 4.2\n", 0), 0u);
+
+    // Review builds again and hands over to the review window, which returns to the main one.
+    level_included[0][4] = 1;
+    QTest::mouseClick(button("ReviewCalib"), Qt::LeftButton);
+    EXPECT_EQ(level_included[0][4], 0);  // no fourth or fifth standard
+    EXPECT_FALSE(Calibrate_form->isVisible());
+    EXPECT_TRUE(revu_calib_form->isVisible());
 }
 
 TEST_F(CalibrationWindow, TenStandardsAtMostAndDeleteMovesTheRestUp) {
@@ -303,8 +316,9 @@ TEST_F(CalibrationWindow, ALoggedBuildAsksBeforeSavingAndNoWritesNothing) {
     ui.save_returns(cal);
     ui.answer(Answer::No);
     QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
-    EXPECT_NE(ui.last_message().text.find("Negative response factors OR surrogate measured recovery greater than "
-                                          "500%!.\nPlease review the log file"),
+    EXPECT_NE(ui.last_message().text.find(
+                  "Negative response factors OR surrogate measured recovery greater than "
+                  "500%!.\nPlease review the log file"),
               std::string::npos);
     EXPECT_EQ(ui.last_message().buttons, Buttons::YesNo);
     EXPECT_FALSE(file_exists(cal));

@@ -32,7 +32,8 @@ bool read_data_sets(const std::array<std::string, kStandardFileSlots>& results_f
 bool run_models(int standards, DataSetValues& scratch) {
     FirstPassPairTable pairs{};
     if (one_variable_mode) reset_first_pass_pairs(pairs);
-    const ModelChainTables tables{raw_data_sets, first_pass_fits, bp_group_fits, rv_group_fits, pairs, scratch};
+    const ModelChainTables tables{raw_data_sets, first_pass_fits, bp_group_fits,
+                                  rv_group_fits, pairs,           scratch};
     try {
         for (int p = 0; p < standards; ++p)
             if (run_model_chain(tables, p, AfterFailure::Stop).result == 0) return false;
@@ -43,8 +44,8 @@ bool run_models(int standards, DataSetValues& scratch) {
 }
 
 // The corrected response factors; a negative one (or one that is no number) is logged.
-void take_response_factors(const std::array<std::string, kStandardFileSlots>& results_files, int standards,
-                           const DataSetValues& scratch) {
+void take_response_factors(const std::array<std::string, kStandardFileSlots>& results_files,
+                           int standards, const DataSetValues& scratch) {
     RecoveryTables& t = recovery_tables;
     for (int p = 0; p < standards; ++p) {
         for (int c = 0; c < compound_count; ++c) {
@@ -52,19 +53,20 @@ void take_response_factors(const std::array<std::string, kStandardFileSlots>& re
             if (!(t.response_factor[p][c] >= 0))
                 add_calibration_log_entry(results_files[p], library[c].name, library[c].cmpndType);
             if (t.predicted_recovery[p][c] != 0)
-                t.response_factor_dev[p][c] =
-                    t.predicted_recovery_dev[p][c] / t.predicted_recovery[p][c] * t.response_factor[p][c];
+                t.response_factor_dev[p][c] = t.predicted_recovery_dev[p][c] /
+                                              t.predicted_recovery[p][c] * t.response_factor[p][c];
         }
     }
 }
 
 }  // namespace
 
-bool build_calibration(const std::array<std::string, kStandardFileSlots>& results_files, int standards,
-                       const std::string& reference) {
+bool build_calibration(const std::array<std::string, kStandardFileSlots>& results_files,
+                       int standards, const std::string& reference) {
     DataSetValues scratch{};
     set_level_amounts();
-    if (!read_data_sets(results_files, standards, listed_results_ini(trim(reference)))) return false;
+    if (!read_data_sets(results_files, standards, listed_results_ini(trim(reference))))
+        return false;
     if (!run_models(standards, scratch)) return false;
     take_response_factors(results_files, standards, scratch);
     compute_all_curve_statistics();

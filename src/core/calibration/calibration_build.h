@@ -10,5 +10,5 @@
 // Builds the calibration of `standards` standards from their results files (the level
 // labels are level_names) and the reference data file `reference`, whose results file
 // lies beside it. False after the failing step's own message.
-bool build_calibration(const std::array<std::string, kStandardFileSlots>& results_files, int standards,
-                       const std::string& reference);
+bool build_calibration(const std::array<std::string, kStandardFileSlots>& results_files,
+                       int standards, const std::string& reference);

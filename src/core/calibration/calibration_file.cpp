@@ -21,14 +21,18 @@
 namespace {
 
 const char* const kValuesDescription =
-    "compound;[conc;rec;recDev;resp;respdev;area; (for each standard)];[selected concentrations (for each "
+    "compound;[conc;rec;recDev;resp;respdev;area; (for each standard)];[selected concentrations "
+    "(for each "
     "standard)];average flags;reference area count";
 const char* const kLibraryDescription =
-    "rvw;rvo;bp;conc1;conc2;conc3;conc4;conc5;conc6;conc7;conc8;conc9;conc10;Partition Coefficient;CAS Number";
-const char* const kSurrogateDescription = "surrogate/analyte(s/a);rvgr1-6;bpg1-6;First Pass;Surrogate";
+    "rvw;rvo;bp;conc1;conc2;conc3;conc4;conc5;conc6;conc7;conc8;conc9;conc10;Partition "
+    "Coefficient;CAS Number";
+const char* const kSurrogateDescription =
+    "surrogate/analyte(s/a);rvgr1-6;bpg1-6;First Pass;Surrogate";
 const char* const kRangesLine = "Surrogate Ranges: linearVCS, lnNPVCS";
 constexpr int kMinimumLevelColumns = 5;
-constexpr int kPreambleLinesAfterCount = 8;  // empty line, three descriptions with headings, empty line
+constexpr int kPreambleLinesAfterCount =
+    8;  // empty line, three descriptions with headings, empty line
 
 void show_error(const char* code) { show_message(std::string("Quantilyzer: ") + code, "Error"); }
 
@@ -46,9 +50,10 @@ std::string values_line(int c, int standards, int columns) {
     const RecoveryTables& t = recovery_tables;
     std::string out = library[c].name + ";";
     for (int p = 0; p < standards; ++p)
-        out += c_format("%.2f;%.5f;%.5f;%.5f;%.5f;%d;", level_amount(c, p), t.predicted_recovery[p][c],
-                        t.predicted_recovery_dev[p][c], t.response_factor[p][c], t.response_factor_dev[p][c],
-                        raw_data_sets[p].area[c]);
+        out +=
+            c_format("%.2f;%.5f;%.5f;%.5f;%.5f;%d;", level_amount(c, p), t.predicted_recovery[p][c],
+                     t.predicted_recovery_dev[p][c], t.response_factor[p][c],
+                     t.response_factor_dev[p][c], raw_data_sets[p].area[c]);
     // One label per standard: a label left over in a row past the standards would shift
     // every field after it when the file is read.
     for (int p = 0; p < std::min(columns, standards); ++p)
@@ -61,7 +66,8 @@ std::string values_line(int c, int standards, int columns) {
 
 std::string library_line(int c, int columns) {
     const LibraryCompound& lib = library[c];
-    std::string out = rvw_text(lib.rvw) + ";" + format_fixed(lib.rvo, 2) + ";" + format_fixed(lib.bp, 2) + ";";
+    std::string out =
+        rvw_text(lib.rvw) + ";" + format_fixed(lib.rvo, 2) + ";" + format_fixed(lib.bp, 2) + ";";
     for (int p = 0; p < columns; ++p) out += format_fixed(library_saved[c].conc[p], 2) + ";";
     return out + format_fixed(lib.partcoef, 2) + ";" + trim(lib.casNumber);
 }
@@ -95,7 +101,8 @@ std::int32_t area_of(const std::string& text) {
 
 int truncated_int(const std::string& text) {
     double v = std::trunc(leading_number(text));
-    if (std::isnan(v) || v > std::numeric_limits<int>::max() || v < std::numeric_limits<int>::min()) return 0;
+    if (std::isnan(v) || v > std::numeric_limits<int>::max() || v < std::numeric_limits<int>::min())
+        return 0;
     return static_cast<int>(v);
 }
 
@@ -156,7 +163,8 @@ void apply_transform(const std::string& line) {
 
 int calibration_level_columns(int standards) {
     if (standards < kMinimumLevelColumns) return kMinimumLevelColumns;
-    if (main_flags.ReviewSaveAs == 1 && library_version == "Version 4.0") return kMinimumLevelColumns;
+    if (main_flags.ReviewSaveAs == 1 && library_version == "Version 4.0")
+        return kMinimumLevelColumns;
     return standards;
 }
 
@@ -206,7 +214,8 @@ bool write_calibration(const std::string& path) {
     surrogate_file_path = trim(surrogate_file_path);
     std::string error;
     if (!write_file_atomically(path, calibration_file_text(), &error)) {
-        show_message("The calibration file " + path + " could not be written:\n" + error, "Calibration File");
+        show_message("The calibration file " + path + " could not be written:\n" + error,
+                     "Calibration File");
         return false;
     }
     save_level_inclusion(compound_count);
@@ -231,9 +240,9 @@ bool read_calibration_preamble(TextLineReader& in, int& standards, int& compound
 
     std::string list;
     std::string count;
-    if (!skip_line(in) || !in.next(library_ini_path) || !skip_line(in) || !in.next(surrogate_file_path) ||
-        !skip_line(in) || !in.next(surrogate_reference_path) || !skip_line(in) || !in.next(list) ||
-        !skip_line(in) || !in.next(count))
+    if (!skip_line(in) || !in.next(library_ini_path) || !skip_line(in) ||
+        !in.next(surrogate_file_path) || !skip_line(in) || !in.next(surrogate_reference_path) ||
+        !skip_line(in) || !in.next(list) || !skip_line(in) || !in.next(count))
         return false;
 
     std::vector<std::string> files;
@@ -310,7 +319,8 @@ void read_calibration_surrogate_line(const std::string& line, int c, int& intern
     auto digits = [&f](size_t field, std::array<int, kGroups>& groups) {
         groups.fill(0);
         if (field >= f.size()) return;
-        for (size_t g = 0; g < groups.size() && g < f[field].size(); ++g) groups[g] = digit_of(f[field][g]);
+        for (size_t g = 0; g < groups.size() && g < f[field].size(); ++g)
+            groups[g] = digit_of(f[field][g]);
     };
     digits(1, record.rvwgroup);
     digits(2, record.bpgroup);
@@ -320,14 +330,16 @@ void read_calibration_surrogate_line(const std::string& line, int c, int& intern
     lib.cmpndType = "Internal Standard";
 }
 
-bool read_calibration_compounds(TextLineReader& in, int standards, int compounds, int& internal_standards) {
+bool read_calibration_compounds(TextLineReader& in, int standards, int compounds,
+                                int& internal_standards) {
     for (LibraryCompound& lib : library) lib.is_internal_standard = 0;
     for (SurrogateRecord& record : surrogates) reset_surrogate_record(record);
     internal_standards = 0;
     for (int c = 0; c < compounds; ++c) {
         std::string values, properties, groups;
         if (!in.next(values) || !read_calibration_values_line(values, c, standards)) return false;
-        if (!in.next(properties) || !read_calibration_library_line(properties, c, standards)) return false;
+        if (!in.next(properties) || !read_calibration_library_line(properties, c, standards))
+            return false;
         if (!in.next(groups)) return false;
         read_calibration_surrogate_line(groups, c, internal_standards);
     }
@@ -340,7 +352,9 @@ void read_calibration_trailer(TextLineReader& in) {
         if (!in.next(line)) return std::string();
         return trim(line);
     };
-    auto limit = [](const std::string& text) { return text.empty() ? kNotSet : leading_number(text); };
+    auto limit = [](const std::string& text) {
+        return text.empty() ? kNotSet : leading_number(text);
+    };
     SurrogateRangeLimits& r = surrogate_range_limits;
     r.MinBP = limit(next_trimmed());
     r.MaxBP = limit(next_trimmed());

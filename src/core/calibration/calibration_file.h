@@ -27,7 +27,8 @@ bool load_calibration(const std::string& path, int& standards);
 
 // The reader's steps. The preamble gives the number of standards and of compounds.
 bool read_calibration_preamble(TextLineReader& in, int& standards, int& compounds);
-bool read_calibration_compounds(TextLineReader& in, int standards, int compounds, int& internal_standards);
+bool read_calibration_compounds(TextLineReader& in, int standards, int compounds,
+                                int& internal_standards);
 bool read_calibration_values_line(const std::string& line, int c, int standards);
 bool read_calibration_library_line(const std::string& line, int c, int standards);
 void read_calibration_surrogate_line(const std::string& line, int c, int& internal_standards);

@@ -10,7 +10,8 @@
 #include "platform/text_util.h"
 
 Refusal standard_limit_refusal() {
-    return {c_format("Only %d standards are currently allowed.", kMaxStandards), "Maximum Number of Standards"};
+    return {c_format("Only %d standards are currently allowed.", kMaxStandards),
+            "Maximum Number of Standards"};
 }
 
 std::string calibration_save_name(const std::string& chosen) {
@@ -36,11 +37,12 @@ std::optional<Refusal> check_calibration_files(const std::vector<std::string>& f
     return std::nullopt;
 }
 
-void prepare_standard_tables(const std::vector<std::string>& files, const std::vector<std::string>& labels,
-                             bool review) {
+void prepare_standard_tables(const std::vector<std::string>& files,
+                             const std::vector<std::string>& labels, bool review) {
     const int n = static_cast<int>(std::min(files.size(), static_cast<size_t>(kMaxStandards)));
     for (int p = 0; p < n; ++p) {
-        level_names[p] = left(p < static_cast<int>(labels.size()) ? labels[p] : std::string(), kLevelNameLength);
+        level_names[p] =
+            left(p < static_cast<int>(labels.size()) ? labels[p] : std::string(), kLevelNameLength);
         standard_results_ini[p] = listed_results_ini(files[p]);
         standard_data_files[p] = files[p];
     }
@@ -56,7 +58,8 @@ void prepare_standard_tables(const std::vector<std::string>& files, const std::v
 void remove_calibration_standard(int i, const std::vector<std::string>& labels) {
     const int n = standard_count;
     if (i < 0 || i >= n) return;
-    for (int p = 0; p < n && p < static_cast<int>(labels.size()); ++p) level_names[p] = left(labels[p], kLevelNameLength);
+    for (int p = 0; p < n && p < static_cast<int>(labels.size()); ++p)
+        level_names[p] = left(labels[p], kLevelNameLength);
     for (int p = i; p < n - 1; ++p) {
         standard_results_ini[p] = standard_results_ini[p + 1];
         standard_data_files[p] = standard_data_files[p + 1];
@@ -70,8 +73,10 @@ void remove_calibration_standard(int i, const std::vector<std::string>& labels) 
 }
 
 std::string proceed_question() {
-    return std::string("Negative response factors OR surrogate measured recovery greater than ") + "500" +
-           "%!.\nPlease review the log file; calibration_error.log in the calibration directory for "
+    return std::string("Negative response factors OR surrogate measured recovery greater than ") +
+           "500" +
+           "%!.\nPlease review the log file; calibration_error.log in the calibration directory "
+           "for "
            "details.\n\n\t\t\tProceed?";
 }
 

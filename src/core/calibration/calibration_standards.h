@@ -26,8 +26,8 @@ std::optional<Refusal> check_calibration_files(const std::vector<std::string>& f
 // Fills level_names (9 characters of each label), standard_results_ini and
 // standard_data_files for the listed standards and empties the label rows after them;
 // includes every compound at every listed level (Review also excludes the levels after).
-void prepare_standard_tables(const std::vector<std::string>& files, const std::vector<std::string>& labels,
-                             bool review);
+void prepare_standard_tables(const std::vector<std::string>& files,
+                             const std::vector<std::string>& labels, bool review);
 
 // Deletes standard i of n: its label and results-file rows move up from below, the last
 // row is emptied and excluded, and standard_count drops by one. The labels are the list
@@ -40,11 +40,11 @@ std::string proceed_question();
 // The results files one calibration window made, so that leaving it deletes those and
 // no other file of the same name.
 class MadeResultsFiles {
-public:
+  public:
     void add(const std::string& path);
     void delete_all();
     const std::vector<std::string>& paths() const { return paths_; }
 
-private:
+  private:
     std::vector<std::string> paths_;
 };

@@ -2,14 +2,23 @@
 
 #include <algorithm>
 
-const std::array<std::string, kLevelItems> level_item_captions = {
-    "Amount1", "Amount2", "Amount3", "Amount4", "Amount5", "Amount6",
-    "Amount7", "Amount8", "Amount9", "Amount10", "Amount as Dilution of Amount 1"};
+const std::array<std::string, kLevelItems> level_item_captions = {"Amount1",
+                                                                  "Amount2",
+                                                                  "Amount3",
+                                                                  "Amount4",
+                                                                  "Amount5",
+                                                                  "Amount6",
+                                                                  "Amount7",
+                                                                  "Amount8",
+                                                                  "Amount9",
+                                                                  "Amount10",
+                                                                  "Amount as Dilution of Amount 1"};
 
 namespace {
 // Digits and dots only: a sign, a blank, a comma or an exponent is not a dilution factor.
 bool is_plain_decimal(const std::string& text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
 }
 }  // namespace
 
@@ -17,7 +26,8 @@ std::optional<Refusal> check_level_entry(int item, const std::string& dilution) 
     if (item < 0 || item >= kLevelItems)
         return Refusal{"Please select a concentration before exiting.", "Selection Required"};
     if (item == kDilutionItem && dilution.empty())
-        return Refusal{"Please enter a dilution factor before exiting.", "Dilution Factor Required"};
+        return Refusal{"Please enter a dilution factor before exiting.",
+                       "Dilution Factor Required"};
     if (std::count(dilution.begin(), dilution.end(), '.') > 1 || !is_plain_decimal(dilution))
         return Refusal{"Please enter a valid dilution factor", "Invalid dilution factor"};
     return std::nullopt;

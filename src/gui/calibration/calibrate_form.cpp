@@ -84,19 +84,24 @@ TCalibrate_form::TCalibrate_form() : TaskWindow("Create Calibration File") {
     Add = make_button(this, "Add", "Add Standard", "Select a standard data file to calibrate");
     add_reference_button = make_button(this, "add_reference_button", "Add  Reference File",
                                        "Select the surrogate reference data file");
-    Delete = make_button(this, "Delete", "Delete", "Delete the selected data file in the Data Directory box");
-    SaveCalib = make_button(this, "SaveCalib", "Save", "Save the calibration results, once data files have been selected.");
+    Delete = make_button(this, "Delete", "Delete",
+                         "Delete the selected data file in the Data Directory box");
+    SaveCalib = make_button(this, "SaveCalib", "Save",
+                            "Save the calibration results, once data files have been selected.");
     ReviewCalib = make_button(this, "ReviewCalib", "Review",
-                              "Review the calibration results. You will not be returned to this screen after the Review.");
-    PrintCalib = make_button(this, "PrintCalib", "Print",
-                             "Print the calibration results and the corresponding Internal standard reports, once "
-                             "data files have been selected");
+                              "Review the calibration results. You will not be returned to this "
+                              "screen after the Review.");
+    PrintCalib = make_button(
+        this, "PrintCalib", "Print",
+        "Print the calibration results and the corresponding Internal standard reports, once "
+        "data files have been selected");
     Button1 = make_button(this, "Button1", "Select Printer", nullptr);
     ExitClick = make_button(this, "ExitClick", "Exit", "Exit and return to the main menu");
     Button_Help = make_button(this, "Button_Help", "Help", "Access Method 5847 help");
     calib_surr_report_check = new QCheckBox("DO NOT print Surrogate report", this);
     calib_surr_report_check->setObjectName("calib_surr_report_check");
-    calib_surr_report_check->setToolTip("Click the check box, if you wish to print only the calibration results");
+    calib_surr_report_check->setToolTip(
+        "Click the check box, if you wish to print only the calibration results");
     calib_surr_report_check->setToolTipDuration(kHintMilliseconds);
     calib_surr_report_check->hide();
 
@@ -130,45 +135,42 @@ TCalibrate_form::TCalibrate_form() : TaskWindow("Create Calibration File") {
     connect_button(Add, &TCalibrate_form::AddClick);
     connect_button(add_reference_button, &TCalibrate_form::EditSurrRefClick);
     connect_button(Delete, &TCalibrate_form::DeleteClick);
-    connect_button(SaveCalib, &TCalibrate_form::SaveCalibClick);
-    connect_button(ReviewCalib, &TCalibrate_form::ReviewCalibClick);
-    connect_button(PrintCalib, &TCalibrate_form::PrintCalibClick);
     connect_button(ExitClick, &TCalibrate_form::ExitClickClick);
     connect_button(Button1, &TCalibrate_form::Button1Click);
     connect_button(Button_Help, &TCalibrate_form::Button_HelpClick);
-    // Save, Review and Print run through the readiness loop, which starts the command.
-    disconnect(SaveCalib, nullptr, this, nullptr);
-    disconnect(ReviewCalib, nullptr, this, nullptr);
-    disconnect(PrintCalib, nullptr, this, nullptr);
-    connect(SaveCalib, &QPushButton::clicked, this, [this] { run_command([this] { PrepareResults(PendingButton::Save); }); });
-    connect(ReviewCalib, &QPushButton::clicked, this,
-            [this] { run_command([this] { PrepareResults(PendingButton::Review); }); });
-    connect(PrintCalib, &QPushButton::clicked, this, [this] { run_command([this] { PrepareResults(PendingButton::Print); }); });
+    // Save, Review and Print start through the same preparation.
+    for (auto [b, pending] :
+         {std::pair{SaveCalib, PendingButton::Save}, std::pair{ReviewCalib, PendingButton::Review},
+          std::pair{PrintCalib, PendingButton::Print}})
+        connect(b, &QPushButton::clicked, this,
+                [this, pending] { run_command([this, pending] { PrepareResults(pending); }); });
     connect(DirListBox, &QListWidget::itemClicked, this, [this] { DirListBoxClick(); });
     connect(ConcListBox, &QListWidget::itemClicked, this, [this] { ConcListBoxClick(); });
     FormCreate();
 }
 
 void TCalibrate_form::connect_button(QPushButton* button, void (TCalibrate_form::*handler)()) {
-    connect(button, &QPushButton::clicked, this, [this, handler] { run_command([this, handler] { (this->*handler)(); }); });
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { run_command([this, handler] { (this->*handler)(); }); });
 }
 
 void TCalibrate_form::FormCreate() {
     clear_first_pass_points();
     standard_count = 0;
-    standard_index_ = 0;
     pending_ = PendingButton::None;
 }
 
 std::vector<std::string> TCalibrate_form::listed_files() const {
     std::vector<std::string> out;
-    for (int i = 0; i < DirListBox->count(); ++i) out.push_back(DirListBox->item(i)->text().toStdString());
+    for (int i = 0; i < DirListBox->count(); ++i)
+        out.push_back(DirListBox->item(i)->text().toStdString());
     return out;
 }
 
 std::vector<std::string> TCalibrate_form::listed_labels() const {
     std::vector<std::string> out;
-    for (int i = 0; i < ConcListBox->count(); ++i) out.push_back(ConcListBox->item(i)->text().toStdString());
+    for (int i = 0; i < ConcListBox->count(); ++i)
+        out.push_back(ConcListBox->item(i)->text().toStdString());
     return out;
 }
 
@@ -272,26 +274,30 @@ void TCalibrate_form::store_level_label(const std::string& label) {
 
 void TCalibrate_form::PrepareResults(PendingButton button) {
     pending_ = PendingButton::None;
-    for (int s = 0; s < kMaxStandards; ++s) process_files_data.sample_settings[s].smooth_first_pass = 0;
+    for (int s = 0; s < kMaxStandards; ++s)
+        process_files_data.sample_settings[s].smooth_first_pass = 0;
     for (int c = 0; c < compound_count; ++c)
         for (int k = 0; k < DirListBox->count() && k < kMaxLevels; ++k) level_included[c][k] = 1;
     if (standard_count == 0) return;
     pending_ = button;
-    BusyCursor busy;
     ResultsFile();
 }
 
-// Every standard's results file was made when it was added, so each is ready.
+// Runs the command of the pressed button. Every standard's results file was made when
+// the standard was added, so none has to be waited for.
 void TCalibrate_form::ResultsFile() {
-    for (standard_index_ = 0; standard_index_ < standard_count; ++standard_index_) {
-    }
-    standard_index_ = 0;
     const PendingButton button = pending_;
     pending_ = PendingButton::None;
     switch (button) {
-        case PendingButton::Review: ReviewCalibClick(); break;
-        case PendingButton::Print: PrintCalibClick(); break;
-        default: SaveCalibClick(); break;
+        case PendingButton::Review:
+            ReviewCalibClick();
+            break;
+        case PendingButton::Print:
+            PrintCalibClick();
+            break;
+        default:
+            SaveCalibClick();
+            break;
     }
 }
 
@@ -299,7 +305,8 @@ void TCalibrate_form::ResultsFile() {
 // build needs. False when the command stops.
 bool TCalibrate_form::check_files() {
     clear_calibration_log();
-    if (auto refusal = check_calibration_files(listed_files(), listed_labels(), EditSurrRef->text().toStdString())) {
+    if (auto refusal = check_calibration_files(listed_files(), listed_labels(),
+                                               EditSurrRef->text().toStdString())) {
         show_message(refusal->text, refusal->caption);
         return false;
     }
@@ -310,14 +317,22 @@ bool TCalibrate_form::check_files() {
 // the command stops.
 bool TCalibrate_form::build(bool review) {
     prepare_standard_tables(listed_files(), listed_labels(), review);
-    if (!build_calibration(standard_results_ini, standard_count, EditSurrRef->text().toStdString())) {
+    bool built = false;
+    {
+        BusyCursor busy;  // the hourglass while the models run, not over the dialogs
+        built = build_calibration(standard_results_ini, standard_count,
+                                  EditSurrRef->text().toStdString());
+    }
+    if (!built) {
         main_form->show();
         hide();
         return false;
     }
     if (calibration_log.log_flag) {
         write_calibration_log();
-        if (ui().message(proceed_question(), "Warning", Buttons::YesNo, Icon::Warning) != Answer::Yes) return false;
+        if (ui().message(proceed_question(), "Warning", Buttons::YesNo, Icon::Warning) !=
+            Answer::Yes)
+            return false;
     }
     return true;
 }
@@ -332,7 +347,8 @@ std::optional<std::string> TCalibrate_form::choose_calibration_file() {
         if (!chosen) return std::nullopt;
         const std::string path = calibration_save_name(*chosen);
         if (!file_exists(path)) return path;
-        Answer a = ui().message("Overwrite file: " + path + "?", "Warning", Buttons::YesNoCancel, Icon::Warning);
+        Answer a = ui().message("Overwrite file: " + path + "?", "Warning", Buttons::YesNoCancel,
+                                Icon::Warning);
         if (a == Answer::Yes) return path;
         if (a == Answer::Cancel) return std::nullopt;
     }

@@ -15,7 +15,7 @@ class QListWidget;
 class QPushButton;
 
 class TCalibrate_form : public TaskWindow {
-public:
+  public:
     TCalibrate_form();
 
     QLineEdit* EditCmpndLib;
@@ -59,12 +59,12 @@ public:
     void OnShow();
     void FormCreate();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     std::vector<std::string> listed_files() const;
     std::vector<std::string> listed_labels() const;
     std::optional<std::string> choose_data_file();
@@ -75,7 +75,6 @@ private:
     bool ask_level_label();
     void connect_button(QPushButton* button, void (TCalibrate_form::*handler)());
 
-    int standard_index_ = 0;  // the readiness loop's standard; 0 when idle
     PendingButton pending_ = PendingButton::None;
     MadeResultsFiles made_results_files_;
 };

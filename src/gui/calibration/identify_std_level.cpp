@@ -59,7 +59,8 @@ Tidentify_std_level::Tidentify_std_level() : QDialog(nullptr) {
             [this](int item) { run_command([this, item] { ConcGroupClick(item); }); });
     connect(Edit_dilfactor, &QLineEdit::textChanged, this,
             [this] { run_command([this] { Edit_dilfactorChange(); }); });
-    connect(Button_exit, &QPushButton::clicked, this, [this] { run_command([this] { Button_exitClick(); }); });
+    connect(Button_exit, &QPushButton::clicked, this,
+            [this] { run_command([this] { Button_exitClick(); }); });
 }
 
 int Tidentify_std_level::ConcGroupItemIndex() const { return ConcGroupButtons->checkedId(); }
@@ -82,7 +83,8 @@ void Tidentify_std_level::showEvent(QShowEvent* event) {
 
 // Clicking into the dilution factor while it holds text chooses the dilution item.
 bool Tidentify_std_level::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit_dilfactor && event->type() == QEvent::MouseButtonPress) Edit_dilfactorChange();
+    if (watched == Edit_dilfactor && event->type() == QEvent::MouseButtonPress)
+        Edit_dilfactorChange();
     return QDialog::eventFilter(watched, event);
 }
 
@@ -90,7 +92,8 @@ void Tidentify_std_level::OnShow() {
     SetConcGroupItemIndex(kNoLevelItem);
     QListWidget* files = Calibrate_form->DirListBox;
     const QList<QListWidgetItem*> selected = Calibrate_form->ConcListBox->selectedItems();
-    const int row = selected.isEmpty() ? files->count() - 1 : Calibrate_form->ConcListBox->row(selected.front());
+    const int row = selected.isEmpty() ? files->count() - 1
+                                       : Calibrate_form->ConcListBox->row(selected.front());
     Edit_stdpath->setText(row >= 0 && row < files->count() ? files->item(row)->text() : QString());
     Edit_dilfactor->clear();
     Edit_dilfactor->setFocus();

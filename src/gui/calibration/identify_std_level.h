@@ -9,7 +9,7 @@ class QLineEdit;
 class QPushButton;
 
 class Tidentify_std_level : public QDialog {
-public:
+  public:
     Tidentify_std_level();
 
     QLineEdit* Edit_stdpath;
@@ -27,7 +27,7 @@ public:
     void Edit_dilfactorChange();
     void Button_exitClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -1,9 +1,10 @@
+#include "calibration/calibration_build.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 
-#include "calibration/calibration_build.h"
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_log.h"
 #include "calibration/calibration_standards.h"
@@ -17,7 +18,7 @@
 namespace {
 
 class CalibrationBuildTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         construct_method_data();
         construct_calibration_tables();
@@ -46,7 +47,8 @@ TEST_F(CalibrationBuildTest, TheDemoCalibrationFileIsBuiltAgainEqual) {
         std::filesystem::copy_file("demo_calibration.cal", example_file("demo_calibration.cal"),
                                    std::filesystem::copy_options::overwrite_existing);
     std::vector<std::string> built = split(read_file_text("demo_calibration.cal"), '\n');
-    std::vector<std::string> committed = split(read_file_text(example_file("demo_calibration.cal")), '\n');
+    std::vector<std::string> committed =
+        split(read_file_text(example_file("demo_calibration.cal")), '\n');
     ASSERT_EQ(built.size(), committed.size());
     for (size_t i = 0; i < built.size(); ++i) {
         if (i == 1) continue;  // the date and time of writing
@@ -56,7 +58,8 @@ TEST_F(CalibrationBuildTest, TheDemoCalibrationFileIsBuiltAgainEqual) {
 
 TEST_F(CalibrationBuildTest, LabelsGiveTheLevelAmountsOfTheLibrary) {
     const std::vector<std::string> labels = {"Amount1", "5", "Amount3", "Amount4", "Amount10"};
-    const std::vector<std::string> files(demo_standard_files.begin(), demo_standard_files.begin() + 5);
+    const std::vector<std::string> files(demo_standard_files.begin(),
+                                         demo_standard_files.begin() + 5);
     ASSERT_TRUE(build_demo_calibration(files, labels));
     const int benzene = row_of("Benzene");
     const int toluene_d8 = row_of("Toluene-d8");
@@ -71,7 +74,8 @@ TEST_F(CalibrationBuildTest, LabelsGiveTheLevelAmountsOfTheLibrary) {
     for (int p : {1, 2}) {
         const double amount = library[benzene].conc[p];
         EXPECT_DOUBLE_EQ(recovery_tables.response_factor[p][benzene],
-                         raw_data_sets[p].area[benzene] / recovery_tables.predicted_recovery[p][benzene] / amount);
+                         raw_data_sets[p].area[benzene] /
+                             recovery_tables.predicted_recovery[p][benzene] / amount);
         EXPECT_DOUBLE_EQ(recovery_tables.response_factor_dev[p][benzene],
                          recovery_tables.predicted_recovery_dev[p][benzene] /
                              recovery_tables.predicted_recovery[p][benzene] *

@@ -1,6 +1,7 @@
+#include "calibration/calibration_commands.h"
+
 #include <gtest/gtest.h>
 
-#include "calibration/calibration_commands.h"
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_tables.h"
 #include "methoddata/main_commands.h"
@@ -17,7 +18,7 @@ namespace {
 using enum MenuItem;
 
 class CalibrationCommandsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         construct_method_data();
         construct_calibration_tables();
@@ -42,11 +43,15 @@ TEST_F(CalibrationCommandsTest, LoadingACalibrationOpensItsStageOfTheMenu) {
     surrogate_file_loaded = 1;
     ASSERT_TRUE(load_calibration_command(menu));
     EXPECT_EQ(ui.open_requests.back().filter, "Calibration file(*.cal)|*.cal");
-    for (MenuItem on : {Calibrate1, Quantitation1, Review1, PrintCalib, CheckCalibration}) EXPECT_TRUE(menu.enabled(on));
-    for (MenuItem off : {RunCalibration, UpdateLibrary1, CreateSurrogates1, OpenSurrogateFile1, EditSurrogatesFile})
+    for (MenuItem on : {Calibrate1, Quantitation1, Review1, PrintCalib, CheckCalibration})
+        EXPECT_TRUE(menu.enabled(on));
+    for (MenuItem off : {RunCalibration, UpdateLibrary1, CreateSurrogates1, OpenSurrogateFile1,
+                         EditSurrogatesFile})
         EXPECT_FALSE(menu.enabled(off));
-    EXPECT_EQ(menu.caption(OpenCalibrationFile1), "Open Calibration File... --> DEMO_CALIBRATION.CAL");
-    EXPECT_EQ(menu.caption(EditSurrogatesFile), "Edit Internal Standard File... --> DEMO_INTERNAL_STANDARDS.INI");
+    EXPECT_EQ(menu.caption(OpenCalibrationFile1),
+              "Open Calibration File... --> DEMO_CALIBRATION.CAL");
+    EXPECT_EQ(menu.caption(EditSurrogatesFile),
+              "Edit Internal Standard File... --> DEMO_INTERNAL_STANDARDS.INI");
     EXPECT_EQ(surrogate_file_loaded, 0);  // so Calibration > New stays off
     EXPECT_EQ(calibration_loaded, 1);
     EXPECT_EQ(main_flags.CalibrationFromFile, 1);
@@ -55,7 +60,8 @@ TEST_F(CalibrationCommandsTest, LoadingACalibrationOpensItsStageOfTheMenu) {
     EXPECT_EQ(surrogate_count, 11);
     EXPECT_EQ(library_saved[61].name, library[61].name);
     EXPECT_EQ(folder_settings.slot[kLibraryTextFileSlot], "demo_library.txt");
-    EXPECT_EQ(setting("calibrationPath"), to_upper(folder_of(example_file("demo_calibration.cal"))));
+    EXPECT_EQ(setting("calibrationPath"),
+              to_upper(folder_of(example_file("demo_calibration.cal"))));
 }
 
 TEST_F(CalibrationCommandsTest, AFailedLoadClosesTheMethodCommandsAndACancelChangesNothing) {
@@ -79,7 +85,8 @@ TEST_F(CalibrationCommandsTest, NewCalibrationConfirmsTheInternalStandardFile) {
     ui.answer(Answer::Cancel);
     EXPECT_FALSE(new_calibration_command());
     EXPECT_EQ(ui.last_message().text,
-              "Calibrating with the internal standard file: \n/is/demo.ini\n\nIf this is not correct, 'Cancel' and "
+              "Calibrating with the internal standard file: \n/is/demo.ini\n\nIf this is not "
+              "correct, 'Cancel' and "
               "load the proper file.");
     EXPECT_EQ(ui.last_message().caption, "Surrogate File");
     EXPECT_EQ(standard_count, 0);

@@ -1,8 +1,9 @@
+#include "calibration/calibration_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "calibration/calibration_file.h"
 #include "calibration/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
@@ -17,7 +18,8 @@ namespace {
 constexpr int kCompounds = 5;
 
 void fill_library() {
-    const char* names[kCompounds] = {"Chloromethane", "Fluorobenzene-IS", "Benzene", "Toluene-d8-IS", "Naphthalene"};
+    const char* names[kCompounds] = {"Chloromethane", "Fluorobenzene-IS", "Benzene",
+                                     "Toluene-d8-IS", "Naphthalene"};
     for (int c = 0; c < kCompounds; ++c) {
         LibraryCompound& lib = library[c];
         lib.name = names[c];
@@ -28,7 +30,8 @@ void fill_library() {
         lib.bp = 40.0 + 30.0 * c;
         lib.partcoef = 2.25 + c;
         lib.casNumber = "  74-87-" + std::to_string(c) + " ";
-        for (int k = 0; k < kMaxLevels; ++k) lib.conc[k] = lib.is_internal_standard ? 25.0 : 2.0 * (k + 1) + c;
+        for (int k = 0; k < kMaxLevels; ++k)
+            lib.conc[k] = lib.is_internal_standard ? 25.0 : 2.0 * (k + 1) + c;
         lib.conc1_copy = lib.conc[0];
     }
     library[4].rvw = 0.0031;  // too small for two decimals
@@ -73,7 +76,7 @@ void fill_calibration(int n) {
 }
 
 class CalibrationFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         construct_method_data();
         construct_calibration_tables();
@@ -102,7 +105,9 @@ TEST_F(CalibrationFileTest, ThreeStandardsWriteTheExactLayout) {
     EXPECT_EQ(lines[3], "/home/analyst/lib/demo.txt");
     EXPECT_EQ(lines[5], "/HOME/ANALYST/IS/DEMO.INI");
     EXPECT_EQ(lines[7], "/home/analyst/runs/ref.txt");
-    EXPECT_EQ(lines[9], "/home/analyst/runs/std1.txt;/home/analyst/runs/std2.txt;/home/analyst/runs/std3.txt;");
+    EXPECT_EQ(
+        lines[9],
+        "/home/analyst/runs/std1.txt;/home/analyst/runs/std2.txt;/home/analyst/runs/std3.txt;");
     EXPECT_EQ(lines[11], "5");
     EXPECT_EQ(lines[12], "");
     EXPECT_EQ(lines[19], "");
@@ -148,7 +153,8 @@ TEST_F(CalibrationFileTest, RoundTripsReadBackEveryValueWritten) {
         EXPECT_EQ(compound_count, kCompounds);
         EXPECT_EQ(surrogate_count, 2);
         EXPECT_EQ(calibration_file_name, path);
-        EXPECT_EQ(standard_data_files[n - 1], "/home/analyst/runs/std" + std::to_string(n) + ".txt");
+        EXPECT_EQ(standard_data_files[n - 1],
+                  "/home/analyst/runs/std" + std::to_string(n) + ".txt");
         EXPECT_EQ(standard_results_ini[0], standard_data_files[0]);
         for (int c = 0; c < kCompounds; ++c) {
             EXPECT_EQ(library[c].name, names[c].name);
@@ -160,8 +166,10 @@ TEST_F(CalibrationFileTest, RoundTripsReadBackEveryValueWritten) {
             EXPECT_DOUBLE_EQ(library[c].conc1_copy, saved[c].conc[0]);
             EXPECT_EQ(raw_data_sets[n].area[c], 77000 + c);
             for (int p = 0; p < n; ++p) {
-                EXPECT_NEAR(recovery_tables.response_factor[p][c], tables.response_factor[p][c], 5e-6);
-                EXPECT_NEAR(recovery_tables.predicted_recovery[p][c], tables.predicted_recovery[p][c], 5e-6);
+                EXPECT_NEAR(recovery_tables.response_factor[p][c], tables.response_factor[p][c],
+                            5e-6);
+                EXPECT_NEAR(recovery_tables.predicted_recovery[p][c],
+                            tables.predicted_recovery[p][c], 5e-6);
                 EXPECT_EQ(raw_data_sets[p].area[c], 50000 + 1000 * p + c);
                 EXPECT_EQ(level_included[c][p], (c == 2 && p == 1) ? 0 : 1);
                 EXPECT_EQ(level_included_saved[c][p], level_included[c][p]);
@@ -244,8 +252,8 @@ TEST_F(CalibrationFileTest, PreambleFormsSetTheVariableMode) {
         const char* version;
     } cases[] = {
         {"Date-V2-Version 4.2", "1/2/2026 3:04:05 PM-RVW;BP", 0, 0, 0, "V2", "RVW", "BP", "keep"},
-        {"Date-Linear-Version 4.2", "1/2/2026 3:04:05 PM-Boiling Point", 1, 1, 0, "Linear", "Boiling Point",
-         "BP", "keep"},
+        {"Date-Linear-Version 4.2", "1/2/2026 3:04:05 PM-Boiling Point", 1, 1, 0, "Linear",
+         "Boiling Point", "BP", "keep"},
         {"Date-Ln", nullptr, 1, 0, 1, "Ln", "Ln", "BP", "N/A"},
         {"Date", nullptr, 0, 0, 0, "Date", "", "", "N/A"},
     };
@@ -253,9 +261,10 @@ TEST_F(CalibrationFileTest, PreambleFormsSetTheVariableMode) {
         SCOPED_TRACE(c.line1);
         construct_method_data();
         library_version = "keep";
-        std::string text = std::string(c.line1) + "\n" + (c.line2 ? std::string(c.line2) + "\n" : "") +
-                           "Library File\nlib.txt\nSurrogate File\nIS.INI\nSurrogate Reference File\n/r/ref.txt\n"
-                           "Data File(s)\n/r/a.txt;\nCompound Count\n0\n\nx\nx\nx\nx\nx\nx\n\n";
+        std::string text =
+            std::string(c.line1) + "\n" + (c.line2 ? std::string(c.line2) + "\n" : "") +
+            "Library File\nlib.txt\nSurrogate File\nIS.INI\nSurrogate Reference File\n/r/ref.txt\n"
+            "Data File(s)\n/r/a.txt;\nCompound Count\n0\n\nx\nx\nx\nx\nx\nx\n\n";
         int standards = 0;
         ASSERT_TRUE(load_calibration(dir.write("pre.cal", text), standards));
         EXPECT_EQ(one_variable_mode, c.one_variable);
@@ -278,7 +287,8 @@ TEST_F(CalibrationFileTest, DataFileListsAndCountsThatTheTablesCannotHoldAreRefu
         std::vector<std::string> lines = good;
         lines[index] = text;
         std::string out;
-        for (size_t i = 0; i < lines.size(); ++i) out += lines[i] + (i + 1 < lines.size() ? "\n" : "");
+        for (size_t i = 0; i < lines.size(); ++i)
+            out += lines[i] + (i + 1 < lines.size() ? "\n" : "");
         return dir.write("edited.cal", out);
     };
     struct Case {
@@ -313,7 +323,8 @@ TEST_F(CalibrationFileTest, TrailerDefaultsForEmptyAndLetterLines) {
     fill_calibration(3);
     ASSERT_TRUE(write_calibration(dir.file("t.cal")));
     std::string text = read_file_text(dir.file("t.cal"));
-    text = text.substr(0, text.find("45.000000")) + "\nabc\n0.5\n\nSurrogate Ranges: linearVCS, lnNPVCS\n\n";
+    text = text.substr(0, text.find("45.000000")) +
+           "\nabc\n0.5\n\nSurrogate Ranges: linearVCS, lnNPVCS\n\n";
     construct_method_data();
     int standards = 0;
     ASSERT_TRUE(load_calibration(dir.write("t2.cal", text), standards));

@@ -1,6 +1,7 @@
+#include "calibration/calibration_standards.h"
+
 #include <gtest/gtest.h>
 
-#include "calibration/calibration_standards.h"
 #include "calibration/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
@@ -9,7 +10,7 @@
 namespace {
 
 class CalibrationStandardsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         construct_method_data();
         construct_calibration_tables();
@@ -21,9 +22,12 @@ TEST_F(CalibrationStandardsTest, SaveNamesGetTheCalExtensionUnlessTheyHaveIt) {
         const char* chosen;
         const char* saved;
     } cases[] = {
-        {"/cal/run", "/cal/run.cal"},          {"/cal/run.CAL", "/cal/run.CAL"},
-        {"/cal/run.cal.txt", "/cal/run.cal.txt.cal"}, {"/cal/run.calx", "/cal/run.calx"},
-        {"/cal/x.cal/run", "/cal/x.cal/run.cal"},     {"/cal/run.ca", "/cal/run.ca.cal"},
+        {"/cal/run", "/cal/run.cal"},
+        {"/cal/run.CAL", "/cal/run.CAL"},
+        {"/cal/run.cal.txt", "/cal/run.cal.txt.cal"},
+        {"/cal/run.calx", "/cal/run.calx"},
+        {"/cal/x.cal/run", "/cal/x.cal/run.cal"},
+        {"/cal/run.ca", "/cal/run.ca.cal"},
     };
     for (const Case& c : cases) EXPECT_EQ(calibration_save_name(c.chosen), c.saved) << c.chosen;
 }
@@ -50,7 +54,8 @@ TEST_F(CalibrationStandardsTest, SavingNeedsStandardsAReferenceAndEveryLabel) {
 TEST_F(CalibrationStandardsTest, PreparingFillsTheRowsOfTheListedStandardsOnly) {
     level_names[3] = "Amount4";  // left from an earlier calibration
     level_included[7][5] = 1;
-    prepare_standard_tables({"/r/a.txt", "/r/b.TXT", "/r/c"}, {"Amount1", "0.1234567890", "Amount3"}, true);
+    prepare_standard_tables({"/r/a.txt", "/r/b.TXT", "/r/c"},
+                            {"Amount1", "0.1234567890", "Amount3"}, true);
     EXPECT_EQ(level_names[1], "0.1234567");
     EXPECT_EQ(level_names[3], "");
     EXPECT_EQ(standard_results_ini[1], "/r/b.ini");
@@ -61,7 +66,8 @@ TEST_F(CalibrationStandardsTest, PreparingFillsTheRowsOfTheListedStandardsOnly) 
 }
 
 TEST_F(CalibrationStandardsTest, DeletingTheFirstOfThreeMovesTheOthersUp) {
-    prepare_standard_tables({"/r/a.txt", "/r/b.txt", "/r/c.txt"}, {"Amount1", "Amount2", "Amount3"}, false);
+    prepare_standard_tables({"/r/a.txt", "/r/b.txt", "/r/c.txt"}, {"Amount1", "Amount2", "Amount3"},
+                            false);
     standard_count = 3;
     remove_calibration_standard(0, {"Amount1", "0.5", "Amount3"});
     EXPECT_EQ(standard_count, 2);

@@ -10,8 +10,9 @@
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> demo_standard_files = {"runs/STD1.TXT", "runs/STD2.TXT", "runs/STD3.TXT",
-                                                      "runs/STD4.TXT", "runs/STD5.TXT", "runs/STD6.TXT"};
+const std::vector<std::string> demo_standard_files = {"runs/STD1.TXT", "runs/STD2.TXT",
+                                                      "runs/STD3.TXT", "runs/STD4.TXT",
+                                                      "runs/STD5.TXT", "runs/STD6.TXT"};
 const std::vector<std::string> demo_standard_labels = {"Amount1", "Amount2", "Amount3",
                                                        "Amount4", "Amount5", "Amount6"};
 const std::string demo_reference_file = "runs/REF.TXT";
@@ -45,7 +46,8 @@ bool convert_demo_runs(const std::vector<std::string>& standards) {
     return convert_quant_file(demo_reference_file, listed_results_ini(demo_reference_file));
 }
 
-bool build_demo_calibration(const std::vector<std::string>& standards, const std::vector<std::string>& labels) {
+bool build_demo_calibration(const std::vector<std::string>& standards,
+                            const std::vector<std::string>& labels) {
     if (!convert_demo_runs(standards)) return false;
     standard_count = static_cast<int>(standards.size());
     surrogate_reference_path = demo_reference_file;

@@ -9,14 +9,14 @@
 #include "test_files.h"
 
 class DemoFolder {
-public:
+  public:
     DemoFolder();
     ~DemoFolder();
     DemoFolder(const DemoFolder&) = delete;
     DemoFolder& operator=(const DemoFolder&) = delete;
     const std::string& path() const { return temp_.path(); }
 
-private:
+  private:
     TempFolder temp_;
     std::filesystem::path previous_;
 };
@@ -34,4 +34,5 @@ bool load_demo_method();
 bool convert_demo_runs(const std::vector<std::string>& standards);
 
 // The whole demo calibration through the build; false when a step fails.
-bool build_demo_calibration(const std::vector<std::string>& standards, const std::vector<std::string>& labels);
+bool build_demo_calibration(const std::vector<std::string>& standards,
+                            const std::vector<std::string>& labels);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "calibration/level_label.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -13,7 +13,8 @@ TEST(LevelLabel, EntriesAreCheckedInTheOrderTheAnalystIsTold) {
     } cases[] = {
         {kNoLevelItem, "", "Please select a concentration before exiting.", "Selection Required"},
         {kNoLevelItem, "2", "Please select a concentration before exiting.", "Selection Required"},
-        {kDilutionItem, "", "Please enter a dilution factor before exiting.", "Dilution Factor Required"},
+        {kDilutionItem, "", "Please enter a dilution factor before exiting.",
+         "Dilution Factor Required"},
         {kDilutionItem, "1.2.3", "Please enter a valid dilution factor", "Invalid dilution factor"},
         {kDilutionItem, "-2", "Please enter a valid dilution factor", "Invalid dilution factor"},
         {kDilutionItem, "2e-1", "Please enter a valid dilution factor", "Invalid dilution factor"},
