@@ -11,6 +11,7 @@
 #include "calibration/calibration_tables.h"
 #include "calibration/curve_statistics.h"
 #include "demo_calibration.h"
+#include "methoddata/surrogate_library_row.h"
 #include "methoddata/tables.h"
 #include "platform/text_util.h"
 #include "scripted_ui.h"
@@ -26,11 +27,7 @@ class CalibrationBuildTest : public ::testing::Test {
         clear_calibration_log();
         ASSERT_TRUE(load_demo_method());
     }
-    static int row_of(const std::string& name) {
-        for (int c = 0; c < compound_count; ++c)
-            if (library[c].name == name) return c;
-        return -1;
-    }
+    static int row_of(const std::string& name) { return find_library_row_by_name(name, library); }
 
     ScriptedUi ui;
     DemoFolder demo;
