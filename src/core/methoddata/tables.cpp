@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "methoddata/reporting_limit_file.h"
+
 LibraryTable library;
 LibraryTable library_saved;
 SurrogateTable surrogates;
@@ -77,6 +79,8 @@ void construct_method_data() {
         for (auto& set : *t) set.fill(SurrogatePoint_init());
     recovery_tables = RecoveryTables{};
     for (auto& slot : reporting_limits) slot.fill(ReportingLimit_init());
+    lmt_header = LmtHeader{};
+    lmt_file_path.clear();
     folder_settings = PathSettings_init();
 
     compound_count = surrogate_count = standard_count = current_record = 0;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "methoddata/records.h"
+#include "processing/calibration_limits.h"
 #include "processing/sample_results.h"
 #include "processing/sample_settings.h"
 
@@ -26,5 +27,11 @@ struct ProcessFilesData {
     std::int32_t internal_standard_count = 0;  // library rows flagged as internal standard
     std::array<u8, kSurrogateCategories> category_present{};  // categories met in sample 0
     u8 default_rv_marker = 0;  // a BP model row showed the largest first-pass rvw in place of its own
+
+    // The no-calibration limits (set in the calib_limits window): a compound whose mean
+    // response factor is below the first, or whose response factors scatter more than the
+    // second, is reported without calibration.
+    float min_mean_response = kDefaultMinMeanResponse;
+    float max_response_deviation = kDefaultMaxResponseDeviation;
 };
 extern ProcessFilesData process_files_data;

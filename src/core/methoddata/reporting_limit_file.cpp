@@ -1,0 +1,56 @@
+#include "methoddata/reporting_limit_file.h"
+
+#include <algorithm>
+
+#include "methoddata/surrogate_library_row.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
+
+LmtHeader lmt_header;
+std::string lmt_file_path;
+
+const std::array<std::string, kReportingUnitCount> reporting_units = {"ng/mL", "ng/l",  "ng/M3",
+                                                                      "ng/g",  "ng/kg", "\xC2\xB5g/l"};
+
+const std::string lmt_file_filter = "Reporting limit files (*.lmt)|*.lmt";
+const std::string lmt_no_matrix_text = "No MATRIX Given";
+
+int reporting_unit_index(const std::string& unit) {
+    auto it = std::find(reporting_units.begin(), reporting_units.end(), unit);
+    return it == reporting_units.end() ? -1 : static_cast<int>(it - reporting_units.begin());
+}
+
+std::string lmt_default_folder() { return join_path(data_root(), "5847dir/Mdl"); }
+
+int find_library_compound(const std::string& name) {
+    int row = find_library_row_by_name(name, library_saved);
+    return row < 0 ? kNotFound : row;
+}
+
+std::string lmt_file_text(const LmtHeader& header, const std::string& library_file,
+                          const ReportingLimitSlot& slot) {
+    std::string text = "Creation Date;" + header.creation_date + "\n";
+    text += "Compound Library File:" + to_upper(library_file) + "\n";
+    // A name that already ends its line (one read from an older file) is not given a second end.
+    text += "Internal Standard File;" + header.internal_standard_file;
+    if (!contains(header.internal_standard_file, "\n")) text += "\n";
+    const std::string matrix = header.matrix.empty() ? lmt_no_matrix_text : header.matrix;
+    text += format_fixed(header.size, 2) + ";" + matrix + ";" + header.unit + "\n";
+    text += "Other;" + header.comment;
+    const int rows = std::clamp(compound_count, 0, kMaxCompounds);
+    for (int r = 0; r < rows; ++r) {
+        if (slot[r].is_internal_standard) continue;
+        text += "\n" + library_saved[r].name + ";" + format_fixed(slot[r].limit, 2);
+    }
+    return text;
+}
+
+bool write_lmt_file(const std::string& path, const LmtHeader& header, const std::string& library_file,
+                    const ReportingLimitSlot& slot) {
+    if (write_file_atomically(path, lmt_file_text(header, library_file, slot))) return true;
+    show_message("Quantilyzer: 07003", "Write File Error");
+    return false;
+}

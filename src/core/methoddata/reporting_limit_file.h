@@ -1,0 +1,65 @@
+#pragma once
+// Reporting-limit files (*.lmt): for one kind of sample, the reporting limit of every
+// library analyte, under a header naming the creation date, the library text file, the
+// internal-standard file, the sample size, matrix and reporting unit, and a comment.
+//
+//   Creation Date;mm/dd/yyyy hh:nn
+//   Compound Library File:<library text file, upper-cased>
+//   Internal Standard File;<internal-standard file>
+//   <size %.2f>;<matrix>;<unit>
+//   Other;<comment>
+//   <analyte name>;<limit %.2f>        one row per analyte in library order
+//
+// The last row has no line end (a library without analytes ends after the comment).
+// The editor writes these files and the Sample Information window reads them; both
+// sides share the pieces below.
+#include <array>
+#include <string>
+
+#include "methoddata/tables.h"
+
+using ReportingLimitSlot = std::array<ReportingLimit, kMaxCompounds>;
+
+// The header of the reporting-limit file read last (written by the reader, read by the
+// Sample Information window and the editor's import), or, for the writer, the header to write.
+struct LmtHeader {
+    double size = kNotSet;  // kNotSet when line 4 has no field
+    std::string matrix;
+    std::string unit;
+    std::string internal_standard_file;
+    std::string creation_date;
+    std::string comment;
+};
+extern LmtHeader lmt_header;
+
+// The path of the reporting-limit file last saved or imported in the editor.
+extern std::string lmt_file_path;
+
+constexpr int kReportingUnitCount = 6;
+// "ng/mL", "ng/l", "ng/M3", "ng/g", "ng/kg", "µg/l" (UTF-8; older files hold the micro
+// sign as the Latin-1 byte 0xB5, which the text reader turns into the same text).
+extern const std::array<std::string, kReportingUnitCount> reporting_units;
+// Index of a unit text compared exactly; -1 when it is none of the six.
+int reporting_unit_index(const std::string& unit);
+
+extern const std::string lmt_file_filter;      // "Reporting limit files (*.lmt)|*.lmt"
+extern const std::string lmt_no_matrix_text;   // "No MATRIX Given"
+
+// The default folder of reporting-limit files: "5847dir/Mdl" under the data root.
+std::string lmt_default_folder();
+
+// The first row 0..compound_count-1 of library_saved whose name equals name exactly
+// (case-sensitive); kNotFound when none does.
+int find_library_compound(const std::string& name);
+
+// The file text: the header's creation date, internal-standard file, size, matrix, unit and
+// comment, the library text file path (upper-cased here), then one row per library_saved row
+// 0..compound_count-1 whose slot entry is not an internal standard: its library name and
+// the slot entry's limit.
+std::string lmt_file_text(const LmtHeader& header, const std::string& library_file,
+                          const ReportingLimitSlot& slot);
+
+// Writes lmt_file_text to path (whole or not at all). A failure shows "Quantilyzer: 07003"
+// / "Write File Error" and answers false.
+bool write_lmt_file(const std::string& path, const LmtHeader& header, const std::string& library_file,
+                    const ReportingLimitSlot& slot);

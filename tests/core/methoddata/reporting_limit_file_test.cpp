@@ -1,0 +1,101 @@
+#include "methoddata/reporting_limit_file.h"
+
+#include <gtest/gtest.h>
+
+#include "scripted_ui.h"
+#include "../surrogate_fixtures.h"
+#include "test_files.h"
+
+namespace {
+
+class ReportingLimitFile : public ::testing::Test {
+  protected:
+    void SetUp() override { construct_method_data(); }
+
+    // The slot as the editor prepares it: names and flags from library_saved.
+    ReportingLimitSlot slot_from_library() const {
+        ReportingLimitSlot slot;
+        for (int r = 0; r < kMaxCompounds; ++r) {
+            slot[r].name = library_saved[r].name;
+            slot[r].is_internal_standard = library_saved[r].is_internal_standard;
+        }
+        return slot;
+    }
+    LmtHeader header(double size, const std::string& matrix, const std::string& unit) const {
+        LmtHeader h;
+        h.creation_date = "03/04/2024 09:05";
+        h.internal_standard_file = "/data/IS.INI";
+        h.size = size;
+        h.matrix = matrix;
+        h.unit = unit;
+        return h;
+    }
+    ScriptedUi ui;
+};
+
+TEST_F(ReportingLimitFile, AnalytesFollowTheHeaderInLibraryOrderWithoutAFinalLineEnd) {
+    add_library_row("IS-1", true);
+    add_library_row("Benzene", false);
+    add_library_row("Toluene", false);
+    add_library_row("IS-2", true);
+    add_library_row("Xylene", false);
+    ReportingLimitSlot slot = slot_from_library();
+    slot[1].limit = 1.0;
+    slot[2].limit = 2.5;
+    slot[4].limit = 0.0;
+    EXPECT_EQ(lmt_file_text(header(10.0, "water", "ng/l"), "/data/lib.txt", slot),
+              "Creation Date;03/04/2024 09:05\n"
+              "Compound Library File:/DATA/LIB.TXT\n"
+              "Internal Standard File;/data/IS.INI\n"
+              "10.00;water;ng/l\n"
+              "Other;\n"
+              "Benzene;1.00\n"
+              "Toluene;2.50\n"
+              "Xylene;0.00");
+}
+
+TEST_F(ReportingLimitFile, HeaderEdges) {
+    // No analytes: the file ends with the comment. An empty matrix is named as missing.
+    add_library_row("IS-1", true);
+    LmtHeader h = header(0.5, "", "\xC2\xB5g/l");
+    h.comment = "grab sample";
+    EXPECT_EQ(lmt_file_text(h, "lib.txt", slot_from_library()),
+              "Creation Date;03/04/2024 09:05\nCompound Library File:LIB.TXT\n"
+              "Internal Standard File;/data/IS.INI\n0.50;No MATRIX Given;\xC2\xB5g/l\nOther;grab sample");
+    // A name read with its line end is not given a second one.
+    h.internal_standard_file = "IS.INI\n";
+    EXPECT_NE(lmt_file_text(h, "lib.txt", slot_from_library()).find("File;IS.INI\n0.50;"), std::string::npos);
+}
+
+TEST_F(ReportingLimitFile, WriteReplacesTheFileWholeAndReportsAFailure) {
+    add_library_row("Benzene", false);
+    TempFolder temp;
+    const std::string path = temp.write("old.lmt", "old");
+    ASSERT_TRUE(write_lmt_file(path, header(1, "soil", "ng/g"), "lib.txt", slot_from_library()));
+    EXPECT_EQ(read_file_text(path).substr(read_file_text(path).rfind('\n')), "\nBenzene;0.00");
+
+    ui.expect_message("Quantilyzer: 07003");
+    EXPECT_FALSE(write_lmt_file(temp.file("no/such/folder/x.lmt"), header(1, "soil", "ng/g"), "lib.txt",
+                                slot_from_library()));
+    EXPECT_EQ(ui.last_message().caption, "Write File Error");
+}
+
+TEST_F(ReportingLimitFile, FindLibraryCompoundIsExactAndTakesTheFirstMatch) {
+    add_library_row("Benzene", false);
+    add_library_row("Toluene", false);
+    add_library_row("Toluene", false);
+    library_saved[3].name = "Beyond";  // past compound_count
+    EXPECT_EQ(find_library_compound("Toluene"), 1);
+    EXPECT_EQ(find_library_compound("benzene"), kNotFound);
+    EXPECT_EQ(find_library_compound("Beyond"), kNotFound);
+    EXPECT_EQ(find_library_compound(""), kNotFound);
+}
+
+TEST_F(ReportingLimitFile, UnitsAreComparedExactly) {
+    EXPECT_EQ(reporting_unit_index("ng/mL"), 0);
+    EXPECT_EQ(reporting_unit_index("\xC2\xB5g/l"), 5);
+    EXPECT_EQ(reporting_unit_index("ng/ml"), -1);
+    EXPECT_EQ(reporting_unit_index("ng/l "), -1);
+}
+
+}  // namespace
