@@ -1,0 +1,142 @@
+#include "processing/group_limits.h"
+
+#include <cmath>
+
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
+
+CalcLimitsData calc_limits_data;
+
+int group_limit_slot(GroupLine kind, int g) { return kind == GroupLine::BP ? g : g + kRvLimitOffset; }
+
+void set_default_group_limits() {
+    for (int g = 1; g <= kGroups; ++g) {
+        calc_limits_data.group_limits[group_limit_slot(GroupLine::BP, g)] = GroupLimits{};
+        calc_limits_data.group_limits[group_limit_slot(GroupLine::RV, g)] = GroupLimits{};
+    }
+}
+
+namespace {
+
+// The five fields of one group in file and entry order.
+std::array<double*, 5> fields_of(GroupLimits& l) {
+    return {&l.slope_lower, &l.intercept_lower, &l.diff_upper, &l.slope_upper, &l.intercept_upper};
+}
+
+// The group_limits slot of the i-th group in file order (0..5 BP, 6..11 RV).
+GroupLimits& limits_in_file_order(int i) {
+    GroupLine kind = i < kGroups ? GroupLine::BP : GroupLine::RV;
+    return calc_limits_data.group_limits[group_limit_slot(kind, i % kGroups + 1)];
+}
+
+}  // namespace
+
+std::array<double, kGroupLimitValues> group_limit_values() {
+    std::array<double, kGroupLimitValues> values{};
+    for (int i = 0; i < 2 * kGroups; ++i) {
+        auto fields = fields_of(limits_in_file_order(i));
+        for (int f = 0; f < 5; ++f) values[i * 5 + f] = *fields[f];
+    }
+    return values;
+}
+
+void set_group_limit_values(const std::array<double, kGroupLimitValues>& values) {
+    for (int i = 0; i < 2 * kGroups; ++i) {
+        auto fields = fields_of(limits_in_file_order(i));
+        for (int f = 0; f < 5; ++f) *fields[f] = values[i * 5 + f];
+    }
+}
+
+std::string group_limits_file_text() {
+    std::string text = kGroupLimitsFileHeader + "\n";
+    for (double v : group_limit_values()) text += c_format("%6.4f", v) + "\n";
+    return text;
+}
+
+LimitsLoad load_group_limits(const std::string& path) {
+    TextLineReader reader;
+    if (!reader.open(path)) {
+        ui().message("Can't perform one of the following file operations: Open, Seek, Read, Close",
+                     "FileError", Buttons::OkCancel, Icon::Error);
+        return LimitsLoad::NotOpened;
+    }
+    std::string line;
+    if (!reader.next(line) || trim(line) != kGroupLimitsFileHeader) return LimitsLoad::OtherFile;
+    std::array<double, kGroupLimitValues> values{};
+    for (double& v : values) v = reader.next(line) ? leading_number(trim(line)) : 0.0;
+    set_group_limit_values(values);
+    return LimitsLoad::Loaded;
+}
+
+bool save_group_limits(const std::string& path) {
+    std::string error;
+    if (write_file_atomically(path, group_limits_file_text(), &error)) return true;
+    ui().message("The limits file " + path + " could not be written.\n" + error, "FileError",
+                 Buttons::Ok, Icon::Error);
+    return false;
+}
+
+void init_group_limits(const std::string& program_folder) {
+    calc_limits_data.entry_ranges = EntryRanges{};
+    const std::string path = join_path(program_folder, kDefaultLimitsFileName);
+    if (file_exists(path))
+        load_group_limits(path);
+    else
+        set_default_group_limits();
+    calc_limits_data.group_limits_on = 0;
+}
+
+namespace {
+
+// A line's value at x, held in single precision as the comparison uses it.
+float line_at(const GroupFit& line, double x) {
+    return static_cast<float>(line.slope * x + line.intercept);
+}
+
+// The signed relative difference p1 to p2 beyond the limit. With a negative p1 the
+// quotient is negative, so it fails only against a negative limit.
+bool differs_beyond(float p1, float p2, double limit) {
+    if (p1 == 0.0f) return false;
+    float d = p1 - p2;
+    return std::sqrt(static_cast<double>(d) * d) / p1 > limit;
+}
+
+}  // namespace
+
+void check_group_limits(ModelFitSlots& fits, const std::array<GroupFit, kFitSlots>& lines,
+                        GroupLine kind) {
+    const bool bp = kind == GroupLine::BP;
+    auto flags = [&](int g) -> std::array<u8*, 3> {
+        ModelFit& f = fits[g];
+        if (bp) return {&f.bp_slope_flag, &f.bp_intercept_flag, &f.bp_continuity_flag};
+        return {&f.rv_slope_flag, &f.rv_intercept_flag, &f.rv_continuity_flag};
+    };
+    for (int g = 1; g <= kGroups; ++g)
+        for (u8* flag : flags(g)) *flag = 0;
+
+    for (int g = 1; g <= kGroups; ++g) {
+        const GroupLimits& lim = calc_limits_data.group_limits[group_limit_slot(kind, g)];
+        const GroupFit& line = lines[g];
+        auto [slope_flag, intercept_flag, continuity_flag] = flags(g);
+        *slope_flag = line.slope > lim.slope_upper || line.slope < lim.slope_lower;
+        *intercept_flag = line.intercept > lim.intercept_upper || line.intercept < lim.intercept_lower;
+        if (g == kGroups) continue;  // group 6 is flagged only by group 5's test
+
+        bool failed = false;
+        const GroupFit& next = lines[g + 1];
+        if (next.slope != 0.0 && next.intercept != 0.0)
+            failed |= differs_beyond(line_at(line, line.max_x), line_at(next, line.max_x), lim.diff_upper);
+        if (g >= 2) {
+            const GroupFit& previous = lines[g - 1];
+            failed |= differs_beyond(line_at(line, line.min_x), line_at(previous, line.min_x),
+                                     lim.diff_upper);
+        }
+        if (failed) {
+            *continuity_flag = 1;
+            *flags(g + 1)[2] = 1;
+        }
+    }
+}

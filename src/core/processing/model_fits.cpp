@@ -1,0 +1,38 @@
+#include "processing/model_fits.h"
+
+#include "platform/number_text.h"
+
+std::string fit_line_text(const GroupFit& line) {
+    return c_format("%.6f", line.slope) + c_format(";%.4f", line.intercept) +
+           c_format(";%.2f", line.std_error * 100.0);
+}
+
+void record_first_pass_lines(ModelFitSlots& fits, const std::array<GroupFit, kFitSlots>& lines) {
+    for (int s = 0; s <= 1; ++s) {
+        ModelFit& f = fits[s];
+        f.fp_text = fit_line_text(lines[s]);
+        f.fp_slope = lines[s].slope;
+        f.fp_intercept = static_cast<float>(lines[s].intercept);
+        f.fp_error = static_cast<float>(lines[s].std_error);
+    }
+}
+
+void record_group_lines(ModelFitSlots& fits, const std::array<GroupFit, kFitSlots>& lines,
+                        GroupLine kind) {
+    for (int g = 1; g <= kGroups; ++g) {
+        const GroupFit& line = lines[g];
+        ModelFit& f = fits[g];
+        const bool bp = kind == GroupLine::BP;
+        (bp ? f.bp_text : f.rv_text) = fit_line_text(line);
+        (bp ? f.bp_slope : f.rv_slope) = line.slope;
+        (bp ? f.bp_intercept : f.rv_intercept) = static_cast<float>(line.intercept);
+        (bp ? f.bp_max_x : f.rv_max_x) = static_cast<float>(line.max_x);
+        (bp ? f.bp_min_x : f.rv_min_x) = static_cast<float>(line.min_x);
+        (bp ? f.bp_error : f.rv_error) = static_cast<float>(line.std_error);
+        if (bp)
+            f.bp_slope_flag = f.bp_intercept_flag = f.bp_continuity_flag = 0;
+        else
+            f.rv_slope_flag = f.rv_intercept_flag = f.rv_continuity_flag = 0;
+    }
+    if (calc_limits_data.group_limits_on == 1) check_group_limits(fits, lines, kind);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Recording a sample's fitted recovery lines in its ModelFit slots, as the processing run
+// does after each model step.
+#include <array>
+#include <string>
+
+#include "methoddata/records.h"
+#include "processing/group_limits.h"
+#include "processing/sample_results.h"
+
+// "%.6f" slope, ";%.4f" intercept, ";%.2f" standard error x 100.
+std::string fit_line_text(const GroupFit& line);
+
+// First-pass lines 0 and 1 into the first-pass fields of slots 0 and 1.
+void record_first_pass_lines(ModelFitSlots& fits, const std::array<GroupFit, kFitSlots>& lines);
+
+// BP or RV lines of groups 1..6 into slots 1..6; their limit flags are cleared and, when
+// the group limits are on, set by the group-limit check.
+void record_group_lines(ModelFitSlots& fits, const std::array<GroupFit, kFitSlots>& lines,
+                        GroupLine kind);

@@ -1,0 +1,43 @@
+#pragma once
+// Quantitation of the listed samples: every analyte's concentration from its area, the
+// calibration's mean response factor, the sample's predicted recovery and its size; its
+// one-sigma error; the calibration-range, reporting-limit (or CRQL) and group-limit
+// qualifiers. Results go into process_files_data.analyte_results, in single precision.
+#include <string>
+
+#include "methoddata/records.h"
+#include "recovery/model_tables.h"
+
+// mean_rf of every library compound: the mean of its response factors over the calibration
+// levels 0..9 that count (included, positive); 0 when none does. mean_rf only.
+void average_response_factors();
+
+// Reads a results file into table[slot]: areas (truncated toward zero), names and
+// retention times of compounds 1..number_comps. A missing count, area or retention time
+// reads as its default text and throws ConversionError. A file that lists more compounds
+// than the library, or an area the area field cannot hold, is refused with a message and
+// ends the command (CommandAborted); the slot is then left as it was. Always answers 0.
+int read_sample_ini(RawDataSets& table, int slot, const std::string& path);
+
+// The reporting limit of the first entry of the sample's reporting limits named exactly
+// `name`; kNotSet when there is none.
+double lookup_reporting_limit(const std::string& name, int sample);
+
+// The smallest / largest calibration amount of compound c over the standards 0..9 whose
+// level is included and whose area of c is not 0 (1.0e12 / -1.0e12 when there is none).
+double lowest_calibration_level(int c);
+double highest_calibration_level(int c);
+
+// The limit a result falls below, or 0: in reporting-limit mode when concentration +
+// sigmas x error is below the compound's limit; in CRQL mode when concentration increased
+// by the CRQL percentage is below it. A compound without a limit (or limit 0) never falls below.
+double apply_reporting_limit(int c, int sample, double concentration, double error);
+double apply_crql_limit(int c, int sample, double concentration);
+
+// "X" when the sample's area of c lies below the lowest used calibration level, "E" above
+// the highest ("EJ" in CRQL mode), else "".
+std::string range_qualifier(int c, int sample);
+
+// Fills analyte_results of samples 0 .. sample_count - 1 (one row per analyte in library
+// order, internal standards skipped), internal_standard_count and last_analyte_index.
+void compute_concentrations();
