@@ -1,0 +1,156 @@
+#include "processing/surrogate_results.h"
+
+#include "calibration/calibration_points.h"
+#include "calibration/curve_statistics.h"
+#include "methoddata/surrogate_library_row.h"
+#include "methoddata/surrogate_points.h"
+#include "methoddata/tables.h"
+#include "platform/number_text.h"
+#include "processing/process_files_data.h"
+
+namespace {
+
+constexpr int kNoCategory = -1;
+constexpr int kReportedModelPoints = 50;  // points of a BP or RV list the tables show
+
+int category_of(const SurrogateRecord& s) {
+    if (s.checked_surrogate == 0) return kNoCategory;
+    const CategoryThresholds& t = category_thresholds;
+    if (s.bp < t.vcs && s.rvw < t.n_pvcsLn) return kVolatile;
+    if (s.bp < t.vcs && s.rvw > t.n_pvcsLn) return kNonPurgeableVolatile;
+    if (s.bp >= t.vcs) return kSemiVolatile;
+    return kNoCategory;
+}
+
+// Area / mean response factor / first library amount x 100 of library row c in the
+// sample; 0 when the calibration has no mean response or the library no amount for it.
+double measured_recovery(int c, int sample) {
+    const double mean = curve_statistics.mean_rf[c];
+    const double amount = library[c].conc[0];
+    if (mean == 0.0 || amount == 0.0) return 0.0;
+    return process_files_data.sample_raw_data[sample].area[c] / mean / amount * 100.0;
+}
+
+void fill_row(SurrogateResult& r, const SurrogateRecord& s, int c, int j) {
+    const RecoveryTables& t = recovery_tables;
+    r.name = s.name;
+    r.bp = s.bp;
+    r.rv = s.rvw;
+    r.library_number = s.LibCmpndNum;
+    r.bp_recovery = t.bp_recovery[j][c] * 100.0;
+    r.bp_fit_error = t.bp_fit_error[j][c];
+    r.rv_recovery = t.rv_recovery[j][c] * 100.0;
+    r.rv_fit_error = t.rv_fit_error[j][c] * 100.0;
+    r.predicted_recovery = t.predicted_recovery[j][c] * 100.0;
+    r.predicted_recovery_dev = t.predicted_recovery_dev[j][c];
+    r.measured_recovery = measured_recovery(c, j);
+    // Corrected for the predicted recovery, in single precision; nothing to correct
+    // without a measured recovery or a prediction.
+    const float P = static_cast<float>(r.predicted_recovery);
+    if (r.measured_recovery == 0.0 || P == 0.0f) {
+        r.corrected_recovery = r.corrected_recovery_dev = 0.0;
+        return;
+    }
+    const float corrected = static_cast<float>(r.measured_recovery) / P * 100.0f;
+    r.corrected_recovery = corrected;
+    r.corrected_recovery_dev = corrected * (static_cast<float>(r.predicted_recovery_dev) / P) * 100.0f;
+}
+
+}  // namespace
+
+void build_surrogate_results() {
+    process_files_data.category_present.fill(0);
+    for (int j = 0; j < sample_count && j < kSampleSlots; ++j) {
+        SurrogateResultRows& rows = process_files_data.surrogate_results[j];
+        int k = 0;
+        for (int i = 0; i < surrogate_count && i < kMaxSurrogates && k < kSurrogateResultRows; ++i) {
+            const SurrogateRecord& s = surrogates[i];
+            const int category = category_of(s);
+            int c = 0;
+            if (category == kNoCategory || !find_surrogate_library_row(c, i, surrogates, library)) continue;
+            SurrogateResult& r = rows[k++];
+            r.category = category;
+            fill_row(r, s, c, j);
+            if (j == 0) process_files_data.category_present[category] = 1;
+        }
+    }
+}
+
+namespace {
+
+// The library row of a point's internal standard; -1 when the library has none by its name.
+int library_row_of(const SurrogatePoint& p) {
+    int c = -1;
+    if (p.record < 0 || p.record >= kMaxSurrogates ||
+        !find_surrogate_library_row(c, p.record, surrogates, library))
+        return -1;
+    return c;
+}
+
+// name;bp;rvw;measured %;y x 100, with the rvw field given by the caller.
+std::string point_text(const SurrogatePoint& p, int c, int j, const std::string& rvw_field) {
+    return p.name + c_format(";%.1f", library[c].bp) + rvw_field +
+           c_format(";%.2f", measured_recovery(c, j)) + c_format(";%.1f", p.y * 100.0);
+}
+
+std::string rvw_field(int c) { return c_format(";%.2f", library[c].rvw); }
+
+// Appends a text to the next free row of a group cell; rows past the table are not kept.
+void put_in_cell(ModelTableCells& cells, std::array<int, kGroups>& next_row, int cell,
+                 std::string ModelTableText::*field, const std::string& text) {
+    if (cell < 0 || cell >= kGroups || next_row[cell] >= kModelTableRows) return;
+    cells[next_row[cell]++][cell].*field = text;
+}
+
+void clear_field(ModelTableCells& cells, std::string ModelTableText::*field) {
+    for (auto& row : cells)
+        for (ModelTableText& cell : row) cell.*field = std::string();
+}
+
+// The first two first-pass points go to group cell 0, the rest to group cell 1. Answers
+// the largest rvw among them (0 when there is none).
+double fill_first_pass_rows(ModelTableCells& cells, int j) {
+    double largest = 0.0;
+    if (j >= kFirstPassPointRows) return largest;
+    std::array<int, kGroups> next_row{};
+    int placed = 0;
+    for (const SurrogatePoint& p : calibration_points.standard_first_pass_points[j]) {
+        const int c = p.in_use ? library_row_of(p) : -1;
+        if (c < 0) continue;
+        put_in_cell(cells, next_row, placed < 2 ? 0 : 1, &ModelTableText::first_pass,
+                    point_text(p, c, j, rvw_field(c)));
+        ++placed;
+        if (library[c].rvw > largest) largest = library[c].rvw;
+    }
+    return largest;
+}
+
+// BP or RV points of the data set into their group cells. A BP point whose rvw lies
+// beyond the first pass shows the largest first-pass rvw, marked "*".
+void fill_model_rows(ModelTableCells& cells, const PointList& points, std::string ModelTableText::*field,
+                     int j, double largest_first_pass_rvw, bool bp) {
+    clear_field(cells, field);
+    std::array<int, kGroups> next_row{};
+    for (int i = 0; i < kReportedModelPoints; ++i) {
+        const SurrogatePoint& p = points[i];
+        const int c = p.in_use ? library_row_of(p) : -1;
+        if (c < 0) continue;
+        std::string rv = rvw_field(c);
+        if (bp && library[c].rvw > largest_first_pass_rvw) {
+            rv = c_format(";%.0f*", largest_first_pass_rvw);
+            process_files_data.default_rv_marker = 1;
+        }
+        put_in_cell(cells, next_row, p.group - 1, field, point_text(p, c, j, rv));
+    }
+}
+
+}  // namespace
+
+void build_is_report_rows(int sample) {
+    if (sample < 0 || sample >= kSampleSlots) return;
+    ModelTableCells& cells = process_files_data.model_table_texts[sample];
+    process_files_data.default_rv_marker = 0;
+    const double largest = fill_first_pass_rows(cells, sample);
+    fill_model_rows(cells, bp_points[sample], &ModelTableText::bp, sample, largest, true);
+    fill_model_rows(cells, rv_points[sample], &ModelTableText::rv, sample, largest, false);
+}
