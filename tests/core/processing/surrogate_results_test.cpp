@@ -1,0 +1,210 @@
+#include "processing/surrogate_results.h"
+
+#include <gtest/gtest.h>
+
+#include "calibration/calibration_points.h"
+#include "calibration/curve_statistics.h"
+#include "methoddata/tables.h"
+#include "processing/process_files_data.h"
+
+namespace {
+
+// Internal standards in library order but not at the top of the library: each record
+// must find its library row by name. Classes with vcs 100 and n_pvcsLn 3:
+//   IS-V  bp 80,  rvw 2  volatile
+//   IS-off              not in use
+//   IS-N  bp 90,  rvw 5  non-purgeable volatile
+//   IS-3  bp 90,  rvw 3  exactly at the bound: no class
+//   IS-S  bp 150, rvw 1  semi-volatile
+class SurrogateResultsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        curve_statistics = CurveStatistics{};
+        category_thresholds.vcs = 100.0;
+        category_thresholds.n_pvcsLn = 3.0;
+        compound_count = 6;
+        library[0].name = "Benzene";
+        add(1, 0, "IS-V", 80.0, 2.0, 1);
+        add(2, 1, "IS-off", 80.0, 2.0, 0);
+        add(3, 2, "IS-N", 90.0, 5.0, 1);
+        add(4, 3, "IS-3", 90.0, 3.0, 1);
+        add(5, 4, "IS-S", 150.0, 1.0, 1);
+        surrogate_count = 5;
+        sample_count = 2;
+        process_files_data.category_present = {0, 0, 0};
+
+        // IS-V in sample 0: area 4000, mean rf 100, amount 50: measured 80 %; predicted 0.8.
+        curve_statistics.mean_rf[1] = 100.0;
+        process_files_data.sample_raw_data[0].area[1] = 4000;
+        RecoveryTables& t = recovery_tables;
+        t.predicted_recovery[0][1] = 0.8;
+        t.predicted_recovery_dev[0][1] = 0.04;
+        t.bp_recovery[0][1] = 0.9;
+        t.rv_recovery[0][1] = 0.5;
+        t.bp_fit_error[0][1] = 0.02;
+        t.rv_fit_error[0][1] = 0.03;
+        // IS-N: no mean response factor.
+        process_files_data.sample_raw_data[0].area[3] = 5000;
+        t.predicted_recovery[0][3] = 0.7;
+        curve_statistics.mean_rf[5] = 10.0;
+        process_files_data.sample_raw_data[0].area[5] = 300;  // 300/10/50 = 60 %
+        t.predicted_recovery[0][5] = 0.6;
+    }
+    void add(int row, int record, const std::string& name, double bp, double rvw, int in_use) {
+        library[row].name = name;
+        library[row].is_internal_standard = 1;
+        library[row].bp = bp;
+        library[row].rvw = rvw;
+        library[row].conc[0] = 50.0;
+        SurrogateRecord& s = surrogates[record];
+        s.name = name;
+        s.bp = bp;
+        s.rvw = rvw;
+        s.checked_surrogate = in_use;
+        s.LibCmpndNum = row;
+    }
+    const SurrogateResult& row(int j, int k) { return process_files_data.surrogate_results[j][k]; }
+};
+
+TEST_F(SurrogateResultsTest, OneRowPerClassifiedStandardInUseTheOthersCloseUp) {
+    process_files_data.surrogate_results[0][3].name = "old";
+    build_surrogate_results();
+    EXPECT_EQ(row(0, 0).name, "IS-V");
+    EXPECT_EQ(row(0, 0).category, kVolatile);
+    EXPECT_EQ(row(0, 1).name, "IS-N");
+    EXPECT_EQ(row(0, 1).category, kNonPurgeableVolatile);
+    EXPECT_EQ(row(0, 2).name, "IS-S");
+    EXPECT_EQ(row(0, 2).category, kSemiVolatile);
+    EXPECT_EQ(row(0, 2).library_number, 5);
+    EXPECT_EQ(row(0, 3).name, "old");  // rows past the last are not touched
+    EXPECT_EQ(row(1, 2).name, "IS-S");  // every listed sample
+    EXPECT_EQ(process_files_data.category_present, (std::array<u8, 3>{1, 1, 1}));
+}
+
+TEST_F(SurrogateResultsTest, RecoveriesInPercentAndCorrectedForThePrediction) {
+    build_surrogate_results();
+    const SurrogateResult& v = row(0, 0);
+    EXPECT_DOUBLE_EQ(v.bp, 80.0);
+    EXPECT_DOUBLE_EQ(v.rv, 2.0);
+    EXPECT_DOUBLE_EQ(v.measured_recovery, 80.0);
+    EXPECT_DOUBLE_EQ(v.predicted_recovery, 80.0);
+    EXPECT_DOUBLE_EQ(v.predicted_recovery_dev, 0.04);  // a fraction, as stored
+    EXPECT_DOUBLE_EQ(v.bp_recovery, 90.0);
+    EXPECT_DOUBLE_EQ(v.bp_fit_error, 0.02);  // not scaled
+    EXPECT_DOUBLE_EQ(v.rv_recovery, 50.0);
+    EXPECT_DOUBLE_EQ(v.rv_fit_error, 3.0);
+    EXPECT_FLOAT_EQ(v.corrected_recovery, 100.0f);     // 80 / 80 x 100
+    EXPECT_NEAR(v.corrected_recovery_dev, 5.0, 1e-5);  // 100 x (0.04 / 80) x 100
+
+    const SurrogateResult& s = row(0, 2);
+    EXPECT_DOUBLE_EQ(s.measured_recovery, 60.0);
+    EXPECT_FLOAT_EQ(s.corrected_recovery, 100.0f);
+}
+
+TEST_F(SurrogateResultsTest, NoMeanResponseFactorGivesZeroRecoveriesButKeepsThePredictions) {
+    build_surrogate_results();
+    const SurrogateResult& n = row(0, 1);
+    EXPECT_EQ(n.measured_recovery, 0.0);
+    EXPECT_EQ(n.corrected_recovery, 0.0);
+    EXPECT_EQ(n.corrected_recovery_dev, 0.0);
+    EXPECT_DOUBLE_EQ(n.predicted_recovery, 70.0);
+
+    // Without a prediction nothing can be corrected (no division by zero).
+    recovery_tables.predicted_recovery[0][1] = 0.0;
+    build_surrogate_results();
+    EXPECT_DOUBLE_EQ(row(0, 0).measured_recovery, 80.0);
+    EXPECT_EQ(row(0, 0).corrected_recovery, 0.0);
+}
+
+TEST_F(SurrogateResultsTest, CategoryPresenceListsTheClassesOfSampleZero) {
+    surrogates[2].checked_surrogate = 0;  // no non-purgeable standard
+    sample_count = 1;
+    build_surrogate_results();
+    EXPECT_EQ(process_files_data.category_present, (std::array<u8, 3>{1, 0, 1}));
+    sample_count = 0;
+    build_surrogate_results();
+    EXPECT_EQ(process_files_data.category_present, (std::array<u8, 3>{0, 0, 0}));
+}
+
+// ---- model table texts ----
+
+SurrogatePoint point(const std::string& name, int record, int group, double y) {
+    SurrogatePoint p;
+    p.name = name;
+    p.in_use = 1;
+    p.record = record;
+    p.group = group;
+    p.y = y;
+    return p;
+}
+
+class ModelTableTextTest : public SurrogateResultsTest {
+protected:
+    void SetUp() override {
+        SurrogateResultsTest::SetUp();
+        auto& fp = calibration_points.standard_first_pass_points[0];
+        for (auto& p : fp) p = SurrogatePoint{};
+        // Paired first-pass list of three standards: (V,N) is segment 0, (N,S) segment 1.
+        fp[0] = point("IS-V", 0, 0, 0.85);
+        fp[1] = point("IS-N", 2, 0, 0.7);
+        fp[2] = point("IS-N", 2, 1, 0.7);
+        fp[3] = point("IS-S", 4, 1, 0.6);
+        for (auto& p : bp_points[0]) p = SurrogatePoint{};
+        for (auto& p : rv_points[0]) p = SurrogatePoint{};
+        process_files_data.model_table_texts[0] = ModelTableCells{};
+    }
+    const ModelTableText& cell(int r, int g) { return process_files_data.model_table_texts[0][r][g]; }
+};
+
+TEST_F(ModelTableTextTest, FirstPassPointsFillCellZeroThenCellOne) {
+    build_is_report_rows(0);
+    EXPECT_EQ(cell(0, 0).first_pass, "IS-V;80.0;2.00;80.00;85.0");
+    EXPECT_EQ(cell(1, 0).first_pass, "IS-N;90.0;5.00;0.00;70.0");
+    EXPECT_EQ(cell(0, 1).first_pass, "IS-N;90.0;5.00;0.00;70.0");
+    EXPECT_EQ(cell(1, 1).first_pass, "IS-S;150.0;1.00;60.00;60.0");
+    EXPECT_EQ(cell(2, 1).first_pass, "");
+    EXPECT_EQ(cell(0, 2).first_pass, "");
+}
+
+TEST_F(ModelTableTextTest, BpAndRvPointsGoToTheirGroupCellsInTableOrder) {
+    process_files_data.model_table_texts[0][6][4].bp = "stale";
+    bp_points[0][0] = point("IS-V", 0, 1, 0.9);
+    bp_points[0][1] = point("IS-S", 4, 3, 1.1);
+    bp_points[0][2] = point("IS-N", 2, 1, 0.75);
+    rv_points[0][0] = point("IS-N", 2, 2, 0.8);
+    build_is_report_rows(0);
+    EXPECT_EQ(cell(0, 0).bp, "IS-V;80.0;2.00;80.00;90.0");
+    EXPECT_EQ(cell(1, 0).bp, "IS-N;90.0;5.00;0.00;75.0");
+    EXPECT_EQ(cell(0, 2).bp, "IS-S;150.0;1.00;60.00;110.0");
+    EXPECT_EQ(cell(0, 1).rv, "IS-N;90.0;5.00;0.00;80.0");
+    EXPECT_EQ(cell(6, 4).bp, "");
+    EXPECT_EQ(process_files_data.default_rv_marker, 0);
+}
+
+TEST_F(ModelTableTextTest, ABpPointBeyondTheFirstPassShowsTheLargestFirstPassRvwStarred) {
+    library[0].rvw = 12.0;  // a standard that took no part in the first pass
+    library[0].bp = 60.0;
+    library[0].name = "IS-far";
+    surrogates[5].name = "IS-far";
+    surrogate_count = 6;
+    bp_points[0][0] = point("IS-far", 5, 1, 1.0);
+    rv_points[0][0] = point("IS-far", 5, 1, 1.0);
+    build_is_report_rows(0);
+    EXPECT_EQ(cell(0, 0).bp, "IS-far;60.0;5*;0.00;100.0");
+    EXPECT_EQ(cell(0, 0).rv, "IS-far;60.0;12.00;0.00;100.0");  // the RV rows show their own
+    EXPECT_EQ(process_files_data.default_rv_marker, 1);
+
+    bp_points[0][0] = point("IS-V", 0, 1, 1.0);
+    build_is_report_rows(0);
+    EXPECT_EQ(process_files_data.default_rv_marker, 0);
+}
+
+TEST_F(ModelTableTextTest, AGroupOfMorePointsThanRowsKeepsTheFirstSeven) {
+    for (int i = 0; i < 9; ++i) bp_points[0][i] = point("IS-V", 0, 1, 0.01 * i);
+    build_is_report_rows(0);
+    EXPECT_EQ(cell(6, 0).bp, "IS-V;80.0;2.00;80.00;6.0");
+    EXPECT_EQ(cell(0, 1).bp, "");
+}
+
+}  // namespace
