@@ -1,0 +1,67 @@
+#include "methoddata/reporting_limits_reader.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "methoddata/tables.h"
+#include "platform/number_text.h"
+#include "platform/text_file.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
+
+namespace {
+
+constexpr int kHeaderLines = 5;
+
+// Field i (from 0) of a line split at ";"; empty when the line has fewer fields.
+std::string field(const std::string& line, size_t i) {
+    std::vector<std::string> fields = split(line, ';');
+    return i < fields.size() ? fields[i] : std::string();
+}
+
+void read_header(TextLineReader& in, int& line_number) {
+    std::string lines[kHeaderLines];
+    // A short file leaves the missing header lines empty.
+    for (std::string& line : lines) {
+        in.next(line);
+        ++line_number;
+    }
+    lmt_header.creation_date = field(lines[0], 1);
+    lmt_header.internal_standard_file = field(lines[2], 1);
+    lmt_header.size = lines[3].empty() ? kNotSet : leading_number(field(lines[3], 0));
+    lmt_header.matrix = field(lines[3], 1);
+    lmt_header.unit = field(lines[3], 2);
+    lmt_header.comment = field(lines[4], 1);
+}
+
+}  // namespace
+
+int read_reporting_limits_file(const std::string& path, int slot) {
+    if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("reporting-limit slot");
+    TextLineReader in;
+    if (!in.open(path)) {
+        show_message("Quantilyzer: 10002", "Error");
+        return 0;
+    }
+    int line_number = 0;
+    read_header(in, line_number);
+    std::string line;
+    while (in.next(line)) {
+        ++line_number;
+        const std::string row = trim(line);
+        // A blank line (a final line end too many) names no compound and is no row.
+        if (row.empty()) continue;
+        const size_t semicolon = row.find(';');
+        const std::string name = row.substr(0, semicolon);
+        const int k = find_library_compound(name);
+        if (k == kNotFound) return line_number;
+        ReportingLimit& entry = reporting_limits[slot][k];
+        entry.name = name;
+        if (semicolon == std::string::npos) {
+            show_message("Quantilyezr: 10003", "Error");
+            return 0;
+        }
+        entry.limit = leading_number(field(row, 1));
+    }
+    return 1;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The reader of reporting-limit files (".lmt"): five header lines, then one row
+// "name;limit" per analyte. The Sample Information window reads a sample's file into its
+// slot of reporting_limits; the reporting-limit editor imports through it too.
+#include <string>
+
+#include "methoddata/reporting_limit_file.h"
+
+// Reads the file into lmt_header (texts without their line ends) and slot `slot` of reporting_limits: each row names a
+// library compound (exact name) and its limit. Answers 1 when read; 0 after its message
+// when the file cannot be opened (10002) or a row has no limit field (10003); N >= 2, the
+// file's line number of the first row that names no library compound (the caller reports
+// it). Rows stored before a fault stay stored; compounds the file does not list keep their
+// limits. Blank lines are skipped.
+int read_reporting_limits_file(const std::string& path, int slot);

@@ -1,0 +1,82 @@
+#include "processing/processing_run.h"
+
+#include <memory>
+
+#include "platform/canvas.h"
+#include "platform/paths.h"
+#include "platform/ui_services.h"
+#include "processing/sample_list.h"
+#include "recovery/model_chain.h"
+
+namespace {
+
+template <typename Step, typename... Args>
+void run_step(const Step& step, Args&&... args) {
+    if (step) step(std::forward<Args>(args)...);
+}
+
+// The recovery models of one sample in sample mode, then its fitted lines. False when a
+// model failed (its message shown); the remaining models of the sample still ran.
+bool model_sample(ProcessFilesData& data, const ProcessingSteps& steps, RunFitTables& fits, int j) {
+    data.current_sample_name = data.sample_data_paths[j];
+    run_step(steps.average_response_factors);
+    if (!data.sample_ini_paths[j].empty()) run_step(steps.read_sample, j, data.sample_ini_paths[j]);
+    const ModelChainTables tables{data.sample_raw_data, fits.first_pass_fits, fits.bp_fits,
+                                  fits.rv_fits,          fits.pairs,           fits.response_scratch};
+    const ModelChainResult chain = run_model_chain(tables, j, AfterFailure::RunRemainingSteps);
+    run_step(steps.record_fitted_lines, j, fits);
+    return chain.result != 0;
+}
+
+void print_reports(const ProcessFilesData& data, const ProcessingSteps& steps, bool batch) {
+    if (!steps.print_sample_report) return;
+    if (batch) {
+        std::unique_ptr<Canvas> canvas = ui().current_printer("Sample Reports");
+        if (!canvas) return;
+        canvas->set_orientation(Orientation::Landscape);
+        if (!canvas->begin_job("Sample Reports")) return;
+        for (int j = 0; j < sample_count; ++j) steps.print_sample_report(*canvas, j, true);
+        canvas->end_job();
+        return;
+    }
+    for (int j = 0; j < sample_count; ++j) {
+        std::unique_ptr<Canvas> canvas = ui().current_printer(sample_report_job_name(data, j));
+        if (canvas) steps.print_sample_report(*canvas, j, false);
+    }
+}
+
+}  // namespace
+
+std::string sample_report_job_name(const ProcessFilesData& data, int sample) {
+    return up_to_last_dot(file_name_of(data.sample_data_paths[sample])) + "_" +
+           up_to_last_dot(file_name_of(calibration_file_name));
+}
+
+ProcessingOutcome run_processing(ProcessFilesData& data, const ProcessingSteps& steps,
+                                 const ProcessingOptions& options) {
+    if (sample_count <= 0) {
+        show_message("Please select your sample files", "Warning");
+        return ProcessingOutcome::NoSamples;
+    }
+    main_flags.CheckCalibrationMode = 0;
+    BusyCursor busy;
+    run_step(steps.clear_sample_results);
+    // Zeroed tables of the run's own, on the heap (they are large).
+    auto fits = std::make_unique<RunFitTables>();
+    for (int i = 0; i < sample_count; ++i) data.sample_ini_paths[i] = sample_results_path(data.sample_data_paths[i]);
+
+    for (int j = 0; j < sample_count; ++j) {
+        if (!model_sample(data, steps, *fits, j)) {
+            clear_sample_list(data);
+            return ProcessingOutcome::ModelFailed;
+        }
+    }
+    run_step(steps.compute_concentrations);
+    run_step(steps.build_surrogate_results);
+    for (int j = 0; j < sample_count; ++j) run_step(steps.build_is_report_rows, j);
+
+    if (options.printed_reports) print_reports(data, steps, options.batch_report);
+    if (options.delimited_reports)
+        for (int j = 0; j < sample_count; ++j) run_step(steps.write_sample_reports, j);
+    return ProcessingOutcome::Done;
+}

@@ -1,0 +1,289 @@
+#include "processing/sample_entry.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "methoddata/reporting_limits_reader.h"
+#include "methoddata/reporting_limit_file.h"
+#include "methoddata/settings_file.h"
+#include "methoddata/tables.h"
+#include "platform/clock.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
+
+const std::string limits_file_filter = "Reporting limits data file (*.LMT)|*.LMT";
+
+namespace {
+
+const std::string kFourBlanks = "    ";
+const char* const kMismatchCaption = "Error - There is a compound name mismatch at line number ";
+
+bool is_missing_id(const std::string& id, const char* failure_text) {
+    return id.empty() || id == failure_text;
+}
+
+// The part of a path after its last "\" or "/".
+std::string after_last_separator(const std::string& path) { return file_name_of(path); }
+
+// The name of a lab file id without folder, up to its last "." (empty without one).
+std::string lab_file_base_name(const std::string& lab_file_id) {
+    const std::string name = after_last_separator(lab_file_id);
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? std::string() : name.substr(0, dot);
+}
+
+// Size box check: digits and at most one full stop.
+bool size_characters_valid(const std::string& text) {
+    if (std::count(text.begin(), text.end(), '.') >= 2) return false;
+    return std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+}
+
+void blank_if_empty(std::string& box) {
+    if (box.empty()) box = kFourBlanks;
+}
+
+EntryOutcome stop(const std::string& text, const std::string& caption, EntryFocus focus = EntryFocus::None) {
+    show_message(text, caption);
+    return {false, focus};
+}
+
+bool forms_layout() { return main_flags.TrqFormsFormat == 1; }
+
+// The loaded internal-standard file against the one the limits file was made for.
+bool surrogate_files_agree_or_accepted() {
+    const std::string loaded = to_upper(surrogate_file_path);
+    std::string& named_text = lmt_header.internal_standard_file;
+    if (size_t lf = named_text.rfind('\n'); lf != std::string::npos) named_text.erase(lf);
+    const std::string named = to_upper(named_text);
+    if (loaded == named) return true;
+    return ui().message("The loaded surrogate file name:\n<" + loaded + ">\nand the surrogate file name\n<" +
+                            named + ">\nlisted in the *.LMT file do not match.\nProceed anyway?",
+                        "Warning", Buttons::YesNo, Icon::Warning) == Answer::Yes;
+}
+
+}  // namespace
+
+EntryLayout entry_layout(EntryMode mode) {
+    EntryLayout l;
+    switch (mode) {
+        case EntryMode::Unset:
+            l.browse_visible = true;
+            l.browse_caption = "Browse for Reporting Limits File";
+            break;
+        case EntryMode::ReportingLimit:
+            l.sigma_visible = l.limits_file_visible = l.browse_visible = true;
+            l.browse_caption = "Browse for *.LMT file";
+            break;
+        case EntryMode::Crql:
+            l.crql_visible = l.limits_file_visible = l.browse_visible = true;
+            l.browse_caption = forms_layout() ? "Browse for CRQL file" : "Browse for *.LMT file";
+            break;
+        case EntryMode::None:
+            l.browse_caption = "Browse for *.LMT file";
+            break;
+    }
+    return l;
+}
+
+std::string agency_id_label() { return forms_layout() ? "AQR Sample ID" : "    Sample ID"; }
+
+void select_entry_mode(SampleEntryBoxes& boxes, EntryMode mode) {
+    SampleInputCarry& carry = sample_input_carry;
+    boxes.mode = mode;
+    switch (mode) {
+        case EntryMode::ReportingLimit:
+            main_flags.TrqFormsFormat = 0;
+            boxes.limits_file = carry.last_lmt_file;
+            carry.last_mode_lmt = 1;
+            carry.last_mode_crql = 0;
+            break;
+        case EntryMode::Crql:
+            boxes.limits_file = carry.last_crql_file;
+            carry.last_mode_crql = 1;
+            carry.last_mode_lmt = 0;
+            break;
+        case EntryMode::None:
+            main_flags.TrqFormsFormat = 0;
+            break;
+        case EntryMode::Unset:
+            break;
+    }
+}
+
+void open_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data, int slot) {
+    if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("sample slot");
+    SampleInputCarry& carry = sample_input_carry;
+    if (forms_layout()) {
+        boxes.mode = EntryMode::Crql;
+        boxes.limits_file = carry.last_crql_file;
+        carry.last_mode_crql = 1;
+        carry.last_mode_lmt = 0;
+        carry.entry_made = 1;
+    }
+    if (carry.entry_made == 0) boxes.include_calibration_error = true;
+    boxes.units_index = 0;
+    boxes.sigma_index = 0;
+
+    const std::string& time = sample_ids.injection_time[slot];
+    boxes.analysed_date =
+        (!time.empty() && time != kDummyName) ? time : format_date_time(clock_source().now());
+    const std::string& lab_file = sample_ids.lab_file_id[slot];
+    boxes.lab_file_id = is_missing_id(lab_file, "failGetLabFileId") ? std::string() : after_last_separator(lab_file);
+    const std::string& client = sample_ids.client_sample_id[slot];
+    boxes.lab_sample_id = is_missing_id(client, "failGetclientSampleId") ? std::string() : client;
+    const std::string& instrument = sample_ids.instrument_id[slot];
+    boxes.instrument_id = is_missing_id(instrument, "failGetinstrumentId") ? std::string() : instrument;
+    data.sample_settings[slot].instrument_id = boxes.instrument_id;
+
+    // The processing window's pre-fill: what the last entry carried over.
+    boxes.sample_file = to_upper(data.sample_data_paths[slot]);
+    boxes.size = carry.last_size != 0.0 ? format_general(carry.last_size) : std::string();
+    const EntryMode mode = carry.last_mode_lmt == 1    ? EntryMode::ReportingLimit
+                           : carry.last_mode_crql == 1 ? EntryMode::Crql
+                                                       : EntryMode::None;
+    if (mode != boxes.mode) select_entry_mode(boxes, mode);
+    boxes.limits_file = mode == EntryMode::ReportingLimit ? carry.last_lmt_file
+                        : mode == EntryMode::Crql         ? carry.last_crql_file
+                                                          : std::string();
+    boxes.other_comment = carry.last_other_comment;
+    if (!carry.last_units.empty()) boxes.units_index = std::max(0, reporting_unit_index(carry.last_units));
+    if (carry.last_sigma_count != 0) boxes.sigma_index = carry.last_sigma_count;
+    boxes.comment.clear();
+    if (client.empty() || client == "1") boxes.lab_sample_id = lab_file_base_name(lab_file);
+    if (sample_ids.agency_id[slot].empty()) boxes.agency_sample_id.clear();
+}
+
+EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data) {
+    const int i = sample_info_index;
+    if (i < 0 || i >= kSampleSlots) throw std::out_of_range("sample entry slot");
+    SampleSettings& entry = data.sample_settings[i];
+    SampleInputCarry& carry = sample_input_carry;
+    const EntryMode mode = boxes.mode;
+    const bool reporting_limit = mode == EntryMode::ReportingLimit;
+
+    if (!size_characters_valid(boxes.size)) return stop("Please enter a valid sample size", "Invalid sample size");
+    entry.size = static_cast<float>(leading_number(boxes.size));
+    const int unit = std::clamp(boxes.units_index, 0, kReportingUnitCount - 1);
+    entry.units = carry.last_units = reporting_units[unit];
+    if (boxes.size.empty()) return stop("Please enter a sample size.", "Sample Size Required", EntryFocus::Size);
+    sample_sizes[i] = to_double_strict(boxes.size);
+    carry.last_size = sample_sizes[i];
+
+    if (reporting_limit) {
+        if (forms_layout()) return stop("When TRQ Format is Selected", "CRQL File Required");
+        carry.last_lmt_file = carry.browsed_limits_file;
+        carry.last_mode_lmt = 1;
+    } else {
+        carry.last_mode_lmt = 0;
+    }
+    if (mode == EntryMode::Crql) {
+        carry.last_crql_file = carry.browsed_limits_file;
+        carry.last_mode_crql = 1;
+    } else if (mode == EntryMode::None) {
+        carry.last_mode_crql = 0;
+    }
+
+    sample_sigmas[i] = entry.sigma_count = boxes.sigma_index;
+    if (!reporting_limit) sample_sigmas[i] = 0;
+    carry.last_sigma_count = sample_sigmas[i];
+
+    if (!(sample_sizes[i] > 0.0))
+        return stop("Please enter a valid sample size.", "Sample Size Required", EntryFocus::Size);
+    blank_if_empty(boxes.matrix);
+    entry.matrix = boxes.matrix;
+    if (reporting_limit && boxes.limits_file.empty())
+        return stop("Please Choose a MDL*.LMT file", "Reporting Limit File Required", EntryFocus::LimitsFile);
+    if (mode == EntryMode::Crql && boxes.limits_file.empty())
+        return stop("Please Choose a CRQL file", "CRQL File Required", EntryFocus::LimitsFile);
+    if (forms_layout() && boxes.limits_file.empty()) return stop("When TRQ Format is Selected", "CRQL File Required");
+
+    if (reporting_limit) {
+        sample_limit_files[i] = boxes.limits_file;
+        entry.limits_mode = kReportingLimitMode;
+    } else if (mode == EntryMode::Crql) {
+        sample_crql_percents[i] = to_double_strict(boxes.crql_percent);
+        entry.limits_file_path = boxes.limits_file;
+        entry.limits_mode = kCrqlMode;
+        entry.crql_percent = static_cast<float>(leading_number(boxes.crql_percent));
+    } else {
+        sample_limit_files[i].clear();
+        entry.limits_mode = kNoLimits;
+    }
+    carry.last_other_comment = boxes.other_comment;
+
+    blank_if_empty(boxes.comment);
+    blank_if_empty(boxes.lab_sample_id);
+    blank_if_empty(boxes.agency_sample_id);
+    entry.comment = boxes.comment;
+    entry.lab_sample_id = sample_ids.client_sample_id[i] = boxes.lab_sample_id;
+    entry.agency_sample_id = sample_ids.agency_id[i] = boxes.agency_sample_id;
+    entry.analysed_date = sample_ids.injection_time[i] = boxes.analysed_date;
+    entry.lab_file_id = sample_ids.lab_file_id[i] = boxes.lab_file_id;
+    entry.limits_file_path = boxes.limits_file;
+
+    // A file left in the box is read whatever the mode: None too.
+    if (!boxes.limits_file.empty()) {
+        const int r = read_reporting_limits_file(boxes.limits_file, i);
+        if (r == 0) return {};
+        if (r > 1) {
+            show_message("Quantilyezr: 10004", kMismatchCaption + std::to_string(r) + " of the *.LMT file");
+            boxes.limits_file.clear();
+            boxes.size.clear();
+            return {};
+        }
+    }
+    if (reporting_limit && !surrogate_files_agree_or_accepted()) return {};
+
+    entry.smooth_first_pass = smooth_first_pass == 1 ? 1 : 0;
+    entry.include_calibration_error = boxes.include_calibration_error ? 1 : 0;
+    ++sample_info_index;
+    carry.entry_made = 1;
+    return {true, EntryFocus::None};
+}
+
+void browse_limits_file(SampleEntryBoxes& boxes) {
+    FileDialogRequest request;
+    request.title = "Open";
+    request.start_folder = folder_settings.slot[kMdlPathSlot];
+    request.filter = limits_file_filter;
+    const std::optional<std::string> chosen = ui().open_file(request);
+    if (!chosen) return;
+    sample_input_carry.browsed_limits_file = *chosen;
+    const int r = read_reporting_limits_file(*chosen, sample_info_index);
+    if (r == 0) return;
+    folder_settings.slot[kMdlPathSlot] = folder_of(*chosen);
+    SavePathSetting("mdl");
+    if (r > 1) {
+        show_message("Quantilyezr: 10004", kMismatchCaption + std::to_string(r) + " of the MDL file");
+        for (std::string* box : {&boxes.limits_file, &boxes.size, &boxes.matrix, &boxes.other_comment, &boxes.comment})
+            box->clear();
+        select_entry_mode(boxes, EntryMode::None);
+        return;
+    }
+    boxes.limits_file = *chosen;
+    const int unit = reporting_unit_index(lmt_header.unit);
+    if (unit < 0) {
+        show_message("Quantilyzer: 10001", "Error");
+        return;
+    }
+    boxes.units_index = unit;
+    boxes.size = format_general(lmt_header.size);
+    boxes.matrix = lmt_header.matrix;
+    boxes.other_comment = lmt_header.comment;
+}
+
+std::string choose_lab_file_id() {
+    FileDialogRequest request;
+    request.title = "Open";
+    request.must_exist = false;
+    const std::optional<std::string> chosen = ui().open_file(request);
+    return chosen ? file_name_of(*chosen) : std::string();
+}
+
+void toggle_smooth_first_pass() { smooth_first_pass = smooth_first_pass == 1 ? 0 : 1; }
+
+std::string smooth_first_pass_caption() {
+    return smooth_first_pass == 1 ? "Smooth First Pass On" : "Smooth First Pass Off";
+}

@@ -1,0 +1,77 @@
+#pragma once
+// The Sample Information entry of a newly listed sample: what the window shows when it
+// opens, the limits mode and its layout, the browse for a reporting-limit file, and Enter,
+// which checks the entry and stores it as the sample's SampleSettings. The window reads its
+// boxes into SampleEntryBoxes, calls these functions and writes the boxes back.
+#include <string>
+
+#include "processing/process_files_data.h"
+
+// The items of the "Limits" radio group, in order; Unset before the first choice.
+enum class EntryMode { Unset = -1, ReportingLimit = 0, Crql = 1, None = 2 };
+
+struct SampleEntryBoxes {
+    std::string sample_file;    // Edit_sampfile
+    std::string analysed_date;  // EditAnalyzedDate
+    std::string agency_sample_id;  // EditAQRId
+    std::string lab_sample_id;     // EditSampleId
+    std::string instrument_id;     // EditInstrumentId
+    std::string lab_file_id;       // EditLabFileid
+    EntryMode mode = EntryMode::Unset;  // RadioGroup_mdl
+    int sigma_index = 0;                // ComboBox_sigma
+    std::string crql_percent = "0";     // Edit_CRQL_Factor
+    bool include_calibration_error = true;  // RadioGroupIncludeError
+    std::string limits_file;   // Edit_mdlfile
+    int units_index = 0;       // file_process_units_box
+    std::string size;          // Edit_size
+    std::string matrix;        // Edit_matrix
+    std::string other_comment;  // Edit_other_comm
+    std::string comment;        // Edit_comm1
+};
+
+// Which boxes the limits mode shows.
+struct EntryLayout {
+    bool sigma_visible = false;  // ComboBox_sigma and its label
+    bool crql_visible = false;   // Edit_CRQL_Factor and its label
+    bool limits_file_visible = false;  // Edit_mdlfile
+    bool browse_visible = false;       // Button_mdl_Browse
+    std::string browse_caption;
+};
+EntryLayout entry_layout(EntryMode mode);
+
+// The label of the agency sample id box: "AQR Sample ID" in the forms layout.
+std::string agency_id_label();
+
+// Choosing a mode (by the analyst or the opening pre-fill): Reporting Limit and None switch
+// the forms layout off; the limits-file box takes the file last entered for the mode
+// (None keeps the box's text).
+void select_entry_mode(SampleEntryBoxes& boxes, EntryMode mode);
+
+// Opening the window for the sample in `slot` (its data file already listed): identifiers
+// from the sample's results file, the current date when it gives none, and the values
+// carried from the last entry. Boxes not named here keep what the last entry left.
+void open_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data, int slot);
+
+enum class EntryFocus { None, Size, LimitsFile };
+struct EntryOutcome {
+    bool stored = false;  // the entry is complete: the window closes
+    EntryFocus focus = EntryFocus::None;
+};
+
+// Enter: checks the boxes and stores the entry of slot sample_info_index; on a refusal
+// (its message shown) the entry stays open and what was stored before stays stored. A size
+// or CRQL percentage that is not a number throws ConversionError.
+EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data);
+
+// Browse for a reporting-limit file: reads it into slot sample_info_index and fills the
+// size, matrix, units and Other boxes from its header.
+void browse_limits_file(SampleEntryBoxes& boxes);
+
+// The lab file id chosen with a file dialog: the chosen file's name; empty after a cancel.
+std::string choose_lab_file_id();
+
+// The smooth-first-pass switch and the caption of its button.
+void toggle_smooth_first_pass();
+std::string smooth_first_pass_caption();
+
+extern const std::string limits_file_filter;  // "Reporting limits data file (*.LMT)|*.LMT"

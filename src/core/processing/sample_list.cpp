@@ -1,0 +1,109 @@
+#include "processing/sample_list.h"
+
+#include <utility>
+
+#include "calibration/results_file.h"
+#include "methoddata/settings_file.h"
+#include "methoddata/tables.h"
+#include "platform/ini_file.h"
+#include "platform/paths.h"
+#include "platform/ui_services.h"
+
+const std::string sample_file_filter = "Quantitated data file (*.txt)|*.txt";
+
+namespace {
+
+// Moves entries i+1 .. count-1 of a table one place down.
+template <typename Table>
+void close_up(Table& table, int i, int count) {
+    for (int k = i; k + 1 < count; ++k) table[k] = std::move(table[k + 1]);
+}
+
+void read_sample_ids(int n, const std::string& results_path) {
+    IniFile ini;
+    ini.load(results_path);
+    sample_ids.injection_time[n] = ini.get_string("sample", "InjectiomTime", "failGetInjectionTime");
+    sample_ids.lab_file_id[n] = ini.get_string("sample", "LabFileId", "failGetLabFileId");
+    sample_ids.client_sample_id[n] = ini.get_string("sample", "clientSampleId", "failGetclientSampleId");
+    sample_ids.instrument_id[n] = ini.get_string("sample", "instrumentId", "failGetinstrumentId");
+}
+
+}  // namespace
+
+std::string sample_results_path(const std::string& data_path) {
+    return results_ini_name(data_path, folder_of(data_path));
+}
+
+void start_sample_processing(ProcessFilesData& data) {
+    continuing_check_active = 0;
+    sample_count = 0;
+    sample_info_index = 0;
+    clear_sample_information();
+    for (SampleSettings& s : data.sample_settings) s = SampleSettings{};
+}
+
+int add_sample_file(ProcessFilesData& data) {
+    if (sample_count >= kMaxSamples) {
+        show_message("Unable to add more samples.  Process current list.", "Process at Capacity");
+        return -1;
+    }
+    FileDialogRequest request;
+    request.title = "Open";
+    request.start_folder = folder_settings.slot[kDataPathSlot];
+    request.filter = sample_file_filter;
+    const std::optional<std::string> chosen = ui().open_file(request);
+    if (!chosen) return -1;
+
+    const std::string folder = folder_of(*chosen);
+    const std::string results_path = sample_results_path(*chosen);
+    if (!convert_quant_file(*chosen, results_path)) return -1;
+
+    const int n = sample_count;
+    data.sample_ini_paths[n] = results_path;
+    data.sample_data_paths[n] = *chosen;
+    data.sample_settings[n].data_file_path = *chosen;
+    data.sample_settings[n].results_ini_path = results_path;
+    read_sample_ids(n, results_path);
+    folder_settings.slot[kDataPathSlot] = folder;
+    write_file_setting("dataPath", folder);
+
+    // A new sample has no reporting limits until its entry reads a limits file.
+    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) reporting_limits[n][c].limit = 0.0;
+    sample_count = n + 1;
+    return n;
+}
+
+void delete_sample_file(ProcessFilesData& data, int i) {
+    if (i < 0 || i >= sample_count) return;
+    const int count = sample_count;
+    close_up(data.sample_data_paths, i, count);
+    close_up(data.sample_ini_paths, i, count);
+    close_up(data.sample_settings, i, count);
+    close_up(sample_sizes, i, count);
+    close_up(sample_limit_files, i, count);
+    close_up(sample_sigmas, i, count);
+    close_up(sample_crql_percents, i, count);
+    close_up(sample_ids.client_sample_id, i, count);
+    close_up(sample_ids.agency_id, i, count);
+    close_up(sample_ids.injection_time, i, count);
+    close_up(sample_ids.lab_file_id, i, count);
+    close_up(sample_ids.instrument_id, i, count);
+    close_up(reporting_limits, i, count);
+    sample_count = count - 1;
+    if (sample_info_index > 0) --sample_info_index;
+}
+
+void clear_sample_list(ProcessFilesData& data) {
+    for (const std::string& path : listed_sample_files(data)) {
+        const std::string results = sample_results_path(path);
+        if (file_exists(results)) remove_file(results);
+    }
+    sample_count = 0;
+    sample_info_index = 0;
+}
+
+std::vector<std::string> listed_sample_files(const ProcessFilesData& data) {
+    std::vector<std::string> files;
+    for (int i = 0; i < sample_count && i < kMaxSamples; ++i) files.push_back(data.sample_data_paths[i]);
+    return files;
+}

@@ -1,0 +1,100 @@
+#include "methoddata/reporting_limits_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "../surrogate_fixtures.h"
+#include "methoddata/tables.h"
+#include "scripted_ui.h"
+#include "test_files.h"
+
+namespace {
+
+// A library of three analytes around an internal standard, and the header the editor writes.
+class ReportingLimitsReader : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        add_library_row("Benzene", false);
+        add_library_row("Toluene-d8", true);
+        add_library_row("Toluene", false);
+        add_library_row("Xylene", false);
+    }
+    std::string write(const std::string& rows) {
+        return folder.write("limits.lmt", header + rows);
+    }
+    double limit(int slot, int row) const { return reporting_limits[slot][row].limit; }
+
+    const std::string header =
+        "Creation Date;09/22/2025 09:05\n"
+        "Compound Library File:/DATA/DEMO_LIBRARY.TXT\n"
+        "Internal Standard File;/DATA/DEMO_IS.INI\n"
+        "25.00;WATER;ng/mL\n"
+        "Other;field blank lot 7";
+    ScriptedUi ui;
+    TempFolder folder;
+};
+
+TEST_F(ReportingLimitsReader, ReadsTheHeaderAndTheLimitsIntoTheSlot) {
+    reporting_limits[3][3].limit = 9.0;  // a compound the file does not list keeps its limit
+    EXPECT_EQ(read_reporting_limits_file(write("\nBenzene;1.50\nToluene;;ignored"), 3), 1);
+
+    EXPECT_EQ(lmt_header.creation_date, "09/22/2025 09:05");
+    EXPECT_EQ(lmt_header.internal_standard_file, "/DATA/DEMO_IS.INI");
+    EXPECT_EQ(lmt_header.size, 25.0);
+    EXPECT_EQ(lmt_header.matrix, "WATER");
+    EXPECT_EQ(lmt_header.unit, "ng/mL");
+    EXPECT_EQ(lmt_header.comment, "field blank lot 7");
+    EXPECT_EQ(reporting_limits[3][0].name, "Benzene");
+    EXPECT_EQ(limit(3, 0), 1.5);
+    EXPECT_EQ(limit(3, 2), 0.0);  // "name;" and nothing else: limit 0
+    EXPECT_EQ(limit(3, 3), 9.0);
+    EXPECT_EQ(limit(0, 0), 0.0);
+}
+
+TEST_F(ReportingLimitsReader, FinalLineEndsAndBlankLinesAreNoRows) {
+    // One final line end, two, CRLF line ends, and a file without rows: all read.
+    for (const std::string& rows : {std::string("\nBenzene;2.00\n"), std::string("\nBenzene;2.00\n\n"),
+                                    std::string("\r\nBenzene;2.00\r\n\r\n"), std::string("\n")}) {
+        reporting_limits[0][0].limit = 2.0;
+        EXPECT_EQ(read_reporting_limits_file(write(rows), 0), 1) << rows;
+        EXPECT_EQ(limit(0, 0), 2.0);
+    }
+}
+
+TEST_F(ReportingLimitsReader, ANameNotInTheLibraryAnswersItsLineNumber) {
+    // Names match exactly: letter case counts. Rows before the mismatch stay stored.
+    EXPECT_EQ(read_reporting_limits_file(write("\nBenzene;1.00\nXylene;2.00\ntoluene;3.00"), 5), 8);
+    EXPECT_EQ(limit(5, 0), 1.0);
+    EXPECT_EQ(limit(5, 3), 2.0);
+    EXPECT_EQ(limit(5, 2), 0.0);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ReportingLimitsReader, ARowWithoutALimitFieldIs10003) {
+    ui.expect_message("Quantilyezr: 10003");
+    EXPECT_EQ(read_reporting_limits_file(write("\nBenzene;4\nToluene\nXylene;5"), 1), 0);
+    EXPECT_EQ(ui.last_message().caption, "Error");
+    EXPECT_EQ(limit(1, 0), 4.0);
+    EXPECT_EQ(limit(1, 3), 0.0);
+}
+
+TEST_F(ReportingLimitsReader, AFileThatCannotBeOpenedIs10002) {
+    ui.expect_message("Quantilyzer: 10002");
+    EXPECT_EQ(read_reporting_limits_file(folder.file("missing.lmt"), 0), 0);
+}
+
+TEST_F(ReportingLimitsReader, AHeaderLineFourWithoutFieldsGivesTheNotSetSize) {
+    const std::string path = folder.write("short.lmt", "Creation Date;x\nlib\nInternal Standard File;y\n\nOther;");
+    EXPECT_EQ(read_reporting_limits_file(path, 0), 1);
+    EXPECT_EQ(lmt_header.size, kNotSet);
+    EXPECT_EQ(lmt_header.unit, "");
+}
+
+TEST_F(ReportingLimitsReader, AMicroSignOfAnOlderFileReadsAsTheSixthUnit) {
+    const std::string path = folder.write("old.lmt", "Creation Date;x\nlib\nInternal Standard File;y\n"
+                                                     "1.00;SOIL;\xb5g/l\nOther;");
+    EXPECT_EQ(read_reporting_limits_file(path, 0), 1);
+    EXPECT_EQ(lmt_header.unit, "\u00b5g/l");
+}
+
+}  // namespace
