@@ -39,3 +39,6 @@ struct ProcessFilesData {
     std::string library_file_text;
 };
 extern ProcessFilesData process_files_data;
+
+// Every table back to its start values, the Sample Information arrays too (tests).
+void construct_process_files_data();

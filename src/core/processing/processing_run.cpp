@@ -47,6 +47,18 @@ void print_reports(const ProcessFilesData& data, const ProcessingSteps& steps, b
 
 }  // namespace
 
+void clear_sample_results(ProcessFilesData& data) {
+    for (int j = 0; j < kSampleSlots; ++j) {
+        recovery_tables.predicted_recovery[j].fill(0.0);
+        recovery_tables.predicted_recovery_dev[j].fill(0.0);
+        data.sample_raw_data[j].retention_time.fill(0.0);
+        data.sample_raw_data[j].name.fill(std::string());
+        for (auto& row : data.model_table_texts[j])
+            for (ModelTableText& cell : row) cell = ModelTableText{};
+        for (SurrogateResult& r : data.surrogate_results[j]) r.name.clear();
+    }
+}
+
 std::string sample_report_job_name(const ProcessFilesData& data, int sample) {
     return up_to_last_dot(file_name_of(data.sample_data_paths[sample])) + "_" +
            up_to_last_dot(file_name_of(calibration_file_name));

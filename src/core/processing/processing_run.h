@@ -41,6 +41,10 @@ struct ProcessingSteps {
     std::function<void(int sample)> write_sample_reports;
 };
 
+// Before a run: the predicted recoveries of every sample slot, the sample names and
+// retention times, the internal-standard names and the model-table texts are emptied.
+void clear_sample_results(ProcessFilesData& data);
+
 // The program's steps: each part's entry point (a step not built yet is empty and skipped).
 ProcessingSteps processing_steps();
 

@@ -1,0 +1,327 @@
+#include "processing/sample_entry.h"
+
+#include <gtest/gtest.h>
+
+#include "../surrogate_fixtures.h"
+#include "methoddata/reporting_limit_file.h"
+#include "methoddata/settings_file.h"
+#include "methoddata/tables.h"
+#include "platform/errors.h"
+#include "platform/ini_file.h"
+#include "platform/text_util.h"
+#include "scripted_ui.h"
+#include "test_files.h"
+
+namespace {
+
+// Sample slot 0 being entered, a small library and a reporting-limit file for it.
+class SampleEntry : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        construct_process_files_data();
+        install_path = folder.path();
+        add_library_row("Benzene", false);
+        add_library_row("Toluene-d8", true);
+        add_library_row("Toluene", false);
+        surrogate_file_path = "/data/demo_is.ini";
+        sample_count = 1;
+        sample_info_index = 0;
+        boxes.size = "25";
+        boxes.mode = EntryMode::None;
+    }
+    std::string lmt_file(const std::string& is_file, const std::string& unit = "ng/l",
+                         const std::string& rows = "\nBenzene;1.50\nToluene;0.50") {
+        return folder.write("limits.lmt", "Creation Date;09/22/2025 09:05\nCompound Library File:/LIB.TXT\n"
+                                          "Internal Standard File;" + is_file + "\n10.00;WATER;" + unit +
+                                          "\nOther;lot 7" + rows);
+    }
+    void choose_reporting_limit_file(const std::string& path) {
+        select_entry_mode(boxes, EntryMode::ReportingLimit);
+        ui.open_returns(path);
+        browse_limits_file(boxes);
+    }
+    const SampleSettings& entry() const { return data.sample_settings[0]; }
+
+    ProcessFilesData& data = process_files_data;
+    SampleEntryBoxes boxes;
+    ScriptedUi ui;
+    TempFolder folder;
+};
+
+TEST_F(SampleEntry, SizeTextsAreCheckedBeforeAnythingIsStored) {
+    struct Case {
+        const char* size;
+        const char* message;  // nullptr: accepted
+        const char* caption;
+        EntryFocus focus;
+    };
+    const Case cases[] = {
+        {"12", nullptr, nullptr, EntryFocus::None},
+        {"12.5", nullptr, nullptr, EntryFocus::None},
+        {".5", nullptr, nullptr, EntryFocus::None},
+        {"1.2.3", "Please enter a valid sample size", "Invalid sample size", EntryFocus::None},
+        {"-5", "Please enter a valid sample size", "Invalid sample size", EntryFocus::None},
+        {"1,5", "Please enter a valid sample size", "Invalid sample size", EntryFocus::None},
+        {"1 5", "Please enter a valid sample size", "Invalid sample size", EntryFocus::None},
+        {"", "Please enter a sample size.", "Sample Size Required", EntryFocus::Size},
+        {"0", "Please enter a valid sample size.", "Sample Size Required", EntryFocus::Size},
+        {"0.0", "Please enter a valid sample size.", "Sample Size Required", EntryFocus::Size},
+    };
+    for (const Case& c : cases) {
+        sample_info_index = 0;
+        boxes.size = c.size;
+        if (c.message) ui.expect_message(c.message);
+        const EntryOutcome out = enter_sample_entry(boxes, data);
+        EXPECT_EQ(out.stored, c.message == nullptr) << c.size;
+        EXPECT_EQ(out.focus, c.focus) << c.size;
+        if (c.message) {
+            EXPECT_EQ(ui.last_message().caption, c.caption) << c.size;
+            EXPECT_EQ(sample_info_index, 0) << c.size;
+        }
+    }
+    // A lone full stop passes the character test and fails the strict conversion.
+    boxes.size = ".";
+    EXPECT_THROW(enter_sample_entry(boxes, data), ConversionError);
+}
+
+TEST_F(SampleEntry, EnterStoresTheEntryWithFourBlanksForEmptyTexts) {
+    boxes.size = "12.5";
+    boxes.units_index = 3;
+    boxes.sigma_index = 2;  // counts only in Reporting Limit mode
+    boxes.analysed_date = "09/22/2025 09:05";
+    boxes.lab_file_id = "S2101";
+    boxes.include_calibration_error = false;
+    boxes.other_comment = "lot 7";
+    smooth_first_pass = 1;
+    const EntryOutcome out = enter_sample_entry(boxes, data);
+
+    ASSERT_TRUE(out.stored);
+    EXPECT_EQ(sample_info_index, 1);
+    EXPECT_EQ(entry().size, 12.5f);
+    EXPECT_EQ(sample_sizes[0], 12.5);
+    EXPECT_EQ(entry().units, "ng/g");
+    EXPECT_EQ(entry().limits_mode, kNoLimits);
+    EXPECT_EQ(entry().sigma_count, 2);
+    EXPECT_EQ(sample_sigmas[0], 0);
+    for (const std::string* text : std::initializer_list<const std::string*>{&entry().matrix, &entry().comment, &entry().lab_sample_id,
+                                    &entry().agency_sample_id, &sample_ids.client_sample_id[0],
+                                    &sample_ids.agency_id[0], &boxes.matrix})
+        EXPECT_EQ(*text, "    ");
+    EXPECT_EQ(entry().analysed_date, "09/22/2025 09:05");
+    EXPECT_EQ(sample_ids.injection_time[0], "09/22/2025 09:05");
+    EXPECT_EQ(sample_ids.lab_file_id[0], "S2101");
+    EXPECT_EQ(entry().include_calibration_error, 0);
+    EXPECT_EQ(entry().smooth_first_pass, 1);
+    const SampleInputCarry& carry = sample_input_carry;
+    EXPECT_EQ(carry.last_size, 12.5);
+    EXPECT_EQ(carry.last_units, "ng/g");
+    EXPECT_EQ(carry.last_other_comment, "lot 7");
+    EXPECT_EQ(carry.last_mode_lmt + carry.last_mode_crql, 0);
+    EXPECT_EQ(carry.entry_made, 1);
+}
+
+TEST_F(SampleEntry, ReportingLimitModeReadsTheFileAndKeepsTheSigmas) {
+    choose_reporting_limit_file(lmt_file("/DATA/DEMO_IS.INI"));
+    boxes.sigma_index = 2;
+    ASSERT_TRUE(enter_sample_entry(boxes, data).stored);
+
+    EXPECT_EQ(entry().limits_mode, kReportingLimitMode);
+    EXPECT_EQ(sample_sigmas[0], 2);
+    EXPECT_EQ(sample_input_carry.last_sigma_count, 2);
+    EXPECT_EQ(sample_limit_files[0], boxes.limits_file);
+    EXPECT_EQ(entry().limits_file_path, boxes.limits_file);
+    EXPECT_EQ(sample_input_carry.last_lmt_file, boxes.limits_file);
+    EXPECT_EQ(reporting_limits[0][0].limit, 1.5);
+    EXPECT_EQ(reporting_limits[0][2].limit, 0.5);
+}
+
+TEST_F(SampleEntry, AnotherInternalStandardFileAsksBeforeTheEntryIsTaken) {
+    choose_reporting_limit_file(lmt_file("/DATA/OTHER_IS.INI"));
+    ui.answer(Answer::No);
+    EXPECT_FALSE(enter_sample_entry(boxes, data).stored);
+    EXPECT_EQ(ui.last_message().text,
+              "The loaded surrogate file name:\n</DATA/DEMO_IS.INI>\nand the surrogate file name\n"
+              "</DATA/OTHER_IS.INI>\nlisted in the *.LMT file do not match.\nProceed anyway?");
+    EXPECT_EQ(ui.last_message().caption, "Warning");
+    EXPECT_EQ(sample_info_index, 0);
+
+    ui.answer(Answer::Yes);
+    EXPECT_TRUE(enter_sample_entry(boxes, data).stored);
+}
+
+TEST_F(SampleEntry, RefusalsOfTheLimitsMode) {
+    select_entry_mode(boxes, EntryMode::ReportingLimit);
+    ui.expect_message("Please Choose a MDL*.LMT file");
+    EXPECT_EQ(enter_sample_entry(boxes, data).focus, EntryFocus::LimitsFile);
+    EXPECT_EQ(ui.last_message().caption, "Reporting Limit File Required");
+
+    select_entry_mode(boxes, EntryMode::Crql);
+    ui.expect_message("Please Choose a CRQL file");
+    EXPECT_EQ(enter_sample_entry(boxes, data).focus, EntryFocus::LimitsFile);
+    EXPECT_EQ(ui.last_message().caption, "CRQL File Required");
+
+    // The forms layout wants a CRQL file: Reporting Limit mode is refused outright.
+    boxes.mode = EntryMode::ReportingLimit;
+    main_flags.TrqFormsFormat = 1;
+    ui.expect_message("When TRQ Format is Selected");
+    EXPECT_FALSE(enter_sample_entry(boxes, data).stored);
+    boxes.mode = EntryMode::None;
+    ui.expect_message("When TRQ Format is Selected");
+    EXPECT_FALSE(enter_sample_entry(boxes, data).stored);
+    EXPECT_EQ(sample_info_index, 0);
+}
+
+TEST_F(SampleEntry, CrqlModeStoresThePercentage) {
+    select_entry_mode(boxes, EntryMode::Crql);
+    boxes.limits_file = lmt_file("/DATA/OTHER_IS.INI");  // no question outside Reporting Limit mode
+    boxes.crql_percent = "40";
+    boxes.sigma_index = 3;
+    ASSERT_TRUE(enter_sample_entry(boxes, data).stored);
+    EXPECT_EQ(entry().limits_mode, kCrqlMode);
+    EXPECT_EQ(entry().crql_percent, 40.0f);
+    EXPECT_EQ(sample_crql_percents[0], 40.0);
+    EXPECT_EQ(sample_sigmas[0], 0);
+    EXPECT_EQ(entry().sigma_count, 3);
+    EXPECT_EQ(reporting_limits[0][0].limit, 1.5);
+
+    sample_info_index = 0;
+    boxes.crql_percent = "40%";
+    EXPECT_THROW(enter_sample_entry(boxes, data), ConversionError);
+}
+
+TEST_F(SampleEntry, AFileLeftInTheBoxIsReadInNoneModeToo) {
+    boxes.limits_file = folder.file("gone.lmt");
+    ui.expect_message("Quantilyzer: 10002");
+    EXPECT_FALSE(enter_sample_entry(boxes, data).stored);
+
+    // A name the library lacks: its line number, and the file and size boxes are cleared.
+    boxes.limits_file = lmt_file("/DATA/DEMO_IS.INI", "ng/l", "\nBenzene;1\nXylene;2");
+    ui.expect_message("Quantilyezr: 10004");
+    EXPECT_FALSE(enter_sample_entry(boxes, data).stored);
+    EXPECT_EQ(ui.last_message().caption,
+              "Error - There is a compound name mismatch at line number 7 of the *.LMT file");
+    EXPECT_EQ(boxes.limits_file, "");
+    EXPECT_EQ(boxes.size, "");
+}
+
+TEST_F(SampleEntry, BrowseFillsTheBoxesFromTheHeaderAndRemembersTheFolder) {
+    const std::string path = lmt_file("/DATA/DEMO_IS.INI", "\u00b5g/l");
+    choose_reporting_limit_file(path);
+
+    EXPECT_EQ(ui.open_requests.back().filter, "Reporting limits data file (*.LMT)|*.LMT");
+    EXPECT_EQ(boxes.limits_file, path);
+    EXPECT_EQ(boxes.units_index, 5);
+    EXPECT_EQ(boxes.size, "10");
+    EXPECT_EQ(boxes.matrix, "WATER");
+    EXPECT_EQ(boxes.other_comment, "lot 7");
+    EXPECT_EQ(sample_input_carry.browsed_limits_file, path);
+    IniFile settings;
+    settings.load(settings_file_path());
+    EXPECT_EQ(settings.get_string("File", "mdlPath", ""), to_upper(folder.path()));
+}
+
+TEST_F(SampleEntry, BrowseRefusals) {
+    boxes.matrix = "SOIL";
+    ui.expect_message("Quantilyzer: 10001");
+    choose_reporting_limit_file(lmt_file("/DATA/DEMO_IS.INI", "mg/l"));
+    EXPECT_EQ(boxes.limits_file, folder.file("limits.lmt"));
+    EXPECT_EQ(boxes.size, "25");
+    EXPECT_EQ(boxes.matrix, "SOIL");
+
+    boxes.comment = "c";
+    ui.expect_message("Quantilyezr: 10004");
+    choose_reporting_limit_file(lmt_file("/DATA/DEMO_IS.INI", "ng/l", "\nbenzene;1"));
+    EXPECT_EQ(ui.last_message().caption,
+              "Error - There is a compound name mismatch at line number 6 of the MDL file");
+    for (const std::string* box : {&boxes.limits_file, &boxes.size, &boxes.matrix, &boxes.comment})
+        EXPECT_EQ(*box, "");
+    EXPECT_EQ(boxes.mode, EntryMode::None);
+}
+
+TEST_F(SampleEntry, OpeningTakesTheSamplesIdentifiersAndTheCarriedValues) {
+    data.sample_data_paths[1] = "/data/runs/Sample2.txt";
+    sample_ids.injection_time[1] = "09/22/2025 10:15";
+    sample_ids.lab_file_id[1] = "C:\\runs\\S2102.D";
+    sample_ids.client_sample_id[1] = "1";
+    sample_ids.instrument_id[1] = "GC/MS-2";
+    SampleInputCarry& carry = sample_input_carry;
+    carry.entry_made = 1;
+    carry.last_size = 12.5;
+    carry.last_mode_lmt = 1;
+    carry.last_lmt_file = "/mdl/water.lmt";
+    carry.last_units = "ng/kg";
+    carry.last_sigma_count = 2;
+    carry.last_other_comment = "lot 7";
+    boxes.comment = "old";
+    boxes.matrix = "WATER";
+    boxes.agency_sample_id = "A1";
+    open_sample_entry(boxes, data, 1);
+
+    EXPECT_EQ(boxes.sample_file, "/DATA/RUNS/SAMPLE2.TXT");
+    EXPECT_EQ(boxes.analysed_date, "09/22/2025 10:15");
+    EXPECT_EQ(boxes.lab_file_id, "S2102.D");
+    EXPECT_EQ(boxes.lab_sample_id, "S2102");  // a client id of "1" stands for none
+    EXPECT_EQ(boxes.instrument_id, "GC/MS-2");
+    EXPECT_EQ(data.sample_settings[1].instrument_id, "GC/MS-2");
+    EXPECT_EQ(boxes.size, "12.5");
+    EXPECT_EQ(boxes.mode, EntryMode::ReportingLimit);
+    EXPECT_EQ(boxes.limits_file, "/mdl/water.lmt");
+    EXPECT_EQ(boxes.units_index, 4);
+    EXPECT_EQ(boxes.sigma_index, 2);
+    EXPECT_EQ(boxes.other_comment, "lot 7");
+    EXPECT_EQ(boxes.comment, "");
+    EXPECT_EQ(boxes.agency_sample_id, "");
+    EXPECT_EQ(boxes.matrix, "WATER");  // the last entry's matrix stays
+}
+
+TEST_F(SampleEntry, AFirstEntryWithoutIdentifiersStartsEmptyAtTheCurrentDate) {
+    data.sample_data_paths[0] = "/data/SAMPLE5.TXT";
+    sample_ids.injection_time[0] = "DUMMY";
+    sample_ids.lab_file_id[0] = "failGetLabFileId";
+    sample_ids.client_sample_id[0] = "failGetclientSampleId";
+    sample_ids.instrument_id[0] = "failGetinstrumentId";
+    boxes = SampleEntryBoxes{};
+    open_sample_entry(boxes, data, 0);
+
+    EXPECT_EQ(boxes.analysed_date, "03/14/2026 09:26");
+    EXPECT_EQ(boxes.lab_file_id, "");
+    EXPECT_EQ(boxes.lab_sample_id, "");
+    EXPECT_EQ(boxes.instrument_id, "");
+    EXPECT_EQ(boxes.size, "");
+    EXPECT_EQ(boxes.mode, EntryMode::None);
+    EXPECT_TRUE(boxes.include_calibration_error);
+    const EntryLayout none = entry_layout(boxes.mode);
+    EXPECT_FALSE(none.sigma_visible || none.crql_visible || none.limits_file_visible || none.browse_visible);
+}
+
+TEST_F(SampleEntry, TheFormsLayoutOpensInCrqlModeAndReportingLimitSwitchesItOff) {
+    main_flags.TrqFormsFormat = 1;
+    sample_input_carry.last_crql_file = "/mdl/crql.lmt";
+    open_sample_entry(boxes, data, 0);
+    EXPECT_EQ(boxes.mode, EntryMode::Crql);
+    EXPECT_EQ(boxes.limits_file, "/mdl/crql.lmt");
+    EXPECT_EQ(agency_id_label(), "AQR Sample ID");
+    const EntryLayout crql = entry_layout(boxes.mode);
+    EXPECT_EQ(crql.browse_caption, "Browse for CRQL file");
+    EXPECT_TRUE(crql.crql_visible && crql.limits_file_visible && !crql.sigma_visible);
+    EXPECT_EQ(sample_input_carry.entry_made, 1);
+
+    select_entry_mode(boxes, EntryMode::ReportingLimit);
+    EXPECT_EQ(main_flags.TrqFormsFormat, 0);
+    EXPECT_EQ(agency_id_label(), "    Sample ID");
+    const EntryLayout rl = entry_layout(boxes.mode);
+    EXPECT_EQ(rl.browse_caption, "Browse for *.LMT file");
+    EXPECT_TRUE(rl.sigma_visible && !rl.crql_visible);
+}
+
+TEST_F(SampleEntry, TheSmoothFirstPassCaptionNamesTheNewState) {
+    EXPECT_EQ(smooth_first_pass_caption(), "Smooth First Pass Off");
+    toggle_smooth_first_pass();
+    EXPECT_EQ(smooth_first_pass_caption(), "Smooth First Pass On");
+    smooth_first_pass = 7;  // anything but 1 counts as off
+    toggle_smooth_first_pass();
+    EXPECT_EQ(smooth_first_pass, 1);
+}
+
+}  // namespace

@@ -1,0 +1,158 @@
+#include "processing/sample_list.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../calibration/demo_calibration.h"
+#include "calibration/calibration_tables.h"
+#include "methoddata/settings_file.h"
+#include "methoddata/tables.h"
+#include "platform/ini_file.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "scripted_ui.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The demo method in a working folder; samples are added as the analyst adds them.
+class SampleList : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        construct_calibration_tables();
+        construct_process_files_data();
+        install_path = demo.path();
+        ASSERT_TRUE(load_demo_method());
+        start_sample_processing(data);
+    }
+    int add(const std::string& file) {
+        ui.open_returns(fs::absolute(file).string());
+        return add_sample_file(data);
+    }
+
+    ProcessFilesData& data = process_files_data;
+    ScriptedUi ui;
+    DemoFolder demo;
+};
+
+TEST_F(SampleList, AddFileConvertsTheSampleAndTakesItsIdentifiers) {
+    reporting_limits[0][0].limit = 5.0;  // left by an earlier list
+    const std::string path = fs::absolute("runs/SAMPLE1.TXT").string();
+    ASSERT_EQ(add("runs/SAMPLE1.TXT"), 0);
+
+    EXPECT_EQ(ui.open_requests.back().filter, "Quantitated data file (*.txt)|*.txt");
+    EXPECT_EQ(sample_count, 1);
+    EXPECT_EQ(listed_sample_files(data), std::vector<std::string>{path});
+    const std::string results = folder_of(path) + "/SAMPLE1.ini";
+    EXPECT_TRUE(file_exists(results));
+    EXPECT_EQ(data.sample_ini_paths[0], results);
+    EXPECT_EQ(data.sample_settings[0].data_file_path, path);
+    EXPECT_EQ(data.sample_settings[0].results_ini_path, results);
+    EXPECT_EQ(sample_ids.injection_time[0], "09/22/2025 09:05");
+    EXPECT_EQ(sample_ids.lab_file_id[0], "S2101");
+    EXPECT_EQ(sample_ids.client_sample_id[0], "MW-01 groundwater");
+    EXPECT_EQ(sample_ids.instrument_id[0], "GC/MS-2");
+    EXPECT_EQ(reporting_limits[0][0].limit, 0.0);
+    EXPECT_EQ(folder_settings.slot[kDataPathSlot], folder_of(path));
+    IniFile settings;
+    settings.load(settings_file_path());
+    EXPECT_EQ(settings.get_string("File", "dataPath", ""), to_upper(folder_of(path)));
+
+    // A file of the "DATA FILE" layout gives no identifiers: the failure texts stand in.
+    ASSERT_EQ(add("runs/SAMPLE5.TXT"), 1);
+    EXPECT_EQ(sample_ids.lab_file_id[1], "failGetLabFileId");
+    EXPECT_EQ(sample_ids.client_sample_id[1], "failGetclientSampleId");
+    EXPECT_EQ(sample_ids.instrument_id[1], "failGetinstrumentId");
+}
+
+TEST_F(SampleList, TheTwentyFifthSampleIsRefusedAndACancelOrRefusalAddsNothing) {
+    ui.open_returns(std::nullopt);
+    EXPECT_EQ(add_sample_file(data), -1);
+    ui.expect_message("03010");
+    EXPECT_EQ(add("demo_library.txt"), -1);  // not the library's compounds
+    EXPECT_EQ(sample_count, 0);
+
+    for (int i = 0; i < kMaxSamples; ++i) ASSERT_EQ(add("runs/SAMPLE2.TXT"), i);
+    ui.expect_message("Unable to add more samples.  Process current list.");
+    EXPECT_EQ(add_sample_file(data), -1);
+    EXPECT_EQ(ui.last_message().caption, "Process at Capacity");
+    EXPECT_EQ(sample_count, kMaxSamples);
+}
+
+TEST_F(SampleList, DeleteMovesTheLaterSamplesDownAndKeepsTheResultsFile) {
+    for (const char* f : {"runs/SAMPLE1.TXT", "runs/SAMPLE2.TXT", "runs/SAMPLE3.TXT"}) add(f);
+    sample_info_index = 3;
+    for (int i = 0; i < 3; ++i) {
+        sample_sizes[i] = 10.0 + i;
+        sample_limit_files[i] = "L" + std::to_string(i);
+        sample_sigmas[i] = i;
+        sample_crql_percents[i] = 50.0 + i;
+        sample_ids.agency_id[i] = "A" + std::to_string(i);
+        data.sample_settings[i].size = 10.0f + i;
+        reporting_limits[i][4].limit = 1.0 + i;
+    }
+    delete_sample_file(data, 0);
+
+    EXPECT_EQ(sample_count, 2);
+    EXPECT_EQ(sample_info_index, 2);
+    EXPECT_EQ(file_name_of(data.sample_data_paths[0]), "SAMPLE2.TXT");
+    EXPECT_EQ(file_name_of(data.sample_ini_paths[1]), "SAMPLE3.ini");
+    EXPECT_EQ(data.sample_settings[1].size, 12.0f);
+    EXPECT_EQ(sample_sizes[0], 11.0);
+    EXPECT_EQ(sample_limit_files[1], "L2");
+    EXPECT_EQ(sample_sigmas[0], 1);
+    EXPECT_EQ(sample_crql_percents[1], 52.0);
+    EXPECT_EQ(sample_ids.agency_id[0], "A1");
+    EXPECT_EQ(sample_ids.lab_file_id[0], "S2102");
+    EXPECT_EQ(reporting_limits[1][4].limit, 3.0);
+    EXPECT_TRUE(file_exists("runs/SAMPLE1.ini"));
+
+    // The last sample: nothing moves, only the counts go down.
+    delete_sample_file(data, 1);
+    EXPECT_EQ(sample_count, 1);
+    EXPECT_EQ(file_name_of(data.sample_data_paths[0]), "SAMPLE2.TXT");
+    delete_sample_file(data, 5);  // no such item
+    EXPECT_EQ(sample_count, 1);
+}
+
+TEST_F(SampleList, ClearDeletesTheResultsFilesOfTheListedSamples) {
+    add("runs/SAMPLE1.TXT");
+    add("runs/SAMPLE2.TXT");
+    sample_info_index = 2;
+    delete_sample_file(data, 0);
+    clear_sample_list(data);
+
+    EXPECT_EQ(sample_count, 0);
+    EXPECT_EQ(sample_info_index, 0);
+    EXPECT_FALSE(file_exists("runs/SAMPLE2.ini"));
+    EXPECT_TRUE(file_exists("runs/SAMPLE1.ini"));  // no longer listed
+    EXPECT_TRUE(file_exists("runs/SAMPLE2.TXT"));
+}
+
+TEST_F(SampleList, TheResultsFileIsCutAtTheFileNamesDotNotAFoldersDot) {
+    EXPECT_EQ(sample_results_path("/data/run.v2/SAMPLE"), "/data/run.v2/SAMPLE.ini");
+    EXPECT_EQ(sample_results_path("/data/run.v2/SAMPLE.A.TXT"), "/data/run.v2/SAMPLE.A.ini");
+}
+
+TEST_F(SampleList, StartingAProcessingListEmptiesTheSampleInformation) {
+    sample_count = 3;
+    sample_info_index = 2;
+    continuing_check_active = 1;
+    sample_sizes[4] = 2.0;
+    sample_ids.lab_file_id[4] = "X";
+    data.sample_settings[4].include_calibration_error = 1;
+    sample_input_carry.last_size = 7.0;
+    start_sample_processing(data);
+    EXPECT_EQ(sample_count, 0);
+    EXPECT_EQ(sample_info_index, 0);
+    EXPECT_EQ(continuing_check_active, 0);
+    EXPECT_EQ(sample_sizes[4], 0.0);
+    EXPECT_EQ(sample_ids.lab_file_id[4], "");
+    EXPECT_EQ(data.sample_settings[4].include_calibration_error, 0);
+    EXPECT_EQ(sample_input_carry.last_size, 7.0);  // carried for the whole run
+}
+
+}  // namespace
