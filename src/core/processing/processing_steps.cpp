@@ -1,8 +1,24 @@
+#include "processing/model_fits.h"
 #include "processing/processing_run.h"
+#include "processing/surrogate_results.h"
+
+namespace {
+
+void record_fitted_lines(int j, const RunFitTables& fits) {
+    ModelFitSlots& slots = process_files_data.model_fits[j];
+    record_first_pass_lines(slots, fits.first_pass_fits[j]);
+    record_group_lines(slots, fits.bp_fits[j], GroupLine::BP);
+    record_group_lines(slots, fits.rv_fits[j], GroupLine::RV);
+}
+
+}  // namespace
 
 // Each step is the entry point of the part of the program that does it.
 ProcessingSteps processing_steps() {
     ProcessingSteps steps;
     steps.clear_sample_results = [] { clear_sample_results(process_files_data); };
+    steps.record_fitted_lines = record_fitted_lines;
+    steps.build_surrogate_results = build_surrogate_results;
+    steps.build_is_report_rows = build_is_report_rows;
     return steps;
 }

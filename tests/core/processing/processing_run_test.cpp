@@ -1,0 +1,191 @@
+#include "processing/processing_run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "../calibration/demo_calibration.h"
+#include "calibration/calibration_file.h"
+#include "calibration/calibration_tables.h"
+#include "calibration/curve_statistics.h"
+#include "calibration/results_file.h"
+#include "methoddata/tables.h"
+#include "platform/ini_file.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "processing/sample_list.h"
+#include "scripted_ui.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The demo calibration loaded as Load Calibration File loads it, and the demo samples in a
+// working folder.
+class ProcessingRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        construct_calibration_tables();
+        construct_process_files_data();
+        install_path = demo.path();
+        int standards = 0;
+        ASSERT_TRUE(load_calibration(example_file("demo_calibration.cal"), standards));
+        copy_library_compounds(compound_count, library_saved, library);
+        calibration_loaded = 1;
+        main_flags.CalibrationFromFile = 1;
+        calibration_file_name = example_file("demo_calibration.cal");
+        start_sample_processing(data);
+    }
+    void add(const std::string& file) {
+        ui.open_returns(fs::absolute(file).string());
+        ASSERT_GE(add_sample_file(data), 0) << file;
+    }
+    // The program's steps, each call noted in `calls`.
+    ProcessingSteps noted_steps() {
+        ProcessingSteps s = processing_steps();
+        if (!s.average_response_factors) s.average_response_factors = compute_all_curve_statistics;
+        if (!s.read_sample) s.read_sample = read_results;
+        auto note = [this](const std::string& name, auto step) {
+            return [this, name, step](auto... args) {
+                calls.push_back(name + suffix(args...));
+                if (step) step(args...);
+            };
+        };
+        s.clear_sample_results = note("clear", s.clear_sample_results);
+        s.average_response_factors = note("average", s.average_response_factors);
+        s.read_sample = note("read", s.read_sample);
+        s.record_fitted_lines = note("lines", s.record_fitted_lines);
+        s.compute_concentrations = note("quantitate", s.compute_concentrations);
+        s.build_surrogate_results = note("surrogates", s.build_surrogate_results);
+        s.build_is_report_rows = note("is rows", s.build_is_report_rows);
+        s.print_sample_report = [this](Canvas& canvas, int j, bool batch) {
+            calls.push_back("print " + std::to_string(j));
+            if (!batch) {
+                canvas.set_orientation(Orientation::Landscape);
+                canvas.begin_job("sample");
+                canvas.end_job();
+            }
+        };
+        s.write_sample_reports = note("delimited", s.write_sample_reports);
+        return s;
+    }
+    // The sample of a per-sample step.
+    static std::string suffix() { return ""; }
+    template <typename... Rest>
+    static std::string suffix(int sample, Rest...) { return " " + std::to_string(sample); }
+    static void read_results(int j, const std::string& path) {
+        IniFile ini;
+        ini.load(path);
+        read_results_compounds(ini, path, ini.get_int("header", "number_comps", 0),
+                               process_files_data.sample_raw_data[j]);
+    }
+
+    ProcessFilesData& data = process_files_data;
+    std::vector<std::string> calls;
+    ScriptedUi ui;
+    DemoFolder demo;
+};
+
+TEST_F(ProcessingRun, WithoutSamplesItAsksForThem) {
+    ui.expect_message("Please select your sample files");
+    EXPECT_EQ(run_processing(data, noted_steps(), {}), ProcessingOutcome::NoSamples);
+    EXPECT_EQ(ui.last_message().caption, "Warning");
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(ProcessingRun, ModelsEverySampleThenQuantitatesAndReports) {
+    add("runs/SAMPLE1.TXT");
+    add("runs/SAMPLE2.TXT");
+    main_flags.CheckCalibrationMode = 1;
+    data.model_table_texts[7][0][0].bp = "left by an earlier run";
+    ProcessingOptions options;
+    options.printed_reports = true;
+    options.batch_report = true;
+    options.delimited_reports = true;
+    EXPECT_EQ(run_processing(data, noted_steps(), options), ProcessingOutcome::Done);
+
+    const std::vector<std::string> expected = {
+        "clear",   "average",   "read 0",   "lines 0",    "average", "read 1",     "lines 1",
+        "quantitate", "surrogates", "is rows 0", "is rows 1", "print 0", "print 1", "delimited 0",
+        "delimited 1"};
+    EXPECT_EQ(calls, expected);
+    EXPECT_EQ(data.model_table_texts[7][0][0].bp, "");
+    EXPECT_EQ(main_flags.CheckCalibrationMode, 0);
+    EXPECT_EQ(ui.busy_depth, 0);
+    EXPECT_EQ(file_name_of(data.current_sample_name), "SAMPLE2.TXT");
+    // One job in landscape for the batch.
+    ASSERT_EQ(ui.finished_jobs.size(), 1u);
+    EXPECT_EQ(ui.finished_jobs[0].orientation, Orientation::Landscape);
+    EXPECT_TRUE(ui.finished_jobs[0].job_begun && ui.finished_jobs[0].job_ended);
+
+    // Each sample's recoveries were predicted against the calibration, and its lines kept.
+    const int benzene = 1;  // an analyte of the demo library
+    ASSERT_EQ(library[benzene].is_internal_standard, 0);
+    for (int j = 0; j < 2; ++j) {
+        EXPECT_GT(recovery_tables.predicted_recovery[j][benzene], 0.0) << j;
+        EXPECT_NE(data.model_fits[j][1].bp_text, "") << j;
+        EXPECT_NE(data.model_fits[j][1].rv_text, "") << j;
+        EXPECT_NE(data.model_fits[j][0].fp_text, "") << j;
+    }
+    EXPECT_NE(recovery_tables.predicted_recovery[0][benzene], recovery_tables.predicted_recovery[1][benzene]);
+    // The list and the results files stay.
+    EXPECT_EQ(sample_count, 2);
+    EXPECT_TRUE(file_exists("runs/SAMPLE1.ini"));
+}
+
+TEST_F(ProcessingRun, SingleReportsAreAJobEachAndNothingIsPrintedUnlessChosen) {
+    add("runs/SAMPLE1.TXT");
+    add("runs/SAMPLE3.TXT");
+    ProcessingOptions options;
+    options.printed_reports = true;
+    options.batch_report = false;
+    run_processing(data, noted_steps(), options);
+    ASSERT_EQ(ui.finished_jobs.size(), 2u);
+    EXPECT_EQ(ui.finished_jobs[0].report_name, "SAMPLE1_demo_calibration");
+    EXPECT_EQ(ui.finished_jobs[1].report_name, "SAMPLE3_demo_calibration");
+
+    calls.clear();
+    run_processing(data, noted_steps(), {});
+    EXPECT_EQ(ui.finished_jobs.size(), 2u);
+    for (const std::string& call : calls) EXPECT_FALSE(starts_with_ci(call, "print")) << call;
+    for (const std::string& call : calls) EXPECT_FALSE(starts_with_ci(call, "delimited")) << call;
+}
+
+TEST_F(ProcessingRun, AModelFailureClearsTheListAndReportsNothing) {
+    // The third of four samples lost an internal standard's peak.
+    std::ifstream in("runs/SAMPLE2.TXT", std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t row = text.find("\nToluene-d8\t");
+    ASSERT_NE(row, std::string::npos);
+    const size_t area = row + std::string("\nToluene-d8\t").size();
+    text.replace(area, text.find('\t', area) - area, "0");
+    std::ofstream("runs/LOST_IS.TXT", std::ios::binary) << text;
+
+    for (const char* f : {"runs/SAMPLE1.TXT", "runs/SAMPLE2.TXT", "runs/LOST_IS.TXT", "runs/SAMPLE3.TXT"}) add(f);
+    ui.allow_any_message = true;
+    ProcessingOptions options;
+    options.printed_reports = true;
+    options.delimited_reports = true;
+    EXPECT_EQ(run_processing(data, noted_steps(), options), ProcessingOutcome::ModelFailed);
+
+    EXPECT_TRUE(ui.saw_message("The area count for the compound Toluene-d8 is ZERO for sample"));
+    EXPECT_EQ(calls.back(), "lines 2");
+    EXPECT_EQ(sample_count, 0);
+    EXPECT_EQ(sample_info_index, 0);
+    for (const char* f : {"runs/SAMPLE1.ini", "runs/SAMPLE2.ini", "runs/LOST_IS.ini", "runs/SAMPLE3.ini"})
+        EXPECT_FALSE(file_exists(f)) << f;
+    EXPECT_TRUE(ui.finished_jobs.empty());
+}
+
+TEST_F(ProcessingRun, TheResultsFileOfASampleInAFolderWithADotIsTheConvertedOne) {
+    fs::create_directory("run.v2");
+    fs::copy_file("runs/SAMPLE1.TXT", "run.v2/SAMPLE1");
+    add("run.v2/SAMPLE1");
+    EXPECT_EQ(run_processing(data, noted_steps(), {}), ProcessingOutcome::Done);
+    EXPECT_EQ(data.sample_ini_paths[0], fs::absolute("run.v2/SAMPLE1.ini").string());
+    EXPECT_GT(recovery_tables.predicted_recovery[0][1], 0.0);
+}
+
+}  // namespace
