@@ -8,6 +8,7 @@
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
+#include "platform/ui_services.h"
 
 Refusal standard_limit_refusal() {
     return {c_format("Only %d standards are currently allowed.", kMaxStandards),
@@ -19,6 +20,22 @@ std::string calibration_save_name(const std::string& chosen) {
     size_t dot = name.rfind('.');
     if (dot != std::string::npos && iequals(name.substr(dot, 4), ".cal")) return chosen;
     return chosen + ".cal";
+}
+
+std::optional<std::string> choose_calibration_save_path() {
+    FileDialogRequest request;
+    request.title = "Save As";
+    request.filter = "Calibration files (*.cal)|*.cal";
+    request.start_folder = folder_settings.slot[kCalibrationPathSlot];
+    for (;;) {
+        auto chosen = ui().save_file(request);
+        if (!chosen) return std::nullopt;
+        const std::string path = calibration_save_name(*chosen);
+        if (!file_exists(path)) return path;
+        Answer a = ui().message("Overwrite file: " + path + "?", "Warning", Buttons::YesNoCancel, Icon::Warning);
+        if (a == Answer::Yes) return path;
+        if (a == Answer::Cancel) return std::nullopt;
+    }
 }
 
 std::string listed_results_ini(const std::string& data_file) {

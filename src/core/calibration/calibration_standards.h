@@ -14,6 +14,11 @@ Refusal standard_limit_refusal();
 // "." starts ".cal" in any case (so "x.CAL" and "x.calx" stay as chosen).
 std::string calibration_save_name(const std::string& chosen);
 
+// The Save As dialog of a calibration (the calibration window's Save and the review's
+// Save As): starts in calibrationPath; an existing file is replaced only on Yes ("Overwrite
+// file: %s?"), No asks again, Cancel gives up. The path to write, or nothing.
+std::optional<std::string> choose_calibration_save_path();
+
 // The results file that Add Standard converts a data file into: same folder, same base
 // name, ".ini".
 std::string listed_results_ini(const std::string& data_file);

@@ -31,7 +31,6 @@ TCalibrate_form* Calibrate_form = nullptr;
 namespace {
 
 const char* const kDataFileFilter = "Quantitated data file (*.txt)|*.txt";
-const char* const kCalibrationFilter = "Calibration files (*.cal)|*.cal";
 constexpr int kHintMilliseconds = 60000;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
@@ -337,26 +336,9 @@ bool TCalibrate_form::build(bool review) {
     return true;
 }
 
-std::optional<std::string> TCalibrate_form::choose_calibration_file() {
-    FileDialogRequest request;
-    request.title = "Save As";
-    request.filter = kCalibrationFilter;
-    request.start_folder = folder_settings.slot[kCalibrationPathSlot];
-    for (;;) {
-        auto chosen = ui().save_file(request);
-        if (!chosen) return std::nullopt;
-        const std::string path = calibration_save_name(*chosen);
-        if (!file_exists(path)) return path;
-        Answer a = ui().message("Overwrite file: " + path + "?", "Warning", Buttons::YesNoCancel,
-                                Icon::Warning);
-        if (a == Answer::Yes) return path;
-        if (a == Answer::Cancel) return std::nullopt;
-    }
-}
-
 void TCalibrate_form::SaveCalibClick() {
     if (!check_files()) return;
-    auto path = choose_calibration_file();
+    auto path = choose_calibration_save_path();
     if (!path || !build(false)) return;
     // The calibration in memory takes the file's name only once the file is written.
     if (!write_calibration(*path)) return;

@@ -68,7 +68,6 @@ class TCalibrate_form : public TaskWindow {
     std::vector<std::string> listed_files() const;
     std::vector<std::string> listed_labels() const;
     std::optional<std::string> choose_data_file();
-    std::optional<std::string> choose_calibration_file();
     bool convert_data_file(const std::string& path, const std::string& results);
     bool check_files();
     bool build(bool review);

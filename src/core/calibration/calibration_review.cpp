@@ -1,0 +1,154 @@
+#include "calibration/calibration_review.h"
+
+#include <algorithm>
+
+#include "calibration/calibration_standards.h"
+#include "calibration/calibration_tables.h"
+#include "calibration/curve_statistics.h"
+#include "calibration/level_amount.h"
+#include "methoddata/tables.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+
+namespace {
+
+constexpr int kReviewDataSets = 12;       // the data sets a calibration's review works on
+constexpr size_t kShownPathLength = 256;  // characters of a path the review shows
+
+std::string first_line(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
+
+// A cell of the review: the value in the given format, blank for the not-set marker.
+std::string cell(double value, double scale) {
+    return is_not_set(value) ? std::string() : format_fixed(value * scale, 3);
+}
+
+std::string nonzero_cell(double value) { return value != 0.0 ? format_fixed(value, 3) : std::string(); }
+
+ReviewLevel review_level(int c, int k) {
+    ReviewLevel level;
+    const RecoveryTables& t = recovery_tables;
+    const std::int32_t area = raw_data_sets[k].area[c];
+    level.listed = !level_names[k].empty();
+    if (level.listed) {
+        level.file = after_first_separator(display_file_name(standard_data_files[k]));
+        level.amount = format_general(level_amount(c, k));
+        level.recovery = cell(t.predicted_recovery[k][c], 100.0);
+        level.recovery_dev = cell(t.predicted_recovery_dev[k][c], 100.0);
+        level.area = area != kNotFound ? std::to_string(area) : std::string();
+        level.response_factor = cell(t.response_factor[k][c], 1.0);
+        level.response_factor_dev = cell(t.response_factor_dev[k][c], 1.0);
+    }
+    level.checked = level.listed && level_included[c][k] == 1 && t.predicted_recovery[k][c] != 0.0 && area != 0;
+    // No area, no response: the level leaves the curve and its box cannot bring it back.
+    level.enabled = area != 0;
+    if (area == 0) level_included[c][k] = 0;
+    return level;
+}
+
+bool names_a_results_file(const std::string& path) {
+    const std::string name = file_name_of(path);
+    return name.size() >= 4 && iequals(name.substr(name.size() - 4), ".ini");
+}
+
+bool valid_compound(int c) { return c >= 0 && c < kMaxCompounds; }
+
+}  // namespace
+
+void reset_calibration_review() {
+    RecoveryTables& t = recovery_tables;
+    for (int k = 0; k < kReviewDataSets; ++k) {
+        for (int c = 0; c < kMaxCompounds; ++c) {
+            t.predicted_recovery[k][c] = kNotSet;
+            t.predicted_recovery_dev[k][c] = kNotSet;
+            t.response_factor[k][c] = kNotSet;
+            t.response_factor_dev[k][c] = kNotSet;
+            raw_data_sets[k].area[c] = kNotFound;
+            level_included[c][k] = 0;
+        }
+        level_names[k].clear();
+    }
+}
+
+std::string display_file_name(const std::string& text) {
+    const std::string w = first_line(text);
+    const size_t sep = w.find_first_of("\\/");
+    if (sep != std::string::npos && iequals(left(w.substr(sep + 1), kShownPathLength), "results.ini"))
+        return w.substr(0, sep);
+    return w;
+}
+
+std::string after_first_separator(std::string_view text) {
+    const size_t sep = text.find_first_of("\\/");
+    return left(sep == std::string_view::npos ? text : text.substr(sep + 1), kShownPathLength);
+}
+
+CompoundReview review_compound(int c) {
+    CompoundReview r;
+    if (!valid_compound(c)) return r;
+    r.number = std::to_string(c + 1);
+    r.name = library[c].name;
+    r.calibration_file = to_upper(after_first_separator(display_file_name(calibration_file_name)));
+    r.surrogate_file = first_line(surrogate_file_path);
+    r.library_file = folder_settings.slot[kLibraryTextFileSlot];
+    r.reference_file = after_first_separator(display_file_name(surrogate_reference_path));
+    for (int k = 0; k < kMaxLevels; ++k) {
+        r.levels[k] = review_level(c, k);
+        if (r.levels[k].listed) ++r.standards;
+    }
+    return r;
+}
+
+CurveStatisticsText refresh_curve_statistics(int c) {
+    CurveStatisticsText text;
+    if (!valid_compound(c)) return text;
+    std::string amounts;
+    for (int k = 0; k < kMaxLevels; ++k) {
+        if (level_names[k].empty() || level_included[c][k] != 1) continue;
+        if (!amounts.empty()) amounts += ", ";
+        amounts += format_general(level_amount(c, k));
+    }
+    text.levels = "(" + amounts + ")";
+    compute_curve_statistics(c);
+    CurveStatistics& s = curve_statistics;
+    s.pct_rsd[c] = s.mean_rf[c] != 0.0 ? s.sd_rf[c] / s.mean_rf[c] * 100.0 : 0.0;
+    text.average = nonzero_cell(s.mean_rf[c]);
+    text.deviation = nonzero_cell(s.sd_rf[c]);
+    text.percent = nonzero_cell(s.pct_rsd[c]);
+    return text;
+}
+
+std::optional<int> typed_compound_number(const std::string& text) {
+    int number = 0;
+    if (!text.empty() && !try_to_int(text, number)) return std::nullopt;
+    number = std::max(number, 1);
+    if (compound_count > 0) number = std::min(number, compound_count);
+    return number;
+}
+
+int compound_of_number_text(const std::string& text) { return text.empty() ? 0 : to_int_strict(text) - 1; }
+
+bool set_level_inclusion(int c, int k, bool checked, bool has_file) {
+    if (!valid_compound(c) || k < 0 || k >= kMaxLevels) return false;
+    level_included[c][k] = checked && has_file ? 1 : 0;
+    return level_included[c][k] == 1;
+}
+
+void restore_level_inclusion() {
+    for (int c = 0; c < std::min(compound_count, kMaxCompounds); ++c)
+        for (int k = 0; k < kMaxLevels; ++k) level_included[c][k] = level_included_saved[c][k];
+}
+
+void delete_standard_ini_files() {
+    std::vector<std::string> data_files;
+    for (int k = 0; k < kMaxLevels; ++k)
+        if (!level_names[k].empty()) data_files.push_back(first_line(standard_data_files[k]));
+    data_files.push_back(first_line(surrogate_reference_path));
+    for (const std::string& data_file : data_files) {
+        if (trim(data_file).empty()) continue;
+        // An entry of the older layout names the results file itself: that is the data.
+        if (names_a_results_file(data_file)) continue;
+        const std::string results = listed_results_ini(data_file);
+        if (file_exists(results)) remove_file(results);
+    }
+}
