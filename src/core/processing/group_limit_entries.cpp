@@ -1,6 +1,7 @@
 #include "processing/group_limit_entries.h"
 
 #include "platform/number_text.h"
+#include "platform/ui_services.h"
 
 AllGroupEntryTexts group_limit_texts() {
     AllGroupEntryTexts texts;
@@ -59,4 +60,13 @@ bool apply_group_limits(AllGroupEntryTexts& entries) {
     for (int i = 0; i < kGroupLimitValues; ++i) values[i] = leading_number(entries[i / 5][i % 5]);
     set_group_limit_values(values);
     return true;
+}
+
+bool apply_group_limits_for_save(AllGroupEntryTexts& entries) {
+    calc_limits_data.limits_valid = 1;
+    check_all_groups(entries);
+    apply_group_limits(entries);
+    if (calc_limits_data.limits_valid == 1) return true;
+    show_message("Please correct entry error(s)and try again.(002)", "Message");
+    return false;
 }

@@ -25,3 +25,7 @@ void check_all_groups(AllGroupEntryTexts& entries);
 // limits_valid := 1, checks every group and, when all are good, stores every entry's
 // number into group_limits. Nothing is stored otherwise. Answers limits_valid.
 bool apply_group_limits(AllGroupEntryTexts& entries);
+
+// Save File's first step: checks every group and applies the entries. When any entry is
+// bad it says so ("Please correct entry error(s)and try again.(002)") and answers false.
+bool apply_group_limits_for_save(AllGroupEntryTexts& entries);

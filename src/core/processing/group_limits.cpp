@@ -89,6 +89,11 @@ void init_group_limits(const std::string& program_folder) {
     calc_limits_data.group_limits_on = 0;
 }
 
+u8 toggle_group_limits() {
+    calc_limits_data.group_limits_on = calc_limits_data.group_limits_on == 1 ? 0 : 1;
+    return calc_limits_data.group_limits_on;
+}
+
 namespace {
 
 // A line's value at x, held in single precision as the comparison uses it.

@@ -69,6 +69,9 @@ bool save_group_limits(const std::string& path);
 // built-in limits; the limits are off.
 void init_group_limits(const std::string& program_folder);
 
+// Switches the limits on or off for the processing run; answers the new state.
+u8 toggle_group_limits();
+
 // Flags of group lines 1..6 of one sample against the limits of their slots: slope and
 // intercept outside their ranges, and a relative difference to a neighbour line where the
 // groups meet beyond diff_upper. The flags of slots 1..6 are cleared first.

@@ -1,5 +1,6 @@
 #include "processing/model_fits.h"
 #include "processing/processing_run.h"
+#include "processing/quantitation.h"
 #include "processing/surrogate_results.h"
 
 namespace {
@@ -17,7 +18,12 @@ void record_fitted_lines(int j, const RunFitTables& fits) {
 ProcessingSteps processing_steps() {
     ProcessingSteps steps;
     steps.clear_sample_results = [] { clear_sample_results(process_files_data); };
+    steps.average_response_factors = average_response_factors;
+    steps.read_sample = [](int sample, const std::string& path) {
+        read_sample_ini(process_files_data.sample_raw_data, sample, path);
+    };
     steps.record_fitted_lines = record_fitted_lines;
+    steps.compute_concentrations = compute_concentrations;
     steps.build_surrogate_results = build_surrogate_results;
     steps.build_is_report_rows = build_is_report_rows;
     return steps;

@@ -1,0 +1,226 @@
+#include "processing/quantitation.h"
+
+#include <cmath>
+
+#include "calibration/curve_statistics.h"
+#include "calibration/results_file.h"
+#include "methoddata/tables.h"
+#include "platform/errors.h"
+#include "platform/ini_file.h"
+#include "platform/number_text.h"
+#include "platform/ui_services.h"
+#include "processing/process_files_data.h"
+
+void average_response_factors() {
+    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) {
+        double sum = 0.0;
+        int n = 0;
+        for (int e = 0; e < kMaxLevels; ++e)
+            if (level_counts(c, e)) sum += recovery_tables.response_factor[e][c], ++n;
+        curve_statistics.mean_rf[c] = n > 0 ? sum / n : 0.0;
+    }
+}
+
+int read_sample_ini(RawDataSets& table, int slot, const std::string& path) {
+    if (slot < 0 || slot >= kDataSets) return 0;
+    IniFile ini;
+    ini.load(path);
+    const int n = to_int_strict(ini.get_string("header", "number_comps", "failGetareas_num_cmnd"));
+    if (n > kMaxCompounds) {
+        show_message(c_format("The results file %s lists %d compounds; at most %d can be read.\n"
+                              "The file was not read.",
+                              path.c_str(), n, kMaxCompounds),
+                     "Error");
+        throw CommandAborted("results file too long");
+    }
+    // Read into a copy so that a refused or malformed file leaves the slot as it was.
+    SampleRawData filled = table[slot];
+    if (!read_results_compounds(ini, path, n, filled)) throw CommandAborted("area out of range");
+    table[slot] = std::move(filled);
+    return 0;
+}
+
+double lookup_reporting_limit(const std::string& name, int sample) {
+    if (sample < 0 || sample >= kSampleSlots) return kNotSet;
+    for (const ReportingLimit& entry : reporting_limits[sample])
+        if (entry.name == name) return entry.limit;
+    return kNotSet;
+}
+
+namespace {
+
+constexpr double kNoLowestLevel = 1.0e12;
+constexpr double kNoHighestLevel = -1.0e12;
+
+// Calibration amounts of compound c in the standards whose level counts for the range:
+// included in the curve, with an amount, and with a peak of c.
+template <typename Better>
+double extreme_calibration_level(int c, double start, Better better) {
+    double level = start;
+    for (int i = 0; i < kMaxStandards; ++i) {
+        const double amount = raw_data_sets[i].cal_amount[c];
+        if (!is_not_set(amount) && better(amount, level) && level_included[c][i] == 1 &&
+            raw_data_sets[i].area[c] != 0)
+            level = amount;
+    }
+    return level;
+}
+
+const SampleSettings& settings_of(int sample) { return process_files_data.sample_settings[sample]; }
+
+std::int32_t area_of(int c, int sample) { return process_files_data.sample_raw_data[sample].area[c]; }
+
+// The limit of compound c in the sample's reporting-limit table; 0 when it has none.
+double limit_of(int c, int sample) {
+    const double lim = lookup_reporting_limit(library[c].name, sample);
+    return is_not_set(lim) ? 0.0 : lim;
+}
+
+// Standard deviation of the response factors of c about mean_rf over the levels that count.
+double response_factor_sd(int c) {
+    const double mean = curve_statistics.mean_rf[c];
+    double squares = 0.0;
+    int n = 0;
+    for (int e = 0; e < kMaxLevels; ++e)
+        if (level_counts(c, e)) {
+            const double d = recovery_tables.response_factor[e][c] - mean;
+            squares += d * d;
+            ++n;
+        }
+    return n >= 2 ? std::sqrt(squares / (n - 1)) : 0.0;
+}
+
+// The calibration is too weak to quantitate with: too small a mean response, or response
+// factors that scatter too much. The limits are compared as stored, in single precision.
+bool without_calibration(int c, double sd) {
+    const double mean = curve_statistics.mean_rf[c];
+    if (mean < process_files_data.min_mean_response) return true;
+    return mean != 0.0 && sd / mean > process_files_data.max_response_deviation;
+}
+
+// Concentration and its one-sigma error from the area (steps in single precision where
+// the stored values are).
+void quantitate(AnalyteResult& r, int c, int j, double sd) {
+    const double mean = curve_statistics.mean_rf[c];
+    const double R = recovery_tables.predicted_recovery[j][c];
+    const double D = recovery_tables.predicted_recovery_dev[j][c];
+    const std::int32_t A = area_of(c, j);
+    const SampleSettings& s = settings_of(j);
+    r.concentration = static_cast<float>(A / mean / R / s.size);
+    r.error = static_cast<float>(r.concentration * D / R);
+    if (s.include_calibration_error == 1 && A > 0) {
+        const float rsd = sd == 0.0 ? 0.0f : static_cast<float>(sd / mean);
+        const float rel = static_cast<float>(D / R);
+        r.error = r.concentration * std::sqrt(rel * rel + rsd * rsd);
+    }
+}
+
+// Fit group of a value among groups 1..6: the first group whose largest x lies above it.
+template <typename MaxX>
+int group_of(double x, const ModelFitSlots& fits, MaxX max_x) {
+    for (int g = 1; g < kGroups; ++g)
+        if (x < max_x(fits[g])) return g;
+    return kGroups;
+}
+
+// "Q" when the BP line of the compound's BP group broke a group limit, "q" the same for RV.
+std::string group_limit_qualifiers(int c, const ModelFitSlots& fits) {
+    std::string letters;
+    const double b = library[c].bp;
+    if (!(b < fits[1].bp_min_x)) {
+        const ModelFit& f = fits[group_of(b, fits, [](const ModelFit& m) { return m.bp_max_x; })];
+        if (f.bp_slope_flag == 1 || f.bp_intercept_flag == 1 || f.bp_continuity_flag == 1) letters += "Q";
+    }
+    const float x = static_cast<float>(std::log(library[c].rvw));
+    if (!(x < fits[1].rv_min_x)) {
+        const ModelFit& f = fits[group_of(x, fits, [](const ModelFit& m) { return m.rv_max_x; })];
+        if (f.rv_slope_flag == 1 || f.rv_intercept_flag == 1 || f.rv_continuity_flag == 1) letters += "q";
+    }
+    return letters;
+}
+
+void apply_limits_mode(AnalyteResult& r, int c, int j) {
+    const SampleSettings& s = settings_of(j);
+    if (s.limits_mode == 1) {
+        const double L = apply_reporting_limit(c, j, r.concentration, r.error);
+        if (L > 0.0) r.concentration = static_cast<float>(-L);
+    } else if (s.limits_mode == 2) {
+        const double L = apply_crql_limit(c, j, r.concentration);
+        if (L > 0.0) {
+            if (L - L * s.crql_percent * 0.01 >= r.concentration) {
+                r.qualifier += "U";
+                r.concentration = static_cast<float>(-L);
+            } else {
+                r.qualifier += "J";
+            }
+        }
+    }
+}
+
+void quantitate_sample(int j) {
+    AnalyteResultRows& rows = process_files_data.analyte_results[j];
+    int k = -1;
+    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) {
+        if (library[c].is_internal_standard) continue;
+        ++k;
+        process_files_data.last_analyte_index = k;
+        AnalyteResult& r = rows[k];
+        r.library_number = c + 1;
+        r.predicted_recovery = static_cast<float>(recovery_tables.predicted_recovery[j][c]);
+        r.predicted_recovery_dev = static_cast<float>(recovery_tables.predicted_recovery_dev[j][c]);
+        if (recovery_tables.predicted_recovery[j][c] == 0.0 || settings_of(j).size == 0.0f) {
+            r.concentration = r.error = static_cast<float>(kCannotCompute);
+        } else {
+            const double sd = response_factor_sd(c);
+            if (without_calibration(c, sd)) {
+                r.concentration = static_cast<float>(kNoCalibration);
+                r.error = 0.0f;
+            } else {
+                quantitate(r, c, j, sd);
+            }
+        }
+        r.name = library[c].name;
+        r.qualifier = range_qualifier(c, j);
+        apply_limits_mode(r, c, j);
+        if (settings_of(j).limits_mode != 2)
+            r.qualifier += group_limit_qualifiers(c, process_files_data.model_fits[j]);
+    }
+}
+
+}  // namespace
+
+double lowest_calibration_level(int c) {
+    return extreme_calibration_level(c, kNoLowestLevel, [](double a, double b) { return a < b; });
+}
+
+double highest_calibration_level(int c) {
+    return extreme_calibration_level(c, kNoHighestLevel, [](double a, double b) { return a > b; });
+}
+
+double apply_reporting_limit(int c, int sample, double concentration, double error) {
+    const double lim = limit_of(c, sample);
+    return sample_sigmas[sample] * error + concentration >= lim ? 0.0 : lim;
+}
+
+double apply_crql_limit(int c, int sample, double concentration) {
+    const double lim = limit_of(c, sample);
+    return concentration + concentration * sample_crql_percents[sample] * 0.01 >= lim ? 0.0 : lim;
+}
+
+std::string range_qualifier(int c, int sample) {
+    const double mean = curve_statistics.mean_rf[c];
+    const double lo = lowest_calibration_level(c) * mean;
+    const double hi = highest_calibration_level(c) * mean;
+    const std::int32_t A = area_of(c, sample);
+    if (A < lo) return "X";
+    if (A > hi) return settings_of(sample).limits_mode == 2 ? "EJ" : "E";
+    return "";
+}
+
+void compute_concentrations() {
+    int count = 0;
+    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c)
+        if (library[c].is_internal_standard) ++count;
+    process_files_data.internal_standard_count = count;
+    for (int j = 0; j < sample_count && j < kSampleSlots; ++j) quantitate_sample(j);
+}

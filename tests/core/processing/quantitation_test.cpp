@@ -1,0 +1,391 @@
+#include "processing/quantitation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calibration/curve_statistics.h"
+#include "methoddata/tables.h"
+#include "platform/errors.h"
+#include "processing/process_files_data.h"
+#include "processing/sample_settings.h"
+#include "scripted_ui.h"
+#include "test_files.h"
+
+namespace {
+
+// A library of an internal standard and two analytes, calibrated at two levels.
+// Analyte "Benzene" (row 1): amounts 10 and 100, response factors 100 and 120, so
+// mean_rf 110 and SD sqrt(200); in sample 0 it has area 8800, predicted recovery 0.8
+// with deviation 0.04, and the sample size is 2: concentration 8800/110/0.8/2 = 50,
+// error 50 x 0.04/0.8 = 2.5.
+class QuantitationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        construct_sample_information();
+        curve_statistics = CurveStatistics{};
+        process_files_data.min_mean_response = 0.001f;
+        process_files_data.max_response_deviation = 0.9f;
+        process_files_data.model_fits[0] = ModelFitSlots{};
+        process_files_data.sample_raw_data[0] = SampleRawData{};
+        process_files_data.sample_settings[0] = SampleSettings{};
+
+        compound_count = 3;
+        set_compound(0, "Fluorobenzene", true, 85.0, 2.0);
+        set_compound(1, "Benzene", false, 80.0, 3.0);
+        set_compound(2, "Toluene", false, 111.0, 5.0);
+        calibrate(1, {10.0, 100.0}, {100.0, 120.0});
+        calibrate(2, {5.0, 50.0}, {200.0, 200.0});
+
+        sample_count = 1;
+        process_files_data.sample_settings[0].size = 2.0f;
+        sample_area(1, 8800, 0.8, 0.04);
+        sample_area(2, 8000, 0.5, 0.05);  // 8000/200/0.5/2 = 40, error 4
+        average_response_factors();
+    }
+
+    void set_compound(int c, const std::string& name, bool internal_standard, double bp, double rvw) {
+        library[c].name = name;
+        library[c].is_internal_standard = internal_standard ? 1 : 0;
+        library[c].bp = bp;
+        library[c].rvw = rvw;
+    }
+    // Standards 0, 1, ... at these amounts with these response factors; area = rf x amount.
+    void calibrate(int c, std::vector<double> amounts, std::vector<double> rfs) {
+        for (size_t e = 0; e < amounts.size(); ++e) {
+            raw_data_sets[e].cal_amount[c] = amounts[e];
+            raw_data_sets[e].area[c] = static_cast<std::int32_t>(rfs[e] * amounts[e]);
+            recovery_tables.response_factor[e][c] = rfs[e];
+            level_included[c][e] = 1;
+        }
+    }
+    void sample_area(int c, std::int32_t area, double recovery, double deviation, int j = 0) {
+        process_files_data.sample_raw_data[j].area[c] = area;
+        recovery_tables.predicted_recovery[j][c] = recovery;
+        recovery_tables.predicted_recovery_dev[j][c] = deviation;
+    }
+    void set_limit(int j, const std::string& name, double limit) {
+        for (ReportingLimit& entry : reporting_limits[j])
+            if (entry.name == kDummyName || entry.name == name) {
+                entry.name = name;
+                entry.limit = limit;
+                return;
+            }
+    }
+    const AnalyteResult& benzene() const { return process_files_data.analyte_results[0][0]; }
+    const AnalyteResult& toluene() const { return process_files_data.analyte_results[0][1]; }
+    ScriptedUi ui_;
+};
+
+TEST_F(QuantitationTest, MeanResponseFactorsUseIncludedPositiveLevelsOnly) {
+    recovery_tables.response_factor[2][1] = 500.0;  // level 3 not included
+    recovery_tables.response_factor[3][1] = 0.0;
+    level_included[1][3] = 1;                       // included but no response factor
+    recovery_tables.response_factor[4][1] = kNotSet;
+    level_included[1][4] = 1;                       // the marker is no response factor
+    average_response_factors();
+    EXPECT_DOUBLE_EQ(curve_statistics.mean_rf[1], 110.0);
+    EXPECT_DOUBLE_EQ(curve_statistics.mean_rf[2], 200.0);
+    EXPECT_DOUBLE_EQ(curve_statistics.mean_rf[0], 0.0);  // no level: 0
+}
+
+TEST_F(QuantitationTest, ConcentrationFromAreaMeanResponseRecoveryAndSize) {
+    compute_concentrations();
+    EXPECT_EQ(process_files_data.internal_standard_count, 1);
+    EXPECT_EQ(process_files_data.last_analyte_index, 1);
+    const AnalyteResult& r = benzene();
+    EXPECT_EQ(r.name, "Benzene");
+    EXPECT_EQ(r.library_number, 2);  // 1-based, internal standard skipped
+    EXPECT_FLOAT_EQ(r.concentration, 50.0f);
+    EXPECT_FLOAT_EQ(r.error, 2.5f);
+    EXPECT_FLOAT_EQ(r.predicted_recovery, 0.8f);
+    EXPECT_FLOAT_EQ(r.predicted_recovery_dev, 0.04f);
+    EXPECT_EQ(r.qualifier, "");
+    EXPECT_EQ(toluene().library_number, 3);
+    EXPECT_FLOAT_EQ(toluene().concentration, 40.0f);
+    EXPECT_FLOAT_EQ(toluene().error, 4.0f);
+}
+
+TEST_F(QuantitationTest, ConcentrationIsHeldInSinglePrecision) {
+    sample_area(1, 1000, 0.3, 0.0);  // 1000/110/0.3/2 = 15.1515...
+    compute_concentrations();
+    EXPECT_EQ(benzene().concentration, static_cast<float>(1000.0 / 110.0 / 0.3 / 2.0));
+    EXPECT_NE(static_cast<double>(benzene().concentration), 1000.0 / 110.0 / 0.3 / 2.0);
+}
+
+TEST_F(QuantitationTest, CalibrationErrorJoinsTheRecoveryErrorForPositiveAreas) {
+    process_files_data.sample_settings[0].include_calibration_error = 1;
+    compute_concentrations();
+    // rel = 0.04/0.8 = 0.05, rsd = sqrt(200)/110; Toluene's equal factors add nothing.
+    const double rsd = std::sqrt(200.0) / 110.0;
+    EXPECT_NEAR(benzene().error, 50.0 * std::sqrt(0.05 * 0.05 + rsd * rsd), 1e-4);
+    EXPECT_FLOAT_EQ(toluene().error, 4.0f);
+
+    sample_area(1, 0, 0.8, 0.04);
+    sample_area(2, -2000, 0.5, 0.05);
+    compute_concentrations();
+    EXPECT_FLOAT_EQ(benzene().error, 0.0f);           // 0 x D / R
+    EXPECT_FLOAT_EQ(toluene().concentration, -10.0f);  // area of 0 or less: error stays conc x D / R
+    EXPECT_FLOAT_EQ(toluene().error, -1.0f);
+}
+
+TEST_F(QuantitationTest, NoPredictedRecoveryOrNoSampleSizeCannotBeComputed) {
+    sample_area(1, 50, 0.0, 0.04);  // area below the lowest level: X
+    compute_concentrations();
+    EXPECT_EQ(benzene().concentration, 2147483648.0f);
+    EXPECT_EQ(benzene().error, 2147483648.0f);
+    EXPECT_EQ(benzene().qualifier, "X");  // the range is still judged
+    EXPECT_FLOAT_EQ(toluene().concentration, 40.0f);
+
+    process_files_data.sample_settings[0].size = 0.0f;
+    compute_concentrations();
+    EXPECT_EQ(toluene().concentration, 2147483648.0f);
+    EXPECT_EQ(toluene().error, 2147483648.0f);
+}
+
+TEST_F(QuantitationTest, WeakCalibrationsAreReportedWithoutCalibration) {
+    struct Case {
+        const char* what;
+        std::vector<double> rfs;  // Benzene's response factors at amounts 10, 100
+        float min_mean, max_deviation;
+        bool without;
+    } cases[] = {
+        {"good", {100.0, 120.0}, 0.001f, 0.9f, false},
+        {"mean below the minimum", {100.0, 120.0}, 111.0f, 0.9f, true},
+        {"scatter beyond the maximum (SD/mean 0.1286)", {100.0, 120.0}, 0.001f, 0.12f, true},
+        {"scatter at 0.13 passes", {100.0, 120.0}, 0.001f, 0.13f, false},
+        {"no response factor: mean 0", {0.0, 0.0}, 0.001f, 0.9f, true},
+        {"one level: SD 0, only the mean can fail", {0.0005, 0.0}, 0.0001f, 0.0f, false},
+        {"one level below the minimum", {0.0005, 0.0}, 0.001f, 0.9f, true},
+        // The minimum is compared as stored: float 0.001 lies just above 0.001.
+        {"mean exactly 0.001", {0.001, 0.001}, 0.001f, 0.9f, true},
+    };
+    for (const Case& c : cases) {
+        recovery_tables.response_factor[0][1] = c.rfs[0];
+        recovery_tables.response_factor[1][1] = c.rfs[1];
+        process_files_data.min_mean_response = c.min_mean;
+        process_files_data.max_response_deviation = c.max_deviation;
+        average_response_factors();
+        compute_concentrations();
+        if (c.without) {
+            EXPECT_EQ(benzene().concentration, -99.0f) << c.what;
+            EXPECT_EQ(benzene().error, 0.0f) << c.what;
+        } else {
+            EXPECT_GT(benzene().concentration, 0.0f) << c.what;
+        }
+    }
+}
+
+TEST_F(QuantitationTest, RangeQualifierAgainstTheUsedCalibrationLevels) {
+    // Benzene's levels 10 and 100 with mean 110: areas 1100 .. 11000 lie inside.
+    struct Case {
+        std::int32_t area;
+        int mode;
+        const char* qualifier;
+    } cases[] = {
+        {1100, 0, ""}, {1099, 0, "X"}, {11000, 0, ""}, {11001, 0, "E"}, {11001, 1, "E"}, {11001, 2, "EJ"},
+    };
+    for (const Case& c : cases) {
+        process_files_data.sample_raw_data[0].area[1] = c.area;
+        process_files_data.sample_settings[0].limits_mode = c.mode;
+        EXPECT_EQ(range_qualifier(1, 0), c.qualifier) << c.area << " mode " << c.mode;
+    }
+}
+
+TEST_F(QuantitationTest, CalibrationLevelsCountOnlyIncludedStandardsWithAPeak) {
+    EXPECT_DOUBLE_EQ(lowest_calibration_level(1), 10.0);
+    EXPECT_DOUBLE_EQ(highest_calibration_level(1), 100.0);
+    raw_data_sets[2].cal_amount[1] = 1.0;  // not included
+    raw_data_sets[2].area[1] = 100;
+    raw_data_sets[3].cal_amount[1] = 1000.0;  // included, no peak
+    level_included[1][3] = 1;
+    raw_data_sets[0].cal_amount[1] = kNotSet;  // no amount
+    EXPECT_DOUBLE_EQ(lowest_calibration_level(1), 100.0);
+    EXPECT_DOUBLE_EQ(highest_calibration_level(1), 100.0);
+
+    level_included[1].fill(0);  // nothing left: every realistic area is below the range
+    EXPECT_DOUBLE_EQ(lowest_calibration_level(1), 1.0e12);
+    EXPECT_DOUBLE_EQ(highest_calibration_level(1), -1.0e12);
+    EXPECT_EQ(range_qualifier(1, 0), "X");
+}
+
+TEST_F(QuantitationTest, ReportingLimitLookupIsExactAndFirstMatchWins) {
+    set_limit(0, "Toluene", 7.0);
+    reporting_limits[0][5] = {"Toluene", 9.0, 0};
+    EXPECT_EQ(lookup_reporting_limit("Toluene", 0), 7.0);
+    EXPECT_EQ(lookup_reporting_limit("toluene", 0), kNotSet);
+    EXPECT_EQ(lookup_reporting_limit("Toluene", 1), kNotSet);
+}
+
+TEST_F(QuantitationTest, ReportingLimitModeReportsMinusTheLimitBelowIt) {
+    // Benzene 50 +- 2.5 with two standard deviations: 55 is the largest limit it meets.
+    process_files_data.sample_settings[0].limits_mode = 1;
+    sample_sigmas[0] = 2;
+    struct Case {
+        double limit;
+        float concentration;
+    } cases[] = {{55.0, 50.0f}, {55.5, -55.5f}, {0.0, 50.0f}, {10.0, 50.0f}};
+    for (const Case& c : cases) {
+        set_limit(0, "Benzene", c.limit);
+        compute_concentrations();
+        EXPECT_EQ(benzene().concentration, c.concentration) << c.limit;
+        EXPECT_EQ(benzene().qualifier, "") << c.limit;
+    }
+    EXPECT_EQ(apply_reporting_limit(1, 0, 5.0, 2.5), 0.0);  // limit 10 met exactly: not below
+    EXPECT_EQ(apply_reporting_limit(1, 0, 4.9, 2.5), 10.0);
+    sample_sigmas[0] = 0;
+    EXPECT_EQ(apply_reporting_limit(1, 0, 9.9, 2.5), 10.0);  // no standard deviations
+    // No entry for Toluene: never below.
+    EXPECT_EQ(apply_reporting_limit(2, 0, -1.0, 0.0), 0.0);
+}
+
+TEST_F(QuantitationTest, WithoutCalibrationBecomesMinusTheLimitWhenThereIsOne) {
+    process_files_data.min_mean_response = 1000.0f;  // everything without calibration
+    process_files_data.sample_settings[0].limits_mode = 1;
+    set_limit(0, "Benzene", 4.0);
+    compute_concentrations();
+    EXPECT_EQ(benzene().concentration, -4.0f);
+    EXPECT_EQ(toluene().concentration, -99.0f);  // no limit: stays -99
+
+    process_files_data.sample_settings[0].limits_mode = 2;
+    process_files_data.sample_settings[0].crql_percent = 100.0f;
+    sample_crql_percents[0] = 100.0;
+    compute_concentrations();
+    EXPECT_EQ(benzene().concentration, -4.0f);
+    EXPECT_EQ(benzene().qualifier, "U");
+    EXPECT_EQ(toluene().concentration, -99.0f);
+    EXPECT_EQ(toluene().qualifier, "");  // no limit: neither U nor J
+}
+
+TEST_F(QuantitationTest, CrqlModeGivesUBelowAndJAtOrAboveTheCrql) {
+    // Benzene 50 with a CRQL percentage of 10: 55 meets a CRQL of 55; above it the
+    // CRQL L less 10 % decides between U (L - 0.1 L >= 50) and J.
+    process_files_data.sample_settings[0].limits_mode = 2;
+    process_files_data.sample_settings[0].crql_percent = 10.0f;
+    sample_crql_percents[0] = 10.0;
+    struct Case {
+        double limit;
+        float concentration;
+        const char* qualifier;
+    } cases[] = {{55.0, 50.0f, ""}, {55.5, 50.0f, "J"}, {60.0, -60.0f, "U"}, {0.0, 50.0f, ""}};
+    for (const Case& c : cases) {
+        set_limit(0, "Benzene", c.limit);
+        compute_concentrations();
+        EXPECT_EQ(benzene().concentration, c.concentration) << c.limit;
+        EXPECT_EQ(benzene().qualifier, c.qualifier) << c.limit;
+    }
+}
+
+class GroupQualifierTest : public QuantitationTest {
+protected:
+    void SetUp() override {
+        QuantitationTest::SetUp();
+        ModelFitSlots& f = process_files_data.model_fits[0];
+        f[1].bp_min_x = 50.0f;
+        f[1].rv_min_x = 0.0f;
+        for (int g = 1; g <= 5; ++g) {
+            f[g].bp_max_x = 50.0f + 50.0f * g;  // 100, 150, 200, 250, 300
+            f[g].rv_max_x = 0.5f * g;           // 0.5 .. 2.5 (ln rvw)
+        }
+    }
+    std::string qualifier_at(double bp, double rvw) {
+        library[1].bp = bp;
+        library[1].rvw = rvw;
+        compute_concentrations();
+        return benzene().qualifier;
+    }
+};
+
+TEST_F(GroupQualifierTest, AFlaggedGroupLineMarksTheCompoundsOfItsGroup) {
+    ModelFitSlots& f = process_files_data.model_fits[0];
+    f[2].bp_continuity_flag = 1;
+    f[6].rv_intercept_flag = 1;
+    const double e = std::exp(1.0);
+    struct Case {
+        double bp, rvw;
+        const char* qualifier;
+    } cases[] = {
+        {99.9, 1.0, ""},        // BP group 1, ln rvw 0: RV group 1
+        {100.0, 1.0, "Q"},      // the maximum of group 1 belongs to group 2
+        {149.9, 1.0, "Q"},
+        {150.0, 1.0, ""},
+        {49.0, 1.0, ""},        // below group 1's minimum: no group
+        {400.0, e * e * e, "q"},  // BP beyond group 5: group 6 (unflagged); ln rvw 3: group 6
+        {120.0, std::exp(2.5), "Qq"},  // at group 5's maximum: group 6
+        {120.0, std::exp(-0.1), "Q"},  // below RV group 1's minimum: no group
+    };
+    for (const Case& c : cases) EXPECT_EQ(qualifier_at(c.bp, c.rvw), c.qualifier) << c.bp << " " << c.rvw;
+
+    f[6].bp_slope_flag = 1;
+    EXPECT_EQ(qualifier_at(400.0, 1.0), "Q");
+}
+
+TEST_F(GroupQualifierTest, LettersFollowTheRangeLetterAndNeverComeInCrqlMode) {
+    ModelFitSlots& f = process_files_data.model_fits[0];
+    f[2].bp_slope_flag = 1;
+    f[1].rv_slope_flag = 1;
+    process_files_data.sample_raw_data[0].area[1] = 20000;  // above the highest level
+    EXPECT_EQ(qualifier_at(120.0, 1.5), "EQq");
+    process_files_data.sample_settings[0].limits_mode = 2;
+    EXPECT_EQ(qualifier_at(120.0, 1.5), "EJ");
+}
+
+// ---- results files of the samples ----
+
+class ReadSampleIniTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        table[1] = SampleRawData{};
+        table[1].area[0] = 77;
+    }
+    std::string results_file(const std::string& body) { return folder_.write("s1.ini", body); }
+    RawDataSets table;
+    TempFolder folder_;
+    ScriptedUi ui_;
+};
+
+TEST_F(ReadSampleIniTest, ReadsAreasNamesAndRetentionTimes) {
+    const std::string path = results_file(
+        "[header]\nnumber_comps=2\n"
+        "[compound1]\narea=1234.9\nname=Benzene\nretentionTime=3.25\n"
+        "[Compound2]\nArea=-5.7\nname=Toluene\nretentionTime=4.5\n");
+    EXPECT_EQ(read_sample_ini(table, 1, path), 0);
+    EXPECT_EQ(table[1].area[0], 1234);  // truncated toward zero
+    EXPECT_EQ(table[1].area[1], -5);
+    EXPECT_EQ(table[1].name[1], "Toluene");
+    EXPECT_DOUBLE_EQ(table[1].retention_time[0], 3.25);
+}
+
+TEST_F(ReadSampleIniTest, MissingOrMalformedNumbersEndTheRunWithTheConversionError) {
+    struct Case {
+        const char* body;
+        const char* message;
+    } cases[] = {
+        {"[header]\n", "'failGetareas_num_cmnd' is not a valid integer value"},
+        {"[header]\nnumber_comps=1\n[compound1]\nname=Benzene\nretentionTime=1\n",
+         "'fail reading area' is not a valid floating point value"},
+        {"[header]\nnumber_comps=1\n[compound1]\narea=5\nname=Benzene\n",
+         "'fail reading retention time' is not a valid floating point value"},
+        {"[header]\nnumber_comps=1\n[compound1]\narea=12abc\nname=Benzene\nretentionTime=1\n",
+         "'12abc' is not a valid floating point value"},
+    };
+    for (const Case& c : cases) {
+        try {
+            read_sample_ini(table, 1, results_file(c.body));
+            ADD_FAILURE() << c.body;
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+        EXPECT_EQ(table[1].area[0], 77) << c.body;  // the slot stays as it was
+    }
+}
+
+TEST_F(ReadSampleIniTest, AFileTooLongForTheTableIsRefusedAndEndsTheRun) {
+    ui_.expect_message("lists 151 compounds");
+    EXPECT_THROW(read_sample_ini(table, 1, results_file("[header]\nnumber_comps=151\n")), CommandAborted);
+    EXPECT_EQ(table[1].area[0], 77);
+}
+
+}  // namespace
