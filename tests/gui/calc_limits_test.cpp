@@ -1,0 +1,140 @@
+#include "processing/calc_limits.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "platform/text_util.h"
+#include "processing/process_files.h"
+#include "windows_fixture.h"
+
+namespace {
+
+class CalcLimitsWindow : public WindowsTest {
+protected:
+    QLineEdit* edit(int n) const {
+        auto* e = calc_limits->findChild<QLineEdit*>(QString("Edit%1").arg(n));
+        EXPECT_NE(e, nullptr) << "Edit" << n;
+        return e;
+    }
+    std::string text(int n) const { return edit(n)->text().toStdString(); }
+    void type(int n, const QString& text) const {
+        edit(n)->clear();
+        QTest::keyClicks(edit(n), text);
+    }
+    void click(const char* name) const {
+        auto* b = calc_limits->findChild<QPushButton*>(name);
+        ASSERT_NE(b, nullptr) << name;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    void trigger(const char* name) const {
+        auto* a = calc_limits->findChild<QAction*>(name);
+        ASSERT_NE(a, nullptr) << name;
+        a->trigger();
+    }
+};
+
+TEST_F(CalcLimitsWindow, StartsWithTheBuiltInLimitsInEveryEdit) {
+    // Each group: slope lower, intercept lower, difference, slope upper, intercept upper.
+    const std::pair<std::array<int, 5>, const char*> groups[] = {
+        {{1, 2, 3, 19, 20}, "BP 1"},   {{16, 17, 18, 29, 30}, "BP 6"},
+        {{31, 32, 33, 49, 50}, "RV 1"}, {{46, 47, 48, 59, 60}, "RV 6"},
+    };
+    for (const auto& [numbers, what] : groups) {
+        EXPECT_EQ(text(numbers[0]), "-1.0000") << what;
+        EXPECT_EQ(text(numbers[1]), "-100.0000") << what;
+        EXPECT_EQ(text(numbers[2]), "0.2500") << what;
+        EXPECT_EQ(text(numbers[3]), "1.0000") << what;
+        EXPECT_EQ(text(numbers[4]), "500.0000") << what;
+    }
+    EXPECT_EQ(calc_limits->Button4->text(), "Implement Limits");
+    EXPECT_EQ(calc_limits_data.group_limits_on, 0);
+}
+
+TEST_F(CalcLimitsWindow, ApplyStoresGoodEntriesAndMarksBadOnes) {
+    calc_limits->show_from(process_files);
+    type(4, "-0.5");   // BP group 2 slope lower
+    type(60, "250");   // RV group 6 intercept upper
+    click("Apply");
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[2].slope_lower, -0.5);
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[13].intercept_upper, 250.0);
+
+    type(31, "2");                    // RV group 1 slope lower out of range
+    type(37, "0.5");                  // RV group 3 slope lower equal to its upper
+    type(53, "0.5");
+    type(4, "-0.25");
+    click("Apply");
+    EXPECT_EQ(text(31), "0");
+    EXPECT_EQ(text(37), "Error");
+    EXPECT_EQ(text(53), "Error");
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[2].slope_lower, -0.5);  // nothing stored
+    EXPECT_TRUE(ui.messages.empty());
+
+    click("Button1");  // Display: the stored values come back
+    EXPECT_EQ(text(31), "-1.0000");
+    EXPECT_EQ(text(4), "-0.5000");
+}
+
+TEST_F(CalcLimitsWindow, ImplementLimitsSwitchesTheRunsCheckAndSaysSoInTheProcessingWindow) {
+    auto* label5 = process_files->findChild<QLabel*>("Label5");
+    if (!label5) {
+        label5 = new QLabel(process_files);
+        label5->setObjectName("Label5");
+    }
+    type(1, "0.9");  // the toggle neither checks nor applies the entries
+    click("Button4");
+    EXPECT_EQ(calc_limits_data.group_limits_on, 1);
+    EXPECT_EQ(calc_limits->Button4->text(), "Cancel Limits");
+    EXPECT_EQ(label5->text(), "Group Limits are on");
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_lower, -1.0);
+    click("Button4");
+    EXPECT_EQ(calc_limits_data.group_limits_on, 0);
+    EXPECT_EQ(calc_limits->Button4->text(), "Implement Limits");
+    EXPECT_EQ(label5->text(), "Group Limits are off");
+}
+
+TEST_F(CalcLimitsWindow, SaveFileWritesTheLimitsAndLoadFileReadsThemBack) {
+    TempFolder folder;
+    const std::string path = folder.file("lab_limits.txt");
+    type(20, "450");
+    ui.save_returns(path);
+    trigger("SaveFile1");
+    ASSERT_EQ(ui.save_requests.size(), 1u);
+    EXPECT_EQ(ui.save_requests[0].title, "Save As");
+    EXPECT_EQ(ui.save_requests[0].filter, "text file |*.txt");
+    std::vector<std::string> lines = split(read_file_text(path), '\n');
+    ASSERT_GE(lines.size(), 61u);
+    EXPECT_EQ(lines[0], "Calculations Limits File V01");
+    EXPECT_EQ(lines[5], "450.0000");  // BP group 1 intercept upper, applied before saving
+
+    calc_limits_data.group_limits[1].intercept_upper = 500.0;
+    click("Button1");
+    EXPECT_EQ(text(20), "500.0000");
+    ui.open_returns(path);
+    trigger("LoadFile1");
+    EXPECT_EQ(ui.open_requests.back().filter, "test files|*.txt");
+    EXPECT_EQ(text(20), "450.0000");
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].intercept_upper, 450.0);
+}
+
+TEST_F(CalcLimitsWindow, SaveFileWithABadEntryAsksForACorrectionAndWritesNothing) {
+    type(3, "0");  // a difference of 0
+    ui.expect_message("Please correct entry error(s)and try again.(002)");
+    trigger("SaveFile1");
+    EXPECT_EQ(ui.last_message().caption, "Message");
+    EXPECT_TRUE(ui.save_requests.empty());
+    EXPECT_EQ(text(3), "0");
+}
+
+TEST_F(CalcLimitsWindow, ExitReturnsToTheProcessingWindow) {
+    process_files->show();
+    calc_limits->show_from(process_files);
+    EXPECT_FALSE(process_files->isVisible());
+    trigger("Exit1");
+    EXPECT_FALSE(calc_limits->isVisible());
+    EXPECT_TRUE(process_files->isVisible());
+}
+
+}  // namespace
