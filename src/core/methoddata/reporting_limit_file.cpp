@@ -30,6 +30,11 @@ int find_library_compound(const std::string& name) {
     return row < 0 ? kNotFound : row;
 }
 
+std::string lmt_number_text(double value) {
+    std::string fixed = format_fixed(value, 2);
+    return leading_number(fixed) == value ? fixed : format_general(value);
+}
+
 std::string lmt_file_text(const LmtHeader& header, const std::string& library_file,
                           const ReportingLimitSlot& slot) {
     std::string text = "Creation Date;" + header.creation_date + "\n";
@@ -38,12 +43,12 @@ std::string lmt_file_text(const LmtHeader& header, const std::string& library_fi
     text += "Internal Standard File;" + header.internal_standard_file;
     if (!contains(header.internal_standard_file, "\n")) text += "\n";
     const std::string matrix = header.matrix.empty() ? lmt_no_matrix_text : header.matrix;
-    text += format_fixed(header.size, 2) + ";" + matrix + ";" + header.unit + "\n";
+    text += lmt_number_text(header.size) + ";" + matrix + ";" + header.unit + "\n";
     text += "Other;" + header.comment;
     const int rows = std::clamp(compound_count, 0, kMaxCompounds);
     for (int r = 0; r < rows; ++r) {
         if (slot[r].is_internal_standard) continue;
-        text += "\n" + library_saved[r].name + ";" + format_fixed(slot[r].limit, 2);
+        text += "\n" + library_saved[r].name + ";" + lmt_number_text(slot[r].limit);
     }
     return text;
 }

@@ -6,9 +6,9 @@
 //   Creation Date;mm/dd/yyyy hh:nn
 //   Compound Library File:<library text file, upper-cased>
 //   Internal Standard File;<internal-standard file>
-//   <size %.2f>;<matrix>;<unit>
+//   <size>;<matrix>;<unit>              size and limits with two decimals
 //   Other;<comment>
-//   <analyte name>;<limit %.2f>        one row per analyte in library order
+//   <analyte name>;<limit>              one row per analyte in library order
 //
 // The last row has no line end (a library without analytes ends after the comment).
 // The editor writes these files and the Sample Information window reads them; both
@@ -51,6 +51,11 @@ std::string lmt_default_folder();
 // The first row 0..compound_count-1 of library_saved whose name equals name exactly
 // (case-sensitive); kNotFound when none does.
 int find_library_compound(const std::string& name);
+
+// A size or limit as the file and the printed list show it: "%.2f", unless two decimals
+// would change the value (0.004 would read back as 0, no limit at all); then the general
+// form, which every reader takes as well.
+std::string lmt_number_text(double value);
 
 // The file text: the header's creation date, internal-standard file, size, matrix, unit and
 // comment, the library text file path (upper-cased here), then one row per library_saved row

@@ -57,14 +57,24 @@ TEST_F(ReportingLimitFile, AnalytesFollowTheHeaderInLibraryOrderWithoutAFinalLin
 TEST_F(ReportingLimitFile, HeaderEdges) {
     // No analytes: the file ends with the comment. An empty matrix is named as missing.
     add_library_row("IS-1", true);
-    LmtHeader h = header(0.5, "", "\xC2\xB5g/l");
+    LmtHeader h = header(0.125, "", "\xC2\xB5g/l");
     h.comment = "grab sample";
     EXPECT_EQ(lmt_file_text(h, "lib.txt", slot_from_library()),
               "Creation Date;03/04/2024 09:05\nCompound Library File:LIB.TXT\n"
-              "Internal Standard File;/data/IS.INI\n0.50;No MATRIX Given;\xC2\xB5g/l\nOther;grab sample");
+              "Internal Standard File;/data/IS.INI\n0.125;No MATRIX Given;\xC2\xB5g/l\nOther;grab sample");
     // A name read with its line end is not given a second one.
     h.internal_standard_file = "IS.INI\n";
-    EXPECT_NE(lmt_file_text(h, "lib.txt", slot_from_library()).find("File;IS.INI\n0.50;"), std::string::npos);
+    EXPECT_NE(lmt_file_text(h, "lib.txt", slot_from_library()).find("File;IS.INI\n0.125;"), std::string::npos);
+}
+
+// Two decimals, unless they would change the value: a limit of 0.004 must not come back
+// as 0 (no limit), nor a sample size of 0.125 as 0.13.
+TEST_F(ReportingLimitFile, NumbersKeepTheirValue) {
+    const std::pair<double, const char*> cases[] = {
+        {1.0, "1.00"}, {2.5, "2.50"}, {0.0, "0.00"}, {10.25, "10.25"}, {0.004, "0.004"}, {0.125, "0.125"},
+        {2.555, "2.555"}, {kNotSet, "2147483647.00"},
+    };
+    for (const auto& [value, text] : cases) EXPECT_EQ(lmt_number_text(value), text) << value;
 }
 
 TEST_F(ReportingLimitFile, WriteReplacesTheFileWholeAndReportsAFailure) {

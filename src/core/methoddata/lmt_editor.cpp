@@ -1,0 +1,144 @@
+#include "methoddata/lmt_editor.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
+
+namespace {
+
+int library_rows() { return std::clamp(compound_count, 0, kMaxCompounds); }
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+int lmt_editor_slot() { return std::clamp(sample_info_index, 0, kSampleSlots - 1); }
+
+void fill_slot_from_library(ReportingLimitSlot& slot) {
+    for (int r = 0; r < kMaxCompounds; ++r) {
+        slot[r].name = library_saved[r].name;
+        slot[r].is_internal_standard = library_saved[r].is_internal_standard;
+    }
+}
+
+std::vector<std::string> lmt_grid_names() {
+    std::vector<std::string> names;
+    for (int r = 0; r < library_rows(); ++r)
+        if (!library_saved[r].is_internal_standard) names.push_back(library_saved[r].name);
+    return names;
+}
+
+std::vector<std::string> lmt_grid_limit_texts(const ReportingLimitSlot& slot) {
+    std::vector<std::string> texts;
+    for (int r = 0; r < library_rows(); ++r)
+        if (!library_saved[r].is_internal_standard) texts.push_back(format_general(slot[r].limit));
+    return texts;
+}
+
+std::optional<int> lmt_row_from_number_text(const std::string& text, int current_row, int row_count) {
+    if (!std::all_of(text.begin(), text.end(), is_digit)) return std::nullopt;
+    long long row = current_row;
+    if (!text.empty()) {
+        // A long run of digits only asks for the last row; it must not overflow.
+        long long number = 0;
+        for (char c : text) number = std::min<long long>(number * 10 + (c - '0'), std::numeric_limits<int>::max());
+        row = number - 1;
+    }
+    return static_cast<int>(std::clamp<long long>(row, 0, std::max(row_count - 1, 0)));
+}
+
+SizeTextFault size_text_fault(const std::string& text) {
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return is_digit(c) || c == '.'; }))
+        return SizeTextFault::BadCharacter;
+    if (std::count(text.begin(), text.end(), '.') > 1) return SizeTextFault::TooManyDots;
+    return SizeTextFault::None;
+}
+
+double lmt_sample_size(const std::string& text) { return text.empty() ? 1.0 : to_double_strict(text); }
+
+LmtEntryCheck check_lmt_entries(const std::string& internal_standard_file, const std::string& size_text,
+                                const std::string& matrix) {
+    auto refuse = [](const std::string& text, const std::string& caption, LmtEntryBox focus) {
+        show_message(text, caption);
+        return LmtEntryCheck{false, focus};
+    };
+    if (internal_standard_file.empty())
+        return refuse("Please enter a internal standard file name", "Warning", LmtEntryBox::InternalStandardFile);
+    if (size_text.empty()) return refuse("Please enter the sample size", "Warning", LmtEntryBox::SampleSize);
+    switch (size_text_fault(size_text)) {
+        case SizeTextFault::BadCharacter: return refuse("Quantilyzer: 07004", "Invalid Sample Size", LmtEntryBox::None);
+        case SizeTextFault::TooManyDots: return refuse("Quantilyzer: 07005", "Invalid Sample Size", LmtEntryBox::None);
+        case SizeTextFault::None: break;
+    }
+    if (matrix.empty()) return refuse("Please enter the matrix", "Warning", LmtEntryBox::Matrix);
+    return {};
+}
+
+std::string with_lmt_extension(const std::string& chosen) {
+    // The extension is looked for in the file name only: a dot in a folder name is no extension.
+    const std::string name = file_name_of(chosen);
+    const size_t dot = name.rfind('.');
+    if (dot != std::string::npos && to_lower(name.substr(dot, 4)) == ".lmt") return chosen;
+    return chosen + ".lmt";
+}
+
+std::optional<std::string> choose_lmt_save_path() {
+    FileDialogRequest request;
+    request.title = "Save As";
+    request.start_folder = lmt_default_folder();
+    request.filter = lmt_file_filter;
+    request.must_exist = false;
+    for (;;) {
+        std::optional<std::string> chosen = ui().save_file(request);
+        if (!chosen) return std::nullopt;
+        std::string path = with_lmt_extension(*chosen);
+        if (!file_exists(path)) return path;
+        Answer a = ui().message("Overwrite file: " + path + "?", "Warning", Buttons::YesNoCancel, Icon::Warning);
+        if (a == Answer::Yes) return path;
+        if (a != Answer::No) return std::nullopt;
+    }
+}
+
+void store_grid_limits(const std::vector<LmtGridRow>& rows, ReportingLimitSlot& slot, bool keep_on_empty) {
+    for (const LmtGridRow& row : rows) {
+        const std::string cell = trim(row.limit_text);
+        if (cell.empty() && keep_on_empty) continue;
+        const double limit = cell.empty() ? 0.0 : to_double_strict(cell);
+        const int r = find_library_compound(row.name);
+        if (r != kNotFound) slot[r].limit = limit;
+    }
+}
+
+bool confirm_lmt_internal_standard_file(const std::string& internal_standard_file) {
+    const std::string typed = to_upper(internal_standard_file);
+    std::string reference = to_upper(trim(lmt_header.internal_standard_file));
+    if (reference.empty()) reference = to_upper(surrogate_file_path);
+    if (reference.empty()) reference = typed;
+    if (reference == typed) return true;
+    return ui().message("The loaded internal standard file name:\n<" + reference +
+                            ">\nand the internal standard file name\n<" + typed +
+                            ">\nlisted in the LMT file do not match.\nProceed anyway?",
+                        "Warning", Buttons::YesNo, Icon::Warning) == Answer::Yes;
+}
+
+void clear_all_reporting_limits() {
+    for (auto& slot : reporting_limits)
+        for (int r = 0; r < library_rows(); ++r) slot[r].limit = 0.0;
+}
+
+std::string without_line_end(const std::string& text) {
+    const size_t end = text.rfind('\n');
+    if (end == std::string::npos) return text;
+    std::string cut = text.substr(0, end);
+    if (!cut.empty() && cut.back() == '\r') cut.pop_back();
+    return cut;
+}
+
+void show_lmt_mismatch(int line_number) {
+    show_message("Quantilyezr: 10004", "Error - There is a compound name mismatch at line number " +
+                                           std::to_string(line_number) + " of the reporting limit file");
+}

@@ -1,0 +1,162 @@
+#include "methoddata/lmt_editor.h"
+
+#include <gtest/gtest.h>
+
+#include "../surrogate_fixtures.h"
+#include "platform/errors.h"
+#include "scripted_ui.h"
+#include "test_files.h"
+
+namespace {
+
+class LmtEditor : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        construct_method_data();
+        add_library_row("IS-1", true);
+        add_library_row("Benzene", false);
+        add_library_row("Toluene", false);
+        add_library_row("IS-2", true);
+        add_library_row("Xylene", false);
+    }
+    ScriptedUi ui;
+};
+
+TEST_F(LmtEditor, GridListsTheAnalytesAndAnImportShowsTheirLimits) {
+    EXPECT_EQ(lmt_grid_names(), (std::vector<std::string>{"Benzene", "Toluene", "Xylene"}));
+    ReportingLimitSlot slot;
+    slot[1].limit = 0.5;
+    slot[2].limit = 12;
+    slot[4].limit = 0.004;
+    EXPECT_EQ(lmt_grid_limit_texts(slot), (std::vector<std::string>{"0.5", "12", "0.004"}));
+}
+
+TEST_F(LmtEditor, CompoundNumberBoxChoosesARowWithinTheGrid) {
+    struct Case {
+        const char* text;
+        int current, count;
+        std::optional<int> row;
+    };
+    const Case cases[] = {
+        {"3", 0, 10, 2},  {"0", 5, 10, 0},   {"11", 0, 10, 9}, {"99999999999999999999", 0, 10, 9},
+        {"", 4, 10, 4},   {"1a", 0, 10, {}}, {"-1", 0, 10, {}}, {" 2", 0, 10, {}}, {"5", 0, 0, 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(lmt_row_from_number_text(c.text, c.current, c.count), c.row) << c.text;
+}
+
+TEST_F(LmtEditor, SaveAsChecksItsEntriesInOrder) {
+    struct Case {
+        const char *is_file, *size, *matrix, *text, *caption;
+        LmtEntryBox focus;
+    };
+    const Case cases[] = {
+        {"", "", "", "Please enter a internal standard file name", "Warning", LmtEntryBox::InternalStandardFile},
+        {"IS.INI", "", "", "Please enter the sample size", "Warning", LmtEntryBox::SampleSize},
+        {"IS.INI", "1,5", "", "Quantilyzer: 07004", "Invalid Sample Size", LmtEntryBox::None},
+        {"IS.INI", "-1", "", "Quantilyzer: 07004", "Invalid Sample Size", LmtEntryBox::None},
+        {"IS.INI", "1.2.3", "", "Quantilyzer: 07005", "Invalid Sample Size", LmtEntryBox::None},
+        {"IS.INI", ".5", "", "Please enter the matrix", "Warning", LmtEntryBox::Matrix},
+    };
+    for (const Case& c : cases) {
+        ui.expect_message(c.text);
+        LmtEntryCheck check = check_lmt_entries(c.is_file, c.size, c.matrix);
+        EXPECT_FALSE(check.ok) << c.text;
+        EXPECT_EQ(check.focus, c.focus) << c.text;
+        EXPECT_EQ(ui.last_message().caption, c.caption) << c.text;
+    }
+    EXPECT_TRUE(check_lmt_entries("IS.INI", "12.5", "water").ok);
+}
+
+TEST_F(LmtEditor, SampleSizeOfAnEmptyBoxIsOne) {
+    EXPECT_EQ(lmt_sample_size(""), 1.0);
+    EXPECT_EQ(lmt_sample_size("12.5"), 12.5);
+    EXPECT_THROW(lmt_sample_size("."), ConversionError);
+}
+
+TEST_F(LmtEditor, ChosenNamesEndInLmt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/d/limits", "/d/limits.lmt"},   {"/d/limits.LMT", "/d/limits.LMT"}, {"/d/a.b", "/d/a.b.lmt"},
+        {"/d/x.lmt/limits", "/d/x.lmt/limits.lmt"},  // a dot of the folder is no extension
+        {"/d/limits.lmtx", "/d/limits.lmtx"},
+    };
+    for (const auto& [chosen, path] : cases) EXPECT_EQ(with_lmt_extension(chosen), path) << chosen;
+}
+
+TEST_F(LmtEditor, AnExistingFileIsReplacedOnlyOnYes) {
+    TempFolder temp;
+    const std::string taken = temp.write("old.lmt", "x");
+    ui.save_returns(temp.file("old"));
+    ui.answer(Answer::No);  // another name
+    ui.save_returns(taken);
+    ui.answer(Answer::Yes);
+    EXPECT_EQ(choose_lmt_save_path(), taken);
+    EXPECT_EQ(ui.messages[0].text, "Overwrite file: " + taken + "?");
+    EXPECT_EQ(ui.messages[0].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(ui.save_requests[0].filter, "Reporting limit files (*.lmt)|*.lmt");
+    EXPECT_EQ(ui.save_requests[0].start_folder, lmt_default_folder());
+
+    ui.save_returns(taken);
+    ui.answer(Answer::Cancel);
+    EXPECT_EQ(choose_lmt_save_path(), std::nullopt);
+    ui.save_returns(temp.file("new"));
+    EXPECT_EQ(choose_lmt_save_path(), temp.file("new.lmt"));
+}
+
+TEST_F(LmtEditor, GridLimitsGoToTheirLibraryRows) {
+    ReportingLimitSlot slot;
+    slot[2].limit = 7;
+    slot[4].limit = 9;
+    store_grid_limits({{"Benzene", " 1.5 "}, {"Toluene", ""}, {"Xylene", "2"}}, slot, false);
+    EXPECT_EQ(slot[1].limit, 1.5);
+    EXPECT_EQ(slot[2].limit, 0.0);  // an empty cell is no limit
+    EXPECT_EQ(slot[4].limit, 2.0);
+
+    // Print Limits keeps what an empty cell had; a bad cell stops after the rows before it.
+    slot[2].limit = 7;
+    EXPECT_THROW(store_grid_limits({{"Benzene", "3"}, {"Toluene", ""}, {"Xylene", "2x"}}, slot, true),
+                 ConversionError);
+    EXPECT_EQ(slot[1].limit, 3.0);
+    EXPECT_EQ(slot[2].limit, 7.0);
+    EXPECT_EQ(slot[4].limit, 2.0);
+}
+
+TEST_F(LmtEditor, InternalStandardFileIsComparedWithTheOneInUse) {
+    EXPECT_TRUE(confirm_lmt_internal_standard_file("is.ini"));  // nothing in use: the typed name
+
+    surrogate_file_path = "/data/is.ini";
+    EXPECT_TRUE(confirm_lmt_internal_standard_file("/DATA/IS.INI"));
+
+    lmt_header.internal_standard_file = " /data/other.ini\n";  // the last file read counts first
+    ui.answer(Answer::No);
+    EXPECT_FALSE(confirm_lmt_internal_standard_file("/data/is.ini"));
+    EXPECT_EQ(ui.last_message().text,
+              "The loaded internal standard file name:\n</DATA/OTHER.INI>\nand the internal standard file "
+              "name\n</DATA/IS.INI>\nlisted in the LMT file do not match.\nProceed anyway?");
+    ui.answer(Answer::Yes);
+    EXPECT_TRUE(confirm_lmt_internal_standard_file("/data/is.ini"));
+}
+
+TEST_F(LmtEditor, ClearLimitsEmptiesTheLibraryRowsOfEverySlot) {
+    for (auto& slot : reporting_limits)
+        for (auto& entry : slot) entry.limit = 4;
+    clear_all_reporting_limits();
+    EXPECT_EQ(reporting_limits[0][0].limit, 0.0);
+    EXPECT_EQ(reporting_limits[24][4].limit, 0.0);
+    EXPECT_EQ(reporting_limits[24][5].limit, 4.0);  // beyond the library
+}
+
+TEST_F(LmtEditor, HeaderTextsLoseOnlyTheirLineEnd) {
+    EXPECT_EQ(without_line_end("IS.INI\n"), "IS.INI");
+    EXPECT_EQ(without_line_end("IS.INI\r\n"), "IS.INI");
+    EXPECT_EQ(without_line_end("IS.INI"), "IS.INI");
+    EXPECT_EQ(without_line_end(""), "");
+}
+
+TEST_F(LmtEditor, EditorSlotStaysInTheTable) {
+    sample_info_index = 24;
+    EXPECT_EQ(lmt_editor_slot(), 24);
+    sample_info_index = 25;
+    EXPECT_EQ(lmt_editor_slot(), 24);
+}
+
+}  // namespace
