@@ -153,6 +153,7 @@ void Tmain_form::CreateEditMDLFile2Click() {
     BringToFrontByCaption("Edit_mdl_form");
     read_file_paths(folder_settings);
     Edit_mdl_form->show_from(this);
+    Edit_mdl_form->empty_sample_entries();
 }
 
 void Tmain_form::Exit1Click() { QApplication::quit(); }

@@ -1,0 +1,183 @@
+// The reporting-limit editor as an analyst uses it: opened from the main window on the demo
+// library, limits typed, saved, printed, cleared and left.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "methoddata/edit_mdl_form.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "windows_fixture.h"
+
+namespace {
+
+class LmtEditorWindow : public WindowsTest {
+  protected:
+    void SetUp() override {
+        WindowsTest::SetUp();
+        ui.open_returns(example_file("demo_library.txt"));
+        item("OpenLibraryMenu")->trigger();
+        item("CreateEditMDLFile2")->trigger();
+    }
+    template <typename T>
+    T* control(const char* name) {
+        T* c = Edit_mdl_form->findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << "no control " << name;
+        return c;
+    }
+    QLineEdit* edit(const char* name) { return control<QLineEdit>(name); }
+    QTableWidget* grid() { return control<QTableWidget>("StringGrid1"); }
+    void click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+    void type(const char* name, const char* text) {
+        edit(name)->clear();
+        QTest::keyClicks(edit(name), text);
+    }
+    void type_limit(int row, const char* text) { grid()->item(row, 1)->setText(text); }
+    int grid_row_of(const std::string& name) {
+        for (int r = 0; r < grid()->rowCount(); ++r)
+            if (grid()->item(r, 0)->text().toStdString() == name) return r;
+        ADD_FAILURE() << name;
+        return 0;
+    }
+    void number_box(const char* text) {
+        type("Edit_mdl_cnum", text);
+        QTest::keyClick(edit("Edit_mdl_cnum"), Qt::Key_Return);
+    }
+    TempFolder temp;
+};
+
+TEST_F(LmtEditorWindow, OpensOnTheLibrarysAnalytes) {
+    EXPECT_TRUE(Edit_mdl_form->isVisible());
+    int analytes = 0;
+    for (int r = 0; r < compound_count; ++r) analytes += library_saved[r].is_internal_standard ? 0 : 1;
+    ASSERT_EQ(grid()->rowCount(), analytes);
+    EXPECT_EQ(grid()->item(0, 0)->text(), "1,1-Dichloroethene");
+    EXPECT_EQ(grid()->item(0, 1)->text(), "0");
+    EXPECT_FALSE(grid()->item(0, 0)->flags() & Qt::ItemIsEditable);
+    EXPECT_EQ(grid()->horizontalHeaderItem(1)->text(), "Limit");
+    EXPECT_EQ(edit("Edit_libfile")->text().toStdString(), to_upper(example_file("demo_library.txt")));
+    auto* units = control<QComboBox>("Units_ComboBox");
+    ASSERT_EQ(units->count(), 6);
+    EXPECT_EQ(units->currentText(), "ng/mL");
+    EXPECT_EQ(units->itemText(5), QString::fromUtf8("\xC2\xB5g/l"));
+    EXPECT_EQ(edit("Edit_mdl_cnum")->text(), "1");
+    EXPECT_FALSE(edit("Edit_date")->isVisible());
+    EXPECT_FALSE(edit("EditVarMode")->isVisible());
+}
+
+TEST_F(LmtEditorWindow, TypedLimitsAreSavedToAFileAndTheSlot) {
+    const int benzene = grid_row_of("Benzene");
+    const int toluene = grid_row_of("Toluene");
+    type_limit(benzene, "0.5");
+    type_limit(toluene, "2.25");
+    type("Edit_surrfile", "demo_internal_standards.ini");
+    type("Edit_mdl_form_sampsize", "1000");
+    type("Edit_matrix", "water");
+    type("Edit_mdl_comments", "drinking water");
+    control<QComboBox>("Units_ComboBox")->setCurrentIndex(1);
+
+    ui.save_returns(temp.file("water"));
+    click("Button_saveas");
+    const std::string path = temp.file("water.lmt");
+    EXPECT_EQ(lmt_file_path, path);
+    EXPECT_EQ(edit("Edit_imported_mdl")->text().toStdString(), path);
+    EXPECT_TRUE(edit("Edit_date")->isVisible());
+    const std::string text = read_file_text(path);
+    EXPECT_EQ(text.substr(0, text.find("\nOther")),
+              "Creation Date;03/14/2026 09:26\nCompound Library File:" + to_upper(example_file("demo_library.txt")) +
+                  "\nInternal Standard File;demo_internal_standards.ini\n1000.00;water;ng/l");
+    EXPECT_NE(text.find("\nOther;drinking water\n1,1-Dichloroethene;0.00\n"), std::string::npos);
+    EXPECT_NE(text.find("\nBenzene;0.50\n"), std::string::npos);
+    EXPECT_NE(text.find("\nToluene;2.25\n"), std::string::npos);
+    EXPECT_EQ(text.find("Toluene-d8"), std::string::npos);  // internal standards are not listed
+    EXPECT_NE(text.back(), '\n');
+    EXPECT_EQ(reporting_limits[0][find_library_compound("Toluene")].limit, 2.25);
+
+    click("Button_exit");  // saved: no question
+    EXPECT_FALSE(Edit_mdl_form->isVisible());
+    EXPECT_TRUE(main_form->isVisible());
+}
+
+TEST_F(LmtEditorWindow, SaveAsRefusalsAndABadLimit) {
+    ui.expect_message("Please enter a internal standard file name");
+    click("Button_saveas");
+    type("Edit_surrfile", "is.ini");
+    type("Edit_mdl_form_sampsize", "1.2.3");
+    ui.expect_message("Quantilyzer: 07005");
+    click("Button_saveas");
+
+    // A limit that is not a number stops the command before anything is written.
+    type("Edit_mdl_form_sampsize", "10");
+    type("Edit_matrix", "soil");
+    type_limit(0, "1,5");
+    ui.save_returns(temp.file("soil.lmt"));
+    click("Button_saveas");
+    ASSERT_EQ(ui.exceptions.size(), 1u);
+    EXPECT_EQ(ui.exceptions[0], "'1,5' is not a valid floating point value");
+    EXPECT_FALSE(file_exists(temp.file("soil.lmt")));
+}
+
+TEST_F(LmtEditorWindow, ExitAsksWhileChangesAreUnsavedButNotAfterClearLimits) {
+    click("Button_Reset_def_mdl");
+    click("Button_exit");  // nothing typed: no question
+    EXPECT_TRUE(main_form->isVisible());
+
+    item("CreateEditMDLFile2")->trigger();
+    type_limit(3, "7");
+    ui.answer(Answer::Yes);  // wants to save: the editor stays
+    click("Button_exit");
+    EXPECT_TRUE(Edit_mdl_form->isVisible());
+    EXPECT_EQ(ui.last_message().text, "Would you like to save any changes?");
+    ui.answer(Answer::No);
+    click("Button_exit");
+    EXPECT_FALSE(Edit_mdl_form->isVisible());
+    EXPECT_TRUE(main_form->isVisible());
+}
+
+TEST_F(LmtEditorWindow, CompoundNumberBoxAndButtonsMoveThroughTheGrid) {
+    const int rows = grid()->rowCount();
+    number_box("0");
+    EXPECT_EQ(grid()->currentRow(), 0);
+    EXPECT_EQ(edit("Edit_mdl_cnum")->text(), "1");
+    click("Button_next");
+    EXPECT_EQ(grid()->currentRow(), 1);
+    EXPECT_EQ(edit("Edit_mdl_cnum")->text(), "2");
+    number_box("999");
+    EXPECT_EQ(grid()->currentRow(), rows - 1);
+    EXPECT_EQ(edit("Edit_mdl_cnum")->text().toInt(), rows);
+    click("Button_next");  // already the last row
+    EXPECT_EQ(grid()->currentRow(), rows - 1);
+    click("Button_previous");
+    EXPECT_EQ(grid()->currentRow(), rows - 2);
+    ui.expect_message("Quantilyzer: 07002");
+    number_box("1a");
+    EXPECT_EQ(grid()->currentRow(), rows - 2);
+}
+
+TEST_F(LmtEditorWindow, PrintLimitsPrintsTheGridsLimits) {
+    type_limit(grid_row_of("Benzene"), "0.5");
+    type("Edit_mdl_form_sampsize", "250");
+    click("Button_print_mdl");
+    ASSERT_EQ(ui.finished_jobs.size(), 1u);
+    const RecordingCanvas& job = ui.finished_jobs[0];
+    EXPECT_EQ(job.report_name, "Reporting Limit Report");
+    EXPECT_NE(job.find_text("250"), nullptr);
+    EXPECT_NE(job.find_text("0.50"), nullptr);
+    EXPECT_NE(job.find_text("Benzene"), nullptr);
+}
+
+TEST_F(LmtEditorWindow, BrowseHelpAndPrinter) {
+    ui.open_returns("/data/IS/demo.ini");
+    click("Button_surr_file");
+    EXPECT_EQ(edit("Edit_surrfile")->text(), "/data/IS/demo.ini");
+    EXPECT_EQ(ui.open_requests.back().filter, "Internal standard files (*.ini)|*.ini");
+    click("Button_Help");
+    EXPECT_EQ(ui.help_contexts.back(), 130);
+    ui.printer_dialog_returns(true);
+    click("Button1");
+}
+
+}  // namespace
