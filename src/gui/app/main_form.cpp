@@ -10,6 +10,8 @@
 #include "app/not_built_yet.h"
 #include "calibration/calibrate_form.h"
 #include "calibration/calibration_commands.h"
+#include "calibration/check_calib_std.h"
+#include "calibration/check_commands.h"
 #include "calibration/revu_calib_form.h"
 #include "methoddata/about_box.h"
 #include "methoddata/change_variable_form.h"
@@ -184,7 +186,12 @@ void Tmain_form::PrintCalibClick() {
     ui().choose_printer();  // its answer is not used: the report goes to the printer chosen last
     if (reload_calibration_command()) not_built_yet("The printed calibration report");
 }
-void Tmain_form::CheckCalibrationClick() { not_built_yet("Check Continuing Calibration"); }
+
+void Tmain_form::CheckCalibrationClick() {
+    if (!check_calibration_command()) return;
+    check_calib_std->show_check_file_names();
+    check_calib_std->show_from(this);
+}
 
 // Quantitation menu.
 

@@ -1,0 +1,31 @@
+#include "calibration/check_commands.h"
+
+#include "calibration/results_file.h"
+#include "methoddata/dialog_loops.h"
+#include "methoddata/settings_file.h"
+#include "methoddata/tables.h"
+#include "platform/paths.h"
+
+const std::string check_data_filter = "Check Calibration data file (*.txt)|*.txt";
+
+bool check_calibration_command() {
+    continuing_check_active = 1;
+    main_flags.CheckCalibrationMode = 1;
+    check_started = 0;
+    sample_count = 0;
+    std::string chosen;
+    if (!open_dialog_loop(folder_settings.slot[kDataPathSlot], chosen, check_data_filter, "*.*")) return false;
+    const std::string folder = folder_of(chosen);
+    const std::string results = results_ini_name(chosen, folder);
+    if (!convert_quant_file(chosen, results)) return false;
+    folder_settings.slot[kDataPathSlot] = folder + "/";
+    write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
+    check_ini_path = results;
+    check_data_file = chosen;
+    return true;
+}
+
+void delete_check_results_file() {
+    const std::string results = results_ini_name(check_data_file, folder_settings.slot[kDataPathSlot]);
+    if (file_exists(results)) remove_file(results);
+}

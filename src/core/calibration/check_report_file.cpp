@@ -1,0 +1,219 @@
+#include "calibration/check_report_file.h"
+
+#include "calibration/calibration_points.h"
+#include "calibration/curve_statistics.h"
+#include "methoddata/surrogate_library_row.h"
+#include "platform/clock.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
+#include "recovery/model_chain.h"
+
+namespace {
+
+constexpr int kClasses = 3;
+const char* const kDeterminationHeading =
+    "Compound;Linear;Ln;Recovery;B.P.Predict;err;R.V.Predict;err;Total Predict;err;Recovery;err\n";
+
+bool two_variables() { return model_variables() == ModelVariables::Two; }
+bool uses_bp() { return model_variables() != ModelVariables::RelativeVolatility; }
+bool uses_rv() { return model_variables() != ModelVariables::BoilingPoint; }
+
+// A number that may be the not-available marker, which is written as the marker itself
+// (never scaled like a value).
+std::string fixed_or_marker(double value, double scale, const char* format) {
+    return c_format(format, is_not_set(value) ? kNotSet : value * scale);
+}
+
+// The recovery (percent) of an internal standard's library row in the check standard,
+// measured against the calibration's mean response; kNotSet when it has none.
+double measured_recovery(int row) {
+    const double mean = curve_statistics.mean_rf[row];
+    const double amount1 = library[row].conc[0];
+    if (mean == 0.0 || amount1 == 0.0) return kNotSet;
+    return raw_data_sets[kCheckDataSet].area[row] / mean / amount1 * 100.0;
+}
+
+std::string compound_row(int c, const CheckLevel& level) {
+    const CurveStatistics& st = curve_statistics;
+    std::string row = c_format("\n%d;%s;", c + 1, library[c].name.c_str());
+    if (included_levels(c) == 0) return row + c_format("<%.2f;(%.1f%%)>", st.mean_rf[c], st.sd_rf[c] * 100.0);
+    const RecoveryTables& t = recovery_tables;
+    const SampleRawData& data = raw_data_sets[kCheckDataSet];
+    return row + c_format("%.2f;%.2f;%.2f;%.2f;%.2f;%.2f;%.1f;%d;%.2f", st.mean_rf[c], st.sd_rf[c],
+                          check_amount(c, level), t.predicted_recovery[kCheckDataSet][c] * 100.0,
+                          t.predicted_recovery_dev[kCheckDataSet][c] * 100.0, check_response_factor(c, level),
+                          percent_difference(c, level), data.area[c], data.retention_time[c]);
+}
+
+std::string fit_row(const SurrogatePoint& p, int row, bool& starred) {
+    const LibraryCompound& compound = library[row];
+    std::string out = compound.name + ";";
+    if (uses_bp()) out += c_format("%.1f", compound.bp);
+    if (two_variables()) out += ";";
+    if (uses_rv()) {
+        if (is_not_set(p.clamped_rv)) {
+            out += c_format("%.2f", compound.rvw);
+        } else {
+            out += format_general(p.clamped_rv) + "*";
+            starred = true;
+        }
+    }
+    out += fixed_or_marker(measured_recovery(row), 1.0, ";%.2f");
+    return out + fixed_or_marker(p.y, 100.0, ";%.2f") + "\n";
+}
+
+std::string fit_tables(bool& starred) {
+    const int s = kCheckDataSet;
+    const SurrogateRangeLimits& limits = surrogate_range_limits;
+    std::string out;
+    if (two_variables()) {
+        out += "\nFirst Pass relative Volatility (Ln) vs. Recovery\n";
+        out += "(Used to Estimate Rel vol effects on BP Internal standards)\n\n";
+        out += check_fit_table(0, calibration_points.standard_first_pass_points[s], first_pass_fits, starred);
+    }
+    if (uses_bp()) {
+        out += "\nRecovery vs. Boiling Point - (First Pass Rel Vol Corrections)--";
+        out += c_format(" Boiling point range( %.2f - %.2f)\n", limits.MinBP, limits.MaxBP);
+        out += check_fit_table(1, bp_points[s], bp_group_fits, starred);
+    }
+    if (uses_rv()) {
+        out += "\nRecovery(bp corrected) vs. Relative Volatility (Ln)--";
+        out += c_format(" Relative Volatility range((%.2f - %.2f)\n", limits.MinRVW, limits.MaxRVW);
+        out += check_fit_table(1, rv_points[s], rv_group_fits, starred);
+    }
+    return out;
+}
+
+bool in_class(const LibraryCompound& c, int category) {
+    if (!two_variables()) return category == 0;
+    const double a = category_thresholds.vcs;
+    const double b = category_thresholds.n_pvcsLn;
+    switch (category) {
+        case 0: return c.bp < a && c.rvw < b;
+        case 1: return c.bp < a && c.rvw > b;
+        default: return c.bp >= a;
+    }
+}
+
+std::string class_heading(int category) {
+    if (!two_variables()) return kDeterminationHeading;
+    switch (category) {
+        case 0:
+            return c_format("Volatile Compound Surrogates(boiling point<%.f)\n", category_thresholds.vcs) +
+                   kDeterminationHeading;
+        case 1:
+            return c_format("Non-Purgeable Volatile Compound Surrogates(rw>%.2f)\n", category_thresholds.n_pvcsLn) +
+                   "Compound;Linear;ln;Recovery;B.P.Predict;err;R.V.Predict;err;Total Predict;err;Recovery;err\n";
+        default:
+            return c_format("Semi-Volatile Compound Surrogates(boiling points=%.2f) \n", category_thresholds.vcs) +
+                   kDeterminationHeading;
+    }
+}
+
+}  // namespace
+
+std::string check_report_path() {
+    const std::string& data = check_data_file;
+    const size_t dot = data.rfind('.');
+    const size_t separator = last_separator(data);
+    const bool has_extension = dot != std::string::npos && (separator == std::string::npos || dot > separator);
+    return (has_extension ? data.substr(0, dot) : data) + ".check";
+}
+
+std::string check_report_title() {
+    if (one_variable_mode)
+        return "Check Calibration Report - Using ONE VARIABLE - " + transform_text + " - " + single_variable_label +
+               " - " + library_version;
+    return "Check Calibration Report - Linear: " + variable2_label + " -- Ln: " + variable1_label + " - " +
+           library_version;
+}
+
+std::string check_fit_table(int first_group, std::span<const SurrogatePoint> points, const FitTable& fits,
+                            bool& starred) {
+    std::string out = two_variables()
+                          ? c_format("Compound;%s;%s;Measured;Recovery\n", variable2_label.c_str(), variable1_label.c_str())
+                          : c_format("Compound;%s;Measured;Recovery\n", single_variable_label.c_str());
+    size_t i = 0;
+    // The points are sorted by group; a group's rows are followed by its line. The fit
+    // table has one slot per group, which bounds the walk.
+    for (int g = first_group; g < kFitSlots && i < points.size() && points[i].in_use; ++g) {
+        for (; i < points.size() && points[i].in_use && points[i].group == g; ++i) {
+            int row = 0;
+            if (find_surrogate_library_row(row, points[i].record, surrogates, library))
+                out += fit_row(points[i], row, starred);
+        }
+        const GroupFit& line = fits[kCheckDataSet][g];
+        out += c_format("\nSlope = %.6f;Intercept = %.6f;Error = %.3f;RSQ = %.6f\n\n", line.slope, line.intercept,
+                        line.std_error * 100.0, line.r_squared);
+    }
+    return out;
+}
+
+std::string check_surrogate_determinations(int category) {
+    const int s = kCheckDataSet;
+    const RecoveryTables& t = recovery_tables;
+    std::string out;
+    double sum_m = 0.0, sum_o = 0.0;
+    int averaged = 0;
+    for (int i = 0; i < surrogate_count && i < kMaxSurrogates; ++i) {
+        int row = 0;
+        if (!surrogates[i].checked_surrogate || !find_surrogate_library_row(row, i, surrogates, library)) continue;
+        const LibraryCompound& c = library[row];
+        if (!in_class(c, category)) continue;
+        const double h = measured_recovery(row);
+        const double predicted = t.predicted_recovery[s][row];
+        const double deviation = t.predicted_recovery_dev[s][row];
+        out += c_format("%s;%.f;%.2f", c.name.c_str(), c.bp, c.rvw);
+        out += is_not_set(h) ? ";N/A" : c_format(";%.3f", h);
+        out += c_format(";%.2f;%.2f;%.2f;%.2f;%.2f;%.2f", t.bp_recovery[s][row] * 100.0, t.bp_fit_error[s][row] * 100.0,
+                        t.rv_recovery[s][row] * 100.0, t.rv_fit_error[s][row] * 100.0, predicted * 100.0,
+                        deviation * 100.0);
+        if (is_not_set(h) || predicted == 0.0) {
+            out += ";N/A;N/A\n";
+            continue;
+        }
+        const double m = h / predicted;
+        const double o = m * deviation / predicted;
+        out += c_format(";%.2f;%.2f\n", m, o);
+        sum_m += m;
+        sum_o += o;
+        ++averaged;
+    }
+    if (averaged > 0) out += c_format("\nGroup Averages;%.2f;%.2f\n", sum_m / averaged, sum_o / averaged);
+    return out;
+}
+
+std::string check_report_text(const CheckLevel& level) {
+    std::string out = check_report_title() + "\n";
+    out += "Calibration File: " + calibration_file_name + "\n";
+    out += "Process Date: " + format_date_time(clock_source().now()) + "\n";
+    out += "Surrogate Groupings File:" + surrogate_file_path + "\n";
+    out += "Compound Library File:" + to_upper(folder_settings.slot[kLibraryTextFileSlot]) + "\n";
+    out += "Check Standard File:" + check_data_file + "\n";
+    out += "N;Compound;Calibration response;Calibration Response Deviation;Check Standard(CS) Concentration;"
+           "CS Pred_Rec; CS R_Dev;CS Response;% Difference;Area Count;Retention Time\n";
+    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) out += compound_row(c, level);
+    out += "\nInternal standard Report - " + library_version + "\n";
+    bool starred = false;
+    out += fit_tables(starred);
+    out += "\t\tSurrogate Determinations\n\n";
+    for (int category = 0; category < (two_variables() ? kClasses : 1); ++category) {
+        out += class_heading(category);
+        out += check_surrogate_determinations(category);
+    }
+    if (starred)
+        out += "* The relative volatility is outside the range of first pass Internal standards.  Value displayed is "
+               "default.";
+    return out;
+}
+
+bool write_check_calibration_file(const CheckLevel& level) {
+    const std::string path = check_report_path();
+    std::string error;
+    if (write_file_atomically(path, check_report_text(level), &error)) return true;
+    show_message("The check calibration report file\n" + path + "\ncould not be written:\n" + error, "Error");
+    return false;
+}

@@ -1,0 +1,129 @@
+#include "calibration/continuing_check.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calibration/calibration_points.h"
+#include "calibration/curve_statistics.h"
+#include "calibration/results_file.h"
+#include "methoddata/tables.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/ui_services.h"
+#include "recovery/model_chain.h"
+
+std::string check_level_name;
+
+namespace {
+
+bool is_dilution_character(char c) { return (c >= '0' && c <= '9') || c == '.'; }
+
+bool refuse(const std::string& text, const std::string& caption) {
+    show_message(text, caption);
+    return false;
+}
+
+// Row kCheckDataSet of every table the chain writes, as before any model ran.
+void clear_check_row() {
+    const int s = kCheckDataSet;
+    raw_data_sets[s] = SampleRawData{};
+    for (FitTable* fits : {&first_pass_fits, &bp_group_fits, &rv_group_fits}) (*fits)[s].fill(GroupFit{});
+    for (PointTable* points : {&bp_points, &rv_points}) (*points)[s].fill(SurrogatePoint{});
+    calibration_points.standard_first_pass_points[s].fill(SurrogatePoint{});
+    RecoveryTables& t = recovery_tables;
+    for (DataSetValues* values : {&t.predicted_recovery, &t.response_factor, &t.response_factor_dev,
+                                  &t.predicted_recovery_dev, &t.bp_recovery, &t.rv_recovery,
+                                  &t.bp_fit_error, &t.rv_fit_error})
+        (*values)[s].fill(0.0);
+}
+
+}  // namespace
+
+bool check_level_entry(CheckLevelEntry& entry) {
+    check_standard_mode = 1;
+    if (entry.item >= 0 && entry.item < kDilutionItem) check_level_name = "Conc" + std::to_string(entry.item + 1);
+    if (entry.item != kDilutionItem) entry.dilution_text.clear();
+    if (entry.item == kDilutionItem && entry.dilution_text.empty())
+        return refuse("Please enter a dilution factor before exiting.", "Dilution Factor Required");
+    if (entry.item == -1) return refuse("Please select a concentration before exiting.", "Selection Required");
+    if (!std::all_of(entry.dilution_text.begin(), entry.dilution_text.end(), is_dilution_character))
+        return refuse("Please enter a valid dilution factor", "Invalid dilution factor");
+    if (entry.item == kDilutionItem) check_level_name = entry.dilution_text;
+    return true;
+}
+
+CheckLevel check_level_of(const CheckLevelEntry& entry) {
+    if (!entry.dilution_text.empty()) return {kDilutionItem, to_double_strict(entry.dilution_text)};
+    return {entry.item, 0.0};
+}
+
+double check_amount(int c, const CheckLevel& level) {
+    if (library[c].is_internal_standard) return library[c].conc[0];
+    return get_compound_amount(c, level.level, level.factor);
+}
+
+double check_response_factor(int c, const CheckLevel& level) {
+    const double amount = check_amount(c, level);
+    const double predicted = recovery_tables.predicted_recovery[kCheckDataSet][c];
+    if (amount == 0.0 || predicted == 0.0 || is_not_set(amount)) return kNotSet;
+    return raw_data_sets[kCheckDataSet].area[c] / predicted / amount;
+}
+
+double percent_difference(int c, const CheckLevel& level) {
+    const double mean = curve_statistics.mean_rf[c];
+    const double response = check_response_factor(c, level);
+    if (mean == 0.0 || is_not_set(response)) return kNotSet;
+    return (response - mean) / mean * 100.0;
+}
+
+int included_levels(int c) {
+    int n = 0;
+    for (int k = 0; k < kMaxLevels; ++k) n += level_included[c][k];
+    return n;
+}
+
+CheckEvaluation evaluate_check_standard() {
+    check_standard_mode = 1;
+    clear_check_row();
+    if (!read_results_ini(kCheckDataSet, check_ini_path)) return CheckEvaluation::NotRead;
+    // The check-mode recoveries are measured against the calibration's mean responses.
+    compute_all_curve_statistics();
+    FirstPassPairTable pairs{};
+    DataSetValues scratch{};
+    const ModelChainTables tables{raw_data_sets, first_pass_fits, bp_group_fits, rv_group_fits, pairs, scratch};
+    const ModelChainResult chain = run_model_chain(tables, kCheckDataSet, AfterFailure::RunRemainingSteps);
+    return chain.result != 0 ? CheckEvaluation::Done : CheckEvaluation::ModelFailed;
+}
+
+CheckCompoundTexts check_compound_texts(int c, const CheckLevel& level) {
+    CheckCompoundTexts t;
+    t.number = std::to_string(c + 1);
+    t.name = library[c].name;
+    t.calibration_file = file_name_of(calibration_file_name);
+    t.check_file = check_data_file;
+    t.amount = format_fixed(check_amount(c, level), 2);
+    t.mean_response = format_fixed(curve_statistics.mean_rf[c], 2);
+    t.deviation = format_fixed(curve_statistics.sd_rf[c], 3);
+    const double response = check_response_factor(c, level);
+    if (!is_not_set(response)) t.check_response = format_fixed(response, 2);
+    const double difference = percent_difference(c, level);
+    if (std::fabs(difference - kNotSet) >= 1e-9) t.difference = format_fixed(difference, 3);
+    return t;
+}
+
+std::optional<int> check_review_target(const std::string& number_text, ReviewMove move, int count) {
+    int n = 0;
+    if (count <= 0 || !try_to_int(number_text, n)) return std::nullopt;
+    n = std::clamp(n, 1, count);
+    switch (move) {
+        case ReviewMove::Next:
+            if (n + 1 <= count) return n;  // compound n + 1, 0-based n
+            return std::nullopt;
+        case ReviewMove::Previous:
+            if (n - 1 > 0) return n - 2;
+            return std::nullopt;
+        case ReviewMove::Stay:
+            return n - 1;
+    }
+    return std::nullopt;
+}
