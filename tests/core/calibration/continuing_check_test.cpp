@@ -1,0 +1,263 @@
+// The continuing-check rules and the report file on small hand-made tables.
+#include <gtest/gtest.h>
+
+#include "calibration/check_report_file.h"
+#include "calibration/continuing_check.h"
+#include "calibration/curve_statistics.h"
+#include "methoddata/tables.h"
+#include "platform/errors.h"
+#include "platform/text_util.h"
+#include "scripted_ui.h"
+#include "test_files.h"
+
+namespace {
+
+constexpr int s = kCheckDataSet;
+
+class ContinuingCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        curve_statistics = CurveStatistics{};
+        library_version = program_version_text;
+        variable1_label = "RVW";
+        variable2_label = "BP";
+        category_thresholds.vcs = 159.0;
+        category_thresholds.n_pvcsLn = 100.0;
+    }
+    // Library row c with one included level and a check standard that has it.
+    void compound(int c, const std::string& name, double amount, double mean, double area, double predicted) {
+        library[c].name = name;
+        library[c].conc.fill(amount);
+        library_saved[c] = library[c];
+        level_included[c][0] = 1;
+        curve_statistics.mean_rf[c] = mean;
+        raw_data_sets[s].area[c] = static_cast<int>(area);
+        recovery_tables.predicted_recovery[s][c] = predicted;
+        compound_count = std::max(compound_count, c + 1);
+    }
+    // An internal standard, checked for the report's rows, recovered as measured.
+    void internal_standard(int c, const std::string& name, double bp, double rvw, double recovery) {
+        compound(c, name, 10.0, 100.0, 1000.0 * recovery, recovery);
+        library[c].bp = bp;
+        library[c].rvw = rvw;
+        library[c].is_internal_standard = 1;
+        SurrogateRecord& r = surrogates[surrogate_count++];
+        r.name = name;
+        r.bp = bp;
+        r.rvw = rvw;
+        r.checked_surrogate = 1;
+    }
+    static std::vector<std::string> lines(const std::string& text) { return split(text, '\n'); }
+    static bool has_line(const std::string& text, const std::string& line) {
+        for (const std::string& l : lines(text))
+            if (l == line) return true;
+        return false;
+    }
+
+    ScriptedUi ui;
+};
+
+TEST_F(ContinuingCheckTest, TheLevelEntryIsCheckedInItsOrder) {
+    struct Case {
+        int item;
+        std::string text;
+        std::string message;  // empty: accepted
+        std::string caption;
+        std::string text_after;
+        std::string level_name;
+    };
+    const std::vector<Case> cases = {
+        {2, "", "", "", "", "Conc3"},
+        {9, "", "", "", "", "Conc10"},
+        {3, "2", "", "", "", "Conc4"},  // an amount item empties the dilution factor
+        {10, "2.5", "", "", "2.5", "2.5"},
+        {10, "1.5.2", "", "", "1.5.2", "1.5.2"},  // only the characters are checked here
+        {10, "", "Please enter a dilution factor before exiting.", "Dilution Factor Required", "", ""},
+        {10, "2x", "Please enter a valid dilution factor", "Invalid dilution factor", "2x", ""},
+        {-1, "", "Please select a concentration before exiting.", "Selection Required", "", ""},
+    };
+    for (const Case& c : cases) {
+        check_level_name.clear();
+        check_standard_mode = 0;
+        if (!c.message.empty()) ui.expect_message(c.message);
+        CheckLevelEntry entry{c.item, c.text};
+        EXPECT_EQ(check_level_entry(entry), c.message.empty()) << c.item << " " << c.text;
+        if (!c.message.empty()) {
+            EXPECT_EQ(ui.last_message().caption, c.caption);
+        }
+        EXPECT_EQ(entry.dilution_text, c.text_after);
+        if (c.message.empty()) {
+            EXPECT_EQ(check_level_name, c.level_name);
+        }
+        EXPECT_EQ(check_standard_mode, 1);
+    }
+}
+
+TEST_F(ContinuingCheckTest, ADilutionFactorMultipliesAmountOneAndMustBeANumber) {
+    compound(0, "Benzene", 0.0, 1.0, 100.0, 1.0);
+    library_saved[0].conc = {2, 5, 10, 20, 50, 100, 0, 0, 0, 0};
+    const CheckLevel diluted = check_level_of({kDilutionItem, "2.5"});
+    EXPECT_EQ(diluted.level, kDilutionItem);
+    EXPECT_DOUBLE_EQ(check_amount(0, diluted), 5.0);
+    EXPECT_DOUBLE_EQ(check_amount(0, check_level_of({2, ""})), 10.0);
+    try {
+        check_level_of({kDilutionItem, "1.5.2"});
+        FAIL() << "no conversion error";
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'1.5.2' is not a valid floating point value");
+    }
+    // An internal standard is always at its own Amount 1 of the working library.
+    library[0].is_internal_standard = 1;
+    library[0].conc[0] = 25.0;
+    EXPECT_DOUBLE_EQ(check_amount(0, diluted), 25.0);
+}
+
+TEST_F(ContinuingCheckTest, ResponseAndDifferenceInTheReviewAndTheFile) {
+    compound(0, "Benzene", 100.0, 1.00, 110.0, 1.0);  // check response 1.10 against 1.00
+    compound(1, "No recovery", 100.0, 1.00, 110.0, 0.0);
+    compound(2, "No mean", 100.0, 0.0, 110.0, 1.0);
+    const CheckLevel level{0, 0.0};
+    const CheckCompoundTexts t = check_compound_texts(0, level);
+    EXPECT_EQ(t.check_response, "1.10");
+    EXPECT_EQ(t.difference, "10.000");
+    EXPECT_EQ(t.amount, "100.00");
+    EXPECT_EQ(t.deviation, "0.000");
+    const CheckCompoundTexts none = check_compound_texts(1, level);
+    EXPECT_EQ(none.check_response, "");
+    EXPECT_EQ(none.difference, "");
+    EXPECT_EQ(check_compound_texts(2, level).difference, "");
+
+    const std::string report = check_report_text(level);
+    EXPECT_NE(report.find("\n1;Benzene;1.00;0.00;100.00;100.00;0.00;1.10;10.0;110;0.00"), std::string::npos);
+    // Values that are not available are written as the marker number.
+    EXPECT_NE(report.find("\n2;No recovery;1.00;0.00;100.00;0.00;0.00;2147483647.00;2147483647.0;110;"),
+              std::string::npos);
+}
+
+TEST_F(ContinuingCheckTest, ACompoundWithoutIncludedLevelsShowsItsCurveOnly) {
+    compound(0, "Excluded", 10.0, 1.25, 100.0, 1.0);
+    level_included[0][0] = 0;
+    curve_statistics.sd_rf[0] = 0.03;
+    EXPECT_NE(check_report_text({0, 0.0}).find("\n1;Excluded;<1.25;(3.0%)>\n"), std::string::npos);
+}
+
+TEST_F(ContinuingCheckTest, InternalStandardsFallIntoTheirClasses) {
+    internal_standard(0, "Volatile", 80.0, 50.0, 0.9);
+    internal_standard(1, "Non-purgeable", 90.0, 150.0, 0.8);
+    internal_standard(2, "On the line", 100.0, 100.0, 0.7);  // rvw == n_pvcsLn: in no class
+    internal_standard(3, "Semi-volatile", 159.0, 1.0, 0.6);
+    internal_standard(4, "Not checked", 80.0, 1.0, 0.5);
+    surrogates[4].checked_surrogate = 0;
+    for (int c = 0; c < 5; ++c) recovery_tables.predicted_recovery_dev[s][c] = 0.05;
+
+    const std::string volatile_rows = check_surrogate_determinations(0);
+    // h = 900 / 100 / 10 x 100 = 90 %; corrected m = 90 / 0.9; o = m x 0.05 / 0.9.
+    EXPECT_EQ(volatile_rows, "Volatile;80;50.00;90.000;0.00;0.00;0.00;0.00;90.00;5.00;100.00;5.56\n"
+                             "\nGroup Averages;100.00;5.56\n");
+    EXPECT_EQ(lines(check_surrogate_determinations(1))[0].substr(0, 14), "Non-purgeable;");
+    EXPECT_EQ(lines(check_surrogate_determinations(2))[0].substr(0, 14), "Semi-volatile;");
+    const std::string all = check_report_text({0, 0.0});
+    EXPECT_EQ(all.find("\nOn the line;"), std::string::npos);
+    EXPECT_EQ(all.find("\nNot checked;"), std::string::npos);
+}
+
+TEST_F(ContinuingCheckTest, AClassWithoutRecoveriesHasNoAverages) {
+    internal_standard(0, "No mean", 80.0, 50.0, 0.9);
+    curve_statistics.mean_rf[0] = 0.0;
+    EXPECT_EQ(check_surrogate_determinations(0),
+              "No mean;80;50.00;N/A;0.00;0.00;0.00;0.00;90.00;0.00;N/A;N/A\n");
+}
+
+TEST_F(ContinuingCheckTest, TheReportFollowsTheVariableMode) {
+    internal_standard(0, "Volatile", 80.0, 50.0, 0.9);
+    const std::string two = check_report_text({0, 0.0});
+    EXPECT_EQ(lines(two)[0], "Check Calibration Report - Linear: BP -- Ln: RVW - Version 4.2");
+    for (const char* line : {"First Pass relative Volatility (Ln) vs. Recovery",
+                             "Volatile Compound Surrogates(boiling point<159)",
+                             "Non-Purgeable Volatile Compound Surrogates(rw>100.00)",
+                             "Semi-Volatile Compound Surrogates(boiling points=159.00) "})
+        EXPECT_TRUE(has_line(two, line)) << line;
+
+    one_variable_mode = 1;
+    bp_variable_chosen = 1;
+    transform_text = "Linear";
+    single_variable_label = "Boiling Point";
+    const std::string one = check_report_text({0, 0.0});
+    EXPECT_EQ(lines(one)[0], "Check Calibration Report - Using ONE VARIABLE - Linear - Boiling Point - Version 4.2");
+    EXPECT_EQ(one.find("First Pass relative Volatility"), std::string::npos);
+    EXPECT_EQ(one.find("Relative Volatility (Ln)"), std::string::npos);
+    EXPECT_EQ(one.find("Surrogates("), std::string::npos);  // no class titles
+    EXPECT_NE(one.find("Recovery vs. Boiling Point"), std::string::npos);
+    EXPECT_NE(one.find("Compound;Boiling Point;Measured;Recovery\n"), std::string::npos);
+    EXPECT_NE(one.find("\t\tSurrogate Determinations\n\nCompound;Linear;Ln;Recovery;B.P.Predict;err;R.V.Predict;err;"
+                       "Total Predict;err;Recovery;err\nVolatile;80;"),
+              std::string::npos);
+}
+
+TEST_F(ContinuingCheckTest, AFitTableListsEachGroupBeforeItsLine) {
+    internal_standard(0, "A", 80.0, 2.0, 0.9);
+    internal_standard(1, "B", 90.0, 3.0, 0.8);
+    internal_standard(2, "C", 200.0, 0.5, 0.7);
+    std::array<SurrogatePoint, 4> points{};
+    const int groups[] = {1, 1, 2};
+    for (int i = 0; i < 3; ++i) {
+        points[i].in_use = 1;
+        points[i].name = library[i].name;
+        points[i].record = i;
+        points[i].group = groups[i];
+        points[i].y = 0.5;
+    }
+    points[1].clamped_rv = 2.5;  // outside the first pass's range: marked
+    FitTable fits{};
+    fits[s][1] = GroupFit{1, 0.001, 0.9, 0.02, 0.5};
+    fits[s][2] = GroupFit{1, -0.002, 1.1, 0.03, 0.75};
+    bool starred = false;
+    EXPECT_EQ(check_fit_table(1, points, fits, starred),
+              "Compound;BP;RVW;Measured;Recovery\n"
+              "A;80.0;2.00;90.00;50.00\n"
+              "B;90.0;2.5*;80.00;50.00\n"
+              "\nSlope = 0.001000;Intercept = 0.900000;Error = 2.000;RSQ = 0.500000\n\n"
+              "C;200.0;0.50;70.00;50.00\n"
+              "\nSlope = -0.002000;Intercept = 1.100000;Error = 3.000;RSQ = 0.750000\n\n");
+    EXPECT_TRUE(starred);
+}
+
+TEST_F(ContinuingCheckTest, TheReportIsNamedAfterTheCheckStandardsDataFile) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"/DATA/RUNS/CCV.TXT", "/DATA/RUNS/CCV.check"},
+        {"/DATA/RUN.2025/CCV", "/DATA/RUN.2025/CCV.check"},  // a dot in a folder is no extension
+        {"/DATA/CCV.OLD.TXT", "/DATA/CCV.OLD.check"},
+    };
+    for (const auto& [data, report] : cases) {
+        check_data_file = data;
+        EXPECT_EQ(check_report_path(), report);
+    }
+}
+
+TEST_F(ContinuingCheckTest, AReportThatCannotBeWrittenIsReported) {
+    compound(0, "Benzene", 10.0, 1.0, 100.0, 1.0);
+    check_data_file = "/no/such/folder/CCV.TXT";
+    ui.expect_message("could not be written");
+    EXPECT_FALSE(write_check_calibration_file({0, 0.0}));
+    EXPECT_EQ(ui.last_message().caption, "Error");
+}
+
+TEST_F(ContinuingCheckTest, TheReviewMovesWithinTheCompoundList) {
+    struct Case {
+        std::string text;
+        ReviewMove move;
+        std::optional<int> shown;
+    };
+    const std::vector<Case> cases = {
+        {"3", ReviewMove::Next, 3},       {"5", ReviewMove::Next, std::nullopt},
+        {"9", ReviewMove::Next, std::nullopt}, {"0", ReviewMove::Next, 1},
+        {"3", ReviewMove::Previous, 1},   {"1", ReviewMove::Previous, std::nullopt},
+        {"7", ReviewMove::Stay, 4},       {"-2", ReviewMove::Stay, 0},
+        {"", ReviewMove::Stay, std::nullopt}, {"x", ReviewMove::Next, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(check_review_target(c.text, c.move, 5), c.shown) << "'" << c.text << "' " << static_cast<int>(c.move);
+}
+
+}  // namespace
