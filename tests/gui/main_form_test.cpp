@@ -157,9 +157,9 @@ TEST_F(MainForm, HelpTopicsAsksForTheMainWindowsContext) {
 }
 
 TEST_F(MainForm, CommandsOfLaterStepsSaySoInsteadOfDoingNothing) {
-    item("CheckCalibration")->setEnabled(true);
-    ui.expect_message("Check Continuing Calibration is not available yet.");
-    item("CheckCalibration")->trigger();
+    item("Processsamplefiles1")->setEnabled(true);
+    ui.expect_message("Process sample files is not available yet.");
+    item("Processsamplefiles1")->trigger();
 }
 
 TEST_F(MainForm, AnExceptionEscapingAHandlerIsShownAndGoesNoFurther) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "calibration/level_label.h"  // kDilutionItem, the item "Amount as Dilution of Amount 1"
 #include "methoddata/records.h"
 
 // The data set the check standard is read into and modelled in. It is a row of its own,
@@ -12,9 +13,6 @@
 // memory keeps its areas and predictions, which a sample run reads afterwards. It lies
 // below the sample slots, the rows the predicted recoveries may fill.
 constexpr int kCheckDataSet = kSampleSlots - 1;
-
-// Entry window item that takes a dilution factor of Amount 1.
-constexpr int kDilutionItem = kMaxLevels;
 
 // The level text of the check standard: "Conc1".."Conc10" or the dilution-factor text.
 extern std::string check_level_name;
