@@ -81,11 +81,11 @@ bool save_group_limits(const std::string& path) {
 
 void init_group_limits(const std::string& program_folder) {
     calc_limits_data.entry_ranges = EntryRanges{};
+    // Built-in limits first, so that a start-up file that cannot be read or is another
+    // file leaves sound limits rather than none.
+    set_default_group_limits();
     const std::string path = join_path(program_folder, kDefaultLimitsFileName);
-    if (file_exists(path))
-        load_group_limits(path);
-    else
-        set_default_group_limits();
+    if (file_exists(path)) load_group_limits(path);
     calc_limits_data.group_limits_on = 0;
 }
 

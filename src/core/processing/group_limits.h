@@ -65,8 +65,8 @@ LimitsLoad load_group_limits(const std::string& path);
 // Writes the current limits into a limits file; false after a message when it cannot.
 bool save_group_limits(const std::string& path);
 
-// Start-up: "default_limits.txt" of the program folder when it exists, else the
-// built-in limits; the limits are off.
+// Start-up: "default_limits.txt" of the program folder when it exists and is a limits
+// file, else the built-in limits; the limits are off.
 void init_group_limits(const std::string& program_folder);
 
 // Switches the limits on or off for the processing run; answers the new state.

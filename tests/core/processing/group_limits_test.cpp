@@ -100,6 +100,11 @@ TEST_F(GroupLimitsTest, StartUpLoadsDefaultLimitsFromTheProgramFolderElseBuiltIn
     set_default_group_limits();
     init_group_limits(folder_.path());
     EXPECT_EQ(group_limit_values(), distinct_values());
+
+    folder_.write("default_limits.txt", "not a limits file\n0.5\n");
+    init_group_limits(folder_.path());
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_lower, -1.0);
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[13].diff_upper, 0.25);
 }
 
 TEST_F(GroupLimitsTest, SaveToAnUnwritablePlaceSaysSoAndWritesNothing) {
