@@ -23,8 +23,10 @@
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
+#include "platform/text_util.h"
 #include "platform/ui_services.h"
 #include "processing/process_files.h"
+#include "processing/sample_list.h"
 
 using enum MenuItem;
 
@@ -195,7 +197,11 @@ void Tmain_form::CheckCalibrationClick() {
 
 // Quantitation menu.
 
-void Tmain_form::Processsamplefiles1Click() { not_built_yet("Process sample files"); }
+void Tmain_form::Processsamplefiles1Click() {
+    start_sample_processing(process_files_data);
+    process_files->Edit_samp_calfile->setText(QString::fromStdString(to_upper(calibration_file_name)));
+    process_files->show_from(this);
+}
 
 // Settings menu.
 

@@ -1,10 +1,316 @@
 #include "processing/process_files.h"
 
-#include "app/not_built_yet.h"
+#include <QAction>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "app/main_form.h"
+#include "methoddata/tables.h"
+#include "platform/command_guard.h"
+#include "platform/number_text.h"
+#include "platform/ui_services.h"
+#include "processing/calc_limits.h"
+#include "processing/calib_limits.h"
+#include "processing/group_limits.h"
+#include "processing/process_input.h"
+#include "processing/processing_run.h"
+#include "processing/report_summary.h"
+#include "processing/sample_list.h"
 
 Tprocess_files* process_files = nullptr;
 
+namespace {
+
+constexpr int kHintMilliseconds = 60000;
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+QPushButton* make_button(QWidget* parent, const char* name, const char* caption, const char* hint) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setToolTip(hint);
+    b->setToolTipDuration(kHintMilliseconds);
+    return b;
+}
+
+QLineEdit* make_edit(QWidget* parent, const char* name, const char* colour) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setReadOnly(true);
+    e->setStyleSheet(QString("background-color: %1;").arg(colour));
+    return e;
+}
+
+QAction* make_action(QWidget* parent, const char* name, const char* caption, bool checkable) {
+    auto* a = new QAction(caption, parent);
+    a->setObjectName(name);
+    a->setCheckable(checkable);
+    return a;
+}
+
+}  // namespace
+
 Tprocess_files::Tprocess_files() : TaskWindow("Process Files") {
     setObjectName("process_files");
-    add_not_built_yet_notice(this);
+
+    DirListBox = new QListWidget(this);
+    DirListBox->setObjectName("DirListBox");
+    add_samp_file = make_button(this, "add_samp_file", "Add File",
+                                "Select a data file to quantitate\nAdd up to 24 data files for processing");
+    delete_sample_file_Button = make_button(this, "delete_sample_file_Button", "Delete File",
+                                            "Delete the selected data file in the Data Directory box");
+    process_samp = make_button(
+        this, "process_samp", "Process",
+        "Process and print the quantitation results"
+        "\nAn electronic surrogate file named SampleName_CalibrationFileName.txt and"
+        "\na Quantitation file SampleName_CalibrationFileNameQC.txt is generated as default"
+        "\nSee main menu->Settings for reporting options");
+    Button2 = make_button(this, "Button2", "Clear", "Removes all files from list");
+    process_exit = make_button(this, "process_exit", "Exit", "Exit and return to the main menu");
+    Edit_samp_calfile = make_edit(this, "Edit_samp_calfile", "lightgray");
+    EditVarMode = make_edit(this, "EditVarMode", "yellow");
+    EditVarLabel = make_edit(this, "EditVarLabel", "yellow");
+    RadioButton1 = new QRadioButton("single reports", this);
+    RadioButton1->setObjectName("RadioButton1");
+    RadioButton2 = new QRadioButton("batch report", this);
+    RadioButton2->setObjectName("RadioButton2");
+    RadioButton2->setChecked(true);
+    Label1 = new QLabel(this);
+    Label1->setObjectName("Label1");
+    Label1->setWordWrap(true);
+    Label4 = new QLabel(this);
+    Label4->setObjectName("Label4");
+    Label5 = new QLabel("Group limits are off", this);
+    Label5->setObjectName("Label5");
+
+    auto* menu_bar = new QMenuBar(this);
+    build_menu(menu_bar);
+
+    auto* grid = new QGridLayout(this);
+    grid->setMenuBar(menu_bar);
+    grid->addWidget(new QLabel("Calibration File:", this), 0, 0, 1, 2);
+    grid->addWidget(Edit_samp_calfile, 1, 0, 1, 2);
+    grid->addWidget(EditVarMode, 2, 0);
+    grid->addWidget(EditVarLabel, 2, 1);
+    grid->addWidget(new QLabel("Data Directory", this), 3, 0, 1, 2);
+    grid->addWidget(DirListBox, 4, 0, 6, 2);
+    grid->addWidget(add_samp_file, 4, 2);
+    grid->addWidget(delete_sample_file_Button, 5, 2);
+    grid->addWidget(process_samp, 6, 2);
+    grid->addWidget(Button2, 7, 2);
+    grid->addWidget(process_exit, 8, 2);
+    grid->addWidget(RadioButton1, 10, 0);
+    grid->addWidget(RadioButton2, 10, 1);
+    grid->addWidget(Label1, 11, 0, 1, 3);
+    grid->addWidget(Label4, 12, 0, 1, 3);
+    grid->addWidget(Label5, 13, 0, 1, 3);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    resize(640, 460);
+
+    connect_button(add_samp_file, &Tprocess_files::add_samp_fileClick);
+    connect_button(delete_sample_file_Button, &Tprocess_files::delete_sample_file_ButtonClick);
+    connect_button(process_samp, &Tprocess_files::process_sampClick);
+    connect_button(Button2, &Tprocess_files::Button2Click);
+    connect_button(process_exit, &Tprocess_files::process_exitClick);
+    connect(DirListBox, &QListWidget::itemClicked, this, [this] { run_command([this] { DirListBoxClick(); }); });
+    connect(RadioButton1, &QRadioButton::clicked, this, [this] { run_command([this] { RadioButton1Click(); }); });
+    connect(RadioButton2, &QRadioButton::clicked, this, [this] { run_command([this] { RadioButton2Click(); }); });
+    FormCreate();
 }
+
+void Tprocess_files::build_menu(QMenuBar* bar) {
+    Printer1 = make_action(this, "Printer1", "Printer", false);
+    TRQ1 = make_action(this, "TRQ1", "TRQForms Compatible", true);
+    Printedpdf1 = make_action(this, "Printedpdf1", "Printed (pdf or paper)", true);
+    DelimitedReports1 = make_action(this, "DelimitedReports1", "Delimited Reports", true);
+    GroupSolutionLimits1 = make_action(this, "GroupSolutionLimits1", "Group Solution Limits", false);
+    Calibration1 = make_action(this, "Calibration1", "Calibration", false);
+    Help1 = make_action(this, "Help1", "Help", false);
+
+    bar->addAction(Printer1);
+    QMenu* reports = bar->addMenu("Reports");
+    reports->addActions({TRQ1, Printedpdf1, DelimitedReports1});
+    QMenu* limits = bar->addMenu("Limits");
+    limits->addActions({GroupSolutionLimits1, Calibration1});
+    bar->addAction(Help1);
+
+    connect_action(Printer1, &Tprocess_files::Printer1Click);
+    connect_action(TRQ1, &Tprocess_files::TRQ1Click);
+    connect_action(Printedpdf1, &Tprocess_files::Printedpdf1Click);
+    connect_action(DelimitedReports1, &Tprocess_files::DelimitedReports1Click);
+    connect_action(GroupSolutionLimits1, &Tprocess_files::GroupSolutionLimits1Click);
+    connect_action(Calibration1, &Tprocess_files::Calibration1Click);
+    connect_action(Help1, &Tprocess_files::Help1Click);
+}
+
+void Tprocess_files::connect_button(QPushButton* button, void (Tprocess_files::*handler)()) {
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { run_command([this, handler] { (this->*handler)(); }); });
+}
+
+// The report items keep the check state their handlers give them, not the toggle of a click.
+void Tprocess_files::connect_action(QAction* action, void (Tprocess_files::*handler)()) {
+    connect(action, &QAction::triggered, this, [this, action, handler] {
+        if (action->isCheckable()) action->setChecked(!action->isChecked());
+        run_command([this, handler] { (this->*handler)(); });
+    });
+}
+
+void Tprocess_files::FormCreate() {
+    smooth_first_pass = 0;
+    Printedpdf1->setChecked(false);
+}
+
+void Tprocess_files::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+        run_command([this] { FormShow(); });
+    }
+    TaskWindow::showEvent(event);
+}
+
+void Tprocess_files::FormShow() {
+    show_sample_list();
+    if (sample_info_index >= 1 && sample_info_index <= DirListBox->count())
+        DirListBox->setCurrentRow(sample_info_index - 1);
+    const bool one_variable = one_variable_mode != 0;
+    EditVarLabel->setText(q(single_variable_label));
+    EditVarMode->setText(q(transform_text));
+    EditVarLabel->setVisible(one_variable);
+    EditVarMode->setVisible(one_variable);
+    process_files_data.surrogate_file_text = surrogate_file_path;
+    process_files_data.library_file_text = library_ini_path;
+    show_report_choices();
+    const bool limits_on = calc_limits_data.group_limits_on == 1;
+    Label4->setText(limits_on ? "Warning for internal standard limits is on" : "");
+    Label4->setVisible(limits_on);
+    if (main_form) {
+        DelimitedReports1->setChecked(main_form->menu_state.item(MenuItem::Delimited1).checked);
+        TRQ1->setChecked(main_form->menu_state.item(MenuItem::Semic1).checked);
+    }
+}
+
+void Tprocess_files::show_sample_list() {
+    DirListBox->clear();
+    for (const std::string& path : listed_sample_files(process_files_data)) DirListBox->addItem(q(path));
+}
+
+// The single/batch choice shows only while printing is chosen, and shows the batch switch.
+void Tprocess_files::show_report_choices() {
+    const bool printing = Printedpdf1->isChecked();
+    RadioButton1->setVisible(printing);
+    RadioButton2->setVisible(printing);
+    (main_flags.BatchReport == 1 ? RadioButton2 : RadioButton1)->setChecked(true);
+    update_report_summary();
+}
+
+void Tprocess_files::update_report_summary() {
+    Label1->setText(q(report_summary(main_flags.DelimitedReports == 1, main_flags.TrqFormsFormat == 1,
+                                     Printedpdf1->isChecked())));
+}
+
+void Tprocess_files::add_samp_fileClick() {
+    const int slot = add_sample_file(process_files_data);
+    if (slot < 0) return;
+    show_sample_list();
+    process_input->open_for_sample(slot, this);
+}
+
+void Tprocess_files::delete_sample_file_ButtonClick() {
+    const int i = DirListBox->currentRow();
+    if (i < 0 || !DirListBox->currentItem()->isSelected()) return;
+    delete_sample_file(process_files_data, i);
+    show_sample_list();
+}
+
+void Tprocess_files::Button2Click() {
+    clear_sample_list(process_files_data);
+    show_sample_list();
+}
+
+void Tprocess_files::process_exitClick() {
+    clear_sample_list(process_files_data);
+    show_sample_list();
+    return_to_opener();
+    if (main_form) main_form->show();
+}
+
+void Tprocess_files::process_sampClick() {
+    ProcessingOptions options;
+    options.printed_reports = Printedpdf1->isChecked();
+    options.batch_report = main_flags.BatchReport == 1;
+    options.delimited_reports = main_flags.DelimitedReports == 1;
+    try {
+        run_processing(process_files_data, processing_steps(), options);
+    } catch (...) {
+        show_sample_list();
+        throw;
+    }
+    show_sample_list();  // a model failure empties the list
+}
+
+void Tprocess_files::DirListBoxClick() {
+    const int i = DirListBox->currentRow();
+    if (i < 0 || i >= kSampleSlots) return;
+    DirListBox->setToolTip(q("sample Size = " + format_general(sample_sizes[i])));
+    DirListBox->setToolTipDuration(kHintMilliseconds);
+}
+
+void Tprocess_files::RadioButton1Click() {
+    main_flags.BatchReport = 0;
+    show_report_choices();
+}
+
+void Tprocess_files::RadioButton2Click() {
+    main_flags.BatchReport = 1;
+    show_report_choices();
+}
+
+void Tprocess_files::Printer1Click() {
+    if (ui().choose_printer()) main_flags.PrinterSelected = 1;
+}
+
+void Tprocess_files::Printedpdf1Click() {
+    if (main_flags.PrinterSelected == 0) {
+        show_message("Please select a printer and retry", "Error");
+        return;
+    }
+    Printedpdf1->setChecked(!Printedpdf1->isChecked());
+    main_flags.BatchReport = Printedpdf1->isChecked() ? 1 : 0;
+    show_report_choices();
+}
+
+void Tprocess_files::TRQ1Click() {
+    MenuItemState& semic = main_form->menu_state.item(MenuItem::Semic1);
+    semic.checked = !semic.checked;
+    main_flags.TrqFormsFormat = semic.checked ? 1 : 0;
+    TRQ1->setChecked(semic.checked);
+    main_form->show_menu_state();
+    update_report_summary();
+}
+
+void Tprocess_files::DelimitedReports1Click() {
+    const bool checked = !DelimitedReports1->isChecked();
+    main_flags.DelimitedReports = checked ? 1 : 0;
+    main_form->menu_state.item(MenuItem::Delimited1).checked = checked;
+    main_form->show_menu_state();
+    DelimitedReports1->setChecked(checked);
+    update_report_summary();
+}
+
+void Tprocess_files::GroupSolutionLimits1Click() { calc_limits->show_from(this); }
+
+void Tprocess_files::Calibration1Click() { calib_limits->show_from(this); }
+
+void Tprocess_files::Help1Click() { ui().show_help(kProcessFilesHelpContext); }
