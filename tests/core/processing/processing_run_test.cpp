@@ -8,10 +8,7 @@
 #include "../calibration/demo_calibration.h"
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_tables.h"
-#include "calibration/curve_statistics.h"
-#include "calibration/results_file.h"
 #include "methoddata/tables.h"
-#include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "processing/sample_list.h"
@@ -45,8 +42,6 @@ protected:
     // The program's steps, each call noted in `calls`.
     ProcessingSteps noted_steps() {
         ProcessingSteps s = processing_steps();
-        if (!s.average_response_factors) s.average_response_factors = compute_all_curve_statistics;
-        if (!s.read_sample) s.read_sample = read_results;
         auto note = [this](const std::string& name, auto step) {
             return [this, name, step](auto... args) {
                 calls.push_back(name + suffix(args...));
@@ -75,13 +70,6 @@ protected:
     static std::string suffix() { return ""; }
     template <typename... Rest>
     static std::string suffix(int sample, Rest...) { return " " + std::to_string(sample); }
-    static void read_results(int j, const std::string& path) {
-        IniFile ini;
-        ini.load(path);
-        read_results_compounds(ini, path, ini.get_int("header", "number_comps", 0),
-                               process_files_data.sample_raw_data[j]);
-    }
-
     ProcessFilesData& data = process_files_data;
     std::vector<std::string> calls;
     ScriptedUi ui;

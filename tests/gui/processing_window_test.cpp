@@ -1,0 +1,214 @@
+// The processing and Sample Information windows, driven as an analyst drives them, on
+// the demo calibration and a copy of the demo samples.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <filesystem>
+#include <map>
+
+#include "calibration/calibration_tables.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "processing/process_files.h"
+#include "processing/process_files_data.h"
+#include "processing/process_input.h"
+#include "windows_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProcessingWindow : public WindowsTest {
+protected:
+    void SetUp() override {
+        setenv("HOME", home.path().c_str(), 1);
+        WindowsTest::SetUp();
+        construct_calibration_tables();
+        construct_process_files_data();
+        fs::copy(example_file("runs"), fs::path(data.path()) / "runs");
+        ui.open_returns(example_file("demo_library.txt"));
+        item("OpenLibraryMenu")->trigger();
+        ui.open_returns(example_file("demo_internal_standards.ini"));
+        item("OpenSurrogateFile1")->trigger();
+        ui.open_returns(example_file("demo_calibration.cal"));
+        item("OpenCalibrationFile1")->trigger();
+        ASSERT_TRUE(item("Processsamplefiles1")->isEnabled());
+        item("Processsamplefiles1")->trigger();
+        ASSERT_TRUE(process_files->isVisible());
+    }
+    void TearDown() override {
+        WindowsTest::TearDown();
+        unsetenv("HOME");
+    }
+    template <typename T>
+    T* control(QWidget* window, const char* name) {
+        T* c = window->findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << "no control " << name;
+        return c;
+    }
+    QPushButton* button(QWidget* window, const char* name) { return control<QPushButton>(window, name); }
+    QLineEdit* edit(const char* name) { return control<QLineEdit>(process_input, name); }
+    QAction* action(const char* name) { return control<QAction>(process_files, name); }
+    void type(QLineEdit* e, const char* text) {
+        e->clear();
+        QTest::keyClicks(e, text);
+    }
+    // Add File for a demo sample; the Sample Information window then opens.
+    void add_sample(const char* name) {
+        ui.open_returns(data.file(std::string("runs/") + name));
+        button(process_files, "add_samp_file")->click();
+        ASSERT_TRUE(process_input->isVisible());
+    }
+    // Amounts of the analytes present in SAMPLE1.TXT, from the demo data set's truth table.
+    static std::map<std::string, double> sample1_amounts() {
+        std::map<std::string, double> amounts;
+        bool in_table = false;
+        for (const std::string& line : split(read_file_text(example_file("runs_truth.txt")), '\n')) {
+            const std::vector<std::string> f = split(line, '\t');
+            if (starts_with_ci(line, "sample amounts")) in_table = true;
+            else if (in_table && f.size() > 1 && leading_number(f[1]) > 0.0) amounts[f[0]] = leading_number(f[1]);
+        }
+        return amounts;
+    }
+    std::string summary() { return control<QLabel>(process_files, "Label1")->text().toStdString(); }
+
+    TempFolder home;
+    TempFolder data;
+};
+
+TEST_F(ProcessingWindow, TheAnalystsRoadFromASampleFileToItsResults) {
+    EXPECT_FALSE(main_form->isVisible());
+    EXPECT_EQ(control<QLineEdit>(process_files, "Edit_samp_calfile")->text().toStdString(),
+              to_upper(example_file("demo_calibration.cal")));
+
+    add_sample("SAMPLE1.TXT");
+    EXPECT_FALSE(process_files->isVisible());
+    EXPECT_EQ(edit("Edit_sampfile")->text().toStdString(), to_upper(data.file("runs/SAMPLE1.TXT")));
+    EXPECT_EQ(edit("EditAnalyzedDate")->text(), "09/22/2025 09:05");
+    EXPECT_EQ(edit("EditLabFileid")->text(), "S2101");
+    EXPECT_EQ(edit("EditSampleId")->text(), "MW-01 groundwater");
+    EXPECT_EQ(edit("EditInstrumentId")->text(), "GC/MS-2");
+    EXPECT_TRUE(control<QRadioButton>(process_input, "RadioGroup_mdlItem2")->isChecked());  // None
+    EXPECT_FALSE(edit("Edit_mdlfile")->isVisible());
+    EXPECT_EQ(control<QComboBox>(process_input, "file_process_units_box")->count(), 6);
+
+    // Enter without a size is refused; with one the entry is stored and the list comes back.
+    ui.expect_message("Please enter a sample size.");
+    button(process_input, "Enter")->click();
+    EXPECT_TRUE(process_input->isVisible());
+    type(edit("Edit_size"), "1");
+    control<QComboBox>(process_input, "file_process_units_box")->setCurrentIndex(1);
+    type(edit("Edit_matrix"), "WATER");
+    button(process_input, "Enter")->click();
+    ASSERT_FALSE(process_input->isVisible());
+    ASSERT_TRUE(process_files->isVisible());
+    auto* list = control<QListWidget>(process_files, "DirListBox");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text().toStdString(), data.file("runs/SAMPLE1.TXT"));
+    EXPECT_EQ(list->currentRow(), 0);
+    const SampleSettings& settings = process_files_data.sample_settings[0];
+    EXPECT_EQ(settings.size, 1.0f);
+    EXPECT_EQ(settings.units, "ng/l");
+    EXPECT_EQ(settings.matrix, "WATER");
+
+    button(process_files, "process_samp")->click();
+    EXPECT_EQ(ui.busy_depth, 0);
+    EXPECT_TRUE(ui.exceptions.empty());
+    ASSERT_EQ(list->count(), 1);  // the list stays for another run
+    // The recovery-corrected results of a size of 1 are the amounts the sample was made with.
+    const std::map<std::string, double> truth = sample1_amounts();
+    ASSERT_EQ(truth.size(), 6u);
+    EXPECT_EQ(process_files_data.last_analyte_index, 50);  // 51 analytes
+    for (int k = 0; k <= process_files_data.last_analyte_index; ++k) {
+        const AnalyteResult& r = process_files_data.analyte_results[0][k];
+        const auto amount = truth.find(r.name);
+        if (amount == truth.end())
+            EXPECT_EQ(r.concentration, 0.0f) << r.name;  // absent: area 0
+        else
+            EXPECT_NEAR(r.concentration, amount->second, 0.15 * amount->second) << r.name;
+    }
+    EXPECT_NE(process_files_data.model_fits[0][1].bp_text, "");
+
+    // Exit clears the list and its results files and returns to the main window.
+    button(process_files, "process_exit")->click();
+    EXPECT_TRUE(main_form->isVisible());
+    EXPECT_FALSE(process_files->isVisible());
+    EXPECT_EQ(sample_count, 0);
+    EXPECT_FALSE(file_exists(data.file("runs/SAMPLE1.ini")));
+}
+
+TEST_F(ProcessingWindow, TheReportMenuAndItsSummary) {
+    EXPECT_EQ(summary(), "Semicolon delimited (*.txt) reports will be generated.No printing reports will be generated.");
+    EXPECT_FALSE(control<QRadioButton>(process_files, "RadioButton2")->isVisible());
+
+    ui.expect_message("Please select a printer and retry");
+    action("Printedpdf1")->trigger();
+    EXPECT_EQ(ui.last_message().caption, "Error");
+    EXPECT_FALSE(action("Printedpdf1")->isChecked());
+
+    ui.printer_dialog_returns(true);
+    action("Printer1")->trigger();
+    action("Printedpdf1")->trigger();
+    EXPECT_TRUE(action("Printedpdf1")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(process_files, "RadioButton2")->isVisible());
+    EXPECT_TRUE(control<QRadioButton>(process_files, "RadioButton2")->isChecked());
+    EXPECT_EQ(main_flags.BatchReport, 1);
+    control<QRadioButton>(process_files, "RadioButton1")->click();
+    EXPECT_EQ(main_flags.BatchReport, 0);
+
+    action("TRQ1")->trigger();
+    EXPECT_TRUE(action("TRQ1")->isChecked());
+    EXPECT_TRUE(item("Semic1")->isChecked());
+    EXPECT_EQ(summary(), "Semicolon delimited (*.txt) and Electronic Format (*.prn) for TRQ reports will be "
+                         "generated.Reports will be printed.");
+    action("DelimitedReports1")->trigger();
+    EXPECT_FALSE(item("Delimited1")->isChecked());
+    EXPECT_EQ(main_flags.DelimitedReports, 0);
+    EXPECT_EQ(summary(), "Electronic Format (*.prn) for TRQForms reporting will be generated.Reports will be printed.");
+
+    action("Help1")->trigger();
+    EXPECT_EQ(ui.help_contexts.back(), 187);
+}
+
+TEST_F(ProcessingWindow, AReportingLimitEntryInTheFormsLayout) {
+    // The forms layout opens the entry in CRQL mode; Reporting Limit switches it off again.
+    action("TRQ1")->trigger();
+    add_sample("SAMPLE2.TXT");
+    EXPECT_TRUE(control<QRadioButton>(process_input, "RadioGroup_mdlItem1")->isChecked());
+    EXPECT_EQ(control<QLabel>(process_input, "Label7")->text(), "AQR Sample ID");
+    EXPECT_EQ(button(process_input, "Button_mdl_Browse")->text(), "Browse for CRQL file");
+    EXPECT_TRUE(edit("Edit_CRQL_Factor")->isVisible());
+
+    control<QRadioButton>(process_input, "RadioGroup_mdlItem0")->click();
+    EXPECT_FALSE(item("Semic1")->isChecked());
+    EXPECT_EQ(main_flags.TrqFormsFormat, 0);
+    EXPECT_TRUE(control<QComboBox>(process_input, "ComboBox_sigma")->isVisible());
+    EXPECT_FALSE(edit("Edit_CRQL_Factor")->isVisible());
+    EXPECT_EQ(control<QLabel>(process_input, "Label7")->text(), "    Sample ID");
+
+    // A reporting-limit file made for this library and internal-standard file.
+    std::string rows;
+    for (int c = 0; c < compound_count; ++c)
+        if (!library_saved[c].is_internal_standard) rows += "\n" + library_saved[c].name + ";1.00";
+    const std::string lmt = data.write("WATER.LMT", "Creation Date;09/22/2025 09:05\nCompound Library File:X\n"
+                                                    "Internal Standard File;" + surrogate_file_path +
+                                                    "\n10.00;WATER;ng/mL\nOther;lot 7" + rows);
+    ui.open_returns(lmt);
+    button(process_input, "Button_mdl_Browse")->click();
+    EXPECT_EQ(edit("Edit_mdlfile")->text().toStdString(), lmt);
+    EXPECT_EQ(edit("Edit_size")->text(), "10");
+    EXPECT_EQ(edit("Edit_matrix")->text(), "WATER");
+    control<QComboBox>(process_input, "ComboBox_sigma")->setCurrentIndex(1);
+    button(process_input, "Enter")->click();
+    ASSERT_FALSE(process_input->isVisible());
+    EXPECT_EQ(process_files_data.sample_settings[0].limits_mode, 1);
+    EXPECT_EQ(sample_sigmas[0], 1);
+    EXPECT_EQ(reporting_limits[0][0].limit, 1.0);
+}
+
+}  // namespace
