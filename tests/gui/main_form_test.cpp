@@ -156,12 +156,6 @@ TEST_F(MainForm, HelpTopicsAsksForTheMainWindowsContext) {
     EXPECT_EQ(ui.help_contexts, std::vector<int>{5});
 }
 
-TEST_F(MainForm, CommandsOfLaterStepsSaySoInsteadOfDoingNothing) {
-    item("Processsamplefiles1")->setEnabled(true);
-    ui.expect_message("Process sample files is not available yet.");
-    item("Processsamplefiles1")->trigger();
-}
-
 TEST_F(MainForm, AnExceptionEscapingAHandlerIsShownAndGoesNoFurther) {
     struct Throwing : QObject {
         bool event(QEvent*) override { throw std::runtime_error("'12,5' is not a valid floating point value"); }
