@@ -1,0 +1,103 @@
+#pragma once
+// The library editor's work on the library tables: what one compound's controls show and
+// store, the checks of a typed compound, the change test that decides whether Exit asks
+// to save, inserting and removing compounds, and the compounds typed in create mode.
+// The window reads and writes its controls; everything else is here.
+#include <array>
+#include <string>
+
+#include "methoddata/tables.h"
+#include "platform/ui_services.h"
+
+// The texts of the controls of one compound.
+struct CompoundEntry {
+    std::string name;
+    std::string cas;
+    std::string rvw, rvo, bp, partcoef;
+    bool internal_standard = false;  // the type list shows "Internal Standard"
+    std::array<std::string, kMaxLevels> amounts;
+};
+
+inline const std::string kAnalyteType = "analyte";
+inline const std::string kInternalStandardType = "Internal Standard";
+
+// Set when a compound name was changed; Exit then reminds the analyst of the
+// internal-standard file. Cleared when the reminder is shown and when the editor opens.
+extern u8 names_edited;
+// Compounds in library_saved: those of the library as loaded or last saved.
+extern int saved_compound_count;
+
+// "surrogate" (older files) and "Internal Standard" name an internal standard.
+bool is_internal_standard_type(const std::string& type_text);
+
+// The texts the controls show for a compound (numbers in the general form).
+CompoundEntry library_compound_entry(const LibraryCompound& compound);
+
+// Stores the controls into library[current_record]. Numbers are converted strictly: a
+// text that is not a number throws ConversionError, and the fields stored before it keep
+// their new values. An internal standard takes amount 1 for all ten amounts.
+void get_library_compound_from_form(const CompoundEntry& entry);
+
+// The internal-standard record named as saved[index] takes that saved compound's bp and
+// rvw. Answers the record's index, or -1 when no record has that name.
+int propagate_standard_properties(SurrogateTable& records, const LibraryTable& saved, int index);
+
+enum class EntryProblem { None, NoName, BadRvw, BadBp };
+
+// The first problem of a typed compound that stops browsing: no name, or an rvw that is
+// not a number above 0. Shows its warning.
+EntryProblem check_compound_entry(const CompoundEntry& entry);
+
+// Before saving or leaving: 0 when the compound can be stored, else 1 (no name), 2 (rvw
+// not a number above 0) or 3 (bp not a number), the later finding winning.
+int invalid_entry_code(const CompoundEntry& entry);
+// The question about an invalid compound: true when the analyst wants it deleted.
+bool ask_delete_invalid_compound();
+// The question of Delete Compound: true when the analyst confirms.
+bool ask_delete_compound();
+
+// 1 when the first `count` compounds of the two tables differ in anything the library
+// file or the reporting limits hold, else 0.
+int library_changed(int count, const LibraryTable& saved, const LibraryTable& working);
+// Whether `library` differs from library_saved, in its compounds or in their number.
+bool library_differs_from_saved();
+
+// Removes the compound at `index` (compound_count - 1): the ones behind it move up. The
+// reporting limits stay with their table positions. False (message shown) when it is the
+// only compound: a library keeps at least one.
+bool remove_library_slot(int index);
+// Opens a new compound at `index` (compound_count + 1) with the new-compound values; the
+// ones from there on move down. False (message shown) when the table is full.
+bool insert_library_slot(int index);
+// An internal standard's amounts 2..10 are its amount 1.
+void fill_standard_amounts(LibraryCompound& compound);
+
+// Exit: "Would you like to save your changes?" (Yes, No or Cancel).
+Answer ask_save_library_changes();
+// After leaving: the reminder that renamed compounds may concern the internal-standard file.
+void show_rename_warning();
+
+// Create mode.
+// A value typed into a create-mode number edit: its leading number, 0 when none.
+double created_value(const std::string& text);
+// Stores the typed compound into library[current_record]; conversions as above.
+void store_created_compound(const CompoundEntry& entry);
+// False (message shown) when the table holds no room for the compound being typed.
+bool room_for_created_compound();
+
+// What create mode replaces and puts back when it ends: typing a new library must not
+// change the library that is loaded.
+struct LibrarySnapshot {
+    LibraryTable table;
+    int count = 0;
+    int current = 0;
+    VariableMode mode;
+};
+LibrarySnapshot take_library_snapshot();
+void restore_library_snapshot(const LibrarySnapshot& snapshot);
+
+// Leaving the editor without saving: the library and the variable mode go back to the
+// library as loaded or last saved.
+void discard_library_edits();
+// After a successful save: what was written is the saved state.
+void library_edits_saved();

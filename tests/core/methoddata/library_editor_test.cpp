@@ -1,0 +1,208 @@
+#include "methoddata/library_editor.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/errors.h"
+#include "scripted_ui.h"
+#include "../surrogate_fixtures.h"
+
+namespace {
+
+class LibraryEditor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        add_library_row("Toluene-d8", true, 110.6, 0.27);
+        add_library_row("Benzene", false, 80.1, 0.22);
+        add_library_row("Xylene", false, 139.0, 0.3);
+        saved_compound_count = compound_count;
+    }
+    static CompoundEntry entry(const std::string& name, const std::string& rvw, const std::string& bp) {
+        CompoundEntry e = library_compound_entry(library[1]);
+        e.name = name;
+        e.rvw = rvw;
+        e.bp = bp;
+        return e;
+    }
+    ScriptedUi ui;
+};
+
+TEST_F(LibraryEditor, StoringTheControlsOfAnAnalyteAndOfAnInternalStandard) {
+    CompoundEntry e = library_compound_entry(library[1]);
+    EXPECT_EQ(e.bp, "80.1");
+    EXPECT_FALSE(e.internal_standard);
+    for (int k = 0; k < kMaxLevels; ++k) e.amounts[k] = std::to_string(k + 1);
+    e.cas = "71-43-2";
+
+    current_record = 1;
+    get_library_compound_from_form(e);
+    EXPECT_EQ(library[1].cmpndType, "analyte");
+    EXPECT_EQ(library[1].conc[9], 10.0);
+    EXPECT_EQ(library[1].conc1_copy, 1.0);
+    EXPECT_EQ(library[1].casNumber, "71-43-2");
+
+    e.internal_standard = true;  // the type list decides
+    get_library_compound_from_form(e);
+    EXPECT_EQ(library[1].cmpndType, "Internal Standard");
+    EXPECT_EQ(library[1].is_internal_standard, 1);
+    for (double amount : library[1].conc) EXPECT_EQ(amount, 1.0);
+
+    // Older files call an internal standard "surrogate".
+    library[2].cmpndType = "surrogate";
+    EXPECT_TRUE(library_compound_entry(library[2]).internal_standard);
+}
+
+TEST_F(LibraryEditor, ANumberThatIsNotOneStopsTheStoreAndKeepsWhatCameBefore) {
+    current_record = 1;
+    CompoundEntry e = entry("Benzene (new)", "0.5", "eighty");
+    EXPECT_THROW(get_library_compound_from_form(e), ConversionError);
+    EXPECT_EQ(library[1].name, "Benzene (new)");
+    EXPECT_EQ(library[1].rvw, 0.22);
+}
+
+TEST_F(LibraryEditor, TheChecksOfATypedCompound) {
+    struct Case {
+        const char* name;
+        const char* rvw;
+        const char* bp;
+        EntryProblem problem;
+        int code;
+    };
+    const Case cases[] = {
+        {"X", "0.5", "80", EntryProblem::None, 0},  {"", "0.5", "80", EntryProblem::NoName, 1},
+        {"", "0", "x", EntryProblem::NoName, 1},    {"X", "0", "80", EntryProblem::BadRvw, 2},
+        {"X", "-1", "80", EntryProblem::BadRvw, 2}, {"X", "abc", "80", EntryProblem::BadRvw, 2},
+        {"X", "0.5", "8o", EntryProblem::None, 3},  {"X", "0", "8o", EntryProblem::BadRvw, 3},
+    };
+    ui.allow_any_message = true;
+    for (const Case& c : cases) {
+        ui.messages.clear();
+        CompoundEntry e = entry(c.name, c.rvw, c.bp);
+        EXPECT_EQ(check_compound_entry(e), c.problem) << c.name << "|" << c.rvw << "|" << c.bp;
+        EXPECT_EQ(invalid_entry_code(e), c.code) << c.name << "|" << c.rvw << "|" << c.bp;
+        const char* expected = c.problem == EntryProblem::NoName   ? "Please enter a compound name."
+                               : c.problem == EntryProblem::BadRvw ? "The relative volatility must greater than 0."
+                                                                   : "";
+        EXPECT_EQ(ui.last_message().text, expected);
+        EXPECT_EQ(ui.last_message().caption, c.problem == EntryProblem::None ? "" : "Warning");
+    }
+}
+
+TEST_F(LibraryEditor, EveryDifferenceFromTheSavedLibraryCounts) {
+    EXPECT_FALSE(library_differs_from_saved());
+    const std::function<void(LibraryCompound&)> changes[] = {
+        [](LibraryCompound& c) { c.conc[4] = 12.5; },  // an analyte's amount 5
+        [](LibraryCompound& c) { c.name = "benzene"; },
+        [](LibraryCompound& c) { c.casNumber = "71-43-2"; },
+        [](LibraryCompound& c) { c.cmpndType = "Internal Standard"; },
+        [](LibraryCompound& c) { c.MDLsoil = 2.0; },
+    };
+    for (const auto& change : changes) {
+        library = library_saved;
+        change(library[1]);
+        EXPECT_TRUE(library_differs_from_saved());
+    }
+    // Deleting the last compound leaves the others as saved: the number tells.
+    library = library_saved;
+    --compound_count;
+    EXPECT_EQ(library_changed(compound_count, library_saved, library), 0);
+    EXPECT_TRUE(library_differs_from_saved());
+}
+
+TEST_F(LibraryEditor, InsertAndRemoveMoveTheCompoundsButNotTheirReportingLimits) {
+    for (int i = 0; i < 3; ++i) library[i].MDLwater = i + 1.0;
+    ASSERT_TRUE(insert_library_slot(1));
+    EXPECT_EQ(compound_count, 4);
+    EXPECT_EQ(library[1].name, "");
+    EXPECT_EQ(library[1].cmpndType, "analyte");
+    EXPECT_EQ(library[1].rvw, 999.0);
+    EXPECT_EQ(library[1].conc[9], 99.0);
+    EXPECT_EQ(library[1].casNumber, "N/A");
+    EXPECT_EQ(library[2].name, "Benzene");
+    EXPECT_EQ(library[3].name, "Xylene");
+    EXPECT_EQ(library[3].MDLwater, -1.0);  // a limit belongs to its table position
+    EXPECT_EQ(library[1].MDLwater, 2.0);
+
+    ASSERT_TRUE(remove_library_slot(0));
+    EXPECT_EQ(compound_count, 3);
+    EXPECT_EQ(library[0].name, "");
+    EXPECT_EQ(library[2].name, "Xylene");
+    EXPECT_EQ(library[0].MDLwater, 1.0);
+}
+
+TEST_F(LibraryEditor, TheTableNeitherOverflowsNorEmpties) {
+    compound_count = kMaxCompounds;
+    library[kMaxCompounds - 1].name = "Last";
+    ui.expect_message("No compound can be added.");
+    EXPECT_FALSE(insert_library_slot(0));
+    EXPECT_EQ(compound_count, kMaxCompounds);
+    EXPECT_EQ(library[kMaxCompounds - 1].name, "Last");
+
+    compound_count = 1;
+    ui.expect_message("the last compound cannot be deleted");
+    EXPECT_FALSE(remove_library_slot(0));
+    EXPECT_EQ(compound_count, 1);
+
+    current_record = kMaxCompounds;
+    ui.expect_message("Save it with Save As.");
+    EXPECT_FALSE(room_for_created_compound());
+}
+
+TEST_F(LibraryEditor, APropertyChangeReachesTheInternalStandardRecordOfTheSavedName) {
+    add_record("Other", 1.0, 1.0);
+    add_record("Toluene-d8", 1.0, 1.0);
+    library[0].bp = 200.0;  // the working value: not the one taken
+    EXPECT_EQ(propagate_standard_properties(surrogates, library_saved, 0), 1);
+    EXPECT_EQ(surrogates[1].bp, 110.6);
+    EXPECT_EQ(surrogates[1].rvw, 0.27);
+    EXPECT_EQ(surrogates[0].bp, 1.0);
+    EXPECT_EQ(propagate_standard_properties(surrogates, library_saved, 1), -1);
+}
+
+TEST_F(LibraryEditor, ACreatedCompoundTakesItsTypesAmounts) {
+    CompoundEntry e;
+    e.name = "Naphthalene";
+    e.rvw = "0.02";
+    e.bp = "218";
+    e.cas = "91-20-3";
+    for (int k = 0; k < kMaxLevels; ++k) e.amounts[k] = std::to_string(10 * (k + 1));
+    current_record = 0;
+    store_created_compound(e);
+    EXPECT_EQ(library[0].cmpndType, "analyte");
+    EXPECT_EQ(library[0].conc[9], 100.0);
+    EXPECT_EQ(library[0].rvo, 999.0);
+    EXPECT_EQ(library[0].partcoef, 999.0);
+    EXPECT_EQ(library[0].casNumber, "91-20-3");
+
+    e.internal_standard = true;
+    e.amounts[1] = "enter value";  // not read for an internal standard
+    store_created_compound(e);
+    EXPECT_EQ(library[0].cmpndType, "Internal Standard");
+    EXPECT_EQ(library[0].conc[9], 10.0);
+
+    EXPECT_EQ(created_value("12.5 ug"), 12.5);
+    EXPECT_EQ(created_value("enter value"), 0.0);
+}
+
+TEST_F(LibraryEditor, LeavingWithoutSavingPutsBackTheLibraryAsSaved) {
+    loaded_variable_mode = current_variable_mode();
+    library[1].name = "Renamed";
+    insert_library_slot(3);
+    one_variable_mode = 1;
+    variables_changed = 1;
+    discard_library_edits();
+    EXPECT_EQ(compound_count, 3);
+    EXPECT_EQ(library[1].name, "Benzene");
+    EXPECT_EQ(one_variable_mode, 0);
+    EXPECT_FALSE(library_differs_from_saved());
+
+    // Create mode types into the same table; the loaded library comes back afterwards.
+    LibrarySnapshot before = take_library_snapshot();
+    compound_count = 0;
+    library[0].name = "Typed";
+    restore_library_snapshot(before);
+    EXPECT_EQ(compound_count, 3);
+    EXPECT_EQ(library[0].name, "Toluene-d8");
+}
+
+}  // namespace
