@@ -117,7 +117,8 @@ TEST_F(MainForm, EditLibraryHidesTheMainWindowForTheLibraryEditorAndClosingItCom
     item("UpdateLibrary1")->trigger();
     EXPECT_TRUE(EditLib_Form->isVisible());
     EXPECT_FALSE(main_form->isVisible());
-    EXPECT_EQ(EditLib_Form->windowTitle(), "Edit Library");
+    EXPECT_EQ(EditLib_Form->windowTitle().toStdString(),
+              "Edit Library   (" + example_file("demo_library.txt") + ")");
     EditLib_Form->close();
     EXPECT_TRUE(main_form->isVisible());
 }

@@ -140,6 +140,13 @@ bool library_differs_from_saved() {
     return compound_count != saved_compound_count || library_changed(compound_count, library_saved, library);
 }
 
+bool library_names_changed() {
+    if (compound_count != saved_compound_count) return true;
+    for (int i = 0; i < compound_count && i < kMaxCompounds; ++i)
+        if (library[i].name != library_saved[i].name) return true;
+    return false;
+}
+
 bool remove_library_slot(int index) {
     if (compound_count <= 1) {
         warning("A library must hold at least one compound; the last compound cannot be deleted.");

@@ -61,6 +61,9 @@ bool ask_delete_compound();
 int library_changed(int count, const LibraryTable& saved, const LibraryTable& working);
 // Whether `library` differs from library_saved, in its compounds or in their number.
 bool library_differs_from_saved();
+// Whether a compound name differs from the saved library's (a rename, or compounds
+// added or deleted).
+bool library_names_changed();
 
 // Removes the compound at `index` (compound_count - 1): the ones behind it move up. The
 // reporting limits stay with their table positions. False (message shown) when it is the

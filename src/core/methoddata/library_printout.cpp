@@ -13,7 +13,7 @@ namespace {
 constexpr double kNameColumn = 0.4;
 constexpr double kTypeColumn = 2.0;
 constexpr std::array<double, 5> kValueColumns = {3.5, 4.25, 5.0, 5.75, 6.5};
-constexpr double kAmountStep = 0.75;
+constexpr int kAmountsPerLine = 5;
 
 int trunc(double v) { return static_cast<int>(v); }
 
@@ -40,18 +40,18 @@ double print_library_header(Canvas& canvas, int x, double y, double u, double h,
                                                one ? "Linear" : property_title(variable2_label), "Rvo",
                                                "PartCoef.", "CAS#"};
     for (size_t k = 0; k < titles.size(); ++k) text_at(canvas, x + kValueColumns[k] * u, y, titles[k]);
-    y += h;
-    for (size_t k = 0; k < kValueColumns.size(); ++k)
-        text_at(canvas, x + kValueColumns[k] * u, y, "C" + std::to_string(k + 1));
+    // The ten amounts take two lines under the five value columns.
+    for (int k = 0; k < kMaxLevels; ++k) {
+        if (k % kAmountsPerLine == 0) y += h;
+        text_at(canvas, x + kValueColumns[k % kAmountsPerLine] * u, y, "C" + std::to_string(k + 1));
+    }
     return y + 2 * h;
 }
 
 void print_library(Canvas& canvas, int count, const LibraryTable& table, const std::string& library_file) {
     if (!canvas.begin_job("Compound Library")) return;
     canvas.set_font(CanvasFont{"Arial", 8});
-    // The column unit is an eleventh of the page width: the ten amounts, three quarters
-    // of a unit apart from 3.5 units on, then end inside the page.
-    const double u = canvas.page_width() / 11.0;
+    const double u = canvas.page_width() * 2.0 / 17.0;
     const double h = (canvas.page_height() / 11) * 8.0 / 72.0 * 1.15;
     const double first_y = print_library_header(canvas, 0, 0, u, h, library_file);
     double y = first_y;
@@ -63,9 +63,11 @@ void print_library(Canvas& canvas, int count, const LibraryTable& table, const s
         const std::array<double, 4> values = {c.rvw, c.bp, c.rvo, c.partcoef};
         for (size_t k = 0; k < values.size(); ++k) text_at(canvas, kValueColumns[k] * u, y, format_fixed(values[k], 2));
         text_at(canvas, kValueColumns[4] * u, y, trim(c.casNumber));
-        y += h;
-        double x = kValueColumns[0] * u;
-        for (int k = 0; k < kMaxLevels; ++k, x = trunc(x + kAmountStep * u)) text_at(canvas, x, y, format_fixed(c.conc[k], 2));
+        // Ten amounts in one line would run off the page: five to a line.
+        for (int k = 0; k < kMaxLevels; ++k) {
+            if (k % kAmountsPerLine == 0) y += h;
+            text_at(canvas, kValueColumns[k % kAmountsPerLine] * u, y, format_fixed(c.conc[k], 2));
+        }
         y += h;
         if (y > canvas.page_height() * 20.0 / 21.0 && i + 1 < count) {
             canvas.new_page();

@@ -1,6 +1,6 @@
 #pragma once
-// The printed library: a page header with the column titles, then two lines per compound
-// (name, type and properties; the ten amounts).
+// The printed library: a page header with the column titles, then three lines per
+// compound (name, type and properties; amounts 1..5; amounts 6..10).
 #include <string>
 
 #include "methoddata/tables.h"

@@ -58,6 +58,8 @@ void load_library_command(MainMenuState& menu) {
 
 bool edit_library_command() {
     variables_changed = 0;
+    // The editor edits the library, even after Create New Library typed a new one.
+    main_flags.NewLibraryMode = 0;
     if (!read_library_text_file(folder_settings.slot[kLibraryTextFileSlot])) return false;
     copy_library_compounds(compound_count, library_saved, library);
     current_record = 0;

@@ -1,0 +1,324 @@
+// The library editor on a copy of the demo library: browsing, editing, saving, leaving,
+// create mode, deleting and adding, the variable dialog and the printout.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "methoddata/change_variable_form.h"
+#include "methoddata/edit_lib_form.h"
+#include "methoddata/library_text_file.h"
+#include "platform/text_util.h"
+#include "windows_fixture.h"
+
+namespace {
+
+class LibraryEditorWindow : public WindowsTest {
+protected:
+    void SetUp() override {
+        WindowsTest::SetUp();
+        library_file = data.write("LIB.TXT", read_file_text(example_file("demo_library.txt")));
+        ui.open_returns(library_file);
+        item("OpenLibraryMenu")->trigger();
+        ASSERT_EQ(compound_count, 62);
+    }
+    void open_editor() {
+        item("UpdateLibrary1")->trigger();
+        ASSERT_TRUE(EditLib_Form->isVisible());
+        EditLib_Form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(EditLib_Form));
+    }
+    template <typename T = QLineEdit>
+    T* control(const char* name) {
+        T* c = EditLib_Form->findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    void click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+    // Types into an edit as the analyst does, then leaves it for the list.
+    void type(const char* name, const QString& text) {
+        QLineEdit* e = control(name);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::keyClicks(e, text);
+        control<QListWidget>("LibListBox")->setFocus();
+    }
+    QString shown(const char* name) { return control(name)->text(); }
+    std::vector<std::string> saved_lines(const std::string& path) { return split(read_file_text(path), '\n'); }
+
+    TempFolder data;
+    std::string library_file;
+};
+
+TEST_F(LibraryEditorWindow, EditLibraryShowsTheFirstCompoundAndHidesTheMainWindow) {
+    open_editor();
+    EXPECT_FALSE(main_form->isVisible());
+    EXPECT_EQ(EditLib_Form->windowTitle().toStdString(), "Edit Library   (" + library_file + ")");
+    EXPECT_EQ(shown("Edit_Counter"), "1");
+    EXPECT_EQ(shown("Edit_CmpndName"), "1,1-Dichloroethene");
+    EXPECT_EQ(shown("Edit_rvw"), "53.5");
+    EXPECT_EQ(shown("Edit_casnumber"), "75-35-4");
+    EXPECT_EQ(shown("Edit_libname").toStdString(), to_upper(library_file));
+    EXPECT_EQ(control<QListWidget>("LibListBox")->count(), 62);
+    EXPECT_EQ(control<QLabel>("Label8")->text(), "RVW");
+    EXPECT_FALSE(control("EditVarMode")->isVisible());
+
+    click("Next");
+    EXPECT_EQ(shown("Edit_CmpndName"), "Methylene chloride");
+    control<QListWidget>("LibListBox")->setCurrentRow(6);  // Acetone-d6
+    EXPECT_EQ(current_record, 6);
+    EXPECT_FALSE(control("Edit_con2")->isVisible());  // one amount for an internal standard
+    type("Edit_Counter", "500");
+    EXPECT_EQ(current_record, 61);  // clamped to the last compound
+    EXPECT_EQ(shown("Edit_Counter"), "62");
+}
+
+TEST_F(LibraryEditorWindow, AnInvalidCompoundStaysShown) {
+    open_editor();
+    type("Edit_rvw", "0");
+    ui.expect_message("The relative volatility must greater than 0.");
+    click("Next");
+    EXPECT_EQ(current_record, 0);
+    EXPECT_EQ(shown("Edit_CmpndName"), "1,1-Dichloroethene");
+
+    type("Edit_CmpndName", "");
+    ui.expect_message("Please enter a compound name.");
+    click("Next");
+    click("Cancel");  // the typed values are discarded
+    EXPECT_EQ(shown("Edit_rvw"), "53.5");
+    EXPECT_EQ(shown("Edit_CmpndName"), "1,1-Dichloroethene");
+
+    type("Edit_bp", "forty");
+    click("Next");  // the conversion message goes to the exception display
+    ASSERT_EQ(ui.exceptions.size(), 1u);
+    EXPECT_EQ(ui.exceptions[0], "'forty' is not a valid floating point value");
+    EXPECT_EQ(current_record, 0);
+}
+
+TEST_F(LibraryEditorWindow, ExitAsksToSaveWritesTheFileAndRemindsOfTheInternalStandardFile) {
+    open_editor();
+    click("Next");
+    type("Edit_CmpndName", "Dichloromethane");
+    type("Edit_bp", "39.6");
+    click("Next");
+    type("Edit_con5", "60");
+
+    const std::string target = data.file("EDITED.TXT");
+    ui.answer(Answer::Yes);
+    ui.save_returns(target);
+    ui.expect_message("Compound name(s) have been changed.");
+    click("exit");
+    EXPECT_EQ(ui.messages[0].text, "Would you like to save your changes?");
+    EXPECT_EQ(ui.messages[0].caption, "Save Changes to the library?");
+    EXPECT_FALSE(EditLib_Form->isVisible());
+    EXPECT_TRUE(main_form->isVisible());
+
+    const auto lines = saved_lines(target);
+    ASSERT_GE(lines.size(), 63u);
+    EXPECT_EQ(lines[0], "COMPOUND LIBRARY;V2;RVW;BP;Version 4.2");
+    EXPECT_EQ(split(lines[2], '\t')[0], "Dichloromethane");
+    EXPECT_EQ(split(lines[2], '\t')[3], "39.60");
+    EXPECT_EQ(split(lines[3], '\t')[10], "60.00");  // Carbon disulfide's amount 5
+}
+
+TEST_F(LibraryEditorWindow, ACancelledSaveIsNotASave) {
+    open_editor();
+    type("Edit_bp", "33");
+    ui.save_returns(std::nullopt);
+    click("Button_SaveAs");
+    EXPECT_EQ(save_as_cancelled, 1);
+
+    // Exit still asks; a save cancelled there keeps the window open with the change.
+    ui.answer(Answer::Yes);
+    ui.save_returns(std::nullopt);
+    click("exit");
+    EXPECT_TRUE(EditLib_Form->isVisible());
+    EXPECT_EQ(library[0].bp, 33.0);
+
+    // No: the change is dropped, in memory too.
+    ui.answer(Answer::No);
+    click("exit");
+    EXPECT_FALSE(EditLib_Form->isVisible());
+    EXPECT_EQ(library[0].bp, 32.0);
+}
+
+TEST_F(LibraryEditorWindow, AfterASaveExitAsksOnlyAboutLaterChanges) {
+    open_editor();
+    type("Edit_rvo", "150");
+    ui.save_returns(library_file);
+    ui.answer(Answer::Yes);  // overwrite
+    click("Button_SaveAs");
+    EXPECT_EQ(library_saved[0].rvo, 150.0);
+    click("exit");  // nothing changed since: no question
+    EXPECT_FALSE(EditLib_Form->isVisible());
+
+    open_editor();
+    EXPECT_EQ(shown("Edit_rvo"), "150");
+    type("Edit_bp", "31");
+    ui.save_returns(library_file);
+    ui.answer(Answer::Yes);
+    click("Button_SaveAs");
+    click("Next");
+    type("Edit_bp", "41");
+    ui.answer(Answer::No);  // the change after the save is asked about
+    click("exit");
+    EXPECT_EQ(library[1].bp, 40.0);
+    EXPECT_EQ(library[0].bp, 31.0);
+}
+
+TEST_F(LibraryEditorWindow, PrintingPrintsTheEditsButDoesNotSaveThem) {
+    open_editor();
+    type("Edit_bp", "35");
+    click("print_library");
+    ASSERT_EQ(ui.finished_jobs.size(), 1u);
+    EXPECT_NE(ui.finished_jobs[0].find_text("35.00"), nullptr);
+    EXPECT_EQ(library_saved[0].bp, 32.0);
+    ui.answer(Answer::Cancel);
+    click("exit");
+    EXPECT_TRUE(EditLib_Form->isVisible());
+}
+
+TEST_F(LibraryEditorWindow, DeleteAndAddCompounds) {
+    open_editor();
+    auto* list = control<QListWidget>("LibListBox");
+    list->setCurrentRow(61);
+    ui.answer(Answer::Cancel);
+    click("btn_delete_compound");
+    EXPECT_EQ(compound_count, 62);
+
+    ui.answer(Answer::Ok);
+    click("btn_delete_compound");
+    EXPECT_EQ(compound_count, 61);
+    EXPECT_EQ(shown("Edit_Counter"), "61");  // the new last compound
+    EXPECT_EQ(list->count(), 61);
+    EXPECT_EQ(list->currentRow(), 60);
+
+    list->setCurrentRow(0);
+    click("btn_add_compound");
+    EXPECT_EQ(compound_count, 62);
+    EXPECT_EQ(current_record, 1);
+    EXPECT_EQ(shown("Edit_CmpndName"), "");
+    EXPECT_EQ(shown("Edit_rvw"), "999");
+    EXPECT_EQ(list->item(2)->text(), "Methylene chloride");
+
+    // The new compound has no name yet: Save As offers to delete it.
+    ui.answer(Answer::No);
+    click("Button_SaveAs");
+    EXPECT_EQ(compound_count, 62);
+    ui.answer(Answer::Yes);  // delete the invalid compound
+    ui.answer(Answer::Ok);   // Delete Compound from the list?
+    ui.save_returns(data.file("SHORTER"));
+    click("Button_SaveAs");
+    EXPECT_EQ(saved_lines(data.file("SHORTER.txt")).size(), 63u);  // header, 61 rows, end
+}
+
+TEST_F(LibraryEditorWindow, TheVariableDialogChangesTheLayoutAndExitWithoutSavingPutsTheModeBack) {
+    open_editor();
+    click("Button_ChangeVariables");
+    ASSERT_TRUE(change_variable_form->isVisible());
+    change_variable_form->Edit_var1->clear();
+    change_variable_form->Edit_var2->clear();
+    QTest::keyClicks(change_variable_form->Edit_var2, "Boiling point");
+    change_variable_form->ComboBox_varNum->setCurrentIndex(0);
+    QTest::mouseClick(change_variable_form->Button_Ok, Qt::LeftButton);
+    EXPECT_FALSE(change_variable_form->isVisible());
+    EXPECT_FALSE(control("Edit_rvw")->isVisible());
+    EXPECT_EQ(control("Edit_bp")->y(), control("Edit_Counter")->y() + 128);  // the rvw row
+    EXPECT_EQ(control<QLabel>("Label4")->text(), "Boiling point");
+    EXPECT_TRUE(control("EditVarMode")->isVisible());
+    EXPECT_EQ(shown("EditVarMode"), "Linear");
+
+    ui.answer(Answer::No);  // the variables changed: Exit asks
+    click("exit");
+    EXPECT_EQ(one_variable_mode, 0);
+    EXPECT_EQ(transform_text, loaded_variable_mode.transform_text);
+}
+
+TEST_F(LibraryEditorWindow, CreateModeTakesCompoundsOneByOneAndLeavesTheLoadedLibrary) {
+    item("CreateNewLibrary1")->trigger();
+    ASSERT_TRUE(EditLib_Form->isVisible());
+    EditLib_Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(EditLib_Form));
+    EXPECT_EQ(EditLib_Form->windowTitle(), "Create Library");
+    EXPECT_EQ(control<QPushButton>("btn_add_compound")->text(), "Enter");
+    EXPECT_FALSE(control<QPushButton>("Next")->isVisible());
+    EXPECT_EQ(shown("Edit_Counter"), "1");
+
+    // An internal standard (the list starts there).
+    type("Edit_CmpndName", "Fluorobenzene");
+    type("Edit_rvw", "13");
+    type("Edit_bp", "0");
+    EXPECT_EQ(shown("Edit_bp"), "enter value");
+    click("btn_add_compound");  // bp missing: nothing happens
+    EXPECT_EQ(shown("Edit_Counter"), "1");
+    type("Edit_bp", "85");
+    type("Edit_con1", "25");
+    click("btn_add_compound");
+    EXPECT_EQ(shown("Edit_Counter"), "2");
+
+    // An analyte with its ten amounts.
+    control<QListWidget>("ListBox_cmpndType")->setCurrentRow(0);
+    EXPECT_TRUE(control("Edit_con2")->isVisible());
+    type("Edit_CmpndName", "Benzene");
+    type("Edit_rvw", "4.5");
+    type("Edit_bp", "80");
+    type("Edit_con1", "1");
+    type("Edit_con10", "100");
+    click("btn_add_compound");
+    // The next entry keeps the analyte type, and its amounts are in sight.
+    EXPECT_TRUE(control("Edit_con2")->isVisible());
+
+    ui.save_returns(data.file("NEW.TXT"));
+    click("Button_SaveAs");
+    EXPECT_FALSE(EditLib_Form->isVisible());
+    const auto lines = saved_lines(data.file("NEW.TXT"));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[1],
+              "Fluorobenzene\tInternal Standard\t13.00\t85.00\t999.00\t999.00\t25.00\t25.00\t25.00\t25.00\t25.00\t"
+              "25.00\t25.00\t25.00\t25.00\t25.00\tN/A");
+    EXPECT_EQ(split(lines[2], '\t')[6], "1.00");
+    EXPECT_EQ(split(lines[2], '\t')[7], "99.00");
+    EXPECT_EQ(split(lines[2], '\t')[15], "100.00");
+
+    // The loaded library is as it was, and Edit Library edits it.
+    EXPECT_EQ(compound_count, 62);
+    EXPECT_EQ(library[0].name, "1,1-Dichloroethene");
+    open_editor();
+    EXPECT_EQ(EditLib_Form->windowTitle().toStdString(), "Edit Library   (" + library_file + ")");
+    EXPECT_TRUE(control<QPushButton>("Next")->isVisible());
+}
+
+TEST_F(LibraryEditorWindow, ACancelledSaveInCreateModeKeepsTheTypedCompounds) {
+    item("CreateNewLibrary1")->trigger();
+    EditLib_Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(EditLib_Form));
+    type("Edit_CmpndName", "Fluorobenzene");
+    type("Edit_rvw", "13");
+    type("Edit_bp", "85");
+    type("Edit_con1", "25");
+    click("btn_add_compound");
+    ui.save_returns(std::nullopt);
+    click("Button_SaveAs");
+    EXPECT_TRUE(EditLib_Form->isVisible());
+    EXPECT_EQ(compound_count, 2);  // the entered compound and the one being typed
+    ui.save_returns(data.file("NEW.TXT"));
+    click("Button_SaveAs");
+    EXPECT_EQ(saved_lines(data.file("NEW.TXT")).size(), 3u);
+}
+
+TEST_F(LibraryEditorWindow, HelpAndHints) {
+    open_editor();
+    click("Button_Help");
+    EXPECT_EQ(control<QPushButton>("exit")->toolTip(), "Exit and return to the main menu");
+    EditLib_Form->close();  // the title-bar button: back to the main window
+    EXPECT_TRUE(main_form->isVisible());
+    item("CreateNewLibrary1")->trigger();
+    click("Button_Help");
+    EXPECT_EQ(ui.help_contexts, (std::vector<int>{115, 105}));
+}
+
+}  // namespace
