@@ -537,7 +537,8 @@ void TEditLib_Form::library_saved_now() {
     for (QLineEdit* e : {change_variable_form->Edit_var1, change_variable_form->Edit_var2}) e->setModified(false);
 }
 
-// Stores the shown compound and writes the library; true when the file was written.
+// Stores the shown compound and writes the library; a save that did not happen leaves
+// save_as_cancelled set and changes nothing else.
 void TEditLib_Form::save_library() {
     current_record = counter_record();
     get_library_compound_from_form(entry());
