@@ -1,6 +1,7 @@
 #include "processing/processing_run.h"
 
 #include <memory>
+#include <utility>
 
 #include "platform/canvas.h"
 #include "platform/paths.h"
@@ -16,7 +17,10 @@ void run_step(const Step& step, Args&&... args) {
 }
 
 // The recovery models of one sample in sample mode, then its fitted lines. False when a
-// model failed (its message shown); the remaining models of the sample still ran.
+// model failed (its message shown); the remaining models of the sample still ran. The
+// lines are recorded after the whole chain: the later models leave the earlier tables as
+// they were, so the lines are those each model fitted. The models only read the sample's
+// areas, so its results file is read once.
 bool model_sample(ProcessFilesData& data, const ProcessingSteps& steps, RunFitTables& fits, int j) {
     data.current_sample_name = data.sample_data_paths[j];
     run_step(steps.average_response_factors);
