@@ -21,6 +21,7 @@
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
+#include "platform/controls.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
@@ -31,27 +32,8 @@ TCalibrate_form* Calibrate_form = nullptr;
 namespace {
 
 const char* const kDataFileFilter = "Quantitated data file (*.txt)|*.txt";
-constexpr int kHintMilliseconds = 60000;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
-
-QPushButton* make_button(QWidget* parent, const char* name, const char* caption, const char* hint) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    if (hint) {
-        b->setToolTip(hint);
-        b->setToolTipDuration(kHintMilliseconds);
-    }
-    return b;
-}
-
-QLineEdit* make_edit(QWidget* parent, const char* name, const char* colour) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setReadOnly(true);
-    e->setStyleSheet(QString("background-color: %1;").arg(colour));
-    return e;
-}
 
 // The first-pass points of the sample report's charts start empty for every standard.
 void clear_first_pass_points() {
@@ -69,16 +51,16 @@ void clear_first_pass_points() {
 TCalibrate_form::TCalibrate_form() : TaskWindow("Create Calibration File") {
     setObjectName("Calibrate_form");
 
-    EditCmpndLib = make_edit(this, "EditCmpndLib", "lightgray");
-    EditSurrLib = make_edit(this, "EditSurrLib", "lightgray");
+    EditCmpndLib = make_coloured_box(this, "EditCmpndLib", "lightgray");
+    EditSurrLib = make_coloured_box(this, "EditSurrLib", "lightgray");
     DirListBox = new QListWidget(this);
     DirListBox->setObjectName("DirListBox");
     ConcListBox = new QListWidget(this);
     ConcListBox->setObjectName("ConcListBox");
-    EditSurrRef = make_edit(this, "EditSurrRef", "white");
+    EditSurrRef = make_coloured_box(this, "EditSurrRef", "white");
     EditSurrRef->installEventFilter(this);
-    EditVarMode = make_edit(this, "EditVarMode", "yellow");
-    EditVarLabel = make_edit(this, "EditVarLabel", "yellow");
+    EditVarMode = make_coloured_box(this, "EditVarMode", "yellow");
+    EditVarLabel = make_coloured_box(this, "EditVarLabel", "yellow");
 
     Add = make_button(this, "Add", "Add Standard", "Select a standard data file to calibrate");
     add_reference_button = make_button(this, "add_reference_button", "Add  Reference File",
@@ -99,9 +81,8 @@ TCalibrate_form::TCalibrate_form() : TaskWindow("Create Calibration File") {
     Button_Help = make_button(this, "Button_Help", "Help", "Access Method 5847 help");
     calib_surr_report_check = new QCheckBox("DO NOT print Surrogate report", this);
     calib_surr_report_check->setObjectName("calib_surr_report_check");
-    calib_surr_report_check->setToolTip(
-        "Click the check box, if you wish to print only the calibration results");
-    calib_surr_report_check->setToolTipDuration(kHintMilliseconds);
+    set_button_hint(calib_surr_report_check,
+                    "Click the check box, if you wish to print only the calibration results");
     calib_surr_report_check->hide();
 
     auto* grid = new QGridLayout(this);

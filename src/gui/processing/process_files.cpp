@@ -16,6 +16,7 @@
 #include "app/main_form.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
+#include "platform/controls.h"
 #include "platform/number_text.h"
 #include "platform/ui_services.h"
 #include "processing/calc_limits.h"
@@ -30,25 +31,7 @@ Tprocess_files* process_files = nullptr;
 
 namespace {
 
-constexpr int kHintMilliseconds = 60000;
-
 QString q(const std::string& text) { return QString::fromStdString(text); }
-
-QPushButton* make_button(QWidget* parent, const char* name, const char* caption, const char* hint) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(hint);
-    b->setToolTipDuration(kHintMilliseconds);
-    return b;
-}
-
-QLineEdit* make_edit(QWidget* parent, const char* name, const char* colour) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setReadOnly(true);
-    e->setStyleSheet(QString("background-color: %1;").arg(colour));
-    return e;
-}
 
 QAction* make_action(QWidget* parent, const char* name, const char* caption, bool checkable) {
     auto* a = new QAction(caption, parent);
@@ -76,9 +59,9 @@ Tprocess_files::Tprocess_files() : TaskWindow("Process Files") {
         "\nSee main menu->Settings for reporting options");
     Button2 = make_button(this, "Button2", "Clear", "Removes all files from list");
     process_exit = make_button(this, "process_exit", "Exit", "Exit and return to the main menu");
-    Edit_samp_calfile = make_edit(this, "Edit_samp_calfile", "lightgray");
-    EditVarMode = make_edit(this, "EditVarMode", "yellow");
-    EditVarLabel = make_edit(this, "EditVarLabel", "yellow");
+    Edit_samp_calfile = make_coloured_box(this, "Edit_samp_calfile", "lightgray");
+    EditVarMode = make_coloured_box(this, "EditVarMode", "yellow");
+    EditVarLabel = make_coloured_box(this, "EditVarLabel", "yellow");
     RadioButton1 = new QRadioButton("single reports", this);
     RadioButton1->setObjectName("RadioButton1");
     RadioButton2 = new QRadioButton("batch report", this);
@@ -263,8 +246,7 @@ void Tprocess_files::process_sampClick() {
 void Tprocess_files::DirListBoxClick() {
     const int i = DirListBox->currentRow();
     if (i < 0 || i >= kSampleSlots) return;
-    DirListBox->setToolTip(q("sample Size = " + format_general(sample_sizes[i])));
-    DirListBox->setToolTipDuration(kHintMilliseconds);
+    set_button_hint(DirListBox, q("sample Size = " + format_general(sample_sizes[i])));
 }
 
 void Tprocess_files::RadioButton1Click() {

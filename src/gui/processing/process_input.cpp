@@ -16,6 +16,7 @@
 #include "app/main_form.h"
 #include "methoddata/reporting_limit_file.h"
 #include "methoddata/tables.h"
+#include "platform/button_hint.h"
 #include "platform/command_guard.h"
 #include "platform/ui_services.h"
 #include "processing/process_files_data.h"
@@ -23,8 +24,6 @@
 Tprocess_input* process_input = nullptr;
 
 namespace {
-
-constexpr int kHintMilliseconds = 60000;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 std::string s(const QString& text) { return text.toStdString(); }
@@ -35,10 +34,6 @@ QLineEdit* make_edit(QWidget* parent, const char* name) {
     return e;
 }
 
-void set_hint(QWidget* w, const char* hint) {
-    w->setToolTip(hint);
-    w->setToolTipDuration(kHintMilliseconds);
-}
 
 // A radio group: a titled box of exclusive buttons named <group>Item<i>.
 QGroupBox* make_radio_group(QWidget* parent, const char* name, const char* title, const QStringList& items,
@@ -80,7 +75,7 @@ Tprocess_input::Tprocess_input()
     EditAnalyzedDate = make_edit(this, "EditAnalyzedDate");
     EditAnalyzedDate->setInputMask("99/99/9999 99:99;_");
     EditAQRId = make_edit(this, "EditAQRId");
-    set_hint(EditAQRId, "For TRQ this is AQR#");
+    set_button_hint(EditAQRId, "For TRQ this is AQR#");
     Label7 = new QLabel("    Sample ID", this);
     Label7->setObjectName("Label7");
     EditSampleId = make_edit(this, "EditSampleId");
@@ -96,7 +91,7 @@ Tprocess_input::Tprocess_input()
     ComboBox_sigma->addItems({"0", "1", "2", "3"});
     Label_rep_accuracy = new QLabel("Reporting Limits (Number of Standard Deviations)", this);
     Label_rep_accuracy->setObjectName("Label_rep_accuracy");
-    set_hint(Label_rep_accuracy, "Select the number of stadndard deviations used for reporting");
+    set_button_hint(Label_rep_accuracy, "Select the number of stadndard deviations used for reporting");
     Edit_CRQL_Factor = make_edit(this, "Edit_CRQL_Factor");
     Edit_CRQL_Factor->setText("0");
     Label_CRQL = new QLabel("CRQL %", this);
@@ -119,7 +114,7 @@ Tprocess_input::Tprocess_input()
     file_process_units_box = new QComboBox(this);
     file_process_units_box->setObjectName("file_process_units_box");
     Edit_size = make_edit(this, "Edit_size");
-    set_hint(Edit_size, "A sample size must be entered to proceed");
+    set_button_hint(Edit_size, "A sample size must be entered to proceed");
     Edit_matrix = make_edit(this, "Edit_matrix");
     Edit_other_comm = make_edit(this, "Edit_other_comm");
     Edit_other_comm->hide();  // holds the limits file's Other comment; never shown
@@ -129,11 +124,11 @@ Tprocess_input::Tprocess_input()
     Enter = new QPushButton("Enter", this);
     Enter->setObjectName("Enter");
     Enter->setDefault(true);
-    set_hint(Enter, "Return to the sample processing screen");
+    set_button_hint(Enter, "Return to the sample processing screen");
     Button_Help = new QPushButton("Help", this);
     Button_Help->setObjectName("Button_Help");
     Button_Help->setCursor(Qt::WhatsThisCursor);
-    set_hint(Button_Help, "Access Method 5847 help");
+    set_button_hint(Button_Help, "Access Method 5847 help");
     Button1 = new QPushButton("Smooth First Pass Off", this);
     Button1->setObjectName("Button1");
 
@@ -225,7 +220,7 @@ void Tprocess_input::show_layout(EntryMode mode) {
     Button_mdl_Browse->setVisible(l.browse_visible);
     Button_mdl_Browse->setText(q(l.browse_caption));
     const SampleInputCarry& carry = sample_input_carry;
-    set_hint(Button_mdl_Browse, carry.last_mode_lmt   ? "Import an existing *.LMT file"
+    set_button_hint(Button_mdl_Browse, carry.last_mode_lmt   ? "Import an existing *.LMT file"
                                 : carry.last_mode_crql ? "Import an existing CRQL file"
                                                        : "");
     Label7->setText(q(agency_id_label()));
