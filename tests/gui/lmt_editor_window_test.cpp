@@ -8,6 +8,8 @@
 #include <QTest>
 
 #include "methoddata/edit_mdl_form.h"
+#include "methoddata/settings_file.h"
+#include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "windows_fixture.h"
@@ -99,6 +101,60 @@ TEST_F(LmtEditorWindow, TypedLimitsAreSavedToAFileAndTheSlot) {
     click("Button_exit");  // saved: no question
     EXPECT_FALSE(Edit_mdl_form->isVisible());
     EXPECT_TRUE(main_form->isVisible());
+}
+
+TEST_F(LmtEditorWindow, ImportShowsASavedFileAgain) {
+    type_limit(grid_row_of("Benzene"), "0.5");
+    type("Edit_surrfile", "demo.ini");
+    type("Edit_mdl_form_sampsize", "1000");
+    type("Edit_matrix", "water");
+    type("Edit_mdl_comments", "outfall");
+    control<QComboBox>("Units_ComboBox")->setCurrentIndex(5);
+    ui.save_returns(temp.file("w.lmt"));
+    click("Button_saveas");
+
+    item("CreateEditMDLFile2")->trigger();  // shown afresh: limits 0, boxes emptied
+    folder_settings.slot[kMdlPathSlot] = "/START";
+    ui.open_returns(temp.file("w.lmt"));
+    click("Button_open_mdl_file");
+    EXPECT_EQ(ui.open_requests.back().start_folder, "/START");
+    EXPECT_EQ(ui.open_requests.back().filter, "Reporting limit files (*.lmt)|*.lmt");
+    EXPECT_EQ(grid()->item(grid_row_of("Benzene"), 1)->text(), "0.5");
+    EXPECT_EQ(grid()->item(0, 1)->text(), "0");
+    EXPECT_EQ(control<QComboBox>("Units_ComboBox")->currentIndex(), 5);
+    EXPECT_EQ(edit("Edit_mdl_form_sampsize")->text(), "1000");
+    EXPECT_EQ(edit("Edit_matrix")->text(), "water");
+    EXPECT_EQ(edit("Edit_surrfile")->text(), "demo.ini");
+    EXPECT_EQ(edit("Edit_mdl_comments")->text(), "outfall");
+    EXPECT_EQ(edit("Edit_date")->text(), "03/14/2026 09:26");
+    EXPECT_TRUE(edit("Edit_date")->isVisible());
+    EXPECT_EQ(edit("Edit_imported_mdl")->text().toStdString(), temp.file("w.lmt"));
+    IniFile settings;
+    settings.load(settings_file_path());
+    EXPECT_EQ(settings.get_string("File", "mdlPath", ""), to_upper(temp.path()));
+
+    ui.open_returns(std::nullopt);  // a cancelled dialog changes nothing
+    click("Button_open_mdl_file");
+    EXPECT_EQ(edit("Edit_imported_mdl")->text().toStdString(), temp.file("w.lmt"));
+}
+
+TEST_F(LmtEditorWindow, ImportRefusesAForeignCompoundAndAnUnknownUnit) {
+    const std::string header = "Creation Date;01/02/2024 10:00\nCompound Library File:X\nInternal Standard File;i.ini\n";
+    const std::string foreign = temp.write(
+        "f.lmt", header + "5.00;soil;ng/g\nOther;\nBenzene;1\nToluene;2\no-Xylene;3\nNot in the library;4");
+    ui.open_returns(foreign);
+    ui.expect_message("Quantilyezr: 10004");
+    click("Button_open_mdl_file");
+    EXPECT_EQ(ui.last_message().caption,
+              "Error - There is a compound name mismatch at line number 9 of the reporting limit file");
+    EXPECT_EQ(edit("Edit_imported_mdl")->text(), "");
+
+    const std::string odd_unit = temp.write("u.lmt", header + "5.00;soil;ppb\nOther;\nBenzene;1.5");
+    ui.open_returns(odd_unit);
+    ui.expect_message("Invalid unit read from the file!");
+    click("Button_open_mdl_file");
+    EXPECT_EQ(grid()->item(grid_row_of("Benzene"), 1)->text(), "1.5");  // the limits are shown first
+    EXPECT_EQ(edit("Edit_matrix")->text(), "");  // the header is not
 }
 
 TEST_F(LmtEditorWindow, SaveAsRefusalsAndABadLimit) {

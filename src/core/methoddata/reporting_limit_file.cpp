@@ -53,8 +53,27 @@ std::string lmt_file_text(const LmtHeader& header, const std::string& library_fi
     return text;
 }
 
+std::string lmt_separator_fault(const LmtHeader& header, const ReportingLimitSlot& slot) {
+    auto fault = [](const std::string& what, const std::string& text) {
+        return what + " \"" + text + "\" holds a \";\", which separates the fields of a reporting limit file.";
+    };
+    if (contains(header.internal_standard_file, ";"))
+        return fault("The internal standard file name", header.internal_standard_file);
+    if (contains(header.matrix, ";")) return fault("The matrix", header.matrix);
+    if (contains(header.comment, ";")) return fault("The comment", header.comment);
+    const int rows = std::clamp(compound_count, 0, kMaxCompounds);
+    for (int r = 0; r < rows; ++r)
+        if (!slot[r].is_internal_standard && contains(library_saved[r].name, ";"))
+            return fault("The compound name", library_saved[r].name);
+    return {};
+}
+
 bool write_lmt_file(const std::string& path, const LmtHeader& header, const std::string& library_file,
                     const ReportingLimitSlot& slot) {
+    if (std::string fault = lmt_separator_fault(header, slot); !fault.empty()) {
+        show_message(fault, "Write File Error");
+        return false;
+    }
     if (write_file_atomically(path, lmt_file_text(header, library_file, slot))) return true;
     show_message("Quantilyzer: 07003", "Write File Error");
     return false;

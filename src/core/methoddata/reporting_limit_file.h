@@ -64,7 +64,13 @@ std::string lmt_number_text(double value);
 std::string lmt_file_text(const LmtHeader& header, const std::string& library_file,
                           const ReportingLimitSlot& slot);
 
-// Writes lmt_file_text to path (whole or not at all). A failure shows "Quantilyzer: 07003"
-// / "Write File Error" and answers false.
+// A text that would hold a ";" in the file (the internal-standard file, matrix, comment or an
+// analyte's name): the reader splits at every ";", so the file would read back wrong (a
+// matrix "a;b" would make "b" the unit). The message naming it; empty when there is none.
+std::string lmt_separator_fault(const LmtHeader& header, const ReportingLimitSlot& slot);
+
+// Writes lmt_file_text to path (whole or not at all). A text that holds a ";" is refused
+// with its message; a file that cannot be written shows "Quantilyzer: 07003"; both have
+// the caption "Write File Error" and answer false, and nothing is written.
 bool write_lmt_file(const std::string& path, const LmtHeader& header, const std::string& library_file,
                     const ReportingLimitSlot& slot);

@@ -12,13 +12,16 @@
 #include <QTableWidget>
 
 #include "app/main_form.h"
-#include "app/not_built_yet.h"
 #include "methoddata/lmt_printout.h"
+#include "methoddata/reporting_limits_reader.h"
+#include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/button_hint.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/command_guard.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
@@ -316,7 +319,40 @@ bool TEdit_mdl_form::write_lmt_file(const std::string& path) {
     return ::write_lmt_file(path, header, folder_settings.slot[kLibraryTextFileSlot], slot());
 }
 
-void TEdit_mdl_form::Button_open_mdl_fileClick() { not_built_yet("Import *.LMT File"); }
+void TEdit_mdl_form::Button_open_mdl_fileClick() {
+    FileDialogRequest request;
+    request.title = "Open";
+    request.start_folder = folder_settings.slot[kMdlPathSlot];
+    request.filter = lmt_file_filter;
+    std::optional<std::string> chosen = ui().open_file(request);
+    if (!chosen) return;
+    lmt_file_path = *chosen;
+    const int answer = read_reporting_limits_file(*chosen, lmt_editor_slot());
+    if (answer == 0) return;  // the reader has said why
+    if (answer >= 2) {
+        show_lmt_mismatch(answer);
+        Edit_imported_mdl->clear();
+        return;
+    }
+    Edit_imported_mdl->setText(q(*chosen));
+    set_limit_cells(lmt_grid_limit_texts(slot()));
+    select_first_limit();
+    const int unit = reporting_unit_index(lmt_header.unit);
+    if (unit < 0) {
+        show_message("Invalid unit read from the file!", "Error");
+        return;
+    }
+    Units_ComboBox->setCurrentIndex(unit);
+    Edit_mdl_form_sampsize->setText(q(format_general(lmt_header.size)));
+    Edit_matrix->setText(q(lmt_header.matrix));
+    Edit_surrfile->setText(q(without_line_end(lmt_header.internal_standard_file)));
+    Edit_date->setText(q(without_line_end(lmt_header.creation_date)));
+    Edit_date->show();
+    Label_creation_date->show();
+    Edit_mdl_comments->setText(q(without_line_end(lmt_header.comment)));
+    folder_settings.slot[kMdlPathSlot] = folder_of(*chosen);
+    SavePathSetting("mdl");
+}
 
 void TEdit_mdl_form::Button_surr_fileClick() {
     FileDialogRequest request;

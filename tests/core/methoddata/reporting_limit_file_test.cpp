@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "methoddata/reporting_limits_reader.h"
 #include "scripted_ui.h"
 #include "../surrogate_fixtures.h"
 #include "test_files.h"
@@ -88,6 +91,57 @@ TEST_F(ReportingLimitFile, WriteReplacesTheFileWholeAndReportsAFailure) {
     EXPECT_FALSE(write_lmt_file(temp.file("no/such/folder/x.lmt"), header(1, "soil", "ng/g"), "lib.txt",
                                 slot_from_library()));
     EXPECT_EQ(ui.last_message().caption, "Write File Error");
+}
+
+// What the editor writes, the Sample Information window reads back: every analyte's limit
+// and every header field.
+TEST_F(ReportingLimitFile, WrittenFileReadsBackWhole) {
+    add_library_row("IS-1", true);
+    add_library_row("Benzene", false);
+    add_library_row("1,2,4-Trichlorobenzene", false);
+    add_library_row("Xylene", false);
+    ReportingLimitSlot slot = slot_from_library();
+    slot[1].limit = 0.004;
+    slot[2].limit = 12.5;
+    slot[3].limit = 0.0;
+    LmtHeader written = header(0.125, "waste water", "\xC2\xB5g/l");
+    written.comment = "quarterly, outfall 3";
+    TempFolder temp;
+    const std::string path = temp.file("rt.lmt");
+    ASSERT_TRUE(write_lmt_file(path, written, "lib.txt", slot));
+
+    reporting_limits[4].fill(ReportingLimit_init());
+    ASSERT_EQ(read_reporting_limits_file(path, 4), 1);
+    for (int r = 1; r <= 3; ++r) {
+        EXPECT_EQ(reporting_limits[4][r].name, library_saved[r].name);
+        EXPECT_EQ(reporting_limits[4][r].limit, slot[r].limit) << r;
+    }
+    EXPECT_EQ(reporting_limits[4][0].name, kDummyName);  // the internal standard is not in the file
+    EXPECT_EQ(lmt_header.creation_date, written.creation_date);
+    EXPECT_EQ(lmt_header.internal_standard_file, written.internal_standard_file);
+    EXPECT_EQ(lmt_header.size, written.size);
+    EXPECT_EQ(lmt_header.matrix, written.matrix);
+    EXPECT_EQ(lmt_header.unit, written.unit);
+    EXPECT_EQ(lmt_header.comment, written.comment);
+}
+
+TEST_F(ReportingLimitFile, ATextHoldingTheSeparatorIsRefused) {
+    add_library_row("Benzene", false);
+    TempFolder temp;
+    const std::string path = temp.write("kept.lmt", "old");
+    for (auto change : std::vector<std::function<void(LmtHeader&)>>{
+             [](LmtHeader& h) { h.matrix = "soil;clay"; },
+             [](LmtHeader& h) { h.comment = "a;b"; },
+             [](LmtHeader& h) { h.internal_standard_file = "is;1.ini"; },
+             [](LmtHeader&) { library_saved[0].name = "Benzene;d6"; },
+         }) {
+        LmtHeader h = header(1, "soil", "ng/g");
+        change(h);
+        ui.expect_message("\";\", which separates the fields");
+        EXPECT_FALSE(write_lmt_file(path, h, "lib.txt", slot_from_library()));
+        EXPECT_EQ(ui.last_message().caption, "Write File Error");
+        EXPECT_EQ(read_file_text(path), "old");
+    }
 }
 
 TEST_F(ReportingLimitFile, FindLibraryCompoundIsExactAndTakesTheFirstMatch) {

@@ -1,0 +1,43 @@
+// examples/demo_water.lmt, the reporting-limit file of the demo library: it reads without
+// fault, sets each analyte's limit at its lowest calibration amount, and is exactly what the
+// editor writes for those values.
+#include <gtest/gtest.h>
+
+#include "methoddata/library_text_file.h"
+#include "methoddata/lmt_editor.h"
+#include "methoddata/reporting_limits_reader.h"
+#include "scripted_ui.h"
+#include "test_files.h"
+
+namespace {
+
+class DemoLmtFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        construct_method_data();
+        ASSERT_TRUE(read_library_text_file(example_file("demo_library.txt")));
+        copy_library_compounds(compound_count, library_saved, library);
+    }
+    ScriptedUi ui;
+};
+
+TEST_F(DemoLmtFile, ReadsBackAsTheEditorWroteIt) {
+    const std::string path = example_file("demo_water.lmt");
+    ReportingLimitSlot& slot = reporting_limits[0];
+    fill_slot_from_library(slot);
+    ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
+    EXPECT_EQ(lmt_header.unit, "\xC2\xB5g/l");
+    EXPECT_EQ(lmt_header.size, 1.0);
+    EXPECT_EQ(lmt_header.matrix, "Water");
+    int analytes = 0;
+    for (int r = 0; r < compound_count; ++r) {
+        if (library_saved[r].is_internal_standard) continue;
+        ++analytes;
+        EXPECT_EQ(slot[r].limit, library_saved[r].conc[0]) << library_saved[r].name;
+    }
+    EXPECT_EQ(analytes, 51);
+
+    EXPECT_EQ(lmt_file_text(lmt_header, "demo_library.txt", slot), read_file_text(path));
+}
+
+}  // namespace
