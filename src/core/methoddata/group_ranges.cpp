@@ -112,3 +112,11 @@ int compute_rv_group_ranges(const SurrogateTable& surrogates, const LibraryTable
     list_rv_group_members(surrogates, library, list);
     return compute_group_ranges(list, ranges);
 }
+
+double group_range_value(const GroupRanges& ranges, int g, double GroupFit::*field) {
+    if (g < 1 || g > kGroups || !ranges[g].valid) return kNotSet;
+    const double v = ranges[g].*field;
+    if (v == std::numeric_limits<double>::max() || v == std::numeric_limits<double>::lowest())
+        return kNotSet;
+    return v;
+}

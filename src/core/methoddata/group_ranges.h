@@ -32,3 +32,8 @@ int compute_bp_group_ranges(const SurrogateTable& surrogates, const LibraryTable
                             GroupRanges& ranges);
 int compute_rv_group_ranges(const SurrogateTable& surrogates, const LibraryTable& library,
                             GroupRanges& ranges);
+
+// One value of slot g (min_x, range_low, range_high or max_x), or kNotSet when it has
+// nothing measured: g outside 1..6, a slot not walked, or a group number without members
+// (its slot holds only the search bounds).
+double group_range_value(const GroupRanges& ranges, int g, double GroupFit::*field);

@@ -76,14 +76,10 @@ int read_record(const IniFile& file, int i, SurrogateRecord& record) {
     return errors;
 }
 
-// A default limit from a group range; not set when the group has no members to measure
-// (no group at all, or a missing group number whose slot holds only the search bounds).
+// A default limit from a group range; not set when the group has no members to measure.
 double range_limit(const GroupRanges& ranges, int g, double GroupFit::*field, bool ln_scale) {
-    if (g < 1 || g > kGroups || !ranges[g].valid) return kNotSet;
-    const double v = ranges[g].*field;
-    if (v == std::numeric_limits<double>::max() || v == std::numeric_limits<double>::lowest())
-        return kNotSet;
-    return ln_scale ? std::exp(v) : v;
+    const double v = group_range_value(ranges, g, field);
+    return ln_scale && !is_not_set(v) ? std::exp(v) : v;
 }
 
 double limit_or(const IniFile& file, const char* key, double fallback) {
@@ -199,6 +195,12 @@ void read_check_surrogate_limits(const IniFile& file) {
 }
 
 int write_surrogate_file(int count, IniFile& file, const SurrogateTable& surrogates) {
+    fill_surrogate_file(count, file, surrogates);
+    save_surrogate_ini(file);
+    return 0;
+}
+
+void fill_surrogate_file(int count, IniFile& file, const SurrogateTable& surrogates) {
     const int n = std::clamp(count, 0, kMaxSurrogates);
     for (int i = 0; i < kMaxSurrogates; ++i) {
         const std::string section = record_section(i);
@@ -214,8 +216,6 @@ int write_surrogate_file(int count, IniFile& file, const SurrogateTable& surroga
         show_message("Any limits will not be saved.", "Invalid SInternal Standards");
     else
         write_surrogate_limits(file);
-    save_surrogate_ini(file);
-    return 0;
 }
 
 void write_surrogate_limits(IniFile& file) {

@@ -44,6 +44,8 @@ void read_check_surrogate_limits(const IniFile& file);
 // absent one, [header], and [Limits] when the groupings pass (else the message "Any
 // limits will not be saved."); then saves the file. Answers 0.
 int write_surrogate_file(int count, IniFile& file, const SurrogateTable& surrogates);
+// The same in memory only, for a command that adds more before it saves the file once.
+void fill_surrogate_file(int count, IniFile& file, const SurrogateTable& surrogates);
 
 // The four limits that are set into [Limits]; a limit not set leaves its key as it is.
 void write_surrogate_limits(IniFile& file);

@@ -44,6 +44,8 @@ SurrogateRangeLimits surrogate_range_limits;
 int surrogate_limits_invalid = 0;
 u8 user_limits_applied = 0;
 u8 surrogate_file_written = 1;
+int current_surrogate_record = 0;
+int grouping_error = 0;
 
 const std::string program_version_text = "Version 4.2";
 std::string library_version;
@@ -98,6 +100,7 @@ void construct_method_data() {
     surrogate_limits_invalid = 0;
     user_limits_applied = 0;
     surrogate_file_written = 1;
+    current_surrogate_record = grouping_error = 0;
     library_version.clear();
     data_root_folder.clear();
     install_path.clear();

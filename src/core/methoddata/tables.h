@@ -77,6 +77,10 @@ extern u8 user_limits_applied;
 // 0 while the internal-standard records hold changes not yet written to their file (a
 // rename accepted by the library sync, a Save As under way); the editor then offers to save.
 extern u8 surrogate_file_written;
+// The internal-standard editor: the record it shows (0-based), and whether Set Limits
+// found a grouping rule failing.
+extern int current_surrogate_record;
+extern int grouping_error;
 
 extern const std::string program_version_text;  // "Version 4.2"
 extern std::string library_version;

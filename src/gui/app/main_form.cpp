@@ -145,7 +145,7 @@ void Tmain_form::CreateSurrogates1Click() { create_surrogate_file_command(); }
 void Tmain_form::OpenSurrogateFile1Click() { load_surrogate_file_command(menu_state); }
 
 void Tmain_form::EditSurrogatesFileClick() {
-    if (edit_surrogate_file_command(menu_state)) surr_Form->show_from(this);
+    if (edit_surrogate_file_command(menu_state)) surr_Form->start_editing(this);
 }
 
 void Tmain_form::CopySurrogateFileClick() { copy_surrogate_file_command(); }

@@ -1,10 +1,142 @@
 #include "methoddata/surrogate_limits_form.h"
 
-#include "app/not_built_yet.h"
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "methoddata/surrogate_range_limits.h"
+#include "methoddata/tables.h"
+#include "platform/command_guard.h"
+#include "platform/hints.h"
+#include "platform/ui_services.h"
 
 Tsurrogate_limits_form* surrogate_limits_form = nullptr;
 
+namespace {
+
+QLabel* add_label(QWidget* parent, const char* name, const char* caption, int x, int y, int w, int h = 22) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(x, y, w, h);
+    return label;
+}
+
+QLineEdit* add_edit(QWidget* parent, const char* name, int x, int y) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(x, y, 100, 22);
+    return edit;
+}
+
+QPushButton* add_button(QWidget* parent, const char* name, const char* caption, int x, int y) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(x, y, 80, 28);
+    return button;
+}
+
+void place_at(QWidget* w, const QWidget* anchor, int dy) { w->move(anchor->x(), anchor->y() + dy); }
+
+QString qt(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
 Tsurrogate_limits_form::Tsurrogate_limits_form() : TaskWindow("Internal Standard Limits") {
     setObjectName("surrogate_limits_form");
-    add_not_built_yet_notice(this);
+    setFixedSize(312, 240);
+
+    // The boiling-point controls never move; the relative-volatility controls are placed
+    // beside or in place of them by the variable mode when the window shows.
+    Label4 = add_label(this, "Label4", "Boiling Point Limits:", 16, 16, 280);
+    Label5 = add_label(this, "Label5", "Minimum:", 32, 44, 84);
+    Edit_bpmin = add_edit(this, "Edit_bpmin", 120, 44);
+    Label6 = add_label(this, "Label6", "Maximum:", 32, 72, 84);
+    Edit_bpmax = add_edit(this, "Edit_bpmax", 120, 72);
+    Label1 = add_label(this, "Label1", "Relative volatility Limits:", 16, 96, 280);
+    Label2 = add_label(this, "Label2", "Minimum:", 32, 108, 84, 38);
+    Edit_rvmin = add_edit(this, "Edit_rvmin", 120, 124);
+    Label3 = add_label(this, "Label3", "Maximum:", 32, 152, 84);
+    Edit_rvmax = add_edit(this, "Edit_rvmax", 120, 152);
+
+    Button_accept_limits = add_button(this, "Button_accept_limits", "Apply", 16, 196);
+    Button_Help = add_button(this, "Button_Help", "Help", 116, 196);
+    Button1 = add_button(this, "Button1", "Exit", 216, 196);
+    set_hint(Button_Help, "Access Method 5847 help");
+
+    const auto on_click = [this](QPushButton* button, void (Tsurrogate_limits_form::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { run_command([this, handler] { (this->*handler)(); }); });
+    };
+    on_click(Button_accept_limits, &Tsurrogate_limits_form::Button_accept_limitsClick);
+    on_click(Button_Help, &Tsurrogate_limits_form::Button_HelpClick);
+    on_click(Button1, &Tsurrogate_limits_form::Button1Click);
 }
+
+bool Tsurrogate_limits_form::limit_edits_modified() const {
+    return Edit_bpmin->isModified() || Edit_bpmax->isModified() || Edit_rvmin->isModified() ||
+           Edit_rvmax->isModified();
+}
+
+void Tsurrogate_limits_form::clear_limit_edit_marks() {
+    for (QLineEdit* edit : {Edit_bpmin, Edit_bpmax, Edit_rvmin, Edit_rvmax}) edit->setModified(false);
+}
+
+QLineEdit* Tsurrogate_limits_form::edit_of(int limit_edit) const {
+    switch (limit_edit) {
+        case kEditBpMin: return Edit_bpmin;
+        case kEditBpMax: return Edit_bpmax;
+        case kEditRvMin: return Edit_rvmin;
+        default: return Edit_rvmax;
+    }
+}
+
+void Tsurrogate_limits_form::showEvent(QShowEvent* event) {
+    TaskWindow::showEvent(event);
+    if (!placed_) {
+        centre_on_screen();
+        placed_ = true;
+    }
+    run_command([this] { FormShow(); });
+}
+
+void Tsurrogate_limits_form::place_controls() {
+    QWidget* rv[] = {Label1, Label2, Edit_rvmin, Label3, Edit_rvmax};
+    QWidget* bp[] = {Label4, Label5, Edit_bpmin, Label6, Edit_bpmax};
+    const bool one_variable = one_variable_mode != 0;
+    const bool bp_only = one_variable && bp_variable_chosen != 0;
+    const bool rv_only = one_variable && rvw_variable_chosen != 0;
+    for (QWidget* w : rv) w->setVisible(!bp_only);
+    for (QWidget* w : bp) w->setVisible(!rv_only);
+    if (bp_only) {
+        Label4->setText(qt(single_variable_label) + " limits");
+    } else if (rv_only) {
+        Label1->setText(qt(single_variable_label) + " limits");
+        for (int i = 0; i < 5; ++i) place_at(rv[i], bp[i], 0);
+    } else if (!one_variable) {
+        Label1->setText(qt(variable1_label) + " limits");
+        Label4->setText(qt(variable2_label) + " limits");
+        place_at(Label1, Label4, 80);
+        place_at(Label2, Label5, 64);
+        for (int i = 2; i < 5; ++i) place_at(rv[i], bp[i], 80);
+    }
+}
+
+void Tsurrogate_limits_form::FormShow() {
+    place_controls();
+    const LimitTexts texts = shown_limit_texts();
+    for (int e = kEditBpMin; e <= kEditRvMax; ++e) edit_of(e)->setText(qt(texts[e]));
+}
+
+void Tsurrogate_limits_form::Button_accept_limitsClick() {
+    const LimitTexts texts{Edit_bpmin->text().toStdString(), Edit_bpmax->text().toStdString(),
+                           Edit_rvmin->text().toStdString(), Edit_rvmax->text().toStdString()};
+    if (const auto reset = apply_range_limits(texts)) {
+        edit_of(reset->edit)->setText(qt(reset->text));
+        return;
+    }
+    return_to_opener();
+}
+
+void Tsurrogate_limits_form::Button1Click() { return_to_opener(); }
+
+void Tsurrogate_limits_form::Button_HelpClick() { ui().show_help(kSurrogateLimitsHelpContext); }

@@ -1,6 +1,7 @@
 #include "platform/task_window.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 
 TaskWindow::TaskWindow(const QString& caption, QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(caption);
@@ -22,4 +23,12 @@ void TaskWindow::return_to_opener() {
 void TaskWindow::closeEvent(QCloseEvent* event) {
     if (opener_) opener_->show();
     event->accept();
+}
+
+void TaskWindow::centre_on_screen() {
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }

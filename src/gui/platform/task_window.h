@@ -13,6 +13,8 @@ public:
     // Hides this window and shows the opener again.
     void return_to_opener();
     QWidget* opener() const { return opener_; }
+    // Places the window in the middle of its screen.
+    void centre_on_screen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,250 @@
+#include "methoddata/surrogate_editor.h"
+
+#include <algorithm>
+
+#include "calibration/file_copy.h"
+#include "methoddata/surrogate_commands.h"
+#include "methoddata/surrogate_file.h"
+#include "methoddata/surrogate_groupings.h"
+#include "methoddata/surrogate_range_limits.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
+
+namespace {
+
+// What the session started from, beside surrogates_saved.
+struct EditSession {
+    SurrogateTable limits_basis{};  // the groupings the current limits were measured on
+    SurrogateRangeLimits limits_at_start{};
+    u8 user_limits_applied_at_start = 0;
+};
+EditSession session;
+
+int record_count() { return std::clamp(surrogate_count, 0, kMaxSurrogates); }
+
+bool same_groupings(const SurrogateRecord& a, const SurrogateRecord& b) {
+    return a.rvwgroup == b.rvwgroup && a.bpgroup == b.bpgroup && a.first_pass == b.first_pass &&
+           a.checked_surrogate == b.checked_surrogate;
+}
+
+bool groupings_differ(const SurrogateTable& a, const SurrogateTable& b) {
+    for (int i = 0; i < record_count(); ++i)
+        if (!same_groupings(a[i], b[i])) return true;
+    return false;
+}
+
+std::string set_limits_text(const GroupingFailures& f) {
+    std::string text;
+    if (f.first_pass) text += "There must be at least 3 compounds for First Pass ";
+    if (f.bp_group != 0)
+        text += "\nThere must be at least 3 compounds for Boiling Point Group " +
+                std::to_string(f.bp_group);
+    if (f.rv_group != 0)
+        text += "\nThere must be at least 3 compounds for Relative Volatility Group " +
+                std::to_string(f.rv_group);
+    if (f.any())
+        text += "\n\n\tQuantilyzer: 16001 - Please Edit your Surrogate file and adjust the groupings";
+    return text;
+}
+
+// Save As: the limits of the variables in use follow the group ranges, unless the analyst
+// applied limits of his own.
+void take_save_as_limits() {
+    if (user_limits_applied) return;
+    SurrogateRangeLimits& l = surrogate_range_limits;
+    if (bp_variable_in_use()) {
+        const LimitPair bp = default_bp_limits();
+        l.MinBP = bp.min;
+        l.MaxBP = bp.max;
+    }
+    if (rv_variable_in_use()) {
+        const LimitPair rv = default_rv_limits();
+        l.MinRVW = rv.min;
+        l.MaxRVW = rv.max;
+    }
+}
+
+// Exit's save: in one-variable mode the limits of the variable follow its group ranges.
+// Two-variable mode keeps the limits; one that is not set takes its default, since a
+// limit not set leaves the key of the file as it was, and that value belongs to the
+// groupings the file held before.
+void take_exit_limits() {
+    SurrogateRangeLimits& l = surrogate_range_limits;
+    const auto take = [](double& limit, double value, bool replace) {
+        if (replace || is_not_set(limit)) limit = value;
+    };
+    const bool one_variable = one_variable_mode != 0;
+    if (bp_variable_in_use()) {
+        const LimitPair bp = default_bp_limits();
+        take(l.MinBP, bp.min, one_variable);
+        take(l.MaxBP, bp.max, one_variable);
+    }
+    if (rv_variable_in_use()) {
+        const LimitPair rv = default_rv_limits();
+        take(l.MinRVW, rv.min, one_variable);
+        take(l.MaxRVW, rv.max, one_variable);
+    }
+}
+
+// Exit's save: dialog, limits, file. False when the editor must stay.
+bool save_on_exit() {
+    std::string chosen;
+    if (!choose_surrogate_save_file(chosen)) return false;
+    take_exit_limits();
+    if (!write_edited_surrogate_file(chosen)) {
+        surrogate_file_written = 0;  // the next Exit asks again
+        return false;
+    }
+    copy_surrogate_records(surrogates, surrogates_saved);
+    surrogate_file_written = 1;
+    return true;
+}
+
+std::string surrogate_save_folder() {
+    const std::string root = data_root_folder.empty() ? data_root() : data_root_folder;
+    return join_path(root, "5847dir/Surrogates");
+}
+
+// The four characters from the last "." of the file name, in lower case, are ".ini".
+bool has_ini_extension(const std::string& path) {
+    const std::string name = file_name_of(path);
+    const size_t dot = name.rfind('.');
+    return dot != std::string::npos && to_lower(name.substr(dot, 4)) == ".ini";
+}
+
+}  // namespace
+
+void begin_surrogate_editing() {
+    current_surrogate_record = 0;
+    session.limits_basis = surrogates;
+    session.limits_at_start = surrogate_range_limits;
+    session.user_limits_applied_at_start = user_limits_applied;
+}
+
+int surrogates_modified(bool limit_edits_modified) {
+    const SurrogateRangeLimits& now = surrogate_range_limits;
+    const SurrogateRangeLimits& start = session.limits_at_start;
+    const bool limits_changed = now.MinBP != start.MinBP || now.MaxBP != start.MaxBP ||
+                                now.MinRVW != start.MinRVW || now.MaxRVW != start.MaxRVW;
+    return groupings_differ(surrogates, surrogates_saved) || limit_edits_modified || limits_changed
+               ? 1
+               : 0;
+}
+
+void copy_surrogate_records(const SurrogateTable& source, SurrogateTable& destination) {
+    for (int i = 0; i < record_count(); ++i) {
+        const SurrogateRecord& s = source[i];
+        SurrogateRecord& d = destination[i];
+        d.name = s.name;
+        d.LibCmpndNum = s.LibCmpndNum;
+        d.bp = s.bp;
+        d.rvw = s.rvw;
+        d.rvwgroup = s.rvwgroup;
+        d.bpgroup = s.bpgroup;
+        d.first_pass = s.first_pass;
+        d.checked_surrogate = s.checked_surrogate;
+    }
+}
+
+int find_surrogate_by_library_number(int number) {
+    if (number < 1 || number > std::min(compound_count, kMaxCompounds)) return -1;
+    const std::string& name = library[number - 1].name;
+    for (int q = 0; q < record_count(); ++q)
+        if (surrogates[q].name == name) return q;
+    return -1;
+}
+
+int record_of_counter(const std::string& counter_text) {
+    if (trim(counter_text).empty()) return -1;
+    const int k = to_int_strict(counter_text) - 1;
+    return k >= 0 && k < record_count() ? k : -1;
+}
+
+int counter_target(const std::string& counter_text, int shown_record) {
+    const int number = to_int_strict(counter_text);
+    if (number == shown_record + 1) return -1;
+    return std::clamp(number - 1, 0, std::max(record_count() - 1, 0));
+}
+
+bool set_limits_command() {
+    grouping_error = 0;
+    const GroupingFailures failures = test_surrogate_groupings();
+    if (failures.any()) {
+        grouping_error = 1;
+        show_message(set_limits_text(failures), "Error");
+        return false;
+    }
+    if (groupings_differ(surrogates, session.limits_basis)) {
+        surrogate_range_limits = SurrogateRangeLimits{};
+        user_limits_applied = 0;
+        session.limits_basis = surrogates;
+    }
+    return true;
+}
+
+bool save_as_surrogate_command() {
+    surrogate_file_written = 0;
+    std::string chosen;
+    if (!choose_surrogate_save_file(chosen)) return false;
+    take_save_as_limits();
+    if (!write_edited_surrogate_file(chosen)) return false;
+    surrogate_file_written = 1;
+    return true;
+}
+
+bool exit_surrogate_editor_command(bool limit_edits_modified) {
+    copy_file(surrogate_file_path, surrogate_backup_path(surrogate_file_path));
+    const int modified = surrogates_modified(limit_edits_modified);
+    if (modified == 0 && surrogate_file_written != 0) return true;
+
+    check_surrogate_groupings();
+    const Answer answer = ui().message("Would you like to save your changes?",
+                                       "Surrogate Library Has Changed", Buttons::YesNoCancel,
+                                       Icon::Question);
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::Yes) return save_on_exit();
+    if (modified != 0) {  // the edits of the session are discarded, limits included
+        copy_surrogate_records(surrogates_saved, surrogates);
+        surrogate_range_limits = session.limits_at_start;
+        user_limits_applied = session.user_limits_applied_at_start;
+    }
+    return true;
+}
+
+bool choose_surrogate_save_file(std::string& chosen) {
+    FileDialogRequest request;
+    request.title = "Save As";
+    request.start_folder = surrogate_save_folder();
+    request.filter = surrogate_file_filter;
+    request.default_extension = ".ini";
+    request.must_exist = false;
+    for (;;) {
+        const auto name = ui().save_file(request);
+        if (!name) return false;
+        chosen = has_ini_extension(*name) ? *name : *name + ".ini";
+        if (!file_exists(chosen)) return true;
+        const Answer a = ui().message("Overwrite file: " + chosen + "?", "Warning",
+                                      Buttons::YesNoCancel, Icon::Warning);
+        if (a == Answer::Yes) return true;
+        if (a == Answer::Cancel) return false;
+    }
+}
+
+bool write_edited_surrogate_file(const std::string& path) {
+    IniFile file;
+    file.load(resolve_path(path));  // a file that exists keeps what the writers leave alone
+    file.set_path(resolve_path(path));
+    fill_surrogate_file(surrogate_count, file, surrogates);
+    write_surrogate_check_limits(file);
+    return save_surrogate_ini(file);
+}
+
+std::string surrogate_backup_path(const std::string& path) {
+    const size_t dot = path.rfind('.');
+    const size_t separator = last_separator(path);
+    if (dot == std::string::npos || (separator != std::string::npos && dot < separator))
+        return path + ".$$$";
+    return path.substr(0, dot + 1) + "$$$";
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The work of the internal-standard editor that is not about its controls: what counts
+// as a change, Set Limits, Save As and Exit. The editor edits `surrogates` in place;
+// `surrogates_saved` is the state to go back to when the analyst discards the edits.
+#include <string>
+
+#include "methoddata/tables.h"
+
+// The start of an editing session (Edit Internal Standard File, after surrogates_saved
+// was taken): record 0 becomes the current one, and the limits are remembered so that
+// discarding the edits also discards limits set in the session.
+void begin_surrogate_editing();
+
+// 1 when a group flag, the first-pass flag or the checked flag of a record below
+// surrogate_count differs from surrogates_saved, when a limit edit of the range-limits
+// window is marked modified, or when the limits differ from those of the session's
+// start (an edit shown again loses its mark, the applied limit stays); else 0.
+int surrogates_modified(bool limit_edits_modified);
+
+// Copies the first surrogate_count records: name, library number, bp, rvw, the twelve
+// group flags, the first-pass and checked flags.
+void copy_surrogate_records(const SurrogateTable& source, SurrogateTable& destination);
+
+// The record (among surrogate_count) of the internal standard at 1-based library row
+// `number`, found by its name; -1 when there is none.
+int find_surrogate_by_library_number(int number);
+
+// The record a group box or flag list of the editor stores into: the counter's number
+// minus 1. Nothing (-1) while the counter is blank or shows no record; a text that is
+// not an integer throws ConversionError.
+int record_of_counter(const std::string& counter_text);
+
+// The record the counter moves to when left: -1 when the number is the one shown (no
+// move), else the number - 1 clamped to the records. ConversionError for a non-integer.
+int counter_target(const std::string& counter_text, int shown_record);
+
+// Set Limits: the grouping rules of the variable mode (grouping_error and the 16001
+// message on a failure: answers false, the editor stays). When the groupings changed
+// since the limits were last measured, the four limits are not set any more (also not
+// the analyst's: they belonged to the old groupings). True: open the range-limits window.
+bool set_limits_command();
+
+// Save As: the save dialog, the limits from the group ranges (unless the analyst applied
+// limits), the file and its class thresholds. True when the file was written (the limit
+// edits then count as unchanged). surrogate_file_written is 0 unless it was.
+bool save_as_surrogate_command();
+
+// Exit: the "$$$" copy of the loaded file, then, when there are changes or the file was
+// not written, the grouping check and "Would you like to save your changes?". True when
+// the editor closes; false on Cancel, a cancelled dialog or a file that could not be written.
+bool exit_surrogate_editor_command(bool limit_edits_modified);
+
+// The Save As dialog of the editor in <data root>/5847dir/Surrogates: ".ini" is appended
+// unless the name ends in it; an existing file is replaced only on Yes to "Overwrite
+// file: <name>?" (No opens the dialog again). False when cancelled.
+bool choose_surrogate_save_file(std::string& chosen);
+
+// Writes the whole internal-standard file (records, header, limits when the groupings
+// pass, class thresholds) in one save. False when it could not be written (reported).
+bool write_edited_surrogate_file(const std::string& path);
+
+// The "$$$" copy's name: the path up to and including the last "." of its file name,
+// then "$$$" (".$$$" is added to a name without one).
+std::string surrogate_backup_path(const std::string& path);

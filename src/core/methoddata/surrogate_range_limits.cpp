@@ -1,0 +1,176 @@
+#include "methoddata/surrogate_range_limits.h"
+
+#include <cmath>
+
+#include "methoddata/group_ranges.h"
+#include "platform/number_text.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
+
+namespace {
+
+// A minimum RVW may sit this far outside its band in ln rvw: the default shown in the
+// edit is rounded to two decimals and must be accepted when applied unchanged.
+constexpr double kLnTolerance = 1e-9;
+
+// The group-range values a limit is checked against (x values; kNotSet where unmeasured).
+struct Bounds {
+    double first_min = kNotSet;   // minimum x of group 1
+    double first_high = kNotSet;  // range high of group 1
+    double last_max = kNotSet;    // maximum x of the last group
+    double last_low = kNotSet;    // range low of the last group
+    double last_high = kNotSet;   // range high of the last group
+};
+
+Bounds bounds_of(const GroupRanges& ranges, int last) {
+    return Bounds{group_range_value(ranges, 1, &GroupFit::min_x),
+                  group_range_value(ranges, 1, &GroupFit::range_high),
+                  group_range_value(ranges, last, &GroupFit::max_x),
+                  group_range_value(ranges, last, &GroupFit::range_low),
+                  group_range_value(ranges, last, &GroupFit::range_high)};
+}
+
+Bounds bp_bounds() {
+    GroupRanges ranges{};
+    const int last = compute_bp_group_ranges(surrogates, library, ranges);
+    return bounds_of(ranges, last);
+}
+
+Bounds rv_bounds() {
+    GroupRanges ranges{};
+    const int last = compute_rv_group_ranges(surrogates, library, ranges);
+    return bounds_of(ranges, last);
+}
+
+bool measured(double v) { return !is_not_set(v); }
+double exp_of(double x) { return measured(x) ? std::exp(x) : kNotSet; }
+std::string two_decimals(double v) { return measured(v) ? format_fixed(v, 2) : std::string(); }
+
+// A refused limit: the message with its reset value V (and the default D where the text
+// names it), shown before the edit takes V.
+std::optional<LimitReset> refuse(LimitEdit edit, double reset, const std::string& message) {
+    show_message(message, "Invalid limits");
+    return LimitReset{edit, two_decimals(reset)};
+}
+
+std::optional<LimitReset> check_bp_limits(const Bounds& b) {
+    const double min_bp = surrogate_range_limits.MinBP;
+    const double max_bp = surrogate_range_limits.MaxBP;
+    const auto v = [](double x) { return format_fixed(x, 2); };
+    if (measured(min_bp) && measured(b.first_min) && min_bp < b.first_min)
+        return refuse(kEditBpMin, b.first_min,
+                      "Quantilyzer: 18001 - Your specified minimum boiling point is lower than the "
+                      "first surrogate group's\n minimum boiling point of " + v(b.first_min));
+    if (measured(min_bp) && measured(b.first_high) && min_bp > b.first_high)
+        return refuse(kEditBpMin, b.first_high,
+                      "Quantilyzer: 18002 - Your specified minimum boiling point is higher than the "
+                      "first group's\n maximum boiling point of " + v(b.first_high));
+    if (measured(max_bp) && measured(b.last_max) && max_bp > b.last_max)
+        return refuse(kEditBpMax, b.last_max,
+                      "Quantilyzer: 18003 - Your specified maximum boiling point is greater than the "
+                      "last surrogate group's\n maximum boiling point of " + v(b.last_max) +
+                          "\n The original default boiling point limit is: " + v(b.last_high));
+    if (measured(max_bp) && measured(b.last_low) && max_bp < b.last_low)
+        return refuse(kEditBpMax, b.last_low,
+                      "Quantilyzer: 18004 - Your specified maximum boiling point is less than the "
+                      "last surrogate group's\n minimum boiling point of " + v(b.last_low) +
+                          "\n This value will be reset to the minimum boiling point limit of: " +
+                          v(b.last_low));
+    return std::nullopt;
+}
+
+// An rvw limit of 0 or below has no logarithm, so no band can hold it; it is refused
+// with its default as the suggested value.
+std::optional<LimitReset> check_rv_positive(const Bounds& b) {
+    const double min_rvw = surrogate_range_limits.MinRVW;
+    const double max_rvw = surrogate_range_limits.MaxRVW;
+    if (measured(min_rvw) && !(min_rvw > 0.0))
+        return refuse(kEditRvMin, exp_of(b.first_min),
+                      "Your specified minimum relative volatility must be greater than 0.\n "
+                      "It is reset to the default of " + two_decimals(exp_of(b.first_min)));
+    if (measured(max_rvw) && !(max_rvw > 0.0))
+        return refuse(kEditRvMax, exp_of(b.last_high),
+                      "Your specified maximum relative volatility must be greater than 0.\n "
+                      "It is reset to the default of " + two_decimals(exp_of(b.last_high)));
+    return std::nullopt;
+}
+
+std::optional<LimitReset> check_rv_limits(const Bounds& b) {
+    if (auto refused = check_rv_positive(b)) return refused;
+    const double min_rvw = surrogate_range_limits.MinRVW;
+    const double max_rvw = surrogate_range_limits.MaxRVW;
+    const auto v = [](double x) { return format_fixed(std::exp(x), 2); };
+    if (measured(min_rvw) && measured(b.first_min) &&
+        std::log(min_rvw) < b.first_min - kLnTolerance)
+        return refuse(kEditRvMin, std::exp(b.first_min),
+                      "Quantilyzer: 18005 - Your specified minimum relative volatility is less than "
+                      "the first surrogate group's\n minimum relative volatility of " +
+                          v(b.first_min));
+    if (measured(min_rvw) && measured(b.first_high) &&
+        std::log(min_rvw) > b.first_high + kLnTolerance)
+        return refuse(kEditRvMin, std::exp(b.first_high),
+                      "Quantilyzer: 18006 - Your specified minimum relative volatility is greater "
+                      "than the first surrogate group's\n maximum relative volatility of " +
+                          v(b.first_high));
+    if (measured(max_rvw) && measured(b.last_max) && std::log(max_rvw) > b.last_max)
+        return refuse(kEditRvMax, std::exp(b.last_max),
+                      "Quantilyzer: 18007 - Your specified maximum relative volatility is greater "
+                      "than the last surrogate group's\n maximum relative volatility of " +
+                          v(b.last_max) + "\n The original default relative volatility is: " +
+                          v(b.last_high));
+    if (measured(max_rvw) && measured(b.last_low) && std::log(max_rvw) < b.last_low)
+        return refuse(kEditRvMax, std::exp(b.last_low),
+                      "Quantilyzer: 18008 - Your specified maximum relative volatility is less than "
+                      "the last surrogate group's\n minimum relative volatility of " +
+                          v(b.last_low) +
+                          "\n This value will be reset to the minimum relative volatility of: " +
+                          v(b.last_low));
+    return std::nullopt;
+}
+
+// An edit's text as a limit. Empty stands for "not set" only where there is no default
+// to show in its place; otherwise the text must be a number.
+double limit_of(const std::string& text, double default_value) {
+    if (trim(text).empty() && !measured(default_value)) return kNotSet;
+    return to_double_strict(text);
+}
+
+}  // namespace
+
+LimitPair default_bp_limits() {
+    const Bounds b = bp_bounds();
+    return LimitPair{b.first_min, b.last_high};
+}
+
+LimitPair default_rv_limits() {
+    const Bounds b = rv_bounds();
+    return LimitPair{exp_of(b.first_min), exp_of(b.last_high)};
+}
+
+LimitTexts shown_limit_texts() {
+    const SurrogateRangeLimits& l = surrogate_range_limits;
+    const LimitPair bp = default_bp_limits();
+    const LimitPair rv = default_rv_limits();
+    const auto shown = [](double limit, const std::string& default_text) {
+        return measured(limit) ? format_fixed(limit, 2) : default_text;
+    };
+    return LimitTexts{shown(l.MinBP, measured(bp.min) ? format_general(bp.min) : std::string()),
+                      shown(l.MaxBP, two_decimals(bp.max)), shown(l.MinRVW, two_decimals(rv.min)),
+                      shown(l.MaxRVW, two_decimals(rv.max))};
+}
+
+std::optional<LimitReset> apply_range_limits(const LimitTexts& texts) {
+    const Bounds bp = bp_bounds();
+    const Bounds rv = rv_bounds();
+    SurrogateRangeLimits& l = surrogate_range_limits;
+    l.MinBP = limit_of(texts[kEditBpMin], bp.first_min);
+    l.MaxBP = limit_of(texts[kEditBpMax], bp.last_high);
+    l.MinRVW = limit_of(texts[kEditRvMin], rv.first_min);
+    l.MaxRVW = limit_of(texts[kEditRvMax], rv.last_high);
+    user_limits_applied = 1;
+    if (bp_variable_in_use())
+        if (auto refused = check_bp_limits(bp)) return refused;
+    if (rv_variable_in_use())
+        if (auto refused = check_rv_limits(rv)) return refused;
+    return std::nullopt;
+}
