@@ -1,0 +1,284 @@
+#include "methoddata/surrogate_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "methoddata/surrogate_file.h"
+#include "platform/errors.h"
+#include "platform/ini_file.h"
+#include "platform/paths.h"
+#include "scripted_ui.h"
+#include "../surrogate_fixtures.h"
+#include "test_files.h"
+
+namespace {
+
+// Groupings that pass in every mode: BP group 1 = bp 40 50 60 70, group 2 = 100 110 120;
+// RV group 1 = ln rvw 0 1 2, group 2 = 3 4 5 6; three first-pass standards outside them.
+// Their default limits: MinBP 40, MaxBP 115, MinRVW 1, MaxRVW e^5.5.
+class SurrogateEditor : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        construct_method_data();
+        const double bp[] = {40, 50, 60, 70, 100, 110, 120};
+        for (int i = 0; i < 7; ++i)
+            add_record("S" + std::to_string(i + 1), bp[i], std::exp(i), {{i < 4 ? 1 : 2}, {i < 3 ? 1 : 2}});
+        for (int i = 0; i < 3; ++i) add_record("FP" + std::to_string(i + 1), 80, 10, {{}, {}, 1});
+        add_library_rows_for_records();
+        for (int q = 0; q < surrogate_count; ++q) surrogates[q].LibCmpndNum = q + 1;
+
+        data_root_folder = temp.path();
+        make_folders(save_folder());
+        surrogate_file_path = temp.file("LOADED.INI");
+        IniFile file;
+        file.set_path(surrogate_file_path);
+        write_surrogate_file(surrogate_count, file, surrogates);
+        loaded_text = read_file_text(surrogate_file_path);
+        surrogate_range_limits = {45.0, 110.0, 1.5, 200.0};  // as a file may hold them
+
+        surrogates_saved = surrogates;  // as Edit Internal Standard File does
+        begin_surrogate_editing();
+    }
+    std::string save_folder() const { return temp.path() + "/5847dir/Surrogates"; }
+    std::string saved(const std::string& name) const { return save_folder() + "/" + name; }
+
+    TempFolder temp;
+    ScriptedUi ui;
+    std::string loaded_text;
+};
+
+TEST_F(SurrogateEditor, ModifiedCountsFlagsLimitMarksAndLimitsButNotNames) {
+    EXPECT_EQ(surrogates_modified(false), 0);
+    EXPECT_EQ(surrogates_modified(true), 1);
+
+    struct Change {
+        const char* what;
+        void (*apply)();
+        int modified;
+    } changes[] = {
+        {"rv group", [] { surrogates[2].rvwgroup[5] = 1; }, 1},
+        {"bp group", [] { surrogates[9].bpgroup[0] = 1; }, 1},
+        {"first pass", [] { surrogates[0].first_pass = 1; }, 1},
+        {"checked", [] { surrogates[4].checked_surrogate = 1; }, 1},
+        {"limit", [] { surrogate_range_limits.MaxBP = 111.0; }, 1},
+        {"name", [] { surrogates[1].name = "Renamed"; }, 0},
+        {"record past the count", [] { surrogates[surrogate_count].first_pass = 1; }, 0},
+    };
+    for (const Change& c : changes) {
+        const SurrogateTable before = surrogates;
+        const SurrogateRangeLimits limits = surrogate_range_limits;
+        c.apply();
+        EXPECT_EQ(surrogates_modified(false), c.modified) << c.what;
+        surrogates = before;
+        surrogate_range_limits = limits;
+    }
+}
+
+TEST_F(SurrogateEditor, CopyAndFindWorkOnTheRecordsInUse) {
+    SurrogateTable copy{};
+    surrogates[surrogate_count].name = "beyond";
+    copy_surrogate_records(surrogates, copy);
+    EXPECT_EQ(copy[3].name, "S4");
+    EXPECT_EQ(copy[3].bpgroup, surrogates[3].bpgroup);
+    EXPECT_DOUBLE_EQ(copy[3].rvw, surrogates[3].rvw);
+    EXPECT_EQ(copy[surrogate_count].name, "DUMMY");
+
+    library[4].name = "S2";  // found by name, whatever its record number
+    EXPECT_EQ(find_surrogate_by_library_number(5), 1);
+    EXPECT_EQ(find_surrogate_by_library_number(0), -1);
+    EXPECT_EQ(find_surrogate_by_library_number(compound_count + 1), -1);
+}
+
+TEST_F(SurrogateEditor, TheCounterChoosesTheRecord) {
+    EXPECT_EQ(record_of_counter(""), -1);
+    EXPECT_EQ(record_of_counter(" 3 "), 2);
+    EXPECT_EQ(record_of_counter("0"), -1);
+    EXPECT_EQ(record_of_counter("11"), -1);  // no write past the records
+    EXPECT_THROW(record_of_counter("3a"), ConversionError);
+
+    EXPECT_EQ(counter_target("3", 2), -1);  // the shown one: no move
+    EXPECT_EQ(counter_target("4", 2), 3);
+    EXPECT_EQ(counter_target("-7", 2), 0);
+    EXPECT_EQ(counter_target("99", 2), 9);
+    EXPECT_THROW(counter_target("", 2), ConversionError);
+}
+
+TEST_F(SurrogateEditor, SetLimitsRefusesFailingGroupings) {
+    surrogates[7].first_pass = 0;  // two first-pass standards
+    surrogates[6].bpgroup[1] = 0;  // BP group 2 of two
+    ui.expect_message("There must be");
+    EXPECT_FALSE(set_limits_command());
+    EXPECT_EQ(ui.last_message().text,
+              "There must be at least 3 compounds for First Pass \nThere must be at least 3 "
+              "compounds for Boiling Point Group 2\n\n\tQuantilyzer: 16001 - Please Edit your "
+              "Surrogate file and adjust the groupings");
+    EXPECT_EQ(ui.last_message().caption, "Error");
+    EXPECT_EQ(grouping_error, 1);
+
+    one_variable_mode = 1;  // RV alone: no first-pass or BP rule
+    rvw_variable_chosen = 1;
+    EXPECT_TRUE(set_limits_command());
+    EXPECT_EQ(grouping_error, 0);
+}
+
+TEST_F(SurrogateEditor, SetLimitsForgetsLimitsOnlyWhenTheGroupingsChanged) {
+    user_limits_applied = 1;
+    EXPECT_TRUE(set_limits_command());
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 45.0);
+
+    surrogates[0].checked_surrogate = 1;
+    EXPECT_TRUE(set_limits_command());
+    EXPECT_TRUE(is_not_set(surrogate_range_limits.MinBP));
+    EXPECT_TRUE(is_not_set(surrogate_range_limits.MaxRVW));
+    EXPECT_EQ(user_limits_applied, 0);
+
+    // Limits applied after that survive the next Set Limits; the change is still one to save.
+    surrogate_range_limits.MinBP = 41.0;
+    EXPECT_TRUE(set_limits_command());
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 41.0);
+    EXPECT_EQ(surrogates_modified(false), 1);
+}
+
+TEST_F(SurrogateEditor, SaveAsWritesTheWholeFileWithLimitsFromTheGroups) {
+    ui.save_returns(saved("copy"));
+    EXPECT_TRUE(save_as_surrogate_command());
+    const FileDialogRequest& request = ui.save_requests.back();
+    EXPECT_EQ(request.start_folder, save_folder());
+    EXPECT_EQ(request.filter, "Surrogate files (*.ini)|*.ini");
+    EXPECT_EQ(surrogate_file_written, 1);
+    EXPECT_EQ(surrogate_file_path, temp.file("LOADED.INI"));  // Save As does not change it
+
+    IniFile file;
+    ASSERT_TRUE(file.load(saved("copy.ini")));
+    EXPECT_EQ(file.get_int("header", "number_comps", 0), 10);
+    EXPECT_EQ(file.get_string("compound10", "name", ""), "FP3");
+    EXPECT_EQ(file.get_int("compound5", "bpgroup2", 0), 1);
+    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinBP", 0), 40.0);
+    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MaxBP", 0), 115.0);
+    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinRVW", 0), 1.0);
+    EXPECT_NEAR(file.get_double("Limits", "MaxRVW", 0), std::exp(5.5), 1e-9);  // 15 digits
+    EXPECT_DOUBLE_EQ(file.get_double("CheckSurrLimits", "LinearVCS", 0), category_thresholds.vcs);
+    EXPECT_TRUE(file.has_key("CheckSurrLimits", "LnNPVCS"));
+
+    // Limits the analyst applied are kept; a name ending in ".ini" keeps its own ending.
+    user_limits_applied = 1;
+    surrogate_range_limits = {45.0, 110.0, 1.5, 200.0};
+    ui.save_returns(saved("MINE.INI"));
+    EXPECT_TRUE(save_as_surrogate_command());
+    ASSERT_TRUE(file.load(saved("MINE.INI")));
+    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinBP", 0), 45.0);
+    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MaxRVW", 0), 200.0);
+}
+
+TEST_F(SurrogateEditor, SaveAsAsksBeforeReplacingAFile) {
+    const std::string existing = temp.write("5847dir/Surrogates/OLD.ini", "[keep]\nx=1\n");
+    ui.save_returns(saved("OLD"));
+    ui.answer(Answer::No);  // another name, please
+    ui.save_returns(saved("OLD.ini"));
+    ui.answer(Answer::Cancel);
+    EXPECT_FALSE(save_as_surrogate_command());
+    EXPECT_EQ(ui.messages[0].text, "Overwrite file: " + existing + "?");
+    EXPECT_EQ(ui.messages[0].caption, "Warning");
+    EXPECT_EQ(ui.save_requests.size(), 2u);
+    EXPECT_EQ(read_file_text(existing), "[keep]\nx=1\n");
+    EXPECT_EQ(surrogate_file_written, 0);  // the next Exit asks
+
+    ui.save_returns(saved("OLD.ini"));
+    ui.answer(Answer::Yes);
+    EXPECT_TRUE(save_as_surrogate_command());
+    IniFile file;
+    ASSERT_TRUE(file.load(existing));
+    EXPECT_EQ(file.get_int("keep", "x", 0), 1);  // what the writers leave alone stays
+    EXPECT_EQ(file.get_int("header", "number_comps", 0), 10);
+}
+
+TEST_F(SurrogateEditor, ExitWithoutChangesLeavesABackupAndAsksNothing) {
+    EXPECT_TRUE(exit_surrogate_editor_command(false));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(read_file_text(temp.file("LOADED.$$$")), loaded_text);
+
+    ui.save_returns(std::nullopt);  // a Save As given up
+    EXPECT_FALSE(save_as_surrogate_command());
+    ui.answer(Answer::No);
+    EXPECT_TRUE(exit_surrogate_editor_command(false));
+    EXPECT_EQ(ui.last_message().text, "Would you like to save your changes?");
+    EXPECT_EQ(ui.last_message().caption, "Surrogate Library Has Changed");
+}
+
+TEST_F(SurrogateEditor, ExitAnsweredNoDiscardsTheSession) {
+    surrogates[0].rvwgroup = {0, 0, 0, 0, 0, 1};
+    surrogates[8].first_pass = 0;  // the grouping check complains, Exit goes on
+    surrogate_range_limits.MinBP = 42.0;
+    user_limits_applied = 1;
+    ui.expect_message("There must be at least 3 compounds for First Pass");
+    ui.answer(Answer::No);
+    EXPECT_TRUE(exit_surrogate_editor_command(false));
+    EXPECT_EQ(surrogates[0].rvwgroup, surrogates_saved[0].rvwgroup);
+    EXPECT_EQ(surrogates[8].first_pass, 1);
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 45.0);
+    EXPECT_EQ(user_limits_applied, 0);
+    EXPECT_EQ(read_file_text(surrogate_file_path), loaded_text);
+}
+
+TEST_F(SurrogateEditor, ExitStaysOnCancelAnywhere) {
+    surrogates[1].checked_surrogate = 1;
+    ui.answer(Answer::Cancel);
+    EXPECT_FALSE(exit_surrogate_editor_command(false));
+    ui.answer(Answer::Yes);
+    ui.save_returns(std::nullopt);
+    EXPECT_FALSE(exit_surrogate_editor_command(false));
+    temp.write("5847dir/Surrogates/X.ini", "");
+    ui.answer(Answer::Yes);
+    ui.save_returns(saved("X"));
+    ui.answer(Answer::Cancel);  // do not overwrite X.ini
+    EXPECT_FALSE(exit_surrogate_editor_command(false));
+    EXPECT_EQ(surrogates[1].checked_surrogate, 1);  // nothing discarded
+}
+
+TEST_F(SurrogateEditor, ExitSavesWithTheLimitsOfItsMode) {
+    surrogates[1].checked_surrogate = 1;
+    surrogate_range_limits.MaxRVW = kNotSet;
+    ui.answer(Answer::Yes);
+    ui.save_returns(saved("two"));
+    EXPECT_TRUE(exit_surrogate_editor_command(false));
+    EXPECT_EQ(surrogate_file_written, 1);
+    EXPECT_EQ(surrogates_saved[1].checked_surrogate, 1);
+    IniFile file;
+    ASSERT_TRUE(file.load(saved("two.ini")));
+    // Two variables: set limits stay, a limit not set takes its group default.
+    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinBP", 0), 45.0);
+    EXPECT_NEAR(file.get_double("Limits", "MaxRVW", 0), std::exp(5.5), 1e-9);  // 15 digits
+    EXPECT_EQ(file.get_int("compound2", "checked_surrogate", 0), 1);
+
+    // One variable (BP): its limits follow the groups, even limits the analyst applied.
+    one_variable_mode = 1;
+    bp_variable_chosen = 1;
+    user_limits_applied = 1;
+    surrogates[2].checked_surrogate = 1;
+    ui.answer(Answer::Yes);
+    ui.save_returns(saved("one"));
+    EXPECT_TRUE(exit_surrogate_editor_command(false));
+    ASSERT_TRUE(file.load(saved("one.ini")));
+    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinBP", 0), 40.0);
+    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MaxBP", 0), 115.0);
+    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinRVW", 0), 1.5);
+}
+
+TEST_F(SurrogateEditor, ExitStaysWhenTheFileCannotBeWritten) {
+    surrogates[1].checked_surrogate = 1;
+    ui.answer(Answer::Yes);
+    ui.save_returns(temp.path() + "/no such folder/x.ini");
+    ui.expect_message("could not be written");
+    EXPECT_FALSE(exit_surrogate_editor_command(false));
+    EXPECT_EQ(surrogate_file_written, 0);
+    EXPECT_EQ(surrogates[1].checked_surrogate, 1);
+}
+
+TEST(SurrogateBackupPath, ReplacesTheExtensionOfTheFileName) {
+    EXPECT_EQ(surrogate_backup_path("/a/b/VOA.INI"), "/a/b/VOA.$$$");
+    EXPECT_EQ(surrogate_backup_path("/a/b/VOA.X.INI"), "/a/b/VOA.X.$$$");
+    EXPECT_EQ(surrogate_backup_path("/a.d/VOA"), "/a.d/VOA.$$$");
+}
+
+}  // namespace

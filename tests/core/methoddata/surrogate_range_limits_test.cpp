@@ -1,0 +1,128 @@
+#include "methoddata/surrogate_range_limits.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/errors.h"
+#include "scripted_ui.h"
+#include "../surrogate_fixtures.h"
+
+namespace {
+
+// BP group 1: bp 40 50 60 70 (range 45..65, x 40..70); group 2: 100 110 120 (range 100..115,
+// max 120). RV group 1: ln rvw 0 1 2 (range 0..2); group 2: 3 4 5 6 (range 3.5..5.5, max 6).
+// Three first-pass standards outside every group.
+class RangeLimits : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        construct_method_data();
+        const double bp[] = {40, 50, 60, 70, 100, 110, 120};
+        for (int i = 0; i < 7; ++i)
+            add_record("S" + std::to_string(i + 1), bp[i], std::exp(i), {{i < 4 ? 1 : 2}, {i < 3 ? 1 : 2}});
+        for (int i = 0; i < 3; ++i) add_record("FP" + std::to_string(i + 1), 80, 10, {{}, {}, 1});
+        add_library_rows_for_records();
+    }
+    LimitTexts defaults() const { return {"40", "115.00", "1.00", "244.69"}; }
+    ScriptedUi ui;
+};
+
+TEST_F(RangeLimits, ShowsSetLimitsAndTheGroupDefaultsOfTheOthers) {
+    EXPECT_EQ(shown_limit_texts(), defaults());
+    surrogate_range_limits.MinBP = 42.456;
+    surrogate_range_limits.MaxRVW = 100.0;
+    EXPECT_EQ(shown_limit_texts(), (LimitTexts{"42.46", "115.00", "1.00", "100.00"}));
+}
+
+TEST_F(RangeLimits, ApplyChecksEachLimitAgainstItsBand) {
+    struct Case {
+        int edit;
+        std::string text;
+        std::string refusal;  // message start, empty when accepted
+        std::string reset;
+    };
+    const Case cases[] = {
+        {kEditBpMin, "40", "", ""},
+        {kEditBpMin, "39.99", "Quantilyzer: 18001", "40.00"},
+        {kEditBpMin, "65", "", ""},
+        {kEditBpMin, "65.01", "Quantilyzer: 18002", "65.00"},
+        {kEditBpMax, "120", "", ""},  // equal to a bound passes
+        {kEditBpMax, "120.5", "Quantilyzer: 18003", "120.00"},
+        {kEditBpMax, "99", "Quantilyzer: 18004", "100.00"},
+        {kEditRvMin, "0.9999999995", "", ""},  // ln within 1e-9 below the minimum x
+        {kEditRvMin, "0.999999998", "Quantilyzer: 18005", "1.00"},
+        {kEditRvMin, "7.3890561", "", ""},  // ln within 1e-9 above the range high 2
+        {kEditRvMin, "7.39", "Quantilyzer: 18006", "7.39"},  // the rounded reset is refused again
+        {kEditRvMax, "404", "Quantilyzer: 18007", "403.43"},
+        {kEditRvMax, "33", "Quantilyzer: 18008", "33.12"},
+        {kEditRvMin, "0", "Your specified minimum relative volatility must be greater than 0", "1.00"},
+        {kEditRvMax, "-5", "Your specified maximum relative volatility must be greater than 0", "244.69"},
+    };
+    for (const Case& c : cases) {
+        LimitTexts texts = defaults();
+        texts[c.edit] = c.text;
+        user_limits_applied = 0;
+        if (!c.refusal.empty()) ui.expect_message(c.refusal);
+        const auto reset = apply_range_limits(texts);
+        EXPECT_EQ(user_limits_applied, 1) << c.text;
+        ASSERT_EQ(reset.has_value(), !c.refusal.empty()) << c.text;
+        if (!reset) continue;
+        EXPECT_EQ(reset->edit, c.edit) << c.text;
+        EXPECT_EQ(reset->text, c.reset) << c.text;
+        EXPECT_EQ(ui.last_message().caption, "Invalid limits");
+    }
+    // A refused value stays stored until the next Apply.
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxRVW, -5.0);
+}
+
+TEST_F(RangeLimits, MessagesNameTheBoundAndTheDefault) {
+    ui.expect_message("");
+    apply_range_limits({"40", "121", "1.00", "244.69"});
+    EXPECT_EQ(ui.last_message().text,
+              "Quantilyzer: 18003 - Your specified maximum boiling point is greater than the last "
+              "surrogate group's\n maximum boiling point of 120.00\n The original default boiling "
+              "point limit is: 115.00");
+    ui.expect_message("");
+    apply_range_limits({"40", "115", "1.00", "30"});
+    EXPECT_EQ(ui.last_message().text,
+              "Quantilyzer: 18008 - Your specified maximum relative volatility is less than the "
+              "last surrogate group's\n minimum relative volatility of 33.12\n This value will be "
+              "reset to the minimum relative volatility of: 33.12");
+}
+
+TEST_F(RangeLimits, TheVariableNotModelledIsNotChecked) {
+    one_variable_mode = 1;
+    rvw_variable_chosen = 1;
+    EXPECT_FALSE(apply_range_limits({"1", "9999", "1.00", "244.69"}));
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 1.0);  // stored all the same
+
+    rvw_variable_chosen = 0;
+    bp_variable_chosen = 1;
+    EXPECT_FALSE(apply_range_limits({"40", "115", "-3", "0.01"}));
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinRVW, -3.0);
+}
+
+TEST_F(RangeLimits, ATextThatIsNotANumberStopsTheApply) {
+    surrogate_range_limits.MaxBP = 111.0;
+    EXPECT_THROW(apply_range_limits({"41", "abc", "1.00", "244.69"}), ConversionError);
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 41.0);   // read before it
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP, 111.0);  // unchanged
+    EXPECT_EQ(user_limits_applied, 0);
+}
+
+// First-pass standards are left out of the BP ranges: with every BP member a first-pass
+// standard there is no BP band, no default and nothing to check; an empty edit is "not set".
+TEST_F(RangeLimits, WithoutABandAnEmptyEditLeavesTheLimitNotSet) {
+    for (int q = 0; q < surrogate_count; ++q) surrogates[q].first_pass = 1;
+    const LimitTexts shown = shown_limit_texts();
+    EXPECT_EQ(shown[kEditBpMin], "");
+    EXPECT_EQ(shown[kEditBpMax], "");
+    EXPECT_FALSE(apply_range_limits(shown));
+    EXPECT_TRUE(is_not_set(surrogate_range_limits.MinBP));
+    EXPECT_TRUE(is_not_set(surrogate_range_limits.MaxBP));
+    EXPECT_FALSE(apply_range_limits({"5", "500", shown[2], shown[3]}));  // any value passes
+    // Where a default exists, an empty edit is no number.
+    EXPECT_THROW(apply_range_limits({"5", "500", "", shown[3]}), ConversionError);
+}
+
+}  // namespace
