@@ -43,17 +43,17 @@ QString qt(const std::string& s) { return QString::fromStdString(s); }
 
 Tcheck_surrogate_catagories_form::Tcheck_surrogate_catagories_form() : TaskWindow("Class Ranges") {
     setObjectName("check_surrogate_catagories_form");
-    setFixedSize(520, 196);
+    setFixedSize(600, 196);
 
     // Rows: the three classes; columns: the linear (BP) and the logarithmic (RV) variable.
-    const int linear_x = 300;
-    const int log_x = 410;
+    const int linear_x = 380;
+    const int log_x = 490;
     lblLinear = add_label(this, "lblLinear", "", linear_x, 12, 100);
     lblLog = add_label(this, "lblLog", "", log_x, 12, 100);
-    lblvcs = add_label(this, "lblvcs", "Volatile compound class               < ", 16, 40, 280);
+    lblvcs = add_label(this, "lblvcs", "Volatile compound class               < ", 16, 40, 356);
     lbln_pvcs = add_label(this, "lbln_pvcs", "Non-Purgeable volatile compound class                   > ",
-                          16, 72, 280);
-    lblsvcs = add_label(this, "lblsvcs", "Semi-Volatile compound clas       >=", 16, 104, 280);
+                          16, 72, 356);
+    lblsvcs = add_label(this, "lblsvcs", "Semi-Volatile compound clas       >=", 16, 104, 356);
     Editvcs = add_edit(this, "Editvcs", linear_x, 40);
     EditvcsLn = add_edit(this, "EditvcsLn", log_x, 40, false);
     Editn_pvcs = add_edit(this, "Editn_pvcs", linear_x, 72, false);

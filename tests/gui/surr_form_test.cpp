@@ -1,0 +1,239 @@
+// The internal-standard editor with its range-limits and class-ranges windows, on the
+// demo library and its demo internal-standard file.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <cstdlib>
+
+#include "methoddata/check_surrogate_catagories_form.h"
+#include "methoddata/surr_form.h"
+#include "methoddata/surrogate_limits_form.h"
+#include "platform/ini_file.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "windows_fixture.h"
+
+namespace {
+
+class SurrogateEditorWindow : public WindowsTest {
+  protected:
+    void SetUp() override {
+        setenv("TMPDIR", install.path().c_str(), 1);
+        WindowsTest::SetUp();
+        ui.open_returns(example_file("demo_library.txt"));
+        item("OpenLibraryMenu")->trigger();
+        ui.open_returns(example_file("demo_internal_standards.ini"));
+        item("OpenSurrogateFile1")->trigger();
+        data_root_folder = install.path();
+        make_folders(install.path() + "/5847dir/Surrogates");
+        item("EditSurrogatesFile")->trigger();
+        ASSERT_TRUE(surr_Form->isVisible());
+    }
+    void TearDown() override {
+        WindowsTest::TearDown();
+        unsetenv("TMPDIR");
+    }
+    template <typename T = QWidget>
+    T* in(QWidget* window, const char* name) {
+        T* w = window->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString text(const char* edit) { return in<QLineEdit>(surr_Form, edit)->text(); }
+    void click(QWidget* window, const char* button) {
+        QTest::mouseClick(in<QPushButton>(window, button), Qt::LeftButton);
+    }
+    void click_item(QListWidget* list, int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    }
+    void save(QWidget* window, const char* png) {
+        window->grab().save(QString::fromStdString(install.file(png)));
+        if (const char* keep = std::getenv("M5847_KEEP_PNG")) window->grab().save(QString(keep) + "/" + png);
+    }
+};
+
+TEST_F(SurrogateEditorWindow, ShowsEditsAndWalksTheRecords) {
+    EXPECT_FALSE(main_form->isVisible());
+    EXPECT_EQ(surr_Form->windowTitle(), "Internal Standard Data");
+    const SurrogateRecord& first = surrogates[0];
+    EXPECT_EQ(text("Edit_Counter"), "1");
+    EXPECT_EQ(text("Edit_CmpndName"), QString::fromStdString(first.name));
+    EXPECT_EQ(text("EditCmpndNum"), QString::number(first.LibCmpndNum));
+    EXPECT_EQ(text("Edit_rvw"), QString::fromStdString(format_general(first.rvw)));
+    EXPECT_EQ(text("Edit_surfilename"), QString::fromStdString(surrogate_file_path));
+    EXPECT_EQ(text("Edit_LibrayFileName"), QString::fromStdString(example_file("demo_library.txt")).toUpper());
+    EXPECT_TRUE(in(surr_Form, "Edit_LibrayFileName")->isVisible());
+    EXPECT_TRUE(in<QCheckBox>(surr_Form, "CBox_bpg1")->isChecked());
+    EXPECT_FALSE(in<QCheckBox>(surr_Form, "CBox_bpg2")->isChecked());
+    EXPECT_EQ(in<QListWidget>(surr_Form, "ListBox_fpass")->currentRow(), 0);  // "Yes"
+    save(surr_Form, "surr_form.png");
+
+    click(surr_Form, "Next");
+    EXPECT_EQ(text("Edit_CmpndName"), QString::fromStdString(surrogates[1].name));
+    QTest::mouseClick(in<QCheckBox>(surr_Form, "CBox_rvwg3"), Qt::LeftButton);
+    EXPECT_EQ(surrogates[1].rvwgroup[2], 1);
+    click_item(in<QListWidget>(surr_Form, "ListBox_checked"), 1);  // "No"
+    EXPECT_EQ(surrogates[1].checked_surrogate, 0);
+    EXPECT_EQ(surrogates[0].checked_surrogate, 1);  // the record shown before is untouched
+
+    QLineEdit* counter = in<QLineEdit>(surr_Form, "Edit_Counter");
+    counter->selectAll();
+    QTest::keyClicks(counter, "99");
+    QTest::keyClick(counter, Qt::Key_Return);
+    EXPECT_EQ(text("Edit_Counter"), "11");  // clamped to the last record
+    click(surr_Form, "Next");
+    EXPECT_EQ(current_surrogate_record, 10);
+    click(surr_Form, "previous");
+    EXPECT_EQ(text("Edit_CmpndName"), QString::fromStdString(surrogates[9].name));
+
+    counter->selectAll();
+    QTest::keyClicks(counter, "two");
+    QTest::keyClick(counter, Qt::Key_Return);
+    ASSERT_EQ(ui.exceptions.size(), 1u);
+    EXPECT_EQ(ui.exceptions[0], "'two' is not a valid integer value");
+}
+
+TEST_F(SurrogateEditorWindow, SetLimitsOpensTheLimitsWhichReturnToTheEditor) {
+    click(surr_Form, "Set_Limits_Button");
+    ASSERT_TRUE(surrogate_limits_form->isVisible());
+    EXPECT_FALSE(surr_Form->isVisible());
+    QLineEdit* bpmin = in<QLineEdit>(surrogate_limits_form, "Edit_bpmin");
+    EXPECT_EQ(bpmin->text().toStdString(), format_fixed(surrogate_range_limits.MinBP, 2));
+    save(surrogate_limits_form, "surrogate_limits_form.png");
+
+    const double lowest = surrogate_range_limits.MinBP;
+    bpmin->selectAll();
+    QTest::keyClicks(bpmin, "1");
+    ui.expect_message("Quantilyzer: 18001");
+    click(surrogate_limits_form, "Button_accept_limits");
+    EXPECT_TRUE(surrogate_limits_form->isVisible());
+    EXPECT_EQ(bpmin->text().toStdString(), format_fixed(lowest, 2));
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 1.0);
+
+    QLineEdit* bpmax = in<QLineEdit>(surrogate_limits_form, "Edit_bpmax");
+    const QString same = bpmax->text();
+    bpmax->selectAll();
+    QTest::keyClicks(bpmax, same);  // typed over with the same value
+    click(surrogate_limits_form, "Button_accept_limits");
+    EXPECT_FALSE(surrogate_limits_form->isVisible());
+    EXPECT_TRUE(surr_Form->isVisible());
+    EXPECT_EQ(user_limits_applied, 1);
+
+    // The typed limit counts as a change: Exit offers to save it.
+    ui.answer(Answer::Cancel);
+    click(surr_Form, "exit");
+    EXPECT_EQ(ui.last_message().text, "Would you like to save your changes?");
+    EXPECT_TRUE(surr_Form->isVisible());
+}
+
+TEST_F(SurrogateEditorWindow, ClassRangesMirrorTheVolatileThreshold) {
+    click(surr_Form, "btnCheckSurrCat");
+    QWidget* form = check_surrogate_catagories_form;
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_EQ(in<QLabel>(form, "lblLinear")->text(), "BP");
+    EXPECT_EQ(in<QLabel>(form, "lblLog")->text(), "RVW");
+    EXPECT_FALSE(in(form, "EditvcsLn")->isVisible());
+    save(form, "check_surrogate_catagories_form.png");
+
+    QLineEdit* vcs = in<QLineEdit>(form, "Editvcs");
+    vcs->selectAll();
+    QTest::keyClicks(vcs, "162.5");
+    EXPECT_EQ(in<QLineEdit>(form, "Editsvc")->text(), "162.5");
+    click(form, "Button_ok");
+    EXPECT_EQ(category_thresholds.vcs, 162.5);
+    EXPECT_EQ(category_thresholds.svc, 162.5);
+    EXPECT_TRUE(surr_Form->isVisible());
+
+    // Exit forgets what was typed; an empty volatile edit is no number.
+    click(surr_Form, "btnCheckSurrCat");
+    vcs->selectAll();
+    QTest::keyClick(vcs, Qt::Key_Delete);
+    EXPECT_EQ(ui.exceptions.back(), "'' is not a valid floating point value");
+    click(form, "Button1");
+    EXPECT_EQ(category_thresholds.vcs, 162.5);
+    click(surr_Form, "btnCheckSurrCat");
+    EXPECT_EQ(vcs->text(), "162.5");
+}
+
+TEST_F(SurrogateEditorWindow, SaveAsThenExitWithoutSaving) {
+    click_item(in<QListWidget>(surr_Form, "ListBox_checked"), 1);
+    const std::string copy = install.path() + "/5847dir/Surrogates/COPY.ini";
+    ui.save_returns(copy);
+    click(surr_Form, "Button_save_as");
+    IniFile file;
+    ASSERT_TRUE(file.load(copy));
+    EXPECT_EQ(file.get_int("compound1", "checked_surrogate", 1), 0);
+
+    ui.answer(Answer::No);
+    click(surr_Form, "exit");
+    EXPECT_FALSE(surr_Form->isVisible());
+    EXPECT_TRUE(main_form->isVisible());
+    EXPECT_EQ(surrogates[0].checked_surrogate, 1);  // the edit is discarded
+    EXPECT_TRUE(file_exists(up_to_last_dot(surrogate_file_path) + ".$$$"));
+}
+
+TEST_F(SurrogateEditorWindow, LeavingTheCounterForExitDoesNotMove) {
+    surr_Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(surr_Form));
+    QLineEdit* counter = in<QLineEdit>(surr_Form, "Edit_Counter");
+    counter->setFocus();
+    ASSERT_TRUE(counter->hasFocus());
+    counter->selectAll();
+    QTest::keyClicks(counter, "5");
+    click(surr_Form, "exit");  // no changes: leaves without a question
+    EXPECT_EQ(current_surrogate_record, 0);
+    EXPECT_TRUE(main_form->isVisible());
+}
+
+TEST_F(SurrogateEditorWindow, TheVariableModeChoosesWhatShows) {
+    struct Mode {
+        u8 one, bp, rv;
+        const char* single;
+        bool rv_boxes, bp_boxes, first_pass;
+        const char* label5;
+        const char* label6;
+    } modes[] = {
+        {1, 1, 0, "Tb", false, true, false, nullptr, "Tb Group "},
+        {1, 0, 1, "Kaw", true, false, false, "Kaw Group ", nullptr},
+        {0, 0, 0, "", true, true, true, "RVW Group", "BP Group"},
+    };
+    for (const Mode& m : modes) {
+        one_variable_mode = m.one;
+        bp_variable_chosen = m.bp;
+        rvw_variable_chosen = m.rv;
+        single_variable_label = m.single;
+        surr_Form->hide();
+        surr_Form->show();
+        EXPECT_EQ(in(surr_Form, "CBox_rvwg4")->isVisible(), m.rv_boxes) << m.single;
+        EXPECT_EQ(in(surr_Form, "Edit_rvw")->isVisible(), m.rv_boxes) << m.single;
+        EXPECT_EQ(in(surr_Form, "CBox_bpg4")->isVisible(), m.bp_boxes) << m.single;
+        EXPECT_EQ(in(surr_Form, "ListBox_fpass")->isVisible(), m.first_pass) << m.single;
+        EXPECT_EQ(in(surr_Form, "btnCheckSurrCat")->isVisible(), m.first_pass) << m.single;
+        if (m.label5) {
+            EXPECT_EQ(in<QLabel>(surr_Form, "Label5")->text(), m.label5);
+        }
+        if (m.label6) {
+            EXPECT_EQ(in<QLabel>(surr_Form, "Label6")->text(), m.label6);
+        }
+
+        surrogate_limits_form->show_from(surr_Form);
+        QWidget* rvmin = in(surrogate_limits_form, "Edit_rvmin");
+        QWidget* bpmin = in(surrogate_limits_form, "Edit_bpmin");
+        EXPECT_EQ(rvmin->isVisible(), m.rv_boxes) << m.single;
+        EXPECT_EQ(bpmin->isVisible(), m.bp_boxes) << m.single;
+        if (m.rv && !m.bp) {
+            EXPECT_EQ(rvmin->pos(), bpmin->pos());
+        }
+        if (!m.one) {
+            EXPECT_EQ(rvmin->pos(), bpmin->pos() + QPoint(0, 80));
+        }
+        if (!m.one) save(surrogate_limits_form, "surrogate_limits_two.png");
+        if (m.rv) save(surrogate_limits_form, "surrogate_limits_rv.png");
+        surrogate_limits_form->return_to_opener();
+    }
+}
+
+}  // namespace
