@@ -8,7 +8,7 @@
 #include "methoddata/category_threshold_edits.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
-#include "platform/hints.h"
+#include "platform/button_hint.h"
 #include "platform/ui_services.h"
 
 Tcheck_surrogate_catagories_form* check_surrogate_catagories_form = nullptr;
@@ -68,7 +68,7 @@ Tcheck_surrogate_catagories_form::Tcheck_surrogate_catagories_form() : TaskWindo
     Button_ok = add_button(this, "Button_ok", "Apply", 16, 148);
     Button_help = add_button(this, "Button_help", "Help", 112, 148);
     Button1 = add_button(this, "Button1", "Exit", 208, 148);
-    set_hint(Button_help, "Access Method 5847 help");
+    set_button_hint(Button_help, "Access Method 5847 help");
 
     const auto on_click = [this](QPushButton* button, void (Tcheck_surrogate_catagories_form::*handler)()) {
         connect(button, &QPushButton::clicked, this,

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "methoddata/change_variable_form.h"
+#include "methoddata/surr_form.h"
 #include "methoddata/library_printout.h"
 #include "methoddata/library_text_file.h"
 #include "platform/canvas.h"
@@ -334,7 +335,8 @@ void TEditLib_Form::SaveRecordChanges() {
     if (!Edit_rvw->isModified() && !Edit_bp->isModified()) return;
     Edit_rvw->setModified(false);
     Edit_bp->setModified(false);
-    propagate_standard_properties(surrogates, library_saved, current_record);
+    const int record = propagate_standard_properties(surrogates, library_saved, current_record);
+    if (record >= 0 && record == current_surrogate_record) show_surrogate_record(record);
 }
 
 bool TEditLib_Form::FormModified() {

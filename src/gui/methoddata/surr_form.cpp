@@ -12,7 +12,7 @@
 #include "methoddata/surrogate_file.h"
 #include "methoddata/surrogate_limits_form.h"
 #include "platform/command_guard.h"
-#include "platform/hints.h"
+#include "platform/button_hint.h"
 #include "platform/number_text.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
@@ -117,12 +117,12 @@ void Tsurr_Form::build_controls() {
     Button1 = add_button(this, "Button1", "Help", 456, y);
     exit = add_button(this, "exit", "Exit", 544, y);
 
-    set_hint(previous, "Previous compound");
-    set_hint(Next, "Next compound");
-    set_hint(Button_save_as, "Save the surrogate file");
-    set_hint(Set_Limits_Button, "Specify minimum and maximum values for physical properties in calculations");
-    set_hint(exit, "Exit and return to the main menu");
-    set_hint(Button1, "Access Method 5847 help");
+    set_button_hint(previous, "Previous compound");
+    set_button_hint(Next, "Next compound");
+    set_button_hint(Button_save_as, "Save the surrogate file");
+    set_button_hint(Set_Limits_Button, "Specify minimum and maximum values for physical properties in calculations");
+    set_button_hint(exit, "Exit and return to the main menu");
+    set_button_hint(Button1, "Access Method 5847 help");
 }
 
 void Tsurr_Form::connect_handlers() {

@@ -7,7 +7,7 @@
 #include "methoddata/surrogate_range_limits.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
-#include "platform/hints.h"
+#include "platform/button_hint.h"
 #include "platform/ui_services.h"
 
 Tsurrogate_limits_form* surrogate_limits_form = nullptr;
@@ -61,7 +61,7 @@ Tsurrogate_limits_form::Tsurrogate_limits_form() : TaskWindow("Internal Standard
     Button_accept_limits = add_button(this, "Button_accept_limits", "Apply", 16, 196);
     Button_Help = add_button(this, "Button_Help", "Help", 116, 196);
     Button1 = add_button(this, "Button1", "Exit", 216, 196);
-    set_hint(Button_Help, "Access Method 5847 help");
+    set_button_hint(Button_Help, "Access Method 5847 help");
 
     const auto on_click = [this](QPushButton* button, void (Tsurrogate_limits_form::*handler)()) {
         connect(button, &QPushButton::clicked, this,
