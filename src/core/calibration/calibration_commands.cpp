@@ -1,6 +1,7 @@
 #include "calibration/calibration_commands.h"
 
 #include "calibration/calibration_file.h"
+#include "calibration/calibration_review.h"
 #include "calibration/calibration_tables.h"
 #include "methoddata/library_sync.h"
 #include "methoddata/settings_file.h"
@@ -29,6 +30,7 @@ bool load_calibration_command(MainMenuState& menu) {
     if (!chosen) return false;
 
     folder_settings.slot[kCalibrationPathSlot] = folder_of(*chosen);
+    reset_calibration_review();
     int standards = 0;
     if (!load_calibration(*chosen, standards)) {
         menu.after_calibration_failed();
@@ -51,6 +53,7 @@ bool new_calibration_command() {
     check_standard_mode = 0;
     calibration_file_name.clear();
     for (int p = 0; p < kMaxStandards; ++p) standard_results_ini[p].clear();
+    reset_calibration_review();
     if (!check_library_sync(library, surrogates)) return false;
     main_flags.CalibrationFromFile = 0;
     return ui().message("Calibrating with the internal standard file: \n" + surrogate_file_path +

@@ -41,7 +41,9 @@ class CalibrationCommandsTest : public ::testing::Test {
 TEST_F(CalibrationCommandsTest, LoadingACalibrationOpensItsStageOfTheMenu) {
     ui.open_returns(example_file("demo_calibration.cal"));
     surrogate_file_loaded = 1;
+    recovery_tables.response_factor[9][0] = 5.0;  // left from an earlier calibration of ten standards
     ASSERT_TRUE(load_calibration_command(menu));
+    EXPECT_EQ(recovery_tables.response_factor[9][0], kNotSet);
     EXPECT_EQ(ui.open_requests.back().filter, "Calibration file(*.cal)|*.cal");
     for (MenuItem on : {Calibrate1, Quantitation1, Review1, PrintCalib, CheckCalibration})
         EXPECT_TRUE(menu.enabled(on));
@@ -65,9 +67,11 @@ TEST_F(CalibrationCommandsTest, LoadingACalibrationOpensItsStageOfTheMenu) {
 }
 
 TEST_F(CalibrationCommandsTest, AFailedLoadClosesTheMethodCommandsAndACancelChangesNothing) {
+    level_names[0] = "Amount1";
     ui.open_returns(std::nullopt);
     EXPECT_FALSE(load_calibration_command(menu));
     EXPECT_TRUE(menu.enabled(UpdateLibrary1));
+    EXPECT_EQ(level_names[0], "Amount1");
 
     ui.open_returns(folder.write("bad.cal", "not a calibration\n"));
     ui.expect_message("Quantilyzer: 03006");
@@ -82,6 +86,7 @@ TEST_F(CalibrationCommandsTest, NewCalibrationConfirmsTheInternalStandardFile) {
     standard_results_ini[3] = "/r/old.ini";
     calibration_file_name = "/cal/old.cal";
     surrogate_file_path = "/is/demo.ini";  // no internal standards on either side: in step
+    level_names[0] = "Amount1";
     ui.answer(Answer::Cancel);
     EXPECT_FALSE(new_calibration_command());
     EXPECT_EQ(ui.last_message().text,
@@ -92,6 +97,7 @@ TEST_F(CalibrationCommandsTest, NewCalibrationConfirmsTheInternalStandardFile) {
     EXPECT_EQ(standard_count, 0);
     EXPECT_EQ(standard_results_ini[3], "");
     EXPECT_EQ(calibration_file_name, "");
+    EXPECT_EQ(level_names[0], "");  // the review's data starts empty
     ui.answer(Answer::Ok);
     EXPECT_TRUE(new_calibration_command());
 }
