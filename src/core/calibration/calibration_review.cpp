@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calibration/calibration_file.h"
 #include "calibration/calibration_standards.h"
 #include "calibration/calibration_tables.h"
 #include "calibration/curve_statistics.h"
@@ -151,4 +152,15 @@ void delete_standard_ini_files() {
         const std::string results = listed_results_ini(data_file);
         if (file_exists(results)) remove_file(results);
     }
+}
+
+bool save_reviewed_calibration() {
+    main_flags.ReviewSaveAs = 1;  // the writer keeps an old library's five level columns
+    const auto path = choose_calibration_save_path();
+    if (!path) return false;
+    // The calibration in memory takes the file's name only once the file is written.
+    if (!write_calibration(*path)) return false;
+    calibration_file_name = *path;
+    delete_standard_ini_files();
+    return true;
 }

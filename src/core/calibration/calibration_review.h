@@ -75,3 +75,9 @@ void restore_level_inclusion();
 // files the calibration window converted the data files into. Missing files are skipped;
 // a data-file entry that is itself a results file is never deleted.
 void delete_standard_ini_files();
+
+// Save As of the review: asks for a name (".cal" appended unless it has it; an existing
+// file only on Yes), writes the calibration with its inclusion flags there, makes it the
+// calibration in memory and deletes the standards' results files. False when the analyst
+// gave up or the file could not be written (the review then stays as it was).
+bool save_reviewed_calibration();

@@ -10,6 +10,7 @@
 #include "app/not_built_yet.h"
 #include "calibration/calibrate_form.h"
 #include "calibration/calibration_commands.h"
+#include "calibration/calibration_report.h"
 #include "calibration/check_calib_std.h"
 #include "calibration/check_commands.h"
 #include "calibration/revu_calib_form.h"
@@ -178,15 +179,18 @@ void Tmain_form::RunCalibrationClick() {
 }
 
 void Tmain_form::Review1Click() {
-    reload_calibration_command();
+    // A calibration file that cannot be read again leaves nothing sound to review.
+    if (!reload_calibration_command()) return;
     current_record = 0;
     main_flags.CalibrationEditMode = 1;
+    revu_calib_form->show_calibration_compound(0);
     revu_calib_form->show_from(this);
 }
 
 void Tmain_form::PrintCalibClick() {
-    ui().choose_printer();  // its answer is not used: the report goes to the printer chosen last
-    if (reload_calibration_command()) not_built_yet("The printed calibration report");
+    // A cancelled printer dialog prints nothing; otherwise the report goes to the printer chosen.
+    if (!ui().choose_printer()) return;
+    if (reload_calibration_command()) print_calibration_report_job(false, false);
 }
 
 void Tmain_form::CheckCalibrationClick() {

@@ -10,10 +10,10 @@
 #include <QPushButton>
 
 #include "app/main_form.h"
-#include "app/not_built_yet.h"
 #include "calibration/calibration_build.h"
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_log.h"
+#include "calibration/calibration_report.h"
 #include "calibration/calibration_tables.h"
 #include "calibration/identify_std_level.h"
 #include "calibration/results_file.h"
@@ -258,6 +258,7 @@ void TCalibrate_form::PrepareResults(PendingButton button) {
         process_files_data.sample_settings[s].smooth_first_pass = 0;
     for (int c = 0; c < compound_count; ++c)
         for (int k = 0; k < DirListBox->count() && k < kMaxLevels; ++k) level_included[c][k] = 1;
+    revu_calib_form->lay_out_level_columns(standard_count);
     if (standard_count == 0) return;
     pending_ = button;
     ResultsFile();
@@ -331,13 +332,16 @@ void TCalibrate_form::SaveCalibClick() {
 void TCalibrate_form::ReviewCalibClick() {
     if (!check_files() || !build(true)) return;
     hide();
-    revu_calib_form->show_from(main_form);
+    revu_calib_form->show_calibration_compound(0);
+    revu_calib_form->show_from(main_form);  // the review returns to the main window
 }
 
 void TCalibrate_form::PrintCalibClick() {
+    revu_calib_form->reset_calibration_review();
     if (!check_files() || !build(false)) return;
+    // The printout is of a calibration that no file holds yet.
     calibration_file_name.clear();
-    not_built_yet("The printed calibration report");
+    print_calibration_report_job(false, false);
 }
 
 void TCalibrate_form::ExitClickClick() {

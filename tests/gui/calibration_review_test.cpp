@@ -1,0 +1,192 @@
+// The calibration review window, opened from the main window on the demo calibration
+// and driven as an analyst drives it.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "calibration/calibration_tables.h"
+#include "calibration/curve_statistics.h"
+#include "calibration/revu_calib_form.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "windows_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class CalibrationReviewWindow : public WindowsTest {
+protected:
+    void SetUp() override {
+        WindowsTest::SetUp();
+        construct_calibration_tables();
+        // The demo calibration names its runs relative to the working folder.
+        previous_ = fs::current_path();
+        fs::copy_file(example_file("demo_calibration.cal"), fs::path(work.path()) / "demo_calibration.cal");
+        fs::create_directory(work.file("runs"));
+        fs::current_path(work.path());
+        ui.open_returns(work.file("demo_calibration.cal"));
+        item("OpenCalibrationFile1")->trigger();
+        ASSERT_EQ(compound_count, 62);
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        WindowsTest::TearDown();
+    }
+    void open_review() {
+        item("Review1")->trigger();
+        ASSERT_TRUE(revu_calib_form->isVisible());
+        ASSERT_FALSE(main_form->isVisible());
+    }
+    std::string text(QLineEdit* e) const { return e->text().toStdString(); }
+    void type_number(const char* typed) {
+        revu_calib_form->Edit_recnum->selectAll();
+        QTest::keyClicks(revu_calib_form->Edit_recnum, typed);
+    }
+    void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+
+    TempFolder work;
+    fs::path previous_;
+};
+
+TEST_F(CalibrationReviewWindow, AnalystWalksTheCompoundsTogglesALevelAndLeavesWithoutSaving) {
+    work.write("runs/STD1.ini", "results");
+    work.write("runs/REF.ini", "results");
+    open_review();
+    Trevu_calib_form* w = revu_calib_form;
+    EXPECT_EQ(text(w->Edit_recnum), "1");
+    EXPECT_EQ(text(w->Edit_cmpndname), "1,1-Dichloroethene");
+    EXPECT_EQ(w->ListBox1->count(), 62);
+    EXPECT_EQ(w->ListBox1->currentRow(), 0);
+    EXPECT_EQ(text(w->Edit_calfile), to_upper(work.file("demo_calibration.cal").substr(1)));
+    EXPECT_EQ(text(w->Edit_LibFileName), "demo_library.txt");
+    EXPECT_EQ(text(w->Edit_ref_file), "REF.TXT");
+    EXPECT_TRUE(w->Edit_LibFileName->isVisible());
+    // Six standards: columns 7 to 10 are hidden.
+    EXPECT_TRUE(w->Edit_f[5]->isVisible());
+    EXPECT_FALSE(w->Edit_f[6]->isVisible());
+    EXPECT_FALSE(w->Check_std[9]->isVisible());
+    EXPECT_EQ(text(w->Edit_f[0]), "STD1.TXT");
+    EXPECT_EQ(text(w->Edit_conc_std[0]), "1");
+    EXPECT_EQ(text(w->Edit_rec_std[0]), "78.092");
+    EXPECT_EQ(text(w->Edit_area_std[0]), "7066");
+    EXPECT_EQ(text(w->Edit_rspf_std[0]), "9048.272");
+    EXPECT_EQ(text(w->Edit_std_levels), "(1, 5, 10, 20, 50, 100)");
+    const std::string all_levels = text(w->Edit_avg);
+    EXPECT_FALSE(all_levels.empty());
+
+    // Unchecking a level takes it out of the curve at once.
+    click(w->Check_std[0]);
+    EXPECT_EQ(level_included[0][0], 0);
+    EXPECT_FALSE(w->Check_std[0]->isChecked());
+    EXPECT_EQ(text(w->Edit_std_levels), "(5, 10, 20, 50, 100)");
+    EXPECT_NE(text(w->Edit_avg), all_levels);
+
+    // Typed numbers select a compound; numbers out of range are clamped, text is ignored.
+    type_number("999");
+    EXPECT_EQ(text(w->Edit_recnum), "62");
+    EXPECT_EQ(text(w->Edit_cmpndname), library[61].name);
+    EXPECT_EQ(w->ListBox1->currentRow(), 61);
+    type_number("abc");
+    EXPECT_EQ(text(w->Edit_cmpndname), library[61].name);
+    // An include box then cannot tell its compound: the conversion error, and no flag changes.
+    const bool was_checked = w->Check_std[1]->isChecked();
+    click(w->Check_std[1]);
+    ASSERT_EQ(ui.exceptions.size(), 1u);
+    EXPECT_EQ(ui.exceptions[0], "'abc' is not a valid integer value");
+    EXPECT_EQ(w->Check_std[1]->isChecked(), was_checked);
+    EXPECT_EQ(level_included[61][1], 1);
+
+    type_number("1");
+    click(w->Button_previous);
+    EXPECT_EQ(text(w->Edit_recnum), "1");
+    click(w->Button_next);
+    EXPECT_EQ(text(w->Edit_recnum), "2");
+    QListWidgetItem* sixth = w->ListBox1->item(5);
+    QTest::mouseClick(w->ListBox1->viewport(), Qt::LeftButton, {}, w->ListBox1->visualItemRect(sixth).center());
+    EXPECT_EQ(text(w->Edit_recnum), "6");
+    EXPECT_EQ(text(w->Edit_cmpndname), library[5].name);
+
+    // Exit restores the flags of the load and deletes the standards' results files.
+    click(w->Button_exit);
+    EXPECT_EQ(level_included[0][0], 1);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(main_form->isVisible());
+    EXPECT_FALSE(fs::exists(work.file("runs/STD1.ini")));
+    EXPECT_FALSE(fs::exists(work.file("runs/REF.ini")));
+}
+
+TEST_F(CalibrationReviewWindow, SaveAsWritesTheChangedFlagsUnderANewName) {
+    open_review();
+    Trevu_calib_form* w = revu_calib_form;
+    // The close box keeps a change in memory only: Edit reads the file again.
+    click(w->Check_std[2]);
+    w->close();
+    EXPECT_TRUE(main_form->isVisible());
+    EXPECT_EQ(level_included[0][2], 0);
+    open_review();
+    EXPECT_EQ(level_included[0][2], 1);
+
+    click(w->Check_std[2]);
+    ui.save_returns(std::nullopt);  // a cancelled dialog writes nothing and stays
+    click(w->Button_save_as);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(ui.save_requests.back().filter, "Calibration files (*.cal)|*.cal");
+
+    const std::string saved = work.file("NEW.cal");
+    ui.save_returns(work.file("NEW"));
+    click(w->Button_save_as);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(main_form->isVisible());
+    EXPECT_EQ(calibration_file_name, saved);
+    EXPECT_EQ(main_flags.ReviewSaveAs, 1);
+    ASSERT_TRUE(fs::exists(saved));
+    EXPECT_EQ(level_included_saved[0][2], 0);
+
+    ui.open_returns(saved);
+    item("OpenCalibrationFile1")->trigger();
+    EXPECT_EQ(level_included[0][2], 0);
+    EXPECT_EQ(level_included[0][1], 1);
+}
+
+TEST_F(CalibrationReviewWindow, PrintsTheReportFromTheReviewAndFromTheMainWindow) {
+    const std::string legend = "Explanation of lines following the concentration values";
+    open_review();
+    Trevu_calib_form* w = revu_calib_form;
+    click(w->Button_print);
+    ASSERT_EQ(ui.finished_jobs.size(), 1u);
+    EXPECT_NE(ui.finished_jobs[0].find_text(legend), nullptr);
+    w->IncludeSurr_check->setChecked(true);
+    click(w->Button_print);
+    ASSERT_EQ(ui.finished_jobs.size(), 2u);
+    EXPECT_EQ(ui.finished_jobs[1].find_text(legend), nullptr);
+    ui.printer_dialog_returns(true);
+    click(w->Button1);
+    click(w->Button_exit);
+
+    ui.printer_dialog_returns(false);  // a cancelled printer dialog prints nothing
+    item("PrintCalib")->trigger();
+    EXPECT_EQ(ui.finished_jobs.size(), 2u);
+    ui.printer_dialog_returns(true);
+    item("PrintCalib")->trigger();
+    ASSERT_EQ(ui.finished_jobs.size(), 3u);
+    const RecordingCanvas& job = ui.finished_jobs[2];
+    EXPECT_EQ(job.orientation, Orientation::Landscape);
+    EXPECT_EQ(job.find_text(legend), nullptr);
+    EXPECT_NE(job.find_text(library[61].name), nullptr);
+    EXPECT_TRUE(main_form->isVisible());
+}
+
+TEST_F(CalibrationReviewWindow, ACalibrationFileThatCannotBeReadAgainIsNotReviewed) {
+    fs::remove(work.file("demo_calibration.cal"));
+    ui.expect_message("Quantilyzer: 03005");
+    item("Review1")->trigger();
+    EXPECT_FALSE(revu_calib_form->isVisible());
+    EXPECT_TRUE(main_form->isVisible());
+}
+
+}  // namespace
