@@ -20,6 +20,15 @@ namespace {
 
 constexpr double kStandardColumn = 1.3125;  // column units between two standards' columns
 constexpr double kStatisticsColumn = 0.6;   // column units between Ave, dev and rel dev
+// The standards' columns start at 2.25 units and the statistics take 1.7 units after them
+// (Ave, dev, rel dev and its text), so 7.05 of the 11 units are theirs.
+constexpr double kStandardsWidth = 7.05;
+
+// The step between two standards' columns: 1.3125 units as long as the statistics stay on
+// the page (up to five standards), else just narrow enough to keep them there.
+double standard_column_step(int files) {
+    return files > 0 ? std::min(kStandardColumn, kStandardsWidth / files) : kStandardColumn;
+}
 
 std::string first_line(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
 
@@ -76,6 +85,7 @@ private:
     int x_ = 0, y_ = 0;
     int files_ = 0;      // data files listed, one column each
     int results_x_ = 0;  // x of the "Results" head
+    double column_step_ = kStandardColumn;
     std::array<PrintCell, kPrintCells> header_{};
     int header_lines_ = 0;  // stored lines repeated on later pages
 };
@@ -128,6 +138,7 @@ void ReportPrinter::print_calibration_report_header() {
     // The data files two to a line, the first on the "Files:" line; after an even
     // number of files one empty line follows the last pair.
     files_ = listed_data_files();
+    column_step_ = standard_column_step(files_);
     const int lines = (files_ + 1) / 2;
     header_line("Files:", lines > 0 ? data_file_pair(0) : std::string());
     for (int i = 1; i < lines; ++i) header_line("", data_file_pair(i));
@@ -167,7 +178,7 @@ void ReportPrinter::print_report_column_heads() {
     int x = g_.at(2.25);
     for (int k = 0; k < files_; ++k) {
         out(x, "Standard" + std::to_string(k + 1));
-        x = g_.step(x, kStandardColumn);
+        x = g_.step(x, column_step_);
     }
     results_x_ = g_.step(x, 0.5);
     out(results_x_, "Results");
@@ -177,7 +188,7 @@ void ReportPrinter::print_report_column_heads() {
     x = g_.at(2.125);
     for (int k = 0; k < files_; ++k) {
         out(x, "resp(%dev)");
-        x = g_.step(x, kStandardColumn);
+        x = g_.step(x, column_step_);
     }
     x = g_.step(results_x_, -0.5);
     out(x, "Ave");
@@ -195,7 +206,7 @@ void ReportPrinter::print_compound_responses(int c) {
     const RecoveryTables& t = recovery_tables;
     for (int k = 0; k < files_; ++k) {
         out(x_, report_response_cell(t.response_factor[k][c], t.predicted_recovery_dev[k][c], level_included[c][k] != 0));
-        x_ = g_.step(x_, kStandardColumn);
+        x_ = g_.step(x_, column_step_);
     }
     const CurveStatistics& s = curve_statistics;
     x_ = g_.step(results_x_, -0.5);

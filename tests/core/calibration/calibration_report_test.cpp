@@ -140,6 +140,28 @@ TEST_F(CalibrationReport, TheFileListTakesTwoNamesALineAndAnEmptyLineAfterAnEven
     }
 }
 
+TEST_F(CalibrationReport, TheStatisticsStayOnThePageWithManyStandards) {
+    struct Case {
+        int files;
+        int rel_dev_x;  // 0: anywhere on the page
+    } cases[] = {{5, 3000}, {6, 0}, {10, 0}};
+    for (const Case& c : cases) {
+        for (int k = 0; k < kMaxStandards; ++k) standard_results_ini[k] = k < c.files ? "x.ini" : "";
+        canvas = RecordingCanvas{};
+        canvas.orientation = Orientation::Landscape;
+        print(false, false);
+        const CanvasOp* rel_dev = find("rel dev");
+        ASSERT_NE(rel_dev, nullptr);
+        if (c.rel_dev_x) {
+            EXPECT_EQ(rel_dev->x1, c.rel_dev_x) << c.files << " files keep their places";
+        }
+        EXPECT_LE(rel_dev->x1 + canvas.text_width("100.0%"), canvas.page_width()) << c.files << " files";
+        const CanvasOp* last = find("Standard" + std::to_string(c.files));
+        ASSERT_NE(last, nullptr);
+        EXPECT_LT(last->x1, find("Results")->x1);
+    }
+}
+
 TEST_F(CalibrationReport, AnExcludedLevelPrintsInBracketsAndLeavesTheStatistics) {
     level_included[0][1] = 0;
     for (int k = 0; k < kSmallStandards; ++k) level_included[3][k] = 0;
