@@ -18,6 +18,7 @@
 #include "methoddata/tables.h"
 #include "platform/button_hint.h"
 #include "platform/canvas.h"
+#include "platform/controls.h"
 #include "platform/clock.h"
 #include "platform/command_guard.h"
 #include "platform/number_text.h"
@@ -36,20 +37,6 @@ QLineEdit* make_edit(QWidget* parent, const char* name) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     return e;
-}
-
-QLineEdit* make_yellow_box(QWidget* parent, const char* name) {
-    QLineEdit* e = make_edit(parent, name);
-    e->setReadOnly(true);
-    e->setStyleSheet("background-color: yellow;");
-    return e;
-}
-
-QPushButton* make_button(QWidget* parent, const char* name, const char* caption, const char* hint) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    set_button_hint(b, hint);
-    return b;
 }
 
 }  // namespace
@@ -100,11 +87,11 @@ void TEdit_mdl_form::build_layout() {
                                    "Print compound names and respective reporting limits");
     Button_Reset_def_mdl =
         make_button(this, "Button_Reset_def_mdl", "Clear Limits", "Reset all limit values to zero");
-    Button1 = make_button(this, "Button1", "Select Printer", "");
+    Button1 = make_button(this, "Button1", "Select Printer", nullptr);
     Button_exit = make_button(this, "Button_exit", "Exit", "Exit and return to the main menu");
-    Button_Help = make_button(this, "Button_Help", "Help", "");
-    EditVarMode = make_yellow_box(this, "EditVarMode");
-    EditVarLabel = make_yellow_box(this, "EditVarLabel");
+    Button_Help = make_button(this, "Button_Help", "Help", nullptr);
+    EditVarMode = make_coloured_box(this, "EditVarMode", "yellow");
+    EditVarLabel = make_coloured_box(this, "EditVarLabel", "yellow");
 
     auto* group = new QGroupBox("MDL File Group", this);
     auto* g = new QGridLayout(group);

@@ -1,10 +1,101 @@
 #include "processing/calib_limits.h"
 
-#include "app/not_built_yet.h"
+#include <QGridLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "platform/command_guard.h"
+#include "platform/controls.h"
+#include "platform/ui_services.h"
+#include "processing/calibration_limits.h"
+#include "processing/process_files.h"
+#include "processing/process_files_data.h"
 
 Tcalib_limits* calib_limits = nullptr;
 
+namespace {
+
+QLineEdit* make_edit(QWidget* parent, const char* name) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    return e;
+}
+
+}  // namespace
+
 Tcalib_limits::Tcalib_limits() : TaskWindow("Calibration Response Limits") {
     setObjectName("calib_limits");
-    add_not_built_yet_notice(this);
+    Edit1 = make_edit(this, "Edit1");
+    Edit2 = make_edit(this, "Edit2");
+    Button1 = make_button(this, "Button1", "Save", nullptr);
+    Button2 = make_button(this, "Button2", "Restore Default", nullptr);
+    Button3 = make_button(this, "Button3", "Exit", nullptr);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel("Minimum Calibration average response (cts/mass)", this), 0, 0);
+    grid->addWidget(Edit1, 0, 1);
+    grid->addWidget(new QLabel("Maximum calibration curve response deviation", this), 1, 0);
+    grid->addWidget(Edit2, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {Button1, Button2, Button3}) buttons->addWidget(b);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    resize(460, 120);
+
+    const struct {
+        QPushButton* button;
+        void (Tcalib_limits::*handler)();
+    } handlers[] = {{Button1, &Tcalib_limits::Button1Click},
+                    {Button2, &Tcalib_limits::Button2Click},
+                    {Button3, &Tcalib_limits::Button3Click}};
+    for (const auto& h : handlers) {
+        auto handler = h.handler;
+        connect(h.button, &QPushButton::clicked, this, [this, handler] { run_command([this, handler] { (this->*handler)(); }); });
+    }
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [] { run_command([] { ui().show_help(kCalibLimitsHelpContext); }); });
+
+    FormCreate();
+}
+
+void Tcalib_limits::FormCreate() { Button2Click(); }
+
+void Tcalib_limits::show_calibration_limits() {
+    Edit1->setText(QString::fromStdString(min_mean_response_text(process_files_data.min_mean_response)));
+    Edit2->setText(QString::fromStdString(max_response_deviation_text(process_files_data.max_response_deviation)));
+}
+
+bool Tcalib_limits::check_calibration_limits() {
+    bool good = true;
+    if (!min_mean_response_text_ok(Edit1->text().toStdString())) {
+        Edit1->setText("Error");
+        good = false;
+    }
+    if (!max_response_deviation_text_ok(Edit2->text().toStdString())) {
+        Edit2->setText("Error");
+        good = false;
+    }
+    return good;
+}
+
+// The minimum is stored before the percentage is converted: a percentage that the strict
+// conversion refuses leaves the new minimum in place.
+void Tcalib_limits::Button1Click() {
+    if (!check_calibration_limits()) return;
+    process_files_data.min_mean_response = min_mean_response_from_text(Edit1->text().toStdString());
+    process_files_data.max_response_deviation = max_response_deviation_from_text(Edit2->text().toStdString());
+}
+
+void Tcalib_limits::Button2Click() {
+    process_files_data.min_mean_response = kDefaultMinMeanResponse;
+    process_files_data.max_response_deviation = kDefaultMaxResponseDeviation;
+    show_calibration_limits();
+}
+
+void Tcalib_limits::Button3Click() {
+    hide();
+    process_files->show();
 }
