@@ -53,6 +53,37 @@ protected:
     fs::path previous_;
 };
 
+TEST_F(CalibrationReviewWindow, ButtonsCarryTheirCaptionsAndHints) {
+    struct Expected {
+        const char* name;
+        const char* caption;
+        const char* hint;
+    } buttons[] = {
+        {"Button_previous", "<-&Previous", "Previous compound"},
+        {"Button_next", "&Next->", "Next compound"},
+        {"Button_print", "Print", "Print the calibration results"},
+        {"Button1", "Select Printer", ""},
+        {"Button_exit", "Exit/don't save changes", "Exit and return to the main menu"},
+        {"Button_Help", "Help", "Access Method 5847 help"},
+        {"Button_save_as", "Save As/Exit",
+         "Save the calibration with these standard selections under a new name and return to the main menu"},
+    };
+    for (const Expected& e : buttons) {
+        auto* b = revu_calib_form->findChild<QPushButton*>(e.name);
+        ASSERT_NE(b, nullptr) << e.name;
+        EXPECT_EQ(b->text().toStdString(), e.caption);
+        EXPECT_EQ(b->toolTip().toStdString(), e.hint) << e.name;
+    }
+    EXPECT_EQ(revu_calib_form->windowTitle(), "Edit Calibration");
+    QCheckBox* option = revu_calib_form->IncludeSurr_check;
+    EXPECT_EQ(option->text(), "DO NOT Include Surrogate information on Calibration report");
+    EXPECT_EQ(option->toolTip(), "Calibration report option");
+    EXPECT_FALSE(option->isChecked());
+    EXPECT_TRUE(option->isHidden());
+    click(revu_calib_form->Button_Help);
+    EXPECT_EQ(ui.help_contexts, std::vector<int>{162});
+}
+
 TEST_F(CalibrationReviewWindow, AnalystWalksTheCompoundsTogglesALevelAndLeavesWithoutSaving) {
     work.write("runs/STD1.ini", "results");
     work.write("runs/REF.ini", "results");

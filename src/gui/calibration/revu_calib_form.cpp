@@ -16,13 +16,13 @@
 #include "calibration/calibration_review.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
+#include "platform/controls.h"
 #include "platform/ui_services.h"
 
 Trevu_calib_form* revu_calib_form = nullptr;
 
 namespace {
 
-constexpr int kHintMilliseconds = 60000;
 constexpr int kCellWidth = 84;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
@@ -33,16 +33,6 @@ QLineEdit* make_cell(QWidget* parent, const QString& name, int width = kCellWidt
     e->setReadOnly(true);
     if (width > 0) e->setFixedWidth(width);
     return e;
-}
-
-QPushButton* make_button(QWidget* parent, const char* name, const char* caption, const char* hint = nullptr) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    if (hint) {
-        b->setToolTip(hint);
-        b->setToolTipDuration(kHintMilliseconds);
-    }
-    return b;
 }
 
 QString numbered(const char* stem, int level) { return QString("%1%2").arg(stem).arg(level); }
@@ -66,9 +56,9 @@ void Trevu_calib_form::build_controls() {
     ListBox1->setMinimumWidth(200);
     Button_previous = make_button(this, "Button_previous", "<-&Previous", "Previous compound");
     Button_next = make_button(this, "Button_next", "&Next->", "Next compound");
-    EditVarMode = make_cell(this, "EditVarMode", 70);
-    EditVarLabel = make_cell(this, "EditVarLabel", 70);
-    for (QLineEdit* e : {EditVarMode, EditVarLabel}) e->setStyleSheet("background-color: yellow;");
+    EditVarMode = make_coloured_box(this, "EditVarMode", "yellow");
+    EditVarLabel = make_coloured_box(this, "EditVarLabel", "yellow");
+    for (QLineEdit* e : {EditVarMode, EditVarLabel}) e->setFixedWidth(70);
     lblLibFileName = new QLabel("Library File:", this);
     lblLibFileName->setObjectName("lblLibFileName");
     Edit_LibFileName = make_cell(this, "Edit_LibFileName", 0);
@@ -139,7 +129,7 @@ void Trevu_calib_form::build_controls() {
     curve->setColumnStretch(1, 1);
 
     Button_print = make_button(this, "Button_print", "Print", "Print the calibration results");
-    Button1 = make_button(this, "Button1", "Select Printer");
+    Button1 = make_button(this, "Button1", "Select Printer", nullptr);
     Button_save_as = make_button(this, "Button_save_as", "Save As/Exit",
                                  "Save the calibration with these standard selections under a new name and return to "
                                  "the main menu");
@@ -147,7 +137,7 @@ void Trevu_calib_form::build_controls() {
     Button_Help = make_button(this, "Button_Help", "Help", "Access Method 5847 help");
     IncludeSurr_check = new QCheckBox("DO NOT Include Surrogate information on Calibration report", this);
     IncludeSurr_check->setObjectName("IncludeSurr_check");
-    IncludeSurr_check->setToolTip("Calibration report option");
+    set_button_hint(IncludeSurr_check, "Calibration report option");
     IncludeSurr_check->setVisible(false);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {Button_print, Button1, Button_save_as, Button_exit, Button_Help}) buttons->addWidget(b);
