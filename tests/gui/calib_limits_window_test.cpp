@@ -97,6 +97,12 @@ TEST_F(CalibLimitsWindow, StrictConversionsEndTheSaveAfterTheCheck) {
     EXPECT_TRUE(calib_limits->isVisible());
 }
 
+TEST_F(CalibLimitsWindow, F1OpensItsHelp) {
+    QTest::keyClick(edit("Edit1"), Qt::Key_F1);
+    ASSERT_EQ(ui.help_contexts.size(), 1u);
+    EXPECT_EQ(ui.help_contexts[0], 980);
+}
+
 TEST_F(CalibLimitsWindow, ShownAgainItKeepsWhatWasLeftInTheBoxes) {
     type("Edit1", "0");
     click("Button1");

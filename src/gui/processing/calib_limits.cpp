@@ -1,11 +1,10 @@
 #include "processing/calib_limits.h"
 
 #include <QGridLayout>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 #include "platform/command_guard.h"
 #include "platform/controls.h"
@@ -55,10 +54,16 @@ Tcalib_limits::Tcalib_limits() : TaskWindow("Calibration Response Limits") {
         auto handler = h.handler;
         connect(h.button, &QPushButton::clicked, this, [this, handler] { run_command([this, handler] { (this->*handler)(); }); });
     }
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [] { run_command([] { ui().show_help(kCalibLimitsHelpContext); }); });
-
     FormCreate();
+}
+
+// The window has no Help button: F1 opens its help.
+void Tcalib_limits::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        run_command([] { ui().show_help(kCalibLimitsHelpContext); });
+        return;
+    }
+    TaskWindow::keyPressEvent(event);
 }
 
 void Tcalib_limits::FormCreate() { Button2Click(); }

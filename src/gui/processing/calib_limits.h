@@ -5,6 +5,7 @@
 // window while it is open.
 #include "platform/task_window.h"
 
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 
@@ -27,6 +28,9 @@ public:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 extern Tcalib_limits* calib_limits;

@@ -91,7 +91,9 @@ TEST_F(LmtPrintout, RowsFillTwoColumnsThenContinueOnANewPage) {
 TEST_F(LmtPrintout, ABadSampleSizeEndsTheHeaderOnceAndTheRowsFollow) {
     add_library_row("Benzene", false);
     for (const auto& [size, text] : std::vector<std::pair<std::string, std::string>>{
-             {"1,5", "The Sample Size must be a valid number"}, {"1.2.3", "Please enter a valid sample size"}}) {
+             {"1,5", "The Sample Size must be a valid number"},
+             {".", "The Sample Size must be a valid number"},  // no number: no exception mid-print
+             {"1.2.3", "Please enter a valid sample size"}}) {
         ui.expect_message(text);
         LmtPrintFields f = fields();
         f.size_text = size;
