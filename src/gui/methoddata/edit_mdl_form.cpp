@@ -33,12 +33,6 @@ namespace {
 QString q(const std::string& text) { return QString::fromStdString(text); }
 std::string s(const QString& text) { return text.toStdString(); }
 
-QLineEdit* make_edit(QWidget* parent, const char* name) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    return e;
-}
-
 }  // namespace
 
 TEdit_mdl_form::TEdit_mdl_form() : TaskWindow("Create/Edit LMT Files") {

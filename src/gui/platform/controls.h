@@ -15,6 +15,13 @@ inline QPushButton* make_button(QWidget* parent, const char* name, const char* c
     return b;
 }
 
+// An edit box.
+inline QLineEdit* make_edit(QWidget* parent, const char* name) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    return e;
+}
+
 // A read-only box on a coloured ground ("lightgray" for files, "yellow" for the variable mode).
 inline QLineEdit* make_coloured_box(QWidget* parent, const char* name, const char* colour) {
     auto* e = new QLineEdit(parent);

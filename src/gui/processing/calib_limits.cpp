@@ -15,16 +15,6 @@
 
 Tcalib_limits* calib_limits = nullptr;
 
-namespace {
-
-QLineEdit* make_edit(QWidget* parent, const char* name) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    return e;
-}
-
-}  // namespace
-
 Tcalib_limits::Tcalib_limits() : TaskWindow("Calibration Response Limits") {
     setObjectName("calib_limits");
     Edit1 = make_edit(this, "Edit1");

@@ -18,6 +18,7 @@
 #include "methoddata/tables.h"
 #include "platform/button_hint.h"
 #include "platform/command_guard.h"
+#include "platform/controls.h"
 #include "platform/ui_services.h"
 #include "processing/process_files_data.h"
 
@@ -27,12 +28,6 @@ namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 std::string s(const QString& text) { return text.toStdString(); }
-
-QLineEdit* make_edit(QWidget* parent, const char* name) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    return e;
-}
 
 
 // A radio group: a titled box of exclusive buttons named <group>Item<i>.
