@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "methoddata/group_ranges.h"
 #include "methoddata/surrogate_groupings.h"

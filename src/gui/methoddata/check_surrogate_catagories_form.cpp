@@ -8,7 +8,7 @@
 #include "methoddata/category_threshold_edits.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
-#include "platform/button_hint.h"
+#include "platform/controls.h"
 #include "platform/ui_services.h"
 
 Tcheck_surrogate_catagories_form* check_surrogate_catagories_form = nullptr;
@@ -16,25 +16,17 @@ Tcheck_surrogate_catagories_form* check_surrogate_catagories_form = nullptr;
 namespace {
 
 QLabel* add_label(QWidget* parent, const char* name, const char* caption, int x, int y, int w) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(x, y, w, 22);
-    return label;
+    return placed(make_named_label(parent, name, caption), x, y, w, 22);
 }
 
 QLineEdit* add_edit(QWidget* parent, const char* name, int x, int y, bool visible = true) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(x, y, 90, 22);
+    QLineEdit* edit = placed(make_named_edit(parent, name), x, y, 90, 22);
     edit->setVisible(visible);
     return edit;
 }
 
-QPushButton* add_button(QWidget* parent, const char* name, const char* caption, int x, int y) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(x, y, 80, 28);
-    return button;
+QPushButton* add_button(QWidget* parent, const char* name, const char* caption, int x, const char* hint = nullptr) {
+    return placed(make_button(parent, name, caption, hint), x, 148, 80, 28);
 }
 
 QString qt(const std::string& s) { return QString::fromStdString(s); }
@@ -65,10 +57,9 @@ Tcheck_surrogate_catagories_form::Tcheck_surrogate_catagories_form() : TaskWindo
     grey.setColor(QPalette::Base, grey.color(QPalette::Window));
     Editsvc->setPalette(grey);
 
-    Button_ok = add_button(this, "Button_ok", "Apply", 16, 148);
-    Button_help = add_button(this, "Button_help", "Help", 112, 148);
-    Button1 = add_button(this, "Button1", "Exit", 208, 148);
-    set_button_hint(Button_help, "Access Method 5847 help");
+    Button_ok = add_button(this, "Button_ok", "Apply", 16);
+    Button_help = add_button(this, "Button_help", "Help", 112, "Access Method 5847 help");
+    Button1 = add_button(this, "Button1", "Exit", 208);
 
     const auto on_click = [this](QPushButton* button, void (Tcheck_surrogate_catagories_form::*handler)()) {
         connect(button, &QPushButton::clicked, this,

@@ -12,7 +12,7 @@
 #include "methoddata/surrogate_file.h"
 #include "methoddata/surrogate_limits_form.h"
 #include "platform/command_guard.h"
-#include "platform/button_hint.h"
+#include "platform/controls.h"
 #include "platform/number_text.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
@@ -23,19 +23,14 @@ namespace {
 
 QString qt(const std::string& s) { return QString::fromStdString(s); }
 
+constexpr int kRowHeight = 22;
+
 QLabel* add_label(QWidget* parent, const char* name, const char* caption, int x, int y, int w = 240) {
-    auto* label = new QLabel(caption, parent);
-    if (name) label->setObjectName(name);
-    label->setGeometry(x, y, w, 16);
-    return label;
+    return placed(make_named_label(parent, name, caption), x, y, w, 16);
 }
 
 QLineEdit* add_edit(QWidget* parent, const char* name, int x, int y, int w, bool read_only) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(x, y, w, 22);
-    edit->setReadOnly(read_only);
-    return edit;
+    return placed(make_named_edit(parent, name, read_only), x, y, w, kRowHeight);
 }
 
 QListWidget* add_yes_no_list(QWidget* parent, const char* name, int x, int y) {
@@ -46,11 +41,8 @@ QListWidget* add_yes_no_list(QWidget* parent, const char* name, int x, int y) {
     return list;
 }
 
-QPushButton* add_button(QWidget* parent, const char* name, const char* caption, int x, int y) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(x, y, 84, 28);
-    return button;
+QPushButton* add_button(QWidget* parent, const char* name, const char* caption, int x, const char* hint = nullptr) {
+    return placed(make_button(parent, name, caption, hint), x, 340, 84, 28);
 }
 
 void show_flag(QListWidget* list, int flag) { list->setCurrentRow(flag == 1 ? 0 : 1); }
@@ -108,21 +100,14 @@ void Tsurr_Form::build_controls() {
     Label9 = add_label(this, "Label9", "Surrogate?", 176, 258);
     ListBox_checked = add_yes_no_list(this, "ListBox_checked", 176, 276);
 
-    const int y = 340;
-    previous = add_button(this, "previous", "<-&Previous", 16, y);
-    Next = add_button(this, "Next", "&Next->", 104, y);
-    Button_save_as = add_button(this, "Button_save_as", "Save As", 192, y);
-    Set_Limits_Button = add_button(this, "Set_Limits_Button", "Set Limits", 280, y);
-    btnCheckSurrCat = add_button(this, "btnCheckSurrCat", "Class Ranges", 368, y);
-    Button1 = add_button(this, "Button1", "Help", 456, y);
-    exit = add_button(this, "exit", "Exit", 544, y);
-
-    set_button_hint(previous, "Previous compound");
-    set_button_hint(Next, "Next compound");
-    set_button_hint(Button_save_as, "Save the surrogate file");
-    set_button_hint(Set_Limits_Button, "Specify minimum and maximum values for physical properties in calculations");
-    set_button_hint(exit, "Exit and return to the main menu");
-    set_button_hint(Button1, "Access Method 5847 help");
+    previous = add_button(this, "previous", "<-&Previous", 16, "Previous compound");
+    Next = add_button(this, "Next", "&Next->", 104, "Next compound");
+    Button_save_as = add_button(this, "Button_save_as", "Save As", 192, "Save the surrogate file");
+    Set_Limits_Button = add_button(this, "Set_Limits_Button", "Set Limits", 280,
+                                   "Specify minimum and maximum values for physical properties in calculations");
+    btnCheckSurrCat = add_button(this, "btnCheckSurrCat", "Class Ranges", 368);
+    Button1 = add_button(this, "Button1", "Help", 456, "Access Method 5847 help");
+    exit = add_button(this, "exit", "Exit", 544, "Exit and return to the main menu");
 }
 
 void Tsurr_Form::connect_handlers() {

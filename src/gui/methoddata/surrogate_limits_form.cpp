@@ -7,7 +7,7 @@
 #include "methoddata/surrogate_range_limits.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
-#include "platform/button_hint.h"
+#include "platform/controls.h"
 #include "platform/ui_services.h"
 
 Tsurrogate_limits_form* surrogate_limits_form = nullptr;
@@ -15,24 +15,15 @@ Tsurrogate_limits_form* surrogate_limits_form = nullptr;
 namespace {
 
 QLabel* add_label(QWidget* parent, const char* name, const char* caption, int x, int y, int w, int h = 22) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(x, y, w, h);
-    return label;
+    return placed(make_named_label(parent, name, caption), x, y, w, h);
 }
 
 QLineEdit* add_edit(QWidget* parent, const char* name, int x, int y) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(x, y, 100, 22);
-    return edit;
+    return placed(make_named_edit(parent, name), x, y, 100, 22);
 }
 
-QPushButton* add_button(QWidget* parent, const char* name, const char* caption, int x, int y) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(x, y, 80, 28);
-    return button;
+QPushButton* add_button(QWidget* parent, const char* name, const char* caption, int x, const char* hint = nullptr) {
+    return placed(make_button(parent, name, caption, hint), x, 196, 80, 28);
 }
 
 void place_at(QWidget* w, const QWidget* anchor, int dy) { w->move(anchor->x(), anchor->y() + dy); }
@@ -58,10 +49,9 @@ Tsurrogate_limits_form::Tsurrogate_limits_form() : TaskWindow("Internal Standard
     Label3 = add_label(this, "Label3", "Maximum:", 32, 152, 84);
     Edit_rvmax = add_edit(this, "Edit_rvmax", 120, 152);
 
-    Button_accept_limits = add_button(this, "Button_accept_limits", "Apply", 16, 196);
-    Button_Help = add_button(this, "Button_Help", "Help", 116, 196);
-    Button1 = add_button(this, "Button1", "Exit", 216, 196);
-    set_button_hint(Button_Help, "Access Method 5847 help");
+    Button_accept_limits = add_button(this, "Button_accept_limits", "Apply", 16);
+    Button_Help = add_button(this, "Button_Help", "Help", 116, "Access Method 5847 help");
+    Button1 = add_button(this, "Button1", "Exit", 216);
 
     const auto on_click = [this](QPushButton* button, void (Tsurrogate_limits_form::*handler)()) {
         connect(button, &QPushButton::clicked, this,
