@@ -20,7 +20,7 @@ QLabel* add_label(QWidget* parent, const char* name, const char* caption, int x,
 }
 
 QLineEdit* add_edit(QWidget* parent, const char* name, int x, int y, bool visible = true) {
-    QLineEdit* edit = placed(make_named_edit(parent, name), x, y, 90, 22);
+    QLineEdit* edit = placed(make_edit(parent, name), x, y, 90, 22);
     edit->setVisible(visible);
     return edit;
 }

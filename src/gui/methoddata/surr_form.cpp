@@ -30,7 +30,7 @@ QLabel* add_label(QWidget* parent, const char* name, const char* caption, int x,
 }
 
 QLineEdit* add_edit(QWidget* parent, const char* name, int x, int y, int w, bool read_only) {
-    return placed(make_named_edit(parent, name, read_only), x, y, w, kRowHeight);
+    return placed(make_edit(parent, name, read_only), x, y, w, kRowHeight);
 }
 
 QListWidget* add_yes_no_list(QWidget* parent, const char* name, int x, int y) {

@@ -19,7 +19,7 @@ QLabel* add_label(QWidget* parent, const char* name, const char* caption, int x,
 }
 
 QLineEdit* add_edit(QWidget* parent, const char* name, int x, int y) {
-    return placed(make_named_edit(parent, name), x, y, 100, 22);
+    return placed(make_edit(parent, name), x, y, 100, 22);
 }
 
 QPushButton* add_button(QWidget* parent, const char* name, const char* caption, int x, const char* hint = nullptr) {

@@ -17,9 +17,10 @@ inline QPushButton* make_button(QWidget* parent, const char* name, const char* c
 }
 
 // An edit box.
-inline QLineEdit* make_edit(QWidget* parent, const char* name) {
+inline QLineEdit* make_edit(QWidget* parent, const char* name, bool read_only = false) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
+    e->setReadOnly(read_only);
     return e;
 }
 
@@ -37,13 +38,6 @@ inline QLabel* make_named_label(QWidget* parent, const char* name, const char* c
     auto* l = new QLabel(caption, parent);
     if (name) l->setObjectName(name);
     return l;
-}
-
-inline QLineEdit* make_named_edit(QWidget* parent, const char* name, bool read_only = false) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setReadOnly(read_only);
-    return e;
 }
 
 // A control at a fixed place of its window.
