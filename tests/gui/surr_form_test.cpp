@@ -175,6 +175,21 @@ TEST_F(SurrogateEditorWindow, SaveAsThenExitWithoutSaving) {
     EXPECT_TRUE(file_exists(up_to_last_dot(surrogate_file_path) + ".$$$"));
 }
 
+TEST_F(SurrogateEditorWindow, SavesOneRecordFromTheBoxes) {
+    surr_Form->CBox_bpg[5]->setChecked(true);
+    surr_Form->ListBox_fpass->setCurrentRow(1);  // "No"
+    IniFile file;
+    file.set_path(install.file("ONE.INI"));
+    EXPECT_EQ(surr_Form->save_surrogate_record(3, file, surrogates), 0);
+    EXPECT_EQ(surrogates[3].bpgroup[5], 1);
+    EXPECT_EQ(surrogates[3].first_pass, 0);
+    EXPECT_EQ(surrogates[3].rvwgroup, surrogates[0].rvwgroup);  // the boxes show record 1
+    IniFile written;
+    ASSERT_TRUE(written.load(install.file("ONE.INI")));
+    EXPECT_EQ(written.key_names("compound4").size(), 14u);  // groups and flags only
+    EXPECT_EQ(written.get_int("compound4", "bpgroup6", 0), 1);
+}
+
 TEST_F(SurrogateEditorWindow, LeavingTheCounterForExitDoesNotMove) {
     surr_Form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(surr_Form));
