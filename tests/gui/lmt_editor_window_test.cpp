@@ -211,6 +211,16 @@ TEST_F(LmtEditorWindow, CompoundNumberBoxAndButtonsMoveThroughTheGrid) {
     ui.expect_message("Quantilyzer: 07002");
     number_box("1a");
     EXPECT_EQ(grid()->currentRow(), rows - 2);
+
+    // Clear Limits, and every showing, start again at the first row.
+    click("Button_Reset_def_mdl");
+    EXPECT_EQ(edit("Edit_mdl_cnum")->text(), "1");
+    click("Button_next");
+    EXPECT_EQ(grid()->currentRow(), 1);
+    click("Button_exit");
+    item("CreateEditMDLFile2")->trigger();
+    click("Button_next");
+    EXPECT_EQ(grid()->currentRow(), 1);
 }
 
 TEST_F(LmtEditorWindow, PrintLimitsPrintsTheGridsLimits) {

@@ -208,6 +208,7 @@ void TEdit_mdl_form::empty_sample_entries() {
 }
 
 void TEdit_mdl_form::select_first_limit() {
+    lmt_current_row = 0;  // also when the grid's current cell does not change
     if (lmt_row_count > 0) StringGrid1->setCurrentCell(0, 1);
     StringGrid1->setFocus();
 }
