@@ -1,0 +1,11 @@
+#pragma once
+// What a sample's reports name besides the sample's own entry: the calibration file shown
+// in the processing window's calibration file box and the library and internal-standard
+// files of the run.
+#include <string>
+
+struct ReportSourceFiles {
+    std::string calibration_file;  // the text of the calibration file box (upper-cased path)
+    std::string library_file;
+    std::string surrogate_file;
+};

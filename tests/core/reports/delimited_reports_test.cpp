@@ -1,0 +1,265 @@
+#include "reports/delimited_reports.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/clock.h"
+#include "platform/paths.h"
+#include "platform/text_util.h"
+#include "report_fixture.h"
+#include "reports/report_values.h"
+#include "scripted_ui.h"
+#include "test_files.h"
+
+namespace {
+
+const std::string kDate = "04/05/2024 09:30";
+
+std::string general(const ReportFixture& f) {
+    return quantitation_report_text(*f.data, 0, f.files, kDate, QuantitationLayout::General);
+}
+std::string forms(const ReportFixture& f) {
+    return quantitation_report_text(*f.data, 0, f.files, kDate, QuantitationLayout::Forms);
+}
+bool has_line(const std::string& text, const std::string& line) {
+    for (const auto& l : split(text, '\n'))
+        if (l == line) return true;
+    return false;
+}
+
+TEST(SampleReportNames, StemOfTheDataFileAndTheCalibrationFile) {
+    struct Case {
+        const char* data;
+        const char* cal;
+        const char* general;
+        const char* forms;
+        const char* qc;
+    };
+    const Case cases[] = {
+        {"D:\\data\\s1.txt", "D:\\CAL\\MIX.CAL", "D:\\data\\s1_MIX.txt", "D:\\data\\s1_MIX.prn", "D:\\data\\s1_MIXQC.txt"},
+        {"/home/a/S2.TXT", "/CAL/V2.MIX.CAL", "/home/a/S2_V2.MIX.txt", "/home/a/S2_V2.MIX.prn", "/home/a/S2_V2.MIXQC.txt"},
+        // A "." in a folder name is no extension of the file.
+        {"/runs.2024/S3", "/CAL/MIX.CAL", "/runs.2024/S3_MIX.txt", "/runs.2024/S3_MIX.prn", "/runs.2024/S3_MIXQC.txt"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(quantitation_report_path(c.data, c.cal, QuantitationLayout::General), c.general);
+        EXPECT_EQ(quantitation_report_path(c.data, c.cal, QuantitationLayout::Forms), c.forms);
+        EXPECT_EQ(qc_report_path(c.data, c.cal), c.qc);
+    }
+}
+
+TEST(SampleReportValues, SizeUnitOfTheReportingUnits) {
+    for (const char* unit : {"ng/mL", "ng/l", "µg/l"}) EXPECT_EQ(sample_size_unit(unit), "mL") << unit;
+    for (const char* unit : {"ng/M3", "ng/g", "ng/kg", ""}) EXPECT_EQ(sample_size_unit(unit), "g") << unit;
+}
+
+TEST(SampleReportValues, GroupAverages) {
+    const GroupAverage one = group_average({80.5});
+    EXPECT_FLOAT_EQ(one.mean, 80.5f);
+    EXPECT_EQ(one.deviation, 0.0f);
+    const GroupAverage two = group_average({92.0, 96.0});
+    EXPECT_FLOAT_EQ(two.mean, 94.0f);
+    EXPECT_FLOAT_EQ(two.deviation, 2.8284271f);
+    // Equal values whose single-precision mean rounds up: the variance comes out a
+    // little below 0, and the deviation is 0, not the root of a negative number.
+    const double v = static_cast<float>(0.87);
+    EXPECT_EQ(group_average({v, v, v}).deviation, 0.0f);
+}
+
+TEST(QuantitationReport, GeneralLayoutInCrqlMode) {
+    ReportFixture f;
+    EXPECT_EQ(general(f), R"(Quantitation Report - Linear: BP - Ln: RVW - Version 4.2
+
+File Identification: /data/S1.TXT
+Calibration File: /CAL/MIX.CAL
+Process Date: 04/05/2024 09:30
+Acquisition Date: 03/01/2024 10:00
+Lab File ID: S1.D;; Instrument ID: MS1
+Compound Library: /lib/demo_library.ini
+Sample Size: 5.00; mL
+Internal Standard Groups: /lib/demo_is.ini
+Sample Type: Water; CRQL File /lim/crql.txt CRQL - 10.00% Client Sample ID: AG-1
+Lab Sample ID: LAB-1
+Comment: field duplicate  
+Qualifiers: X=Result below LOQ, U =Result below CRQL, J=estimated, E=Result exceeds calibration, The error term is one sigma and includes propagation of calibration error, negatives mean conc less than report limit value given).
+Compound;µg/l;Dev;Qualifier;Recovery;Dev;Area;Retention Time
+Benzene;12.35;0.50; ;85.50;5.00;1000;2.00
+Acetone;No Calib;;X;40.00;10.00;3000;4.00
+Xylene;LT12.50;;U;90.00;2.00;5000;6.00
+Styrene;2147483648.00;2147483648.00; ;0.00;0.00;7000;8.00
+
+          Surrogate Determinations
+Volatile Compound Surrogates (BP<200.0)
+Compound;Recovery;Error;Predicted;Error;Area;Retention Time
+Toluene-d8;92.0;5.3;87.0;5.0;2000;3.00;
+Chlorobenzene-d5;96.0;5.5;87.0;5.0;4000;5.00;
+  Non-Purgeable Volatile Compound Surrogates (RV>1.5)
+  Semi-Volatile Compound Surrogates (BP>=200.0)
+Naphthalene-d8;80.5;4.6;87.0;5.0;6000;7.00;
+
+          Internal Standard Data
+Compound;Area;Retention Time
+Toluene-d8;2000;3.00
+Chlorobenzene-d5;4000;5.00
+Naphthalene-d8;6000;7.00
+)");
+}
+
+TEST(QuantitationReport, GeneralLayoutHeaderByLimitsModeAndErrorTerm) {
+    ReportFixture f;
+    SampleSettings& st = f.data->sample_settings[0];
+    st.units = "ng/kg";
+    st.limits_mode = 1;
+    st.include_calibration_error = 0;
+    std::string t = general(f);
+    EXPECT_TRUE(has_line(t, "Sample Size: 5.00; g"));
+    EXPECT_TRUE(has_line(t, "Sample Type: Water; LMT /lim/crql.txt"));
+    EXPECT_TRUE(has_line(t, "Client Sample ID: AG-1"));
+    EXPECT_TRUE(has_line(t, "Qualifiers:  E = Result exceeds calibration (HOQ), X = Concentration lower than "
+                            "calibration (LOQ), The error term is one sigma, negatives mean conc less than report "
+                            "limit value given)."));
+    st.limits_mode = 0;
+    EXPECT_TRUE(has_line(general(f), "Sample Type: Water   No limits indicated for reporting"));
+}
+
+TEST(QuantitationReport, FormsLayout) {
+    ReportFixture f;
+    const std::string t = forms(f);
+    const std::string expected_rows = R"(Sample Size: 5.00
+Internal Standard Groups: /lib/demo_is.ini
+Sample Type: Water; CRQL File /lim/crql.txt
+CRQL - 10.00%
+Comment: field duplicate  
+Client Sample ID: LAB-1
+Sample ID: AG-1
+Qualifiers: X=Result below LOQ, U =Result below CRQL, J=estimated, E=Result exceeds calibration, The error term is one sigma and includes propagation of calibration error, negatives mean conc less than report limit value given).
+Compound#;Compound;µg/l;Dev;Qualifier;Recovery;Dev;Area;Retention Time;CAS#
+1;Benzene;12.35;±;0.50; ;85.50;±;5.00;1000;2.00;71-43-2
+3;Acetone;No Calib;±;;X;40.00;±;10.00;3000;4.00;67-64-1
+5;Xylene;U12.50;±;0.00;U;90.00;±;2.00;5000;6.00;1330-20-7
+7;Styrene;2147483648.00;±;2147483648.00; ;0.00;±;0.00;7000;8.00;100-42-5
+
+          Surrogate Determinations
+Volatile Compound Surrogates (BP<200.0)
+Compound#;Compound;Recovery;Error;Predicted;Error;Area;Retention Time;CAS#
+2;Toluene-d8;92.0;±;5.3;87.0;±;5.0;2000;3.00;2037-26-5
+4;Chlorobenzene-d5;96.0;±;5.5;87.0;±;5.0;4000;5.00;3114-55-4
+  Non-Purgeable Volatile Compound Surrogates (RV>1.5)
+  Semi-Volatile Compound Surrogates (BP>=200.0)
+6;Naphthalene-d8;80.5;±;4.6;87.0;±;5.0;6000;7.00;1146-65-2
+)";
+    EXPECT_NE(t.find(expected_rows), std::string::npos) << t;
+    // Below the limit the forms layout shows the limit scaled by 5 / sample size.
+    f.data->analyte_results[0][2].concentration = -4.0f;
+    EXPECT_TRUE(has_line(forms(f), "5;Xylene;U4.00;±;0.00;U;90.00;±;2.00;5000;6.00;1330-20-7"));
+}
+
+TEST(QuantitationReport, InternalStandardRowsFindTheirLibraryRowByName) {
+    ReportFixture f;
+    // A stale stored row number does not move the area, retention time or CAS number.
+    f.data->surrogate_results[0][0].library_number = 0;
+    EXPECT_TRUE(has_line(forms(f), "2;Toluene-d8;92.0;±;5.3;87.0;±;5.0;2000;3.00;2037-26-5"));
+    // Internal standards without data in the sample are left out of its data section.
+    f.data->sample_raw_data[0].name[3].clear();
+    const std::string t = general(f);
+    EXPECT_FALSE(has_line(t, "Chlorobenzene-d5;4000;5.00"));
+    EXPECT_TRUE(has_line(t, "Naphthalene-d8;6000;7.00"));
+}
+
+TEST(QcReport, ModelTablesAndGroupAverages) {
+    ReportFixture f;
+    EXPECT_EQ(qc_report_text(*f.data, 0, f.files, kDate), R"(Internal Standard Report - Linear: BP - Ln: RVW - Version 4.2
+
+Process Date: 04/05/2024 09:30
+Compound Library: /lib/demo_library.ini
+Internal Standard Groups: /lib/demo_is.ini
+File Identification: /data/S1.TXT
+Calibration File: /CAL/MIX.CAL
+Aquisition Date: 03/01/2024 10:00
+Lab File ID: S1.D; Sample ID: LAB-1; Instrument ID: MS1
+
+First Pass relative Volatility (Ln) vs. Recovery
+ (Used to Estimate Rel vol effects on BP Internal standards)
+
+Compound;BP;RVW;Measured;Recovery
+Acetone-d6;56.0;0.08;40.00;100.0
+Toluene-d8;110.0;13.50;80.00;200.0
+   Slope, Intercept, %Err= 0.200000;0.7000;0.00
+
+Naphthalene-d8;218.0;0.90;70.00;175.0
+
+   Slope, Intercept, %Err= 0.400000;0.5000;0.00
+
+Recovery vs. Boiling Point - (First Pass Rel Vol Corrections)-- Boiling point range( 84.0 - 279.0)
+
+Compound;BP;RVW;Measured;Recovery
+Toluene-d8;110.0;13.50;80.00;92.0
+Chlorobenzene-d5;131.0;7.50;84.00;96.0
+   Slope, Intercept, %Err= -0.002000;1.1000;1.50
+
+Naphthalene-d8;218.0;15*;70.00;80.5
+   Slope, Intercept, %Err= 0.000000;0.8050;0.00
+
+Recovery(bp corrected) vs. Relative Volatility (Ln)-- Relative Volatility range( 0.01 - 56.50)
+
+Compound;BP;RVW;Measured;Recovery
+Naphthalene-d8;218.0;0.90;70.00;80.5
+   Slope, Intercept, %Err= 0.010000;0.8000;0.00
+
+
+           Surrogate Determinations
+
+Volatile Compound Surrogates(boiling point<200.0)
+Compound;BP;RV;Meas;B.P.Predict;err;R.V.Predict;err;Total Predict;err;Recovery;err
+Toluene-d8;110.0;13.50;80.0;91.5;3.4;95.2;2.5;87.0;5.0;92.0;5.3
+Chlorobenzene-d5;131.0;7.50;84.0;91.5;3.4;95.2;2.5;87.0;5.0;96.0;5.5
+     Group Averages;94.0;2.8
+
+Non-Purgeable Volatile Compound Surrogates(rw>1.50)
+Compound;BP;RV;Meas;B.P.Predict;err;R.V.Predict;err;Total Predict;err;Recovery;err
+Semi-Volatile Compound Surrogates(boiling points>= 200.0)
+Compound;BP;RV;Meas;B.P.Predict;err;R.V.Predict;err;Total Predict;err;Recovery;err
+Naphthalene-d8;218.0;0.90;70.0;91.5;3.4;95.2;2.5;87.0;5.0;80.5;4.6
+     Group Averages;80.5;0.0)");
+}
+
+TEST(WriteSampleReports, WritesBothFilesOfTheChosenLayout) {
+    ScriptedUi ui;
+    ReportFixture f;
+    TempFolder folder;
+    f.data->sample_data_paths[0] = folder.file("S1.TXT");
+    main_flags.TrqFormsFormat = 1;
+    ASSERT_TRUE(write_sample_reports(*f.data, 0, f.files));
+    EXPECT_EQ(f.data->sample_settings[0].size_unit, "mL");
+    const std::string prn = read_file_text(folder.file("S1_MIX.prn"));
+    EXPECT_TRUE(has_line(prn, "Process Date: " + format_date_time(clock_source().now())));
+    EXPECT_TRUE(has_line(prn, "1;Benzene;12.35;±;0.50; ;85.50;±;5.00;1000;2.00;71-43-2"));
+    EXPECT_EQ(read_file_text(folder.file("S1_MIXQC.txt")),
+              qc_report_text(*f.data, 0, f.files, format_date_time(clock_source().now())));
+    EXPECT_FALSE(file_exists(folder.file("S1_MIX.txt")));
+}
+
+TEST(WriteSampleReports, AFileThatCannotBeWrittenIsNamedAndTheRestSkipped) {
+    ScriptedUi ui;
+    ReportFixture f;
+    TempFolder folder;
+    f.data->sample_data_paths[0] = folder.file("missing/S1.TXT");
+    ui.expect_message(folder.file("missing/S1_MIX.txt") + "\n Make sure file not in use by another program");
+    EXPECT_FALSE(write_sample_reports(*f.data, 0, f.files));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "File access failure.");
+    EXPECT_EQ(ui.busy_depth, 0);
+}
+
+TEST(WriteSampleReports, AnUnwritableQcReportIsTheOneNamed) {
+    ScriptedUi ui;
+    ReportFixture f;
+    TempFolder folder;
+    f.data->sample_data_paths[0] = folder.file("S1.TXT");
+    // A folder where the QC report should go: it cannot be replaced by a file.
+    make_folders(folder.file("S1_MIXQC.txt"));
+    ui.expect_message(folder.file("S1_MIXQC.txt") + "\n Make sure file not in use by another program");
+    EXPECT_FALSE(write_sample_reports(*f.data, 0, f.files));
+    EXPECT_TRUE(file_exists(folder.file("S1_MIX.txt")));
+}
+
+}  // namespace
