@@ -15,6 +15,7 @@ namespace {
 constexpr int kFramePen = 4;
 constexpr int kPointPen = 12;
 constexpr int kMaxTickSearches = 500;
+constexpr int kBpDivisions = 5;
 
 bool decade_axis(ChartKind kind) { return kind != ChartKind::BoilingPoint; }
 
@@ -72,23 +73,25 @@ void draw_y_tick_label(Canvas& canvas, const ChartFrame& f, int y, const std::st
 void draw_x_axis_ticks(Canvas& canvas, const ChartGeometry& g) {
     const ChartFrame& f = g.frame;
     if (!decade_axis(g.kind)) {
-        const int step = f.width / 5;
-        for (int offset = step; step > 0 && offset < f.width; offset += step)
-            draw_x_tick_label(canvas, f, f.left + offset,
-                              whole(g.axes.x_min + (g.axes.x_max - g.axes.x_min) * offset / f.width));
+        const int step = f.width / kBpDivisions;
+        for (int k = 1; k < kBpDivisions; ++k)
+            draw_x_tick_label(canvas, f, f.left + k * step,
+                              whole(g.axes.x_min + (g.axes.x_max - g.axes.x_min) * k * step / f.width));
         return;
     }
+    // The inner ticks only: the edges carry their own labels, and a last step that falls
+    // short of the edge by the rounding of the step would label the edge twice.
     const int count = static_cast<int>(g.axes.decades.size()) - 1;
     const int step = f.width / count;
-    for (int k = 1; step > 0 && k * step < f.width; ++k)
-        draw_x_tick_label(canvas, f, f.left + k * step, whole(g.axes.decades[k]));
+    for (int k = 1; k < count; ++k) draw_x_tick_label(canvas, f, f.left + k * step, whole(g.axes.decades[k]));
 }
 
 // Lines across the frame at each division, labelled with their recovery.
 void draw_y_axis_ticks(Canvas& canvas, const ChartGeometry& g) {
     const ChartFrame& f = g.frame;
     const int step = f.height / g.axes.y_divisions;
-    for (int offset = step; step > 0 && offset < f.height - 1; offset += step) {
+    for (int k = 1; k < g.axes.y_divisions; ++k) {
+        const int offset = k * step;
         const int y = f.bottom() - offset;
         canvas.line(f.left - f.width / 16, y, f.right(), y);
         canvas.text_out(f.left - f.width / 4, y - canvas.text_height("0") / 2,
