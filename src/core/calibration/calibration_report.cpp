@@ -210,11 +210,11 @@ void ReportPrinter::print_compound_responses(int c) {
     }
     const CurveStatistics& s = curve_statistics;
     x_ = g_.step(results_x_, -0.5);
-    out(x_, format_fixed(s.mean_rf[c], 2));
+    out(x_, report_number(s.mean_rf[c], 2));
     x_ = g_.step(x_, kStatisticsColumn);
-    out(x_, format_fixed(s.sd_rf[c], 2));
+    out(x_, report_number(s.sd_rf[c], 2));
     x_ = g_.step(x_, kStatisticsColumn);
-    out(x_, format_fixed(s.pct_rsd[c], 1) + "%");
+    out(x_, is_not_set(s.pct_rsd[c]) ? std::string("N/A") : format_fixed(s.pct_rsd[c], 1) + "%");
 }
 
 void ReportPrinter::print_compound_amounts(int c) {
@@ -264,7 +264,14 @@ void ReportPrinter::print_bp_rv_values(int c) {
 
 }  // namespace
 
+// A value that is not set prints as "N/A": the marker printed as a number would read as a
+// real response factor on the analyst's report.
+std::string report_number(double value, int decimals) {
+    return is_not_set(value) ? std::string("N/A") : format_fixed(value, decimals);
+}
+
 std::string report_amount_text(double amount) {
+    if (is_not_set(amount)) return "N/A";
     if (amount >= 100.0) return format_fixed(amount, 0);
     if (amount >= 10.0) return format_fixed(amount, 1);
     if (amount >= 1.0) return format_fixed(amount, 2);
@@ -272,7 +279,8 @@ std::string report_amount_text(double amount) {
 }
 
 std::string report_response_cell(double response_factor, double recovery_dev, bool included) {
-    const std::string cell = format_fixed(response_factor, 2) + "(" + format_fixed(recovery_dev * 100.0, 1) + "%)";
+    const std::string dev = is_not_set(recovery_dev) ? std::string("N/A") : format_fixed(recovery_dev * 100.0, 1) + "%";
+    const std::string cell = report_number(response_factor, 2) + "(" + dev + ")";
     return included ? cell : "<" + cell + ">";
 }
 

@@ -17,6 +17,9 @@ void print_calibration_report(Canvas& canvas, bool with_groups, bool with_values
 // Prints the report on the current printer in one landscape job.
 void print_calibration_report_job(bool with_groups, bool with_values);
 
+// A value with the decimals given; "N/A" for a value that is not set.
+std::string report_number(double value, int decimals);
+
 // A level amount as the amounts line prints it: the larger the amount, the fewer
 // decimals ("%.f" from 100, "%.1f" from 10, "%.2f" from 1, else "%.3f").
 std::string report_amount_text(double amount);

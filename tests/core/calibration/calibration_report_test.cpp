@@ -194,6 +194,13 @@ TEST(ReportResponseCell, BracketsALevelOutOfTheCurve) {
     EXPECT_EQ(report_response_cell(1234.5678, 0.0321, false), "<1234.57(3.2%)>");
 }
 
+TEST(ReportResponseCell, PrintsValuesThatAreNotSetAsNA) {
+    EXPECT_EQ(report_response_cell(kNotSet, kNotSet, true), "N/A(N/A)");
+    EXPECT_EQ(report_response_cell(12.5, kNotSet, false), "<12.50(N/A)>");
+    EXPECT_EQ(report_amount_text(kNotSet), "N/A");
+    EXPECT_EQ(report_number(kNotSet, 2), "N/A");
+}
+
 TEST_F(CalibrationReport, OneVariableModesPrintOnlyTheirVariable) {
     struct Case {
         bool bp;
