@@ -36,14 +36,7 @@ bool groupings_differ(const SurrogateTable& a, const SurrogateTable& b) {
 }
 
 std::string set_limits_text(const GroupingFailures& f) {
-    std::string text;
-    if (f.first_pass) text += "There must be at least 3 compounds for First Pass ";
-    if (f.bp_group != 0)
-        text += "\nThere must be at least 3 compounds for Boiling Point Group " +
-                std::to_string(f.bp_group);
-    if (f.rv_group != 0)
-        text += "\nThere must be at least 3 compounds for Relative Volatility Group " +
-                std::to_string(f.rv_group);
+    std::string text = grouping_failure_lines(f);
     if (f.any())
         text += "\n\n\tQuantilyzer: 16001 - Please Edit your Surrogate file and adjust the groupings";
     return text;

@@ -54,7 +54,7 @@ GroupingFailures test_surrogate_groupings() {
     return f;
 }
 
-std::string grouping_check_text(const GroupingFailures& f) {
+std::string grouping_failure_lines(const GroupingFailures& f) {
     std::string text;
     if (f.first_pass) text += "There must be at least 3 compounds for First Pass ";
     if (f.bp_group != 0)
@@ -63,6 +63,11 @@ std::string grouping_check_text(const GroupingFailures& f) {
     if (f.rv_group != 0)
         text += "\nThere must be at least 3 compounds for Relative Volatility Group " +
                 std::to_string(f.rv_group);
+    return text;
+}
+
+std::string grouping_check_text(const GroupingFailures& f) {
+    std::string text = grouping_failure_lines(f);
     if (f.any()) text += "\n\n\tPlease edit the surrogate file and adjust the groupings.";
     return text;
 }

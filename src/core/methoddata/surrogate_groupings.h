@@ -33,5 +33,7 @@ int check_surrogate_groupings();
 int report_grouping_errors();
 
 // The two message texts (empty when nothing failed).
+// The lines naming each group that is too small, without the closing request.
+std::string grouping_failure_lines(const GroupingFailures& failures);
 std::string grouping_check_text(const GroupingFailures& failures);
 std::string grouping_report_text(const GroupingFailures& failures);
