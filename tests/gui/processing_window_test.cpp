@@ -133,6 +133,9 @@ TEST_F(ProcessingWindow, TheAnalystsRoadFromASampleFileToItsResults) {
             EXPECT_NEAR(r.concentration, amount->second, 0.15 * amount->second) << r.name;
     }
     EXPECT_NE(process_files_data.model_fits[0][1].bp_text, "");
+    // The delimited reports beside the sample file, named after it and the calibration.
+    EXPECT_TRUE(file_exists(data.file("runs/SAMPLE1_DEMO_CALIBRATION.txt")));
+    EXPECT_TRUE(file_exists(data.file("runs/SAMPLE1_DEMO_CALIBRATIONQC.txt")));
 
     // Exit clears the list and its results files and returns to the main window.
     button(process_files, "process_exit")->click();

@@ -2,6 +2,8 @@
 #include "processing/processing_run.h"
 #include "processing/quantitation.h"
 #include "processing/surrogate_results.h"
+#include "reports/delimited_reports.h"
+#include "reports/printed_sample_report.h"
 
 namespace {
 
@@ -11,6 +13,17 @@ void record_fitted_lines(int j, const RunFitTables& fits) {
     record_group_lines(slots, fits.bp_fits[j], GroupLine::BP);
     record_group_lines(slots, fits.rv_fits[j], GroupLine::RV);
 }
+
+// The run prints a batch in one job in list order, so the first sample opens the job.
+void print_report(Canvas& canvas, int j, bool batch) {
+    PrintedReportOptions options;
+    options.batch = batch;
+    options.first_in_job = j == 0;
+    options.group_limits_on = calc_limits_data.group_limits_on == 1;
+    print_sample_report(canvas, process_files_data, j, report_source_files(process_files_data), options);
+}
+
+void write_reports(int j) { write_sample_reports(process_files_data, j, report_source_files(process_files_data)); }
 
 }  // namespace
 
@@ -26,5 +39,7 @@ ProcessingSteps processing_steps() {
     steps.compute_concentrations = compute_concentrations;
     steps.build_surrogate_results = build_surrogate_results;
     steps.build_is_report_rows = build_is_report_rows;
+    steps.print_sample_report = print_report;
+    steps.write_sample_reports = write_reports;
     return steps;
 }

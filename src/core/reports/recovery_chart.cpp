@@ -16,6 +16,7 @@ constexpr int kFramePen = 4;
 constexpr int kPointPen = 12;
 constexpr int kMaxTickSearches = 500;
 constexpr int kBpDivisions = 5;
+constexpr int kMaxDivisions = 8;
 
 bool decade_axis(ChartKind kind) { return kind != ChartKind::BoilingPoint; }
 
@@ -214,7 +215,17 @@ TickStep choose_tick_step(double range) {
         s.divisions = s.divisions == 1 ? 2 : s.divisions - 1;
         s.size = static_cast<int>(std::trunc(range / s.divisions));
     }
-    return s;
+    if (fits(s.size)) return s;
+    // No count of 2 to 5 divisions gives such a step (a range of 70, or above 100): the
+    // axis then takes the first step of 10, 20, 50, 100, 200 ... that divides it into at
+    // most 8 divisions, its top raised to the last of them, rather than one division.
+    for (long long decade = 10;; decade *= 10)
+        for (int multiple : {1, 2, 5}) {
+            const long long size = multiple * decade;
+            const long long divisions = static_cast<long long>(std::ceil(range / static_cast<double>(size)));
+            if (divisions <= kMaxDivisions)
+                return {static_cast<int>(std::max(divisions, 1LL)), static_cast<int>(size)};
+        }
 }
 
 ChartAxes chart_axes(ChartKind kind, const ChartPoints& points) {

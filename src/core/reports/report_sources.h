@@ -4,8 +4,14 @@
 // files of the run.
 #include <string>
 
+struct ProcessFilesData;
+
 struct ReportSourceFiles {
     std::string calibration_file;  // the text of the calibration file box (upper-cased path)
     std::string library_file;
     std::string surrogate_file;
 };
+
+// The files of the processing window's run: the loaded calibration file as its box shows
+// it, and the library and internal-standard files the window took when it was shown.
+ReportSourceFiles report_source_files(const ProcessFilesData& data);

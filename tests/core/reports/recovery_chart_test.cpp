@@ -69,16 +69,18 @@ TEST(RecoveryChartAxes, TickStepSearch) {
         int divisions;
         int size;
     };
+    // Ranges no count of 2 to 5 divisions suits get round steps, not a single division.
     for (const Case c : {Case{60, 3, 20}, Case{10, 5, 2}, Case{20, 4, 5}, Case{40, 4, 10}, Case{100, 5, 20},
-                         Case{120, 1, 120}}) {
+                         Case{70, 7, 10}, Case{90, 5, 20}, Case{120, 6, 20}, Case{1230, 7, 200}}) {
         const TickStep s = choose_tick_step(c.range);
         EXPECT_EQ(s.divisions, c.divisions) << c.range;
         EXPECT_EQ(s.size, c.size) << c.range;
     }
-    // Whatever step is chosen, the axis still reaches the highest point.
-    for (int range = 10; range <= 3000; range += 10) {
+    // Whatever step is chosen, the axis still reaches the highest point, in a few divisions.
+    for (int range = 10; range <= 30000; range += 10) {
         const TickStep s = choose_tick_step(range);
         EXPECT_GE(s.size * s.divisions, range) << range;
+        EXPECT_LE(s.divisions, 8) << range;
     }
 }
 
