@@ -7,8 +7,7 @@
 #include <filesystem>
 #include <regex>
 
-#include "calibration/calibration_file.h"
-#include "calibration/calibration_tables.h"
+#include "../core/processing/demo_processing.h"
 #include "methoddata/tables.h"
 #include "platform/printer_canvas.h"
 #include "processing/group_limits.h"
@@ -28,21 +27,12 @@ TEST(SampleReportPdf, TheDemoSamplesPrintThreePagesEach) {
     ScriptedUi ui;
     TempFolder folder;
     fs::copy(example_file("runs"), fs::path(folder.path()) / "runs");
-    construct_method_data();
-    construct_calibration_tables();
-    construct_process_files_data();
+    ASSERT_TRUE(load_demo_calibration_for_processing(folder.path()));
     calc_limits_data = CalcLimitsData{};
     set_default_group_limits();
     calc_limits_data.group_limits_on = 1;
-    install_path = folder.path();
-    int standards = 0;
-    ASSERT_TRUE(load_calibration(example_file("demo_calibration.cal"), standards));
-    copy_library_compounds(compound_count, library_saved, library);
-    calibration_loaded = 1;
     library_version = program_version_text;
-    calibration_file_name = example_file("demo_calibration.cal");
     ProcessFilesData& data = process_files_data;
-    start_sample_processing(data);
     data.library_file_text = example_file("demo_library.ini");
     data.surrogate_file_text = example_file("demo_internal_standards.ini");
     for (int s = 1; s <= kDemoSamples; ++s) {

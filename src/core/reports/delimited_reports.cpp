@@ -66,16 +66,22 @@ std::string report_title(const char* kind) {
                     library_version.c_str());
 }
 
-std::string general_header(const ProcessFilesData& data, int s, const ReportSourceFiles& files,
-                           const std::string& process_date) {
-    const SampleSettings& st = data.sample_settings[s];
+// The title and the file, date and identifier lines both layouts begin with.
+std::string quantitation_header_start(const SampleSettings& st, const ReportSourceFiles& files,
+                                      const std::string& process_date) {
     std::string t = report_title("Quantitation Report");
     t += "File Identification: " + st.data_file_path + "\n";
     t += "Calibration File: " + files.calibration_file + "\n";
     t += "Process Date: " + process_date + "\n";
     t += "Acquisition Date: " + st.analysed_date + "\n";
     t += "Lab File ID: " + st.lab_file_id + ";; Instrument ID: " + st.instrument_id + "\n";
-    t += "Compound Library: " + files.library_file + "\n";
+    return t + "Compound Library: " + files.library_file + "\n";
+}
+
+std::string general_header(const ProcessFilesData& data, int s, const ReportSourceFiles& files,
+                           const std::string& process_date) {
+    const SampleSettings& st = data.sample_settings[s];
+    std::string t = quantitation_header_start(st, files, process_date);
     t += c_format("Sample Size: %.2f; %s\n", st.size, sample_size_unit(st.units).c_str());
     t += "Internal Standard Groups: " + files.surrogate_file + "\n";
     if (st.limits_mode == 1)
@@ -96,13 +102,7 @@ std::string general_header(const ProcessFilesData& data, int s, const ReportSour
 std::string forms_header(const ProcessFilesData& data, int s, const ReportSourceFiles& files,
                          const std::string& process_date) {
     const SampleSettings& st = data.sample_settings[s];
-    std::string t = report_title("Quantitation Report");
-    t += "File Identification: " + st.data_file_path + "\n";
-    t += "Calibration File: " + files.calibration_file + "\n";
-    t += "Process Date: " + process_date + "\n";
-    t += "Acquisition Date: " + st.analysed_date + "\n";
-    t += "Lab File ID: " + st.lab_file_id + ";; Instrument ID: " + st.instrument_id + "\n";
-    t += "Compound Library: " + files.library_file + "\n";
+    std::string t = quantitation_header_start(st, files, process_date);
     t += c_format("Sample Size: %.2f\n", st.size);
     t += "Internal Standard Groups: " + files.surrogate_file + "\n";
     t += "Sample Type: " + st.matrix + "; CRQL File " + st.limits_file_path +

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "../calibration/demo_calibration.h"
+#include "demo_processing.h"
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_tables.h"
 #include "methoddata/tables.h"
@@ -22,19 +23,7 @@ namespace {
 // working folder.
 class ProcessingRun : public ::testing::Test {
 protected:
-    void SetUp() override {
-        construct_method_data();
-        construct_calibration_tables();
-        construct_process_files_data();
-        install_path = demo.path();
-        int standards = 0;
-        ASSERT_TRUE(load_calibration(example_file("demo_calibration.cal"), standards));
-        copy_library_compounds(compound_count, library_saved, library);
-        calibration_loaded = 1;
-        main_flags.CalibrationFromFile = 1;
-        calibration_file_name = example_file("demo_calibration.cal");
-        start_sample_processing(data);
-    }
+    void SetUp() override { ASSERT_TRUE(load_demo_calibration_for_processing(demo.path())); }
     void add(const std::string& file) {
         ui.open_returns(fs::absolute(file).string());
         ASSERT_GE(add_sample_file(data), 0) << file;

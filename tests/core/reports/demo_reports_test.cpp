@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "../calibration/demo_calibration.h"
+#include "../processing/demo_processing.h"
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_tables.h"
 #include "methoddata/tables.h"
@@ -23,19 +24,9 @@ constexpr int kDemoSamples = 3;
 class DemoReports : public ::testing::Test {
 protected:
     void SetUp() override {
-        construct_method_data();
-        construct_calibration_tables();
-        construct_process_files_data();
+        ASSERT_TRUE(load_demo_calibration_for_processing(demo.path()));
         calc_limits_data = CalcLimitsData{};
         set_default_group_limits();
-        install_path = demo.path();
-        int standards = 0;
-        ASSERT_TRUE(load_calibration(example_file("demo_calibration.cal"), standards));
-        copy_library_compounds(compound_count, library_saved, library);
-        calibration_loaded = 1;
-        main_flags.CalibrationFromFile = 1;
-        calibration_file_name = example_file("demo_calibration.cal");
-        start_sample_processing(data);
         for (int s = 1; s <= kDemoSamples; ++s) {
             ui.open_returns(fs::absolute("runs/SAMPLE" + std::to_string(s) + ".TXT").string());
             ASSERT_GE(add_sample_file(data), 0);
