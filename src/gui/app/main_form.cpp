@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "app/not_built_yet.h"
 #include "calibration/calibrate_form.h"
 #include "calibration/calibration_commands.h"
 #include "calibration/calibration_report.h"
