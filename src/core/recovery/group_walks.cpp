@@ -34,7 +34,9 @@ int find_first_pass_pair(double x, const FirstPassPairTable& pairs, int& outside
     outside = 0;
     // A chain whose first pass failed may still run the BP model: keep to the slots.
     const int segments = std::clamp(first_pass_group_count, 1, kFitSlots);
-    if (!(x > pairs[0].x)) {
+    // The lowest first-pass standard itself ends segment 0: it lies on the first pass,
+    // not outside it, just as the highest one lies on the last segment.
+    if (x < pairs[0].x) {
         outside = 1;
         return 0;
     }

@@ -4,8 +4,9 @@
 #include "recovery/model_tables.h"
 
 // The first-pass segment of x = ln rvw. outside is set to 1 when x lies below the first
-// segment (answer 0) or above the last (answer the last); a value on the shared end of
-// two segments belongs to the lower one. A segment end of 0 (rvw 1) is a real end.
+// segment (answer 0) or above the last (answer the last); both outer ends belong to their
+// segments, and a value on the shared end of two segments belongs to the lower one. A
+// segment end of 0 (rvw 1) is a real end.
 int find_first_pass_pair(double x, const FirstPassPairTable& pairs, int& outside);
 
 // The BP group of x over groups 1..n of row a, with the table's own smallest minimum x
