@@ -31,12 +31,14 @@ TEST_F(CalibrationLogTest, FileListsEachEntryWithItsReason) {
     add_calibration_log_entry("/data/runs/STD1.ini", "Acetone", "analyte");
     add_calibration_log_entry("/data/runs/STD2.ini", "Toluene-d8", "");
     add_calibration_log_entry("REF.ini", "Benzene", "Analyte");
+    add_calibration_log_entry("/data/runs/STD3.ini", "Fluorobenzene", "Internal Standard");
     ASSERT_TRUE(write_calibration_log());  // creates 5847dir/Calibration
     EXPECT_EQ(read_file_text(root.path() + "/5847dir/Calibration/calibration_error.log"),
               "The Calibration error log file created on: 03/14/2026 09:26\n"
               "/data/runs ---> Acetone ---> analyte with a negative response factor\n"
               "/data/runs ---> Toluene-d8 --->  Surrogate with measured recovery > 500%\n"
-              " ---> Benzene ---> Analyte with a negative response factor\n");
+              " ---> Benzene ---> Analyte with a negative response factor\n"
+              "/data/runs ---> Fluorobenzene ---> Internal Standard with a negative response factor\n");
 }
 
 TEST_F(CalibrationLogTest, ClearingEmptiesTheLogAndANewFileReplacesTheOld) {

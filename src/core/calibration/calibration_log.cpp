@@ -4,7 +4,6 @@
 #include "platform/clock.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
-#include "platform/text_util.h"
 #include "platform/ui_services.h"
 
 CalibrationLog calibration_log;
@@ -28,9 +27,9 @@ std::string calibration_log_text(const std::string& now) {
     for (const auto& entry : calibration_log.entries) {
         if (entry.data_file.empty()) continue;
         text += folder_of(entry.data_file) + " ---> " + entry.compound + " ---> " + entry.category;
-        // The build logs analytes (negative response factors); the models log internal
-        // standards, whose category they leave empty.
-        if (to_lower(entry.category) == "analyte")
+        // The build logs negative response factors with the compound's category (an
+        // internal standard's too); the models log high recoveries with none.
+        if (!entry.category.empty())
             text += " with a negative response factor\n";
         else
             text += " Surrogate with measured recovery > 500%\n";
