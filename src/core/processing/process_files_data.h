@@ -26,7 +26,10 @@ struct ProcessFilesData {
     std::int32_t last_analyte_index = 0;      // analyte count - 1 after a run
     std::int32_t internal_standard_count = 0;  // library rows flagged as internal standard
     std::array<u8, kSurrogateCategories> category_present{};  // categories met in sample 0
-    u8 default_rv_marker = 0;  // a BP model row showed the largest first-pass rvw in place of its own
+    // Per sample: a BP model row showed the largest first-pass rvw in place of its own. The
+    // run builds every sample's rows before it prints any report, so each sample keeps its
+    // own marker for the footnote of its own model page.
+    std::array<u8, kSampleSlots> default_rv_marker{};
 
     // The no-calibration limits (set in the calib_limits window): a compound whose mean
     // response factor is below the first, or whose response factors scatter more than the

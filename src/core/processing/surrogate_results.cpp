@@ -138,7 +138,7 @@ void fill_model_rows(ModelTableCells& cells, const PointList& points, std::strin
         std::string rv = rvw_field(c);
         if (bp && library[c].rvw > largest_first_pass_rvw) {
             rv = c_format(";%.0f*", largest_first_pass_rvw);
-            process_files_data.default_rv_marker = 1;
+            process_files_data.default_rv_marker[j] = 1;
         }
         put_in_cell(cells, next_row, p.group - 1, field, point_text(p, c, j, rv));
     }
@@ -149,7 +149,7 @@ void fill_model_rows(ModelTableCells& cells, const PointList& points, std::strin
 void build_is_report_rows(int sample) {
     if (sample < 0 || sample >= kSampleSlots) return;
     ModelTableCells& cells = process_files_data.model_table_texts[sample];
-    process_files_data.default_rv_marker = 0;
+    process_files_data.default_rv_marker[sample] = 0;
     const double largest = fill_first_pass_rows(cells, sample);
     fill_model_rows(cells, bp_points[sample], &ModelTableText::bp, sample, largest, true);
     fill_model_rows(cells, rv_points[sample], &ModelTableText::rv, sample, largest, false);

@@ -145,7 +145,7 @@ std::vector<TableLine> left_half(SampleReportPages& p, int width) {
               width, 1);
     lines.push_back(heads_line());
     add_model_groups(lines, p, kBp);
-    if (p.data.default_rv_marker == 1)
+    if (p.data.default_rv_marker[p.s] == 1)
         lines.push_back(text_line("*RV exceeds First Pass range.  Value used as estimate."));
     if (p.options.group_limits_on) lines.push_back(text_line("$ exceeds group solution limits."));
     return lines;

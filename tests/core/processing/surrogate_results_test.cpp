@@ -179,7 +179,7 @@ TEST_F(ModelTableTextTest, BpAndRvPointsGoToTheirGroupCellsInTableOrder) {
     EXPECT_EQ(cell(0, 2).bp, "IS-S;150.0;1.00;60.00;110.0");
     EXPECT_EQ(cell(0, 1).rv, "IS-N;90.0;5.00;0.00;80.0");
     EXPECT_EQ(cell(6, 4).bp, "");
-    EXPECT_EQ(process_files_data.default_rv_marker, 0);
+    EXPECT_EQ(process_files_data.default_rv_marker[0], 0);
 }
 
 TEST_F(ModelTableTextTest, ABpPointBeyondTheFirstPassShowsTheLargestFirstPassRvwStarred) {
@@ -193,11 +193,17 @@ TEST_F(ModelTableTextTest, ABpPointBeyondTheFirstPassShowsTheLargestFirstPassRvw
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "IS-far;60.0;5*;0.00;100.0");
     EXPECT_EQ(cell(0, 0).rv, "IS-far;60.0;12.00;0.00;100.0");  // the RV rows show their own
-    EXPECT_EQ(process_files_data.default_rv_marker, 1);
+    EXPECT_EQ(process_files_data.default_rv_marker[0], 1);
+
+    // The run builds every sample's rows before any report is printed: each sample keeps
+    // its own marker for the footnote of its own page.
+    build_is_report_rows(1);
+    EXPECT_EQ(process_files_data.default_rv_marker[0], 1);
+    EXPECT_EQ(process_files_data.default_rv_marker[1], 0);
 
     bp_points[0][0] = point("IS-V", 0, 1, 1.0);
     build_is_report_rows(0);
-    EXPECT_EQ(process_files_data.default_rv_marker, 0);
+    EXPECT_EQ(process_files_data.default_rv_marker[0], 0);
 }
 
 TEST_F(ModelTableTextTest, AGroupOfMorePointsThanRowsKeepsTheFirstSeven) {

@@ -206,7 +206,7 @@ TEST_F(PrintedReportTest, ModelPageMarksGroupsBeyondTheirLimits) {
     bp1.bp_slope = -0.002;
     bp1.bp_slope_flag = 1;
     bp1.bp_continuity_flag = 1;
-    f.data->default_rv_marker = 1;
+    f.data->default_rv_marker[0] = 1;
     options.group_limits_on = true;
     print();
     EXPECT_TRUE(has("$-0.0020000"));
