@@ -87,10 +87,11 @@ int library_row_of(const SurrogatePoint& p) {
     return c;
 }
 
-// name;bp;rvw;measured %;y x 100, with the rvw field given by the caller.
+// name;bp;rvw;measured %;y x 100, with the rvw field given by the caller. A y that could
+// not be measured (no mean response factor or no amount) shows as "N/A", not as its marker.
 std::string point_text(const SurrogatePoint& p, int c, int j, const std::string& rvw_field) {
-    return p.name + c_format(";%.1f", library[c].bp) + rvw_field +
-           c_format(";%.2f", measured_recovery(c, j)) + c_format(";%.1f", p.y * 100.0);
+    const std::string y = is_not_set(p.y) ? ";N/A" : c_format(";%.1f", p.y * 100.0);
+    return p.name + c_format(";%.1f", library[c].bp) + rvw_field + c_format(";%.2f", measured_recovery(c, j)) + y;
 }
 
 std::string rvw_field(int c) { return c_format(";%.2f", library[c].rvw); }

@@ -206,6 +206,16 @@ TEST_F(ModelTableTextTest, ABpPointBeyondTheFirstPassShowsTheLargestFirstPassRvw
     EXPECT_EQ(process_files_data.default_rv_marker[0], 0);
 }
 
+// In a sample a point's recovery cannot be measured without a mean response factor or an
+// amount; the point stays in its group unfitted and its recovery is not a number to print.
+TEST_F(ModelTableTextTest, ARecoveryThatCouldNotBeMeasuredShowsAsNotAvailable) {
+    bp_points[0][0] = point("IS-N", 2, 1, kNotSet);
+    rv_points[0][0] = point("IS-N", 2, 1, kNotSet);
+    build_is_report_rows(0);
+    EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;0.00;N/A");
+    EXPECT_EQ(cell(0, 0).rv, "IS-N;90.0;5.00;0.00;N/A");
+}
+
 TEST_F(ModelTableTextTest, AGroupOfMorePointsThanRowsKeepsTheFirstSeven) {
     for (int i = 0; i < 9; ++i) bp_points[0][i] = point("IS-V", 0, 1, 0.01 * i);
     build_is_report_rows(0);
