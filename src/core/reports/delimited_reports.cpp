@@ -115,12 +115,14 @@ std::string forms_header(const ProcessFilesData& data, int s, const ReportSource
     return t;
 }
 
-// Qualifier, recovery and its deviation in percent, area and retention time.
+// Qualifier, recovery and its deviation in percent, area and retention time. The
+// percentages are the stored fractions times 100 in double precision: a product rounded to
+// single precision can change the last printed digit.
 std::string analyte_tail(const AnalyteResult& r, const RawValues& raw, bool forms) {
     std::string t = c_format("%s;%.2f;", r.qualifier.empty() ? " " : r.qualifier.c_str(),
-                             r.predicted_recovery * 100.0f);
+                             r.predicted_recovery * 100.0);
     if (forms) t += std::string(kPlusMinus) + ";";
-    return t + c_format("%.2f;%d;%.2f", r.predicted_recovery_dev * 100.0f, raw.area, raw.retention_time);
+    return t + c_format("%.2f;%d;%.2f", r.predicted_recovery_dev * 100.0, raw.area, raw.retention_time);
 }
 
 std::string general_analyte_row(const AnalyteResult& r, const RawValues& raw) {

@@ -70,7 +70,7 @@ std::vector<TableCell> model_row_cells(Canvas& canvas, const PrintLayout& layout
 }
 
 std::vector<TableCell> line_cells(const std::string& slope, const std::string& intercept, float error) {
-    return {{kSlopeX, slope}, {kInterceptX, intercept}, {kErrorX, c_format("%.2f", error * 100.0f)}};
+    return {{kSlopeX, slope}, {kInterceptX, intercept}, {kErrorX, c_format("%.2f", error * 100.0)}};
 }
 
 // The rows of one fit group, the group's line on its first row.

@@ -95,8 +95,9 @@ void print_result_row(SampleReportPages& p, const AnalyteResult& r, double origi
     c.text_out(at(1), y, concentration_cell(r.concentration));
     c.text_out(at(2), y, error_cell(r.concentration, r.error));
     c.text_out(at(3), y, r.qualifier);
-    c.text_out(at(4), y, recovery_cell(r.predicted_recovery * 100.0f));
-    c.text_out(at(5), y, deviation_cell(r.predicted_recovery_dev * 100.0f));
+    // Percentages of the stored fractions in double precision (see recovery_cell).
+    c.text_out(at(4), y, recovery_cell(r.predicted_recovery * 100.0));
+    c.text_out(at(5), y, deviation_cell(r.predicted_recovery_dev * 100.0));
 }
 
 // Rows start..end: the first half and one more down the left block, the rest down the

@@ -32,15 +32,15 @@ std::string error_cell(float c, float e) {
     return c_format("±%.0f", e);
 }
 
-std::string recovery_cell(float r) {
-    if (r < 100.0f) return c_format("   %.2f", r);
-    if (r < 1000.0f) return c_format("  %.1f", r);
+std::string recovery_cell(double r) {
+    if (r < 100.0) return c_format("   %.2f", r);
+    if (r < 1000.0) return c_format("  %.1f", r);
     return c_format(" %.0f", r);
 }
 
-std::string deviation_cell(float d) {
-    if (d < 10.0f) return c_format("±     %.2f", d);
-    if (d < 100.0f) return c_format("±   %.2f", d);
-    if (d < 1000.0f) return c_format("±  %.1f", d);
+std::string deviation_cell(double d) {
+    if (d < 10.0) return c_format("±     %.2f", d);
+    if (d < 100.0) return c_format("±   %.2f", d);
+    if (d < 1000.0) return c_format("±  %.1f", d);
     return c_format("± %.0f", d);
 }

@@ -5,5 +5,7 @@
 
 std::string concentration_cell(float concentration);
 std::string error_cell(float concentration, float error);
-std::string recovery_cell(float recovery_percent);
-std::string deviation_cell(float deviation_percent);
+// Percentages of single-precision fractions, passed in double precision: the product
+// rounded to single precision can change the last printed digit.
+std::string recovery_cell(double recovery_percent);
+std::string deviation_cell(double deviation_percent);

@@ -153,6 +153,17 @@ Compound#;Compound;Recovery;Error;Predicted;Error;Area;Retention Time;CAS#
     EXPECT_TRUE(has_line(forms(f), "5;Xylene;U4.00;±;0.00;U;90.00;±;2.00;5000;6.00;1330-20-7"));
 }
 
+// The recovery and its deviation are single-precision fractions; their percentages are
+// those exact values times 100. Rounding the product to single precision first would move
+// 0.50395 (held as 0.5039499998...) up to 50.40.
+TEST(QuantitationReport, RecoveryPercentagesAreTheStoredFractionsTimesAHundred) {
+    ReportFixture f;
+    AnalyteResult& benzene = f.data->analyte_results[0][0];
+    benzene.predicted_recovery = benzene.predicted_recovery_dev = 0.50395f;
+    EXPECT_TRUE(has_line(general(f), "Benzene;12.35;0.50; ;50.39;50.39;1000;2.00"));
+    EXPECT_TRUE(has_line(forms(f), "1;Benzene;12.35;±;0.50; ;50.39;±;50.39;1000;2.00;71-43-2"));
+}
+
 TEST(QuantitationReport, InternalStandardRowsFindTheirLibraryRowByName) {
     ReportFixture f;
     // A stale stored row number does not move the area, retention time or CAS number.

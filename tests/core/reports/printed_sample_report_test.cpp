@@ -108,6 +108,15 @@ TEST_F(PrintedReportTest, OwnJobOfResultModelAndSurrogatePages) {
     EXPECT_TRUE(has(" <      12"));
 }
 
+// Percentages of the single-precision recoveries are their exact values times 100.
+TEST_F(PrintedReportTest, RecoveryPercentagesAreTheStoredFractionsTimesAHundred) {
+    AnalyteResult& benzene = f.data->analyte_results[0][0];
+    benzene.predicted_recovery = benzene.predicted_recovery_dev = 0.50395f;
+    print();
+    EXPECT_TRUE(has("   50.39"));
+    EXPECT_TRUE(has("±   50.39"));
+}
+
 TEST_F(PrintedReportTest, WithoutInternalStandardRowsThereIsNoSurrogatePage) {
     f.data->category_present = {0, 0, 0};
     print();
