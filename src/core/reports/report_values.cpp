@@ -18,9 +18,9 @@ GroupAverage group_average(const std::vector<double>& values) {
         sum += static_cast<float>(v);
         squares += v * v;
     }
-    a.mean = sum / static_cast<float>(n);
+    a.mean = static_cast<double>(sum) / n;
     if (n == 1) return a;
-    const double variance = (squares - static_cast<double>(a.mean) * a.mean * n) / (n - 1);
+    const double variance = (squares - a.mean * a.mean * n) / (n - 1);
     // Equal values can leave a tiny negative variance by rounding: their deviation is 0.
     a.deviation = static_cast<float>(std::sqrt(std::max(variance, 0.0)));
     return a;

@@ -7,10 +7,12 @@
 std::string sample_size_unit(const std::string& units);
 
 // Mean and standard deviation of the corrected recoveries of one category of internal
-// standards. The mean is summed in single precision, the squares in double precision;
-// the deviation is 0 for a single value and is held in single precision.
+// standards. The values are summed in single precision, the squares in double precision;
+// the mean is that sum divided by the count, not rounded to single precision (that could
+// change its printed digit); the deviation is 0 for a single value and is held in single
+// precision.
 struct GroupAverage {
-    float mean = 0.0f;
+    double mean = 0.0;
     float deviation = 0.0f;
 };
 GroupAverage group_average(const std::vector<double>& values);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/clock.h"
+#include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "report_fixture.h"
@@ -59,10 +60,13 @@ TEST(SampleReportValues, GroupAverages) {
     const GroupAverage two = group_average({92.0, 96.0});
     EXPECT_FLOAT_EQ(two.mean, 94.0f);
     EXPECT_FLOAT_EQ(two.deviation, 2.8284271f);
-    // Equal values whose single-precision mean rounds up: the variance comes out a
+    // Equal values whose single-precision sum rounds up: the variance comes out a
     // little below 0, and the deviation is 0, not the root of a negative number.
     const double v = static_cast<float>(0.87);
     EXPECT_EQ(group_average({v, v, v}).deviation, 0.0f);
+    // The sum is single precision, the quotient is not: 192.449997 / 3 = 64.1499990 is
+    // 64.1, where the quotient rounded to single precision (64.1500015) would print 64.2.
+    EXPECT_EQ(c_format("%.1f", group_average({100.0, 50.0, 42.45}).mean), "64.1");
 }
 
 TEST(QuantitationReport, GeneralLayoutInCrqlMode) {
