@@ -92,10 +92,12 @@ double response_factor_sd(int c) {
 
 // The calibration is too weak to quantitate with: too small a mean response, or response
 // factors that scatter too much. The limits are compared as stored, in single precision.
+// No mean response at all is always without calibration, even against a minimum that
+// came out 0: the concentration would divide by it.
 bool without_calibration(int c, double sd) {
     const double mean = curve_statistics.mean_rf[c];
-    if (mean < process_files_data.min_mean_response) return true;
-    return mean != 0.0 && sd / mean > process_files_data.max_response_deviation;
+    if (mean == 0.0 || mean < process_files_data.min_mean_response) return true;
+    return sd / mean > process_files_data.max_response_deviation;
 }
 
 // Concentration and its one-sigma error from the area (steps in single precision where

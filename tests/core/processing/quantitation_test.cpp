@@ -156,6 +156,8 @@ TEST_F(QuantitationTest, WeakCalibrationsAreReportedWithoutCalibration) {
         {"scatter beyond the maximum (SD/mean 0.1286)", {100.0, 120.0}, 0.001f, 0.12f, true},
         {"scatter at 0.13 passes", {100.0, 120.0}, 0.001f, 0.13f, false},
         {"no response factor: mean 0", {0.0, 0.0}, 0.001f, 0.9f, true},
+        // A minimum that came out 0 ("1e-50" held in single precision) still divides by no 0.
+        {"mean 0 with a minimum of 0", {0.0, 0.0}, 0.0f, 0.9f, true},
         {"one level: SD 0, only the mean can fail", {0.0005, 0.0}, 0.0001f, 0.0f, false},
         {"one level below the minimum", {0.0005, 0.0}, 0.001f, 0.9f, true},
         // The minimum is compared as stored: float 0.001 lies just above 0.001.
