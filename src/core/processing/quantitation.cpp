@@ -224,5 +224,8 @@ void compute_concentrations() {
     for (int c = 0; c < compound_count && c < kMaxCompounds; ++c)
         if (library[c].is_internal_standard) ++count;
     process_files_data.internal_standard_count = count;
+    // Analyte count - 1: -1 until an analyte row is made, so a library without analytes
+    // leaves no row of an earlier run to report.
+    process_files_data.last_analyte_index = -1;
     for (int j = 0; j < sample_count && j < kSampleSlots; ++j) quantitate_sample(j);
 }

@@ -107,6 +107,16 @@ TEST_F(QuantitationTest, ConcentrationFromAreaMeanResponseRecoveryAndSize) {
     EXPECT_FLOAT_EQ(toluene().error, 4.0f);
 }
 
+// The reports print rows 0 .. last_analyte_index: a library without analytes leaves none
+// of an earlier run's rows to print.
+TEST_F(QuantitationTest, ALibraryOfInternalStandardsOnlyHasNoAnalyteRows) {
+    compute_concentrations();
+    library[1].is_internal_standard = library[2].is_internal_standard = 1;
+    compute_concentrations();
+    EXPECT_EQ(process_files_data.internal_standard_count, 3);
+    EXPECT_EQ(process_files_data.last_analyte_index, -1);
+}
+
 TEST_F(QuantitationTest, ConcentrationIsHeldInSinglePrecision) {
     sample_area(1, 1000, 0.3, 0.0);  // 1000/110/0.3/2 = 15.1515...
     compute_concentrations();
