@@ -210,7 +210,11 @@ double apply_crql_limit(int c, int sample, double concentration) {
 }
 
 std::string range_qualifier(int c, int sample) {
-    const double mean = curve_statistics.mean_rf[c];
+    // The mean response factor is corrected for recovery: level x mean is the area of the
+    // level at full recovery. At the sample's own predicted recovery a poorly recovered
+    // compound inside the range would otherwise read as below it (and above it never).
+    const double recovery = recovery_tables.predicted_recovery[sample][c];
+    const double mean = curve_statistics.mean_rf[c] * (recovery > 0.0 ? recovery : 1.0);
     const double lo = lowest_calibration_level(c) * mean;
     const double hi = highest_calibration_level(c) * mean;
     const std::int32_t A = area_of(c, sample);

@@ -34,8 +34,9 @@ double highest_calibration_level(int c);
 double apply_reporting_limit(int c, int sample, double concentration, double error);
 double apply_crql_limit(int c, int sample, double concentration);
 
-// "X" when the sample's area of c lies below the lowest used calibration level, "E" above
-// the highest ("EJ" in CRQL mode), else "".
+// "X" when the sample's area of c lies below the area the lowest used calibration level
+// gives at the sample's predicted recovery of c, "E" above the highest ("EJ" in CRQL
+// mode), else "". Without a predicted recovery the levels are taken at full recovery.
 std::string range_qualifier(int c, int sample);
 
 // Fills analyte_results of samples 0 .. sample_count - 1 (one row per analyte in library

@@ -3,16 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 
 #include "../calibration/demo_calibration.h"
+#include "demo_truth.h"
 #include "demo_processing.h"
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_tables.h"
 #include "methoddata/tables.h"
-#include "platform/number_text.h"
-#include "platform/text_file.h"
-#include "platform/text_util.h"
 #include "processing/group_limits.h"
 #include "processing/processing_run.h"
 #include "processing/sample_list.h"
@@ -23,20 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kDemoSamples = 6;
-
-// Amount of every analyte in each demo sample (0: absent), from runs_truth.txt.
-std::map<std::string, std::vector<double>> demo_sample_amounts() {
-    std::vector<std::string> lines;
-    EXPECT_TRUE(read_text_lines(example_file("runs_truth.txt"), lines));
-    std::map<std::string, std::vector<double>> amounts;
-    size_t i = 0;
-    while (i < lines.size() && lines[i] != "sample amounts (ug/L, 0 = absent)") ++i;
-    for (i += 2; i < lines.size() && !trim(lines[i]).empty(); ++i) {
-        std::vector<std::string> fields = split(lines[i], '\t');
-        for (size_t s = 1; s < fields.size(); ++s) amounts[fields[0]].push_back(to_double_strict(fields[s]));
-    }
-    return amounts;
-}
 
 class DemoQuantitation : public ::testing::Test {
 protected:

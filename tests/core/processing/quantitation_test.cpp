@@ -190,18 +190,24 @@ TEST_F(QuantitationTest, WeakCalibrationsAreReportedWithoutCalibration) {
 }
 
 TEST_F(QuantitationTest, RangeQualifierAgainstTheUsedCalibrationLevels) {
-    // Benzene's levels 10 and 100 with mean 110: areas 1100 .. 11000 lie inside.
+    // Benzene's levels 10 and 100 with mean 110 give areas 1100 .. 11000 at full recovery;
+    // at the sample's predicted recovery 0.8, areas 880 .. 8800 lie inside. Without a
+    // predicted recovery the levels are taken at full recovery.
     struct Case {
         std::int32_t area;
+        double recovery;
         int mode;
         const char* qualifier;
     } cases[] = {
-        {1100, 0, ""}, {1099, 0, "X"}, {11000, 0, ""}, {11001, 0, "E"}, {11001, 1, "E"}, {11001, 2, "EJ"},
+        {881, 0.8, 0, ""},    {879, 0.8, 0, "X"},    {1099, 0.8, 0, ""},  {8799, 0.8, 0, ""},
+        {8801, 0.8, 0, "E"},  {8801, 0.8, 1, "E"},   {8801, 0.8, 2, "EJ"}, {1101, 0.0, 0, ""},
+        {1099, 0.0, 0, "X"},  {11001, 0.0, 0, "E"},
     };
     for (const Case& c : cases) {
         process_files_data.sample_raw_data[0].area[1] = c.area;
+        recovery_tables.predicted_recovery[0][1] = c.recovery;
         process_files_data.sample_settings[0].limits_mode = c.mode;
-        EXPECT_EQ(range_qualifier(1, 0), c.qualifier) << c.area << " mode " << c.mode;
+        EXPECT_EQ(range_qualifier(1, 0), c.qualifier) << c.area << " recovery " << c.recovery << " mode " << c.mode;
     }
 }
 
@@ -267,7 +273,7 @@ TEST_F(QuantitationTest, WithoutCalibrationBecomesMinusTheLimitWhenThereIsOne) {
     EXPECT_EQ(benzene().concentration, -4.0f);
     EXPECT_EQ(benzene().qualifier, "U");
     EXPECT_EQ(toluene().concentration, -99.0f);
-    EXPECT_EQ(toluene().qualifier, "");  // no limit: neither U nor J
+    EXPECT_EQ(toluene().qualifier, "EJ");  // 80 analysed, above its 50: no limit adds neither U nor J
 }
 
 TEST_F(QuantitationTest, CrqlModeGivesUBelowAndJAtOrAboveTheCrql) {
