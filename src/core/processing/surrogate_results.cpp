@@ -1,5 +1,7 @@
 #include "processing/surrogate_results.h"
 
+#include <limits>
+
 #include "calibration/calibration_points.h"
 #include "calibration/curve_statistics.h"
 #include "methoddata/surrogate_library_row.h"
@@ -7,6 +9,7 @@
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "processing/process_files_data.h"
+#include "recovery/model_chain.h"
 
 namespace {
 
@@ -151,7 +154,19 @@ void build_is_report_rows(int sample) {
     if (sample < 0 || sample >= kSampleSlots) return;
     ModelTableCells& cells = process_files_data.model_table_texts[sample];
     process_files_data.default_rv_marker[sample] = 0;
-    const double largest = fill_first_pass_rows(cells, sample);
-    fill_model_rows(cells, bp_points[sample], &ModelTableText::bp, sample, largest, true);
-    fill_model_rows(cells, rv_points[sample], &ModelTableText::rv, sample, largest, false);
+    // With one variable only that variable's model ran for the sample: the other point
+    // lists hold nothing of it (at most an earlier data set's points), and without a first
+    // pass no BP point lies beyond one (a largest first-pass rvw of 0 would star every rvw).
+    const ModelVariables variables = model_variables();
+    const bool two = variables == ModelVariables::Two;
+    const double largest = two ? fill_first_pass_rows(cells, sample) : std::numeric_limits<double>::infinity();
+    if (!two) clear_field(cells, &ModelTableText::first_pass);
+    if (variables != ModelVariables::RelativeVolatility)
+        fill_model_rows(cells, bp_points[sample], &ModelTableText::bp, sample, largest, true);
+    else
+        clear_field(cells, &ModelTableText::bp);
+    if (variables != ModelVariables::BoilingPoint)
+        fill_model_rows(cells, rv_points[sample], &ModelTableText::rv, sample, largest, false);
+    else
+        clear_field(cells, &ModelTableText::rv);
 }

@@ -206,6 +206,36 @@ TEST_F(ModelTableTextTest, ABpPointBeyondTheFirstPassShowsTheLargestFirstPassRvw
     EXPECT_EQ(process_files_data.default_rv_marker[0], 0);
 }
 
+// With one variable only that variable's model runs for the sample: the other point lists
+// hold nothing of it (at most an earlier data set's points), and with no first pass no BP
+// point lies beyond one, so each BP row shows its own rvw.
+TEST_F(ModelTableTextTest, OneVariableListsOnlyThePointsOfItsOwnModel) {
+    bp_points[0][0] = point("IS-N", 2, 1, 0.75);
+    bp_points[0][1] = point("IS-V", 0, 1, 0.9);
+    rv_points[0][0] = point("IS-N", 2, 2, 0.8);
+    one_variable_mode = 1;
+    bp_variable_chosen = 1;  // "Linear": the BP model alone
+    build_is_report_rows(0);
+    EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;0.00;75.0");
+    EXPECT_EQ(cell(1, 0).bp, "IS-V;80.0;2.00;80.00;90.0");
+    EXPECT_EQ(process_files_data.default_rv_marker[0], 0);
+    // The same without even an earlier data set's first-pass points: no rvw shows as "0*".
+    for (auto& p : calibration_points.standard_first_pass_points[0]) p = SurrogatePoint{};
+    build_is_report_rows(0);
+    EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;0.00;75.0");
+    EXPECT_EQ(process_files_data.default_rv_marker[0], 0);
+    EXPECT_EQ(cell(0, 1).rv, "");
+    EXPECT_EQ(cell(0, 0).first_pass, "");
+
+    process_files_data.model_table_texts[0] = ModelTableCells{};
+    bp_variable_chosen = 0;
+    rvw_variable_chosen = 1;  // "Ln": the RV model alone
+    build_is_report_rows(0);
+    EXPECT_EQ(cell(0, 0).bp, "");
+    EXPECT_EQ(cell(0, 1).rv, "IS-N;90.0;5.00;0.00;80.0");
+    EXPECT_EQ(cell(0, 0).first_pass, "");
+}
+
 // In a sample a point's recovery cannot be measured without a mean response factor or an
 // amount; the point stays in its group unfitted and its recovery is not a number to print.
 TEST_F(ModelTableTextTest, ARecoveryThatCouldNotBeMeasuredShowsAsNotAvailable) {
