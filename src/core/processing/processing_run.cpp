@@ -19,8 +19,11 @@ void run_step(const Step& step, Args&&... args) {
 // The recovery models of one sample in sample mode, then its fitted lines. False when a
 // model failed (its message shown); the remaining models of the sample still ran. The
 // lines are recorded after the whole chain: the later models leave the earlier tables as
-// they were, so the lines are those each model fitted. The models only read the sample's
-// areas, so its results file is read once.
+// they were, so the lines are those each model fitted or used. With the BP variable alone
+// the first-pass table is reset to the identity before the BP model, so every sample
+// shows the identity line its BP model used (recorded before the reset, the first sample
+// of a run would show zeros and the later ones the identity). The models only read the
+// sample's areas, so its results file is read once.
 bool model_sample(ProcessFilesData& data, const ProcessingSteps& steps, RunFitTables& fits, int j) {
     data.current_sample_name = data.sample_data_paths[j];
     run_step(steps.average_response_factors);

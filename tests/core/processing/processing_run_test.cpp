@@ -156,6 +156,18 @@ TEST_F(ProcessingRun, AModelFailureClearsTheListAndReportsNothing) {
     EXPECT_TRUE(ui.finished_jobs.empty());
 }
 
+// With the BP variable alone there is no first pass: every sample, the first too, shows
+// the identity line that its BP model used in place of one.
+TEST_F(ProcessingRun, WithTheBpVariableAloneEverySampleShowsTheIdentityFirstPass) {
+    one_variable_mode = 1;
+    bp_variable_chosen = 1;
+    add("runs/SAMPLE1.TXT");
+    add("runs/SAMPLE2.TXT");
+    ASSERT_EQ(run_processing(data, noted_steps(), {}), ProcessingOutcome::Done);
+    for (int j = 0; j < 2; ++j)
+        for (int s = 0; s < 2; ++s) EXPECT_EQ(data.model_fits[j][s].fp_text, "0.000000;1.0000;0.00") << j << s;
+}
+
 TEST_F(ProcessingRun, TheResultsFileOfASampleInAFolderWithADotIsTheConvertedOne) {
     fs::create_directory("run.v2");
     fs::copy_file("runs/SAMPLE1.TXT", "run.v2/SAMPLE1");
