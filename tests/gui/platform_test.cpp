@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPdfWriter>
+#include <QTest>
+#include <memory>
 
 #include "platform/file_filter.h"
 #include "platform/help_viewer.h"
@@ -95,6 +98,29 @@ TEST(QtPlatform, HelpHasThePagesOfTheProgramsContexts) {
     QtUiServices services("Method 5847 Correction");
     ui.expect_message("There is no help page for this topic");
     services.show_help(4);
+}
+
+// Several task windows stay on top of the others; a help window of its own would open
+// behind the one it was asked from. It belongs to that window instead, and outlives it.
+TEST(QtPlatform, HelpOpensAboveTheWindowItWasAskedFrom) {
+    const auto help_window = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "HelpWindow" && w->isVisible()) return w;
+        return static_cast<QWidget*>(nullptr);
+    };
+    auto editor = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    editor->show();
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    ASSERT_TRUE(show_help_viewer("context_119.html"));
+    ASSERT_NE(help_window(), nullptr);
+    EXPECT_EQ(help_window()->parentWidget(), editor.get());
+    EXPECT_TRUE(help_window()->isWindow());
+
+    editor.reset();  // the window goes; help can still be asked for
+    ASSERT_TRUE(show_help_viewer("context_5.html"));
+    ASSERT_NE(help_window(), nullptr);
+    help_window()->close();
 }
 
 }  // namespace
