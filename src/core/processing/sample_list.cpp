@@ -67,8 +67,10 @@ int add_sample_file(ProcessFilesData& data) {
     folder_settings.slot[kDataPathSlot] = folder;
     write_file_setting("dataPath", folder);
 
-    // A new sample has no reporting limits until its entry reads a limits file.
-    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) reporting_limits[n][c].limit = 0.0;
+    // A new sample has no reporting limits until its entry reads a limits file. Every
+    // entry, not only those of the library's rows: the limit lookup walks them all by name,
+    // and one left past the end by a larger library would still give its compound a limit.
+    for (ReportingLimit& entry : reporting_limits[n]) entry.limit = 0.0;
     sample_count = n + 1;
     return n;
 }

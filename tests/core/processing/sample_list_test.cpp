@@ -40,6 +40,9 @@ protected:
 
 TEST_F(SampleList, AddFileConvertsTheSampleAndTakesItsIdentifiers) {
     reporting_limits[0][0].limit = 5.0;  // left by an earlier list
+    // Left past the library's end by a larger library read earlier: the limit lookup walks
+    // every entry by name, so this one would give Benzene its limit.
+    reporting_limits[0][kMaxCompounds - 1] = {"Benzene", 5.0, 0};
     const std::string path = fs::absolute("runs/SAMPLE1.TXT").string();
     ASSERT_EQ(add("runs/SAMPLE1.TXT"), 0);
 
@@ -56,6 +59,7 @@ TEST_F(SampleList, AddFileConvertsTheSampleAndTakesItsIdentifiers) {
     EXPECT_EQ(sample_ids.client_sample_id[0], "MW-01 groundwater");
     EXPECT_EQ(sample_ids.instrument_id[0], "GC/MS-2");
     EXPECT_EQ(reporting_limits[0][0].limit, 0.0);
+    EXPECT_EQ(reporting_limits[0][kMaxCompounds - 1].limit, 0.0);
     EXPECT_EQ(folder_settings.slot[kDataPathSlot], folder_of(path));
     IniFile settings;
     settings.load(settings_file_path());
