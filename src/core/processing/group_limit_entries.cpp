@@ -65,7 +65,10 @@ bool apply_group_limits(AllGroupEntryTexts& entries) {
 bool apply_group_limits_for_save(AllGroupEntryTexts& entries) {
     calc_limits_data.limits_valid = 1;
     check_all_groups(entries);
-    apply_group_limits(entries);
+    // The check rewrites a refused entry ("Error" reads as 0, so it shows "0"), and the
+    // rewritten texts can pass a second check: applying after a failed check would store
+    // and save that 0 in place of the refused value. Only entries that passed are applied.
+    if (calc_limits_data.limits_valid == 1) apply_group_limits(entries);
     if (calc_limits_data.limits_valid == 1) return true;
     show_message("Please correct entry error(s)and try again.(002)", "Message");
     return false;

@@ -176,6 +176,23 @@ TEST(GroupLimitEntriesTest, ApplyStoresOnlyWhenEveryGroupIsGood) {
     EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].diff_upper, 0.1);
 }
 
+// A refused entry is rewritten ("Error" reads as 0, so it shows "0"), and the rewritten
+// texts can pass a second check: Save File must stop at the first, not save the 0.
+TEST_F(GroupLimitsTest, SaveRefusesBadEntriesAndStoresNothing) {
+    AllGroupEntryTexts entries = group_limit_texts();
+    entries[0][0] = "2";  // BP group 1, slope lower: out of range
+    ui_.expect_message("Please correct entry error(s)and try again.(002)");
+    EXPECT_FALSE(apply_group_limits_for_save(entries));
+    EXPECT_EQ(ui_.last_message().caption, "Message");
+    EXPECT_EQ(entries[0][0], "0");
+    EXPECT_EQ(calc_limits_data.limits_valid, 0);
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_lower, -1.0);
+
+    entries[0][0] = "-0.5";
+    EXPECT_TRUE(apply_group_limits_for_save(entries));
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_lower, -0.5);
+}
+
 // ---- the check of a sample's lines ----
 
 GroupFit line(double slope, double intercept, double min_x, double max_x) {
