@@ -2,8 +2,6 @@
 // they were made from (examples/runs_truth.txt).
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "../calibration/demo_calibration.h"
 #include "demo_truth.h"
 #include "demo_processing.h"
@@ -15,8 +13,6 @@
 #include "processing/sample_list.h"
 #include "scripted_ui.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
 constexpr int kDemoSamples = 6;
@@ -25,13 +21,7 @@ class DemoQuantitation : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(load_demo_calibration_for_processing(demo.path()));
-        calc_limits_data = CalcLimitsData{};
-        set_default_group_limits();
-        for (int s = 1; s <= kDemoSamples; ++s) {
-            ui.open_returns(fs::absolute("runs/SAMPLE" + std::to_string(s) + ".TXT").string());
-            ASSERT_GE(add_sample_file(data), 0);
-            data.sample_settings[s - 1].size = 1.0f;  // water: 1 L, results in ug/L
-        }
+        add_demo_water_samples(ui, data, kDemoSamples);
     }
     void process() { ASSERT_EQ(run_processing(data, processing_steps(), {}), ProcessingOutcome::Done); }
 

@@ -25,14 +25,8 @@ class DemoReports : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(load_demo_calibration_for_processing(demo.path()));
-        calc_limits_data = CalcLimitsData{};
-        set_default_group_limits();
-        for (int s = 1; s <= kDemoSamples; ++s) {
-            ui.open_returns(fs::absolute("runs/SAMPLE" + std::to_string(s) + ".TXT").string());
-            ASSERT_GE(add_sample_file(data), 0);
-            data.sample_settings[s - 1].size = 1.0f;
-            data.sample_settings[s - 1].units = "µg/l";
-        }
+        add_demo_water_samples(ui, data, kDemoSamples);
+        for (int s = 0; s < kDemoSamples; ++s) data.sample_settings[s].units = "µg/l";
     }
 
     ProcessFilesData& data = process_files_data;
