@@ -27,15 +27,7 @@ std::optional<std::string> choose_calibration_save_path() {
     request.title = "Save As";
     request.filter = "Calibration files (*.cal)|*.cal";
     request.start_folder = folder_settings.slot[kCalibrationPathSlot];
-    for (;;) {
-        auto chosen = ui().save_file(request);
-        if (!chosen) return std::nullopt;
-        const std::string path = calibration_save_name(*chosen);
-        if (!file_exists(path)) return path;
-        Answer a = ui().message("Overwrite file: " + path + "?", "Warning", Buttons::YesNoCancel, Icon::Warning);
-        if (a == Answer::Yes) return path;
-        if (a == Answer::Cancel) return std::nullopt;
-    }
+    return choose_save_path(request, calibration_save_name);
 }
 
 std::string listed_results_ini(const std::string& data_file) {

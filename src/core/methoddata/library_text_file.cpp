@@ -170,15 +170,7 @@ std::optional<std::string> choose_library_target() {
     request.start_folder = last_separator(file_path) == std::string::npos ? file_path : folder_of(file_path);
     request.filter = "Library Text Compound files (*.txt)|*.txt";
     request.must_exist = false;
-    for (;;) {
-        std::optional<std::string> chosen = ui().save_file(request);
-        if (!chosen) return std::nullopt;
-        std::string path = with_txt_extension(*chosen);
-        if (!file_exists(path)) return path;
-        Answer a = ui().message("Overwrite file: " + path + "?", "Warning", Buttons::YesNoCancel, Icon::Warning);
-        if (a == Answer::Yes) return path;
-        if (a != Answer::No) return std::nullopt;
-    }
+    return choose_save_path(request, with_txt_extension);
 }
 
 }  // namespace

@@ -92,15 +92,7 @@ std::optional<std::string> choose_lmt_save_path() {
     request.start_folder = lmt_default_folder();
     request.filter = lmt_file_filter;
     request.must_exist = false;
-    for (;;) {
-        std::optional<std::string> chosen = ui().save_file(request);
-        if (!chosen) return std::nullopt;
-        std::string path = with_lmt_extension(*chosen);
-        if (!file_exists(path)) return path;
-        Answer a = ui().message("Overwrite file: " + path + "?", "Warning", Buttons::YesNoCancel, Icon::Warning);
-        if (a == Answer::Yes) return path;
-        if (a != Answer::No) return std::nullopt;
-    }
+    return choose_save_path(request, with_lmt_extension);
 }
 
 void store_grid_limits(const std::vector<LmtGridRow>& rows, ReportingLimitSlot& slot, bool keep_on_empty) {

@@ -213,16 +213,11 @@ bool choose_surrogate_save_file(std::string& chosen) {
     request.filter = surrogate_file_filter;
     request.default_extension = ".ini";
     request.must_exist = false;
-    for (;;) {
-        const auto name = ui().save_file(request);
-        if (!name) return false;
-        chosen = has_ini_extension(*name) ? *name : *name + ".ini";
-        if (!file_exists(chosen)) return true;
-        const Answer a = ui().message("Overwrite file: " + chosen + "?", "Warning",
-                                      Buttons::YesNoCancel, Icon::Warning);
-        if (a == Answer::Yes) return true;
-        if (a == Answer::Cancel) return false;
-    }
+    const std::optional<std::string> path = choose_save_path(
+        request, [](const std::string& name) { return has_ini_extension(name) ? name : name + ".ini"; });
+    if (!path) return false;
+    chosen = *path;
+    return true;
 }
 
 bool write_edited_surrogate_file(const std::string& path) {

@@ -2,6 +2,7 @@
 // What the program asks of the desktop: message boxes, file and printer dialogs, help,
 // the busy cursor and the exception display. The program installs the Qt implementation
 // at start; tests install a scripted one that records every message and answers from a queue.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -59,6 +60,12 @@ public:
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
+
+// The save dialog, shown again for as long as the analyst answers No to overwriting a file
+// that exists. `save_name` turns the name chosen into the one saved under (the extension
+// added where it lacks). Nothing when the analyst cancels the dialog or the question.
+std::optional<std::string> choose_save_path(const FileDialogRequest& request,
+                                            const std::function<std::string(const std::string&)>& save_name);
 
 // Shorthand for a plain message box with one OK button.
 inline void show_message(const std::string& text, const std::string& caption) {
