@@ -1,6 +1,7 @@
 #pragma once
 // Small method-data fixtures for the internal-standard tests: a library built row by
 // row and records with their groups, written straight into the global tables.
+#include <cmath>
 #include <initializer_list>
 #include <string>
 
@@ -46,4 +47,15 @@ inline int add_record(const std::string& name, double bp, double rvw, Groups gro
 inline void add_library_rows_for_records() {
     for (int q = 0; q < surrogate_count; ++q)
         add_library_row(surrogates[q].name, true, surrogates[q].bp, surrogates[q].rvw);
+}
+
+// Groupings that pass in every mode, with their library rows: BP group 1 = bp 40 50 60 70,
+// group 2 = 100 110 120; RV group 1 = ln rvw 0 1 2, group 2 = 3 4 5 6; three first-pass
+// standards (FP1..FP3) outside every group.
+inline void add_two_group_records() {
+    const double bp[] = {40, 50, 60, 70, 100, 110, 120};
+    for (int i = 0; i < 7; ++i)
+        add_record("S" + std::to_string(i + 1), bp[i], std::exp(i), {{i < 4 ? 1 : 2}, {i < 3 ? 1 : 2}});
+    for (int i = 0; i < 3; ++i) add_record("FP" + std::to_string(i + 1), 80, 10, {{}, {}, 1});
+    add_library_rows_for_records();
 }

@@ -14,18 +14,12 @@
 
 namespace {
 
-// Groupings that pass in every mode: BP group 1 = bp 40 50 60 70, group 2 = 100 110 120;
-// RV group 1 = ln rvw 0 1 2, group 2 = 3 4 5 6; three first-pass standards outside them.
-// Their default limits: MinBP 40, MaxBP 115, MinRVW 1, MaxRVW e^5.5.
+// The two-group records; their default limits: MinBP 40, MaxBP 115, MinRVW 1, MaxRVW e^5.5.
 class SurrogateEditor : public ::testing::Test {
   protected:
     void SetUp() override {
         construct_method_data();
-        const double bp[] = {40, 50, 60, 70, 100, 110, 120};
-        for (int i = 0; i < 7; ++i)
-            add_record("S" + std::to_string(i + 1), bp[i], std::exp(i), {{i < 4 ? 1 : 2}, {i < 3 ? 1 : 2}});
-        for (int i = 0; i < 3; ++i) add_record("FP" + std::to_string(i + 1), 80, 10, {{}, {}, 1});
-        add_library_rows_for_records();
+        add_two_group_records();
         for (int q = 0; q < surrogate_count; ++q) surrogates[q].LibCmpndNum = q + 1;
 
         data_root_folder = temp.path();

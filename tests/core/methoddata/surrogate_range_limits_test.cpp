@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "platform/errors.h"
 #include "scripted_ui.h"
 #include "../surrogate_fixtures.h"
@@ -17,11 +15,7 @@ class RangeLimits : public ::testing::Test {
   protected:
     void SetUp() override {
         construct_method_data();
-        const double bp[] = {40, 50, 60, 70, 100, 110, 120};
-        for (int i = 0; i < 7; ++i)
-            add_record("S" + std::to_string(i + 1), bp[i], std::exp(i), {{i < 4 ? 1 : 2}, {i < 3 ? 1 : 2}});
-        for (int i = 0; i < 3; ++i) add_record("FP" + std::to_string(i + 1), 80, 10, {{}, {}, 1});
-        add_library_rows_for_records();
+        add_two_group_records();
     }
     LimitTexts defaults() const { return {"40", "115.00", "1.00", "244.69"}; }
     ScriptedUi ui;
