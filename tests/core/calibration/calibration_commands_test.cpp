@@ -5,9 +5,8 @@
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_tables.h"
 #include "methoddata/main_commands.h"
-#include "methoddata/settings_file.h"
+#include "../methoddata/main_window_start.h"
 #include "methoddata/tables.h"
-#include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "scripted_ui.h"
@@ -22,15 +21,8 @@ class CalibrationCommandsTest : public ::testing::Test {
     void SetUp() override {
         construct_method_data();
         construct_calibration_tables();
-        start_main_form(menu);
-        install_path = folder.path();
-        program_folder = folder.path() + "/";
+        start_main_window_in(menu, folder.path());
         menu.after_library_loaded("/lib/demo.txt");
-    }
-    std::string setting(const std::string& key) {
-        IniFile ini;
-        ini.load(settings_file_path());
-        return ini.get_string("File", key, "F");
     }
 
     ScriptedUi ui;
@@ -62,7 +54,7 @@ TEST_F(CalibrationCommandsTest, LoadingACalibrationOpensItsStageOfTheMenu) {
     EXPECT_EQ(surrogate_count, 11);
     EXPECT_EQ(library_saved[61].name, library[61].name);
     EXPECT_EQ(folder_settings.slot[kLibraryTextFileSlot], "demo_library.txt");
-    EXPECT_EQ(setting("calibrationPath"),
+    EXPECT_EQ(file_setting("calibrationPath"),
               to_upper(folder_of(example_file("demo_calibration.cal"))));
 }
 

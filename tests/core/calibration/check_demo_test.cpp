@@ -14,11 +14,10 @@
 #include "calibration/check_commands.h"
 #include "calibration/check_report_file.h"
 #include "calibration/continuing_check.h"
+#include "../methoddata/main_window_start.h"
 #include "demo_calibration.h"
 #include "methoddata/main_commands.h"
-#include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
-#include "platform/ini_file.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
@@ -35,9 +34,7 @@ protected:
     void SetUp() override {
         construct_method_data();
         construct_calibration_tables();
-        start_main_form(menu);
-        install_path = demo.path();
-        program_folder = demo.path() + "/";
+        start_main_window_in(menu, demo.path());
         fs::copy_file(example_file("demo_calibration.cal"), "demo_calibration.cal");
         ui.open_returns("demo_calibration.cal");
         ASSERT_TRUE(load_calibration_command(menu));
@@ -65,9 +62,7 @@ TEST_F(CheckDemoTest, TheCommandConvertsTheCheckStandardAndRemembersItsFolder) {
     EXPECT_TRUE(file_exists(check_ini_path));
     EXPECT_EQ(continuing_check_active, 1);
     EXPECT_EQ(main_flags.CheckCalibrationMode, 1);
-    IniFile settings;
-    settings.load(settings_file_path());
-    EXPECT_EQ(settings.get_string("File", "dataPath", "F"), "RUNS/");
+    EXPECT_EQ(file_setting("dataPath"), "RUNS/");
 
     delete_check_results_file();  // Exit of the check
     EXPECT_FALSE(file_exists(check_ini_path));

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "main_window_start.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
-#include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "scripted_ui.h"
@@ -18,9 +18,7 @@ class MainCommands : public ::testing::Test {
 protected:
     void SetUp() override {
         construct_method_data();
-        start_main_form(menu);
-        install_path = folder.path();
-        program_folder = folder.path() + "/";
+        start_main_window_in(menu, folder.path());
         // Method data of an earlier load that Load Library must clear.
         library[0].name = "Old";
         library_saved[0].name = "Old";
@@ -28,11 +26,6 @@ protected:
         surrogate_range_limits.MinBP = 40.0;
         main_flags.NewLibraryMode = 1;
         main_flags.CalibrationFromFile = 1;
-    }
-    std::string setting(const std::string& key) {
-        IniFile ini;
-        ini.load(settings_file_path());
-        return ini.get_string("File", key, "F");
     }
 
     ScriptedUi ui;
@@ -66,7 +59,7 @@ TEST_F(MainCommands, LoadLibraryReadsTheFileAndRecordsItUpperCased) {
     EXPECT_EQ(library_saved[compound_count - 1].name, library[compound_count - 1].name);
     EXPECT_EQ(folder_settings.slot[kLibraryTextFileSlot], file);
     EXPECT_EQ(folder_settings.slot[kFilePathSlot], library_ini_path);
-    EXPECT_EQ(setting("filePath"), to_upper(up_to_last_dot(file)) + ".INI");
+    EXPECT_EQ(file_setting("filePath"), to_upper(up_to_last_dot(file)) + ".INI");
     EXPECT_EQ(menu.caption(UpdateLibrary1), "Edit Library... --> DEMO_LIBRARY.TXT");
     EXPECT_TRUE(menu.enabled(OpenSurrogateFile1));
     EXPECT_EQ(main_flags.NewLibraryMode, 0);
@@ -101,14 +94,14 @@ TEST_F(MainCommands, CancelledLoadLeavesTheTablesClearedAndTheMenuAsItWas) {
         EXPECT_EQ(menu.enabled(item), before.enabled(item)) << menu.item(item).name;
         EXPECT_EQ(menu.caption(item), before.caption(item)) << menu.item(item).name;
     }
-    EXPECT_EQ(setting("filePath"), "F");
+    EXPECT_EQ(file_setting("filePath"), "F");
 }
 
 TEST_F(MainCommands, FailedLoadAfterAGoodOneClosesTheLibraryStage) {
     ui.open_returns(example_file("demo_library.txt"));
     load_library_command(menu);
     ASSERT_EQ(library_loaded, 1);
-    std::string recorded = setting("filePath");
+    std::string recorded = file_setting("filePath");
 
     ui.open_returns(folder.write("bad.txt", "COMPOUND LIBRARY;a;b;c;d;e\n"));
     ui.expect_message("Quantilyzer: 06003-1");
@@ -117,7 +110,7 @@ TEST_F(MainCommands, FailedLoadAfterAGoodOneClosesTheLibraryStage) {
     EXPECT_FALSE(menu.enabled(UpdateLibrary1));
     EXPECT_FALSE(menu.enabled(OpenSurrogateFile1));
     EXPECT_EQ(menu.caption(UpdateLibrary1), "E&dit Library...");
-    EXPECT_EQ(setting("filePath"), recorded);  // only a library read is recorded
+    EXPECT_EQ(file_setting("filePath"), recorded);  // only a library read is recorded
 }
 
 TEST_F(MainCommands, EditLibraryReadsTheLastLibraryAgain) {
