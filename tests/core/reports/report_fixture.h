@@ -9,28 +9,18 @@
 #include "methoddata/tables.h"
 #include "processing/process_files_data.h"
 #include "reports/report_sources.h"
+#include "../surrogate_fixtures.h"
 
 struct ReportFixture {
     std::unique_ptr<ProcessFilesData> data = std::make_unique<ProcessFilesData>();
     ReportSourceFiles files{"/CAL/MIX.CAL", "/lib/demo_library.ini", "/lib/demo_is.ini"};
 
+    // A library row, and for an internal standard its record, checked for the reports.
     static int add_row(const std::string& name, bool is, double bp, double rvw, const std::string& cas) {
-        LibraryCompound& c = library[compound_count];
-        c.name = name;
-        c.cmpndType = is ? "Internal Standard" : "analyte";
-        c.is_internal_standard = is ? 1 : 0;
-        c.bp = bp;
-        c.rvw = rvw;
-        c.casNumber = cas;
-        if (is) {
-            SurrogateRecord& r = surrogates[surrogate_count++];
-            r.name = name;
-            r.LibCmpndNum = compound_count;
-            r.bp = bp;
-            r.rvw = rvw;
-            r.checked_surrogate = 1;
-        }
-        return compound_count++;
+        const int row = add_library_row(name, is, bp, rvw);
+        library[row].casNumber = cas;
+        if (is) add_record(name, bp, rvw, {.bp = {}, .rv = {}, .first_pass = 0, .checked = 1}, row);
+        return row;
     }
 
     void add_raw(int row, std::int32_t area, double rt) {
