@@ -95,7 +95,7 @@ void ReportPrinter::print() {
     print_calibration_report_header();
     compute_all_curve_statistics();
     const int body_top = y_ + 2 * g_.h;
-    const int count = std::clamp(compound_count, 0, kMaxCompounds);
+    const int count = library_rows_in_use();
     const double page_end = canvas_.page_height() * (2.0 / 17.0) * 8.0;
     bool heads_due = true;
     for (int c = 0; c < count; ++c) {

@@ -22,15 +22,13 @@ void sort_members(PointList& list) {
     sort_group_points(list);
 }
 
-int record_count() { return std::clamp(surrogate_count, 0, kMaxSurrogates); }
-
 }  // namespace
 
 int list_bp_group_members(const SurrogateTable& surrogates, const LibraryTable& library,
                           PointList& list) {
     list.fill(SurrogatePoint_init());
     int count = 0;
-    for (int q = 0; q < record_count(); ++q) {
+    for (int q = 0; q < surrogate_records_in_use(); ++q) {
         const SurrogateRecord& r = surrogates[q];
         if (r.first_pass != 0 || !known_in_library(q, surrogates, library)) continue;
         for (int j = 1; j <= kGroups; ++j)
@@ -45,7 +43,7 @@ int list_rv_group_members(const SurrogateTable& surrogates, const LibraryTable& 
                           PointList& list) {
     list.fill(SurrogatePoint_init());
     int count = 0;
-    for (int q = 0; q < record_count(); ++q) {
+    for (int q = 0; q < surrogate_records_in_use(); ++q) {
         const SurrogateRecord& r = surrogates[q];
         if (!known_in_library(q, surrogates, library)) continue;
         for (int j = 1; j <= kGroups; ++j) {

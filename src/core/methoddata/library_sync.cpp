@@ -23,8 +23,8 @@ int ask_rename_compound(int r, int k, const LibraryTable& library, SurrogateTabl
 }
 
 int library_sync_code(LibraryTable& library, SurrogateTable& surrogates) {
-    const int records = std::clamp(surrogate_count, 0, kMaxSurrogates);
-    const int rows = std::clamp(compound_count, 0, kMaxCompounds);
+    const int records = surrogate_records_in_use();
+    const int rows = library_rows_in_use();
     int code = kInStep;
     int k = 0;
     for (int r = 0; r < rows; ++r) {

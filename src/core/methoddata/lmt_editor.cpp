@@ -10,8 +10,6 @@
 
 namespace {
 
-int library_rows() { return std::clamp(compound_count, 0, kMaxCompounds); }
-
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
@@ -27,14 +25,14 @@ void fill_slot_from_library(ReportingLimitSlot& slot) {
 
 std::vector<std::string> lmt_grid_names() {
     std::vector<std::string> names;
-    for (int r = 0; r < library_rows(); ++r)
+    for (int r = 0; r < library_rows_in_use(); ++r)
         if (!library_saved[r].is_internal_standard) names.push_back(library_saved[r].name);
     return names;
 }
 
 std::vector<std::string> lmt_grid_limit_texts(const ReportingLimitSlot& slot) {
     std::vector<std::string> texts;
-    for (int r = 0; r < library_rows(); ++r)
+    for (int r = 0; r < library_rows_in_use(); ++r)
         if (!library_saved[r].is_internal_standard) texts.push_back(format_general(slot[r].limit));
     return texts;
 }
@@ -119,7 +117,7 @@ bool confirm_lmt_internal_standard_file(const std::string& internal_standard_fil
 
 void clear_all_reporting_limits() {
     for (auto& slot : reporting_limits)
-        for (int r = 0; r < library_rows(); ++r) slot[r].limit = 0.0;
+        for (int r = 0; r < library_rows_in_use(); ++r) slot[r].limit = 0.0;
 }
 
 std::string without_line_end(const std::string& text) {

@@ -35,7 +35,7 @@ struct PrintedRow {
 
 std::vector<PrintedRow> printed_rows(const ReportingLimitSlot& slot) {
     std::vector<PrintedRow> rows;
-    const int count = std::clamp(compound_count, 0, kMaxCompounds);
+    const int count = library_rows_in_use();
     for (int r = 0; r < count; ++r)
         if (!slot[r].is_internal_standard) rows.push_back({r + 1, slot[r].name, slot[r].limit});
     return rows;

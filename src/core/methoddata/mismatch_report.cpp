@@ -89,8 +89,8 @@ void print_row(Canvas& canvas, const PageGrid& g, int y, const MismatchRow& row)
 
 std::vector<MismatchRow> mismatch_rows(const LibraryTable& library,
                                        const SurrogateTable& surrogates) {
-    const int records = std::clamp(surrogate_count, 0, kMaxSurrogates);
-    const int rows = std::clamp(compound_count, 0, kMaxCompounds);
+    const int records = surrogate_records_in_use();
+    const int rows = library_rows_in_use();
     std::vector<MismatchRow> out;
     int k = 0;  // the record that stands for the next internal standard
     for (int r = 0; r < rows; ++r) {

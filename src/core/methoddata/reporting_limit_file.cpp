@@ -45,7 +45,7 @@ std::string lmt_file_text(const LmtHeader& header, const std::string& library_fi
     const std::string matrix = header.matrix.empty() ? lmt_no_matrix_text : header.matrix;
     text += lmt_number_text(header.size) + ";" + matrix + ";" + header.unit + "\n";
     text += "Other;" + header.comment;
-    const int rows = std::clamp(compound_count, 0, kMaxCompounds);
+    const int rows = library_rows_in_use();
     for (int r = 0; r < rows; ++r) {
         if (slot[r].is_internal_standard) continue;
         text += "\n" + library_saved[r].name + ";" + lmt_number_text(slot[r].limit);
@@ -61,7 +61,7 @@ std::string lmt_separator_fault(const LmtHeader& header, const ReportingLimitSlo
         return fault("The internal standard file name", header.internal_standard_file);
     if (contains(header.matrix, ";")) return fault("The matrix", header.matrix);
     if (contains(header.comment, ";")) return fault("The comment", header.comment);
-    const int rows = std::clamp(compound_count, 0, kMaxCompounds);
+    const int rows = library_rows_in_use();
     for (int r = 0; r < rows; ++r)
         if (!slot[r].is_internal_standard && contains(library_saved[r].name, ";"))
             return fault("The compound name", library_saved[r].name);

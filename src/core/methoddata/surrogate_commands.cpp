@@ -92,7 +92,7 @@ bool load_surrogate_file_command(MainMenuState& menu) {
 }
 
 bool edit_surrogate_file_command(MainMenuState& menu) {
-    const int records = std::clamp(surrogate_count, 0, kMaxSurrogates);
+    const int records = surrogate_records_in_use();
     std::copy_n(surrogates.begin(), records, surrogates_saved.begin());
     report_grouping_errors();
     if (check_library_sync(library, surrogates)) return true;

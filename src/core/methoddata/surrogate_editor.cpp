@@ -22,15 +22,13 @@ struct EditSession {
 };
 EditSession session;
 
-int record_count() { return std::clamp(surrogate_count, 0, kMaxSurrogates); }
-
 bool same_groupings(const SurrogateRecord& a, const SurrogateRecord& b) {
     return a.rvwgroup == b.rvwgroup && a.bpgroup == b.bpgroup && a.first_pass == b.first_pass &&
            a.checked_surrogate == b.checked_surrogate;
 }
 
 bool groupings_differ(const SurrogateTable& a, const SurrogateTable& b) {
-    for (int i = 0; i < record_count(); ++i)
+    for (int i = 0; i < surrogate_records_in_use(); ++i)
         if (!same_groupings(a[i], b[i])) return true;
     return false;
 }
@@ -127,7 +125,7 @@ int surrogates_modified(bool limit_edits_modified) {
 }
 
 void copy_surrogate_records(const SurrogateTable& source, SurrogateTable& destination) {
-    for (int i = 0; i < record_count(); ++i) {
+    for (int i = 0; i < surrogate_records_in_use(); ++i) {
         const SurrogateRecord& s = source[i];
         SurrogateRecord& d = destination[i];
         d.name = s.name;
@@ -144,7 +142,7 @@ void copy_surrogate_records(const SurrogateTable& source, SurrogateTable& destin
 int find_surrogate_by_library_number(int number) {
     if (number < 1 || number > std::min(compound_count, kMaxCompounds)) return -1;
     const std::string& name = library[number - 1].name;
-    for (int q = 0; q < record_count(); ++q)
+    for (int q = 0; q < surrogate_records_in_use(); ++q)
         if (surrogates[q].name == name) return q;
     return -1;
 }
@@ -152,13 +150,13 @@ int find_surrogate_by_library_number(int number) {
 int record_of_counter(const std::string& counter_text) {
     if (trim(counter_text).empty()) return -1;
     const int k = to_int_strict(counter_text) - 1;
-    return k >= 0 && k < record_count() ? k : -1;
+    return k >= 0 && k < surrogate_records_in_use() ? k : -1;
 }
 
 int counter_target(const std::string& counter_text, int shown_record) {
     const int number = to_int_strict(counter_text);
     if (number == shown_record + 1) return -1;
-    return std::clamp(number - 1, 0, std::max(record_count() - 1, 0));
+    return std::clamp(number - 1, 0, std::max(surrogate_records_in_use() - 1, 0));
 }
 
 bool set_limits_command() {

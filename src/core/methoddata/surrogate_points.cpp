@@ -36,8 +36,6 @@ double checked_ln_rvw(const SurrogateRecord& record, int q) {
     return std::log(record.rvw);
 }
 
-int record_count() { return std::clamp(surrogate_count, 0, kMaxSurrogates); }
-
 }  // namespace
 
 SurrogatePoint make_group_point(const SurrogateRecord& record, int q, double x, int group) {
@@ -53,7 +51,7 @@ SurrogatePoint make_group_point(const SurrogateRecord& record, int q, double x, 
 int fill_first_pass_points(PointList& list) {
     list.fill(SurrogatePoint_init());
     int count = 0;
-    for (int q = 0; q < record_count(); ++q) {
+    for (int q = 0; q < surrogate_records_in_use(); ++q) {
         const SurrogateRecord& r = surrogates[q];
         if (r.first_pass != 0)
             append_group_point(list, count, make_group_point(r, q, checked_ln_rvw(r, q), 0));
@@ -64,7 +62,7 @@ int fill_first_pass_points(PointList& list) {
 int fill_bp_group_points(PointList& list) {
     list.fill(SurrogatePoint_init());
     int count = 0;
-    for (int q = 0; q < record_count(); ++q) {
+    for (int q = 0; q < surrogate_records_in_use(); ++q) {
         const SurrogateRecord& r = surrogates[q];
         for (int j = 1; j <= kGroups; ++j) {
             if (r.bpgroup[j - 1] == 0) continue;
@@ -78,7 +76,7 @@ int fill_bp_group_points(PointList& list) {
 int fill_rv_group_points(PointList& list) {
     list.fill(SurrogatePoint_init());
     int count = 0;
-    for (int q = 0; q < record_count(); ++q) {
+    for (int q = 0; q < surrogate_records_in_use(); ++q) {
         const SurrogateRecord& r = surrogates[q];
         for (int j = 1; j <= kGroups; ++j)
             if (r.rvwgroup[j - 1] != 0)

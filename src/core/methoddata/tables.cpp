@@ -67,6 +67,9 @@ VariableMode loaded_variable_mode;
 
 MainFormFlags main_flags;
 
+int library_rows_in_use() { return std::clamp(compound_count, 0, kMaxCompounds); }
+int surrogate_records_in_use() { return std::clamp(surrogate_count, 0, kMaxSurrogates); }
+
 void construct_method_data() {
     library.fill(LibraryCompound_init());
     library_saved.fill(LibraryCompound_init());

@@ -44,6 +44,9 @@ extern PathSettings folder_settings;
 // Scalar state.
 extern int compound_count;
 extern int surrogate_count;
+// The two counts bounded to their tables, for loops over the rows and records in use.
+int library_rows_in_use();
+int surrogate_records_in_use();
 extern int standard_count;
 extern int current_record;
 extern std::string library_ini_path;

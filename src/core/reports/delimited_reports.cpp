@@ -184,7 +184,7 @@ std::string surrogate_section(const ProcessFilesData& data, int s, bool forms) {
 std::string internal_standard_data(const ProcessFilesData& data, int s) {
     const SampleRawData& raw = data.sample_raw_data[s];
     std::string t = "\n          Internal Standard Data\nCompound;Area;Retention Time\n";
-    for (int k = 0; k < std::clamp(surrogate_count, 0, kMaxSurrogates); ++k) {
+    for (int k = 0; k < surrogate_records_in_use(); ++k) {
         int row = 0;
         if (!find_surrogate_library_row(row, k, surrogates, library) || raw.name[row].empty()) continue;
         t += raw.name[row] + c_format(";%d;%.2f\n", raw.area[row], raw.retention_time[row]);
