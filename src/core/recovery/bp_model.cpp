@@ -27,13 +27,6 @@ std::string data_set_description(int a) {
     return "the calibration check standard";
 }
 
-void show_zero_area(const std::string& name, int a) {
-    show_message("The area count for the compound " + name + " is ZERO for " +
-                     data_set_description(a) +
-                     ".\nPlease reintegrate or revise your Internal Standard groups",
-                 "Warning");
-}
-
 // The first-pass side of a point: the rvw clamped into the first pass's interval, the
 // segment found from the unclamped rvw, and the segment's line at the clamped rvw.
 void set_first_pass_divisor(SurrogatePoint& p, double rvw, const FitTable& first_pass_fits,
@@ -66,7 +59,7 @@ int compute_bp_points(const RawDataSets& raw, const SurrogateTable& surrogates,
         for (int j = 1; j <= kGroups; ++j) {
             if (!record.bpgroup[j - 1]) continue;
             if (signal.area == 0.0) {
-                show_zero_area(record.name, a);
+                show_zero_area(record.name, data_set_description(a));
                 return kNotFound;
             }
             if (n == kMaxSurrogates) {

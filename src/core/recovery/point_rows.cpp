@@ -3,6 +3,12 @@
 #include "platform/ui_services.h"
 #include "recovery/group_lines.h"
 
+void show_zero_area(const std::string& name, const std::string& where) {
+    show_message("The area count for the compound " + name + " is ZERO for " + where +
+                     ".\nPlease reintegrate or revise your Internal Standard groups",
+                 "Warning");
+}
+
 void show_too_many_points(const std::string& groups_caption) {
     show_message("There are more than " + std::to_string(kMaxSurrogates) +
                      " internal standard points in the " + groups_caption +

@@ -6,6 +6,10 @@
 #include "methoddata/tables.h"
 #include "recovery/model_tables.h"
 
+// The warning for an internal standard whose area is zero, on which a model stops;
+// `where` names the data set ("sample\n" and its file, ...).
+void show_zero_area(const std::string& name, const std::string& where);
+
 // Refuses a model whose groups hold more points than a point list: shows the message.
 void show_too_many_points(const std::string& groups_caption);
 

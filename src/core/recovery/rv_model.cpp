@@ -14,13 +14,6 @@
 
 namespace {
 
-void show_zero_area(const std::string& name) {
-    show_message("The area count for the compound " + name + " is ZERO for sample\n" +
-                     process_files_data.current_sample_name +
-                     ".\nPlease reintegrate or revise your Internal Standard groups",
-                 "Warning");
-}
-
 // The BP model's prediction at boiling point b; above every BP group the last group's
 // line at MaxBP (and b stays MaxBP for the record's later groups), below every group 1.0.
 double bp_prediction(double& b, const FitTable& bp_fits, int a, int bp_group_count) {
@@ -48,7 +41,7 @@ int compute_rv_points(const RawDataSets& raw, const SurrogateTable& surrogates,
         for (int j = 1; j <= kGroups; ++j) {
             if (!record.rvwgroup[j - 1]) continue;
             if (signal.area == 0.0) {
-                show_zero_area(record.name);
+                show_zero_area(record.name, "sample\n" + process_files_data.current_sample_name);
                 return kNotFound;
             }
             if (n == kMaxSurrogates) {
