@@ -1,6 +1,7 @@
 // The analyst's road through the continuing-calibration check: the demo calibration is
 // loaded, Check Continuing Calibration converts a copy of the demo check standard, and
 // the entry and review windows evaluate, show, save and print it.
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -139,9 +140,13 @@ TEST_F(CheckCalibration, ExitThatCannotSaveStaysInTheWindow) {
 
 TEST_F(CheckCalibration, SelectPrinterShowsPrintWhichPrintsAndWritesTheReport) {
     entry("Print")->setVisible(false);
+    QApplication::processEvents();  // the layout settles
+    const QRect exit_button = entry("Button3")->geometry();
     ui.printer_dialog_returns(true);
     entry("Button1")->click();
     EXPECT_TRUE(entry("Print")->isVisible());
+    QApplication::processEvents();
+    EXPECT_EQ(entry("Button3")->geometry(), exit_button);  // Print takes the room kept for it
     EXPECT_EQ(main_flags.PrinterSelected, 1);
 
     ui.expect_message("Please Enter Concentration of Check Standard");

@@ -1,5 +1,6 @@
 // The reporting-limit editor as an analyst uses it: opened from the main window on the demo
 // library, limits typed, saved, printed, cleared and left.
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,6 +105,8 @@ TEST_F(LmtEditorWindow, TypedLimitsAreSavedToAFileAndTheSlot) {
 }
 
 TEST_F(LmtEditorWindow, ImportShowsASavedFileAgain) {
+    QApplication::processEvents();  // the layout settles
+    const QRect clear_limits = control<QPushButton>("Button_Reset_def_mdl")->geometry();
     type_limit(grid_row_of("Benzene"), "0.5");
     type("Edit_surrfile", "demo.ini");
     type("Edit_mdl_form_sampsize", "1000");
@@ -112,6 +115,10 @@ TEST_F(LmtEditorWindow, ImportShowsASavedFileAgain) {
     control<QComboBox>("Units_ComboBox")->setCurrentIndex(5);
     ui.save_returns(temp.file("w.lmt"));
     click("Button_saveas");
+    QApplication::processEvents();
+    // The creation date appears without moving the buttons beside the grid.
+    EXPECT_TRUE(edit("Edit_date")->isVisible());
+    EXPECT_EQ(control<QPushButton>("Button_Reset_def_mdl")->geometry(), clear_limits);
 
     item("CreateEditMDLFile2")->trigger();  // shown afresh: limits 0, boxes emptied
     folder_settings.slot[kMdlPathSlot] = "/START";

@@ -1,5 +1,6 @@
 // The processing and Sample Information windows, driven as an analyst drives them, on
 // the demo calibration and a copy of the demo samples.
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -156,8 +157,14 @@ TEST_F(ProcessingWindow, TheReportMenuAndItsSummary) {
 
     ui.printer_dialog_returns(true);
     action("Printer1")->trigger();
+    // The single/batch choice appears without moving the buttons: a click meant for
+    // Process must not land on Clear.
+    QApplication::processEvents();  // the layout settles
+    const QRect process_before = button(process_files, "process_samp")->geometry();
     action("Printedpdf1")->trigger();
     EXPECT_TRUE(action("Printedpdf1")->isChecked());
+    QApplication::processEvents();
+    EXPECT_EQ(button(process_files, "process_samp")->geometry(), process_before);
     EXPECT_TRUE(control<QRadioButton>(process_files, "RadioButton2")->isVisible());
     EXPECT_TRUE(control<QRadioButton>(process_files, "RadioButton2")->isChecked());
     EXPECT_EQ(main_flags.BatchReport, 1);

@@ -20,6 +20,7 @@
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
 #include "platform/paths.h"
+#include "platform/steady_layout.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 #include "calibration/check_window_parts.h"
@@ -62,6 +63,7 @@ Tcheck_calib_std::Tcheck_calib_std() : TaskWindow("Continuing Calibration Standa
                               "Save the check calibration and QC results as CheckStandardFileName.check");
     Button_Help = make_button(this, "Button_Help", "Help", "Access Method 5847 help");
     Button1 = make_button(this, "Button1", "Select Printer", nullptr);
+    keep_room_when_hidden(Print);  // shown once a printer is chosen
     CheckBox1 = new QCheckBox("DO NOT Print Surrogate Report", this);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setChecked(true);

@@ -23,6 +23,7 @@
 #include "platform/command_guard.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/steady_layout.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
@@ -60,6 +61,10 @@ void TEdit_mdl_form::build_layout() {
     Label_creation_date->setObjectName("Label_creation_date");
     Edit_date = make_edit(this, "Edit_date");
     Edit_date->setEnabled(false);
+    // The creation date shows only once a file was saved or imported (Clear Limits would
+    // otherwise slide under the place where Select Printer was).
+    keep_room_when_hidden(Label_creation_date);
+    keep_room_when_hidden(Edit_date);
     Button_open_mdl_file =
         make_button(this, "Button_open_mdl_file", "Import *.LMT File", "Import an existing *.LMT file");
     Edit_imported_mdl = make_edit(this, "Edit_imported_mdl");

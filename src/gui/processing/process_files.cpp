@@ -18,6 +18,7 @@
 #include "platform/command_guard.h"
 #include "platform/controls.h"
 #include "platform/number_text.h"
+#include "platform/steady_layout.h"
 #include "platform/ui_services.h"
 #include "processing/calc_limits.h"
 #include "processing/calib_limits.h"
@@ -67,6 +68,9 @@ Tprocess_files::Tprocess_files() : TaskWindow("Process Files") {
     RadioButton2 = new QRadioButton("batch report", this);
     RadioButton2->setObjectName("RadioButton2");
     RadioButton2->setChecked(true);
+    // The single/batch choice shows only while printing is on (Clear sits right below Process).
+    keep_room_when_hidden(RadioButton1);
+    keep_room_when_hidden(RadioButton2);
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
