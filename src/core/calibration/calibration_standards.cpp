@@ -16,10 +16,7 @@ Refusal standard_limit_refusal() {
 }
 
 std::string calibration_save_name(const std::string& chosen) {
-    std::string name = file_name_of(chosen);
-    size_t dot = name.rfind('.');
-    if (dot != std::string::npos && iequals(name.substr(dot, 4), ".cal")) return chosen;
-    return chosen + ".cal";
+    return with_extension(chosen, ".cal");
 }
 
 std::optional<std::string> choose_calibration_save_path() {

@@ -76,13 +76,7 @@ LmtEntryCheck check_lmt_entries(const std::string& internal_standard_file, const
     return {};
 }
 
-std::string with_lmt_extension(const std::string& chosen) {
-    // The extension is looked for in the file name only: a dot in a folder name is no extension.
-    const std::string name = file_name_of(chosen);
-    const size_t dot = name.rfind('.');
-    if (dot != std::string::npos && to_lower(name.substr(dot, 4)) == ".lmt") return chosen;
-    return chosen + ".lmt";
-}
+std::string with_lmt_extension(const std::string& chosen) { return with_extension(chosen, ".lmt"); }
 
 std::optional<std::string> choose_lmt_save_path() {
     FileDialogRequest request;

@@ -98,13 +98,6 @@ std::string surrogate_save_folder() {
     return join_path(root, "5847dir/Surrogates");
 }
 
-// The four characters from the last "." of the file name, in lower case, are ".ini".
-bool has_ini_extension(const std::string& path) {
-    const std::string name = file_name_of(path);
-    const size_t dot = name.rfind('.');
-    return dot != std::string::npos && to_lower(name.substr(dot, 4)) == ".ini";
-}
-
 }  // namespace
 
 void begin_surrogate_editing() {
@@ -212,7 +205,7 @@ bool choose_surrogate_save_file(std::string& chosen) {
     request.default_extension = ".ini";
     request.must_exist = false;
     const std::optional<std::string> path = choose_save_path(
-        request, [](const std::string& name) { return has_ini_extension(name) ? name : name + ".ini"; });
+        request, [](const std::string& name) { return with_extension(name, ".ini"); });
     if (!path) return false;
     chosen = *path;
     return true;

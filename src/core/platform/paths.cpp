@@ -35,6 +35,15 @@ std::string strip_extensions(std::string_view path) {
     }
 }
 
+std::string with_extension(std::string_view chosen, std::string_view extension) {
+    const std::string name = file_name_of(chosen);
+    const size_t dot = name.rfind('.');
+    if (dot != std::string::npos &&
+        iequals(std::string_view(name).substr(dot, extension.size()), extension))
+        return std::string(chosen);
+    return std::string(chosen) + std::string(extension);
+}
+
 std::string join_path(std::string_view folder, std::string_view name) {
     if (folder.empty()) return std::string(name);
     std::string out(folder);

@@ -18,6 +18,9 @@ std::string file_name_of(std::string_view path);
 std::string up_to_last_dot(std::string_view path);
 // Removes extensions: while the last "." comes after the last separator, cut there.
 std::string strip_extensions(std::string_view path);
+// The name chosen in a save dialog, with `extension` (".cal") appended unless the file
+// name's last "." starts it, in any case: "run.CAL" and "run.calx" stay as chosen.
+std::string with_extension(std::string_view chosen, std::string_view extension);
 // folder + "/" + name (no doubled separator).
 std::string join_path(std::string_view folder, std::string_view name);
 
