@@ -36,14 +36,16 @@ UiServices& ui() { return *installed; }
 
 void set_ui(UiServices* services) { installed = services ? services : &no_services; }
 
-std::optional<std::string> choose_save_path(const FileDialogRequest& request,
-                                            const std::function<std::string(const std::string&)>& save_name) {
+std::optional<std::string> choose_save_path(
+    const FileDialogRequest& request,
+    const std::function<std::string(const std::string&)>& save_name) {
     for (;;) {
         const std::optional<std::string> chosen = ui().save_file(request);
         if (!chosen) return std::nullopt;
         std::string path = save_name(*chosen);
         if (!file_exists(path)) return path;
-        const Answer a = ui().message("Overwrite file: " + path + "?", "Warning", Buttons::YesNoCancel, Icon::Warning);
+        const Answer a = ui().message("Overwrite file: " + path + "?", "Warning",
+                                      Buttons::YesNoCancel, Icon::Warning);
         if (a == Answer::Yes) return path;
         if (a != Answer::No) return std::nullopt;  // Cancel, or the box closed
     }

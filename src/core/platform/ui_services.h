@@ -64,8 +64,9 @@ public:
 // The save dialog, shown again for as long as the analyst answers No to overwriting a file
 // that exists. `save_name` turns the name chosen into the one saved under (the extension
 // added where it lacks). Nothing when the analyst cancels the dialog or the question.
-std::optional<std::string> choose_save_path(const FileDialogRequest& request,
-                                            const std::function<std::string(const std::string&)>& save_name);
+std::optional<std::string> choose_save_path(
+    const FileDialogRequest& request,
+    const std::function<std::string(const std::string&)>& save_name);
 
 // Shorthand for a plain message box with one OK button.
 inline void show_message(const std::string& text, const std::string& caption) {
