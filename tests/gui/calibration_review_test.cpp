@@ -174,6 +174,8 @@ TEST_F(CalibrationReviewWindow, SaveAsWritesTheChangedFlagsUnderANewName) {
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(main_form->isVisible());
     EXPECT_EQ(calibration_file_name, saved);
+    // Processing and the check now use the new file: the main menu names it as well.
+    EXPECT_EQ(item("OpenCalibrationFile1")->text(), "Open Calibration File... --> NEW.CAL");
     EXPECT_EQ(main_flags.ReviewSaveAs, 1);
     ASSERT_TRUE(fs::exists(saved));
     EXPECT_EQ(level_included_saved[0][2], 0);

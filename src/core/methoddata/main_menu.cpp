@@ -144,6 +144,11 @@ void MainMenuState::after_calibration_failed() {
         false);
 }
 
+void MainMenuState::after_calibration_renamed(const std::string& calibration_file) {
+    if (item(Review1).enabled)
+        item(OpenCalibrationFile1).caption = loaded_file_caption("Open Calibration File...", calibration_file);
+}
+
 void MainMenuState::on_calibration_menu_opened(bool library_is_loaded, bool surrogate_file_is_loaded) {
     if (library_is_loaded && surrogate_file_is_loaded) item(RunCalibration).enabled = true;
 }

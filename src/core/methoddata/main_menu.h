@@ -65,6 +65,9 @@ public:
     void after_surrogate_file_out_of_step();  // found by Edit Internal Standard File
     void after_calibration_loaded(const std::string& calibration_file, const std::string& surrogate_file);
     void after_calibration_failed();
+    // The calibration in use was saved under a new name (the review's Save As): while the
+    // calibration commands are open, Load Calibration File names the file now in use.
+    void after_calibration_renamed(const std::string& calibration_file);
     // Opening the Calibration menu: New is on once a library and an internal-standard file are in.
     void on_calibration_menu_opened(bool library_is_loaded, bool surrogate_file_is_loaded);
 

@@ -323,7 +323,13 @@ void Trevu_calib_form::Button_printClick() {
 void Trevu_calib_form::Button1Click() { ui().choose_printer(); }
 
 void Trevu_calib_form::Button_save_asClick() {
-    if (save_reviewed_calibration()) return_to_main_window();
+    if (!save_reviewed_calibration()) return;
+    // From here on the calibration in use is the new file; the main menu names it.
+    if (main_form) {
+        main_form->menu_state.after_calibration_renamed(calibration_file_name);
+        main_form->show_menu_state();
+    }
+    return_to_main_window();
 }
 
 void Trevu_calib_form::Button_exitClick() {

@@ -113,6 +113,18 @@ TEST(MainMenu, InternalStandardFailuresCloseItsCommandsAndTheCalibrationMenu) {
     EXPECT_FALSE(m.enabled(EditSurrogatesFile) || m.enabled(Calibrate1) || m.enabled(Quantitation1));
 }
 
+TEST(MainMenu, ACalibrationSavedUnderANewNameIsNamedOnlyWhileItIsTheLoadedOne) {
+    MainMenuState m = started();
+    m.after_calibration_loaded("/x/old.cal", "/x/set1.ini");
+    m.after_calibration_renamed("/x/new.cal");
+    EXPECT_EQ(m.caption(OpenCalibrationFile1), "Open Calibration File... --> NEW.CAL");
+
+    // A calibration built from a library is not loaded: Load Calibration File names nothing.
+    m.after_library_loaded("/x/lib.txt");
+    m.after_calibration_renamed("/x/built.cal");
+    EXPECT_EQ(m.caption(OpenCalibrationFile1), "Open Calibration File...");
+}
+
 TEST(MainMenu, AnAmpersandInAFileNameIsShownNotTakenAsAnAccelerator) {
     EXPECT_EQ(loaded_file_caption("Edit Library...", "/x/R&D lib.txt"), "Edit Library... --> R&&D LIB.TXT");
 }
