@@ -6,7 +6,20 @@
 
 namespace {
 const FixedClock test_clock(DateTime{2026, 3, 14, 9, 26, 53});
+
+// The next scripted answer of a file dialog; a dialog the test did not script fails it
+// and is cancelled.
+std::optional<std::string> next_file_answer(std::deque<std::optional<std::string>>& answers,
+                                            const char* dialog, const FileDialogRequest& request) {
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected " << dialog << " dialog (filter " << request.filter << ")";
+        return std::nullopt;
+    }
+    auto a = answers.front();
+    answers.pop_front();
+    return a;
 }
+}  // namespace
 
 ScriptedUi::ScriptedUi() {
     set_ui(this);
@@ -64,24 +77,12 @@ Answer ScriptedUi::message(const std::string& text, const std::string& caption, 
 
 std::optional<std::string> ScriptedUi::open_file(const FileDialogRequest& request) {
     open_requests.push_back(request);
-    if (open_answers_.empty()) {
-        ADD_FAILURE() << "unexpected open dialog (filter " << request.filter << ")";
-        return std::nullopt;
-    }
-    auto a = open_answers_.front();
-    open_answers_.pop_front();
-    return a;
+    return next_file_answer(open_answers_, "open", request);
 }
 
 std::optional<std::string> ScriptedUi::save_file(const FileDialogRequest& request) {
     save_requests.push_back(request);
-    if (save_answers_.empty()) {
-        ADD_FAILURE() << "unexpected save dialog (filter " << request.filter << ")";
-        return std::nullopt;
-    }
-    auto a = save_answers_.front();
-    save_answers_.pop_front();
-    return a;
+    return next_file_answer(save_answers_, "save", request);
 }
 
 bool ScriptedUi::choose_printer() {
