@@ -43,6 +43,16 @@ inline int add_record(const std::string& name, double bp, double rvw, Groups gro
     return surrogate_count++;
 }
 
+// The reporting-limit tests' library: analytes between and after two internal standards
+// (rows IS-1, Benzene, Toluene, IS-2, Xylene).
+inline void add_limits_library() {
+    add_library_row("IS-1", true);
+    add_library_row("Benzene", false);
+    add_library_row("Toluene", false);
+    add_library_row("IS-2", true);
+    add_library_row("Xylene", false);
+}
+
 // Library rows for every record, so that the records are known by name.
 inline void add_library_rows_for_records() {
     for (int q = 0; q < surrogate_count; ++q)

@@ -13,11 +13,7 @@ class LmtEditor : public ::testing::Test {
   protected:
     void SetUp() override {
         construct_method_data();
-        add_library_row("IS-1", true);
-        add_library_row("Benzene", false);
-        add_library_row("Toluene", false);
-        add_library_row("IS-2", true);
-        add_library_row("Xylene", false);
+        add_limits_library();
     }
     ScriptedUi ui;
 };

@@ -37,11 +37,7 @@ class ReportingLimitFile : public ::testing::Test {
 };
 
 TEST_F(ReportingLimitFile, AnalytesFollowTheHeaderInLibraryOrderWithoutAFinalLineEnd) {
-    add_library_row("IS-1", true);
-    add_library_row("Benzene", false);
-    add_library_row("Toluene", false);
-    add_library_row("IS-2", true);
-    add_library_row("Xylene", false);
+    add_limits_library();
     ReportingLimitSlot slot = slot_from_library();
     slot[1].limit = 1.0;
     slot[2].limit = 2.5;
