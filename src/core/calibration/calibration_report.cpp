@@ -75,8 +75,8 @@ private:
     void header_line(const std::string& label, const std::string& value);
     void out(int x, const std::string& text) { canvas_.text_out(x, y_, text); }
     void next_line(int lines = 1) { y_ += lines * g_.h; }
-    bool uses_rv() const { return variables_ != ModelVariables::BoilingPoint; }
-    bool uses_bp() const { return variables_ != ModelVariables::RelativeVolatility; }
+    bool uses_rv() const { return ::uses_rv(variables_); }
+    bool uses_bp() const { return ::uses_bp(variables_); }
 
     Canvas& canvas_;
     const PageGrid g_;

@@ -18,8 +18,8 @@ const char* const kDeterminationHeading =
     "Compound;Linear;Ln;Recovery;B.P.Predict;err;R.V.Predict;err;Total Predict;err;Recovery;err\n";
 
 bool two_variables() { return model_variables() == ModelVariables::Two; }
-bool uses_bp() { return model_variables() != ModelVariables::RelativeVolatility; }
-bool uses_rv() { return model_variables() != ModelVariables::BoilingPoint; }
+bool uses_bp() { return ::uses_bp(model_variables()); }
+bool uses_rv() { return ::uses_rv(model_variables()); }
 
 // A number that may be the not-available marker, which is written as the marker itself
 // (never scaled like a value).

@@ -161,11 +161,11 @@ void build_is_report_rows(int sample) {
     const bool two = variables == ModelVariables::Two;
     const double largest = two ? fill_first_pass_rows(cells, sample) : std::numeric_limits<double>::infinity();
     if (!two) clear_field(cells, &ModelTableText::first_pass);
-    if (variables != ModelVariables::RelativeVolatility)
+    if (uses_bp(variables))
         fill_model_rows(cells, bp_points[sample], &ModelTableText::bp, sample, largest, true);
     else
         clear_field(cells, &ModelTableText::bp);
-    if (variables != ModelVariables::BoilingPoint)
+    if (uses_rv(variables))
         fill_model_rows(cells, rv_points[sample], &ModelTableText::rv, sample, largest, false);
     else
         clear_field(cells, &ModelTableText::rv);

@@ -11,9 +11,6 @@
 
 namespace {
 
-bool uses_bp(ModelVariables v) { return v != ModelVariables::RelativeVolatility; }
-bool uses_rv(ModelVariables v) { return v != ModelVariables::BoilingPoint; }
-
 // Unset limits would be used as the value 2147483647.0 in the clamps and walks.
 bool range_limits_set(ModelVariables variables) {
     const SurrogateRangeLimits& l = surrogate_range_limits;

@@ -12,6 +12,10 @@ enum class ModelVariables { Two, BoilingPoint, RelativeVolatility };
 // The variable mode of the recovery model, from the variable-mode globals.
 ModelVariables model_variables();
 
+// Whether a variable mode has a BP model, and an RV model.
+inline bool uses_bp(ModelVariables v) { return v != ModelVariables::RelativeVolatility; }
+inline bool uses_rv(ModelVariables v) { return v != ModelVariables::BoilingPoint; }
+
 // The tables one run of the chain works on: the global fit tables in a calibration and a
 // continuing check, the processing run's own in a sample run.
 struct ModelChainTables {
