@@ -30,8 +30,6 @@ double standard_column_step(int files) {
     return files > 0 ? std::min(kStandardColumn, kStandardsWidth / files) : kStandardColumn;
 }
 
-std::string first_line(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
-
 std::string group_digits(const std::array<int, kGroups>& groups) {
     std::string out;
     for (int g : groups) out += std::to_string(g);

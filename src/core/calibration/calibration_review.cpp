@@ -17,8 +17,6 @@ namespace {
 constexpr int kReviewDataSets = 12;       // the data sets a calibration's review works on
 constexpr size_t kShownPathLength = 256;  // characters of a path the review shows
 
-std::string first_line(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
-
 // A cell of the review: the value in the given format, blank for the not-set marker.
 std::string cell(double value, double scale) {
     return is_not_set(value) ? std::string() : format_fixed(value * scale, 3);

@@ -23,6 +23,8 @@ std::string trim(std::string_view s) {
     return std::string(s);
 }
 
+std::string first_line(std::string_view s) { return std::string(s.substr(0, s.find_first_of("\r\n"))); }
+
 bool iequals(std::string_view a, std::string_view b) { return to_upper(a) == to_upper(b); }
 
 bool starts_with_ci(std::string_view text, std::string_view prefix) {

@@ -14,5 +14,8 @@ bool contains(std::string_view text, std::string_view part);
 std::vector<std::string> split(std::string_view s, char sep);
 // Splits at runs of sep: empty pieces between two separators are skipped.
 std::vector<std::string> split_skip_empty(std::string_view s, char sep);
+// The text up to its first line end (CR or LF): a stored path that carries more lines
+// names its file on the first.
+std::string first_line(std::string_view s);
 // Cuts a text to at most n characters.
 std::string left(std::string_view s, size_t n);
