@@ -207,7 +207,7 @@ void print_model_report(SampleReportPages& p) {
     draw_title(c, l, l.x(3.0), title_y, title, l.x(7.0));
     const int start_y = print_file_items(p, title_y + 2 * lh) + lh;
 
-    const int gap = l.x(0.1);
+    const int gap = l.gap();
     const std::vector<TableLine> left = left_half(p, l.x(kRightHalf) - l.x(kLeftHalf) - gap);
     const std::vector<TableLine> right = right_half(p, c.page_width() - l.x(kRightHalf) - gap);
     // Tables too long for the page run on over further pages under the title.

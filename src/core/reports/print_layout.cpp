@@ -7,7 +7,6 @@
 namespace {
 
 const std::string kEllipsis = "...";
-int gap(const PrintLayout& layout) { return layout.x(0.1); }
 
 }  // namespace
 
@@ -62,7 +61,7 @@ void draw_item(Canvas& canvas, const PrintLayout& layout, int x, int y, const st
 
 void draw_title(Canvas& canvas, const PrintLayout& layout, int x, int y, const std::string& title, int page_x) {
     canvas.text_out(x, y, title);
-    const int after_title = x + canvas.text_width(title) + 2 * gap(layout);
+    const int after_title = x + canvas.text_width(title) + 2 * layout.gap();
     canvas.text_out(std::max(page_x, after_title), y, "Page: " + std::to_string(canvas.page_number()));
 }
 

@@ -19,6 +19,7 @@ struct PrintLayout {
     int x(double units) const { return grid.at(units); }
     int y(double bands) const { return static_cast<int>(bands * grid.b); }
     int line_h() const { return grid.h; }
+    int gap() const { return x(0.1); }  // the room kept between neighbouring texts
 };
 
 // Text no wider than width: a path keeps its end behind "...", any other text its start.

@@ -18,8 +18,6 @@ constexpr std::array<double, 6> kColumn = {0.0, 2.1, 2.7, 3.5, 3.8, 4.3};
 constexpr double kLeftBlock = 0.25;
 constexpr double kRightBlock = 5.5;
 
-int gap(const PrintLayout& layout) { return layout.x(0.1); }
-
 std::string qualifier_legend(const SampleSettings& st, bool group_limits_on) {
     std::string text = st.limits_mode == 2
                            ? "X=Result below LOQ, U =Result below CRQL, J=estimated, E=Result exceeds calibration"
@@ -39,7 +37,7 @@ void print_quantitation_header(SampleReportPages& p) {
     st.size_unit = sample_size_unit(st.units);
     const int lh = l.line_h();
     const int left = l.x(kLeftBlock), right = l.x(5.0);
-    const int left_end = right - gap(l), right_end = c.page_width() - gap(l);
+    const int left_end = right - l.gap(), right_end = c.page_width() - l.gap();
 
     int y = l.y(0.25);
     draw_title(c, l, l.x(4.0), y, sample_report_title("Quantitation Report"), l.x(9.0));
@@ -91,7 +89,7 @@ void print_result_row(SampleReportPages& p, const AnalyteResult& r, double origi
     Canvas& c = p.canvas;
     const PrintLayout& l = p.layout;
     const auto at = [&](int column) { return l.x(origin + kColumn[column]); };
-    c.text_out(at(0), y, fit_text(c, r.name, at(1) - at(0) - gap(l) / 2));
+    c.text_out(at(0), y, fit_text(c, r.name, at(1) - at(0) - l.gap() / 2));
     c.text_out(at(1), y, concentration_cell(r.concentration));
     c.text_out(at(2), y, error_cell(r.concentration, r.error));
     c.text_out(at(3), y, r.qualifier);
@@ -127,7 +125,7 @@ int print_file_items(SampleReportPages& p, int y) {
     const PrintLayout& l = p.layout;
     const int lh = l.line_h();
     const int left = l.x(0.25), right = l.x(5.5);
-    const int left_end = right - gap(l), right_end = c.page_width() - gap(l);
+    const int left_end = right - l.gap(), right_end = c.page_width() - l.gap();
     const SampleSettings& st = p.data.sample_settings[p.s];
     draw_item(c, l, left, y, "File Identification:", 1.4, st.data_file_path, left_end);
     draw_item(c, l, right, y, "Compound Library File:", 1.4, p.files.library_file, right_end);
