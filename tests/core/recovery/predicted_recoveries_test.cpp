@@ -6,11 +6,6 @@
 
 namespace {
 
-void set_line(GroupFit& fit, double min_x, double low, double high, double max_x, double slope,
-              double intercept, double std_error = 0.0) {
-    fit = GroupFit{1, slope, intercept, std_error, 0.0, low, min_x, high, max_x};
-}
-
 class Predicted : public RecoveryTest {
 protected:
     int predict(int bp_groups, int rv_groups, int a = 0) {

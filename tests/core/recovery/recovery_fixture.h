@@ -10,6 +10,12 @@
 #include "recovery/model_tables.h"
 #include "scripted_ui.h"
 
+// A fitted group line: x from min_x to max_x, its range low..high, y = slope x + intercept.
+inline void set_line(GroupFit& fit, double min_x, double low, double high, double max_x, double slope,
+                     double intercept, double std_error = 0.0) {
+    fit = GroupFit{1, slope, intercept, std_error, 0.0, low, min_x, high, max_x};
+}
+
 class RecoveryTest : public ::testing::Test {
 protected:
     RecoveryTest() { reset_method(); }

@@ -7,11 +7,6 @@
 
 namespace {
 
-void set_line(GroupFit& fit, double min_x, double low, double high, double max_x, double slope,
-              double intercept) {
-    fit = GroupFit{1, slope, intercept, 0.0, 0.0, low, min_x, high, max_x};
-}
-
 class RvModel : public RecoveryTest {
 protected:
     RvModel() {
