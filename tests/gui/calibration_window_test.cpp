@@ -1,12 +1,17 @@
 // The calibration window and its level dialog, driven as an analyst drives them, on a
-// copy of the demo data set.
+// copy of the demo data set; and the analyst's whole road through every window.
+#include <QApplication>
+#include <QButtonGroup>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTableWidget>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -14,11 +19,25 @@
 #include "calibration/calibrate_form.h"
 #include "calibration/calibration_log.h"
 #include "calibration/calibration_tables.h"
+#include "calibration/check_calib_review_form.h"
+#include "calibration/check_calib_std.h"
 #include "calibration/identify_std_level.h"
 #include "calibration/revu_calib_form.h"
+#include "methoddata/about_box.h"
+#include "methoddata/change_variable_form.h"
+#include "methoddata/check_surrogate_catagories_form.h"
+#include "methoddata/edit_lib_form.h"
+#include "methoddata/edit_mdl_form.h"
+#include "methoddata/surr_form.h"
+#include "methoddata/surrogate_limits_form.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
+#include "processing/calc_limits.h"
+#include "processing/calib_limits.h"
+#include "processing/process_files.h"
+#include "processing/process_files_data.h"
+#include "processing/process_input.h"
 #include "windows_fixture.h"
 
 namespace {
@@ -97,23 +116,71 @@ class CalibrationWindow : public WindowsTest {
         for (int s = 0; s < 5; ++s) add_standard("STD" + std::to_string(s + 1) + ".TXT", s);
     }
 
+    // Set M5847_WALK_SHOTS to a folder to keep a picture of every window a test passes.
+    void look(const std::string& step) {
+        const char* folder = std::getenv("M5847_WALK_SHOTS");
+        if (!folder) return;
+        QApplication::processEvents();
+        ++looks_;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && !w->objectName().isEmpty())
+                w->grab().save(QString("%1/%2_%3_%4.png")
+                                   .arg(folder)
+                                   .arg(looks_, 2, 10, QChar('0'))
+                                   .arg(QString::fromStdString(step), w->objectName()));
+    }
+    // The main window alone is shown again once a task window is left.
+    void back_at_main_window(QWidget* left) {
+        EXPECT_TRUE(main_form->isVisible()) << left->objectName().toStdString();
+        EXPECT_FALSE(left->isVisible()) << left->objectName().toStdString();
+    }
+    void click(QWidget* window, const char* name) {
+        QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
+    }
+
     TempFolder home;
     TempFolder data;
+    int looks_ = 0;
 };
 
 // Every number of the file as it stands in it: what was built must read back as written.
 std::string as_written(double value, int decimals) { return format_fixed(value, decimals); }
 
-TEST_F(CalibrationWindow, TheAnalystsRoadFromStandardsToALoadedCalibration) {
+// The analyst's whole road through the real windows, on the demo data set: the
+// internal-standard editor and back, a calibration from the six standards that is saved,
+// loaded from its file, reviewed and printed, the check standard against it, three samples
+// with the demo reporting limits processed and printed, then the reporting-limit editor,
+// the library editor with its variable dialog, and the About box. Every window hands the
+// analyst back to the one that opened it.
+TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
+    look("internal_standards_loaded");
+    item("EditSurrogatesFile")->trigger();
+    ASSERT_TRUE(surr_Form->isVisible());
+    EXPECT_FALSE(main_form->isVisible());
+    look("internal_standard_editor");
+    click(surr_Form, "Set_Limits_Button");
+    ASSERT_TRUE(surrogate_limits_form->isVisible());
+    look("range_limits");
+    click(surrogate_limits_form, "Button1");
+    click(surr_Form, "btnCheckSurrCat");
+    ASSERT_TRUE(check_surrogate_catagories_form->isVisible());
+    look("class_ranges");
+    click(check_surrogate_catagories_form, "Button1");
+    ASSERT_TRUE(surr_Form->isVisible());
+    click(surr_Form, "exit");  // nothing changed: no question
+    back_at_main_window(surr_Form);
+    EXPECT_TRUE(item("Calibrate1")->isEnabled());
+
     open_new_calibration();
     EXPECT_FALSE(main_form->isVisible());
     EXPECT_EQ(control<QLineEdit>(Calibrate_form, "EditSurrLib")->text().toStdString(),
               to_upper(example_file("demo_internal_standards.ini")));
-    add_five_standards();
+    for (int s = 0; s < 6; ++s) add_standard("STD" + std::to_string(s + 1) + ".TXT", s);
     add_reference();
-    EXPECT_EQ(standard_count, 5);
+    look("calibration_window");
+    EXPECT_EQ(standard_count, 6);
     EXPECT_EQ(lines(list("ConcListBox")),
-              (QStringList{"Amount1", "Amount2", "Amount3", "Amount4", "Amount5"}));
+              (QStringList{"Amount1", "Amount2", "Amount3", "Amount4", "Amount5", "Amount6"}));
     EXPECT_EQ(list("DirListBox")->item(4)->text().toStdString(), run("STD5.TXT"));
     EXPECT_TRUE(file_exists(data.file("runs/STD5.ini")));
     EXPECT_EQ(ui.open_requests.back().filter, "Quantitated data file (*.txt)|*.txt");
@@ -186,6 +253,139 @@ TEST_F(CalibrationWindow, TheAnalystsRoadFromStandardsToALoadedCalibration) {
         }
     }
     EXPECT_EQ(level_names[4], "Amount5");
+
+    // Calibration > Edit shows the six levels of the file and leaves without saving.
+    item("Review1")->trigger();
+    ASSERT_TRUE(revu_calib_form->isVisible());
+    EXPECT_FALSE(main_form->isVisible());
+    EXPECT_NE(revu_calib_form->Edit_calfile->text().indexOf("ROAD.CAL"), -1);
+    EXPECT_TRUE(revu_calib_form->Std[5]->isVisible());
+    EXPECT_FALSE(revu_calib_form->Std[6]->isVisible());
+    look("calibration_review");
+    click(revu_calib_form, "Button_next");
+    EXPECT_EQ(revu_calib_form->Edit_recnum->text(), "2");
+    click(revu_calib_form, "Button_exit");
+    back_at_main_window(revu_calib_form);
+
+    // Calibration > Print: the report in one landscape job.
+    ui.printer_dialog_returns(true);
+    item("PrintCalib")->trigger();
+    ASSERT_EQ(ui.finished_jobs.size(), 1u);
+    EXPECT_EQ(ui.finished_jobs[0].orientation, Orientation::Landscape);
+    EXPECT_NE(ui.finished_jobs[0].find_text(library[0].name), nullptr);
+
+    // Check Continuing Calibration: the check standard at Amount 3, reviewed and saved.
+    ui.open_returns(run("CCV.TXT"));
+    item("CheckCalibration")->trigger();
+    ASSERT_TRUE(check_calib_std->isVisible());
+    EXPECT_FALSE(main_form->isVisible());
+    EXPECT_EQ(control<QLineEdit>(check_calib_std, "Edit3")->text().toStdString(), to_upper(cal));
+    check_calib_std->findChild<QButtonGroup*>()->button(2)->click();
+    look("check_entry");
+    click(check_calib_std, "check_calib_review");
+    ASSERT_TRUE(check_calib_review_form->isVisible());
+    EXPECT_FALSE(check_calib_review_form->diff_Edit->text().isEmpty());
+    look("check_review");
+    click(check_calib_review_form, "Button_exit");
+    ASSERT_TRUE(check_calib_std->isVisible());
+    click(check_calib_std, "Button_Save");
+    EXPECT_TRUE(file_exists(data.file("runs/CCV.check")));
+    click(check_calib_std, "Button3");  // saved: no question
+    back_at_main_window(check_calib_std);
+    EXPECT_FALSE(file_exists(data.file("runs/CCV.ini")));
+
+    // Quantitation: three samples; the first takes the demo reporting limits, the next two
+    // start with the same choices.
+    construct_process_files_data();
+    item("Processsamplefiles1")->trigger();
+    ASSERT_TRUE(process_files->isVisible());
+    EXPECT_FALSE(main_form->isVisible());
+    EXPECT_EQ(process_files->Edit_samp_calfile->text().toStdString(), to_upper(cal));
+    const std::string limits_file = example_file("demo_water.lmt");
+    for (int s = 1; s <= 3; ++s) {
+        ui.open_returns(run("SAMPLE" + std::to_string(s) + ".TXT"));
+        click(process_files, "add_samp_file");
+        ASSERT_TRUE(process_input->isVisible());
+        EXPECT_FALSE(process_files->isVisible());
+        if (s == 1) {
+            control<QRadioButton>(process_input, "RadioGroup_mdlItem0")->click();
+            ui.open_returns(limits_file);
+            click(process_input, "Button_mdl_Browse");
+            look("sample_information");
+        }
+        EXPECT_TRUE(control<QRadioButton>(process_input, "RadioGroup_mdlItem0")->isChecked());
+        EXPECT_EQ(control<QLineEdit>(process_input, "Edit_mdlfile")->text().toStdString(), limits_file);
+        EXPECT_EQ(control<QLineEdit>(process_input, "Edit_size")->text(), "1");
+        ui.answer(Answer::Yes);  // the limits file names the internal-standard file without its folder
+        click(process_input, "Enter");
+        ASSERT_FALSE(process_input->isVisible());
+        ASSERT_TRUE(process_files->isVisible());
+    }
+    EXPECT_EQ(list("DirListBox")->count(), 6);  // the calibration window's list is not this one
+    EXPECT_EQ(process_files->DirListBox->count(), 3);
+    click(process_files, "process_samp");
+    for (int s = 1; s <= 3; ++s) {
+        EXPECT_TRUE(file_exists(run("SAMPLE" + std::to_string(s) + "_ROAD.txt"))) << s;
+        EXPECT_EQ(process_files_data.sample_settings[s - 1].units, "µg/l") << s;
+        EXPECT_EQ(process_files_data.sample_settings[s - 1].limits_mode, 1) << s;
+    }
+    // Processed again on the printer: the three samples in one landscape job.
+    ui.printer_dialog_returns(true);
+    process_files->Printer1->trigger();
+    process_files->Printedpdf1->trigger();
+    look("processing_window");
+    click(process_files, "process_samp");
+    ASSERT_EQ(ui.finished_jobs.size(), 2u);
+    EXPECT_EQ(ui.finished_jobs[1].orientation, Orientation::Landscape);
+    EXPECT_EQ(ui.finished_jobs[1].page, 9);  // three pages a sample
+    // The limits windows stand in for the processing window and give it back.
+    process_files->GroupSolutionLimits1->trigger();
+    ASSERT_TRUE(calc_limits->isVisible());
+    EXPECT_FALSE(process_files->isVisible());
+    look("group_solution_limits");
+    calc_limits->Exit1->trigger();
+    ASSERT_TRUE(process_files->isVisible());
+    process_files->Calibration1->trigger();
+    ASSERT_TRUE(calib_limits->isVisible());
+    look("calibration_response_limits");
+    click(calib_limits, "Button3");
+    ASSERT_TRUE(process_files->isVisible());
+    click(process_files, "process_exit");
+    back_at_main_window(process_files);
+    EXPECT_FALSE(file_exists(run("SAMPLE1.ini")));
+
+    // The reporting-limit editor and the library editor work on a loaded library.
+    ui.open_returns(example_file("demo_library.txt"));
+    item("OpenLibraryMenu")->trigger();
+    item("CreateEditMDLFile2")->trigger();
+    ASSERT_TRUE(Edit_mdl_form->isVisible());
+    EXPECT_FALSE(main_form->isVisible());
+    ui.open_returns(limits_file);
+    click(Edit_mdl_form, "Button_open_mdl_file");
+    EXPECT_EQ(control<QTableWidget>(Edit_mdl_form, "StringGrid1")->item(0, 1)->text(), "1");
+    look("reporting_limit_editor");
+    click(Edit_mdl_form, "Button_exit");  // imported, nothing typed: no question
+    back_at_main_window(Edit_mdl_form);
+
+    item("UpdateLibrary1")->trigger();
+    ASSERT_TRUE(EditLib_Form->isVisible());
+    EXPECT_FALSE(main_form->isVisible());
+    click(EditLib_Form, "Button_ChangeVariables");
+    ASSERT_TRUE(change_variable_form->isVisible());
+    look("variable_dialog");
+    QTest::mouseClick(change_variable_form->Button_cancel, Qt::LeftButton);
+    EXPECT_FALSE(change_variable_form->isVisible());
+    ASSERT_TRUE(EditLib_Form->isVisible());
+    click(EditLib_Form, "exit");  // nothing changed: no question
+    back_at_main_window(EditLib_Form);
+
+    QTimer::singleShot(0, [this] {
+        look("about");
+        QTest::mouseClick(AboutBox->BitBtn1, Qt::LeftButton);
+    });
+    item("About1")->trigger();
+    EXPECT_FALSE(AboutBox->isVisible());
+    EXPECT_TRUE(main_form->isVisible());
 }
 
 TEST_F(CalibrationWindow, SavingNeedsAReferenceAndAsksBeforeOverwriting) {
