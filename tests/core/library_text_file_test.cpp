@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <optional>
 
 #include "platform/paths.h"
@@ -434,6 +436,12 @@ TEST_F(LibraryTextFile, SaveDialogAsksBeforeOverwriting) {
     ASSERT_TRUE(write_library_text_file(4, table));
     EXPECT_EQ(save_as_cancelled, 0);
     EXPECT_EQ(read_file_text(upper), format_library_text(4, table));
+
+    // A "." in a folder name is not the file's extension.
+    std::filesystem::create_directories(temp.file("old.txtfiles"));
+    ui.save_returns(temp.file("old.txtfiles/lib"));
+    ASSERT_TRUE(write_library_text_file(4, table));
+    EXPECT_EQ(read_file_text(temp.file("old.txtfiles/lib.txt")), format_library_text(4, table));
 
     // Cancelling the dialog.
     ui.save_returns(std::nullopt);

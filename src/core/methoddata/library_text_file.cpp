@@ -155,12 +155,9 @@ std::string transform_to_write() {
     return transform_text;
 }
 
-// The name the analyst chose, with ".txt" unless it already ends so.
-std::string with_txt_extension(const std::string& chosen) {
-    size_t dot = chosen.rfind('.');
-    if (dot != std::string::npos && to_lower(chosen.substr(dot, 4)) == ".txt") return chosen;
-    return chosen + ".txt";
-}
+// The name the analyst chose, with ".txt" unless its file name already has it; a "." in
+// a folder name does not count, or the library would be saved without its extension.
+std::string with_txt_extension(const std::string& chosen) { return with_extension(chosen, ".txt"); }
 
 // The save dialog with its overwrite question; nothing when the analyst gave up.
 std::optional<std::string> choose_library_target() {
