@@ -93,7 +93,7 @@ TEST_F(CalibrationReviewWindow, AnalystWalksTheCompoundsTogglesALevelAndLeavesWi
     EXPECT_EQ(text(w->Edit_cmpndname), "1,1-Dichloroethene");
     EXPECT_EQ(w->ListBox1->count(), 62);
     EXPECT_EQ(w->ListBox1->currentRow(), 0);
-    EXPECT_EQ(text(w->Edit_calfile), to_upper(work.file("demo_calibration.cal").substr(1)));
+    EXPECT_EQ(text(w->Edit_calfile), to_upper(work.file("demo_calibration.cal")));
     EXPECT_EQ(text(w->Edit_LibFileName), "demo_library.txt");
     EXPECT_EQ(text(w->Edit_ref_file), "REF.TXT");
     EXPECT_TRUE(w->Edit_LibFileName->isVisible());

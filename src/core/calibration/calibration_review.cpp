@@ -78,6 +78,9 @@ std::string display_file_name(const std::string& text) {
 }
 
 std::string after_first_separator(std::string_view text) {
+    // The cut drops a drive ("C:\"); an absolute path of this system has none, and
+    // without its leading "/" it would read as a path relative to somewhere else.
+    if (!text.empty() && text.front() == '/') return left(text, kShownPathLength);
     const size_t sep = text.find_first_of("\\/");
     return left(sep == std::string_view::npos ? text : text.substr(sep + 1), kShownPathLength);
 }

@@ -41,7 +41,7 @@ TEST(DisplayFileName, ShowsTheFolderOfAResultsFileAndCutsAtTheFirstLineBreak) {
         {"STD1\\results.ini", "STD1", "STD1"},
         {"STD1/RESULTS.INI", "STD1", "STD1"},
         {"C:\\DATA\\STD1", "C:\\DATA\\STD1", "DATA\\STD1"},
-        {"/data/runs/STD1.TXT", "/data/runs/STD1.TXT", "data/runs/STD1.TXT"},
+        {"/data/runs/STD1.TXT", "/data/runs/STD1.TXT", "/data/runs/STD1.TXT"},
         {"runs/STD1.TXT\r\nrest", "runs/STD1.TXT", "STD1.TXT"},
         {"", "", ""},
     };
@@ -57,14 +57,14 @@ TEST_F(CalibrationReview, ShowsEveryCellOfALevelAndLeavesMarkersBlank) {
     const CompoundReview r = review_compound(0);
     EXPECT_EQ(r.number, "1");
     EXPECT_EQ(r.name, "Benzene");
-    EXPECT_EQ(r.calibration_file, "DATA/CAL/DEMO.CAL");
+    EXPECT_EQ(r.calibration_file, "/DATA/CAL/DEMO.CAL");
     EXPECT_EQ(r.surrogate_file, "/data/is/Demo_IS.ini");
     EXPECT_EQ(r.library_file, "/data/lib/demo_library.txt");
-    EXPECT_EQ(r.reference_file, "data/runs/REF.TXT");
+    EXPECT_EQ(r.reference_file, "/data/runs/REF.TXT");
     EXPECT_EQ(r.standards, 3);
 
     const ReviewLevel& first = r.levels[0];
-    EXPECT_EQ(first.file, "data/runs/STD1.TXT");
+    EXPECT_EQ(first.file, "/data/runs/STD1.TXT");
     EXPECT_EQ(first.amount, "5");
     EXPECT_EQ(first.recovery, "80.000");
     EXPECT_EQ(first.recovery_dev, "1.000");
