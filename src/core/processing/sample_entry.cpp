@@ -274,12 +274,13 @@ void browse_limits_file(SampleEntryBoxes& boxes) {
     boxes.other_comment = lmt_header.comment;
 }
 
-std::string choose_lab_file_id() {
+std::string choose_lab_file_id(const std::string& current) {
     FileDialogRequest request;
     request.title = "Open";
     request.must_exist = false;
     const std::optional<std::string> chosen = ui().open_file(request);
-    return chosen ? file_name_of(*chosen) : std::string();
+    // A cancelled dialog keeps what the box held: a click into the box must not lose it.
+    return chosen ? file_name_of(*chosen) : current;
 }
 
 void toggle_smooth_first_pass() { smooth_first_pass = smooth_first_pass == 1 ? 0 : 1; }

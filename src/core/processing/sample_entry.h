@@ -67,8 +67,8 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
 // size, matrix, units and Other boxes from its header.
 void browse_limits_file(SampleEntryBoxes& boxes);
 
-// The lab file id chosen with a file dialog: the chosen file's name; empty after a cancel.
-std::string choose_lab_file_id();
+// The lab file id chosen in an open dialog (its name without folder); the current text when cancelled.
+std::string choose_lab_file_id(const std::string& current);
 
 // The smooth-first-pass switch and the caption of its button.
 void toggle_smooth_first_pass();

@@ -272,7 +272,7 @@ void Tprocess_input::Button1Click() {
     Button1->setText(q(smooth_first_pass_caption()));
 }
 
-void Tprocess_input::EditLabFileidClick() { EditLabFileid->setText(q(choose_lab_file_id())); }
+void Tprocess_input::EditLabFileidClick() { EditLabFileid->setText(q(choose_lab_file_id(s(EditLabFileid->text())))); }
 
 void Tprocess_input::Button_HelpClick() { ui().show_help(kProcessInputHelpContext); }
 

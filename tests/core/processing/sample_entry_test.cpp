@@ -325,3 +325,10 @@ TEST_F(SampleEntry, TheSmoothFirstPassCaptionNamesTheNewState) {
 }
 
 }  // namespace
+
+TEST_F(SampleEntry, TheLabFileIdIsTheChosenNameAndACancelKeepsTheBox) {
+    ui.open_returns(std::string("/data/lab/RUN-17.D"));
+    EXPECT_EQ(choose_lab_file_id("old id"), "RUN-17.D");
+    ui.open_returns(std::nullopt);
+    EXPECT_EQ(choose_lab_file_id("RUN-17.D"), "RUN-17.D");
+}
