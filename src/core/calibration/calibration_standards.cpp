@@ -78,6 +78,16 @@ void remove_calibration_standard(int i, const std::vector<std::string>& labels) 
     standard_count = n - 1;
 }
 
+void clear_first_pass_points() {
+    for (int a = 0; a < kMaxStandards; ++a)
+        for (int i = 0; i < kGroups; ++i) {
+            SurrogatePoint& p = first_pass_points[a][i];
+            p = SurrogatePoint{};
+            p.name = std::string(22, ' ');
+            p.measured = p.rvw = p.bp = p.clamped_rv = 0.0;
+        }
+}
+
 std::string proceed_question() {
     return std::string("Negative response factors OR surrogate measured recovery greater than ") +
            "500" +

@@ -39,6 +39,10 @@ void prepare_standard_tables(const std::vector<std::string>& files,
 // as shown, which becomes level_names first.
 void remove_calibration_standard(int i, const std::vector<std::string>& labels);
 
+// The first-pass points that the sample report's charts draw start empty for every
+// standard when the calibration window opens: names of 22 blanks, values 0.
+void clear_first_pass_points();
+
 // The question after a build that logged suspicious values (caption "Warning", Yes/No).
 std::string proceed_question();
 

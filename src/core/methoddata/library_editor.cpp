@@ -187,6 +187,11 @@ void show_rename_warning() {
 
 double created_value(const std::string& text) { return leading_number(text); }
 
+bool created_value_entered(bool is_rvw, const std::string& text) {
+    const double value = created_value(text);
+    return is_rvw ? value > 0 : value != 0;
+}
+
 void store_created_compound(const CompoundEntry& entry) {
     LibraryCompound& c = library.at(current_record);
     c.name = entry.name;

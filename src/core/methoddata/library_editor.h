@@ -83,6 +83,9 @@ void show_rename_warning();
 // Create mode.
 // A value typed into a create-mode number edit: its leading number, 0 when none.
 double created_value(const std::string& text);
+// Whether such a value counts as entered: an rvw must be above 0 (the library file refuses
+// any other); a bp or an amount must not be 0.
+bool created_value_entered(bool is_rvw, const std::string& text);
 // Stores the typed compound into library[current_record]; conversions as above.
 void store_created_compound(const CompoundEntry& entry);
 // False (message shown) when the table holds no room for the compound being typed.

@@ -38,7 +38,10 @@ std::vector<std::string> lmt_grid_limit_texts(const ReportingLimitSlot& slot) {
 }
 
 std::optional<int> lmt_row_from_number_text(const std::string& text, int current_row, int row_count) {
-    if (!std::all_of(text.begin(), text.end(), is_digit)) return std::nullopt;
+    if (!std::all_of(text.begin(), text.end(), is_digit)) {
+        show_message("Quantilyzer: 07002", "Error:");
+        return std::nullopt;
+    }
     long long row = current_row;
     if (!text.empty()) {
         // A long run of digits only asks for the last row; it must not overflow.
@@ -120,6 +123,12 @@ std::string without_line_end(const std::string& text) {
     std::string cut = text.substr(0, end);
     if (!cut.empty() && cut.back() == '\r') cut.pop_back();
     return cut;
+}
+
+int lmt_file_unit_index(const std::string& unit) {
+    const int index = reporting_unit_index(unit);
+    if (index < 0) show_message("Invalid unit read from the file!", "Error");
+    return index;
 }
 
 void show_lmt_mismatch(int line_number) {

@@ -28,8 +28,8 @@ std::vector<std::string> lmt_grid_names();
 std::vector<std::string> lmt_grid_limit_texts(const ReportingLimitSlot& slot);
 
 // The grid row that the compound number box asks for: the number - 1 (the current row when
-// the text is empty), kept within 0..row_count-1. Nothing when the text holds a character
-// other than a digit (the caller shows "Quantilyzer: 07002").
+// the text is empty), kept within 0..row_count-1. Nothing (message "Quantilyzer: 07002"
+// shown) when the text holds a character other than a digit.
 std::optional<int> lmt_row_from_number_text(const std::string& text, int current_row, int row_count);
 
 // Sample-size text as the analyst typed it: digits and at most one ".".
@@ -71,6 +71,10 @@ void clear_all_reporting_limits();
 // A header text read from a file, without its line end: the part before its last line break
 // (a text without one is kept whole).
 std::string without_line_end(const std::string& text);
+
+// The index in reporting_units of the unit an imported file names; -1 (message shown) when
+// the file names no unit of the list.
+int lmt_file_unit_index(const std::string& unit);
 
 // "Quantilyezr: 10004" with the line number of a row whose compound the library lacks.
 void show_lmt_mismatch(int line_number);

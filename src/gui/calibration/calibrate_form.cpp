@@ -26,25 +26,13 @@
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 #include "processing/process_files_data.h"
+#include "processing/sample_list.h"
 
 TCalibrate_form* Calibrate_form = nullptr;
 
 namespace {
 
-const char* const kDataFileFilter = "Quantitated data file (*.txt)|*.txt";
-
 QString q(const std::string& text) { return QString::fromStdString(text); }
-
-// The first-pass points of the sample report's charts start empty for every standard.
-void clear_first_pass_points() {
-    for (int a = 0; a < kMaxStandards; ++a)
-        for (int i = 0; i < kGroups; ++i) {
-            SurrogatePoint& p = first_pass_points[a][i];
-            p = SurrogatePoint{};
-            p.name = std::string(22, ' ');
-            p.measured = p.rvw = p.bp = p.clamped_rv = 0.0;
-        }
-}
 
 }  // namespace
 
@@ -170,7 +158,7 @@ bool TCalibrate_form::eventFilter(QObject* watched, QEvent* event) {
 std::optional<std::string> TCalibrate_form::choose_data_file() {
     FileDialogRequest request;
     request.title = "Open";
-    request.filter = kDataFileFilter;
+    request.filter = sample_file_filter;
     request.default_extension = "*.*";
     request.start_folder = folder_settings.slot[kDataPathSlot];
     return ui().open_file(request);
@@ -194,7 +182,7 @@ void TCalibrate_form::AddClick() {
     auto path = choose_data_file();
     if (!path) return;
     const std::string folder = folder_of(*path);
-    const std::string results = results_ini_name(*path, folder);
+    const std::string results = listed_results_ini(*path);
     if (file_exists(results)) remove_file(results);
     if (!convert_data_file(*path, results)) return;
     folder_settings.slot[kDataPathSlot] = join_path(folder, "");
@@ -218,7 +206,7 @@ void TCalibrate_form::EditSurrRefClick() {
     auto path = choose_data_file();
     if (!path) return;
     const std::string folder = folder_of(*path);
-    if (!convert_data_file(*path, results_ini_name(*path, folder))) return;
+    if (!convert_data_file(*path, listed_results_ini(*path))) return;
     write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
     EditSurrRef->setText(q(*path));
     surrogate_reference_path = trim(*path);

@@ -502,9 +502,7 @@ void TEditLib_Form::begin_next_created_compound() {
 void TEditLib_Form::created_number_exit(int flag) {
     if (!create_mode()) return;
     QLineEdit* edit = created_number_edit(flag);
-    const double value = created_value(text_of(edit));
-    // An rvw must be above 0: the library file refuses any other.
-    const bool entered = flag == 0 ? value > 0 : value != 0;
+    const bool entered = created_value_entered(flag == 0, text_of(edit));
     entry_flags[flag] = entered ? 1 : 0;
     if (entered)
         mark_to_enter(edit, false);

@@ -262,10 +262,7 @@ void TEdit_mdl_form::Button_previousClick() {
 
 void TEdit_mdl_form::Edit_mdl_cnumExit() {
     std::optional<int> row = lmt_row_from_number_text(s(Edit_mdl_cnum->text()), lmt_current_row, lmt_row_count);
-    if (!row) {
-        show_message("Quantilyzer: 07002", "Error:");
-        return;
-    }
+    if (!row) return;  // the message is shown
     lmt_current_row = *row;
     if (lmt_row_count > 0) StringGrid1->setCurrentCell(lmt_current_row, 1);
     StringGrid1->setFocus();
@@ -324,11 +321,8 @@ void TEdit_mdl_form::Button_open_mdl_fileClick() {
     Edit_imported_mdl->setText(q(*chosen));
     set_limit_cells(lmt_grid_limit_texts(slot()));
     select_first_limit();
-    const int unit = reporting_unit_index(lmt_header.unit);
-    if (unit < 0) {
-        show_message("Invalid unit read from the file!", "Error");
-        return;
-    }
+    const int unit = lmt_file_unit_index(lmt_header.unit);
+    if (unit < 0) return;  // the message is shown
     Units_ComboBox->setCurrentIndex(unit);
     Edit_mdl_form_sampsize->setText(q(format_general(lmt_header.size)));
     Edit_matrix->setText(q(lmt_header.matrix));

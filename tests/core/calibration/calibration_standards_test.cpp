@@ -81,6 +81,18 @@ TEST_F(CalibrationStandardsTest, DeletingTheFirstOfThreeMovesTheOthersUp) {
     EXPECT_EQ(level_included[0][1], 1);
 }
 
+TEST_F(CalibrationStandardsTest, OpeningTheWindowEmptiesEveryStandardsFirstPassPoints) {
+    SurrogatePoint& last = first_pass_points[kMaxStandards - 1][kGroups - 1];
+    last = SurrogatePoint{"Toluene-d8", 1, 2.0, 90.0};
+    last.rvw = 3.5;
+    clear_first_pass_points();
+    EXPECT_EQ(last.name, std::string(22, ' '));
+    EXPECT_EQ(last.in_use, 0);
+    EXPECT_EQ(last.y, 0.0);
+    EXPECT_EQ(last.rvw, 0.0);
+    EXPECT_EQ(first_pass_points[0][0].clamped_rv, 0.0);  // not the "not set" marker
+}
+
 TEST_F(CalibrationStandardsTest, LeavingDeletesOnlyTheResultsFilesTheWindowMade) {
     TempFolder dir;
     const std::string made = dir.write("std1.ini", "[header]\n");

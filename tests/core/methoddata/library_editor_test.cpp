@@ -182,6 +182,15 @@ TEST_F(LibraryEditor, ACreatedCompoundTakesItsTypesAmounts) {
 
     EXPECT_EQ(created_value("12.5 ug"), 12.5);
     EXPECT_EQ(created_value("enter value"), 0.0);
+    // An rvw counts only above 0; a bp or an amount counts unless it is 0.
+    struct Case {
+        bool is_rvw;
+        const char* text;
+        bool entered;
+    };
+    const Case cases[] = {{true, "0.5", true},   {true, "-2", false}, {true, "enter value", false},
+                          {false, "-2", true},   {false, "0", false}, {false, "enter value", false}};
+    for (const Case& c : cases) EXPECT_EQ(created_value_entered(c.is_rvw, c.text), c.entered) << c.text;
 }
 
 TEST_F(LibraryEditor, LeavingWithoutSavingPutsBackTheLibraryAsSaved) {

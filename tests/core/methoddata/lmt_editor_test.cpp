@@ -37,7 +37,17 @@ TEST_F(LmtEditor, CompoundNumberBoxChoosesARowWithinTheGrid) {
         {"3", 0, 10, 2},  {"0", 5, 10, 0},   {"11", 0, 10, 9}, {"99999999999999999999", 0, 10, 9},
         {"", 4, 10, 4},   {"1a", 0, 10, {}}, {"-1", 0, 10, {}}, {" 2", 0, 10, {}}, {"5", 0, 0, 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(lmt_row_from_number_text(c.text, c.current, c.count), c.row) << c.text;
+    for (const Case& c : cases) {
+        if (!c.row) ui.expect_message("Quantilyzer: 07002");
+        EXPECT_EQ(lmt_row_from_number_text(c.text, c.current, c.count), c.row) << c.text;
+    }
+}
+
+TEST_F(LmtEditor, ImportedUnitOutsideTheListIsReported) {
+    EXPECT_EQ(lmt_file_unit_index("ng/g"), 3);
+    ui.expect_message("Invalid unit read from the file!");
+    EXPECT_EQ(lmt_file_unit_index("ng/G"), -1);
+    EXPECT_EQ(ui.last_message().caption, "Error");
 }
 
 TEST_F(LmtEditor, SaveAsChecksItsEntriesInOrder) {
