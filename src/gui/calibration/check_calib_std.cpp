@@ -67,7 +67,7 @@ Tcheck_calib_std::Tcheck_calib_std() : TaskWindow("Continuing Calibration Standa
     CheckBox1 = new QCheckBox("DO NOT Print Surrogate Report", this);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setChecked(true);
-    set_hint(CheckBox1, "Check calibration report option");
+    set_button_hint(CheckBox1, "Check calibration report option");
     CheckBox1->hide();
 
     auto* grid = new QGridLayout(this);
