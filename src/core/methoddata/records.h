@@ -28,7 +28,7 @@ constexpr double kNoCalibration = -99.0;          // compound without calibratio
 constexpr double kCannotCompute = 2147483648.0;   // concentration that cannot be computed
 inline const std::string kDummyName = "DUMMY";    // empty entry
 inline const std::string kNoCasNumber = "N/A";
-inline const std::string kUnconfigured = "F";     // unconfigured key of the settings file
+inline const std::string kUnconfigured = "F";     // a key the settings or internal-standard file lacks
 
 inline bool is_not_set(double v) { return v == kNotSet; }
 
@@ -70,7 +70,6 @@ struct SurrogatePoint {
     double clamped_rv = kNotSet;
     double rv = 0.0;
     double ln_rv = 0.0;
-    double rv_work = 0.0;
     double divisor_prediction = 0.0;
 };
 

@@ -6,7 +6,6 @@
 #include "platform/text_util.h"
 
 const std::string settings_file_name = "5847file_standalone.ini";
-const std::string unconfigured_path = "F";
 
 namespace {
 const std::string section = "File";
@@ -28,8 +27,8 @@ bool read_file_paths(PathSettings& settings) {
                                    {"mdlPath", kMdlPathSlot}};
     bool all_configured = true;
     for (const auto& k : keys) {
-        settings.slot[k.slot] = ini.get_string(section, k.key, unconfigured_path);
-        if (settings.slot[k.slot] == unconfigured_path) all_configured = false;
+        settings.slot[k.slot] = ini.get_string(section, k.key, kUnconfigured);
+        if (settings.slot[k.slot] == kUnconfigured) all_configured = false;
     }
     return all_configured;
 }

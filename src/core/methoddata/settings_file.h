@@ -7,7 +7,6 @@
 #include "methoddata/records.h"
 
 extern const std::string settings_file_name;  // "5847file_standalone.ini"
-extern const std::string unconfigured_path;   // "F"
 
 // The settings file lives in the install folder: the program's own folder unless an
 // InstallPath is set, then that folder (so every writer and reader uses one file).

@@ -63,12 +63,6 @@ std::vector<std::string> names_in_load_order(List& list) {
 }
 }  // namespace
 
-std::vector<std::string> IniFile::section_names() const {
-    CSimpleIniA::TNamesDepend list;
-    impl_->ini.GetAllSections(list);
-    return names_in_load_order(list);
-}
-
 std::vector<std::string> IniFile::key_names(const std::string& section) const {
     CSimpleIniA::TNamesDepend list;
     impl_->ini.GetAllKeys(section.c_str(), list);
@@ -111,6 +105,3 @@ void IniFile::erase_section(const std::string& section) {
     impl_->ini.Delete(section.c_str(), nullptr, true);
 }
 
-void IniFile::erase_key(const std::string& section, const std::string& key) {
-    impl_->ini.Delete(section.c_str(), key.c_str(), true);
-}

@@ -24,7 +24,6 @@ public:
 
     bool has_section(const std::string& section) const;
     bool has_key(const std::string& section, const std::string& key) const;
-    std::vector<std::string> section_names() const;  // in file order
     std::vector<std::string> key_names(const std::string& section) const;  // in file order
 
     std::string get_string(const std::string& section, const std::string& key,
@@ -37,7 +36,6 @@ public:
     void set_double(const std::string& section, const std::string& key, double value);  // general form
     void set_int(const std::string& section, const std::string& key, int value);
     void erase_section(const std::string& section);
-    void erase_key(const std::string& section, const std::string& key);
 
     std::string to_text() const;
 

@@ -12,7 +12,6 @@ public:
     bool open(const std::string& path);
     // The next line without its end; false at the end of the file.
     bool next(std::string& line);
-    bool is_open() const { return in_.is_open(); }
 
 private:
     std::ifstream in_;

@@ -9,13 +9,6 @@ std::string to_upper(std::string_view s) {
     return out;
 }
 
-std::string to_lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 std::string trim(std::string_view s) {
     auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     while (!s.empty() && blank(s.front())) s.remove_prefix(1);

@@ -5,7 +5,6 @@
 #include <vector>
 
 std::string to_upper(std::string_view s);  // ASCII upper case, other bytes kept
-std::string to_lower(std::string_view s);
 std::string trim(std::string_view s);  // blanks and control characters at both ends
 bool iequals(std::string_view a, std::string_view b);
 bool starts_with_ci(std::string_view text, std::string_view prefix);
