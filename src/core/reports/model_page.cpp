@@ -54,7 +54,8 @@ std::string padded(const std::string& field, size_t width) {
     return out + field;
 }
 
-// print_model_row: the fields of a ";"-joined model row text.
+// The cells of one ";"-joined model row text: the name cut to its column, the figures
+// padded so that they line up.
 std::vector<TableCell> model_row_cells(Canvas& canvas, const PrintLayout& layout, const std::string& text) {
     const std::vector<std::string> fields = split(text, ';');
     std::vector<TableCell> cells;
@@ -122,7 +123,7 @@ void add_model_groups(std::vector<TableLine>& lines, SampleReportPages& p, const
     }
 }
 
-// print_model_tables, left half: first pass, BP groups, footnotes.
+// The left half of the model tables: first pass, BP groups, footnotes.
 std::vector<TableLine> left_half(SampleReportPages& p, int width) {
     const ModelTableCells& cells = p.data.model_table_texts[p.s];
     const ModelFitSlots& fits = p.data.model_fits[p.s];

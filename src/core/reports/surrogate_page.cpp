@@ -61,7 +61,7 @@ TableLine surrogate_line(Canvas& canvas, const PrintLayout& layout, const Surrog
     return line;
 }
 
-// print_surrogate_tables: a block per category present.
+// The internal-standard tables: a block per category present.
 std::vector<TableLine> surrogate_tables(SampleReportPages& p) {
     std::vector<TableLine> lines;
     const int rows = std::clamp(surrogate_count, 0, kSurrogateResultRows);
