@@ -62,12 +62,6 @@ class CalibrationWindow : public WindowsTest {
         unsetenv("HOME");
     }
 
-    template <typename T>
-    T* control(QWidget* window, const char* name) {
-        T* c = window->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << "no control " << name;
-        return c;
-    }
     QPushButton* button(const char* name) { return control<QPushButton>(Calibrate_form, name); }
     QListWidget* list(const char* name) { return control<QListWidget>(Calibrate_form, name); }
     static QStringList lines(QListWidget* l) {

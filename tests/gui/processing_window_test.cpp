@@ -46,12 +46,6 @@ protected:
         WindowsTest::TearDown();
         unsetenv("HOME");
     }
-    template <typename T>
-    T* control(QWidget* window, const char* name) {
-        T* c = window->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << "no control " << name;
-        return c;
-    }
     QPushButton* button(QWidget* window, const char* name) { return control<QPushButton>(window, name); }
     QLineEdit* edit(const char* name) { return control<QLineEdit>(process_input, name); }
     QAction* action(const char* name) { return control<QAction>(process_files, name); }

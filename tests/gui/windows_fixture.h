@@ -29,6 +29,13 @@ protected:
         EXPECT_NE(a, nullptr) << "no menu item " << name;
         return a;
     }
+    // A control of a window by its name; fails the test when the window has none.
+    template <typename T>
+    T* control(QWidget* window, const char* name) const {
+        T* c = window->findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << "no control " << name;
+        return c;
+    }
 
     TempFolder install;
     ScriptedUi ui;
