@@ -193,6 +193,7 @@ TEST_F(ResultsFileTest, MissingDataFileIsNamedAndRefused) {
     std::string missing = folder.file("gone.txt");
     ui.expect_message("Cannot open file " + missing);
     EXPECT_FALSE(convert_quant_file(missing, folder.file("gone.ini")));
+    EXPECT_EQ(ui.last_message().caption, "Closing unneeded data files");
     EXPECT_FALSE(file_exists(folder.file("gone.ini")));
 }
 
@@ -265,10 +266,29 @@ TEST_F(ResultsFileTest, ReaderRaisesTheConversionErrorOnMalformedNumbers) {
     }
 }
 
-TEST_F(ResultsFileTest, ZeroCompoundsReadsNothing) {
-    raw_data_sets[1].area[0] = 9;
-    EXPECT_TRUE(read_results_ini(1, folder.write("z.ini", "[HEADER]\nNUMBER_COMPS=0\n")));
-    EXPECT_EQ(raw_data_sets[1].area[0], 9);
+TEST_F(ResultsFileTest, CompoundsAFileDoesNotListKeepNoAreaOfAnEarlierSet) {
+    // The slot held a full data set before; files of fewer compounds replace all of it.
+    struct Case {
+        std::string file;
+        int listed;
+    } cases[] = {
+        {"[HEADER]\nNUMBER_COMPS=0\n", 0},
+        {"[header]\nnumber_comps=1\n[compound1]\nname=Benzene\narea=12.9\nretentionTime=3\n", 1},
+    };
+    for (const Case& c : cases) {
+        for (int i = 0; i < 3; ++i) {
+            raw_data_sets[1].area[i] = 9;
+            raw_data_sets[1].name[i] = "old";
+            raw_data_sets[1].retention_time[i] = 4.0;
+        }
+        ASSERT_TRUE(read_results_ini(1, folder.write("z.ini", c.file)));
+        EXPECT_EQ(raw_data_sets[1].area[0], c.listed ? 12 : 0);
+        for (int i = c.listed; i < 3; ++i) {
+            EXPECT_EQ(raw_data_sets[1].area[i], 0) << i;
+            EXPECT_EQ(raw_data_sets[1].name[i], "") << i;
+            EXPECT_EQ(raw_data_sets[1].retention_time[i], 0.0) << i;
+        }
+    }
 }
 
 }  // namespace

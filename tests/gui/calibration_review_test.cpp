@@ -154,11 +154,15 @@ TEST_F(CalibrationReviewWindow, AnalystWalksTheCompoundsTogglesALevelAndLeavesWi
 TEST_F(CalibrationReviewWindow, SaveAsWritesTheChangedFlagsUnderANewName) {
     open_review();
     Trevu_calib_form* w = revu_calib_form;
-    // The close box keeps a change in memory only: Edit reads the file again.
+    // The close box leaves as "Exit/don't save changes" does: what the samples and the
+    // check then use is the file's calibration.
+    const double file_mean = curve_statistics.mean_rf[0];
     click(w->Check_std[2]);
+    ASSERT_NE(curve_statistics.mean_rf[0], file_mean);
     w->close();
     EXPECT_TRUE(main_form->isVisible());
-    EXPECT_EQ(level_included[0][2], 0);
+    EXPECT_EQ(level_included[0][2], 1);
+    EXPECT_EQ(curve_statistics.mean_rf[0], file_mean);
     open_review();
     EXPECT_EQ(level_included[0][2], 1);
 

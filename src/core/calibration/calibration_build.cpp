@@ -13,12 +13,14 @@
 
 namespace {
 
-// Each labelled level's amounts into the working library, where the models look them up.
-void set_level_amounts() {
-    for (int e = 0; e < kMaxLevels; ++e) {
-        if (level_names[e].empty()) continue;
-        for (int g = 0; g < kMaxCompounds; ++g) library[g].conc[e] = level_amount(g, e);
-    }
+// Each standard's level amounts, where the range qualifier reads them, as a calibration
+// file's reader leaves them. The library's own amounts stay as they are: a later build,
+// editor or file takes its amounts from there.
+void set_level_amounts(int standards) {
+    for (int p = 0; p < kMaxLevels; ++p)
+        for (int c = 0; c < kMaxCompounds; ++c)
+            raw_data_sets[p].cal_amount[c] =
+                p < standards && c < compound_count ? level_amount(c, p) : kNotSet;
 }
 
 bool read_data_sets(const std::array<std::string, kStandardFileSlots>& results_files, int standards,
@@ -52,9 +54,13 @@ void take_response_factors(const std::array<std::string, kStandardFileSlots>& re
             t.response_factor[p][c] = scratch[p][c];
             if (!(t.response_factor[p][c] >= 0))
                 add_calibration_log_entry(results_files[p], library[c].name, library[c].cmpndType);
-            if (t.predicted_recovery[p][c] != 0)
-                t.response_factor_dev[p][c] = t.predicted_recovery_dev[p][c] /
-                                              t.predicted_recovery[p][c] * t.response_factor[p][c];
+            // Without a prediction there is no deviation: a value left from an earlier
+            // build must not reach the calibration file.
+            t.response_factor_dev[p][c] =
+                t.predicted_recovery[p][c] != 0 && !is_not_set(t.response_factor[p][c])
+                    ? t.predicted_recovery_dev[p][c] / t.predicted_recovery[p][c] *
+                          t.response_factor[p][c]
+                    : kNotSet;
         }
     }
 }
@@ -64,7 +70,7 @@ void take_response_factors(const std::array<std::string, kStandardFileSlots>& re
 bool build_calibration(const std::array<std::string, kStandardFileSlots>& results_files,
                        int standards, const std::string& reference) {
     DataSetValues scratch{};
-    set_level_amounts();
+    set_level_amounts(standards);
     if (!read_data_sets(results_files, standards, listed_results_ini(trim(reference))))
         return false;
     if (!run_models(standards, scratch)) return false;

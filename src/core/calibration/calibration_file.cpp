@@ -6,6 +6,7 @@
 #include <limits>
 #include <vector>
 
+#include "calibration/calibration_snapshot.h"
 #include "calibration/calibration_tables.h"
 #include "calibration/level_amount.h"
 #include "methoddata/library_text_file.h"
@@ -162,10 +163,9 @@ void apply_transform(const std::string& line) {
 }  // namespace
 
 int calibration_level_columns(int standards) {
-    if (standards < kMinimumLevelColumns) return kMinimumLevelColumns;
-    if (main_flags.ReviewSaveAs == 1 && library_version == "Version 4.0")
-        return kMinimumLevelColumns;
-    return standards;
+    // Every level is written, whatever library the session holds: the reader follows the
+    // file's own count of standards.
+    return std::max(standards, kMinimumLevelColumns);
 }
 
 std::string calibration_file_text() {
@@ -279,8 +279,7 @@ bool read_calibration_values_line(const std::string& line, int c, int standards)
         raw_data_sets[p].area[c] = area_of(f[i++]);
     }
     for (int p = 0; p < standards; ++p) level_names[p] = left(f[i++], kLevelNameLength);
-    std::string digits = f[i++];
-    if (library_version == "Version 4.0") digits = left(digits, kMinimumLevelColumns);
+    const std::string& digits = f[i++];
     for (size_t p = 0; p < digits.size() && p < static_cast<size_t>(kMaxLevels); ++p)
         level_included[c][p] = digits[p] != '0' ? 1 : 0;
     raw_data_sets[standards].area[c] = area_of(trim(f[i]));
@@ -367,15 +366,35 @@ void read_calibration_trailer(TextLineReader& in) {
     category_thresholds.n_pvcsLn = n_pvcs_ln.empty() ? 100.0 : leading_number(n_pvcs_ln);
 }
 
-bool load_calibration(const std::string& path, int& standards) {
-    standards = 0;
-    calibration_file_name = path;
+namespace {
+
+// The calibration tables as a file starts them: what it does not fill holds no value of
+// an earlier calibration (no data file, label, inclusion, result or area past its own).
+void clear_calibration_tables() {
+    RecoveryTables& t = recovery_tables;
+    for (int k = 0; k < kMaxLevels + 2; ++k)
+        for (int c = 0; c < kMaxCompounds; ++c) {
+            t.predicted_recovery[k][c] = kNotSet;
+            t.predicted_recovery_dev[k][c] = kNotSet;
+            t.response_factor[k][c] = kNotSet;
+            t.response_factor_dev[k][c] = kNotSet;
+            raw_data_sets[k].area[c] = kNotFound;
+            raw_data_sets[k].cal_amount[c] = kNotSet;
+        }
+    for (auto& flags : level_included) flags.fill(0);
+    for (std::string& label : level_names) label.clear();
+    standard_results_ini.fill(std::string());
+    standard_data_files.fill(std::string());
+}
+
+// Reads the whole file into the tables; false after its numbered error message.
+bool read_calibration_file(const std::string& path, int& n) {
     TextLineReader in;
     if (!in.open(path)) {
         show_error("03005");
         return false;
     }
-    int n = 0;
+    clear_calibration_tables();
     int k = 0;
     if (!read_calibration_preamble(in, n, k)) {
         show_error("03006");
@@ -393,8 +412,23 @@ bool load_calibration(const std::string& path, int& standards) {
     }
     read_calibration_trailer(in);
     surrogate_count = internal_standards;
+    return true;
+}
+
+}  // namespace
+
+bool load_calibration(const std::string& path, int& standards) {
+    standards = 0;
+    // A file that stops part-way leaves the calibration that was in memory whole.
+    CalibrationSnapshotPtr before = take_calibration_snapshot();
+    calibration_file_name = path;
+    int n = 0;
+    if (!read_calibration_file(path, n)) {
+        restore_calibration_snapshot(*before);
+        return false;
+    }
+    const int k = compound_count;
     standard_count = n;
-    for (int p = n; p < kMaxLevels; ++p) level_names[p].clear();
     for (int c = 0; c < k; ++c)
         for (int p = n; p < kMaxLevels; ++p) level_included[c][p] = 0;
     save_level_inclusion(k);

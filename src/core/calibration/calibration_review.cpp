@@ -139,6 +139,8 @@ bool set_level_inclusion(int c, int k, bool checked, bool has_file) {
 void restore_level_inclusion() {
     for (int c = 0; c < std::min(compound_count, kMaxCompounds); ++c)
         for (int k = 0; k < kMaxLevels; ++k) level_included[c][k] = level_included_saved[c][k];
+    // The statistics in memory are those of the flags in force, as the file holds them.
+    compute_all_curve_statistics();
 }
 
 void delete_standard_ini_files() {
@@ -156,7 +158,7 @@ void delete_standard_ini_files() {
 }
 
 bool save_reviewed_calibration() {
-    main_flags.ReviewSaveAs = 1;  // the writer keeps an old library's five level columns
+    main_flags.ReviewSaveAs = 1;
     const auto path = choose_calibration_save_path();
     if (!path) return false;
     // The calibration in memory takes the file's name only once the file is written.

@@ -88,7 +88,7 @@ bool convert_quant_file(const std::string& data_path, const std::string& results
     std::vector<std::string> lines;
     // A file that cannot be opened has no other remedy here: say which one and refuse.
     if (!read_text_lines(data_path, lines)) {
-        show_message("Cannot open file " + data_path, "Error");
+        show_message("Cannot open file " + data_path, "Closing unneeded data files");
         return false;
     }
     QuantDataFile data = parse_quant_lines(lines);
@@ -156,6 +156,13 @@ bool read_results_ini(int slot, const std::string& results_path) {
     // Read into a copy so that a refused or malformed file leaves the slot as it was.
     SampleRawData filled = raw_data_sets[slot];
     if (!read_results_compounds(ini, results_path, n, filled)) return false;
+    // Compounds the file does not list have no peak in it: an earlier data set's areas
+    // must not stand in for them.
+    for (int c = n; c < kMaxCompounds; ++c) {
+        filled.area[c] = 0;
+        filled.name[c].clear();
+        filled.retention_time[c] = 0.0;
+    }
     raw_data_sets[slot] = std::move(filled);
     return true;
 }

@@ -14,19 +14,6 @@
 
 namespace {
 
-// Where the warning says the zero area was found.
-std::string data_set_description(int a) {
-    if (main_flags.CalibrationFromFile && !main_flags.CheckCalibrationMode) {
-        const bool listed = a >= 0 && a < kSampleSlots;
-        return "sample\n" + (listed ? process_files_data.sample_ini_paths[a] : std::string());
-    }
-    if (!main_flags.CalibrationFromFile && !main_flags.CheckCalibrationMode) {
-        const bool listed = a >= 0 && a < kStandardFileSlots;
-        return "standard file\n" + (listed ? standard_results_ini[a] : std::string());
-    }
-    return "the calibration check standard";
-}
-
 // The first-pass side of a point: the rvw clamped into the first pass's interval, the
 // segment found from the unclamped rvw, and the segment's line at the clamped rvw.
 void set_first_pass_divisor(SurrogatePoint& p, double rvw, const FitTable& first_pass_fits,
@@ -59,7 +46,14 @@ int compute_bp_points(const RawDataSets& raw, const SurrogateTable& surrogates,
         for (int j = 1; j <= kGroups; ++j) {
             if (!record.bpgroup[j - 1]) continue;
             if (signal.area == 0.0) {
-                show_zero_area(record.name, data_set_description(a));
+                show_zero_area(record.name,
+                               zero_area_place(a, a >= 0 && a < kSampleSlots
+                                                      ? process_files_data.sample_ini_paths[a]
+                                                      : std::string()));
+                return kNotFound;
+            }
+            if (missing_from_reference(signal)) {
+                show_zero_reference_area(record.name);
                 return kNotFound;
             }
             if (n == kMaxSurrogates) {

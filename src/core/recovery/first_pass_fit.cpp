@@ -81,6 +81,10 @@ int compute_first_pass_points(const RawDataSets& raw, const SurrogateTable& surr
                          "Warning");
             return kNotFound;
         }
+        if (missing_from_reference(signal)) {
+            show_zero_reference_area(record.name);
+            return kNotFound;
+        }
         const StandardRecovery recovery = standard_recovery(signal, 1.0, a, record.name);
         p.y = recovery.y;
         p.measured = check_or_sample_mode() ? recovery_against_mean(signal) : recovery.measured;
@@ -128,7 +132,9 @@ int fit_pair_groups(const PointList& points, FitTable& fits, int a) {
         fit.slope = line.slope;
         fit.intercept = line.intercept;
         fit.std_error = line.std_error;
-        if (line.has_r_squared) fit.r_squared = line.r_squared;
+        // A line through two points (or with no variance) has no R squared of its own;
+        // the slot must not show one of an earlier fit.
+        fit.r_squared = line.has_r_squared ? line.r_squared : 0.0;
         fit.range_low = min_x;
         fit.range_high = max_x;
         fit.valid = 1;
@@ -159,9 +165,10 @@ int first_pass_fit(const RawDataSets& raw, const SurrogateTable& surrogates,
         }
         // Every point ends a segment: one whose y could not be computed leaves a segment
         // with a single point. Refused before anything is written.
-        if (std::any_of(points.begin(), points.begin() + n,
-                        [](const SurrogatePoint& p) { return is_not_set(p.y); })) {
-            show_too_few_points();
+        if (auto lost = std::find_if(points.begin(), points.begin() + n,
+                                     [](const SurrogatePoint& p) { return is_not_set(p.y); });
+            lost != points.begin() + n) {
+            show_recovery_not_computed(lost->name);
             return 0;
         }
         sort_points_by_x(points);

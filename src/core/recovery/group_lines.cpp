@@ -57,7 +57,9 @@ int fit_group_lines(PointList& points, FitTable& fits, int a) {
         fit.slope = line.slope;
         fit.intercept = line.intercept;
         fit.std_error = line.std_error;
-        if (line.has_r_squared) fit.r_squared = line.r_squared;
+        // A line through two points (or with no variance) has no R squared of its own;
+        // the slot must not show one of an earlier fit.
+        fit.r_squared = line.has_r_squared ? line.r_squared : 0.0;
         set_ranges(fit, xs);
         fit.valid = 1;
     }

@@ -1,5 +1,6 @@
 #include "recovery/point_rows.h"
 
+#include "calibration/calibration_tables.h"
 #include "platform/ui_services.h"
 #include "recovery/group_lines.h"
 
@@ -7,6 +8,15 @@ void show_zero_area(const std::string& name, const std::string& where) {
     show_message("The area count for the compound " + name + " is ZERO for " + where +
                      ".\nPlease reintegrate or revise your Internal Standard groups",
                  "Warning");
+}
+
+std::string zero_area_place(int a, const std::string& sample) {
+    if (main_flags.CalibrationFromFile && !main_flags.CheckCalibrationMode) return "sample\n" + sample;
+    if (!main_flags.CalibrationFromFile && !main_flags.CheckCalibrationMode) {
+        const bool listed = a >= 0 && a < kStandardFileSlots;
+        return "standard file\n" + (listed ? standard_results_ini[a] : std::string());
+    }
+    return "the calibration check standard";
 }
 
 void show_too_many_points(const std::string& groups_caption) {

@@ -10,6 +10,10 @@
 // `where` names the data set ("sample\n" and its file, ...).
 void show_zero_area(const std::string& name, const std::string& where);
 
+// The data set a zero-area warning names: "sample\n" and `sample` in a sample run,
+// "standard file\n" and its results file in a calibration build, else the check standard.
+std::string zero_area_place(int a, const std::string& sample);
+
 // Refuses a model whose groups hold more points than a point list: shows the message.
 void show_too_many_points(const std::string& groups_caption);
 

@@ -46,6 +46,12 @@ Prediction predict_rv(double rvw, const FitTable& rv_fits, int a, int rv_group_c
     return {line.slope * xr + line.intercept, line.std_error};
 }
 
+void clear_response_factor(RecoveryTables& t, DataSetValues& response_scratch, int a, int q) {
+    response_scratch[a][q] = kNotSet;
+    t.response_factor[a][q] = kNotSet;
+    t.response_factor_dev[a][q] = kNotSet;
+}
+
 }  // namespace
 
 int compute_predicted_recoveries(const FitTable& rv_fits, const FitTable& bp_fits,
@@ -69,14 +75,21 @@ int compute_predicted_recoveries(const FitTable& rv_fits, const FitTable& bp_fit
             t.predicted_recovery[a][q] = predicted;
             t.bp_fit_error[a][q] = bp.fit_error;
             t.rv_fit_error[a][q] = rv.fit_error;
-            if (predicted == 0.0) continue;  // deviation and response factor keep their values
+            // Without a prediction the row has no deviation and, building, no response
+            // factor: values of an earlier data set must not stand in for them.
+            if (predicted == 0.0) {
+                t.predicted_recovery_dev[a][q] = kNotSet;
+                if (calibrating) clear_response_factor(t, response_scratch, a, q);
+                continue;
+            }
             const double eb = bp.fit_error / bp.recovery;
             const double er = rv.fit_error / rv.recovery;
             const double deviation = std::sqrt(eb * eb + er * er) * predicted;
             t.predicted_recovery_dev[a][q] = deviation;
+            if (!calibrating) continue;
             double amount = 0.0;
             const double area = lookup_area_conc_by_label(raw, compound.name, a, amount);
-            if (amount == 0.0 || !calibrating) continue;
+            if (amount == 0.0) continue;
             response_scratch[a][q] = area / predicted / amount;
             t.response_factor[a][q] = response_scratch[a][q];
             t.response_factor_dev[a][q] = deviation / predicted * t.response_factor[a][q];

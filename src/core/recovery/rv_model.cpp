@@ -41,7 +41,11 @@ int compute_rv_points(const RawDataSets& raw, const SurrogateTable& surrogates,
         for (int j = 1; j <= kGroups; ++j) {
             if (!record.rvwgroup[j - 1]) continue;
             if (signal.area == 0.0) {
-                show_zero_area(record.name, "sample\n" + process_files_data.current_sample_name);
+                show_zero_area(record.name, zero_area_place(a, process_files_data.current_sample_name));
+                return kNotFound;
+            }
+            if (missing_from_reference(signal)) {
+                show_zero_reference_area(record.name);
                 return kNotFound;
             }
             if (n == kMaxSurrogates) {

@@ -5,6 +5,8 @@
 #include "calibration/curve_statistics.h"
 #include "calibration/level_lookup.h"
 #include "methoddata/tables.h"
+#include "platform/text_util.h"
+#include "platform/ui_services.h"
 
 namespace {
 // A measured recovery above 500 % goes into the calibration log.
@@ -21,6 +23,24 @@ void log_high_recovery(int a, const std::string& name) {
 }  // namespace
 
 bool check_or_sample_mode() { return check_standard_mode != 0 || sample_count != 0; }
+
+bool missing_from_reference(const StandardSignal& s) {
+    return !check_or_sample_mode() && s.ref_area == 0.0;
+}
+
+void show_zero_reference_area(const std::string& name) {
+    show_message("The area count for the compound " + name + " is ZERO in the reference file\n" +
+                     trim(surrogate_reference_path) +
+                     ".\nPlease reintegrate or revise your Internal Standard groups",
+                 "Warning");
+}
+
+void show_recovery_not_computed(const std::string& name) {
+    show_message("The recovery of the internal standard " + name +
+                     " cannot be computed: its amount or its mean response factor is 0.\n"
+                     "Please revise the library or your Internal Standard groups",
+                 "Error");
+}
 
 StandardSignal read_standard_signal(const RawDataSets& raw, const std::string& name,
                                     int library_row, int a) {
@@ -44,8 +64,9 @@ StandardRecovery standard_recovery(const StandardSignal& s, double v, int a,
                                                                  : kNotSet;
         return r;
     }
-    if (v == 0.0 || s.ref_area == 0.0) return r;  // no reference: the point keeps y 0.0
-    if (s.amount == 0.0 || s.ref_amount == 0.0) {
+    if (v == 0.0) return r;  // the other model predicts nothing: the point keeps y 0.0
+    // Without a peak in the reference there is no recovery to measure, not a recovery 0.
+    if (s.ref_area == 0.0 || s.amount == 0.0 || s.ref_amount == 0.0) {
         r.y = kNotSet;
         return r;
     }

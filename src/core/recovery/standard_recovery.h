@@ -21,13 +21,21 @@ struct StandardSignal {
 StandardSignal read_standard_signal(const RawDataSets& raw, const std::string& name,
                                     int library_row, int a);
 
+// Calibration mode, and the internal standard has no peak in the reference data set.
+bool missing_from_reference(const StandardSignal& s);
+
+// The warning on which a model stops for an internal standard missing from the reference
+// run (caption "Warning"), and the error for a recovery that cannot be computed.
+void show_zero_reference_area(const std::string& name);
+void show_recovery_not_computed(const std::string& name);
+
 struct StandardRecovery {
     double y = 0.0;         // recovery divided by the other model's prediction
     double measured = 0.0;  // recovery before that division (calibration mode)
 };
 
 // The recovery divided by v, the other model's prediction (1.0 for the first pass):
-// calibration mode: (A/m)/(Aref/mref)/v, 0.0 when v or Aref is 0, the marker when m or
+// calibration mode: (A/m)/(Aref/mref)/v, 0.0 when v is 0, the marker when Aref, m or
 // mref is 0; a measured recovery above 5.0 is logged for data set a. Check and sample
 // mode: A/mean_rf/m/v, the marker when a divisor is 0.
 StandardRecovery standard_recovery(const StandardSignal& s, double v, int a,

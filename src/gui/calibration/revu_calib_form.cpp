@@ -35,6 +35,13 @@ QLineEdit* make_cell(QWidget* parent, const QString& name, int width = kCellWidt
     return e;
 }
 
+// A narrow box shows the end of a path, the file's own name, and the whole path as its tip.
+void show_file_name(QLineEdit* box, const std::string& path) {
+    box->setText(q(path));
+    box->setCursorPosition(box->text().size());
+    box->setToolTip(q(path));
+}
+
 QString numbered(const char* stem, int level) { return QString("%1%2").arg(stem).arg(level); }
 
 }  // namespace
@@ -206,9 +213,10 @@ void Trevu_calib_form::FormShow() {
 }
 
 void Trevu_calib_form::closeEvent(QCloseEvent* event) {
-    // The changes stay in memory unwritten; a later Calibration > Edit reads the file again.
+    // Unsaved inclusion changes must not reach the samples and the check, whose reports
+    // name the file: the close box leaves as "Exit/don't save changes" does.
     event->accept();
-    if (main_form) main_form->show();
+    run_command([this] { Button_exitClick(); });
 }
 
 // The list holds the library's names; it is filled again only when they changed, so a
@@ -240,10 +248,10 @@ int Trevu_calib_form::show_calibration_compound(int c) {
         lay_out_level_columns(r.standards);
         main_flags.CalibrationEditMode = 0;
     }
-    Edit_ref_file->setText(q(r.reference_file));
+    show_file_name(Edit_ref_file, r.reference_file);
     for (int k = 0; k < kMaxLevels; ++k) {
         const ReviewLevel& level = r.levels[k];
-        Edit_f[k]->setText(q(level.file));
+        show_file_name(Edit_f[k], level.file);
         Edit_conc_std[k]->setText(q(level.amount));
         Edit_rec_std[k]->setText(q(level.recovery));
         Edit_dev_std[k]->setText(q(level.recovery_dev));

@@ -57,19 +57,24 @@ TEST_F(CalibrationBuildTest, LabelsGiveTheLevelAmountsOfTheLibrary) {
     const std::vector<std::string> labels = {"Amount1", "5", "Amount3", "Amount4", "Amount10"};
     const std::vector<std::string> files(demo_standard_files.begin(),
                                          demo_standard_files.begin() + 5);
+    const LibraryTable before = library;
     ASSERT_TRUE(build_demo_calibration(files, labels));
     const int benzene = row_of("Benzene");
     const int toluene_d8 = row_of("Toluene-d8");
     ASSERT_GE(benzene, 0);
     ASSERT_GE(toluene_d8, 0);
-    EXPECT_EQ(library[benzene].conc[1], 5 * library_saved[benzene].conc1_copy);
-    EXPECT_EQ(library[benzene].conc[2], library_saved[benzene].conc[2]);
-    EXPECT_EQ(library[benzene].conc[4], library_saved[benzene].conc[9]);
-    EXPECT_EQ(library[toluene_d8].conc[4], library_saved[toluene_d8].conc[0]);
+    // The amounts go where the range qualifier reads them, as a loaded file puts them;
+    // the library keeps its own.
+    EXPECT_EQ(raw_data_sets[1].cal_amount[benzene], 5 * library_saved[benzene].conc1_copy);
+    EXPECT_EQ(raw_data_sets[2].cal_amount[benzene], library_saved[benzene].conc[2]);
+    EXPECT_EQ(raw_data_sets[4].cal_amount[benzene], library_saved[benzene].conc[9]);
+    EXPECT_EQ(raw_data_sets[4].cal_amount[toluene_d8], library_saved[toluene_d8].conc[0]);
+    EXPECT_EQ(raw_data_sets[5].cal_amount[benzene], kNotSet);
+    for (int c = 0; c < compound_count; ++c) EXPECT_EQ(library[c].conc, before[c].conc) << c;
     // Every corrected response factor divides the area by the predicted recovery and
     // the amount of the standard's label.
     for (int p : {1, 2}) {
-        const double amount = library[benzene].conc[p];
+        const double amount = raw_data_sets[p].cal_amount[benzene];
         EXPECT_DOUBLE_EQ(recovery_tables.response_factor[p][benzene],
                          raw_data_sets[p].area[benzene] /
                              recovery_tables.predicted_recovery[p][benzene] / amount);
@@ -79,6 +84,28 @@ TEST_F(CalibrationBuildTest, LabelsGiveTheLevelAmountsOfTheLibrary) {
                              recovery_tables.response_factor[p][benzene]);
     }
     EXPECT_GT(curve_statistics.mean_rf[benzene], 0.0);
+}
+
+// A second build of the run (after Save and the reporting-limit editor, which takes the
+// working library as the saved one) gives the first build's numbers and file.
+TEST_F(CalibrationBuildTest, ASecondBuildInTheRunGivesTheFirstOnesNumbers) {
+    const std::vector<std::string> files = {"runs/STD5.TXT", "runs/STD1.TXT", "runs/STD3.TXT"};
+    const std::vector<std::string> labels = {"Amount5", "Amount1", "Amount3"};
+    ASSERT_TRUE(build_demo_calibration(files, labels));
+    const RecoveryTables first = recovery_tables;
+    ASSERT_TRUE(write_calibration("first.cal"));
+    copy_library_compounds(compound_count, library_saved, library);
+    ASSERT_TRUE(build_demo_calibration(files, labels));
+    for (int p = 0; p < 3; ++p)
+        for (int c = 0; c < compound_count; ++c)
+            EXPECT_EQ(recovery_tables.response_factor[p][c], first.response_factor[p][c])
+                << p << " " << library[c].name;
+    ASSERT_TRUE(write_calibration("second.cal"));
+    std::vector<std::string> a = split(read_file_text("first.cal"), '\n');
+    std::vector<std::string> b = split(read_file_text("second.cal"), '\n');
+    a.erase(a.begin() + 1);  // the date and time of writing
+    b.erase(b.begin() + 1);
+    EXPECT_EQ(a, b);
 }
 
 TEST_F(CalibrationBuildTest, ANegativeResponseFactorIsLoggedWithItsStandard) {

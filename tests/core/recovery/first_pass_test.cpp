@@ -93,12 +93,16 @@ TEST_F(FirstPass, RecordsWithoutALibraryRowAreLeftOutSilently) {
     EXPECT_EQ(first_pass_group_count, 2);
 }
 
-TEST_F(FirstPass, AStandardMissingFromTheReferenceHasRecoveryZero) {
+TEST_F(FirstPass, AStandardMissingFromTheReferenceWarnsAndFitsNothing) {
     three_standards();
+    surrogate_reference_path = "/data/runs/REF.TXT";
+    const FitTable before = first_pass_fits;
     set_area(1, "FP1", 0);
-    ASSERT_EQ(fit(), 1);
-    EXPECT_EQ(calibration_points.standard_first_pass_points[0][0].y, 0.0);
-    EXPECT_NEAR(first_pass_fits[0][0].slope, 0.9 / 0.5, 1e-12);
+    ui.expect_message("The area count for the compound FP1 is ZERO in the reference file\n"
+                      "/data/runs/REF.TXT.\nPlease reintegrate or revise your Internal Standard groups");
+    EXPECT_EQ(fit(), 0);
+    EXPECT_EQ(ui.last_message().caption, "Warning");
+    EXPECT_EQ(first_pass_fits[0][0].slope, before[0][0].slope);
 }
 
 TEST_F(FirstPass, RecoveriesAboveFiveAreLogged) {
@@ -161,7 +165,7 @@ TEST_F(FirstPass, CheckModeMeasuresAgainstTheMeanResponseOfTheStandardsOwnRow) {
     EXPECT_DOUBLE_EQ(row[1].y, 1100.0 / 500.0 / 2.0);
 
     curve_statistics.mean_rf[row_of("S2")] = 0.0;  // no calibrated response: no recovery, no segment
-    ui.expect_message("Quantilyzer: 03003");
+    ui.expect_message("The recovery of the internal standard S2 cannot be computed");
     EXPECT_EQ(fit(), 0);
     EXPECT_FALSE(model_ended_command());
 }

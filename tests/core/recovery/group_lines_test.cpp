@@ -55,6 +55,13 @@ TEST_F(GroupLines, RangesUseMeansOfTwoEndPointsAboveThreePoints) {
     EXPECT_GT(g2.std_error, 0.0);
 }
 
+TEST_F(GroupLines, ATwoPointGroupShowsNoRSquaredOfAnEarlierFit) {
+    fits[0][1].r_squared = 0.97;  // an earlier data set's fit in the slot
+    PointList list = list_of({{1, 1, 0.6}, {1, 2, 0.7}});
+    ASSERT_EQ(fit_group_lines(list, fits, 0), 1);
+    EXPECT_EQ(fits[0][1].r_squared, 0.0);
+}
+
 TEST_F(GroupLines, AGroupOfNegativeXGetsItsTrueMaximum) {
     PointList list = list_of({{1, -3.0, 0.9}, {1, -2.0, 1.0}, {1, -1.5, 1.05}});
     ASSERT_EQ(fit_group_lines(list, fits, 0), 1);

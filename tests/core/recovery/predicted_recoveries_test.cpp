@@ -109,16 +109,23 @@ TEST_F(Predicted, OnlyACalibrationMakesResponseFactors) {
     }
 }
 
-TEST_F(Predicted, AZeroPredictionKeepsTheDeviationAndResponseFactor) {
+TEST_F(Predicted, AZeroPredictionLeavesNoDeviationAndBuildsNoResponseFactor) {
     set_limits(10, 500, 0.01, 100);
     set_line(bp_group_fits[0][1], 10, 10, 500, 500, 0.0, 0.0, 0.04);
     set_line(rv_group_fits[0][1], -5, -5, 5, 5, 0.0, 1.0, 0.0);
     const int q = compound("BENZENE", 2.0, 80);
     set_area(0, "BENZENE", 4000);
-    recovery_tables.predicted_recovery_dev[0][q] = 3.0;
-    recovery_tables.response_factor[0][q] = 4.0;
-    ASSERT_EQ(predict(1, 1), 1);
-    EXPECT_EQ(t.predicted_recovery[0][q], 0.0);
-    EXPECT_EQ(t.predicted_recovery_dev[0][q], 3.0);
-    EXPECT_EQ(t.response_factor[0][q], 4.0);
+    // Values of an earlier data set in the row: a build clears them, a sample run keeps
+    // the calibration's response factor.
+    for (int samples : {0, 3}) {
+        sample_count = samples;
+        recovery_tables.predicted_recovery_dev[0][q] = 3.0;
+        recovery_tables.response_factor[0][q] = 4.0;
+        recovery_tables.response_factor_dev[0][q] = 0.5;
+        ASSERT_EQ(predict(1, 1), 1);
+        EXPECT_EQ(t.predicted_recovery[0][q], 0.0);
+        EXPECT_EQ(t.predicted_recovery_dev[0][q], kNotSet);
+        EXPECT_EQ(t.response_factor[0][q], samples ? 4.0 : kNotSet) << samples;
+        EXPECT_EQ(t.response_factor_dev[0][q], samples ? 0.5 : kNotSet) << samples;
+    }
 }

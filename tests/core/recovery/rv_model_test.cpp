@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "calibration/calibration_tables.h"
 #include "processing/process_files_data.h"
 #include "recovery/model_errors.h"
 #include "recovery/rv_model.h"
@@ -57,13 +58,29 @@ TEST_F(RvModel, DividesEachRecoveryByTheBpPredictionAtItsBoilingPoint) {
     EXPECT_NEAR(g2.intercept, 1.175 / 1.5, 1e-12);
 }
 
-TEST_F(RvModel, ZeroAreaNamesTheRunningSample) {
+TEST_F(RvModel, ZeroAreaNamesTheRunningSampleOrTheStandard) {
+    struct Case {
+        u8 from_file;
+        const char* where;
+    } cases[] = {{1, "sample\n/runs/s1.txt"}, {0, "standard file\n/runs/std1.ini"}};
     process_files_data.current_sample_name = "/runs/s1.txt";
+    standard_results_ini[0] = "/runs/std1.ini";
     set_area(0, "R4", 0);
-    ui.expect_message("The area count for the compound R4 is ZERO for sample\n/runs/s1.txt.\n"
-                      "Please reintegrate or revise your Internal Standard groups");
+    for (const Case& c : cases) {
+        main_flags.CalibrationFromFile = c.from_file;
+        ui.expect_message(std::string("The area count for the compound R4 is ZERO for ") + c.where +
+                          ".\nPlease reintegrate or revise your Internal Standard groups");
+        EXPECT_EQ(model(), 0);
+        EXPECT_EQ(ui.last_message().caption, "Warning");
+    }
+}
+
+TEST_F(RvModel, AStandardMissingFromTheReferenceStopsTheModel) {
+    surrogate_reference_path = "/runs/REF.TXT";
+    set_area(1, "R4", 0);
+    ui.expect_message("The area count for the compound R4 is ZERO in the reference file\n/runs/REF.TXT.");
     EXPECT_EQ(model(), 0);
-    EXPECT_EQ(ui.last_message().caption, "Warning");
+    EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(RvModel, FewerThanTwoPointsFail) {
