@@ -190,6 +190,15 @@ TEST_F(LibraryTextFile, RowErrorsRefuseTheFileAndKeepTheLibrary) {
     }
 }
 
+// ";" separates the fields of the calibration, reporting-limit and report files.
+TEST_F(LibraryTextFile, ANameHoldingTheFieldSeparatorIsRefusedNamingItsRow) {
+    const std::string rows = full_row("Benzene", "analyte", "1.0") + full_row("Tolu;ene", "analyte", "2.0");
+    expect_error("The compound name \"Tolu;ene\" in row 2 contains \";\"", "Error");
+    EXPECT_FALSE(read_library_text_file(temp.write("semi.txt", kHeader2 + rows)));
+    check_caption();
+    expect_library_untouched();
+}
+
 TEST_F(LibraryTextFile, CasColumnIsAcceptedWhenTheKeptVersionTextHasVersion) {
     library_version = "Version 4.2";
     ASSERT_TRUE(read_library_text_file(temp.write("old.txt", "COMPOUND LIBRARY\n" + full_row("B", "A", "1"))));

@@ -92,6 +92,13 @@ TEST_F(LibraryEditorWindow, AnInvalidCompoundStaysShown) {
     EXPECT_EQ(shown("Edit_rvw"), "53.5");
     EXPECT_EQ(shown("Edit_CmpndName"), "1,1-Dichloroethene");
 
+    type("Edit_CmpndName", "1;1-Dichloroethene");
+    ui.expect_message("The compound name \"1;1-Dichloroethene\" in row 1 contains \";\"");
+    click("Next");
+    EXPECT_EQ(current_record, 0);
+    EXPECT_EQ(library[0].name, "1,1-Dichloroethene");
+    click("Cancel");
+
     type("Edit_bp", "forty");
     click("Next");  // the conversion message goes to the exception display
     ASSERT_EQ(ui.exceptions.size(), 1u);

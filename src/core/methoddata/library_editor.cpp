@@ -1,5 +1,6 @@
 #include "methoddata/library_editor.h"
 
+#include "methoddata/compound_name.h"
 #include "platform/number_text.h"
 #include "platform/text_util.h"
 
@@ -104,6 +105,10 @@ EntryProblem check_compound_entry(const CompoundEntry& entry) {
         warning("Please enter a compound name.");
         return EntryProblem::NoName;
     }
+    if (compound_name_has_separator(entry.name)) {
+        warning(compound_name_separator_message(entry.name, current_record + 1));
+        return EntryProblem::NoName;
+    }
     if (!is_number_above_zero(entry.rvw)) {
         warning("The relative volatility must greater than 0.");
         return EntryProblem::BadRvw;
@@ -112,7 +117,7 @@ EntryProblem check_compound_entry(const CompoundEntry& entry) {
 }
 
 int invalid_entry_code(const CompoundEntry& entry) {
-    if (entry.name.empty()) return 1;
+    if (entry.name.empty() || compound_name_has_separator(entry.name)) return 1;
     double bp = 0.0;
     int code = 0;
     if (!is_number_above_zero(entry.rvw)) code = 2;

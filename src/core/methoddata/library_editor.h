@@ -44,12 +44,13 @@ int propagate_standard_properties(SurrogateTable& records, const LibraryTable& s
 
 enum class EntryProblem { None, NoName, BadRvw, BadBp };
 
-// The first problem of a typed compound that stops browsing: no name, or an rvw that is
-// not a number above 0. Shows its warning.
+// The first problem of a typed compound that stops browsing: no name (or one holding
+// ";", NoName too), or an rvw that is not a number above 0. Shows its warning.
 EntryProblem check_compound_entry(const CompoundEntry& entry);
 
-// Before saving or leaving: 0 when the compound can be stored, else 1 (no name), 2 (rvw
-// not a number above 0) or 3 (bp not a number), the later finding winning.
+// Before saving or leaving: 0 when the compound can be stored, else 1 (no name, or one
+// holding ";"), 2 (rvw not a number above 0) or 3 (bp not a number), the later finding
+// winning.
 int invalid_entry_code(const CompoundEntry& entry);
 // The question about an invalid compound: true when the analyst wants it deleted.
 bool ask_delete_invalid_compound();

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "methoddata/compound_name.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
@@ -88,6 +89,12 @@ bool is_analyte_category(const std::string& category) {
 bool parse_library_row(const std::string& line, int row_number, StagedRow& row) {
     std::vector<std::string> fields = split_skip_empty(line, '\t');
     row.name = trim(fields[0]);
+    if (compound_name_has_separator(row.name)) {
+        error_message(compound_name_separator_message(row.name, row_number) +
+                          "\nThe library was not loaded.",
+                      "Error");
+        return false;
+    }
     for (size_t k = 1; k < fields.size(); ++k) {
         const std::string& field = fields[k];
         size_t position = k - 1;  // 0 is the category

@@ -131,10 +131,16 @@ TEST_F(CalibrationFileTest, ThreeStandardsWriteTheExactLayout) {
     EXPECT_EQ(surrogate_file_path, "/home/analyst/is/demo.ini");
 }
 
+// Under a library of either version, as the build's Save and the review's Save As write.
 TEST_F(CalibrationFileTest, RoundTripsReadBackEveryValueWritten) {
+    for (const char* version : {"Version 4.2", "Version 4.0"})
+    for (u8 save_as : {0, 1})
     for (int n : {3, 5, 6, 10}) {
-        SCOPED_TRACE(n);
+        SCOPED_TRACE(std::string(version) + " save as " + std::to_string(save_as) + " n " +
+                     std::to_string(n));
         SetUp();
+        library_version = version;
+        main_flags.ReviewSaveAs = save_as;
         fill_calibration(n);
         const std::string path = dir.file("cal" + std::to_string(n) + ".cal");
         ASSERT_TRUE(write_calibration(path));
@@ -145,7 +151,7 @@ TEST_F(CalibrationFileTest, RoundTripsReadBackEveryValueWritten) {
 
         construct_method_data();
         construct_calibration_tables();
-        library_version = program_version_text;
+        library_version = version;  // the session's library, not the file, says the version
         int standards = -1;
         ASSERT_TRUE(load_calibration(path, standards));
         EXPECT_EQ(standards, n);
@@ -192,9 +198,64 @@ TEST_F(CalibrationFileTest, RoundTripsReadBackEveryValueWritten) {
         // the file is the same apart from its date.
         copy_library_compounds(compound_count, library_saved, library);
         folder_settings.slot[kLibraryTextFileSlot] = library_ini_path;
+        library_version = version;
         ASSERT_TRUE(write_calibration(path));
         EXPECT_EQ(without_date(read_file_text(path)), without_date(written));
     }
+}
+
+// The tables a file fills are the file's alone: after a six-standard calibration a
+// three-standard file leaves no data file, label, result or area of standards 4 to 6.
+TEST_F(CalibrationFileTest, LoadingClearsWhatTheFileDoesNotFill) {
+    fill_calibration(6);
+    ASSERT_TRUE(write_calibration(dir.file("six.cal")));
+    SetUp();
+    fill_calibration(3);
+    ASSERT_TRUE(write_calibration(dir.file("three.cal")));
+    int standards = 0;
+    ASSERT_TRUE(load_calibration(dir.file("six.cal"), standards));
+    ASSERT_TRUE(load_calibration(dir.file("three.cal"), standards));
+    for (int p = 3; p < kMaxLevels; ++p) {
+        EXPECT_EQ(standard_results_ini[p], "") << p;
+        EXPECT_EQ(standard_data_files[p], "") << p;
+        EXPECT_EQ(level_names[p], "") << p;
+        EXPECT_EQ(recovery_tables.response_factor[p][0], kNotSet) << p;
+        EXPECT_EQ(raw_data_sets[p].cal_amount[0], kNotSet) << p;
+        if (p > 3) EXPECT_EQ(raw_data_sets[p].area[0], kNotFound) << p;  // 3: the reference
+    }
+    EXPECT_EQ(raw_data_sets[3].area[0], 77000);
+}
+
+// A file that stops part-way (Print or Edit reading it again) leaves the calibration
+// that was loaded whole: no response factor, name or count of the broken file.
+TEST_F(CalibrationFileTest, AFailedReadKeepsTheCalibrationThatWasLoaded) {
+    fill_calibration(6);
+    ASSERT_TRUE(write_calibration(dir.file("good.cal")));
+    SetUp();
+    fill_calibration(3);
+    for (int c = 0; c < kCompounds; ++c) recovery_tables.response_factor[0][c] = 999.0;
+    ASSERT_TRUE(write_calibration(dir.file("broken.cal")));
+    std::string text = read_file_text(dir.file("broken.cal"));
+    text = text.substr(0, text.find("Benzene;"));  // two compounds of five
+    dir.write("broken.cal", text);
+
+    int standards = 0;
+    ASSERT_TRUE(load_calibration(dir.file("good.cal"), standards));
+    const RecoveryTables loaded = recovery_tables;
+    const LibraryTable library_loaded = library;
+    const auto flags = level_included;
+    ui.expect_message("Quantilyzer: 03001");
+    EXPECT_FALSE(load_calibration(dir.file("broken.cal"), standards));
+    EXPECT_EQ(standard_count, 6);
+    EXPECT_EQ(compound_count, kCompounds);
+    EXPECT_EQ(calibration_file_name, dir.file("good.cal"));
+    EXPECT_EQ(level_included, flags);
+    for (int p = 0; p < 6; ++p)
+        for (int c = 0; c < kCompounds; ++c) {
+            EXPECT_EQ(recovery_tables.response_factor[p][c], loaded.response_factor[p][c]);
+            EXPECT_EQ(library[c].conc[p], library_loaded[c].conc[p]);
+        }
+    EXPECT_EQ(standard_data_files[5], "/home/analyst/runs/std6.txt");
 }
 
 TEST_F(CalibrationFileTest, TenStandardsMakeLinesLongerThanAnyOldBuffer) {
