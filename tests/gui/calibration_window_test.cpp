@@ -494,6 +494,60 @@ TEST_F(CalibrationWindow, TheLevelDialogKeepsEachLabelWithItsFile) {
     EXPECT_EQ(standard_count, 2);
 }
 
+TEST_F(CalibrationWindow, TheLevelDialogEntersOnReturnHelpsAndKeepsLabelsWhole) {
+    open_new_calibration();
+    ui.open_returns(run("STD1.TXT"));
+    with_level_dialog([&](Tidentify_std_level* d) {
+        QTest::keyClick(d->Edit_dilfactor, Qt::Key_F1);
+        // A factor the level table cannot keep whole is refused, not used cut.
+        QTest::keyClicks(d->Edit_dilfactor, "0.12345678");
+        ui.expect_message("A dilution factor can have at most 9 characters.");
+        QTest::keyClick(d->Edit_dilfactor, Qt::Key_Return);
+        EXPECT_TRUE(d->isVisible());
+        d->Edit_dilfactor->clear();
+        QTest::keyClicks(d->Edit_dilfactor, "0.1234567");
+        QTest::keyClick(d->Edit_dilfactor, Qt::Key_Return);
+    });
+    QTest::mouseClick(button("Add"), Qt::LeftButton);
+    EXPECT_EQ(ui.help_contexts, std::vector<int>{160});
+    EXPECT_EQ(lines(list("ConcListBox")), (QStringList{"0.1234567"}));
+    EXPECT_EQ(standard_count, 1);
+}
+
+// A listed standard's results file belongs to it: adding its file again and cancelling
+// keeps it, and another file of the same name stem in the folder is refused.
+TEST_F(CalibrationWindow, AddingNeverTouchesTheResultsFileOfAListedStandard) {
+    open_new_calibration();
+    add_standard("STD1.TXT", 0);
+    const std::string results = data.file("runs/STD1.ini");
+    const std::string areas = read_file_text(results);
+
+    ui.open_returns(run("STD1.TXT"));
+    with_level_dialog([](Tidentify_std_level*) {});  // closed without a label
+    QTest::mouseClick(button("Add"), Qt::LeftButton);
+    EXPECT_EQ(read_file_text(results), areas);
+    EXPECT_EQ(lines(list("DirListBox")), (QStringList{QString::fromStdString(run("STD1.TXT"))}));
+
+    fs::copy_file(run("STD2.TXT"), run("STD1.dat"));
+    ui.open_returns(run("STD1.dat"));
+    ui.expect_message("The data files\n" + run("STD1.TXT") + "\nand\n" + run("STD1.dat") +
+                      "\nwould share the results file");
+    QTest::mouseClick(button("Add"), Qt::LeftButton);
+    EXPECT_EQ(ui.last_message().caption, "Results File in Use");
+    EXPECT_EQ(read_file_text(results), areas);
+    EXPECT_EQ(list("DirListBox")->count(), 1);
+
+    // The reference may not take it either; the calibration then saves.
+    ui.open_returns(run("STD1.dat"));
+    ui.expect_message("would share the results file");
+    QTest::mouseClick(button("add_reference_button"), Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>(Calibrate_form, "EditSurrRef")->text(), "");
+    add_reference();
+    ui.save_returns(data.file("one.cal"));
+    QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
+    EXPECT_TRUE(file_exists(data.file("one.cal")));
+}
+
 TEST_F(CalibrationWindow, ALoggedBuildAsksBeforeSavingAndNoWritesNothing) {
     // STD3 with a negative benzene area: its response factor comes out negative.
     std::vector<std::string> rows = split(read_file_text(run("STD3.TXT")), '\n');

@@ -31,6 +31,32 @@ std::string listed_results_ini(const std::string& data_file) {
     return results_ini_name(data_file, folder_of(data_file));
 }
 
+namespace {
+
+// Results files are found without regard to case, as every file of the program is.
+bool same_results_file(const std::string& a, const std::string& b) {
+    return iequals(listed_results_ini(a), listed_results_ini(b));
+}
+
+}  // namespace
+
+std::optional<Refusal> shared_results_file_refusal(const std::string& data_file,
+                                                   const std::vector<std::string>& listed) {
+    for (const std::string& other : listed)
+        if (other != data_file && same_results_file(other, data_file))
+            return Refusal{"The data files\n" + other + "\nand\n" + data_file +
+                               "\nwould share the results file\n" + listed_results_ini(data_file) +
+                               "\nand so the same areas. The second file was not added.",
+                           "Results File in Use"};
+    return std::nullopt;
+}
+
+bool results_file_listed(const std::string& data_file, const std::vector<std::string>& listed) {
+    return std::any_of(listed.begin(), listed.end(), [&](const std::string& other) {
+        return same_results_file(other, data_file);
+    });
+}
+
 std::optional<Refusal> check_calibration_files(const std::vector<std::string>& files,
                                                const std::vector<std::string>& labels,
                                                const std::string& reference) {

@@ -23,6 +23,16 @@ std::optional<std::string> choose_calibration_save_path();
 // name, ".ini".
 std::string listed_results_ini(const std::string& data_file);
 
+// A data file whose results file another listed file (standard or reference) already
+// converts into: both would read the same areas. The refusal names both files; the same
+// file listed again is no refusal.
+std::optional<Refusal> shared_results_file_refusal(const std::string& data_file,
+                                                   const std::vector<std::string>& listed);
+
+// Whether a listed file (standard or reference) converts into data_file's results file:
+// that file then belongs to it and must outlive a cancelled add.
+bool results_file_listed(const std::string& data_file, const std::vector<std::string>& listed);
+
 // Save, Review and Print need standards, a reference file and a label for every standard.
 std::optional<Refusal> check_calibration_files(const std::vector<std::string>& files,
                                                const std::vector<std::string>& labels,

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "calibration/calibration_tables.h"
+#include "platform/number_text.h"
+
 const std::array<std::string, kLevelItems> level_item_captions = {"Amount1",
                                                                   "Amount2",
                                                                   "Amount3",
@@ -30,6 +33,11 @@ std::optional<Refusal> check_level_entry(int item, const std::string& dilution) 
                        "Dilution Factor Required"};
     if (std::count(dilution.begin(), dilution.end(), '.') > 1 || !is_plain_decimal(dilution))
         return Refusal{"Please enter a valid dilution factor", "Invalid dilution factor"};
+    // A label the level table cannot hold whole would be used cut: another factor.
+    if (level_label_of_entry(item, dilution).size() > static_cast<size_t>(kLevelNameLength))
+        return Refusal{c_format("A dilution factor can have at most %d characters.",
+                                kLevelNameLength),
+                       "Invalid dilution factor"};
     return std::nullopt;
 }
 

@@ -181,9 +181,17 @@ void TCalibrate_form::AddClick() {
     }
     auto path = choose_data_file();
     if (!path) return;
+    const std::vector<std::string> listed = listed_and_reference_files();
+    if (auto refusal = shared_results_file_refusal(*path, listed)) {
+        show_message(refusal->text, refusal->caption);
+        return;
+    }
     const std::string folder = folder_of(*path);
     const std::string results = listed_results_ini(*path);
-    if (file_exists(results)) remove_file(results);
+    // The results file of a file listed already belongs to that standard: it is never
+    // deleted here, and a refused conversion leaves it as it was.
+    const bool listed_before = results_file_listed(*path, listed);
+    if (!listed_before && file_exists(results)) remove_file(results);
     if (!convert_data_file(*path, results)) return;
     folder_settings.slot[kDataPathSlot] = join_path(folder, "");
     write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
@@ -194,10 +202,17 @@ void TCalibrate_form::AddClick() {
     // and the labels of the files after it would slide onto the wrong files.
     if (!ask_level_label()) {
         delete DirListBox->takeItem(DirListBox->count() - 1);
-        remove_file(results);
+        if (!listed_before) remove_file(results);
         return;
     }
     ++standard_count;
+}
+
+std::vector<std::string> TCalibrate_form::listed_and_reference_files() const {
+    std::vector<std::string> files = listed_files();
+    const std::string reference = trim(EditSurrRef->text().toStdString());
+    if (!reference.empty()) files.push_back(reference);
+    return files;
 }
 
 void TCalibrate_form::EditSurrRefClick() {
@@ -205,7 +220,10 @@ void TCalibrate_form::EditSurrRefClick() {
     ConcListBox->clearSelection();
     auto path = choose_data_file();
     if (!path) return;
-    const std::string folder = folder_of(*path);
+    if (auto refusal = shared_results_file_refusal(*path, listed_files())) {
+        show_message(refusal->text, refusal->caption);
+        return;
+    }
     if (!convert_data_file(*path, listed_results_ini(*path))) return;
     write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
     EditSurrRef->setText(q(*path));

@@ -67,6 +67,8 @@ class TCalibrate_form : public TaskWindow {
   private:
     std::vector<std::string> listed_files() const;
     std::vector<std::string> listed_labels() const;
+    // The listed standards and the reference file, the files that own a results file.
+    std::vector<std::string> listed_and_reference_files() const;
     std::optional<std::string> choose_data_file();
     bool convert_data_file(const std::string& path, const std::string& results);
     bool check_files();

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "calibration/calibrate_form.h"
@@ -47,7 +48,7 @@ Tidentify_std_level::Tidentify_std_level() : QDialog(nullptr) {
     Button_exit = new QPushButton("Enter", this);
     Button_exit->setObjectName("Button_exit");
     Button_exit->setToolTip("Exit this screen and continue with the calibration process");
-    Button_exit->setAutoDefault(false);
+    Button_exit->setDefault(true);  // Return enters the label
 
     auto* form = new QFormLayout(this);
     form->addRow(new QLabel("Standard file path", this), Edit_stdpath);
@@ -61,6 +62,14 @@ Tidentify_std_level::Tidentify_std_level() : QDialog(nullptr) {
             [this] { run_command([this] { Edit_dilfactorChange(); }); });
     connect(Button_exit, &QPushButton::clicked, this,
             [this] { run_command([this] { Button_exitClick(); }); });
+}
+
+void Tidentify_std_level::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        run_command([] { ui().show_help(kCalibrationHelpContext); });
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 int Tidentify_std_level::ConcGroupItemIndex() const { return ConcGroupButtons->checkedId(); }

@@ -30,6 +30,7 @@ class Tidentify_std_level : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;  // F1: the calibration help
 };
 
 extern Tidentify_std_level* identify_std_level;

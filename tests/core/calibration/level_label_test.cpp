@@ -21,6 +21,12 @@ TEST(LevelLabel, EntriesAreCheckedInTheOrderTheAnalystIsTold) {
         {kDilutionItem, "1,5", "Please enter a valid dilution factor", "Invalid dilution factor"},
         {kDilutionItem, " 2", "Please enter a valid dilution factor", "Invalid dilution factor"},
         {kDilutionItem, "0", nullptr, nullptr},
+        // The level table keeps 9 characters: a longer factor would be used cut.
+        {kDilutionItem, "0.1234567", nullptr, nullptr},
+        {kDilutionItem, "0.12345678", "A dilution factor can have at most 9 characters.",
+         "Invalid dilution factor"},
+        {kDilutionItem, ".12345678", "A dilution factor can have at most 9 characters.",
+         "Invalid dilution factor"},
         {kDilutionItem, "5.", nullptr, nullptr},
         {9, "", nullptr, nullptr},
     };
