@@ -84,6 +84,19 @@ TEST_F(CalibrationReviewWindow, ButtonsCarryTheirCaptionsAndHints) {
     EXPECT_EQ(ui.help_contexts, std::vector<int>{162});
 }
 
+// A narrow file box shows the end of a long path, the file's name; its tip the whole.
+TEST_F(CalibrationReviewWindow, FileBoxesShowTheFileNameAndTheWholePathAsTip) {
+    open_review();
+    Trevu_calib_form* w = revu_calib_form;
+    standard_data_files[0] = "/home/analyst/laboratory/method5847/runs/STD1.TXT";
+    w->show_calibration_compound(0);
+    for (QLineEdit* box : {w->Edit_f[0], w->Edit_ref_file}) {
+        EXPECT_EQ(box->cursorPosition(), box->text().size()) << text(box);
+        EXPECT_EQ(box->toolTip(), box->text());
+    }
+    EXPECT_EQ(text(w->Edit_f[0]), standard_data_files[0]);
+}
+
 TEST_F(CalibrationReviewWindow, AnalystWalksTheCompoundsTogglesALevelAndLeavesWithoutSaving) {
     work.write("runs/STD1.ini", "results");
     work.write("runs/REF.ini", "results");

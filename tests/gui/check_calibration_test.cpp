@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <filesystem>
 
@@ -83,7 +84,16 @@ TEST_F(CheckCalibration, ReviewTheCheckStandardCompoundByCompound) {
     EXPECT_EQ(text("calib_resp_Edit"), "8780.86");
     EXPECT_EQ(text("check_std_resp_Edit"), "8580.63");
     EXPECT_EQ(text("diff_Edit").substr(0, 4), "-2.2");
-    EXPECT_FALSE(review("diff_Edit")->isEnabled());
+    // Results are read, not typed: read-only boxes in plain text, not greyed out.
+    for (const char* box : {"calib_resp_Edit", "deviation_Edit", "conc_Edit", "check_std_resp_Edit", "diff_Edit"}) {
+        EXPECT_TRUE(review<QLineEdit>(box)->isEnabled()) << box;
+        EXPECT_TRUE(review<QLineEdit>(box)->isReadOnly()) << box;
+    }
+    // Both windows open in the middle of the screen.
+    for (QWidget* w : {static_cast<QWidget*>(check_calib_std), static_cast<QWidget*>(check_calib_review_form)}) {
+        const QPoint middle = w->screen()->availableGeometry().center();
+        EXPECT_LE((w->frameGeometry().center() - middle).manhattanLength(), 2) << w->objectName().toStdString();
+    }
     EXPECT_EQ(review<QListWidget>("ListBox1_chk")->count(), 62);
 
     review<QPushButton>("Button_next")->click();

@@ -14,15 +14,6 @@
 
 Tcheck_calib_review_form* check_calib_review_form = nullptr;
 
-namespace {
-
-QLineEdit* make_result_box(QWidget* parent, const char* name) {
-    QLineEdit* e = make_file_box(parent, name);
-    e->setEnabled(false);
-    return e;
-}
-
-}  // namespace
 
 Tcheck_calib_review_form::Tcheck_calib_review_form() : TaskWindow("Continuing Calibration Review") {
     setObjectName("check_calib_review_form");
@@ -36,11 +27,11 @@ Tcheck_calib_review_form::Tcheck_calib_review_form() : TaskWindow("Continuing Ca
     ListBox1_chk->setObjectName("ListBox1_chk");
     Edit_calfile = make_file_box(this, "Edit_calfile");
     Edit_checkfile = make_file_box(this, "Edit_checkfile");
-    calib_resp_Edit = make_result_box(this, "calib_resp_Edit");
-    deviation_Edit = make_result_box(this, "deviation_Edit");
-    conc_Edit = make_result_box(this, "conc_Edit");
-    check_std_resp_Edit = make_result_box(this, "check_std_resp_Edit");
-    diff_Edit = make_result_box(this, "diff_Edit");
+    calib_resp_Edit = make_file_box(this, "calib_resp_Edit");
+    deviation_Edit = make_file_box(this, "deviation_Edit");
+    conc_Edit = make_file_box(this, "conc_Edit");
+    check_std_resp_Edit = make_file_box(this, "check_std_resp_Edit");
+    diff_Edit = make_file_box(this, "diff_Edit");
     Button_previous = make_button(this, "Button_previous", "<-&Previous", "Previous Compound");
     Button_next = make_button(this, "Button_next", "&Next->", "Next Compound");
     Button_print = make_button(this, "Button_print", "Print", "Print the check calibration report");
@@ -88,6 +79,14 @@ Tcheck_calib_review_form::Tcheck_calib_review_form() : TaskWindow("Continuing Ca
     connect(Edit_recnum, &QLineEdit::editingFinished, this, [this] { run_command([this] { Edit_recnumExit(); }); });
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [] { ui().show_help(kCheckReviewHelpContext); });
+}
+
+void Tcheck_calib_review_form::showEvent(QShowEvent* event) {
+    TaskWindow::showEvent(event);
+    if (!placed_) {
+        centre_on_screen();
+        placed_ = true;
+    }
 }
 
 void Tcheck_calib_review_form::connect_button(QPushButton* button, void (Tcheck_calib_review_form::*handler)()) {

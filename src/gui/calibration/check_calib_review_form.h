@@ -44,11 +44,15 @@ public:
     void Button_HelpClick();
     void Button1Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;  // opens centred on the screen
+
 private:
     void go(ReviewMove move);
     void connect_button(QPushButton* button, void (Tcheck_calib_review_form::*handler)());
 
     CheckLevel level_;
+    bool placed_ = false;
 };
 
 extern Tcheck_calib_review_form* check_calib_review_form;

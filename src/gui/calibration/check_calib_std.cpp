@@ -139,6 +139,10 @@ void Tcheck_calib_std::show_check_file_names() {
 
 void Tcheck_calib_std::showEvent(QShowEvent* event) {
     TaskWindow::showEvent(event);
+    if (!placed_) {
+        centre_on_screen();
+        placed_ = true;
+    }
     FormShow();
 }
 

@@ -51,7 +51,7 @@ public:
     void Button1Click();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void showEvent(QShowEvent* event) override;  // opens centred on the screen
 
 private:
     void FormShow();
@@ -62,6 +62,7 @@ private:
     void connect_button(QPushButton* button, void (Tcheck_calib_std::*handler)());
 
     QButtonGroup* items_;
+    bool placed_ = false;  // opened centred once; then where the analyst puts it
 };
 
 extern Tcheck_calib_std* check_calib_std;
