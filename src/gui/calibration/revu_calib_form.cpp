@@ -17,6 +17,7 @@
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
 #include "platform/controls.h"
+#include "platform/paths.h"
 #include "platform/ui_services.h"
 
 Trevu_calib_form* revu_calib_form = nullptr;
@@ -35,9 +36,10 @@ QLineEdit* make_cell(QWidget* parent, const QString& name, int width = kCellWidt
     return e;
 }
 
-// A narrow box shows the end of a path, the file's own name, and the whole path as its tip.
+// A narrow box shows the file's own name, not the front of its folder; the whole path is
+// its tip.
 void show_file_name(QLineEdit* box, const std::string& path) {
-    box->setText(q(path));
+    box->setText(q(file_name_of(path)));
     box->setCursorPosition(box->text().size());
     box->setToolTip(q(path));
 }
