@@ -6,6 +6,7 @@
 #include <limits>
 #include <vector>
 
+#include "calibration/calibration_review.h"
 #include "calibration/calibration_snapshot.h"
 #include "calibration/calibration_tables.h"
 #include "calibration/level_amount.h"
@@ -371,18 +372,8 @@ namespace {
 // The calibration tables as a file starts them: what it does not fill holds no value of
 // an earlier calibration (no data file, label, inclusion, result or area past its own).
 void clear_calibration_tables() {
-    RecoveryTables& t = recovery_tables;
-    for (int k = 0; k < kMaxLevels + 2; ++k)
-        for (int c = 0; c < kMaxCompounds; ++c) {
-            t.predicted_recovery[k][c] = kNotSet;
-            t.predicted_recovery_dev[k][c] = kNotSet;
-            t.response_factor[k][c] = kNotSet;
-            t.response_factor_dev[k][c] = kNotSet;
-            raw_data_sets[k].area[c] = kNotFound;
-            raw_data_sets[k].cal_amount[c] = kNotSet;
-        }
-    for (auto& flags : level_included) flags.fill(0);
-    for (std::string& label : level_names) label.clear();
+    reset_calibration_review();
+    for (int k = 0; k < kMaxLevels; ++k) raw_data_sets[k].cal_amount.fill(kNotSet);
     standard_results_ini.fill(std::string());
     standard_data_files.fill(std::string());
 }

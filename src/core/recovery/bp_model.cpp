@@ -52,10 +52,7 @@ int compute_bp_points(const RawDataSets& raw, const SurrogateTable& surrogates,
                                                       : std::string()));
                 return kNotFound;
             }
-            if (missing_from_reference(signal)) {
-                show_zero_reference_area(record.name);
-                return kNotFound;
-            }
+            if (warn_missing_from_reference(signal, record.name)) return kNotFound;
             if (n == kMaxSurrogates) {
                 show_too_many_points("Boiling Point");
                 return kNotFound;

@@ -81,10 +81,7 @@ int compute_first_pass_points(const RawDataSets& raw, const SurrogateTable& surr
                          "Warning");
             return kNotFound;
         }
-        if (missing_from_reference(signal)) {
-            show_zero_reference_area(record.name);
-            return kNotFound;
-        }
+        if (warn_missing_from_reference(signal, record.name)) return kNotFound;
         const StandardRecovery recovery = standard_recovery(signal, 1.0, a, record.name);
         p.y = recovery.y;
         p.measured = check_or_sample_mode() ? recovery_against_mean(signal) : recovery.measured;

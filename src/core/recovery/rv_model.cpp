@@ -44,10 +44,7 @@ int compute_rv_points(const RawDataSets& raw, const SurrogateTable& surrogates,
                 show_zero_area(record.name, zero_area_place(a, process_files_data.current_sample_name));
                 return kNotFound;
             }
-            if (missing_from_reference(signal)) {
-                show_zero_reference_area(record.name);
-                return kNotFound;
-            }
+            if (warn_missing_from_reference(signal, record.name)) return kNotFound;
             if (n == kMaxSurrogates) {
                 show_too_many_points("Relative Volatility");
                 return kNotFound;

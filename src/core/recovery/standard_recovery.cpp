@@ -24,15 +24,13 @@ void log_high_recovery(int a, const std::string& name) {
 
 bool check_or_sample_mode() { return check_standard_mode != 0 || sample_count != 0; }
 
-bool missing_from_reference(const StandardSignal& s) {
-    return !check_or_sample_mode() && s.ref_area == 0.0;
-}
-
-void show_zero_reference_area(const std::string& name) {
+bool warn_missing_from_reference(const StandardSignal& s, const std::string& name) {
+    if (check_or_sample_mode() || s.ref_area != 0.0) return false;
     show_message("The area count for the compound " + name + " is ZERO in the reference file\n" +
                      trim(surrogate_reference_path) +
                      ".\nPlease reintegrate or revise your Internal Standard groups",
                  "Warning");
+    return true;
 }
 
 void show_recovery_not_computed(const std::string& name) {

@@ -21,12 +21,12 @@ struct StandardSignal {
 StandardSignal read_standard_signal(const RawDataSets& raw, const std::string& name,
                                     int library_row, int a);
 
-// Calibration mode, and the internal standard has no peak in the reference data set.
-bool missing_from_reference(const StandardSignal& s);
+// In calibration mode an internal standard without a peak in the reference data set has
+// no recovery to measure: shows the warning on which a model stops (caption "Warning")
+// and answers true. False, silently, for a standard the reference shows.
+bool warn_missing_from_reference(const StandardSignal& s, const std::string& name);
 
-// The warning on which a model stops for an internal standard missing from the reference
-// run (caption "Warning"), and the error for a recovery that cannot be computed.
-void show_zero_reference_area(const std::string& name);
+// The error for a recovery that cannot be computed (an amount or mean response factor 0).
 void show_recovery_not_computed(const std::string& name);
 
 struct StandardRecovery {
