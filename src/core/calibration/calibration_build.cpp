@@ -2,6 +2,7 @@
 
 #include "calibration/calibration_log.h"
 #include "calibration/calibration_standards.h"
+#include "calibration/calibration_tables.h"
 #include "calibration/curve_statistics.h"
 #include "calibration/level_amount.h"
 #include "calibration/results_file.h"
@@ -76,5 +77,8 @@ bool build_calibration(const std::array<std::string, kStandardFileSlots>& result
     if (!run_models(standards, scratch)) return false;
     take_response_factors(results_files, standards, scratch);
     compute_all_curve_statistics();
+    // The flags a review's "Exit/don't save changes" returns to are this calibration's,
+    // not those of a file read earlier for other standards.
+    save_level_inclusion(compound_count);
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_log.h"
+#include "calibration/calibration_review.h"
 #include "calibration/calibration_standards.h"
 #include "calibration/calibration_tables.h"
 #include "calibration/curve_statistics.h"
@@ -106,6 +107,20 @@ TEST_F(CalibrationBuildTest, ASecondBuildInTheRunGivesTheFirstOnesNumbers) {
     a.erase(a.begin() + 1);  // the date and time of writing
     b.erase(b.begin() + 1);
     EXPECT_EQ(a, b);
+}
+
+// Leaving a review of the build without saving returns to the build's own flags, not to
+// those of a calibration file read before it.
+TEST_F(CalibrationBuildTest, TheBuildsFlagsAreTheOnesAReviewExitRestores) {
+    const int benzene = row_of("Benzene");
+    level_included_saved[benzene][2] = 0;  // excluded in a file loaded earlier
+    ASSERT_TRUE(build_demo_calibration(demo_standard_files, demo_standard_labels));
+    const double mean = curve_statistics.mean_rf[benzene];
+    level_included[benzene][4] = 0;  // a change in the review
+    restore_level_inclusion();
+    EXPECT_EQ(level_included[benzene][2], 1);
+    EXPECT_EQ(level_included[benzene][4], 1);
+    EXPECT_EQ(curve_statistics.mean_rf[benzene], mean);
 }
 
 TEST_F(CalibrationBuildTest, ANegativeResponseFactorIsLoggedWithItsStandard) {
