@@ -96,6 +96,25 @@ TEST_F(CalibrationReviewWindow, FileBoxesShowTheFileNameAndTheWholePathAsTip) {
     EXPECT_EQ(w->Edit_ref_file->toolTip(), "REF.TXT");  // the entry as the review shows it
 }
 
+// Edit and Print read the file again; a file that now stops part-way leaves the loaded
+// calibration in memory whole, and the commands that use it stay on.
+TEST_F(CalibrationReviewWindow, AFileThatNoLongerReadsLeavesTheLoadedCalibration) {
+    const RecoveryTables loaded = recovery_tables;
+    const std::string text = read_file_text(work.file("demo_calibration.cal"));
+    work.write("demo_calibration.cal", text.substr(0, text.find("Benzene;")));
+    for (const char* command : {"Review1", "PrintCalib"}) {
+        ui.expect_message("Quantilyzer: 03001");
+        if (std::string(command) == "PrintCalib") ui.printer_dialog_returns(true);
+        item(command)->trigger();
+        EXPECT_FALSE(revu_calib_form->isVisible()) << command;
+        EXPECT_EQ(compound_count, 62);
+        EXPECT_EQ(standard_count, 6);
+        for (int c = 0; c < 62; ++c)
+            EXPECT_EQ(recovery_tables.response_factor[0][c], loaded.response_factor[0][c]) << c;
+        EXPECT_TRUE(item("Quantitation1")->isEnabled());
+    }
+}
+
 TEST_F(CalibrationReviewWindow, AnalystWalksTheCompoundsTogglesALevelAndLeavesWithoutSaving) {
     work.write("runs/STD1.ini", "results");
     work.write("runs/REF.ini", "results");

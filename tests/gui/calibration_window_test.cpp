@@ -234,7 +234,7 @@ TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
         for (int p = 0; p < n; ++p) {
             EXPECT_EQ(raw_data_sets[p].area[c], built_raw[p].area[c]);
             EXPECT_EQ(as_written(raw_data_sets[p].cal_amount[c], 2),
-                      as_written(built_library[c].conc[p], 2));
+                      as_written(built_raw[p].cal_amount[c], 2));
             EXPECT_EQ(as_written(recovery_tables.predicted_recovery[p][c], 5),
                       as_written(built_tables.predicted_recovery[p][c], 5));
             EXPECT_EQ(as_written(recovery_tables.predicted_recovery_dev[p][c], 5),
@@ -492,6 +492,33 @@ TEST_F(CalibrationWindow, TheLevelDialogKeepsEachLabelWithItsFile) {
     QTest::mouseClick(button("Delete"), Qt::LeftButton);
     EXPECT_EQ(lines(labels), (QStringList{"Amount1", "Amount10"}));
     EXPECT_EQ(standard_count, 2);
+}
+
+// A second calibration of the run, after Save and a visit to the reporting-limit editor,
+// is built from the library's own amounts: with the standards listed out of level order
+// its file is the first one's.
+TEST_F(CalibrationWindow, ASecondCalibrationOfTheRunGivesTheSameFile) {
+    auto build_and_save = [&](const std::string& name) {
+        open_new_calibration();
+        add_standard("STD5.TXT", 4);
+        add_standard("STD1.TXT", 0);
+        add_standard("STD3.TXT", 2);
+        add_reference();
+        ui.save_returns(data.file(name));
+        QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
+        QTest::mouseClick(button("ExitClick"), Qt::LeftButton);
+        std::vector<std::string> lines = split(read_file_text(data.file(name)), '\n');
+        lines.erase(lines.begin() + 1);  // the date and time of writing
+        return lines;
+    };
+    const std::vector<std::string> first = build_and_save("first.cal");
+    const double amount1 = library_saved[0].conc[0];
+    item("CreateEditMDLFile2")->trigger();
+    ASSERT_TRUE(Edit_mdl_form->isVisible());
+    click(Edit_mdl_form, "Button_exit");
+    back_at_main_window(Edit_mdl_form);
+    EXPECT_EQ(library_saved[0].conc[0], amount1);
+    EXPECT_EQ(build_and_save("second.cal"), first);
 }
 
 TEST_F(CalibrationWindow, TheLevelDialogEntersOnReturnHelpsAndKeepsLabelsWhole) {
