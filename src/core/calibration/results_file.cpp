@@ -1,5 +1,6 @@
 #include "calibration/results_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -132,6 +133,13 @@ bool read_results_compounds(const IniFile& ini, const std::string& results_path,
         target.retention_time[i - 1] =
             to_double_strict(ini.get_string(section, "retentionTime", "fail reading retention time"));
     }
+    // Compounds the file does not list have no peak in it: an earlier data set's areas
+    // must not stand in for them.
+    for (int c = std::max(n, 0); c < kMaxCompounds; ++c) {
+        target.area[c] = 0;
+        target.name[c].clear();
+        target.retention_time[c] = 0.0;
+    }
     return true;
 }
 
@@ -156,13 +164,6 @@ bool read_results_ini(int slot, const std::string& results_path) {
     // Read into a copy so that a refused or malformed file leaves the slot as it was.
     SampleRawData filled = raw_data_sets[slot];
     if (!read_results_compounds(ini, results_path, n, filled)) return false;
-    // Compounds the file does not list have no peak in it: an earlier data set's areas
-    // must not stand in for them.
-    for (int c = n; c < kMaxCompounds; ++c) {
-        filled.area[c] = 0;
-        filled.name[c].clear();
-        filled.retention_time[c] = 0.0;
-    }
     raw_data_sets[slot] = std::move(filled);
     return true;
 }

@@ -30,7 +30,8 @@ bool check_library_names(int row_count, const std::vector<std::string>& row_name
 bool read_results_ini(int slot, const std::string& results_path);
 
 // The compounds 1..n of a loaded results file into a data set (n already checked
-// against the table's size). Shared with the sample reader of the processing run.
-// False after a message when an area lies outside the area field's range.
+// against the table's size), and no area, name or retention time for the compounds after
+// them. Shared with the sample reader of the processing run. False after a message when
+// an area lies outside the area field's range.
 bool read_results_compounds(const IniFile& ini, const std::string& results_path, int n,
                             SampleRawData& target);
