@@ -411,7 +411,7 @@ bool read_calibration_file(const std::string& path, int& n) {
 bool load_calibration(const std::string& path, int& standards) {
     standards = 0;
     // A file that stops part-way leaves the calibration that was in memory whole.
-    CalibrationSnapshotPtr before = take_calibration_snapshot();
+    const auto before = take_calibration_snapshot();
     calibration_file_name = path;
     int n = 0;
     if (!read_calibration_file(path, n)) {

@@ -1,18 +1,39 @@
 #pragma once
 // Everything a calibration file fills, taken as one copy, so that a read that stops
 // part-way can put the calibration that was in memory back whole.
+#include <array>
 #include <memory>
+#include <string>
 
-struct CalibrationSnapshot;
+#include "calibration/calibration_tables.h"
+#include "methoddata/tables.h"
 
-struct CalibrationSnapshotDeleter {
-    void operator()(CalibrationSnapshot* snapshot) const;
+struct CalibrationSnapshot {
+    LibraryTable library;
+    SurrogateTable surrogates;
+    std::array<SampleRawData, kDataSets> raw_data_sets;
+    std::array<std::string, kDataSets> level_names;
+    std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included;
+    std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included_saved;
+    RecoveryTables recovery_tables;
+    std::array<std::string, kStandardFileSlots> standard_results_ini;
+    std::array<std::string, kStandardFileSlots> standard_data_files;
+    int compound_count = 0;
+    int surrogate_count = 0;
+    int standard_count = 0;
+    std::string calibration_file_name;
+    std::string library_ini_path;
+    std::string surrogate_file_path;
+    std::string surrogate_reference_path;
+    std::string library_version;
+    VariableMode variable_mode;
+    SurrogateRangeLimits range_limits;
+    CategoryThresholds thresholds;
 };
-using CalibrationSnapshotPtr = std::unique_ptr<CalibrationSnapshot, CalibrationSnapshotDeleter>;
 
 // The library, internal-standard and calibration tables and the state beside them
 // (counts, file names, variable mode, range limits, class thresholds) as they are now.
-CalibrationSnapshotPtr take_calibration_snapshot();
+std::unique_ptr<CalibrationSnapshot> take_calibration_snapshot();
 
 // Puts the tables and state back as the snapshot holds them.
 void restore_calibration_snapshot(const CalibrationSnapshot& snapshot);
