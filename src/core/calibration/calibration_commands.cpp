@@ -2,6 +2,7 @@
 
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_review.h"
+#include "calibration/calibration_snapshot.h"
 #include "calibration/calibration_tables.h"
 #include "methoddata/library_sync.h"
 #include "methoddata/settings_file.h"
@@ -11,7 +12,51 @@
 
 const std::string calibration_file_filter = "Calibration file(*.cal)|*.cal";
 
+namespace {
+
+// What Load Calibration File changes besides the tables a calibration file fills, so that
+// a file that cannot be read leaves the session as it was.
+struct LoadState {
+    u8 surrogate_file_loaded;
+    int continuing_check_active;
+    u8 check_calibration_mode;
+    u8 review_save_as;
+    u8 surrogate_file_selected;
+    int calibration_loaded;
+    u8 calibration_from_file;
+};
+
+LoadState current_load_state() {
+    return {surrogate_file_loaded,       continuing_check_active, main_flags.CheckCalibrationMode,
+            main_flags.ReviewSaveAs,     surrogate_file_selected, calibration_loaded,
+            main_flags.CalibrationFromFile};
+}
+
+void restore_load_state(const LoadState& s) {
+    surrogate_file_loaded = s.surrogate_file_loaded;
+    continuing_check_active = s.continuing_check_active;
+    main_flags.CheckCalibrationMode = s.check_calibration_mode;
+    main_flags.ReviewSaveAs = s.review_save_as;
+    surrogate_file_selected = s.surrogate_file_selected;
+    calibration_loaded = s.calibration_loaded;
+    main_flags.CalibrationFromFile = s.calibration_from_file;
+}
+
+}  // namespace
+
 bool load_calibration_command(MainMenuState& menu) {
+    read_file_paths(folder_settings);
+    FileDialogRequest request;
+    request.title = "Open";
+    request.start_folder = folder_settings.slot[kCalibrationPathSlot];
+    request.filter = calibration_file_filter;
+    auto chosen = ui().open_file(request);
+    if (!chosen) return false;  // a cancelled dialog changes nothing
+
+    // A file that cannot be read (its message shown by the reader) leaves the library,
+    // the internal standards, the calibration in memory and the menus as they were.
+    const auto tables_before = take_calibration_snapshot();
+    const LoadState state_before = current_load_state();
     category_thresholds.vcs = 159.0;
     category_thresholds.n_pvcsLn = 100.0;
     category_thresholds.svc = 159.0;
@@ -19,21 +64,13 @@ bool load_calibration_command(MainMenuState& menu) {
     continuing_check_active = 0;
     main_flags.CheckCalibrationMode = 0;
     main_flags.ReviewSaveAs = 0;
-    read_file_paths(folder_settings);
     surrogate_file_selected = 1;
-
-    FileDialogRequest request;
-    request.title = "Open";
-    request.start_folder = folder_settings.slot[kCalibrationPathSlot];
-    request.filter = calibration_file_filter;
-    auto chosen = ui().open_file(request);
-    if (!chosen) return false;
-
     folder_settings.slot[kCalibrationPathSlot] = folder_of(*chosen);
     reset_calibration_review();
     int standards = 0;
     if (!load_calibration(*chosen, standards)) {
-        menu.after_calibration_failed();
+        restore_calibration_snapshot(*tables_before);
+        restore_load_state(state_before);
         return false;
     }
     copy_library_compounds(compound_count, library_saved, library);

@@ -58,19 +58,36 @@ TEST_F(CalibrationCommandsTest, LoadingACalibrationOpensItsStageOfTheMenu) {
               to_upper(folder_of(example_file("demo_calibration.cal"))));
 }
 
-TEST_F(CalibrationCommandsTest, AFailedLoadClosesTheMethodCommandsAndACancelChangesNothing) {
-    level_names[0] = "Amount1";
+// A cancelled dialog and a file that cannot be read both leave the calibration that was
+// loaded in use: its tables, its flags and the menus that reach it.
+TEST_F(CalibrationCommandsTest, AFailedOrCancelledLoadKeepsTheCalibrationThatWasLoaded) {
+    ui.open_returns(example_file("demo_calibration.cal"));
+    ASSERT_TRUE(load_calibration_command(menu));
+    const double rf = recovery_tables.response_factor[0][0];
+    const std::string level = level_names[0];
+    category_thresholds.svc = 170.0;
+    continuing_check_active = 1;
+
     ui.open_returns(std::nullopt);
     EXPECT_FALSE(load_calibration_command(menu));
-    EXPECT_TRUE(menu.enabled(UpdateLibrary1));
-    EXPECT_EQ(level_names[0], "Amount1");
+    EXPECT_EQ(category_thresholds.svc, 170.0);
+    EXPECT_EQ(continuing_check_active, 1);
 
     ui.open_returns(folder.write("bad.cal", "not a calibration\n"));
     ui.expect_message("Quantilyzer: 03006");
     EXPECT_FALSE(load_calibration_command(menu));
-    EXPECT_FALSE(menu.enabled(UpdateLibrary1));
-    EXPECT_FALSE(menu.enabled(Calibrate1));
-    EXPECT_EQ(menu.caption(OpenCalibrationFile1), "&Open Calibration File...");
+    EXPECT_EQ(recovery_tables.response_factor[0][0], rf);
+    EXPECT_EQ(level_names[0], level);
+    EXPECT_EQ(standard_count, 6);
+    EXPECT_EQ(compound_count, 62);
+    EXPECT_EQ(calibration_loaded, 1);
+    EXPECT_EQ(category_thresholds.svc, 170.0);
+    EXPECT_EQ(continuing_check_active, 1);
+    EXPECT_EQ(calibration_file_name, example_file("demo_calibration.cal"));
+    for (MenuItem on : {Calibrate1, Quantitation1, Review1, PrintCalib, CheckCalibration})
+        EXPECT_TRUE(menu.enabled(on));
+    EXPECT_EQ(menu.caption(OpenCalibrationFile1),
+              "Open Calibration File... --> DEMO_CALIBRATION.CAL");
 }
 
 TEST_F(CalibrationCommandsTest, NewCalibrationConfirmsTheInternalStandardFile) {

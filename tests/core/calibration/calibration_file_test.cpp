@@ -221,7 +221,9 @@ TEST_F(CalibrationFileTest, LoadingClearsWhatTheFileDoesNotFill) {
         EXPECT_EQ(level_names[p], "") << p;
         EXPECT_EQ(recovery_tables.response_factor[p][0], kNotSet) << p;
         EXPECT_EQ(raw_data_sets[p].cal_amount[0], kNotSet) << p;
-        if (p > 3) EXPECT_EQ(raw_data_sets[p].area[0], kNotFound) << p;  // 3: the reference
+        if (p > 3) {  // 3: the reference
+            EXPECT_EQ(raw_data_sets[p].area[0], kNotFound) << p;
+        }
     }
     EXPECT_EQ(raw_data_sets[3].area[0], 77000);
 }
