@@ -80,8 +80,7 @@ void good_library() {
 bool load(const std::string& path) {
     int count = 0;
     if (!check_compound_file(path, count)) return false;
-    surrogate_count = count;
-    return load_internal_standard_file(path);
+    return load_internal_standard_file(path, count);
 }
 
 }  // namespace
@@ -230,7 +229,7 @@ TEST_F(SurrogateFile, FirstBadRecordFailsTheLoadWith22006) {
         EXPECT_FALSE(load(temp.write("BADREC.INI", text))) << c.what;
         EXPECT_EQ(ui.last_message().text, "Quantilyzer: 22006 | record 2") << c.what;
         EXPECT_EQ(ui.last_message().caption, "Error") << c.what;
-        EXPECT_EQ(surrogates[0].name, "A") << c.what;            // read so far: kept
+        EXPECT_EQ(surrogates[0].name, kDummyName) << c.what;     // nothing of the refused file is kept
         EXPECT_EQ(surrogate_range_limits.MinBP, 5.0) << c.what;  // [Limits] not read
         EXPECT_EQ(category_thresholds.vcs, 0.0) << c.what;       // [CheckSurrLimits] not read
     }
@@ -248,15 +247,31 @@ TEST_F(SurrogateFile, StaleLibraryNumberIsMatchedByName) {
     EXPECT_EQ(surrogates[1].rvw, 2.0);
 }
 
-TEST_F(SurrogateFile, MoreRecordsThanTheTablesHoldAreRefused) {
+// A refused file leaves the file loaded before in place: its records, count, path and limits.
+TEST_F(SurrogateFile, ARefusedFileKeepsTheRecordsLoadedBefore) {
     good_library();
-    const std::string path = temp.write("HUGE.INI", "[Header]\nnumber_comps=151\n");
-    int count = 0;
-    ASSERT_TRUE(check_compound_file(path, count));
-    surrogate_count = count;
+    const std::string good = temp.write("GOOD.INI", file_text(kGood));
+    ASSERT_TRUE(load(good));
+    const SurrogateTable loaded = surrogates;
+    const int count = surrogate_count;
+    const SurrogateRangeLimits limits = surrogate_range_limits;
+
+    auto bad = kGood;
+    bad[2].name = "F";
+    const std::string files[] = {temp.write("HUGE.INI", "[Header]\nnumber_comps=151\n"),
+                                 temp.write("BAD.INI", file_text(bad))};
     ui.expect_message("at most 150 can be loaded");
-    EXPECT_FALSE(load_internal_standard_file(path));
-    EXPECT_EQ(surrogate_count, 0);
+    ui.expect_message("Quantilyzer: 22006 | record 3");
+    for (const std::string& path : files) {
+        EXPECT_FALSE(load(path)) << path;
+        EXPECT_EQ(surrogate_count, count);
+        EXPECT_EQ(surrogate_file_path, good);
+        EXPECT_EQ(surrogate_range_limits.MinBP, limits.MinBP);
+        for (int k = 0; k < count; ++k) {
+            EXPECT_EQ(surrogates[k].name, loaded[k].name);
+            EXPECT_EQ(surrogates[k].bpgroup, loaded[k].bpgroup);
+        }
+    }
 }
 
 TEST_F(SurrogateFile, RvwNotAboveZeroFailsTheLoadAfterItsMessage) {
@@ -313,8 +328,7 @@ TEST_F(SurrogateFile, WriteRoundTripsAndErasesTrailingRecordsUpToTheFirstGap) {
 
     // Reading the written file gives the same records.
     const SurrogateTable written = surrogates;
-    surrogate_count = 7;
-    ASSERT_TRUE(load_internal_standard_file(path));
+    ASSERT_TRUE(load_internal_standard_file(path, 7));
     for (int k = 0; k < 7; ++k) {
         EXPECT_EQ(surrogates[k].name, written[k].name);
         EXPECT_EQ(surrogates[k].bpgroup, written[k].bpgroup);
@@ -362,8 +376,7 @@ TEST_F(SurrogateFile, DemoFileFitsTheDemoLibrary) {
     copy_library_compounds(compound_count, library_saved, library);
     int count = 0;
     ASSERT_TRUE(check_compound_file(example_file("demo_internal_standards.ini"), count));
-    surrogate_count = count;
-    ASSERT_TRUE(load_internal_standard_file(example_file("demo_internal_standards.ini")));
+    ASSERT_TRUE(load_internal_standard_file(example_file("demo_internal_standards.ini"), count));
     EXPECT_EQ(surrogate_count, 11);
     EXPECT_TRUE(check_library_sync(library, surrogates));
     EXPECT_EQ(check_surrogate_groupings(), 0);

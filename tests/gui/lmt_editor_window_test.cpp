@@ -172,15 +172,19 @@ TEST_F(LmtEditorWindow, SaveAsRefusalsAndABadLimit) {
     ui.expect_message("Quantilyzer: 07005");
     click("Button_saveas");
 
-    // A limit that is not a number stops the command before anything is written.
+    // A limit that is not a number refuses the save before its dialog: the message names the
+    // compound, nothing is stored or written and the file name box stays as it was.
     type("Edit_mdl_form_sampsize", "10");
     type("Edit_matrix", "soil");
     type_limit(0, "1,5");
-    ui.save_returns(temp.file("soil.lmt"));
+    const QString shown = edit("Edit_imported_mdl")->text();
     click("Button_saveas");
     ASSERT_EQ(ui.exceptions.size(), 1u);
-    EXPECT_EQ(ui.exceptions[0], "'1,5' is not a valid floating point value");
-    EXPECT_FALSE(file_exists(temp.file("soil.lmt")));
+    EXPECT_EQ(ui.exceptions[0], "The reporting limit of " + grid()->item(0, 0)->text().toStdString() +
+                                    " is refused: '1,5' is not a valid floating point value");
+    EXPECT_TRUE(ui.save_requests.empty());
+    EXPECT_EQ(edit("Edit_imported_mdl")->text(), shown);
+    EXPECT_FALSE(edit("Edit_date")->isVisible());
 }
 
 TEST_F(LmtEditorWindow, ExitAsksWhileChangesAreUnsavedButNotAfterClearLimits) {

@@ -85,17 +85,17 @@ TEST_F(MainForm, LoadLibraryOpensTheLibraryStageAndRecordsTheFile) {
     EXPECT_EQ(settings.get_string("File", "filePath", ""), to_upper(up_to_last_dot(file)) + ".INI");
 }
 
-TEST_F(MainForm, FailedLoadClosesTheLibraryStage) {
+// A refused library leaves the library loaded before, and its menus, in place.
+TEST_F(MainForm, FailedLoadKeepsTheLibraryStage) {
     ui.open_returns(example_file("demo_library.txt"));
     item("OpenLibraryMenu")->trigger();
     ui.open_returns(install.write("broken.txt", "COMPOUND LIBRARY\nBenzene\tX\t1.0\n"));
     ui.expect_message("Quantilyzer: 06004");
     item("OpenLibraryMenu")->trigger();
-    EXPECT_EQ(item("UpdateLibrary1")->text(), "E&dit Library...");
-    EXPECT_EQ(item("OpenCalibrationFile1")->text(), "&Open Calibration File...");
-    for (const char* off : {"UpdateLibrary1", "CreateSurrogates1", "OpenSurrogateFile1", "CreateEditMDLFile2"})
-        EXPECT_FALSE(item(off)->isEnabled()) << off;
-    EXPECT_TRUE(item("OpenLibraryMenu")->isEnabled());
+    EXPECT_EQ(item("UpdateLibrary1")->text(), "Edit Library... --> DEMO_LIBRARY.TXT");
+    for (const char* on : {"UpdateLibrary1", "CreateSurrogates1", "OpenSurrogateFile1", "CreateEditMDLFile2"})
+        EXPECT_TRUE(item(on)->isEnabled()) << on;
+    EXPECT_NE(library[0].name, kDummyName);
 }
 
 TEST_F(MainForm, CancelledLoadChangesNoItem) {

@@ -14,6 +14,7 @@
 #include "platform/ini_file.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/text_util.h"
 #include "windows_fixture.h"
 
 namespace {
@@ -23,9 +24,12 @@ class SurrogateEditorWindow : public WindowsTest {
     void SetUp() override {
         setenv("TMPDIR", install.path().c_str(), 1);
         WindowsTest::SetUp();
-        ui.open_returns(example_file("demo_library.txt"));
+        // Copies: Exit leaves a "$$$" copy beside the file it edited.
+        for (const char* name : {"demo_library.txt", "demo_internal_standards.ini"})
+            install.write(name, read_file_text(example_file(name)));
+        ui.open_returns(install.file("demo_library.txt"));
         item("OpenLibraryMenu")->trigger();
-        ui.open_returns(example_file("demo_internal_standards.ini"));
+        ui.open_returns(install.file("demo_internal_standards.ini"));
         item("OpenSurrogateFile1")->trigger();
         data_root_folder = install.path();
         make_folders(install.path() + "/5847dir/Surrogates");
@@ -64,7 +68,7 @@ TEST_F(SurrogateEditorWindow, ShowsEditsAndWalksTheRecords) {
     EXPECT_EQ(text("EditCmpndNum"), QString::number(first.LibCmpndNum));
     EXPECT_EQ(text("Edit_rvw"), QString::fromStdString(format_general(first.rvw)));
     EXPECT_EQ(text("Edit_surfilename"), QString::fromStdString(surrogate_file_path));
-    EXPECT_EQ(text("Edit_LibrayFileName"), QString::fromStdString(example_file("demo_library.txt")).toUpper());
+    EXPECT_EQ(text("Edit_LibrayFileName"), QString::fromStdString(install.file("demo_library.txt")).toUpper());
     EXPECT_TRUE(in(surr_Form, "Edit_LibrayFileName")->isVisible());
     EXPECT_TRUE(in<QCheckBox>(surr_Form, "CBox_bpg1")->isChecked());
     EXPECT_FALSE(in<QCheckBox>(surr_Form, "CBox_bpg2")->isChecked());
@@ -111,7 +115,7 @@ TEST_F(SurrogateEditorWindow, SetLimitsOpensTheLimitsWhichReturnToTheEditor) {
     click(surrogate_limits_form, "Button_accept_limits");
     EXPECT_TRUE(surrogate_limits_form->isVisible());
     EXPECT_EQ(bpmin->text().toStdString(), format_fixed(lowest, 2));
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 1.0);
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, lowest);  // the refused entry is not kept
 
     QLineEdit* bpmax = in<QLineEdit>(surrogate_limits_form, "Edit_bpmax");
     const QString same = bpmax->text();
@@ -158,7 +162,8 @@ TEST_F(SurrogateEditorWindow, ClassRangesMirrorTheVolatileThreshold) {
     EXPECT_EQ(vcs->text(), "162.5");
 }
 
-TEST_F(SurrogateEditorWindow, SaveAsThenExitWithoutSaving) {
+// A saved edit is the new saved state: Exit then asks nothing and keeps what the file holds.
+TEST_F(SurrogateEditorWindow, SaveAsThenExitKeepsWhatWasSaved) {
     click_item(in<QListWidget>(surr_Form, "ListBox_checked"), 1);
     const std::string copy = install.path() + "/5847dir/Surrogates/COPY.ini";
     ui.save_returns(copy);
@@ -167,12 +172,21 @@ TEST_F(SurrogateEditorWindow, SaveAsThenExitWithoutSaving) {
     ASSERT_TRUE(file.load(copy));
     EXPECT_EQ(file.get_int("compound1", "checked_surrogate", 1), 0);
 
-    ui.answer(Answer::No);
-    click(surr_Form, "exit");
+    click(surr_Form, "exit");  // no question: nothing differs from the file
     EXPECT_FALSE(surr_Form->isVisible());
     EXPECT_TRUE(main_form->isVisible());
-    EXPECT_EQ(surrogates[0].checked_surrogate, 1);  // the edit is discarded
+    EXPECT_EQ(surrogates[0].checked_surrogate, 0);
     EXPECT_TRUE(file_exists(up_to_last_dot(surrogate_file_path) + ".$$$"));
+    EXPECT_EQ(folder_of(surrogate_file_path), to_upper(install.path()));  // a copy, not examples/
+
+    // A later edit is asked about, and No goes back to the saved state, not the loaded one.
+    item("EditSurrogatesFile")->trigger();
+    click_item(in<QListWidget>(surr_Form, "ListBox_checked"), 0);
+    EXPECT_EQ(surrogates[0].checked_surrogate, 1);
+    ui.answer(Answer::No);
+    click(surr_Form, "exit");
+    EXPECT_TRUE(ui.saw_message("Would you like to save your changes?"));
+    EXPECT_EQ(surrogates[0].checked_surrogate, 0);
 }
 
 TEST_F(SurrogateEditorWindow, SavesOneRecordFromTheBoxes) {

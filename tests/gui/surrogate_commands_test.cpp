@@ -81,23 +81,25 @@ TEST_F(SurrogateCommands, AnOutOfStepFileIsRefusedForCalibration) {
     EXPECT_TRUE(file_exists(reports.file("mismatchfile.TXT")));
 }
 
-TEST_F(SurrogateCommands, FilesThatCannotBeReadOrHoldNoRecords) {
+// A refused file changes nothing: the file loaded before stays in memory and in the menus.
+TEST_F(SurrogateCommands, FilesThatCannotBeReadOrHoldNoRecordsChangeNothing) {
     load_surrogate_file(example_file("demo_internal_standards.ini"));
+    const QString caption = item("EditSurrogatesFile")->text();
+    const std::string path = surrogate_file_path;
     ui.expect_message("Quantilyzer: 06001");
-    load_surrogate_file(install.file("NOSUCH.INI"));
-    EXPECT_TRUE(item("EditSurrogatesFile")->isEnabled());  // nothing changes
-    EXPECT_EQ(surrogate_count, 11);
-
     ui.expect_message("Quantilyzer: 06006");
-    load_surrogate_file(install.write("EMPTY.INI", "[header]\nnumber_comps=0\n"));
-    EXPECT_EQ(item("EditSurrogatesFile")->text(), "Edit Internal Standard File...");
-    for (const char* off : {"EditSurrogatesFile", "CopySurrogateFile", "Calibrate1"})
-        EXPECT_FALSE(item(off)->isEnabled()) << off;
-
     ui.expect_message("Quantilyzer: 22006 | record 1");
-    load_surrogate_file(
-        install.write("BAD.INI", "[header]\nnumber_comps=1\n[compound1]\nname=X\n"));
-    EXPECT_FALSE(item("EditSurrogatesFile")->isEnabled());
+    for (const std::string& file : {install.file("NOSUCH.INI"), install.write("EMPTY.INI", "[header]\nnumber_comps=0\n"),
+                                    install.write("BAD.INI", "[header]\nnumber_comps=1\n[compound1]\nname=X\n")}) {
+        load_surrogate_file(file);
+        SCOPED_TRACE(file);
+        EXPECT_EQ(item("EditSurrogatesFile")->text(), caption);
+        for (const char* on : {"EditSurrogatesFile", "CopySurrogateFile", "Calibrate1"})
+            EXPECT_TRUE(item(on)->isEnabled()) << on;
+        EXPECT_EQ(surrogate_count, 11);
+        EXPECT_EQ(surrogate_file_path, path);
+        EXPECT_EQ(surrogates[10].name, "Acenaphthene-d10");
+    }
 }
 
 TEST_F(SurrogateCommands, CreateWritesANewFileThatIsNotLoaded) {

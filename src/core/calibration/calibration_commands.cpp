@@ -6,6 +6,7 @@
 #include "calibration/calibration_tables.h"
 #include "methoddata/library_sync.h"
 #include "methoddata/settings_file.h"
+#include "methoddata/surrogate_groupings.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
@@ -92,6 +93,12 @@ bool new_calibration_command() {
     for (int p = 0; p < kMaxStandards; ++p) standard_results_ini[p].clear();
     reset_calibration_review();
     if (!check_library_sync(library, surrogates)) return false;
+    // A group of fewer than 3 points fits with a standard error of 0 and understates
+    // every uncertainty built on it.
+    if (test_surrogate_groupings().any()) {
+        check_surrogate_groupings();
+        return false;
+    }
     main_flags.CalibrationFromFile = 0;
     return ui().message("Calibrating with the internal standard file: \n" + surrogate_file_path +
                             "\n\nIf this is not correct, 'Cancel' and load the proper file.",

@@ -14,7 +14,8 @@ extern const std::string calibration_file_filter;  // "Calibration file(*.cal)|*
 bool load_calibration_command(MainMenuState& menu);
 
 // Calibration > New: starts an empty calibration and asks the analyst to confirm the
-// internal-standard file; true when the calibration window should open.
+// internal-standard file; true when the calibration window should open. Refused (the
+// grouping message shown) while the groupings in memory are invalid.
 bool new_calibration_command();
 
 // Calibration > Edit and Print: read the current calibration file again (the analyst's

@@ -69,9 +69,9 @@ std::string values_line(int c, int standards, int columns) {
 std::string library_line(int c, int columns) {
     const LibraryCompound& lib = library[c];
     std::string out =
-        rvw_text(lib.rvw) + ";" + format_fixed(lib.rvo, 2) + ";" + format_fixed(lib.bp, 2) + ";";
-    for (int p = 0; p < columns; ++p) out += format_fixed(library_saved[c].conc[p], 2) + ";";
-    return out + format_fixed(lib.partcoef, 2) + ";" + trim(lib.casNumber);
+        exact_fixed(lib.rvw, 2) + ";" + exact_fixed(lib.rvo, 2) + ";" + exact_fixed(lib.bp, 2) + ";";
+    for (int p = 0; p < columns; ++p) out += exact_fixed(library_saved[c].conc[p], 2) + ";";
+    return out + exact_fixed(lib.partcoef, 2) + ";" + trim(lib.casNumber);
 }
 
 std::string surrogate_line(int c) {
@@ -88,8 +88,10 @@ std::string surrogate_line(int c) {
 
 std::string trailer_text() {
     const SurrogateRangeLimits& r = surrogate_range_limits;
-    return c_format("%f\n%f\n%f\n%f\n%s\n%f\n%f", r.MinBP, r.MaxBP, r.MinRVW, r.MaxRVW, kRangesLine,
-                    category_thresholds.vcs, category_thresholds.n_pvcsLn);
+    // "%f" keeps six decimals: a MinRVW below 5e-7 would come back as 0.
+    const auto f = [](double v) { return exact_fixed(v, 6); };
+    return f(r.MinBP) + "\n" + f(r.MaxBP) + "\n" + f(r.MinRVW) + "\n" + f(r.MaxRVW) + "\n" + kRangesLine + "\n" +
+           f(category_thresholds.vcs) + "\n" + f(category_thresholds.n_pvcsLn);
 }
 
 // An area field: the number truncated toward zero, kept inside the 32-bit area.

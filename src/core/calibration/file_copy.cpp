@@ -4,7 +4,7 @@
 #include "platform/text_file.h"
 #include "platform/ui_services.h"
 
-bool copy_file(const std::string& source, const std::string& target) {
+bool copy_file(const std::string& source, const std::string& target, std::string* error) {
     // Decided on the files themselves: two spellings of one file must never let the
     // copy truncate its own source.
     if (same_file(source, target)) {
@@ -12,5 +12,5 @@ bool copy_file(const std::string& source, const std::string& target) {
                      "Warning");
         return false;
     }
-    return copy_file_bytes(source, target);
+    return copy_file_bytes(source, target, error);
 }

@@ -28,13 +28,13 @@ constexpr size_t kSvc = 4;
 ThresholdTexts shown_threshold_texts() {
     ThresholdTexts texts;
     for (size_t i = 0; i < kThresholds.size(); ++i)
-        texts[i] = format_general(category_thresholds.*kThresholds[i].value);
-    texts[kSvc] = format_general(category_thresholds.vcs);
+        texts[i] = exact_general(category_thresholds.*kThresholds[i].value);
+    texts[kSvc] = exact_general(category_thresholds.vcs);
     return texts;
 }
 
 std::string mirrored_svc_text(const std::string& vcs_text) {
-    return format_general(to_double_strict(vcs_text));
+    return exact_general(to_double_strict(vcs_text));
 }
 
 void apply_threshold_texts(const ThresholdTexts& texts) {

@@ -68,12 +68,12 @@ CompoundEntry library_compound_entry(const LibraryCompound& c) {
     CompoundEntry e;
     e.name = c.name;
     e.cas = c.casNumber;
-    e.rvw = format_general(c.rvw);
-    e.rvo = format_general(c.rvo);
-    e.bp = format_general(c.bp);
-    e.partcoef = format_general(c.partcoef);
+    e.rvw = exact_general(c.rvw);
+    e.rvo = exact_general(c.rvo);
+    e.bp = exact_general(c.bp);
+    e.partcoef = exact_general(c.partcoef);
     e.internal_standard = is_internal_standard_type(c.cmpndType);
-    for (int k = 0; k < kMaxLevels; ++k) e.amounts[k] = format_general(c.conc[k]);
+    for (int k = 0; k < kMaxLevels; ++k) e.amounts[k] = exact_general(c.conc[k]);
     return e;
 }
 
@@ -90,11 +90,12 @@ void get_library_compound_from_form(const CompoundEntry& entry) {
     store_amounts(c, entry, entry.internal_standard);
 }
 
-int propagate_standard_properties(SurrogateTable& records, const LibraryTable& saved, int index) {
+int propagate_standard_properties(SurrogateTable& records, const LibraryTable& saved, const LibraryTable& working,
+                                  int index) {
     for (int k = 0; k < surrogate_count && k < kMaxSurrogates; ++k) {
         if (records[k].name != saved[index].name) continue;
-        records[k].bp = saved[index].bp;
-        records[k].rvw = saved[index].rvw;
+        records[k].bp = working[index].bp;
+        records[k].rvw = working[index].rvw;
         return k;
     }
     return -1;

@@ -38,9 +38,12 @@ CompoundEntry library_compound_entry(const LibraryCompound& compound);
 // their new values. An internal standard takes amount 1 for all ten amounts.
 void get_library_compound_from_form(const CompoundEntry& entry);
 
-// The internal-standard record named as saved[index] takes that saved compound's bp and
-// rvw. Answers the record's index, or -1 when no record has that name.
-int propagate_standard_properties(SurrogateTable& records, const LibraryTable& saved, int index);
+// The internal-standard record named as saved[index] (a record keeps the saved name until
+// the library sync renames it) takes the bp and rvw just stored in working[index], so the
+// models of this run use the values a calibration file saved in it will hold. Answers the
+// record's index, or -1 when no record has that name.
+int propagate_standard_properties(SurrogateTable& records, const LibraryTable& saved, const LibraryTable& working,
+                                  int index);
 
 enum class EntryProblem { None, NoName, BadRvw, BadBp };
 

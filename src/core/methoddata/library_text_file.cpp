@@ -152,9 +152,9 @@ std::string without_utf8_mark(std::string line) {
     return line;
 }
 
-// The transform written into the header. A one-variable library whose transform was
-// accepted case-blindly ("linear") sets neither flag: its own text is written back so
-// that the saved file reads as it was loaded.
+// The transform written into the header. A one-variable mode that chose neither variable
+// (none that a library header gives) writes its own text back, so the file reads as it
+// was loaded.
 std::string transform_to_write() {
     if (bp_variable_chosen) return "Linear";
     if (rvw_variable_chosen) return "Ln";
@@ -178,13 +178,6 @@ std::optional<std::string> choose_library_target() {
 }
 
 }  // namespace
-
-// "%.2f", unless that would read back as 0: an rvw of 0 makes the file unreadable.
-std::string rvw_text(double rvw) {
-    std::string fixed = format_fixed(rvw, 2);
-    if (rvw > 0 && !(leading_number(fixed) > 0)) return format_general(rvw);
-    return fixed;
-}
 
 int count_header_separators(const std::string& line) {
     return static_cast<int>(std::count(line.begin(), line.end(), ';'));
@@ -240,11 +233,14 @@ bool parse_library_header(const std::string& line) {
             library_version = version;
     }
 
+    // The transform was accepted without regard to case, so it chooses the variable the
+    // same way: "linear" must not leave a one-variable mode with no variable chosen.
     if (one_variable_mode) {
-        if (transform_text == "Linear") {
+        const std::string transform = to_upper(transform_text);
+        if (transform == "LINEAR") {
             bp_variable_chosen = 1;
             rvw_variable_chosen = 0;
-        } else if (transform_text == "Ln") {
+        } else if (transform == "LN") {
             rvw_variable_chosen = 1;
             bp_variable_chosen = 0;
         }
@@ -253,7 +249,17 @@ bool parse_library_header(const std::string& line) {
     return true;
 }
 
-bool read_library_text_file(const std::string& path) {
+namespace {
+
+// A compound row holds at least a name and a category, separated by a tab.
+bool is_compound_row(const std::string& line) { return split_skip_empty(trim(line), '\t').size() >= 2; }
+
+void not_a_library(const std::string& path, const std::string& why) {
+    error_message("The file " + path + " is not a compound library: " + why + "\nThe library was not loaded.",
+                  "Error");
+}
+
+bool read_library_lines(const std::string& path) {
     std::vector<std::string> lines;
     if (!read_text_lines(path, lines)) {
         error_message("The library file " + path + " cannot be opened.\nThe library was not loaded.", "Error");
@@ -263,7 +269,14 @@ bool read_library_text_file(const std::string& path) {
         error_message("The library file " + path + " is empty.\nThe library was not loaded.", "Error");
         return false;
     }
-    if (!parse_library_header(trim(without_utf8_mark(lines[0])))) return false;
+    const std::string header = trim(without_utf8_mark(lines[0]));
+    // The header form without ";" is not examined, but a compound row in its place means
+    // the header is missing: taking the row as the header would drop that compound.
+    if (count_header_separators(header) == 0 && is_compound_row(header)) {
+        not_a_library(path, "its first line is a compound, not the \"COMPOUND LIBRARY\" header.");
+        return false;
+    }
+    if (!parse_library_header(header)) return false;
 
     // Rows are staged so that a refused file leaves the library as it was.
     std::vector<StagedRow> rows;
@@ -277,15 +290,41 @@ bool read_library_text_file(const std::string& path) {
                           "Error");
             return false;
         }
+        if (!is_compound_row(line)) {
+            // An INI file or other text picked by mistake: its lines would each become a
+            // "compound" of default properties.
+            not_a_library(path, "line " + std::to_string(n + 1) +
+                                    " holds no tab-separated name and category of a compound.");
+            return false;
+        }
         StagedRow row;
         if (!parse_library_row(line, static_cast<int>(rows.size()) + 1, row)) return false;
         rows.push_back(std::move(row));
+    }
+    if (rows.empty()) {
+        not_a_library(path, "it holds no compound lines after its header.");
+        return false;
     }
 
     compound_count = static_cast<int>(rows.size());
     library_ini_path = up_to_last_dot(path) + ".ini";
     for (size_t i = 0; i < rows.size(); ++i) move_into_library(rows[i], library[i]);
     return true;
+}
+
+}  // namespace
+
+bool read_library_text_file(const std::string& path) {
+    // A refused file changes nothing: the header may already have set the variable mode,
+    // its labels and the version text of a library that is not taken.
+    const VariableMode mode = current_variable_mode();
+    const VariableMode loaded_mode = loaded_variable_mode;
+    const std::string version = library_version;
+    if (read_library_lines(path)) return true;
+    apply_variable_mode(mode);
+    loaded_variable_mode = loaded_mode;
+    library_version = version;
+    return false;
 }
 
 std::string format_library_text(int count, const LibraryTable& table) {
@@ -299,9 +338,9 @@ std::string format_library_text(int count, const LibraryTable& table) {
     int rows = std::clamp(count, 0, kMaxCompounds);
     for (int i = 0; i < rows; ++i) {
         const LibraryCompound& c = table[i];
-        text += c.name + "\t" + c.cmpndType + "\t" + rvw_text(c.rvw) + "\t";
-        text += c_format("%.2f\t%.2f\t%.2f\t", c.bp, c.rvo, c.partcoef);
-        for (double amount : c.conc) text += c_format("%.2f\t", amount);
+        text += c.name + "\t" + c.cmpndType + "\t";
+        for (double value : {c.rvw, c.bp, c.rvo, c.partcoef}) text += exact_fixed(value, 2) + "\t";
+        for (double amount : c.conc) text += exact_fixed(amount, 2) + "\t";
         text += trim(c.casNumber) + "\n";
     }
     return text;

@@ -6,17 +6,15 @@
 #include "methoddata/tables.h"
 
 // Reads the file into `library`; on success sets compound_count and library_ini_path.
-// On any failure the message is shown and `library` keeps its contents.
+// On any failure the message is shown and `library`, the variable mode, its labels and
+// the version text keep what they held. A file none of whose lines is a compound row
+// (an INI file, a text without tabs) or whose header is missing is refused.
 bool read_library_text_file(const std::string& path);
 
 // Parses the header line; sets the variable mode, labels and library_version.
 bool parse_library_header(const std::string& line);
 
 int count_header_separators(const std::string& line);
-
-// An rvw as library files write it: "%.2f", unless that would read back as 0 (an rvw of
-// 0 makes the file unreadable).
-std::string rvw_text(double rvw);
 
 // A field as a number: trimmed, the longest leading numeric part, 0.0 when none.
 double library_text_number(const std::string& field);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
@@ -33,7 +34,7 @@ std::vector<std::string> lmt_grid_names() {
 std::vector<std::string> lmt_grid_limit_texts(const ReportingLimitSlot& slot) {
     std::vector<std::string> texts;
     for (int r = 0; r < library_rows_in_use(); ++r)
-        if (!library_saved[r].is_internal_standard) texts.push_back(format_general(slot[r].limit));
+        if (!library_saved[r].is_internal_standard) texts.push_back(exact_general(slot[r].limit));
     return texts;
 }
 
@@ -90,7 +91,18 @@ std::optional<std::string> choose_lmt_save_path() {
     return choose_save_path(request, with_lmt_extension);
 }
 
+void check_grid_limits(const std::vector<LmtGridRow>& rows) {
+    for (const LmtGridRow& row : rows) {
+        const std::string cell = trim(row.limit_text);
+        double limit = 0.0;
+        if (!cell.empty() && !try_to_double(cell, limit))
+            throw ConversionError("The reporting limit of " + row.name + " is refused: '" + row.limit_text +
+                                  "' is not a valid floating point value");
+    }
+}
+
 void store_grid_limits(const std::vector<LmtGridRow>& rows, ReportingLimitSlot& slot, bool keep_on_empty) {
+    check_grid_limits(rows);  // nothing is stored unless every cell is a number
     for (const LmtGridRow& row : rows) {
         const std::string cell = trim(row.limit_text);
         if (cell.empty() && keep_on_empty) continue;

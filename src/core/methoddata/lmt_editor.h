@@ -55,9 +55,13 @@ std::string with_lmt_extension(const std::string& chosen);
 // for another name, Cancel gives up). Nothing when the analyst gave up.
 std::optional<std::string> choose_lmt_save_path();
 
+// A cell that is not a number throws ConversionError naming the row's compound and the
+// text; empty cells pass.
+void check_grid_limits(const std::vector<LmtGridRow>& rows);
+
 // Stores the grid's limits into the slot entry of each row's library compound (trimmed cell
-// text; an empty cell gives 0, or leaves the stored limit when keep_on_empty). A cell that is
-// not a number throws ConversionError; the limits stored before it stay stored.
+// text; an empty cell gives 0, or leaves the stored limit when keep_on_empty). Every cell is
+// checked first (check_grid_limits): a refused cell stores nothing.
 void store_grid_limits(const std::vector<LmtGridRow>& rows, ReportingLimitSlot& slot, bool keep_on_empty);
 
 // The check of the typed internal-standard file against the one in use (the last limits file

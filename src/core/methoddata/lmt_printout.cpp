@@ -62,7 +62,7 @@ size_t print_columns(Canvas& canvas, const LimitGrid& g, int top, const std::vec
             const PrintedRow& row = rows[next++];
             canvas.text_out(g.at(column), y, c_format("%d: ", row.number));
             canvas.text_out(g.at(column + 0.3125), y, row.name);
-            canvas.text_out(g.at(column + 2.25), y, lmt_number_text(row.limit));
+            canvas.text_out(g.at(column + 2.25), y, exact_fixed(row.limit, 2));
             y += g.h;
             if (y > g.column_depth) break;
         }

@@ -30,25 +30,45 @@ std::string library_start_folder() {
     return folder_settings.slot[kLibraryStartFolderSlot];
 }
 
-void load_library_command(MainMenuState& menu) {
-    main_flags.NewLibraryMode = 0;
-    main_flags.CalibrationFromFile = 0;
-    surrogate_range_limits = SurrogateRangeLimits{};
-    reset_library_tables();
+namespace {
 
+// What a library load replaces, so that a refused file leaves it all in place.
+struct LoadedMethodData {
+    LibraryTable library_rows = library;
+    LibraryTable saved_rows = library_saved;
+    SurrogateTable records = surrogates;
+    SurrogateRangeLimits limits = surrogate_range_limits;
+    int compounds = compound_count;
+
+    void put_back() const {
+        library = library_rows;
+        library_saved = saved_rows;
+        surrogates = records;
+        surrogate_range_limits = limits;
+        compound_count = compounds;
+    }
+};
+
+}  // namespace
+
+void load_library_command(MainMenuState& menu) {
     FileDialogRequest request;
     request.title = "Open";
     request.start_folder = library_start_folder();
     request.filter = library_file_filter;
     auto chosen = ui().open_file(request);
-    if (!chosen) return;
+    if (!chosen) return;  // a cancelled dialog changes nothing
 
-    folder_settings.slot[kLibraryTextFileSlot] = *chosen;
+    const LoadedMethodData before;
+    surrogate_range_limits = SurrogateRangeLimits{};
+    reset_library_tables();
     if (!read_library_text_file(*chosen)) {
-        library_loaded = 0;
-        menu.after_library_failed();
+        before.put_back();  // the library, internal standards and menus stay as they were
         return;
     }
+    main_flags.NewLibraryMode = 0;
+    main_flags.CalibrationFromFile = 0;
+    folder_settings.slot[kLibraryTextFileSlot] = *chosen;
     folder_settings.slot[kFilePathSlot] = library_ini_path;
     library_loaded = 1;
     copy_library_compounds(compound_count, library_saved, library);

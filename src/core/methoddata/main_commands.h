@@ -16,9 +16,10 @@ void start_main_form(MainMenuState& menu);
 // or the program's folder when filePath is "installPath".
 std::string library_start_folder();
 
-// Load Library: resets the library and internal-standard tables (before the dialog, so a
-// cancelled dialog leaves them cleared), asks for a library text file and reads it. A
-// library read is recorded in the settings file and kept as the saved copy.
+// Load Library: asks for a library text file; once one is chosen, resets the library and
+// internal-standard tables and reads it. A library read is recorded in the settings file
+// and kept as the saved copy. A cancelled dialog or a refused file changes nothing: the
+// tables, the menus and the remembered library file stay as they were.
 void load_library_command(MainMenuState& menu);
 
 // Edit Library: reads the last chosen library again (no reset first) and keeps a copy;

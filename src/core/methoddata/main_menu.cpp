@@ -93,40 +93,30 @@ void MainMenuState::after_library_loaded(const std::string& library_file) {
     item(OpenCalibrationFile1).caption = "Open Calibration File...";
     item(EditSurrogatesFile).caption = "Edit Internal Standard File...";
     set({EditSurrogatesFile, CopySurrogateFile}, false);
+    surrogates_in_step_ = false;
 }
-
-void MainMenuState::after_library_failed() {
-    item(UpdateLibrary1).caption = "E&dit Library...";
-    item(EditSurrogatesFile).caption = "&Edit Internal Standard File...";
-    item(OpenCalibrationFile1).caption = "&Open Calibration File...";
-    set({UpdateLibrary1, EditSurrogatesFile, CopySurrogateFile, CreateSurrogates1, OpenSurrogateFile1,
-         CreateEditMDLFile2, Calibrate1, Quantitation1, Review1, PrintCalib, CheckCalibration},
-        false);
-}
-
-void MainMenuState::after_surrogate_file_without_compounds() {
-    item(EditSurrogatesFile).caption = "Edit Internal Standard File...";
-    set({EditSurrogatesFile, CopySurrogateFile, Calibrate1}, false);
-}
-
-void MainMenuState::after_surrogate_file_failed() { set({EditSurrogatesFile, CopySurrogateFile, Calibrate1}, false); }
 
 void MainMenuState::after_surrogate_file_loaded(const std::string& surrogate_file) {
     item(EditSurrogatesFile).caption = loaded_file_caption("Edit Internal Standard File...", surrogate_file);
     set({EditSurrogatesFile, CopySurrogateFile}, true);
+    surrogates_in_step_ = false;
 }
 
 void MainMenuState::after_surrogate_file_in_step(bool limits_invalid) {
+    surrogates_in_step_ = true;
+    groupings_valid_ = !limits_invalid;
     if (!limits_invalid) item(Calibrate1).enabled = true;
 }
 
 void MainMenuState::after_surrogate_file_out_of_step() {
+    surrogates_in_step_ = false;
     item(EditSurrogatesFile).caption = "Edit Internal Standard File...";
     set({EditSurrogatesFile, CopySurrogateFile, Calibrate1, Quantitation1}, false);
 }
 
 void MainMenuState::after_calibration_loaded(const std::string& calibration_file,
                                              const std::string& surrogate_file) {
+    surrogates_in_step_ = false;
     set({Calibrate1, Quantitation1, Review1, PrintCalib, CheckCalibration}, true);
     set({RunCalibration, UpdateLibrary1, CreateSurrogates1, OpenSurrogateFile1, EditSurrogatesFile,
          CopySurrogateFile, CreateEditMDLFile2},
@@ -136,6 +126,7 @@ void MainMenuState::after_calibration_loaded(const std::string& calibration_file
 }
 
 void MainMenuState::after_calibration_failed() {
+    surrogates_in_step_ = false;
     item(OpenCalibrationFile1).caption = "&Open Calibration File...";
     item(EditSurrogatesFile).caption = "&Edit Internal Standard File...";
     item(UpdateLibrary1).caption = "E&dit Library...";
@@ -150,5 +141,11 @@ void MainMenuState::after_calibration_renamed(const std::string& calibration_fil
 }
 
 void MainMenuState::on_calibration_menu_opened(bool library_is_loaded, bool surrogate_file_is_loaded) {
-    if (library_is_loaded && surrogate_file_is_loaded) item(RunCalibration).enabled = true;
+    if (library_is_loaded && surrogate_file_is_loaded && groupings_valid_) item(RunCalibration).enabled = true;
+}
+
+void MainMenuState::follow_groupings(bool groupings_valid) {
+    groupings_valid_ = groupings_valid;
+    if (!groupings_valid) item(RunCalibration).enabled = false;
+    if (surrogates_in_step_) item(Calibrate1).enabled = groupings_valid;
 }

@@ -57,9 +57,6 @@ public:
     // The stages.
     void at_start();
     void after_library_loaded(const std::string& library_file);
-    void after_library_failed();
-    void after_surrogate_file_without_compounds();  // 06006: the file names no compounds
-    void after_surrogate_file_failed();
     void after_surrogate_file_loaded(const std::string& surrogate_file);
     void after_surrogate_file_in_step(bool limits_invalid);
     void after_surrogate_file_out_of_step();  // found by Edit Internal Standard File
@@ -68,12 +65,19 @@ public:
     // The calibration in use was saved under a new name (the review's Save As): while the
     // calibration commands are open, Load Calibration File names the file now in use.
     void after_calibration_renamed(const std::string& calibration_file);
-    // Opening the Calibration menu: New is on once a library and an internal-standard file are in.
+    // Opening the Calibration menu: New is on once a library and an internal-standard file are
+    // in, and only while their groupings are valid.
     void on_calibration_menu_opened(bool library_is_loaded, bool surrogate_file_is_loaded);
+    // The groupings in memory, however they came to be (a load, the editor): invalid ones
+    // close the Calibration menu of an internal-standard file and its New; valid ones open
+    // the menu again for a file that was found in step with the library.
+    void follow_groupings(bool groupings_valid);
 
 private:
     void set(std::initializer_list<MenuItem> items, bool enabled);
     std::array<MenuItemState, kMenuItemCount> items_;
+    bool surrogates_in_step_ = false;  // the Calibration menu stands on an internal-standard file
+    bool groupings_valid_ = true;
 };
 
 // "<caption> --> " and the upper-cased file name after its last separator.

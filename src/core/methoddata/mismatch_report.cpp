@@ -144,6 +144,10 @@ void print_mismatch_report(Canvas& canvas, const std::vector<MismatchRow>& rows)
 
 void write_mismatch_report(const LibraryTable& library, const SurrogateTable& surrogates) {
     const auto rows = mismatch_rows(library, surrogates);
-    write_file_atomically(mismatch_report_path(), mismatch_report_text(rows));
+    std::string why;
+    if (!write_file_atomically(mismatch_report_path(), mismatch_report_text(rows), &why))
+        show_message("The mismatch report " + mismatch_report_path() + " could not be written:\n" + why +
+                         "\nThe printout is still produced.",
+                     "Error");
     if (auto canvas = ui().current_printer("Mismatch Report")) print_mismatch_report(*canvas, rows);
 }

@@ -32,6 +32,6 @@ std::string mismatch_report_path();
 // The printout on one print job: landscape, Arial 8, a page header on every page.
 void print_mismatch_report(Canvas& canvas, const std::vector<MismatchRow>& rows);
 
-// Writes the file (when the temp folder cannot take it, the printout still runs) and
-// prints it on the current printer.
+// Writes the file (when the temp folder cannot take it, that is reported and the printout
+// still runs) and prints it on the current printer.
 void write_mismatch_report(const LibraryTable& library, const SurrogateTable& surrogates);

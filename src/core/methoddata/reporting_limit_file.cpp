@@ -30,11 +30,6 @@ int find_library_compound(const std::string& name) {
     return row < 0 ? kNotFound : row;
 }
 
-std::string lmt_number_text(double value) {
-    std::string fixed = format_fixed(value, 2);
-    return leading_number(fixed) == value ? fixed : format_general(value);
-}
-
 std::string lmt_file_text(const LmtHeader& header, const std::string& library_file,
                           const ReportingLimitSlot& slot) {
     std::string text = "Creation Date;" + header.creation_date + "\n";
@@ -43,12 +38,12 @@ std::string lmt_file_text(const LmtHeader& header, const std::string& library_fi
     text += "Internal Standard File;" + header.internal_standard_file;
     if (!contains(header.internal_standard_file, "\n")) text += "\n";
     const std::string matrix = header.matrix.empty() ? lmt_no_matrix_text : header.matrix;
-    text += lmt_number_text(header.size) + ";" + matrix + ";" + header.unit + "\n";
+    text += exact_fixed(header.size, 2) + ";" + matrix + ";" + header.unit + "\n";
     text += "Other;" + header.comment;
     const int rows = library_rows_in_use();
     for (int r = 0; r < rows; ++r) {
         if (slot[r].is_internal_standard) continue;
-        text += "\n" + library_saved[r].name + ";" + lmt_number_text(slot[r].limit);
+        text += "\n" + library_saved[r].name + ";" + exact_fixed(slot[r].limit, 2);
     }
     return text;
 }

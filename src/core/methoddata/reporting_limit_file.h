@@ -52,11 +52,6 @@ std::string lmt_default_folder();
 // (case-sensitive); kNotFound when none does.
 int find_library_compound(const std::string& name);
 
-// A size or limit as the file and the printed list show it: "%.2f", unless two decimals
-// would change the value (0.004 would read back as 0, no limit at all); then the general
-// form, which every reader takes as well.
-std::string lmt_number_text(double value);
-
 // The file text: the header's creation date, internal-standard file, size, matrix, unit and
 // comment, the library text file path (upper-cased here), then one row per library_saved row
 // 0..compound_count-1 whose slot entry is not an internal standard: its library name and

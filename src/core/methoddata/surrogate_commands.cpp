@@ -9,6 +9,8 @@
 #include "methoddata/surrogate_file.h"
 #include "methoddata/surrogate_groupings.h"
 #include "methoddata/tables.h"
+#include "platform/errors.h"
+#include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
@@ -31,6 +33,19 @@ void clear_model_points() {
     for (PointTable* table : {&bp_points, &rv_points})
         for (auto& set : *table)
             for (SurrogatePoint& p : set) p.in_use = 0;
+}
+
+// The default limits were worked out by the load, before the sync's renames: a renamed
+// record is left out of the group ranges until its name is the library's, so they are
+// worked out again over the settled records (limits the file holds stay as read).
+void settle_default_limits(const std::string& file) {
+    IniFile ini;
+    if (!ini.load(file)) return;
+    try {
+        read_surrogate_limits(ini);
+    } catch (const CommandAborted&) {
+        // an rvw not above 0, already reported; the limits of the load stay
+    }
 }
 
 void remember_surrogate_folder(const std::string& file) {
@@ -57,23 +72,13 @@ bool load_surrogate_file_command(MainMenuState& menu) {
                           ".INI"))
         return false;
 
-    // The count goes into surrogate_count only for a file that will be read: a file that
-    // cannot be opened leaves the records already loaded as they are.
+    // A refused file leaves the records already loaded, and so the menus, as they are.
     int count = 0;
     if (!check_compound_file(chosen, count)) {
-        if (count != 0) {
-            show_message("Quantilyzer: 06001", "Error");
-        } else {
-            show_message("Quantilyzer: 06006", "Error");
-            menu.after_surrogate_file_without_compounds();
-        }
+        show_message(count != 0 ? "Quantilyzer: 06001" : "Quantilyzer: 06006", "Error");
         return false;
     }
-    surrogate_count = count;
-    if (!load_internal_standard_file(chosen)) {
-        menu.after_surrogate_file_failed();
-        return false;
-    }
+    if (!load_internal_standard_file(chosen, count)) return false;
     menu.after_surrogate_file_loaded(chosen);
     remember_surrogate_folder(chosen);
     surrogate_file_loaded = 1;
@@ -86,6 +91,7 @@ bool load_surrogate_file_command(MainMenuState& menu) {
                      "Calibration with current internal standard file not allowed");
         return false;
     }
+    settle_default_limits(chosen);
     check_surrogate_groupings();
     menu.after_surrogate_file_in_step(surrogate_limits_invalid != 0);
     return true;
@@ -100,9 +106,20 @@ bool edit_surrogate_file_command(MainMenuState& menu) {
     return false;
 }
 
+void follow_groupings_in_memory(MainMenuState& menu) {
+    const bool valid = !test_surrogate_groupings().any();
+    if (surrogate_file_loaded) surrogate_limits_invalid = valid ? 0 : 1;
+    menu.follow_groupings(valid);
+}
+
 void copy_surrogate_file_command() {
     if (!confirm_copy(surrogate_file_path)) return;
     std::string chosen;
-    if (save_as_dialog_loop(surrogate_file_path, chosen, surrogate_file_filter, ".ini"))
-        copy_file(surrogate_file_path, chosen);
+    if (!save_as_dialog_loop(surrogate_file_path, chosen, surrogate_file_filter, ".ini")) return;
+    std::string why;
+    // Identical files are refused with their own warning and leave `why` empty.
+    if (!copy_file(surrogate_file_path, chosen, &why) && !why.empty())
+        show_message("The internal standard file " + surrogate_file_path + " could not be copied to " + chosen +
+                         ":\n" + why,
+                     "Error");
 }

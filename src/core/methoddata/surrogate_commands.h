@@ -21,6 +21,11 @@ bool load_surrogate_file_command(MainMenuState& menu);
 // checks the library sync. True when the editor should open on record 0.
 bool edit_surrogate_file_command(MainMenuState& menu);
 
+// The menu follows the groupings in memory: the main window calls this whenever it shows
+// again (after the internal-standard editor, say) and when the Calibration menu opens.
+// Invalid groupings set surrogate_limits_invalid and close Calibration and its New.
+void follow_groupings_in_memory(MainMenuState& menu);
+
 // Copy Internal Standard File: after "Copy <file>?", a byte-for-byte copy under a new
-// name. The copy is not loaded.
+// name. The copy is not loaded; a copy that fails is reported.
 void copy_surrogate_file_command();

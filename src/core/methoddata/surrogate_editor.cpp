@@ -14,13 +14,31 @@
 
 namespace {
 
-// What the session started from, beside surrogates_saved.
+// The saved state beside surrogates_saved: what the session started from, and after a
+// save what the file now holds.
 struct EditSession {
     SurrogateTable limits_basis{};  // the groupings the current limits were measured on
     SurrogateRangeLimits limits_at_start{};
     u8 user_limits_applied_at_start = 0;
+    CategoryThresholds thresholds_at_start{};
 };
 EditSession session;
+
+// A written file is the new saved state: Exit asks only about what differs from it, and
+// discarding goes back to it, not to what the session started from.
+void take_as_saved_state() {
+    copy_surrogate_records(surrogates, surrogates_saved);
+    session.limits_at_start = surrogate_range_limits;
+    session.user_limits_applied_at_start = user_limits_applied;
+    session.thresholds_at_start = category_thresholds;
+}
+
+// Only these two thresholds are kept in the file.
+bool thresholds_changed() {
+    const CategoryThresholds& now = category_thresholds;
+    const CategoryThresholds& start = session.thresholds_at_start;
+    return now.vcs != start.vcs || now.n_pvcsLn != start.n_pvcsLn;
+}
 
 bool same_groupings(const SurrogateRecord& a, const SurrogateRecord& b) {
     return a.rvwgroup == b.rvwgroup && a.bpgroup == b.bpgroup && a.first_pass == b.first_pass &&
@@ -88,7 +106,7 @@ bool save_on_exit() {
         surrogate_file_written = 0;  // the next Exit asks again
         return false;
     }
-    copy_surrogate_records(surrogates, surrogates_saved);
+    take_as_saved_state();
     surrogate_file_written = 1;
     return true;
 }
@@ -105,6 +123,7 @@ void begin_surrogate_editing() {
     session.limits_basis = surrogates;
     session.limits_at_start = surrogate_range_limits;
     session.user_limits_applied_at_start = user_limits_applied;
+    session.thresholds_at_start = category_thresholds;
 }
 
 int surrogates_modified(bool limit_edits_modified) {
@@ -112,7 +131,8 @@ int surrogates_modified(bool limit_edits_modified) {
     const SurrogateRangeLimits& start = session.limits_at_start;
     const bool limits_changed = now.MinBP != start.MinBP || now.MaxBP != start.MaxBP ||
                                 now.MinRVW != start.MinRVW || now.MaxRVW != start.MaxRVW;
-    return groupings_differ(surrogates, surrogates_saved) || limit_edits_modified || limits_changed
+    return groupings_differ(surrogates, surrogates_saved) || limit_edits_modified || limits_changed ||
+                   thresholds_changed()
                ? 1
                : 0;
 }
@@ -174,6 +194,7 @@ bool save_as_surrogate_command() {
     if (!choose_surrogate_save_file(chosen)) return false;
     take_save_as_limits();
     if (!write_edited_surrogate_file(chosen)) return false;
+    take_as_saved_state();
     surrogate_file_written = 1;
     return true;
 }
@@ -193,6 +214,7 @@ bool exit_surrogate_editor_command(bool limit_edits_modified) {
         copy_surrogate_records(surrogates_saved, surrogates);
         surrogate_range_limits = session.limits_at_start;
         user_limits_applied = session.user_limits_applied_at_start;
+        category_thresholds = session.thresholds_at_start;
     }
     return true;
 }

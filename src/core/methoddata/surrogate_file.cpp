@@ -139,17 +139,28 @@ int read_surrogate_file(int count, const IniFile& file, SurrogateTable& surrogat
     return errors;
 }
 
-bool load_internal_standard_file(const std::string& path) {
-    for (SurrogateRecord& record : surrogates) reset_surrogate_record(record);
-    surrogate_file_path = path;
-    if (surrogate_count > kMaxSurrogates) {
-        show_message("The internal standard file " + path + " lists " +
-                         std::to_string(surrogate_count) + " compounds; at most " +
-                         std::to_string(kMaxSurrogates) + " can be loaded.",
-                     "Error");
-        surrogate_count = 0;
-        return false;
+namespace {
+
+// What a load replaces; a file refused half-way puts it all back.
+struct LoadedSurrogateData {
+    SurrogateTable records = surrogates;
+    int count = surrogate_count;
+    std::string path = surrogate_file_path;
+    SurrogateRangeLimits limits = surrogate_range_limits;
+    int limits_invalid = surrogate_limits_invalid;
+    CategoryThresholds thresholds = category_thresholds;
+
+    void put_back() const {
+        surrogates = records;
+        surrogate_count = count;
+        surrogate_file_path = path;
+        surrogate_range_limits = limits;
+        surrogate_limits_invalid = limits_invalid;
+        category_thresholds = thresholds;
     }
+};
+
+bool read_whole_surrogate_file(const std::string& path) {
     IniFile file;
     file.load(path);
     if (read_surrogate_file(surrogate_count, file, surrogates) != 0) return false;
@@ -160,6 +171,26 @@ bool load_internal_standard_file(const std::string& path) {
     }
     read_check_surrogate_limits(file);
     return true;
+}
+
+}  // namespace
+
+bool load_internal_standard_file(const std::string& path, int count) {
+    // Checked before anything is reset: a file the tables cannot hold leaves the records
+    // already loaded in place.
+    if (count > kMaxSurrogates) {
+        show_message("The internal standard file " + path + " lists " + std::to_string(count) +
+                         " compounds; at most " + std::to_string(kMaxSurrogates) + " can be loaded.",
+                     "Error");
+        return false;
+    }
+    const LoadedSurrogateData before;
+    for (SurrogateRecord& record : surrogates) reset_surrogate_record(record);
+    surrogate_count = count;
+    surrogate_file_path = path;
+    if (read_whole_surrogate_file(path)) return true;
+    before.put_back();
+    return false;
 }
 
 void read_surrogate_limits(const IniFile& file) {

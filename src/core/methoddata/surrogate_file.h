@@ -22,10 +22,11 @@ int create_surrogate_file(const std::string& path, const LibraryTable& library);
 // number_comps (0 when missing), false when there are no records.
 bool check_compound_file(const std::string& path, int& count);
 
-// The load: resets `surrogates`, remembers the path, reads surrogate_count records, then
-// the limits and class thresholds. False on a bad record (22006), on a count the tables
-// cannot hold, or when the limits could not be worked out (the message was shown).
-bool load_internal_standard_file(const std::string& path);
+// The load: resets `surrogates`, remembers the path, reads `count` records (surrogate_count
+// := count), then the limits and class thresholds. False on a bad record (22006), on a
+// count the tables cannot hold, or when the limits could not be worked out (the message
+// was shown); the records, count, path, limits and thresholds then stay as they were.
+bool load_internal_standard_file(const std::string& path, int count);
 
 // Reads records 0..count-1 into `surrogates`, stopping at the first bad one, which is
 // reported as "Quantilyzer: 22006 | record <n>". Answers the number of errors.

@@ -44,18 +44,20 @@ Bounds rv_bounds() {
 
 bool measured(double v) { return !is_not_set(v); }
 double exp_of(double x) { return measured(x) ? std::exp(x) : kNotSet; }
-std::string two_decimals(double v) { return measured(v) ? format_fixed(v, 2) : std::string(); }
+// A limit or default in an edit: two decimals where they keep the value, so that Apply
+// stores what was shown.
+std::string edit_text(double v) { return measured(v) ? exact_fixed(v, 2) : std::string(); }
 
 // A refused limit: the message with its reset value V (and the default D where the text
 // names it), shown before the edit takes V.
 std::optional<LimitReset> refuse(LimitEdit edit, double reset, const std::string& message) {
     show_message(message, "Invalid limits");
-    return LimitReset{edit, two_decimals(reset)};
+    return LimitReset{edit, edit_text(reset)};
 }
 
-std::optional<LimitReset> check_bp_limits(const Bounds& b) {
-    const double min_bp = surrogate_range_limits.MinBP;
-    const double max_bp = surrogate_range_limits.MaxBP;
+std::optional<LimitReset> check_bp_limits(const SurrogateRangeLimits& l, const Bounds& b) {
+    const double min_bp = l.MinBP;
+    const double max_bp = l.MaxBP;
     const auto v = [](double x) { return format_fixed(x, 2); };
     if (measured(min_bp) && measured(b.first_min) && min_bp < b.first_min)
         return refuse(kEditBpMin, b.first_min,
@@ -81,24 +83,24 @@ std::optional<LimitReset> check_bp_limits(const Bounds& b) {
 
 // An rvw limit of 0 or below has no logarithm, so no band can hold it; it is refused
 // with its default as the suggested value.
-std::optional<LimitReset> check_rv_positive(const Bounds& b) {
-    const double min_rvw = surrogate_range_limits.MinRVW;
-    const double max_rvw = surrogate_range_limits.MaxRVW;
+std::optional<LimitReset> check_rv_positive(const SurrogateRangeLimits& l, const Bounds& b) {
+    const double min_rvw = l.MinRVW;
+    const double max_rvw = l.MaxRVW;
     if (measured(min_rvw) && !(min_rvw > 0.0))
         return refuse(kEditRvMin, exp_of(b.first_min),
                       "Your specified minimum relative volatility must be greater than 0.\n "
-                      "It is reset to the default of " + two_decimals(exp_of(b.first_min)));
+                      "It is reset to the default of " + format_fixed(exp_of(b.first_min), 2));
     if (measured(max_rvw) && !(max_rvw > 0.0))
         return refuse(kEditRvMax, exp_of(b.last_high),
                       "Your specified maximum relative volatility must be greater than 0.\n "
-                      "It is reset to the default of " + two_decimals(exp_of(b.last_high)));
+                      "It is reset to the default of " + format_fixed(exp_of(b.last_high), 2));
     return std::nullopt;
 }
 
-std::optional<LimitReset> check_rv_limits(const Bounds& b) {
-    if (auto refused = check_rv_positive(b)) return refused;
-    const double min_rvw = surrogate_range_limits.MinRVW;
-    const double max_rvw = surrogate_range_limits.MaxRVW;
+std::optional<LimitReset> check_rv_limits(const SurrogateRangeLimits& l, const Bounds& b) {
+    if (auto refused = check_rv_positive(l, b)) return refused;
+    const double min_rvw = l.MinRVW;
+    const double max_rvw = l.MaxRVW;
     const auto v = [](double x) { return format_fixed(std::exp(x), 2); };
     if (measured(min_rvw) && measured(b.first_min) &&
         std::log(min_rvw) < b.first_min - kLnTolerance)
@@ -152,25 +154,28 @@ LimitTexts shown_limit_texts() {
     const LimitPair bp = default_bp_limits();
     const LimitPair rv = default_rv_limits();
     const auto shown = [](double limit, const std::string& default_text) {
-        return measured(limit) ? format_fixed(limit, 2) : default_text;
+        return measured(limit) ? exact_fixed(limit, 2) : default_text;
     };
-    return LimitTexts{shown(l.MinBP, measured(bp.min) ? format_general(bp.min) : std::string()),
-                      shown(l.MaxBP, two_decimals(bp.max)), shown(l.MinRVW, two_decimals(rv.min)),
-                      shown(l.MaxRVW, two_decimals(rv.max))};
+    return LimitTexts{shown(l.MinBP, measured(bp.min) ? exact_general(bp.min) : std::string()),
+                      shown(l.MaxBP, edit_text(bp.max)), shown(l.MinRVW, edit_text(rv.min)),
+                      shown(l.MaxRVW, edit_text(rv.max))};
 }
 
 std::optional<LimitReset> apply_range_limits(const LimitTexts& texts) {
     const Bounds bp = bp_bounds();
     const Bounds rv = rv_bounds();
-    SurrogateRangeLimits& l = surrogate_range_limits;
+    // The entries are checked before any is stored: a refused entry changes nothing, or
+    // Save As would write a limit the models were never meant to run with.
+    SurrogateRangeLimits l = surrogate_range_limits;
     l.MinBP = limit_of(texts[kEditBpMin], bp.first_min);
     l.MaxBP = limit_of(texts[kEditBpMax], bp.last_high);
     l.MinRVW = limit_of(texts[kEditRvMin], rv.first_min);
     l.MaxRVW = limit_of(texts[kEditRvMax], rv.last_high);
-    user_limits_applied = 1;
     if (bp_variable_in_use())
-        if (auto refused = check_bp_limits(bp)) return refused;
+        if (auto refused = check_bp_limits(l, bp)) return refused;
     if (rv_variable_in_use())
-        if (auto refused = check_rv_limits(rv)) return refused;
+        if (auto refused = check_rv_limits(l, rv)) return refused;
+    surrogate_range_limits = l;
+    user_limits_applied = 1;
     return std::nullopt;
 }

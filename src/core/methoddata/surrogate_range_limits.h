@@ -31,6 +31,7 @@ using LimitTexts = std::array<std::string, 4>;
 
 // What the edits show: a limit that is set as "%.2f"; one not set shows its default
 // (the minimum BP in the general form, the others as "%.2f"), empty when there is none.
+// Where two decimals would change a value, its exact text is shown instead.
 LimitTexts shown_limit_texts();
 
 // The edit of a refused limit and the value it shows instead.
@@ -39,9 +40,9 @@ struct LimitReset {
     std::string text;
 };
 
-// Apply: stores the four texts (strict conversion, ConversionError on the first bad one;
-// those before it keep their new values; an empty text is "not set" only for a limit
-// the groups give no default for), sets user_limits_applied, then checks the limits the
-// variable mode uses. The first refused limit is reported ("Invalid limits") and its
-// reset value answered; it stays stored until the next Apply. Nothing when all pass.
+// Apply: converts the four texts (strict conversion, ConversionError on the first bad one;
+// an empty text is "not set" only for a limit the groups give no default for) and checks
+// the limits the variable mode uses. The first refused limit is reported ("Invalid
+// limits") and its reset value answered; nothing is stored then. When all pass, the four
+// limits are stored and user_limits_applied is set; the answer is nothing.
 std::optional<LimitReset> apply_range_limits(const LimitTexts& texts);

@@ -94,7 +94,7 @@ void IniFile::set_string(const std::string& section, const std::string& key, con
 }
 
 void IniFile::set_double(const std::string& section, const std::string& key, double value) {
-    set_string(section, key, format_general(value));
+    set_string(section, key, exact_general(value));
 }
 
 void IniFile::set_int(const std::string& section, const std::string& key, int value) {

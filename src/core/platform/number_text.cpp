@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -65,6 +66,34 @@ std::string c_format(const char* format, ...) {
 std::string format_fixed(double value, int decimals) { return c_format("%.*f", decimals, value); }
 
 std::string format_general(double value) { return c_format("%.15g", value); }
+
+namespace {
+
+bool reads_back_as(const std::string& text, double value) {
+    return strtod_l(text.c_str(), nullptr, c_locale()) == value;
+}
+
+// 17 significant digits always identify a double; fewer are tried first.
+std::string shortest_general(double value) {
+    for (int digits = 15; digits < 17; ++digits) {
+        std::string text = c_format("%.*g", digits, value);
+        if (reads_back_as(text, value)) return text;
+    }
+    return c_format("%.17g", value);
+}
+
+}  // namespace
+
+std::string exact_general(double value) {
+    if (!std::isfinite(value)) return format_general(value);
+    return shortest_general(value);
+}
+
+std::string exact_fixed(double value, int decimals) {
+    std::string fixed = format_fixed(value, decimals);
+    if (!std::isfinite(value) || reads_back_as(fixed, value)) return fixed;
+    return shortest_general(value);
+}
 
 size_t leading_number_length(std::string_view s) {
     size_t i = 0;

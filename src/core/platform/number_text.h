@@ -13,6 +13,15 @@ std::string format_fixed(double value, int decimals);
 // zeros, the exponent form only for very large or very small magnitudes.
 std::string format_general(double value);
 
+// A stored value as text that reads back equal: "%.<decimals>f" wherever that reads back
+// as the same double (so ordinary values keep their familiar form), otherwise the
+// shortest general form that does. Non-finite values keep the fixed form.
+std::string exact_fixed(double value, int decimals);
+
+// The general form (format_general) wherever it reads back equal, otherwise the shortest
+// general form with more digits that does.
+std::string exact_general(double value);
+
 // The longest leading numeric part of a text (after leading blanks); 0.0 when there is none.
 double leading_number(std::string_view text);
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -120,6 +121,13 @@ void Tmain_form::FormCreate() {
 
 void Tmain_form::BringToFrontByCaption(const QString& caption) { BringFrontTimer.request(caption); }
 
+void Tmain_form::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // A task window (the internal-standard editor, say) may have changed the groupings.
+    run_command([this] { follow_groupings_in_memory(menu_state); });
+    show_menu_state();
+}
+
 void Tmain_form::closeEvent(QCloseEvent* event) {
     event->accept();
     QApplication::quit();
@@ -165,6 +173,7 @@ void Tmain_form::Exit1Click() { QApplication::quit(); }
 // Calibration menu.
 
 void Tmain_form::Calibrate1Click() {
+    follow_groupings_in_memory(menu_state);
     menu_state.on_calibration_menu_opened(library_loaded != 0, surrogate_file_loaded != 0);
 }
 

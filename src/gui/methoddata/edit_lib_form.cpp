@@ -335,7 +335,7 @@ void TEditLib_Form::SaveRecordChanges() {
     if (!Edit_rvw->isModified() && !Edit_bp->isModified()) return;
     Edit_rvw->setModified(false);
     Edit_bp->setModified(false);
-    const int record = propagate_standard_properties(surrogates, library_saved, current_record);
+    const int record = propagate_standard_properties(surrogates, library_saved, library, current_record);
     if (record >= 0 && record == current_surrogate_record) show_surrogate_record(record);
 }
 

@@ -280,6 +280,9 @@ void TEdit_mdl_form::Button_saveasClick() {
         if (check.focus == LmtEntryBox::Matrix) Edit_matrix->setFocus();
         return;
     }
+    // A limit that is not a number refuses the save before anything (the file name box,
+    // the date, the limits) changes.
+    check_grid_limits(grid_rows());
     std::optional<std::string> path = choose_lmt_save_path();
     if (!path) return;
     Edit_date->show();

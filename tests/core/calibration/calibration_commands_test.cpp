@@ -96,6 +96,12 @@ TEST_F(CalibrationCommandsTest, NewCalibrationConfirmsTheInternalStandardFile) {
     calibration_file_name = "/cal/old.cal";
     surrogate_file_path = "/is/demo.ini";  // no internal standards on either side: in step
     level_names[0] = "Amount1";
+    // Two variables need 3 first-pass internal standards: New is refused with the grouping message.
+    ui.expect_message("There must be at least 3 compounds for First Pass");
+    EXPECT_FALSE(new_calibration_command());
+    EXPECT_EQ(surrogate_limits_invalid, 1);
+
+    one_variable_mode = bp_variable_chosen = 1;  // no BP group: nothing to refuse
     ui.answer(Answer::Cancel);
     EXPECT_FALSE(new_calibration_command());
     EXPECT_EQ(ui.last_message().text,

@@ -34,8 +34,7 @@ bool load_demo_method() {
     copy_library_compounds(compound_count, library_saved, library);
     int count = 0;
     if (!check_compound_file("demo_internal_standards.ini", count)) return false;
-    surrogate_count = count;
-    if (!load_internal_standard_file("demo_internal_standards.ini")) return false;
+    if (!load_internal_standard_file("demo_internal_standards.ini", count)) return false;
     surrogate_file_loaded = 1;
     return true;
 }

@@ -151,12 +151,15 @@ TEST_F(LibraryEditor, TheTableNeitherOverflowsNorEmpties) {
 TEST_F(LibraryEditor, APropertyChangeReachesTheInternalStandardRecordOfTheSavedName) {
     add_record("Other", 1.0, 1.0);
     add_record("Toluene-d8", 1.0, 1.0);
-    library[0].bp = 200.0;  // the working value: not the one taken
-    EXPECT_EQ(propagate_standard_properties(surrogates, library_saved, 0), 1);
-    EXPECT_EQ(surrogates[1].bp, 110.6);
-    EXPECT_EQ(surrogates[1].rvw, 0.27);
+    // The analyst's new values reach the record that still carries the saved name.
+    library[0].name = "Toluene-d8 (renamed)";
+    library[0].bp = 200.0;
+    library[0].rvw = 0.31;
+    EXPECT_EQ(propagate_standard_properties(surrogates, library_saved, library, 0), 1);
+    EXPECT_EQ(surrogates[1].bp, 200.0);
+    EXPECT_EQ(surrogates[1].rvw, 0.31);
     EXPECT_EQ(surrogates[0].bp, 1.0);
-    EXPECT_EQ(propagate_standard_properties(surrogates, library_saved, 1), -1);
+    EXPECT_EQ(propagate_standard_properties(surrogates, library_saved, library, 1), -1);
 }
 
 TEST_F(LibraryEditor, ACreatedCompoundTakesItsTypesAmounts) {

@@ -117,12 +117,20 @@ TEST_F(LmtEditor, GridLimitsGoToTheirLibraryRows) {
     EXPECT_EQ(slot[2].limit, 0.0);  // an empty cell is no limit
     EXPECT_EQ(slot[4].limit, 2.0);
 
-    // Print Limits keeps what an empty cell had; a bad cell stops after the rows before it.
+    // Print Limits keeps what an empty cell had.
     slot[2].limit = 7;
-    EXPECT_THROW(store_grid_limits({{"Benzene", "3"}, {"Toluene", ""}, {"Xylene", "2x"}}, slot, true),
-                 ConversionError);
+    store_grid_limits({{"Benzene", "3"}, {"Toluene", ""}, {"Xylene", "2"}}, slot, true);
     EXPECT_EQ(slot[1].limit, 3.0);
     EXPECT_EQ(slot[2].limit, 7.0);
+
+    // A bad cell stores nothing, and its message names the compound.
+    try {
+        store_grid_limits({{"Benzene", "4"}, {"Xylene", "abc"}}, slot, false);
+        FAIL();
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "The reporting limit of Xylene is refused: 'abc' is not a valid floating point value");
+    }
+    EXPECT_EQ(slot[1].limit, 3.0);
     EXPECT_EQ(slot[4].limit, 2.0);
 }
 

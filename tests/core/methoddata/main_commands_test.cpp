@@ -82,35 +82,41 @@ TEST_F(MainCommands, LoadLibraryStartsInTheFolderOfTheLastLibrary) {
     EXPECT_EQ(ui.open_requests.at(0).filter, "Library Text Compound files (*.txt)|*.txt");
 }
 
-TEST_F(MainCommands, CancelledLoadLeavesTheTablesClearedAndTheMenuAsItWas) {
-    ui.open_returns(std::nullopt);
-    MainMenuState before = menu;
-    load_library_command(menu);
-    EXPECT_EQ(library[0].name, kDummyName);
-    EXPECT_EQ(library_saved[0].name, kDummyName);
-    EXPECT_EQ(surrogates[0].name, kDummyName);
-    for (int i = 0; i < kMenuItemCount; ++i) {
-        auto item = static_cast<MenuItem>(i);
-        EXPECT_EQ(menu.enabled(item), before.enabled(item)) << menu.item(item).name;
-        EXPECT_EQ(menu.caption(item), before.caption(item)) << menu.item(item).name;
-    }
-    EXPECT_EQ(file_setting("filePath"), "F");
-}
-
-TEST_F(MainCommands, FailedLoadAfterAGoodOneClosesTheLibraryStage) {
+// A cancelled dialog and a refused file change nothing: the tables, the limits, the menus,
+// the remembered library and the settings file stay as they were.
+TEST_F(MainCommands, CancelledOrRefusedLoadChangesNothing) {
     ui.open_returns(example_file("demo_library.txt"));
     load_library_command(menu);
     ASSERT_EQ(library_loaded, 1);
-    std::string recorded = file_setting("filePath");
+    const std::string recorded = file_setting("filePath");
+    const int compounds = compound_count;
+    surrogates[0].name = "Loaded IS";
+    surrogate_range_limits.MinBP = 40.0;
 
-    ui.open_returns(folder.write("bad.txt", "COMPOUND LIBRARY;a;b;c;d;e\n"));
     ui.expect_message("Quantilyzer: 06003-1");
-    load_library_command(menu);
-    EXPECT_EQ(library_loaded, 0);
-    EXPECT_FALSE(menu.enabled(UpdateLibrary1));
-    EXPECT_FALSE(menu.enabled(OpenSurrogateFile1));
-    EXPECT_EQ(menu.caption(UpdateLibrary1), "E&dit Library...");
-    EXPECT_EQ(file_setting("filePath"), recorded);  // only a library read is recorded
+    ui.expect_message("is not a compound library");
+    const std::optional<std::string> choices[] = {std::nullopt,
+                                                  folder.write("bad.txt", "COMPOUND LIBRARY;a;b;c;d;e\n"),
+                                                  folder.write("set.ini", "[compound1]\nname=Acetone-d6\n")};
+    for (const auto& choice : choices) {
+        const MainMenuState before = menu;
+        ui.open_returns(choice);
+        load_library_command(menu);
+        SCOPED_TRACE(choice.value_or("cancelled"));
+        EXPECT_EQ(library_loaded, 1);
+        EXPECT_EQ(compound_count, compounds);
+        EXPECT_EQ(library[0].name, library_saved[0].name);
+        EXPECT_NE(library[0].name, kDummyName);
+        EXPECT_EQ(surrogates[0].name, "Loaded IS");
+        EXPECT_EQ(surrogate_range_limits.MinBP, 40.0);
+        EXPECT_EQ(folder_settings.slot[kLibraryTextFileSlot], example_file("demo_library.txt"));
+        EXPECT_EQ(file_setting("filePath"), recorded);
+        for (int i = 0; i < kMenuItemCount; ++i) {
+            auto item = static_cast<MenuItem>(i);
+            EXPECT_EQ(menu.enabled(item), before.enabled(item)) << menu.item(item).name;
+            EXPECT_EQ(menu.caption(item), before.caption(item)) << menu.item(item).name;
+        }
+    }
 }
 
 TEST_F(MainCommands, EditLibraryReadsTheLastLibraryAgain) {

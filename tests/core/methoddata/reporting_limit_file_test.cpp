@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "methoddata/reporting_limits_reader.h"
+#include "platform/number_text.h"
 #include "scripted_ui.h"
 #include "../surrogate_fixtures.h"
 #include "test_files.h"
@@ -73,7 +74,7 @@ TEST_F(ReportingLimitFile, NumbersKeepTheirValue) {
         {1.0, "1.00"}, {2.5, "2.50"}, {0.0, "0.00"}, {10.25, "10.25"}, {0.004, "0.004"}, {0.125, "0.125"},
         {2.555, "2.555"}, {kNotSet, "2147483647.00"},
     };
-    for (const auto& [value, text] : cases) EXPECT_EQ(lmt_number_text(value), text) << value;
+    for (const auto& [value, text] : cases) EXPECT_EQ(exact_fixed(value, 2), text) << value;
 }
 
 TEST_F(ReportingLimitFile, WriteReplacesTheFileWholeAndReportsAFailure) {

@@ -17,15 +17,19 @@ class RangeLimits : public ::testing::Test {
         construct_method_data();
         add_two_group_records();
     }
-    LimitTexts defaults() const { return {"40", "115.00", "1.00", "244.69"}; }
+    // e to the range high 5.5 has no two-decimal text that reads back equal.
+    LimitTexts defaults() const { return {"40", "115.00", "1.00", "244.69193226422038"}; }
     ScriptedUi ui;
 };
 
 TEST_F(RangeLimits, ShowsSetLimitsAndTheGroupDefaultsOfTheOthers) {
     EXPECT_EQ(shown_limit_texts(), defaults());
+    // A set limit shows as applied: two decimals would round 42.456, and 0.004 would show
+    // as 0.00, which Apply must refuse.
     surrogate_range_limits.MinBP = 42.456;
     surrogate_range_limits.MaxRVW = 100.0;
-    EXPECT_EQ(shown_limit_texts(), (LimitTexts{"42.46", "115.00", "1.00", "100.00"}));
+    surrogate_range_limits.MinRVW = 0.004;
+    EXPECT_EQ(shown_limit_texts(), (LimitTexts{"42.456", "115.00", "0.004", "100.00"}));
 }
 
 TEST_F(RangeLimits, ApplyChecksEachLimitAgainstItsBand) {
@@ -46,32 +50,45 @@ TEST_F(RangeLimits, ApplyChecksEachLimitAgainstItsBand) {
         {kEditRvMin, "0.9999999995", "", ""},  // ln within 1e-9 below the minimum x
         {kEditRvMin, "0.999999998", "Quantilyzer: 18005", "1.00"},
         {kEditRvMin, "7.3890561", "", ""},  // ln within 1e-9 above the range high 2
-        {kEditRvMin, "7.39", "Quantilyzer: 18006", "7.39"},  // the rounded reset is refused again
-        {kEditRvMax, "404", "Quantilyzer: 18007", "403.43"},
-        {kEditRvMax, "33", "Quantilyzer: 18008", "33.12"},
+        {kEditRvMin, "7.39", "Quantilyzer: 18006", "7.38905609893065"},
+        {kEditRvMax, "404", "Quantilyzer: 18007", "403.4287934927351"},
+        {kEditRvMax, "33", "Quantilyzer: 18008", "33.11545195869231"},
         {kEditRvMin, "0", "Your specified minimum relative volatility must be greater than 0", "1.00"},
-        {kEditRvMax, "-5", "Your specified maximum relative volatility must be greater than 0", "244.69"},
+        {kEditRvMax, "-5", "Your specified maximum relative volatility must be greater than 0",
+         "244.69193226422038"},
     };
     for (const Case& c : cases) {
         LimitTexts texts = defaults();
         texts[c.edit] = c.text;
+        surrogate_range_limits = SurrogateRangeLimits{};
         user_limits_applied = 0;
         if (!c.refusal.empty()) ui.expect_message(c.refusal);
         const auto reset = apply_range_limits(texts);
-        EXPECT_EQ(user_limits_applied, 1) << c.text;
         ASSERT_EQ(reset.has_value(), !c.refusal.empty()) << c.text;
-        if (!reset) continue;
+        if (!reset) {
+            EXPECT_EQ(user_limits_applied, 1) << c.text;
+            EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, std::stod(texts[kEditBpMin])) << c.text;
+            EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxRVW, std::stod(texts[kEditRvMax])) << c.text;
+            continue;
+        }
         EXPECT_EQ(reset->edit, c.edit) << c.text;
         EXPECT_EQ(reset->text, c.reset) << c.text;
         EXPECT_EQ(ui.last_message().caption, "Invalid limits");
+        // A refused entry changes nothing...
+        EXPECT_EQ(user_limits_applied, 0) << c.text;
+        EXPECT_TRUE(is_not_set(surrogate_range_limits.MinBP) && is_not_set(surrogate_range_limits.MaxBP) &&
+                    is_not_set(surrogate_range_limits.MinRVW) && is_not_set(surrogate_range_limits.MaxRVW))
+            << c.text;
+        // ...and the value it suggests is accepted as shown.
+        texts[c.edit] = reset->text;
+        EXPECT_FALSE(apply_range_limits(texts)) << c.text;
+        EXPECT_EQ(user_limits_applied, 1) << c.text;
     }
-    // A refused value stays stored until the next Apply.
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxRVW, -5.0);
 }
 
 TEST_F(RangeLimits, MessagesNameTheBoundAndTheDefault) {
     ui.expect_message("");
-    apply_range_limits({"40", "121", "1.00", "244.69"});
+    apply_range_limits({"40", "121", "1.00", "244.69"});  // the message shows two decimals
     EXPECT_EQ(ui.last_message().text,
               "Quantilyzer: 18003 - Your specified maximum boiling point is greater than the last "
               "surrogate group's\n maximum boiling point of 120.00\n The original default boiling "
@@ -99,8 +116,8 @@ TEST_F(RangeLimits, TheVariableNotModelledIsNotChecked) {
 TEST_F(RangeLimits, ATextThatIsNotANumberStopsTheApply) {
     surrogate_range_limits.MaxBP = 111.0;
     EXPECT_THROW(apply_range_limits({"41", "abc", "1.00", "244.69"}), ConversionError);
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 41.0);   // read before it
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP, 111.0);  // unchanged
+    EXPECT_TRUE(is_not_set(surrogate_range_limits.MinBP));  // nothing is stored
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP, 111.0);
     EXPECT_EQ(user_limits_applied, 0);
 }
 
