@@ -108,6 +108,19 @@ TEST_F(LibrarySync, RefusedRenameGivesCode9TheReportAndThePrintout) {
     EXPECT_TRUE(ui.finished_jobs[0].job_ended);
 }
 
+// A report that cannot be written is said so, with its path; the printout still comes.
+TEST_F(LibrarySync, AReportThatCannotBeWrittenIsReported) {
+    library_with_two_standards();
+    add_record("Benzene-d6", 80, 1.0, {}, 2);
+    make_folders(temp.file("mismatchfile.TXT"));  // a folder in the report's place
+    ui.answer(Answer::No);
+    ui.expect_message(kNotInStepWarning);
+    ui.expect_message("The mismatch report " + temp.file("mismatchfile.TXT") + " could not be written");
+    EXPECT_FALSE(check_library_sync(library, surrogates));
+    EXPECT_EQ(ui.last_message().caption, "Error");
+    EXPECT_EQ(ui.finished_jobs.size(), 1u);
+}
+
 TEST_F(LibrarySync, MoreRecordsThanStandardsIsOutOfStepEvenWhenNamesMatch) {
     add_library_row("Acetone-d6", true);
     add_library_row("Benzene", false);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include <optional>
@@ -305,6 +306,48 @@ TEST_F(LibraryTextFile, MissingOrEmptyFileIsReportedAndChangesNothing) {
     }
 }
 
+// A refused file changes nothing: not the library, and not the variable mode, labels or
+// version text its header would have set. Files of the wrong kind are refused by name.
+TEST_F(LibraryTextFile, RefusedFilesKeepTheLibraryAndTheVariableMode) {
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string message;
+    } cases[] = {
+        {"bad row under a one-variable header", "COMPOUND LIBRARY;Ln;Henry;Version 4.3\nBenzene\tXanalyte\t1.0\n",
+         "Quantilyzer: 06004"},
+        {"internal-standard file", "[compound1]\nname=Acetone-d6\nLibCmpndNum=3\n[header]\nnumber_comps=1\n",
+         "line 2 holds no tab-separated name and category of a compound"},
+        {"one-line text", "COMPOUND LIBRARY;Linear;BP;Version 4.3\n", "it holds no compound lines after its header"},
+        {"no header line", full_row("Benzene", "analyte", "1.0") + full_row("Toluene", "analyte", "2.0"),
+         "its first line is a compound, not the \"COMPOUND LIBRARY\" header"},
+        {"a row without its fields", std::string(kHeader2) + full_row("Benzene", "analyte", "1.0") + "Toluene\n",
+         "line 3 holds no tab-separated name"},
+    };
+    const VariableMode mode{0, 0, 0, "V2", "", "Kh", "Tb"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        apply_variable_mode(mode);
+        loaded_variable_mode = mode;
+        library_version = "Version 4.2";
+        const std::string path = temp.write("lib.txt", c.text);
+        ui.expect_message(c.message);
+        EXPECT_FALSE(read_library_text_file(path));
+        if (c.message.rfind("Quantilyzer", 0) != 0) {
+            EXPECT_NE(ui.last_message().text.find("The file " + path + " is not a compound library"), std::string::npos);
+        }
+        expect_library_untouched();
+        const VariableMode now = current_variable_mode();
+        EXPECT_EQ(now.one_variable_mode, 0);
+        EXPECT_EQ(now.rvw_variable_chosen, 0);
+        EXPECT_EQ(now.bp_variable_chosen, 0);
+        EXPECT_EQ(now.variable1_label, "Kh");
+        EXPECT_EQ(now.variable2_label, "Tb");
+        EXPECT_EQ(loaded_variable_mode.variable1_label, "Kh");
+        EXPECT_EQ(library_version, "Version 4.2");
+    }
+}
+
 // A library with every kind of row: analytes and internal standards, a tiny rvw that
 // "%.2f" would write as 0, a compound without CAS number.
 void fill_test_library(LibraryTable& table) {
@@ -407,6 +450,33 @@ TEST_F(LibraryTextFile, RowsAreWrittenInTheFixedLayout) {
     // An rvw below 0.005 keeps its digits; "0.00" would make the file unreadable.
     EXPECT_EQ(lines[3].substr(0, lines[3].find("\t182")), "Phenol\tanalyte\t0.0008");
     EXPECT_EQ(lines[4], "");
+}
+
+// Every number the analyst typed or loaded reads back equal: two decimals where they keep
+// the value (ordinary libraries keep their layout), the shortest exact text otherwise.
+TEST_F(LibraryTextFile, SavedNumbersReadBackEqual) {
+    LibraryTable table;
+    table.fill(LibraryCompound_init());
+    fill_test_library(table);
+    table[0].rvw = 0.0123;  // "%.2f" makes all three 0.01
+    table[1].rvw = 0.0149;
+    table[2].rvw = 0.0051;
+    table[3].rvw = 0.004;
+    table[0].conc[0] = table[0].conc1_copy = 0.125;  // would be 0.12
+    table[0].conc[1] = 0.004;  // would be 0
+    table[1].bp = 123456.789012345;  // 15 significant digits
+    table[2].partcoef = 1.23456789012345e-7;
+    table[3].rvo = 0.1 + 0.2;  // needs 17 digits
+    table[3].conc[9] = -987.654321098765;
+    const std::string text = format_library_text(4, table);
+    const std::vector<std::string> lines = split(text, '\n');
+    EXPECT_EQ(lines[1].substr(0, lines[1].find("\t32")), "1,1-Dichloroethene\tanalyte\t0.0123");
+    EXPECT_NE(lines[1].find("\t0.125\t0.004\t4.50\t"), std::string::npos);
+
+    ASSERT_TRUE(read_library_text_file(temp.write("exact.txt", text)));
+    ASSERT_EQ(compound_count, 4);
+    expect_same_rows(table, library, 4);
+    EXPECT_NEAR(std::log(library[0].rvw), -4.398, 5e-4);
 }
 
 TEST_F(LibraryTextFile, SaveDialogAsksBeforeOverwriting) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "platform/errors.h"
 #include "platform/number_text.h"
@@ -39,4 +40,26 @@ TEST(NumberText, FormsIgnoreTheProcessLocale) {
     EXPECT_EQ(format_general(2147483647.0), "2147483647");
     EXPECT_EQ(format_general(1e-7), "1e-07");
     EXPECT_EQ(c_format("%s;%.2f", "a", 0.5), "a;0.50");
+}
+
+// Stored values read back equal: the fixed or general form where it keeps the value,
+// otherwise the shortest exact text.
+TEST(NumberText, ExactFormsReadBackEqual) {
+    const struct {
+        double value;
+        int decimals;
+        const char* fixed;
+    } cases[] = {
+        {84.0, 6, "84.000000"},     {4e-7, 6, "4e-07"},    {13.247641299491766, 6, "13.247641299491766"},
+        {0.0123, 2, "0.0123"},      {2.5, 2, "2.50"},      {-0.5, 2, "-0.50"},
+        {0.1 + 0.2, 2, "0.30000000000000004"}, {2147483647.0, 2, "2147483647.00"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(exact_fixed(c.value, c.decimals), c.fixed) << c.value;
+        EXPECT_EQ(std::stod(exact_fixed(c.value, c.decimals)), c.value);
+    }
+    EXPECT_EQ(exact_general(0.1), "0.1");
+    EXPECT_EQ(exact_general(123456.789012345), "123456.789012345");
+    EXPECT_EQ(exact_general(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(std::stod(exact_general(std::exp(1.0))), std::exp(1.0));
 }

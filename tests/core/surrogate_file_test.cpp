@@ -6,6 +6,8 @@
 
 #include "methoddata/library_sync.h"
 #include "methoddata/library_text_file.h"
+#include "methoddata/main_window_start.h"
+#include "methoddata/surrogate_commands.h"
 #include "methoddata/surrogate_groupings.h"
 #include "platform/command_guard.h"
 #include "scripted_ui.h"
@@ -234,6 +236,22 @@ TEST_F(SurrogateFile, FirstBadRecordFailsTheLoadWith22006) {
         EXPECT_EQ(category_thresholds.vcs, 0.0) << c.what;       // [CheckSurrLimits] not read
     }
     EXPECT_EQ(ui.messages.size(), std::size(cases));
+}
+
+// A record renamed by the library sync counts in the group ranges: the default limits are
+// worked out once the renames are settled, not before (MinBP would skip B's 60).
+TEST_F(SurrogateFile, DefaultLimitsFollowTheRenamesTheAnalystAccepts) {
+    good_library();
+    library[2].name = library_saved[2].name = "B renamed";
+    MainMenuState menu;
+    start_main_window_in(menu, temp.path());
+    ui.open_returns(temp.write("RENAMED.INI", file_text(kGood)));
+    ui.answer(Answer::Yes);  // "Library compound: B renamed ---> Surrogate compound: B"
+    ui.expect_message("The surrogate file has been modified.");
+    ASSERT_TRUE(load_surrogate_file_command(menu));
+    EXPECT_EQ(surrogates[1].name, "B renamed");
+    EXPECT_EQ(surrogate_range_limits.MinBP, 60.0);
+    EXPECT_TRUE(menu.enabled(MenuItem::Calibrate1));
 }
 
 TEST_F(SurrogateFile, StaleLibraryNumberIsMatchedByName) {

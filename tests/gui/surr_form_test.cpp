@@ -8,6 +8,7 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "calibration/calibration_commands.h"
 #include "methoddata/check_surrogate_catagories_form.h"
 #include "methoddata/surr_form.h"
 #include "methoddata/surrogate_limits_form.h"
@@ -187,6 +188,32 @@ TEST_F(SurrogateEditorWindow, SaveAsThenExitKeepsWhatWasSaved) {
     click(surr_Form, "exit");
     EXPECT_TRUE(ui.saw_message("Would you like to save your changes?"));
     EXPECT_EQ(surrogates[0].checked_surrogate, 0);
+}
+
+// Groupings broken in the editor close Calibration, however they were saved or left.
+TEST_F(SurrogateEditorWindow, GroupingsBrokenInTheEditorCloseCalibration) {
+    ASSERT_TRUE(main_form->menu_state.enabled(MenuItem::Calibrate1));
+    int members = 0;
+    for (int q = 0; q < surrogate_count; ++q) members += surrogates[q].bpgroup[0] != 0;
+    for (int q = 0; q < surrogate_count && members > 2; ++q) {  // BP group 1 cut to two members
+        if (surrogates[q].bpgroup[0] != 0) {
+            QTest::mouseClick(surr_Form->CBox_bpg[0], Qt::LeftButton);
+            --members;
+        }
+        click(surr_Form, "Next");
+    }
+    ASSERT_EQ(members, 2);
+    ui.save_returns(install.path() + "/5847dir/Surrogates/CUT.ini");
+    ui.expect_message("Any limits will not be saved.");
+    click(surr_Form, "Button_save_as");
+    click(surr_Form, "exit");  // saved: no question
+    ASSERT_TRUE(main_form->isVisible());
+    EXPECT_FALSE(item("Calibrate1")->isEnabled());
+    EXPECT_FALSE(item("RunCalibration")->isEnabled());
+    EXPECT_EQ(surrogate_limits_invalid, 1);
+
+    ui.expect_message("There must be at least 3 compounds for Boiling Point Group 1");
+    EXPECT_FALSE(new_calibration_command());
 }
 
 TEST_F(SurrogateEditorWindow, SavesOneRecordFromTheBoxes) {

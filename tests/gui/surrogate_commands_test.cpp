@@ -122,6 +122,13 @@ TEST_F(SurrogateCommands, CopyMakesAByteForByteCopy) {
     EXPECT_EQ(ui.messages.back().text, "Copy DEMO_INTERNAL_STANDARDS.INI?");
     EXPECT_EQ(read_file_text(install.file("COPY.ini")),
               read_file_text(example_file("demo_internal_standards.ini")));
+
+    // A copy that cannot be made is said so, naming the files.
+    ui.answer(Answer::Yes);
+    ui.save_returns(install.file("no such folder/copy"));
+    ui.expect_message("could not be copied to " + to_upper(install.file("no such folder/copy")) + ".ini");
+    item("CopySurrogateFile")->trigger();
+    EXPECT_EQ(ui.last_message().caption, "Error");
 }
 
 TEST_F(SurrogateCommands, EditOpensTheEditorOnlyForAFileInStep) {

@@ -260,6 +260,40 @@ TEST_F(CalibrationFileTest, AFailedReadKeepsTheCalibrationThatWasLoaded) {
     EXPECT_EQ(standard_data_files[5], "/home/analyst/runs/std6.txt");
 }
 
+// The library lines and the trailer keep what the analyst typed: a reloaded calibration
+// must model with the same rvw, amounts and limits as the run that saved it.
+TEST_F(CalibrationFileTest, LibraryValuesAndLimitsReadBackEqual) {
+    fill_calibration(3);
+    library[0].rvw = library_saved[0].rvw = 0.0123;
+    library[2].bp = library_saved[2].bp = 80.125;
+    library_saved[2].conc[1] = 0.125;
+    library[2].partcoef = 1.23456789012345e-7;
+    surrogate_range_limits = {45.125, 150.5, 4e-7, 13.247641299491766};
+    category_thresholds.vcs = 159.0625;
+    category_thresholds.n_pvcsLn = 0.1 + 0.2;
+    const LibraryTable typed = library;
+    const LibraryTable saved = library_saved;
+    const SurrogateRangeLimits limits = surrogate_range_limits;
+    const CategoryThresholds thresholds = category_thresholds;
+    const std::string path = dir.file("exact.cal");
+    ASSERT_TRUE(write_calibration(path));
+
+    construct_method_data();
+    construct_calibration_tables();
+    library_version = program_version_text;
+    int standards = 0;
+    ASSERT_TRUE(load_calibration(path, standards));
+    EXPECT_EQ(library[0].rvw, typed[0].rvw);
+    EXPECT_EQ(library[2].bp, typed[2].bp);
+    EXPECT_EQ(library[2].partcoef, typed[2].partcoef);
+    EXPECT_EQ(library[2].conc[1], saved[2].conc[1]);
+    EXPECT_EQ(surrogate_range_limits.MinBP, limits.MinBP);
+    EXPECT_EQ(surrogate_range_limits.MinRVW, limits.MinRVW);
+    EXPECT_EQ(surrogate_range_limits.MaxRVW, limits.MaxRVW);
+    EXPECT_EQ(category_thresholds.vcs, thresholds.vcs);
+    EXPECT_EQ(category_thresholds.n_pvcsLn, thresholds.n_pvcsLn);
+}
+
 TEST_F(CalibrationFileTest, TenStandardsMakeLinesLongerThanAnyOldBuffer) {
     fill_calibration(10);
     library[0].name = "1,2-Dibromo-3-chloropropane";

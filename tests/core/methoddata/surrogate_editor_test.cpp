@@ -56,16 +56,21 @@ TEST_F(SurrogateEditor, ModifiedCountsFlagsLimitMarksAndLimitsButNotNames) {
         {"first pass", [] { surrogates[0].first_pass = 1; }, 1},
         {"checked", [] { surrogates[4].checked_surrogate = 1; }, 1},
         {"limit", [] { surrogate_range_limits.MaxBP = 111.0; }, 1},
+        {"volatile threshold", [] { category_thresholds.vcs = 150.0; }, 1},
+        {"non-purgeable threshold", [] { category_thresholds.n_pvcsLn = 90.0; }, 1},
+        {"a threshold the file does not keep", [] { category_thresholds.svcLn = 5.0; }, 0},
         {"name", [] { surrogates[1].name = "Renamed"; }, 0},
         {"record past the count", [] { surrogates[surrogate_count].first_pass = 1; }, 0},
     };
     for (const Change& c : changes) {
         const SurrogateTable before = surrogates;
         const SurrogateRangeLimits limits = surrogate_range_limits;
+        const CategoryThresholds thresholds = category_thresholds;
         c.apply();
         EXPECT_EQ(surrogates_modified(false), c.modified) << c.what;
         surrogates = before;
         surrogate_range_limits = limits;
+        category_thresholds = thresholds;
     }
 }
 
@@ -151,7 +156,7 @@ TEST_F(SurrogateEditor, SaveAsWritesTheWholeFileWithLimitsFromTheGroups) {
     EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinBP", 0), 40.0);
     EXPECT_DOUBLE_EQ(file.get_double("Limits", "MaxBP", 0), 115.0);
     EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinRVW", 0), 1.0);
-    EXPECT_NEAR(file.get_double("Limits", "MaxRVW", 0), std::exp(5.5), 1e-9);  // 15 digits
+    EXPECT_EQ(file.get_double("Limits", "MaxRVW", 0), std::exp(5.5));  // written exactly
     EXPECT_DOUBLE_EQ(file.get_double("CheckSurrLimits", "LinearVCS", 0), category_thresholds.vcs);
     EXPECT_TRUE(file.has_key("CheckSurrLimits", "LnNPVCS"));
 
@@ -213,6 +218,47 @@ TEST_F(SurrogateEditor, ExitAnsweredNoDiscardsTheSession) {
     EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 45.0);
     EXPECT_EQ(user_limits_applied, 0);
     EXPECT_EQ(read_file_text(surrogate_file_path), loaded_text);
+}
+
+// Class thresholds applied in the session are asked about like groupings: No puts them back,
+// Yes writes them.
+TEST_F(SurrogateEditor, ExitAsksAboutAppliedClassThresholds) {
+    category_thresholds.vcs = 150.0;
+    category_thresholds.svc = 150.0;
+    ui.answer(Answer::No);
+    EXPECT_TRUE(exit_surrogate_editor_command(false));
+    EXPECT_TRUE(ui.saw_message("Would you like to save your changes?"));
+    EXPECT_EQ(category_thresholds.vcs, CategoryThresholds{}.vcs);
+    EXPECT_EQ(category_thresholds.svc, CategoryThresholds{}.svc);
+
+    begin_surrogate_editing();
+    category_thresholds.n_pvcsLn = 90.5;
+    ui.answer(Answer::Yes);
+    ui.save_returns(saved("classes"));
+    EXPECT_TRUE(exit_surrogate_editor_command(false));
+    IniFile file;
+    ASSERT_TRUE(file.load(saved("classes.ini")));
+    EXPECT_EQ(file.get_double("CheckSurrLimits", "LnNPVCS", 0), 90.5);
+}
+
+// After Save As the file is the saved state: Exit asks nothing, and a later No goes back to
+// what was saved, not to what the session started from.
+TEST_F(SurrogateEditor, SaveAsIsTheNewSavedState) {
+    surrogates[1].checked_surrogate = 1;
+    category_thresholds.vcs = 150.0;
+    ui.save_returns(saved("new"));
+    ASSERT_TRUE(save_as_surrogate_command());
+    EXPECT_EQ(surrogates_modified(false), 0);
+    EXPECT_TRUE(exit_surrogate_editor_command(false));
+    EXPECT_FALSE(ui.saw_message("Would you like to save your changes?"));
+    EXPECT_EQ(surrogates[1].checked_surrogate, 1);
+
+    surrogates[2].checked_surrogate = 1;
+    ui.answer(Answer::No);
+    EXPECT_TRUE(exit_surrogate_editor_command(false));
+    EXPECT_EQ(surrogates[1].checked_surrogate, 1);
+    EXPECT_EQ(surrogates[2].checked_surrogate, 0);
+    EXPECT_EQ(category_thresholds.vcs, 150.0);
 }
 
 TEST_F(SurrogateEditor, ExitStaysOnCancelAnywhere) {
