@@ -254,10 +254,16 @@ TEST_F(LibraryTextFile, FirstBlankLineEndsTheLibrary) {
     for (const char* blank : {"\n", "  \t \n", "\r\n"}) {
         std::string text = std::string(kHeader2) + full_row("A", "analyte", "1") + blank +
                            full_row("B", "analyte", "2") + full_row("C", "analyte", "0");
+        // The rows left unread are named, not dropped unseen.
+        ui.expect_message("ends at its blank line 3.\nThe lines after it, from line 4 on, were not read.");
         ASSERT_TRUE(read_library_text_file(temp.write("lib.txt", text)));
         EXPECT_EQ(compound_count, 1);
         EXPECT_EQ(library[1].name, "DUMMY");
     }
+    // Blank lines at the end say nothing.
+    ASSERT_TRUE(read_library_text_file(temp.write("lib.txt", std::string(kHeader2) + full_row("A", "analyte", "1") +
+                                                                 "\n\n  \n")));
+    EXPECT_EQ(compound_count, 1);
 }
 
 TEST_F(LibraryTextFile, IniPathCutsAtTheLastDotOfTheWholePath) {

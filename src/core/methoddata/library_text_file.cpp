@@ -259,6 +259,18 @@ void not_a_library(const std::string& path, const std::string& why) {
                   "Error");
 }
 
+// Rows after the blank line that ends the library are not read; the analyst is told, so
+// that no compound is lost unseen.
+void warn_of_lines_after_end(const std::string& path, const std::vector<std::string>& lines, size_t blank) {
+    for (size_t n = blank + 1; n < lines.size(); ++n) {
+        if (is_blank(lines[n])) continue;
+        ui().message("The library file " + path + " ends at its blank line " + std::to_string(blank + 1) +
+                         ".\nThe lines after it, from line " + std::to_string(n + 1) + " on, were not read.",
+                     "Warning", Buttons::Ok, Icon::Warning);
+        return;
+    }
+}
+
 bool read_library_lines(const std::string& path) {
     std::vector<std::string> lines;
     if (!read_text_lines(path, lines)) {
@@ -282,7 +294,10 @@ bool read_library_lines(const std::string& path) {
     std::vector<StagedRow> rows;
     for (size_t n = 1; n < lines.size(); ++n) {
         std::string line = trim(lines[n]);
-        if (line.empty()) break;  // the first blank line ends the library
+        if (line.empty()) {  // the first blank line ends the library
+            warn_of_lines_after_end(path, lines, n);
+            break;
+        }
         if (static_cast<int>(rows.size()) == kMaxCompounds) {
             error_message("The library file " + path + " holds more than " + std::to_string(kMaxCompounds) +
                               " compounds.\nA library can hold at most " + std::to_string(kMaxCompounds) +

@@ -30,27 +30,6 @@ std::string library_start_folder() {
     return folder_settings.slot[kLibraryStartFolderSlot];
 }
 
-namespace {
-
-// What a library load replaces, so that a refused file leaves it all in place.
-struct LoadedMethodData {
-    LibraryTable library_rows = library;
-    LibraryTable saved_rows = library_saved;
-    SurrogateTable records = surrogates;
-    SurrogateRangeLimits limits = surrogate_range_limits;
-    int compounds = compound_count;
-
-    void put_back() const {
-        library = library_rows;
-        library_saved = saved_rows;
-        surrogates = records;
-        surrogate_range_limits = limits;
-        compound_count = compounds;
-    }
-};
-
-}  // namespace
-
 void load_library_command(MainMenuState& menu) {
     FileDialogRequest request;
     request.title = "Open";
@@ -59,7 +38,7 @@ void load_library_command(MainMenuState& menu) {
     auto chosen = ui().open_file(request);
     if (!chosen) return;  // a cancelled dialog changes nothing
 
-    const LoadedMethodData before;
+    const MethodDataSnapshot before;
     surrogate_range_limits = SurrogateRangeLimits{};
     reset_library_tables();
     if (!read_library_text_file(*chosen)) {

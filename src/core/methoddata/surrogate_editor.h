@@ -7,14 +7,16 @@
 #include "methoddata/tables.h"
 
 // The start of an editing session (Edit Internal Standard File, after surrogates_saved
-// was taken): record 0 becomes the current one, and the limits are remembered so that
-// discarding the edits also discards limits set in the session.
+// was taken): record 0 becomes the current one, and the limits and class thresholds are
+// remembered so that discarding the edits also discards those set in the session. A file
+// written by Save As or Exit becomes the saved state in their place.
 void begin_surrogate_editing();
 
 // 1 when a group flag, the first-pass flag or the checked flag of a record below
 // surrogate_count differs from surrogates_saved, when a limit edit of the range-limits
-// window is marked modified, or when the limits differ from those of the session's
-// start (an edit shown again loses its mark, the applied limit stays); else 0.
+// window is marked modified, or when the limits or the two class thresholds the file
+// keeps (vcs, n_pvcsLn) differ from the saved state (an edit shown again loses its mark,
+// the applied limit stays); else 0.
 int surrogates_modified(bool limit_edits_modified);
 
 // Copies the first surrogate_count records: name, library number, bp, rvw, the twelve
@@ -41,8 +43,9 @@ int counter_target(const std::string& counter_text, int shown_record);
 bool set_limits_command();
 
 // Save As: the save dialog, the limits from the group ranges (unless the analyst applied
-// limits), the file and its class thresholds. True when the file was written (the limit
-// edits then count as unchanged). surrogate_file_written is 0 unless it was.
+// limits), the file and its class thresholds. True when the file was written: what it
+// holds is then the saved state (the limit edits count as unchanged).
+// surrogate_file_written is 0 unless it was written.
 bool save_as_surrogate_command();
 
 // Exit: the "$$$" copy of the loaded file, then, when there are changes or the file was

@@ -141,25 +141,6 @@ int read_surrogate_file(int count, const IniFile& file, SurrogateTable& surrogat
 
 namespace {
 
-// What a load replaces; a file refused half-way puts it all back.
-struct LoadedSurrogateData {
-    SurrogateTable records = surrogates;
-    int count = surrogate_count;
-    std::string path = surrogate_file_path;
-    SurrogateRangeLimits limits = surrogate_range_limits;
-    int limits_invalid = surrogate_limits_invalid;
-    CategoryThresholds thresholds = category_thresholds;
-
-    void put_back() const {
-        surrogates = records;
-        surrogate_count = count;
-        surrogate_file_path = path;
-        surrogate_range_limits = limits;
-        surrogate_limits_invalid = limits_invalid;
-        category_thresholds = thresholds;
-    }
-};
-
 bool read_whole_surrogate_file(const std::string& path) {
     IniFile file;
     file.load(path);
@@ -184,7 +165,7 @@ bool load_internal_standard_file(const std::string& path, int count) {
                      "Error");
         return false;
     }
-    const LoadedSurrogateData before;
+    const MethodDataSnapshot before;
     for (SurrogateRecord& record : surrogates) reset_surrogate_record(record);
     surrogate_count = count;
     surrogate_file_path = path;

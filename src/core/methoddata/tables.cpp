@@ -127,6 +127,18 @@ void reset_library_tables() {
     for (auto& c : library_saved) reset_library_compound(c);
 }
 
+void MethodDataSnapshot::put_back() const {
+    library = library_rows;
+    library_saved = saved_rows;
+    compound_count = compounds;
+    surrogates = records;
+    surrogate_count = records_in_file;
+    surrogate_file_path = records_path;
+    surrogate_range_limits = limits;
+    surrogate_limits_invalid = limits_invalid;
+    category_thresholds = thresholds;
+}
+
 bool copy_library_compounds(int count, LibraryTable& target, const LibraryTable& source) {
     int n = std::clamp(count, 0, kMaxCompounds);
     for (int i = 0; i < n; ++i) target[i] = source[i];

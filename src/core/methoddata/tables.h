@@ -133,6 +133,22 @@ void construct_method_data();
 // Resets surrogates, library and library_saved (all 150 entries) with the reset values.
 void reset_library_tables();
 
+// The method data a load replaces, taken before it starts, so that a file refused half-way
+// can put everything back: a failed load changes nothing.
+struct MethodDataSnapshot {
+    LibraryTable library_rows = library;
+    LibraryTable saved_rows = library_saved;
+    int compounds = compound_count;
+    SurrogateTable records = surrogates;
+    int records_in_file = surrogate_count;
+    std::string records_path = surrogate_file_path;
+    SurrogateRangeLimits limits = surrogate_range_limits;
+    int limits_invalid = surrogate_limits_invalid;
+    CategoryThresholds thresholds = category_thresholds;
+
+    void put_back() const;
+};
+
 // Copies entries 0..count-1 of source into target, every field; always true.
 bool copy_library_compounds(int count, LibraryTable& target, const LibraryTable& source);
 
