@@ -92,8 +92,8 @@ TEST_F(LibraryTextFile, HeaderFormsByItsSeparatorCount) {
         {"compound library;Linear;Boiling", 1, 1, 0, "Boiling", "old2", "Linear", "Boiling", "Previous"},
         {"COMPOUND LIBRARY;Ln;Kh", 1, 0, 1, "Kh", "old2", "Ln", "Kh", "Previous"},
         // Read without regard to case: the variable word chooses its variable however written.
-        {"compound library;linear;BP;Version 4.2", 1, 1, 0, "BP", "old2", "linear", "BP", "Version 4.2"},
-        {"COMPOUND LIBRARY;lN;Kh", 1, 0, 1, "Kh", "old2", "lN", "Kh", "Previous"},
+        {"compound library;linear;BP;Version 4.2", 1, 1, 0, "BP", "old2", "Linear", "BP", "Version 4.2"},
+        {"COMPOUND LIBRARY;lN;Kh", 1, 0, 1, "Kh", "old2", "Ln", "Kh", "Previous"},
         {"COMPOUND LIBRARY;V2;RVW;BP", 0, 0, 0, "RVW", "BP", "", "", "Previous"},
         {"COMPOUND LIBRARY;V2;Kh;Tb;Version 4.2", 0, 0, 0, "Kh", "Tb", "", "", "Version 4.2"},
     };

@@ -234,15 +234,18 @@ bool parse_library_header(const std::string& line) {
     }
 
     // The transform was accepted without regard to case, so it chooses the variable the
-    // same way: "linear" must not leave a one-variable mode with no variable chosen.
+    // same way, and takes the one spelling the rest of the program knows: "linear" must
+    // not leave a one-variable mode with no variable chosen.
     if (one_variable_mode) {
         const std::string transform = to_upper(transform_text);
         if (transform == "LINEAR") {
             bp_variable_chosen = 1;
             rvw_variable_chosen = 0;
+            transform_text = "Linear";
         } else if (transform == "LN") {
             rvw_variable_chosen = 1;
             bp_variable_chosen = 0;
+            transform_text = "Ln";
         }
     }
     loaded_variable_mode = current_variable_mode();
