@@ -44,18 +44,20 @@ Bounds rv_bounds() {
 
 bool measured(double v) { return !is_not_set(v); }
 double exp_of(double x) { return measured(x) ? std::exp(x) : kNotSet; }
-// A limit or default in an edit: two decimals where they keep the value, so that Apply
-// stores what was shown.
-std::string edit_text(double v) { return measured(v) ? exact_fixed(v, 2) : std::string(); }
 
-// A refused limit: the message with its reset value V (and the default D where the text
-// names it), shown before the edit takes V.
-std::optional<LimitReset> refuse(LimitEdit edit, double reset, const std::string& message) {
-    show_message(message, "Invalid limits");
-    return LimitReset{edit, edit_text(reset)};
+// A refused limit: its edit, the value suggested in its place, and the message (with the
+// reset value V, and the default D where the text names it).
+struct Refusal {
+    LimitEdit edit;
+    double reset;
+    std::string message;
+};
+
+std::optional<Refusal> refuse(LimitEdit edit, double reset, const std::string& message) {
+    return Refusal{edit, reset, message};
 }
 
-std::optional<LimitReset> check_bp_limits(const SurrogateRangeLimits& l, const Bounds& b) {
+std::optional<Refusal> check_bp_limits(const SurrogateRangeLimits& l, const Bounds& b) {
     const double min_bp = l.MinBP;
     const double max_bp = l.MaxBP;
     const auto v = [](double x) { return format_fixed(x, 2); };
@@ -83,7 +85,7 @@ std::optional<LimitReset> check_bp_limits(const SurrogateRangeLimits& l, const B
 
 // An rvw limit of 0 or below has no logarithm, so no band can hold it; it is refused
 // with its default as the suggested value.
-std::optional<LimitReset> check_rv_positive(const SurrogateRangeLimits& l, const Bounds& b) {
+std::optional<Refusal> check_rv_positive(const SurrogateRangeLimits& l, const Bounds& b) {
     const double min_rvw = l.MinRVW;
     const double max_rvw = l.MaxRVW;
     if (measured(min_rvw) && !(min_rvw > 0.0))
@@ -97,7 +99,7 @@ std::optional<LimitReset> check_rv_positive(const SurrogateRangeLimits& l, const
     return std::nullopt;
 }
 
-std::optional<LimitReset> check_rv_limits(const SurrogateRangeLimits& l, const Bounds& b) {
+std::optional<Refusal> check_rv_limits(const SurrogateRangeLimits& l, const Bounds& b) {
     if (auto refused = check_rv_positive(l, b)) return refused;
     const double min_rvw = l.MinRVW;
     const double max_rvw = l.MaxRVW;
@@ -130,6 +132,28 @@ std::optional<LimitReset> check_rv_limits(const SurrogateRangeLimits& l, const B
     return std::nullopt;
 }
 
+// Whether a value in the given edit lies inside its band, whatever the variable mode (an
+// edit of the variable not modelled is stored by Apply all the same).
+bool inside_band(LimitEdit edit, double value, const Bounds& bp, const Bounds& rv) {
+    SurrogateRangeLimits alone;  // the other three not set: not checked
+    double SurrogateRangeLimits::*const fields[] = {&SurrogateRangeLimits::MinBP, &SurrogateRangeLimits::MaxBP,
+                                                    &SurrogateRangeLimits::MinRVW, &SurrogateRangeLimits::MaxRVW};
+    alone.*fields[edit] = value;
+    return !check_bp_limits(alone, bp) && !check_rv_limits(alone, rv);
+}
+
+// A worked-out value (a default, a reset value) as an edit shows it: the shortest of two
+// decimals (when asked for), the general form and the exact text that Apply accepts as it
+// stands. Two decimals would show a default of 0.004 as 0.00, which can never be applied.
+std::string suggested_text(LimitEdit edit, double value, bool two_decimals, const Bounds& bp, const Bounds& rv) {
+    if (!measured(value)) return std::string();
+    for (const std::string& text : {two_decimals ? format_fixed(value, 2) : std::string(), format_general(value)}) {
+        double shown = 0.0;
+        if (try_to_double(text, shown) && inside_band(edit, shown, bp, rv)) return text;
+    }
+    return exact_general(value);
+}
+
 // An edit's text as a limit. Empty stands for "not set" only where there is no default
 // to show in its place; otherwise the text must be a number.
 double limit_of(const std::string& text, double default_value) {
@@ -151,14 +175,15 @@ LimitPair default_rv_limits() {
 
 LimitTexts shown_limit_texts() {
     const SurrogateRangeLimits& l = surrogate_range_limits;
-    const LimitPair bp = default_bp_limits();
-    const LimitPair rv = default_rv_limits();
-    const auto shown = [](double limit, const std::string& default_text) {
-        return measured(limit) ? exact_fixed(limit, 2) : default_text;
+    const Bounds bp = bp_bounds();
+    const Bounds rv = rv_bounds();
+    // A limit that is set shows as it is stored: Apply must store it again unchanged.
+    const auto shown = [&](LimitEdit edit, double limit, double default_value, bool two_decimals) {
+        return measured(limit) ? exact_fixed(limit, 2) : suggested_text(edit, default_value, two_decimals, bp, rv);
     };
-    return LimitTexts{shown(l.MinBP, measured(bp.min) ? exact_general(bp.min) : std::string()),
-                      shown(l.MaxBP, edit_text(bp.max)), shown(l.MinRVW, edit_text(rv.min)),
-                      shown(l.MaxRVW, edit_text(rv.max))};
+    return LimitTexts{shown(kEditBpMin, l.MinBP, bp.first_min, false), shown(kEditBpMax, l.MaxBP, bp.last_high, true),
+                      shown(kEditRvMin, l.MinRVW, exp_of(rv.first_min), true),
+                      shown(kEditRvMax, l.MaxRVW, exp_of(rv.last_high), true)};
 }
 
 std::optional<LimitReset> apply_range_limits(const LimitTexts& texts) {
@@ -171,10 +196,13 @@ std::optional<LimitReset> apply_range_limits(const LimitTexts& texts) {
     l.MaxBP = limit_of(texts[kEditBpMax], bp.last_high);
     l.MinRVW = limit_of(texts[kEditRvMin], rv.first_min);
     l.MaxRVW = limit_of(texts[kEditRvMax], rv.last_high);
-    if (bp_variable_in_use())
-        if (auto refused = check_bp_limits(l, bp)) return refused;
-    if (rv_variable_in_use())
-        if (auto refused = check_rv_limits(l, rv)) return refused;
+    std::optional<Refusal> refused;
+    if (bp_variable_in_use()) refused = check_bp_limits(l, bp);
+    if (!refused && rv_variable_in_use()) refused = check_rv_limits(l, rv);
+    if (refused) {
+        show_message(refused->message, "Invalid limits");
+        return LimitReset{refused->edit, suggested_text(refused->edit, refused->reset, true, bp, rv)};
+    }
     surrogate_range_limits = l;
     user_limits_applied = 1;
     return std::nullopt;

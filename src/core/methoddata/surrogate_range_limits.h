@@ -29,9 +29,10 @@ LimitPair default_rv_limits();
 enum LimitEdit : int { kEditBpMin = 0, kEditBpMax = 1, kEditRvMin = 2, kEditRvMax = 3 };
 using LimitTexts = std::array<std::string, 4>;
 
-// What the edits show: a limit that is set as "%.2f"; one not set shows its default
-// (the minimum BP in the general form, the others as "%.2f"), empty when there is none.
-// Where two decimals would change a value, its exact text is shown instead.
+// What the edits show: a limit that is set as "%.2f", or its exact text where two decimals
+// would change it; one not set shows its default (the minimum BP in the general form, the
+// others as "%.2f"), empty when there is none. A default whose text would lie outside its
+// band (0.004 as "0.00") shows in the general form, or exactly.
 LimitTexts shown_limit_texts();
 
 // The edit of a refused limit and the value it shows instead.
@@ -43,6 +44,7 @@ struct LimitReset {
 // Apply: converts the four texts (strict conversion, ConversionError on the first bad one;
 // an empty text is "not set" only for a limit the groups give no default for) and checks
 // the limits the variable mode uses. The first refused limit is reported ("Invalid
-// limits") and its reset value answered; nothing is stored then. When all pass, the four
+// limits") and its reset value answered (as a default is shown: a text that Apply
+// accepts); nothing is stored then. When all pass, the four
 // limits are stored and user_limits_applied is set; the answer is nothing.
 std::optional<LimitReset> apply_range_limits(const LimitTexts& texts);

@@ -73,7 +73,8 @@ bool reads_back_as(const std::string& text, double value) {
     return strtod_l(text.c_str(), nullptr, c_locale()) == value;
 }
 
-// 17 significant digits always identify a double; fewer are tried first.
+// "%.15g" drops trailing zeros, so where 15 digits read back it is already the shortest
+// text; 16 and then 17 digits follow (17 always identify a double).
 std::string shortest_general(double value) {
     for (int digits = 15; digits < 17; ++digits) {
         std::string text = c_format("%.*g", digits, value);

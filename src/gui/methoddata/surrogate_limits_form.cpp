@@ -80,6 +80,13 @@ QLineEdit* Tsurrogate_limits_form::edit_of(int limit_edit) const {
     }
 }
 
+// An exact value can be longer than the edit: its leading digits are the ones to read.
+void Tsurrogate_limits_form::show_limit_text(int limit_edit, const std::string& text) {
+    QLineEdit* edit = edit_of(limit_edit);
+    edit->setText(qt(text));
+    edit->setCursorPosition(0);
+}
+
 void Tsurrogate_limits_form::showEvent(QShowEvent* event) {
     TaskWindow::showEvent(event);
     if (!placed_) {
@@ -114,14 +121,14 @@ void Tsurrogate_limits_form::place_controls() {
 void Tsurrogate_limits_form::FormShow() {
     place_controls();
     const LimitTexts texts = shown_limit_texts();
-    for (int e = kEditBpMin; e <= kEditRvMax; ++e) edit_of(e)->setText(qt(texts[e]));
+    for (int e = kEditBpMin; e <= kEditRvMax; ++e) show_limit_text(e, texts[e]);
 }
 
 void Tsurrogate_limits_form::Button_accept_limitsClick() {
     const LimitTexts texts{Edit_bpmin->text().toStdString(), Edit_bpmax->text().toStdString(),
                            Edit_rvmin->text().toStdString(), Edit_rvmax->text().toStdString()};
     if (const auto reset = apply_range_limits(texts)) {
-        edit_of(reset->edit)->setText(qt(reset->text));
+        show_limit_text(reset->edit, reset->text);
         return;
     }
     return_to_opener();

@@ -42,6 +42,7 @@ protected:
 private:
     void place_controls();
     QLineEdit* edit_of(int limit_edit) const;
+    void show_limit_text(int limit_edit, const std::string& text);
 
     bool placed_ = false;
 };

@@ -17,8 +17,7 @@ class RangeLimits : public ::testing::Test {
         construct_method_data();
         add_two_group_records();
     }
-    // e to the range high 5.5 has no two-decimal text that reads back equal.
-    LimitTexts defaults() const { return {"40", "115.00", "1.00", "244.69193226422038"}; }
+    LimitTexts defaults() const { return {"40", "115.00", "1.00", "244.69"}; }
     ScriptedUi ui;
 };
 
@@ -30,6 +29,14 @@ TEST_F(RangeLimits, ShowsSetLimitsAndTheGroupDefaultsOfTheOthers) {
     surrogate_range_limits.MaxRVW = 100.0;
     surrogate_range_limits.MinRVW = 0.004;
     EXPECT_EQ(shown_limit_texts(), (LimitTexts{"42.456", "115.00", "0.004", "100.00"}));
+
+    // A default whose two decimals fall outside its band shows a text that Apply accepts.
+    surrogate_range_limits = SurrogateRangeLimits{};
+    surrogates[0].rvw = 0.004;  // the lowest rvw of RV group 1
+    const LimitTexts shown = shown_limit_texts();
+    EXPECT_EQ(shown[kEditRvMin], "0.004");
+    EXPECT_FALSE(apply_range_limits(shown));
+    EXPECT_NEAR(surrogate_range_limits.MinRVW, 0.004, 1e-15);
 }
 
 TEST_F(RangeLimits, ApplyChecksEachLimitAgainstItsBand) {
@@ -50,12 +57,12 @@ TEST_F(RangeLimits, ApplyChecksEachLimitAgainstItsBand) {
         {kEditRvMin, "0.9999999995", "", ""},  // ln within 1e-9 below the minimum x
         {kEditRvMin, "0.999999998", "Quantilyzer: 18005", "1.00"},
         {kEditRvMin, "7.3890561", "", ""},  // ln within 1e-9 above the range high 2
+        // Two decimals of e^2 and e^6 lie outside the band: the general form is suggested.
         {kEditRvMin, "7.39", "Quantilyzer: 18006", "7.38905609893065"},
-        {kEditRvMax, "404", "Quantilyzer: 18007", "403.4287934927351"},
-        {kEditRvMax, "33", "Quantilyzer: 18008", "33.11545195869231"},
+        {kEditRvMax, "404", "Quantilyzer: 18007", "403.428793492735"},
+        {kEditRvMax, "33", "Quantilyzer: 18008", "33.12"},
         {kEditRvMin, "0", "Your specified minimum relative volatility must be greater than 0", "1.00"},
-        {kEditRvMax, "-5", "Your specified maximum relative volatility must be greater than 0",
-         "244.69193226422038"},
+        {kEditRvMax, "-5", "Your specified maximum relative volatility must be greater than 0", "244.69"},
     };
     for (const Case& c : cases) {
         LimitTexts texts = defaults();
