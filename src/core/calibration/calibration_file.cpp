@@ -51,11 +51,11 @@ std::string data_file_list(int standards) {
 std::string values_line(int c, int standards, int columns) {
     const RecoveryTables& t = recovery_tables;
     std::string out = library[c].name + ";";
+    // The amount is read back as the standard's amount of the compound: it keeps its value.
     for (int p = 0; p < standards; ++p)
-        out +=
-            c_format("%.2f;%.5f;%.5f;%.5f;%.5f;%d;", level_amount(c, p), t.predicted_recovery[p][c],
-                     t.predicted_recovery_dev[p][c], t.response_factor[p][c],
-                     t.response_factor_dev[p][c], raw_data_sets[p].area[c]);
+        out += exact_fixed(level_amount(c, p), 2) +
+               c_format(";%.5f;%.5f;%.5f;%.5f;%d;", t.predicted_recovery[p][c], t.predicted_recovery_dev[p][c],
+                        t.response_factor[p][c], t.response_factor_dev[p][c], raw_data_sets[p].area[c]);
     // One label per standard: a label left over in a row past the standards would shift
     // every field after it when the file is read.
     for (int p = 0; p < std::min(columns, standards); ++p)

@@ -287,6 +287,7 @@ TEST_F(CalibrationFileTest, LibraryValuesAndLimitsReadBackEqual) {
     EXPECT_EQ(library[2].bp, typed[2].bp);
     EXPECT_EQ(library[2].partcoef, typed[2].partcoef);
     EXPECT_EQ(library[2].conc[1], saved[2].conc[1]);
+    EXPECT_EQ(raw_data_sets[1].cal_amount[2], saved[2].conc[1]);  // the amount quantitation uses
     EXPECT_EQ(surrogate_range_limits.MinBP, limits.MinBP);
     EXPECT_EQ(surrogate_range_limits.MinRVW, limits.MinRVW);
     EXPECT_EQ(surrogate_range_limits.MaxRVW, limits.MaxRVW);
