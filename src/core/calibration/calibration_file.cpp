@@ -151,12 +151,16 @@ void apply_transform(const std::string& line) {
     one_variable_mode = 0;
     bp_variable_chosen = 0;
     rvw_variable_chosen = 0;
-    if (transform_text == "Linear") {
+    // The word is matched without regard to case, as the library reader does, and takes
+    // the one spelling the rest of the program knows.
+    if (iequals(transform_text, "Linear")) {
         one_variable_mode = 1;
         bp_variable_chosen = 1;
-    } else if (transform_text == "Ln") {
+        transform_text = "Linear";
+    } else if (iequals(transform_text, "Ln")) {
         one_variable_mode = 1;
         rvw_variable_chosen = 1;
+        transform_text = "Ln";
     } else {
         variable1_label.clear();
         variable2_label.clear();

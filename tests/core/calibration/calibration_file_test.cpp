@@ -353,6 +353,10 @@ TEST_F(CalibrationFileTest, PreambleFormsSetTheVariableMode) {
         {"Date-Linear-Version 4.2", "1/2/2026 3:04:05 PM-Boiling Point", 1, 1, 0, "Linear",
          "Boiling Point", "BP", "keep"},
         {"Date-Ln", nullptr, 1, 0, 1, "Ln", "Ln", "BP", "N/A"},
+        // A hand-edited word in another case chooses its variable all the same.
+        {"Date-linear-Version 4.2", "1/2/2026 3:04:05 PM-Boiling Point", 1, 1, 0, "Linear",
+         "Boiling Point", "BP", "keep"},
+        {"Date-LN", nullptr, 1, 0, 1, "Ln", "LN", "BP", "N/A"},
         {"Date", nullptr, 0, 0, 0, "Date", "", "", "N/A"},
     };
     for (const Case& c : cases) {
