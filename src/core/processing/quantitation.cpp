@@ -117,25 +117,37 @@ void quantitate(AnalyteResult& r, int c, int j, double sd) {
     }
 }
 
-// Fit group of a value among groups 1..6: the first group whose largest x lies above it.
+// The last group whose line the model fitted; 0 when it fitted none (an identity line
+// stands in for a variable the mode does not use).
+template <typename Fitted>
+int last_fitted_group(const ModelFitSlots& fits, Fitted fitted) {
+    for (int g = kGroups; g >= 1; --g)
+        if (fitted(fits[g]) == 1) return g;
+    return 0;
+}
+
+// Fit group of a value: the first fitted group whose largest x lies above it. A value
+// beyond the last fitted group was predicted by that group's line, so it belongs to it.
 template <typename MaxX>
-int group_of(double x, const ModelFitSlots& fits, MaxX max_x) {
-    for (int g = 1; g < kGroups; ++g)
+int group_of(double x, const ModelFitSlots& fits, int last, MaxX max_x) {
+    for (int g = 1; g < last; ++g)
         if (x < max_x(fits[g])) return g;
-    return kGroups;
+    return last;
 }
 
 // "Q" when the BP line of the compound's BP group broke a group limit, "q" the same for RV.
 std::string group_limit_qualifiers(int c, const ModelFitSlots& fits) {
     std::string letters;
     const double b = library[c].bp;
-    if (!(b < fits[1].bp_min_x)) {
-        const ModelFit& f = fits[group_of(b, fits, [](const ModelFit& m) { return m.bp_max_x; })];
+    const int last_bp = last_fitted_group(fits, [](const ModelFit& m) { return m.bp_fitted; });
+    if (last_bp > 0 && !(b < fits[1].bp_min_x)) {
+        const ModelFit& f = fits[group_of(b, fits, last_bp, [](const ModelFit& m) { return m.bp_max_x; })];
         if (f.bp_slope_flag == 1 || f.bp_intercept_flag == 1 || f.bp_continuity_flag == 1) letters += "Q";
     }
     const float x = static_cast<float>(std::log(library[c].rvw));
-    if (!(x < fits[1].rv_min_x)) {
-        const ModelFit& f = fits[group_of(x, fits, [](const ModelFit& m) { return m.rv_max_x; })];
+    const int last_rv = last_fitted_group(fits, [](const ModelFit& m) { return m.rv_fitted; });
+    if (last_rv > 0 && !(x < fits[1].rv_min_x)) {
+        const ModelFit& f = fits[group_of(x, fits, last_rv, [](const ModelFit& m) { return m.rv_max_x; })];
         if (f.rv_slope_flag == 1 || f.rv_intercept_flag == 1 || f.rv_continuity_flag == 1) letters += "q";
     }
     return letters;
@@ -159,6 +171,8 @@ void apply_limits_mode(AnalyteResult& r, int c, int j) {
     }
 }
 
+// A result that is not known (without calibration, or not computable) goes through no
+// limit rule: "below the limit" would report a number nobody measured.
 void quantitate_sample(int j) {
     AnalyteResultRows& rows = process_files_data.analyte_results[j];
     int k = -1;
@@ -170,20 +184,22 @@ void quantitate_sample(int j) {
         r.library_number = c + 1;
         r.predicted_recovery = static_cast<float>(recovery_tables.predicted_recovery[j][c]);
         r.predicted_recovery_dev = static_cast<float>(recovery_tables.predicted_recovery_dev[j][c]);
-        if (recovery_tables.predicted_recovery[j][c] == 0.0 || settings_of(j).size == 0.0f) {
+        const double sd = response_factor_sd(c);
+        const bool calibrated = !without_calibration(c, sd);
+        // A recovery predicted at or below 0 would divide the area into a negative or
+        // endless concentration.
+        if (!(recovery_tables.predicted_recovery[j][c] > 0.0) || settings_of(j).size == 0.0f) {
             r.concentration = r.error = static_cast<float>(kCannotCompute);
+        } else if (!calibrated) {
+            r.concentration = static_cast<float>(kNoCalibration);
+            r.error = 0.0f;
         } else {
-            const double sd = response_factor_sd(c);
-            if (without_calibration(c, sd)) {
-                r.concentration = static_cast<float>(kNoCalibration);
-                r.error = 0.0f;
-            } else {
-                quantitate(r, c, j, sd);
-            }
+            quantitate(r, c, j, sd);
         }
         r.name = library[c].name;
-        r.qualifier = range_qualifier(c, j);
-        apply_limits_mode(r, c, j);
+        // Without a calibration there are no levels to lie below or above.
+        r.qualifier = calibrated ? range_qualifier(c, j) : std::string();
+        if (!is_unknown_result(r.concentration)) apply_limits_mode(r, c, j);
         if (settings_of(j).limits_mode != 2)
             r.qualifier += group_limit_qualifiers(c, process_files_data.model_fits[j]);
     }

@@ -41,4 +41,8 @@ std::string range_qualifier(int c, int sample);
 
 // Fills analyte_results of samples 0 .. sample_count - 1 (one row per analyte in library
 // order, internal standards skipped), internal_standard_count and last_analyte_index.
+// A result without calibration (kNoCalibration) has no range letter, and neither it nor
+// one that cannot be computed (kCannotCompute: no size, or a predicted recovery at or
+// below 0) goes through the reporting-limit or CRQL rule. A compound beyond the last
+// fitted group takes that group's "Q" or "q".
 void compute_concentrations();

@@ -40,6 +40,7 @@ struct ModelFit {
     u8 bp_slope_flag = 0;
     u8 bp_intercept_flag = 0;
     u8 bp_continuity_flag = 0;
+    u8 bp_fitted = 0;  // the BP model fitted this group's line (an identity line is not fitted)
 
     std::string rv_text;
     double rv_slope = 0.0;
@@ -50,6 +51,7 @@ struct ModelFit {
     u8 rv_slope_flag = 0;
     u8 rv_intercept_flag = 0;
     u8 rv_continuity_flag = 0;
+    u8 rv_fitted = 0;
 };
 
 // Category of an internal standard in the reports.
@@ -83,6 +85,13 @@ struct ModelTableText {
     std::string bp;
     std::string rv;
 };
+
+// The markers of a result that is not known: the reports show them as words, never as numbers.
+inline bool is_without_calibration(float concentration) { return concentration == static_cast<float>(kNoCalibration); }
+inline bool is_not_computable(float concentration) { return concentration == static_cast<float>(kCannotCompute); }
+inline bool is_unknown_result(float concentration) {
+    return is_without_calibration(concentration) || is_not_computable(concentration);
+}
 
 using AnalyteResultRows = std::array<AnalyteResult, kMaxCompounds>;
 using ModelFitSlots = std::array<ModelFit, kFitSlots>;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/text_util.h"
 #include "processing/group_limit_entries.h"
 #include "processing/model_fits.h"
@@ -326,6 +328,19 @@ TEST_F(GroupLimitCheckTest, RecordingLinesFlagsOnlyWhenTheLimitsAreOn) {
     calc_limits_data.group_limits_on = 0;
     record_group_lines(fits, lines, GroupLine::BP);  // a later run with the limits off clears them
     EXPECT_EQ(bp_flags(fits[3]), (Flags{0, 0, 0}));
+}
+
+// The identity lines of a one-variable mode span the whole double range; their bounds
+// are held as the widest floats (a double beyond a float's range does not convert).
+TEST_F(GroupLimitCheckTest, IdentityLinesKeepTheWidestFloatBounds) {
+    std::array<GroupFit, kFitSlots> lines{};
+    for (GroupFit& l : lines) l = line(0.0, 1.0, std::numeric_limits<double>::min(), std::numeric_limits<double>::max());
+    lines[2].min_x = -std::numeric_limits<double>::max();
+    record_group_lines(fits, lines, GroupLine::BP);
+    EXPECT_EQ(fits[1].bp_max_x, std::numeric_limits<float>::max());
+    EXPECT_EQ(fits[1].bp_min_x, 0.0f);
+    EXPECT_EQ(fits[2].bp_min_x, -std::numeric_limits<float>::max());
+    EXPECT_EQ(fits[1].bp_fitted, 0);  // an identity line is no fitted line
 }
 
 TEST_F(GroupLimitCheckTest, FirstPassLinesFillSlotsZeroAndOne) {

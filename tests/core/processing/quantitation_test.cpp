@@ -141,12 +141,18 @@ TEST_F(QuantitationTest, CalibrationErrorJoinsTheRecoveryErrorForPositiveAreas) 
 }
 
 TEST_F(QuantitationTest, NoPredictedRecoveryOrNoSampleSizeCannotBeComputed) {
-    sample_area(1, 50, 0.0, 0.04);  // area below the lowest level: X
-    compute_concentrations();
-    EXPECT_EQ(benzene().concentration, 2147483648.0f);
-    EXPECT_EQ(benzene().error, 2147483648.0f);
-    EXPECT_EQ(benzene().qualifier, "X");  // the range is still judged
-    EXPECT_FLOAT_EQ(toluene().concentration, 40.0f);
+    // A steep loss can predict a recovery below 0: the area would turn into a negative
+    // concentration, which the reports read as "below a limit".
+    process_files_data.sample_settings[0].limits_mode = 1;
+    set_limit(0, "Benzene", 4.0);
+    for (double recovery : {0.0, -0.05}) {
+        sample_area(1, 50, recovery, 0.04);  // area below the lowest level: X
+        compute_concentrations();
+        EXPECT_EQ(benzene().concentration, 2147483648.0f) << recovery;
+        EXPECT_EQ(benzene().error, 2147483648.0f) << recovery;
+        EXPECT_EQ(benzene().qualifier, "X") << recovery;  // the range is still judged
+        EXPECT_FLOAT_EQ(toluene().concentration, 40.0f);
+    }
 
     process_files_data.sample_settings[0].size = 0.0f;
     compute_concentrations();
@@ -258,22 +264,31 @@ TEST_F(QuantitationTest, ReportingLimitModeReportsMinusTheLimitBelowIt) {
     EXPECT_EQ(apply_reporting_limit(2, 0, -1.0, 0.0), 0.0);
 }
 
-TEST_F(QuantitationTest, WithoutCalibrationBecomesMinusTheLimitWhenThereIsOne) {
+// A compound without calibration has no result: no limit rule may report it as below a
+// limit, and without levels there is no range to lie outside of.
+TEST_F(QuantitationTest, WithoutCalibrationIsNeverBelowALimitNorOutsideARange) {
     process_files_data.min_mean_response = 1000.0f;  // everything without calibration
-    process_files_data.sample_settings[0].limits_mode = 1;
     set_limit(0, "Benzene", 4.0);
-    compute_concentrations();
-    EXPECT_EQ(benzene().concentration, -4.0f);
-    EXPECT_EQ(toluene().concentration, -99.0f);  // no limit: stays -99
-
-    process_files_data.sample_settings[0].limits_mode = 2;
-    process_files_data.sample_settings[0].crql_percent = 100.0f;
+    set_limit(0, "Toluene", 100.0);
     sample_crql_percents[0] = 100.0;
+    process_files_data.sample_settings[0].crql_percent = 100.0f;
+    process_files_data.sample_raw_data[0].area[2] = 80000;  // far above Toluene's levels
+    for (int mode : {0, 1, 2}) {
+        process_files_data.sample_settings[0].limits_mode = mode;
+        compute_concentrations();
+        for (const AnalyteResult* r : {&benzene(), &toluene()}) {
+            EXPECT_EQ(r->concentration, -99.0f) << r->name << " mode " << mode;
+            EXPECT_EQ(r->error, 0.0f) << r->name << " mode " << mode;
+            EXPECT_EQ(r->qualifier, "") << r->name << " mode " << mode;
+        }
+    }
+    // A mean response factor of 0 would put every area above the highest level.
+    recovery_tables.response_factor[0][1] = recovery_tables.response_factor[1][1] = 0.0;
+    process_files_data.min_mean_response = 0.001f;
+    average_response_factors();
     compute_concentrations();
-    EXPECT_EQ(benzene().concentration, -4.0f);
-    EXPECT_EQ(benzene().qualifier, "U");
-    EXPECT_EQ(toluene().concentration, -99.0f);
-    EXPECT_EQ(toluene().qualifier, "EJ");  // 80 analysed, above its 50: no limit adds neither U nor J
+    EXPECT_EQ(benzene().concentration, -99.0f);
+    EXPECT_EQ(benzene().qualifier, "");
 }
 
 TEST_F(QuantitationTest, CrqlModeGivesUBelowAndJAtOrAboveTheCrql) {
@@ -302,6 +317,7 @@ protected:
         ModelFitSlots& f = process_files_data.model_fits[0];
         f[1].bp_min_x = 50.0f;
         f[1].rv_min_x = 0.0f;
+        for (int g = 1; g <= 6; ++g) f[g].bp_fitted = f[g].rv_fitted = 1;
         for (int g = 1; g <= 5; ++g) {
             f[g].bp_max_x = 50.0f + 50.0f * g;  // 100, 150, 200, 250, 300
             f[g].rv_max_x = 0.5f * g;           // 0.5 .. 2.5 (ln rvw)
@@ -337,6 +353,30 @@ TEST_F(GroupQualifierTest, AFlaggedGroupLineMarksTheCompoundsOfItsGroup) {
 
     f[6].bp_slope_flag = 1;
     EXPECT_EQ(qualifier_at(400.0, 1.0), "Q");
+}
+
+// Groups past the last fitted one hold no line: a compound beyond the last fitted group
+// was predicted by that group's line and takes its flags.
+TEST_F(GroupQualifierTest, BeyondTheLastFittedGroupTheLastGroupsFlagsHold) {
+    ModelFitSlots& f = process_files_data.model_fits[0];
+    for (int g = 5; g <= 6; ++g) f[g] = ModelFit{};  // four BP and four RV groups fitted
+    f[4].bp_slope_flag = 1;
+    f[4].rv_continuity_flag = 1;
+    struct Case {
+        double bp, rvw;
+        const char* qualifier;
+    } cases[] = {
+        {199.9, 1.0, ""},                 // BP group 3, RV group 1
+        {200.0, 1.0, "Q"},                // group 4's own range
+        {279.0, 1.0, "Q"},                // beyond group 4's largest BP (250)
+        {400.0, std::exp(1.6), "Qq"},     // RV group 4 (1.5 .. 2.0)
+        {120.0, std::exp(4.0), "q"},      // beyond RV group 4's largest ln rvw
+    };
+    for (const Case& c : cases) EXPECT_EQ(qualifier_at(c.bp, c.rvw), c.qualifier) << c.bp << " " << c.rvw;
+
+    // No fitted line at all (the variable is not used): no group, no letter.
+    for (int g = 1; g <= 6; ++g) f[g].bp_fitted = 0;
+    EXPECT_EQ(qualifier_at(279.0, 1.0), "");
 }
 
 TEST_F(GroupQualifierTest, LettersFollowTheRangeLetterAndNeverComeInCrqlMode) {
