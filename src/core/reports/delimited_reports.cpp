@@ -128,8 +128,10 @@ std::string analyte_tail(const AnalyteResult& r, const RawValues& raw, bool form
 std::string general_analyte_row(const AnalyteResult& r, const RawValues& raw) {
     const float c = r.concentration;
     std::string t = r.name + ";";
-    if (c == static_cast<float>(kNoCalibration))
+    if (is_without_calibration(c))
         t += "No Calib;;";
+    else if (is_not_computable(c))  // the marker is no concentration and no error
+        t += "N/A;N/A;";
     else if (c >= 0.0f)
         t += c_format("%.2f;%.2f;", c, r.error);
     else  // below the reporting limit, which it shows
@@ -142,8 +144,10 @@ std::string forms_analyte_row(const AnalyteResult& r, const RawValues& raw, floa
     std::string t = c_format("%d;", r.library_number) + r.name + ";";
     // A compound without calibration has no result to report: saying "undetected below a
     // limit" would be a number the calibration never gave.
-    if (c == static_cast<float>(kNoCalibration))
+    if (is_without_calibration(c))
         t += std::string("No Calib;") + kPlusMinus + ";;";
+    else if (is_not_computable(c))
+        t += std::string("N/A;") + kPlusMinus + ";N/A;";
     else if (c >= 0.0f)
         t += c_format("%.2f;", c) + kPlusMinus + c_format(";%.2f;", r.error);
     else

@@ -1,10 +1,12 @@
 #include "reports/result_cells.h"
 
-#include "methoddata/records.h"
 #include "platform/number_text.h"
+#include "processing/sample_results.h"
 
+// A result that cannot be computed has no figure: its marker is no concentration.
 std::string concentration_cell(float c) {
-    if (c == static_cast<float>(kNoCalibration)) return "   no calib";
+    if (is_without_calibration(c)) return "   no calib";
+    if (is_not_computable(c)) return "        N/A";
     if (c >= 0.0f) {
         if (c < 0.01f) return "          0";
         if (c < 10.0f) return c_format("          %.2f", c);
@@ -22,7 +24,8 @@ std::string concentration_cell(float c) {
 }
 
 std::string error_cell(float c, float e) {
-    if (c == static_cast<float>(kNoCalibration)) return std::string(8, ' ');
+    if (is_without_calibration(c)) return std::string(8, ' ');
+    if (is_not_computable(c)) return "     N/A";
     if (c < 0.0f) return std::string(6, ' ');
     if (e < 0.01f && c < 0.01f) return "±      0";
     if (e < 10.0f) return c_format("±      %.2f", e);

@@ -89,7 +89,7 @@ Compound;µg/l;Dev;Qualifier;Recovery;Dev;Area;Retention Time
 Benzene;12.35;0.50; ;85.50;5.00;1000;2.00
 Acetone;No Calib;;X;40.00;10.00;3000;4.00
 Xylene;LT12.50;;U;90.00;2.00;5000;6.00
-Styrene;2147483648.00;2147483648.00; ;0.00;0.00;7000;8.00
+Styrene;N/A;N/A; ;0.00;0.00;7000;8.00
 
           Surrogate Determinations
 Volatile Compound Surrogates (BP<200.0)
@@ -140,7 +140,7 @@ Compound#;Compound;µg/l;Dev;Qualifier;Recovery;Dev;Area;Retention Time;CAS#
 1;Benzene;12.35;±;0.50; ;85.50;±;5.00;1000;2.00;71-43-2
 3;Acetone;No Calib;±;;X;40.00;±;10.00;3000;4.00;67-64-1
 5;Xylene;U12.50;±;0.00;U;90.00;±;2.00;5000;6.00;1330-20-7
-7;Styrene;2147483648.00;±;2147483648.00; ;0.00;±;0.00;7000;8.00;100-42-5
+7;Styrene;N/A;±;N/A; ;0.00;±;0.00;7000;8.00;100-42-5
 
           Surrogate Determinations
 Volatile Compound Surrogates (BP<200.0)

@@ -7,11 +7,15 @@
 #include "../processing/demo_processing.h"
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_tables.h"
+#include "calibration/curve_statistics.h"
+#include "methoddata/reporting_limits_reader.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/text_util.h"
 #include "processing/group_limits.h"
 #include "processing/processing_run.h"
+#include "processing/quantitation.h"
+#include "processing/sample_settings.h"
 #include "processing/sample_list.h"
 #include "scripted_ui.h"
 
@@ -81,6 +85,83 @@ TEST_F(DemoReports, OneJobPerSampleWithoutTheBatch) {
         EXPECT_TRUE(job.job_begun && job.job_ended);
         EXPECT_EQ(job.orientation, Orientation::Landscape);
         EXPECT_EQ(job.page, 3);
+    }
+}
+
+// One compound left without calibration and one whose predicted recovery came out 0, in
+// every sample: the first in reporting-limit mode, the others in CRQL mode, with limits
+// for every analyte. No report, printed or delimited, in either layout says that either
+// lies below a limit or gives the marker of a value that cannot be computed as a number.
+TEST_F(DemoReports, UnknownResultsAreNeverNumbersNorBelowALimit) {
+    std::vector<int> analytes;
+    for (int c = 0; c < compound_count; ++c)
+        if (!library[c].is_internal_standard) analytes.push_back(c);
+    const int uncalibrated = analytes[0], uncomputable = analytes[1];
+    const std::string& uncalibrated_name = library[uncalibrated].name;
+    const std::string& uncomputable_name = library[uncomputable].name;
+    for (int s = 0; s < kDemoSamples; ++s) {
+        ASSERT_EQ(read_reporting_limits_file(example_file("demo_water.lmt"), s), 1);
+        SampleSettings& st = data.sample_settings[s];
+        st.limits_mode = s == 0 ? 1 : 2;
+        st.crql_percent = 10.0f;
+        sample_crql_percents[s] = 10.0;
+    }
+    ProcessingSteps steps = processing_steps();
+    steps.average_response_factors = [&] {
+        average_response_factors();
+        curve_statistics.mean_rf[uncalibrated] = 0.0;  // an analyte the calibration never saw
+    };
+    steps.compute_concentrations = [&] {
+        for (int s = 0; s < kDemoSamples; ++s) recovery_tables.predicted_recovery[s][uncomputable] = 0.0;
+        compute_concentrations();
+    };
+
+    for (int forms : {0, 1}) {
+        main_flags.TrqFormsFormat = forms;
+        ui.finished_jobs.clear();
+        ASSERT_EQ(run_processing(data, steps, {true, true, true}), ProcessingOutcome::Done);
+        for (int s = 0; s < kDemoSamples; ++s) {
+            const AnalyteResult& r = data.analyte_results[s][0];
+            ASSERT_EQ(r.name, uncalibrated_name);
+            EXPECT_EQ(r.concentration, -99.0f);
+            EXPECT_EQ(r.qualifier, "");
+            EXPECT_EQ(data.analyte_results[s][1].concentration, 2147483648.0f);
+
+            const std::string stem = fs::absolute("runs/SAMPLE" + std::to_string(s + 1)).string() + "_DEMO_CALIBRATION";
+            const std::string report = read_file_text(stem + (forms ? ".prn" : ".txt"));
+            const std::string qc = read_file_text(stem + "QC.txt");
+            EXPECT_EQ(report.find("2147483648"), std::string::npos) << stem;
+            EXPECT_EQ(qc.find("2147483648"), std::string::npos) << stem;
+            const std::string uncalibrated_row = forms ? "No Calib;±;; ;" : "No Calib;;" " ;";
+            const std::string uncomputable_row = forms ? "N/A;±;N/A;" : "N/A;N/A;";
+            EXPECT_NE(report.find("\n" + (forms ? std::to_string(uncalibrated + 1) + ";" : "") + uncalibrated_name +
+                                  ";" + uncalibrated_row),
+                      std::string::npos)
+                << report;
+            EXPECT_NE(report.find("\n" + (forms ? std::to_string(uncomputable + 1) + ";" : "") + uncomputable_name +
+                                  ";" + uncomputable_row),
+                      std::string::npos)
+                << report;
+        }
+        // The printout: the row of each shows the word, never " <" nor "U", nor the marker.
+        ASSERT_EQ(ui.finished_jobs.size(), 1u);
+        const RecordingCanvas& job = ui.finished_jobs[0];
+        for (const CanvasOp& op : job.ops) EXPECT_EQ(op.text.find("2147483648"), std::string::npos) << op.text;
+        for (const std::string& name : {uncalibrated_name, uncomputable_name})
+            for (const CanvasOp& row : job.ops) {
+                if (row.kind != CanvasOp::Text || row.text != name) continue;
+                std::vector<std::string> cells;
+                for (const CanvasOp& op : job.ops)
+                    if (op.kind == CanvasOp::Text && op.page == row.page && op.y1 == row.y1 && op.x1 > row.x1 &&
+                        op.x1 < row.x1 + job.page_width() / 2)
+                        cells.push_back(op.text);
+                ASSERT_GE(cells.size(), 3u) << name;
+                EXPECT_EQ(cells[0], name == uncalibrated_name ? "   no calib" : "        N/A") << name;
+                EXPECT_EQ(cells[2].find_first_of("UJ"), std::string::npos) << name;  // below no CRQL
+                if (name == uncalibrated_name) {
+                    EXPECT_EQ(cells[2], "") << name;  // no range without levels
+                }
+            }
     }
 }
 
