@@ -23,7 +23,7 @@ std::string fit_line_text(const GroupFit& line) {
 }
 
 void record_first_pass_lines(ModelFitSlots& fits, const std::array<GroupFit, kFitSlots>& lines) {
-    for (int s = 0; s <= 1; ++s) {
+    for (int s = 0; s < kFitSlots; ++s) {
         ModelFit& f = fits[s];
         f.fp_text = fit_line_text(lines[s]);
         f.fp_slope = lines[s].slope;

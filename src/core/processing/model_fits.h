@@ -11,7 +11,7 @@
 // "%.6f" slope, ";%.4f" intercept, ";%.2f" standard error x 100.
 std::string fit_line_text(const GroupFit& line);
 
-// First-pass lines 0 and 1 into the first-pass fields of slots 0 and 1.
+// First-pass lines 0..6 (one per segment) into the first-pass fields of slots 0..6.
 void record_first_pass_lines(ModelFitSlots& fits, const std::array<GroupFit, kFitSlots>& lines);
 
 // BP or RV lines of groups 1..6 into slots 1..6; their limit flags are cleared and, when

@@ -8,8 +8,10 @@
 
 #include "methoddata/records.h"
 
-constexpr int kSurrogateResultRows = 50;  // internal-standard rows per sample
-constexpr int kModelTableRows = 7;        // point rows per fit group in the model tables
+// Every internal standard the models used gets its row: as many as the internal-standard table holds.
+constexpr int kSurrogateResultRows = kMaxSurrogates;  // internal-standard rows per sample
+constexpr int kModelTableRows = kMaxSurrogates;       // point rows per fit group in the model tables
+constexpr int kModelTableCells = kFitSlots;  // first-pass segments 0..6; BP and RV groups use cells 0..5
 constexpr int kSurrogateCategories = 3;   // volatile, non-purgeable volatile, semi-volatile
 
 // One analyte of one sample. Concentrations are held in single precision.
@@ -96,4 +98,10 @@ inline bool is_unknown_result(float concentration) {
 using AnalyteResultRows = std::array<AnalyteResult, kMaxCompounds>;
 using ModelFitSlots = std::array<ModelFit, kFitSlots>;
 using SurrogateResultRows = std::array<SurrogateResult, kSurrogateResultRows>;
-using ModelTableCells = std::array<std::array<ModelTableText, kGroups>, kModelTableRows>;  // [row][group cell]
+using ModelTableCells = std::array<std::array<ModelTableText, kModelTableCells>, kModelTableRows>;  // [row][group cell]
+
+// First-pass segments the model tables show: the first two always (empty rows when the
+// first pass has none), every further one that has its pair of points.
+inline bool first_pass_segment_shown(const ModelTableCells& cells, int segment) {
+    return segment < 2 || !cells[0][segment].first_pass.empty();
+}

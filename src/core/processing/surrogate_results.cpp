@@ -14,7 +14,6 @@
 namespace {
 
 constexpr int kNoCategory = -1;
-constexpr int kReportedModelPoints = 50;  // points of a BP or RV list the tables show
 
 int category_of(const SurrogateRecord& s) {
     if (s.checked_surrogate == 0) return kNoCategory;
@@ -99,10 +98,11 @@ std::string point_text(const SurrogatePoint& p, int c, int j, const std::string&
 
 std::string rvw_field(int c) { return c_format(";%.2f", library[c].rvw); }
 
-// Appends a text to the next free row of a group cell; rows past the table are not kept.
-void put_in_cell(ModelTableCells& cells, std::array<int, kGroups>& next_row, int cell,
+// Appends a text to the next free row of a group cell. The table has a row for every
+// point a model can use.
+void put_in_cell(ModelTableCells& cells, std::array<int, kModelTableCells>& next_row, int cell,
                  std::string ModelTableText::*field, const std::string& text) {
-    if (cell < 0 || cell >= kGroups || next_row[cell] >= kModelTableRows) return;
+    if (cell < 0 || cell >= kModelTableCells || next_row[cell] >= kModelTableRows) return;
     cells[next_row[cell]++][cell].*field = text;
 }
 
@@ -111,18 +111,19 @@ void clear_field(ModelTableCells& cells, std::string ModelTableText::*field) {
         for (ModelTableText& cell : row) cell.*field = std::string();
 }
 
-// The first two first-pass points go to group cell 0, the rest to group cell 1. Answers
-// the largest rvw among them (0 when there is none).
+// The first-pass points come in pairs, one pair per segment: each pair goes to the group
+// cell of its segment, beside the segment's own line. Answers the largest rvw among them
+// (0 when there is none).
 double fill_first_pass_rows(ModelTableCells& cells, int j) {
     double largest = 0.0;
+    clear_field(cells, &ModelTableText::first_pass);
     if (j >= kFirstPassPointRows) return largest;
-    std::array<int, kGroups> next_row{};
+    std::array<int, kModelTableCells> next_row{};
     int placed = 0;
     for (const SurrogatePoint& p : calibration_points.standard_first_pass_points[j]) {
         const int c = p.in_use ? library_row_of(p) : -1;
         if (c < 0) continue;
-        put_in_cell(cells, next_row, placed < 2 ? 0 : 1, &ModelTableText::first_pass,
-                    point_text(p, c, j, rvw_field(c)));
+        put_in_cell(cells, next_row, placed / 2, &ModelTableText::first_pass, point_text(p, c, j, rvw_field(c)));
         ++placed;
         if (library[c].rvw > largest) largest = library[c].rvw;
     }
@@ -134,8 +135,8 @@ double fill_first_pass_rows(ModelTableCells& cells, int j) {
 void fill_model_rows(ModelTableCells& cells, const PointList& points, std::string ModelTableText::*field,
                      int j, double largest_first_pass_rvw, bool bp) {
     clear_field(cells, field);
-    std::array<int, kGroups> next_row{};
-    for (int i = 0; i < kReportedModelPoints; ++i) {
+    std::array<int, kModelTableCells> next_row{};
+    for (int i = 0; i < kMaxSurrogates; ++i) {
         const SurrogatePoint& p = points[i];
         const int c = p.in_use ? library_row_of(p) : -1;
         if (c < 0) continue;

@@ -196,7 +196,7 @@ std::string internal_standard_data(const ProcessFilesData& data, int s) {
     return t;
 }
 
-// The QC report's model tables: both first-pass groups, then the BP and RV groups that
+// The QC report's model tables: the first-pass segments, then the BP and RV groups that
 // have points, each with its fitted line.
 std::string qc_model_tables(const ProcessFilesData& data, int s) {
     const ModelTableCells& cells = data.model_table_texts[s];
@@ -206,7 +206,8 @@ std::string qc_model_tables(const ProcessFilesData& data, int s) {
     std::string t = "\nFirst Pass relative Volatility (Ln) vs. Recovery\n";
     t += " (Used to Estimate Rel vol effects on BP Internal standards)\n\n";
     t += heads;
-    for (int g = 0; g < 2; ++g) {
+    for (int g = 0; g < kModelTableCells; ++g) {
+        if (!first_pass_segment_shown(cells, g)) continue;
         t += cells[0][g].first_pass + "\n" + cells[1][g].first_pass + "\n";
         t += "   Slope, Intercept, %Err= " + fits[g].fp_text + "\n\n";
     }
@@ -244,7 +245,9 @@ std::string qc_surrogate_determinations(const ProcessFilesData& data, int s) {
     const std::array<std::string, kSurrogateCategories> headings = {
         c_format("Volatile Compound Surrogates(boiling point<%.1f)\n", th.vcs),
         c_format("Non-Purgeable Volatile Compound Surrogates(rw>%.2f)\n", th.n_pvcsLn),
-        c_format("Semi-Volatile Compound Surrogates(boiling points>= %.1f)\n", th.svc)};
+        // The semi-volatiles are those at or above the volatile threshold: the heading names
+        // the threshold the rows were classed by.
+        c_format("Semi-Volatile Compound Surrogates(boiling points>= %.1f)\n", th.vcs)};
     std::string t = "\n           Surrogate Determinations\n\n";
     for (int k = 0; k < kSurrogateCategories; ++k) {
         t += headings[k];

@@ -132,7 +132,8 @@ std::vector<TableLine> left_half(SampleReportPages& p, int width) {
     add_title(lines, p.canvas, "First Pass (Relative Volatility (log) vs. Recovery", width, 0);
     add_title(lines, p.canvas, "   (Used to Estimate Rel vol effects on BP Internal standards)", width, 0);
     lines.push_back(heads_line());
-    for (int g = 0; g < 2; ++g) {
+    for (int g = 0; g < kModelTableCells; ++g) {
+        if (!first_pass_segment_shown(cells, g)) continue;
         std::vector<std::string> rows;
         for (int r = 0; r < 2; ++r) rows.push_back(cells[r][g].first_pass);
         add_group(lines, p.canvas, p.layout, rows,

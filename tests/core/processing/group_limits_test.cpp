@@ -343,7 +343,7 @@ TEST_F(GroupLimitCheckTest, IdentityLinesKeepTheWidestFloatBounds) {
     EXPECT_EQ(fits[1].bp_fitted, 0);  // an identity line is no fitted line
 }
 
-TEST_F(GroupLimitCheckTest, FirstPassLinesFillSlotsZeroAndOne) {
+TEST_F(GroupLimitCheckTest, FirstPassLinesFillTheSlotsOfTheirSegments) {
     std::array<GroupFit, kFitSlots> lines{};
     lines[0] = line(-0.1234567, 1.23456, 0, 1);
     lines[0].std_error = 0.05;
@@ -354,7 +354,8 @@ TEST_F(GroupLimitCheckTest, FirstPassLinesFillSlotsZeroAndOne) {
     EXPECT_DOUBLE_EQ(fits[0].fp_slope, -0.1234567);
     EXPECT_FLOAT_EQ(fits[0].fp_error, 0.05f);
     EXPECT_EQ(fits[1].fp_text, "0.500000;-0.5000;0.00");
-    EXPECT_EQ(fits[2].fp_text, "");
+    EXPECT_EQ(fits[2].fp_text, "9.000000;9.0000;0.00");
+    EXPECT_DOUBLE_EQ(fits[2].fp_slope, 9.0);
 }
 
 }  // namespace

@@ -82,6 +82,15 @@ TEST_F(SurrogateResultsTest, OneRowPerClassifiedStandardInUseTheOthersCloseUp) {
     EXPECT_EQ(process_files_data.category_present, (std::array<u8, 3>{1, 1, 1}));
 }
 
+TEST_F(SurrogateResultsTest, EveryInternalStandardInUseGetsItsRow) {
+    compound_count = 61;
+    for (int k = 5; k < 60; ++k) add(k + 1, k, "IS-" + std::to_string(k), 150.0 + k, 1.0, 1);
+    surrogate_count = 60;
+    build_surrogate_results();
+    EXPECT_EQ(row(0, 57).name, "IS-59");  // 60 records, IS-off and IS-3 without a row
+    EXPECT_EQ(row(1, 57).name, "IS-59");
+}
+
 TEST_F(SurrogateResultsTest, RecoveriesInPercentAndCorrectedForThePrediction) {
     build_surrogate_results();
     const SurrogateResult& v = row(0, 0);
@@ -157,14 +166,21 @@ protected:
     const ModelTableText& cell(int r, int g) { return process_files_data.model_table_texts[0][r][g]; }
 };
 
-TEST_F(ModelTableTextTest, FirstPassPointsFillCellZeroThenCellOne) {
+// Each pair of first-pass points is one segment: it goes to its segment's cell, beside
+// the segment's own line.
+TEST_F(ModelTableTextTest, FirstPassPairsFillTheCellOfTheirSegment) {
+    auto& fp = calibration_points.standard_first_pass_points[0];
+    fp[4] = point("IS-S", 4, 2, 0.6);
+    fp[5] = point("IS-V", 0, 2, 0.85);
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).first_pass, "IS-V;80.0;2.00;80.00;85.0");
     EXPECT_EQ(cell(1, 0).first_pass, "IS-N;90.0;5.00;0.00;70.0");
     EXPECT_EQ(cell(0, 1).first_pass, "IS-N;90.0;5.00;0.00;70.0");
     EXPECT_EQ(cell(1, 1).first_pass, "IS-S;150.0;1.00;60.00;60.0");
     EXPECT_EQ(cell(2, 1).first_pass, "");
-    EXPECT_EQ(cell(0, 2).first_pass, "");
+    EXPECT_EQ(cell(0, 2).first_pass, "IS-S;150.0;1.00;60.00;60.0");
+    EXPECT_EQ(cell(1, 2).first_pass, "IS-V;80.0;2.00;80.00;85.0");
+    EXPECT_EQ(cell(0, 3).first_pass, "");
 }
 
 TEST_F(ModelTableTextTest, BpAndRvPointsGoToTheirGroupCellsInTableOrder) {
@@ -246,10 +262,12 @@ TEST_F(ModelTableTextTest, ARecoveryThatCouldNotBeMeasuredShowsAsNotAvailable) {
     EXPECT_EQ(cell(0, 0).rv, "IS-N;90.0;5.00;0.00;N/A");
 }
 
-TEST_F(ModelTableTextTest, AGroupOfMorePointsThanRowsKeepsTheFirstSeven) {
-    for (int i = 0; i < 9; ++i) bp_points[0][i] = point("IS-V", 0, 1, 0.01 * i);
+TEST_F(ModelTableTextTest, EveryPointOfALargeGroupGetsItsRow) {
+    for (int i = 0; i < 60; ++i) bp_points[0][i] = point("IS-V", 0, 1, 0.01 * i);
     build_is_report_rows(0);
-    EXPECT_EQ(cell(6, 0).bp, "IS-V;80.0;2.00;80.00;6.0");
+    EXPECT_EQ(cell(8, 0).bp, "IS-V;80.0;2.00;80.00;8.0");
+    EXPECT_EQ(cell(59, 0).bp, "IS-V;80.0;2.00;80.00;59.0");
+    EXPECT_EQ(cell(60, 0).bp, "");
     EXPECT_EQ(cell(0, 1).bp, "");
 }
 

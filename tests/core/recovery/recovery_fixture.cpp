@@ -11,7 +11,7 @@
 
 void RecoveryTest::reset_method() {
     construct_method_data();
-    process_files_data = ProcessFilesData{};
+    construct_process_files_data();  // on the heap: the tables are too large for the stack
     calibration_points = CalibrationPoints{};
     construct_calibration_tables();
     clear_calibration_log();

@@ -237,6 +237,39 @@ Naphthalene-d8;218.0;0.90;70.0;91.5;3.4;95.2;2.5;87.0;5.0;80.5;4.6
      Group Averages;80.5;0.0)");
 }
 
+// Every point the models used has its row: a first-pass segment past the second with its
+// own line, and a BP group of more than seven points.
+TEST(QcReport, EveryFirstPassSegmentAndEveryPointOfAGroupIsListed) {
+    ReportFixture f;
+    auto& cells = f.data->model_table_texts[0];
+    cells[0][2].first_pass = "Seg2a;218.0;0.90;70.00;175.0";
+    cells[1][2].first_pass = "Seg2b;279.0;7.50;84.00;96.0";
+    f.data->model_fits[0][2].fp_text = "0.300000;0.6000;0.00";
+    f.data->model_fits[0][3].fp_text = "0.000000;0.0000;0.00";  // a segment without points
+    std::string rows;
+    for (int r = 0; r < 9; ++r) {
+        cells[r][4].bp = "G5P" + std::to_string(r) + ";150.0;1.00;50.00;50.0";
+        rows += cells[r][4].bp + "\n";
+    }
+    f.data->model_fits[0][5].bp_text = "0.001000;0.9000;2.00";
+    const std::string t = qc_report_text(*f.data, 0, f.files, kDate);
+    EXPECT_NE(t.find("   Slope, Intercept, %Err= 0.400000;0.5000;0.00\n\n"
+                     "Seg2a;218.0;0.90;70.00;175.0\nSeg2b;279.0;7.50;84.00;96.0\n"
+                     "   Slope, Intercept, %Err= 0.300000;0.6000;0.00\n\nRecovery vs. Boiling Point"),
+              std::string::npos)
+        << t;
+    EXPECT_NE(t.find(rows + "   Slope, Intercept, %Err= 0.001000;0.9000;2.00\n"), std::string::npos) << t;
+}
+
+// The semi-volatiles are classed by the volatile threshold; a calibration file sets the
+// semi-volatile one to 159 whatever the volatile one is.
+TEST(QcReport, TheSemiVolatileHeadingNamesTheThresholdItsRowsWereClassedBy) {
+    ReportFixture f;
+    category_thresholds.svc = 159.0;
+    const std::string t = qc_report_text(*f.data, 0, f.files, kDate);
+    EXPECT_NE(t.find("Semi-Volatile Compound Surrogates(boiling points>= 200.0)\n"), std::string::npos) << t;
+}
+
 TEST(WriteSampleReports, WritesBothFilesOfTheChosenLayout) {
     ScriptedUi ui;
     ReportFixture f;

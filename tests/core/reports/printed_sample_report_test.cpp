@@ -250,7 +250,7 @@ TEST_F(PrintedReportTest, LongModelTablesRunOnAndLeaveTheChartsClear) {
     // Six BP groups of seven points: more than the room above the charts.
     auto& cells = f.data->model_table_texts[0];
     for (int g = 0; g < kGroups; ++g)
-        for (int r = 0; r < kModelTableRows; ++r)
+        for (int r = 0; r < 7; ++r)
             cells[r][g].bp = "P" + std::to_string(g) + std::to_string(r) + ";110.0;13.50;80.00;92.0";
     print();
     const int caption_page = page_of("Boiling-Point Graph");
@@ -267,6 +267,22 @@ TEST_F(PrintedReportTest, LongModelTablesRunOnAndLeaveTheChartsClear) {
             EXPECT_LE(op.y1 + kLine, 2550) << op.text;
         }
     EXPECT_EQ(page_of("Surrogate Report"), caption_page + 1);
+}
+
+// Every point the models used has its row: a first-pass segment past the second with its
+// own line, and a group of more than seven points.
+TEST_F(PrintedReportTest, ModelPageListsEveryFirstPassSegmentAndEveryPointOfAGroup) {
+    auto& cells = f.data->model_table_texts[0];
+    cells[0][2].first_pass = "Seg2a;218.0;0.90;70.00;175.0";
+    cells[1][2].first_pass = "Seg2b;279.0;7.50;84.00;96.0";
+    f.data->model_fits[0][2].fp_slope = 0.1234567;
+    for (int r = 0; r < 9; ++r) cells[r][3].bp = "G4P" + std::to_string(r) + ";150.0;1.00;50.00;50.0";
+    print();
+    EXPECT_EQ(page_of("Seg2a"), 2);
+    EXPECT_EQ(page_of("Seg2b"), 2);
+    EXPECT_TRUE(has("0.1234567"));
+    EXPECT_EQ(canvas.find_text("Seg2b")->y1 - canvas.find_text("Seg2a")->y1, kLine);
+    for (int r = 0; r < 9; ++r) EXPECT_EQ(page_of("G4P" + std::to_string(r)), 2) << r;
 }
 
 TEST_F(PrintedReportTest, SurrogatePageGroupAverages) {
