@@ -20,6 +20,7 @@ protected:
         return e;
     }
     std::string text(int n) const { return edit(n)->text().toStdString(); }
+    bool marked(int n) const { return edit(n)->property("refused").toBool(); }
     void type(int n, const QString& text) const {
         edit(n)->clear();
         QTest::keyClicks(edit(n), text);
@@ -65,16 +66,22 @@ TEST_F(CalcLimitsWindow, ApplyStoresGoodEntriesAndMarksBadOnes) {
     type(37, "0.5");                  // RV group 3 slope lower equal to its upper
     type(53, "0.5");
     type(4, "-0.25");
-    click("Apply");
-    EXPECT_EQ(text(31), "0");
-    EXPECT_EQ(text(37), "Error");
-    EXPECT_EQ(text(53), "Error");
-    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[2].slope_lower, -0.5);  // nothing stored
+    for (int press = 1; press <= 2; ++press) {  // refused as often as Apply is pressed
+        click("Apply");
+        EXPECT_EQ(text(31), "2") << press;  // as typed, and marked
+        EXPECT_EQ(text(37), "0.5") << press;
+        EXPECT_EQ(text(53), "0.5") << press;
+        EXPECT_TRUE(marked(31) && marked(37) && marked(53)) << press;
+        EXPECT_FALSE(marked(4)) << press;
+        EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[2].slope_lower, -0.5) << press;  // nothing stored
+        EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[8].slope_lower, -1.0) << press;
+    }
     EXPECT_TRUE(ui.messages.empty());
 
-    click("Button1");  // Display: the stored values come back
+    click("Button1");  // Display: the stored values come back, unmarked
     EXPECT_EQ(text(31), "-1.0000");
     EXPECT_EQ(text(4), "-0.5000");
+    EXPECT_FALSE(marked(31));
 }
 
 TEST_F(CalcLimitsWindow, ImplementLimitsSwitchesTheRunsCheckAndSaysSoInTheProcessingWindow) {
@@ -121,11 +128,18 @@ TEST_F(CalcLimitsWindow, SaveFileWritesTheLimitsAndLoadFileReadsThemBack) {
 
 TEST_F(CalcLimitsWindow, SaveFileWithABadEntryAsksForACorrectionAndWritesNothing) {
     type(3, "0");  // a difference of 0
-    ui.expect_message("Please correct entry error(s)and try again.(002)");
-    trigger("SaveFile1");
-    EXPECT_EQ(ui.last_message().caption, "Message");
-    EXPECT_TRUE(ui.save_requests.empty());
-    EXPECT_EQ(text(3), "0");
+    type(2, "-200");  // an intercept below its range: stored as 0 it would flag every line
+    for (int press = 1; press <= 2; ++press) {
+        ui.expect_message("Please correct entry error(s)and try again.(002)");
+        trigger("SaveFile1");
+        EXPECT_EQ(ui.last_message().caption, "Message") << press;
+        EXPECT_TRUE(ui.save_requests.empty()) << press;
+        EXPECT_EQ(text(3), "0") << press;
+        EXPECT_EQ(text(2), "-200") << press;
+        EXPECT_TRUE(marked(2) && marked(3)) << press;
+    }
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].intercept_lower, -100.0);
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].diff_upper, 0.25);
 }
 
 TEST_F(CalcLimitsWindow, ExitReturnsToTheProcessingWindow) {

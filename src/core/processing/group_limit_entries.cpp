@@ -14,47 +14,39 @@ namespace {
 
 enum Entry { kSlopeLower, kInterceptLower, kDiff, kSlopeUpper, kInterceptUpper };
 
-// Marks an entry "Error" when bad; then an entry that reads as 0 shows "0" (so an entry
-// just marked "Error" shows "0" too unless a later step marks it again).
-bool mark_entry(std::string& text, bool bad) {
-    if (bad) text = "Error";
-    if (leading_number(text) == 0.0) text = "0";
-    return !bad;
-}
-
 bool outside(double v, float min, float max) { return v < min || v > max; }
 
 }  // namespace
 
-bool check_group_entries(GroupEntryTexts& e, const EntryRanges& r) {
+bool check_group_entries(GroupEntryTexts& e, const EntryRanges& r, GroupEntryMarks& refused) {
     auto value = [&](int i) { return leading_number(e[i]); };
-    bool ok = true;
-    ok &= mark_entry(e[kSlopeLower],
-                     outside(value(kSlopeLower), r.slope_min, r.slope_max) || e[kSlopeLower] == "Error");
-    ok &= mark_entry(e[kInterceptLower], outside(value(kInterceptLower), r.intercept_min, r.intercept_max));
-    ok &= mark_entry(e[kDiff], outside(value(kDiff), r.diff_min, r.diff_max) || value(kDiff) == 0.0);
-    ok &= mark_entry(e[kSlopeUpper], outside(value(kSlopeUpper), r.slope_min, r.slope_max));
-    ok &= mark_entry(e[kInterceptUpper], outside(value(kInterceptUpper), r.intercept_min, r.intercept_max));
+    refused[kSlopeLower] = outside(value(kSlopeLower), r.slope_min, r.slope_max) || e[kSlopeLower] == "Error";
+    refused[kInterceptLower] = outside(value(kInterceptLower), r.intercept_min, r.intercept_max);
+    refused[kDiff] = outside(value(kDiff), r.diff_min, r.diff_max) || value(kDiff) == 0.0;
+    refused[kSlopeUpper] = outside(value(kSlopeUpper), r.slope_min, r.slope_max);
+    refused[kInterceptUpper] = outside(value(kInterceptUpper), r.intercept_min, r.intercept_max);
     // A line whose lower and upper limits are equal could never pass.
-    if (value(kSlopeUpper) == value(kSlopeLower)) {
-        ok = false;
-        e[kSlopeLower] = e[kSlopeUpper] = "Error";
-    }
-    if (value(kInterceptUpper) == value(kInterceptLower)) {
-        ok = false;
-        e[kInterceptLower] = e[kInterceptUpper] = "Error";
+    if (value(kSlopeUpper) == value(kSlopeLower)) refused[kSlopeLower] = refused[kSlopeUpper] = true;
+    if (value(kInterceptUpper) == value(kInterceptLower)) refused[kInterceptLower] = refused[kInterceptUpper] = true;
+    bool ok = true;
+    for (size_t i = 0; i < e.size(); ++i) {
+        if (refused[i])
+            ok = false;
+        else if (value(static_cast<int>(i)) == 0.0)
+            e[i].assign(1, '0');  // what is stored, as it is stored
     }
     return ok;
 }
 
-void check_all_groups(AllGroupEntryTexts& entries) {
-    for (GroupEntryTexts& group : entries)
-        if (!check_group_entries(group, calc_limits_data.entry_ranges)) calc_limits_data.limits_valid = 0;
+void check_all_groups(AllGroupEntryTexts& entries, AllGroupEntryMarks& refused) {
+    for (size_t g = 0; g < entries.size(); ++g)
+        if (!check_group_entries(entries[g], calc_limits_data.entry_ranges, refused[g]))
+            calc_limits_data.limits_valid = 0;
 }
 
-bool apply_group_limits(AllGroupEntryTexts& entries) {
+bool apply_group_limits(AllGroupEntryTexts& entries, AllGroupEntryMarks& refused) {
     calc_limits_data.limits_valid = 1;
-    check_all_groups(entries);
+    check_all_groups(entries, refused);
     if (calc_limits_data.limits_valid != 1) return false;
     std::array<double, kGroupLimitValues> values{};
     for (int i = 0; i < kGroupLimitValues; ++i) values[i] = leading_number(entries[i / 5][i % 5]);
@@ -62,14 +54,8 @@ bool apply_group_limits(AllGroupEntryTexts& entries) {
     return true;
 }
 
-bool apply_group_limits_for_save(AllGroupEntryTexts& entries) {
-    calc_limits_data.limits_valid = 1;
-    check_all_groups(entries);
-    // The check rewrites a refused entry ("Error" reads as 0, so it shows "0"), and the
-    // rewritten texts can pass a second check: applying after a failed check would store
-    // and save that 0 in place of the refused value. Only entries that passed are applied.
-    if (calc_limits_data.limits_valid == 1) apply_group_limits(entries);
-    if (calc_limits_data.limits_valid == 1) return true;
+bool apply_group_limits_for_save(AllGroupEntryTexts& entries, AllGroupEntryMarks& refused) {
+    if (apply_group_limits(entries, refused)) return true;
     show_message("Please correct entry error(s)and try again.(002)", "Message");
     return false;
 }

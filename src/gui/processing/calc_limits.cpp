@@ -120,9 +120,16 @@ AllGroupEntryTexts Tcalc_limits::entries() const {
     return texts;
 }
 
-void Tcalc_limits::show_entries(const AllGroupEntryTexts& texts) {
+// A refused entry keeps what the analyst typed and shows on a red ground until it is mended.
+void Tcalc_limits::show_entries(const AllGroupEntryTexts& texts, const AllGroupEntryMarks& refused) {
     for (size_t i = 0; i < edits_.size(); ++i)
-        for (int f = 0; f < 5; ++f) edits_[i][f]->setText(QString::fromStdString(texts[i][f]));
+        for (int f = 0; f < 5; ++f) {
+            QLineEdit* edit = edits_[i][f];
+            edit->setText(QString::fromStdString(texts[i][f]));
+            edit->setProperty("refused", refused[i][f]);
+            edit->setStyleSheet(refused[i][f] ? "QLineEdit { background-color: #ffb3b3; }" : "");
+            edit->setToolTip(refused[i][f] ? "Error" : "");
+        }
 }
 
 void Tcalc_limits::FormCreate() {
@@ -135,8 +142,9 @@ void Tcalc_limits::show_group_limits() { show_entries(group_limit_texts()); }
 
 void Tcalc_limits::ApplyClick() {
     AllGroupEntryTexts texts = entries();
-    apply_group_limits(texts);
-    show_entries(texts);
+    AllGroupEntryMarks refused{};
+    apply_group_limits(texts, refused);
+    show_entries(texts, refused);
 }
 
 void Tcalc_limits::Button1Click() { show_group_limits(); }
@@ -162,8 +170,9 @@ void Tcalc_limits::LoadFile1Click() {
 
 void Tcalc_limits::SaveFile1Click() {
     AllGroupEntryTexts texts = entries();
-    const bool valid = apply_group_limits_for_save(texts);
-    show_entries(texts);
+    AllGroupEntryMarks refused{};
+    const bool valid = apply_group_limits_for_save(texts, refused);
+    show_entries(texts, refused);
     if (!valid) return;
     FileDialogRequest request;
     request.title = "Save As";

@@ -35,7 +35,8 @@ public:
 private:
     void build_group(int half, int g, int top);
     AllGroupEntryTexts entries() const;
-    void show_entries(const AllGroupEntryTexts& texts);
+    // The texts, each edit marked when its entry was refused (no marks: none refused).
+    void show_entries(const AllGroupEntryTexts& texts, const AllGroupEntryMarks& refused = {});
 
     // edits_[i][f]: group i in limits-file order (BP 1..6, RV 1..6), field f in entry order.
     std::array<std::array<QLineEdit*, 5>, 2 * kGroups> edits_{};

@@ -121,38 +121,52 @@ struct EntryCase {
     GroupEntryTexts typed;
     bool ok;
     GroupEntryTexts shown;
+    const char* refused;  // "x" under each refused entry
 };
 
-TEST(GroupLimitEntriesTest, EachGroupIsCheckedAndMarkedInPlace) {
+GroupEntryMarks marks(const char* pattern) {
+    GroupEntryMarks m{};
+    for (size_t i = 0; i < m.size(); ++i) m[i] = pattern[i] == 'x';
+    return m;
+}
+
+// A refused entry keeps what was typed (rewriting it would let a second check pass what
+// the first refused); a good entry that reads as 0 shows the 0 it is stored as.
+TEST(GroupLimitEntriesTest, EachGroupIsCheckedAndRefusedEntriesKeepTheirText) {
     const EntryCase cases[] = {
         {"defaults", {"-1.0000", "-100.0000", "0.2500", "1.0000", "500.0000"}, true,
-         {"-1.0000", "-100.0000", "0.2500", "1.0000", "500.0000"}},
-        {"slope lower 2 is refused and then shows 0", {"2", "-100", "0.25", "1", "500"}, false,
-         {"0", "-100", "0.25", "1", "500"}},
-        {"equal slopes both show Error", {"0.5", "-100", "0.25", "0.5", "500"}, false,
-         {"Error", "-100", "0.25", "Error", "500"}},
-        {"equal intercepts both show Error", {"-1", "7", "0.25", "1", "7"}, false,
-         {"-1", "Error", "0.25", "1", "Error"}},
-        {"difference 0 is refused", {"-1", "-100", "0", "1", "500"}, false, {"-1", "-100", "0", "1", "500"}},
+         {"-1.0000", "-100.0000", "0.2500", "1.0000", "500.0000"}, "....."},
+        {"slope lower 2 is refused", {"2", "-100", "0.25", "1", "500"}, false, {"2", "-100", "0.25", "1", "500"},
+         "x...."},
+        {"equal slopes are both refused", {"0.5", "-100", "0.25", "0.5", "500"}, false,
+         {"0.5", "-100", "0.25", "0.5", "500"}, "x..x."},
+        {"equal intercepts are both refused", {"-1", "7", "0.25", "1", "7"}, false, {"-1", "7", "0.25", "1", "7"},
+         ".x..x"},
+        {"difference 0 is refused", {"-1", "-100", "0", "1", "500"}, false, {"-1", "-100", "0", "1", "500"}, "..x.."},
         {"difference above 100 is refused", {"-1", "-100", "100.5", "1", "500"}, false,
-         {"-1", "-100", "0", "1", "500"}},
+         {"-1", "-100", "100.5", "1", "500"}, "..x.."},
         {"intercept 0 is accepted and rewritten", {"-1", "0.0000", "0.25", "1", "500"}, true,
-         {"-1", "0", "0.25", "1", "500"}},
-        {"a text without a number reads 0", {"-1", "abc", "0.25", "1", "500"}, true,
-         {"-1", "0", "0.25", "1", "500"}},
-        {"slope lower Error left from before", {"Error", "-100", "0.25", "1", "500"}, false,
-         {"0", "-100", "0.25", "1", "500"}},
+         {"-1", "0", "0.25", "1", "500"}, "....."},
+        {"a text without a number reads 0", {"-1", "abc", "0.25", "1", "500"}, true, {"-1", "0", "0.25", "1", "500"},
+         "....."},
+        {"slope lower Error typed", {"Error", "-100", "0.25", "1", "500"}, false, {"Error", "-100", "0.25", "1", "500"},
+         "x...."},
         {"upper intercept out of range", {"-1", "-100", "0.25", "1", "500.01"}, false,
-         {"-1", "-100", "0.25", "1", "0"}},
+         {"-1", "-100", "0.25", "1", "500.01"}, "....x"},
         {"lower above upper is accepted", {"0.9", "400", "0.25", "-0.9", "-50"}, true,
-         {"0.9", "400", "0.25", "-0.9", "-50"}},
-        {"out-of-range slopes that read alike", {"-3", "-100", "0.25", "3", "500"}, false,
-         {"Error", "-100", "0.25", "Error", "500"}},
+         {"0.9", "400", "0.25", "-0.9", "-50"}, "....."},
+        {"out-of-range slopes", {"-3", "-100", "0.25", "3", "500"}, false, {"-3", "-100", "0.25", "3", "500"},
+         "x..x."},
     };
     for (const EntryCase& c : cases) {
         GroupEntryTexts e = c.typed;
-        EXPECT_EQ(check_group_entries(e, EntryRanges{}), c.ok) << c.what;
+        GroupEntryMarks refused{};
+        EXPECT_EQ(check_group_entries(e, EntryRanges{}, refused), c.ok) << c.what;
         EXPECT_EQ(e, c.shown) << c.what;
+        EXPECT_EQ(refused, marks(c.refused)) << c.what;
+        // Checked again, as a second Apply or Save checks it: the same answer.
+        EXPECT_EQ(check_group_entries(e, EntryRanges{}, refused), c.ok) << c.what << ", checked again";
+        EXPECT_EQ(refused, marks(c.refused)) << c.what << ", checked again";
     }
 }
 
@@ -160,39 +174,51 @@ TEST(GroupLimitEntriesTest, ApplyStoresOnlyWhenEveryGroupIsGood) {
     calc_limits_data = CalcLimitsData{};
     set_default_group_limits();
     AllGroupEntryTexts entries = group_limit_texts();
+    AllGroupEntryMarks refused{};
     EXPECT_EQ(entries[6][0], "-1.0000");
     entries[11][4] = "250";   // RV group 6, intercept upper
     entries[0][2] = "0";      // BP group 1 difference: refused
     entries[3][0] = "-2";     // a second bad group is still checked
-    EXPECT_FALSE(apply_group_limits(entries));
+    EXPECT_FALSE(apply_group_limits(entries, refused));
     EXPECT_EQ(calc_limits_data.limits_valid, 0);
-    EXPECT_EQ(entries[3][0], "0");
+    EXPECT_TRUE(refused[0][2]);
+    EXPECT_TRUE(refused[3][0]);
+    EXPECT_FALSE(refused[11][4]);
+    EXPECT_EQ(entries[3][0], "-2");
     EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[13].intercept_upper, 500.0);
 
     entries = group_limit_texts();
     entries[11][4] = "250abc";  // read leniently
     entries[0][2] = "0.1";
-    EXPECT_TRUE(apply_group_limits(entries));
+    EXPECT_TRUE(apply_group_limits(entries, refused));
     EXPECT_EQ(calc_limits_data.limits_valid, 1);
+    EXPECT_EQ(refused, AllGroupEntryMarks{});
     EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[13].intercept_upper, 250.0);
     EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].diff_upper, 0.1);
 }
 
-// A refused entry is rewritten ("Error" reads as 0, so it shows "0"), and the rewritten
-// texts can pass a second check: Save File must stop at the first, not save the 0.
-TEST_F(GroupLimitsTest, SaveRefusesBadEntriesAndStoresNothing) {
+// However often Save is pressed, a refused entry is neither stored nor saved; an
+// intercept limit of 0 in its place would flag every line of the group.
+TEST_F(GroupLimitsTest, SaveRefusesBadEntriesEveryTimeAndStoresNothing) {
     AllGroupEntryTexts entries = group_limit_texts();
+    AllGroupEntryMarks refused{};
     entries[0][0] = "2";  // BP group 1, slope lower: out of range
-    ui_.expect_message("Please correct entry error(s)and try again.(002)");
-    EXPECT_FALSE(apply_group_limits_for_save(entries));
-    EXPECT_EQ(ui_.last_message().caption, "Message");
-    EXPECT_EQ(entries[0][0], "0");
-    EXPECT_EQ(calc_limits_data.limits_valid, 0);
-    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_lower, -1.0);
+    entries[2][4] = "600";  // BP group 3, intercept upper: out of range
+    for (int press = 1; press <= 2; ++press) {
+        ui_.expect_message("Please correct entry error(s)and try again.(002)");
+        EXPECT_FALSE(apply_group_limits_for_save(entries, refused)) << press;
+        EXPECT_EQ(ui_.last_message().caption, "Message");
+        EXPECT_EQ(entries[0][0], "2");
+        EXPECT_EQ(calc_limits_data.limits_valid, 0);
+        EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_lower, -1.0);
+        EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[3].intercept_upper, 500.0);
+    }
 
     entries[0][0] = "-0.5";
-    EXPECT_TRUE(apply_group_limits_for_save(entries));
+    entries[2][4] = "400";
+    EXPECT_TRUE(apply_group_limits_for_save(entries, refused));
     EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_lower, -0.5);
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[3].intercept_upper, 400.0);
 }
 
 // ---- the check of a sample's lines ----
