@@ -19,19 +19,21 @@ std::string field(const std::string& line, size_t i) {
     return i < fields.size() ? fields[i] : std::string();
 }
 
-void read_header(TextLineReader& in, int& line_number) {
+LmtHeader read_header(TextLineReader& in, int& line_number) {
     std::string lines[kHeaderLines];
     // A short file leaves the missing header lines empty.
     for (std::string& line : lines) {
         in.next(line);
         ++line_number;
     }
-    lmt_header.creation_date = field(lines[0], 1);
-    lmt_header.internal_standard_file = field(lines[2], 1);
-    lmt_header.size = lines[3].empty() ? kNotSet : leading_number(field(lines[3], 0));
-    lmt_header.matrix = field(lines[3], 1);
-    lmt_header.unit = field(lines[3], 2);
-    lmt_header.comment = field(lines[4], 1);
+    LmtHeader header;
+    header.creation_date = field(lines[0], 1);
+    header.internal_standard_file = field(lines[2], 1);
+    header.size = lines[3].empty() ? kNotSet : leading_number(field(lines[3], 0));
+    header.matrix = field(lines[3], 1);
+    header.unit = field(lines[3], 2);
+    header.comment = field(lines[4], 1);
+    return header;
 }
 
 }  // namespace
@@ -43,8 +45,13 @@ int read_reporting_limits_file(const std::string& path, int slot) {
         show_message("Quantilyzer: 10002", "Error");
         return 0;
     }
+    // The file is read into a copy of the slot whose limits all start at 0: a compound the
+    // file does not list has no limit, whatever an earlier file gave it, and a file that
+    // is refused part-way leaves the slot and the header as they were.
     int line_number = 0;
-    read_header(in, line_number);
+    const LmtHeader header = read_header(in, line_number);
+    ReportingLimitSlot limits = reporting_limits[slot];
+    for (ReportingLimit& entry : limits) entry.limit = 0.0;
     std::string line;
     while (in.next(line)) {
         ++line_number;
@@ -55,13 +62,14 @@ int read_reporting_limits_file(const std::string& path, int slot) {
         const std::string name = row.substr(0, semicolon);
         const int k = find_library_compound(name);
         if (k == kNotFound) return line_number;
-        ReportingLimit& entry = reporting_limits[slot][k];
-        entry.name = name;
         if (semicolon == std::string::npos) {
             show_message("Quantilyezr: 10003", "Error");
             return 0;
         }
-        entry.limit = leading_number(field(row, 1));
+        limits[k].name = name;
+        limits[k].limit = leading_number(field(row, 1));
     }
+    reporting_limits[slot] = limits;
+    lmt_header = header;
     return 1;
 }

@@ -10,6 +10,6 @@
 // library compound (exact name) and its limit. Answers 1 when read; 0 after its message
 // when the file cannot be opened (10002) or a row has no limit field (10003); N >= 2, the
 // file's line number of the first row that names no library compound (the caller reports
-// it). Rows stored before a fault stay stored; compounds the file does not list keep their
-// limits. Blank lines are skipped.
+// it). The slot's limits are those of the file alone: a compound it does not list has
+// limit 0. A refused file changes neither the slot nor lmt_header. Blank lines are skipped.
 int read_reporting_limits_file(const std::string& path, int slot);

@@ -35,7 +35,6 @@ protected:
 };
 
 TEST_F(ReportingLimitsReader, ReadsTheHeaderAndTheLimitsIntoTheSlot) {
-    reporting_limits[3][3].limit = 9.0;  // a compound the file does not list keeps its limit
     EXPECT_EQ(read_reporting_limits_file(write("\nBenzene;1.50\nToluene;;ignored"), 3), 1);
 
     EXPECT_EQ(lmt_header.creation_date, "09/22/2025 09:05");
@@ -47,34 +46,49 @@ TEST_F(ReportingLimitsReader, ReadsTheHeaderAndTheLimitsIntoTheSlot) {
     EXPECT_EQ(reporting_limits[3][0].name, "Benzene");
     EXPECT_EQ(limit(3, 0), 1.5);
     EXPECT_EQ(limit(3, 2), 0.0);  // "name;" and nothing else: limit 0
-    EXPECT_EQ(limit(3, 3), 9.0);
     EXPECT_EQ(limit(0, 0), 0.0);
+}
+
+// The limits of a slot are those of the file read last, alone: a compound that file does
+// not list keeps no limit from an earlier file.
+TEST_F(ReportingLimitsReader, EachFileSetsEveryLimitOfTheSlot) {
+    ASSERT_EQ(read_reporting_limits_file(write("\nBenzene;1.50\nToluene;2.50\nXylene;3.50"), 2), 1);
+    EXPECT_EQ(limit(2, 3), 3.5);
+    ASSERT_EQ(read_reporting_limits_file(folder.write("b.lmt", header + "\nToluene;7.00"), 2), 1);
+    EXPECT_EQ(limit(2, 0), 0.0);
+    EXPECT_EQ(limit(2, 2), 7.0);
+    EXPECT_EQ(limit(2, 3), 0.0);
+    EXPECT_EQ(reporting_limits[2][1].name, kDummyName);  // the internal standard has no entry
 }
 
 TEST_F(ReportingLimitsReader, FinalLineEndsAndBlankLinesAreNoRows) {
     // One final line end, two, CRLF line ends, and a file without rows: all read.
     for (const std::string& rows : {std::string("\nBenzene;2.00\n"), std::string("\nBenzene;2.00\n\n"),
                                     std::string("\r\nBenzene;2.00\r\n\r\n"), std::string("\n")}) {
-        reporting_limits[0][0].limit = 2.0;
+        reporting_limits[0][0].limit = 9.0;
         EXPECT_EQ(read_reporting_limits_file(write(rows), 0), 1) << rows;
-        EXPECT_EQ(limit(0, 0), 2.0);
+        EXPECT_EQ(limit(0, 0), rows == "\n" ? 0.0 : 2.0) << rows;
     }
 }
 
+// A refused file is not read half-way: the slot and the header stay as they were.
 TEST_F(ReportingLimitsReader, ANameNotInTheLibraryAnswersItsLineNumber) {
-    // Names match exactly: letter case counts. Rows before the mismatch stay stored.
+    reporting_limits[5][0].limit = 6.0;
+    lmt_header.matrix = "SOIL";
+    // Names match exactly: letter case counts.
     EXPECT_EQ(read_reporting_limits_file(write("\nBenzene;1.00\nXylene;2.00\ntoluene;3.00"), 5), 8);
-    EXPECT_EQ(limit(5, 0), 1.0);
-    EXPECT_EQ(limit(5, 3), 2.0);
-    EXPECT_EQ(limit(5, 2), 0.0);
+    EXPECT_EQ(limit(5, 0), 6.0);
+    EXPECT_EQ(limit(5, 3), 0.0);
+    EXPECT_EQ(lmt_header.matrix, "SOIL");
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(ReportingLimitsReader, ARowWithoutALimitFieldIs10003) {
+    reporting_limits[1][0].limit = 6.0;
     ui.expect_message("Quantilyezr: 10003");
     EXPECT_EQ(read_reporting_limits_file(write("\nBenzene;4\nToluene\nXylene;5"), 1), 0);
     EXPECT_EQ(ui.last_message().caption, "Error");
-    EXPECT_EQ(limit(1, 0), 4.0);
+    EXPECT_EQ(limit(1, 0), 6.0);
     EXPECT_EQ(limit(1, 3), 0.0);
 }
 
