@@ -140,6 +140,48 @@ TEST_F(ProcessingWindow, TheAnalystsRoadFromASampleFileToItsResults) {
     EXPECT_FALSE(file_exists(data.file("runs/SAMPLE1.ini")));
 }
 
+// The title bar's close is an Exit: the list and the results files made for it go.
+TEST_F(ProcessingWindow, ClosingTheWindowDoesWhatExitDoes) {
+    add_sample("SAMPLE1.TXT");
+    type(edit("Edit_size"), "1");
+    button(process_input, "Enter")->click();
+    ASSERT_TRUE(process_files->isVisible());
+    ASSERT_TRUE(file_exists(data.file("runs/SAMPLE1.ini")));
+    process_files->close();
+    EXPECT_FALSE(process_files->isVisible());
+    EXPECT_TRUE(main_form->isVisible());
+    EXPECT_EQ(sample_count, 0);
+    EXPECT_FALSE(file_exists(data.file("runs/SAMPLE1.ini")));
+}
+
+// Instruments write their injection time in more than one form: the analysed-date box
+// shows the same time in its own layout, and the size box is the first to fill.
+TEST_F(ProcessingWindow, TheAnalysedDateKeepsTheInstrumentsTime) {
+    const std::pair<const char*, const char*> times[] = {{"9/22/2025 9:05", "09/22/2025 09:05"},
+                                                        {"2025-09-22 21:05:00", "09/22/2025 21:05"}};
+    int n = 0;
+    for (const auto& [written, shown] : times) {
+        std::vector<std::string> lines = split(read_file_text(data.file("runs/SAMPLE1.TXT")), '\n');
+        lines[1] = std::string(written) + "\r";
+        const std::string name = "TIMED" + std::to_string(++n) + ".TXT";
+        std::string text;
+        for (size_t i = 0; i < lines.size(); ++i) text += lines[i] + (i + 1 < lines.size() ? "\n" : "");
+        data.write("runs/" + name, text);
+        if (n == 2) action("TRQ1")->trigger();  // the forms layout too
+        add_sample(name.c_str());
+        EXPECT_EQ(edit("EditAnalyzedDate")->text().toStdString(), shown) << written;
+        EXPECT_EQ(process_input->focusWidget(), edit("Edit_size")) << written;
+        type(edit("Edit_size"), "1");
+        if (n == 2) {
+            ui.open_returns(example_file("demo_water.lmt"));
+            button(process_input, "Button_mdl_Browse")->click();
+        }
+        button(process_input, "Enter")->click();
+        ASSERT_FALSE(process_input->isVisible()) << written;
+        EXPECT_EQ(process_files_data.sample_settings[n - 1].analysed_date, shown) << written;
+    }
+}
+
 TEST_F(ProcessingWindow, TheReportMenuAndItsSummary) {
     EXPECT_EQ(summary(), "Semicolon delimited (*.txt) reports will be generated.No printing reports will be generated.");
     EXPECT_FALSE(control<QRadioButton>(process_files, "RadioButton2")->isVisible());

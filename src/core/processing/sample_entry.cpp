@@ -1,6 +1,7 @@
 #include "processing/sample_entry.h"
 
 #include <algorithm>
+#include <regex>
 #include <stdexcept>
 
 #include "methoddata/reporting_limits_reader.h"
@@ -18,6 +19,7 @@ const std::string limits_file_filter = "Reporting limits data file (*.LMT)|*.LMT
 namespace {
 
 const std::string kFourBlanks = "    ";
+const char* const kBrowseLmtCaption = "Browse for *.LMT file";
 const char* const kMismatchCaption = "Error - There is a compound name mismatch at line number ";
 
 bool is_missing_id(const std::string& id, const char* failure_text) {
@@ -70,18 +72,14 @@ EntryLayout entry_layout(EntryMode mode) {
     switch (mode) {
         case EntryMode::Unset:
             l.browse_visible = true;
-            l.browse_caption = "Browse for Reporting Limits File";
             break;
         case EntryMode::ReportingLimit:
             l.sigma_visible = l.limits_file_visible = l.browse_visible = true;
-            l.browse_caption = "Browse for *.LMT file";
             break;
         case EntryMode::Crql:
             l.crql_visible = l.limits_file_visible = l.browse_visible = true;
-            l.browse_caption = forms_layout() ? "Browse for CRQL file" : "Browse for *.LMT file";
             break;
         case EntryMode::None:
-            l.browse_caption = "Browse for *.LMT file";
             break;
     }
     return l;
@@ -96,11 +94,13 @@ void select_entry_mode(SampleEntryBoxes& boxes, EntryMode mode) {
         case EntryMode::ReportingLimit:
             main_flags.TrqFormsFormat = 0;
             boxes.limits_file = carry.last_lmt_file;
+            boxes.browse_caption = kBrowseLmtCaption;
             carry.last_mode_lmt = 1;
             carry.last_mode_crql = 0;
             break;
         case EntryMode::Crql:
             boxes.limits_file = carry.last_crql_file;
+            boxes.browse_caption = kBrowseLmtCaption;
             carry.last_mode_crql = 1;
             carry.last_mode_lmt = 0;
             break;
@@ -117,6 +117,7 @@ void open_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data, int slot
     SampleInputCarry& carry = sample_input_carry;
     if (forms_layout()) {
         boxes.mode = EntryMode::Crql;
+        boxes.browse_caption = "Browse for CRQL file";
         boxes.limits_file = carry.last_crql_file;
         carry.last_mode_crql = 1;
         carry.last_mode_lmt = 0;
@@ -127,8 +128,8 @@ void open_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data, int slot
     boxes.sigma_index = 0;
 
     const std::string& time = sample_ids.injection_time[slot];
-    boxes.analysed_date =
-        (!time.empty() && time != kDummyName) ? time : format_date_time(clock_source().now());
+    boxes.analysed_date = (!time.empty() && time != kDummyName) ? analysed_date_text(time)
+                                                                : format_date_time(clock_source().now());
     const std::string& lab_file = sample_ids.lab_file_id[slot];
     boxes.lab_file_id = is_missing_id(lab_file, "failGetLabFileId") ? std::string() : after_last_separator(lab_file);
     const std::string& client = sample_ids.client_sample_id[slot];
@@ -173,13 +174,11 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
 
     if (reporting_limit) {
         if (forms_layout()) return stop("When TRQ Format is Selected", "CRQL File Required");
-        carry.last_lmt_file = carry.browsed_limits_file;
         carry.last_mode_lmt = 1;
     } else {
         carry.last_mode_lmt = 0;
     }
     if (mode == EntryMode::Crql) {
-        carry.last_crql_file = carry.browsed_limits_file;
         carry.last_mode_crql = 1;
     } else if (mode == EntryMode::None) {
         carry.last_mode_crql = 0;
@@ -238,6 +237,10 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
 
     entry.smooth_first_pass = smooth_first_pass == 1 ? 1 : 0;
     entry.include_calibration_error = boxes.include_calibration_error ? 1 : 0;
+    // The next entry of the mode starts from the file this entry used: the file browsed
+    // last may belong to the other mode, or have been refused.
+    if (reporting_limit) carry.last_lmt_file = boxes.limits_file;
+    if (mode == EntryMode::Crql) carry.last_crql_file = boxes.limits_file;
     ++sample_info_index;
     carry.entry_made = 1;
     return {true, EntryFocus::None};
@@ -272,6 +275,30 @@ void browse_limits_file(SampleEntryBoxes& boxes) {
     boxes.size = format_general(lmt_header.size);
     boxes.matrix = lmt_header.matrix;
     boxes.other_comment = lmt_header.comment;
+}
+
+std::string analysed_date_text(const std::string& injection_time) {
+    static const std::regex us(R"(\s*(\d{1,2})/(\d{1,2})/(\d{4})\s+(\d{1,2}):(\d{2})(?::\d{2})?\s*([AaPp][Mm])?\s*)");
+    static const std::regex iso(R"(\s*(\d{4})-(\d{1,2})-(\d{1,2})[T\s]+(\d{1,2}):(\d{2})(?::\d{2}(?:\.\d+)?)?\s*)");
+    std::smatch m;
+    int month = 0, day = 0, year = 0, hour = 0, minute = 0;
+    std::string half;
+    if (std::regex_match(injection_time, m, us)) {
+        month = std::stoi(m[1]), day = std::stoi(m[2]), year = std::stoi(m[3]);
+        hour = std::stoi(m[4]), minute = std::stoi(m[5]);
+        half = to_upper(m[6].str());
+    } else if (std::regex_match(injection_time, m, iso)) {
+        year = std::stoi(m[1]), month = std::stoi(m[2]), day = std::stoi(m[3]);
+        hour = std::stoi(m[4]), minute = std::stoi(m[5]);
+    } else {
+        return injection_time;
+    }
+    if (!half.empty()) {
+        if (hour < 1 || hour > 12) return injection_time;
+        hour = hour % 12 + (half == "PM" ? 12 : 0);
+    }
+    if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59) return injection_time;
+    return c_format("%02d/%02d/%04d %02d:%02d", month, day, year, hour, minute);
 }
 
 std::string choose_lab_file_id(const std::string& current) {

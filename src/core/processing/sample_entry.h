@@ -27,6 +27,7 @@ struct SampleEntryBoxes {
     std::string matrix;        // Edit_matrix
     std::string other_comment;  // Edit_other_comm
     std::string comment;        // Edit_comm1
+    std::string browse_caption = "Browse for Reporting Limits File";  // Button_mdl_Browse
 };
 
 // Which boxes the limits mode shows.
@@ -35,7 +36,6 @@ struct EntryLayout {
     bool crql_visible = false;   // Edit_CRQL_Factor and its label
     bool limits_file_visible = false;  // Edit_mdlfile
     bool browse_visible = false;       // Button_mdl_Browse
-    std::string browse_caption;
 };
 EntryLayout entry_layout(EntryMode mode);
 
@@ -43,13 +43,14 @@ EntryLayout entry_layout(EntryMode mode);
 std::string agency_id_label();
 
 // Choosing a mode (by the analyst or the opening pre-fill): Reporting Limit and None switch
-// the forms layout off; the limits-file box takes the file last entered for the mode
-// (None keeps the box's text).
+// the forms layout off; the limits-file box takes the file the last entry of the mode
+// used (None keeps the box's text); the browse button reads "Browse for *.LMT file".
 void select_entry_mode(SampleEntryBoxes& boxes, EntryMode mode);
 
 // Opening the window for the sample in `slot` (its data file already listed): identifiers
 // from the sample's results file, the current date when it gives none, and the values
-// carried from the last entry. Boxes not named here keep what the last entry left.
+// carried from the last entry. Boxes not named here keep what the last entry left. In
+// the forms layout the entry opens in CRQL mode, its button "Browse for CRQL file".
 void open_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data, int slot);
 
 enum class EntryFocus { None, Size, LimitsFile };
@@ -66,6 +67,11 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
 // Browse for a reporting-limit file: reads it into slot sample_info_index and fills the
 // size, matrix, units and Other boxes from its header.
 void browse_limits_file(SampleEntryBoxes& boxes);
+
+// The injection time of a results file as the analysed-date box shows it, "mm/dd/yyyy
+// hh:nn": instruments write "9/22/2025 9:05" (with seconds or AM/PM too) or
+// "2025-09-22 09:05:00". A text of neither form is kept as it is.
+std::string analysed_date_text(const std::string& injection_time);
 
 // The lab file id chosen in an open dialog (its name without folder); the current text when cancelled.
 std::string choose_lab_file_id(const std::string& current);

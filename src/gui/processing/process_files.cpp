@@ -1,6 +1,7 @@
 #include "processing/process_files.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -231,6 +232,11 @@ void Tprocess_files::process_exitClick() {
     show_sample_list();
     return_to_opener();
     if (main_form) main_form->show();
+}
+
+void Tprocess_files::closeEvent(QCloseEvent* event) {
+    run_command([this] { process_exitClick(); });
+    event->accept();
 }
 
 void Tprocess_files::process_sampClick() {

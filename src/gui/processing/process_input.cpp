@@ -182,6 +182,7 @@ SampleEntryBoxes Tprocess_input::read_boxes() const {
     b.matrix = s(Edit_matrix->text());
     b.other_comment = s(Edit_other_comm->text());
     b.comment = s(Edit_comm1->text());
+    b.browse_caption = s(Button_mdl_Browse->text());
     return b;
 }
 
@@ -202,6 +203,7 @@ void Tprocess_input::show_boxes(const SampleEntryBoxes& b) {
     Edit_matrix->setText(q(b.matrix));
     Edit_other_comm->setText(q(b.other_comment));
     Edit_comm1->setText(q(b.comment));
+    Button_mdl_Browse->setText(q(b.browse_caption));
     show_layout(b.mode);
 }
 
@@ -213,7 +215,6 @@ void Tprocess_input::show_layout(EntryMode mode) {
     Edit_CRQL_Factor->setVisible(l.crql_visible);
     Edit_mdlfile->setVisible(l.limits_file_visible);
     Button_mdl_Browse->setVisible(l.browse_visible);
-    Button_mdl_Browse->setText(q(l.browse_caption));
     const SampleInputCarry& carry = sample_input_carry;
     set_button_hint(Button_mdl_Browse, carry.last_mode_lmt   ? "Import an existing *.LMT file"
                                 : carry.last_mode_crql ? "Import an existing CRQL file"
@@ -236,7 +237,7 @@ void Tprocess_input::open_for_sample(int slot, QWidget* processing_window) {
     show_from(processing_window);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    (boxes.mode == EntryMode::Crql && main_flags.TrqFormsFormat == 1 ? Edit_CRQL_Factor : Edit_size)->setFocus();
+    Edit_size->setFocus();  // in every layout the size box is the first to fill
 }
 
 void Tprocess_input::EnterClick() {

@@ -31,8 +31,9 @@ protected:
         boxes.mode = EntryMode::None;
     }
     std::string lmt_file(const std::string& is_file, const std::string& unit = "ng/l",
-                         const std::string& rows = "\nBenzene;1.50\nToluene;0.50") {
-        return folder.write("limits.lmt", "Creation Date;09/22/2025 09:05\nCompound Library File:/LIB.TXT\n"
+                         const std::string& rows = "\nBenzene;1.50\nToluene;0.50",
+                         const std::string& name = "limits.lmt") {
+        return folder.write(name, "Creation Date;09/22/2025 09:05\nCompound Library File:/LIB.TXT\n"
                                           "Internal Standard File;" + is_file + "\n10.00;WATER;" + unit +
                                           "\nOther;lot 7" + rows);
     }
@@ -302,17 +303,75 @@ TEST_F(SampleEntry, TheFormsLayoutOpensInCrqlModeAndReportingLimitSwitchesItOff)
     EXPECT_EQ(boxes.mode, EntryMode::Crql);
     EXPECT_EQ(boxes.limits_file, "/mdl/crql.lmt");
     EXPECT_EQ(agency_id_label(), "AQR Sample ID");
+    EXPECT_EQ(boxes.browse_caption, "Browse for CRQL file");
     const EntryLayout crql = entry_layout(boxes.mode);
-    EXPECT_EQ(crql.browse_caption, "Browse for CRQL file");
     EXPECT_TRUE(crql.crql_visible && crql.limits_file_visible && !crql.sigma_visible);
     EXPECT_EQ(sample_input_carry.entry_made, 1);
 
     select_entry_mode(boxes, EntryMode::ReportingLimit);
     EXPECT_EQ(main_flags.TrqFormsFormat, 0);
     EXPECT_EQ(agency_id_label(), "    Sample ID");
+    EXPECT_EQ(boxes.browse_caption, "Browse for *.LMT file");
     const EntryLayout rl = entry_layout(boxes.mode);
-    EXPECT_EQ(rl.browse_caption, "Browse for *.LMT file");
     EXPECT_TRUE(rl.sigma_visible && !rl.crql_visible);
+
+    // A CRQL chosen by the analyst reads as any chosen mode does, forms layout or not.
+    main_flags.TrqFormsFormat = 1;
+    open_sample_entry(boxes, data, 0);
+    select_entry_mode(boxes, EntryMode::Crql);
+    EXPECT_EQ(boxes.browse_caption, "Browse for *.LMT file");
+}
+
+// The next entry of a mode opens with the file the last entry of that mode used, not the
+// file browsed last, which may belong to the other mode.
+TEST_F(SampleEntry, EachModeOpensWithTheFileItsLastEntryUsed) {
+    const std::string crql = lmt_file("/DATA/DEMO_IS.INI", "ng/l", "\nBenzene;5", "crql.lmt");
+    const std::string lmt = lmt_file("/DATA/DEMO_IS.INI", "ng/l", "\nBenzene;1", "water.lmt");
+    auto enter = [&](int slot) {
+        sample_info_index = slot;
+        ASSERT_TRUE(enter_sample_entry(boxes, data).stored) << slot;
+    };
+    select_entry_mode(boxes, EntryMode::Crql);
+    ui.open_returns(crql);
+    browse_limits_file(boxes);
+    enter(0);  // CRQL with crql.lmt
+
+    open_sample_entry(boxes, data, 1);
+    EXPECT_EQ(boxes.limits_file, crql);
+    choose_reporting_limit_file(lmt);
+    enter(1);  // reporting limits with water.lmt, the file browsed last
+
+    open_sample_entry(boxes, data, 2);
+    EXPECT_EQ(boxes.mode, EntryMode::ReportingLimit);
+    EXPECT_EQ(boxes.limits_file, lmt);
+    select_entry_mode(boxes, EntryMode::Crql);
+    EXPECT_EQ(boxes.limits_file, crql);
+    enter(2);  // CRQL again with the file in its box, nothing browsed
+
+    open_sample_entry(boxes, data, 3);
+    EXPECT_EQ(boxes.mode, EntryMode::Crql);
+    EXPECT_EQ(boxes.limits_file, crql);
+    EXPECT_EQ(reporting_limits[2][0].limit, 5.0);
+    select_entry_mode(boxes, EntryMode::ReportingLimit);
+    EXPECT_EQ(boxes.limits_file, lmt);
+}
+
+// The analysed-date box keeps the instrument's time in its own layout, whichever of the
+// instruments' forms the results file holds.
+TEST(AnalysedDate, InstrumentTimesInTheBoxLayout) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"09/22/2025 09:05", "09/22/2025 09:05"},
+        {"9/22/2025 9:05", "09/22/2025 09:05"},
+        {"9/2/2025 9:05:47", "09/02/2025 09:05"},
+        {"9/22/2025 9:05 PM", "09/22/2025 21:05"},
+        {"9/22/2025 12:05 AM", "09/22/2025 00:05"},
+        {"2025-09-22 09:05:00", "09/22/2025 09:05"},
+        {"2025-09-22T21:05:00.250", "09/22/2025 21:05"},
+        {" 2025-09-22 09:05 ", "09/22/2025 09:05"},
+        {"22.09.2025 09:05", "22.09.2025 09:05"},  // no form it knows: kept as written
+        {"13/22/2025 09:05", "13/22/2025 09:05"},
+    };
+    for (const auto& [written, shown] : cases) EXPECT_EQ(analysed_date_text(written), shown) << written;
 }
 
 TEST_F(SampleEntry, TheSmoothFirstPassCaptionNamesTheNewState) {
