@@ -143,16 +143,18 @@ TEST_F(QuantitationTest, CalibrationErrorJoinsTheRecoveryErrorForPositiveAreas) 
 TEST_F(QuantitationTest, NoPredictedRecoveryOrNoSampleSizeCannotBeComputed) {
     // A steep loss can predict a recovery below 0: the area would turn into a negative
     // concentration, which the reports read as "below a limit".
-    process_files_data.sample_settings[0].limits_mode = 1;
     set_limit(0, "Benzene", 4.0);
-    for (double recovery : {0.0, -0.05}) {
-        sample_area(1, 50, recovery, 0.04);  // area below the lowest level: X
-        compute_concentrations();
-        EXPECT_EQ(benzene().concentration, 2147483648.0f) << recovery;
-        EXPECT_EQ(benzene().error, 2147483648.0f) << recovery;
-        EXPECT_EQ(benzene().qualifier, "X") << recovery;  // the range is still judged
-        EXPECT_FLOAT_EQ(toluene().concentration, 40.0f);
-    }
+    sample_crql_percents[0] = 10.0;
+    for (int mode : {1, 2})
+        for (double recovery : {0.0, -0.05}) {
+            process_files_data.sample_settings[0].limits_mode = mode;
+            sample_area(1, 50, recovery, 0.04);  // area below the lowest level: X
+            compute_concentrations();
+            EXPECT_EQ(benzene().concentration, 2147483648.0f) << recovery;
+            EXPECT_EQ(benzene().error, 2147483648.0f) << recovery;
+            EXPECT_EQ(benzene().qualifier, "X") << recovery;  // the range is still judged; no U or J
+            EXPECT_FLOAT_EQ(toluene().concentration, 40.0f);
+        }
 
     process_files_data.sample_settings[0].size = 0.0f;
     compute_concentrations();

@@ -88,6 +88,29 @@ TEST_F(DemoReports, OneJobPerSampleWithoutTheBatch) {
     }
 }
 
+// The demo fits three BP groups. With group 3's line beyond its slope limit, every
+// compound from group 3 on is flagged: those above its heaviest internal standard too,
+// which its line predicted.
+TEST_F(DemoReports, CompoundsBeyondTheLastFittedGroupTakeItsFlag) {
+    calc_limits_data.group_limits_on = 1;
+    for (GroupLimits& l : calc_limits_data.group_limits) l.diff_upper = 100.0;  // no continuity flag
+    calc_limits_data.group_limits[3].slope_upper = -10.0;
+    ASSERT_EQ(run_processing(data, processing_steps(), {false, true, false}), ProcessingOutcome::Done);
+    const ModelFitSlots& fits = data.model_fits[0];
+    ASSERT_EQ(fits[3].bp_fitted, 1);
+    ASSERT_EQ(fits[4].bp_fitted, 0);
+    ASSERT_EQ(fits[3].bp_slope_flag, 1);
+    int beyond = 0;
+    for (int k = 0; k <= data.last_analyte_index; ++k) {
+        const AnalyteResult& r = data.analyte_results[0][k];
+        const double bp = library[r.library_number - 1].bp;
+        const bool in_group_3 = !(bp < fits[2].bp_max_x);
+        EXPECT_EQ(r.qualifier.find('Q') != std::string::npos, in_group_3) << r.name << " " << bp;
+        beyond += bp >= fits[3].bp_max_x;
+    }
+    EXPECT_GE(beyond, 3);  // Acenaphthene at 279 C and heavier
+}
+
 // One compound left without calibration and one whose predicted recovery came out 0, in
 // every sample: the first in reporting-limit mode, the others in CRQL mode, with limits
 // for every analyte. No report, printed or delimited, in either layout says that either
