@@ -25,8 +25,8 @@ struct AnalyteResult {
     std::int32_t library_number = 0;  // 1-based library row
 };
 
-// Summary of the fitted lines of one fit slot of one sample. Slots 0 and 1 hold the first
-// two first-pass lines; slots 1..6 hold BP and RV groups 1..6.
+// Summary of the fitted lines of one fit slot of one sample. Slots 0..6 hold the lines of
+// first-pass segments 0..6; slots 1..6 hold BP and RV groups 1..6.
 struct ModelFit {
     std::string fp_text;  // "%.6f;%.4f;%.2f": slope, intercept, standard error x 100
     double fp_slope = 0.0;

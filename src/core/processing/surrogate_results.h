@@ -10,8 +10,9 @@
 // row, and the rows of the others close up.
 void build_surrogate_results();
 
-// Fills the sample's model_table_texts from its first-pass points and the BP and RV points
-// of its data set (with one variable, only from the points of that variable's model); sets
+// Fills the sample's model_table_texts from its first-pass points (each pair in the cell of
+// its segment) and the BP and RV points of its data set, a row per point (with one
+// variable, only from the points of that variable's model); sets
 // the sample's default_rv_marker when a BP row shows the largest first-pass rvw in place
 // of its own larger one.
 void build_is_report_rows(int sample);

@@ -141,9 +141,9 @@ bool clip_to_frame(const ChartFrame& f, double& x1, double& y1, double& x2, doub
     return true;
 }
 
-// The fitted line of a group at one of its points, in percent. A first-pass group keeps
-// its line in the sample's fits only for the first two segments; every segment joins
-// exactly its two points, so later segments run through the points themselves.
+// The fitted line of a group at one of its points, in percent. Every first-pass segment
+// joins exactly its two points: the first two are drawn from their lines, the later ones
+// through the points themselves, which lie on their lines.
 double line_value(ChartKind kind, const ModelFit& fit, int group, const ChartPoint& p) {
     const double ln_rvw = std::log(p.rvw > 0.0 ? p.rvw : 1.0);
     switch (kind) {
