@@ -9,7 +9,8 @@
 //
 // Run: build-release/bench/whole_run_bench
 // Set M5847_BENCH_KEEP to a folder to keep the reports, the PDF and the calibration file
-// of the last run there (to compare the output of two builds).
+// of the last run there, and M5847_BENCH_DIR to a fixed working folder, to compare the
+// output of two builds: the files then name the same folders, and the clock is fixed.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -31,6 +32,7 @@
 #include "calibration/calibration_tables.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
+#include "platform/clock.h"
 #include "platform/guarded_application.h"
 #include "platform/paths.h"
 #include "platform/printer_canvas.h"
@@ -80,9 +82,19 @@ struct StepTimes {
     double load = 0, add = 0, process = 0, print = 0, exit = 0, floor = 0;
 };
 
+// The working folder: M5847_BENCH_DIR (emptied first) or a fresh temporary one.
+std::string working_folder() {
+    const char* fixed = std::getenv("M5847_BENCH_DIR");
+    if (!fixed || !*fixed) return make_bench_folder();
+    fs::remove_all(fixed);
+    fs::create_directories(fixed);
+    return fixed;
+}
+
 class WholeRun {
 public:
-    WholeRun() : folder_(make_bench_folder()) {
+    WholeRun() : folder_(working_folder()) {
+        set_clock(&clock_);
         home_ = join_path(folder_, "home");
         install_ = join_path(folder_, "install");
         data_ = join_path(folder_, "data");
@@ -115,6 +127,7 @@ public:
     }
     ~WholeRun() {
         destroy_windows();
+        set_clock(nullptr);
         fs::remove_all(folder_);
     }
 
@@ -210,6 +223,7 @@ private:
         times_ = StepTimes{};
     }
 
+    FixedClock clock_{DateTime{2025, 9, 22, 14, 30, 0}};
     std::string folder_, home_, install_, data_, calibration_, pdf_;
     BenchDataSet set_;
     BenchUi ui_;
