@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTest>
+#include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "platform/file_filter.h"
 #include "platform/help_viewer.h"
@@ -72,6 +76,70 @@ TEST(QtPlatform, PrinterCanvasWritesPagesToAPdf) {
     EXPECT_TRUE(ended);
     EXPECT_EQ(read_file_text(folder.file("report.pdf")).substr(0, 4), "%PDF");
     EXPECT_EQ(qt_font(CanvasFont{"Arial", 8}).family(), "Liberation Sans");
+}
+
+// What a report draws, texts repeated as on a report's pages, in the fonts it changes between.
+struct DrawnText {
+    CanvasFont font;
+    int x, y;
+    std::string text;
+};
+
+std::vector<DrawnText> report_like_texts() {
+    const CanvasFont plain{"Arial", 8}, bold{"Arial", 10, true}, underlined{"Arial", 8, false, false, true};
+    std::vector<DrawnText> texts;
+    for (int row = 0; row < 12; ++row) {
+        const int y = 300 + 140 * row;
+        texts.push_back({bold, 200, y, "Quantitation Curve Report"});
+        texts.push_back({plain, 200, y + 60, "1,1-Dichloroethene"});
+        texts.push_back({plain, 1500, y + 60, row % 2 ? "12.5" : "N/A"});
+        texts.push_back({underlined, 2200, y + 60, "µg/l ±0.5 AVWAY"});
+        texts.push_back({plain, 2900, y + 60, "  lead\tand tab"});
+    }
+    return texts;
+}
+
+// Renders a PDF's first page at a low resolution (needs poppler's pdftoppm).
+std::string rendered_page(const std::string& pdf) {
+    const std::string image = pdf + ".pgm";
+    const std::string command = "pdftoppm -r 72 -gray -f 1 -l 1 -singlefile '" + pdf + "' '" + pdf + "' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) return {};
+    return read_file_text(image);
+}
+
+TEST(QtPlatform, PrinterCanvasDrawsTextsAsDrawTextDoes) {
+    if (std::system("command -v pdftoppm >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftoppm is not installed";
+    TempFolder folder;
+    const std::vector<DrawnText> texts = report_like_texts();
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(folder.file("canvas.pdf")));
+        PrinterCanvas canvas(printer);
+        canvas.set_orientation(Orientation::Landscape);
+        ASSERT_TRUE(canvas.begin_job("texts"));
+        for (const DrawnText& t : texts) {
+            canvas.set_font(t.font);
+            canvas.text_out(t.x, t.y, t.text);
+        }
+        canvas.end_job();
+    }
+    {
+        // Each text through QPainter::drawText, its top at y.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(folder.file("painter.pdf")));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        QPainter painter(&printer);
+        for (const DrawnText& t : texts) {
+            const QFont font(qt_font(t.font), &printer);
+            painter.setFont(font);
+            painter.drawText(QPoint(t.x, t.y + QFontMetrics(font, &printer).ascent()), QString::fromStdString(t.text));
+        }
+    }
+    const std::string canvas_page = rendered_page(folder.file("canvas.pdf"));
+    ASSERT_FALSE(canvas_page.empty());
+    EXPECT_TRUE(canvas_page == rendered_page(folder.file("painter.pdf")));
 }
 
 TEST(QtPlatform, BeforeAnyPrinterChoiceAReportGoesToAPdfInTheTempFolder) {

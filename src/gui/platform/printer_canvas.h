@@ -3,8 +3,14 @@
 // corner, as the printed layouts expect; Arial is drawn with Liberation Sans, which has
 // the same metrics.
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QTextLayout>
 #include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "platform/canvas.h"
 
@@ -33,9 +39,20 @@ public:
     void rectangle(int x1, int y1, int x2, int y2) override;
 
 private:
+    // The metrics of the current font on the printer, made once per font: a report
+    // measures and places tens of thousands of texts in a handful of fonts.
+    const QFontMetrics& metrics();
+    void forget_metrics();
+    const QTextLayout* shaped(const std::string& text);  // nullptr: draw it with drawText
+
     QPrinter& printer_;
     QPainter painter_;
     QFont font_;
+    std::optional<QFontMetrics> metrics_;
+    // Widths measured in the current font: reports measure the same labels again and again.
+    std::unordered_map<std::string, int> widths_;
+    // Texts shaped in the current font, drawn again without shaping them again.
+    std::unordered_map<std::string, std::unique_ptr<QTextLayout>> shaped_;
     int pen_width_ = 1;
     int page_ = 1;
     std::function<void()> on_end_;
