@@ -136,6 +136,22 @@ TEST_F(LevelLookupTest, DilutionMultipliesTheBaseAmountNotAWrittenConc1) {
     EXPECT_EQ(amount, 20.0);  // 2 x conc1_copy (10), not 2 x 20
 }
 
+TEST_F(LevelLookupTest, TheRowIndexFindsWhatTheNameLookupFinds) {
+    const LibraryRowIndex rows;
+    EXPECT_EQ(rows.row_of("Benzene"), 0);  // the first of that name
+    EXPECT_EQ(rows.row_of("Fluorobenzene"), 1);
+    EXPECT_EQ(rows.row_of("benzene"), -1);
+    library[5].name = "Past the count";
+    EXPECT_EQ(LibraryRowIndex().row_of("Past the count"), -1);
+    level_names[1] = "Amount3";
+    for (const char* name : {"Benzene", "Fluorobenzene", "Missing"}) {
+        double by_name = -7.0, by_row = -7.0;
+        EXPECT_EQ(lookup_area_conc_by_label(sets, name, 1, by_name),
+                  lookup_area_conc_by_label_at(sets, rows.row_of(name), 1, by_row));
+        EXPECT_EQ(by_name, by_row) << name;
+    }
+}
+
 class CopyFileTest : public ::testing::Test {
 protected:
     ScriptedUi ui;

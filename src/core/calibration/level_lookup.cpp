@@ -47,7 +47,20 @@ double lookup_area_conc(std::span<const SampleRawData> areas, const std::string&
 
 double lookup_area_conc_by_label(std::span<const SampleRawData> areas, const std::string& name,
                                  int slot, double& amount) {
-    int row = library_row_of(name);
+    return lookup_area_conc_by_label_at(areas, library_row_of(name), slot, amount);
+}
+
+LibraryRowIndex::LibraryRowIndex() {
+    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) rows_.emplace(library[c].name, c);
+}
+
+int LibraryRowIndex::row_of(const std::string& name) const {
+    auto found = rows_.find(name);
+    return found == rows_.end() ? -1 : found->second;
+}
+
+double lookup_area_conc_by_label_at(std::span<const SampleRawData> areas, int row, int slot,
+                                    double& amount) {
     if (row < 0 || slot < 0 || static_cast<size_t>(slot) >= areas.size()) return kNotSet;
     if (library[row].is_internal_standard || slot == standard_count) {
         amount = library[row].conc[0];

@@ -2,6 +2,7 @@
 // Level labels of data sets and the lookup of a compound's area and amount in one.
 #include <span>
 #include <string>
+#include <unordered_map>
 
 #include "methoddata/records.h"
 
@@ -24,3 +25,18 @@ double lookup_area_conc(std::span<const SampleRawData> areas, const std::string&
 // amount of `library_saved`; letters without digits: 0.
 double lookup_area_conc_by_label(std::span<const SampleRawData> areas, const std::string& name,
                                  int slot, double& amount);
+
+// The first row of every name among the compound_count rows of `library`, taken in one
+// pass: looking each compound up by name would walk the library once per compound.
+class LibraryRowIndex {
+public:
+    LibraryRowIndex();
+    int row_of(const std::string& name) const;  // -1 for a name not in the library
+
+private:
+    std::unordered_map<std::string, int> rows_;
+};
+
+// lookup_area_conc_by_label for the compound of a row found in the index (-1: not found).
+double lookup_area_conc_by_label_at(std::span<const SampleRawData> areas, int row, int slot,
+                                    double& amount);

@@ -1,6 +1,7 @@
 #include "recovery/predicted_recoveries.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "recovery/group_walks.h"
@@ -63,6 +64,8 @@ int compute_predicted_recoveries(const FitTable& rv_fits, const FitTable& bp_fit
         // Response factors are made by a calibration build or review only.
         const bool calibrating = continuing_check_active == 0 && sample_count == 0;
         RecoveryTables& t = recovery_tables;
+        std::optional<LibraryRowIndex> rows;  // the rows of the names, for the response factors
+        if (calibrating) rows.emplace();
         for (int q = 0; q < compound_count && q < kMaxCompounds; ++q) {
             const LibraryCompound& compound = library[q];
             if (!(compound.rvw > 0.0))
@@ -88,7 +91,7 @@ int compute_predicted_recoveries(const FitTable& rv_fits, const FitTable& bp_fit
             t.predicted_recovery_dev[a][q] = deviation;
             if (!calibrating) continue;
             double amount = 0.0;
-            const double area = lookup_area_conc_by_label(raw, compound.name, a, amount);
+            const double area = lookup_area_conc_by_label_at(raw, rows->row_of(compound.name), a, amount);
             if (amount == 0.0) continue;
             response_scratch[a][q] = area / predicted / amount;
             t.response_factor[a][q] = response_scratch[a][q];
