@@ -3,6 +3,7 @@
 // struct; the recovery models and the quantitation run without the window.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "methoddata/records.h"
@@ -10,10 +11,15 @@
 #include "processing/sample_results.h"
 #include "processing/sample_settings.h"
 
+class IniFile;
+
 struct ProcessFilesData {
     std::array<SampleRawData, kDataSets> sample_raw_data;  // slot = sample index
     std::array<std::string, kSampleSlots> sample_data_paths;
     std::array<std::string, kSampleSlots> sample_ini_paths;  // results file of each sample
+    // Each listed sample's results file as Add File read it: Process takes the sample from
+    // here rather than reading the file again.
+    std::array<std::shared_ptr<const IniFile>, kSampleSlots> sample_results_files;
     std::string current_sample_name;  // data file of the sample whose models are running
     std::array<SampleSettings, kSampleSlots> sample_settings;
 

@@ -1,3 +1,4 @@
+#include "platform/ini_file.h"
 #include "processing/model_fits.h"
 #include "processing/processing_run.h"
 #include "processing/quantitation.h"
@@ -33,7 +34,12 @@ ProcessingSteps processing_steps() {
     steps.clear_sample_results = [] { clear_sample_results(process_files_data); };
     steps.average_response_factors = average_response_factors;
     steps.read_sample = [](int sample, const std::string& path) {
-        read_sample_ini(process_files_data.sample_raw_data, sample, path);
+        // The file Add File read, unless the sample's results file is another one now.
+        const auto& kept = process_files_data.sample_results_files[sample];
+        if (kept && kept->path() == path)
+            read_sample_ini(process_files_data.sample_raw_data, sample, *kept);
+        else
+            read_sample_ini(process_files_data.sample_raw_data, sample, path);
     };
     steps.record_fitted_lines = record_fitted_lines;
     steps.compute_concentrations = compute_concentrations;

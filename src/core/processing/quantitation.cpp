@@ -25,6 +25,12 @@ int read_sample_ini(RawDataSets& table, int slot, const std::string& path) {
     if (slot < 0 || slot >= kDataSets) return 0;
     IniFile ini;
     ini.load(path);
+    return read_sample_ini(table, slot, ini);
+}
+
+int read_sample_ini(RawDataSets& table, int slot, const IniFile& ini) {
+    if (slot < 0 || slot >= kDataSets) return 0;
+    const std::string& path = ini.path();
     const int n = to_int_strict(ini.get_string("header", "number_comps", "failGetareas_num_cmnd"));
     if (n > kMaxCompounds) {
         show_message(c_format("The results file %s lists %d compounds; at most %d can be read.\n"

@@ -8,6 +8,8 @@
 #include "methoddata/records.h"
 #include "recovery/model_tables.h"
 
+class IniFile;
+
 // mean_rf of every library compound: the mean of its response factors over the calibration
 // levels 0..9 that count (included, positive); 0 when none does. mean_rf only.
 void average_response_factors();
@@ -18,6 +20,8 @@ void average_response_factors();
 // than the library, or an area the area field cannot hold, is refused with a message and
 // ends the command (CommandAborted); the slot is then left as it was. Always answers 0.
 int read_sample_ini(RawDataSets& table, int slot, const std::string& path);
+// The same from a results file already loaded (messages name its path).
+int read_sample_ini(RawDataSets& table, int slot, const IniFile& ini);
 
 // The reporting limit of the first entry of the sample's reporting limits named exactly
 // `name`; kNotSet when there is none.

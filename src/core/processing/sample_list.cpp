@@ -1,5 +1,6 @@
 #include "processing/sample_list.h"
 
+#include <memory>
 #include <utility>
 
 #include "calibration/results_file.h"
@@ -19,9 +20,7 @@ void close_up(Table& table, int i, int count) {
     for (int k = i; k + 1 < count; ++k) table[k] = std::move(table[k + 1]);
 }
 
-void read_sample_ids(int n, const std::string& results_path) {
-    IniFile ini;
-    ini.load(results_path);
+void read_sample_ids(int n, const IniFile& ini) {
     sample_ids.injection_time[n] = ini.get_string("sample", "InjectiomTime", "failGetInjectionTime");
     sample_ids.lab_file_id[n] = ini.get_string("sample", "LabFileId", "failGetLabFileId");
     sample_ids.client_sample_id[n] = ini.get_string("sample", "clientSampleId", "failGetclientSampleId");
@@ -40,6 +39,7 @@ void start_sample_processing(ProcessFilesData& data) {
     sample_info_index = 0;
     clear_sample_information();
     for (SampleSettings& s : data.sample_settings) s = SampleSettings{};
+    for (auto& kept : data.sample_results_files) kept.reset();
 }
 
 int add_sample_file(ProcessFilesData& data) {
@@ -63,7 +63,10 @@ int add_sample_file(ProcessFilesData& data) {
     data.sample_data_paths[n] = *chosen;
     data.sample_settings[n].data_file_path = *chosen;
     data.sample_settings[n].results_ini_path = results_path;
-    read_sample_ids(n, results_path);
+    auto results = std::make_shared<IniFile>();
+    results->load(results_path);
+    read_sample_ids(n, *results);
+    data.sample_results_files[n] = std::move(results);
     folder_settings.slot[kDataPathSlot] = folder;
     write_file_setting("dataPath", folder);
 
@@ -80,6 +83,8 @@ void delete_sample_file(ProcessFilesData& data, int i) {
     const int count = sample_count;
     close_up(data.sample_data_paths, i, count);
     close_up(data.sample_ini_paths, i, count);
+    close_up(data.sample_results_files, i, count);
+    data.sample_results_files[count - 1].reset();
     close_up(data.sample_settings, i, count);
     close_up(sample_sizes, i, count);
     close_up(sample_limit_files, i, count);
@@ -100,6 +105,7 @@ void clear_sample_list(ProcessFilesData& data) {
         const std::string results = sample_results_path(path);
         if (file_exists(results)) remove_file(results);
     }
+    for (auto& kept : data.sample_results_files) kept.reset();
     sample_count = 0;
     sample_info_index = 0;
 }

@@ -177,4 +177,24 @@ TEST_F(ProcessingRun, TheResultsFileOfASampleInAFolderWithADotIsTheConvertedOne)
     EXPECT_GT(recovery_tables.predicted_recovery[0][1], 0.0);
 }
 
+// The area of the first compound of a demo data file, as the instrument wrote it.
+int first_area(const std::string& data_file) {
+    const std::vector<std::string> lines = split(read_file_text(data_file), '\n');
+    for (size_t i = 0; i + 1 < lines.size(); ++i)
+        if (trim(lines[i]) == "COMPOUND") return std::stoi(split(lines[i + 1], '\t')[1]);
+    return -1;
+}
+
+TEST_F(ProcessingRun, ProcessTakesEachSampleAsAddFileReadItsResultsFile) {
+    for (const char* f : {"runs/SAMPLE1.TXT", "runs/SAMPLE2.TXT", "runs/SAMPLE3.TXT"}) add(f);
+    delete_sample_file(data, 0);  // the later samples move down with what was read
+    // Gone from disk: a second read would fail the run.
+    for (const char* f : {"runs/SAMPLE2.ini", "runs/SAMPLE3.ini"}) ASSERT_TRUE(fs::remove(f));
+    ASSERT_EQ(run_processing(data, noted_steps(), {}), ProcessingOutcome::Done);
+    EXPECT_TRUE(ui.exceptions.empty());
+    EXPECT_EQ(data.sample_raw_data[0].area[0], first_area("runs/SAMPLE2.TXT"));
+    EXPECT_EQ(data.sample_raw_data[1].area[0], first_area("runs/SAMPLE3.TXT"));
+    EXPECT_NE(first_area("runs/SAMPLE2.TXT"), first_area("runs/SAMPLE3.TXT"));
+}
+
 }  // namespace
