@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
+#include "platform/command_guard.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
@@ -60,6 +62,31 @@ TEST(PathsTest, UpperCasedPathResolvesToTheFileOnDisk) {
     // An exact match wins over a name that differs only in case.
     std::string exact = temp.write("Data/LIB.TXT", "y");
     EXPECT_EQ(resolve_path(exact), exact);
+}
+
+TEST(PathsTest, ACommandReadsAFolderOnceAndSeesTheFilesItMakesAndRemoves) {
+    TempFolder temp;
+    const std::string dir = temp.path() + "/Data";
+    temp.write("Data/Old.txt", "x");
+    auto make = [](const std::string& path) { std::ofstream(path) << "x"; };
+    bool ran = run_command([&] {
+        FolderListingScope nested;  // a command inside a command keeps the same listings
+        // A new file keeps its name; once made, another spelling finds it.
+        const std::string made = resolve_path(temp.path() + "/DATA/New.TXT");
+        EXPECT_EQ(made, dir + "/New.TXT");
+        make(made);
+        EXPECT_EQ(resolve_path(dir + "/NEW.txt"), made);
+        // A file the command removes and makes again under another spelling.
+        EXPECT_EQ(resolve_path(dir + "/OLD.TXT"), dir + "/Old.txt");
+        std::filesystem::remove(dir + "/Old.txt");
+        make(dir + "/old.TXT");
+        EXPECT_EQ(resolve_path(dir + "/OLD.TXT"), dir + "/old.TXT");
+        // Another program's new file: the folder was read for this command already.
+        make(dir + "/Other.txt");
+        EXPECT_EQ(resolve_path(dir + "/OTHER.TXT"), dir + "/OTHER.TXT");
+    });
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(resolve_path(dir + "/OTHER.TXT"), dir + "/Other.txt");  // the next command sees it
 }
 
 TEST(TextLineReaderTest, ReadsCrlfAndLongLinesWhole) {

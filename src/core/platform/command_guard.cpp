@@ -1,9 +1,11 @@
 #include "platform/command_guard.h"
 
 #include "platform/errors.h"
+#include "platform/paths.h"
 #include "platform/ui_services.h"
 
 bool run_command(const std::function<void()>& command) {
+    FolderListingScope listings;  // each folder is read once per command
     try {
         command();
         return true;

@@ -1,8 +1,11 @@
 #include "platform/paths.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/text_util.h"
 
@@ -52,6 +55,75 @@ std::string join_path(std::string_view folder, std::string_view name) {
     return out;
 }
 
+namespace {
+
+struct FolderListings {
+    int scopes = 0;
+    std::unordered_map<std::string, std::vector<std::string>> folders;  // folder -> entry names
+};
+
+FolderListings& folder_listings() {
+    static FolderListings listings;
+    return listings;
+}
+
+std::vector<std::string> read_folder(const fs::path& dir) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    return names;
+}
+
+// The first of names that matches part without regard to case ("" for none). The caller
+// has found part itself missing, so an entry spelled exactly so is passed over. A kept
+// listing may be behind the disk: its matches are checked (an entry counts, dangling
+// symlinks too), and stale is set when a match has gone.
+std::string matching_name(const fs::path& dir, const std::vector<std::string>& names, const std::string& part,
+                          bool kept, bool& stale) {
+    for (const std::string& name : names) {
+        if (name == part || !iequals(name, part)) continue;
+        std::error_code ec;
+        if (!kept || fs::exists(fs::symlink_status(dir / name, ec))) return name;
+        stale = true;
+    }
+    return {};
+}
+
+// The entry of dir whose name matches part without regard to case ("" for none).
+std::string entry_without_case(const fs::path& dir, const std::string& part) {
+    FolderListings& listings = folder_listings();
+    bool stale = false;
+    if (listings.scopes == 0) return matching_name(dir, read_folder(dir), part, false, stale);
+    auto kept = listings.folders.find(dir.string());
+    if (kept == listings.folders.end()) kept = listings.folders.emplace(dir.string(), read_folder(dir)).first;
+    std::string name = matching_name(dir, kept->second, part, true, stale);
+    if (name.empty() && stale) {
+        kept->second = read_folder(dir);
+        name = matching_name(dir, kept->second, part, false, stale);
+    }
+    return name;
+}
+
+// A name handed out for a file that does not exist yet: the command may create it so.
+void note_new_entry(const fs::path& dir, const std::string& part) {
+    FolderListings& listings = folder_listings();
+    if (listings.scopes == 0) return;
+    auto kept = listings.folders.find(dir.string());
+    if (kept != listings.folders.end() &&
+        std::find(kept->second.begin(), kept->second.end(), part) == kept->second.end())
+        kept->second.push_back(part);
+}
+
+}  // namespace
+
+FolderListingScope::FolderListingScope() { ++folder_listings().scopes; }
+
+FolderListingScope::~FolderListingScope() {
+    FolderListings& listings = folder_listings();
+    if (--listings.scopes == 0) listings.folders.clear();
+}
+
 std::string resolve_path(std::string_view path) {
     std::string p(path);
     for (char& c : p)
@@ -68,21 +140,15 @@ std::string resolve_path(std::string_view path) {
         fs::path exact = current / part;
         fs::path chosen = exact;
         if (!fs::exists(exact, ec)) {
-            fs::path dir = current.empty() ? fs::path(".") : current;
-            bool found = false;
-            for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-                std::string name = it->path().filename().string();
-                if (iequals(name, part)) {
-                    chosen = current / name;
-                    found = true;
-                    break;
-                }
-            }
-            if (!found) {
+            const fs::path dir = current.empty() ? fs::path(".") : current;
+            const std::string name = entry_without_case(dir, part);
+            if (name.empty()) {
                 // The rest does not exist: keep it as given (a new file keeps its name).
+                note_new_entry(dir, part);
                 for (size_t j = i + 1; j < parts.size(); ++j) exact /= parts[j];
                 return exact.string();
             }
+            chosen = current / name;
         }
         current = chosen;
     }

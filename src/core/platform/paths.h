@@ -27,6 +27,22 @@ std::string join_path(std::string_view folder, std::string_view name);
 // The existing file or folder that the path names, matching each component exactly
 // first and else without regard to case; components that do not exist are kept as given.
 std::string resolve_path(std::string_view path);
+
+// While one of these is alive (the command guard keeps one for each command), the resolver
+// reads each folder it searches once and keeps the listing: a command that writes dozens
+// of new files into one folder would otherwise read the whole folder for each of them.
+// A kept listing is brought up to date by the resolver itself: a name it hands out for a
+// file that does not exist yet joins its folder's listing (the command may create it under
+// that name), and an entry that has gone from the disk makes it read the folder again.
+// Files that another program makes while a command runs are seen from the next command
+// on. Scopes nest; the listings go when the outermost one ends.
+class FolderListingScope {
+public:
+    FolderListingScope();
+    ~FolderListingScope();
+    FolderListingScope(const FolderListingScope&) = delete;
+    FolderListingScope& operator=(const FolderListingScope&) = delete;
+};
 bool file_exists(std::string_view path);   // a regular file (after resolution)
 bool folder_exists(std::string_view path);
 bool remove_file(std::string_view path);
