@@ -1,10 +1,10 @@
 #include "platform/printer_canvas.h"
 
 #include <QPageLayout>
-#include <algorithm>
-#include <limits>
 #include <QPen>
 #include <QPrinter>
+#include <algorithm>
+#include <limits>
 
 #include "platform/text_util.h"
 
@@ -25,28 +25,33 @@ PrinterCanvas::~PrinterCanvas() {
     if (painter_.isActive()) end_job();
 }
 
-const QFontMetrics& PrinterCanvas::metrics() {
-    if (!metrics_) metrics_.emplace(QFont(font_, &printer_), &printer_);
-    return *metrics_;
+PrinterCanvas::FontWork::FontWork(const QFont& f, QPrinter* printer) : font(f, printer), metrics(font, printer) {}
+
+PrinterCanvas::FontWork& PrinterCanvas::work() {
+    if (!current_) {
+        std::unique_ptr<FontWork>& known = fonts_[font_.key()];
+        if (!known) known = std::make_unique<FontWork>(font_, &printer_);
+        current_ = known.get();
+    }
+    return *current_;
 }
 
-void PrinterCanvas::forget_metrics() {
-    metrics_.reset();
-    widths_.clear();
-    shaped_.clear();
+void PrinterCanvas::forget_fonts() {
+    current_ = nullptr;
+    fonts_.clear();
 }
 
 void PrinterCanvas::set_orientation(Orientation o) {
-    forget_metrics();
+    forget_fonts();
     printer_.setPageOrientation(o == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 bool PrinterCanvas::begin_job(const std::string& title) {
     printer_.setDocName(QString::fromStdString(title));
     if (!painter_.begin(&printer_)) return false;
-    forget_metrics();
+    forget_fonts();
     page_ = 1;
-    painter_.setFont(QFont(font_, &printer_));
+    painter_.setFont(work().font);
     painter_.setPen(QPen(Qt::black, pen_width_));
     return true;
 }
@@ -66,10 +71,10 @@ int PrinterCanvas::page_height() const { return printer_.height(); }
 
 void PrinterCanvas::set_font(const CanvasFont& f) {
     QFont font = qt_font(f);
-    if (font == font_) return;  // what was measured in it still holds
+    if (font == font_) return;
     font_ = font;
-    forget_metrics();
-    if (painter_.isActive()) painter_.setFont(QFont(font_, &printer_));
+    current_ = nullptr;
+    if (painter_.isActive()) painter_.setFont(work().font);
 }
 
 namespace {
@@ -91,10 +96,11 @@ constexpr size_t kShapedTextsKept = 20000;
 // drawText puts them, for a fraction of the work.
 const QTextLayout* PrinterCanvas::shaped(const std::string& text) {
     if (!plain_line(text)) return nullptr;
-    auto found = shaped_.find(text);
-    if (found == shaped_.end()) {
-        if (shaped_.size() >= kShapedTextsKept) shaped_.clear();
-        auto layout = std::make_unique<QTextLayout>(QString::fromStdString(text), QFont(font_, &printer_), &printer_);
+    FontWork& w = work();
+    auto found = w.shaped.find(text);
+    if (found == w.shaped.end()) {
+        if (w.shaped.size() >= kShapedTextsKept) w.shaped.clear();
+        auto layout = std::make_unique<QTextLayout>(QString::fromStdString(text), w.font, &printer_);
         layout->setCacheEnabled(true);
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
@@ -103,14 +109,14 @@ const QTextLayout* PrinterCanvas::shaped(const std::string& text) {
         QTextLine line = layout->createLine();
         if (line.isValid()) line.setLineWidth(std::numeric_limits<int>::max() / 2);
         layout->endLayout();
-        found = shaped_.emplace(text, std::move(layout)).first;
+        found = w.shaped.emplace(text, std::move(layout)).first;
     }
     return found->second->lineCount() == 1 ? found->second.get() : nullptr;
 }
 
 void PrinterCanvas::text_out(int x, int y, const std::string& text) {
     if (!painter_.isActive()) return;
-    const int baseline = y + metrics().ascent();
+    const int baseline = y + work().metrics.ascent();
     if (const QTextLayout* layout = shaped(text)) {
         // A layout is drawn from the top of its line, which lies its own ascent above the baseline.
         layout->draw(&painter_, QPointF(x, baseline - layout->lineAt(0).ascent()));
@@ -120,14 +126,15 @@ void PrinterCanvas::text_out(int x, int y, const std::string& text) {
 }
 
 int PrinterCanvas::text_width(const std::string& text) {
-    auto known = widths_.find(text);
-    if (known != widths_.end()) return known->second;
-    const int width = metrics().horizontalAdvance(QString::fromStdString(text));
-    widths_.emplace(text, width);
+    FontWork& w = work();
+    auto known = w.widths.find(text);
+    if (known != w.widths.end()) return known->second;
+    const int width = w.metrics.horizontalAdvance(QString::fromStdString(text));
+    w.widths.emplace(text, width);
     return width;
 }
 
-int PrinterCanvas::text_height(const std::string&) { return metrics().height(); }
+int PrinterCanvas::text_height(const std::string&) { return work().metrics.height(); }
 
 void PrinterCanvas::set_pen_width(int width) {
     pen_width_ = width;

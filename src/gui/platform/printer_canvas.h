@@ -8,7 +8,6 @@
 #include <QTextLayout>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -39,20 +38,25 @@ public:
     void rectangle(int x1, int y1, int x2, int y2) override;
 
 private:
-    // The metrics of the current font on the printer, made once per font: a report
-    // measures and places tens of thousands of texts in a handful of fonts.
-    const QFontMetrics& metrics();
-    void forget_metrics();
+    // What the canvas knows of one font on the printer. A report measures and draws tens
+    // of thousands of texts in a handful of fonts that it changes between all the time,
+    // and the same labels, names and units come back on every page.
+    struct FontWork {
+        FontWork(const QFont& font, QPrinter* printer);
+        QFont font;  // for the printer
+        QFontMetrics metrics;
+        std::unordered_map<std::string, int> widths;
+        std::unordered_map<std::string, std::unique_ptr<QTextLayout>> shaped;  // drawn again as they are
+    };
+    FontWork& work();  // of the current font
+    void forget_fonts();
     const QTextLayout* shaped(const std::string& text);  // nullptr: draw it with drawText
 
     QPrinter& printer_;
     QPainter painter_;
     QFont font_;
-    std::optional<QFontMetrics> metrics_;
-    // Widths measured in the current font: reports measure the same labels again and again.
-    std::unordered_map<std::string, int> widths_;
-    // Texts shaped in the current font, drawn again without shaping them again.
-    std::unordered_map<std::string, std::unique_ptr<QTextLayout>> shaped_;
+    std::unordered_map<QString, std::unique_ptr<FontWork>> fonts_;  // by font key
+    FontWork* current_ = nullptr;
     int pen_width_ = 1;
     int page_ = 1;
     std::function<void()> on_end_;
