@@ -197,4 +197,16 @@ TEST_F(ProcessingRun, ProcessTakesEachSampleAsAddFileReadItsResultsFile) {
     EXPECT_NE(first_area("runs/SAMPLE2.TXT"), first_area("runs/SAMPLE3.TXT"));
 }
 
+TEST_F(ProcessingRun, TwoSamplesSharingAResultsFileKeepTheirOwnAreas) {
+    // Names that differ only in case are two data files here but one results file.
+    fs::copy_file("runs/SAMPLE2.TXT", "runs/dup.txt");
+    fs::copy_file("runs/SAMPLE3.TXT", "runs/dup.TXT");
+    add("runs/dup.txt");
+    add("runs/dup.TXT");
+    ASSERT_EQ(data.sample_ini_paths[0], data.sample_ini_paths[1]);
+    ASSERT_EQ(run_processing(data, noted_steps(), {}), ProcessingOutcome::Done);
+    EXPECT_EQ(data.sample_raw_data[0].area[0], first_area("runs/SAMPLE2.TXT"));
+    EXPECT_EQ(data.sample_raw_data[1].area[0], first_area("runs/SAMPLE3.TXT"));
+}
+
 }  // namespace
