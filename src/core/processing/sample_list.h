@@ -13,7 +13,8 @@ extern const std::string sample_file_filter;  // "Quantitated data file (*.txt)|
 void start_sample_processing(ProcessFilesData& data);
 
 // Add File up to the Sample Information entry: refuses a 25th sample, asks for a data file,
-// converts it into its results file and lists it with the identifiers of its results file.
+// converts it into its results file and lists it with the identifiers of its results file,
+// keeping the file as read for Process (sample_results_files).
 // Answers the new sample's slot, or -1 when nothing was added (refused, cancelled, or the
 // conversion refused the file with its own message).
 int add_sample_file(ProcessFilesData& data);
