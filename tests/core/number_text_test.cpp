@@ -12,9 +12,27 @@ TEST(NumberText, LeadingNumberTakesTheLongestNumericPrefix) {
         double value;
     } cases[] = {
         {"12.5abc", 12.5}, {"  -3e2x", -300.0}, {"4e", 4.0}, {"1e+", 1.0}, {"abc", 0.0}, {"", 0.0},
-        {".5", 0.5},       {"+7", 7.0},         {"-.", 0.0}, {"1.2.3", 1.2}, {"inf", 0.0}, {"1e999", HUGE_VAL},
+        {".5", 0.5},       {"+7", 7.0},         {"-.", 0.0}, {"1.2.3", 1.2}, {"inf", 0.0}, {"nan", 0.0}, {"1e-999", 0.0},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(leading_number(c.text), c.value) << c.text;
+}
+
+// A number out of the range of doubles is no number: taken as infinity it passed range
+// checks ("rvw > 0") and went into the models.
+TEST(NumberText, NumbersThatAreNotFiniteAreRefused) {
+    for (const char* text : {"1e999", "-1e999", " 1e999abc"})
+        EXPECT_THROW(leading_number(text), ConversionError) << text;
+    for (const char* text : {"1e999", "inf", "-INF", "nan", "infinity", "1e400"}) {
+        double v = 7.0;
+        EXPECT_FALSE(try_to_double(text, v)) << text;
+        EXPECT_EQ(v, 7.0);
+        EXPECT_THROW(to_double_strict(text), ConversionError) << text;
+    }
+    try {
+        to_double_strict("1e999");
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'1e999' is not a valid floating point value");
+    }
 }
 
 TEST(NumberText, StrictConversionsUseTheStandardMessages) {

@@ -93,8 +93,8 @@ TEST_F(SurrogateFile, CreatedFileListsTheStandardsWhereverTheyStand) {
     const std::string path = temp.file("NEW.INI");
     EXPECT_EQ(create_surrogate_file(path, library), 0);
     EXPECT_EQ(read_file_text(path),
-              section_text(1, rec("C4", 4)) + "\n\n" + section_text(2, rec("C8", 8)) + "\n\n" +
-                  section_text(3, rec("C10", 10)) + "\n\n" + "[header]\nnumber_comps=3\n");
+              section_text(1, rec("C4", 4)) + "\n" + section_text(2, rec("C8", 8)) + "\n" +
+                  section_text(3, rec("C10", 10)) + "\n" + "[header]\nnumber_comps=3\n");
     int count = 0;
     EXPECT_TRUE(check_compound_file(path, count));
     EXPECT_EQ(count, 3);

@@ -14,8 +14,10 @@
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/tables.h"
 #include "platform/clock.h"
+#include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/read_errors.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
@@ -384,14 +386,8 @@ void clear_calibration_tables() {
     standard_data_files.fill(std::string());
 }
 
-// Reads the whole file into the tables; false after its numbered error message.
-bool read_calibration_file(const std::string& path, int& n) {
-    TextLineReader in;
-    if (!in.open(path)) {
-        show_error("03005");
-        return false;
-    }
-    clear_calibration_tables();
+// The preamble, the compounds and the trailer into the tables; false after its message.
+bool read_calibration_lines(TextLineReader& in, int& n) {
     int k = 0;
     if (!read_calibration_preamble(in, n, k)) {
         show_error("03006");
@@ -410,6 +406,25 @@ bool read_calibration_file(const std::string& path, int& n) {
     read_calibration_trailer(in);
     surrogate_count = internal_standards;
     return true;
+}
+
+// Reads the whole file into the tables; false after its numbered error message, or after
+// naming the line of a number that is not finite.
+bool read_calibration_file(const std::string& path, int& n) {
+    TextLineReader in;
+    if (!in.open(path)) {
+        show_error("03005");
+        return false;
+    }
+    clear_calibration_tables();
+    try {
+        return read_calibration_lines(in, n);
+    } catch (const ConversionError& e) {
+        show_message(refused_line_message("calibration", path, in.line_number(), e.what(),
+                                          "The calibration was not loaded."),
+                     "Error");
+        return false;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "calibration/quant_data_file.h"
 
+#include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/text_util.h"
 
@@ -30,7 +31,14 @@ void read_rows(const std::vector<std::string>& lines, size_t from, QuantDataFile
     for (size_t i = from; i < lines.size(); ++i) {
         std::string line = trim(lines[i]);
         if (line.empty()) return;
-        file.rows.push_back(parse_quant_row(line));
+        try {
+            file.rows.push_back(parse_quant_row(line));
+        } catch (const ConversionError& e) {
+            file.rows.clear();
+            file.refused_line = static_cast<int>(i) + 1;
+            file.refused_why = e.what();
+            return;
+        }
     }
 }
 

@@ -18,13 +18,18 @@ struct QuantDataFile {
     // "Version" layout: lines 2..5 by position (empty when the file is shorter).
     std::string injection_time, lab_file_id, client_sample_id, instrument_id;
     std::vector<QuantRow> rows;  // every row of the file, however many
+    // A row whose number is out of the range of numbers ("1e999") refuses the file: its
+    // line (from 1) and why; 0 when every row was read.
+    int refused_line = 0;
+    std::string refused_why;
 };
 
 // The layout that a first line (already trimmed) announces: "Version" anywhere in it
 // (case-sensitive), else exactly "DATA FILE" without regard to case.
 QuantLayout quant_layout_of(const std::string& first_line);
 
-// One compound row of a trimmed line: fields at runs of tabs.
+// One compound row of a trimmed line: fields at runs of tabs. Throws ConversionError for
+// a number that is not finite.
 QuantRow parse_quant_row(const std::string& line);
 
 // Reads the lines of a data file (each trimmed) into its layout, header values and rows.

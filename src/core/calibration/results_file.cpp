@@ -10,6 +10,7 @@
 #include "platform/ini_file.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/read_errors.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
@@ -21,6 +22,8 @@ const char* const kCountMismatch =
 const char* const kNameMismatch =
     "Quantilyzet: 03009: There is a compound name mismatch in the library and your sample file\n"
     "Sample file: ";
+
+const std::string kCannotOpen = "Cannot open file ";
 
 // Areas are held in a 32-bit field; a value outside it must never wrap to another area.
 bool area_fits(double area) {
@@ -89,12 +92,18 @@ bool convert_quant_file(const std::string& data_path, const std::string& results
     std::vector<std::string> lines;
     // A file that cannot be opened has no other remedy here: say which one and refuse.
     if (!read_text_lines(data_path, lines)) {
-        show_message("Cannot open file " + data_path, "Closing unneeded data files");
+        show_message(kCannotOpen + data_path, "Closing unneeded data files");
         return false;
     }
     QuantDataFile data = parse_quant_lines(lines);
     if (data.layout == QuantLayout::Unknown) {
         show_message("Quantilyzer: 03004", "Error");
+        return false;
+    }
+    if (data.refused_line > 0) {
+        show_message(refused_line_message("data", data_path, data.refused_line, data.refused_why,
+                                          "No results file was written."),
+                     "Error");
         return false;
     }
     std::vector<std::string> names;
@@ -143,10 +152,17 @@ bool read_results_compounds(const IniFile& ini, const std::string& results_path,
     return true;
 }
 
+bool load_results_ini(IniFile& ini, const std::string& results_path) {
+    // A folder or a file without read permission is no results file with a part missing.
+    if (ini.load_file(results_path) != IniLoad::Unreadable) return true;
+    show_message(kCannotOpen + results_path, "Error");
+    return false;
+}
+
 bool read_results_ini(int slot, const std::string& results_path) {
     if (slot < 0 || slot >= kDataSets) return false;
     IniFile ini;
-    ini.load(results_path);
+    if (!load_results_ini(ini, results_path)) return false;
     const std::string missing = "Fail_Getareas_num_cmpnds";
     std::string count_text = ini.get_string("header", "number_comps", missing);
     if (count_text == missing) {

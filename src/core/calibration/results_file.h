@@ -29,6 +29,10 @@ bool check_library_names(int row_count, const std::vector<std::string>& row_name
 // slot is then left as it was. A missing or malformed number throws ConversionError.
 bool read_results_ini(int slot, const std::string& results_path);
 
+// Loads a results file; false after "Cannot open file <path>" when it exists but cannot be
+// read (a folder, no permission). A missing file loads empty, for the callers' own messages.
+bool load_results_ini(IniFile& ini, const std::string& results_path);
+
 // The compounds 1..n of a loaded results file into a data set (n already checked
 // against the table's size), and no area, name or retention time for the compounds after
 // them. Shared with the sample reader of the processing run. False after a message when

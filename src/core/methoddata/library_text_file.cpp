@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "methoddata/compound_name.h"
+#include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/read_errors.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
@@ -316,7 +318,14 @@ bool read_library_lines(const std::string& path) {
             return false;
         }
         StagedRow row;
-        if (!parse_library_row(line, static_cast<int>(rows.size()) + 1, row)) return false;
+        try {
+            if (!parse_library_row(line, static_cast<int>(rows.size()) + 1, row)) return false;
+        } catch (const ConversionError& e) {
+            error_message(refused_line_message("library", path, static_cast<int>(n) + 1, e.what(),
+                                               "The library was not loaded."),
+                          "Error");
+            return false;
+        }
         rows.push_back(std::move(row));
     }
     if (rows.empty()) {

@@ -4,6 +4,7 @@
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
+#include "platform/ui_services.h"
 
 const std::string settings_file_name = "5847file_standalone.ini";
 
@@ -13,9 +14,32 @@ const std::string section = "File";
 
 std::string settings_file_path() { return join_path(install_path, settings_file_name); }
 
+bool settings_file_warning_shown = false;
+
+namespace {
+
+// Loads the settings file; false when it exists but could not be read whole. The analyst
+// hears of that once in a run: the file is then never written, so that the folders it
+// holds are not replaced by the one just chosen.
+bool load_settings_file(IniFile& ini) {
+    const std::string path = resolve_path(settings_file_path());
+    const IniLoad result = ini.load_file(path);
+    if (result == IniLoad::Loaded || result == IniLoad::Missing) return true;
+    if (!settings_file_warning_shown) {
+        settings_file_warning_shown = true;
+        ui().message("The settings file " + path +
+                         " could not be read.\nIt is left as it is: the folders chosen are remembered "
+                         "for this run only.",
+                     "Warning", Buttons::Ok, Icon::Warning);
+    }
+    return false;
+}
+
+}  // namespace
+
 bool read_file_paths(PathSettings& settings) {
     IniFile ini;
-    ini.load(resolve_path(settings_file_path()));
+    const bool whole = load_settings_file(ini);
     struct KeySlot {
         const char* key;
         int slot;
@@ -27,18 +51,22 @@ bool read_file_paths(PathSettings& settings) {
                                    {"mdlPath", kMdlPathSlot}};
     bool all_configured = true;
     for (const auto& k : keys) {
-        settings.slot[k.slot] = ini.get_string(section, k.key, kUnconfigured);
+        // From a file read only in part, a folder it does not hold keeps the one of this run.
+        if (whole || ini.has_key(section, k.key)) settings.slot[k.slot] = ini.get_string(section, k.key, kUnconfigured);
         if (settings.slot[k.slot] == kUnconfigured) all_configured = false;
     }
     return all_configured;
 }
 
 bool write_file_setting(const std::string& key, const std::string& value) {
-    std::string path = resolve_path(settings_file_path());
     IniFile ini;
-    ini.load(path);  // a missing file starts empty
-    ini.set_path(path);
-    ini.set_string(section, key, to_upper(value));
+    if (!load_settings_file(ini)) return false;
+    const std::string stored = to_upper(value);
+    // Writing the value the file holds would only touch the file (and fail on a
+    // read-only install folder) for nothing.
+    if (ini.has_key(section, key) && ini.get_string(section, key, "") == stored) return true;
+    ini.set_path(resolve_path(settings_file_path()));
+    ini.set_string(section, key, stored);
     return ini.save();
 }
 

@@ -13,11 +13,16 @@ extern const std::string settings_file_name;  // "5847file_standalone.ini"
 std::string settings_file_path();
 
 // Reads filePath, dataPath, calibrationPath, surrogatePath and mdlPath into slots 7, 1, 11,
-// 12 and 13; false when any of them is "F".
+// 12 and 13; false when any of them is "F". A file that exists but cannot be read is
+// reported once in the run (Warning); the slots it does not give keep their values.
 bool read_file_paths(PathSettings& settings);
 
-// Writes one key of [File] with the value upper-cased; false when the file cannot be written.
+// Writes one key of [File] with the value upper-cased, only when it changes; false when
+// the file cannot be written, or cannot be read (then it is left as it is).
 bool write_file_setting(const std::string& key, const std::string& value);
+
+// Whether the warning of an unreadable settings file was shown in this run.
+extern bool settings_file_warning_shown;
 
 // "mdl" writes mdlPath := slot 13 of folder_settings; any other kind writes nothing.
 void SavePathSetting(const std::string& kind);

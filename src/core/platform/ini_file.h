@@ -1,11 +1,26 @@
 #pragma once
 // Settings-format files (internal-standard files, results files, the settings file of
-// folders). Section and key names match without regard to case; a missing key gives
-// the caller's default; values are kept byte for byte. A command loads a file, changes
-// it in memory and saves it once; saving replaces the file atomically.
+// folders), read as the Windows profile functions read them, since laboratories edit the
+// files the Windows program wrote by hand: section and key names match without regard to
+// case, blanks around names and values are trimmed, one pair of matching quotes around a
+// value is dropped, and of duplicate sections and of duplicate keys the first one counts.
+// A missing key gives the caller's default.
+//
+// The file is kept line by line: a rewrite changes only the lines of the values set (the
+// first copy of a key), adds new keys at the end of their section and new sections at the
+// end of the file, and keeps every other line, comments and duplicates included, as it
+// was. A command loads a file, changes it in memory and saves it once; saving replaces
+// the file atomically.
 #include <memory>
 #include <string>
 #include <vector>
+
+enum class IniLoad {
+    Loaded,
+    Missing,     // no such file
+    Unreadable,  // a folder, no permission, a read error
+    NotText,     // holds NUL bytes: damaged, or no settings file (its lines are still read)
+};
 
 class IniFile {
 public:
@@ -15,7 +30,11 @@ public:
     IniFile& operator=(const IniFile&) = delete;
 
     // Reads the file; false when it does not exist or cannot be read (the file is then empty).
-    bool load(const std::string& path);
+    bool load(const std::string& path) { return load_file(path) == IniLoad::Loaded; }
+    // The same, saying why a file was not loaded.
+    IniLoad load_file(const std::string& path);
+    // Reads settings from a text, as load() reads a file's bytes.
+    void load_text(const std::string& text);
     // Writes to the path given to load() (or this path); false when it cannot be written.
     bool save(std::string* error = nullptr) const;
     bool save_as(const std::string& path, std::string* error = nullptr) const;
@@ -35,6 +54,7 @@ public:
     void set_string(const std::string& section, const std::string& key, const std::string& value);
     void set_double(const std::string& section, const std::string& key, double value);  // general form
     void set_int(const std::string& section, const std::string& key, int value);
+    // Removes the section with its keys, every copy of it.
     void erase_section(const std::string& section);
 
     std::string to_text() const;

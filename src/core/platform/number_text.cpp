@@ -3,6 +3,7 @@
 #include <locale.h>
 
 #include <cctype>
+#include <cmath>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -36,11 +37,15 @@ std::string_view strip_blanks(std::string_view s) {
     return s;
 }
 
-// Converts a text that leading_number_length() accepted whole. Out of the double
-// range it saturates (overflow to +-infinity, underflow to 0) instead of failing.
+// Converts a text that leading_number_length() accepted whole. An underflow gives 0;
+// an overflow gives infinity, which the callers refuse: no file or box holds one.
 double parse_number_prefix(std::string_view digits) {
     std::string tmp(digits);
     return strtod_l(tmp.c_str(), nullptr, c_locale());
+}
+
+[[noreturn]] void refuse_double(std::string_view text) {
+    throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
 }
 
 }  // namespace
@@ -120,14 +125,20 @@ double leading_number(std::string_view text) {
     while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
     size_t n = leading_number_length(text);
     if (n == 0) return 0.0;
-    return parse_number_prefix(text.substr(0, n));
+    double value = parse_number_prefix(text.substr(0, n));
+    // "1e999" has a numeric part, but no number: taking it as infinity (or as 0) would
+    // put a value into the tables that the file never held.
+    if (!std::isfinite(value)) refuse_double(text.substr(0, n));
+    return value;
 }
 
 bool try_to_double(const std::string& text, double& value) {
     std::string_view s = strip_blanks(text);
     size_t n = leading_number_length(s);
     if (n == 0 || n != s.size()) return false;
-    value = parse_number_prefix(s);
+    double parsed = parse_number_prefix(s);
+    if (!std::isfinite(parsed)) return false;
+    value = parsed;
     return true;
 }
 
@@ -144,7 +155,7 @@ bool try_to_int(const std::string& text, int& value) {
 
 double to_double_strict(const std::string& text) {
     double v = 0.0;
-    if (!try_to_double(text, v)) throw ConversionError("'" + text + "' is not a valid floating point value");
+    if (!try_to_double(text, v)) refuse_double(text);
     return v;
 }
 

@@ -23,6 +23,8 @@ std::string exact_fixed(double value, int decimals);
 std::string exact_general(double value);
 
 // The longest leading numeric part of a text (after leading blanks); 0.0 when there is none.
+// A part out of the range of numbers ("1e999") throws ConversionError with the standard
+// message: it is not a number, and must not be read as another value.
 double leading_number(std::string_view text);
 
 // Length of the longest leading numeric part of text starting at its first character
@@ -30,7 +32,8 @@ double leading_number(std::string_view text);
 size_t leading_number_length(std::string_view text);
 
 // Strict conversions: surrounding blanks allowed, anything else throws ConversionError
-// with the standard message ("'%s' is not a valid floating point value").
+// with the standard message ("'%s' is not a valid floating point value"). Numbers are
+// finite: "inf", "nan" and "1e999" are refused.
 double to_double_strict(const std::string& text);
 int to_int_strict(const std::string& text);
 

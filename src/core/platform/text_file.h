@@ -1,21 +1,34 @@
 #pragma once
-// Reading and writing text files. Lines are read whole, whatever their length; LF and
-// CRLF both end a line. Older files may hold the Latin-1 bytes for micro and
-// plus-minus: a line that is not UTF-8 is taken as Latin-1 and converted.
-#include <fstream>
+// Reading and writing text files. Lines are read whole, whatever their length; LF, CRLF
+// and CR each end a line, and a UTF-8 byte-order mark in front of the first line is no
+// part of it. Older files may hold the Latin-1 bytes for micro and plus-minus: a line
+// that is not UTF-8 is taken as Latin-1 and converted.
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TextLineReader {
 public:
-    // Opens the file (resolved without regard to case); false when it cannot be read.
+    // Opens the file (resolved without regard to case); false when it cannot be read
+    // (missing, a folder, no permission).
     bool open(const std::string& path);
     // The next line without its end; false at the end of the file.
     bool next(std::string& line);
+    // The number of the line next() gave last (1 for the first line).
+    int line_number() const { return line_number_; }
 
 private:
-    std::ifstream in_;
+    std::string text_;
+    size_t pos_ = 0;
+    int line_number_ = 0;
 };
+
+// The whole file as bytes (resolved without regard to case); false when it is missing,
+// a folder or cannot be read.
+bool read_file_bytes(const std::string& path, std::string& bytes);
+
+// The text without a leading UTF-8 byte-order mark.
+std::string_view without_utf8_bom(std::string_view text);
 
 // All lines of a file; false when it cannot be opened.
 bool read_text_lines(const std::string& path, std::vector<std::string>& lines);

@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/read_errors.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
@@ -59,14 +61,27 @@ std::string group_limits_file_text() {
 LimitsLoad load_group_limits(const std::string& path) {
     TextLineReader reader;
     if (!reader.open(path)) {
-        ui().message("Can't perform one of the following file operations: Open, Seek, Read, Close",
+        ui().message("Can't perform one of the following file operations: Open, Seek, Read, Close\n" + path,
                      "FileError", Buttons::OkCancel, Icon::Error);
         return LimitsLoad::NotOpened;
     }
+    const std::string kept = "The limits in force were kept.";
     std::string line;
-    if (!reader.next(line) || trim(line) != kGroupLimitsFileHeader) return LimitsLoad::OtherFile;
+    if (!reader.next(line) || trim(line) != kGroupLimitsFileHeader) {
+        // Read as junk, another file would put its numbers into the limits of the run.
+        ui().message("The file " + path + " is not a limits file: its first line is not \"" +
+                         kGroupLimitsFileHeader + "\".\n" + kept,
+                     "FileError", Buttons::Ok, Icon::Error);
+        return LimitsLoad::OtherFile;
+    }
     std::array<double, kGroupLimitValues> values{};
-    for (double& v : values) v = reader.next(line) ? leading_number(trim(line)) : 0.0;
+    try {
+        for (double& v : values) v = reader.next(line) ? leading_number(trim(line)) : 0.0;
+    } catch (const ConversionError& e) {
+        ui().message(refused_line_message("limits", path, reader.line_number(), e.what(), kept), "FileError",
+                     Buttons::Ok, Icon::Error);
+        return LimitsLoad::BadValue;
+    }
     set_group_limit_values(values);
     return LimitsLoad::Loaded;
 }

@@ -55,11 +55,12 @@ void set_group_limit_values(const std::array<double, kGroupLimitValues>& values)
 // The limits file's text: the header line, then each value "%6.4f" on its own line.
 std::string group_limits_file_text();
 
-enum class LimitsLoad { Loaded, NotOpened, OtherFile };
+enum class LimitsLoad { Loaded, NotOpened, OtherFile, BadValue };
 
-// Reads a limits file into group_limits. A file that cannot be opened says so (FileError)
-// and changes nothing; a file with another first line is ignored without a message.
-// Value lines are read leniently (a missing or non-numeric line reads as 0).
+// Reads a limits file into group_limits. A file that cannot be opened, a file with another
+// first line (an empty file too) and a value that is no finite number each say so, naming
+// the file (FileError), and change nothing. Value lines are otherwise read leniently (a
+// missing or non-numeric line reads as 0).
 LimitsLoad load_group_limits(const std::string& path);
 
 // Writes the current limits into a limits file; false after a message when it cannot.

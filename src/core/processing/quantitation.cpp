@@ -24,7 +24,7 @@ void average_response_factors() {
 int read_sample_ini(RawDataSets& table, int slot, const std::string& path) {
     if (slot < 0 || slot >= kDataSets) return 0;
     IniFile ini;
-    ini.load(path);
+    if (!load_results_ini(ini, path)) throw CommandAborted("results file cannot be read");
     return read_sample_ini(table, slot, ini);
 }
 

@@ -76,18 +76,48 @@ TEST_F(GroupLimitsTest, LoadReadsLinesLenientlyAndShortFilesAsZero) {
     for (int i = 3; i < kGroupLimitValues; ++i) EXPECT_EQ(v[i], 0.0) << i;
 }
 
-TEST_F(GroupLimitsTest, LoadRefusesOtherFilesAndKeepsTheLimits) {
+// Every refused load says so, naming the file, and the limits in force stay.
+TEST_F(GroupLimitsTest, LoadRefusesBadFilesWithAMessageAndKeepsTheLimits) {
+    set_group_limit_values(distinct_values());
     const auto before = group_limit_values();
-    const std::string other = folder_.write("other.txt", "calculations limits file v01\n0.5\n");
-    EXPECT_EQ(load_group_limits(other), LimitsLoad::OtherFile);  // no message
-    EXPECT_EQ(load_group_limits(folder_.write("empty.txt", "")), LimitsLoad::OtherFile);
-    ui_.answer(Answer::Ok);
-    EXPECT_EQ(load_group_limits(folder_.file("missing.txt")), LimitsLoad::NotOpened);
-    ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_EQ(ui_.last_message().text, "Can't perform one of the following file operations: Open, Seek, Read, Close");
-    EXPECT_EQ(ui_.last_message().caption, "FileError");
-    EXPECT_EQ(ui_.last_message().buttons, Buttons::OkCancel);
+    const std::string header = "Calculations Limits File V01\n";
+    struct Case {
+        const char* name;
+        std::string content;
+        LimitsLoad result;
+        const char* message;
+    } cases[] = {
+        {"other.txt", "calculations limits file v01\n0.5\n", LimitsLoad::OtherFile, "is not a limits file"},
+        {"empty.txt", "", LimitsLoad::OtherFile, "is not a limits file"},
+        {"library.txt", "COMPOUND LIBRARY;Linear;BP\nA\tanalyte\t1\n", LimitsLoad::OtherFile,
+         "is not a limits file"},
+        {"huge.txt", header + "0.5\n1e999\n", LimitsLoad::BadValue,
+         "line 3: '1e999' is not a valid floating point value"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = folder_.write(c.name, c.content);
+        ui_.expect_message(c.message);
+        EXPECT_EQ(load_group_limits(path), c.result) << c.name;
+        EXPECT_NE(ui_.last_message().text.find(path), std::string::npos) << c.name;
+        EXPECT_EQ(ui_.last_message().caption, "FileError");
+        EXPECT_EQ(group_limit_values(), before) << c.name;
+    }
+    for (const std::string& unreadable : {folder_.file("missing.txt"), folder_.path()}) {
+        ui_.answer(Answer::Ok);
+        EXPECT_EQ(load_group_limits(unreadable), LimitsLoad::NotOpened);
+        EXPECT_EQ(ui_.last_message().text,
+                  "Can't perform one of the following file operations: Open, Seek, Read, Close\n" + unreadable);
+        EXPECT_EQ(ui_.last_message().buttons, Buttons::OkCancel);
+    }
     EXPECT_EQ(group_limit_values(), before);
+}
+
+TEST_F(GroupLimitsTest, AByteOrderMarkIsNoPartOfTheHeader) {
+    set_group_limit_values(distinct_values());
+    const std::string text = "\xEF\xBB\xBF" + group_limits_file_text();
+    set_default_group_limits();
+    EXPECT_EQ(load_group_limits(folder_.write("bom.txt", text)), LimitsLoad::Loaded);
+    EXPECT_EQ(group_limit_values(), distinct_values());
 }
 
 TEST_F(GroupLimitsTest, StartUpLoadsDefaultLimitsFromTheProgramFolderElseBuiltIn) {
@@ -104,6 +134,7 @@ TEST_F(GroupLimitsTest, StartUpLoadsDefaultLimitsFromTheProgramFolderElseBuiltIn
     EXPECT_EQ(group_limit_values(), distinct_values());
 
     folder_.write("default_limits.txt", "not a limits file\n0.5\n");
+    ui_.expect_message("is not a limits file");
     init_group_limits(folder_.path());
     EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_lower, -1.0);
     EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[13].diff_upper, 0.25);
