@@ -354,6 +354,33 @@ TEST_F(LibraryTextFile, RefusedFilesKeepTheLibraryAndTheVariableMode) {
     }
 }
 
+// A number out of range is no number: as infinity an rvw passed the "> 0" check and a bp
+// went into the models; as 0 it would be another compound. The file is refused whole.
+TEST_F(LibraryTextFile, NumbersThatAreNotFiniteRefuseTheFileNamingTheLine) {
+    struct Case {
+        std::string rows;
+        const char* message;
+    } cases[] = {
+        {full_row("A", "analyte", "1") + full_row("B", "analyte", "1e999"),
+         "line 3: '1e999' is not a valid floating point value"},
+        {"Benzene\tanalyte\t1.5\t1e999\n", "line 2: '1e999' is not a valid floating point value"},
+        {"Benzene\tanalyte\t1.5\t80\t1\t2\t-1e400\n", "line 2: '-1e400' is not a valid floating point value"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rows);
+        const std::string path = temp.write("huge.txt", kHeader2 + c.rows);
+        expect_error(c.message, "Error");
+        EXPECT_FALSE(read_library_text_file(path));
+        check_caption();
+        EXPECT_NE(ui.last_message().text.find("The library file " + path + " was not read"), std::string::npos);
+        expect_library_untouched();
+    }
+    // A folder given for the file cannot be opened, and says so.
+    expect_error("The library file " + temp.path() + " cannot be opened.", "Error");
+    EXPECT_FALSE(read_library_text_file(temp.path()));
+    expect_library_untouched();
+}
+
 // A library with every kind of row: analytes and internal standards, a tiny rvw that
 // "%.2f" would write as 0, a compound without CAS number.
 void fill_test_library(LibraryTable& table) {

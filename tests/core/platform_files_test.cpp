@@ -49,6 +49,97 @@ TEST(IniFileTest, ValuesAreKeptByteForByte) {
         EXPECT_EQ(back.get_string("Values", "k" + std::to_string(i), "?"), values[i]);
 }
 
+// Hand-edited files read as the Windows profile functions read them.
+TEST(IniFileTest, ReadsHandEditsAsWindowsDoes) {
+    IniFile ini;
+    ini.load_text(
+        "\xEF\xBB\xBF; a comment\r\n"
+        "orphan=before any section\r\n"
+        "  [ Compound1 ]  \r\n"
+        "  area = \"1234.5\" \r\n"
+        "first_pass='1'\r"
+        "name=\"Toluene-d8\r"
+        "quoted=\"a\" and \"b\"\n"
+        "empty=\n"
+        "pair=\"\"\n"
+        "unit=\xB5g/L \xB1 5\n"
+        "Area=999\n"
+        "no value line\n"
+        "[other]\n"
+        "k=1\n"
+        "[COMPOUND1]\n"
+        "area=555\n"
+        "retentionTime=7.25\n");
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* value;
+    } cases[] = {
+        {"compound1", "area", "1234.5"},         // quotes dropped, blanks trimmed, the first key wins
+        {"compound1", "first_pass", "1"},        // single quotes too (CR line ends)
+        {"compound1", "name", "\"Toluene-d8"},   // an unmatched quote stays
+        {"compound1", "quoted", "a\" and \"b"},  // one pair only
+        {"compound1", "empty", ""},
+        {"compound1", "pair", ""},
+        {"compound1", "unit", "\xC2\xB5g/L \xC2\xB1 5"},  // Latin-1 micro and plus-minus
+        {"compound1", "retentionTime", "?"},     // only in the second copy of the section
+        {"compound1", "no value line", "?"},
+        {"other", "k", "1"},
+        {"", "orphan", "?"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ini.get_string(c.section, c.key, "?"), c.value) << c.key;
+    EXPECT_DOUBLE_EQ(ini.get_double("Compound1", "AREA", 0.0), 1234.5);
+    EXPECT_EQ(ini.get_int("compound1", "first_pass", -1), 1);
+    EXPECT_EQ(ini.key_names("compound1"),
+              (std::vector<std::string>{"area", "first_pass", "name", "quoted", "empty", "pair", "unit"}));
+}
+
+TEST(IniFileTest, RewriteChangesTheFirstCopyAndKeepsEveryOtherLine) {
+    TempFolder temp;
+    const std::string original =
+        "; kept\r\n[File]\r\nfilePath = \"/old\"\r\nfilePath=/second\r\n\r\n[Other]\r\nx=1\r\n"
+        "[file]\r\ndataPath=/hidden\r\n";
+    std::string path = temp.write("s.ini", original);
+    IniFile ini;
+    ASSERT_TRUE(ini.load(path));
+    ini.set_string("FILE", "FILEPATH", "/new");
+    ini.set_string("File", "mdlPath", "/mdl");
+    ini.set_string("Added", "k", "v");
+    ASSERT_TRUE(ini.save());
+    EXPECT_EQ(read_file_text(path),
+              "; kept\n[File]\nfilePath=/new\nfilePath=/second\nmdlPath=/mdl\n\n[Other]\nx=1\n"
+              "[file]\ndataPath=/hidden\n\n[Added]\nk=v\n");
+    IniFile back;
+    ASSERT_TRUE(back.load(path));
+    EXPECT_EQ(back.get_string("file", "filePath", ""), "/new");
+    EXPECT_EQ(back.get_string("file", "dataPath", "F"), "F");
+
+    back.erase_section("file");  // every copy: a stale one must not come to light
+    EXPECT_FALSE(back.has_section("File"));
+    EXPECT_EQ(back.to_text(), "; kept\n[Other]\nx=1\n[Added]\nk=v\n");
+}
+
+// Values that the Windows reading would change are written so that they read back.
+TEST(IniFileTest, EveryValueWrittenReadsBackAsSet) {
+    const std::string values[] = {"\"quoted\"", "'single'", " lead", "trail ", "\"", "''", "a\"b"};
+    IniFile ini;
+    for (size_t i = 0; i < std::size(values); ++i) ini.set_string("V", "k" + std::to_string(i), values[i]);
+    IniFile back;
+    back.load_text(ini.to_text());
+    for (size_t i = 0; i < std::size(values); ++i)
+        EXPECT_EQ(back.get_string("V", "k" + std::to_string(i), "?"), values[i]) << values[i];
+}
+
+TEST(IniFileTest, LoadSaysWhyAFileWasNotRead) {
+    TempFolder temp;
+    IniFile ini;
+    EXPECT_EQ(ini.load_file(temp.file("missing.ini")), IniLoad::Missing);
+    EXPECT_EQ(ini.load_file(temp.path()), IniLoad::Unreadable);
+    EXPECT_EQ(ini.load_file(temp.write("bin.ini", std::string("[File]\nfilePath=/a\n\0\x01", 20))),
+              IniLoad::NotText);
+    EXPECT_EQ(ini.get_string("File", "filePath", "F"), "/a");  // what could be read
+}
+
 TEST(PathsTest, UpperCasedPathResolvesToTheFileOnDisk) {
     TempFolder temp;
     std::string real = temp.write("Data/Method.v2/Lib.txt", "x");
@@ -105,6 +196,20 @@ TEST(TextLineReaderTest, ReadsCrlfAndLongLinesWhole) {
     EXPECT_EQ(lines[2], "");
     EXPECT_EQ(lines[3], "last\xC2\xB5");  // an old Latin-1 micro sign
     EXPECT_FALSE(reader.open(temp.file("missing.txt")));
+    EXPECT_FALSE(reader.open(temp.path()));  // a folder is no file
+}
+
+TEST(TextLineReaderTest, SkipsAByteOrderMarkAndReadsCrLineEnds) {
+    TempFolder temp;
+    std::vector<std::string> lines;
+    ASSERT_TRUE(read_text_lines(temp.write("b.txt", "\xEF\xBB\xBF" "DATA FILE\rA\t1\r\rB\n"), lines));
+    EXPECT_EQ(lines, (std::vector<std::string>{"DATA FILE", "A\t1", "", "B"}));
+    TextLineReader reader;
+    ASSERT_TRUE(reader.open(temp.write("n.txt", "one\ntwo")));
+    std::string line;
+    ASSERT_TRUE(reader.next(line) && reader.next(line));
+    EXPECT_EQ(line, "two");
+    EXPECT_EQ(reader.line_number(), 2);
 }
 
 bool no_temporary_files_left(const std::string& folder) {

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "methoddata/tables.h"
+#include "platform/errors.h"
 #include "platform/number_text.h"
+#include "platform/read_errors.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
@@ -36,15 +38,7 @@ LmtHeader read_header(TextLineReader& in, int& line_number) {
     return header;
 }
 
-}  // namespace
-
-int read_reporting_limits_file(const std::string& path, int slot) {
-    if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("reporting-limit slot");
-    TextLineReader in;
-    if (!in.open(path)) {
-        show_message("Quantilyzer: 10002", "Error");
-        return 0;
-    }
+int read_limits_lines(TextLineReader& in, int slot) {
     // The file is read into a copy of the slot whose limits all start at 0: a compound the
     // file does not list has no limit, whatever an earlier file gave it, and a file that
     // is refused part-way leaves the slot and the header as they were.
@@ -72,4 +66,23 @@ int read_reporting_limits_file(const std::string& path, int slot) {
     reporting_limits[slot] = limits;
     lmt_header = header;
     return 1;
+}
+
+}  // namespace
+
+int read_reporting_limits_file(const std::string& path, int slot) {
+    if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("reporting-limit slot");
+    TextLineReader in;
+    if (!in.open(path)) {
+        show_message("Quantilyzer: 10002", "Error");
+        return 0;
+    }
+    try {
+        return read_limits_lines(in, slot);
+    } catch (const ConversionError& e) {
+        show_message(refused_line_message("reporting-limit", path, in.line_number(), e.what(),
+                                          "The file was not used."),
+                     "Error");
+        return 0;
+    }
 }

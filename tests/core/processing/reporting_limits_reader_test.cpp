@@ -93,8 +93,34 @@ TEST_F(ReportingLimitsReader, ARowWithoutALimitFieldIs10003) {
 }
 
 TEST_F(ReportingLimitsReader, AFileThatCannotBeOpenedIs10002) {
-    ui.expect_message("Quantilyzer: 10002");
-    EXPECT_EQ(read_reporting_limits_file(folder.file("missing.lmt"), 0), 0);
+    for (const std::string& path : {folder.file("missing.lmt"), folder.path()}) {
+        ui.expect_message("Quantilyzer: 10002");
+        EXPECT_EQ(read_reporting_limits_file(path, 0), 0) << path;
+    }
+}
+
+TEST_F(ReportingLimitsReader, ANumberThatIsNotFiniteRefusesTheFileNamingTheLine) {
+    struct Case {
+        std::string text;
+        const char* message;
+    } cases[] = {
+        {header + "\nBenzene;4\nToluene;1e999", "line 7: '1e999' is not a valid floating point value"},
+        {"Creation Date;x\nlib\nInternal Standard File;y\n-1e999;SOIL;ng/g\nOther;",
+         "line 5: '-1e999' is not a valid floating point value"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = folder.write("huge.lmt", c.text);
+        ui.expect_message(c.message);
+        EXPECT_EQ(read_reporting_limits_file(path, 1), 0);
+        EXPECT_NE(ui.last_message().text.find("The reporting-limit file " + path), std::string::npos);
+        EXPECT_EQ(limit(1, 2), 0.0);
+    }
+}
+
+TEST_F(ReportingLimitsReader, AByteOrderMarkIsNoPartOfTheFirstLine) {
+    EXPECT_EQ(read_reporting_limits_file(folder.write("bom.lmt", "\xEF\xBB\xBF" + header + "\nXylene;5"), 0), 1);
+    EXPECT_EQ(lmt_header.creation_date, "09/22/2025 09:05");
+    EXPECT_EQ(limit(0, 3), 5.0);
 }
 
 TEST_F(ReportingLimitsReader, AHeaderLineFourWithoutFieldsGivesTheNotSetSize) {
