@@ -135,7 +135,7 @@ TEST(IniFileTest, LoadSaysWhyAFileWasNotRead) {
     IniFile ini;
     EXPECT_EQ(ini.load_file(temp.file("missing.ini")), IniLoad::Missing);
     EXPECT_EQ(ini.load_file(temp.path()), IniLoad::Unreadable);
-    EXPECT_EQ(ini.load_file(temp.write("bin.ini", std::string("[File]\nfilePath=/a\n\0\x01", 20))),
+    EXPECT_EQ(ini.load_file(temp.write("bin.ini", "[File]\nfilePath=/a\n" + std::string(1, '\0'))),
               IniLoad::NotText);
     EXPECT_EQ(ini.get_string("File", "filePath", "F"), "/a");  // what could be read
 }

@@ -255,6 +255,10 @@ TEST_F(ResultsFileTest, ReaderRaisesTheConversionErrorOnMalformedNumbers) {
         {"[header]\nnumber_comps=1\n[compound1]\nname=Benzene\n", "'fail reading area' is not a valid floating point value"},
         {"[header]\nnumber_comps=1\n[compound1]\nname=Benzene\narea=1\nretentionTime=4,5\n",
          "'4,5' is not a valid floating point value"},
+        {"[header]\nnumber_comps=1\n[compound1]\nname=Benzene\narea=1\nretentionTime=1e999\n",
+         "'1e999' is not a valid floating point value"},
+        {"[header]\nnumber_comps=1\n[compound1]\nname=Benzene\narea=nan\nretentionTime=1\n",
+         "'nan' is not a valid floating point value"},
     };
     for (const auto& c : cases) {
         try {
@@ -288,6 +292,45 @@ TEST_F(ResultsFileTest, CompoundsAFileDoesNotListKeepNoAreaOfAnEarlierSet) {
             EXPECT_EQ(raw_data_sets[1].name[i], "") << i;
             EXPECT_EQ(raw_data_sets[1].retention_time[i], 0.0) << i;
         }
+    }
+}
+
+// Hand edits read as the Windows program read them: quoted values, a byte-order mark,
+// the first of duplicate keys.
+TEST_F(ResultsFileTest, ReaderTakesQuotedValuesAndTheFirstOfDuplicateKeys) {
+    const std::string file = "\xEF\xBB\xBF[header]\nnumber_comps=\"1\"\n[compound1]\nname='Benzene'\n"
+                             "area=\"1234.5\"\narea=99\nretentionTime=\" 4.5 \"\n";
+    ASSERT_TRUE(read_results_ini(3, folder.write("hand.ini", file)));
+    EXPECT_EQ(raw_data_sets[3].area[0], 1234);
+    EXPECT_EQ(raw_data_sets[3].name[0], "Benzene");
+    EXPECT_DOUBLE_EQ(raw_data_sets[3].retention_time[0], 4.5);
+}
+
+TEST_F(ResultsFileTest, AFolderGivenForAFileCannotBeOpened) {
+    ui.expect_message("Cannot open file " + folder.path());
+    EXPECT_FALSE(read_results_ini(0, folder.path()));
+    ui.expect_message("Cannot open file " + folder.path());
+    EXPECT_FALSE(convert_quant_file(folder.path(), folder.file("x.ini")));
+}
+
+TEST_F(ResultsFileTest, DataFilesWithABomConvertAndNumbersOutOfRangeAreRefused) {
+    const std::string ini = folder.file("b.ini");
+    EXPECT_TRUE(convert_quant_file(
+        folder.write("bom.txt", "\xEF\xBB\xBF" "DATA FILE\nBenzene\t1\nFluorobenzene\t2\nToluene\t3\n"), ini));
+    EXPECT_TRUE(read_results_ini(0, ini));
+    struct Case {
+        std::string rows;
+        const char* message;
+    } cases[] = {
+        {"Benzene\t1\nFluorobenzene\t1e999\nToluene\t3\n", "line 3: '1e999' is not a valid floating point value"},
+        {"Benzene\t1\t2\t1e400\nFluorobenzene\t2\nToluene\t3\n", "line 2: '1e400' is not a valid"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = data_file("huge.txt", c.rows);
+        ui.expect_message(c.message);
+        EXPECT_FALSE(convert_quant_file(path, folder.file("huge.ini")));
+        EXPECT_NE(ui.last_message().text.find("The data file " + path + " was not read"), std::string::npos);
+        EXPECT_FALSE(file_exists(folder.file("huge.ini")));
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "methoddata/surrogate_library_row.h"
+
 #include <cmath>
 
 #include "methoddata/library_sync.h"
@@ -252,6 +254,36 @@ TEST_F(SurrogateFile, DefaultLimitsFollowTheRenamesTheAnalystAccepts) {
     EXPECT_EQ(surrogates[1].name, "B renamed");
     EXPECT_EQ(surrogate_range_limits.MinBP, 60.0);
     EXPECT_TRUE(menu.enabled(MenuItem::Calibrate1));
+}
+
+// Files edited by hand, or written by older programs, read as on Windows: quoted values,
+// Latin-1 micro and plus-minus in names, the first of duplicate keys and sections.
+TEST_F(SurrogateFile, HandEditedFilesReadAsTheWindowsProgramReadThem) {
+    good_library();
+    library[1].name = "\xC2\xB5-A";      // the library is UTF-8
+    library[2].name = "B \xC2\xB1 iso";
+    auto records = kGood;
+    records[0].name = "\xB5-A";           // the file holds the Latin-1 bytes
+    records[1].name = "B \xB1 iso";
+    std::string text = file_text(records);
+    text.replace(text.find("first_pass=1"), 12, "first_pass=\"1\"");
+    text.replace(text.find("LibCmpndNum=3"), 13, "LibCmpndNum = '3' \nLibCmpndNum=9");
+    text += "[compound1]\nname=Z\n[Header]\nnumber_comps=1\n";
+    ASSERT_TRUE(load(temp.write("HAND.INI", "\xEF\xBB\xBF" + text)));
+    EXPECT_EQ(surrogates[0].name, "\xC2\xB5-A");
+    EXPECT_EQ(surrogates[0].first_pass, 1);
+    EXPECT_EQ(surrogates[1].name, "B \xC2\xB1 iso");
+    EXPECT_EQ(surrogates[1].LibCmpndNum, 3);
+    EXPECT_EQ(surrogates[6].name, "G");
+    int row = -1;
+    ASSERT_TRUE(find_surrogate_library_row(row, 0, surrogates, library));
+    EXPECT_EQ(row, 1);
+}
+
+TEST_F(SurrogateFile, AFolderGivenForTheFileCannotBeOpened) {
+    int count = 0;
+    EXPECT_FALSE(check_compound_file(temp.path(), count));
+    EXPECT_EQ(count, 1);  // reported as 06001, not as a file without compounds
 }
 
 TEST_F(SurrogateFile, StaleLibraryNumberIsMatchedByName) {

@@ -406,6 +406,10 @@ TEST_F(CalibrationFileTest, DataFileListsAndCountsThatTheTablesCannotHoldAreRefu
         {11, "151", "Quantilyzer: 03001"},
         {11, "6", "Quantilyzer: 03001"},
         {20, "", "Quantilyzer: 03001"},
+        // A number out of range is no number: as infinity a bp went into the models.
+        {27, "0.75;3.50;1e999;4.00;6.00;8.00;10.00;12.00;4.25;74-87-2", "line 28: '1e999' is not a valid"},
+        {11, "1e999", "line 12: '1e999' is not a valid floating point value"},
+        {0, "\xEF\xBB\xBF" "Date-V2-Version 4.2", nullptr},  // a byte-order mark is no part of it
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -416,9 +420,11 @@ TEST_F(CalibrationFileTest, DataFileListsAndCountsThatTheTablesCannotHoldAreRefu
         EXPECT_EQ(standards, c.error ? 0 : 3);
         EXPECT_LE(compound_count, kMaxCompounds);
     }
-    ui.expect_message("Quantilyzer: 03005");
-    int standards = 0;
-    EXPECT_FALSE(load_calibration(dir.file("missing.cal"), standards));
+    for (const std::string& unreadable : {dir.file("missing.cal"), dir.path()}) {
+        ui.expect_message("Quantilyzer: 03005");
+        int standards = 0;
+        EXPECT_FALSE(load_calibration(unreadable, standards));
+    }
 }
 
 TEST_F(CalibrationFileTest, TrailerDefaultsForEmptyAndLetterLines) {

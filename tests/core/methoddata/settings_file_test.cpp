@@ -4,7 +4,10 @@
 
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
+#include "scripted_ui.h"
 #include "test_files.h"
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -60,6 +63,41 @@ TEST_F(SettingsFile, WritesOneKeyUpperCasedAndKeepsTheOthers) {
     EXPECT_EQ(ini.get_string("File", "filePath", ""), "/HOME/ANA/5847DIR/LIB;V2,A\\B.INI");
     EXPECT_EQ(ini.get_string("File", "dataPath", ""), "/data/run1/");
     EXPECT_NE(settings().find("filePath="), std::string::npos) << settings();
+}
+
+ino_t inode_of(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+// Every Add File wrote the same folder again; a file is replaced only for a new value.
+TEST_F(SettingsFile, IsWrittenOnlyWhenAValueChanges) {
+    ASSERT_TRUE(write_file_setting("dataPath", "/data/run1"));
+    const ino_t first = inode_of(settings_file_path());
+    ASSERT_TRUE(write_file_setting("DATAPATH", "/DATA/run1"));
+    EXPECT_EQ(inode_of(settings_file_path()), first);
+    ASSERT_TRUE(write_file_setting("dataPath", "/data/run2"));
+    EXPECT_NE(inode_of(settings_file_path()), first);
+    EXPECT_EQ(settings(), "[File]\ndataPath=/DATA/RUN2\n");
+}
+
+// A damaged settings file is never replaced by one that holds only the newest folder.
+TEST_F(SettingsFile, AFileThatCannotBeReadIsKeptAndReportedOnce) {
+    ScriptedUi ui;
+    settings_file_warning_shown = false;
+    const std::string damaged = "[File]\nfilePath=/A/LIB.INI\n" + std::string(2, '\0') + "junk\n";
+    folder.write("5847file_standalone.ini", damaged);
+    PathSettings s;
+    s.slot[kDataPathSlot] = "/CHOSEN/IN/THIS/RUN";
+    ui.expect_message("The settings file " + settings_file_path() + " could not be read");
+    read_file_paths(s);
+    EXPECT_EQ(ui.last_message().caption, "Warning");
+    EXPECT_EQ(s.slot[kFilePathSlot], "/A/LIB.INI");            // what could be read
+    EXPECT_EQ(s.slot[kDataPathSlot], "/CHOSEN/IN/THIS/RUN");   // kept
+    EXPECT_FALSE(write_file_setting("mdlPath", "/mdl"));       // no second message
+    EXPECT_EQ(settings(), damaged);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    settings_file_warning_shown = false;
 }
 
 TEST_F(SettingsFile, SavePathSettingWritesOnlyTheMdlKind) {
