@@ -5,6 +5,8 @@
 #include <cmath>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include <optional>
 
 #include "platform/paths.h"
@@ -584,6 +586,16 @@ TEST_F(LibraryTextFile, UnwritableTargetIsReportedAndNothingCountsAsSaved) {
     check_caption();
     EXPECT_EQ(save_as_cancelled, 1);
     EXPECT_EQ(library_saved[0].name, "DUMMY");
+
+    // A read-only library is refused, not replaced through its folder.
+    const std::string locked = temp.write("locked.txt", "old");
+    ASSERT_EQ(chmod(locked.c_str(), 0444), 0);
+    ui.save_returns(locked);
+    ui.answer(Answer::Yes);  // replace it?
+    expect_error("is read-only", "Error");
+    EXPECT_FALSE(write_library_text_file(4, table));
+    EXPECT_EQ(read_file_text(locked), "old");
+    EXPECT_EQ(save_as_cancelled, 1);
 }
 
 TEST_F(LibraryTextFile, DemoLibraryReadsAndWritesBackByteForByte) {

@@ -1,9 +1,12 @@
 // The platform helpers every file reader and writer stands on.
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -243,6 +246,65 @@ TEST(WriteFileAtomicallyTest, FailureLeavesTheOldFile) {
     EXPECT_FALSE(write_file_atomically(path, "new", &error));
     chmod(folder.c_str(), 0755);
     EXPECT_EQ(read_file_text(path), "old");
+}
+
+mode_t mode_of(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+// Saving writes the analyst's file: through a link to its target, with its permissions.
+TEST(WriteFileAtomicallyTest, WritesThroughASymlinkAndKeepsPermissions) {
+    TempFolder temp;
+    const std::string target = temp.write("shared/results.cal", "old");
+    std::filesystem::create_directories(temp.file("work"));
+    const std::string link = temp.file("work/link.cal");
+    ASSERT_EQ(::symlink("../shared/results.cal", link.c_str()), 0);
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    ASSERT_TRUE(write_file_atomically(link, "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(read_file_text(target), "new");
+    EXPECT_EQ(mode_of(target), 0640u);
+    EXPECT_TRUE(no_temporary_files_left(temp.file("work")));
+    EXPECT_TRUE(no_temporary_files_left(temp.file("shared")));
+
+    // A new file gets what the umask gives, not the 0600 of a temporary file.
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(write_file_atomically(temp.file("fresh.txt"), "x"));
+    ::umask(mask);
+    EXPECT_EQ(mode_of(temp.file("fresh.txt")), 0644u);
+}
+
+// A read-only file is refused, as on Windows, even where the folder would let it be
+// replaced (and even for root).
+TEST(WriteFileAtomicallyTest, AReadOnlyFileIsRefusedAndKept) {
+    TempFolder temp;
+    const std::string path = temp.write("locked.ini", "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    std::string error;
+    EXPECT_FALSE(write_file_atomically(path, "new", &error));
+    EXPECT_NE(error.find(path + " is read-only"), std::string::npos) << error;
+    EXPECT_EQ(read_file_text(path), "old");
+    EXPECT_EQ(mode_of(path), 0444u);
+    EXPECT_TRUE(no_temporary_files_left(temp.path()));
+}
+
+// A full disk: the write fails, the old file stays whole, no temporary file is left.
+TEST(WriteFileAtomicallyTest, AFullDiskIsReportedAndLeavesTheOldFile) {
+    TempFolder temp;
+    const std::string disk = temp.file("disk");
+    std::filesystem::create_directories(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=16k") != 0)
+        GTEST_SKIP() << "a small tmpfs cannot be mounted here (needs root): " << std::strerror(errno);
+    const std::string path = disk + "/report.txt";
+    const std::string old(4096, 'o');
+    ASSERT_TRUE(write_file_atomically(path, old));
+    std::string error;
+    EXPECT_FALSE(write_file_atomically(path, std::string(64 * 1024, 'n'), &error));
+    EXPECT_NE(error.find("cannot write " + path), std::string::npos) << error;
+    EXPECT_EQ(read_file_text(path), old);
+    EXPECT_TRUE(no_temporary_files_left(disk));
+    ::umount2(disk.c_str(), MNT_DETACH);
 }
 
 }  // namespace

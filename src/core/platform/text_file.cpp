@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <fcntl.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -174,8 +172,10 @@ bool write_file_atomically(const std::string& path, const std::string& content, 
         return fail(why + ": " + std::strerror(e));
     };
     if (exists) {
-        // The file keeps its owner where we may set it, and its permissions.
-        if (::fchown(fd, old.st_uid, old.st_gid) != 0) { /* not the owner: the new file is ours */ }
+        // The file keeps its owner where the user may give it one (root, or a group of the
+        // user's); otherwise the new file is the user's, with the old permissions.
+        const bool owner_kept = ::fchown(fd, old.st_uid, old.st_gid) == 0;
+        (void)owner_kept;
         if (::fchmod(fd, old.st_mode & 07777) != 0) return fail_and_remove("cannot set the permissions of " + target);
     } else if (::fchmod(fd, new_file_mode()) != 0) {
         return fail_and_remove("cannot set the permissions of " + target);
