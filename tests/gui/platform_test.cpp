@@ -156,6 +156,29 @@ TEST(QtPlatform, BeforeAnyPrinterChoiceAReportGoesToAPdfInTheTempFolder) {
     std::remove(path.c_str());
 }
 
+// Printing the calibration report and then the check report to "Print to File (PDF)"
+// replaced the first file with the second.
+TEST(QtPlatform, EachPrintJobToAPdfFileLeavesAFileOfItsOwn) {
+    ScriptedUi ui;
+    TempFolder folder;
+    QtUiServices services("Method 5847 Correction");
+    const std::string chosen = folder.file("calibration.pdf");
+    services.printer().setOutputFormat(QPrinter::PdfFormat);
+    services.printer().setOutputFileName(QString::fromStdString(chosen));
+    services.take_printer_choice();
+    folder.write("calibration-2.pdf", "an earlier printout");
+    const std::string expected[] = {chosen, folder.file("calibration-3.pdf"), folder.file("calibration-4.pdf")};
+    for (const std::string& path : expected) {
+        auto canvas = services.current_printer("Report");
+        ASSERT_TRUE(canvas->begin_job("Report"));
+        canvas->text_out(10, 10, path);
+        ui.expect_message("The report was printed to the file\n" + path);
+        canvas->end_job();
+        EXPECT_EQ(read_file_text(path).substr(0, 4), "%PDF") << path;
+    }
+    EXPECT_EQ(read_file_text(folder.file("calibration-2.pdf")), "an earlier printout");
+}
+
 TEST(QtPlatform, HelpHasThePagesOfTheProgramsContexts) {
     for (int context : {5, 105, 115, 119, 130, 150, 151, 160, 162, 166, 168, 182, 187, 966, 977, 980})
         EXPECT_FALSE(help_page_url(QString("context_%1.html").arg(context)).isEmpty()) << context;

@@ -207,3 +207,17 @@ std::string install_path_setting() {
     const char* v = std::getenv("M5847_INSTALL_PATH");
     return v ? std::string(v) : std::string();
 }
+
+std::string next_free_path(std::string_view path) {
+    auto taken = [](const std::string& p) { return file_exists(p) || folder_exists(p); };
+    if (!taken(std::string(path))) return std::string(path);
+    const size_t dot = path.rfind('.');
+    const size_t sep = last_separator(path);
+    const bool has_extension = dot != std::string_view::npos && (sep == std::string_view::npos || dot > sep);
+    const std::string stem(has_extension ? path.substr(0, dot) : path);
+    const std::string extension(has_extension ? path.substr(dot) : std::string_view());
+    for (int n = 2;; ++n) {
+        std::string candidate = stem + "-" + std::to_string(n) + extension;
+        if (!taken(candidate)) return candidate;
+    }
+}

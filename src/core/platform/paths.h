@@ -21,6 +21,10 @@ std::string strip_extensions(std::string_view path);
 // The name chosen in a save dialog, with `extension` (".cal") appended unless the file
 // name's last "." starts it, in any case: "run.CAL" and "run.calx" stay as chosen.
 std::string with_extension(std::string_view chosen, std::string_view extension);
+// The path itself when no file or folder has it, else the first free numbered one after
+// it: "report.pdf", "report-2.pdf", "report-3.pdf" ... (so that a new file never
+// replaces an earlier one).
+std::string next_free_path(std::string_view path);
 // folder + "/" + name (no doubled separator).
 std::string join_path(std::string_view folder, std::string_view name);
 

@@ -113,13 +113,29 @@ std::optional<std::string> QtUiServices::save_file(const FileDialogRequest& requ
 bool QtUiServices::choose_printer() {
     QPrintDialog dialog(&chosen_printer_, QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted) return false;
-    printer_chosen_ = true;
+    take_printer_choice();
     return true;
 }
 
+void QtUiServices::take_printer_choice() {
+    printer_chosen_ = true;
+    const bool to_file = chosen_printer_.outputFormat() == QPrinter::PdfFormat;
+    chosen_pdf_path_ = to_file ? std_text(chosen_printer_.outputFileName()) : std::string();
+    chosen_pdf_used_ = false;
+}
+
 std::unique_ptr<Canvas> QtUiServices::current_printer(const std::string& report_name) {
-    if (printer_chosen_) return std::make_unique<PrinterCanvas>(chosen_printer_);
-    std::string path = report_pdf_path(report_name);
+    if (printer_chosen_ && chosen_pdf_path_.empty()) return std::make_unique<PrinterCanvas>(chosen_printer_);
+    if (printer_chosen_) {
+        // The first job goes to the file asked for; a later one must not replace it.
+        std::string path = chosen_pdf_used_ ? next_free_path(chosen_pdf_path_) : chosen_pdf_path_;
+        chosen_pdf_used_ = true;
+        chosen_printer_.setOutputFileName(qt_text(path));
+        return std::make_unique<PrinterCanvas>(chosen_printer_, [path] {
+            ui().message("The report was printed to the file\n" + path, "Print", Buttons::Ok, Icon::Information);
+        });
+    }
+    std::string path = next_free_path(report_pdf_path(report_name));
     pdf_printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     pdf_printer_->setOutputFormat(QPrinter::PdfFormat);
     pdf_printer_->setOutputFileName(qt_text(path));

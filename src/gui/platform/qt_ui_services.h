@@ -22,6 +22,11 @@ public:
     void set_busy(bool busy) override;
     void show_exception(const std::string& text) override;
 
+    // The printer a printer dialog sets up; take_printer_choice() makes its settings the
+    // current printer of the run, as accepting the dialog does.
+    QPrinter& printer() { return chosen_printer_; }
+    void take_printer_choice();
+
 private:
     std::optional<std::string> run_file_dialog(const FileDialogRequest& request, bool save);
     void show_help_page(const QString& page);
@@ -29,8 +34,13 @@ private:
     std::string application_title_;
     QPrinter chosen_printer_{QPrinter::HighResolution};
     bool printer_chosen_ = false;
+    // "Print to File (PDF)": the file asked for, and whether a job went to it already
+    // (each later job goes to a file of its own, numbered after it).
+    std::string chosen_pdf_path_;
+    bool chosen_pdf_used_ = false;
     std::unique_ptr<QPrinter> pdf_printer_;  // before any choice: a PDF file per report
 };
 
-// The file of a report printed before any printer was chosen.
+// The file of a report printed before any printer was chosen (numbered after it when it
+// exists: see next_free_path).
 std::string report_pdf_path(const std::string& report_name);
