@@ -388,7 +388,14 @@ TEST_F(DemoRoad, FromTheLibraryToTheReports) {
     for (int j = 0; j < kDemoSamples; ++j) {
         const std::vector<std::string> page = job.texts(3 * j + 1);
         auto printed = [&page](const std::string& text) { return std::find(page.begin(), page.end(), text) != page.end(); };
-        EXPECT_TRUE(printed(sample_file(j))) << j;
+        // The data file's path, whole or (in a long temp folder) cut at its front.
+        const std::string path = sample_file(j);
+        const bool path_printed = std::any_of(page.begin(), page.end(), [&path](const std::string& text) {
+            const std::string tail = text.rfind("...", 0) == 0 ? text.substr(3) : text;
+            return text == path || (tail.size() > 10 && path.size() >= tail.size() &&
+                                    path.compare(path.size() - tail.size(), tail.size(), tail) == 0);
+        });
+        EXPECT_TRUE(path_printed) << path;
         for (int k = 0; k < kAnalytes; ++k) EXPECT_TRUE(printed(with_limits[j][k].name)) << with_limits[j][k].name;
         EXPECT_FALSE(job.texts(3 * j + 2).empty());
         EXPECT_FALSE(job.texts(3 * j + 3).empty());
