@@ -107,11 +107,13 @@ TCalibrate_form::TCalibrate_form() : TaskWindow("Create Calibration File") {
     connect_button(Button1, &TCalibrate_form::Button1Click);
     connect_button(Button_Help, &TCalibrate_form::Button_HelpClick);
     // Save, Review and Print start through the same preparation.
-    for (auto [b, pending] :
+    for (const auto& button :
          {std::pair{SaveCalib, PendingButton::Save}, std::pair{ReviewCalib, PendingButton::Review},
-          std::pair{PrintCalib, PendingButton::Print}})
-        connect(b, &QPushButton::clicked, this,
+          std::pair{PrintCalib, PendingButton::Print}}) {
+        const PendingButton pending = button.second;  // a plain variable: lambdas capture it everywhere
+        connect(button.first, &QPushButton::clicked, this,
                 [this, pending] { run_command([this, pending] { PrepareResults(pending); }); });
+    }
     connect(DirListBox, &QListWidget::itemClicked, this, [this] { DirListBoxClick(); });
     connect(ConcListBox, &QListWidget::itemClicked, this, [this] { ConcListBoxClick(); });
     FormCreate();
