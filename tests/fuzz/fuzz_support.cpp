@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -51,6 +52,14 @@ const std::string& fuzz_folder() {
         if (!mkdtemp(tmpl.data())) std::abort();
         return tmpl;
     }();
+    static const bool cleaned_at_exit = [] {
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(fuzz_folder(), ignored);
+        });
+        return true;
+    }();
+    (void)cleaned_at_exit;
     return folder;
 }
 
