@@ -5,9 +5,9 @@
 #include <span>
 
 #include "calibration/calibration_log.h"
-#include "calibration/file_copy.h"
-#include "calibration/level_lookup.h"
+#include "methoddata/level_lookup.h"
 #include "methoddata/tables.h"
+#include "platform/file_copy.h"
 #include "platform/paths.h"
 #include "scripted_ui.h"
 #include "test_files.h"

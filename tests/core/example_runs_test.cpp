@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "calibration/level_lookup.h"
 #include "calibration/results_file.h"
+#include "methoddata/level_lookup.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/tables.h"
 #include "scripted_ui.h"

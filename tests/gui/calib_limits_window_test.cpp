@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "methoddata/process_files_data.h"
 #include "processing/calib_limits.h"
 #include "processing/process_files.h"
-#include "processing/process_files_data.h"
 #include "windows_fixture.h"
 
 namespace {

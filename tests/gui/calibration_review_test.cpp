@@ -8,9 +8,9 @@
 #include <QTest>
 #include <filesystem>
 
-#include "calibration/calibration_tables.h"
 #include "calibration/curve_statistics.h"
 #include "calibration/revu_calib_form.h"
+#include "methoddata/calibration_tables.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "windows_fixture.h"

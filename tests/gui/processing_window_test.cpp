@@ -11,12 +11,12 @@
 #include <filesystem>
 #include <map>
 
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
+#include "methoddata/process_files_data.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "processing/process_files.h"
-#include "processing/process_files_data.h"
 #include "processing/process_input.h"
 #include "windows_fixture.h"
 

@@ -11,9 +11,9 @@
 #include "methoddata/tables.h"
 #include "platform/printer_canvas.h"
 #include "processing/group_limits.h"
-#include "processing/processing_run.h"
 #include "processing/sample_list.h"
 #include "reports/printed_sample_report.h"
+#include "run/processing_run.h"
 #include "scripted_ui.h"
 #include "test_files.h"
 

@@ -11,6 +11,7 @@
 #include "platform/text_util.h"
 #include "recovery/identity_fits.h"
 #include "recovery/model_chain.h"
+#include "recovery/standard_recovery.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ bool read_data_sets(const std::array<std::string, kStandardFileSlots>& results_f
 }
 
 // The chain for every standard; a failing step (its message shown) fails the build.
-bool run_models(int standards, DataSetValues& scratch) {
+bool run_chains(int standards, DataSetValues& scratch) {
     FirstPassPairTable pairs{};
     if (one_variable_mode) reset_first_pass_pairs(pairs);
     const ModelChainTables tables{raw_data_sets, first_pass_fits, bp_group_fits,
@@ -44,6 +45,13 @@ bool run_models(int standards, DataSetValues& scratch) {
         return false;
     }
     return true;
+}
+
+bool run_models(int standards, DataSetValues& scratch) {
+    high_recoveries.clear();
+    const bool ran = run_chains(standards, scratch);
+    log_high_recoveries();
+    return ran;
 }
 
 // The corrected response factors; a negative one (or one that is no number) is logged.

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 
 // Builds the calibration of `standards` standards from their results files (the level
 // labels are level_names) and the reference data file `reference`, whose results file

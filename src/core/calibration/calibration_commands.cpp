@@ -3,7 +3,7 @@
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_review.h"
 #include "calibration/calibration_snapshot.h"
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/library_sync.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/surrogate_groupings.h"

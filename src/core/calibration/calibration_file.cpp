@@ -8,8 +8,8 @@
 
 #include "calibration/calibration_review.h"
 #include "calibration/calibration_snapshot.h"
-#include "calibration/calibration_tables.h"
 #include "calibration/level_amount.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/tables.h"

@@ -1,10 +1,12 @@
 #include "calibration/calibration_log.h"
 
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "platform/ui_services.h"
+#include "recovery/standard_recovery.h"
 
 CalibrationLog calibration_log;
 
@@ -15,6 +17,15 @@ void add_calibration_log_entry(const std::string& data_file, const std::string& 
     calibration_log.log_flag = 1;
     if (calibration_log.entry_count >= kCalibrationLogEntries) return;
     calibration_log.entries[calibration_log.entry_count++] = {data_file, compound, category};
+}
+
+void log_high_recoveries() {
+    for (const HighRecovery& h : high_recoveries) {
+        const bool listed = h.data_set >= 0 && h.data_set < kStandardFileSlots;
+        add_calibration_log_entry(listed ? standard_results_ini[h.data_set] : std::string(),
+                                  h.name, "");
+    }
+    high_recoveries.clear();
 }
 
 std::string calibration_log_path() {

@@ -30,6 +30,10 @@ void clear_calibration_log();
 void add_calibration_log_entry(const std::string& data_file, const std::string& compound,
                                const std::string& category);
 
+// The internal standards the models noted above 500 % recovery (high_recoveries), into
+// the log in the order the models met them; the notes are then cleared.
+void log_high_recoveries();
+
 // Path of the log file: <data root>/5847dir/Calibration/calibration_error.log.
 std::string calibration_log_path();
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "calibration/calibration_tables.h"
 #include "calibration/curve_statistics.h"
 #include "calibration/level_amount.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/tables.h"
 #include "platform/canvas.h"

@@ -4,9 +4,9 @@
 
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_standards.h"
-#include "calibration/calibration_tables.h"
 #include "calibration/curve_statistics.h"
 #include "calibration/level_amount.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"

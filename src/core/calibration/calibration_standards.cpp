@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "calibration/calibration_tables.h"
 #include "calibration/results_file.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"

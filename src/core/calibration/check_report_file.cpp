@@ -1,7 +1,7 @@
 #include "calibration/check_report_file.h"
 
-#include "calibration/calibration_points.h"
 #include "calibration/curve_statistics.h"
+#include "methoddata/calibration_points.h"
 #include "methoddata/surrogate_library_row.h"
 #include "platform/clock.h"
 #include "platform/number_text.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calibration/calibration_points.h"
 #include "calibration/curve_statistics.h"
 #include "calibration/results_file.h"
+#include "methoddata/calibration_points.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"

@@ -5,8 +5,6 @@
 
 #include "methoddata/tables.h"
 
-CurveStatistics curve_statistics;
-
 bool level_counts(int c, int k) {
     double rf = recovery_tables.response_factor[k][c];
     return level_included[c][k] == 1 && rf > 0.0 && std::isfinite(rf) && !is_not_set(rf);

@@ -1,17 +1,7 @@
 #pragma once
 // Mean, standard deviation and %RSD of each compound's corrected response factors over
-// the calibration levels that count.
-#include <array>
-
-#include "methoddata/records.h"
-
-struct CurveStatistics {
-    std::array<double, kMaxCompounds> mean_rf{};
-    std::array<double, kMaxCompounds> sd_rf{};  // divisor n - 1; 0 below two levels
-    std::array<double, kMaxCompounds> pct_rsd{};
-};
-
-extern CurveStatistics curve_statistics;
+// the calibration levels that count, computed into curve_statistics.
+#include "methoddata/calibration_tables.h"
 
 // A level k of compound c counts when it is included in the curve and its response
 // factor is a positive number (the not-set marker is no response factor).

@@ -1,6 +1,6 @@
 #include "calibration/level_amount.h"
 
-#include "calibration/level_lookup.h"
+#include "methoddata/level_lookup.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "calibration/file_copy.h"
 #include "methoddata/dialog_loops.h"
 #include "methoddata/library_sync.h"
 #include "methoddata/settings_file.h"
@@ -10,6 +9,7 @@
 #include "methoddata/surrogate_groupings.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
+#include "platform/file_copy.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "calibration/file_copy.h"
 #include "methoddata/surrogate_commands.h"
 #include "methoddata/surrogate_file.h"
 #include "methoddata/surrogate_groupings.h"
 #include "methoddata/surrogate_range_limits.h"
+#include "platform/file_copy.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"

@@ -7,8 +7,7 @@
 // the defaults. The window shows the deviation as a whole percentage.
 #include <string>
 
-constexpr float kDefaultMinMeanResponse = 0.001f;
-constexpr float kDefaultMaxResponseDeviation = 0.9f;
+#include "methoddata/process_files_data.h"  // the defaults of the two limits
 
 // The box texts: "%8.4f" of the minimum, "%3.0f" of the deviation as a percentage.
 std::string min_mean_response_text(float min_mean_response);

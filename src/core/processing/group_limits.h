@@ -5,7 +5,7 @@
 #include <string>
 
 #include "methoddata/records.h"
-#include "processing/sample_results.h"
+#include "methoddata/sample_results.h"
 
 struct GroupLimits {
     double slope_lower = -1.0;

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "methoddata/records.h"
+#include "methoddata/sample_results.h"
 #include "processing/group_limits.h"
-#include "processing/sample_results.h"
 
 // "%.6f" slope, ";%.4f" intercept, ";%.2f" standard error x 100.
 std::string fit_line_text(const GroupFit& line);

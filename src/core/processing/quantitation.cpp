@@ -4,12 +4,12 @@
 
 #include "calibration/curve_statistics.h"
 #include "calibration/results_file.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
 #include "platform/ini_file.h"
 #include "platform/number_text.h"
 #include "platform/ui_services.h"
-#include "processing/process_files_data.h"
 
 void average_response_factors() {
     for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) {

@@ -5,7 +5,7 @@
 // boxes into SampleEntryBoxes, calls these functions and writes the boxes back.
 #include <string>
 
-#include "processing/process_files_data.h"
+#include "methoddata/process_files_data.h"
 
 // The items of the "Limits" radio group, in order; Unset before the first choice.
 enum class EntryMode { Unset = -1, ReportingLimit = 0, Crql = 1, None = 2 };

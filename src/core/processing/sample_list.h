@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "processing/process_files_data.h"
+#include "methoddata/process_files_data.h"
 
 extern const std::string sample_file_filter;  // "Quantitated data file (*.txt)|*.txt"
 

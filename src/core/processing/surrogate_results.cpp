@@ -2,13 +2,13 @@
 
 #include <limits>
 
-#include "calibration/calibration_points.h"
 #include "calibration/curve_statistics.h"
+#include "methoddata/calibration_points.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/surrogate_points.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
-#include "processing/process_files_data.h"
 #include "recovery/model_chain.h"
 
 namespace {

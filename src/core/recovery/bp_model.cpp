@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string>
 
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/surrogate_library_row.h"
 #include "platform/ui_services.h"
-#include "processing/process_files_data.h"
 #include "recovery/group_walks.h"
 #include "recovery/model_errors.h"
 #include "recovery/point_rows.h"

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "calibration/calibration_points.h"
+#include "methoddata/calibration_points.h"
 #include "methoddata/surrogate_library_row.h"
 #include "platform/ui_services.h"
 #include "recovery/least_squares.h"

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "methoddata/level_lookup.h"
 #include "recovery/group_walks.h"
 #include "recovery/model_errors.h"
-#include "calibration/level_lookup.h"
 
 namespace {
 

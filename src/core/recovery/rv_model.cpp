@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string>
 
+#include "methoddata/process_files_data.h"
 #include "methoddata/surrogate_library_row.h"
 #include "platform/ui_services.h"
-#include "processing/process_files_data.h"
 #include "recovery/group_walks.h"
 #include "recovery/model_errors.h"
 #include "recovery/point_rows.h"

@@ -1,26 +1,21 @@
 #include "recovery/standard_recovery.h"
 
-#include "calibration/calibration_log.h"
-#include "calibration/calibration_tables.h"
-#include "calibration/curve_statistics.h"
-#include "calibration/level_lookup.h"
+#include "methoddata/calibration_tables.h"
+#include "methoddata/level_lookup.h"
 #include "methoddata/tables.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
 namespace {
-// A measured recovery above 500 % goes into the calibration log.
+// A measured recovery above 500 % is noted for the calibration log.
 constexpr double kLoggedRecovery = 5.0;
 
 // An internal standard's amount is its Amount 1 at every level.
 int data_set_level(int a) { return level_of_label(level_names[a]) - 1; }
 
-void log_high_recovery(int a, const std::string& name) {
-    const bool listed = a >= 0 && a < kStandardFileSlots;
-    add_calibration_log_entry(listed ? standard_results_ini[a] : std::string(), name, "");
-}
-
 }  // namespace
+
+std::vector<HighRecovery> high_recoveries;
 
 bool check_or_sample_mode() { return check_standard_mode != 0 || sample_count != 0; }
 
@@ -70,6 +65,6 @@ StandardRecovery standard_recovery(const StandardSignal& s, double v, int a,
     }
     r.measured = (s.area / s.amount) / (s.ref_area / s.ref_amount);
     r.y = r.measured / v;
-    if (r.measured > kLoggedRecovery) log_high_recovery(a, name);
+    if (r.measured > kLoggedRecovery) high_recoveries.push_back({a, name});
     return r;
 }

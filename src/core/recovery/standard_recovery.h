@@ -3,6 +3,7 @@
 // In calibration mode it is measured against the reference data set (slot standard_count);
 // in check and sample mode against the calibration's mean response factor.
 #include <string>
+#include <vector>
 
 #include "recovery/model_tables.h"
 
@@ -34,9 +35,17 @@ struct StandardRecovery {
     double measured = 0.0;  // recovery before that division (calibration mode)
 };
 
+// An internal standard whose measured recovery in a standard is above 500 %. The models
+// only note it; the calibration build puts each one into its log.
+struct HighRecovery {
+    int data_set = 0;
+    std::string name;
+};
+extern std::vector<HighRecovery> high_recoveries;
+
 // The recovery divided by v, the other model's prediction (1.0 for the first pass):
 // calibration mode: (A/m)/(Aref/mref)/v, 0.0 when v is 0, the marker when Aref, m or
-// mref is 0; a measured recovery above 5.0 is logged for data set a. Check and sample
+// mref is 0; a measured recovery above 5.0 is noted in high_recoveries for data set a. Check and sample
 // mode: A/mean_rf/m/v, the marker when a divisor is 0.
 StandardRecovery standard_recovery(const StandardSignal& s, double v, int a,
                                    const std::string& name);

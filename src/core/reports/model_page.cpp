@@ -4,7 +4,7 @@
 #include <array>
 #include <span>
 
-#include "calibration/calibration_points.h"
+#include "methoddata/calibration_points.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/text_util.h"

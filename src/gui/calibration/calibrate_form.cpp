@@ -14,10 +14,11 @@
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_log.h"
 #include "calibration/calibration_report.h"
-#include "calibration/calibration_tables.h"
 #include "calibration/identify_std_level.h"
 #include "calibration/results_file.h"
 #include "calibration/revu_calib_form.h"
+#include "methoddata/calibration_tables.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
@@ -25,7 +26,6 @@
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
-#include "processing/process_files_data.h"
 #include "processing/sample_list.h"
 
 TCalibrate_form* Calibrate_form = nullptr;

@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "methoddata/process_files_data.h"
 #include "platform/command_guard.h"
 #include "platform/controls.h"
 #include "platform/ui_services.h"
 #include "processing/calibration_limits.h"
 #include "processing/process_files.h"
-#include "processing/process_files_data.h"
 
 Tcalib_limits* calib_limits = nullptr;
 

@@ -25,9 +25,9 @@
 #include "processing/calib_limits.h"
 #include "processing/group_limits.h"
 #include "processing/process_input.h"
-#include "processing/processing_run.h"
 #include "processing/report_summary.h"
 #include "processing/sample_list.h"
+#include "run/processing_run.h"
 
 Tprocess_files* process_files = nullptr;
 

@@ -14,13 +14,13 @@
 #include <QVBoxLayout>
 
 #include "app/main_form.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
 #include "methoddata/tables.h"
 #include "platform/button_hint.h"
 #include "platform/command_guard.h"
 #include "platform/controls.h"
 #include "platform/ui_services.h"
-#include "processing/process_files_data.h"
 
 Tprocess_input* process_input = nullptr;
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/text_util.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "calibration/calibration_report.h"
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "recording_canvas.h"
 #include "scripted_ui.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "calibration/calibration_review.h"
-#include "calibration/calibration_tables.h"
 #include "calibration/curve_statistics.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
 #include "small_calibration.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
 #include "test_files.h"

@@ -9,13 +9,13 @@
 #include <filesystem>
 #include <vector>
 
+#include "../methoddata/main_window_start.h"
 #include "calibration/calibration_commands.h"
-#include "calibration/calibration_tables.h"
 #include "calibration/check_commands.h"
 #include "calibration/check_report_file.h"
 #include "calibration/continuing_check.h"
-#include "../methoddata/main_window_start.h"
 #include "demo_calibration.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/main_commands.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"

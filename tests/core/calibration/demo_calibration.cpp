@@ -2,8 +2,8 @@
 
 #include "calibration/calibration_build.h"
 #include "calibration/calibration_standards.h"
-#include "calibration/calibration_tables.h"
 #include "calibration/results_file.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/surrogate_file.h"
 #include "methoddata/tables.h"

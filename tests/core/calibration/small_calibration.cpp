@@ -1,7 +1,7 @@
 #include "small_calibration.h"
 
 #include "calibration/calibration_review.h"
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 
 void fill_small_calibration() {

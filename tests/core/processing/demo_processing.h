@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "calibration/calibration_file.h"
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/tables.h"
 #include "processing/group_limits.h"
-#include "processing/process_files_data.h"
 #include "processing/sample_list.h"
 #include "scripted_ui.h"
 #include "test_files.h"

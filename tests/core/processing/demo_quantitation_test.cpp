@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "../calibration/demo_calibration.h"
-#include "demo_truth.h"
-#include "demo_processing.h"
 #include "calibration/calibration_file.h"
-#include "calibration/calibration_tables.h"
+#include "demo_processing.h"
+#include "demo_truth.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "processing/group_limits.h"
-#include "processing/processing_run.h"
 #include "processing/sample_list.h"
+#include "run/processing_run.h"
 #include "scripted_ui.h"
 
 namespace {

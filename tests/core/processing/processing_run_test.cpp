@@ -1,4 +1,4 @@
-#include "processing/processing_run.h"
+#include "run/processing_run.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <fstream>
 
 #include "../calibration/demo_calibration.h"
-#include "demo_processing.h"
 #include "calibration/calibration_file.h"
-#include "calibration/calibration_tables.h"
+#include "demo_processing.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"

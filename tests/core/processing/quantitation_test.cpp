@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "calibration/curve_statistics.h"
+#include "methoddata/process_files_data.h"
+#include "methoddata/sample_settings.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
-#include "processing/process_files_data.h"
-#include "processing/sample_settings.h"
 #include "scripted_ui.h"
 #include "test_files.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "../calibration/demo_calibration.h"
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"

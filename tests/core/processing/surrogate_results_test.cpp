@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "calibration/calibration_points.h"
 #include "calibration/curve_statistics.h"
+#include "methoddata/calibration_points.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/tables.h"
-#include "processing/process_files_data.h"
 
 namespace {
 

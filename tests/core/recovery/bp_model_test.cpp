@@ -1,8 +1,8 @@
 #include <cmath>
 
-#include "calibration/calibration_tables.h"
 #include "calibration/curve_statistics.h"
-#include "processing/process_files_data.h"
+#include "methoddata/calibration_tables.h"
+#include "methoddata/process_files_data.h"
 #include "recovery/bp_model.h"
 #include "recovery/first_pass_fit.h"
 #include "recovery/identity_fits.h"

@@ -2,12 +2,13 @@
 
 #include <limits>
 
-#include "calibration/calibration_points.h"
-#include "processing/process_files_data.h"
-#include "recovery/model_errors.h"
 #include "calibration/calibration_log.h"
-#include "calibration/calibration_tables.h"
 #include "calibration/curve_statistics.h"
+#include "methoddata/calibration_points.h"
+#include "methoddata/calibration_tables.h"
+#include "methoddata/process_files_data.h"
+#include "recovery/model_errors.h"
+#include "recovery/standard_recovery.h"
 
 void RecoveryTest::reset_method() {
     construct_method_data();
@@ -15,6 +16,7 @@ void RecoveryTest::reset_method() {
     calibration_points = CalibrationPoints{};
     construct_calibration_tables();
     clear_calibration_log();
+    high_recoveries.clear();
     curve_statistics = CurveStatistics{};
     first_pass_pair_count = first_pass_group_count = 0;
     first_pass_min_rvw = std::numeric_limits<double>::min();

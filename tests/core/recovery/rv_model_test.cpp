@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "calibration/calibration_tables.h"
-#include "processing/process_files_data.h"
+#include "methoddata/calibration_tables.h"
+#include "methoddata/process_files_data.h"
 #include "recovery/model_errors.h"
 #include "recovery/rv_model.h"
 #include "recovery_fixture.h"

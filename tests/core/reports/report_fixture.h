@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "methoddata/tables.h"
-#include "processing/process_files_data.h"
-#include "reports/report_sources.h"
 #include "../surrogate_fixtures.h"
+#include "methoddata/process_files_data.h"
+#include "methoddata/tables.h"
+#include "reports/report_sources.h"
 
 struct ReportFixture {
     std::unique_ptr<ProcessFilesData> data = std::make_unique<ProcessFilesData>();

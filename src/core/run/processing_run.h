@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "methoddata/process_files_data.h"
 #include "methoddata/tables.h"
-#include "processing/process_files_data.h"
 #include "recovery/model_tables.h"
 
 class Canvas;

@@ -1,4 +1,4 @@
-#include "processing/processing_run.h"
+#include "run/processing_run.h"
 
 #include <memory>
 #include <utility>

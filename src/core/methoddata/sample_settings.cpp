@@ -1,4 +1,4 @@
-#include "processing/sample_settings.h"
+#include "methoddata/sample_settings.h"
 
 std::array<double, kSampleSlots> sample_sizes{};
 std::array<std::string, kSampleSlots> sample_limit_files;

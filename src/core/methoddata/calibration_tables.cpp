@@ -1,10 +1,11 @@
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 
 #include "methoddata/tables.h"
 
 std::array<std::string, kStandardFileSlots> standard_results_ini;
 std::array<std::string, kStandardFileSlots> standard_data_files;
 std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included_saved{};
+CurveStatistics curve_statistics;
 
 void save_level_inclusion(int count) {
     for (int c = 0; c < count && c < kMaxCompounds; ++c)

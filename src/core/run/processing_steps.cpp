@@ -1,10 +1,10 @@
 #include "platform/ini_file.h"
 #include "processing/model_fits.h"
-#include "processing/processing_run.h"
 #include "processing/quantitation.h"
 #include "processing/surrogate_results.h"
 #include "reports/delimited_reports.h"
 #include "reports/printed_sample_report.h"
+#include "run/processing_run.h"
 
 namespace {
 

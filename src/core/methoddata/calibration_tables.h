@@ -21,3 +21,13 @@ void save_level_inclusion(int count);
 
 // Empties the standards' files and the saved inclusion flags (program start; tests).
 void construct_calibration_tables();
+
+// Mean, standard deviation and %RSD of each compound's corrected response factors, as
+// the calibration computed them; the models of check and sample mode read the mean.
+struct CurveStatistics {
+    std::array<double, kMaxCompounds> mean_rf{};
+    std::array<double, kMaxCompounds> sd_rf{};  // divisor n - 1; 0 below two levels
+    std::array<double, kMaxCompounds> pct_rsd{};
+};
+
+extern CurveStatistics curve_statistics;

@@ -1,4 +1,4 @@
-#include "processing/process_files_data.h"
+#include "methoddata/process_files_data.h"
 
 #include <memory>
 

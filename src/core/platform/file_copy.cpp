@@ -1,4 +1,4 @@
-#include "calibration/file_copy.h"
+#include "platform/file_copy.h"
 
 #include "platform/paths.h"
 #include "platform/text_file.h"

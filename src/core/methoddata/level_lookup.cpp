@@ -1,4 +1,4 @@
-#include "calibration/level_lookup.h"
+#include "methoddata/level_lookup.h"
 
 #include <climits>
 

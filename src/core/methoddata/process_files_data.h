@@ -7,9 +7,12 @@
 #include <string>
 
 #include "methoddata/records.h"
-#include "processing/calibration_limits.h"
-#include "processing/sample_results.h"
-#include "processing/sample_settings.h"
+#include "methoddata/sample_results.h"
+#include "methoddata/sample_settings.h"
+
+// The defaults of the no-calibration limits; every run starts with them.
+constexpr float kDefaultMinMeanResponse = 0.001f;
+constexpr float kDefaultMaxResponseDeviation = 0.9f;
 
 class IniFile;
 

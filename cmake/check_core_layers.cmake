@@ -1,0 +1,28 @@
+# The core's folders are layers: a file may include headers of its own folder and of
+# the folders below it, never of one above. The list runs from the bottom up.
+set(layers platform methoddata recovery calibration processing reports run)
+
+file(GLOB_RECURSE files RELATIVE ${CORE_DIR} ${CORE_DIR}/*.h ${CORE_DIR}/*.cpp)
+set(faults "")
+foreach(f IN LISTS files)
+  string(REGEX MATCH "^[^/]+" folder "${f}")
+  list(FIND layers "${folder}" own)
+  if(own EQUAL -1)
+    if(f MATCHES "/")
+      string(APPEND faults "\n  ${f}: folder '${folder}' is not in the list of layers")
+    endif()
+    continue()
+  endif()
+  file(STRINGS ${CORE_DIR}/${f} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"/]+/")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[^\"]*\"([^\"/]+)/.*$" "\\1" target "${line}")
+    list(FIND layers "${target}" below)
+    if(below GREATER own)
+      string(APPEND faults "\n  ${f} (${folder}) includes ${target}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "A core file includes a header of a layer above its own "
+                      "(${layers}, bottom up):${faults}")
+endif()

@@ -1,3 +1,0 @@
-#include "calibration/calibration_points.h"
-
-CalibrationPoints calibration_points;

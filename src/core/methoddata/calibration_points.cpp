@@ -1,0 +1,3 @@
+#include "methoddata/calibration_points.h"
+
+CalibrationPoints calibration_points;
