@@ -2,10 +2,10 @@
 
 #include "calibration/calibration_log.h"
 #include "calibration/calibration_standards.h"
-#include "calibration/calibration_tables.h"
 #include "calibration/curve_statistics.h"
 #include "calibration/level_amount.h"
 #include "calibration/results_file.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
 #include "platform/text_util.h"

@@ -1,6 +1,6 @@
 #include "calibration/calibration_snapshot.h"
 
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 
 std::unique_ptr<CalibrationSnapshot> take_calibration_snapshot() {
     return std::make_unique<CalibrationSnapshot>(CalibrationSnapshot{

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 
 struct CalibrationSnapshot {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 #include "platform/number_text.h"
 
 const std::array<std::string, kLevelItems> level_item_captions = {"Amount1",

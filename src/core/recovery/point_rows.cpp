@@ -1,6 +1,6 @@
 #include "recovery/point_rows.h"
 
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 #include "platform/ui_services.h"
 #include "recovery/group_lines.h"
 
