@@ -1,7 +1,7 @@
 #include "reports/result_cells.h"
 
+#include "methoddata/sample_results.h"
 #include "platform/number_text.h"
-#include "processing/sample_results.h"
 
 // A result that cannot be computed has no figure: its marker is no concentration.
 std::string concentration_cell(float c) {
