@@ -10,7 +10,7 @@
 #include "bench_ui.h"
 #include "calibration/calibration_build.h"
 #include "calibration/calibration_log.h"
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 
 namespace {

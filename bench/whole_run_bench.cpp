@@ -29,7 +29,8 @@
 #include "app/windows.h"
 #include "bench_data_set.h"
 #include "bench_ui.h"
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/clock.h"
@@ -38,7 +39,6 @@
 #include "platform/printer_canvas.h"
 #include "platform/text_file.h"
 #include "processing/process_files.h"
-#include "processing/process_files_data.h"
 #include "processing/process_input.h"
 
 namespace fs = std::filesystem;
