@@ -6,7 +6,7 @@
 #include <fstream>
 #include <memory>
 
-#include "calibration/calibration_tables.h"
+#include "methoddata/calibration_tables.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
