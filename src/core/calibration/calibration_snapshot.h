@@ -8,27 +8,24 @@
 #include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 
+// Each member is taken from the tables as they are when the snapshot is made.
 struct CalibrationSnapshot {
-    LibraryTable library;
-    SurrogateTable surrogates;
-    std::array<SampleRawData, kDataSets> raw_data_sets;
-    std::array<std::string, kDataSets> level_names;
-    std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included;
-    std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included_saved;
-    RecoveryTables recovery_tables;
-    std::array<std::string, kStandardFileSlots> standard_results_ini;
-    std::array<std::string, kStandardFileSlots> standard_data_files;
-    int compound_count = 0;
-    int surrogate_count = 0;
-    int standard_count = 0;
-    std::string calibration_file_name;
-    std::string library_ini_path;
-    std::string surrogate_file_path;
-    std::string surrogate_reference_path;
-    std::string library_version;
-    VariableMode variable_mode;
-    SurrogateRangeLimits range_limits;
-    CategoryThresholds thresholds;
+    // The library, the internal standards, their range limits and class thresholds.
+    MethodDataSnapshot method_data;
+    std::array<SampleRawData, kDataSets> raw_data_sets = ::raw_data_sets;
+    std::array<std::string, kDataSets> level_names = ::level_names;
+    std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included = ::level_included;
+    std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included_saved =
+        ::level_included_saved;
+    RecoveryTables recovery_tables = ::recovery_tables;
+    std::array<std::string, kStandardFileSlots> standard_results_ini = ::standard_results_ini;
+    std::array<std::string, kStandardFileSlots> standard_data_files = ::standard_data_files;
+    int standard_count = ::standard_count;
+    std::string calibration_file_name = ::calibration_file_name;
+    std::string library_ini_path = ::library_ini_path;
+    std::string surrogate_reference_path = ::surrogate_reference_path;
+    std::string library_version = ::library_version;
+    VariableMode variable_mode = current_variable_mode();
 };
 
 // The library, internal-standard and calibration tables and the state beside them
