@@ -94,6 +94,13 @@ TEST_F(CalibrationReviewWindow, FileBoxesShowTheFileNameAndTheWholePathAsTip) {
     EXPECT_EQ(w->Edit_f[0]->toolTip().toStdString(), standard_data_files[0]);
     EXPECT_EQ(text(w->Edit_ref_file), "REF.TXT");
     EXPECT_EQ(w->Edit_ref_file->toolTip(), "REF.TXT");  // the entry as the review shows it
+    // The calibration file and the internal-standard file likewise (in the review's upper case).
+    EXPECT_EQ(text(w->Edit_calfile), "DEMO_CALIBRATION.CAL");
+    EXPECT_EQ(w->Edit_calfile->toolTip().toStdString(), to_upper(work.file("demo_calibration.cal")));
+    surrogate_file_path = "/home/analyst/laboratory/method5847/DEMO_INTERNAL_STANDARDS.INI";
+    w->show_calibration_compound(0);
+    EXPECT_EQ(text(w->Edit_surrfile), "DEMO_INTERNAL_STANDARDS.INI");
+    EXPECT_EQ(w->Edit_surrfile->toolTip().toStdString(), surrogate_file_path);
 }
 
 // Edit and Print read the file again; a file that now stops part-way leaves the loaded
@@ -124,7 +131,7 @@ TEST_F(CalibrationReviewWindow, AnalystWalksTheCompoundsTogglesALevelAndLeavesWi
     EXPECT_EQ(text(w->Edit_cmpndname), "1,1-Dichloroethene");
     EXPECT_EQ(w->ListBox1->count(), 62);
     EXPECT_EQ(w->ListBox1->currentRow(), 0);
-    EXPECT_EQ(text(w->Edit_calfile), to_upper(work.file("demo_calibration.cal")));
+    EXPECT_EQ(text(w->Edit_calfile), "DEMO_CALIBRATION.CAL");
     EXPECT_EQ(text(w->Edit_LibFileName), "demo_library.txt");
     EXPECT_EQ(text(w->Edit_ref_file), "REF.TXT");
     EXPECT_TRUE(w->Edit_LibFileName->isVisible());

@@ -477,6 +477,10 @@ TEST_F(CalibrationWindow, TheLevelDialogKeepsEachLabelWithItsFile) {
         type_dilution(d, "1,5");
         EXPECT_TRUE(d->isVisible());
         d->Edit_dilfactor->clear();
+        ui.expect_message("Please enter a dilution factor greater than 0");  // no amount to calibrate with
+        type_dilution(d, "0");
+        EXPECT_TRUE(d->isVisible());
+        d->Edit_dilfactor->clear();
         choose_level(d, 9);
     });
     QTest::mouseClick(button("Add"), Qt::LeftButton);
@@ -616,6 +620,76 @@ TEST_F(CalibrationWindow, ALoggedBuildAsksBeforeSavingAndNoWritesNothing) {
     QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
     EXPECT_EQ(ui.messages.size(), questions);
     EXPECT_TRUE(file_exists(cal));
+}
+
+// The close box is Exit: the results files the window made go with it, and a second
+// calibration of the run starts from empty lists.
+TEST_F(CalibrationWindow, TheCloseBoxLeavesAsExitDoes) {
+    open_new_calibration();
+    add_standard("STD1.TXT", 0);
+    add_reference();
+    ASSERT_TRUE(file_exists(data.file("runs/STD1.ini")));
+    Calibrate_form->close();
+    back_at_main_window(Calibrate_form);
+    EXPECT_FALSE(file_exists(data.file("runs/STD1.ini")));
+    EXPECT_FALSE(file_exists(data.file("runs/REF.ini")));
+    open_new_calibration();
+    EXPECT_EQ(list("DirListBox")->count(), 0);
+    EXPECT_EQ(standard_count, 0);
+}
+
+// A data folder whose path holds ";" cannot be named in a calibration file's list of data
+// files: Save says so before a file is chosen, and nothing is written.
+TEST_F(CalibrationWindow, SaveRefusesADataFolderThatTheFileCouldNotNameBack) {
+    const fs::path folder = fs::path(data.path()) / "runs;2026";
+    fs::copy(example_file("runs"), folder);
+    open_new_calibration();
+    for (const char* name : {"STD1.TXT", "STD2.TXT"}) {
+        ui.open_returns((folder / name).string());
+        with_level_dialog([this](Tidentify_std_level* d) { choose_level(d, 0); });
+        QTest::mouseClick(button("Add"), Qt::LeftButton);
+    }
+    add_reference();
+    ASSERT_EQ(standard_count, 2);
+    ui.expect_message("The data file path\n" + (folder / "STD1.TXT").string() + "\n");
+    QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
+    EXPECT_TRUE(ui.save_requests.empty());  // no file was asked for
+    EXPECT_EQ(calibration_file_name, "");
+    EXPECT_TRUE(Calibrate_form->isVisible());
+}
+
+// Five standards, the last at Amount6: after Load Calibration File in a run that holds no
+// library, the review shows that standard's amounts, and its Save As writes them, so the
+// file saved reads back with the calibration range the build had.
+TEST_F(CalibrationWindow, ALevelPastTheFifthKeepsItsAmountsThroughLoadAndSaveAs) {
+    open_new_calibration();
+    for (int s = 0; s < 4; ++s) add_standard("STD" + std::to_string(s + 1) + ".TXT", s);
+    add_standard("STD6.TXT", 5);
+    add_reference();
+    ui.save_returns(data.file("six.cal"));
+    QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
+    QTest::mouseClick(button("ExitClick"), Qt::LeftButton);
+    int benzene = 0;
+    while (library[benzene].name != "Benzene") ++benzene;
+    const double amount6 = library_saved[benzene].conc[5];
+    ASSERT_GT(amount6, 0.0);
+
+    reset_library_tables();  // nothing but the file carries the calibration from here on
+    ui.open_returns(data.file("six.cal"));
+    item("OpenCalibrationFile1")->trigger();
+    item("Review1")->trigger();
+    ASSERT_TRUE(revu_calib_form->isVisible());
+    revu_calib_form->show_calibration_compound(benzene);
+    EXPECT_EQ(revu_calib_form->Edit_conc_std[4]->text().toStdString(), format_general(amount6));
+    ui.save_returns(data.file("again.cal"));
+    click(revu_calib_form, "Button_save_as");
+    back_at_main_window(revu_calib_form);
+
+    reset_library_tables();
+    ui.open_returns(data.file("again.cal"));
+    item("OpenCalibrationFile1")->trigger();
+    EXPECT_EQ(raw_data_sets[4].cal_amount[benzene], amount6);
+    EXPECT_EQ(library_saved[benzene].conc[5], amount6);
 }
 
 }  // namespace

@@ -171,4 +171,48 @@ TEST_F(CheckCalibration, SelectPrinterShowsPrintWhichPrintsAndWritesTheReport) {
     EXPECT_EQ(check_started, 0);  // printing is no saved report: Exit still asks
 }
 
+// A dilution factor of 0 would give every compound the amount 0: refused as typed.
+TEST_F(CheckCalibration, AZeroDilutionFactorIsRefused) {
+    QTest::keyClicks(entry<QLineEdit>("Edit_dilfactorCheck"), "0.0");
+    for (const char* button : {"check_calib_review", "Button_Save"}) {
+        ui.expect_message("Please enter a dilution factor greater than 0");
+        entry(button)->click();
+        EXPECT_EQ(ui.last_message().caption, "Invalid dilution factor");
+        EXPECT_TRUE(check_calib_std->isVisible()) << button;
+    }
+    EXPECT_FALSE(check_calib_review_form->isVisible());
+    EXPECT_FALSE(file_exists(report_file()));
+}
+
+// The close box is Exit: it asks about the unsaved report, deletes the check's results
+// file, and the next check of the run starts with no level chosen. A report it cannot
+// save keeps the window open.
+TEST_F(CheckCalibration, TheCloseBoxLeavesAsExitDoes) {
+    QTest::keyClicks(entry<QLineEdit>("Edit_dilfactorCheck"), "2x");
+    ui.answer(Answer::Yes);
+    ui.expect_message("Please enter a valid dilution factor");
+    check_calib_std->close();
+    EXPECT_TRUE(check_calib_std->isVisible());
+    EXPECT_TRUE(file_exists(results_file()));
+
+    entry<QLineEdit>("Edit_dilfactorCheck")->clear();
+    amount_item("Amount 3")->click();
+    ui.answer(Answer::Yes);
+    check_calib_std->close();
+    EXPECT_EQ(ui.last_message().text, "Save the electronic report file?");
+    EXPECT_TRUE(file_exists(report_file()));
+    EXPECT_FALSE(file_exists(results_file()));
+    EXPECT_TRUE(main_form->isVisible());
+    EXPECT_FALSE(check_calib_std->isVisible());
+
+    ui.open_returns(runs.file("CCV.TXT"));
+    item("CheckCalibration")->trigger();
+    ASSERT_TRUE(check_calib_std->isVisible());
+    EXPECT_EQ(check_calib_std->item_index(), -1);
+    ui.answer(Answer::No);
+    check_calib_std->close();
+    EXPECT_TRUE(main_form->isVisible());
+    EXPECT_FALSE(file_exists(results_file()));
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMenuBar>
 #include <QWidget>
 
@@ -83,6 +84,25 @@ TEST_F(MainForm, LoadLibraryOpensTheLibraryStageAndRecordsTheFile) {
     IniFile settings;
     ASSERT_TRUE(settings.load(install.file("5847file_standalone.ini")));
     EXPECT_EQ(settings.get_string("File", "filePath", ""), to_upper(up_to_last_dot(file)) + ".INI");
+}
+
+// The README, the demo's README and the help name the calibration file command as the
+// menu shows it once a library is in: an analyst looks for the words on the menu.
+TEST_F(MainForm, TheDocumentsNameTheCalibrationFileCommandAsTheMenuDoes) {
+    ui.open_returns(example_file("demo_library.txt"));
+    item("OpenLibraryMenu")->trigger();
+    const std::string caption = item("OpenCalibrationFile1")->text().remove('&').toStdString();
+    ASSERT_EQ(caption, "Open Calibration File...");
+    QFile help(":/help/context_5.html");
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly));
+    const std::string page = help.readAll().toStdString();
+    EXPECT_NE(page.find("File &gt; " + caption), std::string::npos);
+    EXPECT_EQ(page.find("File &gt; Load Calibration File"), std::string::npos);
+    for (const char* readme : {"../README.md", "README.md"}) {
+        const std::string text = read_file_text(example_file(readme));
+        EXPECT_NE(text.find("File > " + caption), std::string::npos) << readme;
+        EXPECT_EQ(text.find("Load Calibration File"), std::string::npos) << readme;
+    }
 }
 
 // A refused library leaves the library loaded before, and its menus, in place.

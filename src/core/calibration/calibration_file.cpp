@@ -10,6 +10,7 @@
 #include "calibration/calibration_snapshot.h"
 #include "calibration/level_amount.h"
 #include "methoddata/calibration_tables.h"
+#include "methoddata/level_lookup.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/tables.h"
@@ -40,13 +41,14 @@ constexpr int kPreambleLinesAfterCount =
 
 void show_error(const char* code) { show_message(std::string("Quantilyzer: ") + code, "Error"); }
 
+// A data file as the list line names it: an entry that is a results file by its folder.
+std::string listed_data_file(const std::string& file) {
+    return iequals(file_name_of(file), "results.ini") ? folder_of(file) : file;
+}
+
 std::string data_file_list(int standards) {
     std::string out;
-    for (int p = 0; p < standards; ++p) {
-        const std::string& file = standard_data_files[p];
-        out += iequals(file_name_of(file), "results.ini") ? folder_of(file) : file;
-        out += ";";
-    }
+    for (int p = 0; p < standards; ++p) out += listed_data_file(standard_data_files[p]) + ";";
     return out;
 }
 
@@ -171,10 +173,27 @@ void apply_transform(const std::string& line) {
 
 }  // namespace
 
+std::optional<Refusal> data_file_path_refusal(const std::vector<std::string>& files) {
+    for (const std::string& file : files) {
+        const std::string listed = listed_data_file(file);
+        if (listed.find_first_of(";\r\n") == std::string::npos) continue;
+        return Refusal{"The data file path\n" + listed +
+                           "\nholds a \";\" or a line break, which separate the entries of a calibration "
+                           "file: the file could not be read back.\nPlease move the data file to a folder "
+                           "whose path has none. The calibration was not saved.",
+                       "Calibration File"};
+    }
+    return std::nullopt;
+}
+
 int calibration_level_columns(int standards) {
-    // Every level is written, whatever library the session holds: the reader follows the
-    // file's own count of standards.
-    return std::max(standards, kMinimumLevelColumns);
+    // Every level a standard names is written, whatever library the session holds: a
+    // standard labelled "Amount6" among five needs the sixth amount when the file is read
+    // in a run that has no library.
+    int columns = std::max(standards, kMinimumLevelColumns);
+    for (int p = 0; p < standards && p < kMaxLevels; ++p)
+        columns = std::max(columns, std::min(level_of_label(level_names[p]), kMaxLevels));
+    return columns;
 }
 
 std::string calibration_file_text() {
@@ -220,6 +239,12 @@ std::string calibration_file_text() {
 }
 
 bool write_calibration(const std::string& path) {
+    const std::vector<std::string> files(standard_data_files.begin(),
+                                         standard_data_files.begin() + std::clamp(standard_count, 0, kMaxStandards));
+    if (auto refusal = data_file_path_refusal(files)) {
+        show_message(refusal->text, refusal->caption);
+        return false;
+    }
     surrogate_file_path = trim(surrogate_file_path);
     std::string error;
     if (!write_file_atomically(path, calibration_file_text(), &error)) {
@@ -270,7 +295,7 @@ bool read_calibration_preamble(TextLineReader& in, int& standards, int& compound
     return true;
 }
 
-bool read_calibration_values_line(const std::string& line, int c, int standards) {
+bool read_calibration_values_line(const std::string& line, int c, int standards, int& columns) {
     const std::vector<std::string> f = split_skip_empty(line, ';');
     const size_t needed = 1 + 7 * static_cast<size_t>(standards) + 2;
     if (f.size() < needed) return false;
@@ -291,19 +316,37 @@ bool read_calibration_values_line(const std::string& line, int c, int standards)
     const std::string& digits = f[i++];
     for (size_t p = 0; p < digits.size() && p < static_cast<size_t>(kMaxLevels); ++p)
         level_included[c][p] = digits[p] != '0' ? 1 : 0;
+    columns = static_cast<int>(digits.size());
     raw_data_sets[standards].area[c] = area_of(trim(f[i]));
     return true;
 }
 
-bool read_calibration_library_line(const std::string& line, int c, int standards) {
+int library_line_columns(int standards, int written) {
+    // The values line holds one inclusion digit per level column, as many as the library
+    // line has amounts; a file whose digits say nothing sensible counts as the older
+    // layout did.
+    if (written >= 1 && written <= kMaxLevels) return written;
+    return standards < 6 ? kMinimumLevelColumns : std::min(standards, kMaxLevels);
+}
+
+bool read_calibration_library_line(const std::string& line, int c, int standards, int columns) {
     const std::vector<std::string> f = split_skip_empty(line, ';');
-    const int columns = standards < 6 ? kMinimumLevelColumns : standards;
     if (f.size() < static_cast<size_t>(3 + columns + 1)) return false;
     LibraryCompound& lib = library[c];
     lib.rvw = leading_number(f[0]);
     lib.rvo = leading_number(f[1]);
     lib.bp = leading_number(f[2]);
+    // The amounts are the file's alone: a level it does not give holds no amount of a
+    // library loaded earlier in the run.
+    lib.conc.fill(0.0);
     for (int p = 0; p < columns; ++p) lib.conc[p] = leading_number(f[3 + p]);
+    // An older file gave only five (or as many as its standards) amounts; a standard
+    // labelled with a level past them carries that level's amount in its own group.
+    // (An internal standard's group holds its Amount 1, which is its amount at every level.)
+    for (int p = 0; p < standards && p < kMaxLevels; ++p) {
+        const int level = level_of_label(level_names[p]);
+        if (level > columns && level <= kMaxLevels) lib.conc[level - 1] = raw_data_sets[p].cal_amount[c];
+    }
     lib.partcoef = leading_number(f[3 + columns]);
     lib.casNumber = f.size() > static_cast<size_t>(4 + columns) ? f[4 + columns] : std::string();
     lib.conc1_copy = lib.conc[0];
@@ -345,8 +388,10 @@ bool read_calibration_compounds(TextLineReader& in, int standards, int compounds
     internal_standards = 0;
     for (int c = 0; c < compounds; ++c) {
         std::string values, properties, groups;
-        if (!in.next(values) || !read_calibration_values_line(values, c, standards)) return false;
-        if (!in.next(properties) || !read_calibration_library_line(properties, c, standards))
+        int written = 0;
+        if (!in.next(values) || !read_calibration_values_line(values, c, standards, written)) return false;
+        if (!in.next(properties) ||
+            !read_calibration_library_line(properties, c, standards, library_line_columns(standards, written)))
             return false;
         if (!in.next(groups)) return false;
         read_calibration_surrogate_line(groups, c, internal_standards);

@@ -5,20 +5,33 @@
 // and two class thresholds. Loading it refills the library, internal-standard and
 // calibration tables, so a loaded calibration needs neither the library nor the
 // internal-standard file.
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "calibration/level_label.h"  // Refusal
 
 class TextLineReader;
 
-// Level columns of the values and library lines for n standards: 5 below 5 standards,
-// and for a Save As in the format of libraries of "Version 4.0"; n otherwise.
+// The data files of a calibration go into one ";"-separated line: a path holding ";" or a
+// line break would come back as other files. The refusal names the first such path.
+std::optional<Refusal> data_file_path_refusal(const std::vector<std::string>& files);
+
+// Level columns of the values and library lines for n standards: n, at least 5, and at
+// least the highest level a standard's label names (level_names).
 int calibration_level_columns(int standards);
+
+// Level columns of a library line as the reader takes them: the number of inclusion
+// digits its values line held (written), else the older count for n standards.
+int library_line_columns(int standards, int written);
 
 // The file's whole text for the tables in memory.
 std::string calibration_file_text();
 
 // Writes the file (atomically) and copies the inclusion flags to level_included_saved.
-// A file that cannot be written is reported here; nothing is written anywhere else and
-// false comes back with the tables untouched.
+// A file that cannot be written, or whose data file paths it could not read back, is
+// reported here; nothing is written anywhere else and false comes back with the tables
+// untouched.
 bool write_calibration(const std::string& path);
 
 // Reads the file into the tables; false after the numbered error message (03005 cannot
@@ -29,7 +42,10 @@ bool load_calibration(const std::string& path, int& standards);
 bool read_calibration_preamble(TextLineReader& in, int& standards, int& compounds);
 bool read_calibration_compounds(TextLineReader& in, int standards, int compounds,
                                 int& internal_standards);
-bool read_calibration_values_line(const std::string& line, int c, int standards);
-bool read_calibration_library_line(const std::string& line, int c, int standards);
+// The values line also gives the number of level columns written (its inclusion digits);
+// the library line reads that many amounts, and every other amount of the row is 0 but a
+// level a standard names past them, which takes that standard's amount (older files).
+bool read_calibration_values_line(const std::string& line, int c, int standards, int& columns);
+bool read_calibration_library_line(const std::string& line, int c, int standards, int columns);
 void read_calibration_surrogate_line(const std::string& line, int c, int& internal_standards);
 void read_calibration_trailer(TextLineReader& in);

@@ -146,8 +146,11 @@ std::string check_fit_table(int first_group, std::span<const SurrogatePoint> poi
                 out += fit_row(points[i], row, starred);
         }
         const GroupFit& line = fits[kCheckDataSet][g];
-        out += c_format("\nSlope = %.6f;Intercept = %.6f;Error = %.3f;RSQ = %.6f\n\n", line.slope, line.intercept,
-                        line.std_error * 100.0, line.r_squared);
+        // A line through two points has no R squared: it is not written as a number.
+        const std::string rsq = is_not_set(line.r_squared) ? "N/A" : c_format("%.6f", line.r_squared);
+        out += c_format("\nSlope = %.6f;Intercept = %.6f;Error = %.3f;RSQ = ", line.slope, line.intercept,
+                        line.std_error * 100.0) +
+               rsq + "\n\n";
     }
     return out;
 }

@@ -48,6 +48,10 @@ bool check_level_entry(CheckLevelEntry& entry) {
     if (entry.item == -1) return refuse("Please select a concentration before exiting.", "Selection Required");
     if (!std::all_of(entry.dilution_text.begin(), entry.dilution_text.end(), is_dilution_character))
         return refuse("Please enter a valid dilution factor", "Invalid dilution factor");
+    if (entry.item == kDilutionItem && is_zero_dilution(entry.dilution_text)) {
+        const Refusal zero = zero_dilution_refusal();
+        return refuse(zero.text, zero.caption);
+    }
     if (entry.item == kDilutionItem) check_level_name = entry.dilution_text;
     return true;
 }

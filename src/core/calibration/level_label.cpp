@@ -33,12 +33,22 @@ std::optional<Refusal> check_level_entry(int item, const std::string& dilution) 
                        "Dilution Factor Required"};
     if (std::count(dilution.begin(), dilution.end(), '.') > 1 || !is_plain_decimal(dilution))
         return Refusal{"Please enter a valid dilution factor", "Invalid dilution factor"};
+    if (item == kDilutionItem && is_zero_dilution(dilution)) return zero_dilution_refusal();
     // A label the level table cannot hold whole would be used cut: another factor.
     if (level_label_of_entry(item, dilution).size() > static_cast<size_t>(kLevelNameLength))
         return Refusal{c_format("A dilution factor can have at most %d characters.",
                                 kLevelNameLength),
                        "Invalid dilution factor"};
     return std::nullopt;
+}
+
+bool is_zero_dilution(const std::string& dilution) {
+    return !dilution.empty() &&
+           std::all_of(dilution.begin(), dilution.end(), [](char c) { return c == '0' || c == '.'; });
+}
+
+Refusal zero_dilution_refusal() {
+    return {"Please enter a dilution factor greater than 0", "Invalid dilution factor"};
 }
 
 std::string level_label_of_entry(int item, const std::string& dilution) {

@@ -21,6 +21,11 @@ struct Refusal {
 // analyst is told about them; nothing when the entry is acceptable.
 std::optional<Refusal> check_level_entry(int item, const std::string& dilution);
 
+// A dilution factor of digits and dots that is 0 ("0", "0.00", "."): every amount of the
+// standard would be 0, and a standard of amount 0 calibrates nothing.
+bool is_zero_dilution(const std::string& dilution);
+Refusal zero_dilution_refusal();
+
 // The label an accepted entry stores: the caption of a level item, else the dilution
 // factor with a "0" put in front of a leading ".".
 std::string level_label_of_entry(int item, const std::string& dilution);

@@ -61,6 +61,10 @@ int compute_bp_points(const RawDataSets& raw, const SurrogateTable& surrogates,
             set_first_pass_divisor(p, record.rvw, first_pass_fits, a, pairs);
             const StandardRecovery recovery =
                 standard_recovery(signal, p.divisor_prediction, a, record.name);
+            if (is_not_set(recovery.y)) {
+                show_recovery_not_computed(record.name, p.divisor_prediction);
+                return kNotFound;
+            }
             p.in_use = 1;
             p.name = record.name;
             p.x = record.bp;

@@ -130,8 +130,8 @@ int fit_pair_groups(const PointList& points, FitTable& fits, int a) {
         fit.intercept = line.intercept;
         fit.std_error = line.std_error;
         // A line through two points (or with no variance) has no R squared of its own;
-        // the slot must not show one of an earlier fit.
-        fit.r_squared = line.has_r_squared ? line.r_squared : 0.0;
+        // the slot must show neither one of an earlier fit nor a number never computed.
+        fit.r_squared = line.has_r_squared ? line.r_squared : kNotSet;
         fit.range_low = min_x;
         fit.range_high = max_x;
         fit.valid = 1;

@@ -58,8 +58,8 @@ int fit_group_lines(PointList& points, FitTable& fits, int a) {
         fit.intercept = line.intercept;
         fit.std_error = line.std_error;
         // A line through two points (or with no variance) has no R squared of its own;
-        // the slot must not show one of an earlier fit.
-        fit.r_squared = line.has_r_squared ? line.r_squared : 0.0;
+        // the slot must show neither one of an earlier fit nor a number never computed.
+        fit.r_squared = line.has_r_squared ? line.r_squared : kNotSet;
         set_ranges(fit, xs);
         fit.valid = 1;
     }

@@ -51,6 +51,10 @@ int compute_rv_points(const RawDataSets& raw, const SurrogateTable& surrogates,
             }
             const double v = bp_prediction(b, bp_fits, a, bp_group_count);
             const StandardRecovery recovery = standard_recovery(signal, v, a, record.name);
+            if (is_not_set(recovery.y)) {
+                show_recovery_not_computed(record.name, v);
+                return kNotFound;
+            }
             SurrogatePoint& p = points[n];
             p.in_use = 1;
             p.name = record.name;

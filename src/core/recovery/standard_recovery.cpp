@@ -28,10 +28,11 @@ bool warn_missing_from_reference(const StandardSignal& s, const std::string& nam
     return true;
 }
 
-void show_recovery_not_computed(const std::string& name) {
-    show_message("The recovery of the internal standard " + name +
-                     " cannot be computed: its amount or its mean response factor is 0.\n"
-                     "Please revise the library or your Internal Standard groups",
+void show_recovery_not_computed(const std::string& name, double divisor) {
+    const std::string cause = divisor == 0.0 ? "the model it is divided by predicts 0 for it"
+                                             : "its amount or its mean response factor is 0";
+    show_message("The recovery of the internal standard " + name + " cannot be computed: " + cause +
+                     ".\nPlease revise the library or your Internal Standard groups",
                  "Error");
 }
 

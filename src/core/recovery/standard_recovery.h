@@ -27,8 +27,10 @@ StandardSignal read_standard_signal(const RawDataSets& raw, const std::string& n
 // and answers true. False, silently, for a standard the reference shows.
 bool warn_missing_from_reference(const StandardSignal& s, const std::string& name);
 
-// The error for a recovery that cannot be computed (an amount or mean response factor 0).
-void show_recovery_not_computed(const std::string& name);
+// The error for a recovery that cannot be computed: an amount or mean response factor 0,
+// or (divisor 0) the other model predicting 0 for the internal standard. A model stops on
+// it: fitted without that standard, its line would pass for the calibration's own.
+void show_recovery_not_computed(const std::string& name, double divisor = 1.0);
 
 struct StandardRecovery {
     double y = 0.0;         // recovery divided by the other model's prediction

@@ -328,6 +328,11 @@ bool TCalibrate_form::build(bool review) {
 
 void TCalibrate_form::SaveCalibClick() {
     if (!check_files()) return;
+    // Refused before the analyst names a file the calibration could never be read from.
+    if (auto refusal = data_file_path_refusal(listed_files())) {
+        show_message(refusal->text, refusal->caption);
+        return;
+    }
     auto path = choose_calibration_save_path();
     if (!path || !build(false)) return;
     // The calibration in memory takes the file's name only once the file is written.
@@ -384,8 +389,8 @@ void TCalibrate_form::OnShow() {
     clear_first_pass_points();
 }
 
+// The close box is Exit: the results files of the standards go with the window.
 void TCalibrate_form::closeEvent(QCloseEvent* event) {
-    standard_count = 0;
     event->accept();
-    main_form->show();
+    run_command([this] { ExitClickClick(); });
 }

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -219,6 +220,14 @@ void Tcheck_calib_std::Button3Click() {
     set_item_index(-1);
     Edit_dilfactorCheck->clear();
     delete_check_results_file();
+}
+
+// The close box is Exit: it asks about the unsaved report, deletes the check's results
+// file and clears the level for the next check. Exit itself hides the window, or keeps it
+// when the report it was asked to save could not be written.
+void Tcheck_calib_std::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    run_command([this] { Button3Click(); });
 }
 
 void Tcheck_calib_std::Button_HelpClick() { ui().show_help(kCheckEntryHelpButtonContext); }

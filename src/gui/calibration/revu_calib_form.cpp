@@ -241,8 +241,8 @@ int Trevu_calib_form::show_calibration_compound(int c) {
     const CompoundReview r = review_compound(c);
     if (Edit_recnum->text() != q(r.number)) Edit_recnum->setText(q(r.number));
     Edit_cmpndname->setText(q(r.name));
-    Edit_calfile->setText(q(r.calibration_file));
-    Edit_surrfile->setText(q(r.surrogate_file));
+    show_file_name(Edit_calfile, r.calibration_file);
+    show_file_name(Edit_surrfile, r.surrogate_file);
     lblLibFileName->setVisible(true);
     Edit_LibFileName->setVisible(true);
     Edit_LibFileName->setText(q(r.library_file));

@@ -4,9 +4,11 @@
 
 #include <cmath>
 
+#include "calibration/level_amount.h"
 #include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
+#include "platform/paths.h"
 #include "platform/text_util.h"
 #include "scripted_ui.h"
 #include "test_files.h"
@@ -73,6 +75,12 @@ void fill_calibration(int n) {
     surrogate_range_limits = {45.0, 150.5, 0.1, 12.0};
     category_thresholds.vcs = 159.0;
     category_thresholds.n_pvcsLn = 100.0;
+}
+
+std::string join(const std::vector<std::string>& pieces, const std::string& separator) {
+    std::string out;
+    for (size_t i = 0; i < pieces.size(); ++i) out += (i ? separator : "") + pieces[i];
+    return out;
 }
 
 class CalibrationFileTest : public ::testing::Test {
@@ -452,6 +460,69 @@ TEST_F(CalibrationFileTest, AFileThatCannotBeWrittenIsReportedAndNothingElseIsWr
     EXPECT_EQ(ui.last_message().caption, "Calibration File");
     EXPECT_EQ(level_included_saved[0][0], 7);  // the saved flags stay as they were
     EXPECT_FALSE(std::filesystem::exists(dir.file("no")));
+}
+
+// A data file path holding ";" (or a line break) would come back as other files: the
+// calibration is refused with the path named, and no file is written.
+TEST_F(CalibrationFileTest, ADataFilePathTheListCannotHoldIsRefused) {
+    for (const char* folder : {"/home/analyst/runs;2026", "/home/analyst/runs\n2026"}) {
+        fill_calibration(3);
+        standard_data_files[1] = std::string(folder) + "/std2.txt";
+        level_included_saved[0][0] = 7;
+        ui.expect_message("The data file path\n" + standard_data_files[1] + "\n");
+        EXPECT_FALSE(write_calibration(dir.file("semicolon.cal")));
+        EXPECT_EQ(ui.last_message().caption, "Calibration File");
+        EXPECT_FALSE(file_exists(dir.file("semicolon.cal")));
+        EXPECT_EQ(level_included_saved[0][0], 7);
+    }
+    EXPECT_FALSE(data_file_path_refusal({"/home/analyst/runs/std1.txt", "/home/analyst/a,b/std2.txt"}));
+}
+
+// Five standards, the last at Amount6: the file carries the sixth amount, and a run with
+// no library (or another one) takes every amount from the file; what the file does not
+// give is 0. An older file of five amount columns still gives the sixth from the
+// standard's own group.
+TEST_F(CalibrationFileTest, ALoadedCalibrationTakesEveryLevelAmountFromTheFile) {
+    fill_calibration(5);
+    level_names[4] = "Amount6";
+    const std::string path = dir.file("amount6.cal");
+    ASSERT_TRUE(write_calibration(path));
+    const std::string written = read_file_text(path);
+    const std::vector<std::string> lines = lines_of(written);
+    ASSERT_EQ(split(lines[21], ';').size(), 3u + 6 + 2);  // Chloromethane's library line: six amounts
+
+    // The same calibration as a file of five columns: no sixth amount, five digits.
+    std::vector<std::string> older = lines;
+    for (int c = 0; c < kCompounds; ++c) {
+        std::vector<std::string> values = split(older[20 + 3 * c], ';');
+        values[values.size() - 2].pop_back();
+        older[20 + 3 * c] = join(values, ";");
+        std::vector<std::string> amounts = split(older[21 + 3 * c], ';');
+        amounts.erase(amounts.begin() + 3 + 5);
+        older[21 + 3 * c] = join(amounts, ";");
+    }
+    dir.write("older.cal", join(older, "\n"));
+
+    const double benzene_amount6 = 2.0 * 6 + 2;  // conc6 of row 2
+    for (const std::string& file : {path, dir.file("older.cal")}) {
+        SCOPED_TRACE(file);
+        construct_method_data();
+        construct_calibration_tables();
+        for (int c = 0; c < kCompounds; ++c) library[c].conc.fill(999.0);  // an earlier library
+        int standards = 0;
+        ASSERT_TRUE(load_calibration(file, standards));
+        copy_library_compounds(compound_count, library_saved, library);  // as Load Calibration File does
+        ASSERT_EQ(standards, 5);
+        EXPECT_EQ(level_amount(2, 4), benzene_amount6);
+        EXPECT_EQ(level_amount(2, 3), 2.0 * 4 + 2);
+        EXPECT_EQ(level_amount(1, 4), 25.0);  // an internal standard: its Amount 1
+        EXPECT_EQ(raw_data_sets[4].cal_amount[2], benzene_amount6);
+        for (int k = 6; k < kMaxLevels; ++k) EXPECT_EQ(library_saved[2].conc[k], 0.0) << k;
+    }
+    // Saved again (the review's Save As), the file is the one first written.
+    folder_settings.slot[kLibraryTextFileSlot] = library_ini_path;  // as Load Calibration File sets it
+    ASSERT_TRUE(write_calibration(dir.file("again.cal")));
+    EXPECT_EQ(without_date(read_file_text(dir.file("again.cal"))), without_date(written));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "methoddata/tables.h"
 #include "platform/errors.h"
 #include "platform/text_util.h"
+#include "recovery/group_lines.h"
 #include "scripted_ui.h"
 #include "test_files.h"
 
@@ -75,6 +76,9 @@ TEST_F(ContinuingCheckTest, TheLevelEntryIsCheckedInItsOrder) {
         {10, "1.5.2", "", "", "1.5.2", "1.5.2"},  // only the characters are checked here
         {10, "", "Please enter a dilution factor before exiting.", "Dilution Factor Required", "", ""},
         {10, "2x", "Please enter a valid dilution factor", "Invalid dilution factor", "2x", ""},
+        {10, "0", "Please enter a dilution factor greater than 0", "Invalid dilution factor", "0", ""},
+        {10, "0.0", "Please enter a dilution factor greater than 0", "Invalid dilution factor", "0.0", ""},
+        {10, "0.05", "", "", "0.05", "0.05"},
         {-1, "", "Please select a concentration before exiting.", "Selection Required", "", ""},
     };
     for (const Case& c : cases) {
@@ -221,6 +225,27 @@ TEST_F(ContinuingCheckTest, AFitTableListsEachGroupBeforeItsLine) {
               "C;200.0;0.50;70.00;50.00\n"
               "\nSlope = -0.002000;Intercept = 1.100000;Error = 3.000;RSQ = 0.750000\n\n");
     EXPECT_TRUE(starred);
+}
+
+// A line through two points has no R squared: the report says so instead of printing 0.
+TEST_F(ContinuingCheckTest, ALineThroughTwoPointsHasNoRSquaredInTheReport) {
+    internal_standard(0, "A", 80.0, 2.0, 0.9);
+    internal_standard(1, "B", 90.0, 3.0, 0.8);
+    PointList points{};
+    for (int i = 0; i < 2; ++i) {
+        points[i].in_use = 1;
+        points[i].record = i;
+        points[i].group = 1;
+        points[i].x = library[i].bp;
+        points[i].y = 0.5 + 0.1 * i;
+    }
+    FitTable fits{};
+    fits[s][1].r_squared = 0.97;  // an earlier fit in the slot
+    ASSERT_EQ(fit_group_lines(points, fits, s), 1);
+    bool starred = false;
+    const std::string table = check_fit_table(1, points, fits, starred);
+    EXPECT_NE(table.find("\nSlope = 0.010000;Intercept = -0.300000;Error = 0.000;RSQ = N/A\n\n"), std::string::npos)
+        << table;
 }
 
 TEST_F(ContinuingCheckTest, TheReportIsNamedAfterTheCheckStandardsDataFile) {

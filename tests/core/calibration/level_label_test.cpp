@@ -20,7 +20,12 @@ TEST(LevelLabel, EntriesAreCheckedInTheOrderTheAnalystIsTold) {
         {kDilutionItem, "2e-1", "Please enter a valid dilution factor", "Invalid dilution factor"},
         {kDilutionItem, "1,5", "Please enter a valid dilution factor", "Invalid dilution factor"},
         {kDilutionItem, " 2", "Please enter a valid dilution factor", "Invalid dilution factor"},
-        {kDilutionItem, "0", nullptr, nullptr},
+        // A factor of 0 gives the standard no amount to calibrate with.
+        {kDilutionItem, "0", "Please enter a dilution factor greater than 0", "Invalid dilution factor"},
+        {kDilutionItem, "0.00", "Please enter a dilution factor greater than 0", "Invalid dilution factor"},
+        {kDilutionItem, ".", "Please enter a dilution factor greater than 0", "Invalid dilution factor"},
+        {kDilutionItem, "0.01", nullptr, nullptr},
+        {kDilutionItem, "10", nullptr, nullptr},
         // The level table keeps 9 characters: a longer factor would be used cut.
         {kDilutionItem, "0.1234567", nullptr, nullptr},
         {kDilutionItem, "0.12345678", "A dilution factor can have at most 9 characters.",

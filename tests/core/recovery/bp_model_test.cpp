@@ -137,21 +137,41 @@ TEST_F(BpModel, TwoPointsAreEnoughAndOneFails) {
     EXPECT_FALSE(model_ended_command());
 }
 
-TEST_F(BpModel, SampleModeDividesByTheMeanResponseAndLeavesOutStandardsWithoutOne) {
+TEST_F(BpModel, SampleModeDividesByTheMeanResponseOfEachStandard) {
     compound("ANALYTE", 1.0, 75);
     three_groups();
     identity_first_pass();
     sample_count = 1;
     for (int q = 0; q < surrogate_count; ++q) curve_statistics.mean_rf[row_of(surrogates[q].name)] = 500.0;
-    curve_statistics.mean_rf[row_of("B")] = 0.0;  // B has no calibrated response
     ASSERT_EQ(model(), 1);
     EXPECT_NEAR(bp_points[0][0].y, 900.0 / 500.0 / 1.0, 1e-12);
     EXPECT_EQ(bp_points[0][0].measured, 0.0);
-    EXPECT_EQ(bp_points[0][1].name, "B");
-    EXPECT_EQ(bp_points[0][1].y, kNotSet);
-    // Group 1 is fitted through A and C alone: (50, 1.8) and (70, 2.0).
-    EXPECT_NEAR(bp_group_fits[0][1].slope, 0.2 / 20.0, 1e-12);
-    EXPECT_EQ(bp_group_fits[0][1].std_error, 0.0);
+}
+
+// A standard whose recovery cannot be computed (Amount 1 of 0 in a calibration, no
+// calibrated response in a sample) stops the model with its name: fitted without it,
+// its group's line would be taken for the calibration's.
+TEST_F(BpModel, AStandardWhoseRecoveryCannotBeComputedStopsTheModel) {
+    for (const bool sample_mode : {false, true}) {
+        reset_method();
+        three_groups();
+        identity_first_pass();
+        sample_count = sample_mode ? 1 : 0;
+        for (int q = 0; q < surrogate_count; ++q) curve_statistics.mean_rf[row_of(surrogates[q].name)] = 500.0;
+        if (sample_mode)
+            curve_statistics.mean_rf[row_of("B")] = 0.0;
+        else
+            library[row_of("B")].conc[0] = 0.0;
+        bp_group_fits[0][1].slope = 0.25;  // an earlier data set's line
+        ui.expect_message("The recovery of the internal standard B cannot be computed: its amount or its mean "
+                          "response factor is 0.");
+        EXPECT_EQ(model(), 0) << sample_mode;
+        EXPECT_EQ(ui.last_message().caption, "Error");
+        EXPECT_EQ(ui.messages.size(), 1u) << sample_mode;
+        EXPECT_EQ(bp_group_fits[0][1].slope, 0.25) << sample_mode;
+        EXPECT_FALSE(model_ended_command());
+        ui.messages.clear();
+    }
 }
 
 TEST_F(BpModel, AShorterModelLeavesNoPointsOfAnEarlierOneBehind) {

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "calibration/curve_statistics.h"
 #include "methoddata/calibration_tables.h"
 #include "methoddata/process_files_data.h"
 #include "recovery/model_errors.h"
@@ -88,4 +89,24 @@ TEST_F(RvModel, FewerThanTwoPointsFail) {
     ui.expect_message("Quantilyzer: 14001");
     EXPECT_EQ(model(), 0);
     EXPECT_FALSE(model_ended_command());
+}
+
+// A standard whose recovery cannot be computed stops the model and names the cause: its
+// Amount 1 of 0, or in a sample a BP prediction of 0 at its boiling point.
+TEST_F(RvModel, AStandardWhoseRecoveryCannotBeComputedStopsTheModel) {
+    struct Case {
+        bool sample_mode;
+        const char* cause;
+    } cases[] = {{false, "its amount or its mean response factor is 0"},
+                 {true, "the model it is divided by predicts 0 for it"}};
+    for (const Case& c : cases) {
+        sample_count = c.sample_mode ? 1 : 0;
+        for (int q = 0; q < surrogate_count; ++q) curve_statistics.mean_rf[row_of(surrogates[q].name)] = 500.0;
+        library[row_of("R4")].conc[0] = c.sample_mode ? 1.0 : 0.0;
+        if (c.sample_mode) set_line(bp_group_fits[0][1], 50, 55, 95, 100, 0.0, 0.0);  // R4's group predicts 0
+        ui.expect_message(std::string("The recovery of the internal standard R4 cannot be computed: ") + c.cause);
+        EXPECT_EQ(model(), 0) << c.cause;
+        EXPECT_EQ(ui.messages.size(), 1u) << c.cause;
+        ui.messages.clear();
+    }
 }
