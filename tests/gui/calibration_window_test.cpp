@@ -656,6 +656,16 @@ TEST_F(CalibrationWindow, SaveRefusesADataFolderThatTheFileCouldNotNameBack) {
     EXPECT_TRUE(ui.save_requests.empty());  // no file was asked for
     EXPECT_EQ(calibration_file_name, "");
     EXPECT_TRUE(Calibrate_form->isVisible());
+    // The review's Save As alike.
+    QTest::mouseClick(button("ReviewCalib"), Qt::LeftButton);
+    ASSERT_TRUE(revu_calib_form->isVisible());
+    ui.expect_message("The data file path\n" + (folder / "STD1.TXT").string() + "\n");
+    click(revu_calib_form, "Button_save_as");
+    EXPECT_TRUE(ui.save_requests.empty());
+    EXPECT_TRUE(revu_calib_form->isVisible());
+    click(revu_calib_form, "Button_exit");
+    back_at_main_window(revu_calib_form);
+    EXPECT_FALSE(file_exists((folder / "STD1.ini").string()));
 }
 
 // Five standards, the last at Amount6: after Load Calibration File in a run that holds no

@@ -186,6 +186,14 @@ std::optional<Refusal> data_file_path_refusal(const std::vector<std::string>& fi
     return std::nullopt;
 }
 
+bool refuse_unlistable_data_files() {
+    const std::vector<std::string> files(standard_data_files.begin(),
+                                         standard_data_files.begin() + std::clamp(standard_count, 0, kMaxStandards));
+    const std::optional<Refusal> refusal = data_file_path_refusal(files);
+    if (refusal) show_message(refusal->text, refusal->caption);
+    return refusal.has_value();
+}
+
 int calibration_level_columns(int standards) {
     // Every level a standard names is written, whatever library the session holds: a
     // standard labelled "Amount6" among five needs the sixth amount when the file is read
@@ -239,12 +247,7 @@ std::string calibration_file_text() {
 }
 
 bool write_calibration(const std::string& path) {
-    const std::vector<std::string> files(standard_data_files.begin(),
-                                         standard_data_files.begin() + std::clamp(standard_count, 0, kMaxStandards));
-    if (auto refusal = data_file_path_refusal(files)) {
-        show_message(refusal->text, refusal->caption);
-        return false;
-    }
+    if (refuse_unlistable_data_files()) return false;
     surrogate_file_path = trim(surrogate_file_path);
     std::string error;
     if (!write_file_atomically(path, calibration_file_text(), &error)) {

@@ -16,6 +16,9 @@ class TextLineReader;
 // The data files of a calibration go into one ";"-separated line: a path holding ";" or a
 // line break would come back as other files. The refusal names the first such path.
 std::optional<Refusal> data_file_path_refusal(const std::vector<std::string>& files);
+// The same for the standards of the calibration in memory (standard_data_files): shows
+// the refusal and answers true when there is one.
+bool refuse_unlistable_data_files();
 
 // Level columns of the values and library lines for n standards: n, at least 5, and at
 // least the highest level a standard's label names (level_names).

@@ -159,6 +159,8 @@ void delete_standard_ini_files() {
 
 bool save_reviewed_calibration() {
     main_flags.ReviewSaveAs = 1;
+    // Refused before the analyst names a file the calibration could never be read from.
+    if (refuse_unlistable_data_files()) return false;
     const auto path = choose_calibration_save_path();
     if (!path) return false;
     // The calibration in memory takes the file's name only once the file is written.
