@@ -1,6 +1,7 @@
 #include "methoddata/surrogate_range_limits.h"
 
 #include <cmath>
+#include <functional>
 
 #include "methoddata/group_ranges.h"
 #include "platform/number_text.h"
@@ -45,41 +46,44 @@ Bounds rv_bounds() {
 bool measured(double v) { return !is_not_set(v); }
 double exp_of(double x) { return measured(x) ? std::exp(x) : kNotSet; }
 
-// A refused limit: its edit, the value suggested in its place, and the message (with the
-// reset value V, and the default D where the text names it).
+// A refused limit: its edit, the value suggested in its place, and its message, given the
+// text V that the edit shows for that value (so the message names what the analyst sees;
+// two decimals may not be it). A default D that a message names is fixed in it.
 struct Refusal {
     LimitEdit edit;
     double reset;
-    std::string message;
+    std::function<std::string(const std::string& v)> message;
 };
 
-std::optional<Refusal> refuse(LimitEdit edit, double reset, const std::string& message) {
-    return Refusal{edit, reset, message};
+std::optional<Refusal> refuse(LimitEdit edit, double reset, std::function<std::string(const std::string&)> message) {
+    return Refusal{edit, reset, std::move(message)};
 }
 
 std::optional<Refusal> check_bp_limits(const SurrogateRangeLimits& l, const Bounds& b) {
     const double min_bp = l.MinBP;
     const double max_bp = l.MaxBP;
-    const auto v = [](double x) { return format_fixed(x, 2); };
     if (measured(min_bp) && measured(b.first_min) && min_bp < b.first_min)
-        return refuse(kEditBpMin, b.first_min,
-                      "Quantilyzer: 18001 - Your specified minimum boiling point is lower than the "
-                      "first surrogate group's\n minimum boiling point of " + v(b.first_min));
+        return refuse(kEditBpMin, b.first_min, [](const std::string& v) {
+            return "Quantilyzer: 18001 - Your specified minimum boiling point is lower than the "
+                   "first surrogate group's\n minimum boiling point of " + v;
+        });
     if (measured(min_bp) && measured(b.first_high) && min_bp > b.first_high)
-        return refuse(kEditBpMin, b.first_high,
-                      "Quantilyzer: 18002 - Your specified minimum boiling point is higher than the "
-                      "first group's\n maximum boiling point of " + v(b.first_high));
+        return refuse(kEditBpMin, b.first_high, [](const std::string& v) {
+            return "Quantilyzer: 18002 - Your specified minimum boiling point is higher than the "
+                   "first group's\n maximum boiling point of " + v;
+        });
     if (measured(max_bp) && measured(b.last_max) && max_bp > b.last_max)
-        return refuse(kEditBpMax, b.last_max,
-                      "Quantilyzer: 18003 - Your specified maximum boiling point is greater than the "
-                      "last surrogate group's\n maximum boiling point of " + v(b.last_max) +
-                          "\n The original default boiling point limit is: " + v(b.last_high));
+        return refuse(kEditBpMax, b.last_max, [d = format_fixed(b.last_high, 2)](const std::string& v) {
+            return "Quantilyzer: 18003 - Your specified maximum boiling point is greater than the "
+                   "last surrogate group's\n maximum boiling point of " + v +
+                   "\n The original default boiling point limit is: " + d;
+        });
     if (measured(max_bp) && measured(b.last_low) && max_bp < b.last_low)
-        return refuse(kEditBpMax, b.last_low,
-                      "Quantilyzer: 18004 - Your specified maximum boiling point is less than the "
-                      "last surrogate group's\n minimum boiling point of " + v(b.last_low) +
-                          "\n This value will be reset to the minimum boiling point limit of: " +
-                          v(b.last_low));
+        return refuse(kEditBpMax, b.last_low, [](const std::string& v) {
+            return "Quantilyzer: 18004 - Your specified maximum boiling point is less than the "
+                   "last surrogate group's\n minimum boiling point of " + v +
+                   "\n This value will be reset to the minimum boiling point limit of: " + v;
+        });
     return std::nullopt;
 }
 
@@ -89,13 +93,15 @@ std::optional<Refusal> check_rv_positive(const SurrogateRangeLimits& l, const Bo
     const double min_rvw = l.MinRVW;
     const double max_rvw = l.MaxRVW;
     if (measured(min_rvw) && !(min_rvw > 0.0))
-        return refuse(kEditRvMin, exp_of(b.first_min),
-                      "Your specified minimum relative volatility must be greater than 0.\n "
-                      "It is reset to the default of " + format_fixed(exp_of(b.first_min), 2));
+        return refuse(kEditRvMin, exp_of(b.first_min), [](const std::string& v) {
+            return "Your specified minimum relative volatility must be greater than 0.\n "
+                   "It is reset to the default of " + v;
+        });
     if (measured(max_rvw) && !(max_rvw > 0.0))
-        return refuse(kEditRvMax, exp_of(b.last_high),
-                      "Your specified maximum relative volatility must be greater than 0.\n "
-                      "It is reset to the default of " + format_fixed(exp_of(b.last_high), 2));
+        return refuse(kEditRvMax, exp_of(b.last_high), [](const std::string& v) {
+            return "Your specified maximum relative volatility must be greater than 0.\n "
+                   "It is reset to the default of " + v;
+        });
     return std::nullopt;
 }
 
@@ -103,32 +109,31 @@ std::optional<Refusal> check_rv_limits(const SurrogateRangeLimits& l, const Boun
     if (auto refused = check_rv_positive(l, b)) return refused;
     const double min_rvw = l.MinRVW;
     const double max_rvw = l.MaxRVW;
-    const auto v = [](double x) { return format_fixed(std::exp(x), 2); };
     if (measured(min_rvw) && measured(b.first_min) &&
         std::log(min_rvw) < b.first_min - kLnTolerance)
-        return refuse(kEditRvMin, std::exp(b.first_min),
-                      "Quantilyzer: 18005 - Your specified minimum relative volatility is less than "
-                      "the first surrogate group's\n minimum relative volatility of " +
-                          v(b.first_min));
+        return refuse(kEditRvMin, std::exp(b.first_min), [](const std::string& v) {
+            return "Quantilyzer: 18005 - Your specified minimum relative volatility is less than "
+                   "the first surrogate group's\n minimum relative volatility of " + v;
+        });
     if (measured(min_rvw) && measured(b.first_high) &&
         std::log(min_rvw) > b.first_high + kLnTolerance)
-        return refuse(kEditRvMin, std::exp(b.first_high),
-                      "Quantilyzer: 18006 - Your specified minimum relative volatility is greater "
-                      "than the first surrogate group's\n maximum relative volatility of " +
-                          v(b.first_high));
+        return refuse(kEditRvMin, std::exp(b.first_high), [](const std::string& v) {
+            return "Quantilyzer: 18006 - Your specified minimum relative volatility is greater "
+                   "than the first surrogate group's\n maximum relative volatility of " + v;
+        });
     if (measured(max_rvw) && measured(b.last_max) && std::log(max_rvw) > b.last_max)
         return refuse(kEditRvMax, std::exp(b.last_max),
-                      "Quantilyzer: 18007 - Your specified maximum relative volatility is greater "
-                      "than the last surrogate group's\n maximum relative volatility of " +
-                          v(b.last_max) + "\n The original default relative volatility is: " +
-                          v(b.last_high));
+                      [d = format_fixed(std::exp(b.last_high), 2)](const std::string& v) {
+                          return "Quantilyzer: 18007 - Your specified maximum relative volatility is greater "
+                                 "than the last surrogate group's\n maximum relative volatility of " + v +
+                                 "\n The original default relative volatility is: " + d;
+                      });
     if (measured(max_rvw) && measured(b.last_low) && std::log(max_rvw) < b.last_low)
-        return refuse(kEditRvMax, std::exp(b.last_low),
-                      "Quantilyzer: 18008 - Your specified maximum relative volatility is less than "
-                      "the last surrogate group's\n minimum relative volatility of " +
-                          v(b.last_low) +
-                          "\n This value will be reset to the minimum relative volatility of: " +
-                          v(b.last_low));
+        return refuse(kEditRvMax, std::exp(b.last_low), [](const std::string& v) {
+            return "Quantilyzer: 18008 - Your specified maximum relative volatility is less than "
+                   "the last surrogate group's\n minimum relative volatility of " + v +
+                   "\n This value will be reset to the minimum relative volatility of: " + v;
+        });
     return std::nullopt;
 }
 
@@ -200,8 +205,9 @@ std::optional<LimitReset> apply_range_limits(const LimitTexts& texts) {
     if (bp_variable_in_use()) refused = check_bp_limits(l, bp);
     if (!refused && rv_variable_in_use()) refused = check_rv_limits(l, rv);
     if (refused) {
-        show_message(refused->message, "Invalid limits");
-        return LimitReset{refused->edit, suggested_text(refused->edit, refused->reset, true, bp, rv)};
+        const std::string shown = suggested_text(refused->edit, refused->reset, true, bp, rv);
+        show_message(refused->message(shown), "Invalid limits");
+        return LimitReset{refused->edit, shown};
     }
     surrogate_range_limits = l;
     user_limits_applied = 1;

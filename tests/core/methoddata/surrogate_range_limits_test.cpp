@@ -108,6 +108,27 @@ TEST_F(RangeLimits, MessagesNameTheBoundAndTheDefault) {
               "reset to the minimum relative volatility of: 33.12");
 }
 
+// A message names the value its edit is given, also where two decimals would not be it.
+TEST_F(RangeLimits, AMessageNamesTheValueItsEditIsGiven) {
+    surrogates[0].rvw = 0.004;  // the lowest rvw of RV group 1: "0.00" lies outside the band
+    struct Case {
+        const char* min_rvw;
+        const char* message_end;
+    } cases[] = {
+        {"0", "It is reset to the default of 0.004"},
+        {"0.001", "minimum relative volatility of 0.004"},
+        {"7.39", "maximum relative volatility of 7.38905609893065"},
+    };
+    for (const Case& c : cases) {
+        ui.expect_message("");
+        const auto reset = apply_range_limits({"40", "115", c.min_rvw, "244.69"});
+        ASSERT_TRUE(reset) << c.min_rvw;
+        const std::string text = ui.last_message().text;
+        EXPECT_EQ(text.substr(text.size() - std::string(c.message_end).size()), c.message_end) << text;
+        EXPECT_NE(text.find(reset->text), std::string::npos) << text;
+    }
+}
+
 TEST_F(RangeLimits, TheVariableNotModelledIsNotChecked) {
     one_variable_mode = 1;
     rvw_variable_chosen = 1;
