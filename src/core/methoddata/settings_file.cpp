@@ -15,6 +15,7 @@ const std::string section = "File";
 std::string settings_file_path() { return join_path(install_path, settings_file_name); }
 
 bool settings_file_warning_shown = false;
+bool settings_file_write_warning_shown = false;
 
 namespace {
 
@@ -67,7 +68,16 @@ bool write_file_setting(const std::string& key, const std::string& value) {
     if (ini.has_key(section, key) && ini.get_string(section, key, "") == stored) return true;
     ini.set_path(resolve_path(settings_file_path()));
     ini.set_string(section, key, stored);
-    return ini.save();
+    std::string why;
+    if (ini.save(&why)) return true;
+    // Said once in a run: every later folder choice would fail the same way.
+    if (!settings_file_write_warning_shown) {
+        settings_file_write_warning_shown = true;
+        ui().message("The settings file " + ini.path() + " could not be written:\n" + why +
+                         "\nThe folders chosen are remembered for this run only.",
+                     "Warning", Buttons::Ok, Icon::Warning);
+    }
+    return false;
 }
 
 void SavePathSetting(const std::string& kind) {

@@ -18,11 +18,13 @@ std::string settings_file_path();
 bool read_file_paths(PathSettings& settings);
 
 // Writes one key of [File] with the value upper-cased, only when it changes; false when
-// the file cannot be written, or cannot be read (then it is left as it is).
+// the file cannot be written (reported once in the run, Warning), or cannot be read (then
+// it is left as it is).
 bool write_file_setting(const std::string& key, const std::string& value);
 
-// Whether the warning of an unreadable settings file was shown in this run.
+// Whether the warning of an unreadable / unwritable settings file was shown in this run.
 extern bool settings_file_warning_shown;
+extern bool settings_file_write_warning_shown;
 
 // "mdl" writes mdlPath := slot 13 of folder_settings; any other kind writes nothing.
 void SavePathSetting(const std::string& kind);

@@ -100,6 +100,21 @@ TEST_F(SettingsFile, AFileThatCannotBeReadIsKeptAndReportedOnce) {
     settings_file_warning_shown = false;
 }
 
+// An install folder the program may not write to: the analyst hears of it once, not at
+// every folder chosen, and the run goes on with the folders in memory.
+TEST_F(SettingsFile, AFileThatCannotBeWrittenIsReportedOnce) {
+    ScriptedUi ui;
+    settings_file_write_warning_shown = false;
+    install_path = folder.path() + "/not_there/";
+    ui.expect_message("The settings file " + settings_file_path() + " could not be written:");
+    EXPECT_FALSE(write_file_setting("dataPath", "/data/run1"));
+    EXPECT_EQ(ui.last_message().caption, "Warning");
+    EXPECT_NE(ui.last_message().text.find("remembered for this run only"), std::string::npos);
+    EXPECT_FALSE(write_file_setting("calibrationPath", "/cal"));  // no second message
+    EXPECT_EQ(ui.messages.size(), 1u);
+    settings_file_write_warning_shown = false;
+}
+
 TEST_F(SettingsFile, SavePathSettingWritesOnlyTheMdlKind) {
     folder_settings.slot[kMdlPathSlot] = "/home/ana/5847dir/Mdl";
     SavePathSetting("lib");
