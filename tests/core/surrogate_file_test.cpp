@@ -240,6 +240,27 @@ TEST_F(SurrogateFile, FirstBadRecordFailsTheLoadWith22006) {
     EXPECT_EQ(ui.messages.size(), std::size(cases));
 }
 
+// A group or flag key holds 1 (member) or 0: any other number is refused with its key,
+// as the editor could not show it and the calibration file would write it as other groups.
+TEST_F(SurrogateFile, AFlagOtherThanOneOrZeroIsRefusedNamingItsKey) {
+    for (const char* key : {"bpgroup1", "rvwgroup6", "first_pass", "checked_surrogate"}) {
+        for (const char* value : {"-1", "2", "10"}) {
+            construct_method_data();
+            good_library();
+            std::string bad = section_text(2, kGood[1]);
+            const size_t at = bad.find(std::string("\n") + key + "=") + 1;
+            bad.replace(at, bad.find('\n', at) - at, std::string(key) + "=" + value);
+            const std::string text = section_text(1, kGood[0]) + bad + "[Header]\nnumber_comps=2\n";
+            const std::string expected =
+                std::string("Quantilyzer: 22006 | record 2 | ") + key + "=" + value + " (1 or 0 allowed)";
+            ui.expect_message(expected);
+            EXPECT_FALSE(load(temp.write("FLAG.INI", text))) << key << value;
+            EXPECT_EQ(ui.last_message().text, expected);
+            EXPECT_EQ(surrogates[0].name, kDummyName);  // nothing of the refused file is kept
+        }
+    }
+}
+
 // A record renamed by the library sync counts in the group ranges: the default limits are
 // worked out once the renames are settled, not before (MinBP would skip B's 60).
 TEST_F(SurrogateFile, DefaultLimitsFollowTheRenamesTheAnalystAccepts) {

@@ -53,8 +53,24 @@ void take_library_properties(SurrogateRecord& record, int number) {
     record.rvw = library_saved[row].rvw;
 }
 
-// Reads one record; answers its number of errors.
-int read_record(const IniFile& file, int i, SurrogateRecord& record) {
+// A flag key as read; a value other than 1 (member) or 0 is refused with its key: the
+// editor's boxes show only these two, and the calibration file writes each group flag as
+// one digit, so -1 or 10 would come back as other groups.
+int read_flag(const IniFile& file, const std::string& section, const std::string& key, int& errors,
+              std::string& refused_key) {
+    const int value = file.get_int(section, key, kMissingInt);
+    if (value == kMissingInt) {
+        ++errors;
+    } else if (value != 0 && value != 1) {
+        ++errors;
+        if (refused_key.empty()) refused_key = key + "=" + std::to_string(value);
+    }
+    return value;
+}
+
+// Reads one record; answers its number of errors. refused_key names the first flag key
+// whose value is neither 1 nor 0.
+int read_record(const IniFile& file, int i, SurrogateRecord& record, std::string& refused_key) {
     const std::string section = record_section(i);
     int errors = 0;
     record.name = file.get_string(section, "name", kUnconfigured);
@@ -65,13 +81,11 @@ int read_record(const IniFile& file, int i, SurrogateRecord& record) {
     else
         take_library_properties(record, number);
     for (int j = 0; j < kGroups && errors == 0; ++j) {
-        record.rvwgroup[j] = file.get_int(section, group_key("rvwgroup", j), kMissingInt);
-        record.bpgroup[j] = file.get_int(section, group_key("bpgroup", j), kMissingInt);
-        if (record.rvwgroup[j] == kMissingInt || record.bpgroup[j] == kMissingInt) ++errors;
+        record.rvwgroup[j] = read_flag(file, section, group_key("rvwgroup", j), errors, refused_key);
+        record.bpgroup[j] = read_flag(file, section, group_key("bpgroup", j), errors, refused_key);
     }
-    record.first_pass = file.get_int(section, "first_pass", kMissingInt);
-    record.checked_surrogate = file.get_int(section, "checked_surrogate", kMissingInt);
-    if (record.first_pass == kMissingInt || record.checked_surrogate == kMissingInt) ++errors;
+    record.first_pass = read_flag(file, section, "first_pass", errors, refused_key);
+    record.checked_surrogate = read_flag(file, section, "checked_surrogate", errors, refused_key);
     return errors;
 }
 
@@ -132,9 +146,12 @@ int read_surrogate_file(int count, const IniFile& file, SurrogateTable& surrogat
     int errors = 0;
     const int n = std::min(count, kMaxSurrogates);
     for (int i = 0; i < n && errors == 0; ++i) {
-        errors += read_record(file, i, surrogates[i]);
-        if (errors != 0)
-            show_message("Quantilyzer: 22006 | record " + std::to_string(i + 1), "Error");
+        std::string refused_key;
+        errors += read_record(file, i, surrogates[i], refused_key);
+        if (errors == 0) continue;
+        std::string text = "Quantilyzer: 22006 | record " + std::to_string(i + 1);
+        if (!refused_key.empty()) text += " | " + refused_key + " (1 or 0 allowed)";
+        show_message(text, "Error");
     }
     return errors;
 }

@@ -29,7 +29,8 @@ bool check_compound_file(const std::string& path, int& count);
 bool load_internal_standard_file(const std::string& path, int count);
 
 // Reads records 0..count-1 into `surrogates`, stopping at the first bad one, which is
-// reported as "Quantilyzer: 22006 | record <n>". Answers the number of errors.
+// reported as "Quantilyzer: 22006 | record <n>", followed by " | <key>=<value> (1 or 0
+// allowed)" when a group or flag key holds another number. Answers the number of errors.
 int read_surrogate_file(int count, const IniFile& file, SurrogateTable& surrogates);
 
 // [Limits] into surrogate_range_limits, missing keys from the group ranges; with failing
