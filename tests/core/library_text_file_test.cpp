@@ -203,6 +203,22 @@ TEST_F(LibraryTextFile, ANameHoldingTheFieldSeparatorIsRefusedNamingItsRow) {
     expect_library_untouched();
 }
 
+// Records, limits and results find their rows by name: a name in two rows would leave
+// the second row's values unused. Names differing only in case or blanks inside are two.
+TEST_F(LibraryTextFile, ANameInTwoRowsIsRefusedNamingBothRows) {
+    const std::string rows = full_row("Benzene", "analyte", "1.0") + full_row("Toluene", "analyte", "2.0") +
+                             full_row("benzene", "analyte", "3.0") + full_row(" Toluene ", "analyte", "4.0");
+    const std::string path = temp.write("twice.txt", kHeader2 + rows);
+    expect_error("The library file " + path +
+                     " was not read: the compound \"Toluene\" is named twice, in row 2 (line 3) and in row 4 "
+                     "(line 5).\nThe library was not loaded.",
+                 "Error");
+    EXPECT_FALSE(read_library_text_file(path));
+    check_caption();
+    EXPECT_EQ(ui.last_message().text.find("benzene"), std::string::npos);
+    expect_library_untouched();
+}
+
 TEST_F(LibraryTextFile, CasColumnIsAcceptedWhenTheKeptVersionTextHasVersion) {
     library_version = "Version 4.2";
     ASSERT_TRUE(read_library_text_file(temp.write("old.txt", "COMPOUND LIBRARY\n" + full_row("B", "A", "1"))));

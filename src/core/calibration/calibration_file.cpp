@@ -10,6 +10,7 @@
 #include "calibration/calibration_snapshot.h"
 #include "calibration/level_amount.h"
 #include "methoddata/calibration_tables.h"
+#include "methoddata/compound_name.h"
 #include "methoddata/level_lookup.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/surrogate_library_row.h"
@@ -434,8 +435,22 @@ void clear_calibration_tables() {
     standard_data_files.fill(std::string());
 }
 
+// Each compound's name finds its row; a name in two rows is refused, naming both (three
+// lines per compound, from the first values line).
+bool names_are_unique(const std::string& path, int compounds, int first_values_line) {
+    std::vector<std::string> names;
+    for (int c = 0; c < compounds; ++c) names.push_back(library[c].name);
+    const auto repeated = find_repeated_compound_name(names);
+    if (!repeated) return true;
+    const auto line_of = [first_values_line](int c) { return first_values_line + 3 * c; };
+    show_message(repeated_compound_name_message("calibration", path, *repeated, line_of(repeated->first),
+                                                line_of(repeated->second), "The calibration was not loaded."),
+                 "Error");
+    return false;
+}
+
 // The preamble, the compounds and the trailer into the tables; false after its message.
-bool read_calibration_lines(TextLineReader& in, int& n) {
+bool read_calibration_lines(const std::string& path, TextLineReader& in, int& n) {
     int k = 0;
     if (!read_calibration_preamble(in, n, k)) {
         show_error("03006");
@@ -447,10 +462,12 @@ bool read_calibration_lines(TextLineReader& in, int& n) {
     }
     compound_count = k;
     int internal_standards = 0;
+    const int first_values_line = in.line_number() + 1;
     if (!read_calibration_compounds(in, n, k, internal_standards)) {
         show_error("03001");
         return false;
     }
+    if (!names_are_unique(path, k, first_values_line)) return false;
     read_calibration_trailer(in);
     surrogate_count = internal_standards;
     return true;
@@ -466,7 +483,7 @@ bool read_calibration_file(const std::string& path, int& n) {
     }
     clear_calibration_tables();
     try {
-        return read_calibration_lines(in, n);
+        return read_calibration_lines(path, in, n);
     } catch (const ConversionError& e) {
         show_message(refused_line_message("calibration", path, in.line_number(), e.what(),
                                           "The calibration was not loaded."),

@@ -297,6 +297,7 @@ bool read_library_lines(const std::string& path) {
 
     // Rows are staged so that a refused file leaves the library as it was.
     std::vector<StagedRow> rows;
+    std::vector<int> row_lines;  // the 1-based file line of each row
     for (size_t n = 1; n < lines.size(); ++n) {
         std::string line = trim(lines[n]);
         if (line.empty()) {  // the first blank line ends the library
@@ -327,9 +328,18 @@ bool read_library_lines(const std::string& path) {
             return false;
         }
         rows.push_back(std::move(row));
+        row_lines.push_back(static_cast<int>(n) + 1);
     }
     if (rows.empty()) {
         not_a_library(path, "it holds no compound lines after its header.");
+        return false;
+    }
+    std::vector<std::string> names;
+    for (const StagedRow& row : rows) names.push_back(row.name);
+    if (const auto repeated = find_repeated_compound_name(names)) {
+        error_message(repeated_compound_name_message("library", path, *repeated, row_lines[repeated->first],
+                                                     row_lines[repeated->second], "The library was not loaded."),
+                      "Error");
         return false;
     }
 

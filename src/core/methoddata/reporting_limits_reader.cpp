@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "methoddata/compound_name.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
@@ -38,7 +39,7 @@ LmtHeader read_header(TextLineReader& in, int& line_number) {
     return header;
 }
 
-int read_limits_lines(TextLineReader& in, int slot) {
+int read_limits_lines(const std::string& path, TextLineReader& in, int slot) {
     // The file is read into a copy of the slot whose limits all start at 0: a compound the
     // file does not list has no limit, whatever an earlier file gave it, and a file that
     // is refused part-way leaves the slot and the header as they were.
@@ -47,6 +48,8 @@ int read_limits_lines(TextLineReader& in, int slot) {
     ReportingLimitSlot limits = reporting_limits[slot];
     for (ReportingLimit& entry : limits) entry.limit = 0.0;
     std::string line;
+    std::vector<std::string> names;  // of the rows read, for a compound listed twice
+    std::vector<int> row_lines;
     while (in.next(line)) {
         ++line_number;
         const std::string row = trim(line);
@@ -58,6 +61,16 @@ int read_limits_lines(TextLineReader& in, int slot) {
         if (k == kNotFound) return line_number;
         if (semicolon == std::string::npos) {
             show_message("Quantilyezr: 10003", "Error");
+            return 0;
+        }
+        names.push_back(name);
+        row_lines.push_back(line_number);
+        // A second limit of one compound would silently replace the first.
+        if (const auto repeated = find_repeated_compound_name(names)) {
+            show_message(repeated_compound_name_message("reporting-limit", path, *repeated,
+                                                        row_lines[repeated->first], row_lines[repeated->second],
+                                                        "The file was not used."),
+                         "Error");
             return 0;
         }
         limits[k].name = name;
@@ -78,7 +91,7 @@ int read_reporting_limits_file(const std::string& path, int slot) {
         return 0;
     }
     try {
-        return read_limits_lines(in, slot);
+        return read_limits_lines(path, in, slot);
     } catch (const ConversionError& e) {
         show_message(refused_line_message("reporting-limit", path, in.line_number(), e.what(),
                                           "The file was not used."),

@@ -8,7 +8,8 @@
 
 // Reads the file into lmt_header (texts without their line ends) and slot `slot` of reporting_limits: each row names a
 // library compound (exact name) and its limit. Answers 1 when read; 0 after its message
-// when the file cannot be opened (10002) or a row has no limit field (10003); N >= 2, the
+// when the file cannot be opened (10002), a row has no limit field (10003) or two rows
+// name one compound (the message names both); N >= 2, the
 // file's line number of the first row that names no library compound (the caller reports
 // it). The slot's limits are those of the file alone: a compound it does not list has
 // limit 0. A refused file changes neither the slot nor lmt_header. Blank lines are skipped.

@@ -268,6 +268,27 @@ TEST_F(CalibrationFileTest, AFailedReadKeepsTheCalibrationThatWasLoaded) {
     EXPECT_EQ(standard_data_files[5], "/home/analyst/runs/std6.txt");
 }
 
+// Results and limits find a compound's row by its name: a name in two rows is refused,
+// naming both, and the calibration in memory stays.
+TEST_F(CalibrationFileTest, ANameInTwoRowsIsRefusedNamingBothRows) {
+    fill_calibration(3);
+    ASSERT_TRUE(write_calibration(dir.file("good.cal")));
+    std::string text = read_file_text(dir.file("good.cal"));
+    text.replace(text.find("\nNaphthalene;"), 13, "\nBenzene;");
+    const std::string twice = dir.write("twice.cal", text);
+    int standards = 0;
+    ASSERT_TRUE(load_calibration(dir.file("good.cal"), standards));
+    ui.expect_message("The calibration file " + twice +
+                      " was not read: the compound \"Benzene\" is named twice, in row 3 (line 27) and in "
+                      "row 5 (line 33).\nThe calibration was not loaded.");
+    EXPECT_FALSE(load_calibration(twice, standards));
+    EXPECT_EQ(ui.last_message().caption, "Error");
+    EXPECT_EQ(lines_of(text)[26].rfind("Benzene;", 0), 0u);
+    EXPECT_EQ(lines_of(text)[32].rfind("Benzene;", 0), 0u);
+    EXPECT_EQ(calibration_file_name, dir.file("good.cal"));
+    EXPECT_EQ(library[4].name, "Naphthalene");
+}
+
 // The library lines and the trailer keep what the analyst typed: a reloaded calibration
 // must model with the same rvw, amounts and limits as the run that saved it.
 TEST_F(CalibrationFileTest, LibraryValuesAndLimitsReadBackEqual) {

@@ -92,6 +92,19 @@ TEST_F(ReportingLimitsReader, ARowWithoutALimitFieldIs10003) {
     EXPECT_EQ(limit(1, 3), 0.0);
 }
 
+// A second limit of one compound would silently replace the first.
+TEST_F(ReportingLimitsReader, ACompoundListedTwiceIsRefusedNamingBothRows) {
+    reporting_limits[1][0].limit = 6.0;
+    const std::string path = write("\nBenzene;1.00\nXylene;2.00\nBenzene;3.00");
+    ui.expect_message("The reporting-limit file " + path +
+                      " was not read: the compound \"Benzene\" is named twice, in row 1 (line 6) and in row 3 "
+                      "(line 8).\nThe file was not used.");
+    EXPECT_EQ(read_reporting_limits_file(path, 1), 0);
+    EXPECT_EQ(ui.last_message().caption, "Error");
+    EXPECT_EQ(limit(1, 0), 6.0);
+    EXPECT_EQ(limit(1, 3), 0.0);
+}
+
 TEST_F(ReportingLimitsReader, AFileThatCannotBeOpenedIs10002) {
     for (const std::string& path : {folder.file("missing.lmt"), folder.path()}) {
         ui.expect_message("Quantilyzer: 10002");
