@@ -187,6 +187,54 @@ TEST_F(LmtEditorWindow, SaveAsRefusalsAndABadLimit) {
     EXPECT_FALSE(edit("Edit_date")->isVisible());
 }
 
+// The file name box and lmt_file_path name the file the limits were last saved to or
+// imported from: a save refused at the internal-standard question or by the write, and an
+// import the reader refuses, leave them (and the date) as they were.
+TEST_F(LmtEditorWindow, ARefusedSaveOrImportLeavesTheFileNamedAsItWas) {
+    type_limit(grid_row_of("Benzene"), "0.5");
+    type("Edit_surrfile", "demo.ini");
+    type("Edit_mdl_form_sampsize", "1000");
+    type("Edit_matrix", "water");
+    const std::string saved = temp.file("a.lmt");
+    ui.save_returns(saved);
+    click("Button_saveas");
+    ui.open_returns(saved);  // the header now names demo.ini
+    click("Button_open_mdl_file");
+    ASSERT_EQ(lmt_file_path, saved);
+    const QString date = edit("Edit_date")->text();
+
+    type("Edit_surrfile", "other.ini");
+    const std::string refused = temp.file("b.lmt");
+    const std::string unwritable = temp.file("no_such_folder/c.lmt");
+    ui.save_returns(refused);
+    ui.answer(Answer::No);  // "... do not match.\nProceed anyway?"
+    click("Button_saveas");
+    ui.save_returns(unwritable);
+    ui.answer(Answer::Yes);
+    ui.expect_message("Quantilyzer: 07003");
+    click("Button_saveas");
+    const std::string mismatch = temp.write(
+        "m.lmt", "Creation Date;x\nCompound Library File:X\nInternal Standard File;i.ini\n5.00;soil;ng/g\n"
+                 "Other;\nNot in the library;4");
+    ui.open_returns(mismatch);
+    ui.expect_message("Quantilyezr: 10004");
+    click("Button_open_mdl_file");
+    ui.open_returns(temp.write("empty.lmt", "Creation Date;x\n\n\n\n\nBenzene"));
+    ui.expect_message("Quantilyezr: 10003");
+    click("Button_open_mdl_file");
+
+    EXPECT_FALSE(file_exists(refused));
+    EXPECT_EQ(lmt_file_path, saved);
+    EXPECT_EQ(edit("Edit_imported_mdl")->text().toStdString(), saved);
+    EXPECT_EQ(edit("Edit_date")->text(), date);
+    click("Button_print_mdl");  // the report is headed with the file its limits came from
+    ASSERT_EQ(ui.finished_jobs.size(), 1u);
+    EXPECT_NE(ui.finished_jobs[0].find_text("Reporting Limit Report: " + saved), nullptr);
+    ui.answer(Answer::Yes);  // what was typed is still unsaved: Exit asks
+    click("Button_exit");
+    EXPECT_EQ(ui.last_message().text, "Would you like to save any changes?");
+}
+
 TEST_F(LmtEditorWindow, ExitAsksWhileChangesAreUnsavedButNotAfterClearLimits) {
     click("Button_Reset_def_mdl");
     click("Button_exit");  // nothing typed: no question

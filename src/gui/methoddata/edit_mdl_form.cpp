@@ -285,14 +285,17 @@ void TEdit_mdl_form::Button_saveasClick() {
     check_grid_limits(grid_rows());
     std::optional<std::string> path = choose_lmt_save_path();
     if (!path) return;
+    store_grid_limits(grid_rows(), slot(), false);
+    // The file name box, the path and the date name the file written: a save refused at
+    // the internal-standard question or by the write leaves them naming the file before.
+    if (!confirm_lmt_internal_standard_file(s(Edit_surrfile->text()))) return;
+    if (!write_lmt_file(*path)) return;
     Edit_date->show();
     Label_creation_date->show();
     Edit_date->setText(q(format_short_date_long_time(clock_source().now())));
     lmt_file_path = *path;
     Edit_imported_mdl->setText(q(*path));
-    store_grid_limits(grid_rows(), slot(), false);
-    if (!confirm_lmt_internal_standard_file(s(Edit_surrfile->text()))) return;
-    if (write_lmt_file(lmt_file_path)) clear_modified();
+    clear_modified();
 }
 
 bool TEdit_mdl_form::write_lmt_file(const std::string& path) {
@@ -313,14 +316,15 @@ void TEdit_mdl_form::Button_open_mdl_fileClick() {
     request.filter = lmt_file_filter;
     std::optional<std::string> chosen = ui().open_file(request);
     if (!chosen) return;
-    lmt_file_path = *chosen;
+    // A file the reader refuses is not the file of the limits shown: the path and the box
+    // keep naming the one they came from.
     const int answer = read_reporting_limits_file(*chosen, lmt_editor_slot());
     if (answer == 0) return;  // the reader has said why
     if (answer >= 2) {
         show_lmt_mismatch(answer);
-        Edit_imported_mdl->clear();
         return;
     }
+    lmt_file_path = *chosen;
     Edit_imported_mdl->setText(q(*chosen));
     set_limit_cells(lmt_grid_limit_texts(slot()));
     select_first_limit();
