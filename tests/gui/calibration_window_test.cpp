@@ -530,6 +530,48 @@ TEST_F(CalibrationWindow, ASecondCalibrationOfTheRunGivesTheSameFile) {
     EXPECT_EQ(build_and_save("second.cal"), first);
 }
 
+// Calibration > New asks before it starts afresh: Cancel leaves the calibration just
+// built and saved (its file name, results files, review data and the window's lists).
+TEST_F(CalibrationWindow, ACancelledNewKeepsTheCalibrationBuilt) {
+    open_new_calibration();
+    add_standard("STD1.TXT", 0);
+    add_standard("STD3.TXT", 2);
+    add_standard("STD5.TXT", 4);
+    add_reference();
+    const std::string cal = data.file("kept.cal");
+    ui.save_returns(cal);
+    QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
+    QTest::mouseClick(button("ExitClick"), Qt::LeftButton);
+    ASSERT_EQ(calibration_file_name, cal);
+    const auto results_files = standard_results_ini;
+    const auto factors = recovery_tables.response_factor;
+    const auto labels = level_names;
+    const auto included = level_included;
+    const QStringList files = lines(list("DirListBox"));
+    const QString reference = control<QLineEdit>(Calibrate_form, "EditSurrRef")->text();
+    ASSERT_FALSE(files.isEmpty());
+
+    emit main_form->findChild<QMenu*>("Calibrate1")->aboutToShow();
+    ui.answer(Answer::Cancel);  // "Calibrating with the internal standard file ..."
+    item("RunCalibration")->trigger();
+    EXPECT_TRUE(main_form->isVisible());
+    EXPECT_FALSE(Calibrate_form->isVisible());
+    EXPECT_EQ(calibration_file_name, cal);
+    EXPECT_EQ(standard_count, 3);
+    EXPECT_EQ(standard_results_ini, results_files);
+    EXPECT_EQ(recovery_tables.response_factor, factors);
+    EXPECT_EQ(level_names, labels);
+    EXPECT_EQ(level_included, included);
+    EXPECT_EQ(lines(list("DirListBox")), files);
+    EXPECT_EQ(control<QLineEdit>(Calibrate_form, "EditSurrRef")->text(), reference);
+
+    open_new_calibration();  // confirmed: a new calibration starts empty
+    EXPECT_EQ(calibration_file_name, "");
+    EXPECT_EQ(standard_count, 0);
+    EXPECT_EQ(list("DirListBox")->count(), 0);
+    EXPECT_EQ(standard_results_ini[0], "");
+}
+
 TEST_F(CalibrationWindow, TheLevelDialogEntersOnReturnHelpsAndKeepsLabelsWhole) {
     open_new_calibration();
     ui.open_returns(run("STD1.TXT"));

@@ -212,8 +212,10 @@ TEST_F(SurrogateEditorWindow, GroupingsBrokenInTheEditorCloseCalibration) {
     EXPECT_FALSE(item("RunCalibration")->isEnabled());
     EXPECT_EQ(surrogate_limits_invalid, 1);
 
+    calibration_file_name = "/cal/kept.cal";
     ui.expect_message("There must be at least 3 compounds for Boiling Point Group 1");
     EXPECT_FALSE(new_calibration_command());
+    EXPECT_EQ(calibration_file_name, "/cal/kept.cal");  // a refused New resets nothing
 }
 
 TEST_F(SurrogateEditorWindow, SavesOneRecordFromTheBoxes) {

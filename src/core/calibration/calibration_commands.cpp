@@ -85,13 +85,8 @@ bool load_calibration_command(MainMenuState& menu) {
 }
 
 bool new_calibration_command() {
-    standard_count = 0;
-    continuing_check_active = 0;
-    sample_count = 0;
-    check_standard_mode = 0;
-    calibration_file_name.clear();
-    for (int p = 0; p < kMaxStandards; ++p) standard_results_ini[p].clear();
-    reset_calibration_review();
+    // Checked and confirmed before anything is reset: a refused or cancelled New leaves the
+    // calibration file name, the standards' results files and the review data as they were.
     if (!check_library_sync(library, surrogates)) return false;
     // A group of fewer than 3 points fits with a standard error of 0 and understates
     // every uncertainty built on it.
@@ -99,10 +94,19 @@ bool new_calibration_command() {
         check_surrogate_groupings();
         return false;
     }
+    if (ui().message("Calibrating with the internal standard file: \n" + surrogate_file_path +
+                         "\n\nIf this is not correct, 'Cancel' and load the proper file.",
+                     "Surrogate File", Buttons::OkCancel, Icon::Question) != Answer::Ok)
+        return false;
+    standard_count = 0;
+    continuing_check_active = 0;
+    sample_count = 0;
+    check_standard_mode = 0;
+    calibration_file_name.clear();
+    for (int p = 0; p < kMaxStandards; ++p) standard_results_ini[p].clear();
+    reset_calibration_review();
     main_flags.CalibrationFromFile = 0;
-    return ui().message("Calibrating with the internal standard file: \n" + surrogate_file_path +
-                            "\n\nIf this is not correct, 'Cancel' and load the proper file.",
-                        "Surrogate File", Buttons::OkCancel, Icon::Question) == Answer::Ok;
+    return true;
 }
 
 bool reload_calibration_command() {

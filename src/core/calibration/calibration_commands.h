@@ -13,9 +13,10 @@ extern const std::string calibration_file_filter;  // "Calibration file(*.cal)|*
 // internal standards and the calibration then come from it. True when it was read.
 bool load_calibration_command(MainMenuState& menu);
 
-// Calibration > New: starts an empty calibration and asks the analyst to confirm the
-// internal-standard file; true when the calibration window should open. Refused (the
-// grouping message shown) while the groupings in memory are invalid.
+// Calibration > New: asks the analyst to confirm the internal-standard file, then starts
+// an empty calibration; true when the calibration window should open. Refused (the
+// grouping message shown) while the groupings in memory are invalid; a refused or
+// cancelled New changes nothing.
 bool new_calibration_command();
 
 // Calibration > Edit and Print: read the current calibration file again (the analyst's

@@ -178,12 +178,13 @@ void Tmain_form::Calibrate1Click() {
 }
 
 void Tmain_form::RunCalibrationClick() {
-    Calibrate_form->clear_files();
     BringToFrontByCaption("Internal Standard File");
-    if (new_calibration_command())
-        Calibrate_form->show_from(this);
-    else
+    if (!new_calibration_command()) {
         show();
+        return;
+    }
+    Calibrate_form->clear_files();
+    Calibrate_form->show_from(this);
 }
 
 void Tmain_form::Review1Click() {
