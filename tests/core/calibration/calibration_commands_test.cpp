@@ -100,6 +100,14 @@ TEST_F(CalibrationCommandsTest, NewCalibrationConfirmsTheInternalStandardFile) {
     ui.expect_message("There must be at least 3 compounds for First Pass");
     EXPECT_FALSE(new_calibration_command());
     EXPECT_EQ(surrogate_limits_invalid, 1);
+    // A refused or cancelled New leaves the calibration as it was.
+    auto expect_kept = [] {
+        EXPECT_EQ(standard_count, 4);
+        EXPECT_EQ(standard_results_ini[3], "/r/old.ini");
+        EXPECT_EQ(calibration_file_name, "/cal/old.cal");
+        EXPECT_EQ(level_names[0], "Amount1");
+    };
+    expect_kept();
 
     one_variable_mode = bp_variable_chosen = 1;  // no BP group: nothing to refuse
     ui.answer(Answer::Cancel);
@@ -109,12 +117,13 @@ TEST_F(CalibrationCommandsTest, NewCalibrationConfirmsTheInternalStandardFile) {
               "correct, 'Cancel' and "
               "load the proper file.");
     EXPECT_EQ(ui.last_message().caption, "Surrogate File");
+    expect_kept();
+    ui.answer(Answer::Ok);
+    EXPECT_TRUE(new_calibration_command());
     EXPECT_EQ(standard_count, 0);
     EXPECT_EQ(standard_results_ini[3], "");
     EXPECT_EQ(calibration_file_name, "");
     EXPECT_EQ(level_names[0], "");  // the review's data starts empty
-    ui.answer(Answer::Ok);
-    EXPECT_TRUE(new_calibration_command());
 }
 
 }  // namespace
