@@ -5,7 +5,10 @@
 //
 // Beside it, in the same binary, the I/O floor: reading and writing the same files with
 // the same fsync and rename and nothing else. WholeRun prints the run's steps, the floor
-// measured in the same iterations, and the ratio of the two.
+// measured in the same iterations, and the ratio of the two; the run without its printing
+// against the floor without the PDF; the printed pages drawn again on a bare Qt printer
+// (every canvas call of the run's print job, replayed with no program logic between
+// them) against the run's printing; and the peak memory of the process.
 //
 // Run: build-release/bench/whole_run_bench
 // Set M5847_BENCH_KEEP to a folder to keep the reports, the PDF and the calibration file
@@ -16,8 +19,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPen>
 #include <QPrinter>
 #include <QPushButton>
+#include <sys/resource.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -61,25 +68,137 @@ std::string file_bytes(const std::string& path) {
     return buffer.str();
 }
 
+// One drawing call of a print job, kept to draw the same pages again on a bare printer.
+struct PageCall {
+    enum Kind { Orientation, Begin, End, NewPage, Font, Text, Pen, Line, Ellipse, Rectangle } kind;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::string text;
+    CanvasFont font;
+};
+
 // A PDF printer canvas that notes when its job is over: the printed report's time runs
-// from the moment the run asks for the printer until the canvas is done with.
+// from the moment the run asks for the printer until the canvas is done with. While
+// `calls` is set it also keeps every drawing call (only in the run that records the
+// floor's files, so the timed runs pay nothing for it).
 class TimedPdfCanvas : public PrinterCanvas {
 public:
-    TimedPdfCanvas(std::unique_ptr<QPrinter> printer, double& elapsed_ms)
-        : PrinterCanvas(*printer), printer_(std::move(printer)), elapsed_ms_(elapsed_ms) {}
+    TimedPdfCanvas(std::unique_ptr<QPrinter> printer, double& elapsed_ms, std::vector<PageCall>* calls)
+        : PrinterCanvas(*printer), printer_(std::move(printer)), elapsed_ms_(elapsed_ms), calls_(calls) {}
     ~TimedPdfCanvas() override {
         end_job();
         elapsed_ms_ += ms_since(start_);
     }
 
+    void set_orientation(::Orientation o) override {
+        keep({PageCall::Orientation, o == ::Orientation::Landscape ? 1 : 0});
+        PrinterCanvas::set_orientation(o);
+    }
+    bool begin_job(const std::string& title) override {
+        keep({PageCall::Begin});
+        ended_ = false;
+        return PrinterCanvas::begin_job(title);
+    }
+    void end_job() override {
+        if (calls_ && !ended_) keep({PageCall::End});
+        ended_ = true;
+        PrinterCanvas::end_job();
+    }
+    void new_page() override {
+        keep({PageCall::NewPage});
+        PrinterCanvas::new_page();
+    }
+    void set_font(const CanvasFont& font) override {
+        if (calls_) calls_->push_back({PageCall::Font, 0, 0, 0, 0, {}, font});
+        PrinterCanvas::set_font(font);
+    }
+    void text_out(int x, int y, const std::string& text) override {
+        if (calls_) calls_->push_back({PageCall::Text, x, y, 0, 0, text, {}});
+        PrinterCanvas::text_out(x, y, text);
+    }
+    void set_pen_width(int width) override {
+        keep({PageCall::Pen, width});
+        PrinterCanvas::set_pen_width(width);
+    }
+    void line(int x1, int y1, int x2, int y2) override {
+        keep({PageCall::Line, x1, y1, x2, y2});
+        PrinterCanvas::line(x1, y1, x2, y2);
+    }
+    void ellipse(int x1, int y1, int x2, int y2) override {
+        keep({PageCall::Ellipse, x1, y1, x2, y2});
+        PrinterCanvas::ellipse(x1, y1, x2, y2);
+    }
+    void rectangle(int x1, int y1, int x2, int y2) override {
+        keep({PageCall::Rectangle, x1, y1, x2, y2});
+        PrinterCanvas::rectangle(x1, y1, x2, y2);
+    }
+
 private:
+    void keep(PageCall call) {
+        if (calls_) calls_->push_back(std::move(call));
+    }
+
     std::unique_ptr<QPrinter> printer_;  // outlives the painter: the base ends the job first
     double& elapsed_ms_;
+    std::vector<PageCall>* calls_;
+    bool ended_ = false;
     Clock::time_point start_ = Clock::now();
 };
 
+std::unique_ptr<QPrinter> pdf_printer(const std::string& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(path));
+    return printer;
+}
+
+// The recorded pages drawn on a bare Qt PDF printer with QPainter alone: what Qt itself
+// needs to make the same pages. Texts are placed by their top-left corner as the canvas
+// places them, so the pages come out the same.
+double replay_on_bare_printer(const std::vector<PageCall>& calls, const std::string& path) {
+    const Clock::time_point start = Clock::now();
+    std::unique_ptr<QPrinter> printer = pdf_printer(path);
+    QPainter painter;
+    QFont font;
+    int ascent = 0;
+    int pen_width = 1;
+    for (const PageCall& call : calls) {
+        switch (call.kind) {
+        case PageCall::Orientation:
+            printer->setPageOrientation(call.x1 ? QPageLayout::Landscape : QPageLayout::Portrait);
+            break;
+        case PageCall::Begin:
+            painter.begin(printer.get());
+            painter.setPen(QPen(Qt::black, pen_width));
+            break;
+        case PageCall::End: painter.end(); break;
+        case PageCall::NewPage: printer->newPage(); break;
+        case PageCall::Font:
+            font = QFont(qt_font(call.font), printer.get());
+            ascent = QFontMetrics(font, printer.get()).ascent();
+            if (painter.isActive()) painter.setFont(font);
+            break;
+        case PageCall::Text: painter.drawText(QPoint(call.x1, call.y1 + ascent), QString::fromStdString(call.text)); break;
+        case PageCall::Pen:
+            pen_width = call.x1;
+            if (painter.isActive()) painter.setPen(QPen(Qt::black, pen_width));
+            break;
+        case PageCall::Line: painter.drawLine(call.x1, call.y1, call.x2, call.y2); break;
+        case PageCall::Ellipse: painter.drawEllipse(QRect(QPoint(call.x1, call.y1), QPoint(call.x2 - 1, call.y2 - 1))); break;
+        case PageCall::Rectangle: painter.drawRect(QRect(QPoint(call.x1, call.y1), QPoint(call.x2 - 1, call.y2 - 1))); break;
+        }
+    }
+    if (painter.isActive()) painter.end();
+    return ms_since(start);
+}
+
+double peak_rss_mb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+}
+
 struct StepTimes {
-    double load = 0, add = 0, process = 0, print = 0, exit = 0, floor = 0;
+    double load = 0, add = 0, process = 0, print = 0, exit = 0, floor = 0, floor_pdf = 0, qt_replay = 0;
 };
 
 // The working folder: M5847_BENCH_DIR (emptied first) or a fresh temporary one.
@@ -105,11 +224,9 @@ public:
         calibration_ = join_path(data_, "BENCH.cal");
         ok_ = write_bench_calibration(set_, calibration_);
         pdf_ = join_path(data_, "Sample_Reports.pdf");
+        replay_pdf_ = join_path(data_, "Replayed_Reports.pdf");
         ui_.printer = [this](const std::string&) {
-            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(QString::fromStdString(pdf_));
-            return std::make_unique<TimedPdfCanvas>(std::move(printer), times_.print);
+            return std::make_unique<TimedPdfCanvas>(pdf_printer(pdf_), times_.print, recording_ ? &page_calls_ : nullptr);
         };
 
         construct_method_data();
@@ -166,10 +283,18 @@ public:
         // the run itself still saves it at every Add File (25 of its 97 fsyncs).
         write_file_atomically(settings_.first, settings_.second);
         for (const auto& [data, results] : results_files_) benchmark::DoNotOptimize(file_bytes(results.first));
+        const Clock::time_point pdf = Clock::now();
         std::ofstream(pdf_bytes_.first, std::ios::binary) << pdf_bytes_.second;  // Qt writes it plainly
+        times_.floor_pdf += ms_since(pdf);
         for (const auto& [path, text] : reports_) write_file_atomically(path, text);
         for (const auto& [data, results] : results_files_) fs::remove(results.first);
         times_.floor += ms_since(t);
+    }
+
+    // The run's printed pages again, on a bare Qt printer.
+    void replay() {
+        times_.qt_replay += replay_on_bare_printer(page_calls_, replay_pdf_);
+        fs::remove(replay_pdf_);
     }
 
     // Each run writes its reports and PDF as new files, as a first run of the day does.
@@ -208,7 +333,9 @@ private:
     void record_floor_files() {
         load_and_open();
         for (const std::string& sample : set_.samples) add_sample(sample);
+        recording_ = true;
         button(process_files, "process_samp")->click();
+        recording_ = false;
         for (const std::string& sample : set_.samples) {
             const std::string results = resolve_path(up_to_last_dot(sample) + ".ini");
             results_files_[sample] = {results, file_bytes(results)};
@@ -220,13 +347,13 @@ private:
         }
         pdf_bytes_ = {pdf_, file_bytes(pdf_)};
         settings_ = {resolve_path(settings_file_path()), file_bytes(resolve_path(settings_file_path()))};
-        ok_ = ok_ && reports_.size() == 2 * set_.samples.size() && !pdf_bytes_.second.empty();
+        ok_ = ok_ && reports_.size() == 2 * set_.samples.size() && !pdf_bytes_.second.empty() && !page_calls_.empty();
         remove_output();
         times_ = StepTimes{};
     }
 
     FixedClock clock_{DateTime{2025, 9, 22, 14, 30, 0}};
-    std::string folder_, home_, install_, data_, calibration_, pdf_;
+    std::string folder_, home_, install_, data_, calibration_, pdf_, replay_pdf_;
     BenchDataSet set_;
     BenchUi ui_;
     bool ok_ = false;
@@ -234,6 +361,8 @@ private:
     std::map<std::string, std::pair<std::string, std::string>> results_files_;  // data file -> results file
     std::map<std::string, std::string> reports_;
     std::pair<std::string, std::string> pdf_bytes_, settings_;
+    bool recording_ = false;
+    std::vector<PageCall> page_calls_;  // of the printed report
 };
 
 // The windows live for the program, as in the program; made by the first benchmark run.
@@ -251,6 +380,7 @@ void WholeRunAndFloor(benchmark::State& state) {
         run.run();
         state.PauseTiming();
         run.floor();
+        run.replay();
         const char* keep = std::getenv("M5847_BENCH_KEEP");
         if (keep) run.keep_output(keep);
         run.remove_output();
@@ -268,6 +398,12 @@ void WholeRunAndFloor(benchmark::State& state) {
     state.counters["run_ms"] = whole / n;
     state.counters["floor_ms"] = t.floor / n;
     state.counters["run_per_floor"] = whole / t.floor;
+    // Without printing: the run less its print job, against the floor less the PDF.
+    state.counters["noprint_ms"] = (whole - t.print) / n;
+    state.counters["noprint_per_floor"] = (whole - t.print) / (t.floor - t.floor_pdf);
+    state.counters["qt_replay_ms"] = t.qt_replay / n;
+    state.counters["print_per_qt_replay"] = t.print / t.qt_replay;
+    state.counters["peak_rss_mb"] = peak_rss_mb();
 }
 
 }  // namespace
