@@ -294,13 +294,13 @@ public:
     // The run's printed pages again, on a bare Qt printer.
     void replay() {
         times_.qt_replay += replay_on_bare_printer(page_calls_, replay_pdf_);
-        fs::remove(replay_pdf_);
     }
 
     // Each run writes its reports and PDF as new files, as a first run of the day does.
     void remove_output() {
         for (const auto& [path, text] : reports_) fs::remove(path);
         fs::remove(pdf_);
+        fs::remove(replay_pdf_);
     }
 
     void keep_output(const std::string& keep) const {
@@ -308,6 +308,7 @@ public:
         fs::create_directories(keep);
         for (const auto& [path, text] : reports_) fs::copy_file(path, join_path(keep, file_name_of(path)), fs::copy_options::overwrite_existing);
         fs::copy_file(pdf_, join_path(keep, file_name_of(pdf_)), fs::copy_options::overwrite_existing);
+        if (fs::exists(replay_pdf_)) fs::copy_file(replay_pdf_, join_path(keep, file_name_of(replay_pdf_)), fs::copy_options::overwrite_existing);
         fs::copy_file(calibration_, join_path(keep, file_name_of(calibration_)), fs::copy_options::overwrite_existing);
     }
 
