@@ -42,6 +42,7 @@
 #include "methoddata/tables.h"
 #include "platform/clock.h"
 #include "platform/guarded_application.h"
+#include "platform/memory_settings.h"
 #include "platform/paths.h"
 #include "platform/printer_canvas.h"
 #include "platform/text_file.h"
@@ -412,6 +413,7 @@ void WholeRunAndFloor(benchmark::State& state) {
 BENCHMARK(WholeRunAndFloor)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 int main(int argc, char** argv) {
+    keep_freed_memory();  // as the program does at start
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     GuardedApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -4,6 +4,7 @@
 #include "app/windows.h"
 #include "methoddata/tables.h"
 #include "platform/guarded_application.h"
+#include "platform/memory_settings.h"
 #include "platform/qt_ui_services.h"
 #include "platform/single_instance.h"
 
@@ -12,6 +13,7 @@ const char* const application_title = "Method 5847 Correction";
 }
 
 int run_application(int argc, char** argv) {
+    keep_freed_memory();
     GuardedApplication app(argc, argv);
     QtUiServices services(application_title);
     set_ui(&services);
