@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "platform/errors.h"
@@ -80,4 +81,30 @@ TEST(NumberText, ExactFormsReadBackEqual) {
     EXPECT_EQ(exact_general(123456.789012345), "123456.789012345");
     EXPECT_EQ(exact_general(0.1 + 0.2), "0.30000000000000004");
     EXPECT_EQ(std::stod(exact_general(std::exp(1.0))), std::exp(1.0));
+}
+
+// The fixed and general forms are made without printf, and must give printf's text to
+// the byte: every report and file holds them. Halfway cases, negative zero, values
+// wider than any buffer, subnormals and the markers among them.
+TEST(NumberText, FormsGivePrintfsTextToTheByte) {
+    const double values[] = {0.0,     -0.0,    0.125,   2.675,      1234.565,   -0.005,   0.5,
+                             1.5,     2.5,     -2.5,    1e-7,       1e-5,       1e15,     1e16,
+                             1e17,    1e300,   -1e300,  4.9e-324,   2.2e-308,   1e21,     99.995,
+                             123456.789012345,  0.1 + 0.2, 2147483647.0, -2147483647.0, 13.247641299491766,
+                             std::exp(1.0), HUGE_VAL, -HUGE_VAL, std::nan("")};
+    for (double v : values) {
+        for (int decimals : {0, 2, 4, 6}) EXPECT_EQ(format_fixed(v, decimals), c_format("%.*f", decimals, v)) << v;
+        EXPECT_EQ(format_general(v), c_format("%.15g", v)) << v;
+        if (std::isfinite(v)) {
+            std::string expected;  // the shortest of 15, 16, 17 digits that reads back
+            for (int digits = 15; digits <= 17 && expected.empty(); ++digits) {
+                const std::string text = c_format("%.*g", digits, v);
+                if (std::strtod(text.c_str(), nullptr) == v || digits == 17) expected = text;
+            }
+            EXPECT_EQ(exact_general(v), expected) << v;
+        }
+    }
+    // A text longer than the stack buffer of c_format comes whole.
+    const std::string wide(300, 'x');
+    EXPECT_EQ(c_format("%s;%.2f", wide.c_str(), 1.5), wide + ";1.50");
 }

@@ -50,42 +50,73 @@ double parse_number_prefix(std::string_view digits) {
 
 }  // namespace
 
+// Reports format tens of thousands of numbers per run: each is formatted once, into a
+// buffer on the stack, and only a text longer than the buffer is formatted again.
 std::string c_format(const char* format, ...) {
     CLocaleScope scope;
+    char buffer[256];
     va_list args;
     va_start(args, format);
     va_list copy;
     va_copy(copy, args);
-    int needed = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    std::string out;
-    if (needed > 0) {
-        std::vector<char> buffer(static_cast<size_t>(needed) + 1);
-        std::vsnprintf(buffer.data(), buffer.size(), format, args);
-        out.assign(buffer.data(), static_cast<size_t>(needed));
-    }
+    const int needed = std::vsnprintf(buffer, sizeof buffer, format, args);
     va_end(args);
+    std::string out;
+    if (needed > 0 && static_cast<size_t>(needed) < sizeof buffer) {
+        out.assign(buffer, static_cast<size_t>(needed));
+    } else if (needed > 0) {
+        out.resize(static_cast<size_t>(needed));
+        std::vsnprintf(out.data(), out.size() + 1, format, copy);
+    }
+    va_end(copy);
     return out;
 }
 
-std::string format_fixed(double value, int decimals) { return c_format("%.*f", decimals, value); }
+namespace {
 
-std::string format_general(double value) { return c_format("%.15g", value); }
+// std::to_chars with a precision gives exactly what printf gives in the C locale for the
+// same precision ("%.*f", "%.*g"), without the locale or the format string; a value too
+// wide for the buffer (a fixed form of 1e300) goes through printf.
+constexpr size_t kNumberBuffer = 128;
+
+std::string fixed_text(double value, int decimals) {
+    char buffer[kNumberBuffer];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc()) return c_format("%.*f", decimals, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string general_text(double value, int digits) {
+    char buffer[kNumberBuffer];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+    if (result.ec != std::errc()) return c_format("%.*g", digits, value);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::string format_fixed(double value, int decimals) { return fixed_text(value, decimals); }
+
+std::string format_general(double value) { return general_text(value, 15); }
 
 namespace {
 
 bool reads_back_as(const std::string& text, double value) {
-    return strtod_l(text.c_str(), nullptr, c_locale()) == value;
+    double read = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), read);
+    // A text from_chars calls out of range (a subnormal) is read as the C library reads it.
+    if (result.ec != std::errc()) read = strtod_l(text.c_str(), nullptr, c_locale());
+    return read == value;
 }
 
 // "%.15g" drops trailing zeros, so where 15 digits read back it is already the shortest
 // text; 16 and then 17 digits follow (17 always identify a double).
 std::string shortest_general(double value) {
     for (int digits = 15; digits < 17; ++digits) {
-        std::string text = c_format("%.*g", digits, value);
+        std::string text = general_text(value, digits);
         if (reads_back_as(text, value)) return text;
     }
-    return c_format("%.17g", value);
+    return general_text(value, 17);
 }
 
 }  // namespace
