@@ -341,7 +341,9 @@ TEST_F(DemoRoad, FromTheLibraryToTheReports) {
             }
             // With the limits: a result below its limit is reported as minus the limit.
             const AnalyteResult& l = with_limits[j][k];
-            EXPECT_EQ(l.concentration, r.concentration < limit ? static_cast<float>(-limit) : r.concentration) << where;
+            const bool below = r.concentration < limit;
+            EXPECT_EQ(l.concentration, below ? static_cast<float>(-limit) : r.concentration) << where;
+            EXPECT_EQ(l.status, below ? ResultStatus::BelowLimit : ResultStatus::Measured) << where;
             EXPECT_EQ(l.qualifier, r.qualifier) << where;
         }
         for (int k = 0; k < surrogate_count; ++k) {
@@ -361,7 +363,8 @@ TEST_F(DemoRoad, FromTheLibraryToTheReports) {
         for (int k = 0; k < kAnalytes; ++k) {
             const AnalyteResult& l = with_limits[j][k];
             const AnalyteResult& r = results[j][k];
-            const std::string limited = l.concentration < 0 ? c_format("LT%.2f", -l.concentration) : c_format("%.2f", l.concentration);
+            const std::string limited = l.status == ResultStatus::BelowLimit ? c_format("LT%.2f", -l.concentration)
+                                                                             : c_format("%.2f", l.concentration);
             EXPECT_EQ(general[k][0], l.name);
             EXPECT_EQ(general[k][1], limited) << l.name;
             EXPECT_EQ(general[k][3], l.qualifier.empty() ? " " : l.qualifier) << l.name;

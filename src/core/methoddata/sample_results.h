@@ -14,10 +14,20 @@ constexpr int kModelTableRows = kMaxSurrogates;       // point rows per fit grou
 constexpr int kModelTableCells = kFitSlots;  // first-pass segments 0..6; BP and RV groups use cells 0..5
 constexpr int kSurrogateCategories = 3;   // volatile, non-purgeable volatile, semi-volatile
 
+// What a result's number means. The status is kept beside the number, never read from
+// it: every value the number can hold (a negative one, a limit of 99) is also a result.
+enum class ResultStatus : u8 {
+    Measured,            // concentration and error are the result (negative for a negative area)
+    BelowLimit,          // concentration is minus the reporting limit or CRQL it fell below
+    WithoutCalibration,  // the calibration is too weak: no figure (concentration kNoCalibration)
+    NotComputable,       // no sample size or predicted recovery: no figure (kCannotCompute)
+};
+
 // One analyte of one sample. Concentrations are held in single precision.
 struct AnalyteResult {
-    float concentration = 0.0f;  // or kNoCalibration, kCannotCompute, minus the limit it fell below
-    float error = 0.0f;          // one sigma
+    float concentration = 0.0f;  // read it as its status says
+    float error = 0.0f;          // one sigma, never negative
+    ResultStatus status = ResultStatus::Measured;
     float predicted_recovery = 0.0f;      // total predicted recovery, a fraction
     float predicted_recovery_dev = 0.0f;  // its deviation, a fraction
     std::string qualifier;                // "X"/"E"/"EJ", then "U"/"J", then "Q", then "q"
@@ -88,11 +98,9 @@ struct ModelTableText {
     std::string rv;
 };
 
-// The markers of a result that is not known: the reports show them as words, never as numbers.
-inline bool is_without_calibration(float concentration) { return concentration == static_cast<float>(kNoCalibration); }
-inline bool is_not_computable(float concentration) { return concentration == static_cast<float>(kCannotCompute); }
-inline bool is_unknown_result(float concentration) {
-    return is_without_calibration(concentration) || is_not_computable(concentration);
+// A result that is not known: the reports show it as words, never as a number.
+inline bool is_unknown_result(ResultStatus status) {
+    return status == ResultStatus::WithoutCalibration || status == ResultStatus::NotComputable;
 }
 
 using AnalyteResultRows = std::array<AnalyteResult, kMaxCompounds>;

@@ -12,6 +12,7 @@ using SurrogateTable = std::array<SurrogateRecord, kMaxSurrogates>;
 using PointTable = std::array<std::array<SurrogatePoint, kMaxSurrogates>, kDataSets>;
 using FitTable = std::array<std::array<GroupFit, kFitSlots>, kDataSets>;
 using DataSetValues = std::array<std::array<double, kMaxCompounds>, kDataSets>;
+using DataSetGroups = std::array<std::array<u8, kMaxCompounds>, kDataSets>;
 
 struct RecoveryTables {
     DataSetValues predicted_recovery{};
@@ -22,6 +23,11 @@ struct RecoveryTables {
     DataSetValues rv_recovery{};
     DataSetValues bp_fit_error{};
     DataSetValues rv_fit_error{};
+    // The BP and RV group (1..6) whose line gave bp_recovery and rv_recovery; 0 when no
+    // line did (a boiling point below MinBP keeps a recovery of 1). A group-limit letter
+    // names the flagged line that predicted the compound, so it reads these.
+    DataSetGroups bp_group{};
+    DataSetGroups rv_group{};
 };
 
 extern LibraryTable library;

@@ -115,7 +115,10 @@ void quantitate(AnalyteResult& r, int c, int j, double sd) {
     const std::int32_t A = area_of(c, j);
     const SampleSettings& s = settings_of(j);
     r.concentration = static_cast<float>(A / mean / R / s.size);
-    r.error = static_cast<float>(r.concentration * D / R);
+    r.status = ResultStatus::Measured;
+    // A one-sigma error is a spread: a negative area gives a negative result, not a
+    // negative error.
+    r.error = static_cast<float>(std::fabs(r.concentration) * D / R);
     if (s.include_calibration_error == 1 && A > 0) {
         const float rsd = sd == 0.0 ? 0.0f : static_cast<float>(sd / mean);
         const float rel = static_cast<float>(D / R);
@@ -123,53 +126,41 @@ void quantitate(AnalyteResult& r, int c, int j, double sd) {
     }
 }
 
-// The last group whose line the model fitted; 0 when it fitted none (an identity line
-// stands in for a variable the mode does not use).
-template <typename Fitted>
-int last_fitted_group(const ModelFitSlots& fits, Fitted fitted) {
-    for (int g = kGroups; g >= 1; --g)
-        if (fitted(fits[g]) == 1) return g;
-    return 0;
+// The line that predicted a compound's recovery, when the model fitted it (an identity
+// line stands in for a variable the mode does not use, and breaks no limit).
+const ModelFit* predicting_line(int group, const ModelFitSlots& fits, u8 ModelFit::*fitted) {
+    if (group < 1 || group > kGroups || fits[group].*fitted != 1) return nullptr;
+    return &fits[group];
 }
 
-// Fit group of a value: the first fitted group whose largest x lies above it. A value
-// beyond the last fitted group was predicted by that group's line, so it belongs to it.
-template <typename MaxX>
-int group_of(double x, const ModelFitSlots& fits, int last, MaxX max_x) {
-    for (int g = 1; g < last; ++g)
-        if (x < max_x(fits[g])) return g;
-    return last;
-}
-
-// "Q" when the BP line of the compound's BP group broke a group limit, "q" the same for RV.
-std::string group_limit_qualifiers(int c, const ModelFitSlots& fits) {
+// "Q" when the BP line that predicted the compound's recovery broke a group limit, "q" the
+// same for its RV line. A compound no line predicted (a boiling point below MinBP) gets no
+// letter, whatever group 1's line did.
+std::string group_limit_qualifiers(int c, int j, const ModelFitSlots& fits) {
     std::string letters;
-    const double b = library[c].bp;
-    const int last_bp = last_fitted_group(fits, [](const ModelFit& m) { return m.bp_fitted; });
-    if (last_bp > 0 && !(b < fits[1].bp_min_x)) {
-        const ModelFit& f = fits[group_of(b, fits, last_bp, [](const ModelFit& m) { return m.bp_max_x; })];
-        if (f.bp_slope_flag == 1 || f.bp_intercept_flag == 1 || f.bp_continuity_flag == 1) letters += "Q";
-    }
-    const float x = static_cast<float>(std::log(library[c].rvw));
-    const int last_rv = last_fitted_group(fits, [](const ModelFit& m) { return m.rv_fitted; });
-    if (last_rv > 0 && !(x < fits[1].rv_min_x)) {
-        const ModelFit& f = fits[group_of(x, fits, last_rv, [](const ModelFit& m) { return m.rv_max_x; })];
-        if (f.rv_slope_flag == 1 || f.rv_intercept_flag == 1 || f.rv_continuity_flag == 1) letters += "q";
-    }
+    if (const ModelFit* f = predicting_line(recovery_tables.bp_group[j][c], fits, &ModelFit::bp_fitted))
+        if (f->bp_slope_flag == 1 || f->bp_intercept_flag == 1 || f->bp_continuity_flag == 1) letters += "Q";
+    if (const ModelFit* f = predicting_line(recovery_tables.rv_group[j][c], fits, &ModelFit::rv_fitted))
+        if (f->rv_slope_flag == 1 || f->rv_intercept_flag == 1 || f->rv_continuity_flag == 1) letters += "q";
     return letters;
+}
+
+void below_limit(AnalyteResult& r, double limit) {
+    r.concentration = static_cast<float>(-limit);
+    r.status = ResultStatus::BelowLimit;
 }
 
 void apply_limits_mode(AnalyteResult& r, int c, int j) {
     const SampleSettings& s = settings_of(j);
     if (s.limits_mode == 1) {
         const double L = apply_reporting_limit(c, j, r.concentration, r.error);
-        if (L > 0.0) r.concentration = static_cast<float>(-L);
+        if (L > 0.0) below_limit(r, L);
     } else if (s.limits_mode == 2) {
         const double L = apply_crql_limit(c, j, r.concentration);
         if (L > 0.0) {
             if (L - L * s.crql_percent * 0.01 >= r.concentration) {
                 r.qualifier += "U";
-                r.concentration = static_cast<float>(-L);
+                below_limit(r, L);
             } else {
                 r.qualifier += "J";
             }
@@ -196,18 +187,20 @@ void quantitate_sample(int j) {
         // endless concentration.
         if (!(recovery_tables.predicted_recovery[j][c] > 0.0) || settings_of(j).size == 0.0f) {
             r.concentration = r.error = static_cast<float>(kCannotCompute);
+            r.status = ResultStatus::NotComputable;
         } else if (!calibrated) {
             r.concentration = static_cast<float>(kNoCalibration);
             r.error = 0.0f;
+            r.status = ResultStatus::WithoutCalibration;
         } else {
             quantitate(r, c, j, sd);
         }
         r.name = library[c].name;
         // Without a calibration there are no levels to lie below or above.
         r.qualifier = calibrated ? range_qualifier(c, j) : std::string();
-        if (!is_unknown_result(r.concentration)) apply_limits_mode(r, c, j);
+        if (!is_unknown_result(r.status)) apply_limits_mode(r, c, j);
         if (settings_of(j).limits_mode != 2)
-            r.qualifier += group_limit_qualifiers(c, process_files_data.model_fits[j]);
+            r.qualifier += group_limit_qualifiers(c, j, process_files_data.model_fits[j]);
     }
 }
 

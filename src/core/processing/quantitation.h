@@ -45,8 +45,9 @@ std::string range_qualifier(int c, int sample);
 
 // Fills analyte_results of samples 0 .. sample_count - 1 (one row per analyte in library
 // order, internal standards skipped), internal_standard_count and last_analyte_index.
-// A result without calibration (kNoCalibration) has no range letter, and neither it nor
-// one that cannot be computed (kCannotCompute: no size, or a predicted recovery at or
-// below 0) goes through the reporting-limit or CRQL rule. A compound beyond the last
-// fitted group takes that group's "Q" or "q".
+// Each row's status says what its number is. A result without calibration has no range
+// letter, and neither it nor one that cannot be computed (no size, or a predicted recovery
+// at or below 0) goes through the reporting-limit or CRQL rule. A negative area gives a
+// negative measured result: only a limit rule that ran can report a result below a limit.
+// "Q" and "q" come from the flagged BP or RV line that predicted the compound's recovery.
 void compute_concentrations();

@@ -13,6 +13,7 @@ namespace {
 struct Prediction {
     double recovery = 1.0;
     double fit_error = 0.0;
+    int group = 0;  // the group whose line gave the recovery; 0: none did
 };
 
 // The BP side: the line of the BP group the boiling point falls in (within MinBP..MaxBP);
@@ -33,7 +34,7 @@ Prediction predict_bp(double bp, const FitTable& bp_fits, int a, int bp_group_co
         if (xb > line.max_x) at = line.max_x;
         else if (bp < line.min_x) at = line.min_x;
     }
-    return {line.slope * at + line.intercept, line.std_error};
+    return {line.slope * at + line.intercept, line.std_error, g};
 }
 
 // The RV side: ln rvw held within ln MinRVW..ln MaxRVW, on the line of its RV group.
@@ -43,8 +44,9 @@ Prediction predict_rv(double rvw, const FitTable& rv_fits, int a, int rv_group_c
     double xr = std::log(rvw);
     if (xr > ln_max) xr = ln_max;
     if (xr < ln_min) xr = ln_min;
-    const GroupFit& line = rv_fits[a][find_rv_group(rv_fits, xr, rv_group_count, a)];
-    return {line.slope * xr + line.intercept, line.std_error};
+    const int g = find_rv_group(rv_fits, xr, rv_group_count, a);
+    const GroupFit& line = rv_fits[a][g];
+    return {line.slope * xr + line.intercept, line.std_error, g};
 }
 
 void clear_response_factor(RecoveryTables& t, DataSetValues& response_scratch, int a, int q) {
@@ -78,6 +80,8 @@ int compute_predicted_recoveries(const FitTable& rv_fits, const FitTable& bp_fit
             t.predicted_recovery[a][q] = predicted;
             t.bp_fit_error[a][q] = bp.fit_error;
             t.rv_fit_error[a][q] = rv.fit_error;
+            t.bp_group[a][q] = static_cast<u8>(bp.group);
+            t.rv_group[a][q] = static_cast<u8>(rv.group);
             // Without a prediction the row has no deviation and, building, no response
             // factor: values of an earlier data set must not stand in for them.
             if (predicted == 0.0) {

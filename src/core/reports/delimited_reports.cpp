@@ -128,14 +128,12 @@ std::string analyte_tail(const AnalyteResult& r, const RawValues& raw, bool form
 std::string general_analyte_row(const AnalyteResult& r, const RawValues& raw) {
     const float c = r.concentration;
     std::string t = r.name + ";";
-    if (is_without_calibration(c))
-        t += "No Calib;;";
-    else if (is_not_computable(c))  // the marker is no concentration and no error
-        t += "N/A;N/A;";
-    else if (c >= 0.0f)
-        t += c_format("%.2f;%.2f;", c, r.error);
-    else  // below the reporting limit, which it shows
-        t += c_format("LT%.2f;;", -c);
+    switch (r.status) {
+        case ResultStatus::WithoutCalibration: t += "No Calib;;"; break;
+        case ResultStatus::NotComputable: t += "N/A;N/A;"; break;  // no concentration and no error
+        case ResultStatus::Measured: t += c_format("%.2f;%.2f;", c, r.error); break;
+        case ResultStatus::BelowLimit: t += c_format("LT%.2f;;", -c); break;  // the limit it fell below
+    }
     return t + analyte_tail(r, raw, false) + "\n";
 }
 
@@ -144,14 +142,14 @@ std::string forms_analyte_row(const AnalyteResult& r, const RawValues& raw, floa
     std::string t = c_format("%d;", r.library_number) + r.name + ";";
     // A compound without calibration has no result to report: saying "undetected below a
     // limit" would be a number the calibration never gave.
-    if (is_without_calibration(c))
-        t += std::string("No Calib;") + kPlusMinus + ";;";
-    else if (is_not_computable(c))
-        t += std::string("N/A;") + kPlusMinus + ";N/A;";
-    else if (c >= 0.0f)
-        t += c_format("%.2f;", c) + kPlusMinus + c_format(";%.2f;", r.error);
-    else
-        t += c_format("U%.2f;", -(c * 5.0f / size)) + kPlusMinus + c_format(";%.2f;", r.error);
+    switch (r.status) {
+        case ResultStatus::WithoutCalibration: t += std::string("No Calib;") + kPlusMinus + ";;"; break;
+        case ResultStatus::NotComputable: t += std::string("N/A;") + kPlusMinus + ";N/A;"; break;
+        case ResultStatus::Measured: t += c_format("%.2f;", c) + kPlusMinus + c_format(";%.2f;", r.error); break;
+        case ResultStatus::BelowLimit:
+            t += c_format("U%.2f;", -(c * 5.0f / size)) + kPlusMinus + c_format(";%.2f;", r.error);
+            break;
+    }
     return t + analyte_tail(r, raw, true) + ";" + cas_number(r.library_number - 1) + "\n";
 }
 

@@ -90,8 +90,8 @@ void print_result_row(SampleReportPages& p, const AnalyteResult& r, double origi
     const PrintLayout& l = p.layout;
     const auto at = [&](int column) { return l.x(origin + kColumn[column]); };
     c.text_out(at(0), y, fit_text(c, r.name, at(1) - at(0) - l.gap() / 2));
-    c.text_out(at(1), y, concentration_cell(r.concentration));
-    c.text_out(at(2), y, error_cell(r.concentration, r.error));
+    c.text_out(at(1), y, concentration_cell(r.status, r.concentration));
+    c.text_out(at(2), y, error_cell(r.status, r.concentration, r.error));
     c.text_out(at(3), y, r.qualifier);
     // Percentages of the stored fractions in double precision (see recovery_cell).
     c.text_out(at(4), y, recovery_cell(r.predicted_recovery * 100.0));

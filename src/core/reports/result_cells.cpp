@@ -1,20 +1,39 @@
 #include "reports/result_cells.h"
 
+#include <cmath>
+
 #include "methoddata/sample_results.h"
 #include "platform/number_text.h"
 
-// A result that cannot be computed has no figure: its marker is no concentration.
-std::string concentration_cell(float c) {
-    if (is_without_calibration(c)) return "   no calib";
-    if (is_not_computable(c)) return "        N/A";
-    if (c >= 0.0f) {
-        if (c < 0.01f) return "          0";
-        if (c < 10.0f) return c_format("          %.2f", c);
-        if (c < 100.0f) return c_format("        %.2f", c);
-        if (c < 1000.0f) return c_format("      %.1f", c);
-        if (c < 10000.0f) return c_format("    %.0f", c);
-        if (c < 100000.0f) return c_format("  %.0f", c);
-        return c_format("%.0f", c);
+namespace {
+
+// A measured figure, right-aligned. A negative one (from a negative area) takes its minus
+// in place of a leading blank; one that prints as 0 is shown as 0.
+std::string measured_cell(float c) {
+    const float m = std::fabs(c);
+    std::string t;
+    if (m < 0.01f) return "          0";
+    if (m < 10.0f) t = c_format("          %.2f", m);
+    else if (m < 100.0f) t = c_format("        %.2f", m);
+    else if (m < 1000.0f) t = c_format("      %.1f", m);
+    else if (m < 10000.0f) t = c_format("    %.0f", m);
+    else if (m < 100000.0f) t = c_format("  %.0f", m);
+    else t = c_format("%.0f", m);
+    if (c >= 0.0f) return t;
+    const size_t digits = t.find_first_not_of(' ');
+    if (digits == 0) return "-" + t;
+    t[digits - 1] = '-';
+    return t;
+}
+
+}  // namespace
+
+std::string concentration_cell(ResultStatus status, float c) {
+    switch (status) {
+        case ResultStatus::WithoutCalibration: return "   no calib";
+        case ResultStatus::NotComputable: return "        N/A";
+        case ResultStatus::Measured: return measured_cell(c);
+        case ResultStatus::BelowLimit: break;
     }
     const float m = -c;  // below the reporting limit: the limit is shown
     if (m < 10.0f) return c_format(" <       %.1f", m);
@@ -23,11 +42,14 @@ std::string concentration_cell(float c) {
     return c_format(" <  %.0f", m);
 }
 
-std::string error_cell(float c, float e) {
-    if (is_without_calibration(c)) return std::string(8, ' ');
-    if (is_not_computable(c)) return "     N/A";
-    if (c < 0.0f) return std::string(6, ' ');
-    if (e < 0.01f && c < 0.01f) return "±      0";
+std::string error_cell(ResultStatus status, float c, float e) {
+    switch (status) {
+        case ResultStatus::WithoutCalibration: return std::string(8, ' ');
+        case ResultStatus::NotComputable: return "     N/A";
+        case ResultStatus::BelowLimit: return std::string(6, ' ');
+        case ResultStatus::Measured: break;
+    }
+    if (e < 0.01f && std::fabs(c) < 0.01f) return "±      0";
     if (e < 10.0f) return c_format("±      %.2f", e);
     if (e < 100.0f) return c_format("±    %.2f", e);
     if (e < 1000.0f) return c_format("±  %.1f", e);

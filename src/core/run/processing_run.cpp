@@ -58,6 +58,8 @@ void clear_sample_results(ProcessFilesData& data) {
     for (int j = 0; j < kSampleSlots; ++j) {
         recovery_tables.predicted_recovery[j].fill(0.0);
         recovery_tables.predicted_recovery_dev[j].fill(0.0);
+        recovery_tables.bp_group[j].fill(0);
+        recovery_tables.rv_group[j].fill(0);
         data.sample_raw_data[j].retention_time.fill(0.0);
         data.sample_raw_data[j].name.fill(std::string());
         for (auto& row : data.model_table_texts[j])

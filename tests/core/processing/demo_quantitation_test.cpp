@@ -90,4 +90,30 @@ TEST_F(DemoQuantitation, TheDemoLimitsFilePassesEverySampleAndATighterSlopeFlags
     }
 }
 
+// "Q" names the flagged line that predicted the compound. Below MinBP no BP line predicts a
+// recovery, so the low boilers keep no "Q" from group 1; between MinBP and group 2's points
+// group 1's line predicts, and its flag holds.
+TEST_F(DemoQuantitation, AFlaggedFirstBpGroupMarksOnlyTheCompoundsItsLinePredicted) {
+    ASSERT_EQ(load_group_limits(example_file("default_limits.txt")), LimitsLoad::Loaded);
+    calc_limits_data.group_limits[1].slope_lower = 1.0e9;  // every group-1 line breaks it
+    calc_limits_data.group_limits_on = 1;
+    process();
+    const double min_bp = surrogate_range_limits.MinBP;
+    for (int j = 0; j < kDemoSamples; ++j) {
+        ASSERT_EQ(data.model_fits[j][1].bp_slope_flag, 1);
+        int below = 0, marked = 0;
+        for (int k = 0; k <= data.last_analyte_index; ++k) {
+            const AnalyteResult& r = data.analyte_results[j][k];
+            const double bp = library[r.library_number - 1].bp;
+            const bool by_group_1 = bp >= min_bp && bp <= data.model_fits[j][2].bp_min_x;
+            EXPECT_EQ(r.qualifier.find('Q') != std::string::npos, by_group_1)
+                << r.name << " (bp " << bp << ") sample " << j + 1 << ": " << r.qualifier;
+            below += bp < min_bp;
+            marked += by_group_1;
+        }
+        EXPECT_GE(below, 10) << j + 1;
+        EXPECT_GT(marked, 0) << j + 1;
+    }
+}
+
 }  // namespace

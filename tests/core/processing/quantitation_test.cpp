@@ -136,8 +136,50 @@ TEST_F(QuantitationTest, CalibrationErrorJoinsTheRecoveryErrorForPositiveAreas) 
     sample_area(2, -2000, 0.5, 0.05);
     compute_concentrations();
     EXPECT_FLOAT_EQ(benzene().error, 0.0f);           // 0 x D / R
-    EXPECT_FLOAT_EQ(toluene().concentration, -10.0f);  // area of 0 or less: error stays conc x D / R
-    EXPECT_FLOAT_EQ(toluene().error, -1.0f);
+    EXPECT_FLOAT_EQ(toluene().concentration, -10.0f);  // area of 0 or less: error stays |conc| x D / R
+    EXPECT_FLOAT_EQ(toluene().error, 1.0f);
+}
+
+// A negative area is what the instrument integrated: its result is a negative number. No
+// limit rule ran in a sample without limits, so nothing may call it below a limit.
+TEST_F(QuantitationTest, ANegativeAreaIsANegativeMeasuredResult) {
+    sample_area(1, -8800, 0.8, 0.04);
+    set_limit(0, "Toluene", 100.0);
+    struct Case {
+        int mode;
+        double limit;  // Benzene's
+        ResultStatus status;
+        float concentration;
+    } cases[] = {
+        {0, 60.0, ResultStatus::Measured, -50.0f},
+        {1, 0.0, ResultStatus::Measured, -50.0f},  // no limit for Benzene
+        {1, 60.0, ResultStatus::BelowLimit, -60.0f},  // the rule ran: below 60 it is
+    };
+    for (const Case& c : cases) {
+        process_files_data.sample_settings[0].limits_mode = c.mode;
+        set_limit(0, "Benzene", c.limit);
+        compute_concentrations();
+        EXPECT_EQ(benzene().status, c.status) << c.mode;
+        EXPECT_FLOAT_EQ(benzene().concentration, c.concentration) << c.mode;
+        EXPECT_FLOAT_EQ(benzene().error, 2.5f) << c.mode;
+        EXPECT_EQ(benzene().qualifier, "X") << c.mode;  // below the lowest level
+    }
+}
+
+// The status of a result is kept beside its number: a limit of 99 gives -99, which is
+// also the number stored for a result without calibration.
+TEST_F(QuantitationTest, ALimitOf99IsALimitNotACompoundWithoutCalibration) {
+    set_limit(0, "Benzene", 99.0);
+    process_files_data.sample_settings[0].crql_percent = 10.0f;
+    sample_crql_percents[0] = 10.0;
+    for (int mode : {1, 2}) {
+        process_files_data.sample_settings[0].limits_mode = mode;
+        compute_concentrations();
+        EXPECT_EQ(benzene().status, ResultStatus::BelowLimit) << mode;
+        EXPECT_EQ(benzene().concentration, -99.0f) << mode;
+        EXPECT_EQ(benzene().qualifier, mode == 2 ? "U" : "") << mode;
+        EXPECT_EQ(toluene().status, ResultStatus::Measured) << mode;
+    }
 }
 
 TEST_F(QuantitationTest, NoPredictedRecoveryOrNoSampleSizeCannotBeComputed) {
@@ -152,6 +194,7 @@ TEST_F(QuantitationTest, NoPredictedRecoveryOrNoSampleSizeCannotBeComputed) {
             compute_concentrations();
             EXPECT_EQ(benzene().concentration, 2147483648.0f) << recovery;
             EXPECT_EQ(benzene().error, 2147483648.0f) << recovery;
+            EXPECT_EQ(benzene().status, ResultStatus::NotComputable) << recovery;
             EXPECT_EQ(benzene().qualifier, "X") << recovery;  // the range is still judged; no U or J
             EXPECT_FLOAT_EQ(toluene().concentration, 40.0f);
         }
@@ -191,8 +234,10 @@ TEST_F(QuantitationTest, WeakCalibrationsAreReportedWithoutCalibration) {
         if (c.without) {
             EXPECT_EQ(benzene().concentration, -99.0f) << c.what;
             EXPECT_EQ(benzene().error, 0.0f) << c.what;
+            EXPECT_EQ(benzene().status, ResultStatus::WithoutCalibration) << c.what;
         } else {
             EXPECT_GT(benzene().concentration, 0.0f) << c.what;
+            EXPECT_EQ(benzene().status, ResultStatus::Measured) << c.what;
         }
     }
 }
@@ -312,73 +357,45 @@ TEST_F(QuantitationTest, CrqlModeGivesUBelowAndJAtOrAboveTheCrql) {
     }
 }
 
+// The letters come from the line that predicted the compound's recovery: the group the
+// recovery model recorded for it (0: no line, as below MinBP).
 class GroupQualifierTest : public QuantitationTest {
 protected:
     void SetUp() override {
         QuantitationTest::SetUp();
         ModelFitSlots& f = process_files_data.model_fits[0];
-        f[1].bp_min_x = 50.0f;
-        f[1].rv_min_x = 0.0f;
         for (int g = 1; g <= 6; ++g) f[g].bp_fitted = f[g].rv_fitted = 1;
-        for (int g = 1; g <= 5; ++g) {
-            f[g].bp_max_x = 50.0f + 50.0f * g;  // 100, 150, 200, 250, 300
-            f[g].rv_max_x = 0.5f * g;           // 0.5 .. 2.5 (ln rvw)
-        }
     }
-    std::string qualifier_at(double bp, double rvw) {
-        library[1].bp = bp;
-        library[1].rvw = rvw;
+    std::string qualifier_at(int bp_group, int rv_group) {
+        recovery_tables.bp_group[0][1] = static_cast<u8>(bp_group);
+        recovery_tables.rv_group[0][1] = static_cast<u8>(rv_group);
         compute_concentrations();
         return benzene().qualifier;
     }
 };
 
-TEST_F(GroupQualifierTest, AFlaggedGroupLineMarksTheCompoundsOfItsGroup) {
+TEST_F(GroupQualifierTest, TheFlaggedLineThatPredictedTheCompoundGivesItsLetter) {
     ModelFitSlots& f = process_files_data.model_fits[0];
+    f[1].bp_slope_flag = 1;
     f[2].bp_continuity_flag = 1;
     f[6].rv_intercept_flag = 1;
-    const double e = std::exp(1.0);
     struct Case {
-        double bp, rvw;
+        int bp_group, rv_group;
         const char* qualifier;
     } cases[] = {
-        {99.9, 1.0, ""},        // BP group 1, ln rvw 0: RV group 1
-        {100.0, 1.0, "Q"},      // the maximum of group 1 belongs to group 2
-        {149.9, 1.0, "Q"},
-        {150.0, 1.0, ""},
-        {49.0, 1.0, ""},        // below group 1's minimum: no group
-        {400.0, e * e * e, "q"},  // BP beyond group 5: group 6 (unflagged); ln rvw 3: group 6
-        {120.0, std::exp(2.5), "Qq"},  // at group 5's maximum: group 6
-        {120.0, std::exp(-0.1), "Q"},  // below RV group 1's minimum: no group
+        {0, 1, ""},     // no BP line predicted it (below MinBP): group 1's flag is not its
+        {1, 1, "Q"},    // group 1's line did: between MinBP and group 1's points too
+        {2, 5, "Q"},
+        {3, 6, "q"},
+        {2, 6, "Qq"},
+        {3, 0, ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(qualifier_at(c.bp, c.rvw), c.qualifier) << c.bp << " " << c.rvw;
+    for (const Case& c : cases)
+        EXPECT_EQ(qualifier_at(c.bp_group, c.rv_group), c.qualifier) << c.bp_group << " " << c.rv_group;
 
-    f[6].bp_slope_flag = 1;
-    EXPECT_EQ(qualifier_at(400.0, 1.0), "Q");
-}
-
-// Groups past the last fitted one hold no line: a compound beyond the last fitted group
-// was predicted by that group's line and takes its flags.
-TEST_F(GroupQualifierTest, BeyondTheLastFittedGroupTheLastGroupsFlagsHold) {
-    ModelFitSlots& f = process_files_data.model_fits[0];
-    for (int g = 5; g <= 6; ++g) f[g] = ModelFit{};  // four BP and four RV groups fitted
-    f[4].bp_slope_flag = 1;
-    f[4].rv_continuity_flag = 1;
-    struct Case {
-        double bp, rvw;
-        const char* qualifier;
-    } cases[] = {
-        {199.9, 1.0, ""},                 // BP group 3, RV group 1
-        {200.0, 1.0, "Q"},                // group 4's own range
-        {279.0, 1.0, "Q"},                // beyond group 4's largest BP (250)
-        {400.0, std::exp(1.6), "Qq"},     // RV group 4 (1.5 .. 2.0)
-        {120.0, std::exp(4.0), "q"},      // beyond RV group 4's largest ln rvw
-    };
-    for (const Case& c : cases) EXPECT_EQ(qualifier_at(c.bp, c.rvw), c.qualifier) << c.bp << " " << c.rvw;
-
-    // No fitted line at all (the variable is not used): no group, no letter.
+    // A line the model did not fit (the variable is not used) breaks no limit.
     for (int g = 1; g <= 6; ++g) f[g].bp_fitted = 0;
-    EXPECT_EQ(qualifier_at(279.0, 1.0), "");
+    EXPECT_EQ(qualifier_at(2, 1), "");
 }
 
 TEST_F(GroupQualifierTest, LettersFollowTheRangeLetterAndNeverComeInCrqlMode) {
@@ -386,9 +403,9 @@ TEST_F(GroupQualifierTest, LettersFollowTheRangeLetterAndNeverComeInCrqlMode) {
     f[2].bp_slope_flag = 1;
     f[1].rv_slope_flag = 1;
     process_files_data.sample_raw_data[0].area[1] = 20000;  // above the highest level
-    EXPECT_EQ(qualifier_at(120.0, 1.5), "EQq");
+    EXPECT_EQ(qualifier_at(2, 1), "EQq");
     process_files_data.sample_settings[0].limits_mode = 2;
-    EXPECT_EQ(qualifier_at(120.0, 1.5), "EJ");
+    EXPECT_EQ(qualifier_at(2, 1), "EJ");
 }
 
 // ---- results files of the samples ----

@@ -44,12 +44,13 @@ TEST_F(Predicted, BoilingPointsAreHeldToTheirGroupOutsideSampleMode) {
     reset_rv_fits(rv_group_fits);
     struct Case {
         double bp, calibration, sample, fit_error;
+        int group;  // the line that predicted it; 0: none
     } cases[] = {
-        {30, 1.0, 1.0, 0.0},       // below MinBP: no BP correction
-        {45, 0.75, 0.725, 0.01},   // below group 1's points: at its minimum x (50)
-        {105, 1.0, 1.025, 0.01},   // between the groups, in group 1: at its maximum x (100)
-        {160, 1.15, 1.16, 0.02},   // above the last range: group 2, at most at 150
-        {200, 1.15, 1.17, 0.02},   // above MaxBP: group 2 at MaxBP, at most at 150
+        {30, 1.0, 1.0, 0.0, 0},       // below MinBP: no BP correction
+        {45, 0.75, 0.725, 0.01, 1},   // below group 1's points: at its minimum x (50)
+        {105, 1.0, 1.025, 0.01, 1},   // between the groups, in group 1: at its maximum x (100)
+        {160, 1.15, 1.16, 0.02, 2},   // above the last range: group 2, at most at 150
+        {200, 1.15, 1.17, 0.02, 2},   // above MaxBP: group 2 at MaxBP, at most at 150
     };
     for (const Case& c : cases) compound("C" + std::to_string(c.bp), 2.0, c.bp);
     for (int mode = 0; mode < 2; ++mode) {
@@ -59,6 +60,7 @@ TEST_F(Predicted, BoilingPointsAreHeldToTheirGroupOutsideSampleMode) {
             const Case& c = cases[q];
             EXPECT_NEAR(t.bp_recovery[0][q], mode ? c.sample : c.calibration, 1e-12) << c.bp;
             EXPECT_DOUBLE_EQ(t.bp_fit_error[0][q], c.fit_error) << c.bp;
+            EXPECT_EQ(t.bp_group[0][q], c.group) << c.bp;
             EXPECT_DOUBLE_EQ(t.rv_recovery[0][q], 1.0) << c.bp;
             EXPECT_EQ(t.rv_fit_error[0][q], 0.0) << c.bp;
         }
@@ -72,17 +74,19 @@ TEST_F(Predicted, RvwIsHeldWithinTheLimitsButNotToItsGroup) {
     set_line(rv_group_fits[0][2], 1.2, 1.5, 2.5, 3, -0.05, 1.2);
     struct Case {
         double ln_rvw, rv;
+        int group;  // every ln rvw has its line
     } cases[] = {
-        {5.0, 1.05},   // above MaxRVW: the last group at ln MaxRVW
-        {-1.5, 0.75},  // below group 1's range low: group 1's line
-        {-3.0, 0.7},   // below MinRVW: at ln MinRVW
-        {1.1, 1.01},   // between the groups: group 1, extended
-        {2.0, 1.1},
+        {5.0, 1.05, 2},   // above MaxRVW: the last group at ln MaxRVW
+        {-1.5, 0.75, 1},  // below group 1's range low: group 1's line
+        {-3.0, 0.7, 1},   // below MinRVW: at ln MinRVW
+        {1.1, 1.01, 1},   // between the groups: group 1, extended
+        {2.0, 1.1, 2},
     };
     for (const Case& c : cases) compound("C" + std::to_string(c.ln_rvw), std::exp(c.ln_rvw), 100);
     ASSERT_EQ(predict(1, 2), 1);
     for (int q = 0; q < 5; ++q) {
         EXPECT_NEAR(t.rv_recovery[0][q], cases[q].rv, 1e-12) << cases[q].ln_rvw;
+        EXPECT_EQ(t.rv_group[0][q], cases[q].group) << cases[q].ln_rvw;
         EXPECT_DOUBLE_EQ(t.bp_recovery[0][q], 1.0);
         EXPECT_NEAR(t.predicted_recovery[0][q], cases[q].rv, 1e-12);
     }

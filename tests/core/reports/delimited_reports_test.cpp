@@ -157,6 +157,34 @@ Compound#;Compound;Recovery;Error;Predicted;Error;Area;Retention Time;CAS#
     EXPECT_TRUE(has_line(forms(f), "5;Xylene;U4.00;±;0.00;U;90.00;±;2.00;5000;6.00;1330-20-7"));
 }
 
+// Every layout writes a result as its status says: a limit of 99 is a limit (the number
+// -99 is also what a result without calibration holds), a negative measured result a number.
+TEST(QuantitationReport, EveryLayoutWritesTheStatusNotWhatTheNumberLooksLike) {
+    ReportFixture f;
+    AnalyteResult& benzene = f.data->analyte_results[0][0];
+    struct Case {
+        ResultStatus status;
+        float concentration, error;
+        const char* general;
+        const char* forms;
+    } cases[] = {
+        {ResultStatus::BelowLimit, -99.0f, 0.0f, "Benzene;LT99.00;; ;85.50;5.00;1000;2.00",
+         "1;Benzene;U99.00;±;0.00; ;85.50;±;5.00;1000;2.00;71-43-2"},
+        {ResultStatus::Measured, -50.0f, 2.5f, "Benzene;-50.00;2.50; ;85.50;5.00;1000;2.00",
+         "1;Benzene;-50.00;±;2.50; ;85.50;±;5.00;1000;2.00;71-43-2"},
+        {ResultStatus::WithoutCalibration, -99.0f, 0.0f, "Benzene;No Calib;; ;85.50;5.00;1000;2.00",
+         "1;Benzene;No Calib;±;; ;85.50;±;5.00;1000;2.00;71-43-2"},
+    };
+    f.data->sample_settings[0].size = 5.0f;
+    for (const Case& c : cases) {
+        benzene.status = c.status;
+        benzene.concentration = c.concentration;
+        benzene.error = c.error;
+        EXPECT_TRUE(has_line(general(f), c.general)) << general(f);
+        EXPECT_TRUE(has_line(forms(f), c.forms)) << forms(f);
+    }
+}
+
 // The recovery and its deviation are single-precision fractions; their percentages are
 // those exact values times 100. Rounding the product to single precision first would move
 // 0.50395 (held as 0.5039499998...) up to 50.40.

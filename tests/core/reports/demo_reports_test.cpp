@@ -54,7 +54,7 @@ TEST_F(DemoReports, DelimitedReportsOfEverySample) {
             const std::vector<std::string> f = split(*(heads + 1 + k), ';');
             ASSERT_EQ(f.size(), 8u);
             EXPECT_EQ(f[0], r.name);
-            if (r.concentration >= 0.0f) {
+            if (r.status == ResultStatus::Measured) {
                 EXPECT_EQ(f[1], c_format("%.2f", r.concentration));
             }
         }
@@ -89,8 +89,9 @@ TEST_F(DemoReports, OneJobPerSampleWithoutTheBatch) {
 }
 
 // The demo fits three BP groups. With group 3's line beyond its slope limit, every
-// compound from group 3 on is flagged: those above its heaviest internal standard too,
-// which its line predicted.
+// compound its line predicted is flagged: those above its heaviest internal standard too.
+// Those between groups 2 and 3 (up to group 3's lightest standard) were predicted by group
+// 2's line and are not.
 TEST_F(DemoReports, CompoundsBeyondTheLastFittedGroupTakeItsFlag) {
     calc_limits_data.group_limits_on = 1;
     for (GroupLimits& l : calc_limits_data.group_limits) l.diff_upper = 100.0;  // no continuity flag
@@ -104,7 +105,7 @@ TEST_F(DemoReports, CompoundsBeyondTheLastFittedGroupTakeItsFlag) {
     for (int k = 0; k <= data.last_analyte_index; ++k) {
         const AnalyteResult& r = data.analyte_results[0][k];
         const double bp = library[r.library_number - 1].bp;
-        const bool in_group_3 = !(bp < fits[2].bp_max_x);
+        const bool in_group_3 = bp > fits[3].bp_min_x;
         EXPECT_EQ(r.qualifier.find('Q') != std::string::npos, in_group_3) << r.name << " " << bp;
         beyond += bp >= fits[3].bp_max_x;
     }

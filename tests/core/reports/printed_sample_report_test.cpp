@@ -53,29 +53,37 @@ protected:
 };
 
 TEST(ResultCells, FiguresRightAlignedByBlanks) {
+    using S = ResultStatus;
     struct Case {
+        S status;
         float c;
         float e;
         const char* conc;
         const char* error;
     };
     const Case cases[] = {
-        {-99.0f, 0.0f, "   no calib", "        "},
-        {-5.0f, 0.0f, " <       5.0", "      "},
-        {-50.0f, 0.0f, " <      50", "      "},
-        {-500.0f, 0.0f, " <    500", "      "},
-        {-5000.0f, 0.0f, " <  5000", "      "},
-        {0.004f, 0.001f, "          0", "±      0"},
-        {5.0f, 0.001f, "          5.00", "±      0.00"},
-        {12.345f, 12.5f, "        12.35", "±    12.50"},
-        {123.75f, 123.75f, "      123.8", "±  123.8"},
-        {1234.5f, 1234.5f, "    1234", "± 1234"},  // %.0f rounds half to even
-        {12345.0f, 12345.0f, "  12345", "±12345"},
-        {2147483648.0f, 2147483648.0f, "        N/A", "     N/A"},  // cannot be computed: no figure
+        {S::WithoutCalibration, -99.0f, 0.0f, "   no calib", "        "},
+        {S::BelowLimit, -5.0f, 0.0f, " <       5.0", "      "},
+        {S::BelowLimit, -50.0f, 0.0f, " <      50", "      "},
+        {S::BelowLimit, -99.0f, 0.0f, " <      99", "      "},  // a limit of 99 is a limit
+        {S::BelowLimit, -500.0f, 0.0f, " <    500", "      "},
+        {S::BelowLimit, -5000.0f, 0.0f, " <  5000", "      "},
+        {S::Measured, 0.004f, 0.001f, "          0", "±      0"},
+        {S::Measured, 5.0f, 0.001f, "          5.00", "±      0.00"},
+        {S::Measured, 12.345f, 12.5f, "        12.35", "±    12.50"},
+        {S::Measured, 123.75f, 123.75f, "      123.8", "±  123.8"},
+        {S::Measured, 1234.5f, 1234.5f, "    1234", "± 1234"},  // %.0f rounds half to even
+        {S::Measured, 12345.0f, 12345.0f, "  12345", "±12345"},
+        // A negative area gives a negative result: a number, never a limit.
+        {S::Measured, -50.0f, 2.5f, "       -50.00", "±      2.50"},
+        {S::Measured, -99.0f, 0.0f, "       -99.00", "±      0.00"},
+        {S::Measured, -123456.0f, 1.0f, "-123456", "±      1.00"},
+        {S::Measured, -0.004f, 0.001f, "          0", "±      0"},
+        {S::NotComputable, 2147483648.0f, 2147483648.0f, "        N/A", "     N/A"},  // no figure
     };
     for (const Case& k : cases) {
-        EXPECT_EQ(concentration_cell(k.c), k.conc) << k.c;
-        EXPECT_EQ(error_cell(k.c, k.e), k.error) << k.c;
+        EXPECT_EQ(concentration_cell(k.status, k.c), k.conc) << k.c;
+        EXPECT_EQ(error_cell(k.status, k.c, k.e), k.error) << k.c;
     }
     EXPECT_EQ(recovery_cell(85.5f), "   85.50");
     EXPECT_EQ(recovery_cell(150.0f), "  150.0");

@@ -31,8 +31,9 @@ struct ReportFixture {
     }
 
     static AnalyteResult analyte(const std::string& name, int number, float c, float e, float r, float d,
-                                 const std::string& q) {
+                                 const std::string& q, ResultStatus status = ResultStatus::Measured) {
         AnalyteResult a;
+        a.status = status;
         a.name = name;
         a.library_number = number;
         a.concentration = c;
@@ -81,9 +82,9 @@ struct ReportFixture {
         data->last_analyte_index = 3;
         auto& a = data->analyte_results[0];
         a[0] = analyte("Benzene", 1, 12.345f, 0.5f, 0.855f, 0.05f, "");
-        a[1] = analyte("Acetone", 3, -99.0f, 0.0f, 0.4f, 0.1f, "X");
-        a[2] = analyte("Xylene", 5, -12.5f, 0.0f, 0.9f, 0.02f, "U");
-        a[3] = analyte("Styrene", 7, 2147483648.0f, 2147483648.0f, 0.0f, 0.0f, "");
+        a[1] = analyte("Acetone", 3, -99.0f, 0.0f, 0.4f, 0.1f, "X", ResultStatus::WithoutCalibration);
+        a[2] = analyte("Xylene", 5, -12.5f, 0.0f, 0.9f, 0.02f, "U", ResultStatus::BelowLimit);
+        a[3] = analyte("Styrene", 7, 2147483648.0f, 2147483648.0f, 0.0f, 0.0f, "", ResultStatus::NotComputable);
         for (int row = 0; row < compound_count; ++row) add_raw(row, 1000 * (row + 1), 2.0 + row);
 
         auto& s = data->surrogate_results[0];
