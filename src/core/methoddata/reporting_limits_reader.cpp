@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int kHeaderLines = 5;
+const std::string kLimitsKept = "The file was not used.";
 
 // Field i (from 0) of a line split at ";"; empty when the line has fewer fields.
 std::string field(const std::string& line, size_t i) {
@@ -39,14 +40,26 @@ LmtHeader read_header(TextLineReader& in, int& line_number) {
     return header;
 }
 
+// The slot as the file just read leaves it before its rows: every library row under its
+// own name with no limit, every entry past the library under no name. A name kept from an
+// earlier library would still be found by the limit lookup and give its old limit.
+ReportingLimitSlot slot_without_limits(const ReportingLimitSlot& slot) {
+    ReportingLimitSlot limits = slot;
+    const int rows = library_rows_in_use();
+    for (int r = 0; r < kMaxCompounds; ++r) {
+        limits[r].name = r < rows ? library_saved[r].name : kDummyName;
+        limits[r].limit = 0.0;
+    }
+    return limits;
+}
+
 int read_limits_lines(const std::string& path, TextLineReader& in, int slot) {
-    // The file is read into a copy of the slot whose limits all start at 0: a compound the
-    // file does not list has no limit, whatever an earlier file gave it, and a file that
-    // is refused part-way leaves the slot and the header as they were.
+    // The file is read into a copy of the slot: a compound the file does not list has no
+    // limit, whatever an earlier file gave it, and a file that is refused part-way leaves
+    // the slot and the header as they were.
     int line_number = 0;
     const LmtHeader header = read_header(in, line_number);
-    ReportingLimitSlot limits = reporting_limits[slot];
-    for (ReportingLimit& entry : limits) entry.limit = 0.0;
+    ReportingLimitSlot limits = slot_without_limits(reporting_limits[slot]);
     std::string line;
     std::vector<std::string> names;  // of the rows read, for a compound listed twice
     std::vector<int> row_lines;
@@ -69,12 +82,16 @@ int read_limits_lines(const std::string& path, TextLineReader& in, int slot) {
         if (const auto repeated = find_repeated_compound_name(names)) {
             show_message(repeated_compound_name_message("reporting-limit", path, *repeated,
                                                         row_lines[repeated->first], row_lines[repeated->second],
-                                                        "The file was not used."),
+                                                        kLimitsKept),
                          "Error");
             return 0;
         }
-        limits[k].name = name;
         limits[k].limit = leading_number(field(row, 1));
+    }
+    // A file without a row (an empty one too) would silently take every limit away.
+    if (names.empty()) {
+        show_message("The reporting-limit file " + path + " lists no compound.\n" + kLimitsKept, "Error");
+        return 0;
     }
     reporting_limits[slot] = limits;
     lmt_header = header;
@@ -93,8 +110,7 @@ int read_reporting_limits_file(const std::string& path, int slot) {
     try {
         return read_limits_lines(path, in, slot);
     } catch (const ConversionError& e) {
-        show_message(refused_line_message("reporting-limit", path, in.line_number(), e.what(),
-                                          "The file was not used."),
+        show_message(refused_line_message("reporting-limit", path, in.line_number(), e.what(), kLimitsKept),
                      "Error");
         return 0;
     }

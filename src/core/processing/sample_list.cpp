@@ -71,9 +71,12 @@ int add_sample_file(ProcessFilesData& data) {
     write_file_setting("dataPath", folder);
 
     // A new sample has no reporting limits until its entry reads a limits file. Every
-    // entry, not only those of the library's rows: the limit lookup walks them all by name,
-    // and one left past the end by a larger library would still give its compound a limit.
-    for (ReportingLimit& entry : reporting_limits[n]) entry.limit = 0.0;
+    // entry, not only those of the library's rows, and its name too: the limit lookup walks
+    // them all by name, and a name left by an earlier sample or library would still be found.
+    for (ReportingLimit& entry : reporting_limits[n]) {
+        entry.name = kDummyName;
+        entry.limit = 0.0;
+    }
     sample_count = n + 1;
     return n;
 }

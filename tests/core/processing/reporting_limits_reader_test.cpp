@@ -4,6 +4,7 @@
 
 #include "../surrogate_fixtures.h"
 #include "methoddata/tables.h"
+#include "processing/quantitation.h"
 #include "scripted_ui.h"
 #include "test_files.h"
 
@@ -58,16 +59,55 @@ TEST_F(ReportingLimitsReader, EachFileSetsEveryLimitOfTheSlot) {
     EXPECT_EQ(limit(2, 0), 0.0);
     EXPECT_EQ(limit(2, 2), 7.0);
     EXPECT_EQ(limit(2, 3), 0.0);
-    EXPECT_EQ(reporting_limits[2][1].name, kDummyName);  // the internal standard has no entry
+    EXPECT_EQ(reporting_limits[2][1].limit, 0.0);  // the internal standard has no limit
+}
+
+// After a library change in the run, a slot holds the names of the library in memory:
+// a name an earlier file left under another row would still be found by the lookup.
+TEST_F(ReportingLimitsReader, TheSlotTakesTheNamesOfTheLibraryInMemory) {
+    ASSERT_EQ(read_reporting_limits_file(write("\nBenzene;1.00\nXylene;3.00"), 0), 1);  // Benzene in row 0
+    compound_count = 0;
+    for (const char* name : {"Chloroform", "Toluene-d8", "Benzene"}) add_library_row(name, name[0] == 'T');
+    library[3] = library_saved[3] = LibraryCompound_init();
+    ASSERT_EQ(read_reporting_limits_file(folder.write("b.lmt", header + "\nBenzene;60"), 0), 1);
+    EXPECT_EQ(lookup_reporting_limit("Benzene", 0), 60.0);
+    EXPECT_EQ(lookup_reporting_limit("Chloroform", 0), 0.0);  // not listed: no limit
+    EXPECT_EQ(lookup_reporting_limit("Xylene", 0), kNotSet);  // no longer in the library
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(reporting_limits[0][r].name, library_saved[r].name) << r;
+    EXPECT_EQ(reporting_limits[0][3].name, kDummyName);
+}
+
+// A file that would take every limit away is refused naming the file, and the sample keeps
+// the limits it had.
+TEST_F(ReportingLimitsReader, AFileThatListsNoCompoundIsRefused) {
+    struct Case {
+        std::string text;
+        const char* message;
+    } cases[] = {
+        {"", "lists no compound"},
+        {header, "lists no compound"},
+        {header + "\n\n", "lists no compound"},
+    };
+    for (const Case& c : cases) {
+        reporting_limits[4][0] = {"Benzene", 7.0, 0};
+        lmt_header.matrix = "SOIL";
+        const std::string path = folder.write("bad.lmt", c.text);
+        ui.expect_message(c.message);
+        EXPECT_EQ(read_reporting_limits_file(path, 4), 0) << c.text;
+        EXPECT_NE(ui.last_message().text.find(path), std::string::npos) << ui.last_message().text;
+        EXPECT_EQ(ui.last_message().caption, "Error");
+        EXPECT_EQ(limit(4, 0), 7.0) << c.text;
+        EXPECT_EQ(lmt_header.matrix, "SOIL") << c.text;
+    }
 }
 
 TEST_F(ReportingLimitsReader, FinalLineEndsAndBlankLinesAreNoRows) {
-    // One final line end, two, CRLF line ends, and a file without rows: all read.
+    // One final line end, two, CRLF line ends, and a blank line among the rows: all read.
     for (const std::string& rows : {std::string("\nBenzene;2.00\n"), std::string("\nBenzene;2.00\n\n"),
-                                    std::string("\r\nBenzene;2.00\r\n\r\n"), std::string("\n")}) {
+                                    std::string("\r\nBenzene;2.00\r\n\r\n"), std::string("\n\nBenzene;2.00")}) {
         reporting_limits[0][0].limit = 9.0;
         EXPECT_EQ(read_reporting_limits_file(write(rows), 0), 1) << rows;
-        EXPECT_EQ(limit(0, 0), rows == "\n" ? 0.0 : 2.0) << rows;
+        EXPECT_EQ(limit(0, 0), 2.0) << rows;
     }
 }
 
@@ -137,7 +177,7 @@ TEST_F(ReportingLimitsReader, AByteOrderMarkIsNoPartOfTheFirstLine) {
 }
 
 TEST_F(ReportingLimitsReader, AHeaderLineFourWithoutFieldsGivesTheNotSetSize) {
-    const std::string path = folder.write("short.lmt", "Creation Date;x\nlib\nInternal Standard File;y\n\nOther;");
+    const std::string path = folder.write("short.lmt", "Creation Date;x\nlib\nInternal Standard File;y\n\nOther;\nXylene;1");
     EXPECT_EQ(read_reporting_limits_file(path, 0), 1);
     EXPECT_EQ(lmt_header.size, kNotSet);
     EXPECT_EQ(lmt_header.unit, "");
@@ -145,7 +185,7 @@ TEST_F(ReportingLimitsReader, AHeaderLineFourWithoutFieldsGivesTheNotSetSize) {
 
 TEST_F(ReportingLimitsReader, AMicroSignOfAnOlderFileReadsAsTheSixthUnit) {
     const std::string path = folder.write("old.lmt", "Creation Date;x\nlib\nInternal Standard File;y\n"
-                                                     "1.00;SOIL;\xb5g/l\nOther;");
+                                                     "1.00;SOIL;\xb5g/l\nOther;\nXylene;1");
     EXPECT_EQ(read_reporting_limits_file(path, 0), 1);
     EXPECT_EQ(lmt_header.unit, "\u00b5g/l");
 }

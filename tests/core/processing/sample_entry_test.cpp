@@ -191,6 +191,24 @@ TEST_F(SampleEntry, CrqlModeStoresThePercentage) {
     EXPECT_THROW(enter_sample_entry(boxes, data), ConversionError);
 }
 
+// A CRQL file that lists nothing, or a compound twice, is refused: the entry stays open
+// and the sample keeps the limits it had.
+TEST_F(SampleEntry, CrqlModeRefusesAnEmptyFileOrARepeatedCompound) {
+    select_entry_mode(boxes, EntryMode::Crql);
+    boxes.crql_percent = "40";
+    reporting_limits[0][0] = {"Benzene", 3.0, 0};
+    const std::string empty = folder.write("empty.lmt", "");
+    const std::string twice = lmt_file("/DATA/DEMO_IS.INI", "ng/l", "\nBenzene;1\nBenzene;9", "twice.lmt");
+    for (const std::string& path : {empty, twice}) {
+        boxes.limits_file = path;
+        ui.expect_message(path);
+        EXPECT_FALSE(enter_sample_entry(boxes, data).stored) << path;
+        EXPECT_EQ(sample_info_index, 0);
+        EXPECT_EQ(reporting_limits[0][0].limit, 3.0) << path;
+    }
+    EXPECT_NE(ui.last_message().text.find("\"Benzene\" is named twice"), std::string::npos);
+}
+
 TEST_F(SampleEntry, AFileLeftInTheBoxIsReadInNoneModeToo) {
     boxes.limits_file = folder.file("gone.lmt");
     ui.expect_message("Quantilyzer: 10002");
