@@ -126,6 +126,21 @@ TEST_F(CalcLimitsWindow, SaveFileWritesTheLimitsAndLoadFileReadsThemBack) {
     EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].intercept_upper, 450.0);
 }
 
+// A file cut short is refused naming its line; the window shows the limits in force.
+TEST_F(CalcLimitsWindow, LoadFileRefusesACutFileAndKeepsTheLimits) {
+    TempFolder folder;
+    const std::string path = folder.write("cut.txt", "Calculations Limits File V01\n-0.5000\n-50.0000\n");
+    type(20, "450");  // typed, not applied
+    ui.open_returns(path);
+    ui.expect_message("line 4: the file ends here");
+    trigger("LoadFile1");
+    EXPECT_NE(ui.last_message().text.find(path), std::string::npos);
+    EXPECT_EQ(text(1), "-1.0000");
+    EXPECT_EQ(text(2), "-100.0000");
+    EXPECT_EQ(text(20), "500.0000");
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_lower, -1.0);
+}
+
 TEST_F(CalcLimitsWindow, SaveFileWithABadEntryAsksForACorrectionAndWritesNothing) {
     type(3, "0");  // a difference of 0
     type(2, "-200");  // an intercept below its range: stored as 0 it would flag every line

@@ -74,12 +74,17 @@ LimitsLoad load_group_limits(const std::string& path) {
                      "FileError", Buttons::Ok, Icon::Error);
         return LimitsLoad::OtherFile;
     }
+    // Every value line must hold its number: a line read as 0 makes limits 0..0 and a
+    // difference of 0, which flag every line of every sample.
     std::array<double, kGroupLimitValues> values{};
-    try {
-        for (double& v : values) v = reader.next(line) ? leading_number(trim(line)) : 0.0;
-    } catch (const ConversionError& e) {
-        ui().message(refused_line_message("limits", path, reader.line_number(), e.what(), kept), "FileError",
-                     Buttons::Ok, Icon::Error);
+    for (int i = 0; i < kGroupLimitValues; ++i) {
+        std::string why;
+        if (!reader.next(line))
+            why = "the file ends here, before its " + std::to_string(kGroupLimitValues) + " limits";
+        else if (!try_to_double(trim(line), values[i]))
+            why = "'" + trim(line) + "' is not a valid floating point value";
+        if (why.empty()) continue;
+        ui().message(refused_line_message("limits", path, i + 2, why, kept), "FileError", Buttons::Ok, Icon::Error);
         return LimitsLoad::BadValue;
     }
     set_group_limit_values(values);

@@ -58,9 +58,9 @@ std::string group_limits_file_text();
 enum class LimitsLoad { Loaded, NotOpened, OtherFile, BadValue };
 
 // Reads a limits file into group_limits. A file that cannot be opened, a file with another
-// first line (an empty file too) and a value that is no finite number each say so, naming
-// the file (FileError), and change nothing. Value lines are otherwise read leniently (a
-// missing or non-numeric line reads as 0).
+// first line (an empty file too), and a file cut short or with a value line that is not
+// wholly a finite number each say so, naming the file and the line (FileError), and change
+// nothing. Blanks around a value are allowed; lines after the 60th are not read.
 LimitsLoad load_group_limits(const std::string& path);
 
 // Writes the current limits into a limits file; false after a message when it cannot.

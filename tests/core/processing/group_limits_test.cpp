@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "platform/number_text.h"
 #include "platform/text_util.h"
 #include "processing/group_limit_entries.h"
 #include "processing/model_fits.h"
@@ -65,15 +66,11 @@ TEST_F(GroupLimitsTest, ValuesGoToBpSlotsOneToSixAndRvSlotsEightToThirteen) {
     EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[7].slope_lower, -1.0);
 }
 
-TEST_F(GroupLimitsTest, LoadReadsLinesLenientlyAndShortFilesAsZero) {
-    std::string text = "  Calculations Limits File V01  \r\n  0.5000 \r\nabc\n2.5xyz\n";
-    const std::string path = folder_.write("short.txt", text);
-    EXPECT_EQ(load_group_limits(path), LimitsLoad::Loaded);
-    auto v = group_limit_values();
-    EXPECT_EQ(v[0], 0.5);
-    EXPECT_EQ(v[1], 0.0);
-    EXPECT_EQ(v[2], 2.5);
-    for (int i = 3; i < kGroupLimitValues; ++i) EXPECT_EQ(v[i], 0.0) << i;
+TEST_F(GroupLimitsTest, LoadAllowsBlanksAndCrLineEndsAroundTheLines) {
+    std::string text = "  Calculations Limits File V01  \r\n";
+    for (double v : distinct_values()) text += "  " + c_format("%6.4f", v) + " \r\n";
+    EXPECT_EQ(load_group_limits(folder_.write("blanks.txt", text)), LimitsLoad::Loaded);
+    EXPECT_EQ(group_limit_values(), distinct_values());
 }
 
 // Every refused load says so, naming the file, and the limits in force stay.
@@ -93,6 +90,14 @@ TEST_F(GroupLimitsTest, LoadRefusesBadFilesWithAMessageAndKeepsTheLimits) {
          "is not a limits file"},
         {"huge.txt", header + "0.5\n1e999\n", LimitsLoad::BadValue,
          "line 3: '1e999' is not a valid floating point value"},
+        // A line read as 0 would give limits 0..0 and a difference of 0: every line flagged.
+        {"cut.txt", header + "0.5\n-100\n0.25\n", LimitsLoad::BadValue,
+         "line 5: the file ends here, before its 60 limits"},
+        {"cut_early.txt", header, LimitsLoad::BadValue, "line 2: the file ends here"},
+        {"typo.txt", header + "0.5\nabc\n", LimitsLoad::BadValue, "line 3: 'abc' is not a valid floating point value"},
+        {"tail.txt", header + "0.5\n2.5xyz\n", LimitsLoad::BadValue,
+         "line 3: '2.5xyz' is not a valid floating point value"},
+        {"blank.txt", header + "0.5\n\n", LimitsLoad::BadValue, "line 3: '' is not a valid floating point value"},
     };
     for (const Case& c : cases) {
         const std::string path = folder_.write(c.name, c.content);
@@ -133,11 +138,14 @@ TEST_F(GroupLimitsTest, StartUpLoadsDefaultLimitsFromTheProgramFolderElseBuiltIn
     init_group_limits(folder_.path());
     EXPECT_EQ(group_limit_values(), distinct_values());
 
-    folder_.write("default_limits.txt", "not a limits file\n0.5\n");
-    ui_.expect_message("is not a limits file");
-    init_group_limits(folder_.path());
-    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_lower, -1.0);
-    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[13].diff_upper, 0.25);
+    for (const char* text : {"not a limits file\n0.5\n", "Calculations Limits File V01\n0.5\n-100\n"}) {
+        folder_.write("default_limits.txt", text);
+        ui_.expect_message(folder_.file("default_limits.txt"));
+        init_group_limits(folder_.path());
+        EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_lower, -1.0) << text;
+        EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[13].diff_upper, 0.25) << text;
+    }
+    EXPECT_NE(ui_.last_message().text.find("line 4: the file ends here"), std::string::npos);
 }
 
 TEST_F(GroupLimitsTest, SaveToAnUnwritablePlaceSaysSoAndWritesNothing) {
