@@ -1,5 +1,6 @@
 #include "processing/sample_list.h"
 
+#include <cmath>
 #include <memory>
 #include <utility>
 
@@ -7,6 +8,7 @@
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
+#include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
 
@@ -18,6 +20,26 @@ namespace {
 template <typename Table>
 void close_up(Table& table, int i, int count) {
     for (int k = i; k + 1 < count; ++k) table[k] = std::move(table[k + 1]);
+}
+
+// A negative area is no measurement of the compound (an integration gone below the
+// baseline): quantitated it would be a negative concentration, which every report's legend
+// reads as "below a limit". Answers whether the file was refused, after the message.
+bool refuse_negative_area(const std::string& data_path, const IniFile& results) {
+    int n = 0;
+    if (!try_to_int(results.get_string("header", "number_comps", ""), n)) return false;
+    for (int i = 1; i <= n && i <= kMaxCompounds; ++i) {
+        const std::string section = c_format("compound%d", i);
+        const std::string area_text = results.get_string(section, "area", "");
+        double area = 0.0;
+        if (!try_to_double(area_text, area) || !(std::trunc(area) < 0.0)) continue;
+        show_message("The data file " + data_path + " gives " + results.get_string(section, "name", "") +
+                         " a negative area (" + area_text + "), which is no measurement.\n"
+                         "The sample was not added: integrate the compound again.",
+                     "Error");
+        return true;
+    }
+    return false;
 }
 
 void read_sample_ids(int n, const IniFile& ini) {
@@ -58,13 +80,17 @@ int add_sample_file(ProcessFilesData& data) {
     const std::string results_path = sample_results_path(*chosen);
     if (!convert_quant_file(*chosen, results_path)) return -1;
 
+    auto results = std::make_shared<IniFile>();
+    results->load(results_path);
+    if (refuse_negative_area(*chosen, *results)) {
+        remove_file(results_path);  // written for a sample that is not listed
+        return -1;
+    }
     const int n = sample_count;
     data.sample_ini_paths[n] = results_path;
     data.sample_data_paths[n] = *chosen;
     data.sample_settings[n].data_file_path = *chosen;
     data.sample_settings[n].results_ini_path = results_path;
-    auto results = std::make_shared<IniFile>();
-    results->load(results_path);
     read_sample_ids(n, *results);
     data.sample_results_files[n] = std::move(results);
     folder_settings.slot[kDataPathSlot] = folder;

@@ -10,8 +10,10 @@
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
+#include "platform/text_file.h"
 #include "platform/text_util.h"
 #include "scripted_ui.h"
+#include "test_files.h"
 
 namespace fs = std::filesystem;
 
@@ -60,6 +62,7 @@ TEST_F(SampleList, AddFileConvertsTheSampleAndTakesItsIdentifiers) {
     EXPECT_EQ(sample_ids.instrument_id[0], "GC/MS-2");
     EXPECT_EQ(reporting_limits[0][0].limit, 0.0);
     EXPECT_EQ(reporting_limits[0][kMaxCompounds - 1].limit, 0.0);
+    EXPECT_EQ(reporting_limits[0][kMaxCompounds - 1].name, kDummyName);
     EXPECT_EQ(folder_settings.slot[kDataPathSlot], folder_of(path));
     IniFile settings;
     settings.load(settings_file_path());
@@ -84,6 +87,23 @@ TEST_F(SampleList, TheTwentyFifthSampleIsRefusedAndACancelOrRefusalAddsNothing) 
     EXPECT_EQ(add_sample_file(data), -1);
     EXPECT_EQ(ui.last_message().caption, "Process at Capacity");
     EXPECT_EQ(sample_count, kMaxSamples);
+}
+
+// A negative area is no measurement: quantitated, the negative result would read as
+// "below a limit" in every report. The sample is refused, naming the file and compound.
+TEST_F(SampleList, AFileWithANegativeAreaIsRefused) {
+    std::string text = read_file_text("runs/SAMPLE1.TXT");
+    const std::string row = "Methylene chloride\t201513\t";
+    ASSERT_NE(text.find(row), std::string::npos);
+    text.replace(text.find(row), row.size(), "Methylene chloride\t-8800\t");
+    const std::string path = fs::absolute("runs/NEGATIVE.TXT").string();
+    ASSERT_TRUE(write_file_atomically(path, text));
+    ui.expect_message("The data file " + path + " gives Methylene chloride a negative area (-8800)");
+    EXPECT_EQ(add("runs/NEGATIVE.TXT"), -1);
+    EXPECT_EQ(sample_count, 0);
+    EXPECT_TRUE(listed_sample_files(data).empty());
+    EXPECT_FALSE(file_exists(sample_results_path(path)));
+    EXPECT_EQ(add("runs/SAMPLE1.TXT"), 0);  // the next file takes the first slot
 }
 
 TEST_F(SampleList, DeleteMovesTheLaterSamplesDownAndKeepsTheResultsFile) {
