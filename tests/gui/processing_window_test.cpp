@@ -70,6 +70,16 @@ protected:
         }
         return amounts;
     }
+    // A copy of SAMPLE1.TXT named TIMED<n>.TXT whose injection time (line 2) is `time`.
+    std::string timed_sample(int n, const std::string& time) {
+        std::vector<std::string> lines = split(read_file_text(data.file("runs/SAMPLE1.TXT")), '\n');
+        lines[1] = time + "\r";
+        const std::string name = "TIMED" + std::to_string(n) + ".TXT";
+        std::string text;
+        for (size_t i = 0; i < lines.size(); ++i) text += lines[i] + (i + 1 < lines.size() ? "\n" : "");
+        data.write("runs/" + name, text);
+        return name;
+    }
     std::string summary() { return control<QLabel>(process_files, "Label1")->text().toStdString(); }
 
     TempFolder home;
@@ -161,12 +171,7 @@ TEST_F(ProcessingWindow, TheAnalysedDateKeepsTheInstrumentsTime) {
                                                         {"2025-09-22 21:05:00", "09/22/2025 21:05"}};
     int n = 0;
     for (const auto& [written, shown] : times) {
-        std::vector<std::string> lines = split(read_file_text(data.file("runs/SAMPLE1.TXT")), '\n');
-        lines[1] = std::string(written) + "\r";
-        const std::string name = "TIMED" + std::to_string(++n) + ".TXT";
-        std::string text;
-        for (size_t i = 0; i < lines.size(); ++i) text += lines[i] + (i + 1 < lines.size() ? "\n" : "");
-        data.write("runs/" + name, text);
+        const std::string name = timed_sample(++n, written);
         if (n == 2) action("TRQ1")->trigger();  // the forms layout too
         add_sample(name.c_str());
         EXPECT_EQ(edit("EditAnalyzedDate")->text().toStdString(), shown) << written;
@@ -180,6 +185,28 @@ TEST_F(ProcessingWindow, TheAnalysedDateKeepsTheInstrumentsTime) {
         ASSERT_FALSE(process_input->isVisible()) << written;
         EXPECT_EQ(process_files_data.sample_settings[n - 1].analysed_date, shown) << written;
     }
+}
+
+// A time of a form the box's mask does not know is shown and stored as the instrument
+// wrote it: through the mask its digits were put into the mask's places ("22/20/25 09:05").
+// A line of 27,000 blanks once ended the program as the window opened.
+TEST_F(ProcessingWindow, AnInstrumentTimeOfAnotherFormIsKeptAsWritten) {
+    const std::string times[] = {"22-Sep-2025 09:05", "2025/09/22 09:05", "22.09.2025", "at" + std::string(27000, ' ') + "noon",
+                                 "9/22/2025" + std::string(27000, ' ') + "9:05"};
+    int n = 0;
+    for (const std::string& written : times) {
+        add_sample(timed_sample(++n, written).c_str());
+        const std::string shown = n == 5 ? "09/22/2025 09:05" : written;
+        EXPECT_EQ(edit("EditAnalyzedDate")->text().toStdString(), shown) << n;
+        type(edit("Edit_size"), "1");
+        button(process_input, "Enter")->click();
+        ASSERT_FALSE(process_input->isVisible()) << n;
+        EXPECT_EQ(process_files_data.sample_settings[n - 1].analysed_date, shown) << n;
+    }
+    // The next time in the box's layout goes through the mask again.
+    add_sample(timed_sample(++n, "9/22/2025 9:05").c_str());
+    EXPECT_EQ(edit("EditAnalyzedDate")->inputMask().toStdString(), "99/99/9999 99:99;_");
+    EXPECT_EQ(edit("EditAnalyzedDate")->text().toStdString(), "09/22/2025 09:05");
 }
 
 TEST_F(ProcessingWindow, TheReportMenuAndItsSummary) {

@@ -1,7 +1,6 @@
 #include "processing/sample_entry.h"
 
 #include <algorithm>
-#include <regex>
 #include <stdexcept>
 
 #include "methoddata/reporting_limits_reader.h"
@@ -275,30 +274,6 @@ void browse_limits_file(SampleEntryBoxes& boxes) {
     boxes.size = format_general(lmt_header.size);
     boxes.matrix = lmt_header.matrix;
     boxes.other_comment = lmt_header.comment;
-}
-
-std::string analysed_date_text(const std::string& injection_time) {
-    static const std::regex us(R"(\s*(\d{1,2})/(\d{1,2})/(\d{4})\s+(\d{1,2}):(\d{2})(?::\d{2})?\s*([AaPp][Mm])?\s*)");
-    static const std::regex iso(R"(\s*(\d{4})-(\d{1,2})-(\d{1,2})[T\s]+(\d{1,2}):(\d{2})(?::\d{2}(?:\.\d+)?)?\s*)");
-    std::smatch m;
-    int month = 0, day = 0, year = 0, hour = 0, minute = 0;
-    std::string half;
-    if (std::regex_match(injection_time, m, us)) {
-        month = std::stoi(m[1]), day = std::stoi(m[2]), year = std::stoi(m[3]);
-        hour = std::stoi(m[4]), minute = std::stoi(m[5]);
-        half = to_upper(m[6].str());
-    } else if (std::regex_match(injection_time, m, iso)) {
-        year = std::stoi(m[1]), month = std::stoi(m[2]), day = std::stoi(m[3]);
-        hour = std::stoi(m[4]), minute = std::stoi(m[5]);
-    } else {
-        return injection_time;
-    }
-    if (!half.empty()) {
-        if (hour < 1 || hour > 12) return injection_time;
-        hour = hour % 12 + (half == "PM" ? 12 : 0);
-    }
-    if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59) return injection_time;
-    return c_format("%02d/%02d/%04d %02d:%02d", month, day, year, hour, minute);
 }
 
 std::string choose_lab_file_id(const std::string& current) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "methoddata/process_files_data.h"
+#include "processing/analysed_date.h"
 
 // The items of the "Limits" radio group, in order; Unset before the first choice.
 enum class EntryMode { Unset = -1, ReportingLimit = 0, Crql = 1, None = 2 };
@@ -67,11 +68,6 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
 // Browse for a reporting-limit file: reads it into slot sample_info_index and fills the
 // size, matrix, units and Other boxes from its header.
 void browse_limits_file(SampleEntryBoxes& boxes);
-
-// The injection time of a results file as the analysed-date box shows it, "mm/dd/yyyy
-// hh:nn": instruments write "9/22/2025 9:05" (with seconds or AM/PM too) or
-// "2025-09-22 09:05:00". A text of neither form is kept as it is.
-std::string analysed_date_text(const std::string& injection_time);
 
 // The lab file id chosen in an open dialog (its name without folder); the current text when cancelled.
 std::string choose_lab_file_id(const std::string& current);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "calibration/calibration_standards.h"
 #include "calibration/results_file.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
@@ -75,6 +76,12 @@ int add_sample_file(ProcessFilesData& data) {
     request.filter = sample_file_filter;
     const std::optional<std::string> chosen = ui().open_file(request);
     if (!chosen) return -1;
+    // Names that differ only in case share one results file and one set of reports:
+    // the second sample would replace the first one's areas and reports.
+    if (auto refusal = shared_results_file_refusal(*chosen, listed_sample_files(data))) {
+        show_message(refusal->text, refusal->caption);
+        return -1;
+    }
 
     const std::string folder = folder_of(*chosen);
     const std::string results_path = sample_results_path(*chosen);

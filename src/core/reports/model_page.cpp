@@ -15,7 +15,6 @@ namespace {
 
 constexpr double kLeftHalf = 0.25;
 constexpr double kRightHalf = 5.5;
-constexpr int kChartFirstPassPoints = 10;  // a sample's first pass keeps its first ten paired points
 
 // The fields of a model row: name, BP, RV, measured and recovery.
 constexpr std::array<double, 5> kFieldX = {0.0, 1.45, 1.85, 2.45, 3.0};
@@ -180,10 +179,9 @@ void draw_charts(SampleReportPages& p) {
         ChartKind kind;
         std::span<const SurrogatePoint> points;
     };
+    // Every paired point of the first pass, as its table above the chart lists them.
     std::span<const SurrogatePoint> first_pass;
-    if (s < kFirstPassPointRows)
-        first_pass = std::span<const SurrogatePoint>(calibration_points.standard_first_pass_points[s])
-                         .first(kChartFirstPassPoints);
+    if (s < kFirstPassPointRows) first_pass = calibration_points.standard_first_pass_points[s];
     const Chart charts[] = {
         {two, 1.5, "First-Pass Graph", ChartKind::FirstPass, first_pass},
         {two || bp_variable_chosen, 4.5, "Boiling-Point Graph", ChartKind::BoilingPoint, bp_points[s]},

@@ -29,6 +29,15 @@ namespace {
 QString q(const std::string& text) { return QString::fromStdString(text); }
 std::string s(const QString& text) { return text.toStdString(); }
 
+const QString kAnalysedDateMask = QStringLiteral("99/99/9999 99:99;_");
+
+// The mask puts a text's digits into its own places: a time of another form would be
+// rearranged, so such a time is shown, and stored, as the instrument wrote it.
+void show_analysed_date(QLineEdit* box, const std::string& text) {
+    box->setInputMask(text.empty() || fits_analysed_date_layout(text) ? kAnalysedDateMask : QString());
+    box->setText(q(text));
+}
+
 
 // A radio group: a titled box of exclusive buttons named <group>Item<i>.
 QGroupBox* make_radio_group(QWidget* parent, const char* name, const char* title, const QStringList& items,
@@ -68,7 +77,7 @@ Tprocess_input::Tprocess_input()
     Edit_sampfile = make_edit(this, "Edit_sampfile");
     Edit_sampfile->setReadOnly(true);
     EditAnalyzedDate = make_edit(this, "EditAnalyzedDate");
-    EditAnalyzedDate->setInputMask("99/99/9999 99:99;_");
+    EditAnalyzedDate->setInputMask(kAnalysedDateMask);
     EditAQRId = make_edit(this, "EditAQRId");
     set_button_hint(EditAQRId, "For TRQ this is AQR#");
     Label7 = new QLabel("    Sample ID", this);
@@ -188,7 +197,7 @@ SampleEntryBoxes Tprocess_input::read_boxes() const {
 
 void Tprocess_input::show_boxes(const SampleEntryBoxes& b) {
     Edit_sampfile->setText(q(b.sample_file));
-    EditAnalyzedDate->setText(q(b.analysed_date));
+    show_analysed_date(EditAnalyzedDate, b.analysed_date);
     EditAQRId->setText(q(b.agency_sample_id));
     EditSampleId->setText(q(b.lab_sample_id));
     EditInstrumentId->setText(q(b.instrument_id));

@@ -386,10 +386,38 @@ TEST(AnalysedDate, InstrumentTimesInTheBoxLayout) {
         {"2025-09-22 09:05:00", "09/22/2025 09:05"},
         {"2025-09-22T21:05:00.250", "09/22/2025 21:05"},
         {" 2025-09-22 09:05 ", "09/22/2025 09:05"},
+        {"9/22/2025 9:05pm", "09/22/2025 21:05"},
         {"22.09.2025 09:05", "22.09.2025 09:05"},  // no form it knows: kept as written
         {"13/22/2025 09:05", "13/22/2025 09:05"},
+        {"22-Sep-2025 09:05", "22-Sep-2025 09:05"},
+        {"2025/09/22 09:05", "2025/09/22 09:05"},
+        {"9/22/2025 9:05:4", "9/22/2025 9:05:4"},
+        {"9/22/02025 9:05", "9/22/02025 9:05"},
+        {"9/22/2025 9:05 PX", "9/22/2025 9:05 PX"},
+        {"2025-09-22 09:05:00.", "2025-09-22 09:05:00."},
     };
     for (const auto& [written, shown] : cases) EXPECT_EQ(analysed_date_text(written), shown) << written;
+}
+
+// An instrument line of any length is read in one pass: tens of thousands of blanks
+// around or inside a time ended the program once, in a reader that recursed per character.
+TEST(AnalysedDate, LongLinesOfBlanksAreReadWithoutRecursion) {
+    const std::string blanks(200000, ' ');
+    EXPECT_EQ(analysed_date_text(blanks), blanks);
+    EXPECT_EQ(analysed_date_text(blanks + "9/22/2025 9:05" + blanks), "09/22/2025 09:05");
+    EXPECT_EQ(analysed_date_text("9/22/2025" + blanks + "9:05 PM"), "09/22/2025 21:05");
+    EXPECT_EQ(analysed_date_text("2025-09-22" + blanks + "T09:05"), "09/22/2025 09:05");
+    const std::string digits = "9/22/2025 9:05:" + std::string(200000, '4');
+    EXPECT_EQ(analysed_date_text(digits), digits);
+}
+
+// Only a text in the box's own layout may go through its mask.
+TEST(AnalysedDate, WhichTextsStandInTheBoxLayout) {
+    for (const char* fits : {"09/22/2025 09:05", "00/00/0000 00:00"})
+        EXPECT_TRUE(fits_analysed_date_layout(fits)) << fits;
+    for (const char* other : {"", "9/22/2025 9:05", "22.09.2025 09:05", "09/22/2025 09:05 ", "09/22/2025T09:05",
+                              "2025/09/22 09:05", "09-22-2025 09:05"})
+        EXPECT_FALSE(fits_analysed_date_layout(other)) << other;
 }
 
 TEST_F(SampleEntry, TheSmoothFirstPassCaptionNamesTheNewState) {

@@ -106,6 +106,27 @@ TEST_F(SampleList, AFileWithANegativeAreaIsRefused) {
     EXPECT_EQ(add("runs/SAMPLE1.TXT"), 0);  // the next file takes the first slot
 }
 
+// mix.txt and MIX.txt would convert into one results file and write one set of reports:
+// the second is refused, naming both, before it replaces the first one's areas.
+TEST_F(SampleList, ASampleWhoseNameDiffersOnlyInCaseIsRefused) {
+    fs::copy_file("runs/SAMPLE1.TXT", "runs/mix.txt");
+    fs::copy_file("runs/SAMPLE2.TXT", "runs/MIX.txt");
+    ASSERT_EQ(add("runs/mix.txt"), 0);
+    const std::string first_results = read_file_text("runs/mix.ini");
+    const std::string first = fs::absolute("runs/mix.txt").string(), second = fs::absolute("runs/MIX.txt").string();
+    ui.expect_message("The data files\n" + first + "\nand\n" + second + "\nwould share the results file");
+    EXPECT_EQ(add("runs/MIX.txt"), -1);
+    EXPECT_EQ(sample_count, 1);
+    EXPECT_EQ(listed_sample_files(data), std::vector<std::string>{first});
+    EXPECT_EQ(read_file_text("runs/mix.ini"), first_results);
+    EXPECT_EQ(sample_ids.lab_file_id[0], "S2101");
+
+    // Once the first is deleted from the list the second may come in.
+    delete_sample_file(data, 0);
+    EXPECT_EQ(add("runs/MIX.txt"), 0);
+    EXPECT_EQ(sample_ids.lab_file_id[0], "S2102");
+}
+
 TEST_F(SampleList, DeleteMovesTheLaterSamplesDownAndKeepsTheResultsFile) {
     for (const char* f : {"runs/SAMPLE1.TXT", "runs/SAMPLE2.TXT", "runs/SAMPLE3.TXT"}) add(f);
     sample_info_index = 3;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "methoddata/calibration_points.h"
 #include "recording_canvas.h"
 #include "report_fixture.h"
 #include "reports/result_cells.h"
@@ -291,6 +292,26 @@ TEST_F(PrintedReportTest, ModelPageListsEveryFirstPassSegmentAndEveryPointOfAGro
     EXPECT_TRUE(has("0.1234567"));
     EXPECT_EQ(canvas.find_text("Seg2b")->y1 - canvas.find_text("Seg2a")->y1, kLine);
     for (int r = 0; r < 9; ++r) EXPECT_EQ(page_of("G4P" + std::to_string(r)), 2) << r;
+}
+
+// Eight first-pass internal standards make seven segments of two points: the chart
+// under the table draws all fourteen (it drew the first ten).
+TEST_F(PrintedReportTest, TheFirstPassChartDrawsEveryPointOfItsTable) {
+    auto& row = calibration_points.standard_first_pass_points[0];
+    row.fill(SurrogatePoint{});
+    for (int i = 0; i < 14; ++i) {
+        SurrogatePoint& p = row[i];
+        p.in_use = 1;
+        p.record = i % 3;
+        p.group = i / 2;
+        p.y = 0.5 + 0.03 * i;
+    }
+    print();
+    const int left = 3 * kUnit / 2, right = 3 * kUnit;  // the first-pass chart's frame
+    const auto drawn = std::count_if(canvas.ops.begin(), canvas.ops.end(), [&](const CanvasOp& op) {
+        return op.kind == CanvasOp::Ellipse && op.x1 >= left && op.x1 < right;
+    });
+    EXPECT_EQ(drawn, 14);
 }
 
 TEST_F(PrintedReportTest, SurrogatePageGroupAverages) {
