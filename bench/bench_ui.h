@@ -32,7 +32,7 @@ public:
     }
     std::optional<std::string> save_file(const FileDialogRequest&) override { return std::nullopt; }
     bool choose_printer() override { return true; }
-    std::unique_ptr<Canvas> current_printer(const std::string& name) override {
+    std::unique_ptr<Canvas> current_printer(const std::string& name, const std::string&) override {
         return printer ? printer(name) : nullptr;
     }
     void show_help(int) override {}

@@ -27,7 +27,7 @@ public:
     std::optional<std::string> open_file(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<std::string> save_file(const FileDialogRequest&) override { return std::nullopt; }
     bool choose_printer() override { return false; }
-    std::unique_ptr<Canvas> current_printer(const std::string&) override { return nullptr; }
+    std::unique_ptr<Canvas> current_printer(const std::string&, const std::string&) override { return nullptr; }
     void show_help(int) override {}
     void show_help_topic(const std::string&, const std::string&) override {}
     void set_busy(bool) override {}

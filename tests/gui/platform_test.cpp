@@ -4,13 +4,18 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
+#include <QTimer>
 #include <QTest>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "platform/file_filter.h"
 #include "platform/help_viewer.h"
+#include "platform/paths.h"
+#include "platform/print_notices.h"
 #include "platform/printer_canvas.h"
 #include "platform/qt_ui_services.h"
 #include "platform/single_instance.h"
@@ -60,7 +65,7 @@ TEST(QtPlatform, PrinterCanvasWritesPagesToAPdf) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(folder.file("report.pdf")));
     bool ended = false;
-    PrinterCanvas canvas(printer, [&] { ended = true; });
+    PrinterCanvas canvas(printer, [&](const PrintOutcome& o) { ended = o.printed; });
     canvas.set_orientation(Orientation::Landscape);
     ASSERT_TRUE(canvas.begin_job("Calibration report"));
     EXPECT_GT(canvas.page_width(), canvas.page_height());
@@ -177,6 +182,99 @@ TEST(QtPlatform, EachPrintJobToAPdfFileLeavesAFileOfItsOwn) {
         EXPECT_EQ(read_file_text(path).substr(0, 4), "%PDF") << path;
     }
     EXPECT_EQ(read_file_text(folder.file("calibration-2.pdf")), "an earlier printout");
+}
+
+// A printout that cannot be written says so and why: its folder gone (the job cannot
+// begin), or a full disk (the file is cut short). Neither is announced as printed.
+TEST(QtPlatform, APrintJobThatCannotBeWrittenSaysWhy) {
+    ScriptedUi ui;
+    TempFolder folder;
+    QtUiServices services("Method 5847 Correction");
+    services.printer().setOutputFormat(QPrinter::PdfFormat);
+    const std::string gone = folder.file("gone/report.pdf");
+    services.printer().setOutputFileName(QString::fromStdString(gone));
+    services.take_printer_choice();
+    auto canvas = services.current_printer("Report");
+    ui.expect_message("The report could not be printed:\n" + gone + "\n    The folder " + folder.file("gone") +
+                      " does not exist.");
+    EXPECT_FALSE(canvas->begin_job("Report"));
+    EXPECT_EQ(ui.last_message().icon, Icon::Error);
+    canvas.reset();
+    EXPECT_EQ(ui.messages.size(), 1u);
+
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    services.printer().setOutputFileName("/dev/full");
+    services.take_printer_choice();
+    canvas = services.current_printer("Report");
+    ASSERT_TRUE(canvas->begin_job("Report"));
+    canvas->text_out(10, 10, "x");
+    ui.expect_message("The report could not be printed:\n/dev/full\n    The file was not written whole");
+    canvas->end_job();
+}
+
+// After jobs to "Print to File (PDF)" the dialog proposes the file the analyst chose, not
+// the numbered file of the last job; keeping it, the numbering goes on from the files made.
+TEST(QtPlatform, ThePrinterDialogProposesTheChosenFileAndNumberingGoesOn) {
+    ScriptedUi ui;
+    TempFolder folder;
+    QtUiServices services("Method 5847 Correction");
+    const std::string chosen = folder.file("calrev.pdf");
+    services.printer().setOutputFormat(QPrinter::PdfFormat);
+    services.printer().setOutputFileName(QString::fromStdString(chosen));
+    services.take_printer_choice();
+    const auto print = [&](const std::string& expected) {
+        auto canvas = services.current_printer("Report");
+        ASSERT_TRUE(canvas->begin_job("Report"));
+        ui.expect_message("The report was printed to the file\n" + expected);
+        canvas->end_job();
+    };
+    print(chosen);
+    print(folder.file("calrev-2.pdf"));
+
+    QString proposed;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            proposed = dialog->printer()->outputFileName();
+            dialog->reject();
+        }
+    });
+    EXPECT_FALSE(services.choose_printer());
+    EXPECT_EQ(proposed.toStdString(), chosen);
+    services.take_printer_choice();  // the proposal accepted as it stands
+    print(folder.file("calrev-3.pdf"));
+
+    // Another file starts from that file.
+    const std::string other = folder.file("check.pdf");
+    services.printer().setOutputFileName(QString::fromStdString(other));
+    services.take_printer_choice();
+    print(other);
+    print(folder.file("check-2.pdf"));
+}
+
+// A printout in several jobs (one per sample) is told in one message, and each file
+// chosen in the dialog is named after its part.
+TEST(QtPlatform, TheJobsOfOneCommandAreToldInOneMessageEachFileNamedAfterItsPart) {
+    ScriptedUi ui;
+    TempFolder folder;
+    QtUiServices services("Method 5847 Correction");
+    services.printer().setOutputFormat(QPrinter::PdfFormat);
+    services.printer().setOutputFileName(QString::fromStdString(folder.file("batch.pdf")));
+    services.take_printer_choice();
+    folder.write("batch_SAMPLE2.pdf", "an earlier printout");
+    {
+        PrintNoticeGroup notices;
+        for (const char* part : {"SAMPLE1", "SAMPLE2", "MW 3"}) {
+            auto canvas = services.current_printer("Sample", part);
+            ASSERT_TRUE(canvas->begin_job("Sample"));
+            canvas->end_job();
+        }
+        EXPECT_TRUE(ui.messages.empty());
+        ui.expect_message("The reports were printed to the files\n" + folder.file("batch_SAMPLE1.pdf") + "\n" +
+                          folder.file("batch_SAMPLE2-2.pdf") + "\n" + folder.file("batch_MW_3.pdf"));
+    }
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(read_file_text(folder.file("batch_SAMPLE2.pdf")), "an earlier printout");
+    EXPECT_FALSE(file_exists(folder.file("batch.pdf")));
 }
 
 TEST(QtPlatform, HelpHasThePagesOfTheProgramsContexts) {

@@ -27,6 +27,7 @@ class RecordingCanvas : public Canvas {
 
 public:
     std::string report_name;
+    std::string part_name;
     std::string job_title;
     Orientation orientation = Orientation::Portrait;
     bool job_begun = false;

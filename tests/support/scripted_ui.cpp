@@ -107,9 +107,10 @@ private:
 };
 }  // namespace
 
-std::unique_ptr<Canvas> ScriptedUi::current_printer(const std::string& report_name) {
+std::unique_ptr<Canvas> ScriptedUi::current_printer(const std::string& report_name, const std::string& part_name) {
     auto canvas = std::make_unique<ReportingCanvas>(*this);
     canvas->report_name = report_name;
+    canvas->part_name = part_name;
     printed.push_back(canvas.get());
     return canvas;
 }

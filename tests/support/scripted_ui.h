@@ -49,7 +49,8 @@ public:
     std::optional<std::string> open_file(const FileDialogRequest& request) override;
     std::optional<std::string> save_file(const FileDialogRequest& request) override;
     bool choose_printer() override;
-    std::unique_ptr<Canvas> current_printer(const std::string& report_name) override;
+    std::unique_ptr<Canvas> current_printer(const std::string& report_name,
+                                            const std::string& part_name = std::string()) override;
     void show_help(int context) override { help_contexts.push_back(context); }
     void show_help_topic(const std::string&, const std::string& topic) override {
         help_topics.push_back(topic);

@@ -20,7 +20,7 @@ public:
     std::optional<std::string> open_file(const FileDialogRequest&) override { missing("open dialog"); }
     std::optional<std::string> save_file(const FileDialogRequest&) override { missing("save dialog"); }
     bool choose_printer() override { missing("printer dialog"); }
-    std::unique_ptr<Canvas> current_printer(const std::string&) override { missing("printer"); }
+    std::unique_ptr<Canvas> current_printer(const std::string&, const std::string&) override { missing("printer"); }
     void show_help(int) override {}
     void show_help_topic(const std::string&, const std::string&) override {}
     void set_busy(bool) override {}

@@ -37,9 +37,13 @@ public:
     // The choice becomes the current printer of this run.
     virtual bool choose_printer() = 0;
     // A canvas on the current printer for one print job named after the report. Before any
-    // choice in this run it prints to a PDF file in the temp folder and tells the analyst
-    // where that file is. Nothing when no canvas can be had.
-    virtual std::unique_ptr<Canvas> current_printer(const std::string& report_name) = 0;
+    // choice in this run it prints to a PDF file in the temp folder. A job that is one part
+    // of a printout in several files (one sample of a run) names its part, and a PDF
+    // file chosen in the dialog then gives each part a file named after it. Every job
+    // tells the analyst where it went or why it failed (print_notices.h). Nothing when no
+    // canvas can be had.
+    virtual std::unique_ptr<Canvas> current_printer(const std::string& report_name,
+                                                    const std::string& part_name = std::string()) = 0;
     // Help by context number of the program's help, or one named topic of a help file.
     virtual void show_help(int context) = 0;
     virtual void show_help_topic(const std::string& help_file, const std::string& topic) = 0;

@@ -5,6 +5,7 @@
 
 #include "platform/canvas.h"
 #include "platform/paths.h"
+#include "platform/print_notices.h"
 #include "platform/ui_services.h"
 #include "processing/sample_list.h"
 #include "recovery/model_chain.h"
@@ -35,8 +36,12 @@ bool model_sample(ProcessFilesData& data, const ProcessingSteps& steps, RunFitTa
     return chain.result != 0;
 }
 
+// The jobs of a run are told in one message: where each went, or why it failed. A job
+// of its own per sample names its sample, so a file chosen in the printer dialog gives
+// each sample a file named after it.
 void print_reports(const ProcessFilesData& data, const ProcessingSteps& steps, bool batch) {
     if (!steps.print_sample_report) return;
+    PrintNoticeGroup notices;
     if (batch) {
         std::unique_ptr<Canvas> canvas = ui().current_printer("Sample Reports");
         if (!canvas) return;
@@ -47,7 +52,8 @@ void print_reports(const ProcessFilesData& data, const ProcessingSteps& steps, b
         return;
     }
     for (int j = 0; j < sample_count; ++j) {
-        std::unique_ptr<Canvas> canvas = ui().current_printer(sample_report_job_name(data, j));
+        std::unique_ptr<Canvas> canvas = ui().current_printer(sample_report_job_name(data, j),
+                                                              up_to_last_dot(file_name_of(data.sample_data_paths[j])));
         if (canvas) steps.print_sample_report(*canvas, j, false);
     }
 }

@@ -1,5 +1,6 @@
 #include "platform/printer_canvas.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPen>
 #include <QPrinter>
@@ -18,7 +19,7 @@ QFont qt_font(const CanvasFont& f) {
     return font;
 }
 
-PrinterCanvas::PrinterCanvas(QPrinter& printer, std::function<void()> on_end)
+PrinterCanvas::PrinterCanvas(QPrinter& printer, std::function<void(const PrintOutcome&)> on_end)
     : printer_(printer), font_(qt_font(CanvasFont{})), on_end_(std::move(on_end)) {}
 
 PrinterCanvas::~PrinterCanvas() {
@@ -46,9 +47,40 @@ void PrinterCanvas::set_orientation(Orientation o) {
     printer_.setPageOrientation(o == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
+namespace {
+
+// A PDF file ends with "%%EOF" once the whole of it is on disk; a full disk cuts it short.
+bool pdf_file_complete(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 5) return false;
+    file.seek(std::max<qint64>(0, file.size() - 1024));
+    return file.readAll().contains("%%EOF");
+}
+
+}  // namespace
+
+PrintOutcome PrinterCanvas::outcome(bool begun) const {
+    PrintOutcome o;
+    const bool to_file = printer_.outputFormat() == QPrinter::PdfFormat;
+    if (to_file) o.file = printer_.outputFileName().toStdString();
+    else o.printer = printer_.printerName().toStdString();
+    if (!begun) {
+        o.failure = to_file ? pdf_start_failure(o.file) : "The printer did not accept the job.";
+    } else if (printer_.printerState() == QPrinter::Error || printer_.printerState() == QPrinter::Aborted) {
+        o.failure = to_file ? pdf_end_failure() : "The printer reported an error.";
+    } else if (to_file && !pdf_file_complete(printer_.outputFileName())) {
+        o.failure = pdf_end_failure();
+    }
+    o.printed = o.failure.empty();
+    return o;
+}
+
 bool PrinterCanvas::begin_job(const std::string& title) {
     printer_.setDocName(QString::fromStdString(title));
-    if (!painter_.begin(&printer_)) return false;
+    if (!painter_.begin(&printer_)) {
+        if (on_end_) on_end_(outcome(false));
+        return false;
+    }
     forget_fonts();
     page_ = 1;
     painter_.setFont(work().font);
@@ -59,7 +91,7 @@ bool PrinterCanvas::begin_job(const std::string& title) {
 void PrinterCanvas::end_job() {
     if (!painter_.isActive()) return;
     painter_.end();
-    if (on_end_) on_end_();
+    if (on_end_) on_end_(outcome(true));
 }
 
 void PrinterCanvas::new_page() {

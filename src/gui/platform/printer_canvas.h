@@ -12,13 +12,15 @@
 #include <unordered_map>
 
 #include "platform/canvas.h"
+#include "platform/print_notices.h"
 
 class QPrinter;
 
 class PrinterCanvas : public Canvas {
 public:
-    // The printer outlives the canvas. on_end runs after a job has ended.
-    explicit PrinterCanvas(QPrinter& printer, std::function<void()> on_end = {});
+    // The printer outlives the canvas. on_end is told what became of a job: printed whole
+    // once it has ended, or failed, as it ends or when it cannot begin.
+    explicit PrinterCanvas(QPrinter& printer, std::function<void(const PrintOutcome&)> on_end = {});
     ~PrinterCanvas() override;
 
     void set_orientation(Orientation orientation) override;
@@ -59,7 +61,8 @@ private:
     FontWork* current_ = nullptr;
     int pen_width_ = 1;
     int page_ = 1;
-    std::function<void()> on_end_;
+    PrintOutcome outcome(bool begun) const;
+    std::function<void(const PrintOutcome&)> on_end_;
 };
 
 // The Qt font for a canvas font.

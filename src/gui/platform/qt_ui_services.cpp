@@ -9,6 +9,7 @@
 #include "platform/file_filter.h"
 #include "platform/help_viewer.h"
 #include "platform/paths.h"
+#include "platform/print_notices.h"
 #include "platform/printer_canvas.h"
 
 namespace {
@@ -111,6 +112,8 @@ std::optional<std::string> QtUiServices::save_file(const FileDialogRequest& requ
 }
 
 bool QtUiServices::choose_printer() {
+    // The dialog proposes the file the analyst chose, not the numbered file of its last job.
+    if (!chosen_pdf_path_.empty()) chosen_printer_.setOutputFileName(qt_text(chosen_pdf_path_));
     QPrintDialog dialog(&chosen_printer_, QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted) return false;
     take_printer_choice();
@@ -120,28 +123,42 @@ bool QtUiServices::choose_printer() {
 void QtUiServices::take_printer_choice() {
     printer_chosen_ = true;
     const bool to_file = chosen_printer_.outputFormat() == QPrinter::PdfFormat;
-    chosen_pdf_path_ = to_file ? std_text(chosen_printer_.outputFileName()) : std::string();
-    chosen_pdf_used_ = false;
+    const std::string path = to_file ? std_text(chosen_printer_.outputFileName()) : std::string();
+    // The same file again: its numbering goes on, the printouts made so far stay.
+    if (path != chosen_pdf_path_) chosen_pdf_used_ = false;
+    chosen_pdf_path_ = path;
 }
 
-std::unique_ptr<Canvas> QtUiServices::current_printer(const std::string& report_name) {
-    if (printer_chosen_ && chosen_pdf_path_.empty()) return std::make_unique<PrinterCanvas>(chosen_printer_);
+std::string QtUiServices::chosen_pdf_job_path(const std::string& part_name) {
+    if (!part_name.empty()) {
+        // A part's file is named after the part, beside the file asked for.
+        const std::string name = file_name_of(chosen_pdf_path_);
+        const std::string base = up_to_last_dot(name);
+        const std::string extension = name.substr(base.size());
+        const std::string folder = chosen_pdf_path_.substr(0, chosen_pdf_path_.size() - name.size());
+        return next_free_path(folder + base + "_" + file_safe(part_name) + (extension.empty() ? ".pdf" : extension));
+    }
+    // The first job goes to the file asked for; a later one must not replace it.
+    std::string path = chosen_pdf_used_ ? next_free_path(chosen_pdf_path_) : chosen_pdf_path_;
+    chosen_pdf_used_ = true;
+    return path;
+}
+
+std::unique_ptr<Canvas> QtUiServices::current_printer(const std::string& report_name, const std::string& part_name) {
+    if (printer_chosen_ && chosen_pdf_path_.empty())
+        return std::make_unique<PrinterCanvas>(chosen_printer_, announce_print);
     if (printer_chosen_) {
-        // The first job goes to the file asked for; a later one must not replace it.
-        std::string path = chosen_pdf_used_ ? next_free_path(chosen_pdf_path_) : chosen_pdf_path_;
-        chosen_pdf_used_ = true;
-        chosen_printer_.setOutputFileName(qt_text(path));
-        return std::make_unique<PrinterCanvas>(chosen_printer_, [path] {
-            ui().message("The report was printed to the file\n" + path, "Print", Buttons::Ok, Icon::Information);
-        });
+        chosen_printer_.setOutputFileName(qt_text(chosen_pdf_job_path(part_name)));
+        return std::make_unique<PrinterCanvas>(chosen_printer_, announce_print);
     }
     std::string path = next_free_path(report_pdf_path(report_name));
     pdf_printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     pdf_printer_->setOutputFormat(QPrinter::PdfFormat);
     pdf_printer_->setOutputFileName(qt_text(path));
-    return std::make_unique<PrinterCanvas>(*pdf_printer_, [path] {
-        ui().message("No printer has been chosen yet, so the report was printed to the file\n" + path, "Print",
-                Buttons::Ok, Icon::Information);
+    return std::make_unique<PrinterCanvas>(*pdf_printer_, [](const PrintOutcome& outcome) {
+        PrintOutcome o = outcome;
+        o.before_choice = true;
+        announce_print(o);
     });
 }
 

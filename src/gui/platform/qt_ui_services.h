@@ -16,7 +16,8 @@ public:
     std::optional<std::string> open_file(const FileDialogRequest& request) override;
     std::optional<std::string> save_file(const FileDialogRequest& request) override;
     bool choose_printer() override;
-    std::unique_ptr<Canvas> current_printer(const std::string& report_name) override;
+    std::unique_ptr<Canvas> current_printer(const std::string& report_name,
+                                            const std::string& part_name = std::string()) override;
     void show_help(int context) override;
     void show_help_topic(const std::string& help_file, const std::string& topic) override;
     void set_busy(bool busy) override;
@@ -35,9 +36,11 @@ private:
     QPrinter chosen_printer_{QPrinter::HighResolution};
     bool printer_chosen_ = false;
     // "Print to File (PDF)": the file asked for, and whether a job went to it already
-    // (each later job goes to a file of its own, numbered after it).
+    // (each later job goes to a file of its own, numbered after it). The dialog proposes
+    // this name again, never a numbered one, and numbering goes on from it.
     std::string chosen_pdf_path_;
     bool chosen_pdf_used_ = false;
+    std::string chosen_pdf_job_path(const std::string& part_name);
     std::unique_ptr<QPrinter> pdf_printer_;  // before any choice: a PDF file per report
 };
 

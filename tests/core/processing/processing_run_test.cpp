@@ -11,6 +11,7 @@
 #include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
+#include "platform/print_notices.h"
 #include "platform/text_util.h"
 #include "processing/sample_list.h"
 #include "scripted_ui.h"
@@ -122,12 +123,37 @@ TEST_F(ProcessingRun, SingleReportsAreAJobEachAndNothingIsPrintedUnlessChosen) {
     ASSERT_EQ(ui.finished_jobs.size(), 2u);
     EXPECT_EQ(ui.finished_jobs[0].report_name, "SAMPLE1_demo_calibration");
     EXPECT_EQ(ui.finished_jobs[1].report_name, "SAMPLE3_demo_calibration");
+    // Each job is a part named after its sample, so that its file says which sample it holds.
+    EXPECT_EQ(ui.finished_jobs[0].part_name, "SAMPLE1");
+    EXPECT_EQ(ui.finished_jobs[1].part_name, "SAMPLE3");
 
     calls.clear();
     run_processing(data, noted_steps(), {});
     EXPECT_EQ(ui.finished_jobs.size(), 2u);
     for (const std::string& call : calls) EXPECT_FALSE(starts_with_ci(call, "print")) << call;
     for (const std::string& call : calls) EXPECT_FALSE(starts_with_ci(call, "delimited")) << call;
+}
+
+// The jobs of a run are told together, in one message, however many samples it prints.
+TEST_F(ProcessingRun, ItsPrintJobsAreToldInOneMessage) {
+    add("runs/SAMPLE1.TXT");
+    add("runs/SAMPLE3.TXT");
+    ProcessingSteps steps = noted_steps();
+    steps.print_sample_report = [](Canvas&, int j, bool) {
+        // What a printer canvas announces as a job ends.
+        PrintOutcome outcome;
+        outcome.file = "/out/S" + std::to_string(j) + ".pdf";
+        outcome.printed = j == 0;
+        if (j != 0) outcome.failure = "gone";
+        announce_print(outcome);
+    };
+    ProcessingOptions options;
+    options.printed_reports = true;
+    options.batch_report = false;
+    ui.expect_message("The report could not be printed:\n/out/S1.pdf\n    gone\n\n"
+                      "The report was printed to the file\n/out/S0.pdf");
+    EXPECT_EQ(run_processing(data, steps, options), ProcessingOutcome::Done);
+    EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(ProcessingRun, AModelFailureClearsTheListAndReportsNothing) {
@@ -197,16 +223,17 @@ TEST_F(ProcessingRun, ProcessTakesEachSampleAsAddFileReadItsResultsFile) {
     EXPECT_NE(first_area("runs/SAMPLE2.TXT"), first_area("runs/SAMPLE3.TXT"));
 }
 
-TEST_F(ProcessingRun, TwoSamplesSharingAResultsFileKeepTheirOwnAreas) {
-    // Names that differ only in case are two data files here but one results file.
+TEST_F(ProcessingRun, ASecondSampleOfTheSameResultsFileIsRefusedAndTheFirstKeepsItsAreas) {
+    // Names that differ only in case are two data files here but one results file, and
+    // one set of reports: the second is refused at Add File.
     fs::copy_file("runs/SAMPLE2.TXT", "runs/dup.txt");
     fs::copy_file("runs/SAMPLE3.TXT", "runs/dup.TXT");
     add("runs/dup.txt");
-    add("runs/dup.TXT");
-    ASSERT_EQ(data.sample_ini_paths[0], data.sample_ini_paths[1]);
+    ui.expect_message("would share the results file");
+    ui.open_returns(fs::absolute("runs/dup.TXT").string());
+    EXPECT_EQ(add_sample_file(data), -1);
     ASSERT_EQ(run_processing(data, noted_steps(), {}), ProcessingOutcome::Done);
     EXPECT_EQ(data.sample_raw_data[0].area[0], first_area("runs/SAMPLE2.TXT"));
-    EXPECT_EQ(data.sample_raw_data[1].area[0], first_area("runs/SAMPLE3.TXT"));
 }
 
 }  // namespace

@@ -1,0 +1,35 @@
+#pragma once
+// What the analyst is told of print jobs: every job either says where it went or that it
+// failed and why. The printer canvas announces each job as it ends (or fails to begin);
+// the jobs of one command that prints several are told in one message.
+#include <string>
+#include <vector>
+
+struct PrintOutcome {
+    bool printed = false;
+    std::string file;     // the PDF file of the job; empty for a printer
+    std::string printer;  // the printer's name when the job went to one
+    bool before_choice = false;  // no printer chosen yet in this run: a PDF file in the temp folder
+    std::string failure;  // why the job failed
+};
+
+// The message of some finished jobs (none: an empty text).
+std::string print_notice_text(const std::vector<PrintOutcome>& outcomes);
+
+// Shows the outcome at once, or keeps it for the one message of the open group.
+void announce_print(const PrintOutcome& outcome);
+
+// While one is open, announced jobs are kept; the outermost shows them all in one
+// message when it closes (an exception that ends the command included).
+class PrintNoticeGroup {
+public:
+    PrintNoticeGroup();
+    ~PrintNoticeGroup();
+    PrintNoticeGroup(const PrintNoticeGroup&) = delete;
+    PrintNoticeGroup& operator=(const PrintNoticeGroup&) = delete;
+};
+
+// Why a PDF file could not be begun: its folder is gone, the file or folder may not be written.
+std::string pdf_start_failure(const std::string& path);
+// Why a PDF file ended incomplete.
+std::string pdf_end_failure();

@@ -1,0 +1,78 @@
+#include "platform/print_notices.h"
+
+#include <gtest/gtest.h>
+
+#include "scripted_ui.h"
+#include "test_files.h"
+
+namespace {
+
+PrintOutcome to_file(const std::string& file, bool before_choice = false) {
+    PrintOutcome o;
+    o.printed = true;
+    o.file = file;
+    o.before_choice = before_choice;
+    return o;
+}
+PrintOutcome to_printer(const std::string& printer, const std::string& failure = "") {
+    PrintOutcome o;
+    o.printed = failure.empty();
+    o.printer = printer;
+    o.failure = failure;
+    return o;
+}
+PrintOutcome failed(const std::string& file, const std::string& why) {
+    PrintOutcome o;
+    o.file = file;
+    o.failure = why;
+    return o;
+}
+
+TEST(PrintNotices, EachJobSaysWhereItWentOrWhyItFailed) {
+    const std::pair<std::vector<PrintOutcome>, std::string> cases[] = {
+        {{to_file("/p/a.pdf")}, "The report was printed to the file\n/p/a.pdf"},
+        {{to_file("/tmp/a.pdf", true)}, "No printer has been chosen yet, so the report was printed to the file\n/tmp/a.pdf"},
+        {{to_file("/p/a.pdf"), to_file("/p/b.pdf")}, "The reports were printed to the files\n/p/a.pdf\n/p/b.pdf"},
+        {{to_printer("Laser")}, "The report was sent to the printer\nLaser"},
+        {{to_printer("Laser"), to_printer("Laser")},
+         "2 reports were sent to the printer\nLaser"},
+        {{to_printer("Laser", "The printer did not accept the job.")},
+         "The report could not be printed:\nthe printer Laser\n    The printer did not accept the job."},
+        {{to_file("/p/a.pdf"), failed("/p/b.pdf", "full"), failed("/p/c.pdf", "gone")},
+         "These reports could not be printed:\n/p/b.pdf\n    full\n/p/c.pdf\n    gone\n\n"
+         "The report was printed to the file\n/p/a.pdf"},
+        {{}, ""},
+    };
+    for (const auto& [outcomes, text] : cases) EXPECT_EQ(print_notice_text(outcomes), text);
+}
+
+TEST(PrintNotices, AGroupHoldsItsJobsForOneMessageAndAnEmptyOneSaysNothing) {
+    ScriptedUi ui;
+    { PrintNoticeGroup nothing; }
+    EXPECT_TRUE(ui.messages.empty());
+    {
+        PrintNoticeGroup outer;
+        announce_print(to_file("/p/a.pdf"));
+        {
+            PrintNoticeGroup inner;
+            announce_print(failed("/p/b.pdf", "full"));
+        }
+        EXPECT_TRUE(ui.messages.empty());
+        ui.expect_message("The report could not be printed:\n/p/b.pdf\n    full\n\nThe report was printed to the file\n/p/a.pdf");
+    }
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.last_message().icon, Icon::Error);
+    EXPECT_EQ(ui.last_message().caption, "Print");
+    ui.expect_message("The report was printed to the file\n/p/c.pdf");
+    announce_print(to_file("/p/c.pdf"));  // no group: at once
+    EXPECT_EQ(ui.last_message().icon, Icon::Information);
+}
+
+// Why a PDF file could not be begun, from what the file system shows.
+TEST(PrintNotices, APdfThatCannotBeginNamesItsCause) {
+    TempFolder folder;
+    EXPECT_EQ(pdf_start_failure(folder.file("gone/a.pdf")), "The folder " + folder.file("gone") + " does not exist.");
+    EXPECT_EQ(pdf_start_failure(folder.file("a.pdf")), "The file could not be opened for writing.");
+}
+
+}  // namespace
