@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -11,10 +12,14 @@
 #include "methoddata/tables.h"
 #include "platform/errors.h"
 #include "platform/ui_services.h"
+#include "recording_canvas.h"
 
 namespace {
 
-// Answers as an analyst who presses OK, Yes, or Cancel in a dialog.
+std::deque<std::string> open_answers;
+
+// Answers as an analyst who presses OK, Yes, or Cancel in a dialog (or opens the files a
+// road names); printouts go to a recording canvas.
 class AnsweringUi : public UiServices {
 public:
     Answer message(const std::string&, const std::string&, Buttons buttons, Icon) override {
@@ -24,10 +29,17 @@ public:
             default: return Answer::Yes;
         }
     }
-    std::optional<std::string> open_file(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> open_file(const FileDialogRequest&) override {
+        if (open_answers.empty()) return std::nullopt;
+        std::string path = open_answers.front();
+        open_answers.pop_front();
+        return path;
+    }
     std::optional<std::string> save_file(const FileDialogRequest&) override { return std::nullopt; }
     bool choose_printer() override { return false; }
-    std::unique_ptr<Canvas> current_printer(const std::string&, const std::string&) override { return nullptr; }
+    std::unique_ptr<Canvas> current_printer(const std::string&, const std::string&) override {
+        return std::make_unique<RecordingCanvas>();
+    }
     void show_help(int) override {}
     void show_help_topic(const std::string&, const std::string&) override {}
     void set_busy(bool) override {}
@@ -96,3 +108,7 @@ void use_demo_library() {
     compound_count = saved.count;
     library_version = saved.version;
 }
+
+void fuzz_open_returns(const std::string& path) { open_answers.push_back(path); }
+
+void forget_open_answers() { open_answers.clear(); }

@@ -21,3 +21,7 @@ void run_reader(const std::function<void()>& reader);
 // The demo library of examples/ loaded into the tables (read once, restored each time),
 // for the readers that compare a file with the library.
 void use_demo_library();
+
+// The next open dialogs answer these paths, in order; then they are cancelled.
+void fuzz_open_returns(const std::string& path);
+void forget_open_answers();

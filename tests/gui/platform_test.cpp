@@ -249,6 +249,10 @@ TEST(QtPlatform, ThePrinterDialogProposesTheChosenFileAndNumberingGoesOn) {
     services.take_printer_choice();
     print(other);
     print(folder.file("check-2.pdf"));
+    // Back to the first file, after a job elsewhere: its printouts stay too.
+    services.printer().setOutputFileName(QString::fromStdString(chosen));
+    services.take_printer_choice();
+    print(folder.file("calrev-4.pdf"));
 }
 
 // A printout in several jobs (one per sample) is told in one message, and each file

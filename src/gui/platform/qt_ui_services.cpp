@@ -123,10 +123,7 @@ bool QtUiServices::choose_printer() {
 void QtUiServices::take_printer_choice() {
     printer_chosen_ = true;
     const bool to_file = chosen_printer_.outputFormat() == QPrinter::PdfFormat;
-    const std::string path = to_file ? std_text(chosen_printer_.outputFileName()) : std::string();
-    // The same file again: its numbering goes on, the printouts made so far stay.
-    if (path != chosen_pdf_path_) chosen_pdf_used_ = false;
-    chosen_pdf_path_ = path;
+    chosen_pdf_path_ = to_file ? std_text(chosen_printer_.outputFileName()) : std::string();
 }
 
 std::string QtUiServices::chosen_pdf_job_path(const std::string& part_name) {
@@ -138,10 +135,10 @@ std::string QtUiServices::chosen_pdf_job_path(const std::string& part_name) {
         const std::string folder = chosen_pdf_path_.substr(0, chosen_pdf_path_.size() - name.size());
         return next_free_path(folder + base + "_" + file_safe(part_name) + (extension.empty() ? ".pdf" : extension));
     }
-    // The first job goes to the file asked for; a later one must not replace it.
-    std::string path = chosen_pdf_used_ ? next_free_path(chosen_pdf_path_) : chosen_pdf_path_;
-    chosen_pdf_used_ = true;
-    return path;
+    // The first job goes to the file asked for; a later one must not replace it, also
+    // when the same file is chosen again: its numbering goes on.
+    const bool used = !used_pdf_paths_.insert(chosen_pdf_path_).second;
+    return used ? next_free_path(chosen_pdf_path_) : chosen_pdf_path_;
 }
 
 std::unique_ptr<Canvas> QtUiServices::current_printer(const std::string& report_name, const std::string& part_name) {

@@ -3,6 +3,8 @@
 // help pages, the busy cursor and the exception display.
 #include <QPrinter>
 #include <memory>
+#include <set>
+#include <string>
 
 #include "platform/ui_services.h"
 
@@ -35,11 +37,11 @@ private:
     std::string application_title_;
     QPrinter chosen_printer_{QPrinter::HighResolution};
     bool printer_chosen_ = false;
-    // "Print to File (PDF)": the file asked for, and whether a job went to it already
-    // (each later job goes to a file of its own, numbered after it). The dialog proposes
-    // this name again, never a numbered one, and numbering goes on from it.
+    // "Print to File (PDF)": the file asked for, and the files asked for that a job went
+    // to in this run (each later job to one goes to a file of its own, numbered after it).
+    // The dialog proposes the name asked for again, never a numbered one.
     std::string chosen_pdf_path_;
-    bool chosen_pdf_used_ = false;
+    std::set<std::string> used_pdf_paths_;
     std::string chosen_pdf_job_path(const std::string& part_name);
     std::unique_ptr<QPrinter> pdf_printer_;  // before any choice: a PDF file per report
 };
