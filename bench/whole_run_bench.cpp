@@ -71,11 +71,18 @@ std::string file_bytes(const std::string& path) {
 
 // One drawing call of a print job, kept to draw the same pages again on a bare printer.
 struct PageCall {
-    enum Kind { Orientation, Begin, End, NewPage, Font, Text, Pen, Line, Ellipse, Rectangle } kind;
+    enum Kind { Orientation, Begin, End, NewPage, Font, Text, Pen, Line, Ellipse, Rectangle } kind = Begin;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     std::string text;
     CanvasFont font;
 };
+
+PageCall page_call(PageCall::Kind kind, int x1 = 0, int y1 = 0, int x2 = 0, int y2 = 0) {
+    PageCall call;
+    call.kind = kind;
+    call.x1 = x1, call.y1 = y1, call.x2 = x2, call.y2 = y2;
+    return call;
+}
 
 // A PDF printer canvas that notes when its job is over: the printed report's time runs
 // from the moment the run asks for the printer until the canvas is done with. While
@@ -91,45 +98,51 @@ public:
     }
 
     void set_orientation(::Orientation o) override {
-        keep({PageCall::Orientation, o == ::Orientation::Landscape ? 1 : 0});
+        keep(page_call(PageCall::Orientation, o == ::Orientation::Landscape ? 1 : 0));
         PrinterCanvas::set_orientation(o);
     }
     bool begin_job(const std::string& title) override {
-        keep({PageCall::Begin});
+        keep(page_call(PageCall::Begin));
         ended_ = false;
         return PrinterCanvas::begin_job(title);
     }
     void end_job() override {
-        if (calls_ && !ended_) keep({PageCall::End});
+        if (calls_ && !ended_) keep(page_call(PageCall::End));
         ended_ = true;
         PrinterCanvas::end_job();
     }
     void new_page() override {
-        keep({PageCall::NewPage});
+        keep(page_call(PageCall::NewPage));
         PrinterCanvas::new_page();
     }
     void set_font(const CanvasFont& font) override {
-        if (calls_) calls_->push_back({PageCall::Font, 0, 0, 0, 0, {}, font});
+        if (!calls_) return PrinterCanvas::set_font(font);
+        PageCall call = page_call(PageCall::Font);
+        call.font = font;
+        calls_->push_back(std::move(call));
         PrinterCanvas::set_font(font);
     }
     void text_out(int x, int y, const std::string& text) override {
-        if (calls_) calls_->push_back({PageCall::Text, x, y, 0, 0, text, {}});
+        if (!calls_) return PrinterCanvas::text_out(x, y, text);
+        PageCall call = page_call(PageCall::Text, x, y);
+        call.text = text;
+        calls_->push_back(std::move(call));
         PrinterCanvas::text_out(x, y, text);
     }
     void set_pen_width(int width) override {
-        keep({PageCall::Pen, width});
+        keep(page_call(PageCall::Pen, width));
         PrinterCanvas::set_pen_width(width);
     }
     void line(int x1, int y1, int x2, int y2) override {
-        keep({PageCall::Line, x1, y1, x2, y2});
+        keep(page_call(PageCall::Line, x1, y1, x2, y2));
         PrinterCanvas::line(x1, y1, x2, y2);
     }
     void ellipse(int x1, int y1, int x2, int y2) override {
-        keep({PageCall::Ellipse, x1, y1, x2, y2});
+        keep(page_call(PageCall::Ellipse, x1, y1, x2, y2));
         PrinterCanvas::ellipse(x1, y1, x2, y2);
     }
     void rectangle(int x1, int y1, int x2, int y2) override {
-        keep({PageCall::Rectangle, x1, y1, x2, y2});
+        keep(page_call(PageCall::Rectangle, x1, y1, x2, y2));
         PrinterCanvas::rectangle(x1, y1, x2, y2);
     }
 

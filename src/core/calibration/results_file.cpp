@@ -88,7 +88,7 @@ bool check_library_names(int row_count, const std::vector<std::string>& row_name
     return false;
 }
 
-bool convert_quant_file(const std::string& data_path, const std::string& results_path) {
+bool convert_quant_file(const std::string& data_path, const std::string& results_path, IniFile* written) {
     std::vector<std::string> lines;
     // A file that cannot be opened has no other remedy here: say which one and refuse.
     if (!read_text_lines(data_path, lines)) {
@@ -118,10 +118,16 @@ bool convert_quant_file(const std::string& data_path, const std::string& results
     // A new file each time: keys left by an earlier conversion must not survive it.
     IniFile ini;
     fill_results_ini(data, ini);
+    const std::string text = ini.to_text();
     std::string error;
-    if (!ini.save_as(results_path, &error)) {
+    if (!write_file_atomically(results_path, text, &error)) {
         show_message("Cannot write the results file " + results_path + ":\n" + error, "Error");
         return false;
+    }
+    if (written) {
+        // Read from the bytes that went to the file: the same values as a load of it gives.
+        written->load_text(text);
+        written->set_path(results_path);
     }
     return true;
 }

@@ -85,10 +85,8 @@ int add_sample_file(ProcessFilesData& data) {
 
     const std::string folder = folder_of(*chosen);
     const std::string results_path = sample_results_path(*chosen);
-    if (!convert_quant_file(*chosen, results_path)) return -1;
-
     auto results = std::make_shared<IniFile>();
-    results->load(results_path);
+    if (!convert_quant_file(*chosen, results_path, results.get())) return -1;
     if (refuse_negative_area(*chosen, *results)) {
         remove_file(results_path);  // written for a sample that is not listed
         return -1;
