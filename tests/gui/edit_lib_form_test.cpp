@@ -11,6 +11,7 @@
 #include "methoddata/change_variable_form.h"
 #include "methoddata/edit_lib_form.h"
 #include "methoddata/library_text_file.h"
+#include "methoddata/surrogate_library_row.h"
 #include "platform/text_util.h"
 #include "windows_fixture.h"
 
@@ -315,6 +316,113 @@ TEST_F(LibraryEditorWindow, ACancelledSaveInCreateModeKeepsTheTypedCompounds) {
     ui.save_returns(data.file("NEW.TXT"));
     click("Button_SaveAs");
     EXPECT_EQ(saved_lines(data.file("NEW.TXT")).size(), 3u);
+}
+
+// The library is the one source of an internal standard's bp, rvw and row: whatever the
+// editor does, each record holds those of the library row of its name.
+class LibraryEditorWithStandards : public LibraryEditorWindow {
+protected:
+    void SetUp() override {
+        LibraryEditorWindow::SetUp();
+        ui.open_returns(data.write("IS.INI", read_file_text(example_file("demo_internal_standards.ini"))));
+        item("OpenSurrogateFile1")->trigger();
+        ASSERT_GT(surrogate_count, 5);
+    }
+    void expect_records_follow_library(const std::string& step) {
+        for (int k = 0; k < surrogate_count; ++k) {
+            const SurrogateRecord& r = surrogates[k];
+            const int row = find_library_row_by_name(r.name, library);
+            ASSERT_GE(row, 0) << step << ": " << r.name;
+            EXPECT_EQ(r.bp, library[row].bp) << step << ": " << r.name;
+            EXPECT_EQ(r.rvw, library[row].rvw) << step << ": " << r.name;
+            EXPECT_EQ(r.LibCmpndNum, row + 1) << step << ": " << r.name;
+        }
+    }
+    const SurrogateRecord& record(const std::string& name) {
+        for (int k = 0; k < surrogate_count; ++k)
+            if (surrogates[k].name == name) return surrogates[k];
+        ADD_FAILURE() << "no record " << name;
+        return surrogates[0];
+    }
+    void show_compound(const std::string& name) {
+        control<QListWidget>("LibListBox")->setCurrentRow(find_library_row_by_name(name, library));
+        ASSERT_EQ(shown("Edit_CmpndName").toStdString(), name);
+    }
+};
+
+TEST_F(LibraryEditorWithStandards, EveryCommandLeavesTheRecordsWithTheirLibraryRowsValues) {
+    open_editor();
+    // Add moves the internal standards down a row; an edit reaches the record of its name.
+    click("btn_add_compound");
+    type("Edit_CmpndName", "Added");
+    show_compound("1,2-Dichloroethane-d4");
+    type("Edit_bp", "90");
+    click("Next");
+    EXPECT_EQ(record("1,2-Dichloroethane-d4").bp, 90.0);
+    EXPECT_EQ(record("Fluorobenzene").bp, 85.0);
+    EXPECT_EQ(record("Fluorobenzene").rvw, 13.0);
+    expect_records_follow_library("Add, edit, Next");
+
+    // Delete moves them up again.
+    show_compound("Added");
+    ui.answer(Answer::Ok);
+    click("btn_delete_compound");
+    show_compound("Toluene-d8");
+    type("Edit_rvw", "20");
+    click("Previous");
+    EXPECT_EQ(record("Toluene-d8").rvw, 20.0);
+    expect_records_follow_library("Delete, edit, Previous");
+
+    // Exit, No and the close box discard the edits, in the records too.
+    ui.answer(Answer::No);
+    click("exit");
+    EXPECT_EQ(record("Toluene-d8").rvw, 13.5);
+    EXPECT_EQ(record("1,2-Dichloroethane-d4").bp, 84.0);
+    expect_records_follow_library("Exit, No");
+    open_editor();
+    show_compound("Toluene-d8");
+    type("Edit_bp", "125");
+    click("Next");
+    EXPECT_EQ(record("Toluene-d8").bp, 125.0);
+    EditLib_Form->close();
+    EXPECT_EQ(record("Toluene-d8").bp, 110.0);
+    expect_records_follow_library("close box");
+
+    // A value typed and saved at once, with Save As and with Exit, Yes.
+    open_editor();
+    show_compound("Toluene-d8");
+    type("Edit_bp", "125");
+    ui.save_returns(data.file("SAVED.TXT"));
+    click("Button_SaveAs");
+    EXPECT_EQ(record("Toluene-d8").bp, 125.0);
+    expect_records_follow_library("Save As");
+    type("Edit_rvw", "14");
+    ui.answer(Answer::Yes);
+    ui.save_returns(data.file("SAVED.TXT"));
+    ui.answer(Answer::Yes);  // replace it
+    click("exit");
+    EXPECT_EQ(record("Toluene-d8").rvw, 14.0);
+    EXPECT_EQ(record("Toluene-d8").bp, 125.0);
+    expect_records_follow_library("Exit, Yes");
+}
+
+// After a save under a new name the library in use is the file just written: Edit Library
+// reads it, the menu and the editor name it, and calibration files record it.
+TEST_F(LibraryEditorWindow, SaveAsMakesTheSavedFileTheLibraryInUse) {
+    open_editor();
+    type("Edit_bp", "33");
+    const std::string saved = data.file("OTHER.TXT");
+    ui.save_returns(saved);
+    click("Button_SaveAs");
+    EXPECT_EQ(EditLib_Form->windowTitle().toStdString(), "Edit Library   (" + saved + ")");
+    EXPECT_EQ(shown("Edit_libname").toStdString(), to_upper(saved));
+    click("exit");  // saved: no question
+    EXPECT_EQ(item("UpdateLibrary1")->text(), "Edit Library... --> OTHER.TXT");
+    EXPECT_EQ(library_ini_path, data.file("OTHER.ini"));
+
+    open_editor();
+    EXPECT_EQ(library[0].bp, 33.0);
+    EXPECT_EQ(shown("Edit_bp"), "33");
 }
 
 TEST_F(LibraryEditorWindow, HelpAndHints) {

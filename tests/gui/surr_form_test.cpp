@@ -164,6 +164,7 @@ TEST_F(SurrogateEditorWindow, ClassRangesMirrorTheVolatileThreshold) {
 }
 
 // A saved edit is the new saved state: Exit then asks nothing and keeps what the file holds.
+// The file written is the file in use: every later command and report names it.
 TEST_F(SurrogateEditorWindow, SaveAsThenExitKeepsWhatWasSaved) {
     click_item(in<QListWidget>(surr_Form, "ListBox_checked"), 1);
     const std::string copy = install.path() + "/5847dir/Surrogates/COPY.ini";
@@ -172,13 +173,19 @@ TEST_F(SurrogateEditorWindow, SaveAsThenExitKeepsWhatWasSaved) {
     IniFile file;
     ASSERT_TRUE(file.load(copy));
     EXPECT_EQ(file.get_int("compound1", "checked_surrogate", 1), 0);
+    EXPECT_EQ(surrogate_file_path, copy);
+    EXPECT_EQ(text("Edit_surfilename").toStdString(), copy);
 
     click(surr_Form, "exit");  // no question: nothing differs from the file
     EXPECT_FALSE(surr_Form->isVisible());
     EXPECT_TRUE(main_form->isVisible());
     EXPECT_EQ(surrogates[0].checked_surrogate, 0);
-    EXPECT_TRUE(file_exists(up_to_last_dot(surrogate_file_path) + ".$$$"));
-    EXPECT_EQ(folder_of(surrogate_file_path), to_upper(install.path()));  // a copy, not examples/
+    EXPECT_TRUE(file_exists(up_to_last_dot(copy) + ".$$$"));  // beside the copy, not in examples/
+    EXPECT_EQ(item("EditSurrogatesFile")->text(), "Edit Internal Standard File... --> COPY.INI");
+    ui.answer(Answer::Cancel);
+    EXPECT_FALSE(new_calibration_command());
+    EXPECT_EQ(ui.last_message().text, "Calibrating with the internal standard file: \n" + copy +
+                                          "\n\nIf this is not correct, 'Cancel' and load the proper file.");
 
     // A later edit is asked about, and No goes back to the saved state, not the loaded one.
     item("EditSurrogatesFile")->trigger();
@@ -188,6 +195,54 @@ TEST_F(SurrogateEditorWindow, SaveAsThenExitKeepsWhatWasSaved) {
     click(surr_Form, "exit");
     EXPECT_TRUE(ui.saw_message("Would you like to save your changes?"));
     EXPECT_EQ(surrogates[0].checked_surrogate, 0);
+}
+
+// The close box leaves as Exit does: it asks about unsaved groupings, Cancel stays, and No
+// puts them back, so the next Edit does not take them as saved.
+TEST_F(SurrogateEditorWindow, TheCloseBoxAsksAsExitDoes) {
+    const int checked = surrogates[0].checked_surrogate;
+    click_item(in<QListWidget>(surr_Form, "ListBox_checked"), checked == 1 ? 1 : 0);
+    ASSERT_NE(surrogates[0].checked_surrogate, checked);
+    ui.answer(Answer::Cancel);
+    surr_Form->close();
+    EXPECT_TRUE(surr_Form->isVisible());
+    EXPECT_EQ(ui.last_message().text, "Would you like to save your changes?");
+
+    ui.answer(Answer::No);
+    surr_Form->close();
+    EXPECT_FALSE(surr_Form->isVisible());
+    EXPECT_TRUE(main_form->isVisible());
+    EXPECT_EQ(surrogates[0].checked_surrogate, checked);
+}
+
+// Limits the file held are the analyst's: Save As and Exit without edits write them back
+// as they were, and memory keeps them.
+TEST_F(SurrogateEditorWindow, SavesWithoutEditsKeepTheLimitsTheFileHeld) {
+    click(surr_Form, "exit");
+    const std::string held = install.write(
+        "HELD.INI", read_file_text(example_file("demo_internal_standards.ini")) + "\n[Limits]\nMinBP=85\n");
+    ui.open_returns(held);
+    item("OpenSurrogateFile1")->trigger();
+    ASSERT_EQ(surrogate_range_limits.MinBP, 85.0);
+    const double default_max_bp = surrogate_range_limits.MaxBP;
+
+    const std::string folder = install.path() + "/5847dir/Surrogates/";
+    item("EditSurrogatesFile")->trigger();
+    ui.save_returns(folder + "SAVED_AS.ini");
+    click(surr_Form, "Button_save_as");
+    click(surr_Form, "exit");  // saved: no question
+    item("EditSurrogatesFile")->trigger();
+    ui.answer(Answer::Yes);  // a limit edit marked modified makes Exit ask
+    ui.save_returns(folder + "EXITED.ini");
+    in<QLineEdit>(surrogate_limits_form, "Edit_bpmin")->setModified(true);
+    click(surr_Form, "exit");
+    for (const char* name : {"SAVED_AS.ini", "EXITED.ini"}) {
+        IniFile file;
+        ASSERT_TRUE(file.load(folder + name)) << name;
+        EXPECT_EQ(file.get_double("Limits", "MinBP", 0), 85.0) << name;
+        EXPECT_EQ(file.get_double("Limits", "MaxBP", 0), default_max_bp) << name;
+    }
+    EXPECT_EQ(surrogate_range_limits.MinBP, 85.0);
 }
 
 // Groupings broken in the editor close Calibration, however they were saved or left.

@@ -86,6 +86,16 @@ TEST_F(SurrogateCommands, FilesThatCannotBeReadOrHoldNoRecordsChangeNothing) {
     load_surrogate_file(example_file("demo_internal_standards.ini"));
     const QString caption = item("EditSurrogatesFile")->text();
     const std::string path = surrogate_file_path;
+    user_limits_applied = 1;  // limits the analyst applied and the points of the models stay
+    bp_points[0][0].in_use = rv_points[0][0].in_use = 1;
+    const auto expect_kept = [] {
+        EXPECT_EQ(user_limits_applied, 1);
+        EXPECT_EQ(bp_points[0][0].in_use, 1);
+        EXPECT_EQ(rv_points[0][0].in_use, 1);
+    };
+    ui.open_returns(std::nullopt);  // a cancelled dialog
+    item("OpenSurrogateFile1")->trigger();
+    expect_kept();
     ui.expect_message("Quantilyzer: 06001");
     ui.expect_message("Quantilyzer: 06006");
     ui.expect_message("Quantilyzer: 22006 | record 1");
@@ -99,6 +109,7 @@ TEST_F(SurrogateCommands, FilesThatCannotBeReadOrHoldNoRecordsChangeNothing) {
         EXPECT_EQ(surrogate_count, 11);
         EXPECT_EQ(surrogate_file_path, path);
         EXPECT_EQ(surrogates[10].name, "Acenaphthene-d10");
+        expect_kept();
     }
 }
 

@@ -1,6 +1,8 @@
 #include "methoddata/library_editor.h"
 
 #include "methoddata/compound_name.h"
+#include "methoddata/library_text_file.h"
+#include "methoddata/surrogate_library_row.h"
 #include "platform/number_text.h"
 #include "platform/text_util.h"
 
@@ -88,17 +90,6 @@ void get_library_compound_from_form(const CompoundEntry& entry) {
     c.casNumber = entry.cas;
     c.is_internal_standard = entry.internal_standard ? 1 : 0;
     store_amounts(c, entry, entry.internal_standard);
-}
-
-int propagate_standard_properties(SurrogateTable& records, const LibraryTable& saved, const LibraryTable& working,
-                                  int index) {
-    for (int k = 0; k < surrogate_count && k < kMaxSurrogates; ++k) {
-        if (records[k].name != saved[index].name) continue;
-        records[k].bp = working[index].bp;
-        records[k].rvw = working[index].rvw;
-        return k;
-    }
-    return -1;
 }
 
 EntryProblem check_compound_entry(const CompoundEntry& entry) {
@@ -237,8 +228,11 @@ void discard_library_edits() {
     variables_changed = 0;
 }
 
-void library_edits_saved() {
+void library_edits_saved(const std::string& file) {
+    use_library_file(file);
     saved_compound_count = compound_count;
     loaded_variable_mode = current_variable_mode();
     variables_changed = 0;
 }
+
+bool standards_follow_library() { return derive_standard_properties(surrogates, library); }

@@ -38,13 +38,6 @@ CompoundEntry library_compound_entry(const LibraryCompound& compound);
 // their new values. An internal standard takes amount 1 for all ten amounts.
 void get_library_compound_from_form(const CompoundEntry& entry);
 
-// The internal-standard record named as saved[index] (a record keeps the saved name until
-// the library sync renames it) takes the bp and rvw just stored in working[index], so the
-// models of this run use the values a calibration file saved in it will hold. Answers the
-// record's index, or -1 when no record has that name.
-int propagate_standard_properties(SurrogateTable& records, const LibraryTable& saved, const LibraryTable& working,
-                                  int index);
-
 enum class EntryProblem { None, NoName, BadRvw, BadBp };
 
 // The first problem of a typed compound that stops browsing: no name (or one holding
@@ -109,5 +102,10 @@ void restore_library_snapshot(const LibrarySnapshot& snapshot);
 // Leaving the editor without saving: the library and the variable mode go back to the
 // library as loaded or last saved.
 void discard_library_edits();
-// After a successful save: what was written is the saved state.
-void library_edits_saved();
+// After a successful save to `file`: what was written is the saved state, and the file is
+// the library in use (Edit Library reads it again; calibration and results files name it).
+void library_edits_saved(const std::string& file);
+
+// After every command of the editor in edit mode: the internal-standard records take their
+// bp, rvw and row from the library as it now stands. True when a record changed.
+bool standards_follow_library();

@@ -26,6 +26,9 @@ constexpr size_t kVersionTextLimit = 255;
 constexpr double kMissingProperty = 999.0;
 constexpr double kMissingAmount = 99.0;
 
+// The library's name with ".ini" in place of its extension.
+std::string library_ini_path_of(const std::string& file) { return up_to_last_dot(file) + ".ini"; }
+
 void error_message(const std::string& text, const std::string& caption) {
     ui().message(text, caption, Buttons::Ok, Icon::Error);
 }
@@ -344,7 +347,7 @@ bool read_library_lines(const std::string& path) {
     }
 
     compound_count = static_cast<int>(rows.size());
-    library_ini_path = up_to_last_dot(path) + ".ini";
+    library_ini_path = library_ini_path_of(path);
     for (size_t i = 0; i < rows.size(); ++i) move_into_library(rows[i], library[i]);
     return true;
 }
@@ -383,7 +386,7 @@ std::string format_library_text(int count, const LibraryTable& table) {
     return text;
 }
 
-bool write_library_text_file(int count, const LibraryTable& table) {
+bool write_library_text_file(int count, const LibraryTable& table, std::string* written) {
     save_as_cancelled = 0;
     std::optional<std::string> path = choose_library_target();
     if (!path) {
@@ -398,5 +401,11 @@ bool write_library_text_file(int count, const LibraryTable& table) {
         return false;
     }
     if (!main_flags.NewLibraryMode) copy_library_compounds(count, library_saved, table);
+    if (written) *written = *path;
     return true;
+}
+
+void use_library_file(const std::string& file) {
+    folder_settings.slot[kLibraryTextFileSlot] = file;
+    library_ini_path = library_ini_path_of(file);
 }

@@ -24,8 +24,13 @@ extern u8 save_as_cancelled;
 
 // The Save As dialog and the writer; true when the file was written. When nothing was
 // written (dialog or overwrite question cancelled, file not writable) save_as_cancelled is 1.
-// Outside create mode the written rows are copied into library_saved.
-bool write_library_text_file(int count, const LibraryTable& table);
+// Outside create mode the written rows are copied into library_saved. The file written is
+// put into `written` when given.
+bool write_library_text_file(int count, const LibraryTable& table, std::string* written = nullptr);
+
+// The library in use is `file`: the name Edit Library reads again (folder slot 10) and
+// library_ini_path, its name with ".ini", which calibration and results files record.
+void use_library_file(const std::string& file);
 
 // The text the writer puts into the file: the header for the current variable mode and
 // library_version, then the first `count` rows of the table.

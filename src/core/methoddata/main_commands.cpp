@@ -2,6 +2,7 @@
 
 #include "methoddata/library_text_file.h"
 #include "methoddata/settings_file.h"
+#include "methoddata/surrogate_library_row.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
@@ -47,7 +48,7 @@ void load_library_command(MainMenuState& menu) {
     }
     main_flags.NewLibraryMode = 0;
     main_flags.CalibrationFromFile = 0;
-    folder_settings.slot[kLibraryTextFileSlot] = *chosen;
+    use_library_file(*chosen);
     folder_settings.slot[kFilePathSlot] = library_ini_path;
     library_loaded = 1;
     copy_library_compounds(compound_count, library_saved, library);
@@ -61,6 +62,7 @@ bool edit_library_command() {
     main_flags.NewLibraryMode = 0;
     if (!read_library_text_file(folder_settings.slot[kLibraryTextFileSlot])) return false;
     copy_library_compounds(compound_count, library_saved, library);
+    derive_standard_properties(surrogates, library);  // the file may differ from memory
     current_record = 0;
     return true;
 }

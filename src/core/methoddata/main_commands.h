@@ -22,6 +22,7 @@ std::string library_start_folder();
 // tables, the menus and the remembered library file stay as they were.
 void load_library_command(MainMenuState& menu);
 
-// Edit Library: reads the last chosen library again (no reset first) and keeps a copy;
-// true when the library editor should open on compound 0.
+// Edit Library: reads the library in use again (no reset first) and keeps a copy; the
+// internal-standard records take their bp and rvw from it. True when the library editor
+// should open on compound 0.
 bool edit_library_command();

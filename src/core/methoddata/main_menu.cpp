@@ -140,6 +140,12 @@ void MainMenuState::after_calibration_renamed(const std::string& calibration_fil
         item(OpenCalibrationFile1).caption = loaded_file_caption("Open Calibration File...", calibration_file);
 }
 
+void MainMenuState::follow_files_in_use(const std::string& library_file, const std::string& surrogate_file) {
+    if (item(UpdateLibrary1).enabled) item(UpdateLibrary1).caption = loaded_file_caption("Edit Library...", library_file);
+    if (item(EditSurrogatesFile).enabled)
+        item(EditSurrogatesFile).caption = loaded_file_caption("Edit Internal Standard File...", surrogate_file);
+}
+
 void MainMenuState::on_calibration_menu_opened(bool library_is_loaded, bool surrogate_file_is_loaded) {
     if (library_is_loaded && surrogate_file_is_loaded && groupings_valid_) item(RunCalibration).enabled = true;
 }

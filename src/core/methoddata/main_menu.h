@@ -65,6 +65,9 @@ public:
     // The calibration in use was saved under a new name (the review's Save As): while the
     // calibration commands are open, Load Calibration File names the file now in use.
     void after_calibration_renamed(const std::string& calibration_file);
+    // The files in use, however they came to be (a load, an editor's save under a new name):
+    // Edit Library and Edit Internal Standard File, while they are on, name them.
+    void follow_files_in_use(const std::string& library_file, const std::string& surrogate_file);
     // Opening the Calibration menu: New is on once a library and an internal-standard file are
     // in, and only while their groupings are valid.
     void on_calibration_menu_opened(bool library_is_loaded, bool surrogate_file_is_loaded);

@@ -64,8 +64,6 @@ void create_surrogate_file_command() {
 }
 
 bool load_surrogate_file_command(MainMenuState& menu) {
-    user_limits_applied = 0;
-    clear_model_points();
     read_file_paths(folder_settings);
     std::string chosen;
     if (!open_dialog_loop(folder_settings.slot[kSurrogatePathSlot], chosen, surrogate_file_filter,
@@ -79,6 +77,10 @@ bool load_surrogate_file_command(MainMenuState& menu) {
         return false;
     }
     if (!load_internal_standard_file(chosen, count)) return false;
+    // Only a file that was loaded replaces the limits the analyst applied and the points of
+    // the file before it: a cancelled or refused load changes nothing.
+    user_limits_applied = 0;
+    clear_model_points();
     menu.after_surrogate_file_loaded(chosen);
     remember_surrogate_folder(chosen);
     surrogate_file_loaded = 1;

@@ -14,7 +14,9 @@ void create_surrogate_file_command();
 
 // Load Internal Standard File: the chosen file is checked, loaded and compared with the
 // library. The Calibration menu opens only for a file in step with the library whose
-// groupings pass. True when the file is in step (the editor then shows record 0).
+// groupings pass. True when the file is in step (the editor then shows record 0). A
+// cancelled dialog or a refused file changes nothing (the applied-limits flag and the
+// model points included).
 bool load_surrogate_file_command(MainMenuState& menu);
 
 // Edit Internal Standard File: keeps a copy of the records, reports the groupings and

@@ -17,18 +17,21 @@ namespace {
 // The saved state beside surrogates_saved: what the session started from, and after a
 // save what the file now holds.
 struct EditSession {
-    SurrogateTable limits_basis{};  // the groupings the current limits were measured on
     SurrogateRangeLimits limits_at_start{};
+    SurrogateTable limits_basis_at_start{};
     u8 user_limits_applied_at_start = 0;
     CategoryThresholds thresholds_at_start{};
 };
 EditSession session;
 
 // A written file is the new saved state: Exit asks only about what differs from it, and
-// discarding goes back to it, not to what the session started from.
-void take_as_saved_state() {
+// discarding goes back to it, not to what the session started from. It is also the file in
+// use: the groupings in memory are its, so every later command and report names it.
+void take_as_saved_state(const std::string& file) {
+    surrogate_file_path = file;
     copy_surrogate_records(surrogates, surrogates_saved);
     session.limits_at_start = surrogate_range_limits;
+    session.limits_basis_at_start = limits_basis;
     session.user_limits_applied_at_start = user_limits_applied;
     session.thresholds_at_start = category_thresholds;
 }
@@ -58,55 +61,41 @@ std::string set_limits_text(const GroupingFailures& f) {
     return text;
 }
 
-// Save As: the limits of the variables in use follow the group ranges, unless the analyst
-// applied limits of his own.
-void take_save_as_limits() {
-    if (user_limits_applied) return;
+// Both saves: the limits in memory are kept while they belong to the records (a file held
+// them, the analyst applied them, or the group ranges gave them): a save without edits
+// writes back what the file held. Limits measured on other groupings or properties follow
+// the group ranges again, unless the analyst applied them. A limit not set takes its
+// default, since a limit not set leaves the key of the file as it was, and that value
+// belongs to the groupings the file held before.
+void take_save_limits() {
+    const bool measure_again = !user_limits_applied && records_moved_since_limits_measured();
     SurrogateRangeLimits& l = surrogate_range_limits;
-    if (bp_variable_in_use()) {
-        const LimitPair bp = default_bp_limits();
-        l.MinBP = bp.min;
-        l.MaxBP = bp.max;
-    }
-    if (rv_variable_in_use()) {
-        const LimitPair rv = default_rv_limits();
-        l.MinRVW = rv.min;
-        l.MaxRVW = rv.max;
-    }
-}
-
-// Exit's save: in one-variable mode the limits of the variable follow its group ranges.
-// Two-variable mode keeps the limits; one that is not set takes its default, since a
-// limit not set leaves the key of the file as it was, and that value belongs to the
-// groupings the file held before.
-void take_exit_limits() {
-    SurrogateRangeLimits& l = surrogate_range_limits;
-    const auto take = [](double& limit, double value, bool replace) {
-        if (replace || is_not_set(limit)) limit = value;
+    const auto take = [measure_again](double& limit, double value) {
+        if (measure_again || is_not_set(limit)) limit = value;
     };
-    const bool one_variable = one_variable_mode != 0;
     if (bp_variable_in_use()) {
         const LimitPair bp = default_bp_limits();
-        take(l.MinBP, bp.min, one_variable);
-        take(l.MaxBP, bp.max, one_variable);
+        take(l.MinBP, bp.min);
+        take(l.MaxBP, bp.max);
     }
     if (rv_variable_in_use()) {
         const LimitPair rv = default_rv_limits();
-        take(l.MinRVW, rv.min, one_variable);
-        take(l.MaxRVW, rv.max, one_variable);
+        take(l.MinRVW, rv.min);
+        take(l.MaxRVW, rv.max);
     }
+    if (measure_again) limits_measured_on_records();
 }
 
 // Exit's save: dialog, limits, file. False when the editor must stay.
 bool save_on_exit() {
     std::string chosen;
     if (!choose_surrogate_save_file(chosen)) return false;
-    take_exit_limits();
+    take_save_limits();
     if (!write_edited_surrogate_file(chosen)) {
         surrogate_file_written = 0;  // the next Exit asks again
         return false;
     }
-    take_as_saved_state();
+    take_as_saved_state(chosen);
     surrogate_file_written = 1;
     return true;
 }
@@ -120,8 +109,8 @@ std::string surrogate_save_folder() {
 
 void begin_surrogate_editing() {
     current_surrogate_record = 0;
-    session.limits_basis = surrogates;
     session.limits_at_start = surrogate_range_limits;
+    session.limits_basis_at_start = limits_basis;
     session.user_limits_applied_at_start = user_limits_applied;
     session.thresholds_at_start = category_thresholds;
 }
@@ -180,10 +169,10 @@ bool set_limits_command() {
         show_message(set_limits_text(failures), "Error");
         return false;
     }
-    if (groupings_differ(surrogates, session.limits_basis)) {
+    if (records_moved_since_limits_measured()) {
         surrogate_range_limits = SurrogateRangeLimits{};
         user_limits_applied = 0;
-        session.limits_basis = surrogates;
+        limits_measured_on_records();
     }
     return true;
 }
@@ -192,9 +181,9 @@ bool save_as_surrogate_command() {
     surrogate_file_written = 0;
     std::string chosen;
     if (!choose_surrogate_save_file(chosen)) return false;
-    take_save_as_limits();
+    take_save_limits();
     if (!write_edited_surrogate_file(chosen)) return false;
-    take_as_saved_state();
+    take_as_saved_state(chosen);
     surrogate_file_written = 1;
     return true;
 }
@@ -213,6 +202,7 @@ bool exit_surrogate_editor_command(bool limit_edits_modified) {
     if (modified != 0) {  // the edits of the session are discarded, limits included
         copy_surrogate_records(surrogates_saved, surrogates);
         surrogate_range_limits = session.limits_at_start;
+        limits_basis = session.limits_basis_at_start;
         user_limits_applied = session.user_limits_applied_at_start;
         category_thresholds = session.thresholds_at_start;
     }

@@ -37,20 +37,24 @@ int record_of_counter(const std::string& counter_text);
 int counter_target(const std::string& counter_text, int shown_record);
 
 // Set Limits: the grouping rules of the variable mode (grouping_error and the 16001
-// message on a failure: answers false, the editor stays). When the groupings changed
-// since the limits were last measured, the four limits are not set any more (also not
-// the analyst's: they belonged to the old groupings). True: open the range-limits window.
+// message on a failure: answers false, the editor stays). When the records moved since
+// the limits were last measured (groupings, bp or rvw), the four limits are not set any
+// more (also not the analyst's: they belonged to the old groupings). True: open the
+// range-limits window.
 bool set_limits_command();
 
-// Save As: the save dialog, the limits from the group ranges (unless the analyst applied
-// limits), the file and its class thresholds. True when the file was written: what it
-// holds is then the saved state (the limit edits count as unchanged).
-// surrogate_file_written is 0 unless it was written.
+// Save As: the save dialog, the limits, the file and its class thresholds. The limits in
+// memory are kept while the records they were measured on have not moved, or when the
+// analyst applied them; otherwise they follow the group ranges. True when the file was
+// written: what it holds is then the saved state (the limit edits count as unchanged),
+// and it is the file in use (surrogate_file_path). surrogate_file_written is 0 unless it
+// was written.
 bool save_as_surrogate_command();
 
 // Exit: the "$$$" copy of the loaded file, then, when there are changes or the file was
-// not written, the grouping check and "Would you like to save your changes?". True when
-// the editor closes; false on Cancel, a cancelled dialog or a file that could not be written.
+// not written, the grouping check and "Would you like to save your changes?". Yes saves as
+// Save As does; No puts back the saved state. True when the editor closes; false on Cancel,
+// a cancelled dialog or a file that could not be written.
 bool exit_surrogate_editor_command(bool limit_edits_modified);
 
 // The Save As dialog of the editor in <data root>/5847dir/Surrogates: ".ini" is appended

@@ -6,6 +6,7 @@
 #include "methoddata/group_ranges.h"
 #include "methoddata/surrogate_groupings.h"
 #include "methoddata/surrogate_library_row.h"
+#include "methoddata/surrogate_range_limits.h"
 #include "platform/errors.h"
 #include "platform/ui_services.h"
 
@@ -196,6 +197,7 @@ void read_surrogate_limits(const IniFile& file) {
     if (test_surrogate_groupings().any() && !file.has_section(kLimits)) {
         limits = SurrogateRangeLimits{};  // all four not set
         surrogate_limits_invalid = 1;
+        limits_measured_on_records();
         return;
     }
     GroupRanges bp{};
@@ -206,6 +208,7 @@ void read_surrogate_limits(const IniFile& file) {
     limits.MaxBP = limit_or(file, "MaxBP", range_limit(bp, last_bp, &GroupFit::range_high, false));
     limits.MinRVW = limit_or(file, "MinRVW", range_limit(rv, 1, &GroupFit::min_x, true));
     limits.MaxRVW = limit_or(file, "MaxRVW", range_limit(rv, last_rv, &GroupFit::range_high, true));
+    limits_measured_on_records();
 }
 
 void read_check_surrogate_limits(const IniFile& file) {

@@ -34,7 +34,8 @@ bool load_internal_standard_file(const std::string& path, int count);
 int read_surrogate_file(int count, const IniFile& file, SurrogateTable& surrogates);
 
 // [Limits] into surrogate_range_limits, missing keys from the group ranges; with failing
-// groupings and no [Limits], all four not set and surrogate_limits_invalid := 1. Ends the
+// groupings and no [Limits], all four not set and surrogate_limits_invalid := 1. The limits
+// are then those of the records as read (limits_basis). Ends the
 // command (CommandAborted) after its message when an rvw is not above 0.
 void read_surrogate_limits(const IniFile& file);
 

@@ -16,3 +16,10 @@ int find_library_row_by_name(const std::string& name, const LibraryTable& librar
 // nullptr when no record carries that row's name.
 const SurrogateRecord* find_surrogate_of_library_row(int row, const SurrogateTable& surrogates,
                                                      const LibraryTable& library);
+
+// The library is the one source of an internal standard's bp, rvw and row: each record below
+// surrogate_count takes those of the library row of its name (the row 1-based, as the
+// internal-standard file holds it). A record whose name the
+// library does not hold (a rename the library sync has not asked about yet) keeps its
+// values until the sync makes it the library's compound. True when a record changed.
+bool derive_standard_properties(SurrogateTable& surrogates, const LibraryTable& library);

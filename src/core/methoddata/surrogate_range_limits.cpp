@@ -213,3 +213,16 @@ std::optional<LimitReset> apply_range_limits(const LimitTexts& texts) {
     user_limits_applied = 1;
     return std::nullopt;
 }
+
+void limits_measured_on_records() { limits_basis = surrogates; }
+
+bool records_moved_since_limits_measured() {
+    for (int i = 0; i < surrogate_records_in_use(); ++i) {
+        const SurrogateRecord& now = surrogates[i];
+        const SurrogateRecord& then = limits_basis[i];
+        if (now.rvwgroup != then.rvwgroup || now.bpgroup != then.bpgroup || now.first_pass != then.first_pass ||
+            now.bp != then.bp || now.rvw != then.rvw)
+            return true;
+    }
+    return false;
+}

@@ -25,6 +25,12 @@ LimitPair default_bp_limits();
 // e to the power of the same RV-group values.
 LimitPair default_rv_limits();
 
+// The limits in memory were measured on the records as they are now (limits_basis).
+void limits_measured_on_records();
+// Whether a record's groups, first-pass flag, bp or rvw changed since the limits were
+// measured: the group bands have moved under them (the checked flag does not move them).
+bool records_moved_since_limits_measured();
+
 // The four edits of the range-limits window, in the order they are stored.
 enum LimitEdit : int { kEditBpMin = 0, kEditBpMax = 1, kEditRvMin = 2, kEditRvMax = 3 };
 using LimitTexts = std::array<std::string, 4>;

@@ -123,8 +123,12 @@ void Tmain_form::BringToFrontByCaption(const QString& caption) { BringFrontTimer
 
 void Tmain_form::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // A task window (the internal-standard editor, say) may have changed the groupings.
-    run_command([this] { follow_groupings_in_memory(menu_state); });
+    // A task window (the internal-standard editor, say) may have changed the groupings or
+    // saved the file in use under a new name.
+    run_command([this] {
+        follow_groupings_in_memory(menu_state);
+        menu_state.follow_files_in_use(folder_settings.slot[kLibraryTextFileSlot], surrogate_file_path);
+    });
     show_menu_state();
 }
 

@@ -140,13 +140,13 @@ TEditLib_Form::TEditLib_Form() : TaskWindow("Edit Library") {
         b.button->setGeometry(16 + 128 * b.column, 380 + 48 * b.row, b.width, 32);
         if (*b.hint) set_button_hint(b.button, b.hint);
         auto handler = b.handler;
-        connect(b.button, &QPushButton::clicked, this, [this, handler] { run_command([this, handler] { (this->*handler)(); }); });
+        connect(b.button, &QPushButton::clicked, this, [this, handler] { command([this, handler] { (this->*handler)(); }); });
     }
 
     // Programmatic selections block these signals: only the analyst's choice runs a handler.
-    connect(LibListBox, &QListWidget::currentRowChanged, this, [this] { run_command([this] { LibListBoxClick(); }); });
+    connect(LibListBox, &QListWidget::currentRowChanged, this, [this] { command([this] { LibListBoxClick(); }); });
     connect(ListBox_cmpndType, &QListWidget::currentRowChanged, this,
-            [this] { run_command([this] { ListBox_cmpndTypeClick(); }); });
+            [this] { command([this] { ListBox_cmpndTypeClick(); }); });
     // Leaving an edit runs its exit handler.
     for (QLineEdit* e : {Edit_Counter, Edit_CmpndName, Edit_rvw, Edit_bp}) e->installEventFilter(this);
     for (QLineEdit* e : Edit_con) e->installEventFilter(this);
@@ -164,18 +164,18 @@ QLineEdit* TEditLib_Form::created_number_edit(int flag) const {
 
 bool TEditLib_Form::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && watched == Edit_CmpndName)
-        run_command([this] { Edit_CmpndNameClick(); });
+        command([this] { Edit_CmpndNameClick(); });
     if (event->type() != QEvent::FocusOut) return false;
     // Switching to another window (a message box too) is not leaving the control.
     auto reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || !isVisible()) return false;
     if (watched == Edit_Counter) {
-        run_command([this] { Edit_CounterExit(); });
+        command([this] { Edit_CounterExit(); });
     } else if (watched == Edit_CmpndName) {
-        run_command([this] { Edit_CmpndNameExit(); });
+        command([this] { Edit_CmpndNameExit(); });
     } else {
         for (int flag = 0; flag < static_cast<int>(entry_flags.size()); ++flag)
-            if (watched == created_number_edit(flag)) run_command([this, flag] { created_number_exit(flag); });
+            if (watched == created_number_edit(flag)) command([this, flag] { created_number_exit(flag); });
     }
     return false;
 }
@@ -184,18 +184,29 @@ void TEditLib_Form::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         if (QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
-        run_command([this] { FormCreate(); });
+        command([this] { FormCreate(); });
     }
     TaskWindow::showEvent(event);
 }
 
 void TEditLib_Form::closeEvent(QCloseEvent* event) {
     // Closed by its title-bar button: nothing typed here is kept.
-    if (create_mode())
-        restore_library_snapshot(before_create_);
-    else
-        discard_library_edits();
+    command([this] {
+        if (create_mode())
+            restore_library_snapshot(before_create_);
+        else
+            discard_library_edits();
+    });
     TaskWindow::closeEvent(event);
+}
+
+// Every command of the editor runs here. Whatever it changed in the library, and however it
+// ended, the internal-standard records then take their bp, rvw and row from the library:
+// the models fit the records' values. Create mode puts the loaded library back untouched.
+void TEditLib_Form::command(const std::function<void()>& handler) {
+    run_command(handler);
+    if (create_mode()) return;
+    if (standards_follow_library()) show_surrogate_record(current_surrogate_record);
 }
 
 // Layout and showing.
@@ -214,10 +225,15 @@ void TEditLib_Form::FormCreate() {
     refill_list();
     current_record = std::clamp(current_record, 0, std::max(compound_count - 1, 0));
     show_library_compound(current_record);
-    setWindowTitle("Edit Library   (" + qt(folder_settings.slot[kLibraryTextFileSlot]) + ")");
+    show_library_file();
     Button_SaveAs->show();
     Edit_CmpndName->setReadOnly(false);
     mark_to_enter(Edit_CmpndName, false);
+}
+
+void TEditLib_Form::show_library_file() {
+    setWindowTitle("Edit Library   (" + qt(folder_settings.slot[kLibraryTextFileSlot]) + ")");
+    Edit_libname->setText(qt(to_upper(folder_settings.slot[kLibraryTextFileSlot])));
 }
 
 void TEditLib_Form::set_edit_layout() {
@@ -329,15 +345,8 @@ int TEditLib_Form::SaveOrExit() {
     return delete_compound() ? 6 : 7;
 }
 
-void TEditLib_Form::SaveRecordChanges() {
-    get_library_compound_from_form(entry());
-    if (!library[current_record].is_internal_standard || !surrogate_file_selected) return;
-    if (!Edit_rvw->isModified() && !Edit_bp->isModified()) return;
-    Edit_rvw->setModified(false);
-    Edit_bp->setModified(false);
-    const int record = propagate_standard_properties(surrogates, library_saved, library, current_record);
-    if (record >= 0 && record == current_surrogate_record) show_surrogate_record(record);
-}
+// The internal-standard records follow the stored values after the command (see command()).
+void TEditLib_Form::SaveRecordChanges() { get_library_compound_from_form(entry()); }
 
 bool TEditLib_Form::FormModified() {
     if (Edit_CmpndName->isModified()) names_edited = 1;
@@ -531,8 +540,9 @@ void TEditLib_Form::leave_create_mode() {
 
 // Saving, printing, leaving.
 
-void TEditLib_Form::library_saved_now() {
-    library_edits_saved();
+void TEditLib_Form::library_saved_now(const std::string& file) {
+    library_edits_saved(file);
+    show_library_file();
     for (QLineEdit* e : findChildren<QLineEdit*>()) e->setModified(false);
     for (QLineEdit* e : {change_variable_form->Edit_var1, change_variable_form->Edit_var2}) e->setModified(false);
 }
@@ -543,7 +553,8 @@ void TEditLib_Form::save_library() {
     current_record = counter_record();
     get_library_compound_from_form(entry());
     if (library_names_changed()) names_edited = 1;
-    if (write_library_text_file(compound_count, library)) library_saved_now();
+    std::string written;
+    if (write_library_text_file(compound_count, library, &written)) library_saved_now(written);
 }
 
 void TEditLib_Form::Button_SaveAsClick() {
@@ -606,7 +617,7 @@ void TEditLib_Form::Button_ChangeVariablesClick() {
     connect(
         change_variable_form, &QDialog::finished, this,
         [this](int result) {
-            if (result == QDialog::Accepted) run_command([this] { after_variable_dialog(); });
+            if (result == QDialog::Accepted) command([this] { after_variable_dialog(); });
         },
         Qt::SingleShotConnection);
     change_variable_form->open();

@@ -4,6 +4,8 @@
 // library only as a library text file, with Save As. The window is shown and hidden for
 // the whole run; each showing sets up the layout of its mode.
 #include <array>
+#include <functional>
+#include <string>
 
 #include "methoddata/library_editor.h"
 #include "platform/task_window.h"
@@ -99,7 +101,9 @@ private:
     void leave_create_mode();
     bool delete_compound();
     void save_library();
-    void library_saved_now();
+    void library_saved_now(const std::string& file);
+    void show_library_file();
+    void command(const std::function<void()>& handler);
 
     int help_context_ = 115;
     LibrarySnapshot before_create_;

@@ -1,6 +1,7 @@
 #include "methoddata/surr_form.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,6 +135,13 @@ void Tsurr_Form::connect_handlers() {
     connect(ListBox_checked, &QListWidget::itemSelectionChanged, this, [this] {
         if (!showing_record_) run_command([this] { ListBox_checkedClick(); });
     });
+}
+
+// The close box leaves as Exit does, with its question: groupings not saved must not stay
+// in memory as if the file held them. Exit hides the window when it leaves.
+void Tsurr_Form::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    run_command([this] { exitClick(); });
 }
 
 void Tsurr_Form::showEvent(QShowEvent* event) {
@@ -284,7 +292,9 @@ void Tsurr_Form::Edit_CounterChange() {
 // Commands.
 
 void Tsurr_Form::Button_save_asClick() {
-    if (save_as_surrogate_command()) surrogate_limits_form->clear_limit_edit_marks();
+    if (!save_as_surrogate_command()) return;
+    surrogate_limits_form->clear_limit_edit_marks();
+    Edit_surfilename->setText(qt(surrogate_file_path));  // the file written is the one in use
 }
 
 void Tsurr_Form::Set_Limits_ButtonClick() {

@@ -148,18 +148,23 @@ TEST_F(LibraryEditor, TheTableNeitherOverflowsNorEmpties) {
     EXPECT_FALSE(room_for_created_compound());
 }
 
-TEST_F(LibraryEditor, APropertyChangeReachesTheInternalStandardRecordOfTheSavedName) {
-    add_record("Other", 1.0, 1.0);
+// The records take bp, rvw and row from the library row of their name, wherever it stands; a
+// name the library does not hold (a rename not yet asked about) keeps the record's values.
+TEST_F(LibraryEditor, RecordsTakeTheirPropertiesFromTheLibraryRowOfTheirName) {
+    add_record("Renamed away", 1.0, 1.0);
     add_record("Toluene-d8", 1.0, 1.0);
-    // The analyst's new values reach the record that still carries the saved name.
-    library[0].name = "Toluene-d8 (renamed)";
-    library[0].bp = 200.0;
-    library[0].rvw = 0.31;
-    EXPECT_EQ(propagate_standard_properties(surrogates, library_saved, library, 0), 1);
+    insert_library_slot(0);  // the internal standard moves to row 1
+    library[1].bp = 200.0;
+    library[1].rvw = 0.31;
+    surrogates[surrogate_count].name = "Toluene-d8";  // past the records in use
+    EXPECT_TRUE(standards_follow_library());
     EXPECT_EQ(surrogates[1].bp, 200.0);
     EXPECT_EQ(surrogates[1].rvw, 0.31);
+    EXPECT_EQ(surrogates[1].LibCmpndNum, 2);
     EXPECT_EQ(surrogates[0].bp, 1.0);
-    EXPECT_EQ(propagate_standard_properties(surrogates, library_saved, library, 1), -1);
+    EXPECT_EQ(surrogates[0].rvw, 1.0);
+    EXPECT_NE(surrogates[surrogate_count].bp, 200.0);
+    EXPECT_FALSE(standards_follow_library());  // nothing left to change
 }
 
 TEST_F(LibraryEditor, ACreatedCompoundTakesItsTypesAmounts) {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "methoddata/surrogate_file.h"
+#include "methoddata/surrogate_range_limits.h"
 #include "platform/errors.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
@@ -30,6 +31,7 @@ class SurrogateEditor : public ::testing::Test {
         write_surrogate_file(surrogate_count, file, surrogates);
         loaded_text = read_file_text(surrogate_file_path);
         surrogate_range_limits = {45.0, 110.0, 1.5, 200.0};  // as a file may hold them
+        limits_measured_on_records();                          // as its load does
 
         surrogates_saved = surrogates;  // as Edit Internal Standard File does
         begin_surrogate_editing();
@@ -126,7 +128,11 @@ TEST_F(SurrogateEditor, SetLimitsForgetsLimitsOnlyWhenTheGroupingsChanged) {
     EXPECT_TRUE(set_limits_command());
     EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 45.0);
 
-    surrogates[0].checked_surrogate = 1;
+    surrogates[0].checked_surrogate = 1;  // moves no group band
+    EXPECT_TRUE(set_limits_command());
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 45.0);
+
+    surrogates[0].bpgroup[1] = 1;
     EXPECT_TRUE(set_limits_command());
     EXPECT_TRUE(is_not_set(surrogate_range_limits.MinBP));
     EXPECT_TRUE(is_not_set(surrogate_range_limits.MaxRVW));
@@ -139,35 +145,92 @@ TEST_F(SurrogateEditor, SetLimitsForgetsLimitsOnlyWhenTheGroupingsChanged) {
     EXPECT_EQ(surrogates_modified(false), 1);
 }
 
-TEST_F(SurrogateEditor, SaveAsWritesTheWholeFileWithLimitsFromTheGroups) {
+TEST_F(SurrogateEditor, SaveAsWritesTheWholeFileAndMakesItTheFileInUse) {
     ui.save_returns(saved("copy"));
     EXPECT_TRUE(save_as_surrogate_command());
     const FileDialogRequest& request = ui.save_requests.back();
     EXPECT_EQ(request.start_folder, save_folder());
     EXPECT_EQ(request.filter, "Surrogate files (*.ini)|*.ini");
     EXPECT_EQ(surrogate_file_written, 1);
-    EXPECT_EQ(surrogate_file_path, temp.file("LOADED.INI"));  // Save As does not change it
+    EXPECT_EQ(surrogate_file_path, saved("copy.ini"));  // its groupings are those in memory
 
     IniFile file;
     ASSERT_TRUE(file.load(saved("copy.ini")));
     EXPECT_EQ(file.get_int("header", "number_comps", 0), 10);
     EXPECT_EQ(file.get_string("compound10", "name", ""), "FP3");
     EXPECT_EQ(file.get_int("compound5", "bpgroup2", 0), 1);
-    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinBP", 0), 40.0);
-    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MaxBP", 0), 115.0);
-    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinRVW", 0), 1.0);
-    EXPECT_EQ(file.get_double("Limits", "MaxRVW", 0), std::exp(5.5));  // written exactly
     EXPECT_DOUBLE_EQ(file.get_double("CheckSurrLimits", "LinearVCS", 0), category_thresholds.vcs);
     EXPECT_TRUE(file.has_key("CheckSurrLimits", "LnNPVCS"));
 
-    // Limits the analyst applied are kept; a name ending in ".ini" keeps its own ending.
-    user_limits_applied = 1;
-    surrogate_range_limits = {45.0, 110.0, 1.5, 200.0};
+    // A name ending in ".ini" keeps its own ending; a refused save leaves the file in use.
     ui.save_returns(saved("MINE.INI"));
     EXPECT_TRUE(save_as_surrogate_command());
-    ASSERT_TRUE(file.load(saved("MINE.INI")));
+    EXPECT_TRUE(file_exists(saved("MINE.INI")));
+    ui.save_returns(std::nullopt);
+    EXPECT_FALSE(save_as_surrogate_command());
+    EXPECT_EQ(surrogate_file_path, saved("MINE.INI"));
+}
+
+// Save As and Exit's save write the same limits: those in memory while the records they
+// were measured on stand (a file's own limits come back as it held them), the group
+// defaults once groups, first-pass flags or properties moved, unless the analyst applied
+// limits; a limit not set takes its default.
+TEST_F(SurrogateEditor, BothSavesKeepTheLimitsUntilTheGroupsMoveUnderThem) {
+    const SurrogateRangeLimits held{45.0, 110.0, 1.5, 200.0};
+    const SurrogateRangeLimits defaults{40.0, 115.0, 1.0, std::exp(5.5)};
+    struct Case {
+        const char* what;
+        void (*edit)();
+        u8 applied;
+        SurrogateRangeLimits written;
+    };
+    const Case cases[] = {
+        {"nothing edited", [] {}, 0, held},
+        {"checked flag", [] { surrogates[1].checked_surrogate = 1; }, 0, held},
+        {"a limit not set", [] { surrogate_range_limits.MaxRVW = kNotSet; }, 0, {45.0, 110.0, 1.5, std::exp(5.5)}},
+        {"bp group", [] { surrogates[4].bpgroup[0] = 1; }, 0, defaults},
+        {"first pass", [] { surrogates[0].first_pass = 1; }, 0, {50.0, 115.0, 1.0, std::exp(5.5)}},
+        {"a bp the library changed", [] { surrogates[0].bp = 41.0; }, 0, {41.0, 115.0, 1.0, std::exp(5.5)}},
+        {"applied, then a group", [] { surrogates[4].bpgroup[0] = 1; }, 1, held},
+    };
+    int n = 0;
+    ui.allow_any_message = true;  // the grouping check of Exit may complain
+    for (const bool exit : {false, true}) {
+        for (const Case& c : cases) {
+            const std::string name = "limits" + std::to_string(++n);
+            SetUp();
+            user_limits_applied = c.applied;
+            c.edit();
+            if (exit) {
+                ui.answer(Answer::Yes);
+                ui.save_returns(saved(name));
+                ASSERT_TRUE(exit_surrogate_editor_command(true)) << c.what;
+            } else {
+                ui.save_returns(saved(name));
+                ASSERT_TRUE(save_as_surrogate_command()) << c.what;
+            }
+            IniFile file;
+            ASSERT_TRUE(file.load(saved(name + ".ini")));
+            const std::string how = std::string(exit ? "Exit: " : "Save As: ") + c.what;
+            EXPECT_EQ(file.get_double("Limits", "MinBP", 0), c.written.MinBP) << how;
+            EXPECT_EQ(file.get_double("Limits", "MaxBP", 0), c.written.MaxBP) << how;
+            EXPECT_EQ(file.get_double("Limits", "MinRVW", 0), c.written.MinRVW) << how;
+            EXPECT_NEAR(file.get_double("Limits", "MaxRVW", 0), c.written.MaxRVW, 1e-9) << how;
+        }
+    }
+
+    // One variable: the limits of the variable in use follow the same rule.
+    SetUp();
+    one_variable_mode = 1;
+    bp_variable_chosen = 1;
+    surrogates[2].checked_surrogate = 1;
+    ui.answer(Answer::Yes);
+    ui.save_returns(saved("one"));
+    EXPECT_TRUE(exit_surrogate_editor_command(false));
+    IniFile file;
+    ASSERT_TRUE(file.load(saved("one.ini")));
     EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinBP", 0), 45.0);
-    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MaxRVW", 0), 200.0);
+    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MaxBP", 0), 110.0);
 }
 
 TEST_F(SurrogateEditor, SaveAsAsksBeforeReplacingAFile) {
@@ -276,33 +339,17 @@ TEST_F(SurrogateEditor, ExitStaysOnCancelAnywhere) {
     EXPECT_EQ(surrogates[1].checked_surrogate, 1);  // nothing discarded
 }
 
-TEST_F(SurrogateEditor, ExitSavesWithTheLimitsOfItsMode) {
+TEST_F(SurrogateEditor, ExitSavesTheEditsAsTheFileInUse) {
     surrogates[1].checked_surrogate = 1;
-    surrogate_range_limits.MaxRVW = kNotSet;
     ui.answer(Answer::Yes);
     ui.save_returns(saved("two"));
     EXPECT_TRUE(exit_surrogate_editor_command(false));
     EXPECT_EQ(surrogate_file_written, 1);
     EXPECT_EQ(surrogates_saved[1].checked_surrogate, 1);
+    EXPECT_EQ(surrogate_file_path, saved("two.ini"));
     IniFile file;
     ASSERT_TRUE(file.load(saved("two.ini")));
-    // Two variables: set limits stay, a limit not set takes its group default.
-    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinBP", 0), 45.0);
-    EXPECT_NEAR(file.get_double("Limits", "MaxRVW", 0), std::exp(5.5), 1e-9);  // 15 digits
     EXPECT_EQ(file.get_int("compound2", "checked_surrogate", 0), 1);
-
-    // One variable (BP): its limits follow the groups, even limits the analyst applied.
-    one_variable_mode = 1;
-    bp_variable_chosen = 1;
-    user_limits_applied = 1;
-    surrogates[2].checked_surrogate = 1;
-    ui.answer(Answer::Yes);
-    ui.save_returns(saved("one"));
-    EXPECT_TRUE(exit_surrogate_editor_command(false));
-    ASSERT_TRUE(file.load(saved("one.ini")));
-    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinBP", 0), 40.0);
-    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MaxBP", 0), 115.0);
-    EXPECT_DOUBLE_EQ(file.get_double("Limits", "MinRVW", 0), 1.5);
 }
 
 TEST_F(SurrogateEditor, ExitStaysWhenTheFileCannotBeWritten) {
