@@ -143,7 +143,8 @@ TEST_F(SurrogateCommands, CopyMakesAByteForByteCopy) {
 }
 
 TEST_F(SurrogateCommands, EditOpensTheEditorOnlyForAFileInStep) {
-    load_surrogate_file(example_file("demo_internal_standards.ini"));
+    // A copy: the close box leaves as Exit does, which leaves a "$$$" copy beside the file.
+    load_surrogate_file(install.write("DEMO.INI", read_file_text(example_file("demo_internal_standards.ini"))));
     item("EditSurrogatesFile")->trigger();
     EXPECT_TRUE(surr_Form->isVisible());
     EXPECT_FALSE(main_form->isVisible());
