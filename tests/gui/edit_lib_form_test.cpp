@@ -107,6 +107,48 @@ TEST_F(LibraryEditorWindow, AnInvalidCompoundStaysShown) {
     EXPECT_EQ(current_record, 0);
 }
 
+// A name another row holds would give a library that Load Library refuses: every lookup by
+// name would take the first row. Refused where it is typed, in browsing and in create mode,
+// and Save As asks to delete it, as for other invalid names, before it writes anything.
+TEST_F(LibraryEditorWindow, ANameAnotherRowHoldsIsRefused) {
+    open_editor();
+    type("Edit_CmpndName", "Methylene chloride");
+    ui.expect_message("The compound name \"Methylene chloride\" in row 1 is the name of row 2 already");
+    click("Next");
+    EXPECT_EQ(current_record, 0);
+    EXPECT_EQ(library[0].name, "1,1-Dichloroethene");
+
+    ui.answer(Answer::No);  // "The current compound has invalid entries. Delete ...?"
+    click("Button_SaveAs");  // no library with the name twice is written
+    EXPECT_TRUE(ui.save_requests.empty());
+    EXPECT_TRUE(ui.saw_message("Delete the current compound and continue?"));
+    click("Cancel");
+    type("Edit_CmpndName", "1,1-Dichloroethene");  // its own name is no clash
+    click("Next");
+    EXPECT_EQ(current_record, 1);
+    click("exit");
+}
+
+TEST_F(LibraryEditorWindow, ANameTypedTwiceInCreateModeIsRefused) {
+    item("CreateNewLibrary1")->trigger();
+    ASSERT_TRUE(EditLib_Form->isVisible());
+    EditLib_Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(EditLib_Form));
+    type("Edit_CmpndName", "Fluorobenzene");
+    type("Edit_rvw", "13");
+    type("Edit_bp", "85");
+    type("Edit_con1", "25");
+    click("btn_add_compound");
+    ASSERT_EQ(shown("Edit_Counter"), "2");
+    type("Edit_CmpndName", "Fluorobenzene");
+    type("Edit_rvw", "13");
+    type("Edit_bp", "85");
+    ui.expect_message("The compound name \"Fluorobenzene\" in row 2 is the name of row 1 already");
+    type("Edit_con1", "25");
+    click("btn_add_compound");
+    EXPECT_EQ(shown("Edit_Counter"), "2");
+}
+
 TEST_F(LibraryEditorWindow, ExitAsksToSaveWritesTheFileAndRemindsOfTheInternalStandardFile) {
     open_editor();
     click("Next");

@@ -12,6 +12,12 @@ std::string compound_name_separator_message(const std::string& name, int row) {
            "and report files.\nPlease rename the compound.";
 }
 
+std::string compound_name_in_use_message(const std::string& name, int other_row, int row) {
+    return "The compound name \"" + name + "\" in row " + std::to_string(row) + " is the name of row " +
+           std::to_string(other_row) +
+           " already: records, limits and results find their compound by its name.\nPlease rename the compound.";
+}
+
 std::optional<RepeatedName> find_repeated_compound_name(const std::vector<std::string>& names) {
     std::unordered_map<std::string, int> first_row;
     for (int r = 0; r < static_cast<int>(names.size()); ++r) {

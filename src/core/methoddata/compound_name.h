@@ -11,6 +11,10 @@ bool compound_name_has_separator(const std::string& name);
 // The refusal of such a name in the library's row `row` (1-based).
 std::string compound_name_separator_message(const std::string& name, int row);
 
+// The refusal of a name typed into row `row` that row `other_row` holds already (1-based):
+// the library could be saved but never loaded again.
+std::string compound_name_in_use_message(const std::string& name, int other_row, int row);
+
 // Two rows (0-based, the first row first) that hold the same compound name. Names are how
 // internal-standard records, reporting limits and results find their rows: with a name in
 // two rows every lookup takes the first, and the second row's values go nowhere.

@@ -53,6 +53,13 @@ bool same_compound(const LibraryCompound& a, const LibraryCompound& b) {
            a.MDLwaste == b.MDLwaste;
 }
 
+// Another row of the library in the editor that holds `name`, or -1.
+int other_row_named(const std::string& name) {
+    for (int i = 0; i < compound_count && i < kMaxCompounds; ++i)
+        if (i != current_record && library[i].name == name) return i;
+    return -1;
+}
+
 void store_amounts(LibraryCompound& c, const CompoundEntry& entry, bool internal_standard) {
     c.conc[0] = to_double_strict(entry.amounts[0]);
     c.conc1_copy = c.conc[0];
@@ -101,6 +108,10 @@ EntryProblem check_compound_entry(const CompoundEntry& entry) {
         warning(compound_name_separator_message(entry.name, current_record + 1));
         return EntryProblem::NoName;
     }
+    if (const int other = other_row_named(entry.name); other >= 0) {
+        warning(compound_name_in_use_message(entry.name, other + 1, current_record + 1));
+        return EntryProblem::NoName;
+    }
     if (!is_number_above_zero(entry.rvw)) {
         warning("The relative volatility must greater than 0.");
         return EntryProblem::BadRvw;
@@ -109,7 +120,7 @@ EntryProblem check_compound_entry(const CompoundEntry& entry) {
 }
 
 int invalid_entry_code(const CompoundEntry& entry) {
-    if (entry.name.empty() || compound_name_has_separator(entry.name)) return 1;
+    if (entry.name.empty() || compound_name_has_separator(entry.name) || other_row_named(entry.name) >= 0) return 1;
     double bp = 0.0;
     int code = 0;
     if (!is_number_above_zero(entry.rvw)) code = 2;
