@@ -88,7 +88,7 @@ bool check_library_names(int row_count, const std::vector<std::string>& row_name
     return false;
 }
 
-bool convert_quant_file(const std::string& data_path, const std::string& results_path, IniFile* written) {
+bool convert_quant_file(const std::string& data_path, const std::string& results_path, std::string* written) {
     std::vector<std::string> lines;
     // A file that cannot be opened has no other remedy here: say which one and refuse.
     if (!read_text_lines(data_path, lines)) {
@@ -124,11 +124,7 @@ bool convert_quant_file(const std::string& data_path, const std::string& results
         show_message("Cannot write the results file " + results_path + ":\n" + error, "Error");
         return false;
     }
-    if (written) {
-        // Read from the bytes that went to the file: the same values as a load of it gives.
-        written->load_text(text);
-        written->set_path(results_path);
-    }
+    if (written) *written = text;
     return true;
 }
 

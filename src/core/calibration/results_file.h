@@ -17,10 +17,10 @@ std::string results_ini_name(const std::string& data_path, const std::string& fo
 // does not list the library's compounds in library order (03010, 03009), holds an area
 // the area field cannot hold, or the results file cannot be written. Nothing is written
 // on a refusal, and a results file from an earlier conversion stays as it was.
-// When `written` is given it takes the results file as written, as a load of the file
-// would give it, so the caller need not read back what was just written.
+// When `written` is given it takes the bytes of the results file as written, so the
+// caller need not read back what was just written.
 bool convert_quant_file(const std::string& data_path, const std::string& results_path,
-                        IniFile* written = nullptr);
+                        std::string* written = nullptr);
 
 // True (after the message) when the rows do NOT match `library` and `compound_count`:
 // 03010 when the counts differ, else 03009 naming the first differing row.

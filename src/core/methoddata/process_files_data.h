@@ -14,7 +14,12 @@
 constexpr float kDefaultMinMeanResponse = 0.001f;
 constexpr float kDefaultMaxResponseDeviation = 0.9f;
 
-class IniFile;
+// A results file as it was written, kept as its bytes: parsed, a file takes several times
+// the memory, and a run lists up to 24 of them.
+struct KeptResultsFile {
+    std::string path;
+    std::string text;
+};
 
 struct ProcessFilesData {
     std::array<SampleRawData, kDataSets> sample_raw_data;  // slot = sample index
@@ -22,7 +27,7 @@ struct ProcessFilesData {
     std::array<std::string, kSampleSlots> sample_ini_paths;  // results file of each sample
     // Each listed sample's results file as Add File read it: Process takes the sample from
     // here rather than reading the file again.
-    std::array<std::shared_ptr<const IniFile>, kSampleSlots> sample_results_files;
+    std::array<KeptResultsFile, kSampleSlots> sample_results_files;
     std::string current_sample_name;  // data file of the sample whose models are running
     std::array<SampleSettings, kSampleSlots> sample_settings;
 

@@ -1,7 +1,6 @@
 #include "processing/sample_list.h"
 
 #include <cmath>
-#include <memory>
 #include <utility>
 
 #include "calibration/calibration_standards.h"
@@ -62,7 +61,7 @@ void start_sample_processing(ProcessFilesData& data) {
     sample_info_index = 0;
     clear_sample_information();
     for (SampleSettings& s : data.sample_settings) s = SampleSettings{};
-    for (auto& kept : data.sample_results_files) kept.reset();
+    for (auto& kept : data.sample_results_files) kept = KeptResultsFile{};
 }
 
 int add_sample_file(ProcessFilesData& data) {
@@ -85,9 +84,12 @@ int add_sample_file(ProcessFilesData& data) {
 
     const std::string folder = folder_of(*chosen);
     const std::string results_path = sample_results_path(*chosen);
-    auto results = std::make_shared<IniFile>();
-    if (!convert_quant_file(*chosen, results_path, results.get())) return -1;
-    if (refuse_negative_area(*chosen, *results)) {
+    std::string written;
+    if (!convert_quant_file(*chosen, results_path, &written)) return -1;
+    IniFile results;
+    results.load_text(written);  // the file as a load of it reads
+    results.set_path(results_path);
+    if (refuse_negative_area(*chosen, results)) {
         remove_file(results_path);  // written for a sample that is not listed
         return -1;
     }
@@ -96,8 +98,8 @@ int add_sample_file(ProcessFilesData& data) {
     data.sample_data_paths[n] = *chosen;
     data.sample_settings[n].data_file_path = *chosen;
     data.sample_settings[n].results_ini_path = results_path;
-    read_sample_ids(n, *results);
-    data.sample_results_files[n] = std::move(results);
+    read_sample_ids(n, results);
+    data.sample_results_files[n] = KeptResultsFile{results_path, std::move(written)};
     folder_settings.slot[kDataPathSlot] = folder;
     write_file_setting("dataPath", folder);
 
@@ -118,7 +120,7 @@ void delete_sample_file(ProcessFilesData& data, int i) {
     close_up(data.sample_data_paths, i, count);
     close_up(data.sample_ini_paths, i, count);
     close_up(data.sample_results_files, i, count);
-    data.sample_results_files[count - 1].reset();
+    data.sample_results_files[count - 1] = KeptResultsFile{};
     close_up(data.sample_settings, i, count);
     close_up(sample_sizes, i, count);
     close_up(sample_limit_files, i, count);
@@ -139,7 +141,7 @@ void clear_sample_list(ProcessFilesData& data) {
         const std::string results = sample_results_path(path);
         if (file_exists(results)) remove_file(results);
     }
-    for (auto& kept : data.sample_results_files) kept.reset();
+    for (auto& kept : data.sample_results_files) kept = KeptResultsFile{};
     sample_count = 0;
     sample_info_index = 0;
 }

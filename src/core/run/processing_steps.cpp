@@ -35,11 +35,15 @@ ProcessingSteps processing_steps() {
     steps.average_response_factors = average_response_factors;
     steps.read_sample = [](int sample, const std::string& path) {
         // The file Add File read, unless the sample's results file is another one now.
-        const auto& kept = process_files_data.sample_results_files[sample];
-        if (kept && kept->path() == path)
-            read_sample_ini(process_files_data.sample_raw_data, sample, *kept);
-        else
+        const KeptResultsFile& kept = process_files_data.sample_results_files[sample];
+        if (kept.path.empty() || kept.path != path) {
             read_sample_ini(process_files_data.sample_raw_data, sample, path);
+            return;
+        }
+        IniFile ini;
+        ini.load_text(kept.text);
+        ini.set_path(path);
+        read_sample_ini(process_files_data.sample_raw_data, sample, ini);
     };
     steps.record_fitted_lines = record_fitted_lines;
     steps.compute_concentrations = compute_concentrations;
