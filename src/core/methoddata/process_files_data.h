@@ -25,7 +25,7 @@ struct ProcessFilesData {
     std::array<SampleRawData, kDataSets> sample_raw_data;  // slot = sample index
     std::array<std::string, kSampleSlots> sample_data_paths;
     std::array<std::string, kSampleSlots> sample_ini_paths;  // results file of each sample
-    // Each listed sample's results file as Add File read it: Process takes the sample from
+    // Each listed sample's results file as Add File wrote it: Process takes the sample from
     // here rather than reading the file again.
     std::array<KeptResultsFile, kSampleSlots> sample_results_files;
     std::string current_sample_name;  // data file of the sample whose models are running

@@ -221,3 +221,11 @@ std::string next_free_path(std::string_view path) {
         if (!taken(candidate)) return candidate;
     }
 }
+
+std::string part_file_path(std::string_view path, std::string_view part, std::string_view default_extension) {
+    const std::string name = file_name_of(path);
+    const std::string base = up_to_last_dot(name);
+    const std::string extension = name.substr(base.size());
+    const std::string folder(path.substr(0, path.size() - name.size()));
+    return folder + base + "_" + std::string(part) + (extension.empty() ? std::string(default_extension) : extension);
+}

@@ -25,6 +25,9 @@ std::string with_extension(std::string_view chosen, std::string_view extension);
 // it: "report.pdf", "report-2.pdf", "report-3.pdf" ... (so that a new file never
 // replaces an earlier one).
 std::string next_free_path(std::string_view path);
+// The file of one part of a job beside the file asked for: "batch.pdf" and part "SAMPLE1"
+// give "batch_SAMPLE1.pdf"; a name without extension takes `default_extension`.
+std::string part_file_path(std::string_view path, std::string_view part, std::string_view default_extension);
 // folder + "/" + name (no doubled separator).
 std::string join_path(std::string_view folder, std::string_view name);
 

@@ -129,11 +129,7 @@ void QtUiServices::take_printer_choice() {
 std::string QtUiServices::chosen_pdf_job_path(const std::string& part_name) {
     if (!part_name.empty()) {
         // A part's file is named after the part, beside the file asked for.
-        const std::string name = file_name_of(chosen_pdf_path_);
-        const std::string base = up_to_last_dot(name);
-        const std::string extension = name.substr(base.size());
-        const std::string folder = chosen_pdf_path_.substr(0, chosen_pdf_path_.size() - name.size());
-        return next_free_path(folder + base + "_" + file_safe(part_name) + (extension.empty() ? ".pdf" : extension));
+        return next_free_path(part_file_path(chosen_pdf_path_, file_safe(part_name), ".pdf"));
     }
     // The first job goes to the file asked for; a later one must not replace it, also
     // when the same file is chosen again: its numbering goes on.
