@@ -70,11 +70,38 @@ std::string file_bytes(const std::string& path) {
 }
 
 // One drawing call of a print job, kept to draw the same pages again on a bare printer.
+// The job has tens of thousands of calls, and the benchmark's peak memory is one of its
+// counters: a font call names its font by its place in the job's few fonts (x1), and a
+// text call its text by its place in one string of all the job's texts (x2, y2).
 struct PageCall {
     enum Kind { Orientation, Begin, End, NewPage, Font, Text, Pen, Line, Ellipse, Rectangle } kind = Begin;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    std::string text;
-    CanvasFont font;
+};
+
+struct PageCalls {
+    std::vector<PageCall> calls;
+    std::vector<CanvasFont> fonts;
+    std::string texts;
+
+    void add_text(int x, int y, const std::string& text) {
+        calls.push_back(PageCall{PageCall::Text, x, y, static_cast<int>(texts.size()), static_cast<int>(text.size())});
+        texts += text;
+    }
+    QString text(const PageCall& call) const {
+        return QString::fromUtf8(texts.data() + call.x2, call.y2);
+    }
+
+    int font_index(const CanvasFont& f) {
+        for (size_t i = 0; i < fonts.size(); ++i) {
+            const CanvasFont& k = fonts[i];
+            if (k.name == f.name && k.size == f.size && k.bold == f.bold && k.italic == f.italic &&
+                k.underline == f.underline)
+                return static_cast<int>(i);
+        }
+        fonts.push_back(f);
+        return static_cast<int>(fonts.size() - 1);
+    }
+    bool empty() const { return calls.empty(); }
 };
 
 PageCall page_call(PageCall::Kind kind, int x1 = 0, int y1 = 0, int x2 = 0, int y2 = 0) {
@@ -90,7 +117,7 @@ PageCall page_call(PageCall::Kind kind, int x1 = 0, int y1 = 0, int x2 = 0, int 
 // floor's files, so the timed runs pay nothing for it).
 class TimedPdfCanvas : public PrinterCanvas {
 public:
-    TimedPdfCanvas(std::unique_ptr<QPrinter> printer, double& elapsed_ms, std::vector<PageCall>* calls)
+    TimedPdfCanvas(std::unique_ptr<QPrinter> printer, double& elapsed_ms, PageCalls* calls)
         : PrinterCanvas(*printer), printer_(std::move(printer)), elapsed_ms_(elapsed_ms), calls_(calls) {}
     ~TimedPdfCanvas() override {
         end_job();
@@ -116,17 +143,11 @@ public:
         PrinterCanvas::new_page();
     }
     void set_font(const CanvasFont& font) override {
-        if (!calls_) return PrinterCanvas::set_font(font);
-        PageCall call = page_call(PageCall::Font);
-        call.font = font;
-        calls_->push_back(std::move(call));
+        if (calls_) keep(page_call(PageCall::Font, calls_->font_index(font)));
         PrinterCanvas::set_font(font);
     }
     void text_out(int x, int y, const std::string& text) override {
-        if (!calls_) return PrinterCanvas::text_out(x, y, text);
-        PageCall call = page_call(PageCall::Text, x, y);
-        call.text = text;
-        calls_->push_back(std::move(call));
+        if (calls_) calls_->add_text(x, y, text);
         PrinterCanvas::text_out(x, y, text);
     }
     void set_pen_width(int width) override {
@@ -148,12 +169,12 @@ public:
 
 private:
     void keep(PageCall call) {
-        if (calls_) calls_->push_back(std::move(call));
+        if (calls_) calls_->calls.push_back(std::move(call));
     }
 
     std::unique_ptr<QPrinter> printer_;  // outlives the painter: the base ends the job first
     double& elapsed_ms_;
-    std::vector<PageCall>* calls_;
+    PageCalls* calls_;
     bool ended_ = false;
     Clock::time_point start_ = Clock::now();
 };
@@ -168,14 +189,14 @@ std::unique_ptr<QPrinter> pdf_printer(const std::string& path) {
 // The recorded pages drawn on a bare Qt PDF printer with QPainter alone: what Qt itself
 // needs to make the same pages. Texts are placed by their top-left corner as the canvas
 // places them, so the pages come out the same.
-double replay_on_bare_printer(const std::vector<PageCall>& calls, const std::string& path) {
+double replay_on_bare_printer(const PageCalls& calls, const std::string& path) {
     const Clock::time_point start = Clock::now();
     std::unique_ptr<QPrinter> printer = pdf_printer(path);
     QPainter painter;
     QFont font;
     int ascent = 0;
     int pen_width = 1;
-    for (const PageCall& call : calls) {
+    for (const PageCall& call : calls.calls) {
         switch (call.kind) {
         case PageCall::Orientation:
             printer->setPageOrientation(call.x1 ? QPageLayout::Landscape : QPageLayout::Portrait);
@@ -187,11 +208,11 @@ double replay_on_bare_printer(const std::vector<PageCall>& calls, const std::str
         case PageCall::End: painter.end(); break;
         case PageCall::NewPage: printer->newPage(); break;
         case PageCall::Font:
-            font = QFont(qt_font(call.font), printer.get());
+            font = QFont(qt_font(calls.fonts[call.x1]), printer.get());
             ascent = QFontMetrics(font, printer.get()).ascent();
             if (painter.isActive()) painter.setFont(font);
             break;
-        case PageCall::Text: painter.drawText(QPoint(call.x1, call.y1 + ascent), QString::fromStdString(call.text)); break;
+        case PageCall::Text: painter.drawText(QPoint(call.x1, call.y1 + ascent), calls.text(call)); break;
         case PageCall::Pen:
             pen_width = call.x1;
             if (painter.isActive()) painter.setPen(QPen(Qt::black, pen_width));
@@ -377,7 +398,7 @@ private:
     std::map<std::string, std::string> reports_;
     std::pair<std::string, std::string> pdf_bytes_, settings_;
     bool recording_ = false;
-    std::vector<PageCall> page_calls_;  // of the printed report
+    PageCalls page_calls_;  // of the printed report
 };
 
 // The windows live for the program, as in the program; made by the first benchmark run.

@@ -65,9 +65,10 @@ std::string value_text(const std::string& value) {
     return "\"" + value + "\"";
 }
 
-Line parse_line(std::string text) {
+// A line of the file and its text as UTF-8 (`decoded`: the same text but for the Latin-1
+// signs of older files).
+Line parse_line(std::string text, std::string_view decoded) {
     Line line;
-    std::string decoded = utf8_from_legacy(text);
     std::string_view t = trimmed(decoded);
     size_t eq = t.find('=');
     // A ";" line is a comment; a line without "=" holds no value the program can read.
@@ -165,10 +166,11 @@ void IniFile::load_text(const std::string& text) {
     impl_->clear();
     Section* current = &impl_->sections.front();
     for (std::string& raw : text_lines(without_utf8_bom(text))) {
-        if (std::optional<std::string> name = section_name(utf8_from_legacy(raw))) {
+        const std::string decoded = utf8_from_legacy(raw);
+        if (std::optional<std::string> name = section_name(decoded)) {
             current = &impl_->add_section(std::move(*name), std::move(raw));
         } else {
-            impl_->add_line(*current, parse_line(std::move(raw)));
+            impl_->add_line(*current, parse_line(std::move(raw), decoded));
         }
     }
 }

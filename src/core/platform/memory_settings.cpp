@@ -14,3 +14,5 @@ void keep_freed_memory() {
     mallopt(M_MMAP_THRESHOLD, kMapThresholdBytes);
     mallopt(M_TRIM_THRESHOLD, kTrimThresholdBytes);
 }
+
+void give_back_freed_memory() { malloc_trim(0); }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/memory_settings.h"
 #include "platform/text_util.h"
 
 QFont qt_font(const CanvasFont& f) {
@@ -91,6 +92,8 @@ bool PrinterCanvas::begin_job(const std::string& title) {
 void PrinterCanvas::end_job() {
     if (!painter_.isActive()) return;
     painter_.end();
+    forget_fonts();
+    give_back_freed_memory();
     if (on_end_) on_end_(outcome(true));
 }
 
@@ -125,12 +128,17 @@ constexpr size_t kShapedTextsKept = 20000;
 // Drawing a text shapes it (glyphs, kerning) before anything reaches the page, and a
 // report draws the same names, units and qualifiers on every page. A text is shaped
 // once per font and the shaped line drawn again: the same glyphs at the same places as
-// drawText puts them, for a fraction of the work.
+// drawText puts them, for a fraction of the work. Most numbers are drawn only once, and
+// a shaped line takes far more memory than its text: a text is kept shaped from its
+// second drawing on.
 const QTextLayout* PrinterCanvas::shaped(const std::string& text) {
     if (!plain_line(text)) return nullptr;
     FontWork& w = work();
     auto found = w.shaped.find(text);
     if (found == w.shaped.end()) {
+        if (w.drawn_once.size() >= kShapedTextsKept) w.drawn_once.clear();
+        if (w.drawn_once.insert(text).second) return nullptr;
+        w.drawn_once.erase(text);
         if (w.shaped.size() >= kShapedTextsKept) w.shaped.clear();
         auto layout = std::make_unique<QTextLayout>(QString::fromStdString(text), w.font, &printer_);
         layout->setCacheEnabled(true);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "platform/canvas.h"
 #include "platform/print_notices.h"
@@ -49,6 +50,7 @@ private:
         QFontMetrics metrics;
         std::unordered_map<std::string, int> widths;
         std::unordered_map<std::string, std::unique_ptr<QTextLayout>> shaped;  // drawn again as they are
+        std::unordered_set<std::string> drawn_once;  // texts not yet shaped: drawn once so far
     };
     FontWork& work();  // of the current font
     void forget_fonts();

@@ -189,9 +189,12 @@ void Tprocess_files::FormShow() {
     }
 }
 
+// The list is filled in one step: the box lays its rows out again after every insertion.
 void Tprocess_files::show_sample_list() {
+    QStringList paths;
+    for (const std::string& path : listed_sample_files(process_files_data)) paths.append(q(path));
     DirListBox->clear();
-    for (const std::string& path : listed_sample_files(process_files_data)) DirListBox->addItem(q(path));
+    DirListBox->addItems(paths);
 }
 
 // The single/batch choice shows only while printing is chosen, and shows the batch switch.
