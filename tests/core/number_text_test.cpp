@@ -93,7 +93,12 @@ TEST(NumberText, FormsGivePrintfsTextToTheByte) {
                              123456.789012345,  0.1 + 0.2, 2147483647.0, -2147483647.0, 13.247641299491766,
                              std::exp(1.0), HUGE_VAL, -HUGE_VAL, std::nan("")};
     for (double v : values) {
-        for (int decimals : {0, 2, 4, 6}) EXPECT_EQ(format_fixed(v, decimals), c_format("%.*f", decimals, v)) << v;
+        for (int decimals : {0, 2, 4, 6}) {
+            EXPECT_EQ(format_fixed(v, decimals), c_format("%.*f", decimals, v)) << v;
+            std::string appended = "row;";
+            append_fixed(appended, v, decimals);
+            EXPECT_EQ(appended, c_format("row;%.*f", decimals, v)) << v;
+        }
         EXPECT_EQ(format_general(v), c_format("%.15g", v)) << v;
         if (std::isfinite(v)) {
             std::string expected;  // the shortest of 15, 16, 17 digits that reads back
@@ -103,6 +108,11 @@ TEST(NumberText, FormsGivePrintfsTextToTheByte) {
             }
             EXPECT_EQ(exact_general(v), expected) << v;
         }
+    }
+    for (long long n : {0LL, -1LL, 2147483647LL, -2147483648LL}) {
+        std::string appended = ";";
+        append_int(appended, n);
+        EXPECT_EQ(appended, c_format(";%lld", n));
     }
     // A text longer than the stack buffer of c_format comes whole.
     const std::string wide(300, 'x');

@@ -97,6 +97,21 @@ std::string general_text(double value, int digits) {
 
 std::string format_fixed(double value, int decimals) { return fixed_text(value, decimals); }
 
+void append_fixed(std::string& out, double value, int decimals) {
+    char buffer[kNumberBuffer];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc()) {
+        out += c_format("%.*f", decimals, value);
+        return;
+    }
+    out.append(buffer, result.ptr);
+}
+
+void append_int(std::string& out, long long value) {
+    char buffer[24];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
 std::string format_general(double value) { return general_text(value, 15); }
 
 namespace {

@@ -9,6 +9,11 @@ std::string c_format(const char* format, ...) __attribute__((format(printf, 1, 2
 // "%.<decimals>f" in the C locale.
 std::string format_fixed(double value, int decimals);
 
+// format_fixed and "%d" appended to a text: a report row takes a handful of numbers, and
+// each would otherwise be a text of its own.
+void append_fixed(std::string& out, double value, int decimals);
+void append_int(std::string& out, long long value);
+
 // The general floating-point text form: up to 15 significant digits, no trailing
 // zeros, the exponent form only for very large or very small magnitudes.
 std::string format_general(double value);

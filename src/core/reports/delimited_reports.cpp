@@ -119,10 +119,17 @@ std::string forms_header(const ProcessFilesData& data, int s, const ReportSource
 // percentages are the stored fractions times 100 in double precision: a product rounded to
 // single precision can change the last printed digit.
 std::string analyte_tail(const AnalyteResult& r, const RawValues& raw, bool forms) {
-    std::string t = c_format("%s;%.2f;", r.qualifier.empty() ? " " : r.qualifier.c_str(),
-                             r.predicted_recovery * 100.0);
+    std::string t = r.qualifier.empty() ? std::string(" ") : r.qualifier;
+    t += ';';
+    append_fixed(t, r.predicted_recovery * 100.0, 2);
+    t += ';';
     if (forms) t += std::string(kPlusMinus) + ";";
-    return t + c_format("%.2f;%d;%.2f", r.predicted_recovery_dev * 100.0, raw.area, raw.retention_time);
+    append_fixed(t, r.predicted_recovery_dev * 100.0, 2);
+    t += ';';
+    append_int(t, raw.area);
+    t += ';';
+    append_fixed(t, raw.retention_time, 2);
+    return t;
 }
 
 std::string general_analyte_row(const AnalyteResult& r, const RawValues& raw) {
@@ -131,8 +138,17 @@ std::string general_analyte_row(const AnalyteResult& r, const RawValues& raw) {
     switch (r.status) {
         case ResultStatus::WithoutCalibration: t += "No Calib;;"; break;
         case ResultStatus::NotComputable: t += "N/A;N/A;"; break;  // no concentration and no error
-        case ResultStatus::Measured: t += c_format("%.2f;%.2f;", c, r.error); break;
-        case ResultStatus::BelowLimit: t += c_format("LT%.2f;;", -c); break;  // the limit it fell below
+        case ResultStatus::Measured:
+            append_fixed(t, c, 2);
+            t += ';';
+            append_fixed(t, r.error, 2);
+            t += ';';
+            break;
+        case ResultStatus::BelowLimit:  // the limit it fell below
+            t += "LT";
+            append_fixed(t, -c, 2);
+            t += ";;";
+            break;
     }
     return t + analyte_tail(r, raw, false) + "\n";
 }
