@@ -19,5 +19,5 @@
 // unchanged, is not read again: its kept reading fills the slot (kept_reporting_limits.h).
 int read_reporting_limits_file(const std::string& path, int slot);
 
-// How many times this run has read a reporting-limit file from disk.
+// How many times this run has gone to the disk to read a reporting-limit file.
 int reporting_limit_files_read();
