@@ -16,7 +16,8 @@ struct FileStamp {
 };
 
 // The stamp of the regular file the path leads to (after resolution); nullopt when there is
-// none, or when it was modified less than two seconds ago. A file system keeps times in steps
-// (a few milliseconds here, whole seconds on some): a file written again within the step of
-// a reading would keep its stamp, so a file that recent is read again, not kept.
+// none, or when it was modified less than two seconds ago. A file system keeps times in
+// steps (a few milliseconds on most Linux file systems, whole seconds on some): a file
+// written again within the step of a reading would keep its stamp, so a file that recent
+// is read again, not kept.
 std::optional<FileStamp> settled_file_stamp(const std::string& path);
