@@ -1,11 +1,15 @@
 #include "methoddata/reporting_limits_reader.h"
 
+#include <optional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "methoddata/compound_name.h"
+#include "methoddata/kept_reporting_limits.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
+#include "platform/file_stamp.h"
 #include "platform/number_text.h"
 #include "platform/read_errors.h"
 #include "platform/text_file.h"
@@ -16,6 +20,7 @@ namespace {
 
 constexpr int kHeaderLines = 5;
 const std::string kLimitsKept = "The file was not used.";
+int files_read = 0;
 
 // Field i (from 0) of a line split at ";"; empty when the line has fewer fields.
 std::string field(const std::string& line, size_t i) {
@@ -53,13 +58,11 @@ ReportingLimitSlot slot_without_limits(const ReportingLimitSlot& slot) {
     return limits;
 }
 
-int read_limits_lines(const std::string& path, TextLineReader& in, int slot) {
-    // The file is read into a copy of the slot: a compound the file does not list has no
-    // limit, whatever an earlier file gave it, and a file that is refused part-way leaves
-    // the slot and the header as they were.
+// The rows of the file into `reading`, matched against the library in memory; the answer
+// as read_reporting_limits_file gives it.
+int read_limits_lines(const std::string& path, TextLineReader& in, ReportingLimitsReading& reading) {
     int line_number = 0;
-    const LmtHeader header = read_header(in, line_number);
-    ReportingLimitSlot limits = slot_without_limits(reporting_limits[slot]);
+    reading.header = read_header(in, line_number);
     std::string line;
     std::vector<std::string> names;  // of the rows read, for a compound listed twice
     std::vector<int> row_lines;
@@ -86,32 +89,60 @@ int read_limits_lines(const std::string& path, TextLineReader& in, int slot) {
                          "Error");
             return 0;
         }
-        limits[k].limit = leading_number(field(row, 1));
+        reading.limits.emplace_back(k, leading_number(field(row, 1)));
     }
     // A file without a row (an empty one too) would silently take every limit away.
     if (names.empty()) {
         show_message("The reporting-limit file " + path + " lists no compound.\n" + kLimitsKept, "Error");
         return 0;
     }
-    reporting_limits[slot] = limits;
-    lmt_header = header;
     return 1;
 }
 
-}  // namespace
-
-int read_reporting_limits_file(const std::string& path, int slot) {
-    if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("reporting-limit slot");
+// The file `file` (the path as resolved), named `path` in the messages.
+int read_limits_file(const std::string& path, const std::string& file, ReportingLimitsReading& reading) {
+    ++files_read;
     TextLineReader in;
-    if (!in.open(path)) {
+    if (!in.open(file)) {
         show_message("Quantilyzer: 10002", "Error");
         return 0;
     }
     try {
-        return read_limits_lines(path, in, slot);
+        return read_limits_lines(path, in, reading);
     } catch (const ConversionError& e) {
         show_message(refused_line_message("reporting-limit", path, in.line_number(), e.what(), kLimitsKept),
                      "Error");
         return 0;
     }
+}
+
+// The slot and the header take a whole reading: a compound the file does not list has no
+// limit, whatever an earlier file gave it.
+void take_reading(const ReportingLimitsReading& reading, int slot) {
+    ReportingLimitSlot limits = slot_without_limits(reporting_limits[slot]);
+    for (const auto& [row, limit] : reading.limits) limits[row].limit = limit;
+    reporting_limits[slot] = limits;
+    lmt_header = reading.header;
+}
+
+}  // namespace
+
+int reporting_limit_files_read() { return files_read; }
+
+int read_reporting_limits_file(const std::string& path, int slot) {
+    if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("reporting-limit slot");
+    const std::optional<FileStamp> stamp = settled_file_stamp(path);
+    if (stamp) {
+        if (const ReportingLimitsReading* kept = kept_reporting_limits(*stamp)) {
+            take_reading(*kept, slot);
+            return 1;
+        }
+    }
+    // A file refused part-way leaves the slot and the header as they were.
+    ReportingLimitsReading reading;
+    const int answer = read_limits_file(path, stamp ? stamp->resolved : path, reading);
+    if (answer != 1) return answer;
+    take_reading(reading, slot);
+    if (stamp) keep_reporting_limits(*stamp, std::move(reading));
+    return 1;
 }

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <functional>
+
 #include "../surrogate_fixtures.h"
 #include "methoddata/tables.h"
+#include "platform/text_file.h"
 #include "processing/quantitation.h"
 #include "scripted_ui.h"
 #include "test_files.h"
@@ -188,6 +193,105 @@ TEST_F(ReportingLimitsReader, AMicroSignOfAnOlderFileReadsAsTheSixthUnit) {
                                                      "1.00;SOIL;\xb5g/l\nOther;\nXylene;1");
     EXPECT_EQ(read_reporting_limits_file(path, 0), 1);
     EXPECT_EQ(lmt_header.unit, "\u00b5g/l");
+}
+
+// The file as an analyst's file usually is when the samples are entered: last written an
+// hour ago (a file written moments ago is read each time).
+std::string settled(const std::string& path) {
+    static const auto an_hour_ago = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    std::filesystem::last_write_time(path, an_hour_ago);
+    return path;
+}
+
+// The samples of a run share one file: it is read once, and each slot filled from it is the
+// slot a reading of its own would give, whatever an earlier file left in the slot.
+TEST_F(ReportingLimitsReader, AnUnchangedFileIsReadOnceAndFillsEachSlotAlike) {
+    const std::string path = settled(write("\nBenzene;1.50\nXylene;3.50"));
+    const int reads = reporting_limit_files_read();
+    ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
+    reporting_limits[7][2] = {"Toluene", 9.0, 0};
+    reporting_limits[7][4] = {"Gone", 4.0, 0};
+    lmt_header = LmtHeader{};
+    // The path as the program upper-cases it leads to the same file.
+    ASSERT_EQ(read_reporting_limits_file(folder.file("LIMITS.LMT"), 7), 1);
+
+    EXPECT_EQ(reporting_limit_files_read(), reads + 1);
+    for (int r = 0; r < kMaxCompounds; ++r) {
+        EXPECT_EQ(reporting_limits[7][r].name, reporting_limits[0][r].name) << r;
+        EXPECT_EQ(limit(7, r), limit(0, r)) << r;
+    }
+    EXPECT_EQ(limit(7, 3), 3.5);
+    EXPECT_EQ(reporting_limits[7][4].name, kDummyName);
+    EXPECT_EQ(lmt_header.matrix, "WATER");
+    EXPECT_EQ(lmt_header.comment, "field blank lot 7");
+}
+
+// Whatever changed the file since it was read, the next reading takes what it holds now:
+// the times set back to those of the first reading too.
+TEST_F(ReportingLimitsReader, AFileChangedOnDiskIsReadAgain) {
+    const std::string path = folder.file("limits.lmt");
+    const std::string rows = "\nBenzene;1.50\nXylene;3.50";
+    const std::string changed = header + "\nBenzene;7.25\nXylene;3.50";  // the same size
+    struct Case {
+        const char* change;
+        bool settled_first;
+        std::function<void()> make;
+    };
+    const Case cases[] = {
+        {"written again in place", true, [&] { settled(folder.write("limits.lmt", changed)); }},
+        {"replaced by a rename", true, [&] { ASSERT_TRUE(write_file_atomically(path, changed)); settled(path); }},
+        {"saved by the reporting-limit editor", true,
+         [&] {
+             ReportingLimitSlot slot = reporting_limits[0];
+             slot[0].limit = 7.25;
+             ASSERT_TRUE(write_lmt_file(path, lmt_header, "/DATA/DEMO_LIBRARY.TXT", slot));
+         }},
+        // A file just read can be written again within one step of the file system's clock.
+        {"written again at once", false, [&] { folder.write("limits.lmt", changed); }},
+    };
+    for (const Case& c : cases) {
+        write(rows);
+        if (c.settled_first) settled(path);
+        ASSERT_EQ(read_reporting_limits_file(path, 0), 1) << c.change;
+        ASSERT_EQ(limit(0, 0), 1.5) << c.change;
+        c.make();
+        ASSERT_EQ(read_reporting_limits_file(path, 1), 1) << c.change;
+        EXPECT_EQ(limit(1, 0), 7.25) << c.change;
+    }
+
+    // A file gone since is refused as before, and the slot keeps its limits.
+    settled(write(rows));
+    ASSERT_EQ(read_reporting_limits_file(path, 2), 1);
+    std::filesystem::remove(path);
+    ui.expect_message("Quantilyzer: 10002");
+    EXPECT_EQ(read_reporting_limits_file(path, 2), 0);
+    EXPECT_EQ(limit(2, 0), 1.5);
+}
+
+// The rows of a file name library compounds: after a library change they are matched again.
+TEST_F(ReportingLimitsReader, AChangedLibraryMatchesTheRowsAgain) {
+    const std::string path = settled(write("\nBenzene;1.50\nXylene;3.50"));
+    ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
+    std::swap(library_saved[0].name, library_saved[3].name);  // Xylene, Toluene-d8, Toluene, Benzene
+    ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
+    EXPECT_EQ(reporting_limits[0][0].name, "Xylene");
+    EXPECT_EQ(limit(0, 0), 3.5);
+    EXPECT_EQ(limit(0, 3), 1.5);
+
+    compound_count = 3;  // Benzene leaves the library: line 6 names no compound
+    EXPECT_EQ(read_reporting_limits_file(path, 0), 6);
+    EXPECT_EQ(limit(0, 3), 1.5);
+}
+
+// A refused file is refused again, with the same answer, however often it is read.
+TEST_F(ReportingLimitsReader, ARefusedFileIsRefusedEachTime) {
+    const std::string twice = settled(folder.write("twice.lmt", header + "\nBenzene;1\nBenzene;2"));
+    const std::string unknown = settled(folder.write("unknown.lmt", header + "\nBenzene;1\nStyrene;2"));
+    for (int i = 0; i < 2; ++i) {
+        ui.expect_message("is named twice");
+        EXPECT_EQ(read_reporting_limits_file(twice, 0), 0) << i;
+        EXPECT_EQ(read_reporting_limits_file(unknown, 0), 7) << i;
+    }
 }
 
 }  // namespace

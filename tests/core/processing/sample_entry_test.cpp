@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "../surrogate_fixtures.h"
 #include "methoddata/reporting_limit_file.h"
+#include "methoddata/reporting_limits_reader.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
@@ -222,6 +226,31 @@ TEST_F(SampleEntry, AFileLeftInTheBoxIsReadInNoneModeToo) {
               "Error - There is a compound name mismatch at line number 7 of the *.LMT file");
     EXPECT_EQ(boxes.limits_file, "");
     EXPECT_EQ(boxes.size, "");
+}
+
+// The samples of a run share one reporting-limit file: it is read at the first Enter, and
+// again only after it changed (here saved by the reporting-limit editor).
+TEST_F(SampleEntry, TheSamplesOfARunReadTheirSharedFileOnce) {
+    const std::string path = lmt_file("/DATA/DEMO_IS.INI");
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    const int reads = reporting_limit_files_read();
+    select_entry_mode(boxes, EntryMode::ReportingLimit);
+    for (int i = 0; i < 24; ++i) {
+        boxes.size = "25";
+        boxes.limits_file = path;
+        ASSERT_TRUE(enter_sample_entry(boxes, data).stored) << i;
+        EXPECT_EQ(reporting_limits[i][0].limit, 1.5) << i;
+        EXPECT_EQ(reporting_limits[i][2].limit, 0.5) << i;
+    }
+    EXPECT_EQ(reporting_limit_files_read(), reads + 1);
+
+    ReportingLimitSlot slot = reporting_limits[0];
+    slot[0].limit = 4.0;
+    ASSERT_TRUE(write_lmt_file(path, lmt_header, "/LIB.TXT", slot));
+    boxes.limits_file = path;
+    ASSERT_TRUE(enter_sample_entry(boxes, data).stored);
+    EXPECT_EQ(reporting_limits[24][0].limit, 4.0);
+    EXPECT_EQ(reporting_limits[24][2].limit, 0.5);
 }
 
 TEST_F(SampleEntry, BrowseFillsTheBoxesFromTheHeaderAndRemembersTheFolder) {
