@@ -31,8 +31,9 @@ struct ProcessFilesData {
     std::string current_sample_name;  // data file of the sample whose models are running
     std::array<SampleSettings, kSampleSlots> sample_settings;
 
-    // Results of the last run. Rows past the current analyte count and samples past the
-    // current sample count keep older values and are not to be read.
+    // Results of the last run. Analyte rows past the current analyte count and samples past
+    // the current sample count keep older values and are not to be read; a sample's
+    // internal-standard and model-table rows are only those its run filled.
     std::array<AnalyteResultRows, kSampleSlots> analyte_results;
     std::array<ModelFitSlots, kSampleSlots> model_fits;
     std::array<SurrogateResultRows, kSampleSlots> surrogate_results;
