@@ -128,29 +128,52 @@ bool convert_quant_file(const std::string& data_path, const std::string& results
     return true;
 }
 
-bool read_results_compounds(const IniFile& ini, const std::string& results_path, int n,
-                            SampleRawData& target) {
+bool read_results_compound_list(const IniFile& ini, int n, ResultsCompounds& compounds, AreaOutOfRange& refused) {
+    compounds.clear();
+    compounds.reserve(std::clamp(n, 0, kMaxCompounds));
     for (int i = 1; i <= n && i <= kMaxCompounds; ++i) {
         std::string section = c_format("compound%d", i);
         std::string area_text = ini.get_string(section, "area", "fail reading area");
         double area = to_double_strict(area_text);
         std::string name = ini.get_string(section, "name", "fail reading compound");
         if (!area_fits(area)) {
-            show_area_out_of_range(area_text, name, results_path);
+            refused = AreaOutOfRange{std::move(area_text), std::move(name)};
             return false;
         }
-        target.area[i - 1] = static_cast<std::int32_t>(std::trunc(area));
-        target.name[i - 1] = name;
-        target.retention_time[i - 1] =
+        ResultsCompound& compound = compounds.emplace_back();
+        compound.area = static_cast<std::int32_t>(std::trunc(area));
+        compound.name = std::move(name);
+        compound.retention_time =
             to_double_strict(ini.get_string(section, "retentionTime", "fail reading retention time"));
+    }
+    return true;
+}
+
+void put_results_compounds(const ResultsCompounds& compounds, SampleRawData& target) {
+    const int n = std::min(static_cast<int>(compounds.size()), kMaxCompounds);
+    for (int c = 0; c < n; ++c) {
+        target.area[c] = compounds[c].area;
+        target.name[c] = compounds[c].name;
+        target.retention_time[c] = compounds[c].retention_time;
     }
     // Compounds the file does not list have no peak in it: an earlier data set's areas
     // must not stand in for them.
-    for (int c = std::max(n, 0); c < kMaxCompounds; ++c) {
+    for (int c = n; c < kMaxCompounds; ++c) {
         target.area[c] = 0;
         target.name[c].clear();
         target.retention_time[c] = 0.0;
     }
+}
+
+bool read_results_compounds(const IniFile& ini, const std::string& results_path, int n,
+                            SampleRawData& target) {
+    ResultsCompounds compounds;
+    AreaOutOfRange refused;
+    if (!read_results_compound_list(ini, n, compounds, refused)) {
+        show_area_out_of_range(refused.area_text, refused.compound, results_path);
+        return false;
+    }
+    put_results_compounds(compounds, target);
     return true;
 }
 

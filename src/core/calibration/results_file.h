@@ -39,6 +39,23 @@ bool load_results_ini(IniFile& ini, const std::string& results_path);
 // The compounds 1..n of a loaded results file into a data set (n already checked
 // against the table's size), and no area, name or retention time for the compounds after
 // them. Shared with the sample reader of the processing run. False after a message when
-// an area lies outside the area field's range.
+// an area lies outside the area field's range. A malformed area or retention time throws
+// ConversionError.
 bool read_results_compounds(const IniFile& ini, const std::string& results_path, int n,
                             SampleRawData& target);
+
+// An area the area field cannot hold, as a results file gives it.
+struct AreaOutOfRange {
+    std::string area_text;
+    std::string compound;
+};
+
+// The reading of read_results_compounds without its message: compounds 1..n (at most
+// kMaxCompounds) in file order. A malformed area or retention time throws ConversionError;
+// at an area the area field cannot hold the reading stops and answers false, naming it in
+// `refused`.
+bool read_results_compound_list(const IniFile& ini, int n, ResultsCompounds& compounds, AreaOutOfRange& refused);
+
+// The compounds into a data set as read_results_compounds puts them: area, name and
+// retention time of each, none for the compounds after them; nothing else changes.
+void put_results_compounds(const ResultsCompounds& compounds, SampleRawData& target);

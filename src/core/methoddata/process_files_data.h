@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "methoddata/records.h"
@@ -14,25 +15,29 @@
 constexpr float kDefaultMinMeanResponse = 0.001f;
 constexpr float kDefaultMaxResponseDeviation = 0.9f;
 
-// A results file as it was written, kept as its bytes: parsed, a file takes several times
-// the memory, and a run lists up to 24 of them.
-struct KeptResultsFile {
-    std::string path;
-    std::string text;
+// What Process takes of a listed sample's results file, kept from Add File so that the
+// file is not read again: its compounds as the sample reader takes them, a few kilobytes
+// where the parsed file takes many times its bytes. A file the sample reader would refuse
+// is kept as its bytes instead, so that Process refuses it as it refuses a file on disk.
+struct KeptSampleResults {
+    std::string path;                           // the results file
+    std::optional<ResultsCompounds> compounds;  // read at Add File
+    std::string text;                           // the file as written, only without compounds
 };
 
 struct ProcessFilesData {
     std::array<SampleRawData, kDataSets> sample_raw_data;  // slot = sample index
     std::array<std::string, kSampleSlots> sample_data_paths;
     std::array<std::string, kSampleSlots> sample_ini_paths;  // results file of each sample
-    // Each listed sample's results file as Add File wrote it: Process takes the sample from
-    // here rather than reading the file again.
-    std::array<KeptResultsFile, kSampleSlots> sample_results_files;
+    // What Process takes of each listed sample's results file as Add File wrote it, rather
+    // than reading the file again.
+    std::array<KeptSampleResults, kSampleSlots> kept_sample_results;
     std::string current_sample_name;  // data file of the sample whose models are running
     std::array<SampleSettings, kSampleSlots> sample_settings;
 
-    // Results of the last run. Rows past the current analyte count and samples past the
-    // current sample count keep older values and are not to be read.
+    // Results of the last run. Analyte rows past the current analyte count and samples past
+    // the current sample count keep older values and are not to be read; a sample's
+    // internal-standard and model-table rows are only those its run filled.
     std::array<AnalyteResultRows, kSampleSlots> analyte_results;
     std::array<ModelFitSlots, kSampleSlots> model_fits;
     std::array<SurrogateResultRows, kSampleSlots> surrogate_results;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 using u8 = std::uint8_t;
 
@@ -93,6 +94,14 @@ struct SampleRawData {
     std::array<double, kMaxCompounds> cal_amount;
     SampleRawData() { cal_amount.fill(kNotSet); }
 };
+
+// One compound of a results file as a data set takes it.
+struct ResultsCompound {
+    std::int32_t area = 0;  // truncated toward zero
+    std::string name;
+    double retention_time = 0.0;
+};
+using ResultsCompounds = std::vector<ResultsCompound>;  // compounds 1..n of the file
 
 struct ReportingLimit {
     std::string name = kDummyName;

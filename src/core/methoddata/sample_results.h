@@ -2,15 +2,18 @@
 // What a processing run leaves per sample for the reports: the quantitated analytes,
 // the fitted recovery lines with their group-limit flags, the internal-standard rows and
 // the point texts of the model tables.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "methoddata/records.h"
 
-// Every internal standard the models used gets its row: as many as the internal-standard table holds.
-constexpr int kSurrogateResultRows = kMaxSurrogates;  // internal-standard rows per sample
-constexpr int kModelTableRows = kMaxSurrogates;       // point rows per fit group in the model tables
+// Every internal standard the models used gets its row: at most as many as the
+// internal-standard table holds. A sample holds only the rows its run filled.
+constexpr int kSurrogateResultRows = kMaxSurrogates;  // most internal-standard rows per sample
+constexpr int kModelTableRows = kMaxSurrogates;       // most point rows per fit group in the model tables
 constexpr int kModelTableCells = kFitSlots;  // first-pass segments 0..6; BP and RV groups use cells 0..5
 constexpr int kSurrogateCategories = 3;   // volatile, non-purgeable volatile, semi-volatile
 
@@ -105,11 +108,29 @@ inline bool is_unknown_result(ResultStatus status) {
 
 using AnalyteResultRows = std::array<AnalyteResult, kMaxCompounds>;
 using ModelFitSlots = std::array<ModelFit, kFitSlots>;
-using SurrogateResultRows = std::array<SurrogateResult, kSurrogateResultRows>;
-using ModelTableCells = std::array<std::array<ModelTableText, kModelTableCells>, kModelTableRows>;  // [row][group cell]
+// A run uses a handful to a few dozen internal standards, so a sample keeps only the rows
+// its run filled (at most kSurrogateResultRows), in the order the run filled them.
+using SurrogateResultRows = std::vector<SurrogateResult>;
+
+// How many of a sample's rows the reports read: those the run filled, but no more than
+// the internal-standard table holds now.
+inline int surrogate_rows_read(const SurrogateResultRows& rows, int surrogate_count) {
+    return std::clamp(surrogate_count, 0, static_cast<int>(rows.size()));
+}
+
+// The model tables of one sample: as many rows as its fullest group cell has points (at
+// most kModelTableRows). A row the table does not hold reads as an empty row.
+using ModelTableRow = std::array<ModelTableText, kModelTableCells>;  // [group cell]
+using ModelTableCells = std::vector<ModelTableRow>;                  // [row][group cell]
+
+// The texts of one cell; empty texts past the rows the table holds.
+inline const ModelTableText& model_table_cell(const ModelTableCells& cells, int row, int cell) {
+    static const ModelTableText kEmptyCell;
+    return row >= 0 && static_cast<size_t>(row) < cells.size() ? cells[row][cell] : kEmptyCell;
+}
 
 // First-pass segments the model tables show: the first two always (empty rows when the
 // first pass has none), every further one that has its pair of points.
 inline bool first_pass_segment_shown(const ModelTableCells& cells, int segment) {
-    return segment < 2 || !cells[0][segment].first_pass.empty();
+    return segment < 2 || !model_table_cell(cells, 0, segment).first_pass.empty();
 }

@@ -1,6 +1,7 @@
 #include "processing/quantitation.h"
 
 #include <cmath>
+#include <optional>
 
 #include "calibration/curve_statistics.h"
 #include "calibration/results_file.h"
@@ -28,10 +29,32 @@ int read_sample_ini(RawDataSets& table, int slot, const std::string& path) {
     return read_sample_ini(table, slot, ini);
 }
 
+namespace {
+
+int listed_compounds(const IniFile& ini) {
+    return to_int_strict(ini.get_string("header", "number_comps", "failGetareas_num_cmnd"));
+}
+
+// The compounds read_sample_ini takes from a file, or nothing where it would refuse the
+// file or throw.
+std::optional<ResultsCompounds> read_sample_compounds_quietly(const IniFile& ini) {
+    try {
+        const int n = listed_compounds(ini);
+        ResultsCompounds compounds;
+        AreaOutOfRange refused;
+        if (n > kMaxCompounds || !read_results_compound_list(ini, n, compounds, refused)) return std::nullopt;
+        return compounds;
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
 int read_sample_ini(RawDataSets& table, int slot, const IniFile& ini) {
     if (slot < 0 || slot >= kDataSets) return 0;
     const std::string& path = ini.path();
-    const int n = to_int_strict(ini.get_string("header", "number_comps", "failGetareas_num_cmnd"));
+    const int n = listed_compounds(ini);
     if (n > kMaxCompounds) {
         show_message(c_format("The results file %s lists %d compounds; at most %d can be read.\n"
                               "The file was not read.",
@@ -44,6 +67,25 @@ int read_sample_ini(RawDataSets& table, int slot, const IniFile& ini) {
     if (!read_results_compounds(ini, path, n, filled)) throw CommandAborted("area out of range");
     table[slot] = std::move(filled);
     return 0;
+}
+
+KeptSampleResults keep_sample_results(const IniFile& ini, std::string text) {
+    KeptSampleResults kept{ini.path(), read_sample_compounds_quietly(ini), {}};
+    if (!kept.compounds) kept.text = std::move(text);
+    return kept;
+}
+
+void read_kept_sample(RawDataSets& table, int slot, const std::string& path, const KeptSampleResults& kept) {
+    if (kept.path.empty() || kept.path != path) {
+        read_sample_ini(table, slot, path);
+    } else if (kept.compounds) {
+        if (slot >= 0 && slot < kDataSets) put_results_compounds(*kept.compounds, table[slot]);
+    } else {
+        IniFile ini;
+        ini.load_text(kept.text);
+        ini.set_path(path);
+        read_sample_ini(table, slot, ini);
+    }
 }
 
 double lookup_reporting_limit(const std::string& name, int sample) {

@@ -9,6 +9,7 @@
 #include "recovery/model_tables.h"
 
 class IniFile;
+struct KeptSampleResults;
 
 // mean_rf of every library compound: the mean of its response factors over the calibration
 // levels 0..9 that count (included, positive); 0 when none does. mean_rf only.
@@ -22,6 +23,16 @@ void average_response_factors();
 int read_sample_ini(RawDataSets& table, int slot, const std::string& path);
 // The same from a results file already loaded (messages name its path).
 int read_sample_ini(RawDataSets& table, int slot, const IniFile& ini);
+
+// What Process keeps of a results file loaded at Add File (from `text`, under the file's
+// path): the compounds read_sample_ini would put into a slot, read without a message; the
+// bytes `text` instead when read_sample_ini would refuse the file or end the command.
+KeptSampleResults keep_sample_results(const IniFile& ini, std::string text);
+
+// Reads the results file at `path` into table[slot] as read_sample_ini does, from what
+// was kept of it when `kept` is that file: the slot gets the same values and the same
+// messages come, at this call.
+void read_kept_sample(RawDataSets& table, int slot, const std::string& path, const KeptSampleResults& kept);
 
 // The reporting limit of the first entry of the sample's reporting limits named exactly
 // `name`; kNotSet when there is none.

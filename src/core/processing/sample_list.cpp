@@ -11,6 +11,7 @@
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
+#include "processing/quantitation.h"
 
 const std::string sample_file_filter = "Quantitated data file (*.txt)|*.txt";
 
@@ -61,7 +62,7 @@ void start_sample_processing(ProcessFilesData& data) {
     sample_info_index = 0;
     clear_sample_information();
     for (SampleSettings& s : data.sample_settings) s = SampleSettings{};
-    for (auto& kept : data.sample_results_files) kept = KeptResultsFile{};
+    for (auto& kept : data.kept_sample_results) kept = KeptSampleResults{};
 }
 
 int add_sample_file(ProcessFilesData& data) {
@@ -99,7 +100,7 @@ int add_sample_file(ProcessFilesData& data) {
     data.sample_settings[n].data_file_path = *chosen;
     data.sample_settings[n].results_ini_path = results_path;
     read_sample_ids(n, results);
-    data.sample_results_files[n] = KeptResultsFile{results_path, std::move(written)};
+    data.kept_sample_results[n] = keep_sample_results(results, std::move(written));
     folder_settings.slot[kDataPathSlot] = folder;
     write_file_setting("dataPath", folder);
 
@@ -119,8 +120,8 @@ void delete_sample_file(ProcessFilesData& data, int i) {
     const int count = sample_count;
     close_up(data.sample_data_paths, i, count);
     close_up(data.sample_ini_paths, i, count);
-    close_up(data.sample_results_files, i, count);
-    data.sample_results_files[count - 1] = KeptResultsFile{};
+    close_up(data.kept_sample_results, i, count);
+    data.kept_sample_results[count - 1] = KeptSampleResults{};
     close_up(data.sample_settings, i, count);
     close_up(sample_sizes, i, count);
     close_up(sample_limit_files, i, count);
@@ -141,7 +142,7 @@ void clear_sample_list(ProcessFilesData& data) {
         const std::string results = sample_results_path(path);
         if (file_exists(results)) remove_file(results);
     }
-    for (auto& kept : data.sample_results_files) kept = KeptResultsFile{};
+    for (auto& kept : data.kept_sample_results) kept = KeptSampleResults{};
     sample_count = 0;
     sample_info_index = 0;
 }

@@ -14,7 +14,7 @@ void start_sample_processing(ProcessFilesData& data);
 
 // Add File up to the Sample Information entry: refuses a 25th sample, asks for a data file,
 // converts it into its results file and lists it with the identifiers of its results file,
-// keeping the file as read for Process (sample_results_files).
+// keeping what Process takes of the file (kept_sample_results).
 // A file that gives a compound a negative area is refused naming the file and compound.
 // Answers the new sample's slot, or -1 when nothing was added (refused, cancelled, or the
 // conversion refused the file with its own message).

@@ -64,13 +64,14 @@ void build_surrogate_results() {
     process_files_data.category_present.fill(0);
     for (int j = 0; j < sample_count && j < kSampleSlots; ++j) {
         SurrogateResultRows& rows = process_files_data.surrogate_results[j];
-        int k = 0;
-        for (int i = 0; i < surrogate_count && i < kMaxSurrogates && k < kSurrogateResultRows; ++i) {
+        rows.clear();
+        const size_t most = kSurrogateResultRows;
+        for (int i = 0; i < surrogate_count && i < kMaxSurrogates && rows.size() < most; ++i) {
             const SurrogateRecord& s = surrogates[i];
             const int category = category_of(s);
             int c = 0;
             if (category == kNoCategory || !find_surrogate_library_row(c, i, surrogates, library)) continue;
-            SurrogateResult& r = rows[k++];
+            SurrogateResult& r = rows.emplace_back();
             r.category = category;
             fill_row(r, s, c, j);
             if (j == 0) process_files_data.category_present[category] = 1;
@@ -98,17 +99,14 @@ std::string point_text(const SurrogatePoint& p, int c, int j, const std::string&
 
 std::string rvw_field(int c) { return c_format(";%.2f", library[c].rvw); }
 
-// Appends a text to the next free row of a group cell. The table has a row for every
-// point a model can use.
+// Appends a text to the next free row of a group cell, adding the row when the table has
+// none there yet: a row for every point a model can use.
 void put_in_cell(ModelTableCells& cells, std::array<int, kModelTableCells>& next_row, int cell,
                  std::string ModelTableText::*field, const std::string& text) {
     if (cell < 0 || cell >= kModelTableCells || next_row[cell] >= kModelTableRows) return;
-    cells[next_row[cell]++][cell].*field = text;
-}
-
-void clear_field(ModelTableCells& cells, std::string ModelTableText::*field) {
-    for (auto& row : cells)
-        for (ModelTableText& cell : row) cell.*field = std::string();
+    const int row = next_row[cell]++;
+    if (static_cast<size_t>(row) >= cells.size()) cells.resize(row + 1);
+    cells[row][cell].*field = text;
 }
 
 // The first-pass points come in pairs, one pair per segment: each pair goes to the group
@@ -116,7 +114,6 @@ void clear_field(ModelTableCells& cells, std::string ModelTableText::*field) {
 // (0 when there is none).
 double fill_first_pass_rows(ModelTableCells& cells, int j) {
     double largest = 0.0;
-    clear_field(cells, &ModelTableText::first_pass);
     if (j >= kFirstPassPointRows) return largest;
     std::array<int, kModelTableCells> next_row{};
     int placed = 0;
@@ -134,7 +131,6 @@ double fill_first_pass_rows(ModelTableCells& cells, int j) {
 // beyond the first pass shows the largest first-pass rvw, marked "*".
 void fill_model_rows(ModelTableCells& cells, const PointList& points, std::string ModelTableText::*field,
                      int j, double largest_first_pass_rvw, bool bp) {
-    clear_field(cells, field);
     std::array<int, kModelTableCells> next_row{};
     for (int i = 0; i < kMaxSurrogates; ++i) {
         const SurrogatePoint& p = points[i];
@@ -153,7 +149,10 @@ void fill_model_rows(ModelTableCells& cells, const PointList& points, std::strin
 
 void build_is_report_rows(int sample) {
     if (sample < 0 || sample >= kSampleSlots) return;
+    // The tables are built anew: a model that did not run for the sample leaves its texts
+    // empty, with no row of an earlier build left over.
     ModelTableCells& cells = process_files_data.model_table_texts[sample];
+    cells.clear();
     process_files_data.default_rv_marker[sample] = 0;
     // With one variable only that variable's model ran for the sample: the other point
     // lists hold nothing of it (at most an earlier data set's points), and without a first
@@ -161,13 +160,6 @@ void build_is_report_rows(int sample) {
     const ModelVariables variables = model_variables();
     const bool two = variables == ModelVariables::Two;
     const double largest = two ? fill_first_pass_rows(cells, sample) : std::numeric_limits<double>::infinity();
-    if (!two) clear_field(cells, &ModelTableText::first_pass);
-    if (uses_bp(variables))
-        fill_model_rows(cells, bp_points[sample], &ModelTableText::bp, sample, largest, true);
-    else
-        clear_field(cells, &ModelTableText::bp);
-    if (uses_rv(variables))
-        fill_model_rows(cells, rv_points[sample], &ModelTableText::rv, sample, largest, false);
-    else
-        clear_field(cells, &ModelTableText::rv);
+    if (uses_bp(variables)) fill_model_rows(cells, bp_points[sample], &ModelTableText::bp, sample, largest, true);
+    if (uses_rv(variables)) fill_model_rows(cells, rv_points[sample], &ModelTableText::rv, sample, largest, false);
 }

@@ -49,7 +49,9 @@ int surrogate_library_row(const SurrogateResult& r) {
 }
 
 int analyte_rows(const ProcessFilesData& data) { return std::clamp(data.last_analyte_index + 1, 0, kMaxCompounds); }
-int surrogate_rows() { return std::clamp(surrogate_count, 0, kSurrogateResultRows); }
+int surrogate_rows(const ProcessFilesData& data, int s) {
+    return surrogate_rows_read(data.surrogate_results[s], surrogate_count);
+}
 
 std::string qualifier_legend(const SampleSettings& st) {
     std::string text = st.limits_mode == 2
@@ -190,7 +192,7 @@ std::string surrogate_section(const ProcessFilesData& data, int s, bool forms) {
     std::string t = "\n          Surrogate Determinations\n";
     for (int k = 0; k < kSurrogateCategories; ++k) {
         t += headings[k];
-        for (int i = 0; i < surrogate_rows(); ++i) {
+        for (int i = 0; i < surrogate_rows(data, s); ++i) {
             const SurrogateResult& r = data.surrogate_results[s][i];
             if (!r.name.empty() && r.category == k) t += surrogate_row(r, data.sample_raw_data[s], forms);
         }
@@ -222,15 +224,15 @@ std::string qc_model_tables(const ProcessFilesData& data, int s) {
     t += heads;
     for (int g = 0; g < kModelTableCells; ++g) {
         if (!first_pass_segment_shown(cells, g)) continue;
-        t += cells[0][g].first_pass + "\n" + cells[1][g].first_pass + "\n";
+        t += model_table_cell(cells, 0, g).first_pass + "\n" + model_table_cell(cells, 1, g).first_pass + "\n";
         t += "   Slope, Intercept, %Err= " + fits[g].fp_text + "\n\n";
     }
     auto group_tables = [&](std::string ModelTableText::*text, std::string ModelFit::*line) {
         std::string out;
         for (int g = 0; g < kGroups; ++g) {
-            if ((cells[0][g].*text).empty()) continue;
-            for (int r = 0; r < kModelTableRows; ++r)
-                if (!(cells[r][g].*text).empty()) out += cells[r][g].*text + "\n";
+            if ((model_table_cell(cells, 0, g).*text).empty()) continue;
+            for (const ModelTableRow& row : cells)
+                if (!(row[g].*text).empty()) out += row[g].*text + "\n";
             out += "   Slope, Intercept, %Err= " + fits[g + 1].*line + "\n\n";
         }
         return out;
@@ -267,7 +269,7 @@ std::string qc_surrogate_determinations(const ProcessFilesData& data, int s) {
         t += headings[k];
         t += "Compound;BP;RV;Meas;B.P.Predict;err;R.V.Predict;err;Total Predict;err;Recovery;err\n";
         std::vector<double> recoveries;
-        for (int i = 0; i < surrogate_rows(); ++i) {
+        for (int i = 0; i < surrogate_rows(data, s); ++i) {
             const SurrogateResult& r = data.surrogate_results[s][i];
             if (r.name.empty() || r.category != k) continue;
             t += qc_surrogate_row(r);

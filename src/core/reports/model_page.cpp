@@ -107,11 +107,11 @@ void add_model_groups(std::vector<TableLine>& lines, SampleReportPages& p, const
     ModelTableCells& cells = p.data.model_table_texts[p.s];
     const ModelFitSlots& fits = p.data.model_fits[p.s];
     for (int g = 0; g < kGroups; ++g) {
-        if ((cells[0][g].*k.text).empty()) continue;
+        if ((model_table_cell(cells, 0, g).*k.text).empty()) continue;
         const ModelFit& fit = fits[g + 1];
         std::vector<std::string> rows;
-        for (int r = 0; r < kModelTableRows; ++r) {
-            std::string& text = cells[r][g].*k.text;
+        for (ModelTableRow& row : cells) {
+            std::string& text = row[g].*k.text;
             if (text.empty()) continue;
             if (fit.*k.continuity_flag && text.back() != '$') text += "$";
             rows.push_back(text);
@@ -134,7 +134,7 @@ std::vector<TableLine> left_half(SampleReportPages& p, int width) {
     for (int g = 0; g < kModelTableCells; ++g) {
         if (!first_pass_segment_shown(cells, g)) continue;
         std::vector<std::string> rows;
-        for (int r = 0; r < 2; ++r) rows.push_back(cells[r][g].first_pass);
+        for (int r = 0; r < 2; ++r) rows.push_back(model_table_cell(cells, r, g).first_pass);
         add_group(lines, p.canvas, p.layout, rows,
                   line_cells(c_format("%.7f", fits[g].fp_slope), c_format("%.4f", fits[g].fp_intercept),
                              fits[g].fp_error));

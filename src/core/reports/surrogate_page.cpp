@@ -64,7 +64,7 @@ TableLine surrogate_line(Canvas& canvas, const PrintLayout& layout, const Surrog
 // The internal-standard tables: a block per category present.
 std::vector<TableLine> surrogate_tables(SampleReportPages& p) {
     std::vector<TableLine> lines;
-    const int rows = std::clamp(surrogate_count, 0, kSurrogateResultRows);
+    const int rows = surrogate_rows_read(p.data.surrogate_results[p.s], surrogate_count);
     for (int k = 0; k < kSurrogateCategories; ++k) {
         if (p.data.category_present[k] != 1) continue;
         lines.push_back({1, {{1.65, category_heading(k)}}});

@@ -68,9 +68,8 @@ void clear_sample_results(ProcessFilesData& data) {
         recovery_tables.rv_group[j].fill(0);
         data.sample_raw_data[j].retention_time.fill(0.0);
         data.sample_raw_data[j].name.fill(std::string());
-        for (auto& row : data.model_table_texts[j])
-            for (ModelTableText& cell : row) cell = ModelTableText{};
-        for (SurrogateResult& r : data.surrogate_results[j]) r.name.clear();
+        data.model_table_texts[j] = ModelTableCells();  // its memory too
+        data.surrogate_results[j] = SurrogateResultRows();
     }
 }
 

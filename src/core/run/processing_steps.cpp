@@ -1,4 +1,3 @@
-#include "platform/ini_file.h"
 #include "processing/model_fits.h"
 #include "processing/quantitation.h"
 #include "processing/surrogate_results.h"
@@ -34,16 +33,9 @@ ProcessingSteps processing_steps() {
     steps.clear_sample_results = [] { clear_sample_results(process_files_data); };
     steps.average_response_factors = average_response_factors;
     steps.read_sample = [](int sample, const std::string& path) {
-        // The file Add File read, unless the sample's results file is another one now.
-        const KeptResultsFile& kept = process_files_data.sample_results_files[sample];
-        if (kept.path.empty() || kept.path != path) {
-            read_sample_ini(process_files_data.sample_raw_data, sample, path);
-            return;
-        }
-        IniFile ini;
-        ini.load_text(kept.text);
-        ini.set_path(path);
-        read_sample_ini(process_files_data.sample_raw_data, sample, ini);
+        // What Add File kept of the file, unless the sample's results file is another one now.
+        read_kept_sample(process_files_data.sample_raw_data, sample, path,
+                         process_files_data.kept_sample_results[sample]);
     };
     steps.record_fitted_lines = record_fitted_lines;
     steps.compute_concentrations = compute_concentrations;

@@ -13,6 +13,7 @@
 #include "platform/paths.h"
 #include "platform/print_notices.h"
 #include "platform/text_util.h"
+#include "processing/quantitation.h"
 #include "processing/sample_list.h"
 #include "scripted_ui.h"
 
@@ -77,7 +78,10 @@ TEST_F(ProcessingRun, ModelsEverySampleThenQuantitatesAndReports) {
     add("runs/SAMPLE1.TXT");
     add("runs/SAMPLE2.TXT");
     main_flags.CheckCalibrationMode = 1;
+    data.model_table_texts[7].resize(1);  // left by an earlier run
     data.model_table_texts[7][0][0].bp = "left by an earlier run";
+    data.surrogate_results[7].resize(1);
+    data.surrogate_results[7][0].name = "left by an earlier run";
     ProcessingOptions options;
     options.printed_reports = true;
     options.batch_report = true;
@@ -89,7 +93,8 @@ TEST_F(ProcessingRun, ModelsEverySampleThenQuantitatesAndReports) {
         "quantitate", "surrogates", "is rows 0", "is rows 1", "print 0", "print 1", "delimited 0",
         "delimited 1"};
     EXPECT_EQ(calls, expected);
-    EXPECT_EQ(data.model_table_texts[7][0][0].bp, "");
+    EXPECT_TRUE(data.model_table_texts[7].empty());
+    EXPECT_TRUE(data.surrogate_results[7].empty());
     EXPECT_EQ(main_flags.CheckCalibrationMode, 0);
     EXPECT_EQ(ui.busy_depth, 0);
     EXPECT_EQ(file_name_of(data.current_sample_name), "SAMPLE2.TXT");
@@ -213,11 +218,22 @@ int first_area(const std::string& data_file) {
 
 TEST_F(ProcessingRun, ProcessTakesEachSampleAsAddFileReadItsResultsFile) {
     for (const char* f : {"runs/SAMPLE1.TXT", "runs/SAMPLE2.TXT", "runs/SAMPLE3.TXT"}) add(f);
-    delete_sample_file(data, 0);  // the later samples move down with what was read
-    // Gone from disk: a second read would fail the run.
+    delete_sample_file(data, 0);  // the later samples move down with what was kept of them
+    // What reading the results files gives. Add File kept the compounds, not the files'
+    // text; the files are then gone from disk: a second read would fail the run.
+    auto from_files = std::make_unique<RawDataSets>();
+    for (int j = 0; j < 2; ++j) {
+        EXPECT_TRUE(data.kept_sample_results[j].compounds && data.kept_sample_results[j].text.empty()) << j;
+        read_sample_ini(*from_files, j, data.sample_ini_paths[j]);
+    }
     for (const char* f : {"runs/SAMPLE2.ini", "runs/SAMPLE3.ini"}) ASSERT_TRUE(fs::remove(f));
     ASSERT_EQ(run_processing(data, noted_steps(), {}), ProcessingOutcome::Done);
     EXPECT_TRUE(ui.exceptions.empty());
+    for (int j = 0; j < 2; ++j) {
+        EXPECT_EQ(data.sample_raw_data[j].area, (*from_files)[j].area) << j;
+        EXPECT_EQ(data.sample_raw_data[j].name, (*from_files)[j].name) << j;
+        EXPECT_EQ(data.sample_raw_data[j].retention_time, (*from_files)[j].retention_time) << j;
+    }
     EXPECT_EQ(data.sample_raw_data[0].area[0], first_area("runs/SAMPLE2.TXT"));
     EXPECT_EQ(data.sample_raw_data[1].area[0], first_area("runs/SAMPLE3.TXT"));
     EXPECT_NE(first_area("runs/SAMPLE2.TXT"), first_area("runs/SAMPLE3.TXT"));

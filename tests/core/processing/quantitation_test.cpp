@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 #include "calibration/curve_statistics.h"
 #include "methoddata/process_files_data.h"
 #include "methoddata/sample_settings.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
+#include "platform/ini_file.h"
 #include "scripted_ui.h"
 #include "test_files.h"
 
@@ -463,6 +465,106 @@ TEST_F(ReadSampleIniTest, AFileTooLongForTheTableIsRefusedAndEndsTheRun) {
     ui_.expect_message("lists 151 compounds");
     EXPECT_THROW(read_sample_ini(table, 1, results_file("[header]\nnumber_comps=151\n")), CommandAborted);
     EXPECT_EQ(table[1].area[0], 77);
+}
+
+// Add File keeps what Process takes of a results file; Process takes it when the sample's
+// results file is still that file, and the file may be gone from disk by then.
+class KeptSampleTest : public ReadSampleIniTest {
+protected:
+    void SetUp() override {
+        ReadSampleIniTest::SetUp();
+        // Values of an earlier data set, some of which the reading must leave alone.
+        SampleRawData& stale = table[1];
+        stale.name[0] = stale.name[2] = "stale";
+        stale.area[2] = stale.area[kMaxCompounds - 1] = 5;
+        stale.retention_time[2] = 9.5;
+        stale.amount[0] = 4.5;
+        stale.cal_amount[1] = 2.5;
+    }
+    // The file as Add File keeps it, from the text it wrote.
+    KeptSampleResults keep(const std::string& path) {
+        const std::string text = read_file_text(path);
+        IniFile ini;
+        ini.load_text(text);
+        ini.set_path(path);
+        return keep_sample_results(ini, text);
+    }
+    static void expect_same_slot(const SampleRawData& got, const SampleRawData& expected, const std::string& why) {
+        EXPECT_EQ(got.area, expected.area) << why;
+        EXPECT_EQ(got.name, expected.name) << why;
+        EXPECT_EQ(got.retention_time, expected.retention_time) << why;
+        EXPECT_EQ(got.amount, expected.amount) << why;
+        EXPECT_EQ(got.cal_amount, expected.cal_amount) << why;
+    }
+};
+
+TEST_F(KeptSampleTest, WhatAddFileKeepsGivesTheSlotWhatTheFileGives) {
+    const std::string two = "[compound1]\narea=1234.9\nname=Benzene\nretentionTime=3.25\n"
+                            "[Compound2]\nArea=-5.7\nname=Toluene\nretentionTime= 4.5 \n";
+    for (const std::string count : {"2", " +2 ", "1", "0", "-3"}) {
+        const std::string path = results_file("[header]\nnumber_comps=" + count + "\n" + two);
+        RawDataSets expected = table;
+        read_sample_ini(expected, 1, path);
+        const KeptSampleResults kept = keep(path);
+        ASSERT_TRUE(kept.compounds.has_value()) << count;
+        EXPECT_EQ(kept.path, path);
+        EXPECT_EQ(kept.text, "");  // the compounds are all Process needs
+        ASSERT_TRUE(std::filesystem::remove(path));
+        RawDataSets got = table;
+        read_kept_sample(got, 1, path, kept);
+        expect_same_slot(got[1], expected[1], "number_comps=" + count);
+    }
+
+    // Once the sample's results file is another one, that file is read.
+    const KeptSampleResults kept = keep(results_file("[header]\nnumber_comps=2\n" + two));
+    const std::string other = folder_.write("other.ini", "[header]\nnumber_comps=1\n[compound1]\narea=9\nname=Xylene\n"
+                                                         "retentionTime=7\n");
+    read_kept_sample(table, 1, other, kept);
+    EXPECT_EQ(table[1].name[0], "Xylene");
+    EXPECT_EQ(table[1].area[1], 0);
+}
+
+// A file the sample reader refuses gives no message at Add File: it is kept as written,
+// and Process refuses it with the message reading the file gives, the slot left as it was.
+TEST_F(KeptSampleTest, AFileTheSampleReaderRefusesIsRefusedWhenProcessTakesIt) {
+    std::string long_file = "[header]\nnumber_comps=151\n";
+    for (int i = 1; i <= 151; ++i)
+        long_file += "[compound" + std::to_string(i) + "]\narea=1\nname=C\nretentionTime=1\n";
+    const std::string benzene = "[compound1]\nname=Benzene\nretentionTime=1\narea=";
+    struct Case {
+        std::string body;
+        std::string message;  // shown, and the run ends; else the conversion error below
+        std::string conversion_error;
+    };
+    const Case cases[] = {
+        {"[header]\n", "", "'failGetareas_num_cmnd' is not a valid integer value"},
+        {"[header]\nnumber_comps=2.0\n", "", "'2.0' is not a valid integer value"},
+        {long_file, "lists 151 compounds", ""},
+        {"[header]\nnumber_comps=1\n" + benzene + "2147483648\n", "The area 2147483648 of Benzene in", ""},
+        {"[header]\nnumber_comps=1\n" + benzene + "12abc\n", "", "'12abc' is not a valid floating point value"},
+        {"[header]\nnumber_comps=1\n[compound1]\narea=5\nname=Benzene\nretentionTime=n/a\n", "",
+         "'n/a' is not a valid floating point value"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = results_file(c.body);
+        const KeptSampleResults kept = keep(path);
+        EXPECT_FALSE(kept.compounds.has_value()) << c.body;
+        EXPECT_EQ(kept.text, c.body);
+        ASSERT_TRUE(std::filesystem::remove(path));
+        RawDataSets got = table;
+        if (!c.message.empty()) {
+            ui_.expect_message(c.message);
+            EXPECT_THROW(read_kept_sample(got, 1, path, kept), CommandAborted) << c.body;
+        } else {
+            try {
+                read_kept_sample(got, 1, path, kept);
+                ADD_FAILURE() << c.body;
+            } catch (const ConversionError& e) {
+                EXPECT_EQ(std::string(e.what()), c.conversion_error);
+            }
+        }
+        expect_same_slot(got[1], table[1], c.body);
+    }
 }
 
 }  // namespace

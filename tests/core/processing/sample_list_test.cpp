@@ -154,6 +154,11 @@ TEST_F(SampleList, DeleteMovesTheLaterSamplesDownAndKeepsTheResultsFile) {
     EXPECT_EQ(sample_ids.lab_file_id[0], "S2102");
     EXPECT_EQ(reporting_limits[1][4].limit, 3.0);
     EXPECT_TRUE(file_exists("runs/SAMPLE1.ini"));
+    // What Process takes of each results file moves with its sample; the freed slot keeps nothing.
+    EXPECT_EQ(data.kept_sample_results[1].path, data.sample_ini_paths[1]);
+    EXPECT_TRUE(data.kept_sample_results[1].compounds.has_value());
+    EXPECT_EQ(data.kept_sample_results[2].path, "");
+    EXPECT_FALSE(data.kept_sample_results[2].compounds.has_value());
 
     // The last sample: nothing moves, only the counts go down.
     delete_sample_file(data, 1);
@@ -172,6 +177,7 @@ TEST_F(SampleList, ClearDeletesTheResultsFilesOfTheListedSamples) {
 
     EXPECT_EQ(sample_count, 0);
     EXPECT_EQ(sample_info_index, 0);
+    for (const KeptSampleResults& kept : data.kept_sample_results) EXPECT_FALSE(kept.compounds.has_value());
     EXPECT_FALSE(file_exists("runs/SAMPLE2.ini"));
     EXPECT_TRUE(file_exists("runs/SAMPLE1.ini"));  // no longer listed
     EXPECT_TRUE(file_exists("runs/SAMPLE2.TXT"));

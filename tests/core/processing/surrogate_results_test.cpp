@@ -64,11 +64,12 @@ protected:
         s.checked_surrogate = in_use;
         s.LibCmpndNum = row;
     }
-    const SurrogateResult& row(int j, int k) { return process_files_data.surrogate_results[j][k]; }
+    const SurrogateResult& row(int j, int k) { return process_files_data.surrogate_results[j].at(k); }
 };
 
 TEST_F(SurrogateResultsTest, OneRowPerClassifiedStandardInUseTheOthersCloseUp) {
-    process_files_data.surrogate_results[0][3].name = "old";
+    process_files_data.surrogate_results[0].assign(4, SurrogateResult{});
+    process_files_data.surrogate_results[0][3].name = "old";  // a row of an earlier build
     build_surrogate_results();
     EXPECT_EQ(row(0, 0).name, "IS-V");
     EXPECT_EQ(row(0, 0).category, kVolatile);
@@ -77,7 +78,7 @@ TEST_F(SurrogateResultsTest, OneRowPerClassifiedStandardInUseTheOthersCloseUp) {
     EXPECT_EQ(row(0, 2).name, "IS-S");
     EXPECT_EQ(row(0, 2).category, kSemiVolatile);
     EXPECT_EQ(row(0, 2).library_number, 5);
-    EXPECT_EQ(row(0, 3).name, "old");  // rows past the last are not touched
+    EXPECT_EQ(process_files_data.surrogate_results[0].size(), 3u);  // no row past the last
     EXPECT_EQ(row(1, 2).name, "IS-S");  // every listed sample
     EXPECT_EQ(process_files_data.category_present, (std::array<u8, 3>{1, 1, 1}));
 }
@@ -163,7 +164,7 @@ protected:
         for (auto& p : rv_points[0]) p = SurrogatePoint{};
         process_files_data.model_table_texts[0] = ModelTableCells{};
     }
-    const ModelTableText& cell(int r, int g) { return process_files_data.model_table_texts[0][r][g]; }
+    const ModelTableText& cell(int r, int g) { return model_table_cell(process_files_data.model_table_texts[0], r, g); }
 };
 
 // Each pair of first-pass points is one segment: it goes to its segment's cell, beside
@@ -184,6 +185,7 @@ TEST_F(ModelTableTextTest, FirstPassPairsFillTheCellOfTheirSegment) {
 }
 
 TEST_F(ModelTableTextTest, BpAndRvPointsGoToTheirGroupCellsInTableOrder) {
+    process_files_data.model_table_texts[0].resize(7);
     process_files_data.model_table_texts[0][6][4].bp = "stale";
     bp_points[0][0] = point("IS-V", 0, 1, 0.9);
     bp_points[0][1] = point("IS-S", 4, 3, 1.1);

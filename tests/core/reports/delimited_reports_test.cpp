@@ -270,6 +270,7 @@ Naphthalene-d8;218.0;0.90;70.0;91.5;3.4;95.2;2.5;87.0;5.0;80.5;4.6
 TEST(QcReport, EveryFirstPassSegmentAndEveryPointOfAGroupIsListed) {
     ReportFixture f;
     auto& cells = f.data->model_table_texts[0];
+    cells.resize(9);
     cells[0][2].first_pass = "Seg2a;218.0;0.90;70.00;175.0";
     cells[1][2].first_pass = "Seg2b;279.0;7.50;84.00;96.0";
     f.data->model_fits[0][2].fp_text = "0.300000;0.6000;0.00";

@@ -5,8 +5,10 @@
 #include <algorithm>
 
 #include "methoddata/calibration_points.h"
+#include "platform/number_text.h"
 #include "recording_canvas.h"
 #include "report_fixture.h"
+#include "reports/delimited_reports.h"
 #include "reports/result_cells.h"
 #include "scripted_ui.h"
 
@@ -258,6 +260,7 @@ TEST_F(PrintedReportTest, ChartsOfTheVariableMode) {
 TEST_F(PrintedReportTest, LongModelTablesRunOnAndLeaveTheChartsClear) {
     // Six BP groups of seven points: more than the room above the charts.
     auto& cells = f.data->model_table_texts[0];
+    cells.resize(7);
     for (int g = 0; g < kGroups; ++g)
         for (int r = 0; r < 7; ++r)
             cells[r][g].bp = "P" + std::to_string(g) + std::to_string(r) + ";110.0;13.50;80.00;92.0";
@@ -282,6 +285,7 @@ TEST_F(PrintedReportTest, LongModelTablesRunOnAndLeaveTheChartsClear) {
 // own line, and a group of more than seven points.
 TEST_F(PrintedReportTest, ModelPageListsEveryFirstPassSegmentAndEveryPointOfAGroup) {
     auto& cells = f.data->model_table_texts[0];
+    cells.resize(9);
     cells[0][2].first_pass = "Seg2a;218.0;0.90;70.00;175.0";
     cells[1][2].first_pass = "Seg2b;279.0;7.50;84.00;96.0";
     f.data->model_fits[0][2].fp_slope = 0.1234567;
@@ -312,6 +316,32 @@ TEST_F(PrintedReportTest, TheFirstPassChartDrawsEveryPointOfItsTable) {
         return op.kind == CanvasOp::Ellipse && op.x1 >= left && op.x1 < right;
     });
     EXPECT_EQ(drawn, 14);
+}
+
+// A sample keeps only the rows its run filled. A row it does not hold must read as the
+// empty row a table of every possible row held there: the first-pass segments 0 and 1
+// keep their two lines though the first pass filled one or none.
+TEST_F(PrintedReportTest, RowsTheRunDidNotFillReadAsEmptyRows) {
+    auto reports = [&] {
+        RecordingCanvas pages;
+        print_sample_report(pages, *f.data, 0, f.files, options);
+        std::string t = qc_report_text(*f.data, 0, f.files, "04/05/2024 09:30");
+        t += quantitation_report_text(*f.data, 0, f.files, "04/05/2024 09:30", QuantitationLayout::Forms);
+        for (const CanvasOp& op : pages.ops)
+            t += c_format("%d %d %d %d %d %d ", op.page, op.kind, op.x1, op.y1, op.x2, op.y2) + op.text + "\n";
+        return t;
+    };
+    ModelTableCells& cells = f.data->model_table_texts[0];
+    SurrogateResultRows& standards = f.data->surrogate_results[0];
+    ASSERT_EQ(cells.size(), 2u);  // segment 1 of the first pass has one row
+    for (const size_t rows : {size_t{2}, size_t{0}}) {
+        cells.resize(rows);
+        const std::string filled = reports();
+        cells.resize(kModelTableRows);
+        standards.resize(kSurrogateResultRows);
+        EXPECT_EQ(reports(), filled) << rows << " rows";
+        standards.resize(3);
+    }
 }
 
 TEST_F(PrintedReportTest, SurrogatePageGroupAverages) {

@@ -87,13 +87,15 @@ struct ReportFixture {
         a[3] = analyte("Styrene", 7, 2147483648.0f, 2147483648.0f, 0.0f, 0.0f, "", ResultStatus::NotComputable);
         for (int row = 0; row < compound_count; ++row) add_raw(row, 1000 * (row + 1), 2.0 + row);
 
-        auto& s = data->surrogate_results[0];
-        s[0] = surrogate("Toluene-d8", kVolatile, 1, 110.0, 13.5, 80.0, 92.0);
-        s[1] = surrogate("Chlorobenzene-d5", kVolatile, 3, 131.0, 7.5, 84.0, 96.0);
-        s[2] = surrogate("Naphthalene-d8", kSemiVolatile, 5, 218.0, 0.9, 70.0, 80.5);
+        data->surrogate_results[0] = {
+            surrogate("Toluene-d8", kVolatile, 1, 110.0, 13.5, 80.0, 92.0),
+            surrogate("Chlorobenzene-d5", kVolatile, 3, 131.0, 7.5, 84.0, 96.0),
+            surrogate("Naphthalene-d8", kSemiVolatile, 5, 218.0, 0.9, 70.0, 80.5),
+        };
         data->category_present = {1, 0, 1};
 
         auto& m = data->model_table_texts[0];
+        m.resize(2);
         m[0][0].first_pass = "Acetone-d6;56.0;0.08;40.00;100.0";
         m[1][0].first_pass = "Toluene-d8;110.0;13.50;80.00;200.0";
         m[0][1].first_pass = "Naphthalene-d8;218.0;0.90;70.00;175.0";
