@@ -122,6 +122,31 @@ TEST(IniFileTest, RewriteChangesTheFirstCopyAndKeepsEveryOtherLine) {
     EXPECT_EQ(back.to_text(), "; kept\n[Other]\nx=1\n[Added]\nk=v\n");
 }
 
+// A section of many keys (a library or calibration file) follows the same rules as a
+// short one: the first of duplicate keys counts, names match without regard to case, and
+// a rewrite changes the first copy and adds a new key after the last one.
+TEST(IniFileTest, ALongSectionKeepsTheRulesOfAShortOne) {
+    std::string text = "[Big]\n";
+    for (int k = 0; k < 40; ++k) text += "Key" + std::to_string(k) + "=" + std::to_string(k) + "\n";
+    text += "KEY3=again\nkey35=again\n\n[Next]\nx=1\n";
+    IniFile ini;
+    ini.load_text(text);
+    EXPECT_EQ(ini.get_string("big", "key3", "?"), "3");
+    EXPECT_EQ(ini.get_string("BIG", "KEY35", "?"), "35");
+    EXPECT_EQ(ini.key_names("Big").size(), 40u);
+    ini.set_string("big", "KEY35", "new");
+    ini.set_string("Big", "added", "a");
+    IniFile back;
+    back.load_text(ini.to_text());
+    EXPECT_EQ(back.get_string("Big", "Key35", "?"), "new");
+    EXPECT_EQ(back.get_string("Big", "added", "?"), "a");
+    EXPECT_EQ(back.get_string("Next", "x", "?"), "1");
+    const std::vector<std::string> names = back.key_names("Big");
+    ASSERT_EQ(names.size(), 41u);
+    EXPECT_EQ(names.back(), "added");
+    EXPECT_NE(ini.to_text().find("key35=again\nadded=a\n\n[Next]"), std::string::npos);
+}
+
 // Values that the Windows reading would change are written so that they read back.
 TEST(IniFileTest, EveryValueWrittenReadsBackAsSet) {
     const std::string values[] = {"\"quoted\"", "'single'", " lead", "trail ", "\"", "''", "a\"b"};

@@ -60,7 +60,7 @@ void fill_results_ini(const QuantDataFile& data, IniFile& ini) {
     }
     ini.set_int("header", "number_comps", static_cast<int>(data.rows.size()));
     for (size_t i = 0; i < data.rows.size(); ++i) {
-        std::string section = c_format("compound%d", static_cast<int>(i + 1));
+        std::string section = "compound" + std::to_string(i + 1);
         ini.set_string(section, "name", data.rows[i].name);
         ini.set_double(section, "area", data.rows[i].area);
         ini.set_double(section, "retentionTime", data.rows[i].retention_time);
@@ -132,7 +132,7 @@ bool read_results_compound_list(const IniFile& ini, int n, ResultsCompounds& com
     compounds.clear();
     compounds.reserve(std::clamp(n, 0, kMaxCompounds));
     for (int i = 1; i <= n && i <= kMaxCompounds; ++i) {
-        std::string section = c_format("compound%d", i);
+        std::string section = "compound" + std::to_string(i);
         std::string area_text = ini.get_string(section, "area", "fail reading area");
         double area = to_double_strict(area_text);
         std::string name = ini.get_string(section, "name", "fail reading compound");

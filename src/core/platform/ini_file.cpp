@@ -19,11 +19,57 @@ struct Line {
     std::string value;
 };
 
+// Lower-case key -> the line of its first occurrence. Most sections hold a handful of
+// keys (a results file has one section per compound): they are found faster by a look
+// along a short list than through a hash table, which takes several allocations per
+// key. A section that grows long gets the table.
+class KeyIndex {
+public:
+    const size_t* find(const std::string& key) const {
+        if (!many_.empty()) {
+            auto it = many_.find(key);
+            return it == many_.end() ? nullptr : &it->second;
+        }
+        for (const auto& [name, line] : few_)
+            if (name == key) return &line;
+        return nullptr;
+    }
+
+    // Keeps the line already known for the key: the first occurrence counts.
+    void add(std::string key, size_t line) {
+        if (find(key)) return;
+        if (many_.empty() && few_.size() < kListed) {
+            if (few_.empty()) few_.reserve(8);
+            few_.emplace_back(std::move(key), line);
+            return;
+        }
+        if (many_.empty()) {
+            for (auto& entry : few_) many_.emplace(std::move(entry));
+            few_.clear();
+            few_.shrink_to_fit();
+        }
+        many_.emplace(std::move(key), line);
+    }
+
+    // A line inserted at `at`: every known line from there on moves one down.
+    void shift_from(size_t at) {
+        for (auto& [name, line] : few_)
+            if (line >= at) ++line;
+        for (auto& [name, line] : many_)
+            if (line >= at) ++line;
+    }
+
+private:
+    static constexpr size_t kListed = 16;
+    std::vector<std::pair<std::string, size_t>> few_;
+    std::unordered_map<std::string, size_t> many_;
+};
+
 struct Section {
     std::string name;             // empty for lines in front of the first section
     std::string header;           // the "[name]" line as in the file
     std::vector<Line> lines;      // after the header
-    std::unordered_map<std::string, size_t> first_key;  // lower-case key -> its first line
+    KeyIndex first_key;
 };
 
 std::string lower(std::string_view s) {
@@ -66,8 +112,8 @@ std::string value_text(const std::string& value) {
 }
 
 // A line of the file and its text as UTF-8 (`decoded`: the same text but for the Latin-1
-// signs of older files).
-Line parse_line(std::string text, std::string_view decoded) {
+// signs of older files; it may be `text` itself, which is taken only at the end).
+Line parse_line(std::string&& text, std::string_view decoded) {
     Line line;
     std::string_view t = trimmed(decoded);
     size_t eq = t.find('=');
@@ -107,7 +153,7 @@ struct IniFile::Impl {
     }
 
     void add_line(Section& s, Line line) {
-        if (!line.key.empty()) s.first_key.try_emplace(lower(line.key), s.lines.size());
+        if (!line.key.empty()) s.first_key.add(lower(line.key), s.lines.size());
         s.lines.push_back(std::move(line));
     }
 
@@ -131,8 +177,8 @@ struct IniFile::Impl {
     const Line* find(const std::string& section, const std::string& key) const {
         const Section* s = find(section);
         if (!s) return nullptr;
-        auto it = s->first_key.find(lower(key));
-        return it == s->first_key.end() ? nullptr : &s->lines[it->second];
+        const size_t* line = s->first_key.find(lower(key));
+        return line ? &s->lines[*line] : nullptr;
     }
 
     bool ends_with_blank_line() const {
@@ -165,8 +211,10 @@ IniLoad IniFile::load_file(const std::string& path) {
 void IniFile::load_text(const std::string& text) {
     impl_->clear();
     Section* current = &impl_->sections.front();
+    std::string latin1;  // a line that is no UTF-8, as UTF-8
     for (std::string& raw : text_lines(without_utf8_bom(text))) {
-        const std::string decoded = utf8_from_legacy(raw);
+        std::string_view decoded = raw;
+        if (!is_valid_utf8(raw)) decoded = latin1 = utf8_from_legacy(raw);
         if (std::optional<std::string> name = section_name(decoded)) {
             current = &impl_->add_section(std::move(*name), std::move(raw));
         } else {
@@ -202,7 +250,7 @@ std::vector<std::string> IniFile::key_names(const std::string& section) const {
     if (!s) return out;
     for (size_t i = 0; i < s->lines.size(); ++i) {
         const Line& line = s->lines[i];
-        if (!line.key.empty() && s->first_key.at(lower(line.key)) == i) out.push_back(line.key);
+        if (!line.key.empty() && *s->first_key.find(lower(line.key)) == i) out.push_back(line.key);
     }
     return out;
 }
@@ -233,9 +281,10 @@ void IniFile::set_string(const std::string& section, const std::string& key, con
         // Sections are parted by a blank line, as the program has always written them.
         if (!impl_->ends_with_blank_line()) impl_->add_line(impl_->sections.back(), Line{});
         s = &impl_->add_section(section, "[" + section + "]");
+        s->lines.reserve(4);  // a section written key by key holds a few
     }
-    if (auto it = s->first_key.find(lower(key)); it != s->first_key.end()) {
-        Line& line = s->lines[it->second];
+    if (const size_t* known = s->first_key.find(lower(key))) {
+        Line& line = s->lines[*known];
         line.text = line.key + "=" + value_text(value);
         line.value = value;
         return;
@@ -243,10 +292,9 @@ void IniFile::set_string(const std::string& section, const std::string& key, con
     // A new key follows the section's last key, before blank lines that part it from the next.
     size_t at = s->lines.size();
     while (at > 0 && s->lines[at - 1].key.empty()) --at;
-    for (auto& [name, index] : s->first_key)
-        if (index >= at) ++index;
+    s->first_key.shift_from(at);
     s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), Line{key + "=" + value_text(value), key, value});
-    s->first_key.emplace(lower(key), at);
+    s->first_key.add(lower(key), at);
 }
 
 void IniFile::set_double(const std::string& section, const std::string& key, double value) {

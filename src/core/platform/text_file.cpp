@@ -71,8 +71,7 @@ bool read_text_lines(const std::string& path, std::vector<std::string>& lines) {
     return true;
 }
 
-namespace {
-bool is_valid_utf8(const std::string& s) {
+bool is_valid_utf8(std::string_view s) {
     size_t i = 0;
     while (i < s.size()) {
         unsigned char c = static_cast<unsigned char>(s[i]);
@@ -88,7 +87,6 @@ bool is_valid_utf8(const std::string& s) {
     }
     return true;
 }
-}  // namespace
 
 std::string utf8_from_legacy(const std::string& bytes) {
     if (is_valid_utf8(bytes)) return bytes;

@@ -35,6 +35,7 @@ bool read_text_lines(const std::string& path, std::vector<std::string>& lines);
 
 // A text in UTF-8: valid UTF-8 is kept, anything else is read as Latin-1.
 std::string utf8_from_legacy(const std::string& bytes);
+bool is_valid_utf8(std::string_view text);
 
 // Writes the content to a temporary file beside the target and renames it over the
 // target, so a file is either the old one or the whole new one. On failure the target

@@ -30,7 +30,7 @@ bool refuse_negative_area(const std::string& data_path, const IniFile& results) 
     int n = 0;
     if (!try_to_int(results.get_string("header", "number_comps", ""), n)) return false;
     for (int i = 1; i <= n && i <= kMaxCompounds; ++i) {
-        const std::string section = c_format("compound%d", i);
+        const std::string section = "compound" + std::to_string(i);
         const std::string area_text = results.get_string(section, "area", "");
         double area = 0.0;
         if (!try_to_double(area_text, area) || !(std::trunc(area) < 0.0)) continue;
