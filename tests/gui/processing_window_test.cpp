@@ -150,6 +150,37 @@ TEST_F(ProcessingWindow, TheAnalystsRoadFromASampleFileToItsResults) {
     EXPECT_FALSE(file_exists(data.file("runs/SAMPLE1.ini")));
 }
 
+// After each Sample Information entry the list shows the sample just entered as the one
+// chosen; Add File, Delete File and a changed list leave none chosen.
+TEST_F(ProcessingWindow, TheListChoosesTheSampleJustEnteredAndNoOtherOne) {
+    auto* list = control<QListWidget>(process_files, "DirListBox");
+    const auto chosen = [&] { return list->selectedItems().empty() ? -1 : list->row(list->selectedItems()[0]); };
+    for (const char* name : {"SAMPLE1.TXT", "SAMPLE2.TXT"}) {
+        add_sample(name);
+        EXPECT_EQ(chosen(), -1) << name;
+        type(edit("Edit_size"), "1");
+        button(process_input, "Enter")->click();
+        ASSERT_TRUE(process_files->isVisible());
+    }
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(chosen(), 1);
+
+    // Process shows the same list again: its rows stay and none is chosen, as before a run.
+    button(process_files, "process_samp")->click();
+    EXPECT_TRUE(ui.exceptions.empty());
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_EQ(chosen(), -1);
+
+    list->setCurrentRow(0);
+    button(process_files, "delete_sample_file_Button")->click();
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text().toStdString(), data.file("runs/SAMPLE2.TXT"));
+    EXPECT_EQ(chosen(), -1);
+    EXPECT_EQ(list->currentRow(), -1);
+}
+
 // The title bar's close is an Exit: the list and the results files made for it go.
 TEST_F(ProcessingWindow, ClosingTheWindowDoesWhatExitDoes) {
     add_sample("SAMPLE1.TXT");

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -189,10 +190,18 @@ void Tprocess_files::FormShow() {
     }
 }
 
-// The list is filled in one step: the box lays its rows out again after every insertion.
+// The list leaves no sample chosen. Its rows are put in anew only when the list changed,
+// and then in one step: the box lays every row out again after a change, and it is
+// shown again after each Sample Information entry.
 void Tprocess_files::show_sample_list() {
     QStringList paths;
     for (const std::string& path : listed_sample_files(process_files_data)) paths.append(q(path));
+    bool same = DirListBox->count() == paths.size();
+    for (int i = 0; same && i < paths.size(); ++i) same = DirListBox->item(i)->text() == paths[i];
+    if (same) {
+        DirListBox->selectionModel()->clear();  // as clear() leaves it
+        return;
+    }
     DirListBox->clear();
     DirListBox->addItems(paths);
 }
