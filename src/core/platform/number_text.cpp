@@ -79,13 +79,6 @@ namespace {
 // wide for the buffer (a fixed form of 1e300) goes through printf.
 constexpr size_t kNumberBuffer = 128;
 
-std::string fixed_text(double value, int decimals) {
-    char buffer[kNumberBuffer];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (result.ec != std::errc()) return c_format("%.*f", decimals, value);
-    return std::string(buffer, result.ptr);
-}
-
 std::string general_text(double value, int digits) {
     char buffer[kNumberBuffer];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
@@ -95,8 +88,6 @@ std::string general_text(double value, int digits) {
 
 }  // namespace
 
-std::string format_fixed(double value, int decimals) { return fixed_text(value, decimals); }
-
 void append_fixed(std::string& out, double value, int decimals) {
     char buffer[kNumberBuffer];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
@@ -105,6 +96,12 @@ void append_fixed(std::string& out, double value, int decimals) {
         return;
     }
     out.append(buffer, result.ptr);
+}
+
+std::string format_fixed(double value, int decimals) {
+    std::string text;
+    append_fixed(text, value, decimals);
+    return text;
 }
 
 void append_int(std::string& out, long long value) {
