@@ -118,3 +118,62 @@ TEST(NumberText, FormsGivePrintfsTextToTheByte) {
     const std::string wide(300, 'x');
     EXPECT_EQ(c_format("%s;%.2f", wide.c_str(), 1.5), wide + ";1.50");
 }
+
+// A field is a number only when all of it is one: a decimal comma or a letter O read by
+// its leading digits gave another value without a word.
+TEST(NumberText, FieldsAreReadWholeOrSayWhyNot) {
+    struct Case {
+        const char* text;
+        bool ok;
+        double value;
+        const char* why;
+    } cases[] = {
+        {" 50.5 ", true, 50.5, ""},
+        {"-3e2", true, -300.0, ""},
+        {".5", true, 0.5, ""},
+        {"\t7\r", true, 7.0, ""},
+        {"1e-999", true, 0.0, ""},
+        {"50,5", false, 0, "'50,5' is not a number"},
+        {"1,234", false, 0, "'1,234' is not a number"},
+        {"O.55E2", false, 0, "'O.55E2' is not a number"},
+        {"12abc", false, 0, "'12abc' is not a number"},
+        {"abc", false, 0, "'abc' is not a number"},
+        {"  ", false, 0, "is empty"},
+        {"", false, 0, "is empty"},
+        {"inf", false, 0, "'inf' is not a number"},
+        {" 1e999 ", false, 0, "'1e999' is out of range"},
+    };
+    for (const auto& c : cases) {
+        NumberField f = read_number(c.text);
+        EXPECT_EQ(f.ok, c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_DOUBLE_EQ(f.value, c.value) << c.text;
+        }
+        EXPECT_EQ(f.why, c.why) << c.text;
+    }
+}
+
+TEST(NumberText, CountsAreReadWholeOrSayWhyNot) {
+    struct Case {
+        const char* text;
+        bool ok;
+        int value;
+        const char* why;
+    } cases[] = {
+        {" 12 ", true, 12, ""},
+        {"+3", true, 3, ""},
+        {"-4", true, -4, ""},
+        {"12.5", false, 0, "'12.5' is not a whole number"},
+        {"1e1", false, 0, "'1e1' is not a whole number"},
+        {"Compound Count", false, 0, "'Compound Count' is not a whole number"},
+        {"+", false, 0, "'+' is not a whole number"},
+        {"", false, 0, "is empty"},
+        {"99999999999", false, 0, "'99999999999' is out of range"},
+    };
+    for (const auto& c : cases) {
+        IntegerField f = read_integer(c.text);
+        EXPECT_EQ(f.ok, c.ok) << c.text;
+        EXPECT_EQ(f.value, c.value) << c.text;
+        EXPECT_EQ(f.why, c.why) << c.text;
+    }
+}

@@ -175,6 +175,53 @@ double leading_number(std::string_view text) {
     return value;
 }
 
+NumberField read_number(std::string_view text) {
+    NumberField field;
+    std::string_view s = strip_blanks(text);
+    if (s.empty()) {
+        field.why = "is empty";
+        return field;
+    }
+    size_t n = leading_number_length(s);
+    if (n == 0 || n != s.size()) {
+        field.why = "'" + std::string(s) + "' is not a number";
+        return field;
+    }
+    double parsed = parse_number_prefix(s);
+    if (!std::isfinite(parsed)) {
+        field.why = "'" + std::string(s) + "' is out of range";
+        return field;
+    }
+    field.ok = true;
+    field.value = parsed;
+    return field;
+}
+
+IntegerField read_integer(std::string_view text) {
+    IntegerField field;
+    std::string_view s = strip_blanks(text);
+    if (s.empty()) {
+        field.why = "is empty";
+        return field;
+    }
+    std::string_view digits = s;
+    if (digits.front() == '+') digits.remove_prefix(1);
+    int v = 0;
+    auto res = std::from_chars(digits.data(), digits.data() + digits.size(), v);
+    if (res.ptr != digits.data() + digits.size() || digits.empty() ||
+        (res.ec != std::errc() && res.ec != std::errc::result_out_of_range)) {
+        field.why = "'" + std::string(s) + "' is not a whole number";
+        return field;
+    }
+    if (res.ec == std::errc::result_out_of_range) {
+        field.why = "'" + std::string(s) + "' is out of range";
+        return field;
+    }
+    field.ok = true;
+    field.value = v;
+    return field;
+}
+
 bool try_to_double(const std::string& text, double& value) {
     std::string_view s = strip_blanks(text);
     size_t n = leading_number_length(s);

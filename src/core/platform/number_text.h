@@ -42,6 +42,25 @@ size_t leading_number_length(std::string_view text);
 double to_double_strict(const std::string& text);
 int to_int_strict(const std::string& text);
 
+// A number field or box read whole: the text, blanks around it trimmed, must be one finite
+// number in the C locale ("50,5", "1,234" and "O.55E2" are not numbers, and reading their
+// leading digits would put another value into the tables). `why` says what is wrong, for
+// the message that names the file, line and field or the box.
+struct NumberField {
+    bool ok = false;
+    double value = 0.0;
+    std::string why;  // "is empty", "'50,5' is not a number", "'1e999' is out of range"
+};
+NumberField read_number(std::string_view text);
+
+// The same for a whole count ("12", not "12.5" or "1e1"); the value is within int.
+struct IntegerField {
+    bool ok = false;
+    int value = 0;
+    std::string why;
+};
+IntegerField read_integer(std::string_view text);
+
 // The same conversions without the exception; false when the text is not a number.
 bool try_to_double(const std::string& text, double& value);
 bool try_to_int(const std::string& text, int& value);
