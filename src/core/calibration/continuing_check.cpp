@@ -52,6 +52,9 @@ bool check_level_entry(CheckLevelEntry& entry) {
         const Refusal zero = zero_dilution_refusal();
         return refuse(zero.text, zero.caption);
     }
+    // The factor is read whole: "1.5.2" is no factor, and its leading digits would be another.
+    if (entry.item == kDilutionItem && !read_number(entry.dilution_text).ok)
+        return refuse("Please enter a valid dilution factor", "Invalid dilution factor");
     if (entry.item == kDilutionItem) check_level_name = entry.dilution_text;
     return true;
 }

@@ -30,7 +30,8 @@ struct CheckLevelEntry {
 };
 
 // The level checks of Review and Save File, each refusal with its message; the
-// dilution text is emptied when an amount item is chosen. Sets check_standard_mode and,
+// dilution text is emptied when an amount item is chosen; a dilution factor must be wholly
+// a number. Sets check_standard_mode and,
 // on success, check_level_name.
 bool check_level_entry(CheckLevelEntry& entry);
 

@@ -34,6 +34,9 @@ std::optional<Refusal> check_level_entry(int item, const std::string& dilution) 
     if (std::count(dilution.begin(), dilution.end(), '.') > 1 || !is_plain_decimal(dilution))
         return Refusal{"Please enter a valid dilution factor", "Invalid dilution factor"};
     if (item == kDilutionItem && is_zero_dilution(dilution)) return zero_dilution_refusal();
+    // The label is read as a number whole wherever its amounts are taken.
+    if (item == kDilutionItem && !read_number(dilution).ok)
+        return Refusal{"Please enter a valid dilution factor", "Invalid dilution factor"};
     // A label the level table cannot hold whole would be used cut: another factor.
     if (level_label_of_entry(item, dilution).size() > static_cast<size_t>(kLevelNameLength))
         return Refusal{c_format("A dilution factor can have at most %d characters.",

@@ -73,7 +73,8 @@ TEST_F(ContinuingCheckTest, TheLevelEntryIsCheckedInItsOrder) {
         {9, "", "", "", "", "Conc10"},
         {3, "2", "", "", "", "Conc4"},  // an amount item empties the dilution factor
         {10, "2.5", "", "", "2.5", "2.5"},
-        {10, "1.5.2", "", "", "1.5.2", "1.5.2"},  // only the characters are checked here
+        // Digits and dots that are no number are no factor either.
+        {10, "1.5.2", "Please enter a valid dilution factor", "Invalid dilution factor", "1.5.2", ""},
         {10, "", "Please enter a dilution factor before exiting.", "Dilution Factor Required", "", ""},
         {10, "2x", "Please enter a valid dilution factor", "Invalid dilution factor", "2x", ""},
         {10, "0", "Please enter a dilution factor greater than 0", "Invalid dilution factor", "0", ""},
