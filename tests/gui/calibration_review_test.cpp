@@ -256,6 +256,38 @@ TEST_F(CalibrationReviewWindow, PrintsTheReportFromTheReviewAndFromTheMainWindow
     EXPECT_TRUE(main_form->isVisible());
 }
 
+// Fluorene has no Amount6. A file in which its STD6 holds a peak and is included (as an
+// older build may have left it) shows that level unchecked, saying why, and out of the
+// curve and of the range the samples are qualified against.
+TEST_F(CalibrationReviewWindow, ALevelWithoutAnAmountIsShownOutOfTheCurveSayingWhy) {
+    std::string cal = read_file_text(work.file("demo_calibration.cal"));
+    const std::string kept = "0.00;0.36266;0.12158;0.00000;0.00000;0;Amount1;Amount2;Amount3;Amount4;Amount5;"
+                             "Amount6;111110;0";
+    const size_t at = cal.find(kept);
+    ASSERT_NE(at, std::string::npos);
+    cal.replace(at, kept.size(),
+                 "0.00;0.36266;0.12158;0.00000;0.00000;500;Amount1;Amount2;Amount3;Amount4;Amount5;"
+                 "Amount6;111111;0");
+    work.write("demo_calibration.cal", cal);
+    ui.open_returns(work.file("demo_calibration.cal"));
+    item("OpenCalibrationFile1")->trigger();
+    int fluorene = 0;
+    while (library[fluorene].name != "Fluorene") ++fluorene;
+    ASSERT_EQ(level_included[fluorene][5], 1);
+    open_review();
+    Trevu_calib_form* w = revu_calib_form;
+    w->show_calibration_compound(fluorene);
+    EXPECT_EQ(text(w->Edit_area_std[5]), "500");
+    EXPECT_FALSE(w->Check_std[5]->isChecked());
+    EXPECT_FALSE(w->Check_std[5]->isEnabled());
+    EXPECT_EQ(w->Check_std[5]->text(), "No amount");
+    EXPECT_EQ(w->Check_std[4]->text(), "");
+    EXPECT_EQ(text(w->Edit_std_levels), "(2, 5, 10, 25, 50)");
+    EXPECT_EQ(level_included[fluorene][5], 0);
+    w->show_calibration_compound(0);
+    EXPECT_EQ(w->Check_std[5]->text(), "");  // 1,1-Dichloroethene has its Amount6
+}
+
 TEST_F(CalibrationReviewWindow, ACalibrationFileThatCannotBeReadAgainIsNotReviewed) {
     fs::remove(work.file("demo_calibration.cal"));
     ui.expect_message("Quantilyzer: 03005");

@@ -38,10 +38,14 @@ ReviewLevel review_level(int c, int k) {
         level.response_factor = cell(t.response_factor[k][c], 1.0);
         level.response_factor_dev = cell(t.response_factor_dev[k][c], 1.0);
     }
-    level.checked = level.listed && level_included[c][k] == 1 && t.predicted_recovery[k][c] != 0.0 && area != 0;
-    // No area, no response: the level leaves the curve and its box cannot bring it back.
-    level.enabled = area != 0;
-    if (area == 0) level_included[c][k] = 0;
+    // No amount (a level the compound was not made at) or no area: no point, so the
+    // level leaves the curve and its box cannot bring it back.
+    const bool no_amount = level.listed && !level_has_amount(c, k);
+    level.checked = level.listed && level_included[c][k] == 1 && t.predicted_recovery[k][c] != 0.0 &&
+                    area != 0 && !no_amount;
+    level.enabled = area != 0 && !no_amount;
+    if (!level.enabled) level_included[c][k] = 0;
+    if (no_amount) level.why_excluded = kNoAmountReason;
     return level;
 }
 
@@ -132,7 +136,7 @@ int compound_of_number_text(const std::string& text) { return text.empty() ? 0 :
 
 bool set_level_inclusion(int c, int k, bool checked, bool has_file) {
     if (!valid_compound(c) || k < 0 || k >= kMaxLevels) return false;
-    level_included[c][k] = checked && has_file ? 1 : 0;
+    level_included[c][k] = checked && has_file && level_has_amount(c, k) ? 1 : 0;
     return level_included[c][k] == 1;
 }
 

@@ -1,5 +1,7 @@
 #include "calibration/level_amount.h"
 
+#include <cmath>
+
 #include "methoddata/level_lookup.h"
 #include "methoddata/tables.h"
 
@@ -10,4 +12,9 @@ double level_amount(int c, int k) {
     int level = level_of_label(label);
     if (level < 0) return dilution_factor_of_label(label) * saved.conc1_copy;
     return level >= 1 && level <= kMaxLevels ? saved.conc[level - 1] : 0.0;
+}
+
+bool level_has_amount(int c, int k) {
+    const double amount = level_amount(c, k);
+    return amount > 0.0 && std::isfinite(amount);
 }
