@@ -69,8 +69,9 @@ std::optional<int> typed_compound_number(const std::string& text);
 int compound_of_number_text(const std::string& text);
 
 // An include box of level k clicked: the level is in the curve of compound c when the box
-// is checked, the level has a standard file and the compound an amount in it. Answers
-// the flag now stored.
+// is checked, the level has a standard file and the compound an amount in it. The last
+// level in an internal standard's curve stays in it, with a message naming the internal
+// standard and the levels. Answers the flag now stored.
 bool set_level_inclusion(int c, int k, bool checked, bool has_file);
 
 // Exit without saving: the flags of every compound go back to those of the last load or save.
@@ -84,5 +85,6 @@ void delete_standard_ini_files();
 // Save As of the review: asks for a name (".cal" appended unless it has it; an existing
 // file only on Yes), writes the calibration with its inclusion flags there, makes it the
 // calibration in memory and deletes the standards' results files. False when the analyst
-// gave up or the file could not be written (the review then stays as it was).
+// gave up or the file could not be written (the review then stays as it was), and
+// without asking when an internal standard has no level in its curve (a message names it).
 bool save_reviewed_calibration();
