@@ -63,8 +63,10 @@ TEST(LevelOfLabel, ReadsTheDigitsAfterTheLeadingLetters) {
         const char* label;
         int level;
     } cases[] = {
-        {"Amount10", 10}, {"Amount1", 1}, {"Amount", 0}, {"Amt3x", 3},
-        {"2.5", -1},      {"", -1},       {" Amount1", -1}, {"A99999999999", INT_MAX},
+        {"Amount10", 10}, {"Amount1", 1}, {"Amount", 0}, {"2.5", -1}, {"", -1}, {" Amount1", -1},
+        {"A99999999999", INT_MAX}, {"Amount1 ", 1},
+        // Digits followed by anything else name no level, not the level of their digits.
+        {"Amt3x", 0}, {"Amount1.5", 0}, {"Amount-2", 0}, {"Amount+7", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(level_of_label(c.label), c.level) << c.label;
 }
@@ -114,7 +116,13 @@ TEST_F(LevelLookupTest, AmountFollowsTheSlotsLabel) {
         {"Amount3", 1, "Benzene", 12.0},        // conc3 of library_saved
         {"Amount10", 1, "Benzene", 19.0},
         {"2.5", 1, "Benzene", 25.0},            // factor times the base amount
-        {"0.5x", 1, "Benzene", 5.0},
+        {"5.", 1, "Benzene", 50.0},
+        // A label that is not wholly a factor above 0 gives no amount, not that of its
+        // leading digits.
+        {"0.5x", 1, "Benzene", 0.0},
+        {"1,5", 1, "Benzene", 0.0},
+        {"-2", 1, "Benzene", 0.0},
+        {"0", 1, "Benzene", 0.0},
         {"Amount", 1, "Benzene", 0.0},
         {"Amount12", 1, "Benzene", 0.0},
         {"Amount3", 1, "Fluorobenzene", 25.0},  // internal standard: conc1 of library

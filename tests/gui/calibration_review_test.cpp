@@ -256,6 +256,85 @@ TEST_F(CalibrationReviewWindow, PrintsTheReportFromTheReviewAndFromTheMainWindow
     EXPECT_TRUE(main_form->isVisible());
 }
 
+// Fluorene has no Amount6. A file in which its STD6 holds a peak and is included (as an
+// older build may have left it) shows that level unchecked, saying why, and out of the
+// curve and of the range the samples are qualified against.
+TEST_F(CalibrationReviewWindow, ALevelWithoutAnAmountIsShownOutOfTheCurveSayingWhy) {
+    std::string cal = read_file_text(work.file("demo_calibration.cal"));
+    const std::string kept = "0.00;0.36266;0.12158;0.00000;0.00000;0;Amount1;Amount2;Amount3;Amount4;Amount5;"
+                             "Amount6;111110;0";
+    const size_t at = cal.find(kept);
+    ASSERT_NE(at, std::string::npos);
+    cal.replace(at, kept.size(),
+                 "0.00;0.36266;0.12158;0.00000;0.00000;500;Amount1;Amount2;Amount3;Amount4;Amount5;"
+                 "Amount6;111111;0");
+    work.write("demo_calibration.cal", cal);
+    ui.open_returns(work.file("demo_calibration.cal"));
+    item("OpenCalibrationFile1")->trigger();
+    int fluorene = 0;
+    while (library[fluorene].name != "Fluorene") ++fluorene;
+    ASSERT_EQ(level_included[fluorene][5], 1);
+    open_review();
+    Trevu_calib_form* w = revu_calib_form;
+    w->show_calibration_compound(fluorene);
+    EXPECT_EQ(text(w->Edit_area_std[5]), "500");
+    EXPECT_FALSE(w->Check_std[5]->isChecked());
+    EXPECT_FALSE(w->Check_std[5]->isEnabled());
+    EXPECT_EQ(w->Check_std[5]->text(), "No amount");
+    EXPECT_EQ(w->Check_std[4]->text(), "");
+    EXPECT_EQ(text(w->Edit_std_levels), "(2, 5, 10, 25, 50)");
+    EXPECT_EQ(level_included[fluorene][5], 0);
+    w->show_calibration_compound(0);
+    EXPECT_EQ(w->Check_std[5]->text(), "");  // 1,1-Dichloroethene has its Amount6
+}
+
+// Samples are quantitated against the internal standards' mean responses: the review
+// keeps the last level in an internal standard's curve, and its Save As refuses a
+// calibration (here a file) in which one has no level left.
+TEST_F(CalibrationReviewWindow, AnInternalStandardKeepsItsLastLevel) {
+    const std::string levels = "Std1 (Amount1), Std2 (Amount2), Std3 (Amount3), Std4 (Amount4), Std5 (Amount5), "
+                               "Std6 (Amount6)";
+    const std::string why = ".\nWithout a level it has no response, and no sample could be quantitated with this "
+                            "calibration: ";
+    open_review();
+    Trevu_calib_form* w = revu_calib_form;
+    int acetone_d6 = 0;
+    while (library[acetone_d6].name != "Acetone-d6") ++acetone_d6;
+    w->show_calibration_compound(acetone_d6);
+    for (int k = 0; k < 5; ++k) click(w->Check_std[k]);
+    EXPECT_EQ(text(w->Edit_std_levels), "(50)");
+    ui.expect_message("Std6 (Amount6) is the last level in the curve of the internal standard Acetone-d6, "
+                      "whose levels are " + levels + why + "the level stays included.");
+    click(w->Check_std[5]);
+    EXPECT_EQ(ui.last_message().caption, "Internal Standard Level");
+    EXPECT_TRUE(w->Check_std[5]->isChecked());
+    EXPECT_EQ(level_included[acetone_d6][5], 1);
+    EXPECT_EQ(text(w->Edit_std_levels), "(50)");
+    click(w->Button_exit);
+
+    std::string cal = read_file_text(work.file("demo_calibration.cal"));
+    const size_t line = cal.find("\nAcetone-d6;");
+    const size_t flags = cal.find("Amount6;111111;", line) + std::string("Amount6;").size();
+    cal.replace(flags, 6, "000000");
+    work.write("demo_calibration.cal", cal);
+    ui.open_returns(work.file("demo_calibration.cal"));
+    item("OpenCalibrationFile1")->trigger();
+    open_review();
+    ui.expect_message("The internal standard Acetone-d6 has no level in its curve; the levels of the "
+                      "calibration are " + levels + why + "include one of its levels before saving.");
+    click(w->Button_save_as);
+    EXPECT_TRUE(ui.save_requests.empty());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(calibration_file_name, work.file("demo_calibration.cal"));
+    // Its level included again, the calibration saves.
+    w->show_calibration_compound(acetone_d6);
+    click(w->Check_std[2]);
+    ui.save_returns(work.file("kept.cal"));
+    click(w->Button_save_as);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(fs::exists(work.file("kept.cal")));
+}
+
 TEST_F(CalibrationReviewWindow, ACalibrationFileThatCannotBeReadAgainIsNotReviewed) {
     fs::remove(work.file("demo_calibration.cal"));
     ui.expect_message("Quantilyzer: 03005");

@@ -425,7 +425,8 @@ TEST_F(CalibrationWindow, SavingNeedsAReferenceAndAsksBeforeOverwriting) {
 
 TEST_F(CalibrationWindow, TenStandardsAtMostAndDeleteMovesTheRestUp) {
     open_new_calibration();
-    for (int s = 0; s < 10; ++s) add_standard("STD" + std::to_string(s % 6 + 1) + ".TXT", s);
+    // The demo library has amounts at Amount1 .. Amount6 only: the last four repeat them.
+    for (int s = 0; s < 10; ++s) add_standard("STD" + std::to_string(s % 6 + 1) + ".TXT", s % 6);
     EXPECT_EQ(standard_count, 10);
     ui.expect_message("Only 10 standards are currently allowed.");
     QTest::mouseClick(button("Add"), Qt::LeftButton);
@@ -438,7 +439,7 @@ TEST_F(CalibrationWindow, TenStandardsAtMostAndDeleteMovesTheRestUp) {
     EXPECT_EQ(files->count(), 9);
     EXPECT_EQ(files->item(0)->text().toStdString(), run("STD2.TXT"));
     EXPECT_EQ(list("ConcListBox")->item(0)->text(), "Amount2");
-    EXPECT_EQ(level_names[8], "Amount10");
+    EXPECT_EQ(level_names[8], "Amount4");
     EXPECT_EQ(level_names[9], "");
 
     add_standard("STD1.TXT", 0);  // room again
@@ -481,10 +482,17 @@ TEST_F(CalibrationWindow, TheLevelDialogKeepsEachLabelWithItsFile) {
         type_dilution(d, "0");
         EXPECT_TRUE(d->isVisible());
         d->Edit_dilfactor->clear();
-        choose_level(d, 9);
+        // The demo library gives no analyte an amount at Amount7: one item off is refused.
+        ui.expect_message("No analyte of the library has an amount at Amount7.\n"
+                          "A standard at this level would calibrate nothing: please choose the level "
+                          "the standard was made at.");
+        choose_level(d, 6);
+        EXPECT_EQ(ui.last_message().caption, "Level Without Amounts");
+        EXPECT_TRUE(d->isVisible());
+        choose_level(d, 5);
     });
     QTest::mouseClick(button("Add"), Qt::LeftButton);
-    EXPECT_EQ(lines(list("ConcListBox")), (QStringList{"0.25", "Amount10"}));
+    EXPECT_EQ(lines(list("ConcListBox")), (QStringList{"0.25", "Amount6"}));
 
     // A selected label is replaced in place by Delete; the close box leaves it unchanged.
     QListWidget* labels = list("ConcListBox");
@@ -494,12 +502,12 @@ TEST_F(CalibrationWindow, TheLevelDialogKeepsEachLabelWithItsFile) {
         choose_level(d, 0);
     });
     QTest::mouseClick(button("Delete"), Qt::LeftButton);
-    EXPECT_EQ(lines(labels), (QStringList{"Amount1", "Amount10"}));
+    EXPECT_EQ(lines(labels), (QStringList{"Amount1", "Amount6"}));
     EXPECT_TRUE(Calibrate_form->isVisible());
     labels->item(1)->setSelected(true);
     with_level_dialog([](Tidentify_std_level*) {});
     QTest::mouseClick(button("Delete"), Qt::LeftButton);
-    EXPECT_EQ(lines(labels), (QStringList{"Amount1", "Amount10"}));
+    EXPECT_EQ(lines(labels), (QStringList{"Amount1", "Amount6"}));
     EXPECT_EQ(standard_count, 2);
 }
 

@@ -184,6 +184,31 @@ TEST_F(CheckCalibration, AZeroDilutionFactorIsRefused) {
     EXPECT_FALSE(file_exists(report_file()));
 }
 
+// The demo calibration holds no analyte amount at Amount 7: a check standard there would
+// compare nothing, every difference empty. Review, Save File and Print refuse the level,
+// as they refuse a factor of digits and dots that is no number; nothing is written.
+TEST_F(CheckCalibration, ALevelWithoutAmountsAndAFactorThatIsNoNumberAreRefused) {
+    ui.printer_dialog_returns(true);
+    entry("Button1")->click();
+    amount_item("Amount 7")->click();
+    for (const char* button : {"check_calib_review", "Button_Save", "Print"}) {
+        ui.expect_message("The calibration holds no analyte amount at Amount 7.\n"
+                          "A check standard at this level can be compared with nothing: please choose the "
+                          "level it was made at.");
+        entry(button)->click();
+        EXPECT_EQ(ui.last_message().caption, "Level Without Amounts");
+        EXPECT_TRUE(check_calib_std->isVisible()) << button;
+    }
+    QTest::keyClicks(entry<QLineEdit>("Edit_dilfactorCheck"), "1.5.2");
+    ui.expect_message("Please enter a valid dilution factor");
+    entry("Button_Save")->click();
+    EXPECT_TRUE(ui.exceptions.empty());
+    EXPECT_FALSE(check_calib_review_form->isVisible());
+    EXPECT_FALSE(file_exists(report_file()));
+    EXPECT_TRUE(ui.finished_jobs.empty());
+    EXPECT_EQ(check_started, 0);
+}
+
 // The close box is Exit: it asks about the unsaved report, deletes the check's results
 // file, and the next check of the run starts with no level chosen. A report it cannot
 // save keeps the window open.

@@ -25,6 +25,15 @@ void set_level_amounts(int standards) {
                 p < standards && c < compound_count ? level_amount(c, p) : kNotSet;
 }
 
+// A compound without an amount in a standard has no point there (a library may give an
+// analyte fewer levels than the others): the standard is out of its curve from the start,
+// as the review, the report and the file then show it.
+void exclude_levels_without_amount(int standards) {
+    for (int p = 0; p < standards && p < kMaxLevels; ++p)
+        for (int c = 0; c < compound_count && c < kMaxCompounds; ++c)
+            if (!level_has_amount(c, p)) level_included[c][p] = 0;
+}
+
 bool read_data_sets(const std::array<std::string, kStandardFileSlots>& results_files, int standards,
                     const std::string& reference_ini) {
     for (int p = 0; p < standards; ++p)
@@ -80,6 +89,7 @@ bool build_calibration(const std::array<std::string, kStandardFileSlots>& result
                        int standards, const std::string& reference) {
     DataSetValues scratch{};
     set_level_amounts(standards);
+    exclude_levels_without_amount(standards);
     if (!read_data_sets(results_files, standards, listed_results_ini(trim(reference))))
         return false;
     if (!run_models(standards, scratch)) return false;

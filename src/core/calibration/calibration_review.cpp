@@ -11,6 +11,7 @@
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
+#include "platform/ui_services.h"
 
 namespace {
 
@@ -38,10 +39,14 @@ ReviewLevel review_level(int c, int k) {
         level.response_factor = cell(t.response_factor[k][c], 1.0);
         level.response_factor_dev = cell(t.response_factor_dev[k][c], 1.0);
     }
-    level.checked = level.listed && level_included[c][k] == 1 && t.predicted_recovery[k][c] != 0.0 && area != 0;
-    // No area, no response: the level leaves the curve and its box cannot bring it back.
-    level.enabled = area != 0;
-    if (area == 0) level_included[c][k] = 0;
+    // No amount (a level the compound was not made at) or no area: no point, so the
+    // level leaves the curve and its box cannot bring it back.
+    const bool no_amount = level.listed && !level_has_amount(c, k);
+    level.checked = level.listed && level_included[c][k] == 1 && t.predicted_recovery[k][c] != 0.0 &&
+                    area != 0 && !no_amount;
+    level.enabled = area != 0 && !no_amount;
+    if (!level.enabled) level_included[c][k] = 0;
+    if (no_amount) level.why_excluded = kNoAmountReason;
     return level;
 }
 
@@ -51,6 +56,48 @@ bool names_a_results_file(const std::string& path) {
 }
 
 bool valid_compound(int c) { return c >= 0 && c < kMaxCompounds; }
+
+// A level as the review names it: its column and its label, "Std3 (Amount3)".
+std::string level_text(int k) { return "Std" + std::to_string(k + 1) + " (" + level_names[k] + ")"; }
+
+// The levels of the calibration, as the review names them.
+std::string listed_levels_text() {
+    std::string text;
+    for (int k = 0; k < kMaxLevels; ++k) {
+        if (level_names[k].empty()) continue;
+        if (!text.empty()) text += ", ";
+        text += level_text(k);
+    }
+    return text;
+}
+
+int counted_levels(int c) {
+    int n = 0;
+    for (int k = 0; k < kMaxLevels; ++k) n += level_counts(c, k) ? 1 : 0;
+    return n;
+}
+
+// Every sample is quantitated against its internal standards' mean responses: an
+// internal standard without a level in its curve has none, and the models stop for it.
+bool is_last_level_of_internal_standard(int c, int k) {
+    return library[c].is_internal_standard && level_counts(c, k) && counted_levels(c) == 1;
+}
+
+void show_last_level_refusal(int c, int k) {
+    show_message(level_text(k) + " is the last level in the curve of the internal standard " +
+                     library[c].name + ", whose levels are " + listed_levels_text() +
+                     ".\nWithout a level it has no response, and no sample could be quantitated "
+                     "with this calibration: the level stays included.",
+                 "Internal Standard Level");
+}
+
+// An internal standard of the calibration left without a level in its curve (a file
+// saved so elsewhere may come here), or -1.
+int internal_standard_without_levels() {
+    for (int c = 0; c < std::min(compound_count, kMaxCompounds); ++c)
+        if (library[c].is_internal_standard && counted_levels(c) == 0) return c;
+    return -1;
+}
 
 }  // namespace
 
@@ -132,7 +179,11 @@ int compound_of_number_text(const std::string& text) { return text.empty() ? 0 :
 
 bool set_level_inclusion(int c, int k, bool checked, bool has_file) {
     if (!valid_compound(c) || k < 0 || k >= kMaxLevels) return false;
-    level_included[c][k] = checked && has_file ? 1 : 0;
+    if (!checked && is_last_level_of_internal_standard(c, k)) {
+        show_last_level_refusal(c, k);
+        return true;
+    }
+    level_included[c][k] = checked && has_file && level_has_amount(c, k) ? 1 : 0;
     return level_included[c][k] == 1;
 }
 
@@ -158,6 +209,15 @@ void delete_standard_ini_files() {
 }
 
 bool save_reviewed_calibration() {
+    if (const int c = internal_standard_without_levels(); c >= 0) {
+        show_message("The internal standard " + library[c].name +
+                         " has no level in its curve; the levels of the calibration are " +
+                         listed_levels_text() +
+                         ".\nWithout a level it has no response, and no sample could be quantitated "
+                         "with this calibration: include one of its levels before saving.",
+                     "Internal Standard Level");
+        return false;
+    }
     main_flags.ReviewSaveAs = 1;
     // Refused before the analyst names a file the calibration could never be read from.
     if (refuse_unlistable_data_files()) return false;

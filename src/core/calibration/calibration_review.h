@@ -29,9 +29,13 @@ struct ReviewLevel {
     bool listed = false;  // the level has a label
     std::string file;     // its standard's data file as shown
     std::string amount, recovery, recovery_dev, area, response_factor, response_factor_dev;
-    bool checked = false;  // included and with a prediction and an area
-    bool enabled = true;   // false when the compound has no area in this standard
+    bool checked = false;  // included and with a prediction, an amount and an area
+    bool enabled = true;   // false when the compound has no area or no amount in this standard
+    std::string why_excluded;  // why the level can never count: kNoAmountReason, or empty
 };
+
+// What a level's include box says when the compound has no amount in its standard.
+inline constexpr const char* kNoAmountReason = "No amount";
 
 struct CompoundReview {
     std::string number;  // 1-based
@@ -42,7 +46,7 @@ struct CompoundReview {
 };
 
 // What the review shows for compound c (0-based). A level in which the compound has an
-// area of 0 cannot count in its curve, so its inclusion flag is cleared here.
+// area or an amount of 0 cannot count in its curve, so its inclusion flag is cleared here.
 CompoundReview review_compound(int c);
 
 struct CurveStatisticsText {
@@ -65,7 +69,9 @@ std::optional<int> typed_compound_number(const std::string& text);
 int compound_of_number_text(const std::string& text);
 
 // An include box of level k clicked: the level is in the curve of compound c when the box
-// is checked and the level has a standard file. Answers the flag now stored.
+// is checked, the level has a standard file and the compound an amount in it. The last
+// level in an internal standard's curve stays in it, with a message naming the internal
+// standard and the levels. Answers the flag now stored.
 bool set_level_inclusion(int c, int k, bool checked, bool has_file);
 
 // Exit without saving: the flags of every compound go back to those of the last load or save.
@@ -79,5 +85,6 @@ void delete_standard_ini_files();
 // Save As of the review: asks for a name (".cal" appended unless it has it; an existing
 // file only on Yes), writes the calibration with its inclusion flags there, makes it the
 // calibration in memory and deletes the standards' results files. False when the analyst
-// gave up or the file could not be written (the review then stays as it was).
+// gave up or the file could not be written (the review then stays as it was), and
+// without asking when an internal standard has no level in its curve (a message names it).
 bool save_reviewed_calibration();

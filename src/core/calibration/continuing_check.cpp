@@ -37,11 +37,31 @@ void clear_check_row() {
         (*values)[s].fill(0.0);
 }
 
+// Whether the calibration holds an amount of some analyte at the check's level item
+// (the dilution item: an Amount 1 for the factor to multiply). At a level without any,
+// every difference would be empty and the report would compare nothing.
+bool calibration_holds_amount(int item) {
+    const CheckLevel level{item, 1.0};
+    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) {
+        if (library[c].is_internal_standard) continue;  // always at its own Amount 1
+        const double amount = check_amount(c, level);
+        if (amount > 0.0 && !is_not_set(amount)) return true;
+    }
+    return false;
+}
+
+std::string level_without_amounts_text(int item) {
+    const std::string level = item == kDilutionItem ? "Amount 1, which the dilution factor multiplies"
+                                                    : "Amount " + std::to_string(item + 1);
+    return "The calibration holds no analyte amount at " + level +
+           ".\nA check standard at this level can be compared with nothing: please choose the level "
+           "it was made at.";
+}
+
 }  // namespace
 
 bool check_level_entry(CheckLevelEntry& entry) {
     check_standard_mode = 1;
-    if (entry.item >= 0 && entry.item < kDilutionItem) check_level_name = "Conc" + std::to_string(entry.item + 1);
     if (entry.item != kDilutionItem) entry.dilution_text.clear();
     if (entry.item == kDilutionItem && entry.dilution_text.empty())
         return refuse("Please enter a dilution factor before exiting.", "Dilution Factor Required");
@@ -52,7 +72,13 @@ bool check_level_entry(CheckLevelEntry& entry) {
         const Refusal zero = zero_dilution_refusal();
         return refuse(zero.text, zero.caption);
     }
-    if (entry.item == kDilutionItem) check_level_name = entry.dilution_text;
+    // The factor is read whole: "1.5.2" is no factor, and its leading digits would be another.
+    if (entry.item == kDilutionItem && !read_number(entry.dilution_text).ok)
+        return refuse("Please enter a valid dilution factor", "Invalid dilution factor");
+    if (!calibration_holds_amount(entry.item))
+        return refuse(level_without_amounts_text(entry.item), "Level Without Amounts");
+    check_level_name =
+        entry.item == kDilutionItem ? entry.dilution_text : "Conc" + std::to_string(entry.item + 1);
     return true;
 }
 

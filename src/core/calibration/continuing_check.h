@@ -29,8 +29,10 @@ struct CheckLevelEntry {
     std::string dilution_text;
 };
 
-// The level checks of Review and Save File, each refusal with its message; the
-// dilution text is emptied when an amount item is chosen. Sets check_standard_mode and,
+// The level checks of Review, Save File and Print, each refusal with its message; the
+// dilution text is emptied when an amount item is chosen. A dilution factor must be wholly
+// a number above 0, and the calibration must hold an amount of some analyte at the level
+// (a check at a level without any would compare nothing). Sets check_standard_mode and,
 // on success, check_level_name.
 bool check_level_entry(CheckLevelEntry& entry);
 

@@ -18,8 +18,15 @@ struct Refusal {
 };
 
 // Checks a choice (item, or kNoLevelItem) and the dilution-factor text in the order the
-// analyst is told about them; nothing when the entry is acceptable.
+// analyst is told about them, then that some analyte of the saved library has an amount
+// at the level (a dilution factor multiplies Amount 1): a standard at a level without
+// amounts would calibrate nothing, and its amounts of 0 would become every analyte's
+// lowest calibration level. Nothing when the entry is acceptable.
 std::optional<Refusal> check_level_entry(int item, const std::string& dilution);
+
+// Whether some analyte among the compound_count rows of library_saved has an amount
+// above 0 at level item 0..9, or (the dilution item) a base amount to multiply.
+bool some_analyte_has_level_amount(int item);
 
 // A dilution factor of digits and dots that is 0 ("0", "0.00", "."): every amount of the
 // standard would be 0, and a standard of amount 0 calibrates nothing.

@@ -1,9 +1,11 @@
 #include "methoddata/level_lookup.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
+#include "platform/text_util.h"
 
 namespace {
 
@@ -27,13 +29,18 @@ int level_of_label(const std::string& label) {
     if (label.empty() || !is_letter(label.front())) return -1;
     size_t i = 0;
     while (i < label.size() && is_letter(label[i])) ++i;
-    int level = 0;
-    for (; i < label.size() && is_digit(label[i]); ++i) {
-        int digit = label[i] - '0';
-        if (level > (INT_MAX - digit) / 10) return INT_MAX;  // no level is that high
-        level = level * 10 + digit;
-    }
-    return level;
+    const std::string number = trim(std::string_view(label).substr(i));
+    if (number.empty()) return 0;
+    // The level is the whole rest of the label: "Amount3x" names no level, and its
+    // leading digits would give the standard the amounts of another.
+    if (!std::all_of(number.begin(), number.end(), is_digit)) return 0;
+    const IntegerField level = read_integer(number);
+    return level.ok ? level.value : INT_MAX;  // no level is that high
+}
+
+double dilution_factor_of_label(const std::string& label) {
+    const NumberField factor = read_number(label);
+    return factor.ok && factor.value > 0.0 ? factor.value : 0.0;
 }
 
 double lookup_area_conc(std::span<const SampleRawData> areas, const std::string& name, int slot,
@@ -69,7 +76,7 @@ double lookup_area_conc_by_label_at(std::span<const SampleRawData> areas, int ro
         int level = level_of_label(label);
         // A dilution factor multiplies the base amount, which a build never overwrites
         // (it may write the diluted amount into conc1).
-        amount = level < 0 ? leading_number(label) * library_saved[row].conc1_copy
+        amount = level < 0 ? dilution_factor_of_label(label) * library_saved[row].conc1_copy
                            : amount_of_level(library_saved[row], level);
     }
     return areas[slot].area[row];

@@ -8,8 +8,14 @@
 
 // Level number of a label: -1 when it does not begin with a letter (a dilution
 // factor); otherwise the number formed by the digits after its leading letters
-// ("Amount10" -> 10; letters without digits -> 0).
+// ("Amount10" -> 10; blanks around the digits trimmed). Letters without digits, or
+// digits followed by anything else ("Amount3x"), name no level: 0.
 int level_of_label(const std::string& label);
+
+// The factor of a dilution label: the label read whole as a number above 0; 0 (no
+// amount) for a label that is not wholly such a number ("0.5x", "1,5", "-2"), whose
+// leading digits would give the standard amounts it was not made at.
+double dilution_factor_of_label(const std::string& label);
 
 // Area of the library compound named `name` (the first of compound_count with exactly
 // this name) in data set `slot` of `areas`. The amount becomes conc1 of `library` for
@@ -22,7 +28,7 @@ double lookup_area_conc(std::span<const SampleRawData> areas, const std::string&
 // The same lookup with the amount that the slot's label in level_names gives: conc1 of
 // `library` for an internal standard or for the reference slot (slot == standard_count);
 // level k: conc k of `library_saved`; a dilution factor: its value times the base
-// amount of `library_saved`; letters without digits: 0.
+// amount of `library_saved`; a label naming neither: 0.
 double lookup_area_conc_by_label(std::span<const SampleRawData> areas, const std::string& name,
                                  int slot, double& amount);
 

@@ -101,13 +101,14 @@ constexpr double kNoLowestLevel = 1.0e12;
 constexpr double kNoHighestLevel = -1.0e12;
 
 // Calibration amounts of compound c in the standards whose level counts for the range:
-// included in the curve, with an amount, and with a peak of c.
+// included in the curve, with an amount, and with a peak of c. An amount of 0 is no
+// level: as the lowest one it would leave no result below the range.
 template <typename Better>
 double extreme_calibration_level(int c, double start, Better better) {
     double level = start;
     for (int i = 0; i < kMaxStandards; ++i) {
         const double amount = raw_data_sets[i].cal_amount[c];
-        if (!is_not_set(amount) && better(amount, level) && level_included[c][i] == 1 &&
+        if (!is_not_set(amount) && amount > 0.0 && better(amount, level) && level_included[c][i] == 1 &&
             raw_data_sets[i].area[c] != 0)
             level = amount;
     }

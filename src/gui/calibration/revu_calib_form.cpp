@@ -198,6 +198,7 @@ void Trevu_calib_form::reset_calibration_review() {
                              Edit_respfdev_std[k]})
             e->clear();
         Check_std[k]->setChecked(false);
+        Check_std[k]->setText(QString());
     }
     for (QLineEdit* e : {Edit_std_levels, Edit_avg, Edit_deviation, Edit_pcnt_dev}) e->clear();
 }
@@ -262,6 +263,7 @@ int Trevu_calib_form::show_calibration_compound(int c) {
         Edit_respfdev_std[k]->setText(q(level.response_factor_dev));
         Check_std[k]->setChecked(level.checked);
         Check_std[k]->setEnabled(level.enabled);
+        Check_std[k]->setText(q(level.why_excluded));
     }
     refresh_curve_statistics(c);
     select_compound(c);

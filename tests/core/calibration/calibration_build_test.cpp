@@ -15,6 +15,7 @@
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/tables.h"
 #include "platform/text_util.h"
+#include "processing/quantitation.h"
 #include "scripted_ui.h"
 
 namespace {
@@ -85,6 +86,34 @@ TEST_F(CalibrationBuildTest, LabelsGiveTheLevelAmountsOfTheLibrary) {
                              recovery_tables.response_factor[p][benzene]);
     }
     EXPECT_GT(curve_statistics.mean_rf[benzene], 0.0);
+}
+
+// The demo library gives its analytes no amounts at Amount7: a standard so labelled (one
+// item off) holds no point of any analyte. It leaves their curves and ranges, the review
+// shows why, and its box cannot bring it back; the internal standards keep it.
+TEST_F(CalibrationBuildTest, AnAnalyteWithoutAnAmountInAStandardHasNoPointThere) {
+    std::vector<std::string> labels(demo_standard_labels.begin(), demo_standard_labels.begin() + 5);
+    labels.push_back("Amount7");
+    ASSERT_TRUE(build_demo_calibration(demo_standard_files, labels));
+    const int benzene = row_of("Benzene");
+    const int toluene_d8 = row_of("Toluene-d8");
+    EXPECT_EQ(raw_data_sets[5].cal_amount[benzene], 0.0);
+    EXPECT_GT(raw_data_sets[5].area[benzene], 0);  // STD6 holds Benzene at Amount6
+    EXPECT_EQ(level_included[benzene][5], 0);
+    EXPECT_EQ(level_included_saved[benzene][5], 0);
+    EXPECT_EQ(level_included[benzene][0], 1);
+    EXPECT_EQ(level_included[toluene_d8][5], 1);
+    EXPECT_EQ(lowest_calibration_level(benzene), library_saved[benzene].conc[0]);
+    EXPECT_EQ(highest_calibration_level(benzene), library_saved[benzene].conc[4]);
+
+    const ReviewLevel shown = review_compound(benzene).levels[5];
+    EXPECT_FALSE(shown.checked);
+    EXPECT_FALSE(shown.enabled);
+    EXPECT_EQ(shown.why_excluded, "No amount");
+    EXPECT_EQ(review_compound(benzene).levels[4].why_excluded, "");
+    EXPECT_FALSE(set_level_inclusion(benzene, 5, true, true));
+    EXPECT_EQ(refresh_curve_statistics(benzene).levels, "(1, 5, 10, 20, 50)");
+    EXPECT_TRUE(review_compound(toluene_d8).levels[5].checked);
 }
 
 // A second build of the run (after Save and the reporting-limit editor, which takes the

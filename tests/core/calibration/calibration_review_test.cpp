@@ -5,6 +5,7 @@
 #include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
+#include "scripted_ui.h"
 #include "small_calibration.h"
 #include "test_files.h"
 
@@ -161,6 +162,28 @@ TEST(CompoundOfNumberText, AnEmptyBoxIsTheFirstCompoundAndTextIsAConversionError
     } catch (const ConversionError& e) {
         EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
     }
+}
+
+// Without a level in its curve an internal standard has no mean response, and every
+// sample run against the calibration would stop at it.
+TEST_F(CalibrationReview, AnInternalStandardKeepsItsLastLevel) {
+    ScriptedUi ui;
+    EXPECT_FALSE(set_level_inclusion(1, 0, false, true));
+    EXPECT_FALSE(set_level_inclusion(1, 2, false, true));
+    ui.expect_message("Std2 (Amount2) is the last level in the curve of the internal standard Fluorobenzene-IS, "
+                      "whose levels are Std1 (Amount1), Std2 (Amount2), Std3 (0.5).");
+    EXPECT_TRUE(set_level_inclusion(1, 1, false, true));
+    EXPECT_EQ(level_included[1][1], 1);
+    // An analyte may lose every level.
+    for (int k = 0; k < kSmallStandards; ++k) EXPECT_FALSE(set_level_inclusion(0, k, false, true));
+
+    // A calibration whose internal standard has no level left (as a file may bring it) is
+    // not saved: no file is asked for.
+    level_included[1][1] = 0;
+    ui.expect_message("The internal standard Fluorobenzene-IS has no level in its curve");
+    EXPECT_FALSE(save_reviewed_calibration());
+    EXPECT_TRUE(ui.save_requests.empty());
+    EXPECT_EQ(main_flags.ReviewSaveAs, 0);
 }
 
 TEST_F(CalibrationReview, ExitRestoresTheFlagsOfTheLastLoadOrSave) {

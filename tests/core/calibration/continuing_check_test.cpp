@@ -73,7 +73,8 @@ TEST_F(ContinuingCheckTest, TheLevelEntryIsCheckedInItsOrder) {
         {9, "", "", "", "", "Conc10"},
         {3, "2", "", "", "", "Conc4"},  // an amount item empties the dilution factor
         {10, "2.5", "", "", "2.5", "2.5"},
-        {10, "1.5.2", "", "", "1.5.2", "1.5.2"},  // only the characters are checked here
+        // Digits and dots that are no number are no factor either.
+        {10, "1.5.2", "Please enter a valid dilution factor", "Invalid dilution factor", "1.5.2", ""},
         {10, "", "Please enter a dilution factor before exiting.", "Dilution Factor Required", "", ""},
         {10, "2x", "Please enter a valid dilution factor", "Invalid dilution factor", "2x", ""},
         {10, "0", "Please enter a dilution factor greater than 0", "Invalid dilution factor", "0", ""},
@@ -81,6 +82,7 @@ TEST_F(ContinuingCheckTest, TheLevelEntryIsCheckedInItsOrder) {
         {10, "0.05", "", "", "0.05", "0.05"},
         {-1, "", "Please select a concentration before exiting.", "Selection Required", "", ""},
     };
+    compound(0, "Benzene", 10.0, 1.0, 100.0, 1.0);  // an amount at every level
     for (const Case& c : cases) {
         check_level_name.clear();
         check_standard_mode = 0;
@@ -91,11 +93,44 @@ TEST_F(ContinuingCheckTest, TheLevelEntryIsCheckedInItsOrder) {
             EXPECT_EQ(ui.last_message().caption, c.caption);
         }
         EXPECT_EQ(entry.dilution_text, c.text_after);
-        if (c.message.empty()) {
-            EXPECT_EQ(check_level_name, c.level_name);
-        }
+        EXPECT_EQ(check_level_name, c.level_name);  // a refused level names none
         EXPECT_EQ(check_standard_mode, 1);
     }
+}
+
+// At a level for which the calibration holds no analyte amount every difference would be
+// empty: the level is refused before anything is evaluated or written.
+TEST_F(ContinuingCheckTest, ALevelWithoutAnalyteAmountsIsRefused) {
+    compound(0, "Benzene", 0.0, 1.0, 100.0, 1.0);
+    library_saved[0].conc = {1, 5, 10, 20, 50, 100, 0, 0, 0, 0};
+    internal_standard(1, "Fluorobenzene", 85.0, 13.0, 0.9);  // its Amount 1 at every level
+    const std::string refused = ".\nA check standard at this level can be compared with nothing: please "
+                                "choose the level it was made at.";
+    struct Case {
+        int item;
+        std::string text;
+        std::string message;  // empty: accepted
+    } cases[] = {
+        {5, "", ""},
+        {6, "", "The calibration holds no analyte amount at Amount 7" + refused},
+        {9, "", "The calibration holds no analyte amount at Amount 10" + refused},
+        {kDilutionItem, "2", ""},
+    };
+    for (const Case& c : cases) {
+        check_level_name.clear();
+        if (!c.message.empty()) ui.expect_message(c.message);
+        CheckLevelEntry entry{c.item, c.text};
+        EXPECT_EQ(check_level_entry(entry), c.message.empty()) << c.item;
+        if (!c.message.empty()) {
+            EXPECT_EQ(ui.last_message().caption, "Level Without Amounts");
+            EXPECT_EQ(check_level_name, "");
+        }
+    }
+    library_saved[0].conc[0] = 0.0;  // no Amount 1 for a factor to multiply
+    ui.expect_message("The calibration holds no analyte amount at Amount 1, which the dilution factor multiplies" +
+                      refused);
+    CheckLevelEntry diluted{kDilutionItem, "2"};
+    EXPECT_FALSE(check_level_entry(diluted));
 }
 
 TEST_F(ContinuingCheckTest, ADilutionFactorMultipliesAmountOneAndMustBeANumber) {

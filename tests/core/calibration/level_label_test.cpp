@@ -2,9 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include "methoddata/tables.h"
+
 namespace {
 
-TEST(LevelLabel, EntriesAreCheckedInTheOrderTheAnalystIsTold) {
+// A library whose analyte has an amount at every level.
+class LevelLabel : public ::testing::Test {
+protected:
+    void SetUp() override {
+        construct_method_data();
+        compound_count = 1;
+        library[0].name = "Benzene";
+        library[0].conc = {1, 5, 10, 20, 50, 100, 200, 300, 400, 500};
+        library[0].conc1_copy = 1;
+        library_saved = library;
+    }
+};
+
+TEST_F(LevelLabel, EntriesAreCheckedInTheOrderTheAnalystIsTold) {
     struct Case {
         int item;
         const char* dilution;
@@ -46,13 +61,43 @@ TEST(LevelLabel, EntriesAreCheckedInTheOrderTheAnalystIsTold) {
     }
 }
 
-TEST(LevelLabel, TheLabelIsTheLevelCaptionOrTheDilutionFactor) {
+TEST_F(LevelLabel, TheLabelIsTheLevelCaptionOrTheDilutionFactor) {
     EXPECT_EQ(level_label_of_entry(0, ""), "Amount1");
     EXPECT_EQ(level_label_of_entry(9, ""), "Amount10");
     EXPECT_EQ(level_label_of_entry(kDilutionItem, "0.5"), "0.5");
     EXPECT_EQ(level_label_of_entry(kDilutionItem, ".25"), "0.25");
     EXPECT_EQ(level_label_of_entry(kDilutionItem, "5."), "5.");
     EXPECT_EQ(level_item_captions[kDilutionItem], "Amount as Dilution of Amount 1");
+}
+
+// A standard at a level where no analyte of the library has an amount calibrates nothing,
+// and its amounts of 0 would become every analyte's lowest level.
+TEST_F(LevelLabel, ALevelWithoutAnyAnalyteAmountIsRefused) {
+    // An internal standard is at its own Amount 1 at every level: it gives no level amounts.
+    library[1] = library[0];
+    library[1].name = "Fluorobenzene";
+    library[1].is_internal_standard = 1;
+    library[1].conc.fill(25.0);
+    compound_count = 2;
+    library[0].conc = {1, 5, 10, 20, 50, 100, 0, 0, 0, 0};  // as the demo library's analytes
+    library_saved = library;
+    const std::string refused = "A standard at this level would calibrate nothing: please choose the level "
+                                "the standard was made at.";
+    EXPECT_FALSE(check_level_entry(5, ""));
+    for (int item : {6, 9}) {
+        auto refusal = check_level_entry(item, "");
+        ASSERT_TRUE(refusal) << item;
+        EXPECT_EQ(refusal->text, "No analyte of the library has an amount at " + level_item_captions[item] +
+                                     ".\n" + refused);
+        EXPECT_EQ(refusal->caption, "Level Without Amounts");
+    }
+    EXPECT_FALSE(check_level_entry(kDilutionItem, "0.5"));
+    // The saved library is the one the amounts are taken from.
+    library_saved[0].conc1_copy = 0.0;
+    auto no_base = check_level_entry(kDilutionItem, "0.5");
+    ASSERT_TRUE(no_base);
+    EXPECT_EQ(no_base->text, "No analyte of the library has an amount at Amount1, which the dilution factor "
+                             "multiplies.\n" + refused);
 }
 
 }  // namespace

@@ -274,6 +274,11 @@ TEST_F(QuantitationTest, CalibrationLevelsCountOnlyIncludedStandardsWithAPeak) {
     raw_data_sets[3].cal_amount[1] = 1000.0;  // included, no peak
     level_included[1][3] = 1;
     raw_data_sets[0].cal_amount[1] = kNotSet;  // no amount
+    // A standard without the compound (amount 0, as an older file may hold it with a
+    // peak and its flag) is no level: as the lowest one it would leave nothing below.
+    raw_data_sets[4].cal_amount[1] = 0.0;
+    raw_data_sets[4].area[1] = 50;
+    level_included[1][4] = 1;
     EXPECT_DOUBLE_EQ(lowest_calibration_level(1), 100.0);
     EXPECT_DOUBLE_EQ(highest_calibration_level(1), 100.0);
 
