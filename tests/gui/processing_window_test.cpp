@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -179,6 +180,47 @@ TEST_F(ProcessingWindow, TheListChoosesTheSampleJustEnteredAndNoOtherOne) {
     EXPECT_EQ(list->item(0)->text().toStdString(), data.file("runs/SAMPLE2.TXT"));
     EXPECT_EQ(chosen(), -1);
     EXPECT_EQ(list->currentRow(), -1);
+}
+
+// A data file listed twice wrote its reports twice under one name: only the second entry's
+// stayed. Exported again meanwhile, it listed other areas under the same name. Both
+// second Add Files are refused, naming the sample that holds the file, and Process then
+// reports the first entry as it was entered.
+TEST_F(ProcessingWindow, TheSameDataFileIsNotListedTwice) {
+    for (const bool exported_again : {false, true}) {
+        SCOPED_TRACE(exported_again ? "exported again" : "the same file");
+        const std::string path = data.file("runs/SAMPLE1.TXT");
+        const std::string first_export = read_file_text(path);
+        add_sample("SAMPLE1.TXT");
+        type(edit("Edit_size"), "1");
+        button(process_input, "Enter")->click();
+        ASSERT_TRUE(process_files->isVisible());
+        if (exported_again) {
+            std::string text = first_export;
+            const std::string row = "Methylene chloride\t201513\t";
+            ASSERT_NE(text.find(row), std::string::npos);
+            text.replace(text.find(row), row.size(), "Methylene chloride\t403026\t");
+            data.write("runs/SAMPLE1.TXT", text);
+        }
+        ui.expect_message("The data file\n" + path + "\nis listed already, as sample 1:\n" + path);
+        ui.open_returns(path);
+        button(process_files, "add_samp_file")->click();
+        EXPECT_FALSE(process_input->isVisible());
+        EXPECT_TRUE(process_files->isVisible());
+        EXPECT_EQ(control<QListWidget>(process_files, "DirListBox")->count(), 1);
+        EXPECT_EQ(sample_count, 1);
+
+        button(process_files, "process_samp")->click();
+        EXPECT_TRUE(ui.exceptions.empty());
+        const ResultsCompounds& kept = *process_files_data.kept_sample_results[0].compounds;
+        const auto methylene = std::find_if(kept.begin(), kept.end(),
+                                            [](const ResultsCompound& c) { return c.name == "Methylene chloride"; });
+        ASSERT_NE(methylene, kept.end());
+        EXPECT_EQ(methylene->area, 201513);
+        EXPECT_EQ(process_files_data.sample_settings[0].size, 1.0f);
+        button(process_files, "Button2")->click();  // Clear
+        data.write("runs/SAMPLE1.TXT", first_export);
+    }
 }
 
 // The title bar's close is an Exit: the list and the results files made for it go.

@@ -1,6 +1,7 @@
 #include "processing/sample_list.h"
 
 #include <cmath>
+#include <filesystem>
 #include <utility>
 
 #include "calibration/calibration_standards.h"
@@ -43,6 +44,19 @@ bool refuse_negative_area(const std::string& data_path, const IniFile& results) 
     return false;
 }
 
+// The file a path names as the resolver finds it, with "." and ".." taken out.
+std::string resolved_file(const std::string& path) {
+    return std::filesystem::path(resolve_path(path)).lexically_normal().string();
+}
+
+// Two texts that name one data file: the same path once resolved (the resolver finds a
+// name without regard to case where no file has it exactly), or one file on disk under two
+// names. Two files whose names differ only in case are two files: the shared results
+// file refuses the second of them.
+bool names_one_data_file(const std::string& a, const std::string& b) {
+    return resolved_file(a) == resolved_file(b) || same_file(a, b);
+}
+
 void read_sample_ids(int n, const IniFile& ini) {
     sample_ids.injection_time[n] = ini.get_string("sample", "InjectiomTime", "failGetInjectionTime");
     sample_ids.lab_file_id[n] = ini.get_string("sample", "LabFileId", "failGetLabFileId");
@@ -51,6 +65,17 @@ void read_sample_ids(int n, const IniFile& ini) {
 }
 
 }  // namespace
+
+std::optional<Refusal> listed_sample_refusal(const std::string& data_file, const std::vector<std::string>& listed) {
+    for (size_t k = 0; k < listed.size(); ++k)
+        if (names_one_data_file(listed[k], data_file))
+            return Refusal{"The data file\n" + data_file + "\nis listed already, as sample " + std::to_string(k + 1) +
+                               ":\n" + listed[k] +
+                               "\nListed twice it would have one results file and one set of reports for two "
+                               "entries. The second entry was not added.",
+                           "Data File Listed"};
+    return std::nullopt;
+}
 
 std::string sample_results_path(const std::string& data_path) {
     return results_ini_name(data_path, folder_of(data_path));
@@ -76,6 +101,13 @@ int add_sample_file(ProcessFilesData& data) {
     request.filter = sample_file_filter;
     const std::optional<std::string> chosen = ui().open_file(request);
     if (!chosen) return -1;
+    // One data file listed twice writes its reports twice under one name, so that only the
+    // second entry's remain; and a file exported again meanwhile would list other areas
+    // under the same name.
+    if (auto refusal = listed_sample_refusal(*chosen, listed_sample_files(data))) {
+        show_message(refusal->text, refusal->caption);
+        return -1;
+    }
     // Names that differ only in case share one results file and one set of reports:
     // the second sample would replace the first one's areas and reports.
     if (auto refusal = shared_results_file_refusal(*chosen, listed_sample_files(data))) {

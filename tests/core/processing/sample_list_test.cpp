@@ -82,7 +82,11 @@ TEST_F(SampleList, TheTwentyFifthSampleIsRefusedAndACancelOrRefusalAddsNothing) 
     EXPECT_EQ(add("demo_library.txt"), -1);  // not the library's compounds
     EXPECT_EQ(sample_count, 0);
 
-    for (int i = 0; i < kMaxSamples; ++i) ASSERT_EQ(add("runs/SAMPLE2.TXT"), i);
+    for (int i = 0; i < kMaxSamples; ++i) {
+        const std::string copy = "runs/COPY" + std::to_string(i) + ".TXT";  // a file is listed once
+        fs::copy_file("runs/SAMPLE2.TXT", copy);
+        ASSERT_EQ(add(copy), i);
+    }
     ui.expect_message("Unable to add more samples.  Process current list.");
     EXPECT_EQ(add_sample_file(data), -1);
     EXPECT_EQ(ui.last_message().caption, "Process at Capacity");
@@ -125,6 +129,28 @@ TEST_F(SampleList, ASampleWhoseNameDiffersOnlyInCaseIsRefused) {
     delete_sample_file(data, 0);
     EXPECT_EQ(add("runs/MIX.txt"), 0);
     EXPECT_EQ(sample_ids.lab_file_id[0], "S2102");
+}
+
+// One data file listed twice would write one set of reports twice, the second over the
+// first: every text that names a listed file is refused, naming the sample that holds it.
+TEST_F(SampleList, ADataFileListedAlreadyIsRefusedByAnyNameOfIt) {
+    ASSERT_EQ(add("runs/SAMPLE1.TXT"), 0);
+    ASSERT_EQ(add("runs/SAMPLE2.TXT"), 1);
+    const std::string listed = fs::absolute("runs/SAMPLE2.TXT").string();
+    fs::create_symlink(fs::absolute("runs/SAMPLE2.TXT"), "runs/LINK2.TXT");
+    const std::string kept = read_file_text("runs/SAMPLE2.ini");
+    for (const std::string& name : {std::string("runs/SAMPLE2.TXT"), std::string("runs/sample2.txt"),
+                                    std::string("runs/../runs/./SAMPLE2.TXT"), std::string("runs/LINK2.TXT")}) {
+        const std::string chosen = fs::absolute(name).string();
+        ui.expect_message("The data file\n" + chosen + "\nis listed already, as sample 2:\n" + listed + "\n");
+        EXPECT_EQ(add(name), -1) << name;
+        EXPECT_EQ(ui.last_message().caption, "Data File Listed") << name;
+        EXPECT_EQ(sample_count, 2) << name;
+        EXPECT_EQ(read_file_text("runs/SAMPLE2.ini"), kept) << name;
+    }
+    // Once it has left the list it may come in again.
+    delete_sample_file(data, 1);
+    EXPECT_EQ(add("runs/SAMPLE2.TXT"), 1);
 }
 
 TEST_F(SampleList, DeleteMovesTheLaterSamplesDownAndKeepsTheResultsFile) {
