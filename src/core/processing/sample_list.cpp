@@ -57,6 +57,31 @@ bool names_one_data_file(const std::string& a, const std::string& b) {
     return resolved_file(a) == resolved_file(b) || same_file(a, b);
 }
 
+// Slot n of every per-sample table as a sample never listed has it: what a deleted or
+// cleared sample left there must not become part of the sample added in its place (its
+// agency ID was offered to the next entry, and stored). No reporting limits either, until
+// the entry reads a limits file: every entry, not only those of the library's rows, and
+// its name too, since the limit lookup walks them all by name, and a name left by an
+// earlier sample or library would still be found.
+void reset_sample_slot(ProcessFilesData& data, int n) {
+    data.sample_data_paths[n].clear();
+    data.sample_ini_paths[n].clear();
+    data.kept_sample_results[n] = KeptSampleResults{};
+    data.sample_settings[n] = SampleSettings{};
+    data.entry_carryover[n] = EntryCarryover{};
+    sample_sizes[n] = 0.0;
+    sample_limit_files[n].clear();
+    sample_sigmas[n] = 0;
+    sample_crql_percents[n] = 0.0;
+    for (auto* ids : {&sample_ids.client_sample_id, &sample_ids.agency_id, &sample_ids.injection_time,
+                      &sample_ids.lab_file_id, &sample_ids.instrument_id})
+        (*ids)[n].clear();
+    for (ReportingLimit& entry : reporting_limits[n]) {
+        entry.name = kDummyName;
+        entry.limit = 0.0;
+    }
+}
+
 void read_sample_ids(int n, const IniFile& ini) {
     sample_ids.injection_time[n] = ini.get_string("sample", "InjectiomTime", "failGetInjectionTime");
     sample_ids.lab_file_id[n] = ini.get_string("sample", "LabFileId", "failGetLabFileId");
@@ -127,6 +152,7 @@ int add_sample_file(ProcessFilesData& data) {
         return -1;
     }
     const int n = sample_count;
+    reset_sample_slot(data, n);
     data.sample_ini_paths[n] = results_path;
     data.sample_data_paths[n] = *chosen;
     data.sample_settings[n].data_file_path = *chosen;
@@ -135,14 +161,6 @@ int add_sample_file(ProcessFilesData& data) {
     data.kept_sample_results[n] = keep_sample_results(results, std::move(written));
     folder_settings.slot[kDataPathSlot] = folder;
     write_file_setting("dataPath", folder);
-
-    // A new sample has no reporting limits until its entry reads a limits file. Every
-    // entry, not only those of the library's rows, and its name too: the limit lookup walks
-    // them all by name, and a name left by an earlier sample or library would still be found.
-    for (ReportingLimit& entry : reporting_limits[n]) {
-        entry.name = kDummyName;
-        entry.limit = 0.0;
-    }
     sample_count = n + 1;
     return n;
 }
@@ -153,8 +171,8 @@ void delete_sample_file(ProcessFilesData& data, int i) {
     close_up(data.sample_data_paths, i, count);
     close_up(data.sample_ini_paths, i, count);
     close_up(data.kept_sample_results, i, count);
-    data.kept_sample_results[count - 1] = KeptSampleResults{};
     close_up(data.sample_settings, i, count);
+    close_up(data.entry_carryover, i, count);
     close_up(sample_sizes, i, count);
     close_up(sample_limit_files, i, count);
     close_up(sample_sigmas, i, count);
@@ -165,6 +183,7 @@ void delete_sample_file(ProcessFilesData& data, int i) {
     close_up(sample_ids.lab_file_id, i, count);
     close_up(sample_ids.instrument_id, i, count);
     close_up(reporting_limits, i, count);
+    reset_sample_slot(data, count - 1);
     sample_count = count - 1;
     if (sample_info_index > 0) --sample_info_index;
 }

@@ -12,6 +12,7 @@
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
+#include "processing/sample_entry.h"
 #include "scripted_ui.h"
 #include "test_files.h"
 
@@ -186,10 +187,15 @@ TEST_F(SampleList, DeleteMovesTheLaterSamplesDownAndKeepsTheResultsFile) {
     EXPECT_EQ(data.kept_sample_results[2].path, "");
     EXPECT_FALSE(data.kept_sample_results[2].compounds.has_value());
 
-    // The last sample: nothing moves, only the counts go down.
+    // The last sample: nothing moves, the counts go down and its slot keeps nothing of it.
     delete_sample_file(data, 1);
     EXPECT_EQ(sample_count, 1);
     EXPECT_EQ(file_name_of(data.sample_data_paths[0]), "SAMPLE2.TXT");
+    EXPECT_EQ(sample_ids.agency_id[1], "");
+    EXPECT_EQ(sample_sizes[1], 0.0);
+    EXPECT_EQ(sample_limit_files[1], "");
+    EXPECT_EQ(data.sample_settings[1].size, 0.0f);
+    EXPECT_EQ(reporting_limits[1][4].limit, 0.0);
     delete_sample_file(data, 5);  // no such item
     EXPECT_EQ(sample_count, 1);
 }
@@ -229,7 +235,9 @@ TEST_F(SampleList, StartingAProcessingListEmptiesTheSampleInformation) {
     EXPECT_EQ(sample_sizes[4], 0.0);
     EXPECT_EQ(sample_ids.lab_file_id[4], "");
     EXPECT_EQ(data.sample_settings[4].include_calibration_error, 0);
-    EXPECT_EQ(sample_input_carry.last_size, 7.0);  // carried for the whole run
+    // The first entry of the new list takes nothing of the samples listed before it.
+    EXPECT_EQ(start_sample_entry(data, 0).matrix, "");
+    EXPECT_EQ(sample_input_carry.last_size, 0.0);
 }
 
 }  // namespace
