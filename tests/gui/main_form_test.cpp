@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QWidget>
 
 #include "methoddata/edit_lib_form.h"
@@ -116,6 +118,37 @@ TEST_F(MainForm, FailedLoadKeepsTheLibraryStage) {
     for (const char* on : {"UpdateLibrary1", "CreateSurrogates1", "OpenSurrogateFile1", "CreateEditMDLFile2"})
         EXPECT_TRUE(item(on)->isEnabled()) << on;
     EXPECT_NE(library[0].name, kDummyName);
+}
+
+// Load Library resets the internal-standard records: the file they came from is in memory
+// no longer, and nothing names it afterwards (the reporting-limit editor compared its files
+// with it and asked). A refused library keeps the records and so their file.
+TEST_F(MainForm, AfterLoadLibraryNoInternalStandardFileIsNamed) {
+    ui.open_returns(example_file("demo_library.txt"));
+    item("OpenLibraryMenu")->trigger();
+    ui.open_returns(example_file("demo_internal_standards.ini"));
+    item("OpenSurrogateFile1")->trigger();
+    ASSERT_EQ(surrogate_file_loaded, 1);
+    const std::string loaded = surrogate_file_path;
+    ASSERT_FALSE(loaded.empty());
+    ui.open_returns(install.write("broken.txt", "COMPOUND LIBRARY\nBenzene\tX\t1.0\n"));
+    ui.expect_message("Quantilyzer: 06004");
+    item("OpenLibraryMenu")->trigger();
+    EXPECT_EQ(surrogate_file_path, loaded);
+
+    ui.open_returns(example_file("demo_library.txt"));
+    item("OpenLibraryMenu")->trigger();
+    EXPECT_EQ(surrogate_file_path, "");
+    EXPECT_EQ(surrogate_file_loaded, 0);
+    item("CreateEditMDLFile2")->trigger();
+    ASSERT_TRUE(Edit_mdl_form->isVisible());
+    for (const auto& [box, text] : {std::pair{"Edit_surrfile", "other_is.ini"}, std::pair{"Edit_mdl_form_sampsize", "1000"},
+                                    std::pair{"Edit_matrix", "water"}})
+        Edit_mdl_form->findChild<QLineEdit*>(box)->setText(text);
+    ui.save_returns(install.file("water"));
+    Edit_mdl_form->findChild<QPushButton*>("Button_saveas")->click();  // no question: nothing to differ from
+    EXPECT_NE(read_file_text(install.file("water.lmt")).find("\nInternal Standard File;other_is.ini\n"),
+              std::string::npos);
 }
 
 TEST_F(MainForm, CancelledLoadChangesNoItem) {

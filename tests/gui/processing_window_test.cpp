@@ -8,11 +8,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
 #include "methoddata/calibration_tables.h"
 #include "methoddata/process_files_data.h"
+#include "methoddata/reporting_limit_file.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
@@ -179,6 +181,173 @@ TEST_F(ProcessingWindow, TheListChoosesTheSampleJustEnteredAndNoOtherOne) {
     EXPECT_EQ(list->item(0)->text().toStdString(), data.file("runs/SAMPLE2.TXT"));
     EXPECT_EQ(chosen(), -1);
     EXPECT_EQ(list->currentRow(), -1);
+}
+
+// A data file listed twice wrote its reports twice under one name: only the second entry's
+// stayed. Exported again meanwhile, it listed other areas under the same name. Both
+// second Add Files are refused, naming the sample that holds the file, and Process then
+// reports the first entry as it was entered.
+TEST_F(ProcessingWindow, TheSameDataFileIsNotListedTwice) {
+    for (const bool exported_again : {false, true}) {
+        SCOPED_TRACE(exported_again ? "exported again" : "the same file");
+        const std::string path = data.file("runs/SAMPLE1.TXT");
+        const std::string first_export = read_file_text(path);
+        add_sample("SAMPLE1.TXT");
+        type(edit("Edit_size"), "1");
+        button(process_input, "Enter")->click();
+        ASSERT_TRUE(process_files->isVisible());
+        if (exported_again) {
+            std::string text = first_export;
+            const std::string row = "Methylene chloride\t201513\t";
+            ASSERT_NE(text.find(row), std::string::npos);
+            text.replace(text.find(row), row.size(), "Methylene chloride\t403026\t");
+            data.write("runs/SAMPLE1.TXT", text);
+        }
+        ui.expect_message("The data file\n" + path + "\nis listed already, as sample 1:\n" + path);
+        ui.open_returns(path);
+        button(process_files, "add_samp_file")->click();
+        EXPECT_FALSE(process_input->isVisible());
+        EXPECT_TRUE(process_files->isVisible());
+        EXPECT_EQ(control<QListWidget>(process_files, "DirListBox")->count(), 1);
+        EXPECT_EQ(sample_count, 1);
+
+        button(process_files, "process_samp")->click();
+        EXPECT_TRUE(ui.exceptions.empty());
+        const ResultsCompounds& kept = *process_files_data.kept_sample_results[0].compounds;
+        const auto methylene = std::find_if(kept.begin(), kept.end(),
+                                            [](const ResultsCompound& c) { return c.name == "Methylene chloride"; });
+        ASSERT_NE(methylene, kept.end());
+        EXPECT_EQ(methylene->area, 201513);
+        EXPECT_EQ(process_files_data.sample_settings[0].size, 1.0f);
+        button(process_files, "Button2")->click();  // Clear
+        data.write("runs/SAMPLE1.TXT", first_export);
+    }
+}
+
+// One Sample Information entry as the analyst types it, every box filled.
+struct TypedEntry {
+    const char* sample;
+    const char* agency_id;
+    const char* lab_sample_id;
+    const char* size;
+    int units;
+    const char* matrix;
+    int mode;  // item of RadioGroup_mdl: 0 Reporting Limit, 1 CRQL, 2 None
+    const char* limits_file;  // browsed; nullptr for none
+    const char* other;        // the Other line of that file
+    int sigma;
+    const char* crql;
+    bool include_error;
+    const char* comment;
+    bool smooth;
+};
+
+// Every box of the Sample Information entry that opens for the next sample, after the
+// last listed sample was deleted, a middle one, the first one, or the list was cleared.
+// It opens as the entry of the last sample still listed left it, or as a first entry when
+// none is: on main the last sample's agency ID, deleted with it, was offered and stored.
+TEST_F(ProcessingWindow, NothingOfADeletedOrClearedSampleReachesTheNextEntry) {
+    std::string rows;
+    for (int c = 0; c < compound_count; ++c)
+        if (!library_saved[c].is_internal_standard) rows += "\n" + library_saved[c].name + ";1.00";
+    const auto limits_file = [&](const char* name, const char* other) {
+        return data.write(name, "Creation Date;09/22/2025 09:05\nCompound Library File:X\nInternal Standard File;" +
+                                    surrogate_file_path + "\n10.00;WATER;ng/mL\nOther;" + other + rows);
+    };
+    const std::string water = limits_file("WATER.LMT", "lot 7"), crql = limits_file("CRQL.LMT", "lot 9");
+    const TypedEntry entries[] = {
+        {"SAMPLE1.TXT", "AG-1", "LS-1", "1", 1, "WATER", 2, nullptr, "", 0, "5", false, "first", true},
+        {"SAMPLE2.TXT", "AG-2", "LS-2", "2", 3, "SOIL", 0, water.c_str(), "lot 7", 2, "5", true, "second", false},
+        {"SAMPLE3.TXT", "AG-3", "LS-3", "3", 4, "SLUDGE", 1, crql.c_str(), "lot 9", 0, "25", false, "third", true},
+    };
+    const auto shown = [&] {
+        std::map<std::string, std::string> boxes;
+        for (const char* name : {"EditAQRId", "EditSampleId", "EditInstrumentId", "EditLabFileid", "EditAnalyzedDate",
+                                 "Edit_size", "Edit_matrix", "Edit_mdlfile", "Edit_CRQL_Factor", "Edit_comm1",
+                                 "Edit_other_comm"})
+            boxes[name] = edit(name)->text().toStdString();
+        boxes["file_process_units_box"] = control<QComboBox>(process_input, "file_process_units_box")->currentText().toStdString();
+        boxes["ComboBox_sigma"] = control<QComboBox>(process_input, "ComboBox_sigma")->currentText().toStdString();
+        for (int item = 0; item < 3; ++item)
+            if (control<QRadioButton>(process_input, ("RadioGroup_mdlItem" + std::to_string(item)).c_str())->isChecked())
+                boxes["RadioGroup_mdl"] = std::to_string(item);
+        boxes["RadioGroupIncludeError"] =
+            control<QRadioButton>(process_input, "RadioGroupIncludeErrorItem0")->isChecked() ? "Include" : "None";
+        boxes["Button1"] = button(process_input, "Button1")->text().toStdString();
+        return boxes;
+    };
+    // The next sample's identifiers are its own, whatever came before.
+    std::map<std::string, std::string> first_entry = {
+        {"EditAQRId", ""}, {"EditSampleId", "SB-04 soil 0-2 ft"}, {"EditInstrumentId", "GC/MS-2"},
+        {"EditLabFileid", "S2104"}, {"EditAnalyzedDate", "09/22/2025 12:32"}, {"Edit_comm1", ""},
+        {"Edit_size", ""}, {"file_process_units_box", "ng/mL"}, {"Edit_matrix", ""}, {"RadioGroup_mdl", "2"},
+        {"Edit_mdlfile", ""}, {"ComboBox_sigma", "0"}, {"Edit_CRQL_Factor", "0"}, {"RadioGroupIncludeError", "Include"},
+        {"Edit_other_comm", ""}, {"Button1", "Smooth First Pass Off"}};
+    const auto after = [&](const TypedEntry& e) {
+        std::map<std::string, std::string> boxes = first_entry;
+        boxes["Edit_size"] = e.size;
+        boxes["file_process_units_box"] = reporting_units[e.units];
+        boxes["Edit_matrix"] = e.matrix;
+        boxes["RadioGroup_mdl"] = std::to_string(e.mode);
+        boxes["Edit_mdlfile"] = e.limits_file ? e.limits_file : "";
+        boxes["ComboBox_sigma"] = std::to_string(e.mode == 0 ? e.sigma : 0);
+        boxes["Edit_CRQL_Factor"] = e.crql;
+        boxes["RadioGroupIncludeError"] = e.include_error ? "Include" : "None";
+        boxes["Edit_other_comm"] = e.other;
+        boxes["Button1"] = e.smooth ? "Smooth First Pass On" : "Smooth First Pass Off";
+        return boxes;
+    };
+
+    struct Road {
+        const char* name;
+        int deleted;  // row deleted; -1: Clear
+        std::map<std::string, std::string> next;
+    };
+    const Road roads[] = {{"delete the first", 0, after(entries[2])},
+                          {"delete a middle one", 1, after(entries[2])},
+                          {"delete the last", 2, after(entries[1])},
+                          {"clear", -1, first_entry}};
+    auto* list = control<QListWidget>(process_files, "DirListBox");
+    for (const Road& road : roads) {
+        SCOPED_TRACE(road.name);
+        button(process_files, "Button2")->click();  // Clear
+        for (const TypedEntry& e : entries) {
+            add_sample(e.sample);
+            control<QRadioButton>(process_input, ("RadioGroup_mdlItem" + std::to_string(e.mode)).c_str())->click();
+            if (e.limits_file) {
+                ui.open_returns(e.limits_file);
+                button(process_input, "Button_mdl_Browse")->click();
+            }
+            type(edit("EditAQRId"), e.agency_id);
+            type(edit("EditSampleId"), e.lab_sample_id);
+            type(edit("Edit_size"), e.size);
+            control<QComboBox>(process_input, "file_process_units_box")->setCurrentIndex(e.units);
+            edit("Edit_matrix")->setText(e.matrix);
+            control<QComboBox>(process_input, "ComboBox_sigma")->setCurrentIndex(e.sigma);
+            edit("Edit_CRQL_Factor")->setText(e.crql);
+            control<QRadioButton>(process_input, e.include_error ? "RadioGroupIncludeErrorItem0" : "RadioGroupIncludeErrorItem1")->click();
+            type(edit("Edit_comm1"), e.comment);
+            if ((button(process_input, "Button1")->text() == "Smooth First Pass On") != e.smooth)
+                button(process_input, "Button1")->click();
+            button(process_input, "Enter")->click();
+            ASSERT_FALSE(process_input->isVisible()) << e.sample;
+        }
+        if (road.deleted >= 0) {
+            list->setCurrentRow(road.deleted);
+            button(process_files, "delete_sample_file_Button")->click();
+        } else {
+            button(process_files, "Button2")->click();
+        }
+        add_sample("SAMPLE4.TXT");
+        EXPECT_EQ(shown(), road.next);
+
+        if (edit("Edit_size")->text().isEmpty()) type(edit("Edit_size"), "4");
+        button(process_input, "Enter")->click();
+        ASSERT_FALSE(process_input->isVisible());
+        const int n = sample_count - 1;
+        EXPECT_EQ(process_files_data.sample_settings[n].agency_sample_id, "    ");
+        EXPECT_EQ(sample_ids.agency_id[n], "    ");
+    }
 }
 
 // The title bar's close is an Exit: the list and the results files made for it go.

@@ -48,6 +48,10 @@ void load_library_command(MainMenuState& menu) {
     }
     main_flags.NewLibraryMode = 0;
     main_flags.CalibrationFromFile = 0;
+    // The internal-standard records were reset with the library: no file is loaded now,
+    // and no later message or file may name the one they came from.
+    surrogate_file_path.clear();
+    surrogate_file_loaded = 0;
     use_library_file(*chosen);
     folder_settings.slot[kFilePathSlot] = library_ini_path;
     library_loaded = 1;

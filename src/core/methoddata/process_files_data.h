@@ -8,6 +8,7 @@
 #include <string>
 
 #include "methoddata/records.h"
+#include "methoddata/sample_entry_boxes.h"
 #include "methoddata/sample_results.h"
 #include "methoddata/sample_settings.h"
 
@@ -25,6 +26,14 @@ struct KeptSampleResults {
     std::string text;                           // the file as written, only without compounds
 };
 
+// What a completed Sample Information entry leaves for the next one: the carried values and
+// the window's boxes as Enter left them. The next sample's entry starts from the one of the
+// sample listed before it, so that nothing of a sample deleted from the list reaches another.
+struct EntryCarryover {
+    SampleInputCarry carry;
+    SampleEntryBoxes boxes;
+};
+
 struct ProcessFilesData {
     std::array<SampleRawData, kDataSets> sample_raw_data;  // slot = sample index
     std::array<std::string, kSampleSlots> sample_data_paths;
@@ -34,6 +43,7 @@ struct ProcessFilesData {
     std::array<KeptSampleResults, kSampleSlots> kept_sample_results;
     std::string current_sample_name;  // data file of the sample whose models are running
     std::array<SampleSettings, kSampleSlots> sample_settings;
+    std::array<EntryCarryover, kSampleSlots> entry_carryover;  // per listed sample, from its Enter
 
     // Results of the last run. Analyte rows past the current analyte count and samples past
     // the current sample count keep older values and are not to be read; a sample's

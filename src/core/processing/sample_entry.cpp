@@ -111,6 +111,19 @@ void select_entry_mode(SampleEntryBoxes& boxes, EntryMode mode) {
     }
 }
 
+SampleEntryBoxes start_sample_entry(const ProcessFilesData& data, int slot) {
+    if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("sample slot");
+    if (slot == 0) {
+        sample_input_carry = SampleInputCarry{};
+        smooth_first_pass = 0;
+        return SampleEntryBoxes{};
+    }
+    const EntryCarryover& before = data.entry_carryover[slot - 1];
+    sample_input_carry = before.carry;
+    smooth_first_pass = data.sample_settings[slot - 1].smooth_first_pass;
+    return before.boxes;
+}
+
 void open_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data, int slot) {
     if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("sample slot");
     SampleInputCarry& carry = sample_input_carry;
@@ -242,6 +255,7 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
     if (mode == EntryMode::Crql) carry.last_crql_file = boxes.limits_file;
     ++sample_info_index;
     carry.entry_made = 1;
+    data.entry_carryover[i] = {carry, boxes};
     return {true, EntryFocus::None};
 }
 

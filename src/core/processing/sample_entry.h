@@ -8,29 +8,6 @@
 #include "methoddata/process_files_data.h"
 #include "processing/analysed_date.h"
 
-// The items of the "Limits" radio group, in order; Unset before the first choice.
-enum class EntryMode { Unset = -1, ReportingLimit = 0, Crql = 1, None = 2 };
-
-struct SampleEntryBoxes {
-    std::string sample_file;    // Edit_sampfile
-    std::string analysed_date;  // EditAnalyzedDate
-    std::string agency_sample_id;  // EditAQRId
-    std::string lab_sample_id;     // EditSampleId
-    std::string instrument_id;     // EditInstrumentId
-    std::string lab_file_id;       // EditLabFileid
-    EntryMode mode = EntryMode::Unset;  // RadioGroup_mdl
-    int sigma_index = 0;                // ComboBox_sigma
-    std::string crql_percent = "0";     // Edit_CRQL_Factor
-    bool include_calibration_error = true;  // RadioGroupIncludeError
-    std::string limits_file;   // Edit_mdlfile
-    int units_index = 0;       // file_process_units_box
-    std::string size;          // Edit_size
-    std::string matrix;        // Edit_matrix
-    std::string other_comment;  // Edit_other_comm
-    std::string comment;        // Edit_comm1
-    std::string browse_caption = "Browse for Reporting Limits File";  // Button_mdl_Browse
-};
-
 // Which boxes the limits mode shows.
 struct EntryLayout {
     bool sigma_visible = false;  // ComboBox_sigma and its label
@@ -47,6 +24,12 @@ std::string agency_id_label();
 // the forms layout off; the limits-file box takes the file the last entry of the mode
 // used (None keeps the box's text); the browse button reads "Browse for *.LMT file".
 void select_entry_mode(SampleEntryBoxes& boxes, EntryMode mode);
+
+// Where the entry of the sample in `slot` starts: the carried values, the smooth-first-pass
+// switch and the boxes as the entry of the sample listed before it left them, or as at the
+// start of a run for the first sample of a list. A sample deleted from the list, or cleared
+// with it, leaves nothing to the next one. Answers the boxes to open with.
+SampleEntryBoxes start_sample_entry(const ProcessFilesData& data, int slot);
 
 // Opening the window for the sample in `slot` (its data file already listed): identifiers
 // from the sample's results file, the current date when it gives none, and the values

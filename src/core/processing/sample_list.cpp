@@ -1,6 +1,7 @@
 #include "processing/sample_list.h"
 
 #include <cmath>
+#include <filesystem>
 #include <utility>
 
 #include "calibration/calibration_standards.h"
@@ -43,6 +44,44 @@ bool refuse_negative_area(const std::string& data_path, const IniFile& results) 
     return false;
 }
 
+// The file a path names as the resolver finds it, with "." and ".." taken out.
+std::string resolved_file(const std::string& path) {
+    return std::filesystem::path(resolve_path(path)).lexically_normal().string();
+}
+
+// Two texts that name one data file: the same path once resolved (the resolver finds a
+// name without regard to case where no file has it exactly), or one file on disk under two
+// names. Two files whose names differ only in case are two files: the shared results
+// file refuses the second of them.
+bool names_one_data_file(const std::string& a, const std::string& b) {
+    return resolved_file(a) == resolved_file(b) || same_file(a, b);
+}
+
+// Slot n of every per-sample table as a sample never listed has it: what a deleted or
+// cleared sample left there must not become part of the sample added in its place (its
+// agency ID was offered to the next entry, and stored). No reporting limits either, until
+// the entry reads a limits file: every entry, not only those of the library's rows, and
+// its name too, since the limit lookup walks them all by name, and a name left by an
+// earlier sample or library would still be found.
+void reset_sample_slot(ProcessFilesData& data, int n) {
+    data.sample_data_paths[n].clear();
+    data.sample_ini_paths[n].clear();
+    data.kept_sample_results[n] = KeptSampleResults{};
+    data.sample_settings[n] = SampleSettings{};
+    data.entry_carryover[n] = EntryCarryover{};
+    sample_sizes[n] = 0.0;
+    sample_limit_files[n].clear();
+    sample_sigmas[n] = 0;
+    sample_crql_percents[n] = 0.0;
+    for (auto* ids : {&sample_ids.client_sample_id, &sample_ids.agency_id, &sample_ids.injection_time,
+                      &sample_ids.lab_file_id, &sample_ids.instrument_id})
+        (*ids)[n].clear();
+    for (ReportingLimit& entry : reporting_limits[n]) {
+        entry.name = kDummyName;
+        entry.limit = 0.0;
+    }
+}
+
 void read_sample_ids(int n, const IniFile& ini) {
     sample_ids.injection_time[n] = ini.get_string("sample", "InjectiomTime", "failGetInjectionTime");
     sample_ids.lab_file_id[n] = ini.get_string("sample", "LabFileId", "failGetLabFileId");
@@ -51,6 +90,17 @@ void read_sample_ids(int n, const IniFile& ini) {
 }
 
 }  // namespace
+
+std::optional<Refusal> listed_sample_refusal(const std::string& data_file, const std::vector<std::string>& listed) {
+    for (size_t k = 0; k < listed.size(); ++k)
+        if (names_one_data_file(listed[k], data_file))
+            return Refusal{"The data file\n" + data_file + "\nis listed already, as sample " + std::to_string(k + 1) +
+                               ":\n" + listed[k] +
+                               "\nListed twice it would have one results file and one set of reports for two "
+                               "entries. The second entry was not added.",
+                           "Data File Listed"};
+    return std::nullopt;
+}
 
 std::string sample_results_path(const std::string& data_path) {
     return results_ini_name(data_path, folder_of(data_path));
@@ -76,6 +126,13 @@ int add_sample_file(ProcessFilesData& data) {
     request.filter = sample_file_filter;
     const std::optional<std::string> chosen = ui().open_file(request);
     if (!chosen) return -1;
+    // One data file listed twice writes its reports twice under one name, so that only the
+    // second entry's remain; and a file exported again meanwhile would list other areas
+    // under the same name.
+    if (auto refusal = listed_sample_refusal(*chosen, listed_sample_files(data))) {
+        show_message(refusal->text, refusal->caption);
+        return -1;
+    }
     // Names that differ only in case share one results file and one set of reports:
     // the second sample would replace the first one's areas and reports.
     if (auto refusal = shared_results_file_refusal(*chosen, listed_sample_files(data))) {
@@ -95,6 +152,7 @@ int add_sample_file(ProcessFilesData& data) {
         return -1;
     }
     const int n = sample_count;
+    reset_sample_slot(data, n);
     data.sample_ini_paths[n] = results_path;
     data.sample_data_paths[n] = *chosen;
     data.sample_settings[n].data_file_path = *chosen;
@@ -103,14 +161,6 @@ int add_sample_file(ProcessFilesData& data) {
     data.kept_sample_results[n] = keep_sample_results(results, std::move(written));
     folder_settings.slot[kDataPathSlot] = folder;
     write_file_setting("dataPath", folder);
-
-    // A new sample has no reporting limits until its entry reads a limits file. Every
-    // entry, not only those of the library's rows, and its name too: the limit lookup walks
-    // them all by name, and a name left by an earlier sample or library would still be found.
-    for (ReportingLimit& entry : reporting_limits[n]) {
-        entry.name = kDummyName;
-        entry.limit = 0.0;
-    }
     sample_count = n + 1;
     return n;
 }
@@ -121,8 +171,8 @@ void delete_sample_file(ProcessFilesData& data, int i) {
     close_up(data.sample_data_paths, i, count);
     close_up(data.sample_ini_paths, i, count);
     close_up(data.kept_sample_results, i, count);
-    data.kept_sample_results[count - 1] = KeptSampleResults{};
     close_up(data.sample_settings, i, count);
+    close_up(data.entry_carryover, i, count);
     close_up(sample_sizes, i, count);
     close_up(sample_limit_files, i, count);
     close_up(sample_sigmas, i, count);
@@ -133,6 +183,7 @@ void delete_sample_file(ProcessFilesData& data, int i) {
     close_up(sample_ids.lab_file_id, i, count);
     close_up(sample_ids.instrument_id, i, count);
     close_up(reporting_limits, i, count);
+    reset_sample_slot(data, count - 1);
     sample_count = count - 1;
     if (sample_info_index > 0) --sample_info_index;
 }

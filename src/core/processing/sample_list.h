@@ -2,9 +2,11 @@
 // The processing window's list of sample data files: adding one (converted into its
 // results file), deleting one, clearing the list. Listed sample i is
 // process_files_data.sample_data_paths[i] for i below sample_count.
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "calibration/level_label.h"
 #include "methoddata/process_files_data.h"
 
 extern const std::string sample_file_filter;  // "Quantitated data file (*.txt)|*.txt"
@@ -19,6 +21,10 @@ void start_sample_processing(ProcessFilesData& data);
 // Answers the new sample's slot, or -1 when nothing was added (refused, cancelled, or the
 // conversion refused the file with its own message).
 int add_sample_file(ProcessFilesData& data);
+
+// A data file that the list holds already (the same file once resolved, whatever the case
+// or the links of the text that names it): the refusal names the sample that holds it.
+std::optional<Refusal> listed_sample_refusal(const std::string& data_file, const std::vector<std::string>& listed);
 
 // Delete File: the tables of the samples after slot i move down one place. The deleted
 // sample's results file stays on disk. Out-of-range slots are ignored.

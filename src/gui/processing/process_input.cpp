@@ -240,7 +240,9 @@ void Tprocess_input::show_layout(EntryMode mode) {
 void Tprocess_input::open_for_sample(int slot, QWidget* processing_window) {
     file_process_units_box->clear();
     for (const std::string& unit : reporting_units) file_process_units_box->addItem(q(unit));
-    SampleEntryBoxes boxes = read_boxes();
+    // The boxes as the entry of the sample listed before this one left them, not as the
+    // window holds them: the last entry may have been of a sample deleted since.
+    SampleEntryBoxes boxes = start_sample_entry(process_files_data, slot);
     open_sample_entry(boxes, process_files_data, slot);
     show_boxes(boxes);
     show_from(processing_window);

@@ -23,6 +23,8 @@ protected:
         library[0].name = "Old";
         library_saved[0].name = "Old";
         surrogates[0].name = "Old IS";
+        surrogate_file_path = "/surrogates/OLD.INI";
+        surrogate_file_loaded = 1;
         surrogate_range_limits.MinBP = 40.0;
         main_flags.NewLibraryMode = 1;
         main_flags.CalibrationFromFile = 1;
@@ -66,6 +68,9 @@ TEST_F(MainCommands, LoadLibraryReadsTheFileAndRecordsItUpperCased) {
     EXPECT_EQ(main_flags.CalibrationFromFile, 0);
     EXPECT_EQ(surrogate_range_limits.MinBP, kNotSet);
     EXPECT_EQ(surrogates[0].name, kDummyName);
+    // The records it reset came from a file that is no longer in memory.
+    EXPECT_EQ(surrogate_file_path, "");
+    EXPECT_EQ(surrogate_file_loaded, 0);
 }
 
 TEST_F(MainCommands, LoadLibraryStartsInTheFolderOfTheLastLibrary) {
@@ -91,6 +96,7 @@ TEST_F(MainCommands, CancelledOrRefusedLoadChangesNothing) {
     const std::string recorded = file_setting("filePath");
     const int compounds = compound_count;
     surrogates[0].name = "Loaded IS";
+    surrogate_file_path = "/surrogates/LOADED.INI";
     surrogate_range_limits.MinBP = 40.0;
 
     ui.expect_message("Quantilyzer: 06003-1");
@@ -108,6 +114,7 @@ TEST_F(MainCommands, CancelledOrRefusedLoadChangesNothing) {
         EXPECT_EQ(library[0].name, library_saved[0].name);
         EXPECT_NE(library[0].name, kDummyName);
         EXPECT_EQ(surrogates[0].name, "Loaded IS");
+        EXPECT_EQ(surrogate_file_path, "/surrogates/LOADED.INI");
         EXPECT_EQ(surrogate_range_limits.MinBP, 40.0);
         EXPECT_EQ(folder_settings.slot[kLibraryTextFileSlot], example_file("demo_library.txt"));
         EXPECT_EQ(file_setting("filePath"), recorded);

@@ -12,6 +12,7 @@
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
+#include "processing/sample_entry.h"
 #include "scripted_ui.h"
 #include "test_files.h"
 
@@ -82,7 +83,11 @@ TEST_F(SampleList, TheTwentyFifthSampleIsRefusedAndACancelOrRefusalAddsNothing) 
     EXPECT_EQ(add("demo_library.txt"), -1);  // not the library's compounds
     EXPECT_EQ(sample_count, 0);
 
-    for (int i = 0; i < kMaxSamples; ++i) ASSERT_EQ(add("runs/SAMPLE2.TXT"), i);
+    for (int i = 0; i < kMaxSamples; ++i) {
+        const std::string copy = "runs/COPY" + std::to_string(i) + ".TXT";  // a file is listed once
+        fs::copy_file("runs/SAMPLE2.TXT", copy);
+        ASSERT_EQ(add(copy), i);
+    }
     ui.expect_message("Unable to add more samples.  Process current list.");
     EXPECT_EQ(add_sample_file(data), -1);
     EXPECT_EQ(ui.last_message().caption, "Process at Capacity");
@@ -127,6 +132,28 @@ TEST_F(SampleList, ASampleWhoseNameDiffersOnlyInCaseIsRefused) {
     EXPECT_EQ(sample_ids.lab_file_id[0], "S2102");
 }
 
+// One data file listed twice would write one set of reports twice, the second over the
+// first: every text that names a listed file is refused, naming the sample that holds it.
+TEST_F(SampleList, ADataFileListedAlreadyIsRefusedByAnyNameOfIt) {
+    ASSERT_EQ(add("runs/SAMPLE1.TXT"), 0);
+    ASSERT_EQ(add("runs/SAMPLE2.TXT"), 1);
+    const std::string listed = fs::absolute("runs/SAMPLE2.TXT").string();
+    fs::create_symlink(fs::absolute("runs/SAMPLE2.TXT"), "runs/LINK2.TXT");
+    const std::string kept = read_file_text("runs/SAMPLE2.ini");
+    for (const std::string& name : {std::string("runs/SAMPLE2.TXT"), std::string("runs/sample2.txt"),
+                                    std::string("runs/../runs/./SAMPLE2.TXT"), std::string("runs/LINK2.TXT")}) {
+        const std::string chosen = fs::absolute(name).string();
+        ui.expect_message("The data file\n" + chosen + "\nis listed already, as sample 2:\n" + listed + "\n");
+        EXPECT_EQ(add(name), -1) << name;
+        EXPECT_EQ(ui.last_message().caption, "Data File Listed") << name;
+        EXPECT_EQ(sample_count, 2) << name;
+        EXPECT_EQ(read_file_text("runs/SAMPLE2.ini"), kept) << name;
+    }
+    // Once it has left the list it may come in again.
+    delete_sample_file(data, 1);
+    EXPECT_EQ(add("runs/SAMPLE2.TXT"), 1);
+}
+
 TEST_F(SampleList, DeleteMovesTheLaterSamplesDownAndKeepsTheResultsFile) {
     for (const char* f : {"runs/SAMPLE1.TXT", "runs/SAMPLE2.TXT", "runs/SAMPLE3.TXT"}) add(f);
     sample_info_index = 3;
@@ -160,10 +187,15 @@ TEST_F(SampleList, DeleteMovesTheLaterSamplesDownAndKeepsTheResultsFile) {
     EXPECT_EQ(data.kept_sample_results[2].path, "");
     EXPECT_FALSE(data.kept_sample_results[2].compounds.has_value());
 
-    // The last sample: nothing moves, only the counts go down.
+    // The last sample: nothing moves, the counts go down and its slot keeps nothing of it.
     delete_sample_file(data, 1);
     EXPECT_EQ(sample_count, 1);
     EXPECT_EQ(file_name_of(data.sample_data_paths[0]), "SAMPLE2.TXT");
+    EXPECT_EQ(sample_ids.agency_id[1], "");
+    EXPECT_EQ(sample_sizes[1], 0.0);
+    EXPECT_EQ(sample_limit_files[1], "");
+    EXPECT_EQ(data.sample_settings[1].size, 0.0f);
+    EXPECT_EQ(reporting_limits[1][4].limit, 0.0);
     delete_sample_file(data, 5);  // no such item
     EXPECT_EQ(sample_count, 1);
 }
@@ -203,7 +235,9 @@ TEST_F(SampleList, StartingAProcessingListEmptiesTheSampleInformation) {
     EXPECT_EQ(sample_sizes[4], 0.0);
     EXPECT_EQ(sample_ids.lab_file_id[4], "");
     EXPECT_EQ(data.sample_settings[4].include_calibration_error, 0);
-    EXPECT_EQ(sample_input_carry.last_size, 7.0);  // carried for the whole run
+    // The first entry of the new list takes nothing of the samples listed before it.
+    EXPECT_EQ(start_sample_entry(data, 0).matrix, "");
+    EXPECT_EQ(sample_input_carry.last_size, 0.0);
 }
 
 }  // namespace
