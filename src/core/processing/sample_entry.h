@@ -31,6 +31,10 @@ struct SampleEntryBoxes {
     std::string browse_caption = "Browse for Reporting Limits File";  // Button_mdl_Browse
 };
 
+// A size as the size box shows it: the shortest fixed-point text that reads back as the
+// size, which the box's own check accepts again.
+std::string sample_size_box_text(double size);
+
 // Which boxes the limits mode shows.
 struct EntryLayout {
     bool sigma_visible = false;  // ComboBox_sigma and its label
@@ -61,8 +65,9 @@ struct EntryOutcome {
 };
 
 // Enter: checks the boxes and stores the entry of slot sample_info_index; on a refusal
-// (its message shown) the entry stays open and what was stored before stays stored. A size
-// or CRQL percentage that is not a number throws ConversionError.
+// (its message shown) the entry stays open. The size (a number above 0 that single
+// precision holds) and, in CRQL mode, the percentage are read whole and checked before
+// anything is stored; a later refusal keeps what the steps before it stored.
 EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data);
 
 // Browse for a reporting-limit file: reads it into slot sample_info_index and fills the
