@@ -1,7 +1,6 @@
 #include "processing/sample_entry.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <stdexcept>
 
@@ -69,14 +68,6 @@ bool surrogate_files_agree_or_accepted() {
 }
 
 }  // namespace
-
-std::string sample_size_box_text(double size) {
-    // The shortest fixed-point text that reads back as the size: the box takes digits and
-    // one full stop only, so "1e+20" would be refused where 100000000000000000000 was taken.
-    char text[400];
-    const auto end = std::to_chars(text, text + sizeof text, size, std::chars_format::fixed);
-    return end.ec == std::errc() ? std::string(text, end.ptr) : format_general(size);
-}
 
 EntryLayout entry_layout(EntryMode mode) {
     EntryLayout l;
@@ -151,7 +142,7 @@ void open_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data, int slot
 
     // The processing window's pre-fill: what the last entry carried over.
     boxes.sample_file = to_upper(data.sample_data_paths[slot]);
-    boxes.size = carry.last_size != 0.0 ? sample_size_box_text(carry.last_size) : std::string();
+    boxes.size = carry.last_size != 0.0 ? sample_size_text(carry.last_size) : std::string();
     const EntryMode mode = carry.last_mode_lmt == 1    ? EntryMode::ReportingLimit
                            : carry.last_mode_crql == 1 ? EntryMode::Crql
                                                        : EntryMode::None;
@@ -301,7 +292,7 @@ void browse_limits_file(SampleEntryBoxes& boxes) {
     }
     boxes.units_index = unit;
     // A file without a size gives none: its marker is no size to divide by.
-    if (!is_not_set(lmt_header.size)) boxes.size = sample_size_box_text(lmt_header.size);
+    boxes.size = is_not_set(lmt_header.size) ? std::string() : sample_size_text(lmt_header.size);
     boxes.matrix = lmt_header.matrix;
     boxes.other_comment = lmt_header.comment;
 }

@@ -31,10 +31,6 @@ struct SampleEntryBoxes {
     std::string browse_caption = "Browse for Reporting Limits File";  // Button_mdl_Browse
 };
 
-// A size as the size box shows it: the shortest fixed-point text that reads back as the
-// size, which the box's own check accepts again.
-std::string sample_size_box_text(double size);
-
 // Which boxes the limits mode shows.
 struct EntryLayout {
     bool sigma_visible = false;  // ComboBox_sigma and its label
