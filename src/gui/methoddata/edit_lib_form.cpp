@@ -444,8 +444,8 @@ void TEditLib_Form::Edit_CmpndNameExit() {
         mark_to_enter(Edit_CmpndName, false);
         return;
     }
-    int shown = 0;
-    if (try_to_int(text_of(Edit_Counter), shown) && shown >= 1 && shown <= compound_count) current_record = shown - 1;
+    const IntegerField shown = read_integer(text_of(Edit_Counter));
+    if (shown.ok && shown.value >= 1 && shown.value <= compound_count) current_record = shown.value - 1;
     if (QListWidgetItem* item = LibListBox->item(current_record)) item->setText(Edit_CmpndName->text());
 }
 
