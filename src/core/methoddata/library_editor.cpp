@@ -28,6 +28,9 @@ const std::string kCompoundNotStored = "The compound was not stored.";
 // A name is held as the library file reads it back: without blanks around it.
 std::string typed_name(const CompoundEntry& entry) { return trim(entry.name); }
 
+// A tab inside a name would split its library row into other fields, a line break into rows.
+bool breaks_library_line(const std::string& name) { return name.find_first_of("\t\r\n") != std::string::npos; }
+
 std::string amount_box(int k) { return "amount " + std::to_string(k + 1); }
 
 // The number of a box, read whole; a box that holds none is refused naming it (the checks
@@ -144,6 +147,12 @@ EntryProblem check_compound_entry(const CompoundEntry& entry, int* refused_amoun
         warning(compound_name_in_use_message(name, other + 1, current_record + 1));
         return EntryProblem::NoName;
     }
+    if (breaks_library_line(name)) {
+        warning(refused_box_message("Compound Name",
+                                    "it holds a tab or a line break, which end the fields and lines of the library file",
+                                    kCompoundNotStored));
+        return EntryProblem::NoName;
+    }
     if (!is_number_above_zero(entry.rvw)) {
         warning("The relative volatility must greater than 0.");
         return EntryProblem::BadRvw;
@@ -177,7 +186,8 @@ EntryProblem check_compound_numbers(const CompoundEntry& entry, int* refused_amo
 
 int invalid_entry_code(const CompoundEntry& entry) {
     const std::string name = typed_name(entry);
-    if (name.empty() || compound_name_has_separator(name) || other_row_named(name) >= 0) return 1;
+    if (name.empty() || compound_name_has_separator(name) || other_row_named(name) >= 0 || breaks_library_line(name))
+        return 1;
     int code = 0;
     if (!is_number_above_zero(entry.rvw)) code = 2;
     if (!read_number(entry.bp).ok) code = 3;

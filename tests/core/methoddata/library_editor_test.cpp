@@ -89,6 +89,8 @@ TEST_F(LibraryEditor, TheChecksOfATypedCompound) {
         {"", "0.5", "80", EntryProblem::NoName, 1, "Please enter a compound name."},
         {"   ", "0.5", "80", EntryProblem::NoName, 1, "Please enter a compound name."},
         {" Benzene ", "0.5", "80", EntryProblem::NoName, 1, "\"Benzene\""},
+        {"Ben\tzene", "0.5", "80", EntryProblem::NoName, 1, "it holds a tab or a line break"},
+        {"Ben\nzene", "0.5", "80", EntryProblem::NoName, 1, "it holds a tab or a line break"},
         {"", "0", "x", EntryProblem::NoName, 1, "Please enter a compound name."},
         {"X", "0", "80", EntryProblem::BadRvw, 2, "The relative volatility must greater than 0."},
         {"X", "-1", "80", EntryProblem::BadRvw, 2, "The relative volatility must greater than 0."},
