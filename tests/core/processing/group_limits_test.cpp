@@ -171,7 +171,10 @@ TEST_F(GroupLimitsTest, StartUpLoadsDefaultLimitsFromTheProgramFolderElseBuiltIn
     init_group_limits(folder_.path());
     EXPECT_EQ(group_limit_values(), distinct_limits());
 
-    for (const char* text : {"not a limits file\n0.5\n", "Calculations Limits File V01\n0.5\n-100\n"}) {
+    // A start-up file Apply would refuse (a slope band the wrong way round) is refused too.
+    const std::string inverted = "Calculations Limits File V01\n" + limits_lines(0, {0.5, -100, 0.25, -0.5, 500});
+    for (const std::string& text : {inverted, std::string("not a limits file\n0.5\n"),
+                                    std::string("Calculations Limits File V01\n0.5\n-100\n")}) {
         folder_.write("default_limits.txt", text);
         ui_.expect_message(folder_.file("default_limits.txt"));
         init_group_limits(folder_.path());
