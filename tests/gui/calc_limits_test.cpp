@@ -67,7 +67,11 @@ TEST_F(CalcLimitsWindow, ApplyStoresGoodEntriesAndMarksBadOnes) {
     type(53, "0.5");
     type(4, "-0.25");
     for (int press = 1; press <= 2; ++press) {  // refused as often as Apply is pressed
+        ui.expect_message("The group limits were not applied:\nRV group 1, Slope Lower Limit 2 is outside -1 .. 1.");
         click("Apply");
+        EXPECT_NE(ui.last_message().text.find(
+                      "RV group 3, Slope Lower Limit and Slope Upper Limit are both 0.5: no line could pass."),
+                  std::string::npos);
         EXPECT_EQ(text(31), "2") << press;  // as typed, and marked
         EXPECT_EQ(text(37), "0.5") << press;
         EXPECT_EQ(text(53), "0.5") << press;
@@ -76,7 +80,6 @@ TEST_F(CalcLimitsWindow, ApplyStoresGoodEntriesAndMarksBadOnes) {
         EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[2].slope_lower, -0.5) << press;  // nothing stored
         EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[8].slope_lower, -1.0) << press;
     }
-    EXPECT_TRUE(ui.messages.empty());
 
     click("Button1");  // Display: the stored values come back, unmarked
     EXPECT_EQ(text(31), "-1.0000");
@@ -139,6 +142,60 @@ TEST_F(CalcLimitsWindow, LoadFileRefusesACutFileAndKeepsTheLimits) {
     EXPECT_EQ(text(2), "-100.0000");
     EXPECT_EQ(text(20), "500.0000");
     EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_lower, -1.0);
+}
+
+// A band typed the wrong way round, or a box that holds no number, is refused at Apply and
+// at Save File naming the group and the box; a file of such a band is refused at Load File
+// naming its line; and each keeps the limits in force.
+TEST_F(CalcLimitsWindow, AnInvertedBandOrABoxWithoutANumberIsRefusedAtApplySaveAndLoad) {
+    const struct {
+        int edit;
+        const char* typed;
+        const char* message;
+    } cases[] = {
+        {19, "-1.5", "BP group 1, Slope Upper Limit -1.5 is outside -1 .. 1."},
+        {20, "-200", "BP group 1, Intercept Upper Limit -200 is outside -100 .. 500."},
+        {49, "", "RV group 1, Slope Upper Limit: is empty."},
+        {3, "0,5", "BP group 1, Diff at upper: '0,5' is not a number."},
+        {20, "abc", "BP group 1, Intercept Upper Limit: 'abc' is not a number."},
+    };
+    for (const auto& c : cases) {
+        click("Button1");
+        type(c.edit, c.typed);
+        ui.expect_message(c.message);
+        click("Apply");
+        EXPECT_TRUE(marked(c.edit)) << c.typed;
+        EXPECT_EQ(text(c.edit), c.typed);
+        ui.expect_message(std::string("Please correct entry error(s)and try again.(002)"));
+        trigger("SaveFile1");
+        EXPECT_NE(ui.last_message().text.find(c.message), std::string::npos) << c.typed;
+        EXPECT_TRUE(ui.save_requests.empty());
+    }
+    click("Button1");
+    type(1, "0.5");   // BP group 1: slope 0.5 .. -0.5
+    type(19, "-0.5");
+    type(32, "400");  // RV group 1: intercept 400 .. -50
+    type(50, "-50");
+    ui.expect_message("BP group 1, Slope Lower Limit 0.5 is above Slope Upper Limit -0.5.");
+    click("Apply");
+    EXPECT_NE(ui.last_message().text.find("RV group 1, Intercept Lower Limit 400 is above Intercept Upper Limit -50."),
+              std::string::npos);
+    EXPECT_TRUE(marked(1) && marked(19) && marked(32) && marked(50) && !marked(2));
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_lower, -1.0);
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[8].intercept_upper, 500.0);
+
+    // The same band in a file: refused naming the file, the line, the group and the box.
+    TempFolder folder;
+    std::string file = "Calculations Limits File V01\n0.5000\n-100.0000\n0.2500\n-0.5000\n500.0000\n";
+    for (int g = 1; g < 12; ++g) file += "-1.0000\n-100.0000\n0.2500\n1.0000\n500.0000\n";
+    const std::string path = folder.write("inverted.txt", file);
+    ui.open_returns(path);
+    ui.expect_message("line 2: BP group 1, Slope Lower Limit 0.5 is above Slope Upper Limit -0.5");
+    trigger("LoadFile1");
+    EXPECT_NE(ui.last_message().text.find(path), std::string::npos);
+    EXPECT_EQ(text(1), "-1.0000");  // the limits in force are shown
+    EXPECT_FALSE(marked(1));
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].slope_upper, 1.0);
 }
 
 TEST_F(CalcLimitsWindow, SaveFileWithABadEntryAsksForACorrectionAndWritesNothing) {

@@ -62,7 +62,10 @@ TEST_F(CalibLimitsWindow, SaveSetsTheLimitsAndRestoreBringsBackTheDefaults) {
 TEST_F(CalibLimitsWindow, BadBoxesShowErrorAndNothingIsStored) {
     type("Edit1", "-1");
     type("Edit2", "501");
+    ui.expect_message("The box \"Minimum Calibration average response (cts/mass)\" was refused: '-1' is not above 0");
     click("Button1");
+    EXPECT_NE(ui.last_message().text.find("\"Maximum calibration curve response deviation\" was refused: '501'"),
+              std::string::npos);
     EXPECT_EQ(edit("Edit1")->text(), "Error");
     EXPECT_EQ(edit("Edit2")->text(), "Error");
     EXPECT_EQ(minimum(), 0.001f);
@@ -70,31 +73,36 @@ TEST_F(CalibLimitsWindow, BadBoxesShowErrorAndNothingIsStored) {
 
     type("Edit1", "0.02");
     type("Edit2", "");
+    ui.expect_message("\"Maximum calibration curve response deviation\" was refused: it is empty.");
     click("Button1");
     EXPECT_EQ(edit("Edit1")->text(), "0.02");  // a good box keeps its text
     EXPECT_EQ(edit("Edit2")->text(), "Error");
     EXPECT_EQ(minimum(), 0.001f);
 }
 
-TEST_F(CalibLimitsWindow, StrictConversionsEndTheSaveAfterTheCheck) {
-    // A fractional percentage passes the check; the minimum is stored before it fails.
-    type("Edit1", "0.05");
-    type("Edit2", "50.5");
-    click("Button1");
-    ASSERT_EQ(ui.exceptions.size(), 1u);
-    EXPECT_EQ(ui.exceptions[0], "'50.5' is not a valid integer value");
-    EXPECT_EQ(minimum(), 0.05f);
-    EXPECT_EQ(deviation(), 0.9f);
-
-    // A minimum with trailing text changes neither value.
-    type("Edit1", "0.5x");
-    type("Edit2", "60");
-    click("Button1");
-    ASSERT_EQ(ui.exceptions.size(), 2u);
-    EXPECT_EQ(ui.exceptions[1], "'0.5x' is not a valid floating point value");
-    EXPECT_EQ(minimum(), 0.05f);
-    EXPECT_EQ(deviation(), 0.9f);
-    EXPECT_TRUE(calib_limits->isVisible());
+// Each box is read whole where it is checked: a fractional percentage or a minimum with
+// trailing text is refused naming its box, and neither value changes.
+TEST_F(CalibLimitsWindow, BoxesAreReadWholeAndARefusalStoresNeitherValue) {
+    const struct {
+        const char* minimum;
+        const char* deviation;
+        const char* message;
+    } cases[] = {
+        {"0.05", "50.5", "\"Maximum calibration curve response deviation\" was refused: '50.5' is not a whole number."},
+        {"0.5x", "60", "\"Minimum Calibration average response (cts/mass)\" was refused: '0.5x' is not a number."},
+        {"0,05", "60", "'0,05' is not a number."},
+        {"0.05", "90%", "'90%' is not a whole number."},
+    };
+    for (const auto& c : cases) {
+        type("Edit1", c.minimum);
+        type("Edit2", c.deviation);
+        ui.expect_message(c.message);
+        click("Button1");
+        EXPECT_TRUE(ui.exceptions.empty());
+        EXPECT_EQ(minimum(), 0.001f) << c.minimum;
+        EXPECT_EQ(deviation(), 0.9f) << c.deviation;
+        EXPECT_TRUE(calib_limits->isVisible());
+    }
 }
 
 TEST_F(CalibLimitsWindow, F1OpensItsHelp) {
@@ -105,6 +113,7 @@ TEST_F(CalibLimitsWindow, F1OpensItsHelp) {
 
 TEST_F(CalibLimitsWindow, ShownAgainItKeepsWhatWasLeftInTheBoxes) {
     type("Edit1", "0");
+    ui.expect_message("'0' is not above 0");
     click("Button1");
     click("Button3");
     process_files->findChild<QAction*>("Calibration1")->trigger();

@@ -100,11 +100,119 @@ TEST_F(LibraryEditorWindow, AnInvalidCompoundStaysShown) {
     EXPECT_EQ(library[0].name, "1,1-Dichloroethene");
     click("Cancel");
 
+    // A box that holds no number is refused naming it, and nothing of the compound is stored.
     type("Edit_bp", "forty");
-    click("Next");  // the conversion message goes to the exception display
-    ASSERT_EQ(ui.exceptions.size(), 1u);
-    EXPECT_EQ(ui.exceptions[0], "'forty' is not a valid floating point value");
+    ui.expect_message("The box \"Boiling Point\" was refused: 'forty' is not a number.");
+    click("Next");
+    EXPECT_TRUE(ui.exceptions.empty());
     EXPECT_EQ(current_record, 0);
+    EXPECT_EQ(library[0].bp, 32.0);
+}
+
+// What the boxes hold is refused where it is typed, at Next and at Save As: a negative
+// amount, an amount or a bp that is not wholly a number, a name of blanks, and a name that
+// is another row's once the blanks around it are dropped. A name with blanks around it is
+// stored without them, and the library saved loads again.
+TEST_F(LibraryEditorWindow, BoxesAreReadWholeAndNamesAsTheFileReadsThemBack) {
+    open_editor();
+    const struct {
+        const char* box;
+        const char* typed;
+        const char* message;
+        bool amount;  // Save As refuses it naming the box (others it asks to delete)
+    } refused[] = {
+        {"Edit_con1", "-5", "The box \"amount 1\" was refused: '-5' is below 0, and no amount can be.", true},
+        {"Edit_con3", "1,5", "The box \"amount 3\" was refused: '1,5' is not a number.", true},
+        {"Edit_con10", "", "The box \"amount 10\" was refused: it is empty.", true},
+        {"Edit_bp", "32 C", "The box \"Boiling Point\" was refused: '32 C' is not a number.", false},
+        {"Edit_CmpndName", "   ", "Please enter a compound name.", false},
+        {"Edit_CmpndName", "Methylene chloride ", "\"Methylene chloride\" in row 1 is the name of row 2 already",
+         false},
+    };
+    for (const auto& r : refused) {
+        click("Cancel");
+        type(r.box, r.typed);
+        ui.expect_message(r.message);
+        click("Next");
+        EXPECT_EQ(current_record, 0) << r.typed;
+        if (r.amount) {
+            // Save As refuses it too, before its dialog.
+            ui.expect_message(r.message);
+            click("Button_SaveAs");
+            EXPECT_TRUE(ui.save_requests.empty()) << r.typed;
+        }
+        EXPECT_EQ(library[0].name, "1,1-Dichloroethene");
+        EXPECT_EQ(library[0].conc[0], library_saved[0].conc[0]);
+    }
+    click("Cancel");
+    type("Edit_bp", "-12.5");  // a boiling point below 0 is real
+    type("Edit_CmpndName", "  Vinylidene chloride ");
+    click("Next");
+    EXPECT_EQ(current_record, 1);
+    EXPECT_EQ(library[0].name, "Vinylidene chloride");
+    EXPECT_EQ(library[0].bp, -12.5);
+    const std::string saved = data.file("TRIMMED.TXT");
+    ui.save_returns(saved);
+    click("Button_SaveAs");
+    EXPECT_EQ(split(saved_lines(saved)[1], '\t')[0], "Vinylidene chloride");
+    ui.expect_message("Compound name(s) have been changed.");
+    click("exit");
+    ui.open_returns(saved);
+    item("OpenLibraryMenu")->trigger();
+    EXPECT_EQ(compound_count, 62);
+    EXPECT_EQ(library[0].name, "Vinylidene chloride");
+}
+
+// In create mode a box is read whole where it is left, a negative amount is refused there,
+// and the name is held without the blanks around it.
+TEST_F(LibraryEditorWindow, CreateModeReadsItsBoxesWholeAndTrimsTheName) {
+    item("CreateNewLibrary1")->trigger();
+    ASSERT_TRUE(EditLib_Form->isVisible());
+    EditLib_Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(EditLib_Form));
+    type("Edit_CmpndName", "   ");
+    type("Edit_rvw", "13");
+    ui.expect_message("The box \"Boiling Point\" was refused: '85,5' is not a number.");
+    type("Edit_bp", "85,5");
+    EXPECT_EQ(shown("Edit_bp"), "enter value");
+    type("Edit_bp", "-85");  // real, if cold
+    ui.expect_message("The box \"amount 1\" was refused: '-25' is below 0, and no amount can be.");
+    type("Edit_con1", "-25");
+    EXPECT_EQ(shown("Edit_con1"), "enter value");
+    type("Edit_con1", "25");
+    ui.expect_message("Please enter a compound name.");
+    click("btn_add_compound");
+    EXPECT_EQ(shown("Edit_Counter"), "1");
+    type("Edit_CmpndName", " Fluorobenzene  ");
+    click("btn_add_compound");
+    ASSERT_EQ(shown("Edit_Counter"), "2");
+    EXPECT_EQ(control<QListWidget>("LibListBox")->item(0)->text(), "Fluorobenzene");
+
+    // An analyte's amount 2..10 is read whole at Enter.
+    control<QListWidget>("ListBox_cmpndType")->setCurrentRow(0);
+    type("Edit_CmpndName", "Benzene");
+    type("Edit_rvw", "4.5");
+    type("Edit_bp", "80");
+    type("Edit_con1", "1");
+    ui.expect_message("The box \"amount 4\" was refused: '-99' is below 0");
+    type("Edit_con4", "-99");
+    EXPECT_EQ(shown("Edit_con4"), "enter value");
+    ui.expect_message("The box \"amount 4\" was refused: it is still to be entered.");
+    click("btn_add_compound");
+    EXPECT_EQ(shown("Edit_Counter"), "2");
+    type("Edit_con4", "99");
+    click("btn_add_compound");
+    ASSERT_EQ(shown("Edit_Counter"), "3");
+
+    const std::string saved = data.file("NEW.TXT");
+    ui.save_returns(saved);
+    click("Button_SaveAs");
+    EXPECT_EQ(split(saved_lines(saved)[1], '\t')[0], "Fluorobenzene");
+    EXPECT_EQ(split(saved_lines(saved)[1], '\t')[3], "-85.00");
+    ui.open_returns(saved);
+    item("OpenLibraryMenu")->trigger();
+    EXPECT_EQ(compound_count, 2);
+    EXPECT_EQ(library[0].name, "Fluorobenzene");
 }
 
 // A name another row holds would give a library that Load Library refuses: every lookup by

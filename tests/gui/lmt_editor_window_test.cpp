@@ -176,15 +176,47 @@ TEST_F(LmtEditorWindow, SaveAsRefusalsAndABadLimit) {
     // compound, nothing is stored or written and the file name box stays as it was.
     type("Edit_mdl_form_sampsize", "10");
     type("Edit_matrix", "soil");
-    type_limit(0, "1,5");
     const QString shown = edit("Edit_imported_mdl")->text();
+    const std::string first = grid()->item(0, 0)->text().toStdString();
+    for (const char* limit : {"1,5", "-0.5", "", "O.55E2"}) {
+        type_limit(0, limit);
+        ui.expect_message("The box \"Limit of " + first + "\" was refused: ");
+        click("Button_saveas");
+        EXPECT_TRUE(ui.exceptions.empty());
+        EXPECT_TRUE(ui.save_requests.empty());
+        EXPECT_EQ(edit("Edit_imported_mdl")->text(), shown);
+        EXPECT_FALSE(edit("Edit_date")->isVisible());
+        EXPECT_EQ(reporting_limits[0][find_library_compound(first)].limit, 0.0);
+    }
+    // Print Limits refuses what is no limit too, and prints nothing.
+    type_limit(0, "-2");
+    ui.expect_message("'-2' is below 0, and no limit can be");
+    click("Button_print_mdl");
+    EXPECT_TRUE(ui.finished_jobs.empty());
+
+    type_limit(0, "1");
+    for (const char* size : {".", "0", "0.0"}) {
+        type("Edit_mdl_form_sampsize", size);
+        ui.expect_message("The box \"Sample Size\" was refused: ");
+        click("Button_saveas");
+        EXPECT_TRUE(ui.save_requests.empty()) << size;
+    }
+}
+
+// A size the editor saved comes back at Import as a text its size box takes again.
+TEST_F(LmtEditorWindow, AnImportedSizeIsATextTheSizeBoxTakes) {
+    type("Edit_surrfile", "is.ini");
+    type("Edit_mdl_form_sampsize", "100000000000000000000");
+    type("Edit_matrix", "air");
+    const std::string path = temp.file("big.lmt");
+    ui.save_returns(path);
     click("Button_saveas");
-    ASSERT_EQ(ui.exceptions.size(), 1u);
-    EXPECT_EQ(ui.exceptions[0], "The reporting limit of " + grid()->item(0, 0)->text().toStdString() +
-                                    " is refused: '1,5' is not a valid floating point value");
-    EXPECT_TRUE(ui.save_requests.empty());
-    EXPECT_EQ(edit("Edit_imported_mdl")->text(), shown);
-    EXPECT_FALSE(edit("Edit_date")->isVisible());
+    ui.open_returns(path);
+    click("Button_open_mdl_file");
+    EXPECT_EQ(edit("Edit_mdl_form_sampsize")->text(), "100000000000000000000");
+    ui.save_returns(temp.file("again.lmt"));
+    click("Button_saveas");  // taken again
+    EXPECT_EQ(read_file_text(temp.file("again.lmt")), read_file_text(path));
 }
 
 // The file name box and lmt_file_path name the file the limits were last saved to or

@@ -15,6 +15,7 @@
 #include "methoddata/calibration_tables.h"
 #include "methoddata/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
+#include "methoddata/sample_settings.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
@@ -348,6 +349,29 @@ TEST_F(ProcessingWindow, NothingOfADeletedOrClearedSampleReachesTheNextEntry) {
         EXPECT_EQ(process_files_data.sample_settings[n].agency_sample_id, "    ");
         EXPECT_EQ(sample_ids.agency_id[n], "    ");
     }
+}
+
+// The size box is read whole where it is typed, and a size it took comes back into the next
+// sample's box as a text the box takes again.
+TEST_F(ProcessingWindow, TheSizeBoxReadsItsSizeWholeAndCarriesItAsItTakesIt) {
+    add_sample("SAMPLE1.TXT");
+    for (const auto& [typed, message] : {std::pair{".", "The box \"Sample Size\" was refused: '.' is not a number."},
+                                         {"1,5", "Please enter a valid sample size"},
+                                         {"0", "Please enter a valid sample size."}}) {
+        type(edit("Edit_size"), typed);
+        ui.expect_message(message);
+        button(process_input, "Enter")->click();
+        EXPECT_TRUE(process_input->isVisible()) << typed;
+        EXPECT_TRUE(ui.exceptions.empty()) << typed;
+    }
+    type(edit("Edit_size"), "100000000000000000000");
+    button(process_input, "Enter")->click();
+    ASSERT_FALSE(process_input->isVisible());
+    add_sample("SAMPLE2.TXT");
+    EXPECT_EQ(edit("Edit_size")->text(), "100000000000000000000");
+    button(process_input, "Enter")->click();
+    EXPECT_FALSE(process_input->isVisible());
+    EXPECT_EQ(sample_sizes[1], 1e20);
 }
 
 // The title bar's close is an Exit: the list and the results files made for it go.

@@ -156,7 +156,17 @@ TEST_F(SurrogateEditorWindow, ClassRangesMirrorTheVolatileThreshold) {
     click(surr_Form, "btnCheckSurrCat");
     vcs->selectAll();
     QTest::keyClick(vcs, Qt::Key_Delete);
-    EXPECT_EQ(ui.exceptions.back(), "'' is not a valid floating point value");
+    EXPECT_EQ(ui.exceptions.back(), "The box \"Volatile compound class, linear column\" was refused: it is empty.");
+    click(form, "Button1");
+    EXPECT_EQ(category_thresholds.vcs, 162.5);
+
+    // Apply reads every edit whole before it stores any: a refused edit is named, and the
+    // window stays with no threshold changed.
+    click(surr_Form, "btnCheckSurrCat");
+    QTest::keyClicks(in<QLineEdit>(form, "Editn_pvcsLn"), ",5");
+    ui.expect_message("\"Non-Purgeable volatile compound class, log column\" was refused: ");
+    click(form, "Button_ok");
+    EXPECT_TRUE(form->isVisible());
     click(form, "Button1");
     EXPECT_EQ(category_thresholds.vcs, 162.5);
     click(surr_Form, "btnCheckSurrCat");

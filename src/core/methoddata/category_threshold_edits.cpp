@@ -1,7 +1,10 @@
 #include "methoddata/category_threshold_edits.h"
 
 #include "methoddata/tables.h"
+#include "platform/errors.h"
 #include "platform/number_text.h"
+#include "platform/read_errors.h"
+#include "platform/ui_services.h"
 #include "platform/text_util.h"
 
 namespace {
@@ -9,16 +12,17 @@ namespace {
 struct Threshold {
     double CategoryThresholds::*value;
     double blank_default;
+    const char* box;  // the row's label and the column, as a refusal names the edit
 };
 
 // Edit order, with the value a blank edit stands for.
 constexpr std::array<Threshold, 6> kThresholds{{
-    {&CategoryThresholds::vcs, 159.0},
-    {&CategoryThresholds::vcsLn, 100.0},
-    {&CategoryThresholds::n_pvcs, 159.0},
-    {&CategoryThresholds::n_pvcsLn, 100.0},
-    {&CategoryThresholds::svc, 159.0},
-    {&CategoryThresholds::svcLn, 0.0},
+    {&CategoryThresholds::vcs, 159.0, "Volatile compound class, linear column"},
+    {&CategoryThresholds::vcsLn, 100.0, "Volatile compound class, log column"},
+    {&CategoryThresholds::n_pvcs, 159.0, "Non-Purgeable volatile compound class, linear column"},
+    {&CategoryThresholds::n_pvcsLn, 100.0, "Non-Purgeable volatile compound class, log column"},
+    {&CategoryThresholds::svc, 159.0, "Semi-Volatile compound class, linear column"},
+    {&CategoryThresholds::svcLn, 0.0, "Semi-Volatile compound class, log column"},
 }};
 
 constexpr size_t kSvc = 4;
@@ -34,13 +38,27 @@ ThresholdTexts shown_threshold_texts() {
 }
 
 std::string mirrored_svc_text(const std::string& vcs_text) {
-    return exact_general(to_double_strict(vcs_text));
+    const NumberField vcs = read_number(vcs_text);
+    if (!vcs.ok) throw ConversionError(refused_box_message(kThresholds[0].box, vcs.why, ""));
+    return exact_general(vcs.value);
 }
 
-void apply_threshold_texts(const ThresholdTexts& texts) {
+bool apply_threshold_texts(const ThresholdTexts& texts) {
+    // Every edit is read before any threshold is stored: a refused edit changes none.
+    std::array<double, kThresholds.size()> values{};
     for (size_t i = 0; i < kThresholds.size(); ++i) {
         const Threshold& t = kThresholds[i];
-        category_thresholds.*t.value =
-            trim(texts[i]).empty() ? t.blank_default : to_double_strict(texts[i]);
+        if (trim(texts[i]).empty()) {
+            values[i] = t.blank_default;
+            continue;
+        }
+        const NumberField field = read_number(texts[i]);
+        if (!field.ok) {
+            show_message(refused_box_message(t.box, field.why, "No threshold was stored."), "Error");
+            return false;
+        }
+        values[i] = field.value;
     }
+    for (size_t i = 0; i < kThresholds.size(); ++i) category_thresholds.*kThresholds[i].value = values[i];
+    return true;
 }

@@ -10,11 +10,11 @@ using ThresholdTexts = std::array<std::string, 6>;
 // semi-volatile threshold always mirrors the volatile one.
 ThresholdTexts shown_threshold_texts();
 
-// What the svc edit shows while vcs is typed: the text converted strictly (an empty or
-// non-numeric text throws ConversionError) in the general form.
+// What the svc edit shows while vcs is typed: the text read whole (an empty or non-numeric
+// text throws ConversionError naming the vcs edit) in the general form.
 std::string mirrored_svc_text(const std::string& vcs_text);
 
-// Stores the six texts in order: a blank text takes its default (159.0, 100.0, 159.0,
-// 100.0, 159.0, 0.0), any other is converted strictly. A ConversionError stops there;
-// the thresholds stored before it keep their new values.
-void apply_threshold_texts(const ThresholdTexts& texts);
+// Stores the six texts: a blank text takes its default (159.0, 100.0, 159.0, 100.0, 159.0,
+// 0.0), any other is read whole. A text that is no number is refused with a message naming
+// its edit, and no threshold is stored; true when all six were stored.
+bool apply_threshold_texts(const ThresholdTexts& texts);

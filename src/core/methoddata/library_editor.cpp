@@ -3,7 +3,9 @@
 #include "methoddata/compound_name.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/surrogate_library_row.h"
+#include "platform/errors.h"
 #include "platform/number_text.h"
+#include "platform/read_errors.h"
 #include "platform/text_util.h"
 
 u8 names_edited = 0;
@@ -17,8 +19,38 @@ constexpr double kNewAmount = 99.0;
 void warning(const std::string& text) { ui().message(text, "Warning", Buttons::Ok, Icon::Warning); }
 
 bool is_number_above_zero(const std::string& text) {
-    double value = 0.0;
-    return try_to_double(text, value) && value > 0;
+    const NumberField field = read_number(text);
+    return field.ok && field.value > 0;
+}
+
+const std::string kCompoundNotStored = "The compound was not stored.";
+
+// A name is held as the library file reads it back: without blanks around it.
+std::string typed_name(const CompoundEntry& entry) { return trim(entry.name); }
+
+// A tab inside a name would split its library row into other fields, a line break into rows.
+bool breaks_library_line(const std::string& name) { return name.find_first_of("\t\r\n") != std::string::npos; }
+
+std::string amount_box(int k) { return "amount " + std::to_string(k + 1); }
+
+// The number of a box, read whole; a box that holds none is refused naming it (the checks
+// before storing have said so already; this keeps a store from taking part of a text).
+double box_number(const std::string& text, const std::string& box) {
+    const NumberField field = read_number(text);
+    if (!field.ok) throw ConversionError(refused_box_message(box, field.why, kCompoundNotStored));
+    return field.value;
+}
+
+// Why an amount box cannot hold its text, or nothing: an amount is a number not below 0.
+std::optional<std::string> amount_refusal(const std::string& text, int k) {
+    if (trim(text) == kEnterValueText)
+        return refused_box_message(amount_box(k), "is still to be entered", kCompoundNotStored);
+    const NumberField field = read_number(text);
+    if (!field.ok) return refused_box_message(amount_box(k), field.why, kCompoundNotStored);
+    if (field.value < 0)
+        return refused_box_message(amount_box(k), "'" + trim(text) + "' is below 0, and no amount can be",
+                                   kCompoundNotStored);
+    return std::nullopt;
 }
 
 // Every field the library file holds moves with its compound; the reporting limits
@@ -61,10 +93,10 @@ int other_row_named(const std::string& name) {
 }
 
 void store_amounts(LibraryCompound& c, const CompoundEntry& entry, bool internal_standard) {
-    c.conc[0] = to_double_strict(entry.amounts[0]);
+    c.conc[0] = box_number(entry.amounts[0], amount_box(0));
     c.conc1_copy = c.conc[0];
     for (int k = 1; k < kMaxLevels; ++k)
-        c.conc[k] = internal_standard ? c.conc[0] : to_double_strict(entry.amounts[k]);
+        c.conc[k] = internal_standard ? c.conc[0] : box_number(entry.amounts[k], amount_box(k));
 }
 
 }  // namespace
@@ -87,44 +119,78 @@ CompoundEntry library_compound_entry(const LibraryCompound& c) {
 }
 
 void get_library_compound_from_form(const CompoundEntry& entry) {
-    LibraryCompound& c = library.at(current_record);
-    c.name = entry.name;
+    // Read into a copy: a box refused half-way stores nothing.
+    LibraryCompound c = library.at(current_record);
+    c.name = typed_name(entry);
     c.cmpndType = entry.internal_standard ? kInternalStandardType : kAnalyteType;
-    c.bp = to_double_strict(entry.bp);
-    c.rvw = to_double_strict(entry.rvw);
-    c.rvo = to_double_strict(entry.rvo);
-    c.partcoef = to_double_strict(entry.partcoef);
+    c.bp = box_number(entry.bp, kBpBox);
+    c.rvw = box_number(entry.rvw, kRvwBox);
+    c.rvo = box_number(entry.rvo, kRvoBox);
+    c.partcoef = box_number(entry.partcoef, kPartcoefBox);
     c.casNumber = entry.cas;
     c.is_internal_standard = entry.internal_standard ? 1 : 0;
     store_amounts(c, entry, entry.internal_standard);
+    library.at(current_record) = c;
 }
 
-EntryProblem check_compound_entry(const CompoundEntry& entry) {
-    if (entry.name.empty()) {
+EntryProblem check_compound_entry(const CompoundEntry& entry, int* refused_amount) {
+    const std::string name = typed_name(entry);
+    if (name.empty()) {
         warning("Please enter a compound name.");
         return EntryProblem::NoName;
     }
-    if (compound_name_has_separator(entry.name)) {
-        warning(compound_name_separator_message(entry.name, current_record + 1));
+    if (compound_name_has_separator(name)) {
+        warning(compound_name_separator_message(name, current_record + 1));
         return EntryProblem::NoName;
     }
-    if (const int other = other_row_named(entry.name); other >= 0) {
-        warning(compound_name_in_use_message(entry.name, other + 1, current_record + 1));
+    if (const int other = other_row_named(name); other >= 0) {
+        warning(compound_name_in_use_message(name, other + 1, current_record + 1));
+        return EntryProblem::NoName;
+    }
+    if (breaks_library_line(name)) {
+        warning(refused_box_message("Compound Name",
+                                    "it holds a tab or a line break, which end the fields and lines of the library file",
+                                    kCompoundNotStored));
         return EntryProblem::NoName;
     }
     if (!is_number_above_zero(entry.rvw)) {
         warning("The relative volatility must greater than 0.");
         return EntryProblem::BadRvw;
     }
+    return check_compound_numbers(entry, refused_amount);
+}
+
+EntryProblem check_compound_numbers(const CompoundEntry& entry, int* refused_amount) {
+    // A boiling point below 0 is a real one: bp, rvo and the partition coefficient may be
+    // any number.
+    const std::pair<const std::string*, EntryProblem> properties[] = {
+        {&entry.bp, EntryProblem::BadBp}, {&entry.rvo, EntryProblem::BadRvo}, {&entry.partcoef, EntryProblem::BadPartcoef}};
+    const std::string* names[] = {&kBpBox, &kRvoBox, &kPartcoefBox};
+    for (size_t i = 0; i < (entry.created ? 1 : std::size(properties)); ++i) {
+        const NumberField field = read_number(*properties[i].first);
+        if (field.ok) continue;
+        warning(refused_box_message(*names[i], field.why, kCompoundNotStored));
+        return properties[i].second;
+    }
+    // An internal standard's amounts 2..10 are its amount 1: only that one is read.
+    const int amounts = entry.internal_standard ? 1 : kMaxLevels;
+    for (int k = 0; k < amounts; ++k) {
+        if (const auto refusal = amount_refusal(entry.amounts[k], k)) {
+            warning(*refusal);
+            if (refused_amount) *refused_amount = k;
+            return EntryProblem::BadAmount;
+        }
+    }
     return EntryProblem::None;
 }
 
 int invalid_entry_code(const CompoundEntry& entry) {
-    if (entry.name.empty() || compound_name_has_separator(entry.name) || other_row_named(entry.name) >= 0) return 1;
-    double bp = 0.0;
+    const std::string name = typed_name(entry);
+    if (name.empty() || compound_name_has_separator(name) || other_row_named(name) >= 0 || breaks_library_line(name))
+        return 1;
     int code = 0;
     if (!is_number_above_zero(entry.rvw)) code = 2;
-    if (!try_to_double(entry.bp, bp)) code = 3;
+    if (!read_number(entry.bp).ok) code = 3;
     return code;
 }
 
@@ -193,24 +259,32 @@ void show_rename_warning() {
         "should be updated.\n");
 }
 
-double created_value(const std::string& text) { return leading_number(text); }
-
-bool created_value_entered(bool is_rvw, const std::string& text) {
-    const double value = created_value(text);
-    return is_rvw ? value > 0 : value != 0;
+CreatedValue created_value_entered(CreatedBox box, int amount, const std::string& text) {
+    // An emptied box, or one that shows "enter value", is still to be typed: no refusal.
+    const std::string typed = trim(text);
+    if (typed.empty() || typed == kEnterValueText) return {};
+    const std::string name = box == CreatedBox::Rvw ? kRvwBox : box == CreatedBox::Bp ? kBpBox : amount_box(amount);
+    const NumberField field = read_number(typed);
+    if (!field.ok) return {false, refused_box_message(name, field.why, kCompoundNotStored)};
+    if (box == CreatedBox::Amount && field.value < 0)
+        return {false, refused_box_message(name, "'" + typed + "' is below 0, and no amount can be", kCompoundNotStored)};
+    // An rvw counts only above 0 (the library file refuses any other), a bp or an amount
+    // unless it is 0.
+    return {box == CreatedBox::Rvw ? field.value > 0 : field.value != 0, {}};
 }
 
 void store_created_compound(const CompoundEntry& entry) {
-    LibraryCompound& c = library.at(current_record);
-    c.name = entry.name;
-    c.bp = to_double_strict(entry.bp);
-    c.rvw = to_double_strict(entry.rvw);
+    LibraryCompound c = library.at(current_record);
+    c.name = typed_name(entry);
+    c.bp = box_number(entry.bp, kBpBox);
+    c.rvw = box_number(entry.rvw, kRvwBox);
     c.rvo = kNewProperty;
     c.partcoef = kNewProperty;
     c.is_internal_standard = entry.internal_standard ? 1 : 0;
     c.cmpndType = entry.internal_standard ? kInternalStandardType : kAnalyteType;
     store_amounts(c, entry, entry.internal_standard);
     c.casNumber = entry.cas;
+    library.at(current_record) = c;
 }
 
 bool room_for_created_compound() {

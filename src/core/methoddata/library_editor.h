@@ -4,6 +4,7 @@
 // to save, inserting and removing compounds, and the compounds typed in create mode.
 // The window reads and writes its controls; everything else is here.
 #include <array>
+#include <optional>
 #include <string>
 
 #include "methoddata/tables.h"
@@ -16,9 +17,17 @@ struct CompoundEntry {
     std::string rvw, rvo, bp, partcoef;
     bool internal_standard = false;  // the type list shows "Internal Standard"
     std::array<std::string, kMaxLevels> amounts;
+    bool created = false;  // typed in create mode, where rvo and partcoef are not typed
 };
 
 inline const std::string kAnalyteType = "analyte";
+// The boxes as refusals name them (their labels).
+inline const std::string kRvwBox = "relative volatility-water";
+inline const std::string kRvoBox = "relative volatility-organic";
+inline const std::string kBpBox = "Boiling Point";
+inline const std::string kPartcoefBox = "octano-water partition coefficient";
+// What a create-mode number box shows when its value is still to be typed.
+inline const std::string kEnterValueText = "enter value";
 inline const std::string kInternalStandardType = "Internal Standard";
 
 // Set when a compound name was changed; Exit then reminds the analyst of the
@@ -33,16 +42,24 @@ bool is_internal_standard_type(const std::string& type_text);
 // The texts the controls show for a compound (numbers in the general form).
 CompoundEntry library_compound_entry(const LibraryCompound& compound);
 
-// Stores the controls into library[current_record]. Numbers are converted strictly: a
-// text that is not a number throws ConversionError, and the fields stored before it keep
-// their new values. An internal standard takes amount 1 for all ten amounts.
+// Stores the controls into library[current_record], the name without blanks around it (as
+// the library file reads it back). Numbers are read whole: a box that holds no number
+// throws ConversionError naming the box, and nothing is stored. An internal standard takes
+// amount 1 for all ten amounts.
 void get_library_compound_from_form(const CompoundEntry& entry);
 
-enum class EntryProblem { None, NoName, BadRvw, BadBp };
+enum class EntryProblem { None, NoName, BadRvw, BadBp, BadRvo, BadPartcoef, BadAmount };
 
-// The first problem of a typed compound that stops browsing: no name (or one holding
-// ";", NoName too), or an rvw that is not a number above 0. Shows its warning.
-EntryProblem check_compound_entry(const CompoundEntry& entry);
+// The first problem of a typed compound that stops browsing: no name (blanks only too, or
+// one holding ";", or one another row holds once blanks around it are dropped: NoName too),
+// an rvw that is not a number above 0, then the boxes of check_compound_numbers. Shows its
+// warning; for an amount, its index goes to `refused_amount`.
+EntryProblem check_compound_entry(const CompoundEntry& entry, int* refused_amount = nullptr);
+
+// The number boxes read whole: bp, rvo and the partition coefficient must hold a number (a
+// bp below 0 is a real one), every amount read (amount 1 only for an internal standard) a
+// number not below 0. The first refusal shows its warning naming the box.
+EntryProblem check_compound_numbers(const CompoundEntry& entry, int* refused_amount = nullptr);
 
 // Before saving or leaving: 0 when the compound can be stored, else 1 (no name, or one
 // holding ";"), 2 (rvw not a number above 0) or 3 (bp not a number), the later finding
@@ -78,11 +95,16 @@ Answer ask_save_library_changes();
 void show_rename_warning();
 
 // Create mode.
-// A value typed into a create-mode number edit: its leading number, 0 when none.
-double created_value(const std::string& text);
-// Whether such a value counts as entered: an rvw must be above 0 (the library file refuses
-// any other); a bp or an amount must not be 0.
-bool created_value_entered(bool is_rvw, const std::string& text);
+// Leaving a create-mode number box: whether its value counts as entered, read whole. An
+// rvw must be above 0 (the library file refuses any other), a bp or an amount must not be 0;
+// a text that is no number, and an amount below 0, are refused with the message naming
+// the box. An empty box and "enter value" are simply not entered.
+enum class CreatedBox { Rvw, Bp, Amount };
+struct CreatedValue {
+    bool entered = false;
+    std::string refusal;  // the message when the text was refused
+};
+CreatedValue created_value_entered(CreatedBox box, int amount, const std::string& text);
 // Stores the typed compound into library[current_record]; conversions as above.
 void store_created_compound(const CompoundEntry& entry);
 // False (message shown) when the table holds no room for the compound being typed.

@@ -6,12 +6,16 @@
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/read_errors.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
 namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+const std::string kLmtSizeBox = "Sample Size";
+const std::string kNothingSaved = "Nothing was stored or saved.";
 
 }  // namespace
 
@@ -60,7 +64,12 @@ SizeTextFault size_text_fault(const std::string& text) {
     return SizeTextFault::None;
 }
 
-double lmt_sample_size(const std::string& text) { return text.empty() ? 1.0 : to_double_strict(text); }
+double lmt_sample_size(const std::string& text) {
+    if (text.empty()) return 1.0;
+    const NumberField size = read_number(text);
+    if (!size.ok) throw ConversionError(refused_box_message(kLmtSizeBox, size.why, ""));
+    return size.value;
+}
 
 LmtEntryCheck check_lmt_entries(const std::string& internal_standard_file, const std::string& size_text,
                                 const std::string& matrix) {
@@ -76,6 +85,16 @@ LmtEntryCheck check_lmt_entries(const std::string& internal_standard_file, const
         case SizeTextFault::TooManyDots: return refuse("Quantilyzer: 07005", "Invalid Sample Size", LmtEntryBox::None);
         case SizeTextFault::None: break;
     }
+    // Read whole ("." passes the character test and is no number), and a size divides
+    // every concentration of the samples that use the file: 0 cannot be one.
+    const NumberField size = read_number(size_text);
+    if (!size.ok)
+        return refuse(refused_box_message(kLmtSizeBox, size.why, kNothingSaved), "Invalid Sample Size",
+                      LmtEntryBox::SampleSize);
+    if (!(size.value > 0.0))
+        return refuse(refused_box_message(kLmtSizeBox, "'" + size_text + "' is not above 0, as a sample size must be",
+                                          kNothingSaved),
+                      "Invalid Sample Size", LmtEntryBox::SampleSize);
     if (matrix.empty()) return refuse("Please enter the matrix", "Warning", LmtEntryBox::Matrix);
     return {};
 }
@@ -91,25 +110,29 @@ std::optional<std::string> choose_lmt_save_path() {
     return choose_save_path(request, with_lmt_extension);
 }
 
-void check_grid_limits(const std::vector<LmtGridRow>& rows) {
-    for (const LmtGridRow& row : rows) {
-        const std::string cell = trim(row.limit_text);
-        double limit = 0.0;
-        if (!cell.empty() && !try_to_double(cell, limit))
-            throw ConversionError("The reporting limit of " + row.name + " is refused: '" + row.limit_text +
-                                  "' is not a valid floating point value");
-    }
-}
-
-void store_grid_limits(const std::vector<LmtGridRow>& rows, ReportingLimitSlot& slot, bool keep_on_empty) {
-    check_grid_limits(rows);  // nothing is stored unless every cell is a number
+bool check_grid_limits(const std::vector<LmtGridRow>& rows, bool keep_on_empty) {
     for (const LmtGridRow& row : rows) {
         const std::string cell = trim(row.limit_text);
         if (cell.empty() && keep_on_empty) continue;
-        const double limit = cell.empty() ? 0.0 : to_double_strict(cell);
-        const int r = find_library_compound(row.name);
-        if (r != kNotFound) slot[r].limit = limit;
+        const NumberField limit = read_number(cell);
+        std::string why = limit.why;
+        if (limit.ok && limit.value < 0) why = "'" + cell + "' is below 0, and no limit can be";
+        if (limit.ok && why.empty()) continue;
+        show_message(refused_box_message("Limit of " + row.name, why, kNothingSaved), "Error");
+        return false;
     }
+    return true;
+}
+
+bool store_grid_limits(const std::vector<LmtGridRow>& rows, ReportingLimitSlot& slot, bool keep_on_empty) {
+    if (!check_grid_limits(rows, keep_on_empty)) return false;  // nothing is stored unless every cell is a limit
+    for (const LmtGridRow& row : rows) {
+        const std::string cell = trim(row.limit_text);
+        if (cell.empty() && keep_on_empty) continue;
+        const int r = find_library_compound(row.name);
+        if (r != kNotFound) slot[r].limit = read_number(cell).value;
+    }
+    return true;
 }
 
 bool confirm_lmt_internal_standard_file(const std::string& internal_standard_file) {

@@ -35,11 +35,13 @@ std::optional<int> lmt_row_from_number_text(const std::string& text, int current
 // Sample-size text as the analyst typed it: digits and at most one ".".
 enum class SizeTextFault { None, BadCharacter, TooManyDots };
 SizeTextFault size_text_fault(const std::string& text);
-// The size it gives: 1.0 when empty, else its strict conversion (a lone "." throws).
+// The size it gives: 1.0 when empty, else the number it holds, read whole (a lone "."
+// throws ConversionError naming the box; check_lmt_entries refuses it first).
 double lmt_sample_size(const std::string& text);
 
 // The entries Save As needs before its dialog, checked in order; the first refusal shows its
-// message. Answers the box that should take the focus after a refusal.
+// message (a size that is no number, or not above 0, names the box). Answers the box that
+// should take the focus after a refusal.
 enum class LmtEntryBox { None, InternalStandardFile, SampleSize, Matrix };
 struct LmtEntryCheck {
     bool ok = true;
@@ -55,14 +57,16 @@ std::string with_lmt_extension(const std::string& chosen);
 // for another name, Cancel gives up). Nothing when the analyst gave up.
 std::optional<std::string> choose_lmt_save_path();
 
-// A cell that is not a number throws ConversionError naming the row's compound and the
-// text; empty cells pass.
-void check_grid_limits(const std::vector<LmtGridRow>& rows);
+// Every "Limit" cell read whole: a cell that is no number, or a limit below 0, is refused
+// with a message naming the row's compound ("Error"), and so is an empty cell unless
+// keep_on_empty (Print Limits, where an empty cell leaves the stored limit). True when
+// every cell is a limit.
+bool check_grid_limits(const std::vector<LmtGridRow>& rows, bool keep_on_empty);
 
 // Stores the grid's limits into the slot entry of each row's library compound (trimmed cell
-// text; an empty cell gives 0, or leaves the stored limit when keep_on_empty). Every cell is
-// checked first (check_grid_limits): a refused cell stores nothing.
-void store_grid_limits(const std::vector<LmtGridRow>& rows, ReportingLimitSlot& slot, bool keep_on_empty);
+// text; an empty cell leaves the stored limit when keep_on_empty). Every cell is checked
+// first (check_grid_limits): a refused cell stores nothing, and the answer is false.
+bool store_grid_limits(const std::vector<LmtGridRow>& rows, ReportingLimitSlot& slot, bool keep_on_empty);
 
 // The check of the typed internal-standard file against the one in use (the last limits file
 // read, else the loaded internal-standard file); a difference asks whether to go on.

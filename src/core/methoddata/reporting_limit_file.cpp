@@ -1,6 +1,7 @@
 #include "methoddata/reporting_limit_file.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "methoddata/surrogate_library_row.h"
 #include "platform/number_text.h"
@@ -65,11 +66,31 @@ std::string lmt_separator_fault(const LmtHeader& header, const ReportingLimitSlo
 
 bool write_lmt_file(const std::string& path, const LmtHeader& header, const std::string& library_file,
                     const ReportingLimitSlot& slot) {
-    if (std::string fault = lmt_separator_fault(header, slot); !fault.empty()) {
+    std::string fault = lmt_separator_fault(header, slot);
+    if (fault.empty()) fault = lmt_row_name_fault(slot);
+    if (!fault.empty()) {
         show_message(fault, "Write File Error");
         return false;
     }
     if (write_file_atomically(path, lmt_file_text(header, library_file, slot))) return true;
     show_message("Quantilyzer: 07003", "Write File Error");
     return false;
+}
+
+std::string lmt_row_name_fault(const ReportingLimitSlot& slot) {
+    const int rows = library_rows_in_use();
+    for (int r = 0; r < rows; ++r) {
+        const std::string& name = library_saved[r].name;
+        if (!slot[r].is_internal_standard && trim(name) != name)
+            return "The compound name \"" + name +
+                   "\" has blanks around it: a reporting limit file would give it back without them, as the name "
+                   "of no compound of the library.";
+    }
+    return {};
+}
+
+std::string sample_size_text(double size) {
+    char text[400];
+    const auto end = std::to_chars(text, text + sizeof text, size, std::chars_format::fixed);
+    return end.ec == std::errc() ? std::string(text, end.ptr) : format_general(size);
 }

@@ -64,8 +64,18 @@ std::string lmt_file_text(const LmtHeader& header, const std::string& library_fi
 // matrix "a;b" would make "b" the unit). The message naming it; empty when there is none.
 std::string lmt_separator_fault(const LmtHeader& header, const ReportingLimitSlot& slot);
 
-// Writes lmt_file_text to path (whole or not at all). A text that holds a ";" is refused
-// with its message; a file that cannot be written shows "Quantilyzer: 07003"; both have
+// Writes lmt_file_text to path (whole or not at all). A text that holds a ";", and a
+// name lmt_row_name_fault refuses, is refused with its message; a file that cannot be written shows "Quantilyzer: 07003"; both have
 // the caption "Write File Error" and answer false, and nothing is written.
 bool write_lmt_file(const std::string& path, const LmtHeader& header, const std::string& library_file,
                     const ReportingLimitSlot& slot);
+
+// A compound name of the library that a row of the file would not give back (blanks
+// around it: the reader trims a row, so "Benzene " would name no compound of the library):
+// the message naming it; empty when every analyte's name reads back.
+std::string lmt_row_name_fault(const ReportingLimitSlot& slot);
+
+// A sample size as the size boxes (the editor's and Sample Information's) show it: the
+// shortest fixed-point text that reads back as the size, which the boxes' own check (digits
+// and one full stop) accepts again ("100000000000000000000", never "1e+20").
+std::string sample_size_text(double size);

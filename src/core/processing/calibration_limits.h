@@ -5,6 +5,7 @@
 // data (ProcessFilesData::min_mean_response, max_response_deviation), are held in single
 // precision as the quantitation compares them, and are not saved: every run starts with
 // the defaults. The window shows the deviation as a whole percentage.
+#include <optional>
 #include <string>
 
 #include "methoddata/process_files_data.h"  // the defaults of the two limits
@@ -13,14 +14,23 @@
 std::string min_mean_response_text(float min_mean_response);
 std::string max_response_deviation_text(float max_response_deviation);
 
-// The lenient checks of the two boxes. The minimum must lie in (0, 1e8]; the percentage
-// must not start with a negative whole number and must lie in (0, 500]. A text without a
-// leading number reads as 0 and fails.
+// The checks of the two boxes, each read whole: the minimum must be a number in (0, 1e8],
+// the percentage a whole number in (0, 500]. "50.5" (no whole percentage), "0.5x" and an
+// empty box are refused.
 bool min_mean_response_text_ok(const std::string& text);
 bool max_response_deviation_text_ok(const std::string& text);
 
-// The strict conversions that store the values: the minimum is a whole decimal number, the
-// percentage a whole integer (90 gives 0.9). A text that is not wholly such a number throws
-// ConversionError with the standard message.
+// Both boxes checked at once: which are good, and the message that names each refused box
+// and says why (empty when both are good).
+struct CalibrationLimitsCheck {
+    bool minimum_ok = true;
+    bool deviation_ok = true;
+    std::string message;
+};
+CalibrationLimitsCheck check_calibration_limit_texts(const std::string& minimum, const std::string& deviation);
+
+// The values the boxes store: the minimum a decimal number, the percentage a whole number
+// (90 gives 0.9), each read whole. A text the check refuses throws ConversionError naming
+// the box.
 float min_mean_response_from_text(const std::string& text);
 float max_response_deviation_from_text(const std::string& text);

@@ -5,6 +5,7 @@
 // refused entry is never stored or written.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "processing/group_limits.h"
 
@@ -16,22 +17,35 @@ using AllGroupEntryTexts = std::array<GroupEntryTexts, 2 * kGroups>;
 using GroupEntryMarks = std::array<bool, 5>;
 using AllGroupEntryMarks = std::array<GroupEntryMarks, 2 * kGroups>;
 
-// The stored limits as the entries show them ("%6.4f").
+// The stored limits as the entries show them: "%6.4f" wherever it reads back as the value
+// stored, else the shortest text that does (a value shown otherwise would be stored anew
+// as another value at the next Apply).
 AllGroupEntryTexts group_limit_texts();
 
-// Checks one group against the entry ranges: an entry out of range (a slope lower limit
-// that reads "Error" too) is refused, and equal lower and upper limits are both refused.
-// Refused entries keep their text; a good entry that reads as 0 is rewritten "0". True
-// when the group is good.
-bool check_group_entries(GroupEntryTexts& entries, const EntryRanges& ranges, GroupEntryMarks& refused);
+// Checks one group: every entry read whole (a text that is not wholly a number is
+// refused), then the rule of group_limit_faults (ranges, a difference above 0, each lower
+// limit below its upper). Refused entries keep their text and are marked; a good entry that
+// reads as 0 is rewritten "0". The reasons, each naming its entry, go to `why` when given.
+// True when the group is good.
+bool check_group_entries(GroupEntryTexts& entries, const EntryRanges& ranges, GroupEntryMarks& refused,
+                         std::vector<std::string>* why = nullptr);
 
-// Checks every group (all twelve, always); any failure clears limits_valid.
-void check_all_groups(AllGroupEntryTexts& entries, AllGroupEntryMarks& refused);
+// Checks every group (all twelve, always); any failure clears limits_valid. The reasons
+// name the group and the entry.
+void check_all_groups(AllGroupEntryTexts& entries, AllGroupEntryMarks& refused,
+                      std::vector<std::string>* why = nullptr);
 
 // limits_valid := 1, checks every group and, when all are good, stores every entry's
 // number into group_limits. Nothing is stored otherwise. Answers limits_valid.
-bool apply_group_limits(AllGroupEntryTexts& entries, AllGroupEntryMarks& refused);
+bool apply_group_limits(AllGroupEntryTexts& entries, AllGroupEntryMarks& refused,
+                        std::vector<std::string>* why = nullptr);
+
+// The message of refused entries: each reason on its line, and that the limits in force stay.
+std::string group_entries_refusal_text(const std::vector<std::string>& why);
+
+// Apply: apply_group_limits, and a refusal says which groups and entries and why ("Message").
+bool apply_group_limits_with_message(AllGroupEntryTexts& entries, AllGroupEntryMarks& refused);
 
 // Save File's first step: applies the entries. When any entry is refused it says so
-// ("Please correct entry error(s)and try again.(002)") and answers false.
+// ("Please correct entry error(s)and try again.(002)", then the reasons) and answers false.
 bool apply_group_limits_for_save(AllGroupEntryTexts& entries, AllGroupEntryMarks& refused);

@@ -1,5 +1,6 @@
 #include "processing/group_limits.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/errors.h"
@@ -36,6 +37,51 @@ GroupLimits& limits_in_file_order(int i) {
 
 }  // namespace
 
+std::string group_limits_group_name(int group) {
+    return std::string(group < kGroups ? "BP" : "RV") + " group " + std::to_string(group % kGroups + 1);
+}
+
+const std::string& group_limit_entry_name(int entry) {
+    static const std::array<std::string, kGroupLimitEntries> names = {
+        "Slope Lower Limit", "Intercept Lower Limit", "Diff at upper", "Slope Upper Limit", "Intercept Upper Limit"};
+    return names.at(entry);
+}
+
+std::vector<GroupLimitFault> group_limit_faults(const std::array<std::optional<double>, kGroupLimitEntries>& v,
+                                                const EntryRanges& r) {
+    std::vector<GroupLimitFault> faults;
+    auto refuse = [&](std::initializer_list<int> entries, const std::string& why) {
+        GroupLimitFault f;
+        for (int e : entries) f.entries[e] = true;
+        f.why = why;
+        faults.push_back(f);
+    };
+    auto name = [](int e) { return group_limit_entry_name(e); };
+    auto range = [&](int e, float min, float max) {
+        if (v[e] && (*v[e] < min || *v[e] > max))
+            refuse({e}, name(e) + " " + format_general(*v[e]) + " is outside " + format_general(min) + " .. " +
+                            format_general(max));
+    };
+    range(kSlopeLowerEntry, r.slope_min, r.slope_max);
+    range(kInterceptLowerEntry, r.intercept_min, r.intercept_max);
+    range(kDiffEntry, r.diff_min, r.diff_max);
+    if (v[kDiffEntry] && *v[kDiffEntry] == 0.0) refuse({kDiffEntry}, name(kDiffEntry) + " is 0: it must be above 0");
+    range(kSlopeUpperEntry, r.slope_min, r.slope_max);
+    range(kInterceptUpperEntry, r.intercept_min, r.intercept_max);
+    auto band = [&](int lower, int upper) {
+        if (!v[lower] || !v[upper]) return;
+        if (*v[lower] == *v[upper])
+            refuse({lower, upper}, name(lower) + " and " + name(upper) + " are both " + format_general(*v[lower]) +
+                                       ": no line could pass");
+        else if (*v[lower] > *v[upper])
+            refuse({lower, upper}, name(lower) + " " + format_general(*v[lower]) + " is above " + name(upper) + " " +
+                                       format_general(*v[upper]));
+    };
+    band(kSlopeLowerEntry, kSlopeUpperEntry);
+    band(kInterceptLowerEntry, kInterceptUpperEntry);
+    return faults;
+}
+
 std::array<double, kGroupLimitValues> group_limit_values() {
     std::array<double, kGroupLimitValues> values{};
     for (int i = 0; i < 2 * kGroups; ++i) {
@@ -54,7 +100,7 @@ void set_group_limit_values(const std::array<double, kGroupLimitValues>& values)
 
 std::string group_limits_file_text() {
     std::string text = kGroupLimitsFileHeader + "\n";
-    for (double v : group_limit_values()) text += c_format("%6.4f", v) + "\n";
+    for (double v : group_limit_values()) text += exact_fixed(v, 4) + "\n";
     return text;
 }
 
@@ -76,16 +122,29 @@ LimitsLoad load_group_limits(const std::string& path) {
     }
     // Every value line must hold its number: a line read as 0 makes limits 0..0 and a
     // difference of 0, which flag every line of every sample.
+    auto refuse = [&](int line_number, const std::string& why) {
+        ui().message(refused_line_message("limits", path, line_number, why, kept), "FileError", Buttons::Ok,
+                     Icon::Error);
+        return LimitsLoad::BadValue;
+    };
     std::array<double, kGroupLimitValues> values{};
     for (int i = 0; i < kGroupLimitValues; ++i) {
-        std::string why;
         if (!reader.next(line))
-            why = "the file ends here, before its " + std::to_string(kGroupLimitValues) + " limits";
-        else if (!try_to_double(trim(line), values[i]))
-            why = "'" + trim(line) + "' is not a valid floating point value";
-        if (why.empty()) continue;
-        ui().message(refused_line_message("limits", path, i + 2, why, kept), "FileError", Buttons::Ok, Icon::Error);
-        return LimitsLoad::BadValue;
+            return refuse(i + 2, "the file ends here, before its " + std::to_string(kGroupLimitValues) + " limits");
+        const NumberField field = read_number(line);
+        if (!field.ok) return refuse(i + 2, field.why);
+        values[i] = field.value;
+    }
+    // The values Apply would refuse are refused here too: a file holds limits as typed.
+    for (int g = 0; g < 2 * kGroups; ++g) {
+        std::array<std::optional<double>, kGroupLimitEntries> group;
+        for (int e = 0; e < kGroupLimitEntries; ++e) group[e] = values[g * kGroupLimitEntries + e];
+        const std::vector<GroupLimitFault> faults = group_limit_faults(group, calc_limits_data.entry_ranges);
+        if (faults.empty()) continue;
+        const GroupLimitFault& first = faults.front();
+        const int entry = static_cast<int>(std::find(first.entries.begin(), first.entries.end(), true) -
+                                           first.entries.begin());
+        return refuse(2 + g * kGroupLimitEntries + entry, group_limits_group_name(g) + ", " + first.why);
     }
     set_group_limit_values(values);
     return LimitsLoad::Loaded;

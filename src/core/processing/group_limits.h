@@ -2,7 +2,9 @@
 // Group solution limits: acceptance limits for the straight lines the BP and RV models fit
 // per group of internal standards, their limits file, and the check of one sample's lines.
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "methoddata/records.h"
 #include "methoddata/sample_results.h"
@@ -52,15 +54,40 @@ void set_default_group_limits();
 std::array<double, kGroupLimitValues> group_limit_values();
 void set_group_limit_values(const std::array<double, kGroupLimitValues>& values);
 
-// The limits file's text: the header line, then each value "%6.4f" on its own line.
+// The limits file's text: the header line, then each value on its own line as "%6.4f" wherever
+// that reads back as the value, else the shortest text that does.
 std::string group_limits_file_text();
+
+// One group's five limits in entry and file order.
+enum GroupLimitEntry { kSlopeLowerEntry, kInterceptLowerEntry, kDiffEntry, kSlopeUpperEntry, kInterceptUpperEntry };
+constexpr int kGroupLimitEntries = 5;
+
+// "BP group 1" .. "BP group 6", "RV group 1" .. "RV group 6" for groups 0..11 in file order.
+std::string group_limits_group_name(int group);
+// "Slope Lower Limit", "Intercept Lower Limit", "Diff at upper", "Slope Upper Limit",
+// "Intercept Upper Limit".
+const std::string& group_limit_entry_name(int entry);
+
+// What one group's limits may be: the one rule of Apply, Save File, Load File and the
+// start-up file. Each value lies inside its entry range, the difference is above 0, and
+// each lower limit lies below its upper limit (equal limits let no line pass, and a lower
+// limit above its upper flags every line of every sample). `values` holds the numbers read,
+// nothing for an entry that is no number (refused on its own). Each fault marks the entries
+// it refuses and says why, naming them.
+struct GroupLimitFault {
+    std::array<bool, kGroupLimitEntries> entries{};
+    std::string why;
+};
+std::vector<GroupLimitFault> group_limit_faults(const std::array<std::optional<double>, kGroupLimitEntries>& values,
+                                                const EntryRanges& ranges);
 
 enum class LimitsLoad { Loaded, NotOpened, OtherFile, BadValue };
 
 // Reads a limits file into group_limits. A file that cannot be opened, a file with another
-// first line (an empty file too), and a file cut short or with a value line that is not
-// wholly a finite number each say so, naming the file and the line (FileError), and change
-// nothing. Blanks around a value are allowed; lines after the 60th are not read.
+// first line (an empty file too), a file cut short or with a value line that is not wholly
+// a finite number, and a group whose values group_limit_faults refuses each say so, naming
+// the file and the line (FileError), and change nothing. Blanks around a value are allowed;
+// lines after the 60th are not read.
 LimitsLoad load_group_limits(const std::string& path);
 
 // Writes the current limits into a limits file; false after a message when it cannot.

@@ -1,6 +1,7 @@
 #include "processing/sample_entry.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "methoddata/reporting_limits_reader.h"
@@ -10,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/read_errors.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
@@ -19,6 +21,7 @@ namespace {
 
 const std::string kFourBlanks = "    ";
 const char* const kBrowseLmtCaption = "Browse for *.LMT file";
+const char* const kEntryNotStored = "The entry was not stored.";
 const char* const kMismatchCaption = "Error - There is a compound name mismatch at line number ";
 
 bool is_missing_id(const std::string& id, const char* failure_text) {
@@ -152,7 +155,7 @@ void open_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data, int slot
 
     // The processing window's pre-fill: what the last entry carried over.
     boxes.sample_file = to_upper(data.sample_data_paths[slot]);
-    boxes.size = carry.last_size != 0.0 ? format_general(carry.last_size) : std::string();
+    boxes.size = carry.last_size != 0.0 ? sample_size_text(carry.last_size) : std::string();
     const EntryMode mode = carry.last_mode_lmt == 1    ? EntryMode::ReportingLimit
                            : carry.last_mode_crql == 1 ? EntryMode::Crql
                                                        : EntryMode::None;
@@ -176,12 +179,31 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
     const EntryMode mode = boxes.mode;
     const bool reporting_limit = mode == EntryMode::ReportingLimit;
 
+    // The numbers are read whole and checked before anything is stored: a refused entry
+    // leaves the sample and the values carried to the next entry as they were.
     if (!size_characters_valid(boxes.size)) return stop("Please enter a valid sample size", "Invalid sample size");
-    entry.size = static_cast<float>(leading_number(boxes.size));
+    if (boxes.size.empty()) return stop("Please enter a sample size.", "Sample Size Required", EntryFocus::Size);
+    const NumberField size = read_number(boxes.size);
+    if (!size.ok)
+        return stop(refused_box_message("Sample Size", size.why, kEntryNotStored), "Invalid sample size",
+                    EntryFocus::Size);
+    // Every concentration of the sample is divided by its size, held in single precision.
+    if (!(size.value > 0.0))
+        return stop("Please enter a valid sample size.", "Sample Size Required", EntryFocus::Size);
+    if (!(static_cast<float>(size.value) > 0.0f) || !std::isfinite(static_cast<float>(size.value)))
+        return stop(refused_box_message("Sample Size", "'" + boxes.size + "' is out of the range of sample sizes",
+                                        kEntryNotStored),
+                    "Invalid sample size", EntryFocus::Size);
+    NumberField crql{true, 0.0, {}};
+    if (mode == EntryMode::Crql) {
+        crql = read_number(boxes.crql_percent);
+        if (!crql.ok) return stop(refused_box_message("CRQL %", crql.why, kEntryNotStored), "Invalid CRQL %");
+    }
+
+    entry.size = static_cast<float>(size.value);
     const int unit = std::clamp(boxes.units_index, 0, kReportingUnitCount - 1);
     entry.units = carry.last_units = reporting_units[unit];
-    if (boxes.size.empty()) return stop("Please enter a sample size.", "Sample Size Required", EntryFocus::Size);
-    sample_sizes[i] = to_double_strict(boxes.size);
+    sample_sizes[i] = size.value;
     carry.last_size = sample_sizes[i];
 
     if (reporting_limit) {
@@ -200,8 +222,6 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
     if (!reporting_limit) sample_sigmas[i] = 0;
     carry.last_sigma_count = sample_sigmas[i];
 
-    if (!(sample_sizes[i] > 0.0))
-        return stop("Please enter a valid sample size.", "Sample Size Required", EntryFocus::Size);
     blank_if_empty(boxes.matrix);
     entry.matrix = boxes.matrix;
     if (reporting_limit && boxes.limits_file.empty())
@@ -214,10 +234,10 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
         sample_limit_files[i] = boxes.limits_file;
         entry.limits_mode = kReportingLimitMode;
     } else if (mode == EntryMode::Crql) {
-        sample_crql_percents[i] = to_double_strict(boxes.crql_percent);
+        sample_crql_percents[i] = crql.value;
         entry.limits_file_path = boxes.limits_file;
         entry.limits_mode = kCrqlMode;
-        entry.crql_percent = static_cast<float>(leading_number(boxes.crql_percent));
+        entry.crql_percent = static_cast<float>(crql.value);
     } else {
         sample_limit_files[i].clear();
         entry.limits_mode = kNoLimits;
@@ -285,7 +305,8 @@ void browse_limits_file(SampleEntryBoxes& boxes) {
         return;
     }
     boxes.units_index = unit;
-    boxes.size = format_general(lmt_header.size);
+    // A file without a size gives none: its marker is no size to divide by.
+    boxes.size = is_not_set(lmt_header.size) ? std::string() : sample_size_text(lmt_header.size);
     boxes.matrix = lmt_header.matrix;
     boxes.other_comment = lmt_header.comment;
 }

@@ -44,8 +44,9 @@ struct EntryOutcome {
 };
 
 // Enter: checks the boxes and stores the entry of slot sample_info_index; on a refusal
-// (its message shown) the entry stays open and what was stored before stays stored. A size
-// or CRQL percentage that is not a number throws ConversionError.
+// (its message shown) the entry stays open. The size (a number above 0 that single
+// precision holds) and, in CRQL mode, the percentage are read whole and checked before
+// anything is stored; a later refusal keeps what the steps before it stored.
 EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data);
 
 // Browse for a reporting-limit file: reads it into slot sample_info_index and fills the

@@ -100,7 +100,7 @@ void Tcheck_surrogate_catagories_form::Button_okClick() {
     ThresholdTexts texts;
     const auto all = edits();
     for (size_t i = 0; i < all.size(); ++i) texts[i] = all[i]->text().toStdString();
-    apply_threshold_texts(texts);
+    if (!apply_threshold_texts(texts)) return;  // the refused edit is named; the window stays
     return_to_opener();
 }
 

@@ -19,6 +19,7 @@
 #include "platform/button_hint.h"
 #include "platform/command_guard.h"
 #include "platform/number_text.h"
+#include "platform/read_errors.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
@@ -29,7 +30,6 @@ namespace {
 constexpr int kEditHelpContext = 115;
 constexpr int kCreateHelpContext = 105;
 constexpr int kFirstAmountFlag = 2;  // entry_flags: rvw, bp, then amounts 1..10
-const QString kEnterValue = "enter value";
 
 // Rows of the property column; the bp row moves up to the rvw row with one BP variable.
 constexpr int kLabelLeft = 16;
@@ -314,27 +314,43 @@ CompoundEntry TEditLib_Form::entry() const {
     e.partcoef = text_of(Edit_partcoef);
     e.internal_standard = ListBox_cmpndType->currentRow() == 1;
     for (int k = 0; k < kMaxLevels; ++k) e.amounts[k] = text_of(Edit_con[k]);
+    e.created = create_mode();
     return e;
 }
 
-// The record the counter shows (strict: a counter that is not a number stops the command).
+// The record the counter shows. Leaving the counter refuses a text that is no whole
+// number; one not yet left is the record shown.
 int TEditLib_Form::counter_record() const {
-    return std::clamp(to_int_strict(text_of(Edit_Counter)) - 1, 0, std::max(compound_count - 1, 0));
+    const IntegerField typed = read_integer(text_of(Edit_Counter));
+    if (!typed.ok) return std::clamp(current_record, 0, std::max(compound_count - 1, 0));
+    return std::clamp(typed.value - 1, 0, std::max(compound_count - 1, 0));
 }
 
 // Checks and storing.
 
 bool TEditLib_Form::InputsOK() {
-    switch (check_compound_entry(entry())) {
-        case EntryProblem::NoName:
-            Edit_CmpndName->setFocus();
-            return false;
-        case EntryProblem::BadRvw:
-            Edit_rvw->setFocus();
-            return false;
-        default:
-            return true;
+    int amount = 0;
+    return focus_refused_box(check_compound_entry(entry(), &amount), amount);
+}
+
+bool TEditLib_Form::NumbersOK() {
+    int amount = 0;
+    return focus_refused_box(check_compound_numbers(entry(), &amount), amount);
+}
+
+bool TEditLib_Form::focus_refused_box(EntryProblem problem, int amount) {
+    QLineEdit* box = nullptr;
+    switch (problem) {
+        case EntryProblem::None: return true;
+        case EntryProblem::NoName: box = Edit_CmpndName; break;
+        case EntryProblem::BadRvw: box = Edit_rvw; break;
+        case EntryProblem::BadBp: box = Edit_bp; break;
+        case EntryProblem::BadRvo: box = Edit_rvo; break;
+        case EntryProblem::BadPartcoef: box = Edit_partcoef; break;
+        case EntryProblem::BadAmount: box = Edit_con[std::clamp(amount, 0, kMaxLevels - 1)]; break;
     }
+    box->setFocus();
+    return false;
 }
 
 int TEditLib_Form::SaveOrExit() {
@@ -393,7 +409,14 @@ void TEditLib_Form::Edit_CounterExit() {
         return;
     }
     if (QApplication::focusWidget() == Cancel) return;
-    const int typed = to_int_strict(text_of(Edit_Counter));
+    const IntegerField field = read_integer(text_of(Edit_Counter));
+    if (!field.ok) {
+        Edit_Counter->setText(QString::number(current_record + 1));
+        ui().message(refused_box_message("Compound #", field.why, "The compound shown stays shown."), "Warning",
+                     Buttons::Ok, Icon::Warning);
+        return;
+    }
+    const int typed = field.value;
     if (typed != current_record + 1) {
         SaveRecordChanges();
         current_record = std::clamp(typed - 1, 0, compound_count - 1);
@@ -421,8 +444,8 @@ void TEditLib_Form::Edit_CmpndNameExit() {
         mark_to_enter(Edit_CmpndName, false);
         return;
     }
-    int shown = 0;
-    if (try_to_int(text_of(Edit_Counter), shown) && shown >= 1 && shown <= compound_count) current_record = shown - 1;
+    const IntegerField shown = read_integer(text_of(Edit_Counter));
+    if (shown.ok && shown.value >= 1 && shown.value <= compound_count) current_record = shown.value - 1;
     if (QListWidgetItem* item = LibListBox->item(current_record)) item->setText(Edit_CmpndName->text());
 }
 
@@ -511,25 +534,24 @@ void TEditLib_Form::begin_next_created_compound() {
 void TEditLib_Form::created_number_exit(int flag) {
     if (!create_mode()) return;
     QLineEdit* edit = created_number_edit(flag);
-    const bool entered = created_value_entered(flag == 0, text_of(edit));
-    entry_flags[flag] = entered ? 1 : 0;
-    if (entered)
+    const CreatedBox box = flag == 0 ? CreatedBox::Rvw : flag == 1 ? CreatedBox::Bp : CreatedBox::Amount;
+    const CreatedValue value = created_value_entered(box, flag - kFirstAmountFlag, text_of(edit));
+    entry_flags[flag] = value.entered ? 1 : 0;
+    if (value.entered)
         mark_to_enter(edit, false);
     else
-        edit->setText(kEnterValue);
+        edit->setText(qt(kEnterValueText));
+    if (!value.refusal.empty()) ui().message(value.refusal, "Warning", Buttons::Ok, Icon::Warning);
 }
 
 void TEditLib_Form::enter_created_compound() {
     for (int flag = 0; flag <= kFirstAmountFlag; ++flag)
         if (!entry_flags[flag]) return;
     // A compound without a name would make a library line that cannot be read again.
-    if (check_compound_entry(entry()) != EntryProblem::None) {
-        Edit_CmpndName->setFocus();
-        return;
-    }
+    if (!InputsOK()) return;
     if (!room_for_created_compound()) return;
     store_created_compound(entry());
-    LibListBox->addItem(Edit_CmpndName->text());
+    LibListBox->addItem(qt(library[current_record].name));
     begin_next_created_compound();
 }
 
@@ -572,6 +594,7 @@ void TEditLib_Form::Button_SaveAsClick() {
         return;
     }
     if (SaveOrExit() != 6) return;
+    if (!NumbersOK()) return;
     save_library();
 }
 

@@ -55,6 +55,10 @@ public:
 
     void FormCreate();
     bool InputsOK();
+    // The number boxes alone (Save As, after its invalid-entry question); the refused box
+    // takes the focus.
+    bool NumbersOK();
+    bool focus_refused_box(EntryProblem problem, int amount);
     int SaveOrExit();  // 6: go on; 7: stay
     void SaveRecordChanges();
     bool FormModified();

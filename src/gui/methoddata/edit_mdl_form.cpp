@@ -282,10 +282,10 @@ void TEdit_mdl_form::Button_saveasClick() {
     }
     // A limit that is not a number refuses the save before anything (the file name box,
     // the date, the limits) changes.
-    check_grid_limits(grid_rows());
+    if (!check_grid_limits(grid_rows(), false)) return;
     std::optional<std::string> path = choose_lmt_save_path();
     if (!path) return;
-    store_grid_limits(grid_rows(), slot(), false);
+    if (!store_grid_limits(grid_rows(), slot(), false)) return;
     // The file name box, the path and the date name the file written: a save refused at
     // the internal-standard question or by the write leaves them naming the file before.
     if (!confirm_lmt_internal_standard_file(s(Edit_surrfile->text()))) return;
@@ -331,7 +331,8 @@ void TEdit_mdl_form::Button_open_mdl_fileClick() {
     const int unit = lmt_file_unit_index(lmt_header.unit);
     if (unit < 0) return;  // the message is shown
     Units_ComboBox->setCurrentIndex(unit);
-    Edit_mdl_form_sampsize->setText(q(format_general(lmt_header.size)));
+    // A file without a size gives none: its marker is no size.
+    Edit_mdl_form_sampsize->setText(is_not_set(lmt_header.size) ? QString() : q(sample_size_text(lmt_header.size)));
     Edit_matrix->setText(q(lmt_header.matrix));
     Edit_surrfile->setText(q(without_line_end(lmt_header.internal_standard_file)));
     Edit_date->setText(q(without_line_end(lmt_header.creation_date)));
@@ -360,7 +361,7 @@ void TEdit_mdl_form::Button_Reset_def_mdlClick() {
 }
 
 void TEdit_mdl_form::Button_print_mdlClick() {
-    store_grid_limits(grid_rows(), slot(), true);
+    if (!store_grid_limits(grid_rows(), slot(), true)) return;
     fill_slot_from_library(slot());
     std::unique_ptr<Canvas> canvas = ui().current_printer("Reporting Limit Report");
     if (!canvas) return;

@@ -143,7 +143,7 @@ void Tcalc_limits::show_group_limits() { show_entries(group_limit_texts()); }
 void Tcalc_limits::ApplyClick() {
     AllGroupEntryTexts texts = entries();
     AllGroupEntryMarks refused{};
-    apply_group_limits(texts, refused);
+    apply_group_limits_with_message(texts, refused);
     show_entries(texts, refused);
 }
 

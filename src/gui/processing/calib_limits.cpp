@@ -64,20 +64,15 @@ void Tcalib_limits::show_calibration_limits() {
 }
 
 bool Tcalib_limits::check_calibration_limits() {
-    bool good = true;
-    if (!min_mean_response_text_ok(Edit1->text().toStdString())) {
-        Edit1->setText("Error");
-        good = false;
-    }
-    if (!max_response_deviation_text_ok(Edit2->text().toStdString())) {
-        Edit2->setText("Error");
-        good = false;
-    }
-    return good;
+    const CalibrationLimitsCheck check =
+        check_calibration_limit_texts(Edit1->text().toStdString(), Edit2->text().toStdString());
+    if (!check.minimum_ok) Edit1->setText("Error");
+    if (!check.deviation_ok) Edit2->setText("Error");
+    if (!check.message.empty()) show_message(check.message, "Error");
+    return check.message.empty();
 }
 
-// The minimum is stored before the percentage is converted: a percentage that the strict
-// conversion refuses leaves the new minimum in place.
+// Both boxes are read whole by the check: a refused box stores neither value.
 void Tcalib_limits::Button1Click() {
     if (!check_calibration_limits()) return;
     process_files_data.min_mean_response = min_mean_response_from_text(Edit1->text().toStdString());

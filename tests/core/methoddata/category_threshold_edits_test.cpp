@@ -4,6 +4,7 @@
 
 #include "methoddata/tables.h"
 #include "platform/errors.h"
+#include "scripted_ui.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ class ThresholdEdits : public ::testing::Test {
         construct_method_data();
         category_thresholds = {150.5, 1.0, 2.0, 90.0, 158.0, 3.0};
     }
+    ScriptedUi ui;
 };
 
 TEST_F(ThresholdEdits, TheSemiVolatileEditShowsTheVolatileThreshold) {
@@ -32,12 +34,20 @@ TEST_F(ThresholdEdits, BlankEditsTakeTheirDefaults) {
               (std::array{170.0, 5.0, 6.0, 80.0, 170.0, -1.0}));
 }
 
-TEST_F(ThresholdEdits, ABadTextKeepsWhatWasStoredBeforeIt) {
-    EXPECT_THROW(apply_threshold_texts({"170", "5", "six", "80", "170", "0"}), ConversionError);
-    EXPECT_EQ(category_thresholds.vcs, 170.0);
-    EXPECT_EQ(category_thresholds.vcsLn, 5.0);
-    EXPECT_EQ(category_thresholds.n_pvcs, 2.0);
-    EXPECT_EQ(category_thresholds.n_pvcsLn, 90.0);
+// Every edit is read whole before any threshold is stored: a refused one stores none.
+TEST_F(ThresholdEdits, ABadTextIsRefusedNamingItsEditAndStoresNothing) {
+    const CategoryThresholds before = category_thresholds;
+    for (const auto& [texts, message] :
+         {std::pair{ThresholdTexts{"170", "5", "six", "80", "170", "0"},
+                    "The box \"Non-Purgeable volatile compound class, linear column\" was refused: 'six' is not a number."},
+          {ThresholdTexts{"170", "5", "6", "80", "170", "0,5"}, "\"Semi-Volatile compound class, log column\""},
+          {ThresholdTexts{"159 C", "5", "6", "80", "170", "0"}, "'159 C' is not a number"}}) {
+        ui.expect_message(message);
+        EXPECT_FALSE(apply_threshold_texts(texts));
+        EXPECT_EQ(category_thresholds.vcs, before.vcs);
+        EXPECT_EQ(category_thresholds.vcsLn, before.vcsLn);
+        EXPECT_EQ(category_thresholds.svcLn, before.svcLn);
+    }
 }
 
 }  // namespace

@@ -52,14 +52,29 @@ TEST_F(LibraryEditor, StoringTheControlsOfAnAnalyteAndOfAnInternalStandard) {
     EXPECT_TRUE(library_compound_entry(library[2]).internal_standard);
 }
 
-TEST_F(LibraryEditor, ANumberThatIsNotOneStopsTheStoreAndKeepsWhatCameBefore) {
+// A box is read whole, and a box that holds no number stores nothing of the compound.
+TEST_F(LibraryEditor, ABoxThatHoldsNoNumberStopsTheStoreAndStoresNothing) {
     current_record = 1;
-    CompoundEntry e = entry("Benzene (new)", "0.5", "eighty");
-    EXPECT_THROW(get_library_compound_from_form(e), ConversionError);
-    EXPECT_EQ(library[1].name, "Benzene (new)");
-    EXPECT_EQ(library[1].rvw, 0.22);
+    const LibraryCompound before = library[1];
+    for (const auto& [bp, amount] : {std::pair{"eighty", "1"}, {"80", "1,5"}, {"80", ""}}) {
+        CompoundEntry e = entry("Benzene (new)", "0.5", bp);
+        e.amounts[4] = amount;
+        try {
+            get_library_compound_from_form(e);
+            ADD_FAILURE() << bp << " " << amount;
+        } catch (const ConversionError& error) {
+            EXPECT_NE(std::string(error.what()).find(*bp == 'e' ? "\"Boiling Point\"" : "\"amount 5\""),
+                      std::string::npos)
+                << error.what();
+        }
+        EXPECT_EQ(library[1].name, before.name);
+        EXPECT_EQ(library[1].rvw, before.rvw);
+        EXPECT_EQ(library[1].conc, before.conc);
+    }
 }
 
+// The name is held as the library file reads it back: blanks around it are dropped where it
+// is typed, so a name of blanks is no name and "Benzene " is the Benzene of another row.
 TEST_F(LibraryEditor, TheChecksOfATypedCompound) {
     struct Case {
         const char* name;
@@ -67,24 +82,72 @@ TEST_F(LibraryEditor, TheChecksOfATypedCompound) {
         const char* bp;
         EntryProblem problem;
         int code;
+        const char* message;
     };
     const Case cases[] = {
-        {"X", "0.5", "80", EntryProblem::None, 0},  {"", "0.5", "80", EntryProblem::NoName, 1},
-        {"", "0", "x", EntryProblem::NoName, 1},    {"X", "0", "80", EntryProblem::BadRvw, 2},
-        {"X", "-1", "80", EntryProblem::BadRvw, 2}, {"X", "abc", "80", EntryProblem::BadRvw, 2},
-        {"X", "0.5", "8o", EntryProblem::None, 3},  {"X", "0", "8o", EntryProblem::BadRvw, 3},
+        {"X", "0.5", "80", EntryProblem::None, 0, ""},
+        {"", "0.5", "80", EntryProblem::NoName, 1, "Please enter a compound name."},
+        {"   ", "0.5", "80", EntryProblem::NoName, 1, "Please enter a compound name."},
+        {" Benzene ", "0.5", "80", EntryProblem::NoName, 1, "\"Benzene\""},
+        {"Ben\tzene", "0.5", "80", EntryProblem::NoName, 1, "it holds a tab or a line break"},
+        {"Ben\nzene", "0.5", "80", EntryProblem::NoName, 1, "it holds a tab or a line break"},
+        {"", "0", "x", EntryProblem::NoName, 1, "Please enter a compound name."},
+        {"X", "0", "80", EntryProblem::BadRvw, 2, "The relative volatility must greater than 0."},
+        {"X", "-1", "80", EntryProblem::BadRvw, 2, "The relative volatility must greater than 0."},
+        {"X", "abc", "80", EntryProblem::BadRvw, 2, "The relative volatility must greater than 0."},
+        {"X", "0,5", "80", EntryProblem::BadRvw, 2, "The relative volatility must greater than 0."},
+        {"X", "0.5", "8o", EntryProblem::BadBp, 3, "The box \"Boiling Point\" was refused: '8o' is not a number."},
+        {"X", "0.5", "", EntryProblem::BadBp, 3, "The box \"Boiling Point\" was refused: it is empty."},
+        {"X", "0.5", "-0.5", EntryProblem::None, 0, ""},  // a boiling point below 0 is real
+        {"X", "0", "8o", EntryProblem::BadRvw, 3, "The relative volatility must greater than 0."},
     };
     ui.allow_any_message = true;
+    current_record = 0;
     for (const Case& c : cases) {
         ui.messages.clear();
         CompoundEntry e = entry(c.name, c.rvw, c.bp);
         EXPECT_EQ(check_compound_entry(e), c.problem) << c.name << "|" << c.rvw << "|" << c.bp;
         EXPECT_EQ(invalid_entry_code(e), c.code) << c.name << "|" << c.rvw << "|" << c.bp;
-        const char* expected = c.problem == EntryProblem::NoName   ? "Please enter a compound name."
-                               : c.problem == EntryProblem::BadRvw ? "The relative volatility must greater than 0."
-                                                                   : "";
-        EXPECT_EQ(ui.last_message().text, expected);
+        EXPECT_NE(ui.last_message().text.find(c.message), std::string::npos) << ui.last_message().text;
+        if (!*c.message) {
+            EXPECT_EQ(ui.last_message().text, "");
+        }
         EXPECT_EQ(ui.last_message().caption, c.problem == EntryProblem::None ? "" : "Warning");
+    }
+}
+
+// Every amount read is a number not below 0; an internal standard's amounts 2..10 are not read.
+TEST_F(LibraryEditor, AmountsAreNumbersNotBelowZero) {
+    struct Case {
+        bool internal_standard;
+        int k;
+        const char* amount;
+        bool refused;
+        const char* message;
+    };
+    const Case cases[] = {
+        {false, 0, "-5", true, "The box \"amount 1\" was refused: '-5' is below 0, and no amount can be."},
+        {false, 6, "-0.01", true, "\"amount 7\" was refused: '-0.01' is below 0"},
+        {false, 3, "1,5", true, "\"amount 4\" was refused: '1,5' is not a number"},
+        {false, 9, " ", true, "\"amount 10\" was refused: it is empty"},
+        {false, 9, "0", false, ""},
+        {true, 0, "-1", true, "\"amount 1\" was refused: '-1' is below 0"},
+        {true, 3, "abc", false, ""},
+    };
+    ui.allow_any_message = true;
+    current_record = 1;
+    for (const Case& c : cases) {
+        ui.messages.clear();
+        CompoundEntry e = entry("Benzene", "0.5", "80");
+        e.internal_standard = c.internal_standard;
+        e.amounts[c.k] = c.amount;
+        int refused = -1;
+        EXPECT_EQ(check_compound_entry(e, &refused), c.refused ? EntryProblem::BadAmount : EntryProblem::None)
+            << c.amount;
+        EXPECT_EQ(refused, c.refused ? c.k : -1) << c.amount;
+        if (c.refused) {
+            EXPECT_NE(ui.last_message().text.find(c.message), std::string::npos) << ui.last_message().text;
+        }
     }
 }
 
@@ -188,17 +251,34 @@ TEST_F(LibraryEditor, ACreatedCompoundTakesItsTypesAmounts) {
     EXPECT_EQ(library[0].cmpndType, "Internal Standard");
     EXPECT_EQ(library[0].conc[9], 10.0);
 
-    EXPECT_EQ(created_value("12.5 ug"), 12.5);
-    EXPECT_EQ(created_value("enter value"), 0.0);
-    // An rvw counts only above 0; a bp or an amount counts unless it is 0.
+    // Leaving a box: an rvw counts only above 0; a bp or an amount unless it is 0; a text
+    // that is no number, and an amount below 0, are refused naming the box.
     struct Case {
-        bool is_rvw;
+        CreatedBox box;
         const char* text;
         bool entered;
+        const char* refusal;
     };
-    const Case cases[] = {{true, "0.5", true},   {true, "-2", false}, {true, "enter value", false},
-                          {false, "-2", true},   {false, "0", false}, {false, "enter value", false}};
-    for (const Case& c : cases) EXPECT_EQ(created_value_entered(c.is_rvw, c.text), c.entered) << c.text;
+    const Case cases[] = {
+        {CreatedBox::Rvw, "0.5", true, ""},
+        {CreatedBox::Rvw, "-2", false, ""},
+        {CreatedBox::Rvw, "enter value", false, ""},
+        {CreatedBox::Rvw, "0,5", false, "\"relative volatility-water\" was refused: '0,5' is not a number"},
+        {CreatedBox::Bp, "-2", true, ""},
+        {CreatedBox::Bp, "0", false, ""},
+        {CreatedBox::Bp, "", false, ""},
+        {CreatedBox::Bp, "80 C", false, "\"Boiling Point\" was refused: '80 C' is not a number"},
+        {CreatedBox::Amount, "12.5 ug", false, "\"amount 3\" was refused: '12.5 ug' is not a number"},
+        {CreatedBox::Amount, "-2", false, "\"amount 3\" was refused: '-2' is below 0"},
+        {CreatedBox::Amount, "2", true, ""},
+        {CreatedBox::Amount, "0", false, ""},
+    };
+    for (const Case& c : cases) {
+        const CreatedValue v = created_value_entered(c.box, 2, c.text);
+        EXPECT_EQ(v.entered, c.entered) << c.text;
+        EXPECT_EQ(v.refusal.empty(), !*c.refusal) << c.text;
+        EXPECT_NE(v.refusal.find(c.refusal), std::string::npos) << v.refusal;
+    }
 }
 
 TEST_F(LibraryEditor, LeavingWithoutSavingPutsBackTheLibraryAsSaved) {

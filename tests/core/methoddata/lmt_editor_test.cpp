@@ -62,6 +62,12 @@ TEST_F(LmtEditor, SaveAsChecksItsEntriesInOrder) {
         {"IS.INI", "-1", "", "Quantilyzer: 07004", "Invalid Sample Size", LmtEntryBox::None},
         {"IS.INI", "1.2.3", "", "Quantilyzer: 07005", "Invalid Sample Size", LmtEntryBox::None},
         {"IS.INI", ".5", "", "Please enter the matrix", "Warning", LmtEntryBox::Matrix},
+        // Read whole, and above 0: a size divides every concentration of the samples.
+        {"IS.INI", ".", "water", "The box \"Sample Size\" was refused: '.' is not a number.", "Invalid Sample Size",
+         LmtEntryBox::SampleSize},
+        {"IS.INI", "0", "water", "The box \"Sample Size\" was refused: '0' is not above 0", "Invalid Sample Size",
+         LmtEntryBox::SampleSize},
+        {"IS.INI", "0.00", "water", "'0.00' is not above 0", "Invalid Sample Size", LmtEntryBox::SampleSize},
     };
     for (const Case& c : cases) {
         ui.expect_message(c.text);
@@ -112,26 +118,42 @@ TEST_F(LmtEditor, GridLimitsGoToTheirLibraryRows) {
     ReportingLimitSlot slot;
     slot[2].limit = 7;
     slot[4].limit = 9;
-    store_grid_limits({{"Benzene", " 1.5 "}, {"Toluene", ""}, {"Xylene", "2"}}, slot, false);
+    EXPECT_TRUE(store_grid_limits({{"Benzene", " 1.5 "}, {"Toluene", "0"}, {"Xylene", "2"}}, slot, false));
     EXPECT_EQ(slot[1].limit, 1.5);
-    EXPECT_EQ(slot[2].limit, 0.0);  // an empty cell is no limit
+    EXPECT_EQ(slot[2].limit, 0.0);
     EXPECT_EQ(slot[4].limit, 2.0);
 
     // Print Limits keeps what an empty cell had.
     slot[2].limit = 7;
-    store_grid_limits({{"Benzene", "3"}, {"Toluene", ""}, {"Xylene", "2"}}, slot, true);
+    EXPECT_TRUE(store_grid_limits({{"Benzene", "3"}, {"Toluene", ""}, {"Xylene", "2"}}, slot, true));
     EXPECT_EQ(slot[1].limit, 3.0);
     EXPECT_EQ(slot[2].limit, 7.0);
+}
 
-    // A bad cell stores nothing, and its message names the compound.
-    try {
-        store_grid_limits({{"Benzene", "4"}, {"Xylene", "abc"}}, slot, false);
-        FAIL();
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "The reporting limit of Xylene is refused: 'abc' is not a valid floating point value");
+// A cell is read whole; a cell that is no number, a limit below 0, and (at Save As) an
+// empty cell are refused naming the compound, and nothing is stored.
+TEST_F(LmtEditor, ABadLimitCellStoresNothing) {
+    const struct {
+        const char* cell;
+        bool keep_on_empty;
+        const char* message;
+    } cases[] = {
+        {"abc", false, "The box \"Limit of Xylene\" was refused: 'abc' is not a number."},
+        {"50,5", true, "The box \"Limit of Xylene\" was refused: '50,5' is not a number."},
+        {"O.55E2", false, "'O.55E2' is not a number"},
+        {"-1", true, "The box \"Limit of Xylene\" was refused: '-1' is below 0, and no limit can be."},
+        {"", false, "The box \"Limit of Xylene\" was refused: it is empty."},
+    };
+    for (const auto& c : cases) {
+        ReportingLimitSlot slot;
+        slot[1].limit = 3;
+        slot[4].limit = 2;
+        ui.expect_message(c.message);
+        EXPECT_FALSE(store_grid_limits({{"Benzene", "4"}, {"Xylene", c.cell}}, slot, c.keep_on_empty)) << c.cell;
+        EXPECT_EQ(ui.last_message().caption, "Error");
+        EXPECT_EQ(slot[1].limit, 3.0) << c.cell;
+        EXPECT_EQ(slot[4].limit, 2.0) << c.cell;
     }
-    EXPECT_EQ(slot[1].limit, 3.0);
-    EXPECT_EQ(slot[4].limit, 2.0);
 }
 
 TEST_F(LmtEditor, InternalStandardFileIsComparedWithTheOneInUse) {

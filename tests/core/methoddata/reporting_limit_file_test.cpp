@@ -140,6 +140,26 @@ TEST_F(ReportingLimitFile, ATextHoldingTheSeparatorIsRefused) {
     }
 }
 
+// A row gives its name back trimmed: a name with blanks around it would name no compound.
+TEST_F(ReportingLimitFile, ANameWithBlanksAroundItIsRefused) {
+    add_library_row("Benzene", false);
+    TempFolder temp;
+    const std::string path = temp.write("kept.lmt", "old");
+    for (const char* name : {"Benzene ", " Benzene", "Benzene\t"}) {
+        library_saved[0].name = name;
+        ui.expect_message("has blanks around it");
+        EXPECT_FALSE(write_lmt_file(path, header(1, "soil", "ng/g"), "lib.txt", slot_from_library())) << name;
+        EXPECT_EQ(read_file_text(path), "old");
+    }
+}
+
+// The size boxes take digits and one full stop: a size comes back in that form.
+TEST_F(ReportingLimitFile, SampleSizesAreShownAsTheSizeBoxesTakeThem) {
+    const std::pair<double, const char*> cases[] = {
+        {1e20, "100000000000000000000"}, {1e-7, "0.0000001"}, {12.5, "12.5"}, {25, "25"}, {0.1, "0.1"}};
+    for (const auto& [size, text] : cases) EXPECT_EQ(sample_size_text(size), text);
+}
+
 TEST_F(ReportingLimitFile, FindLibraryCompoundIsExactAndTakesTheFirstMatch) {
     add_library_row("Benzene", false);
     add_library_row("Toluene", false);

@@ -15,7 +15,7 @@ TEST(CalibrationLimits, DefaultsShowAsTheBoxesReadAtStart) {
 TEST(CalibrationLimits, MinimumCheck) {
     const std::pair<const char*, bool> cases[] = {
         {"  0.0010", true}, {"1e8", true},  {"100000000.5", false}, {"0", false},
-        {"", false},        {"-1", false},  {"abc", false},         {"0.5x", true},  // strict store refuses it
+        {"", false},        {"-1", false},  {"abc", false},         {"0.5x", false}, {"0,5", false},
         {"0.0000", false},  {"2e-3", true},
     };
     for (const auto& [text, ok] : cases) EXPECT_EQ(min_mean_response_text_ok(text), ok) << text;
@@ -24,9 +24,8 @@ TEST(CalibrationLimits, MinimumCheck) {
 TEST(CalibrationLimits, PercentageCheck) {
     const std::pair<const char*, bool> cases[] = {
         {" 90", true},  {"500", true}, {"501", false}, {"500.5", false}, {"0", false}, {"", false},
-        {"-5", false},  {"x", false},  {"50.5", true},  // strict store refuses it
-        {"-0.5", true},                                 // no negative whole number; strict store refuses it
-        {"5e3", false},
+        {"-5", false},  {"x", false},  {"50.5", false},  // read whole: no part of a percentage
+        {"-0.5", false}, {"5e3", false}, {"90%", false}, {" 50 ", true},
     };
     for (const auto& [text, ok] : cases) EXPECT_EQ(max_response_deviation_text_ok(text), ok) << text;
 }
@@ -39,19 +38,21 @@ TEST(CalibrationLimits, StoredValuesAreSinglePrecision) {
     EXPECT_EQ(max_response_deviation_from_text("500"), 5.0f);
 }
 
-TEST(CalibrationLimits, StrictConversionsRefuseWhatTheCheckLetThrough) {
-    try {
-        min_mean_response_from_text("0.5x");
-        FAIL();
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'0.5x' is not a valid floating point value");
-    }
-    try {
-        max_response_deviation_from_text("50.5");
-        FAIL();
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'50.5' is not a valid integer value");
-    }
+// One message names every refused box and why; nothing is stored after it.
+TEST(CalibrationLimits, TheCheckNamesEachRefusedBox) {
+    CalibrationLimitsCheck check = check_calibration_limit_texts("0.5x", "50.5");
+    EXPECT_FALSE(check.minimum_ok);
+    EXPECT_FALSE(check.deviation_ok);
+    EXPECT_EQ(check.message,
+              "The box \"Minimum Calibration average response (cts/mass)\" was refused: '0.5x' is not a number.\n"
+              "The box \"Maximum calibration curve response deviation\" was refused: '50.5' is not a whole number.\n"
+              "Neither limit was stored.");
+    check = check_calibration_limit_texts("0.01", "501");
+    EXPECT_TRUE(check.minimum_ok);
+    EXPECT_NE(check.message.find("'501' is not above 0 and at most 500"), std::string::npos);
+    EXPECT_TRUE(check_calibration_limit_texts("0.01", "50").message.empty());
+    EXPECT_THROW(min_mean_response_from_text("0.5x"), ConversionError);
+    EXPECT_THROW(max_response_deviation_from_text("50.5"), ConversionError);
 }
 
 }  // namespace

@@ -29,6 +29,18 @@ std::array<double, kGroupLimitValues> distinct_values() {
     return v;
 }
 
+// Sixty different values that are good limits (each band the right way round, inside the
+// entry ranges), exact in binary and in four decimals.
+std::array<double, kGroupLimitValues> distinct_limits() {
+    std::array<double, kGroupLimitValues> v{};
+    for (int g = 0; g < 2 * kGroups; ++g) {
+        const double step = g * 0.0625;
+        const std::array<double, 5> group = {-0.9375 + step, -50.0 - step, 1.0 + step, 0.25 + step, 100.0 + step};
+        for (int e = 0; e < 5; ++e) v[g * 5 + e] = group[e];
+    }
+    return v;
+}
+
 TEST_F(GroupLimitsTest, FileHoldsHeaderThenSixtyValuesInGroupOrder) {
     calc_limits_data.group_limits[group_limit_slot(GroupLine::RV, 6)].intercept_upper = 123.45678;
     std::vector<std::string> lines = split(group_limits_file_text(), '\n');
@@ -40,12 +52,12 @@ TEST_F(GroupLimitsTest, FileHoldsHeaderThenSixtyValuesInGroupOrder) {
     EXPECT_EQ(lines[3], "0.2500");
     EXPECT_EQ(lines[4], "1.0000");
     EXPECT_EQ(lines[5], "500.0000");
-    EXPECT_EQ(lines[60], "123.4568");  // RV group 6, intercept upper: slot 13
+    EXPECT_EQ(lines[60], "123.45678");  // RV group 6, intercept upper: slot 13, as stored (it reads back equal)
     EXPECT_EQ(lines[61], "");
 }
 
 TEST_F(GroupLimitsTest, SavedFileLoadsBackToTheSameValues) {
-    for (auto values : {group_limit_values(), distinct_values()}) {
+    for (auto values : {group_limit_values(), distinct_limits()}) {
         set_group_limit_values(values);
         const std::string path = folder_.file("limits.txt");
         ASSERT_TRUE(save_group_limits(path));
@@ -68,9 +80,20 @@ TEST_F(GroupLimitsTest, ValuesGoToBpSlotsOneToSixAndRvSlotsEightToThirteen) {
 
 TEST_F(GroupLimitsTest, LoadAllowsBlanksAndCrLineEndsAroundTheLines) {
     std::string text = "  Calculations Limits File V01  \r\n";
-    for (double v : distinct_values()) text += "  " + c_format("%6.4f", v) + " \r\n";
+    for (double v : distinct_limits()) text += "  " + c_format("%6.4f", v) + " \r\n";
     EXPECT_EQ(load_group_limits(folder_.write("blanks.txt", text)), LimitsLoad::Loaded);
-    EXPECT_EQ(group_limit_values(), distinct_values());
+    EXPECT_EQ(group_limit_values(), distinct_limits());
+}
+
+// The 60 value lines of a limits file of built-in limits, group `g` (0..11 in file order)
+// holding `group` instead.
+std::string limits_lines(int g, std::array<double, 5> group) {
+    std::string text;
+    for (int i = 0; i < 2 * kGroups; ++i) {
+        const std::array<double, 5> v = i == g ? group : std::array<double, 5>{-1, -100, 0.25, 1, 500};
+        for (double x : v) text += c_format("%6.4f", x) + "\n";
+    }
+    return text;
 }
 
 // Every refused load says so, naming the file, and the limits in force stay.
@@ -88,16 +111,26 @@ TEST_F(GroupLimitsTest, LoadRefusesBadFilesWithAMessageAndKeepsTheLimits) {
         {"empty.txt", "", LimitsLoad::OtherFile, "is not a limits file"},
         {"library.txt", "COMPOUND LIBRARY;Linear;BP\nA\tanalyte\t1\n", LimitsLoad::OtherFile,
          "is not a limits file"},
-        {"huge.txt", header + "0.5\n1e999\n", LimitsLoad::BadValue,
-         "line 3: '1e999' is not a valid floating point value"},
+        {"huge.txt", header + "0.5\n1e999\n", LimitsLoad::BadValue, "line 3: '1e999' is out of range"},
         // A line read as 0 would give limits 0..0 and a difference of 0: every line flagged.
         {"cut.txt", header + "0.5\n-100\n0.25\n", LimitsLoad::BadValue,
          "line 5: the file ends here, before its 60 limits"},
         {"cut_early.txt", header, LimitsLoad::BadValue, "line 2: the file ends here"},
-        {"typo.txt", header + "0.5\nabc\n", LimitsLoad::BadValue, "line 3: 'abc' is not a valid floating point value"},
-        {"tail.txt", header + "0.5\n2.5xyz\n", LimitsLoad::BadValue,
-         "line 3: '2.5xyz' is not a valid floating point value"},
-        {"blank.txt", header + "0.5\n\n", LimitsLoad::BadValue, "line 3: '' is not a valid floating point value"},
+        {"typo.txt", header + "0.5\nabc\n", LimitsLoad::BadValue, "line 3: 'abc' is not a number"},
+        {"tail.txt", header + "0.5\n2.5xyz\n", LimitsLoad::BadValue, "line 3: '2.5xyz' is not a number"},
+        {"comma.txt", header + "0.5\n-0,5\n", LimitsLoad::BadValue, "line 3: '-0,5' is not a number"},
+        {"blank.txt", header + "0.5\n\n", LimitsLoad::BadValue, "line 3: is empty"},
+        // Well-formed files of values that Apply refuses: the same rule refuses them here.
+        {"inverted_slope.txt", header + limits_lines(2, {0.9, -100, 0.25, -0.9, 500}), LimitsLoad::BadValue,
+         "line 12: BP group 3, Slope Lower Limit 0.9 is above Slope Upper Limit -0.9"},
+        {"inverted_intercept.txt", header + limits_lines(7, {-1, 400, 0.25, 1, -50}), LimitsLoad::BadValue,
+         "line 38: RV group 2, Intercept Lower Limit 400 is above Intercept Upper Limit -50"},
+        {"zero_band.txt", header + limits_lines(0, {0, -100, 0.25, 0, 500}), LimitsLoad::BadValue,
+         "line 2: BP group 1, Slope Lower Limit and Slope Upper Limit are both 0"},
+        {"steep.txt", header + limits_lines(11, {5, -100, 0.25, 9, 500}), LimitsLoad::BadValue,
+         "line 57: RV group 6, Slope Lower Limit 5 is outside -1 .. 1"},
+        {"no_difference.txt", header + limits_lines(5, {-1, -100, 0, 1, 500}), LimitsLoad::BadValue,
+         "line 29: BP group 6, Diff at upper is 0"},
     };
     for (const Case& c : cases) {
         const std::string path = folder_.write(c.name, c.content);
@@ -118,27 +151,30 @@ TEST_F(GroupLimitsTest, LoadRefusesBadFilesWithAMessageAndKeepsTheLimits) {
 }
 
 TEST_F(GroupLimitsTest, AByteOrderMarkIsNoPartOfTheHeader) {
-    set_group_limit_values(distinct_values());
+    set_group_limit_values(distinct_limits());
     const std::string text = "\xEF\xBB\xBF" + group_limits_file_text();
     set_default_group_limits();
     EXPECT_EQ(load_group_limits(folder_.write("bom.txt", text)), LimitsLoad::Loaded);
-    EXPECT_EQ(group_limit_values(), distinct_values());
+    EXPECT_EQ(group_limit_values(), distinct_limits());
 }
 
 TEST_F(GroupLimitsTest, StartUpLoadsDefaultLimitsFromTheProgramFolderElseBuiltIn) {
     calc_limits_data.group_limits_on = 1;
-    set_group_limit_values(distinct_values());
+    set_group_limit_values(distinct_limits());
     init_group_limits(folder_.path());  // no file: built-in limits
     EXPECT_EQ(calc_limits_data.group_limits_on, 0);
     EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[13].diff_upper, 0.25);
 
-    set_group_limit_values(distinct_values());
+    set_group_limit_values(distinct_limits());
     ASSERT_TRUE(save_group_limits(folder_.file("default_limits.txt")));
     set_default_group_limits();
     init_group_limits(folder_.path());
-    EXPECT_EQ(group_limit_values(), distinct_values());
+    EXPECT_EQ(group_limit_values(), distinct_limits());
 
-    for (const char* text : {"not a limits file\n0.5\n", "Calculations Limits File V01\n0.5\n-100\n"}) {
+    // A start-up file Apply would refuse (a slope band the wrong way round) is refused too.
+    const std::string inverted = "Calculations Limits File V01\n" + limits_lines(0, {0.5, -100, 0.25, -0.5, 500});
+    for (const std::string& text : {inverted, std::string("not a limits file\n0.5\n"),
+                                    std::string("Calculations Limits File V01\n0.5\n-100\n")}) {
         folder_.write("default_limits.txt", text);
         ui_.expect_message(folder_.file("default_limits.txt"));
         init_group_limits(folder_.path());
@@ -175,8 +211,8 @@ TEST(GroupLimitEntriesTest, EachGroupIsCheckedAndRefusedEntriesKeepTheirText) {
     const EntryCase cases[] = {
         {"defaults", {"-1.0000", "-100.0000", "0.2500", "1.0000", "500.0000"}, true,
          {"-1.0000", "-100.0000", "0.2500", "1.0000", "500.0000"}, "....."},
-        {"slope lower 2 is refused", {"2", "-100", "0.25", "1", "500"}, false, {"2", "-100", "0.25", "1", "500"},
-         "x...."},
+        {"slope lower 2 is refused, and lies above its upper", {"2", "-100", "0.25", "1", "500"}, false,
+         {"2", "-100", "0.25", "1", "500"}, "x..x."},
         {"equal slopes are both refused", {"0.5", "-100", "0.25", "0.5", "500"}, false,
          {"0.5", "-100", "0.25", "0.5", "500"}, "x..x."},
         {"equal intercepts are both refused", {"-1", "7", "0.25", "1", "7"}, false, {"-1", "7", "0.25", "1", "7"},
@@ -186,14 +222,23 @@ TEST(GroupLimitEntriesTest, EachGroupIsCheckedAndRefusedEntriesKeepTheirText) {
          {"-1", "-100", "100.5", "1", "500"}, "..x.."},
         {"intercept 0 is accepted and rewritten", {"-1", "0.0000", "0.25", "1", "500"}, true,
          {"-1", "0", "0.25", "1", "500"}, "....."},
-        {"a text without a number reads 0", {"-1", "abc", "0.25", "1", "500"}, true, {"-1", "0", "0.25", "1", "500"},
-         "....."},
+        // An entry is read whole: no number read from part of it, none from nothing.
+        {"a text without a number is refused", {"-1", "abc", "0.25", "1", "500"}, false,
+         {"-1", "abc", "0.25", "1", "500"}, ".x..."},
+        {"an empty entry is refused", {"-1", "-100", "", "1", "500"}, false, {"-1", "-100", "", "1", "500"}, "..x.."},
+        {"a decimal comma is refused", {"-0,5", "-100", "0.25", "1", "500,5"}, false,
+         {"-0,5", "-100", "0.25", "1", "500,5"}, "x...x"},
+        {"blanks around a number are allowed", {" -0.5 ", "-100", "0.25", "1", "500"}, true,
+         {" -0.5 ", "-100", "0.25", "1", "500"}, "....."},
         {"slope lower Error typed", {"Error", "-100", "0.25", "1", "500"}, false, {"Error", "-100", "0.25", "1", "500"},
          "x...."},
         {"upper intercept out of range", {"-1", "-100", "0.25", "1", "500.01"}, false,
          {"-1", "-100", "0.25", "1", "500.01"}, "....x"},
-        {"lower above upper is accepted", {"0.9", "400", "0.25", "-0.9", "-50"}, true,
-         {"0.9", "400", "0.25", "-0.9", "-50"}, "....."},
+        // A band the wrong way round would flag every line of every sample.
+        {"lower above upper is refused", {"0.9", "400", "0.25", "-0.9", "-50"}, false,
+         {"0.9", "400", "0.25", "-0.9", "-50"}, "xx.xx"},
+        {"an inverted slope band alone", {"0.2", "-100", "0.25", "0.1", "500"}, false,
+         {"0.2", "-100", "0.25", "0.1", "500"}, "x..x."},
         {"out-of-range slopes", {"-3", "-100", "0.25", "3", "500"}, false, {"-3", "-100", "0.25", "3", "500"},
          "x..x."},
     };
@@ -227,8 +272,12 @@ TEST(GroupLimitEntriesTest, ApplyStoresOnlyWhenEveryGroupIsGood) {
     EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[13].intercept_upper, 500.0);
 
     entries = group_limit_texts();
-    entries[11][4] = "250abc";  // read leniently
+    entries[11][4] = "250abc";  // no number: refused, nothing stored
     entries[0][2] = "0.1";
+    EXPECT_FALSE(apply_group_limits(entries, refused));
+    EXPECT_TRUE(refused[11][4]);
+    EXPECT_DOUBLE_EQ(calc_limits_data.group_limits[1].diff_upper, 0.25);
+    entries[11][4] = "250";
     EXPECT_TRUE(apply_group_limits(entries, refused));
     EXPECT_EQ(calc_limits_data.limits_valid, 1);
     EXPECT_EQ(refused, AllGroupEntryMarks{});

@@ -72,10 +72,21 @@ TEST_F(SampleEntry, SizeTextsAreCheckedBeforeAnythingIsStored) {
         {"", "Please enter a sample size.", "Sample Size Required", EntryFocus::Size},
         {"0", "Please enter a valid sample size.", "Sample Size Required", EntryFocus::Size},
         {"0.0", "Please enter a valid sample size.", "Sample Size Required", EntryFocus::Size},
+        // A lone full stop passes the character test and is no number.
+        {".", "The box \"Sample Size\" was refused: '.' is not a number.", "Invalid sample size", EntryFocus::Size},
+        // Sizes single precision cannot hold would divide every concentration by 0 or infinity.
+        {"0.00000000000000000000000000000000000000000000000001", "is out of the range of sample sizes",
+         "Invalid sample size", EntryFocus::Size},
+        {"1000000000000000000000000000000000000000", "is out of the range of sample sizes", "Invalid sample size",
+         EntryFocus::Size},
+        {"100000000000000000000", nullptr, nullptr, EntryFocus::None},
     };
     for (const Case& c : cases) {
         sample_info_index = 0;
         boxes.size = c.size;
+        boxes.units_index = 2;
+        const SampleInputCarry carried = sample_input_carry;
+        const SampleSettings before = entry();
         if (c.message) ui.expect_message(c.message);
         const EntryOutcome out = enter_sample_entry(boxes, data);
         EXPECT_EQ(out.stored, c.message == nullptr) << c.size;
@@ -83,11 +94,29 @@ TEST_F(SampleEntry, SizeTextsAreCheckedBeforeAnythingIsStored) {
         if (c.message) {
             EXPECT_EQ(ui.last_message().caption, c.caption) << c.size;
             EXPECT_EQ(sample_info_index, 0) << c.size;
+            // Nothing is stored or carried to the next entry.
+            EXPECT_EQ(entry().size, before.size) << c.size;
+            EXPECT_EQ(entry().units, before.units) << c.size;
+            EXPECT_EQ(sample_input_carry.last_size, carried.last_size) << c.size;
+            EXPECT_EQ(sample_input_carry.last_units, carried.last_units) << c.size;
         }
     }
-    // A lone full stop passes the character test and fails the strict conversion.
-    boxes.size = ".";
-    EXPECT_THROW(enter_sample_entry(boxes, data), ConversionError);
+}
+
+// A size the box took comes back into the next sample's box as a text the box takes again.
+TEST_F(SampleEntry, TheCarriedSizeIsATextTheSizeBoxTakesAgain) {
+    for (const char* typed : {"100000000000000000000", "0.0000001", "12.5", "0.1", "250"}) {
+        sample_info_index = 0;
+        boxes.size = typed;
+        ASSERT_TRUE(enter_sample_entry(boxes, data).stored) << typed;
+        SampleEntryBoxes next;
+        open_sample_entry(next, data, 0);
+        EXPECT_EQ(next.size, typed);
+        sample_info_index = 0;
+        next.mode = EntryMode::None;
+        EXPECT_TRUE(enter_sample_entry(next, data).stored) << typed;
+        EXPECT_EQ(sample_sizes[0], std::stod(typed));
+    }
 }
 
 TEST_F(SampleEntry, EnterStoresTheEntryWithFourBlanksForEmptyTexts) {
@@ -190,9 +219,17 @@ TEST_F(SampleEntry, CrqlModeStoresThePercentage) {
     EXPECT_EQ(entry().sigma_count, 3);
     EXPECT_EQ(reporting_limits[0][0].limit, 1.5);
 
-    sample_info_index = 0;
-    boxes.crql_percent = "40%";
-    EXPECT_THROW(enter_sample_entry(boxes, data), ConversionError);
+    // A percentage is read whole; a refused one stores nothing.
+    for (const auto& [typed, why] : {std::pair{"40%", "'40%' is not a number"}, {"4,5", "'4,5' is not a number"},
+                                     {"", "it is empty"}}) {
+        sample_info_index = 0;
+        boxes.crql_percent = typed;
+        boxes.size = "30";
+        ui.expect_message(std::string("The box \"CRQL %\" was refused: ") + why);
+        EXPECT_FALSE(enter_sample_entry(boxes, data).stored) << typed;
+        EXPECT_EQ(sample_crql_percents[0], 40.0);
+        EXPECT_EQ(entry().size, 25.0f);
+    }
 }
 
 // A CRQL file that lists nothing, or a compound twice, is refused: the entry stays open
