@@ -10,8 +10,11 @@
 
 #include "calibration/calibration_commands.h"
 #include "methoddata/check_surrogate_catagories_form.h"
+#include "methoddata/edit_lib_form.h"
 #include "methoddata/surr_form.h"
+#include "methoddata/surrogate_library_row.h"
 #include "methoddata/surrogate_limits_form.h"
+#include "methoddata/surrogate_range_limits.h"
 #include "platform/ini_file.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -253,6 +256,72 @@ TEST_F(SurrogateEditorWindow, SavesWithoutEditsKeepTheLimitsTheFileHeld) {
         EXPECT_EQ(file.get_double("Limits", "MaxBP", 0), default_max_bp) << name;
     }
     EXPECT_EQ(surrogate_range_limits.MinBP, 85.0);
+}
+
+// A limit the analyst applied and saved is held by the file: a bp the library changes
+// later moves the BP bands only, so the next save writes the RV limits the file held and the
+// BP limits of the groups as they are now; an rvw moves the RV bands only.
+TEST_F(SurrogateEditorWindow, APropertyTheLibraryChangesMovesOnlyItsOwnLimits) {
+    struct Road {
+        const char* limit_edit;
+        const char* applied;
+        const char* library_edit;
+        const char* library_value;
+        bool bp_moved;
+    };
+    const Road roads[] = {{"Edit_rvmin", "0.0105", "Edit_bp", "111", true},
+                          {"Edit_bpmin", "85", "Edit_rvw", "14", false}};
+    const std::string folder = install.path() + "/5847dir/Surrogates/";
+    int n = 0;
+    for (const Road& road : roads) {
+        const std::string tag = std::to_string(++n);
+        if (!surr_Form->isVisible()) item("EditSurrogatesFile")->trigger();
+        click(surr_Form, "Set_Limits_Button");
+        QLineEdit* edit = in<QLineEdit>(surrogate_limits_form, road.limit_edit);
+        edit->selectAll();
+        QTest::keyClicks(edit, road.applied);
+        click(surrogate_limits_form, "Button_accept_limits");
+        ASSERT_TRUE(surr_Form->isVisible()) << road.applied;
+        ui.save_returns(folder + "APPLIED" + tag + ".ini");
+        click(surr_Form, "Button_save_as");
+        click(surr_Form, "exit");
+        IniFile applied;
+        ASSERT_TRUE(applied.load(folder + "APPLIED" + tag + ".ini"));
+
+        ui.open_returns(folder + "APPLIED" + tag + ".ini");  // loaded again
+        item("OpenSurrogateFile1")->trigger();
+        ASSERT_EQ(user_limits_applied, 0);
+
+        item("UpdateLibrary1")->trigger();  // the library editor changes Toluene-d8
+        ASSERT_TRUE(EditLib_Form->isVisible());
+        auto* list = in<QListWidget>(EditLib_Form, "LibListBox");
+        list->setCurrentRow(find_library_row_by_name("Toluene-d8", library));
+        QLineEdit* property = in<QLineEdit>(EditLib_Form, road.library_edit);
+        property->setFocus();
+        property->selectAll();
+        QTest::keyClicks(property, road.library_value);
+        list->setFocus();
+        ui.answer(Answer::Yes);
+        ui.save_returns(install.file("LIBRARY" + tag + ".TXT"));
+        click(EditLib_Form, "exit");
+        ASSERT_FALSE(EditLib_Form->isVisible());
+
+        item("EditSurrogatesFile")->trigger();
+        ui.save_returns(folder + "AFTER" + tag + ".ini");
+        click(surr_Form, "Button_save_as");
+        IniFile after;
+        ASSERT_TRUE(after.load(folder + "AFTER" + tag + ".ini"));
+        const LimitPair bp = default_bp_limits();
+        const LimitPair rv = default_rv_limits();
+        const std::string how = std::string(road.library_edit) + " " + road.library_value;
+        const auto held = [&](const char* key) { return applied.get_double("Limits", key, 0); };
+        const auto written = [&](const char* key) { return after.get_double("Limits", key, 0); };
+        EXPECT_EQ(written("MinBP"), road.bp_moved ? bp.min : held("MinBP")) << how;
+        EXPECT_EQ(written("MaxBP"), road.bp_moved ? bp.max : held("MaxBP")) << how;
+        EXPECT_EQ(written("MinRVW"), road.bp_moved ? held("MinRVW") : rv.min) << how;
+        EXPECT_EQ(written("MaxRVW"), road.bp_moved ? held("MaxRVW") : rv.max) << how;
+        EXPECT_EQ(held(road.bp_moved ? "MinRVW" : "MinBP"), std::stod(road.applied)) << how;
+    }
 }
 
 // Groupings broken in the editor close Calibration, however they were saved or left.

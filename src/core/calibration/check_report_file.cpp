@@ -2,6 +2,7 @@
 
 #include "calibration/curve_statistics.h"
 #include "methoddata/calibration_points.h"
+#include "methoddata/marker_text.h"
 #include "methoddata/surrogate_library_row.h"
 #include "platform/clock.h"
 #include "platform/number_text.h"
@@ -21,12 +22,6 @@ bool two_variables() { return model_variables() == ModelVariables::Two; }
 bool uses_bp() { return ::uses_bp(model_variables()); }
 bool uses_rv() { return ::uses_rv(model_variables()); }
 
-// A number that may be the not-available marker, which is written as the marker itself
-// (never scaled like a value).
-std::string fixed_or_marker(double value, double scale, const char* format) {
-    return c_format(format, is_not_set(value) ? kNotSet : value * scale);
-}
-
 // The recovery (percent) of an internal standard's library row in the check standard,
 // measured against the calibration's mean response; kNotSet when it has none.
 double measured_recovery(int row) {
@@ -42,10 +37,24 @@ std::string compound_row(int c, const CheckLevel& level) {
     if (included_levels(c) == 0) return row + c_format("<%.2f;(%.1f%%)>", st.mean_rf[c], st.sd_rf[c] * 100.0);
     const RecoveryTables& t = recovery_tables;
     const SampleRawData& data = raw_data_sets[kCheckDataSet];
-    return row + c_format("%.2f;%.2f;%.2f;%.2f;%.2f;%.2f;%.1f;%d;%.2f", st.mean_rf[c], st.sd_rf[c],
-                          check_amount(c, level), t.predicted_recovery[kCheckDataSet][c] * 100.0,
-                          t.predicted_recovery_dev[kCheckDataSet][c] * 100.0, check_response_factor(c, level),
-                          percent_difference(c, level), data.area[c], data.retention_time[c]);
+    // A value not available (no prediction, no check amount, no mean response) says "N/A".
+    struct Cell {
+        double value;
+        int decimals;
+        double scale;
+    };
+    const Cell cells[] = {{st.mean_rf[c], 2, 1.0},
+                          {st.sd_rf[c], 2, 1.0},
+                          {check_amount(c, level), 2, 1.0},
+                          {t.predicted_recovery[kCheckDataSet][c], 2, 100.0},
+                          {t.predicted_recovery_dev[kCheckDataSet][c], 2, 100.0},
+                          {check_response_factor(c, level), 2, 1.0},
+                          {percent_difference(c, level), 1, 1.0}};
+    for (const Cell& cell : cells) {
+        append_fixed_or_na(row, cell.value, cell.decimals, cell.scale);
+        row += ';';
+    }
+    return row + c_format("%d;%.2f", data.area[c], data.retention_time[c]);
 }
 
 std::string fit_row(const SurrogatePoint& p, int row, bool& starred) {
@@ -61,8 +70,8 @@ std::string fit_row(const SurrogatePoint& p, int row, bool& starred) {
             starred = true;
         }
     }
-    out += fixed_or_marker(measured_recovery(row), 1.0, ";%.2f");
-    return out + fixed_or_marker(p.y, 100.0, ";%.2f") + "\n";
+    out += ";" + fixed_or_na(measured_recovery(row), 2);
+    return out + ";" + fixed_or_na(p.y, 2, 100.0) + "\n";
 }
 
 std::string fit_tables(bool& starred) {
@@ -76,12 +85,13 @@ std::string fit_tables(bool& starred) {
     }
     if (uses_bp()) {
         out += "\nRecovery vs. Boiling Point - (First Pass Rel Vol Corrections)--";
-        out += c_format(" Boiling point range( %.2f - %.2f)\n", limits.MinBP, limits.MaxBP);
+        out += " Boiling point range( " + fixed_or_na(limits.MinBP, 2) + " - " + fixed_or_na(limits.MaxBP, 2) + ")\n";
         out += check_fit_table(1, bp_points[s], bp_group_fits, starred);
     }
     if (uses_rv()) {
         out += "\nRecovery(bp corrected) vs. Relative Volatility (Ln)--";
-        out += c_format(" Relative Volatility range((%.2f - %.2f)\n", limits.MinRVW, limits.MaxRVW);
+        out += " Relative Volatility range((" + fixed_or_na(limits.MinRVW, 2) + " - " + fixed_or_na(limits.MaxRVW, 2) +
+               ")\n";
         out += check_fit_table(1, rv_points[s], rv_group_fits, starred);
     }
     return out;
@@ -170,11 +180,13 @@ std::string check_surrogate_determinations(int category) {
         const double predicted = t.predicted_recovery[s][row];
         const double deviation = t.predicted_recovery_dev[s][row];
         out += c_format("%s;%.f;%.2f", c.name.c_str(), c.bp, c.rvw);
-        out += is_not_set(h) ? ";N/A" : c_format(";%.3f", h);
-        out += c_format(";%.2f;%.2f;%.2f;%.2f;%.2f;%.2f", t.bp_recovery[s][row] * 100.0, t.bp_fit_error[s][row] * 100.0,
-                        t.rv_recovery[s][row] * 100.0, t.rv_fit_error[s][row] * 100.0, predicted * 100.0,
-                        deviation * 100.0);
-        if (is_not_set(h) || predicted == 0.0) {
+        out += ";" + fixed_or_na(h, 3);
+        for (double fraction : {t.bp_recovery[s][row], t.bp_fit_error[s][row], t.rv_recovery[s][row],
+                                t.rv_fit_error[s][row], predicted, deviation}) {
+            out += ';';
+            append_fixed_or_na(out, fraction, 2, 100.0);
+        }
+        if (is_not_set(h) || is_value_marker(predicted) || predicted == 0.0) {
             out += ";N/A;N/A\n";
             continue;
         }

@@ -6,6 +6,7 @@
 
 #include "calibration/check_report_file.h"
 #include "calibration/curve_statistics.h"
+#include "methoddata/marker_text.h"
 #include "methoddata/tables.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -108,13 +109,13 @@ private:
         if (amount == 0.0 || predicted == 0.0) return;
         const double response = check_response_factor(c, level_);
         const double difference = percent_difference(c, level_);
-        text(2.5 * g_.u, y_, format_fixed(curve_statistics.mean_rf[c], 2));
-        text(3.5 * g_.u, y_, format_fixed(curve_statistics.sd_rf[c], 2));
-        text(4.375 * g_.u, y_, "(" + format_fixed(amount, 2) + ")");
-        text(5.375 * g_.u, y_, format_fixed(predicted * 100.0, 2));
-        text(6.0 * g_.u, y_, format_fixed(recovery_tables.predicted_recovery_dev[kCheckDataSet][c] * 100.0, 2));
-        text(6.55 * g_.u, y_, is_not_set(response) ? "N/A" : format_fixed(response, 2));
-        text(7.425 * g_.u, y_, is_not_set(difference) ? "N/A" : format_fixed(difference, 1) + "%");
+        text(2.5 * g_.u, y_, fixed_or_na(curve_statistics.mean_rf[c], 2));
+        text(3.5 * g_.u, y_, fixed_or_na(curve_statistics.sd_rf[c], 2));
+        text(4.375 * g_.u, y_, "(" + fixed_or_na(amount, 2) + ")");
+        text(5.375 * g_.u, y_, fixed_or_na(predicted, 2, 100.0));
+        text(6.0 * g_.u, y_, fixed_or_na(recovery_tables.predicted_recovery_dev[kCheckDataSet][c], 2, 100.0));
+        text(6.55 * g_.u, y_, fixed_or_na(response, 2));
+        text(7.425 * g_.u, y_, is_value_marker(difference) ? kNotAvailableText : format_fixed(difference, 1) + "%");
     }
 
     Canvas& canvas_;

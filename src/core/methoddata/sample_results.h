@@ -32,7 +32,7 @@ struct AnalyteResult {
     float error = 0.0f;          // one sigma, never negative
     ResultStatus status = ResultStatus::Measured;
     float predicted_recovery = 0.0f;      // total predicted recovery, a fraction
-    float predicted_recovery_dev = 0.0f;  // its deviation, a fraction
+    float predicted_recovery_dev = 0.0f;  // its deviation, a fraction; a marker without a prediction
     std::string qualifier;                // "X"/"E"/"EJ", then "U"/"J", then "Q", then "q"
     std::string name;
     std::int32_t library_number = 0;  // 1-based library row
@@ -76,7 +76,9 @@ enum SurrogateCategory : std::int32_t {
     kSemiVolatile = 2,
 };
 
-// One internal standard in use in one sample. Recoveries in percent unless noted.
+// One internal standard in use in one sample. Recoveries in percent unless noted; a value
+// that is not available (no mean response, no prediction) holds kNotSet, which the reports
+// show as "N/A" and leave out of the group averages.
 struct SurrogateResult {
     std::string name;
     std::int32_t category = kVolatile;

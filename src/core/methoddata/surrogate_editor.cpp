@@ -18,7 +18,7 @@ namespace {
 // save what the file now holds.
 struct EditSession {
     SurrogateRangeLimits limits_at_start{};
-    SurrogateTable limits_basis_at_start{};
+    LimitsBasis limits_basis_at_start{};
     u8 user_limits_applied_at_start = 0;
     CategoryThresholds thresholds_at_start{};
 };
@@ -63,27 +63,22 @@ std::string set_limits_text(const GroupingFailures& f) {
 
 // Both saves: the limits in memory are kept while they belong to the records (a file held
 // them, the analyst applied them, or the group ranges gave them): a save without edits
-// writes back what the file held. Limits measured on other groupings or properties follow
-// the group ranges again, unless the analyst applied them. A limit not set takes its
-// default, since a limit not set leaves the key of the file as it was, and that value
-// belongs to the groupings the file held before.
+// writes back what the file held. Each variable's limits are decided on their own: limits
+// measured on other BP groupings or bps follow the BP group ranges again, those measured on
+// other RV groupings or rvws the RV group ranges, unless the analyst applied them; a bp the
+// library changed says nothing about the RV bands. A limit not set takes its default, since
+// a limit not set leaves the key of the file as it was, and that value belongs to the
+// groupings the file held before.
 void take_save_limits() {
-    const bool measure_again = !user_limits_applied && records_moved_since_limits_measured();
     SurrogateRangeLimits& l = surrogate_range_limits;
-    const auto take = [measure_again](double& limit, double value) {
-        if (measure_again || is_not_set(limit)) limit = value;
+    const auto take = [](LimitVariable variable, double& min, double& max, const LimitPair& defaults) {
+        const bool measure_again = !user_limits_applied && records_moved_since_limits_measured(variable);
+        if (measure_again || is_not_set(min)) min = defaults.min;
+        if (measure_again || is_not_set(max)) max = defaults.max;
+        if (measure_again) limits_measured_on_records(variable);
     };
-    if (bp_variable_in_use()) {
-        const LimitPair bp = default_bp_limits();
-        take(l.MinBP, bp.min);
-        take(l.MaxBP, bp.max);
-    }
-    if (rv_variable_in_use()) {
-        const LimitPair rv = default_rv_limits();
-        take(l.MinRVW, rv.min);
-        take(l.MaxRVW, rv.max);
-    }
-    if (measure_again) limits_measured_on_records();
+    if (bp_variable_in_use()) take(LimitVariable::BP, l.MinBP, l.MaxBP, default_bp_limits());
+    if (rv_variable_in_use()) take(LimitVariable::RV, l.MinRVW, l.MaxRVW, default_rv_limits());
 }
 
 // Exit's save: dialog, limits, file. False when the editor must stay.
@@ -169,11 +164,18 @@ bool set_limits_command() {
         show_message(set_limits_text(failures), "Error");
         return false;
     }
-    if (records_moved_since_limits_measured()) {
-        surrogate_range_limits = SurrogateRangeLimits{};
-        user_limits_applied = 0;
-        limits_measured_on_records();
-    }
+    // Each variable's limits go back to not set when the bands under them moved; the limits
+    // of the other variable stay, now held as a file holds them.
+    SurrogateRangeLimits& l = surrogate_range_limits;
+    const auto forget_if_moved = [](LimitVariable variable, double& min, double& max) {
+        if (!records_moved_since_limits_measured(variable)) return false;
+        min = max = kNotSet;
+        limits_measured_on_records(variable);
+        return true;
+    };
+    const bool bp_forgotten = forget_if_moved(LimitVariable::BP, l.MinBP, l.MaxBP);
+    const bool rv_forgotten = forget_if_moved(LimitVariable::RV, l.MinRVW, l.MaxRVW);
+    if (bp_forgotten || rv_forgotten) user_limits_applied = 0;
     return true;
 }
 

@@ -37,15 +37,16 @@ int record_of_counter(const std::string& counter_text);
 int counter_target(const std::string& counter_text, int shown_record);
 
 // Set Limits: the grouping rules of the variable mode (grouping_error and the 16001
-// message on a failure: answers false, the editor stays). When the records moved since
-// the limits were last measured (groupings, bp or rvw), the four limits are not set any
-// more (also not the analyst's: they belonged to the old groupings). True: open the
-// range-limits window.
+// message on a failure: answers false, the editor stays). The limits of a variable whose
+// records moved since its limits were last measured (BP: BP groups, first-pass flags, bps;
+// RV: RV groups, first-pass flags, rvws) are not set any more (also not the analyst's: they
+// belonged to the old groupings); the other variable's stay, no longer counted as applied.
+// True: open the range-limits window.
 bool set_limits_command();
 
-// Save As: the save dialog, the limits, the file and its class thresholds. The limits in
-// memory are kept while the records they were measured on have not moved, or when the
-// analyst applied them; otherwise they follow the group ranges. True when the file was
+// Save As: the save dialog, the limits, the file and its class thresholds. Each variable's
+// limits in memory are kept while the records they were measured on have not moved under
+// them, or when the analyst applied them; otherwise they follow the group ranges. True when the file was
 // written: what it holds is then the saved state (the limit edits count as unchanged),
 // and it is the file in use (surrogate_file_path). surrogate_file_written is 0 unless it
 // was written.

@@ -214,14 +214,23 @@ std::optional<LimitReset> apply_range_limits(const LimitTexts& texts) {
     return std::nullopt;
 }
 
-void limits_measured_on_records() { limits_basis = surrogates; }
+void limits_measured_on_records() {
+    limits_measured_on_records(LimitVariable::BP);
+    limits_measured_on_records(LimitVariable::RV);
+}
 
-bool records_moved_since_limits_measured() {
+void limits_measured_on_records(LimitVariable variable) {
+    (variable == LimitVariable::BP ? limits_basis.bp : limits_basis.rv) = surrogates;
+}
+
+bool records_moved_since_limits_measured(LimitVariable variable) {
+    const bool bp = variable == LimitVariable::BP;
+    const SurrogateTable& basis = bp ? limits_basis.bp : limits_basis.rv;
     for (int i = 0; i < surrogate_records_in_use(); ++i) {
         const SurrogateRecord& now = surrogates[i];
-        const SurrogateRecord& then = limits_basis[i];
-        if (now.rvwgroup != then.rvwgroup || now.bpgroup != then.bpgroup || now.first_pass != then.first_pass ||
-            now.bp != then.bp || now.rvw != then.rvw)
+        const SurrogateRecord& then = basis[i];
+        if (now.first_pass != then.first_pass) return true;
+        if (bp ? now.bpgroup != then.bpgroup || now.bp != then.bp : now.rvwgroup != then.rvwgroup || now.rvw != then.rvw)
             return true;
     }
     return false;

@@ -25,11 +25,17 @@ LimitPair default_bp_limits();
 // e to the power of the same RV-group values.
 LimitPair default_rv_limits();
 
-// The limits in memory were measured on the records as they are now (limits_basis).
+// The two variables of the range limits: MinBP and MaxBP, MinRVW and MaxRVW.
+enum class LimitVariable { BP, RV };
+
+// The limits in memory were measured on the records as they are now (limits_basis): those
+// of both variables, or of one.
 void limits_measured_on_records();
-// Whether a record's groups, first-pass flag, bp or rvw changed since the limits were
-// measured: the group bands have moved under them (the checked flag does not move them).
-bool records_moved_since_limits_measured();
+void limits_measured_on_records(LimitVariable variable);
+// Whether the bands under one variable's limits moved since they were measured: for the BP
+// limits a record's BP groups, first-pass flag or bp changed, for the RV limits its RV
+// groups, first-pass flag or rvw (the checked flag moves neither).
+bool records_moved_since_limits_measured(LimitVariable variable);
 
 // The four edits of the range-limits window, in the order they are stored.
 enum LimitEdit : int { kEditBpMin = 0, kEditBpMax = 1, kEditRvMin = 2, kEditRvMax = 3 };

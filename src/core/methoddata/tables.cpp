@@ -43,7 +43,7 @@ CategoryThresholds category_thresholds;
 SurrogateRangeLimits surrogate_range_limits;
 int surrogate_limits_invalid = 0;
 u8 user_limits_applied = 0;
-SurrogateTable limits_basis{};
+LimitsBasis limits_basis{};
 u8 surrogate_file_written = 1;
 int current_surrogate_record = 0;
 int grouping_error = 0;
@@ -103,7 +103,7 @@ void construct_method_data() {
     surrogate_range_limits = SurrogateRangeLimits{};
     surrogate_limits_invalid = 0;
     user_limits_applied = 0;
-    limits_basis = SurrogateTable{};
+    limits_basis = LimitsBasis{};
     surrogate_file_written = 1;
     current_surrogate_record = grouping_error = 0;
     library_version.clear();

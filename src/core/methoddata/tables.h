@@ -83,10 +83,16 @@ struct SurrogateRangeLimits {
 extern SurrogateRangeLimits surrogate_range_limits;
 extern int surrogate_limits_invalid;
 extern u8 user_limits_applied;
-// The records (groups, first-pass flags, bp and rvw) the range limits in memory were measured on: while the
-// records still match them, the limits belong to them, whether a file held them, the analyst
-// applied them or the group ranges gave them.
-extern SurrogateTable limits_basis;
+// The records the range limits in memory were measured on, one copy for each variable: the BP
+// limits on the BP groups, first-pass flags and bps of `bp`, the RV limits on the RV groups,
+// first-pass flags and rvws of `rv`. While the records still match a copy, the limits of that
+// variable belong to them, whether a file held them, the analyst applied them or the group
+// ranges gave them; a move under one variable's limits leaves the other's where they were.
+struct LimitsBasis {
+    SurrogateTable bp{};
+    SurrogateTable rv{};
+};
+extern LimitsBasis limits_basis;
 // 0 while the internal-standard records hold changes not yet written to their file (a
 // rename accepted by the library sync, a Save As under way); the editor then offers to save.
 extern u8 surrogate_file_written;
@@ -153,7 +159,7 @@ struct MethodDataSnapshot {
     int records_in_file = surrogate_count;
     std::string records_path = surrogate_file_path;
     SurrogateRangeLimits limits = surrogate_range_limits;
-    SurrogateTable limits_records = limits_basis;
+    LimitsBasis limits_records = limits_basis;
     int limits_invalid = surrogate_limits_invalid;
     CategoryThresholds thresholds = category_thresholds;
 

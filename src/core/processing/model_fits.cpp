@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "methoddata/marker_text.h"
 #include "platform/number_text.h"
 
 namespace {
@@ -18,8 +19,8 @@ float as_float_bound(double x) {
 }  // namespace
 
 std::string fit_line_text(const GroupFit& line) {
-    return c_format("%.6f", line.slope) + c_format(";%.4f", line.intercept) +
-           c_format(";%.2f", line.std_error * 100.0);
+    return c_format("%.6f", line.slope) + c_format(";%.4f", line.intercept) + ";" +
+           fixed_or_na(line.std_error, 2, 100.0);
 }
 
 void record_first_pass_lines(ModelFitSlots& fits, const std::array<GroupFit, kFitSlots>& lines) {

@@ -8,7 +8,8 @@
 #include "methoddata/sample_results.h"
 #include "processing/group_limits.h"
 
-// "%.6f" slope, ";%.4f" intercept, ";%.2f" standard error x 100.
+// "%.6f" slope, ";%.4f" intercept, ";%.2f" standard error x 100 (";N/A" for a line whose
+// standard error could not be worked out).
 std::string fit_line_text(const GroupFit& line);
 
 // First-pass lines 0..6 (one per segment) into the first-pass fields of slots 0..6.

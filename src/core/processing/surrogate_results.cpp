@@ -4,6 +4,7 @@
 
 #include "calibration/curve_statistics.h"
 #include "methoddata/calibration_points.h"
+#include "methoddata/marker_text.h"
 #include "methoddata/process_files_data.h"
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/surrogate_points.h"
@@ -25,13 +26,17 @@ int category_of(const SurrogateRecord& s) {
 }
 
 // Area / mean response factor / first library amount x 100 of library row c in the
-// sample; 0 when the calibration has no mean response or the library no amount for it.
+// sample; kNotSet when the calibration has no mean response or the library no amount for
+// it: a recovery of 0 would be one the sample never showed.
 double measured_recovery(int c, int sample) {
     const double mean = curve_statistics.mean_rf[c];
     const double amount = library[c].conc[0];
-    if (mean == 0.0 || amount == 0.0) return 0.0;
+    if (mean == 0.0 || amount == 0.0) return kNotSet;
     return process_files_data.sample_raw_data[sample].area[c] / mean / amount * 100.0;
 }
+
+// A fraction of the recovery tables in percent; a marker stays the marker.
+double percent(double fraction) { return is_value_marker(fraction) ? kNotSet : fraction * 100.0; }
 
 void fill_row(SurrogateResult& r, const SurrogateRecord& s, int c, int j) {
     const RecoveryTables& t = recovery_tables;
@@ -39,23 +44,26 @@ void fill_row(SurrogateResult& r, const SurrogateRecord& s, int c, int j) {
     r.bp = s.bp;
     r.rv = s.rvw;
     r.library_number = s.LibCmpndNum;
-    r.bp_recovery = t.bp_recovery[j][c] * 100.0;
+    r.bp_recovery = percent(t.bp_recovery[j][c]);
     r.bp_fit_error = t.bp_fit_error[j][c];
-    r.rv_recovery = t.rv_recovery[j][c] * 100.0;
-    r.rv_fit_error = t.rv_fit_error[j][c] * 100.0;
-    r.predicted_recovery = t.predicted_recovery[j][c] * 100.0;
+    r.rv_recovery = percent(t.rv_recovery[j][c]);
+    r.rv_fit_error = percent(t.rv_fit_error[j][c]);
+    r.predicted_recovery = percent(t.predicted_recovery[j][c]);
     r.predicted_recovery_dev = t.predicted_recovery_dev[j][c];
     r.measured_recovery = measured_recovery(c, j);
-    // Corrected for the predicted recovery, in single precision; nothing to correct
-    // without a measured recovery or a prediction.
+    // Corrected for the predicted recovery, in single precision. Without a measured
+    // recovery or a prediction there is nothing to correct: not available (a 0 would be
+    // printed and averaged as a recovery of 0 %).
     const float P = static_cast<float>(r.predicted_recovery);
-    if (r.measured_recovery == 0.0 || P == 0.0f) {
-        r.corrected_recovery = r.corrected_recovery_dev = 0.0;
+    if (is_value_marker(r.measured_recovery) || is_value_marker(r.predicted_recovery) || P == 0.0f) {
+        r.corrected_recovery = r.corrected_recovery_dev = kNotSet;
         return;
     }
     const float corrected = static_cast<float>(r.measured_recovery) / P * 100.0f;
     r.corrected_recovery = corrected;
-    r.corrected_recovery_dev = corrected * (static_cast<float>(r.predicted_recovery_dev) / P) * 100.0f;
+    r.corrected_recovery_dev = is_value_marker(r.predicted_recovery_dev)
+                                   ? kNotSet
+                                   : corrected * (static_cast<float>(r.predicted_recovery_dev) / P) * 100.0f;
 }
 
 }  // namespace
@@ -90,11 +98,12 @@ int library_row_of(const SurrogatePoint& p) {
     return c;
 }
 
-// name;bp;rvw;measured %;y x 100, with the rvw field given by the caller. A y that could
-// not be measured (no mean response factor or no amount) shows as "N/A", not as its marker.
+// name;bp;rvw;measured %;y x 100, with the rvw field given by the caller. A recovery that
+// could not be measured (no mean response factor or no amount) shows as "N/A", not as its
+// marker.
 std::string point_text(const SurrogatePoint& p, int c, int j, const std::string& rvw_field) {
-    const std::string y = is_not_set(p.y) ? ";N/A" : c_format(";%.1f", p.y * 100.0);
-    return p.name + c_format(";%.1f", library[c].bp) + rvw_field + c_format(";%.2f", measured_recovery(c, j)) + y;
+    return p.name + c_format(";%.1f", library[c].bp) + rvw_field + ";" + fixed_or_na(measured_recovery(c, j), 2) +
+           ";" + fixed_or_na(p.y, 1, 100.0);
 }
 
 std::string rvw_field(int c) { return c_format(";%.2f", library[c].rvw); }

@@ -1,8 +1,11 @@
 #include "reports/delimited_reports.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 #include <vector>
 
+#include "methoddata/marker_text.h"
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/tables.h"
 #include "platform/clock.h"
@@ -119,14 +122,15 @@ std::string forms_header(const ProcessFilesData& data, int s, const ReportSource
 
 // Qualifier, recovery and its deviation in percent, area and retention time. The
 // percentages are the stored fractions times 100 in double precision: a product rounded to
-// single precision can change the last printed digit.
+// single precision can change the last printed digit. A compound without a prediction has
+// no deviation: "N/A".
 std::string analyte_tail(const AnalyteResult& r, const RawValues& raw, bool forms) {
     std::string t = r.qualifier.empty() ? std::string(" ") : r.qualifier;
     t += ';';
-    append_fixed(t, r.predicted_recovery * 100.0, 2);
+    append_fixed_or_na(t, r.predicted_recovery, 2, 100.0);
     t += ';';
     if (forms) t += std::string(kPlusMinus) + ";";
-    append_fixed(t, r.predicted_recovery_dev * 100.0, 2);
+    append_fixed_or_na(t, r.predicted_recovery_dev, 2, 100.0);
     t += ';';
     append_int(t, raw.area);
     t += ';';
@@ -176,9 +180,9 @@ std::string surrogate_row(const SurrogateResult& r, const SampleRawData& raw, bo
     const RawValues v = raw_values(raw, row);
     const std::string pm = forms ? std::string(kPlusMinus) + ";" : "";
     std::string t = forms ? c_format("%d;", row + 1) : "";
-    t += r.name + c_format(";%.1f;", r.corrected_recovery) + pm;
-    t += c_format("%.1f;%.1f;", r.corrected_recovery_dev, r.predicted_recovery) + pm;
-    t += c_format("%.1f;%d;%.2f;", r.predicted_recovery_dev * 100.0, v.area, v.retention_time);
+    t += r.name + ";" + fixed_or_na(r.corrected_recovery, 1) + ";" + pm;
+    t += fixed_or_na(r.corrected_recovery_dev, 1) + ";" + fixed_or_na(r.predicted_recovery, 1) + ";" + pm;
+    t += fixed_or_na(r.predicted_recovery_dev, 1, 100.0) + c_format(";%d;%.2f;", v.area, v.retention_time);
     return t + (forms ? cas_number(row) : "") + "\n";
 }
 
@@ -237,23 +241,29 @@ std::string qc_model_tables(const ProcessFilesData& data, int s) {
         }
         return out;
     };
-    t += c_format("Recovery vs. Boiling Point - (First Pass Rel Vol Corrections)-- Boiling point range( %.1f - %.1f)\n\n",
-                  lim.MinBP, lim.MaxBP);
+    t += "Recovery vs. Boiling Point - (First Pass Rel Vol Corrections)-- Boiling point range( " +
+         fixed_or_na(lim.MinBP, 1) + " - " + fixed_or_na(lim.MaxBP, 1) + ")\n\n";
     t += heads + group_tables(&ModelTableText::bp, &ModelFit::bp_text);
-    t += c_format("Recovery(bp corrected) vs. Relative Volatility (Ln)-- Relative Volatility range( %.2f - %.2f)\n\n",
-                  lim.MinRVW, lim.MaxRVW);
+    t += "Recovery(bp corrected) vs. Relative Volatility (Ln)-- Relative Volatility range( " +
+         fixed_or_na(lim.MinRVW, 2) + " - " + fixed_or_na(lim.MaxRVW, 2) + ")\n\n";
     t += heads + group_tables(&ModelTableText::rv, &ModelFit::rv_text);
     return t;
 }
 
 // Every error is shown in percent beside the percent it belongs to: the total predicted
-// deviation and the BP line's error are held as fractions.
+// deviation and the BP line's error are held as fractions. A value not available is "N/A".
 std::string qc_surrogate_row(const SurrogateResult& r) {
-    return r.name + c_format(";%.1f;", r.bp) + c_format("%.2f;%.1f;", r.rv, r.measured_recovery) +
-           c_format("%.1f;%.1f;", r.bp_recovery, r.bp_fit_error * 100.0) +
-           c_format("%.1f;%.1f;", r.rv_recovery, r.rv_fit_error) +
-           c_format("%.1f;%.1f;", r.predicted_recovery, r.predicted_recovery_dev * 100.0) +
-           c_format("%.1f;%.1f\n", r.corrected_recovery, r.corrected_recovery_dev);
+    std::string t = r.name + c_format(";%.1f;", r.bp) + c_format("%.2f;", r.rv);
+    const std::pair<double, double> cells[] = {{r.measured_recovery, 1.0},     {r.bp_recovery, 1.0},
+                                               {r.bp_fit_error, 100.0},        {r.rv_recovery, 1.0},
+                                               {r.rv_fit_error, 1.0},          {r.predicted_recovery, 1.0},
+                                               {r.predicted_recovery_dev, 100.0}, {r.corrected_recovery, 1.0},
+                                               {r.corrected_recovery_dev, 1.0}};
+    for (size_t i = 0; i < std::size(cells); ++i) {
+        if (i > 0) t += ';';
+        append_fixed_or_na(t, cells[i].first, 1, cells[i].second);
+    }
+    return t + "\n";
 }
 
 std::string qc_surrogate_determinations(const ProcessFilesData& data, int s) {
@@ -275,8 +285,8 @@ std::string qc_surrogate_determinations(const ProcessFilesData& data, int s) {
             t += qc_surrogate_row(r);
             recoveries.push_back(r.corrected_recovery);
         }
-        if (recoveries.empty()) continue;
         const GroupAverage a = group_average(recoveries);
+        if (a.count == 0) continue;  // no recovery to average: no average line
         t += c_format("     Group Averages;%.1f;%.1f", a.mean, a.deviation);
         if (k + 1 < kSurrogateCategories) t += "\n\n";  // the last category's line ends the file
     }

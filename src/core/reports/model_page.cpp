@@ -5,6 +5,7 @@
 #include <span>
 
 #include "methoddata/calibration_points.h"
+#include "methoddata/marker_text.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/text_util.h"
@@ -69,8 +70,9 @@ std::vector<TableCell> model_row_cells(Canvas& canvas, const PrintLayout& layout
     return cells;
 }
 
+// A line whose standard error could not be worked out shows "N/A" for it.
 std::vector<TableCell> line_cells(const std::string& slope, const std::string& intercept, float error) {
-    return {{kSlopeX, slope}, {kInterceptX, intercept}, {kErrorX, c_format("%.2f", error * 100.0)}};
+    return {{kSlopeX, slope}, {kInterceptX, intercept}, {kErrorX, fixed_or_na(error, 2, 100.0)}};
 }
 
 // The rows of one fit group, the group's line on its first row.
@@ -140,9 +142,8 @@ std::vector<TableLine> left_half(SampleReportPages& p, int width) {
                              fits[g].fp_error));
     }
     add_title(lines, p.canvas,
-              c_format("Recovery vs. Boiling Point - (First Pass Rel Vol Corrections)-- Boiling point range( %.1f - "
-                       "%.1f)",
-                       lim.MinBP, lim.MaxBP),
+              "Recovery vs. Boiling Point - (First Pass Rel Vol Corrections)-- Boiling point range( " +
+                  fixed_or_na(lim.MinBP, 1) + " - " + fixed_or_na(lim.MaxBP, 1) + ")",
               width, 1);
     lines.push_back(heads_line());
     add_model_groups(lines, p, kBp);
@@ -156,9 +157,8 @@ std::vector<TableLine> right_half(SampleReportPages& p, int width) {
     const SurrogateRangeLimits& lim = surrogate_range_limits;
     std::vector<TableLine> lines;
     add_title(lines, p.canvas,
-              c_format("Recovery(bp corrected) vs. Relative Volatility (Ln)-- Relative Volatility range( %.2f - "
-                       "%.2f)",
-                       lim.MinRVW, lim.MaxRVW),
+              "Recovery(bp corrected) vs. Relative Volatility (Ln)-- Relative Volatility range( " +
+                  fixed_or_na(lim.MinRVW, 2) + " - " + fixed_or_na(lim.MaxRVW, 2) + ")",
               width, 0);
     lines.push_back(heads_line());
     add_model_groups(lines, p, kRv);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "methoddata/marker_text.h"
 #include "methoddata/tables.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -94,8 +95,9 @@ void print_result_row(SampleReportPages& p, const AnalyteResult& r, double origi
     c.text_out(at(2), y, error_cell(r.status, r.concentration, r.error));
     c.text_out(at(3), y, r.qualifier);
     // Percentages of the stored fractions in double precision (see recovery_cell).
-    c.text_out(at(4), y, recovery_cell(r.predicted_recovery * 100.0));
-    c.text_out(at(5), y, deviation_cell(r.predicted_recovery_dev * 100.0));
+    const auto percent = [](float fraction) { return is_value_marker(fraction) ? kNotSet : fraction * 100.0; };
+    c.text_out(at(4), y, recovery_cell(percent(r.predicted_recovery)));
+    c.text_out(at(5), y, deviation_cell(percent(r.predicted_recovery_dev)));
 }
 
 // Rows start..end: the first half and one more down the left block, the rest down the

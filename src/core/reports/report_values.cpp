@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "methoddata/marker_text.h"
+
 std::string sample_size_unit(const std::string& units) {
     if (units == "ng/mL" || units == "ng/l" || units == "µg/l") return "mL";
     return "g";
@@ -10,14 +12,16 @@ std::string sample_size_unit(const std::string& units) {
 
 GroupAverage group_average(const std::vector<double>& values) {
     GroupAverage a;
-    if (values.empty()) return a;
-    const int n = static_cast<int>(values.size());
     float sum = 0.0f;
     double squares = 0.0;
     for (double v : values) {
+        if (is_value_marker(v)) continue;
+        ++a.count;
         sum += static_cast<float>(v);
         squares += v * v;
     }
+    const int n = a.count;
+    if (n == 0) return a;
     a.mean = static_cast<double>(sum) / n;
     if (n == 1) return a;
     const double variance = (squares - a.mean * a.mean * n) / (n - 1);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "methoddata/marker_text.h"
 #include "methoddata/sample_results.h"
 #include "platform/number_text.h"
 
@@ -57,13 +58,18 @@ std::string error_cell(ResultStatus status, float c, float e) {
     return c_format("±%.0f", e);
 }
 
+// A recovery or deviation that is not available, aligned as the error cell's "N/A".
+const char* const kNotAvailableCell = "     N/A";
+
 std::string recovery_cell(double r) {
+    if (is_value_marker(r)) return kNotAvailableCell;
     if (r < 100.0) return c_format("   %.2f", r);
     if (r < 1000.0) return c_format("  %.1f", r);
     return c_format(" %.0f", r);
 }
 
 std::string deviation_cell(double d) {
+    if (is_value_marker(d)) return kNotAvailableCell;
     if (d < 10.0) return c_format("±     %.2f", d);
     if (d < 100.0) return c_format("±   %.2f", d);
     if (d < 1000.0) return c_format("±  %.1f", d);

@@ -10,6 +10,7 @@
 std::string concentration_cell(ResultStatus status, float concentration);
 std::string error_cell(ResultStatus status, float concentration, float error);
 // Percentages of single-precision fractions, passed in double precision: the product
-// rounded to single precision can change the last printed digit.
+// rounded to single precision can change the last printed digit. A marker (a value not
+// available) is passed as it is, unscaled, and shows as "N/A".
 std::string recovery_cell(double recovery_percent);
 std::string deviation_cell(double deviation_percent);

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "methoddata/marker_text.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "reports/report_values.h"
@@ -40,9 +41,11 @@ TableLine heads_line() {
              {kPredictionX[3], "  Recovery ± err"}}};
 }
 
-void add_value_and_error(TableLine& line, int column, double value, double error) {
-    line.cells.push_back({kPredictionX[column], c_format("%.2f", value)});
-    line.cells.push_back({kPredictionX[column] + kErrorOffset, c_format("± %.2f", error)});
+// A value or an error not available says "N/A" in its cell.
+void add_value_and_error(TableLine& line, int column, double value, double error, double error_scale = 1.0) {
+    line.cells.push_back({kPredictionX[column], fixed_or_na(value, 2)});
+    line.cells.push_back({kPredictionX[column] + kErrorOffset,
+                          is_value_marker(error) ? kNotAvailableText : "± " + format_fixed(error * error_scale, 2)});
 }
 
 // Every error is in percent beside its percent: the BP line's error and the total
@@ -53,10 +56,10 @@ TableLine surrogate_line(Canvas& canvas, const PrintLayout& layout, const Surrog
     line.cells = {{kNameX, fit_text(canvas, r.name, name_room)},
                   {kBpX, c_format("%.1f", r.bp)},
                   {kRvX, c_format("  %.1f", r.rv)},
-                  {kMeasuredX, c_format("%.2f", r.measured_recovery)}};
-    add_value_and_error(line, 0, r.bp_recovery, r.bp_fit_error * 100.0);
+                  {kMeasuredX, fixed_or_na(r.measured_recovery, 2)}};
+    add_value_and_error(line, 0, r.bp_recovery, r.bp_fit_error, 100.0);
     add_value_and_error(line, 1, r.rv_recovery, r.rv_fit_error);
-    add_value_and_error(line, 2, r.predicted_recovery, r.predicted_recovery_dev * 100.0);
+    add_value_and_error(line, 2, r.predicted_recovery, r.predicted_recovery_dev, 100.0);
     add_value_and_error(line, 3, r.corrected_recovery, r.corrected_recovery_dev);
     return line;
 }
@@ -76,10 +79,14 @@ std::vector<TableLine> surrogate_tables(SampleReportPages& p) {
             lines.push_back(surrogate_line(p.canvas, p.layout, r));
             recoveries.push_back(r.corrected_recovery);
         }
+        // Without a recovery to average (none available, or no row in this sample) there
+        // is no mean: 0.00 would read as one.
         const GroupAverage a = group_average(recoveries);
         TableLine averages{0, {{kNameX, "    Group Averages"}}};
-        averages.cells.push_back({kPredictionX[3], c_format("%.2f", a.mean)});
-        averages.cells.push_back({kPredictionX[3] + kErrorOffset, c_format("± %.2f", a.deviation)});
+        if (a.count == 0)
+            add_value_and_error(averages, 3, kNotSet, kNotSet);
+        else
+            add_value_and_error(averages, 3, a.mean, a.deviation);
         lines.push_back(averages);
     }
     return lines;

@@ -132,11 +132,23 @@ TEST_F(SurrogateEditor, SetLimitsForgetsLimitsOnlyWhenTheGroupingsChanged) {
     EXPECT_TRUE(set_limits_command());
     EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 45.0);
 
+    // A BP group moves the BP bands only: the RV limits stay, an rvw then moves them too.
     surrogates[0].bpgroup[1] = 1;
     EXPECT_TRUE(set_limits_command());
     EXPECT_TRUE(is_not_set(surrogate_range_limits.MinBP));
-    EXPECT_TRUE(is_not_set(surrogate_range_limits.MaxRVW));
+    EXPECT_TRUE(is_not_set(surrogate_range_limits.MaxBP));
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinRVW, 1.5);
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxRVW, 200.0);
     EXPECT_EQ(user_limits_applied, 0);
+    surrogate_range_limits.MinBP = 42.0;
+    surrogates[6].rvw = std::exp(7.0);
+    EXPECT_TRUE(set_limits_command());
+    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 42.0);
+    EXPECT_TRUE(is_not_set(surrogate_range_limits.MinRVW));
+    EXPECT_TRUE(is_not_set(surrogate_range_limits.MaxRVW));
+    surrogates[1].first_pass = 1;  // the first pass moves both
+    EXPECT_TRUE(set_limits_command());
+    EXPECT_TRUE(is_not_set(surrogate_range_limits.MinBP));
 
     // Limits applied after that survive the next Set Limits; the change is still one to save.
     surrogate_range_limits.MinBP = 41.0;
@@ -172,9 +184,9 @@ TEST_F(SurrogateEditor, SaveAsWritesTheWholeFileAndMakesItTheFileInUse) {
 }
 
 // Save As and Exit's save write the same limits: those in memory while the records they
-// were measured on stand (a file's own limits come back as it held them), the group
-// defaults once groups, first-pass flags or properties moved, unless the analyst applied
-// limits; a limit not set takes its default.
+// were measured on stand (a file's own limits come back as it held them), each variable's
+// group defaults once its groups, the first-pass flags or its property moved, unless the
+// analyst applied limits; a limit not set takes its default.
 TEST_F(SurrogateEditor, BothSavesKeepTheLimitsUntilTheGroupsMoveUnderThem) {
     const SurrogateRangeLimits held{45.0, 110.0, 1.5, 200.0};
     const SurrogateRangeLimits defaults{40.0, 115.0, 1.0, std::exp(5.5)};
@@ -188,9 +200,12 @@ TEST_F(SurrogateEditor, BothSavesKeepTheLimitsUntilTheGroupsMoveUnderThem) {
         {"nothing edited", [] {}, 0, held},
         {"checked flag", [] { surrogates[1].checked_surrogate = 1; }, 0, held},
         {"a limit not set", [] { surrogate_range_limits.MaxRVW = kNotSet; }, 0, {45.0, 110.0, 1.5, std::exp(5.5)}},
-        {"bp group", [] { surrogates[4].bpgroup[0] = 1; }, 0, defaults},
+        {"bp group", [] { surrogates[4].bpgroup[0] = 1; }, 0, {40.0, 115.0, 1.5, 200.0}},
         {"first pass", [] { surrogates[0].first_pass = 1; }, 0, {50.0, 115.0, 1.0, std::exp(5.5)}},
-        {"a bp the library changed", [] { surrogates[0].bp = 41.0; }, 0, {41.0, 115.0, 1.0, std::exp(5.5)}},
+        {"a bp the library changed", [] { surrogates[0].bp = 41.0; }, 0, {41.0, 115.0, 1.5, 200.0}},
+        {"an rvw the library changed", [] { surrogates[6].rvw = std::exp(7.0); }, 0, {45.0, 110.0, 1.0, std::exp(6.0)}},
+        {"rv group", [] { surrogates[2].rvwgroup[1] = 1; }, 0, {45.0, 110.0, 1.0, std::exp(5.5)}},
+        {"bp and rv groups", [] { surrogates[4].bpgroup[0] = surrogates[2].rvwgroup[1] = 1; }, 0, defaults},
         {"applied, then a group", [] { surrogates[4].bpgroup[0] = 1; }, 1, held},
     };
     int n = 0;

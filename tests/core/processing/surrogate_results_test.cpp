@@ -112,19 +112,22 @@ TEST_F(SurrogateResultsTest, RecoveriesInPercentAndCorrectedForThePrediction) {
     EXPECT_FLOAT_EQ(s.corrected_recovery, 100.0f);
 }
 
-TEST_F(SurrogateResultsTest, NoMeanResponseFactorGivesZeroRecoveriesButKeepsThePredictions) {
+// A recovery that cannot be measured or corrected is not available, not a recovery of 0 %:
+// the reports print it as "N/A" and leave it out of the group averages.
+TEST_F(SurrogateResultsTest, NoMeanResponseFactorGivesNoRecoveriesButKeepsThePredictions) {
     build_surrogate_results();
     const SurrogateResult& n = row(0, 1);
-    EXPECT_EQ(n.measured_recovery, 0.0);
-    EXPECT_EQ(n.corrected_recovery, 0.0);
-    EXPECT_EQ(n.corrected_recovery_dev, 0.0);
+    EXPECT_EQ(n.measured_recovery, kNotSet);
+    EXPECT_EQ(n.corrected_recovery, kNotSet);
+    EXPECT_EQ(n.corrected_recovery_dev, kNotSet);
     EXPECT_DOUBLE_EQ(n.predicted_recovery, 70.0);
 
     // Without a prediction nothing can be corrected (no division by zero).
     recovery_tables.predicted_recovery[0][1] = 0.0;
     build_surrogate_results();
     EXPECT_DOUBLE_EQ(row(0, 0).measured_recovery, 80.0);
-    EXPECT_EQ(row(0, 0).corrected_recovery, 0.0);
+    EXPECT_EQ(row(0, 0).corrected_recovery, kNotSet);
+    EXPECT_EQ(row(0, 0).corrected_recovery_dev, kNotSet);
 }
 
 TEST_F(SurrogateResultsTest, CategoryPresenceListsTheClassesOfSampleZero) {
@@ -175,8 +178,8 @@ TEST_F(ModelTableTextTest, FirstPassPairsFillTheCellOfTheirSegment) {
     fp[5] = point("IS-V", 0, 2, 0.85);
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).first_pass, "IS-V;80.0;2.00;80.00;85.0");
-    EXPECT_EQ(cell(1, 0).first_pass, "IS-N;90.0;5.00;0.00;70.0");
-    EXPECT_EQ(cell(0, 1).first_pass, "IS-N;90.0;5.00;0.00;70.0");
+    EXPECT_EQ(cell(1, 0).first_pass, "IS-N;90.0;5.00;N/A;70.0");
+    EXPECT_EQ(cell(0, 1).first_pass, "IS-N;90.0;5.00;N/A;70.0");
     EXPECT_EQ(cell(1, 1).first_pass, "IS-S;150.0;1.00;60.00;60.0");
     EXPECT_EQ(cell(2, 1).first_pass, "");
     EXPECT_EQ(cell(0, 2).first_pass, "IS-S;150.0;1.00;60.00;60.0");
@@ -193,9 +196,9 @@ TEST_F(ModelTableTextTest, BpAndRvPointsGoToTheirGroupCellsInTableOrder) {
     rv_points[0][0] = point("IS-N", 2, 2, 0.8);
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "IS-V;80.0;2.00;80.00;90.0");
-    EXPECT_EQ(cell(1, 0).bp, "IS-N;90.0;5.00;0.00;75.0");
+    EXPECT_EQ(cell(1, 0).bp, "IS-N;90.0;5.00;N/A;75.0");
     EXPECT_EQ(cell(0, 2).bp, "IS-S;150.0;1.00;60.00;110.0");
-    EXPECT_EQ(cell(0, 1).rv, "IS-N;90.0;5.00;0.00;80.0");
+    EXPECT_EQ(cell(0, 1).rv, "IS-N;90.0;5.00;N/A;80.0");
     EXPECT_EQ(cell(6, 4).bp, "");
     EXPECT_EQ(process_files_data.default_rv_marker[0], 0);
 }
@@ -209,8 +212,8 @@ TEST_F(ModelTableTextTest, ABpPointBeyondTheFirstPassShowsTheLargestFirstPassRvw
     bp_points[0][0] = point("IS-far", 5, 1, 1.0);
     rv_points[0][0] = point("IS-far", 5, 1, 1.0);
     build_is_report_rows(0);
-    EXPECT_EQ(cell(0, 0).bp, "IS-far;60.0;5*;0.00;100.0");
-    EXPECT_EQ(cell(0, 0).rv, "IS-far;60.0;12.00;0.00;100.0");  // the RV rows show their own
+    EXPECT_EQ(cell(0, 0).bp, "IS-far;60.0;5*;N/A;100.0");
+    EXPECT_EQ(cell(0, 0).rv, "IS-far;60.0;12.00;N/A;100.0");  // the RV rows show their own
     EXPECT_EQ(process_files_data.default_rv_marker[0], 1);
 
     // The run builds every sample's rows before any report is printed: each sample keeps
@@ -234,13 +237,13 @@ TEST_F(ModelTableTextTest, OneVariableListsOnlyThePointsOfItsOwnModel) {
     one_variable_mode = 1;
     bp_variable_chosen = 1;  // "Linear": the BP model alone
     build_is_report_rows(0);
-    EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;0.00;75.0");
+    EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;N/A;75.0");
     EXPECT_EQ(cell(1, 0).bp, "IS-V;80.0;2.00;80.00;90.0");
     EXPECT_EQ(process_files_data.default_rv_marker[0], 0);
     // The same without even an earlier data set's first-pass points: no rvw shows as "0*".
     for (auto& p : calibration_points.standard_first_pass_points[0]) p = SurrogatePoint{};
     build_is_report_rows(0);
-    EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;0.00;75.0");
+    EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;N/A;75.0");
     EXPECT_EQ(process_files_data.default_rv_marker[0], 0);
     EXPECT_EQ(cell(0, 1).rv, "");
     EXPECT_EQ(cell(0, 0).first_pass, "");
@@ -250,7 +253,7 @@ TEST_F(ModelTableTextTest, OneVariableListsOnlyThePointsOfItsOwnModel) {
     rvw_variable_chosen = 1;  // "Ln": the RV model alone
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "");
-    EXPECT_EQ(cell(0, 1).rv, "IS-N;90.0;5.00;0.00;80.0");
+    EXPECT_EQ(cell(0, 1).rv, "IS-N;90.0;5.00;N/A;80.0");
     EXPECT_EQ(cell(0, 0).first_pass, "");
 }
 
@@ -260,8 +263,8 @@ TEST_F(ModelTableTextTest, ARecoveryThatCouldNotBeMeasuredShowsAsNotAvailable) {
     bp_points[0][0] = point("IS-N", 2, 1, kNotSet);
     rv_points[0][0] = point("IS-N", 2, 1, kNotSet);
     build_is_report_rows(0);
-    EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;0.00;N/A");
-    EXPECT_EQ(cell(0, 0).rv, "IS-N;90.0;5.00;0.00;N/A");
+    EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;N/A;N/A");
+    EXPECT_EQ(cell(0, 0).rv, "IS-N;90.0;5.00;N/A;N/A");
 }
 
 TEST_F(ModelTableTextTest, EveryPointOfALargeGroupGetsItsRow) {
