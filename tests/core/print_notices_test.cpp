@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "scripted_ui.h"
 #include "test_files.h"
 
@@ -73,6 +75,24 @@ TEST(PrintNotices, APdfThatCannotBeginNamesItsCause) {
     TempFolder folder;
     EXPECT_EQ(pdf_start_failure(folder.file("gone/a.pdf")), "The folder " + folder.file("gone") + " does not exist.");
     EXPECT_EQ(pdf_start_failure(folder.file("a.pdf")), "The file could not be opened for writing.");
+}
+
+// A job cut short leaves no printout under the name of a whole one; what someone set up
+// as the output (a link, a device) is not the job's to remove.
+TEST(PrintNotices, AnIncompletePdfIsRemovedWhenItIsAPlainFile) {
+    TempFolder folder;
+    const std::string cut_short = folder.write("calrev.pdf", "%PDF-1.4 cut short");
+    const std::string target = folder.write("target.pdf", "%PDF-1.4 cut short");
+    std::filesystem::create_symlink(target, folder.file("link.pdf"));
+    EXPECT_TRUE(remove_incomplete_pdf(cut_short));
+    EXPECT_FALSE(std::filesystem::exists(cut_short));
+    EXPECT_FALSE(remove_incomplete_pdf(folder.file("link.pdf")));
+    EXPECT_TRUE(std::filesystem::exists(target));
+    EXPECT_FALSE(remove_incomplete_pdf(folder.file("gone.pdf")));
+    EXPECT_FALSE(remove_incomplete_pdf("/dev/full"));
+    EXPECT_EQ(pdf_end_failure(true),
+              "The file was not written whole: the disk may be full. The incomplete file was removed.");
+    EXPECT_EQ(pdf_end_failure(false), "The file was not written whole: the disk may be full.");
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include <QPrintDialog>
 #include <QTimer>
 #include <QTest>
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -210,6 +213,52 @@ TEST(QtPlatform, APrintJobThatCannotBeWrittenSaysWhy) {
     canvas->text_out(10, 10, "x");
     ui.expect_message("The report could not be printed:\n/dev/full\n    The file was not written whole");
     canvas->end_job();
+}
+
+// A job cut short by a full disk (here: a limit on file sizes, as a full disk cuts a
+// regular file short) leaves the printer as able to print as before: the next job, to
+// another folder, prints whole. The cut-short file goes, and the message says so.
+TEST(QtPlatform, AFullDiskCutsOneJobShortAndTheNextJobPrintsWhole) {
+    ScriptedUi ui;
+    TempFolder full, other;
+    QtUiServices services("Method 5847 Correction");
+    services.printer().setOutputFormat(QPrinter::PdfFormat);
+    const std::string cut_short = full.file("calrev.pdf");
+    services.printer().setOutputFileName(QString::fromStdString(cut_short));
+    services.take_printer_choice();
+    const auto print_page = [&] {
+        auto canvas = services.current_printer("Report");
+        ASSERT_TRUE(canvas->begin_job("Report"));
+        for (int page = 1; page <= 30; ++page) {
+            if (page > 1) canvas->new_page();
+            for (int row = 0; row < 200; ++row)
+                canvas->text_out(100, 100 + 20 * row, "Benzene " + std::to_string(page * 1000 + row));
+        }
+        canvas->end_job();
+    };
+    {
+        rlimit before{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = 20000;
+        const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        ui.expect_message("The report could not be printed:\n" + cut_short +
+                          "\n    The file was not written whole: the disk may be full. The incomplete file was removed.");
+        print_page();
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, old_handler);
+    }
+    EXPECT_FALSE(std::filesystem::exists(cut_short));
+
+    const std::string whole = other.file("calrev.pdf");
+    services.printer().setOutputFileName(QString::fromStdString(whole));
+    services.take_printer_choice();
+    ui.expect_message("The report was printed to the file\n" + whole);
+    print_page();
+    const std::string pdf = read_file_text(whole);
+    EXPECT_EQ(pdf.substr(0, 4), "%PDF");
+    EXPECT_NE(pdf.find("%%EOF"), std::string::npos);
 }
 
 // After jobs to "Print to File (PDF)" the dialog proposes the file the analyst chose, not

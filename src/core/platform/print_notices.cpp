@@ -1,5 +1,6 @@
 #include "platform/print_notices.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/paths.h"
@@ -94,4 +95,13 @@ std::string pdf_start_failure(const std::string& path) {
     return "The file could not be opened for writing.";
 }
 
-std::string pdf_end_failure() { return "The file was not written whole: the disk may be full."; }
+std::string pdf_end_failure(bool removed) {
+    return std::string("The file was not written whole: the disk may be full.") +
+           (removed ? " The incomplete file was removed." : "");
+}
+
+bool remove_incomplete_pdf(const std::string& path) {
+    struct stat status {};
+    if (path.empty() || ::lstat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+    return ::unlink(path.c_str()) == 0;
+}

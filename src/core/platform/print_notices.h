@@ -31,5 +31,9 @@ public:
 
 // Why a PDF file could not be begun: its folder is gone, the file or folder may not be written.
 std::string pdf_start_failure(const std::string& path);
-// Why a PDF file ended incomplete.
-std::string pdf_end_failure();
+// Why a PDF file ended incomplete; `removed`: the incomplete file was taken away.
+std::string pdf_end_failure(bool removed);
+// Removes the file a job left incomplete, so that no cut-short printout stays under the
+// name of a whole one. Only a plain file goes: a device or a link someone set up as the
+// output is left as it is. True when it went.
+bool remove_incomplete_pdf(const std::string& path);

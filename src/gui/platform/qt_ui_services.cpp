@@ -8,6 +8,7 @@
 
 #include "platform/file_filter.h"
 #include "platform/help_viewer.h"
+#include "platform/job_printer.h"
 #include "platform/paths.h"
 #include "platform/print_notices.h"
 #include "platform/printer_canvas.h"
@@ -138,17 +139,15 @@ std::string QtUiServices::chosen_pdf_job_path(const std::string& part_name) {
 }
 
 std::unique_ptr<Canvas> QtUiServices::current_printer(const std::string& report_name, const std::string& part_name) {
-    if (printer_chosen_ && chosen_pdf_path_.empty())
-        return std::make_unique<PrinterCanvas>(chosen_printer_, announce_print);
     if (printer_chosen_) {
-        chosen_printer_.setOutputFileName(qt_text(chosen_pdf_job_path(part_name)));
-        return std::make_unique<PrinterCanvas>(chosen_printer_, announce_print);
+        std::unique_ptr<QPrinter> job = job_printer(chosen_printer_);
+        if (!chosen_pdf_path_.empty()) job->setOutputFileName(qt_text(chosen_pdf_job_path(part_name)));
+        return std::make_unique<PrinterCanvas>(std::move(job), announce_print);
     }
-    std::string path = next_free_path(report_pdf_path(report_name));
-    pdf_printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pdf_printer_->setOutputFormat(QPrinter::PdfFormat);
-    pdf_printer_->setOutputFileName(qt_text(path));
-    return std::make_unique<PrinterCanvas>(*pdf_printer_, [](const PrintOutcome& outcome) {
+    auto job = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    job->setOutputFormat(QPrinter::PdfFormat);
+    job->setOutputFileName(qt_text(next_free_path(report_pdf_path(report_name))));
+    return std::make_unique<PrinterCanvas>(std::move(job), [](const PrintOutcome& outcome) {
         PrintOutcome o = outcome;
         o.before_choice = true;
         announce_print(o);

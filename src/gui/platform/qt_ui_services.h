@@ -26,7 +26,8 @@ public:
     void show_exception(const std::string& text) override;
 
     // The printer a printer dialog sets up; take_printer_choice() makes its settings the
-    // current printer of the run, as accepting the dialog does.
+    // current printer of the run, as accepting the dialog does. It holds the settings
+    // only: each job prints on a printer of its own set up like it.
     QPrinter& printer() { return chosen_printer_; }
     void take_printer_choice();
 
@@ -43,7 +44,6 @@ private:
     std::string chosen_pdf_path_;
     std::set<std::string> used_pdf_paths_;
     std::string chosen_pdf_job_path(const std::string& part_name);
-    std::unique_ptr<QPrinter> pdf_printer_;  // before any choice: a PDF file per report
 };
 
 // The file of a report printed before any printer was chosen (numbered after it when it
