@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QTimer>
 #include <QTest>
 #include <sys/resource.h>
@@ -261,9 +265,40 @@ TEST(QtPlatform, AFullDiskCutsOneJobShortAndTheNextJobPrintsWhole) {
     EXPECT_NE(pdf.find("%%EOF"), std::string::npos);
 }
 
-// After jobs to "Print to File (PDF)" the dialog proposes the file the analyst chose, not
-// the numbered file of the last job; keeping it, the numbering goes on from the files made.
-TEST(QtPlatform, ThePrinterDialogProposesTheChosenFileAndNumberingGoesOn) {
+// The printer dialog as the analyst meets it: `answer` sees the dialog shown and leaves
+// it with a button; Qt's own question about a file that exists is answered `overwrite`.
+// What the dialog showed in its file box and any question asked are kept.
+struct PrinterDialogSeen {
+    std::string file_box;
+    std::string question;
+};
+
+bool run_printer_dialog(QtUiServices& services, PrinterDialogSeen& seen, const std::string& type_file,
+                        QMessageBox::StandardButton overwrite = QMessageBox::No) {
+    QTimer::singleShot(0, [&, type_file, overwrite] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        auto* file_box = dialog->findChild<QLineEdit*>("filename");
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        if (!file_box || !buttons) return dialog->reject();
+        seen.file_box = file_box->text().toStdString();
+        if (!type_file.empty()) file_box->setText(QString::fromStdString(type_file));
+        QTimer::singleShot(0, [&, overwrite] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen.question = box->text().toStdString();
+                box->button(overwrite)->click();
+            }
+        });
+        buttons->button(QDialogButtonBox::Ok)->click();
+        if (dialog->isVisible()) dialog->reject();  // a No: the analyst gives up
+    });
+    return services.choose_printer();
+}
+
+// After jobs to "Print to File (PDF)" the dialog proposes the next free file of the series
+// the analyst started, and accepting it continues the series. Only a file the analyst
+// names brings Qt's question whether to overwrite it, and Yes then overwrites it.
+TEST(QtPlatform, ThePrinterDialogProposesTheNextFileOfTheSeries) {
     ScriptedUi ui;
     TempFolder folder;
     QtUiServices services("Method 5847 Correction");
@@ -274,34 +309,39 @@ TEST(QtPlatform, ThePrinterDialogProposesTheChosenFileAndNumberingGoesOn) {
     const auto print = [&](const std::string& expected) {
         auto canvas = services.current_printer("Report");
         ASSERT_TRUE(canvas->begin_job("Report"));
+        canvas->text_out(10, 10, expected);
         ui.expect_message("The report was printed to the file\n" + expected);
         canvas->end_job();
+        EXPECT_EQ(read_file_text(expected).substr(0, 4), "%PDF") << expected;
     };
     print(chosen);
     print(folder.file("calrev-2.pdf"));
 
-    QString proposed;
-    QTimer::singleShot(0, [&] {
-        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-            proposed = dialog->printer()->outputFileName();
-            dialog->reject();
-        }
-    });
-    EXPECT_FALSE(services.choose_printer());
-    EXPECT_EQ(proposed.toStdString(), chosen);
-    services.take_printer_choice();  // the proposal accepted as it stands
+    PrinterDialogSeen proposal;
+    ASSERT_TRUE(run_printer_dialog(services, proposal, ""));
+    EXPECT_EQ(proposal.file_box, folder.file("calrev-3.pdf"));
+    EXPECT_EQ(proposal.question, "");
     print(folder.file("calrev-3.pdf"));
-
-    // Another file starts from that file.
-    const std::string other = folder.file("check.pdf");
-    services.printer().setOutputFileName(QString::fromStdString(other));
-    services.take_printer_choice();
-    print(other);
-    print(folder.file("check-2.pdf"));
-    // Back to the first file, after a job elsewhere: its printouts stay too.
-    services.printer().setOutputFileName(QString::fromStdString(chosen));
-    services.take_printer_choice();
     print(folder.file("calrev-4.pdf"));
+
+    // A file of the analyst's own that exists: No keeps it and the dialog open (here
+    // left by Cancel), Yes overwrites it, and its own series follows.
+    const std::string own = folder.write("check.pdf", "an earlier printout");
+    PrinterDialogSeen refused;
+    EXPECT_FALSE(run_printer_dialog(services, refused, own, QMessageBox::No));
+    EXPECT_EQ(refused.file_box, folder.file("calrev-5.pdf"));
+    EXPECT_EQ(refused.question, own + " already exists.\nDo you want to overwrite it?");
+    EXPECT_EQ(read_file_text(own), "an earlier printout");
+    print(folder.file("calrev-5.pdf"));  // the choice before stays
+
+    PrinterDialogSeen agreed;
+    ASSERT_TRUE(run_printer_dialog(services, agreed, own, QMessageBox::Yes));
+    EXPECT_EQ(agreed.question, own + " already exists.\nDo you want to overwrite it?");
+    print(own);
+    print(folder.file("check-2.pdf"));
+    PrinterDialogSeen next;
+    ASSERT_TRUE(run_printer_dialog(services, next, ""));
+    EXPECT_EQ(next.file_box, folder.file("check-3.pdf"));
 }
 
 // A printout in several jobs (one per sample) is told in one message, and each file
