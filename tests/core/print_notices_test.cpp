@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "platform/command_guard.h"
 #include "scripted_ui.h"
 #include "test_files.h"
 
@@ -93,6 +94,41 @@ TEST(PrintNotices, AnIncompletePdfIsRemovedWhenItIsAPlainFile) {
     EXPECT_EQ(pdf_end_failure(true),
               "The file was not written whole: the disk may be full. The incomplete file was removed.");
     EXPECT_EQ(pdf_end_failure(false), "The file was not written whole: the disk may be full.");
+}
+
+// A file a command writes is named: with the printouts of its group in their one message,
+// else in the window the analyst is in when the command ends (the display), once.
+TEST(PrintNotices, EveryFileACommandWritesIsNamed) {
+    ScriptedUi ui;
+    std::vector<std::string> shown;
+    set_files_written_display([&](const std::string& text) { shown.push_back(text); });
+    run_command([] {
+        announce_file_written("/p/mycal.cal");
+        run_command([] { announce_file_written("/p/mycal.log"); });  // named by the outer command
+    });
+    run_command([] {});  // writes nothing: names nothing
+    ASSERT_EQ(shown, (std::vector<std::string>{"Files written: /p/mycal.cal; /p/mycal.log"}));
+    run_command([] {
+        announce_file_written("/p/a.txt");
+        announce_file_written("/p/b.txt");
+        throw std::runtime_error("ended by a failure");  // the files are on disk all the same
+    });
+    EXPECT_EQ(shown.back(), "Files written: /p/a.txt; /p/b.txt");
+    EXPECT_EQ(ui.exceptions.size(), 1u);
+
+    ui.expect_message("The report was printed to the file\n/p/a.pdf\n\nThe report files were written:\n/p/a.txt\n/p/aQC.txt");
+    run_command([] {
+        PrintNoticeGroup notices;
+        announce_print(to_file("/p/a.pdf"));
+        announce_file_written("/p/a.txt");
+        announce_file_written("/p/aQC.txt");
+    });
+    EXPECT_EQ(ui.last_message().caption, "Print");
+    ui.expect_message("The report file was written:\n/p/a.check");
+    { PrintNoticeGroup notices; announce_file_written("/p/a.check"); }
+    EXPECT_EQ(ui.last_message().caption, "Reports");
+    EXPECT_EQ(shown.size(), 2u);
+    set_files_written_display(nullptr);
 }
 
 }  // namespace
