@@ -326,6 +326,7 @@ TEST_F(LibraryEditorWindow, CreateModeTakesCompoundsOneByOneAndLeavesTheLoadedLi
     ui.save_returns(data.file("NEW.TXT"));
     click("Button_SaveAs");
     EXPECT_FALSE(EditLib_Form->isVisible());
+    EXPECT_EQ(status_line(main_form), "File written: " + data.file("NEW.TXT"));  // where the analyst is now
     const auto lines = saved_lines(data.file("NEW.TXT"));
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[1],
