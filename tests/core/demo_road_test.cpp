@@ -252,6 +252,7 @@ protected:
     }
 
     void process(const ProcessingOptions& options) {
+        if (options.delimited_reports) ui.expect_message("The report files were written:\n");
         ASSERT_EQ(run_processing(data, processing_steps(), options), ProcessingOutcome::Done);
     }
 

@@ -37,6 +37,8 @@ const std::string kNotInStepWarning =
     "The internal standard file is not synchronized to the compound library.\n"
     "You must create a new internal standard file and enter the settings.\nA printout is being "
     "produced.";
+// The report file is named with its printout (the scripted printer tells no job).
+const std::string kReportWritten = "The report file was written:\n";
 
 // Internal standards as the 2nd and 4th library rows, records in the given order.
 void library_with_two_standards() {
@@ -96,8 +98,9 @@ TEST_F(LibrarySync, RefusedRenameGivesCode9TheReportAndThePrintout) {
     add_record("Toluene-d8", 110, 13.5, {}, 2);
     ui.answer(Answer::No);
     ui.expect_message(kNotInStepWarning);
+    ui.expect_message(kReportWritten + temp.file("mismatchfile.TXT"));
     EXPECT_FALSE(check_library_sync(library, surrogates));
-    EXPECT_EQ(ui.messages.size(), 2u);  // one question only: the walk stops at the refusal
+    EXPECT_EQ(ui.messages.size(), 3u);  // one question only: the walk stops at the refusal
     EXPECT_EQ(surrogates[0].name, "Fluorobenzene");
     EXPECT_EQ(surrogate_file_written, 1);
     EXPECT_EQ(report_file(), kHead + "1" + kAlone + "Benzene\n" +
@@ -127,6 +130,7 @@ TEST_F(LibrarySync, MoreRecordsThanStandardsIsOutOfStepEvenWhenNamesMatch) {
     add_record("Acetone-d6", 56, 0.08, {{2}, {1}, 1}, 1);
     add_record("Extra-d5", 90, 1.0, {}, 2);
     ui.expect_message(kNotInStepWarning);
+    ui.expect_message(kReportWritten + temp.file("mismatchfile.TXT"));
     EXPECT_FALSE(check_library_sync(library, surrogates));
     EXPECT_EQ(report_file(), kHead + "1: Acetone-d6 bpg2  rvwg1  First Pass  = \n" + "2" + kAlone +
                                  "Benzene\n" + "3: Extra-d5\n");
@@ -137,6 +141,7 @@ TEST_F(LibrarySync, FewerRecordsThanStandardsIsOutOfStep) {
     add_library_row("Toluene-d8", true);
     add_record("Acetone-d6", 56, 0.08, {}, 1);
     ui.expect_message(kNotInStepWarning);
+    ui.expect_message(kReportWritten + temp.file("mismatchfile.TXT"));
     EXPECT_FALSE(check_library_sync(library, surrogates));
     EXPECT_EQ(report_file(), kHead + "1: Acetone-d6  = \n" + "2" + kAlone + "Toluene-d8\n");
 }

@@ -106,6 +106,7 @@ TEST_F(CalcLimitsWindow, ImplementLimitsSwitchesTheRunsCheckAndSaysSoInTheProces
 }
 
 TEST_F(CalcLimitsWindow, SaveFileWritesTheLimitsAndLoadFileReadsThemBack) {
+    calc_limits->show_from(process_files);
     TempFolder folder;
     const std::string path = folder.file("lab_limits.txt");
     type(20, "450");
@@ -114,6 +115,7 @@ TEST_F(CalcLimitsWindow, SaveFileWritesTheLimitsAndLoadFileReadsThemBack) {
     ASSERT_EQ(ui.save_requests.size(), 1u);
     EXPECT_EQ(ui.save_requests[0].title, "Save As");
     EXPECT_EQ(ui.save_requests[0].filter, "text file |*.txt");
+    EXPECT_EQ(status_line(calc_limits), "File written: " + path);
     std::vector<std::string> lines = split(read_file_text(path), '\n');
     ASSERT_GE(lines.size(), 61u);
     EXPECT_EQ(lines[0], "Calculations Limits File V01");

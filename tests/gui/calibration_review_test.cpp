@@ -216,6 +216,7 @@ TEST_F(CalibrationReviewWindow, SaveAsWritesTheChangedFlagsUnderANewName) {
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(main_form->isVisible());
     EXPECT_EQ(calibration_file_name, saved);
+    EXPECT_EQ(status_line(main_form), "File written: " + saved);  // named where the analyst is now
     // Processing and the check now use the new file: the main menu names it as well.
     EXPECT_EQ(item("OpenCalibrationFile1")->text(), "Open Calibration File... --> NEW.CAL");
     EXPECT_EQ(main_flags.ReviewSaveAs, 1);

@@ -191,6 +191,8 @@ TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
     EXPECT_EQ(ui.save_requests.back().filter, "Calibration files (*.cal)|*.cal");
     EXPECT_EQ(calibration_file_name, cal);
     EXPECT_TRUE(Calibrate_form->isVisible());  // the window stays open after Save
+    EXPECT_EQ(status_line(Calibrate_form), "File written: " + cal);  // and names the file
+    look("calibration_saved");
 
     // What the build left in the tables.
     const int n = standard_count;
@@ -322,6 +324,7 @@ TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
     }
     EXPECT_EQ(list("DirListBox")->count(), 6);  // the calibration window's list is not this one
     EXPECT_EQ(process_files->DirListBox->count(), 3);
+    ui.expect_message("The report files were written:\n" + run("SAMPLE1_ROAD.txt") + "\n");
     click(process_files, "process_samp");
     for (int s = 1; s <= 3; ++s) {
         EXPECT_TRUE(file_exists(run("SAMPLE" + std::to_string(s) + "_ROAD.txt"))) << s;
@@ -333,6 +336,7 @@ TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
     process_files->Printer1->trigger();
     process_files->Printedpdf1->trigger();
     look("processing_window");
+    ui.expect_message("The report files were written:\n" + run("SAMPLE1_ROAD.txt") + "\n");
     click(process_files, "process_samp");
     ASSERT_EQ(ui.finished_jobs.size(), 2u);
     EXPECT_EQ(ui.finished_jobs[1].orientation, Orientation::Landscape);

@@ -131,12 +131,14 @@ TEST_F(CheckCalibration, SaveFileThenExitAsksNothing) {
     amount_item("Amount 3")->click();
     entry("Button_Save")->click();
     ASSERT_TRUE(file_exists(report_file()));
+    EXPECT_EQ(status_line(check_calib_std), "File written: " + report_file());
     EXPECT_EQ(check_started, 1);
     EXPECT_NE(read_file_text(report_file()).find("\n1;1,1-Dichloroethene;8780.86;225.45;10.00;"), std::string::npos);
     const size_t messages = ui.messages.size();
     entry("Button3")->click();
     EXPECT_EQ(ui.messages.size(), messages);
     EXPECT_TRUE(main_form->isVisible());
+    EXPECT_EQ(status_line(check_calib_std), "");  // a later check names only what it writes
 }
 
 TEST_F(CheckCalibration, ExitThatCannotSaveStaysInTheWindow) {
@@ -164,6 +166,7 @@ TEST_F(CheckCalibration, SelectPrinterShowsPrintWhichPrintsAndWritesTheReport) {
     EXPECT_EQ(ui.last_message().caption, "Pick a Concentration");
 
     amount_item("Amount 3")->click();
+    ui.expect_message("The report file was written:\n" + report_file());  // with the printout
     entry("Print")->click();
     ASSERT_EQ(ui.finished_jobs.size(), 1u);
     EXPECT_NE(ui.finished_jobs[0].find_text("1,1-Dichloroethene"), nullptr);

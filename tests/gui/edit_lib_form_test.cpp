@@ -274,6 +274,7 @@ TEST_F(LibraryEditorWindow, ExitAsksToSaveWritesTheFileAndRemindsOfTheInternalSt
     EXPECT_EQ(ui.messages[0].caption, "Save Changes to the library?");
     EXPECT_FALSE(EditLib_Form->isVisible());
     EXPECT_TRUE(main_form->isVisible());
+    EXPECT_EQ(status_line(main_form), "File written: " + target);
 
     const auto lines = saved_lines(target);
     ASSERT_GE(lines.size(), 63u);
@@ -433,6 +434,7 @@ TEST_F(LibraryEditorWindow, CreateModeTakesCompoundsOneByOneAndLeavesTheLoadedLi
     ui.save_returns(data.file("NEW.TXT"));
     click("Button_SaveAs");
     EXPECT_FALSE(EditLib_Form->isVisible());
+    EXPECT_EQ(status_line(main_form), "File written: " + data.file("NEW.TXT"));  // where the analyst is now
     const auto lines = saved_lines(data.file("NEW.TXT"));
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[1],
@@ -564,6 +566,7 @@ TEST_F(LibraryEditorWindow, SaveAsMakesTheSavedFileTheLibraryInUse) {
     const std::string saved = data.file("OTHER.TXT");
     ui.save_returns(saved);
     click("Button_SaveAs");
+    EXPECT_EQ(status_line(EditLib_Form), "File written: " + saved);
     EXPECT_EQ(EditLib_Form->windowTitle().toStdString(), "Edit Library   (" + saved + ")");
     EXPECT_EQ(shown("Edit_libname").toStdString(), to_upper(saved));
     click("exit");  // saved: no question

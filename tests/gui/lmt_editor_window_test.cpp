@@ -87,6 +87,7 @@ TEST_F(LmtEditorWindow, TypedLimitsAreSavedToAFileAndTheSlot) {
     const std::string path = temp.file("water.lmt");
     EXPECT_EQ(lmt_file_path, path);
     EXPECT_EQ(edit("Edit_imported_mdl")->text().toStdString(), path);
+    EXPECT_EQ(status_line(Edit_mdl_form), "File written: " + path);
     EXPECT_TRUE(edit("Edit_date")->isVisible());
     const std::string text = read_file_text(path);
     EXPECT_EQ(text.substr(0, text.find("\nOther")),

@@ -1,12 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QTimer>
 #include <QTest>
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -212,9 +219,86 @@ TEST(QtPlatform, APrintJobThatCannotBeWrittenSaysWhy) {
     canvas->end_job();
 }
 
-// After jobs to "Print to File (PDF)" the dialog proposes the file the analyst chose, not
-// the numbered file of the last job; keeping it, the numbering goes on from the files made.
-TEST(QtPlatform, ThePrinterDialogProposesTheChosenFileAndNumberingGoesOn) {
+// A job cut short by a full disk (here: a limit on file sizes, as a full disk cuts a
+// regular file short) leaves the printer as able to print as before: the next job, to
+// another folder, prints whole. The cut-short file goes, and the message says so.
+TEST(QtPlatform, AFullDiskCutsOneJobShortAndTheNextJobPrintsWhole) {
+    ScriptedUi ui;
+    TempFolder full, other;
+    QtUiServices services("Method 5847 Correction");
+    services.printer().setOutputFormat(QPrinter::PdfFormat);
+    const std::string cut_short = full.file("calrev.pdf");
+    services.printer().setOutputFileName(QString::fromStdString(cut_short));
+    services.take_printer_choice();
+    const auto print_page = [&] {
+        auto canvas = services.current_printer("Report");
+        ASSERT_TRUE(canvas->begin_job("Report"));
+        for (int page = 1; page <= 30; ++page) {
+            if (page > 1) canvas->new_page();
+            for (int row = 0; row < 200; ++row)
+                canvas->text_out(100, 100 + 20 * row, "Benzene " + std::to_string(page * 1000 + row));
+        }
+        canvas->end_job();
+    };
+    {
+        rlimit before{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = 20000;
+        const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        ui.expect_message("The report could not be printed:\n" + cut_short +
+                          "\n    The file was not written whole: the disk may be full. The incomplete file was removed.");
+        print_page();
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, old_handler);
+    }
+    EXPECT_FALSE(std::filesystem::exists(cut_short));
+
+    const std::string whole = other.file("calrev.pdf");
+    services.printer().setOutputFileName(QString::fromStdString(whole));
+    services.take_printer_choice();
+    ui.expect_message("The report was printed to the file\n" + whole);
+    print_page();
+    const std::string pdf = read_file_text(whole);
+    EXPECT_EQ(pdf.substr(0, 4), "%PDF");
+    EXPECT_NE(pdf.find("%%EOF"), std::string::npos);
+}
+
+// The printer dialog as the analyst meets it: `answer` sees the dialog shown and leaves
+// it with a button; Qt's own question about a file that exists is answered `overwrite`.
+// What the dialog showed in its file box and any question asked are kept.
+struct PrinterDialogSeen {
+    std::string file_box;
+    std::string question;
+};
+
+bool run_printer_dialog(QtUiServices& services, PrinterDialogSeen& seen, const std::string& type_file,
+                        QMessageBox::StandardButton overwrite = QMessageBox::No) {
+    QTimer::singleShot(0, [&, type_file, overwrite] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        auto* file_box = dialog->findChild<QLineEdit*>("filename");
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        if (!file_box || !buttons) return dialog->reject();
+        seen.file_box = file_box->text().toStdString();
+        if (!type_file.empty()) file_box->setText(QString::fromStdString(type_file));
+        QTimer::singleShot(0, [&, overwrite] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen.question = box->text().toStdString();
+                box->button(overwrite)->click();
+            }
+        });
+        buttons->button(QDialogButtonBox::Ok)->click();
+        if (dialog->isVisible()) dialog->reject();  // a No: the analyst gives up
+    });
+    return services.choose_printer();
+}
+
+// After jobs to "Print to File (PDF)" the dialog proposes the next free file of the series
+// the analyst started, and accepting it continues the series. Only a file the analyst
+// names brings Qt's question whether to overwrite it, and Yes then overwrites it.
+TEST(QtPlatform, ThePrinterDialogProposesTheNextFileOfTheSeries) {
     ScriptedUi ui;
     TempFolder folder;
     QtUiServices services("Method 5847 Correction");
@@ -225,34 +309,39 @@ TEST(QtPlatform, ThePrinterDialogProposesTheChosenFileAndNumberingGoesOn) {
     const auto print = [&](const std::string& expected) {
         auto canvas = services.current_printer("Report");
         ASSERT_TRUE(canvas->begin_job("Report"));
+        canvas->text_out(10, 10, expected);
         ui.expect_message("The report was printed to the file\n" + expected);
         canvas->end_job();
+        EXPECT_EQ(read_file_text(expected).substr(0, 4), "%PDF") << expected;
     };
     print(chosen);
     print(folder.file("calrev-2.pdf"));
 
-    QString proposed;
-    QTimer::singleShot(0, [&] {
-        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-            proposed = dialog->printer()->outputFileName();
-            dialog->reject();
-        }
-    });
-    EXPECT_FALSE(services.choose_printer());
-    EXPECT_EQ(proposed.toStdString(), chosen);
-    services.take_printer_choice();  // the proposal accepted as it stands
+    PrinterDialogSeen proposal;
+    ASSERT_TRUE(run_printer_dialog(services, proposal, ""));
+    EXPECT_EQ(proposal.file_box, folder.file("calrev-3.pdf"));
+    EXPECT_EQ(proposal.question, "");
     print(folder.file("calrev-3.pdf"));
-
-    // Another file starts from that file.
-    const std::string other = folder.file("check.pdf");
-    services.printer().setOutputFileName(QString::fromStdString(other));
-    services.take_printer_choice();
-    print(other);
-    print(folder.file("check-2.pdf"));
-    // Back to the first file, after a job elsewhere: its printouts stay too.
-    services.printer().setOutputFileName(QString::fromStdString(chosen));
-    services.take_printer_choice();
     print(folder.file("calrev-4.pdf"));
+
+    // A file of the analyst's own that exists: No keeps it and the dialog open (here
+    // left by Cancel), Yes overwrites it, and its own series follows.
+    const std::string own = folder.write("check.pdf", "an earlier printout");
+    PrinterDialogSeen refused;
+    EXPECT_FALSE(run_printer_dialog(services, refused, own, QMessageBox::No));
+    EXPECT_EQ(refused.file_box, folder.file("calrev-5.pdf"));
+    EXPECT_EQ(refused.question, own + " already exists.\nDo you want to overwrite it?");
+    EXPECT_EQ(read_file_text(own), "an earlier printout");
+    print(folder.file("calrev-5.pdf"));  // the choice before stays
+
+    PrinterDialogSeen agreed;
+    ASSERT_TRUE(run_printer_dialog(services, agreed, own, QMessageBox::Yes));
+    EXPECT_EQ(agreed.question, own + " already exists.\nDo you want to overwrite it?");
+    print(own);
+    print(folder.file("check-2.pdf"));
+    PrinterDialogSeen next;
+    ASSERT_TRUE(run_printer_dialog(services, next, ""));
+    EXPECT_EQ(next.file_box, folder.file("check-3.pdf"));
 }
 
 // A printout in several jobs (one per sample) is told in one message, and each file

@@ -124,7 +124,11 @@ TEST_F(ProcessingWindow, TheAnalystsRoadFromASampleFileToItsResults) {
     EXPECT_EQ(settings.units, "ng/l");
     EXPECT_EQ(settings.matrix, "WATER");
 
+    // Process names the report files it wrote, beside the sample file.
+    ui.expect_message("The report files were written:\n" + data.file("runs/SAMPLE1_DEMO_CALIBRATION.txt") + "\n" +
+                      data.file("runs/SAMPLE1_DEMO_CALIBRATIONQC.txt"));
     button(process_files, "process_samp")->click();
+    EXPECT_EQ(ui.last_message().caption, "Reports");
     EXPECT_EQ(ui.busy_depth, 0);
     EXPECT_TRUE(ui.exceptions.empty());
     ASSERT_EQ(list->count(), 1);  // the list stays for another run
@@ -170,6 +174,7 @@ TEST_F(ProcessingWindow, TheListChoosesTheSampleJustEnteredAndNoOtherOne) {
     EXPECT_EQ(chosen(), 1);
 
     // Process shows the same list again: its rows stay and none is chosen, as before a run.
+    ui.expect_message("The report files were written:\n");
     button(process_files, "process_samp")->click();
     EXPECT_TRUE(ui.exceptions.empty());
     EXPECT_EQ(list->count(), 2);

@@ -188,6 +188,7 @@ TEST_F(SurrogateEditorWindow, SaveAsThenExitKeepsWhatWasSaved) {
     EXPECT_EQ(file.get_int("compound1", "checked_surrogate", 1), 0);
     EXPECT_EQ(surrogate_file_path, copy);
     EXPECT_EQ(text("Edit_surfilename").toStdString(), copy);
+    EXPECT_EQ(status_line(surr_Form), "File written: " + copy);
 
     click(surr_Form, "exit");  // no question: nothing differs from the file
     EXPECT_FALSE(surr_Form->isVisible());

@@ -72,6 +72,7 @@ TEST_F(SurrogateCommands, AnOutOfStepFileIsRefusedForCalibration) {
     ASSERT_TRUE(item("Calibrate1")->isEnabled());
 
     ui.expect_message(kNotInStepWarning);
+    ui.expect_message("The report file was written:\n" + reports.file("mismatchfile.TXT"));
     ui.expect_message("Internal standard file not in sync.");
     load_surrogate_file(out_of_step_file());
     EXPECT_EQ(ui.last_message().caption,
@@ -122,6 +123,7 @@ TEST_F(SurrogateCommands, CreateWritesANewFileThatIsNotLoaded) {
     ASSERT_TRUE(created.load(install.file("NEW.INI")));
     EXPECT_EQ(created.get_int("header", "number_comps", 0), 11);
     EXPECT_EQ(created.get_string("compound11", "name", ""), "Acenaphthene-d10");
+    EXPECT_EQ(status_line(main_form), "File written: " + install.file("NEW.INI"));
     EXPECT_FALSE(item("EditSurrogatesFile")->isEnabled());
 }
 
@@ -133,6 +135,7 @@ TEST_F(SurrogateCommands, CopyMakesAByteForByteCopy) {
     EXPECT_EQ(ui.messages.back().text, "Copy DEMO_INTERNAL_STANDARDS.INI?");
     EXPECT_EQ(read_file_text(install.file("COPY.ini")),
               read_file_text(example_file("demo_internal_standards.ini")));
+    EXPECT_EQ(status_line(main_form), "File written: " + install.file("COPY.ini"));
 
     // A copy that cannot be made is said so, naming the files.
     ui.answer(Answer::Yes);
@@ -154,6 +157,7 @@ TEST_F(SurrogateCommands, EditOpensTheEditorOnlyForAFileInStep) {
     library[6].name = "Acetone-D6";  // the library changed since the file was loaded
     ui.answer(Answer::No);           // not a rename
     ui.expect_message(kNotInStepWarning);
+    ui.expect_message("The report file was written:\n" + reports.file("mismatchfile.TXT"));
     item("EditSurrogatesFile")->trigger();
     EXPECT_FALSE(surr_Form->isVisible());
     EXPECT_EQ(item("EditSurrogatesFile")->text(), "Edit Internal Standard File...");

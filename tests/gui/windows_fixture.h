@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <cstdlib>
 
 #include "app/main_form.h"
@@ -35,6 +36,13 @@ protected:
         T* c = window->findChild<T*>(name);
         EXPECT_NE(c, nullptr) << "no control " << name;
         return c;
+    }
+
+    // What the window's status line says: the files its last command wrote.
+    std::string status_line(QWidget* window) const {
+        auto* line = window->findChild<QLabel*>("StatusLine");
+        EXPECT_NE(line, nullptr) << "no status line";
+        return line ? line->text().toStdString() : std::string();
     }
 
     TempFolder install;

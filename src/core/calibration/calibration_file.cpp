@@ -19,6 +19,7 @@
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/print_notices.h"
 #include "platform/read_errors.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
@@ -257,6 +258,7 @@ bool write_calibration(const std::string& path) {
         return false;
     }
     save_level_inclusion(compound_count);
+    announce_file_written(path);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/print_notices.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
@@ -228,7 +229,10 @@ std::string check_report_text(const CheckLevel& level) {
 bool write_check_calibration_file(const CheckLevel& level) {
     const std::string path = check_report_path();
     std::string error;
-    if (write_file_atomically(path, check_report_text(level), &error)) return true;
+    if (write_file_atomically(path, check_report_text(level), &error)) {
+        announce_file_written(path);
+        return true;
+    }
     show_message("The check calibration report file\n" + path + "\ncould not be written:\n" + error, "Error");
     return false;
 }

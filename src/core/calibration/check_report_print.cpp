@@ -11,6 +11,7 @@
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/number_text.h"
+#include "platform/print_notices.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
@@ -136,6 +137,7 @@ void print_check_calibration_report(Canvas& canvas, const CheckLevel& level) {
 }
 
 void write_and_print_check_calibration(const CheckLevel& level) {
+    PrintNoticeGroup notices;  // the report file and its printout in one message
     write_check_calibration_file(level);
     if (auto canvas = ui().current_printer(kReportName)) print_check_calibration_report(*canvas, level);
 }

@@ -10,6 +10,7 @@
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/print_notices.h"
 #include "platform/read_errors.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
@@ -401,6 +402,7 @@ bool write_library_text_file(int count, const LibraryTable& table, std::string* 
         return false;
     }
     if (!main_flags.NewLibraryMode) copy_library_compounds(count, library_saved, table);
+    announce_file_written(*path);
     if (written) *written = *path;
     return true;
 }

@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/page_grid.h"
 #include "platform/paths.h"
+#include "platform/print_notices.h"
 #include "platform/text_file.h"
 #include "platform/ui_services.h"
 
@@ -143,9 +144,12 @@ void print_mismatch_report(Canvas& canvas, const std::vector<MismatchRow>& rows)
 }
 
 void write_mismatch_report(const LibraryTable& library, const SurrogateTable& surrogates) {
+    PrintNoticeGroup notices;  // the file and its printout in one message
     const auto rows = mismatch_rows(library, surrogates);
     std::string why;
-    if (!write_file_atomically(mismatch_report_path(), mismatch_report_text(rows), &why))
+    if (write_file_atomically(mismatch_report_path(), mismatch_report_text(rows), &why))
+        announce_file_written(mismatch_report_path());
+    else
         show_message("The mismatch report " + mismatch_report_path() + " could not be written:\n" + why +
                          "\nThe printout is still produced.",
                      "Error");

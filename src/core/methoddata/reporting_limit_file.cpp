@@ -6,6 +6,7 @@
 #include "methoddata/surrogate_library_row.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/print_notices.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
@@ -72,7 +73,10 @@ bool write_lmt_file(const std::string& path, const LmtHeader& header, const std:
         show_message(fault, "Write File Error");
         return false;
     }
-    if (write_file_atomically(path, lmt_file_text(header, library_file, slot))) return true;
+    if (write_file_atomically(path, lmt_file_text(header, library_file, slot))) {
+        announce_file_written(path);
+        return true;
+    }
     show_message("Quantilyzer: 07003", "Write File Error");
     return false;
 }

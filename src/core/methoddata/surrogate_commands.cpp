@@ -12,6 +12,7 @@
 #include "platform/file_copy.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
+#include "platform/print_notices.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
@@ -120,7 +121,9 @@ void copy_surrogate_file_command() {
     if (!save_as_dialog_loop(surrogate_file_path, chosen, surrogate_file_filter, ".ini")) return;
     std::string why;
     // Identical files are refused with their own warning and leave `why` empty.
-    if (!copy_file(surrogate_file_path, chosen, &why) && !why.empty())
+    if (copy_file(surrogate_file_path, chosen, &why))
+        announce_file_written(chosen);
+    else if (!why.empty())
         show_message("The internal standard file " + surrogate_file_path + " could not be copied to " + chosen +
                          ":\n" + why,
                      "Error");

@@ -8,6 +8,7 @@
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/surrogate_range_limits.h"
 #include "platform/errors.h"
+#include "platform/print_notices.h"
 #include "platform/ui_services.h"
 
 namespace {
@@ -109,7 +110,10 @@ void write_limit(IniFile& file, const char* key, double value) {
 
 bool save_surrogate_ini(const IniFile& file) {
     std::string error;
-    if (file.save(&error)) return true;
+    if (file.save(&error)) {
+        announce_file_written(file.path());
+        return true;
+    }
     show_message("The internal standard file " + file.path() + " could not be written:\n" + error,
                  "Error");
     return false;

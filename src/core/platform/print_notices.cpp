@@ -1,5 +1,6 @@
 #include "platform/print_notices.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/paths.h"
@@ -9,6 +10,8 @@ namespace {
 
 int group_depth = 0;
 std::vector<PrintOutcome> held;
+std::vector<std::string> held_files;      // announced while a group is open
+std::vector<std::string> files_to_name;   // announced outside a group
 
 std::string lines(const std::vector<std::string>& items) {
     std::string text;
@@ -32,7 +35,7 @@ std::string failed(const std::vector<PrintOutcome>& failures) {
 
 }  // namespace
 
-std::string print_notice_text(const std::vector<PrintOutcome>& outcomes) {
+std::string print_notice_text(const std::vector<PrintOutcome>& outcomes, const std::vector<std::string>& files_written) {
     std::vector<PrintOutcome> failures;
     std::vector<std::string> chosen_files, temp_files, printers;
     int printer_jobs = 0;
@@ -54,6 +57,9 @@ std::string print_notice_text(const std::vector<PrintOutcome>& outcomes) {
         paragraphs.push_back((printer_jobs == 1 ? std::string("The report was sent to the printer")
                                                 : std::to_string(printer_jobs) + " reports were sent to the printer") +
                              lines(printers));
+    if (!files_written.empty())
+        paragraphs.push_back((files_written.size() == 1 ? "The report file was written:" : "The report files were written:") +
+                             lines(files_written));
     std::string text;
     for (const std::string& p : paragraphs) text += (text.empty() ? "" : "\n\n") + p;
     return text;
@@ -67,19 +73,42 @@ void announce_print(const PrintOutcome& outcome) {
     ui().message(print_notice_text({outcome}), "Print", Buttons::Ok, outcome.printed ? Icon::Information : Icon::Error);
 }
 
+void announce_file_written(const std::string& path) {
+    // Named as it stands on disk: a stored name may differ from it in case.
+    (group_depth > 0 ? held_files : files_to_name).push_back(resolve_path(path));
+}
+
+std::vector<std::string> take_files_written() {
+    std::vector<std::string> files;
+    files.swap(files_to_name);
+    return files;
+}
+
+std::string files_written_text(const std::vector<std::string>& files) {
+    std::string text = files.size() == 1 ? "File written: " : "Files written: ";
+    for (size_t i = 0; i < files.size(); ++i) text += (i ? "; " : "") + files[i];
+    return text;
+}
+
 PrintNoticeGroup::PrintNoticeGroup() {
-    if (group_depth++ == 0) held.clear();
+    if (group_depth++ == 0) {
+        held.clear();
+        held_files.clear();
+    }
 }
 
 PrintNoticeGroup::~PrintNoticeGroup() {
     if (--group_depth > 0) return;
     std::vector<PrintOutcome> outcomes;
     outcomes.swap(held);
-    if (outcomes.empty()) return;
+    std::vector<std::string> files;
+    files.swap(held_files);
+    if (outcomes.empty() && files.empty()) return;
     bool all_printed = true;
     for (const PrintOutcome& o : outcomes) all_printed = all_printed && o.printed;
     try {
-        ui().message(print_notice_text(outcomes), "Print", Buttons::Ok, all_printed ? Icon::Information : Icon::Error);
+        ui().message(print_notice_text(outcomes, files), outcomes.empty() ? "Reports" : "Print", Buttons::Ok,
+                     all_printed ? Icon::Information : Icon::Error);
     } catch (...) {
         // A destructor may run while an exception ends the command: the message is all it could add.
     }
@@ -94,4 +123,13 @@ std::string pdf_start_failure(const std::string& path) {
     return "The file could not be opened for writing.";
 }
 
-std::string pdf_end_failure() { return "The file was not written whole: the disk may be full."; }
+std::string pdf_end_failure(bool removed) {
+    return std::string("The file was not written whole: the disk may be full.") +
+           (removed ? " The incomplete file was removed." : "");
+}
+
+bool remove_incomplete_pdf(const std::string& path) {
+    struct stat status {};
+    if (path.empty() || ::lstat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+    return ::unlink(path.c_str()) == 0;
+}

@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/print_notices.h"
 #include "platform/read_errors.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
@@ -152,7 +153,10 @@ LimitsLoad load_group_limits(const std::string& path) {
 
 bool save_group_limits(const std::string& path) {
     std::string error;
-    if (write_file_atomically(path, group_limits_file_text(), &error)) return true;
+    if (write_file_atomically(path, group_limits_file_text(), &error)) {
+        announce_file_written(path);
+        return true;
+    }
     ui().message("The limits file " + path + " could not be written.\n" + error, "FileError",
                  Buttons::Ok, Icon::Error);
     return false;

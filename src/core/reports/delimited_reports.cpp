@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/print_notices.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
@@ -353,10 +354,12 @@ bool write_sample_reports(ProcessFilesData& data, int s, const ReportSourceFiles
         report_write_failure(quantitation_path);
         return false;
     }
+    announce_file_written(quantitation_path);
     const std::string qc_path = qc_report_path(data_file, files.calibration_file);
     if (!write_file_atomically(qc_path, qc_report_text(data, s, files, process_date))) {
         report_write_failure(qc_path);
         return false;
     }
+    announce_file_written(qc_path);
     return true;
 }

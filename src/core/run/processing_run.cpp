@@ -101,6 +101,8 @@ ProcessingOutcome run_processing(ProcessFilesData& data, const ProcessingSteps& 
     run_step(steps.build_surrogate_results);
     for (int j = 0; j < sample_count; ++j) run_step(steps.build_is_report_rows, j);
 
+    // The printouts and the report files of the run are told in one message.
+    PrintNoticeGroup notices;
     if (options.printed_reports) print_reports(data, steps, options.batch_report);
     if (options.delimited_reports)
         for (int j = 0; j < sample_count; ++j) run_step(steps.write_sample_reports, j);

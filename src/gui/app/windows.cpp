@@ -13,6 +13,8 @@
 #include "methoddata/edit_mdl_form.h"
 #include "methoddata/surr_form.h"
 #include "methoddata/surrogate_limits_form.h"
+#include "platform/command_guard.h"
+#include "platform/status_line.h"
 #include "processing/calc_limits.h"
 #include "processing/calib_limits.h"
 #include "processing/process_files.h"
@@ -52,9 +54,15 @@ void create_windows() {
     create(process_files);
     create(calc_limits);
     create(calib_limits);
+    // The windows a command that writes a file may leave the analyst in name the file there.
+    for (QWidget* window : std::initializer_list<QWidget*>{main_form, Calibrate_form, check_calib_std, EditLib_Form,
+                                                           surr_Form, Edit_mdl_form, calc_limits})
+        add_status_line(window);
+    set_files_written_display(show_in_status_line);
 }
 
 void destroy_windows() {
+    set_files_written_display(nullptr);
     destroy(calib_limits);
     destroy(calc_limits);
     destroy(process_files);

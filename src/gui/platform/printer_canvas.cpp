@@ -23,6 +23,10 @@ QFont qt_font(const CanvasFont& f) {
 PrinterCanvas::PrinterCanvas(QPrinter& printer, std::function<void(const PrintOutcome&)> on_end)
     : printer_(printer), font_(qt_font(CanvasFont{})), on_end_(std::move(on_end)) {}
 
+PrinterCanvas::PrinterCanvas(std::unique_ptr<QPrinter> printer, std::function<void(const PrintOutcome&)> on_end)
+    : own_printer_(std::move(printer)), printer_(*own_printer_), font_(qt_font(CanvasFont{})),
+      on_end_(std::move(on_end)) {}
+
 PrinterCanvas::~PrinterCanvas() {
     if (painter_.isActive()) end_job();
 }
@@ -60,7 +64,7 @@ bool pdf_file_complete(const QString& path) {
 
 }  // namespace
 
-PrintOutcome PrinterCanvas::outcome(bool begun) const {
+PrintOutcome PrinterCanvas::outcome(bool begun) {
     PrintOutcome o;
     const bool to_file = printer_.outputFormat() == QPrinter::PdfFormat;
     if (to_file) o.file = printer_.outputFileName().toStdString();
@@ -68,9 +72,9 @@ PrintOutcome PrinterCanvas::outcome(bool begun) const {
     if (!begun) {
         o.failure = to_file ? pdf_start_failure(o.file) : "The printer did not accept the job.";
     } else if (printer_.printerState() == QPrinter::Error || printer_.printerState() == QPrinter::Aborted) {
-        o.failure = to_file ? pdf_end_failure() : "The printer reported an error.";
+        o.failure = to_file ? pdf_end_failure(remove_incomplete_pdf(o.file)) : "The printer reported an error.";
     } else if (to_file && !pdf_file_complete(printer_.outputFileName())) {
-        o.failure = pdf_end_failure();
+        o.failure = pdf_end_failure(remove_incomplete_pdf(o.file));
     }
     o.printed = o.failure.empty();
     return o;

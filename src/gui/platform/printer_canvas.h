@@ -22,6 +22,8 @@ public:
     // The printer outlives the canvas. on_end is told what became of a job: printed whole
     // once it has ended, or failed, as it ends or when it cannot begin.
     explicit PrinterCanvas(QPrinter& printer, std::function<void(const PrintOutcome&)> on_end = {});
+    // A canvas on a printer of its own, for one job.
+    explicit PrinterCanvas(std::unique_ptr<QPrinter> printer, std::function<void(const PrintOutcome&)> on_end = {});
     ~PrinterCanvas() override;
 
     void set_orientation(Orientation orientation) override;
@@ -56,6 +58,7 @@ private:
     void forget_fonts();
     const QTextLayout* shaped(const std::string& text);  // nullptr: draw it with drawText
 
+    std::unique_ptr<QPrinter> own_printer_;  // before printer_: it may be the printer
     QPrinter& printer_;
     QPainter painter_;
     QFont font_;
@@ -63,7 +66,7 @@ private:
     FontWork* current_ = nullptr;
     int pen_width_ = 1;
     int page_ = 1;
-    PrintOutcome outcome(bool begun) const;
+    PrintOutcome outcome(bool begun);  // an incomplete file of the job is removed
     std::function<void(const PrintOutcome&)> on_end_;
 };
 

@@ -8,6 +8,7 @@
 
 #include "platform/file_filter.h"
 #include "platform/help_viewer.h"
+#include "platform/job_printer.h"
 #include "platform/paths.h"
 #include "platform/print_notices.h"
 #include "platform/printer_canvas.h"
@@ -112,43 +113,37 @@ std::optional<std::string> QtUiServices::save_file(const FileDialogRequest& requ
 }
 
 bool QtUiServices::choose_printer() {
-    // The dialog proposes the file the analyst chose, not the numbered file of its last job.
-    if (!chosen_pdf_path_.empty()) chosen_printer_.setOutputFileName(qt_text(chosen_pdf_path_));
+    // The dialog proposes the next free file of the series, which it need not ask about:
+    // only a file the analyst names brings its question whether to overwrite it.
+    proposed_pdf_path_ = pdf_files_.proposal();
+    if (!proposed_pdf_path_.empty()) chosen_printer_.setOutputFileName(qt_text(proposed_pdf_path_));
     QPrintDialog dialog(&chosen_printer_, QApplication::activeWindow());
-    if (dialog.exec() != QDialog::Accepted) return false;
-    take_printer_choice();
-    return true;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (accepted) take_printer_choice();
+    else if (!pdf_files_.empty()) chosen_printer_.setOutputFileName(qt_text(pdf_files_.chosen()));
+    proposed_pdf_path_.clear();
+    return accepted;
 }
 
 void QtUiServices::take_printer_choice() {
     printer_chosen_ = true;
-    const bool to_file = chosen_printer_.outputFormat() == QPrinter::PdfFormat;
-    chosen_pdf_path_ = to_file ? std_text(chosen_printer_.outputFileName()) : std::string();
-}
-
-std::string QtUiServices::chosen_pdf_job_path(const std::string& part_name) {
-    if (!part_name.empty()) {
-        // A part's file is named after the part, beside the file asked for.
-        return next_free_path(part_file_path(chosen_pdf_path_, file_safe(part_name), ".pdf"));
-    }
-    // The first job goes to the file asked for; a later one must not replace it, also
-    // when the same file is chosen again: its numbering goes on.
-    const bool used = !used_pdf_paths_.insert(chosen_pdf_path_).second;
-    return used ? next_free_path(chosen_pdf_path_) : chosen_pdf_path_;
+    if (chosen_printer_.outputFormat() == QPrinter::PdfFormat)
+        pdf_files_.choose(std_text(chosen_printer_.outputFileName()), proposed_pdf_path_);
+    else
+        pdf_files_.clear();
 }
 
 std::unique_ptr<Canvas> QtUiServices::current_printer(const std::string& report_name, const std::string& part_name) {
-    if (printer_chosen_ && chosen_pdf_path_.empty())
-        return std::make_unique<PrinterCanvas>(chosen_printer_, announce_print);
     if (printer_chosen_) {
-        chosen_printer_.setOutputFileName(qt_text(chosen_pdf_job_path(part_name)));
-        return std::make_unique<PrinterCanvas>(chosen_printer_, announce_print);
+        std::unique_ptr<QPrinter> job = job_printer(chosen_printer_);
+        if (!pdf_files_.empty())
+            job->setOutputFileName(qt_text(pdf_files_.next_job(part_name.empty() ? "" : file_safe(part_name))));
+        return std::make_unique<PrinterCanvas>(std::move(job), announce_print);
     }
-    std::string path = next_free_path(report_pdf_path(report_name));
-    pdf_printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pdf_printer_->setOutputFormat(QPrinter::PdfFormat);
-    pdf_printer_->setOutputFileName(qt_text(path));
-    return std::make_unique<PrinterCanvas>(*pdf_printer_, [](const PrintOutcome& outcome) {
+    auto job = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    job->setOutputFormat(QPrinter::PdfFormat);
+    job->setOutputFileName(qt_text(next_free_path(report_pdf_path(report_name))));
+    return std::make_unique<PrinterCanvas>(std::move(job), [](const PrintOutcome& outcome) {
         PrintOutcome o = outcome;
         o.before_choice = true;
         announce_print(o);

@@ -3,9 +3,9 @@
 // help pages, the busy cursor and the exception display.
 #include <QPrinter>
 #include <memory>
-#include <set>
 #include <string>
 
+#include "platform/pdf_file_series.h"
 #include "platform/ui_services.h"
 
 class QtUiServices : public UiServices {
@@ -26,7 +26,8 @@ public:
     void show_exception(const std::string& text) override;
 
     // The printer a printer dialog sets up; take_printer_choice() makes its settings the
-    // current printer of the run, as accepting the dialog does.
+    // current printer of the run, as accepting the dialog does. It holds the settings
+    // only: each job prints on a printer of its own set up like it.
     QPrinter& printer() { return chosen_printer_; }
     void take_printer_choice();
 
@@ -37,13 +38,8 @@ private:
     std::string application_title_;
     QPrinter chosen_printer_{QPrinter::HighResolution};
     bool printer_chosen_ = false;
-    // "Print to File (PDF)": the file asked for, and the files asked for that a job went
-    // to in this run (each later job to one goes to a file of its own, numbered after it).
-    // The dialog proposes the name asked for again, never a numbered one.
-    std::string chosen_pdf_path_;
-    std::set<std::string> used_pdf_paths_;
-    std::string chosen_pdf_job_path(const std::string& part_name);
-    std::unique_ptr<QPrinter> pdf_printer_;  // before any choice: a PDF file per report
+    PdfFileSeries pdf_files_;  // "Print to File (PDF)": the files of its jobs
+    std::string proposed_pdf_path_;  // while the printer dialog is open
 };
 
 // The file of a report printed before any printer was chosen (numbered after it when it

@@ -114,6 +114,7 @@ TEST_F(CheckReportPrintTest, LaterPagesRepeatTheLabelsAboveTheHeadings) {
 TEST_F(CheckReportPrintTest, PrintingAlsoWritesTheReportFile) {
     TempFolder folder;
     check_data_file = folder.file("CCV.TXT");
+    ui.expect_message("The report file was written:\n" + folder.file("CCV.check"));  // with its printout
     write_and_print_check_calibration({2, 0.0});
     ASSERT_EQ(ui.finished_jobs.size(), 1u);
     EXPECT_EQ(ui.finished_jobs[0].report_name, "Check Calibration Report");

@@ -86,7 +86,13 @@ TEST_F(ProcessingRun, ModelsEverySampleThenQuantitatesAndReports) {
     options.printed_reports = true;
     options.batch_report = true;
     options.delimited_reports = true;
+    // The run's report files are named in its one message, beside its printouts.
+    const std::string runs = folder_of(data.sample_data_paths[0]) + "/";
+    ui.expect_message("The report files were written:\n" + runs + "SAMPLE1_DEMO_CALIBRATION.txt\n" + runs +
+                      "SAMPLE1_DEMO_CALIBRATIONQC.txt\n" + runs + "SAMPLE2_DEMO_CALIBRATION.txt\n" + runs +
+                      "SAMPLE2_DEMO_CALIBRATIONQC.txt");
     EXPECT_EQ(run_processing(data, noted_steps(), options), ProcessingOutcome::Done);
+    EXPECT_EQ(ui.messages.size(), 1u);
 
     const std::vector<std::string> expected = {
         "clear",   "average",   "read 0",   "lines 0",    "average", "read 1",     "lines 1",

@@ -39,6 +39,7 @@ protected:
 };
 
 TEST_F(DemoReports, DelimitedReportsOfEverySample) {
+    ui.expect_message("The report files were written:\n");
     ASSERT_EQ(run_processing(data, processing_steps(), {false, true, true}), ProcessingOutcome::Done);
     for (int s = 1; s <= kDemoSamples; ++s) {
         const std::string stem = fs::absolute("runs/SAMPLE" + std::to_string(s)).string() + "_DEMO_CALIBRATION";
@@ -143,6 +144,7 @@ TEST_F(DemoReports, UnknownResultsAreNeverNumbersNorBelowALimit) {
     for (int forms : {0, 1}) {
         main_flags.TrqFormsFormat = forms;
         ui.finished_jobs.clear();
+        ui.expect_message("The report files were written:\n");
         ASSERT_EQ(run_processing(data, steps, {true, true, true}), ProcessingOutcome::Done);
         for (int s = 0; s < kDemoSamples; ++s) {
             const AnalyteResult& r = data.analyte_results[s][0];
