@@ -217,6 +217,7 @@ TEST_F(ProcessingWindow, TheSameDataFileIsNotListedTwice) {
         EXPECT_EQ(control<QListWidget>(process_files, "DirListBox")->count(), 1);
         EXPECT_EQ(sample_count, 1);
 
+        ui.expect_message("The report files were written:\n" + data.file("runs/SAMPLE1_DEMO_CALIBRATION.txt"));
         button(process_files, "process_samp")->click();
         EXPECT_TRUE(ui.exceptions.empty());
         const ResultsCompounds& kept = *process_files_data.kept_sample_results[0].compounds;
