@@ -1,15 +1,12 @@
 #include "methoddata/reporting_limits_reader.h"
 
-#include <optional>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include "methoddata/compound_name.h"
-#include "methoddata/kept_reporting_limits.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
-#include "platform/file_stamp.h"
 #include "platform/number_text.h"
 #include "platform/read_errors.h"
 #include "platform/text_file.h"
@@ -21,6 +18,13 @@ namespace {
 constexpr int kHeaderLines = 5;
 const std::string kLimitsKept = "The file was not used.";
 int files_read = 0;
+
+// What a reporting-limit file gives before it goes into a slot: its header and, for each
+// row, the library row it names and its limit.
+struct ReportingLimitsReading {
+    LmtHeader header;
+    std::vector<std::pair<int, double>> limits;
+};
 
 // Field i (from 0) of a line split at ";"; empty when the line has fewer fields.
 std::string field(const std::string& line, size_t i) {
@@ -64,8 +68,11 @@ int read_limits_lines(const std::string& path, TextLineReader& in, ReportingLimi
     int line_number = 0;
     reading.header = read_header(in, line_number);
     std::string line;
-    std::vector<std::string> names;  // of the rows read, for a compound listed twice
-    std::vector<int> row_lines;
+    // For each library row, the row of the file (from 0) that named it, and its line: a
+    // second limit of one compound would silently replace the first. Rows name library
+    // rows by exact name, so one name always finds one library row.
+    std::vector<std::pair<int, int>> named_by(kMaxCompounds, {-1, 0});
+    int rows = 0;
     while (in.next(line)) {
         ++line_number;
         const std::string row = trim(line);
@@ -79,31 +86,28 @@ int read_limits_lines(const std::string& path, TextLineReader& in, ReportingLimi
             show_message("Quantilyezr: 10003", "Error");
             return 0;
         }
-        names.push_back(name);
-        row_lines.push_back(line_number);
-        // A second limit of one compound would silently replace the first.
-        if (const auto repeated = find_repeated_compound_name(names)) {
-            show_message(repeated_compound_name_message("reporting-limit", path, *repeated,
-                                                        row_lines[repeated->first], row_lines[repeated->second],
-                                                        kLimitsKept),
+        if (named_by[k].first >= 0) {
+            show_message(repeated_compound_name_message("reporting-limit", path,
+                                                        RepeatedName{name, named_by[k].first, rows},
+                                                        named_by[k].second, line_number, kLimitsKept),
                          "Error");
             return 0;
         }
+        named_by[k] = {rows++, line_number};
         reading.limits.emplace_back(k, leading_number(field(row, 1)));
     }
     // A file without a row (an empty one too) would silently take every limit away.
-    if (names.empty()) {
+    if (rows == 0) {
         show_message("The reporting-limit file " + path + " lists no compound.\n" + kLimitsKept, "Error");
         return 0;
     }
     return 1;
 }
 
-// The file `file` (the path as resolved), named `path` in the messages.
-int read_limits_file(const std::string& path, const std::string& file, ReportingLimitsReading& reading) {
+int read_limits_file(const std::string& path, ReportingLimitsReading& reading) {
     ++files_read;
     TextLineReader in;
-    if (!in.open(file)) {
+    if (!in.open(path)) {
         show_message("Quantilyzer: 10002", "Error");
         return 0;
     }
@@ -131,18 +135,10 @@ int reporting_limit_files_read() { return files_read; }
 
 int read_reporting_limits_file(const std::string& path, int slot) {
     if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("reporting-limit slot");
-    const std::optional<FileStamp> stamp = settled_file_stamp(path);
-    if (stamp) {
-        if (const ReportingLimitsReading* kept = kept_reporting_limits(*stamp)) {
-            take_reading(*kept, slot);
-            return 1;
-        }
-    }
     // A file refused part-way leaves the slot and the header as they were.
     ReportingLimitsReading reading;
-    const int answer = read_limits_file(path, stamp ? stamp->resolved : path, reading);
+    const int answer = read_limits_file(path, reading);
     if (answer != 1) return answer;
     take_reading(reading, slot);
-    if (stamp) keep_reporting_limits(*stamp, std::move(reading));
     return 1;
 }

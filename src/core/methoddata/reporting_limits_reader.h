@@ -15,8 +15,8 @@
 // compound (the caller reports it). The slot then holds the file alone under the names of the library: row k carries
 // library compound k's name and the limit the file gives it, 0 when it gives none; entries
 // past the library carry no name. A refused file changes neither the slot nor lmt_header.
-// Blank lines are skipped. A file read before and unchanged since, with the library names
-// unchanged, is not read again: its kept reading fills the slot (kept_reporting_limits.h).
+// Blank lines are skipped. The file is read at every call: the analyst or another program
+// may have changed it since the last one.
 int read_reporting_limits_file(const std::string& path, int slot);
 
 // How many times this run has gone to the disk to read a reporting-limit file.

@@ -228,9 +228,9 @@ TEST_F(SampleEntry, AFileLeftInTheBoxIsReadInNoneModeToo) {
     EXPECT_EQ(boxes.size, "");
 }
 
-// The samples of a run share one reporting-limit file: it is read at the first Enter, and
-// again only after it changed (here saved by the reporting-limit editor).
-TEST_F(SampleEntry, TheSamplesOfARunReadTheirSharedFileOnce) {
+// The samples of a run share one reporting-limit file: it is read at every Enter, and a
+// change (here saved by the reporting-limit editor) reaches the next sample entered.
+TEST_F(SampleEntry, TheSamplesOfARunReadTheirSharedFileAtEachEnter) {
     const std::string path = lmt_file("/DATA/DEMO_IS.INI");
     std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
     const int reads = reporting_limit_files_read();
@@ -242,7 +242,7 @@ TEST_F(SampleEntry, TheSamplesOfARunReadTheirSharedFileOnce) {
         EXPECT_EQ(reporting_limits[i][0].limit, 1.5) << i;
         EXPECT_EQ(reporting_limits[i][2].limit, 0.5) << i;
     }
-    EXPECT_EQ(reporting_limit_files_read(), reads + 1);
+    EXPECT_EQ(reporting_limit_files_read(), reads + 24);
 
     ReportingLimitSlot slot = reporting_limits[0];
     slot[0].limit = 4.0;
