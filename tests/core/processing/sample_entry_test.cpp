@@ -253,6 +253,19 @@ TEST_F(SampleEntry, TheSamplesOfARunReadTheirSharedFileAtEachEnter) {
     EXPECT_EQ(reporting_limits[24][2].limit, 0.5);
 }
 
+// A limit read by its leading digits would judge every result of the compound against
+// another limit: the entry is not taken, and the sample keeps no limit from the file.
+TEST_F(SampleEntry, ALimitThatIsNotWhollyANumberRefusesTheEntry) {
+    select_entry_mode(boxes, EntryMode::ReportingLimit);
+    boxes.size = "25";
+    boxes.limits_file = lmt_file("/DATA/DEMO_IS.INI", "ng/l", "\nBenzene;50,5\nToluene;0.50");
+    reporting_limits[0][0] = {"Benzene", 3.0, 0};
+    ui.expect_message("line 6: field 2 (the limit of Benzene) '50,5' is not a number");
+    EXPECT_FALSE(enter_sample_entry(boxes, data).stored);
+    EXPECT_EQ(sample_info_index, 0);
+    EXPECT_EQ(reporting_limits[0][0].limit, 3.0);
+}
+
 TEST_F(SampleEntry, BrowseFillsTheBoxesFromTheHeaderAndRemembersTheFolder) {
     const std::string path = lmt_file("/DATA/DEMO_IS.INI", "\u00b5g/l");
     choose_reporting_limit_file(path);
