@@ -38,10 +38,14 @@ std::string calibration_file_text();
 bool write_calibration(const std::string& path);
 
 // Reads the file into the tables; false after the numbered error message (03005 cannot
-// open, 03006 preamble, 03001 compound blocks). standards receives the count read.
+// open, 03006 preamble, 03001 compound blocks), or after naming the line and field of a
+// value that cannot be what it is used for (a number, count or area that is not wholly
+// one, a flag field holding other than digits); the calibration in memory then stays as
+// it was. standards receives the count read.
 bool load_calibration(const std::string& path, int& standards);
 
-// The reader's steps. The preamble gives the number of standards and of compounds.
+// The reader's steps. The preamble gives the number of standards and of compounds. A
+// field that cannot be its value throws ConversionError naming the field.
 bool read_calibration_preamble(TextLineReader& in, int& standards, int& compounds);
 bool read_calibration_compounds(TextLineReader& in, int standards, int compounds,
                                 int& internal_standards);
