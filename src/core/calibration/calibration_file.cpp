@@ -40,6 +40,10 @@ constexpr int kMinimumLevelColumns = 5;
 constexpr int kPreambleLinesAfterCount =
     8;  // empty line, three descriptions with headings, empty line
 
+// The internal-standard and reference file lines as the file holds them.
+std::string surrogate_file_line() { return to_upper(trim(surrogate_file_path)); }
+std::string reference_file_line() { return trim(surrogate_reference_path); }
+
 void show_error(const char* code) { show_message(std::string("Quantilyzer: ") + code, "Error"); }
 
 // A data file as the list line names it: an entry that is a results file by its folder.
@@ -207,10 +211,32 @@ std::optional<Refusal> data_file_path_refusal(const std::vector<std::string>& fi
     return std::nullopt;
 }
 
+std::optional<Refusal> path_line_refusal() {
+    const std::pair<const char*, std::string> lines[] = {
+        {"library", folder_settings.slot[kLibraryTextFileSlot]},
+        {"internal standard", surrogate_file_line()},
+        {"reference", reference_file_line()},
+    };
+    for (const auto& [kind, path] : lines) {
+        if (path.find_first_of("\r\n") == std::string::npos) continue;
+        return Refusal{std::string("The ") + kind + " file path\n" + path +
+                           "\nholds a line break, which ends a line of a calibration file: the file could not be "
+                           "read back.\nPlease move the file to a folder whose path has none. The calibration was "
+                           "not saved.",
+                       "Calibration File"};
+    }
+    return std::nullopt;
+}
+
+std::optional<Refusal> calibration_path_refusal(const std::vector<std::string>& files) {
+    if (std::optional<Refusal> refusal = path_line_refusal()) return refusal;
+    return data_file_path_refusal(files);
+}
+
 bool refuse_unlistable_data_files() {
     const std::vector<std::string> files(standard_data_files.begin(),
                                          standard_data_files.begin() + std::clamp(standard_count, 0, kMaxStandards));
-    const std::optional<Refusal> refusal = data_file_path_refusal(files);
+    const std::optional<Refusal> refusal = calibration_path_refusal(files);
     if (refusal) show_message(refusal->text, refusal->caption);
     return refusal.has_value();
 }
@@ -242,9 +268,9 @@ std::string calibration_file_text() {
     line("Library File");
     line(folder_settings.slot[kLibraryTextFileSlot]);
     line("Surrogate File");
-    line(to_upper(trim(surrogate_file_path)));
+    line(surrogate_file_line());
     line("Surrogate Reference File");
-    line(trim(surrogate_reference_path));
+    line(reference_file_line());
     line("Data File(s)");
     line(data_file_list(n));
     line("Compound Count");

@@ -77,6 +77,11 @@ void fill_calibration(int n) {
     category_thresholds.n_pvcsLn = 100.0;
 }
 
+// The internal-standard path as the file writes it: upper-cased.
+std::string to_upper_if(const char* kind, const std::string& path) {
+    return std::string(kind) == "internal standard" ? to_upper(path) : path;
+}
+
 std::string join(const std::vector<std::string>& pieces, const std::string& separator) {
     std::string out;
     for (size_t i = 0; i < pieces.size(); ++i) out += (i ? separator : "") + pieces[i];
@@ -566,6 +571,46 @@ TEST_F(CalibrationFileTest, ADataFilePathTheListCannotHoldIsRefused) {
         EXPECT_EQ(level_included_saved[0][0], 7);
     }
     EXPECT_FALSE(data_file_path_refusal({"/home/analyst/runs/std1.txt", "/home/analyst/a,b/std2.txt"}));
+}
+
+// The library, internal-standard and reference paths each fill a line: a line break in
+// one would shift every line after it, and the file would load as a calibration of no
+// compounds. The calibration is refused naming the path, and no file is written.
+TEST_F(CalibrationFileTest, APathLineWithALineBreakIsRefused) {
+    struct Case {
+        const char* kind;
+        std::string* path;
+    } cases[] = {
+        {"library", &folder_settings.slot[kLibraryTextFileSlot]},
+        {"internal standard", &surrogate_file_path},
+        {"reference", &surrogate_reference_path},
+    };
+    for (const Case& c : cases) {
+        for (const char* line_break : {"\n", "\r"}) {
+            SCOPED_TRACE(std::string(c.kind) + (line_break[0] == '\n' ? " LF" : " CR"));
+            fill_calibration(3);
+            *c.path = std::string("/home/analyst/day") + line_break + "2/file.txt";
+            level_included_saved[0][0] = 7;
+            ui.expect_message(std::string("The ") + c.kind + " file path\n" + to_upper_if(c.kind, *c.path) +
+                              "\nholds a line break");
+            EXPECT_FALSE(write_calibration(dir.file("broken.cal")));
+            EXPECT_EQ(ui.last_message().caption, "Calibration File");
+            EXPECT_FALSE(file_exists(dir.file("broken.cal")));
+            EXPECT_EQ(level_included_saved[0][0], 7);
+        }
+    }
+    fill_calibration(3);
+    EXPECT_FALSE(calibration_path_refusal({"/home/analyst/runs/std1.txt"}));
+
+    // Such a file, as it was once written, is refused when read, not loaded as no compounds.
+    ASSERT_TRUE(write_calibration(dir.file("good.cal")));
+    std::string text = read_file_text(dir.file("good.cal"));
+    text.replace(text.find("/home/analyst/runs/ref.txt"), 19, "/home/analyst/runs\n");
+    const std::string shifted = dir.write("shifted.cal", text);
+    int standards = 0;
+    ui.expect_message("The calibration file " + shifted +
+                      " was not read: line 12: the Compound Count 'Compound Count' is not a whole number.");
+    EXPECT_FALSE(load_calibration(shifted, standards));
 }
 
 // Five standards, the last at Amount6: the file carries the sixth amount, and a run with
