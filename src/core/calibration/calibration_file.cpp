@@ -135,10 +135,20 @@ int count_field(const std::string& text, const std::string& what) {
 }
 
 // A field of one digit per level or group: any other character is no flag, and read as
-// 0 or 1 it would drop or take a level or group the file never said.
-void check_digits(const std::string& text, const std::string& what) {
+// 0 or 1 it would drop or take a level or group the file never said. A level counts when
+// its digit is not 0; a group flag, as the internal-standard file holds it, is 0 or 1.
+void check_digits(const std::string& text, const std::string& what, char highest) {
     for (char ch : text)
-        if (ch < '0' || ch > '9') throw ConversionError(what + " '" + text + "' holds a character that is not a digit");
+        if (ch < '0' || ch > highest)
+            throw ConversionError(what + " '" + text + "' holds a character that is not " +
+                                  (highest == '1' ? "0 or 1" : "a digit"));
+}
+
+// A flag of an internal standard: 0 or 1, as the internal-standard file holds it.
+int flag_field(const std::string& text, const std::string& what) {
+    const int flag = count_field(text, what);
+    if (flag != 0 && flag != 1) throw ConversionError(what + " '" + trim(text) + "' is not 0 or 1");
+    return flag;
 }
 
 bool skip_line(TextLineReader& in) {
@@ -371,7 +381,7 @@ bool read_calibration_values_line(const std::string& line, int c, int standards,
     }
     for (int p = 0; p < standards; ++p) level_names[p] = left(f[i++], kLevelNameLength);
     const std::string& digits = f[i];
-    check_digits(digits, field_name(i++, "average flags"));
+    check_digits(digits, field_name(i++, "average flags"), '9');
     for (size_t p = 0; p < digits.size() && p < static_cast<size_t>(kMaxLevels); ++p)
         level_included[c][p] = digits[p] != '0' ? 1 : 0;
     columns = static_cast<int>(digits.size());
@@ -429,13 +439,13 @@ void read_calibration_surrogate_line(const std::string& line, int c, int& intern
     auto digits = [&f](size_t field, const char* what, std::array<int, kGroups>& groups) {
         groups.fill(0);
         if (field >= f.size()) return;
-        check_digits(f[field], field_name(field, what));
+        check_digits(f[field], field_name(field, what), '1');
         for (size_t g = 0; g < groups.size() && g < f[field].size(); ++g) groups[g] = f[field][g] - '0';
     };
     digits(1, "rvgr1-6", record.rvwgroup);
     digits(2, "bpg1-6", record.bpgroup);
-    record.first_pass = f.size() > 3 ? count_field(f[3], field_name(3, "First Pass")) : 0;
-    record.checked_surrogate = f.size() > 4 ? count_field(f[4], field_name(4, "Surrogate")) : 0;
+    record.first_pass = f.size() > 3 ? flag_field(f[3], field_name(3, "First Pass")) : 0;
+    record.checked_surrogate = f.size() > 4 ? flag_field(f[4], field_name(4, "Surrogate")) : 0;
     lib.is_internal_standard = 1;
     lib.cmpndType = "Internal Standard";
 }

@@ -524,7 +524,9 @@ TEST_F(CalibrationFileTest, AFieldThatIsNotItsValueRefusesTheFileNamingLineAndFi
         {21, 0, "0.25x", "line 22: field 1 (rvw) '0.25x' is not a number"},
         {21, 4, "5 ug", "line 22: field 5 (conc2) '5 ug' is not a number"},
         {21, 8, "2,25", "line 22: field 9 (Partition Coefficient) '2,25' is not a number"},
-        {25, 1, "1000o0", "line 26: field 2 (rvgr1-6) '1000o0' holds a character that is not a digit"},
+        {25, 1, "1000o0", "line 26: field 2 (rvgr1-6) '1000o0' holds a character that is not 0 or 1"},
+        {25, 2, "020000", "line 26: field 3 (bpg1-6) '020000' holds a character that is not 0 or 1"},
+        {25, 3, "2", "line 26: field 4 (First Pass) '2' is not 0 or 1"},
         {25, 3, "yes", "line 26: field 4 (First Pass) 'yes' is not a whole number"},
         {25, 4, "1.0", "line 26: field 5 (Surrogate) '1.0' is not a whole number"},
     };
