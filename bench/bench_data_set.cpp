@@ -1,7 +1,9 @@
 #include "bench_data_set.h"
 
 #include <cmath>
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 
@@ -191,4 +193,14 @@ bool prepare_bench_calibration(const BenchDataSet& set) {
 bool write_bench_calibration(const BenchDataSet& set, const std::string& path) {
     return prepare_bench_calibration(set) && build_calibration(standard_results_ini, standard_count, set.reference) &&
            write_calibration(path);
+}
+
+void write_bench_reporting_limits(const BenchDataSet& set, const std::string& path) {
+    std::string text = "Creation Date;09/22/2025 09:00\nCompound Library File:" + to_upper(set.library_file) +
+                       "\nInternal Standard File;" + to_upper(set.surrogate_file) +
+                       "\n1.00;WATER;ng/l\nOther;bench limits";
+    for (int c = 0; c < compound_count; ++c)
+        if (!library_saved[c].is_internal_standard) text += "\n" + library_saved[c].name + c_format(";%.2f", 0.5 + c % 7);
+    std::ofstream(path, std::ios::binary) << text;
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
 }

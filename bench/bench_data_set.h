@@ -28,5 +28,10 @@ bool prepare_bench_calibration(const BenchDataSet& set);
 // The calibration of the set built and written to path; false when a step failed.
 bool write_bench_calibration(const BenchDataSet& set, const std::string& path);
 
+// A reporting-limit file of the set's analytes (those of the tables in memory, as
+// write_bench_calibration leaves them), naming its internal-standard file, last written an
+// hour ago as an analyst's file usually is.
+void write_bench_reporting_limits(const BenchDataSet& set, const std::string& path);
+
 // A fresh temporary folder; removed by the caller.
 std::string make_bench_folder();

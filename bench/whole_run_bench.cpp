@@ -11,6 +11,9 @@
 // them) against the run's printing; and the peak memory of the process.
 //
 // Run: build-release/bench/whole_run_bench
+// Set M5847_BENCH_LMT to 1 to give the 24 samples one reporting-limit file: the first
+// Sample Information browses for it and the others take it over, in Reporting Limit mode,
+// so each Enter reads it (and the floor reads it as often).
 // Set M5847_BENCH_KEEP to a folder to keep the reports, the PDF and the calibration file
 // of the last run there, and M5847_BENCH_DIR to a fixed working folder, to compare the
 // output of two builds: the files then name the same folders, and the clock is fixed.
@@ -23,6 +26,7 @@
 #include <QPen>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <sys/resource.h>
 
 #include <chrono>
@@ -258,6 +262,11 @@ public:
         set_ = write_bench_data_set(data_, kCompounds, kSamples);
         calibration_ = join_path(data_, "BENCH.cal");
         ok_ = write_bench_calibration(set_, calibration_);
+        const char* lmt = std::getenv("M5847_BENCH_LMT");
+        if (ok_ && lmt && std::string(lmt) == "1") {
+            limits_ = join_path(data_, "BENCH.lmt");
+            write_bench_reporting_limits(set_, limits_);
+        }
         pdf_ = join_path(data_, "Sample_Reports.pdf");
         replay_pdf_ = join_path(data_, "Replayed_Reports.pdf");
         ui_.printer = [this](const std::string&) {
@@ -293,7 +302,7 @@ public:
         times_.load += ms_since(t);
 
         t = Clock::now();
-        for (const std::string& sample : set_.samples) add_sample(sample);
+        add_samples();
         times_.add += ms_since(t);
 
         t = Clock::now();
@@ -318,6 +327,9 @@ public:
         // the run itself still saves it at every Add File (25 of its 97 fsyncs).
         write_file_atomically(settings_.first, settings_.second);
         for (const auto& [data, results] : results_files_) benchmark::DoNotOptimize(file_bytes(results.first));
+        // The reporting-limit file as often as the run reads it: at the Browse and at each Enter.
+        if (!limits_.empty())
+            for (size_t i = 0; i <= set_.samples.size(); ++i) benchmark::DoNotOptimize(file_bytes(limits_));
         const Clock::time_point pdf = Clock::now();
         std::ofstream(pdf_bytes_.first, std::ios::binary) << pdf_bytes_.second;  // Qt writes it plainly
         times_.floor_pdf += ms_since(pdf);
@@ -356,19 +368,28 @@ private:
         main_form->findChild<QAction*>("Processsamplefiles1")->trigger();
     }
 
-    void add_sample(const std::string& sample) {
+    void add_sample(const std::string& sample, bool first) {
         ui_.open_answers.push_back(sample);
         button(process_files, "add_samp_file")->click();
+        // The first sample browses for the shared reporting-limit file; the others keep it.
+        if (first && !limits_.empty()) {
+            process_input->findChild<QRadioButton*>("RadioGroup_mdlItem0")->click();
+            ui_.open_answers.push_back(limits_);
+            button(process_input, "Button_mdl_Browse")->click();
+        }
         process_input->findChild<QLineEdit*>("Edit_size")->setText("1");
         process_input->findChild<QComboBox*>("file_process_units_box")->setCurrentIndex(1);
         process_input->findChild<QLineEdit*>("Edit_matrix")->setText("WATER");
         button(process_input, "Enter")->click();
     }
+    void add_samples() {
+        for (size_t s = 0; s < set_.samples.size(); ++s) add_sample(set_.samples[s], s == 0);
+    }
 
     // One run's files: its results files (taken before Exit deletes them), reports and PDF.
     void record_floor_files() {
         load_and_open();
-        for (const std::string& sample : set_.samples) add_sample(sample);
+        add_samples();
         recording_ = true;
         button(process_files, "process_samp")->click();
         recording_ = false;
@@ -390,6 +411,7 @@ private:
 
     FixedClock clock_{DateTime{2025, 9, 22, 14, 30, 0}};
     std::string folder_, home_, install_, data_, calibration_, pdf_, replay_pdf_;
+    std::string limits_;  // the shared reporting-limit file, when M5847_BENCH_LMT is 1
     BenchDataSet set_;
     BenchUi ui_;
     bool ok_ = false;

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+#include "platform/errors.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "scripted_ui.h"
@@ -65,12 +66,23 @@ TEST_F(LibraryTextFile, CountsHeaderSeparators) {
     EXPECT_EQ(count_header_separators("COMPOUND LIBRARY;;x;"), 3);
 }
 
-TEST_F(LibraryTextFile, NumbersTakeTheLeadingNumericPart) {
-    EXPECT_EQ(library_text_number("  12.5  "), 12.5);
-    EXPECT_EQ(library_text_number("3.2mg"), 3.2);
-    EXPECT_EQ(library_text_number("n/a"), 0.0);
-    EXPECT_EQ(library_text_number("   "), 0.0);
-    EXPECT_EQ(library_text_number("-0.24"), -0.24);
+// A field is read whole: by its leading digits "3.2mg" was 3.2 and "n/a" 0.
+TEST_F(LibraryTextFile, NumbersAreReadWhole) {
+    EXPECT_EQ(library_text_number("  12.5  ", "rvw"), 12.5);
+    EXPECT_EQ(library_text_number("-0.24", "rvw"), -0.24);
+    EXPECT_EQ(library_text_number("1e-3", "rvw"), 0.001);
+    const std::pair<const char*, const char*> refused[] = {
+        {"3.2mg", "bp '3.2mg' is not a number"}, {"n/a", "bp 'n/a' is not a number"},
+        {"50,5", "bp '50,5' is not a number"},   {"   ", "bp is empty"},
+    };
+    for (const auto& [text, message] : refused) {
+        try {
+            library_text_number(text, "bp");
+            ADD_FAILURE() << text;
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
+    }
 }
 
 struct HeaderCase {
@@ -179,7 +191,6 @@ TEST_F(LibraryTextFile, RowErrorsRefuseTheFileAndKeepTheLibrary) {
         {kHeader2, full_row("Benzene", "analyte", "0"), "Quantilyzer: 06007 | record 1"},
         {kHeader2, full_row("A", "analyte", "1") + full_row("B", "analyte", "2") + full_row("C", "analyte", "-1"),
          "Quantilyzer: 06007 | record 3"},
-        {kHeader2, "Benzene\tanalyte\tn/a\n", "Quantilyzer: 06007 | record 1"},
         // A CAS column needs a version text; the old header keeps the previous one.
         {"COMPOUND LIBRARY\n", full_row("Benzene", "analyte", "1.0"), "Quantilyzer: 06005"},
     };
@@ -372,28 +383,45 @@ TEST_F(LibraryTextFile, RefusedFilesKeepTheLibraryAndTheVariableMode) {
     }
 }
 
-// A number out of range is no number: as infinity an rvw passed the "> 0" check and a bp
-// went into the models; as 0 it would be another compound. The file is refused whole.
-TEST_F(LibraryTextFile, NumbersThatAreNotFiniteRefuseTheFileNamingTheLine) {
+// A number field must be wholly a number and able to mean what it is used for: as
+// infinity an rvw passed the "> 0" check and a bp went into the models; by its leading
+// digits "50,5" was 50, "O.55E2" 0 and "n/a" an rvw of 0. The file is refused whole,
+// naming the line and the field (counted as the reader counts them).
+TEST_F(LibraryTextFile, ANumberFieldThatIsNotItsValueRefusesTheFileNamingLineAndField) {
     struct Case {
         std::string rows;
         const char* message;
     } cases[] = {
-        {full_row("A", "analyte", "1") + full_row("B", "analyte", "1e999"),
-         "line 3: '1e999' is not a valid floating point value"},
-        {"Benzene\tanalyte\t1.5\t1e999\n", "line 2: '1e999' is not a valid floating point value"},
-        {"Benzene\tanalyte\t1.5\t80\t1\t2\t-1e400\n", "line 2: '-1e400' is not a valid floating point value"},
+        {full_row("A", "analyte", "1") + full_row("B", "analyte", "1e999"), "line 3: field 3 (rvw) '1e999' is out of range"},
+        {"Benzene\tanalyte\t1.5\t1e999\n", "line 2: field 4 (bp) '1e999' is out of range"},
+        {"Benzene\tanalyte\t1.5\t80\t1\t2\t-1e400\n", "line 2: field 7 (amount 1) '-1e400' is out of range"},
+        {"Benzene\tanalyte\tn/a\n", "line 2: field 3 (rvw) 'n/a' is not a number"},
+        {"Benzene\tanalyte\t1.5\t80,1\n", "line 2: field 4 (bp) '80,1' is not a number"},
+        {"Benzene\tanalyte\t1.5\t80\tO.55E2\n", "line 2: field 5 (rvo) 'O.55E2' is not a number"},
+        {"Benzene\tanalyte\t1.5\t80\t1\t2.1.3\n", "line 2: field 6 (partition coefficient) '2.1.3' is not a number"},
+        {"Benzene\tanalyte\t1.5\t \t1\n", "line 2: field 4 (bp) is empty"},
+        {"Benzene\tanalyte\t1.5\t80\t1\t2\t1\t5\t10ug\n", "line 2: field 9 (amount 3) '10ug' is not a number"},
+        // An amount below 0 is no amount a standard can hold.
+        {full_row("A", "analyte", "1") + "B\tanalyte\t1.5\t80\t1\t2\t1\t5\t10\t20\t50\t100\t-1\n",
+         "line 3: field 13 (amount 7) '-1' is below 0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rows);
         const std::string path = temp.write("huge.txt", kHeader2 + c.rows);
-        expect_error(c.message, "Error");
+        expect_error("The library file " + path + " was not read: " + c.message + ".\nThe library was not loaded.",
+                     "Error");
         EXPECT_FALSE(read_library_text_file(path));
         check_caption();
-        EXPECT_NE(ui.last_message().text.find("The library file " + path + " was not read"), std::string::npos);
         expect_library_untouched();
     }
+    // A bp below 0 is a real boiling point, and a partition coefficient below 0 a real one.
+    ASSERT_TRUE(read_library_text_file(temp.write("cold.txt", std::string(kHeader2) +
+                                                                  "Chloromethane\tanalyte\t40\t-24.2\t1\t-0.5\t0\n")));
+    EXPECT_EQ(library[0].bp, -24.2);
+    EXPECT_EQ(library[0].partcoef, -0.5);
+    EXPECT_EQ(library[0].conc[0], 0.0);
     // A folder given for the file cannot be opened, and says so.
+    SetUp();
     expect_error("The library file " + temp.path() + " cannot be opened.", "Error");
     EXPECT_FALSE(read_library_text_file(temp.path()));
     expect_library_untouched();
@@ -518,7 +546,7 @@ TEST_F(LibraryTextFile, SavedNumbersReadBackEqual) {
     table[1].bp = 123456.789012345;  // 15 significant digits
     table[2].partcoef = 1.23456789012345e-7;
     table[3].rvo = 0.1 + 0.2;  // needs 17 digits
-    table[3].conc[9] = -987.654321098765;
+    table[3].conc[9] = 987.654321098765;  // (an amount is never below 0)
     const std::string text = format_library_text(4, table);
     const std::vector<std::string> lines = split(text, '\n');
     EXPECT_EQ(lines[1].substr(0, lines[1].find("\t32")), "1,1-Dichloroethene\tanalyte\t0.0123");

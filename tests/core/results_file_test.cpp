@@ -69,8 +69,8 @@ TEST(QuantDataFile, RowFieldsAreAreaThenRetentionTimeLast) {
         {"Benzene\t1234.5", "Benzene", 1234.5, 0.0},
         {"Benzene\t\t1234.5\t\t7.81", "Benzene", 1234.5, 7.81},  // runs of tabs are one separator
         {"Benzene\t100\t99\t98\t7.5", "Benzene", 100.0, 7.5},     // fields between are ignored
-        {"Benzene\tn/a\t3.2min", "Benzene", 0.0, 3.2},            // the leading number of a field
         {"Benzene  \t 42", "Benzene", 42.0, 0.0},
+        {"Benzene\t1.5e3\tion?\t+7.5", "Benzene", 1500.0, 7.5},      // the field between is not read
     };
     for (const auto& c : cases) {
         QuantRow row = parse_quant_row(c.line);
@@ -313,7 +313,10 @@ TEST_F(ResultsFileTest, AFolderGivenForAFileCannotBeOpened) {
     EXPECT_FALSE(convert_quant_file(folder.path(), folder.file("x.ini")));
 }
 
-TEST_F(ResultsFileTest, DataFilesWithABomConvertAndNumbersOutOfRangeAreRefused) {
+// An area or retention time is read whole: by its leading digits an area "1,234" (a
+// thousands separator) was an area of 1, and "n/a" one of 0. The file is refused naming the
+// line and the field, and no results file is written.
+TEST_F(ResultsFileTest, DataFilesWithABomConvertAndFieldsThatAreNotNumbersAreRefused) {
     const std::string ini = folder.file("b.ini");
     EXPECT_TRUE(convert_quant_file(
         folder.write("bom.txt", "\xEF\xBB\xBF" "DATA FILE\nBenzene\t1\nFluorobenzene\t2\nToluene\t3\n"), ini));
@@ -322,14 +325,21 @@ TEST_F(ResultsFileTest, DataFilesWithABomConvertAndNumbersOutOfRangeAreRefused) 
         std::string rows;
         const char* message;
     } cases[] = {
-        {"Benzene\t1\nFluorobenzene\t1e999\nToluene\t3\n", "line 3: '1e999' is not a valid floating point value"},
-        {"Benzene\t1\t2\t1e400\nFluorobenzene\t2\nToluene\t3\n", "line 2: '1e400' is not a valid"},
+        {"Benzene\t1\nFluorobenzene\t1e999\nToluene\t3\n",
+         "line 3: field 2 (the area of Fluorobenzene) '1e999' is out of range"},
+        {"Benzene\t1\t2\t1e400\nFluorobenzene\t2\nToluene\t3\n",
+         "line 2: field 4 (the retention time of Benzene) '1e400' is out of range"},
+        {"Benzene\t1\nFluorobenzene\t1,234\t5.5\nToluene\t3\n",
+         "line 3: field 2 (the area of Fluorobenzene) '1,234' is not a number"},
+        {"Benzene\tn/a\t3.2\nFluorobenzene\t2\nToluene\t3\n", "line 2: field 2 (the area of Benzene) 'n/a' is not a number"},
+        {"Benzene\t1\nFluorobenzene\t2\nToluene\t3\t60\t3.2min\n",
+         "line 4: field 4 (the retention time of Toluene) '3.2min' is not a number"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.rows);
         const std::string path = data_file("huge.txt", c.rows);
-        ui.expect_message(c.message);
+        ui.expect_message("The data file " + path + " was not read: " + c.message + ".\nNo results file was written.");
         EXPECT_FALSE(convert_quant_file(path, folder.file("huge.ini")));
-        EXPECT_NE(ui.last_message().text.find("The data file " + path + " was not read"), std::string::npos);
         EXPECT_FALSE(file_exists(folder.file("huge.ini")));
     }
 }

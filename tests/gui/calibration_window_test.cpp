@@ -515,6 +515,26 @@ TEST_F(CalibrationWindow, TheLevelDialogKeepsEachLabelWithItsFile) {
     EXPECT_EQ(standard_count, 2);
 }
 
+// A reference file in a folder whose name holds a line break: its line of the calibration
+// file would end early, and the file read back as a calibration of no compounds. Save is
+// refused before a file is asked for, and nothing is written.
+TEST_F(CalibrationWindow, AReferencePathWithALineBreakIsRefusedAtSave) {
+    open_new_calibration();
+    add_standard("STD1.TXT", 0);
+    add_standard("STD2.TXT", 1);
+    add_standard("STD3.TXT", 2);
+    const std::string folder = data.file("runs/day\n2");
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(run("REF.TXT"), folder + "/REF.TXT");
+    ui.open_returns(folder + "/REF.TXT");
+    QTest::mouseClick(button("add_reference_button"), Qt::LeftButton);
+    ui.expect_message("The reference file path\n" + folder + "/REF.TXT\nholds a line break");
+    QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
+    EXPECT_EQ(ui.last_message().caption, "Calibration File");
+    EXPECT_TRUE(ui.save_requests.empty());
+    EXPECT_TRUE(calibration_file_name.empty());
+}
+
 // A second calibration of the run, after Save and a visit to the reporting-limit editor,
 // is built from the library's own amounts: with the standards listed out of level order
 // its file is the first one's.

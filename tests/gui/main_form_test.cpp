@@ -111,13 +111,20 @@ TEST_F(MainForm, TheDocumentsNameTheCalibrationFileCommandAsTheMenuDoes) {
 TEST_F(MainForm, FailedLoadKeepsTheLibraryStage) {
     ui.open_returns(example_file("demo_library.txt"));
     item("OpenLibraryMenu")->trigger();
-    ui.open_returns(install.write("broken.txt", "COMPOUND LIBRARY\nBenzene\tX\t1.0\n"));
-    ui.expect_message("Quantilyzer: 06004");
-    item("OpenLibraryMenu")->trigger();
-    EXPECT_EQ(item("UpdateLibrary1")->text(), "Edit Library... --> DEMO_LIBRARY.TXT");
-    for (const char* on : {"UpdateLibrary1", "CreateSurrogates1", "OpenSurrogateFile1", "CreateEditMDLFile2"})
-        EXPECT_TRUE(item(on)->isEnabled()) << on;
-    EXPECT_NE(library[0].name, kDummyName);
+    // A bad category, and an rvw with a decimal comma (read by its leading digits, 0.5).
+    const std::pair<const char*, const char*> broken[] = {
+        {"COMPOUND LIBRARY\nBenzene\tX\t1.0\n", "Quantilyzer: 06004"},
+        {"COMPOUND LIBRARY\nBenzene\tanalyte\t0,5\n", "line 2: field 3 (rvw) '0,5' is not a number"},
+    };
+    for (const auto& [text, message] : broken) {
+        ui.open_returns(install.write("broken.txt", text));
+        ui.expect_message(message);
+        item("OpenLibraryMenu")->trigger();
+        EXPECT_EQ(item("UpdateLibrary1")->text(), "Edit Library... --> DEMO_LIBRARY.TXT");
+        for (const char* on : {"UpdateLibrary1", "CreateSurrogates1", "OpenSurrogateFile1", "CreateEditMDLFile2"})
+            EXPECT_TRUE(item(on)->isEnabled()) << on;
+        EXPECT_EQ(library[0].name, "1,1-Dichloroethene");
+    }
 }
 
 // Load Library resets the internal-standard records: the file they came from is in memory

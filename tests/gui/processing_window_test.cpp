@@ -396,6 +396,20 @@ TEST_F(ProcessingWindow, ClosingTheWindowDoesWhatExitDoes) {
 
 // Instruments write their injection time in more than one form: the analysed-date box
 // shows the same time in its own layout, and the size box is the first to fill.
+// An area written with a thousands separator would be read as 1 by its leading digits:
+// Add File refuses the data file naming its line and field, and nothing is listed.
+TEST_F(ProcessingWindow, AnAreaThatIsNotWhollyANumberRefusesTheDataFile) {
+    std::string text = read_file_text(data.file("runs/SAMPLE1.TXT"));
+    text.replace(text.find("\t201513\t"), 8, "\t201,513\t");
+    data.write("runs/COMMA.TXT", text);
+    ui.expect_message("line 11: field 2 (the area of Methylene chloride) '201,513' is not a number");
+    ui.open_returns(data.file("runs/COMMA.TXT"));
+    button(process_files, "add_samp_file")->click();
+    EXPECT_FALSE(process_input->isVisible());
+    EXPECT_EQ(control<QListWidget>(process_files, "DirListBox")->count(), 0);
+    EXPECT_FALSE(fs::exists(data.file("runs/COMMA.ini")));
+}
+
 TEST_F(ProcessingWindow, TheAnalysedDateKeepsTheInstrumentsTime) {
     const std::pair<const char*, const char*> times[] = {{"9/22/2025 9:05", "09/22/2025 09:05"},
                                                         {"2025-09-22 21:05:00", "09/22/2025 21:05"}};

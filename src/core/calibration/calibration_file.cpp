@@ -41,6 +41,10 @@ constexpr int kMinimumLevelColumns = 5;
 constexpr int kPreambleLinesAfterCount =
     8;  // empty line, three descriptions with headings, empty line
 
+// The internal-standard and reference file lines as the file holds them.
+std::string surrogate_file_line() { return to_upper(trim(surrogate_file_path)); }
+std::string reference_file_line() { return trim(surrogate_reference_path); }
+
 void show_error(const char* code) { show_message(std::string("Quantilyzer: ") + code, "Error"); }
 
 // A data file as the list line names it: an entry that is a results file by its folder.
@@ -100,23 +104,53 @@ std::string trailer_text() {
            f(category_thresholds.vcs) + "\n" + f(category_thresholds.n_pvcsLn);
 }
 
-// An area field: the number truncated toward zero, kept inside the 32-bit area.
-std::int32_t area_of(const std::string& text) {
-    double v = std::trunc(leading_number(text));
-    if (std::isnan(v)) return 0;
-    v = std::clamp(v, double(std::numeric_limits<std::int32_t>::min()),
-                   double(std::numeric_limits<std::int32_t>::max()));
+// The name of field i (from 0) of a line in a refusal: fields are counted as the reader
+// counts them (a run of ";" is one separator).
+std::string field_name(size_t i, const std::string& what) {
+    return "field " + std::to_string(i + 1) + " (" + what + ")";
+}
+
+// A number field read whole: by its leading digits "1,5" was 1 and a line of letters 0,
+// values the calibration never held. A field that is not wholly a number refuses the file
+// at its line, naming the field.
+double number_field(const std::string& text, const std::string& what) {
+    const NumberField number = read_number(text);
+    if (!number.ok) throw ConversionError(what + " " + number.why);
+    return number.value;
+}
+
+// An area field: the number truncated toward zero, as the results files give areas. The
+// writer writes the 32-bit area itself, so a value outside it is no area of this program's.
+std::int32_t area_of(const std::string& text, const std::string& what) {
+    const double v = std::trunc(number_field(text, what));
+    if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
+        throw ConversionError(what + " '" + trim(text) + "' lies outside the range of peak areas");
     return static_cast<std::int32_t>(v);
 }
 
-int truncated_int(const std::string& text) {
-    double v = std::trunc(leading_number(text));
-    if (std::isnan(v) || v > std::numeric_limits<int>::max() || v < std::numeric_limits<int>::min())
-        return 0;
-    return static_cast<int>(v);
+// A count or a flag: a whole number, as the writer writes it ("%d").
+int count_field(const std::string& text, const std::string& what) {
+    const IntegerField count = read_integer(text);
+    if (!count.ok) throw ConversionError(what + " " + count.why);
+    return count.value;
 }
 
-int digit_of(char ch) { return ch >= '0' && ch <= '9' ? ch - '0' : 0; }
+// A field of one digit per level or group: any other character is no flag, and read as
+// 0 or 1 it would drop or take a level or group the file never said. A level counts when
+// its digit is not 0; a group flag, as the internal-standard file holds it, is 0 or 1.
+void check_digits(const std::string& text, const std::string& what, char highest) {
+    for (char ch : text)
+        if (ch < '0' || ch > highest)
+            throw ConversionError(what + " '" + text + "' holds a character that is not " +
+                                  (highest == '1' ? "0 or 1" : "a digit"));
+}
+
+// A flag of an internal standard: 0 or 1, as the internal-standard file holds it.
+int flag_field(const std::string& text, const std::string& what) {
+    const int flag = count_field(text, what);
+    if (flag != 0 && flag != 1) throw ConversionError(what + " '" + trim(text) + "' is not 0 or 1");
+    return flag;
+}
 
 bool skip_line(TextLineReader& in) {
     std::string ignored;
@@ -188,10 +222,32 @@ std::optional<Refusal> data_file_path_refusal(const std::vector<std::string>& fi
     return std::nullopt;
 }
 
+std::optional<Refusal> path_line_refusal() {
+    const std::pair<const char*, std::string> lines[] = {
+        {"library", folder_settings.slot[kLibraryTextFileSlot]},
+        {"internal standard", surrogate_file_line()},
+        {"reference", reference_file_line()},
+    };
+    for (const auto& [kind, path] : lines) {
+        if (path.find_first_of("\r\n") == std::string::npos) continue;
+        return Refusal{std::string("The ") + kind + " file path\n" + path +
+                           "\nholds a line break, which ends a line of a calibration file: the file could not be "
+                           "read back.\nPlease move the file to a folder whose path has none. The calibration was "
+                           "not saved.",
+                       "Calibration File"};
+    }
+    return std::nullopt;
+}
+
+std::optional<Refusal> calibration_path_refusal(const std::vector<std::string>& files) {
+    if (std::optional<Refusal> refusal = path_line_refusal()) return refusal;
+    return data_file_path_refusal(files);
+}
+
 bool refuse_unlistable_data_files() {
     const std::vector<std::string> files(standard_data_files.begin(),
                                          standard_data_files.begin() + std::clamp(standard_count, 0, kMaxStandards));
-    const std::optional<Refusal> refusal = data_file_path_refusal(files);
+    const std::optional<Refusal> refusal = calibration_path_refusal(files);
     if (refusal) show_message(refusal->text, refusal->caption);
     return refusal.has_value();
 }
@@ -223,9 +279,9 @@ std::string calibration_file_text() {
     line("Library File");
     line(folder_settings.slot[kLibraryTextFileSlot]);
     line("Surrogate File");
-    line(to_upper(trim(surrogate_file_path)));
+    line(surrogate_file_line());
     line("Surrogate Reference File");
-    line(trim(surrogate_reference_path));
+    line(reference_file_line());
     line("Data File(s)");
     line(data_file_list(n));
     line("Compound Count");
@@ -295,7 +351,9 @@ bool read_calibration_preamble(TextLineReader& in, int& standards, int& compound
         standard_data_files[p] = files[p];
     }
     standards = static_cast<int>(files.size());
-    compounds = truncated_int(count);
+    // A count read as 0 from a line of text (a path that broke its line shifts every
+    // line after it) loaded a calibration of no compounds without a word.
+    compounds = count_field(count, "the Compound Count");
     for (int i = 0; i < kPreambleLinesAfterCount; ++i)
         if (!skip_line(in)) return false;
     return true;
@@ -308,22 +366,28 @@ bool read_calibration_values_line(const std::string& line, int c, int standards,
     library[c].name = f[0];
     size_t i = 1;
     RecoveryTables& t = recovery_tables;
+    const auto number = [&](const char* what, int p) {
+        const size_t at = i++;
+        return number_field(f[at], field_name(at, std::string(what) + " of standard " + std::to_string(p + 1)));
+    };
     for (int p = 0; p < standards; ++p) {
-        double amount = leading_number(f[i++]);
+        double amount = number("conc", p);
         library[c].conc[p] = amount;
         raw_data_sets[p].cal_amount[c] = amount;
-        t.predicted_recovery[p][c] = leading_number(f[i++]);
-        t.predicted_recovery_dev[p][c] = leading_number(f[i++]);
-        t.response_factor[p][c] = leading_number(f[i++]);
-        t.response_factor_dev[p][c] = leading_number(f[i++]);
-        raw_data_sets[p].area[c] = area_of(f[i++]);
+        t.predicted_recovery[p][c] = number("rec", p);
+        t.predicted_recovery_dev[p][c] = number("recDev", p);
+        t.response_factor[p][c] = number("resp", p);
+        t.response_factor_dev[p][c] = number("respdev", p);
+        raw_data_sets[p].area[c] = area_of(f[i], field_name(i, "area of standard " + std::to_string(p + 1)));
+        ++i;
     }
     for (int p = 0; p < standards; ++p) level_names[p] = left(f[i++], kLevelNameLength);
-    const std::string& digits = f[i++];
+    const std::string& digits = f[i];
+    check_digits(digits, field_name(i++, "average flags"), '9');
     for (size_t p = 0; p < digits.size() && p < static_cast<size_t>(kMaxLevels); ++p)
         level_included[c][p] = digits[p] != '0' ? 1 : 0;
     columns = static_cast<int>(digits.size());
-    raw_data_sets[standards].area[c] = area_of(trim(f[i]));
+    raw_data_sets[standards].area[c] = area_of(f[i], field_name(i, "reference area count"));
     return true;
 }
 
@@ -339,13 +403,14 @@ bool read_calibration_library_line(const std::string& line, int c, int standards
     const std::vector<std::string> f = split_skip_empty(line, ';');
     if (f.size() < static_cast<size_t>(3 + columns + 1)) return false;
     LibraryCompound& lib = library[c];
-    lib.rvw = leading_number(f[0]);
-    lib.rvo = leading_number(f[1]);
-    lib.bp = leading_number(f[2]);
+    const auto number = [&f](size_t i, const std::string& what) { return number_field(f[i], field_name(i, what)); };
+    lib.rvw = number(0, "rvw");
+    lib.rvo = number(1, "rvo");
+    lib.bp = number(2, "bp");
     // The amounts are the file's alone: a level it does not give holds no amount of a
     // library loaded earlier in the run.
     lib.conc.fill(0.0);
-    for (int p = 0; p < columns; ++p) lib.conc[p] = leading_number(f[3 + p]);
+    for (int p = 0; p < columns; ++p) lib.conc[p] = number(3 + p, "conc" + std::to_string(p + 1));
     // An older file gave only five (or as many as its standards) amounts; a standard
     // labelled with a level past them carries that level's amount in its own group.
     // (An internal standard's group holds its Amount 1, which is its amount at every level.)
@@ -353,7 +418,7 @@ bool read_calibration_library_line(const std::string& line, int c, int standards
         const int level = level_of_label(level_names[p]);
         if (level > columns && level <= kMaxLevels) lib.conc[level - 1] = raw_data_sets[p].cal_amount[c];
     }
-    lib.partcoef = leading_number(f[3 + columns]);
+    lib.partcoef = number(3 + columns, "Partition Coefficient");
     lib.casNumber = f.size() > static_cast<size_t>(4 + columns) ? f[4 + columns] : std::string();
     lib.conc1_copy = lib.conc[0];
     return true;
@@ -373,16 +438,16 @@ void read_calibration_surrogate_line(const std::string& line, int c, int& intern
     record.LibCmpndNum = c;
     record.rvw = lib.rvw;
     record.bp = lib.bp;
-    auto digits = [&f](size_t field, std::array<int, kGroups>& groups) {
+    auto digits = [&f](size_t field, const char* what, std::array<int, kGroups>& groups) {
         groups.fill(0);
         if (field >= f.size()) return;
-        for (size_t g = 0; g < groups.size() && g < f[field].size(); ++g)
-            groups[g] = digit_of(f[field][g]);
+        check_digits(f[field], field_name(field, what), '1');
+        for (size_t g = 0; g < groups.size() && g < f[field].size(); ++g) groups[g] = f[field][g] - '0';
     };
-    digits(1, record.rvwgroup);
-    digits(2, record.bpgroup);
-    record.first_pass = f.size() > 3 ? truncated_int(f[3]) : 0;
-    record.checked_surrogate = f.size() > 4 ? truncated_int(f[4]) : 0;
+    digits(1, "rvgr1-6", record.rvwgroup);
+    digits(2, "bpg1-6", record.bpgroup);
+    record.first_pass = f.size() > 3 ? flag_field(f[3], field_name(3, "First Pass")) : 0;
+    record.checked_surrogate = f.size() > 4 ? flag_field(f[4], field_name(4, "Surrogate")) : 0;
     lib.is_internal_standard = 1;
     lib.cmpndType = "Internal Standard";
 }
@@ -411,19 +476,19 @@ void read_calibration_trailer(TextLineReader& in) {
         if (!in.next(line)) return std::string();
         return trim(line);
     };
-    auto limit = [](const std::string& text) {
-        return text.empty() ? kNotSet : leading_number(text);
+    // An empty line (or none, at the end of the file) gives the value's default.
+    auto value = [&next_trimmed](const char* what, double empty) {
+        const std::string text = next_trimmed();
+        return text.empty() ? empty : number_field(text, what);
     };
     SurrogateRangeLimits& r = surrogate_range_limits;
-    r.MinBP = limit(next_trimmed());
-    r.MaxBP = limit(next_trimmed());
-    r.MinRVW = limit(next_trimmed());
-    r.MaxRVW = limit(next_trimmed());
+    r.MinBP = value("MinBP", kNotSet);
+    r.MaxBP = value("MaxBP", kNotSet);
+    r.MinRVW = value("MinRVW", kNotSet);
+    r.MaxRVW = value("MaxRVW", kNotSet);
     next_trimmed();  // "Surrogate Ranges" heading
-    std::string vcs = next_trimmed();
-    std::string n_pvcs_ln = next_trimmed();
-    category_thresholds.vcs = vcs.empty() ? 159.0 : leading_number(vcs);
-    category_thresholds.n_pvcsLn = n_pvcs_ln.empty() ? 100.0 : leading_number(n_pvcs_ln);
+    category_thresholds.vcs = value("linearVCS", 159.0);
+    category_thresholds.n_pvcsLn = value("lnNPVCS", 100.0);
 }
 
 namespace {

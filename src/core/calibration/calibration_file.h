@@ -16,6 +16,12 @@ class TextLineReader;
 // The data files of a calibration go into one ";"-separated line: a path holding ";" or a
 // line break would come back as other files. The refusal names the first such path.
 std::optional<Refusal> data_file_path_refusal(const std::vector<std::string>& files);
+// The library, internal-standard and reference file paths each fill a line of their own:
+// a path holding a line break would end its line early and shift every line after it (the
+// file then read as a calibration of no compounds). The refusal names the first such path.
+std::optional<Refusal> path_line_refusal();
+// Both refusals for a calibration of these data files: the path lines, then the data files.
+std::optional<Refusal> calibration_path_refusal(const std::vector<std::string>& files);
 // The same for the standards of the calibration in memory (standard_data_files): shows
 // the refusal and answers true when there is one.
 bool refuse_unlistable_data_files();
@@ -32,16 +38,20 @@ int library_line_columns(int standards, int written);
 std::string calibration_file_text();
 
 // Writes the file (atomically) and copies the inclusion flags to level_included_saved.
-// A file that cannot be written, or whose data file paths it could not read back, is
-// reported here; nothing is written anywhere else and false comes back with the tables
-// untouched.
+// A file that cannot be written, or whose path lines or data file paths it could not read
+// back, is reported here; nothing is written anywhere else and false comes back with the
+// tables untouched.
 bool write_calibration(const std::string& path);
 
 // Reads the file into the tables; false after the numbered error message (03005 cannot
-// open, 03006 preamble, 03001 compound blocks). standards receives the count read.
+// open, 03006 preamble, 03001 compound blocks), or after naming the line and field of a
+// value that cannot be what it is used for (a number, count or area that is not wholly
+// one, a flag field holding other than digits); the calibration in memory then stays as
+// it was. standards receives the count read.
 bool load_calibration(const std::string& path, int& standards);
 
-// The reader's steps. The preamble gives the number of standards and of compounds.
+// The reader's steps. The preamble gives the number of standards and of compounds. A
+// field that cannot be its value throws ConversionError naming the field.
 bool read_calibration_preamble(TextLineReader& in, int& standards, int& compounds);
 bool read_calibration_compounds(TextLineReader& in, int standards, int compounds,
                                 int& internal_standards);

@@ -10,6 +10,18 @@ QuantLayout quant_layout_of(const std::string& first_line) {
     return QuantLayout::Unknown;
 }
 
+namespace {
+// Field i (from 0) of a row, read whole: an area "1,234" read by its leading digits would
+// be an area of 1. Fields are counted as the reader sees them (runs of tabs are one).
+double row_number(const std::vector<std::string>& fields, size_t i, const std::string& what) {
+    const NumberField number = read_number(fields[i]);
+    if (!number.ok)
+        throw ConversionError("field " + std::to_string(i + 1) + " (" + what + " of " + trim(fields.front()) + ") " +
+                              number.why);
+    return number.value;
+}
+}  // namespace
+
 QuantRow parse_quant_row(const std::string& line) {
     QuantRow row;
     std::vector<std::string> fields = split_skip_empty(line, '\t');
@@ -17,11 +29,11 @@ QuantRow parse_quant_row(const std::string& line) {
     row.name = trim(fields.front());
     if (fields.size() >= 2) {
         row.area_text = fields[1];
-        row.area = leading_number(fields[1]);
+        row.area = row_number(fields, 1, "the area");
     }
     // With a single numeric field there is no retention time; fields between the
     // area and the last one are the instrument's and mean nothing to the program.
-    if (fields.size() >= 3) row.retention_time = leading_number(fields.back());
+    if (fields.size() >= 3) row.retention_time = row_number(fields, fields.size() - 1, "the retention time");
     return row;
 }
 

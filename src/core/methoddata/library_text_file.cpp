@@ -91,7 +91,19 @@ bool is_analyte_category(const std::string& category) {
     return !category.empty() && std::toupper(static_cast<unsigned char>(category[0])) == 'A';
 }
 
+// The names of a row's number fields in the messages, by position from the category.
+std::string library_field_name(size_t position) {
+    switch (position) {
+        case 1: return "rvw";
+        case 2: return "bp";
+        case 3: return "rvo";
+        case 4: return "partition coefficient";
+        default: return "amount " + std::to_string(position - 4);
+    }
+}
+
 // Fields of one trimmed row; false (message shown) on a row error. row_number is 1-based.
+// A number field that is not wholly a number throws ConversionError naming the field.
 bool parse_library_row(const std::string& line, int row_number, StagedRow& row) {
     std::vector<std::string> fields = split_skip_empty(line, '\t');
     row.name = trim(fields[0]);
@@ -104,6 +116,9 @@ bool parse_library_row(const std::string& line, int row_number, StagedRow& row) 
     for (size_t k = 1; k < fields.size(); ++k) {
         const std::string& field = fields[k];
         size_t position = k - 1;  // 0 is the category
+        // Fields are counted as the reader sees them: runs of tabs are one separator.
+        const auto what = [&] { return "field " + std::to_string(k + 1) + " (" + library_field_name(position) + ")"; };
+        const auto number = [&] { return library_text_number(field, what()); };
         if (position == 0) {
             if (!is_known_category(field)) {
                 error_message("Quantilyzer: 06004", "Fatal Error");
@@ -111,20 +126,24 @@ bool parse_library_row(const std::string& line, int row_number, StagedRow& row) 
             }
             row.category = trim(field);
         } else if (position == 1) {
-            row.rvw = library_text_number(field);
+            row.rvw = number();
             // ln rvw is a coordinate of the recovery models: it must exist.
             if (!(row.rvw > 0)) {
                 error_message("Quantilyzer: 06007 | record " + std::to_string(row_number), "Fatal Error");
                 return false;
             }
         } else if (position == 2) {
-            row.bp = library_text_number(field);
+            row.bp = number();
         } else if (position == 3) {
-            row.rvo = library_text_number(field);
+            row.rvo = number();
         } else if (position == 4) {
-            row.partcoef = library_text_number(field);
+            row.partcoef = number();
         } else if (position <= 14) {
-            row.conc[position - 5] = library_text_number(field);
+            // An amount is what a standard holds of the compound: below 0 it can only be a
+            // typing fault, and every response factor built on it would be negative.
+            const double amount = number();
+            if (amount < 0) throw ConversionError(what() + " '" + trim(field) + "' is below 0");
+            row.conc[position - 5] = amount;
         } else if (position == 15) {
             row.casNumber = trim(field);
         }
@@ -189,9 +208,10 @@ int count_header_separators(const std::string& line) {
     return static_cast<int>(std::count(line.begin(), line.end(), ';'));
 }
 
-double library_text_number(const std::string& field) {
-    std::string trimmed = trim(field);
-    return leading_number(trimmed.empty() ? std::string_view(field) : std::string_view(trimmed));
+double library_text_number(const std::string& field, const std::string& what) {
+    const NumberField number = read_number(trim(field));
+    if (!number.ok) throw ConversionError(what + " " + number.why);
+    return number.value;
 }
 
 bool parse_library_header(const std::string& line) {

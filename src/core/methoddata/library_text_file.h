@@ -16,8 +16,11 @@ bool parse_library_header(const std::string& line);
 
 int count_header_separators(const std::string& line);
 
-// A field as a number: trimmed, the longest leading numeric part, 0.0 when none.
-double library_text_number(const std::string& field);
+// A field as a number, read whole (blanks and control characters around it trimmed). A field
+// that is not wholly a number ("50,5", "1.2.3", "n/a", a field of blanks) throws
+// ConversionError saying why, after `what` (the field's name in the message): read by its
+// leading digits it would put another value into the library.
+double library_text_number(const std::string& field, const std::string& what);
 
 // Set to 1 when the analyst cancelled the Save As dialog of write_library_text_file.
 extern u8 save_as_cancelled;

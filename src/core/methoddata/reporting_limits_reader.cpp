@@ -1,15 +1,11 @@
 #include "methoddata/reporting_limits_reader.h"
 
-#include <optional>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include "methoddata/compound_name.h"
-#include "methoddata/kept_reporting_limits.h"
 #include "methoddata/tables.h"
-#include "platform/errors.h"
-#include "platform/file_stamp.h"
 #include "platform/number_text.h"
 #include "platform/read_errors.h"
 #include "platform/text_file.h"
@@ -19,13 +15,39 @@
 namespace {
 
 constexpr int kHeaderLines = 5;
+constexpr int kSizeLine = 4;
 const std::string kLimitsKept = "The file was not used.";
 int files_read = 0;
+
+// What a reporting-limit file gives before it goes into a slot: its header and, for each
+// row, the library row it names and its limit.
+struct ReportingLimitsReading {
+    LmtHeader header;
+    std::vector<std::pair<int, double>> limits;
+};
+
+// A value of the file that cannot be what it is used for: the line and why.
+struct RefusedLine {
+    int line;
+    std::string why;
+};
 
 // Field i (from 0) of a line split at ";"; empty when the line has fewer fields.
 std::string field(const std::string& line, size_t i) {
     std::vector<std::string> fields = split(line, ';');
     return i < fields.size() ? fields[i] : std::string();
+}
+
+// The sample size the file was made for, which Browse and Import put into the size box:
+// it divides every concentration, so it is above 0. A line without a field gives none.
+double header_size(const std::string& line) {
+    if (trim(line).empty()) return kNotSet;
+    const std::string text = field(line, 0);
+    const NumberField size = read_number(text);
+    const std::string what = "field 1 (the sample size) ";
+    if (!size.ok) throw RefusedLine{kSizeLine, what + size.why};
+    if (!(size.value > 0)) throw RefusedLine{kSizeLine, what + "'" + trim(text) + "' is not above 0"};
+    return size.value;
 }
 
 LmtHeader read_header(TextLineReader& in, int& line_number) {
@@ -38,11 +60,24 @@ LmtHeader read_header(TextLineReader& in, int& line_number) {
     LmtHeader header;
     header.creation_date = field(lines[0], 1);
     header.internal_standard_file = field(lines[2], 1);
-    header.size = lines[3].empty() ? kNotSet : leading_number(field(lines[3], 0));
+    header.size = header_size(lines[kSizeLine - 1]);
     header.matrix = field(lines[3], 1);
     header.unit = field(lines[3], 2);
     header.comment = field(lines[4], 1);
     return header;
+}
+
+// The limit of a row: 0 or more. An empty field gives no limit (0), as an empty cell of
+// the editor does; a limit below 0 can only be a typing fault, and would put every result
+// of the compound above it.
+double row_limit(const std::string& row, const std::string& name, int line) {
+    const std::string text = field(row, 1);
+    if (trim(text).empty()) return 0.0;
+    const NumberField limit = read_number(text);
+    const std::string what = "field 2 (the limit of " + name + ") ";
+    if (!limit.ok) throw RefusedLine{line, what + limit.why};
+    if (limit.value < 0) throw RefusedLine{line, what + "'" + trim(text) + "' is below 0"};
+    return limit.value == 0 ? 0.0 : limit.value;  // "-0" is no limit, not a negative one
 }
 
 // The slot as the file just read leaves it before its rows: every library row under its
@@ -64,53 +99,55 @@ int read_limits_lines(const std::string& path, TextLineReader& in, ReportingLimi
     int line_number = 0;
     reading.header = read_header(in, line_number);
     std::string line;
-    std::vector<std::string> names;  // of the rows read, for a compound listed twice
-    std::vector<int> row_lines;
+    // For each library row, the row of the file (from 0) that named it, and its line: a
+    // second limit of one compound would silently replace the first. Rows name library
+    // rows by exact name, so one name always finds one library row.
+    std::vector<std::pair<int, int>> named_by(kMaxCompounds, {-1, 0});
+    int rows = 0;
     while (in.next(line)) {
         ++line_number;
         const std::string row = trim(line);
         // A blank line (a final line end too many) names no compound and is no row.
         if (row.empty()) continue;
         const size_t semicolon = row.find(';');
-        const std::string name = row.substr(0, semicolon);
+        // The editor writes a name as the library holds it; blanks typed around it are no part of it.
+        const std::string name = trim(row.substr(0, semicolon));
+        if (name.empty()) throw RefusedLine{line_number, "the row names no compound"};
         const int k = find_library_compound(name);
         if (k == kNotFound) return line_number;
         if (semicolon == std::string::npos) {
             show_message("Quantilyezr: 10003", "Error");
             return 0;
         }
-        names.push_back(name);
-        row_lines.push_back(line_number);
-        // A second limit of one compound would silently replace the first.
-        if (const auto repeated = find_repeated_compound_name(names)) {
-            show_message(repeated_compound_name_message("reporting-limit", path, *repeated,
-                                                        row_lines[repeated->first], row_lines[repeated->second],
-                                                        kLimitsKept),
+        if (named_by[k].first >= 0) {
+            show_message(repeated_compound_name_message("reporting-limit", path,
+                                                        RepeatedName{name, named_by[k].first, rows},
+                                                        named_by[k].second, line_number, kLimitsKept),
                          "Error");
             return 0;
         }
-        reading.limits.emplace_back(k, leading_number(field(row, 1)));
+        named_by[k] = {rows++, line_number};
+        reading.limits.emplace_back(k, row_limit(row, name, line_number));
     }
     // A file without a row (an empty one too) would silently take every limit away.
-    if (names.empty()) {
+    if (rows == 0) {
         show_message("The reporting-limit file " + path + " lists no compound.\n" + kLimitsKept, "Error");
         return 0;
     }
     return 1;
 }
 
-// The file `file` (the path as resolved), named `path` in the messages.
-int read_limits_file(const std::string& path, const std::string& file, ReportingLimitsReading& reading) {
+int read_limits_file(const std::string& path, ReportingLimitsReading& reading) {
     ++files_read;
     TextLineReader in;
-    if (!in.open(file)) {
+    if (!in.open(path)) {
         show_message("Quantilyzer: 10002", "Error");
         return 0;
     }
     try {
         return read_limits_lines(path, in, reading);
-    } catch (const ConversionError& e) {
-        show_message(refused_line_message("reporting-limit", path, in.line_number(), e.what(), kLimitsKept),
+    } catch (const RefusedLine& refused) {
+        show_message(refused_line_message("reporting-limit", path, refused.line, refused.why, kLimitsKept),
                      "Error");
         return 0;
     }
@@ -131,18 +168,10 @@ int reporting_limit_files_read() { return files_read; }
 
 int read_reporting_limits_file(const std::string& path, int slot) {
     if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("reporting-limit slot");
-    const std::optional<FileStamp> stamp = settled_file_stamp(path);
-    if (stamp) {
-        if (const ReportingLimitsReading* kept = kept_reporting_limits(*stamp)) {
-            take_reading(*kept, slot);
-            return 1;
-        }
-    }
     // A file refused part-way leaves the slot and the header as they were.
     ReportingLimitsReading reading;
-    const int answer = read_limits_file(path, stamp ? stamp->resolved : path, reading);
+    const int answer = read_limits_file(path, reading);
     if (answer != 1) return answer;
     take_reading(reading, slot);
-    if (stamp) keep_reporting_limits(*stamp, std::move(reading));
     return 1;
 }

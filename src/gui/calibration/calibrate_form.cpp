@@ -329,7 +329,7 @@ bool TCalibrate_form::build(bool review) {
 void TCalibrate_form::SaveCalibClick() {
     if (!check_files()) return;
     // Refused before the analyst names a file the calibration could never be read from.
-    if (auto refusal = data_file_path_refusal(listed_files())) {
+    if (auto refusal = calibration_path_refusal(listed_files())) {
         show_message(refusal->text, refusal->caption);
         return;
     }

@@ -77,6 +77,11 @@ void fill_calibration(int n) {
     category_thresholds.n_pvcsLn = 100.0;
 }
 
+// The internal-standard path as the file writes it: upper-cased.
+std::string to_upper_if(const char* kind, const std::string& path) {
+    return std::string(kind) == "internal standard" ? to_upper(path) : path;
+}
+
 std::string join(const std::vector<std::string>& pieces, const std::string& separator) {
     std::string out;
     for (size_t i = 0; i < pieces.size(); ++i) out += (i ? separator : "") + pieces[i];
@@ -436,8 +441,15 @@ TEST_F(CalibrationFileTest, DataFileListsAndCountsThatTheTablesCannotHoldAreRefu
         {11, "6", "Quantilyzer: 03001"},
         {20, "", "Quantilyzer: 03001"},
         // A number out of range is no number: as infinity a bp went into the models.
-        {27, "0.75;3.50;1e999;4.00;6.00;8.00;10.00;12.00;4.25;74-87-2", "line 28: '1e999' is not a valid"},
-        {11, "1e999", "line 12: '1e999' is not a valid floating point value"},
+        {27, "0.75;3.50;1e999;4.00;6.00;8.00;10.00;12.00;4.25;74-87-2", "line 28: field 3 (bp) '1e999' is out of range"},
+        {11, "1e999", "line 12: the Compound Count '1e999' is not a whole number"},
+        // A count that is not a whole number: read as 0 (or 5), a file whose path lines were
+        // broken loaded as a calibration of no compounds.
+        {11, "Compound Count", "line 12: the Compound Count 'Compound Count' is not a whole number"},
+        {11, "5.0", "line 12: the Compound Count '5.0' is not a whole number"},
+        {11, "5 compounds", "line 12: the Compound Count '5 compounds' is not a whole number"},
+        {11, "", "line 12: the Compound Count is empty"},
+        {11, " 5 ", nullptr},
         {0, "\xEF\xBB\xBF" "Date-V2-Version 4.2", nullptr},  // a byte-order mark is no part of it
     };
     for (const Case& c : cases) {
@@ -456,21 +468,85 @@ TEST_F(CalibrationFileTest, DataFileListsAndCountsThatTheTablesCannotHoldAreRefu
     }
 }
 
-TEST_F(CalibrationFileTest, TrailerDefaultsForEmptyAndLetterLines) {
+// An empty trailer line gives the value's default; a line of letters is no value (read as
+// 0 it made a MaxBP of 0) and refuses the file naming its line.
+TEST_F(CalibrationFileTest, TrailerDefaultsForEmptyLinesAndLettersAreRefused) {
     fill_calibration(3);
     ASSERT_TRUE(write_calibration(dir.file("t.cal")));
-    std::string text = read_file_text(dir.file("t.cal"));
-    text = text.substr(0, text.find("45.000000")) +
-           "\nabc\n0.5\n\nSurrogate Ranges: linearVCS, lnNPVCS\n\n";
+    const std::string written = read_file_text(dir.file("t.cal"));
+    const std::string body = written.substr(0, written.find("45.000000"));
     construct_method_data();
     int standards = 0;
-    ASSERT_TRUE(load_calibration(dir.write("t2.cal", text), standards));
+    ASSERT_TRUE(load_calibration(dir.write("t2.cal", body + "\n150\n0.5\n\nSurrogate Ranges: linearVCS, lnNPVCS\n\n"),
+                                 standards));
     EXPECT_EQ(surrogate_range_limits.MinBP, kNotSet);
-    EXPECT_EQ(surrogate_range_limits.MaxBP, 0.0);
+    EXPECT_EQ(surrogate_range_limits.MaxBP, 150.0);
     EXPECT_EQ(surrogate_range_limits.MinRVW, 0.5);
     EXPECT_EQ(surrogate_range_limits.MaxRVW, kNotSet);
     EXPECT_EQ(category_thresholds.vcs, 159.0);
     EXPECT_EQ(category_thresholds.n_pvcsLn, 100.0);
+
+    const std::string letters = dir.write("t3.cal", body + "\nabc\n0.5\n\nSurrogate Ranges: linearVCS, lnNPVCS\n\n");
+    ui.expect_message("The calibration file " + letters + " was not read: line 37: MaxBP 'abc' is not a number.\n"
+                      "The calibration was not loaded.");
+    EXPECT_FALSE(load_calibration(letters, standards));
+    EXPECT_EQ(surrogate_range_limits.MaxBP, 150.0);  // the calibration loaded before stays
+}
+
+// Each field of a compound's lines is read whole and must be able to mean what it is used
+// for: by its leading digits an amount "1,5" was 1, an area "50,000" was 50, a flag "x"
+// took a level. The refusal names the file, the line and the field; the calibration in
+// memory stays as it was.
+TEST_F(CalibrationFileTest, AFieldThatIsNotItsValueRefusesTheFileNamingLineAndField) {
+    fill_calibration(3);
+    ASSERT_TRUE(write_calibration(dir.file("good.cal")));
+    const std::vector<std::string> good = lines_of(read_file_text(dir.file("good.cal")));
+    // Field `field` (from 0) of line `index` (from 0) replaced by `text`.
+    auto with_field = [&](size_t index, size_t field, const std::string& text) {
+        std::vector<std::string> lines = good;
+        std::vector<std::string> fields = split(lines[index], ';');
+        fields.at(field) = text;
+        lines[index] = join(fields, ";");
+        return dir.write("edited.cal", join(lines, "\n"));
+    };
+    struct Case {
+        size_t line, field;
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {20, 1, "1,5", "line 21: field 2 (conc of standard 1) '1,5' is not a number"},
+        {20, 8, "O.55E2", "line 21: field 9 (rec of standard 2) 'O.55E2' is not a number"},
+        {20, 16, "12.5%", "line 21: field 17 (resp of standard 3) '12.5%' is not a number"},
+        {20, 6, "50,000", "line 21: field 7 (area of standard 1) '50,000' is not a number"},
+        {20, 12, "3000000000", "line 21: field 13 (area of standard 2) '3000000000' lies outside the range of peak areas"},
+        {20, 22, "1x111", "line 21: field 23 (average flags) '1x111' holds a character that is not a digit"},
+        {20, 23, "n/a", "line 21: field 24 (reference area count) 'n/a' is not a number"},
+        {21, 0, "0.25x", "line 22: field 1 (rvw) '0.25x' is not a number"},
+        {21, 4, "5 ug", "line 22: field 5 (conc2) '5 ug' is not a number"},
+        {21, 8, "2,25", "line 22: field 9 (Partition Coefficient) '2,25' is not a number"},
+        {25, 1, "1000o0", "line 26: field 2 (rvgr1-6) '1000o0' holds a character that is not 0 or 1"},
+        {25, 2, "020000", "line 26: field 3 (bpg1-6) '020000' holds a character that is not 0 or 1"},
+        {25, 3, "2", "line 26: field 4 (First Pass) '2' is not 0 or 1"},
+        {25, 3, "yes", "line 26: field 4 (First Pass) 'yes' is not a whole number"},
+        {25, 4, "1.0", "line 26: field 5 (Surrogate) '1.0' is not a whole number"},
+    };
+    int standards = 0;
+    ASSERT_TRUE(load_calibration(dir.file("good.cal"), standards));
+    const RecoveryTables loaded = recovery_tables;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::string path = with_field(c.line, c.field, c.text);
+        ui.expect_message("The calibration file " + path + " was not read: " + c.message +
+                          ".\nThe calibration was not loaded.");
+        EXPECT_FALSE(load_calibration(path, standards));
+        EXPECT_EQ(calibration_file_name, dir.file("good.cal"));
+        EXPECT_EQ(recovery_tables.response_factor, loaded.response_factor);
+        EXPECT_EQ(library[0].name, "Chloromethane");
+        EXPECT_EQ(library[0].conc[0], 2.0);
+    }
+    // Blanks around a number are no part of it.
+    ASSERT_TRUE(load_calibration(with_field(20, 1, " 2.00 "), standards));
+    EXPECT_EQ(raw_data_sets[0].cal_amount[0], 2.0);
 }
 
 TEST_F(CalibrationFileTest, AFileThatCannotBeWrittenIsReportedAndNothingElseIsWritten) {
@@ -497,6 +573,46 @@ TEST_F(CalibrationFileTest, ADataFilePathTheListCannotHoldIsRefused) {
         EXPECT_EQ(level_included_saved[0][0], 7);
     }
     EXPECT_FALSE(data_file_path_refusal({"/home/analyst/runs/std1.txt", "/home/analyst/a,b/std2.txt"}));
+}
+
+// The library, internal-standard and reference paths each fill a line: a line break in
+// one would shift every line after it, and the file would load as a calibration of no
+// compounds. The calibration is refused naming the path, and no file is written.
+TEST_F(CalibrationFileTest, APathLineWithALineBreakIsRefused) {
+    struct Case {
+        const char* kind;
+        std::string* path;
+    } cases[] = {
+        {"library", &folder_settings.slot[kLibraryTextFileSlot]},
+        {"internal standard", &surrogate_file_path},
+        {"reference", &surrogate_reference_path},
+    };
+    for (const Case& c : cases) {
+        for (const char* line_break : {"\n", "\r"}) {
+            SCOPED_TRACE(std::string(c.kind) + (line_break[0] == '\n' ? " LF" : " CR"));
+            fill_calibration(3);
+            *c.path = std::string("/home/analyst/day") + line_break + "2/file.txt";
+            level_included_saved[0][0] = 7;
+            ui.expect_message(std::string("The ") + c.kind + " file path\n" + to_upper_if(c.kind, *c.path) +
+                              "\nholds a line break");
+            EXPECT_FALSE(write_calibration(dir.file("broken.cal")));
+            EXPECT_EQ(ui.last_message().caption, "Calibration File");
+            EXPECT_FALSE(file_exists(dir.file("broken.cal")));
+            EXPECT_EQ(level_included_saved[0][0], 7);
+        }
+    }
+    fill_calibration(3);
+    EXPECT_FALSE(calibration_path_refusal({"/home/analyst/runs/std1.txt"}));
+
+    // Such a file, as it was once written, is refused when read, not loaded as no compounds.
+    ASSERT_TRUE(write_calibration(dir.file("good.cal")));
+    std::string text = read_file_text(dir.file("good.cal"));
+    text.replace(text.find("/home/analyst/runs/ref.txt"), 19, "/home/analyst/runs\n");
+    const std::string shifted = dir.write("shifted.cal", text);
+    int standards = 0;
+    ui.expect_message("The calibration file " + shifted +
+                      " was not read: line 12: the Compound Count 'Compound Count' is not a whole number.");
+    EXPECT_FALSE(load_calibration(shifted, standards));
 }
 
 // Five standards, the last at Amount6: the file carries the sixth amount, and a run with

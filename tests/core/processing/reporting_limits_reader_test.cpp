@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 
@@ -157,21 +158,62 @@ TEST_F(ReportingLimitsReader, AFileThatCannotBeOpenedIs10002) {
     }
 }
 
-TEST_F(ReportingLimitsReader, ANumberThatIsNotFiniteRefusesTheFileNamingTheLine) {
+// A field is read whole and must be able to mean what it is used for: read by its leading
+// digits "50,5" (a spreadsheet's decimal comma) became the limit 50 and "O.55E2" no limit
+// at all. The refusal names the file, the line and the field, and nothing changes.
+TEST_F(ReportingLimitsReader, AFieldThatIsNotItsValueRefusesTheFileNamingLineAndField) {
+    const std::string head = "Creation Date;x\nlib\nInternal Standard File;y\n";
     struct Case {
         std::string text;
         const char* message;
     } cases[] = {
-        {header + "\nBenzene;4\nToluene;1e999", "line 7: '1e999' is not a valid floating point value"},
-        {"Creation Date;x\nlib\nInternal Standard File;y\n-1e999;SOIL;ng/g\nOther;",
-         "line 5: '-1e999' is not a valid floating point value"},
+        {header + "\nBenzene;4\nToluene;50,5", "line 7: field 2 (the limit of Toluene) '50,5' is not a number"},
+        {header + "\nBenzene;O.55E2", "line 6: field 2 (the limit of Benzene) 'O.55E2' is not a number"},
+        {header + "\nBenzene;1.5 ug", "line 6: field 2 (the limit of Benzene) '1.5 ug' is not a number"},
+        {header + "\nBenzene;4\nToluene;1e999", "line 7: field 2 (the limit of Toluene) '1e999' is out of range"},
+        {header + "\nBenzene;-1.50", "line 6: field 2 (the limit of Benzene) '-1.50' is below 0"},
+        {header + "\nBenzene;4\n;5", "line 7: the row names no compound"},
+        {header + "\nBenzene;4\n  ;5", "line 7: the row names no compound"},
+        {head + "-1e999;SOIL;ng/g\nOther;\nXylene;1", "line 4: field 1 (the sample size) '-1e999' is out of range"},
+        {head + "1,5;SOIL;ng/g\nOther;\nXylene;1", "line 4: field 1 (the sample size) '1,5' is not a number"},
+        {head + "0.00;SOIL;ng/g\nOther;\nXylene;1", "line 4: field 1 (the sample size) '0.00' is not above 0"},
+        {head + "-25;SOIL;ng/g\nOther;\nXylene;1", "line 4: field 1 (the sample size) '-25' is not above 0"},
+        {head + ";SOIL;ng/g\nOther;\nXylene;1", "line 4: field 1 (the sample size) is empty"},
     };
     for (const Case& c : cases) {
-        const std::string path = folder.write("huge.lmt", c.text);
-        ui.expect_message(c.message);
+        SCOPED_TRACE(c.text);
+        reporting_limits[1][0] = {"Benzene", 6.0, 0};
+        lmt_header.matrix = "CLAY";
+        const std::string path = folder.write("bad.lmt", c.text);
+        ui.expect_message("The reporting-limit file " + path + " was not read: " + c.message +
+                          ".\nThe file was not used.");
         EXPECT_EQ(read_reporting_limits_file(path, 1), 0);
-        EXPECT_NE(ui.last_message().text.find("The reporting-limit file " + path), std::string::npos);
-        EXPECT_EQ(limit(1, 2), 0.0);
+        EXPECT_EQ(ui.last_message().caption, "Error");
+        EXPECT_EQ(limit(1, 0), 6.0);
+        EXPECT_EQ(lmt_header.matrix, "CLAY");
+    }
+}
+
+// What a field may hold: blanks around a name or a number (the editor wrote "Name ;limit"
+// for a name typed with a blank), an empty limit (no limit, as an empty cell of the
+// editor), a limit of 0, and numbers in any form that is wholly one.
+TEST_F(ReportingLimitsReader, BlanksAroundAFieldAndAnEmptyLimitAreRead) {
+    struct Case {
+        const char* rows;
+        double benzene, xylene;
+    } cases[] = {
+        {"\nBenzene ;1.50\nXylene\t; 2.5 ", 1.5, 2.5},
+        {"\n  Benzene  ;  1.50\nXylene;", 1.5, 0.0},
+        {"\nBenzene;0\nXylene;-0", 0.0, 0.0},
+        {"\nBenzene;5.5e-1\nXylene;+12", 0.55, 12.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rows);
+        ASSERT_EQ(read_reporting_limits_file(write(c.rows), 2), 1);
+        EXPECT_EQ(limit(2, 0), c.benzene);
+        EXPECT_EQ(limit(2, 3), c.xylene);
+        EXPECT_FALSE(std::signbit(limit(2, 3)));
+        EXPECT_EQ(lmt_header.size, 25.0);
     }
 }
 
@@ -196,16 +238,17 @@ TEST_F(ReportingLimitsReader, AMicroSignOfAnOlderFileReadsAsTheSixthUnit) {
 }
 
 // The file as an analyst's file usually is when the samples are entered: last written an
-// hour ago (a file written moments ago is read each time).
+// hour ago.
 std::string settled(const std::string& path) {
     static const auto an_hour_ago = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
     std::filesystem::last_write_time(path, an_hour_ago);
     return path;
 }
 
-// The samples of a run share one file: it is read once, and each slot filled from it is the
-// slot a reading of its own would give, whatever an earlier file left in the slot.
-TEST_F(ReportingLimitsReader, AnUnchangedFileIsReadOnceAndFillsEachSlotAlike) {
+// The samples of a run share one file, and each reading of it goes to the disk: nothing
+// kept from an earlier reading can stand in for what the file holds now. Each slot filled
+// from it is the slot a reading of its own gives, whatever an earlier file left there.
+TEST_F(ReportingLimitsReader, EveryReadingGoesToTheDiskAndFillsEachSlotAlike) {
     const std::string path = settled(write("\nBenzene;1.50\nXylene;3.50"));
     const int reads = reporting_limit_files_read();
     ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
@@ -215,7 +258,7 @@ TEST_F(ReportingLimitsReader, AnUnchangedFileIsReadOnceAndFillsEachSlotAlike) {
     // The path as the program upper-cases it leads to the same file.
     ASSERT_EQ(read_reporting_limits_file(folder.file("LIMITS.LMT"), 7), 1);
 
-    EXPECT_EQ(reporting_limit_files_read(), reads + 1);
+    EXPECT_EQ(reporting_limit_files_read(), reads + 2);
     for (int r = 0; r < kMaxCompounds; ++r) {
         EXPECT_EQ(reporting_limits[7][r].name, reporting_limits[0][r].name) << r;
         EXPECT_EQ(limit(7, r), limit(0, r)) << r;
@@ -227,7 +270,8 @@ TEST_F(ReportingLimitsReader, AnUnchangedFileIsReadOnceAndFillsEachSlotAlike) {
 }
 
 // Whatever changed the file since it was read, the next reading takes what it holds now:
-// the times set back to those of the first reading too.
+// the times set back to those of the first reading too (as a file system that keeps whole
+// seconds leaves a file rewritten within one).
 TEST_F(ReportingLimitsReader, AFileChangedOnDiskIsReadAgain) {
     const std::string path = folder.file("limits.lmt");
     const std::string rows = "\nBenzene;1.50\nXylene;3.50";

@@ -265,9 +265,9 @@ TEST_F(SampleEntry, AFileLeftInTheBoxIsReadInNoneModeToo) {
     EXPECT_EQ(boxes.size, "");
 }
 
-// The samples of a run share one reporting-limit file: it is read at the first Enter, and
-// again only after it changed (here saved by the reporting-limit editor).
-TEST_F(SampleEntry, TheSamplesOfARunReadTheirSharedFileOnce) {
+// The samples of a run share one reporting-limit file: it is read at every Enter, and a
+// change (here saved by the reporting-limit editor) reaches the next sample entered.
+TEST_F(SampleEntry, TheSamplesOfARunReadTheirSharedFileAtEachEnter) {
     const std::string path = lmt_file("/DATA/DEMO_IS.INI");
     std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
     const int reads = reporting_limit_files_read();
@@ -279,7 +279,7 @@ TEST_F(SampleEntry, TheSamplesOfARunReadTheirSharedFileOnce) {
         EXPECT_EQ(reporting_limits[i][0].limit, 1.5) << i;
         EXPECT_EQ(reporting_limits[i][2].limit, 0.5) << i;
     }
-    EXPECT_EQ(reporting_limit_files_read(), reads + 1);
+    EXPECT_EQ(reporting_limit_files_read(), reads + 24);
 
     ReportingLimitSlot slot = reporting_limits[0];
     slot[0].limit = 4.0;
@@ -288,6 +288,19 @@ TEST_F(SampleEntry, TheSamplesOfARunReadTheirSharedFileOnce) {
     ASSERT_TRUE(enter_sample_entry(boxes, data).stored);
     EXPECT_EQ(reporting_limits[24][0].limit, 4.0);
     EXPECT_EQ(reporting_limits[24][2].limit, 0.5);
+}
+
+// A limit read by its leading digits would judge every result of the compound against
+// another limit: the entry is not taken, and the sample keeps no limit from the file.
+TEST_F(SampleEntry, ALimitThatIsNotWhollyANumberRefusesTheEntry) {
+    select_entry_mode(boxes, EntryMode::ReportingLimit);
+    boxes.size = "25";
+    boxes.limits_file = lmt_file("/DATA/DEMO_IS.INI", "ng/l", "\nBenzene;50,5\nToluene;0.50");
+    reporting_limits[0][0] = {"Benzene", 3.0, 0};
+    ui.expect_message("line 6: field 2 (the limit of Benzene) '50,5' is not a number");
+    EXPECT_FALSE(enter_sample_entry(boxes, data).stored);
+    EXPECT_EQ(sample_info_index, 0);
+    EXPECT_EQ(reporting_limits[0][0].limit, 3.0);
 }
 
 TEST_F(SampleEntry, BrowseFillsTheBoxesFromTheHeaderAndRemembersTheFolder) {
