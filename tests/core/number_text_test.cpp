@@ -7,22 +7,21 @@
 #include "platform/errors.h"
 #include "platform/number_text.h"
 
-TEST(NumberText, LeadingNumberTakesTheLongestNumericPrefix) {
+// The scanner behind every number read: where the numeric part of a text ends.
+TEST(NumberText, TheNumericPartEndsWhereTheNumberEnds) {
     struct Case {
         const char* text;
-        double value;
+        size_t length;
     } cases[] = {
-        {"12.5abc", 12.5}, {"  -3e2x", -300.0}, {"4e", 4.0}, {"1e+", 1.0}, {"abc", 0.0}, {"", 0.0},
-        {".5", 0.5},       {"+7", 7.0},         {"-.", 0.0}, {"1.2.3", 1.2}, {"inf", 0.0}, {"nan", 0.0}, {"1e-999", 0.0},
+        {"12.5abc", 4}, {"-3e2x", 4}, {"4e", 1}, {"1e+", 1}, {"abc", 0},    {"", 0},      {".5", 2},
+        {"+7", 2},      {"-.", 0},    {"1.2.3", 3}, {"inf", 0}, {"nan", 0}, {"1e-999", 6}, {"50,5", 2},
     };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(leading_number(c.text), c.value) << c.text;
+    for (const auto& c : cases) EXPECT_EQ(leading_number_length(c.text), c.length) << c.text;
 }
 
 // A number out of the range of doubles is no number: taken as infinity it passed range
 // checks ("rvw > 0") and went into the models.
 TEST(NumberText, NumbersThatAreNotFiniteAreRefused) {
-    for (const char* text : {"1e999", "-1e999", " 1e999abc"})
-        EXPECT_THROW(leading_number(text), ConversionError) << text;
     for (const char* text : {"1e999", "inf", "-INF", "nan", "infinity", "1e400"}) {
         double v = 7.0;
         EXPECT_FALSE(try_to_double(text, v)) << text;

@@ -69,7 +69,8 @@ protected:
         for (const std::string& line : split(read_file_text(example_file("runs_truth.txt")), '\n')) {
             const std::vector<std::string> f = split(line, '\t');
             if (starts_with_ci(line, "sample amounts")) in_table = true;
-            else if (in_table && f.size() > 1 && leading_number(f[1]) > 0.0) amounts[f[0]] = leading_number(f[1]);
+            else if (in_table && f.size() > 1 && read_number(f[1]).ok && read_number(f[1]).value > 0.0)
+                amounts[f[0]] = read_number(f[1]).value;
         }
         return amounts;
     }

@@ -164,17 +164,6 @@ size_t leading_number_length(std::string_view s) {
     return i;
 }
 
-double leading_number(std::string_view text) {
-    while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
-    size_t n = leading_number_length(text);
-    if (n == 0) return 0.0;
-    double value = parse_number_prefix(text.substr(0, n));
-    // "1e999" has a numeric part, but no number: taking it as infinity (or as 0) would
-    // put a value into the tables that the file never held.
-    if (!std::isfinite(value)) refuse_double(text.substr(0, n));
-    return value;
-}
-
 NumberField read_number(std::string_view text) {
     NumberField field;
     std::string_view s = strip_blanks(text);

@@ -27,13 +27,9 @@ std::string exact_fixed(double value, int decimals);
 // general form with more digits that does.
 std::string exact_general(double value);
 
-// The longest leading numeric part of a text (after leading blanks); 0.0 when there is none.
-// A part out of the range of numbers ("1e999") throws ConversionError with the standard
-// message: it is not a number, and must not be read as another value.
-double leading_number(std::string_view text);
-
 // Length of the longest leading numeric part of text starting at its first character
-// (0 when there is none). Used by readers that must know where a number ends.
+// (0 when there is none): where a number ends. A field is a number only when this part is
+// all of it (read_number); no reader takes a number from part of a field.
 size_t leading_number_length(std::string_view text);
 
 // Strict conversions: surrounding blanks allowed, anything else throws ConversionError
