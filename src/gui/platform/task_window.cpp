@@ -1,5 +1,7 @@
 #include "platform/task_window.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QCloseEvent>
 #include <QScreen>
 
@@ -20,9 +22,27 @@ void TaskWindow::return_to_opener() {
     if (opener_) opener_->show();
 }
 
+void TaskWindow::close_box_runs(QAbstractButton* exit) { exit_button_ = exit; }
+void TaskWindow::close_box_runs(QAction* exit) { exit_action_ = exit; }
+
+void TaskWindow::without_close_box(QAbstractButton* only_way_out) {
+    exit_button_ = only_way_out;
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint);
+}
+
+// The window is never closed here: its Exit hides it when it leaves, and stays when a
+// question or a refusal keeps it open.
 void TaskWindow::closeEvent(QCloseEvent* event) {
-    if (opener_) opener_->show();
-    event->accept();
+    event->ignore();
+    if (!isVisible()) return;
+    if (exit_button_) {
+        // As a click would, the click first takes the focus from the control being typed
+        // in, so what it holds is left (and stored or asked about) before Exit runs.
+        exit_button_->setFocus(Qt::MouseFocusReason);
+        exit_button_->click();
+    } else if (exit_action_) {
+        exit_action_->trigger();
+    }
 }
 
 void TaskWindow::centre_on_screen() {

@@ -58,8 +58,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // The title bar's close does what Exit does: the list and its results files go.
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();
