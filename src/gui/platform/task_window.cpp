@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QScreen>
+#include <QWindow>
 
 TaskWindow::TaskWindow(const QString& caption, QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(caption);
@@ -52,3 +53,33 @@ void TaskWindow::centre_on_screen() {
         move(frame.topLeft());
     }
 }
+
+namespace {
+
+// Remembers where the window was when it was hidden and asks for that place when it is
+// shown again. The place is the window's own top-left corner, not its frame's: a hidden
+// window's frame is not known, and a frame position would shift it by the title bar.
+class PlaceKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Hide && !event->spontaneous() && window->windowHandle()) {
+            place_ = window->geometry().topLeft();
+            kept_ = true;
+        } else if (event->type() == QEvent::Show && !event->spontaneous() && kept_ && window->windowHandle()) {
+            window->windowHandle()->setPosition(place_);
+        }
+        return false;
+    }
+
+private:
+    QPoint place_;
+    bool kept_ = false;
+};
+
+}  // namespace
+
+void keep_place_when_shown_again(QWidget* window) { window->installEventFilter(new PlaceKeeper(window)); }

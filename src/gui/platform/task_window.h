@@ -1,6 +1,6 @@
 #pragma once
 // A window that a command opens in place of the window it came from: the opener hides
-// while it shows and is shown again when the window is left.
+// while it shows and is shown again, where it was, when the window is left.
 //
 // The title-bar close button is the window's Exit: every task window names its Exit
 // control once, and the close button runs it as a click on it would, questions and all,
@@ -39,3 +39,7 @@ private:
     QPointer<QAbstractButton> exit_button_;
     QPointer<QAction> exit_action_;
 };
+
+// A window hidden and shown again appears where it was: window managers otherwise place a
+// window anew each time it is shown. Set once on each of the program's windows.
+void keep_place_when_shown_again(QWidget* window);
