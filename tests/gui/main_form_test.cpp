@@ -105,6 +105,15 @@ TEST_F(MainForm, TheDocumentsNameTheCalibrationFileCommandAsTheMenuDoes) {
     }
 }
 
+// The documents name the Delete button as a button: "press Delete" sends the analyst to the
+// Delete key, which does nothing in the calibration window.
+TEST_F(MainForm, TheDocumentsNameTheDeleteButtonNotTheKey) {
+    for (const char* readme : {"../README.md", "README.md"}) {
+        const std::string text = read_file_text(example_file(readme));
+        EXPECT_EQ(text.find("press Delete"), std::string::npos) << readme;
+    }
+}
+
 // A refused library leaves the library loaded before, and its menus, in place.
 TEST_F(MainForm, FailedLoadKeepsTheLibraryStage) {
     ui.open_returns(example_file("demo_library.txt"));
