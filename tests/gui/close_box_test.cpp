@@ -22,6 +22,7 @@
 
 // Places read in failure messages.
 void PrintTo(const QRect& r, std::ostream* os) { *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height(); }
+void PrintTo(const QPoint& p, std::ostream* os) { *os << p.x() << "," << p.y(); }
 
 namespace {
 
@@ -252,12 +253,14 @@ const Road roads[] = {
     {"calc_limits",
      [](CloseBoxTest& t) {
          t.open_processing();
+         CloseBoxTest::window("process_files")->move(21, 34);  // where the analyst put it
          t.control<QAction>(CloseBoxTest::window("process_files"), "GroupSolutionLimits1")->trigger();
      },
      "Exit1", {}},
     {"calib_limits",
      [](CloseBoxTest& t) {
          t.open_processing();
+         CloseBoxTest::window("process_files")->move(21, 34);
          t.control<QAction>(CloseBoxTest::window("process_files"), "Calibration1")->trigger();
      },
      "Button3", {}},
@@ -268,6 +271,7 @@ const Road roads[] = {
          if (!fs::exists(t.home.file("SAMPLE1.TXT")))
              fs::copy_file(example_file("runs/SAMPLE1.TXT"), t.home.file("SAMPLE1.TXT"));
          t.ui.open_returns(t.home.file("SAMPLE1.TXT"));
+         CloseBoxTest::window("process_files")->move(21, 34);
          t.click("process_files", "add_samp_file");
          t.ui.allow_any_message = true;  // Enter's refusals of the empty entry
      },
@@ -279,6 +283,32 @@ std::string road_name(const ::testing::TestParamInfo<Road>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTaskWindow, CloseBoxTest, ::testing::ValuesIn(roads), road_name);
+
+// A task window opened again appears where the analyst left it.
+class ReopenedTaskWindow : public CloseBoxTest {};
+
+TEST_P(ReopenedTaskWindow, AppearsWhereItWasLeft) {
+    const Road& road = GetParam();
+    road.open(*this);
+    QWidget* w = window(road.window);
+    w->move(23, 31);
+    click(road.window, road.exit);
+    ASSERT_FALSE(w->isVisible());
+    road.open(*this);
+    EXPECT_EQ(w->pos(), QPoint(23, 31));
+}
+
+const Road reopened[] = {
+    {"EditLib_Form",
+     [](CloseBoxTest& t) {
+         t.load_library();
+         t.item("UpdateLibrary1")->trigger();
+     },
+     "exit", {}},
+    {"process_files", [](CloseBoxTest& t) { t.open_processing(); }, "process_exit", {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(FromTheMainWindow, ReopenedTaskWindow, ::testing::ValuesIn(reopened), road_name);
 
 class NoCloseBox : public WindowsTest {};
 

@@ -183,8 +183,10 @@ bool TEditLib_Form::eventFilter(QObject* watched, QEvent* event) {
 
 void TEditLib_Form::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        // Centred when first opened; then where the analyst puts it.
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen && !placed_) move(screen->availableGeometry().center() - rect().center());
+        placed_ = true;
         command([this] { FormCreate(); });
     }
     TaskWindow::showEvent(event);

@@ -105,6 +105,7 @@ private:
     void command(const std::function<void()>& handler);
 
     int help_context_ = 115;
+    bool placed_ = false;
     LibrarySnapshot before_create_;
 };
 

@@ -163,8 +163,11 @@ void Tprocess_files::FormCreate() {
 
 void Tprocess_files::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        // Centred when first opened; then where the analyst puts it, also when it shows
+        // again after Sample Information or a limits window.
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen && !placed_) move(screen->availableGeometry().center() - rect().center());
+        placed_ = true;
         run_command([this] { FormShow(); });
     }
     TaskWindow::showEvent(event);

@@ -60,6 +60,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    bool placed_ = false;
     void FormCreate();
     void build_menu(QMenuBar* bar);
     void show_sample_list();
