@@ -525,7 +525,7 @@ TEST_F(LibraryEditorWithStandards, EveryCommandLeavesTheRecordsWithTheirLibraryR
     EXPECT_EQ(record("Toluene-d8").rvw, 20.0);
     expect_records_follow_library("Delete, edit, Previous");
 
-    // Exit, No and the close box discard the edits, in the records too.
+    // Exit, No and the close box, No discard the edits, in the records too.
     ui.answer(Answer::No);
     click("exit");
     EXPECT_EQ(record("Toluene-d8").rvw, 13.5);
@@ -536,9 +536,11 @@ TEST_F(LibraryEditorWithStandards, EveryCommandLeavesTheRecordsWithTheirLibraryR
     type("Edit_bp", "125");
     click("Next");
     EXPECT_EQ(record("Toluene-d8").bp, 125.0);
+    ui.answer(Answer::No);  // the close box asks as Exit does
     EditLib_Form->close();
+    EXPECT_EQ(ui.last_message().text, "Would you like to save your changes?");
     EXPECT_EQ(record("Toluene-d8").bp, 110.0);
-    expect_records_follow_library("close box");
+    expect_records_follow_library("close box, No");
 
     // A value typed and saved at once, with Save As and with Exit, Yes.
     open_editor();

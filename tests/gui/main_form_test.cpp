@@ -29,7 +29,7 @@ const ExpectedItem start_items[] = {
     {"CreateNewLibrary1", "Create &New Library", "", "", true},
     {"OpenLibraryMenu", "&Load Library", "Ctrl+L", "Requires a previously created library", true},
     {"UpdateLibrary1", "E&dit Library", "", "Update entries, add or delete entries", false},
-    {"CreateSurrogates1", "C&reate Internal Standard File", "",
+    {"CreateSurrogates1", "Create &Internal Standard File", "",
      "Creates from Library using compounds labeled as Internal Standards", false},
     {"OpenSurrogateFile1", "L&oad Internal Standard File", "Ctrl+I",
      "Requires a previously created Internal Standard File", false},
@@ -46,7 +46,7 @@ const ExpectedItem start_items[] = {
     {"Review1", "&Edit", "Ctrl+R", "", false},
     {"PrintCalib", "&Print", "", "", false},
     {"CheckCalibration", "&Check Continuing Calibration", "", "", false},
-    {"Quantitation1", "Quantitation", "", "", false},
+    {"Quantitation1", "&Quantitation", "", "", false},
     {"Processsamplefiles1", "Process sample files", "Ctrl+Q", "", true},
     {"Delimited1", "Delimited Data Reports", "", "Electronic format.  Can be input into Spreadsheets", true},
     {"Semic1", "TRQForms format", "", "", true},
@@ -104,6 +104,15 @@ TEST_F(MainForm, TheDocumentsNameTheCalibrationFileCommandAsTheMenuDoes) {
         const std::string text = read_file_text(example_file(readme));
         EXPECT_NE(text.find("File > " + caption), std::string::npos) << readme;
         EXPECT_EQ(text.find("Load Calibration File"), std::string::npos) << readme;
+    }
+}
+
+// The documents name the Delete button as a button: "press Delete" sends the analyst to the
+// Delete key, which does nothing in the calibration window.
+TEST_F(MainForm, TheDocumentsNameTheDeleteButtonNotTheKey) {
+    for (const char* readme : {"../README.md", "README.md"}) {
+        const std::string text = read_file_text(example_file(readme));
+        EXPECT_EQ(text.find("press Delete"), std::string::npos) << readme;
     }
 }
 

@@ -15,12 +15,14 @@ struct ItemText {
     const char* hint;
 };
 
+// Every menu of the bar has its own Alt letter, and no two items of one menu share a
+// letter: with two, the letter only moves between them and opens neither.
 const ItemText item_texts[] = {
     {File1, "File1", "&File", "", ""},
     {CreateNewLibrary1, "CreateNewLibrary1", "Create &New Library", "", ""},
     {OpenLibraryMenu, "OpenLibraryMenu", "&Load Library", "Ctrl+L", "Requires a previously created library"},
     {UpdateLibrary1, "UpdateLibrary1", "E&dit Library", "", "Update entries, add or delete entries"},
-    {CreateSurrogates1, "CreateSurrogates1", "C&reate Internal Standard File", "",
+    {CreateSurrogates1, "CreateSurrogates1", "Create &Internal Standard File", "",
      "Creates from Library using compounds labeled as Internal Standards"},
     {OpenSurrogateFile1, "OpenSurrogateFile1", "L&oad Internal Standard File", "Ctrl+I",
      "Requires a previously created Internal Standard File"},
@@ -37,12 +39,12 @@ const ItemText item_texts[] = {
     {Review1, "Review1", "&Edit", "Ctrl+R", ""},
     {PrintCalib, "PrintCalib", "&Print", "", ""},
     {CheckCalibration, "CheckCalibration", "&Check Continuing Calibration", "", ""},
-    {Quantitation1, "Quantitation1", "Quantitation", "", ""},
+    {Quantitation1, "Quantitation1", "&Quantitation", "", ""},
     {Processsamplefiles1, "Processsamplefiles1", "Process sample files", "Ctrl+Q", ""},
-    {Settings1, "Settings1", "Settings", "", ""},
+    {Settings1, "Settings1", "&Settings", "", ""},
     {Delimited1, "Delimited1", "Delimited Data Reports", "", "Electronic format.  Can be input into Spreadsheets"},
     {Semic1, "Semic1", "TRQForms format", "", ""},
-    {Help1, "Help1", "Help", "", ""},
+    {Help1, "Help1", "&Help", "", ""},
     {HelpTopic, "HelpTopic", "Help Topics", "", ""},
     {About1, "About1", "About", "", ""},
 };

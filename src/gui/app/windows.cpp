@@ -19,12 +19,14 @@
 #include "processing/calib_limits.h"
 #include "processing/process_files.h"
 #include "processing/process_input.h"
+#include "platform/task_window.h"
 
 namespace {
 
 template <typename Window>
 void create(Window*& instance) {
     instance = new Window;
+    keep_place_when_shown_again(instance);
 }
 
 template <typename Window>

@@ -66,6 +66,7 @@ TCalibrate_form::TCalibrate_form() : TaskWindow("Create Calibration File") {
         "data files have been selected");
     Button1 = make_button(this, "Button1", "Select Printer", nullptr);
     ExitClick = make_button(this, "ExitClick", "Exit", "Exit and return to the main menu");
+    close_box_runs(ExitClick);
     Button_Help = make_button(this, "Button_Help", "Help", "Access Method 5847 help");
     calib_surr_report_check = new QCheckBox("DO NOT print Surrogate report", this);
     calib_surr_report_check->setObjectName("calib_surr_report_check");
@@ -387,10 +388,4 @@ void TCalibrate_form::OnShow() {
     EditVarLabel->setVisible(one_variable_mode != 0);
     EditVarMode->setVisible(one_variable_mode != 0);
     clear_first_pass_points();
-}
-
-// The close box is Exit: the results files of the standards go with the window.
-void TCalibrate_form::closeEvent(QCloseEvent* event) {
-    event->accept();
-    run_command([this] { ExitClickClick(); });
 }

@@ -73,6 +73,7 @@ Tcheck_calib_review_form::Tcheck_calib_review_form() : TaskWindow("Continuing Ca
     connect_button(Button_previous, &Tcheck_calib_review_form::Button_previousClick);
     connect_button(Button_print, &Tcheck_calib_review_form::Button_printClick);
     connect_button(Button_exit, &Tcheck_calib_review_form::Button_exitClick);
+    close_box_runs(Button_exit);
     connect_button(Button_Help, &Tcheck_calib_review_form::Button_HelpClick);
     connect_button(Button1, &Tcheck_calib_review_form::Button1Click);
     connect(ListBox1_chk, &QListWidget::itemClicked, this, [this] { run_command([this] { ListBox1_chkClick(); }); });

@@ -59,6 +59,7 @@ Tcheck_calib_std::Tcheck_calib_std() : TaskWindow("Continuing Calibration Standa
 
     Print = make_button(this, "Print", "Print", "Print the check calibration results");
     Button3 = make_button(this, "Button3", "Exit", "Exit and return to the main menu");
+    close_box_runs(Button3);
     check_calib_review = make_button(this, "check_calib_review", "Review", "Review the check calibration results");
     Button_Save = make_button(this, "Button_Save", "Save File",
                               "Save the check calibration and QC results as CheckStandardFileName.check");
@@ -225,11 +226,6 @@ void Tcheck_calib_std::Button3Click() {
 // The close box is Exit: it asks about the unsaved report, deletes the check's results
 // file and clears the level for the next check. Exit itself hides the window, or keeps it
 // when the report it was asked to save could not be written.
-void Tcheck_calib_std::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    run_command([this] { Button3Click(); });
-}
-
 void Tcheck_calib_std::Button_HelpClick() { ui().show_help(kCheckEntryHelpButtonContext); }
 
 void Tcheck_calib_std::Button1Click() {

@@ -52,7 +52,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;  // opens centred on the screen
-    void closeEvent(QCloseEvent* event) override;  // Exit, with its question
 
 private:
     void FormShow();

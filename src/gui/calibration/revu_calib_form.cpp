@@ -177,6 +177,9 @@ void Trevu_calib_form::connect_controls() {
     connect(Button1, &QPushButton::clicked, this, guarded(&Trevu_calib_form::Button1Click));
     connect(Button_save_as, &QPushButton::clicked, this, guarded(&Trevu_calib_form::Button_save_asClick));
     connect(Button_exit, &QPushButton::clicked, this, guarded(&Trevu_calib_form::Button_exitClick));
+    // Unsaved inclusion changes must not reach the samples and the check, whose reports
+    // name the file: the close box leaves as "Exit/don't save changes" does.
+    close_box_runs(Button_exit);
     connect(Button_Help, &QPushButton::clicked, this, guarded(&Trevu_calib_form::Button_HelpClick));
     for (int k = 0; k < kMaxLevels; ++k)
         connect(Check_std[k], &QCheckBox::clicked, this, [this, k] { run_command([this, k] { Check_stdClick(k + 1); }); });
@@ -213,13 +216,6 @@ void Trevu_calib_form::FormShow() {
     EditVarMode->setText(q(transform_text));
     EditVarLabel->setVisible(one_variable_mode != 0);
     EditVarMode->setVisible(one_variable_mode != 0);
-}
-
-void Trevu_calib_form::closeEvent(QCloseEvent* event) {
-    // Unsaved inclusion changes must not reach the samples and the check, whose reports
-    // name the file: the close box leaves as "Exit/don't save changes" does.
-    event->accept();
-    run_command([this] { Button_exitClick(); });
 }
 
 // The list holds the library's names; it is filled again only when they changed, so a

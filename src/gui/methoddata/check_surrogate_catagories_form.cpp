@@ -68,6 +68,7 @@ Tcheck_surrogate_catagories_form::Tcheck_surrogate_catagories_form() : TaskWindo
     on_click(Button_ok, &Tcheck_surrogate_catagories_form::Button_okClick);
     on_click(Button_help, &Tcheck_surrogate_catagories_form::Button_helpClick);
     on_click(Button1, &Tcheck_surrogate_catagories_form::Button1Click);
+    close_box_runs(Button1);
     connect(Editvcs, &QLineEdit::textEdited, this, [this] { run_command([this] { EditvcsChange(); }); });
 }
 

@@ -142,6 +142,7 @@ TEditLib_Form::TEditLib_Form() : TaskWindow("Edit Library") {
         auto handler = b.handler;
         connect(b.button, &QPushButton::clicked, this, [this, handler] { command([this, handler] { (this->*handler)(); }); });
     }
+    close_box_runs(exit);
 
     // Programmatic selections block these signals: only the analyst's choice runs a handler.
     connect(LibListBox, &QListWidget::currentRowChanged, this, [this] { command([this] { LibListBoxClick(); }); });
@@ -182,22 +183,13 @@ bool TEditLib_Form::eventFilter(QObject* watched, QEvent* event) {
 
 void TEditLib_Form::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        // Centred when first opened; then where the analyst puts it.
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen && !placed_) move(screen->availableGeometry().center() - rect().center());
+        placed_ = true;
         command([this] { FormCreate(); });
     }
     TaskWindow::showEvent(event);
-}
-
-void TEditLib_Form::closeEvent(QCloseEvent* event) {
-    // Closed by its title-bar button: nothing typed here is kept.
-    command([this] {
-        if (create_mode())
-            restore_library_snapshot(before_create_);
-        else
-            discard_library_edits();
-    });
-    TaskWindow::closeEvent(event);
 }
 
 // Every command of the editor runs here. Whatever it changed in the library, and however it

@@ -86,7 +86,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -110,6 +109,7 @@ private:
     void command(const std::function<void()>& handler);
 
     int help_context_ = 115;
+    bool placed_ = false;
     LibrarySnapshot before_create_;
 };
 

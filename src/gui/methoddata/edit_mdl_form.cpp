@@ -88,6 +88,7 @@ void TEdit_mdl_form::build_layout() {
         make_button(this, "Button_Reset_def_mdl", "Clear Limits", "Reset all limit values to zero");
     Button1 = make_button(this, "Button1", "Select Printer", nullptr);
     Button_exit = make_button(this, "Button_exit", "Exit", "Exit and return to the main menu");
+    close_box_runs(Button_exit);
     Button_Help = make_button(this, "Button_Help", "Help", nullptr);
     EditVarMode = make_coloured_box(this, "EditVarMode", "yellow");
     EditVarLabel = make_coloured_box(this, "EditVarLabel", "yellow");
@@ -167,11 +168,6 @@ ReportingLimitSlot& TEdit_mdl_form::slot() const { return reporting_limits[lmt_e
 void TEdit_mdl_form::showEvent(QShowEvent* event) {
     TaskWindow::showEvent(event);
     if (!event->spontaneous()) run_command([this] { FormShow(); });
-}
-
-void TEdit_mdl_form::closeEvent(QCloseEvent* event) {
-    event->accept();
-    main_form->show();
 }
 
 void TEdit_mdl_form::FormShow() {

@@ -122,6 +122,7 @@ void Tsurr_Form::connect_handlers() {
     on_click(btnCheckSurrCat, &Tsurr_Form::btnCheckSurrCatClick);
     on_click(Button1, &Tsurr_Form::Button1Click);
     on_click(exit, &Tsurr_Form::exitClick);
+    close_box_runs(exit);
 
     connect(Edit_Counter, &QLineEdit::editingFinished, this, [this] { run_command([this] { Edit_CounterChange(); }); });
     for (int j = 0; j < kGroups; ++j) {
@@ -139,11 +140,6 @@ void Tsurr_Form::connect_handlers() {
 
 // The close box leaves as Exit does, with its question: groupings not saved must not stay
 // in memory as if the file held them. Exit hides the window when it leaves.
-void Tsurr_Form::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    run_command([this] { exitClick(); });
-}
-
 void Tsurr_Form::showEvent(QShowEvent* event) {
     TaskWindow::showEvent(event);
     if (!placed_) {

@@ -60,6 +60,7 @@ Tsurrogate_limits_form::Tsurrogate_limits_form() : TaskWindow("Internal Standard
     on_click(Button_accept_limits, &Tsurrogate_limits_form::Button_accept_limitsClick);
     on_click(Button_Help, &Tsurrogate_limits_form::Button_HelpClick);
     on_click(Button1, &Tsurrogate_limits_form::Button1Click);
+    close_box_runs(Button1);
 }
 
 bool Tsurrogate_limits_form::limit_edits_modified() const {

@@ -49,6 +49,7 @@ Tcalc_limits::Tcalc_limits() : TaskWindow("Limits for Calculations") {
     SaveFile1->setObjectName("SaveFile1");
     Exit1 = menu_bar->addAction("Exit");
     Exit1->setObjectName("Exit1");
+    close_box_runs(Exit1);
 
     const char* titles[] = {"Boiling Points", "Relative Volatility"};
     const char* lower_captions[] = {"Lower  Limit", "Lower Limit"};

@@ -22,6 +22,7 @@ Tcalib_limits::Tcalib_limits() : TaskWindow("Calibration Response Limits") {
     Button1 = make_button(this, "Button1", "Save", nullptr);
     Button2 = make_button(this, "Button2", "Restore Default", nullptr);
     Button3 = make_button(this, "Button3", "Exit", nullptr);
+    close_box_runs(Button3);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel("Minimum Calibration average response (cts/mass)", this), 0, 0);

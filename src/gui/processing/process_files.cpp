@@ -62,6 +62,7 @@ Tprocess_files::Tprocess_files() : TaskWindow("Process Files") {
         "\nSee main menu->Settings for reporting options");
     Button2 = make_button(this, "Button2", "Clear", "Removes all files from list");
     process_exit = make_button(this, "process_exit", "Exit", "Exit and return to the main menu");
+    close_box_runs(process_exit);
     Edit_samp_calfile = make_coloured_box(this, "Edit_samp_calfile", "lightgray");
     EditVarMode = make_coloured_box(this, "EditVarMode", "yellow");
     EditVarLabel = make_coloured_box(this, "EditVarLabel", "yellow");
@@ -162,8 +163,11 @@ void Tprocess_files::FormCreate() {
 
 void Tprocess_files::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        // Centred when first opened; then where the analyst puts it, also when it shows
+        // again after Sample Information or a limits window.
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen && !placed_) move(screen->availableGeometry().center() - rect().center());
+        placed_ = true;
         run_command([this] { FormShow(); });
     }
     TaskWindow::showEvent(event);
@@ -244,11 +248,6 @@ void Tprocess_files::process_exitClick() {
     show_sample_list();
     return_to_opener();
     if (main_form) main_form->show();
-}
-
-void Tprocess_files::closeEvent(QCloseEvent* event) {
-    run_command([this] { process_exitClick(); });
-    event->accept();
 }
 
 void Tprocess_files::process_sampClick() {

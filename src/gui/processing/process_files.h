@@ -58,10 +58,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // The title bar's close does what Exit does: the list and its results files go.
-    void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool placed_ = false;
     void FormCreate();
     void build_menu(QMenuBar* bar);
     void show_sample_list();

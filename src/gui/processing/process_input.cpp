@@ -71,8 +71,6 @@ void check_item(QButtonGroup* group, int id) {
 Tprocess_input::Tprocess_input()
     : TaskWindow("Sample Information") {
     setObjectName("process_input");
-    // No close box: the entry is left through Enter.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint);
 
     Edit_sampfile = make_edit(this, "Edit_sampfile");
     Edit_sampfile->setReadOnly(true);
@@ -161,6 +159,9 @@ Tprocess_input::Tprocess_input()
     resize(620, 640);
 
     connect_button(Enter, &Tprocess_input::EnterClick);
+    // No close box: leaving without Enter would leave the listed sample without its
+    // settings and both windows hidden.
+    without_close_box(Enter);
     connect_button(Button_mdl_Browse, &Tprocess_input::Button_mdl_BrowseClick);
     connect_button(Button1, &Tprocess_input::Button1Click);
     connect_button(Button_Help, &Tprocess_input::Button_HelpClick);
@@ -287,10 +288,6 @@ void Tprocess_input::Button1Click() {
 void Tprocess_input::EditLabFileidClick() { EditLabFileid->setText(q(choose_lab_file_id(s(EditLabFileid->text())))); }
 
 void Tprocess_input::Button_HelpClick() { ui().show_help(kProcessInputHelpContext); }
-
-// The entry has no cancel: closing the window would leave the listed sample without its
-// settings and both windows hidden, so only Enter leaves it.
-void Tprocess_input::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 bool Tprocess_input::eventFilter(QObject* watched, QEvent* event) {
     if (watched == EditLabFileid && event->type() == QEvent::MouseButtonRelease)

@@ -51,7 +51,6 @@ public:
     void Button_HelpClick();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
