@@ -308,7 +308,7 @@ public:
         t = Clock::now();
         button(process_files, "process_samp")->click();
         times_.process += ms_since(t);
-        ok_ = ok_ && ui_.messages.empty() && fs::exists(pdf_);
+        ok_ = ok_ && took_report_files_message() && fs::exists(pdf_);
 
         t = Clock::now();
         button(process_files, "process_exit")->click();
@@ -386,6 +386,15 @@ private:
         for (size_t s = 0; s < set_.samples.size(); ++s) add_sample(set_.samples[s], s == 0);
     }
 
+    // Process names the report files it wrote in one message, as the analyst sees it after
+    // every run; any other message means the run went wrong and stays to be shown.
+    bool took_report_files_message() {
+        const bool told = ui_.messages.size() == 1 &&
+                          ui_.messages.front().starts_with("Reports: The report files were written:");
+        if (told) ui_.messages.clear();
+        return told;
+    }
+
     // One run's files: its results files (taken before Exit deletes them), reports and PDF.
     void record_floor_files() {
         load_and_open();
@@ -393,6 +402,7 @@ private:
         recording_ = true;
         button(process_files, "process_samp")->click();
         recording_ = false;
+        ok_ = ok_ && took_report_files_message();
         for (const std::string& sample : set_.samples) {
             const std::string results = resolve_path(up_to_last_dot(sample) + ".ini");
             results_files_[sample] = {results, file_bytes(results)};

@@ -13,6 +13,7 @@
 #include <set>
 
 #include "methoddata/calibration_tables.h"
+#include "methoddata/library_text_file.h"
 #include "methoddata/process_files_data.h"
 #include "methoddata/tables.h"
 #include <QMenu>
@@ -46,6 +47,7 @@ struct Left {
     std::vector<std::string> shown_windows;
     QRect opener_before;
     QRect opener_after;
+    std::string library_tables;  // the working and the saved library as left
 };
 
 class CloseBoxTest : public WindowsTest, public ::testing::WithParamInterface<Road> {
@@ -134,6 +136,7 @@ public:
             click(road.window, road.exit);
         }
         for (size_t m = first; m < ui.messages.size(); ++m) left.messages.push_back(ui.messages[m].text);
+        left.library_tables = format_library_text(compound_count, library) + format_library_text(compound_count, library_saved);
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible() && !w->objectName().isEmpty()) left.shown_windows.push_back(w->objectName().toStdString());
         std::sort(left.shown_windows.begin(), left.shown_windows.end());
@@ -151,6 +154,7 @@ TEST_P(CloseBoxTest, LeavesAsExitDoesAndTheOpenerShowsWhereItWas) {
     const Left by_close_box = leave(true);
     EXPECT_EQ(by_close_box.messages, by_exit.messages);
     EXPECT_EQ(by_close_box.shown_windows, by_exit.shown_windows);
+    EXPECT_EQ(by_close_box.library_tables, by_exit.library_tables);
     EXPECT_EQ(by_exit.opener_after, by_exit.opener_before);
     EXPECT_EQ(by_close_box.opener_after, by_close_box.opener_before);
 }
@@ -190,7 +194,37 @@ const Road roads[] = {
          type_in(CloseBoxTest::window("EditLib_Form"), "Edit_bp", "99");
      },
      "exit", {Answer::No}},
+    {"EditLib_Form",  // Cancel: stay with the edit
+     [](CloseBoxTest& t) {
+         t.load_library();
+         t.item("UpdateLibrary1")->trigger();
+         type_in(CloseBoxTest::window("EditLib_Form"), "Edit_bp", "99");
+     },
+     "exit", {Answer::Cancel}},
+    {"EditLib_Form",  // Yes: saved under the name given
+     [](CloseBoxTest& t) {
+         t.load_library();
+         t.item("UpdateLibrary1")->trigger();
+         type_in(CloseBoxTest::window("EditLib_Form"), "Edit_bp", "99");
+         fs::remove(t.home.file("SAVED.TXT"));
+         t.ui.save_returns(t.home.file("SAVED.TXT"));
+     },
+     "exit", {Answer::Yes}},
     {"EditLib_Form", [](CloseBoxTest& t) { t.item("CreateNewLibrary1")->trigger(); }, "exit", {}},
+    {"EditLib_Form",  // a compound typed, not entered
+     [](CloseBoxTest& t) {
+         t.item("CreateNewLibrary1")->trigger();
+         type_in(CloseBoxTest::window("EditLib_Form"), "Edit_CmpndName", "Toluene");
+         type_in(CloseBoxTest::window("EditLib_Form"), "Edit_bp", "110");
+     },
+     "exit", {}},
+    {"Edit_mdl_form",
+     [](CloseBoxTest& t) {
+         t.load_library();
+         t.item("CreateEditMDLFile2")->trigger();
+         type_in(CloseBoxTest::window("Edit_mdl_form"), "Edit_mdl_form_sampsize", "10");
+     },
+     "Button_exit", {Answer::No}},
     {"Edit_mdl_form",
      [](CloseBoxTest& t) {
          t.load_library();
