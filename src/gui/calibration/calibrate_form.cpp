@@ -9,7 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "calibration/calibration_build.h"
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_log.h"
@@ -314,7 +314,7 @@ bool TCalibrate_form::build(bool review) {
                                   EditSurrRef->text().toStdString());
     }
     if (!built) {
-        main_form->show();
+        main_window()->show();
         hide();
         return false;
     }
@@ -347,7 +347,7 @@ void TCalibrate_form::ReviewCalibClick() {
     if (!check_files() || !build(true)) return;
     hide();
     revu_calib_form->show_calibration_compound(0);
-    revu_calib_form->show_from(main_form);  // the review returns to the main window
+    revu_calib_form->show_from(main_window());  // the review returns to the main window
 }
 
 void TCalibrate_form::PrintCalibClick() {
@@ -362,7 +362,7 @@ void TCalibrate_form::ExitClickClick() {
     made_results_files_.delete_all();
     calibration_loaded = 1;
     hide();
-    main_form->show();
+    main_window()->show();
 }
 
 void TCalibrate_form::Button1Click() {

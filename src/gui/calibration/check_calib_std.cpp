@@ -13,7 +13,6 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/main_form.h"
 #include "calibration/check_calib_review_form.h"
 #include "calibration/check_commands.h"
 #include "calibration/check_report_file.h"
