@@ -48,9 +48,6 @@ set(allowed_writes
   "calibration/calibrate_form.cpp calibration_loaded"
   # The calibration review's level inclusion (a level column unticked for every compound).
   "calibration/revu_calib_form.cpp level_included"
-  # The continuing check's mode for a printout and its started mark after a saved report.
-  "calibration/check_calib_review_form.cpp check_standard_mode"
-  "calibration/check_calib_std.cpp check_started"
   # The reporting-limit editor's file in use and its folder after Open and Save As.
   "methoddata/edit_mdl_form.cpp lmt_file_path"
   "methoddata/edit_mdl_form.cpp folder_settings"

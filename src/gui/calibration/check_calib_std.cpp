@@ -15,7 +15,6 @@
 
 #include "calibration/check_calib_review_form.h"
 #include "calibration/check_commands.h"
-#include "calibration/check_report_file.h"
 #include "calibration/check_report_print.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
@@ -191,9 +190,7 @@ bool Tcheck_calib_std::save_file() {
     CheckLevelEntry entry = read_entry();
     const std::optional<CheckLevel> level = evaluate(entry);
     // Only a report that was written counts as saved: Exit asks again otherwise.
-    if (!level || !write_check_calibration_file(*level)) return false;
-    check_started = 1;
-    return true;
+    return level && save_check_report(*level);
 }
 
 void Tcheck_calib_std::Button_SaveClick() { save_file(); }
