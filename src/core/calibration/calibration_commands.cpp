@@ -117,3 +117,11 @@ bool reload_calibration_command() {
     copy_library_compounds(compound_count, library_saved, library);
     return true;
 }
+
+bool save_new_calibration(const std::string& path) {
+    if (!write_calibration(path)) return false;
+    calibration_file_name = path;
+    folder_settings.slot[kCalibrationPathSlot] = folder_of(path);
+    write_file_setting("calibrationPath", folder_of(path));
+    return true;
+}

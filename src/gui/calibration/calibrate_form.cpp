@@ -11,6 +11,7 @@
 
 #include "app/main_window.h"
 #include "calibration/calibration_build.h"
+#include "calibration/calibration_commands.h"
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_log.h"
 #include "calibration/calibration_report.h"
@@ -336,11 +337,7 @@ void TCalibrate_form::SaveCalibClick() {
     }
     auto path = choose_calibration_save_path();
     if (!path || !build(false)) return;
-    // The calibration in memory takes the file's name only once the file is written.
-    if (!write_calibration(*path)) return;
-    calibration_file_name = *path;
-    folder_settings.slot[kCalibrationPathSlot] = folder_of(*path);
-    write_file_setting("calibrationPath", folder_of(*path));
+    save_new_calibration(*path);
 }
 
 void TCalibrate_form::ReviewCalibClick() {
