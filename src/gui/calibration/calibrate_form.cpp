@@ -21,6 +21,7 @@
 #include "methoddata/calibration_tables.h"
 #include "methoddata/process_files_data.h"
 #include "methoddata/settings_file.h"
+#include "methoddata/main_commands.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
 #include "platform/controls.h"
@@ -363,8 +364,7 @@ void TCalibrate_form::ExitClickClick() {
 }
 
 void TCalibrate_form::Button1Click() {
-    if (!ui().choose_printer()) return;
-    main_flags.PrinterSelected = 1;
+    if (!choose_printer_command()) return;
     PrintCalib->setVisible(true);
 }
 

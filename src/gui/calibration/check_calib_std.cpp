@@ -16,6 +16,7 @@
 #include "calibration/check_calib_review_form.h"
 #include "calibration/check_commands.h"
 #include "calibration/check_report_print.h"
+#include "methoddata/main_commands.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
 #include "platform/paths.h"
@@ -225,7 +226,6 @@ void Tcheck_calib_std::Button3Click() {
 void Tcheck_calib_std::Button_HelpClick() { ui().show_help(kCheckEntryHelpButtonContext); }
 
 void Tcheck_calib_std::Button1Click() {
-    if (!ui().choose_printer()) return;
+    if (!choose_printer_command()) return;
     Print->setVisible(true);
-    main_flags.PrinterSelected = 1;
 }

@@ -16,6 +16,7 @@
 #include <QShowEvent>
 
 #include "app/main_window.h"
+#include "methoddata/main_commands.h"
 #include "methoddata/main_menu.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
@@ -282,7 +283,7 @@ void Tprocess_files::RadioButton2Click() {
 }
 
 void Tprocess_files::Printer1Click() {
-    if (ui().choose_printer()) main_flags.PrinterSelected = 1;
+    choose_printer_command();
 }
 
 void Tprocess_files::Printedpdf1Click() {
@@ -296,18 +297,16 @@ void Tprocess_files::Printedpdf1Click() {
 }
 
 void Tprocess_files::TRQ1Click() {
-    MenuItemState& semic = main_menu_state()->item(MenuItem::Semic1);
-    semic.checked = !semic.checked;
-    main_flags.TrqFormsFormat = semic.checked ? 1 : 0;
-    TRQ1->setChecked(semic.checked);
+    MainMenuState& menu = *main_menu_state();
+    set_forms_layout(menu, !menu.item(MenuItem::Semic1).checked);
+    TRQ1->setChecked(menu.item(MenuItem::Semic1).checked);
     show_main_menu_state();
     update_report_summary();
 }
 
 void Tprocess_files::DelimitedReports1Click() {
     const bool checked = !DelimitedReports1->isChecked();
-    main_flags.DelimitedReports = checked ? 1 : 0;
-    main_menu_state()->item(MenuItem::Delimited1).checked = checked;
+    set_delimited_reports(*main_menu_state(), checked);
     show_main_menu_state();
     DelimitedReports1->setChecked(checked);
     update_report_summary();
