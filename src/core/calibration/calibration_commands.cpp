@@ -125,3 +125,10 @@ bool save_new_calibration(const std::string& path) {
     write_file_setting("calibrationPath", folder_of(path));
     return true;
 }
+
+bool review_calibration_command() {
+    if (!reload_calibration_command()) return false;
+    current_record = 0;
+    main_flags.CalibrationEditMode = 1;
+    return true;
+}

@@ -28,3 +28,7 @@ bool save_new_calibration(const std::string& path);
 // Calibration > Edit and Print: read the current calibration file again (the analyst's
 // unsaved inclusion changes are dropped); true when it was read.
 bool reload_calibration_command();
+
+// Calibration > Edit: the calibration file read again; the review then opens on compound 0
+// and lays out its level columns. True when it was read.
+bool review_calibration_command();

@@ -193,9 +193,7 @@ void Tmain_form::RunCalibrationClick() {
 
 void Tmain_form::Review1Click() {
     // A calibration file that cannot be read again leaves nothing sound to review.
-    if (!reload_calibration_command()) return;
-    current_record = 0;
-    main_flags.CalibrationEditMode = 1;
+    if (!review_calibration_command()) return;
     revu_calib_form->show_calibration_compound(0);
     revu_calib_form->show_from(this);
 }
