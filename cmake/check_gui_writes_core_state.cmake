@@ -43,8 +43,6 @@ set(allowed_writes
   "calibration/calibrate_form.cpp level_included"
   "calibration/calibrate_form.cpp calibration_file_name"
   "calibration/calibrate_form.cpp calibration_loaded"
-  # The calibration review's level inclusion (a level column unticked for every compound).
-  "calibration/revu_calib_form.cpp level_included"
   # The reporting-limit editor's file in use and its folder after Open and Save As.
   "methoddata/edit_mdl_form.cpp lmt_file_path"
   "methoddata/edit_mdl_form.cpp folder_settings"

@@ -189,8 +189,7 @@ void Trevu_calib_form::connect_controls() {
 void Trevu_calib_form::FormCreate() {
     reset_calibration_review();
     select_compound(0);
-    for (int c = 0; c < std::min(compound_count, kMaxCompounds); ++c)
-        for (int k = 0; k < kMaxLevels; ++k) level_included[c][k] = 0;
+    clear_level_inclusion();
 }
 
 void Trevu_calib_form::reset_calibration_review() {
