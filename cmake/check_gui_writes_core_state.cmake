@@ -27,8 +27,7 @@ set(allowed_writes
   "methoddata/edit_lib_form.cpp saved_compound_count"
   "methoddata/edit_lib_form.cpp variable1_label"
   "methoddata/edit_lib_form.cpp variable2_label"
-  # The internal-standard editor's record shown, and its grouping error cleared on show.
-  "methoddata/surr_form.cpp current_surrogate_record"
+  # The internal-standard editor's grouping error, cleared when it shows.
   "methoddata/surr_form.cpp grouping_error"
   # The variable dialog marks a change of the number of variables.
   "methoddata/change_variable_form.cpp variables_changed"
