@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
+#include "methoddata/main_commands.h"
 #include "methoddata/main_menu.h"
 #include "methoddata/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
@@ -234,7 +235,7 @@ void Tprocess_input::show_layout(EntryMode mode) {
     Button1->setText(q(smooth_first_pass_caption()));
     // The forms layout may have been switched off: the main window's item follows.
     if (MainMenuState* menu = main_menu_state()) {
-        menu->item(MenuItem::Semic1).checked = main_flags.TrqFormsFormat == 1;
+        set_forms_layout(*menu, main_flags.TrqFormsFormat == 1);
         show_main_menu_state();
     }
 }
