@@ -117,3 +117,18 @@ bool reload_calibration_command() {
     copy_library_compounds(compound_count, library_saved, library);
     return true;
 }
+
+bool save_new_calibration(const std::string& path) {
+    if (!write_calibration(path)) return false;
+    calibration_file_name = path;
+    folder_settings.slot[kCalibrationPathSlot] = folder_of(path);
+    write_file_setting("calibrationPath", folder_of(path));
+    return true;
+}
+
+bool review_calibration_command() {
+    if (!reload_calibration_command()) return false;
+    current_record = 0;
+    main_flags.CalibrationEditMode = 1;
+    return true;
+}

@@ -19,6 +19,16 @@ bool load_calibration_command(MainMenuState& menu);
 // cancelled New changes nothing.
 bool new_calibration_command();
 
+// Save of a new calibration (the calibration window): writes the calibration to path.
+// The calibration in memory takes the file's name only once the file is written, and its
+// folder is then the calibration folder, in the settings file too. False, after a
+// message, when the file could not be written.
+bool save_new_calibration(const std::string& path);
+
 // Calibration > Edit and Print: read the current calibration file again (the analyst's
 // unsaved inclusion changes are dropped); true when it was read.
 bool reload_calibration_command();
+
+// Calibration > Edit: the calibration file read again; the review then opens on compound 0
+// and lays out its level columns. True when it was read.
+bool review_calibration_command();

@@ -194,6 +194,11 @@ void restore_level_inclusion() {
     compute_all_curve_statistics();
 }
 
+void clear_level_inclusion() {
+    for (int c = 0; c < std::min(compound_count, kMaxCompounds); ++c)
+        for (int k = 0; k < kMaxLevels; ++k) level_included[c][k] = 0;
+}
+
 void delete_standard_ini_files() {
     std::vector<std::string> data_files;
     for (int k = 0; k < kMaxLevels; ++k)

@@ -77,6 +77,9 @@ bool set_level_inclusion(int c, int k, bool checked, bool has_file);
 // Exit without saving: the flags of every compound go back to those of the last load or save.
 void restore_level_inclusion();
 
+// The review window's start: no level of any compound in use is included.
+void clear_level_inclusion();
+
 // The results files of the standards on view and of the reference run: the intermediate
 // files the calibration window converted the data files into. Missing files are skipped;
 // a data-file entry that is itself a results file is never deleted.

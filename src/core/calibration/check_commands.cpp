@@ -1,5 +1,7 @@
 #include "calibration/check_commands.h"
 
+#include "calibration/check_report_file.h"
+#include "calibration/check_report_print.h"
 #include "calibration/results_file.h"
 #include "methoddata/dialog_loops.h"
 #include "methoddata/settings_file.h"
@@ -23,6 +25,17 @@ bool check_calibration_command() {
     check_ini_path = results;
     check_data_file = chosen;
     return true;
+}
+
+bool save_check_report(const CheckLevel& level) {
+    if (!write_check_calibration_file(level)) return false;
+    check_started = 1;
+    return true;
+}
+
+void print_reviewed_check(const CheckLevel& level) {
+    check_standard_mode = 1;
+    write_and_print_check_calibration(level);
 }
 
 void delete_check_results_file() {

@@ -70,3 +70,19 @@ bool edit_library_command() {
     current_record = 0;
     return true;
 }
+
+bool choose_printer_command() {
+    if (!ui().choose_printer()) return false;
+    main_flags.PrinterSelected = 1;
+    return true;
+}
+
+void set_delimited_reports(MainMenuState& menu, bool on) {
+    main_flags.DelimitedReports = on ? 1 : 0;
+    menu.item(MenuItem::Delimited1).checked = on;
+}
+
+void set_forms_layout(MainMenuState& menu, bool on) {
+    menu.item(MenuItem::Semic1).checked = on;
+    main_flags.TrqFormsFormat = on ? 1 : 0;
+}

@@ -12,6 +12,16 @@ extern const std::string library_file_filter;  // "Library Text Compound files (
 // menu in its start stage. Nothing is loaded.
 void start_main_form(MainMenuState& menu);
 
+// Printer Setup of the calibration, check and processing windows: asks for a printer;
+// once one is chosen, the printouts that need one may run (PrinterSelected). False when
+// the dialog was cancelled.
+bool choose_printer_command();
+
+// Settings > Delimited reports and Settings > Forms layout (the processing window has both
+// items too): the menu item shows the choice, and the report flag follows it.
+void set_delimited_reports(MainMenuState& menu, bool on);
+void set_forms_layout(MainMenuState& menu, bool on);
+
 // Load Library's dialog start folder (kept in slot 0): the folder of the last library,
 // or the program's folder when filePath is "installPath".
 std::string library_start_folder();

@@ -156,6 +156,18 @@ int counter_target(const std::string& counter_text, int shown_record) {
     return std::clamp(number - 1, 0, std::max(surrogate_records_in_use() - 1, 0));
 }
 
+int next_surrogate_record() {
+    current_surrogate_record = std::max(std::min(current_surrogate_record + 1, surrogate_count - 1), 0);
+    return current_surrogate_record;
+}
+
+int previous_surrogate_record() {
+    current_surrogate_record = std::max(current_surrogate_record - 1, 0);
+    return current_surrogate_record;
+}
+
+void go_to_surrogate_record(int record) { current_surrogate_record = record; }
+
 bool set_limits_command() {
     grouping_error = 0;
     const GroupingFailures failures = test_surrogate_groupings();

@@ -36,6 +36,13 @@ int record_of_counter(const std::string& counter_text);
 // move), else the number - 1 clamped to the records. ConversionError for a non-integer.
 int counter_target(const std::string& counter_text, int shown_record);
 
+// Next and Previous: the record after or before the current one becomes the current one,
+// kept among the records; answers it.
+int next_surrogate_record();
+int previous_surrogate_record();
+// The counter left on another record (counter_target's answer): it becomes the current one.
+void go_to_surrogate_record(int record);
+
 // Set Limits: the grouping rules of the variable mode (grouping_error and the 16001
 // message on a failure: answers false, the editor stays). The limits of a variable whose
 // records moved since its limits were last measured (BP: BP groups, first-pass flags, bps;

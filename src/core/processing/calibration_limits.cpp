@@ -68,3 +68,13 @@ float max_response_deviation_from_text(const std::string& text) {
     if (!p.ok) throw ConversionError(refused_box_message(kDeviationBox, p.why, ""));
     return static_cast<float>(p.value * 0.01);
 }
+
+void store_calibration_limits(ProcessFilesData& data, const std::string& minimum, const std::string& deviation) {
+    data.min_mean_response = min_mean_response_from_text(minimum);
+    data.max_response_deviation = max_response_deviation_from_text(deviation);
+}
+
+void reset_calibration_limits(ProcessFilesData& data) {
+    data.min_mean_response = kDefaultMinMeanResponse;
+    data.max_response_deviation = kDefaultMaxResponseDeviation;
+}

@@ -34,3 +34,9 @@ CalibrationLimitsCheck check_calibration_limit_texts(const std::string& minimum,
 // the box.
 float min_mean_response_from_text(const std::string& text);
 float max_response_deviation_from_text(const std::string& text);
+
+// The window's OK: both boxes' values into the processing window's data, the minimum
+// first; a text the check refuses throws ConversionError naming its box.
+void store_calibration_limits(ProcessFilesData& data, const std::string& minimum, const std::string& deviation);
+// The window's Defaults: both limits back to the values every run starts with.
+void reset_calibration_limits(ProcessFilesData& data);

@@ -193,9 +193,7 @@ void Tmain_form::RunCalibrationClick() {
 
 void Tmain_form::Review1Click() {
     // A calibration file that cannot be read again leaves nothing sound to review.
-    if (!reload_calibration_command()) return;
-    current_record = 0;
-    main_flags.CalibrationEditMode = 1;
+    if (!review_calibration_command()) return;
     revu_calib_form->show_calibration_compound(0);
     revu_calib_form->show_from(this);
 }
@@ -223,17 +221,14 @@ void Tmain_form::Processsamplefiles1Click() {
 // Settings menu.
 
 void Tmain_form::Delimited1Click() {
-    MenuItemState& item = menu_state.item(Delimited1);
-    item.checked = !item.checked;
-    main_flags.DelimitedReports = item.checked ? 1 : 0;
+    set_delimited_reports(menu_state, !menu_state.item(Delimited1).checked);
     // The processing window's own item shows the same state.
-    if (auto* other = process_files->findChild<QAction*>("DelimitedReports1")) other->setChecked(item.checked);
+    if (auto* other = process_files->findChild<QAction*>("DelimitedReports1"))
+        other->setChecked(menu_state.item(Delimited1).checked);
 }
 
 void Tmain_form::Semic1Click() {
-    MenuItemState& item = menu_state.item(Semic1);
-    item.checked = !item.checked;
-    main_flags.TrqFormsFormat = item.checked ? 1 : 0;
+    set_forms_layout(menu_state, !menu_state.item(Semic1).checked);
 }
 
 // Help menu.

@@ -9,8 +9,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "calibration/calibration_build.h"
+#include "calibration/calibration_commands.h"
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_log.h"
 #include "calibration/calibration_report.h"
@@ -20,6 +21,7 @@
 #include "methoddata/calibration_tables.h"
 #include "methoddata/process_files_data.h"
 #include "methoddata/settings_file.h"
+#include "methoddata/main_commands.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
 #include "platform/controls.h"
@@ -314,7 +316,7 @@ bool TCalibrate_form::build(bool review) {
                                   EditSurrRef->text().toStdString());
     }
     if (!built) {
-        main_form->show();
+        main_window()->show();
         hide();
         return false;
     }
@@ -336,18 +338,14 @@ void TCalibrate_form::SaveCalibClick() {
     }
     auto path = choose_calibration_save_path();
     if (!path || !build(false)) return;
-    // The calibration in memory takes the file's name only once the file is written.
-    if (!write_calibration(*path)) return;
-    calibration_file_name = *path;
-    folder_settings.slot[kCalibrationPathSlot] = folder_of(*path);
-    write_file_setting("calibrationPath", folder_of(*path));
+    save_new_calibration(*path);
 }
 
 void TCalibrate_form::ReviewCalibClick() {
     if (!check_files() || !build(true)) return;
     hide();
     revu_calib_form->show_calibration_compound(0);
-    revu_calib_form->show_from(main_form);  // the review returns to the main window
+    revu_calib_form->show_from(main_window());  // the review returns to the main window
 }
 
 void TCalibrate_form::PrintCalibClick() {
@@ -362,12 +360,11 @@ void TCalibrate_form::ExitClickClick() {
     made_results_files_.delete_all();
     calibration_loaded = 1;
     hide();
-    main_form->show();
+    main_window()->show();
 }
 
 void TCalibrate_form::Button1Click() {
-    if (!ui().choose_printer()) return;
-    main_flags.PrinterSelected = 1;
+    if (!choose_printer_command()) return;
     PrintCalib->setVisible(true);
 }
 

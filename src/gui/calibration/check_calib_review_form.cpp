@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QShortcut>
 
-#include "calibration/check_report_print.h"
+#include "calibration/check_commands.h"
 #include "calibration/check_window_parts.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
@@ -129,8 +129,7 @@ void Tcheck_calib_review_form::ListBox1_chkClick() {
 }
 
 void Tcheck_calib_review_form::Button_printClick() {
-    check_standard_mode = 1;
-    write_and_print_check_calibration(level_);
+    print_reviewed_check(level_);
 }
 
 void Tcheck_calib_review_form::Button_exitClick() { return_to_opener(); }

@@ -13,11 +13,10 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/main_form.h"
 #include "calibration/check_calib_review_form.h"
 #include "calibration/check_commands.h"
-#include "calibration/check_report_file.h"
 #include "calibration/check_report_print.h"
+#include "methoddata/main_commands.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
 #include "platform/paths.h"
@@ -192,9 +191,7 @@ bool Tcheck_calib_std::save_file() {
     CheckLevelEntry entry = read_entry();
     const std::optional<CheckLevel> level = evaluate(entry);
     // Only a report that was written counts as saved: Exit asks again otherwise.
-    if (!level || !write_check_calibration_file(*level)) return false;
-    check_started = 1;
-    return true;
+    return level && save_check_report(*level);
 }
 
 void Tcheck_calib_std::Button_SaveClick() { save_file(); }
@@ -229,7 +226,6 @@ void Tcheck_calib_std::Button3Click() {
 void Tcheck_calib_std::Button_HelpClick() { ui().show_help(kCheckEntryHelpButtonContext); }
 
 void Tcheck_calib_std::Button1Click() {
-    if (!ui().choose_printer()) return;
+    if (!choose_printer_command()) return;
     Print->setVisible(true);
-    main_flags.PrinterSelected = 1;
 }

@@ -11,7 +11,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
+#include "methoddata/main_menu.h"
 #include "calibration/calibration_report.h"
 #include "calibration/calibration_review.h"
 #include "methoddata/tables.h"
@@ -188,8 +189,7 @@ void Trevu_calib_form::connect_controls() {
 void Trevu_calib_form::FormCreate() {
     reset_calibration_review();
     select_compound(0);
-    for (int c = 0; c < std::min(compound_count, kMaxCompounds); ++c)
-        for (int k = 0; k < kMaxLevels; ++k) level_included[c][k] = 0;
+    clear_level_inclusion();
 }
 
 void Trevu_calib_form::reset_calibration_review() {
@@ -333,9 +333,9 @@ void Trevu_calib_form::Button1Click() { ui().choose_printer(); }
 void Trevu_calib_form::Button_save_asClick() {
     if (!save_reviewed_calibration()) return;
     // From here on the calibration in use is the new file; the main menu names it.
-    if (main_form) {
-        main_form->menu_state.after_calibration_renamed(calibration_file_name);
-        main_form->show_menu_state();
+    if (MainMenuState* menu = main_menu_state()) {
+        menu->after_calibration_renamed(calibration_file_name);
+        show_main_menu_state();
     }
     return_to_main_window();
 }
@@ -350,5 +350,5 @@ void Trevu_calib_form::Button_HelpClick() { ui().show_help(kReviewHelpContext); 
 
 void Trevu_calib_form::return_to_main_window() {
     hide();
-    if (main_form) main_form->show();
+    if (QWidget* main = main_window()) main->show();
 }

@@ -11,7 +11,7 @@
 #include <QShowEvent>
 #include <QTableWidget>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "methoddata/lmt_printout.h"
 #include "methoddata/reporting_limits_reader.h"
 #include "methoddata/settings_file.h"
@@ -378,7 +378,7 @@ void TEdit_mdl_form::Button_exitClick() {
         clear_modified();
     }
     hide();
-    main_form->show();
+    main_window()->show();
 }
 
 void TEdit_mdl_form::Button1Click() { ui().choose_printer(); }

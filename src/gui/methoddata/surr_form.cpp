@@ -267,13 +267,11 @@ void Tsurr_Form::ListBox_checkedClick() { store_flag(ListBox_checked, &Surrogate
 // Navigation.
 
 void Tsurr_Form::NextClick() {
-    current_surrogate_record = std::max(std::min(current_surrogate_record + 1, surrogate_count - 1), 0);
-    show_surrogate_record(current_surrogate_record);
+    show_surrogate_record(next_surrogate_record());
 }
 
 void Tsurr_Form::previousClick() {
-    current_surrogate_record = std::max(current_surrogate_record - 1, 0);
-    show_surrogate_record(current_surrogate_record);
+    show_surrogate_record(previous_surrogate_record());
 }
 
 // Leaving the counter for Exit leaves the editor; the number typed does not matter then.
@@ -281,7 +279,7 @@ void Tsurr_Form::Edit_CounterChange() {
     if (QApplication::focusWidget() == exit) return;
     const int target = counter_target(Edit_Counter->text().toStdString(), current_surrogate_record);
     if (target < 0) return;
-    current_surrogate_record = target;
+    go_to_surrogate_record(target);
     show_surrogate_record(target);
 }
 

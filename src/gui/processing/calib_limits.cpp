@@ -76,13 +76,11 @@ bool Tcalib_limits::check_calibration_limits() {
 // Both boxes are read whole by the check: a refused box stores neither value.
 void Tcalib_limits::Button1Click() {
     if (!check_calibration_limits()) return;
-    process_files_data.min_mean_response = min_mean_response_from_text(Edit1->text().toStdString());
-    process_files_data.max_response_deviation = max_response_deviation_from_text(Edit2->text().toStdString());
+    store_calibration_limits(process_files_data, Edit1->text().toStdString(), Edit2->text().toStdString());
 }
 
 void Tcalib_limits::Button2Click() {
-    process_files_data.min_mean_response = kDefaultMinMeanResponse;
-    process_files_data.max_response_deviation = kDefaultMaxResponseDeviation;
+    reset_calibration_limits(process_files_data);
     show_calibration_limits();
 }
 

@@ -15,7 +15,9 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
+#include "methoddata/main_commands.h"
+#include "methoddata/main_menu.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
 #include "platform/controls.h"
@@ -188,9 +190,9 @@ void Tprocess_files::FormShow() {
     const bool limits_on = calc_limits_data.group_limits_on == 1;
     Label4->setText(limits_on ? "Warning for internal standard limits is on" : "");
     Label4->setVisible(limits_on);
-    if (main_form) {
-        DelimitedReports1->setChecked(main_form->menu_state.item(MenuItem::Delimited1).checked);
-        TRQ1->setChecked(main_form->menu_state.item(MenuItem::Semic1).checked);
+    if (MainMenuState* menu = main_menu_state()) {
+        DelimitedReports1->setChecked(menu->item(MenuItem::Delimited1).checked);
+        TRQ1->setChecked(menu->item(MenuItem::Semic1).checked);
     }
 }
 
@@ -247,7 +249,7 @@ void Tprocess_files::process_exitClick() {
     clear_sample_list(process_files_data);
     show_sample_list();
     return_to_opener();
-    if (main_form) main_form->show();
+    if (QWidget* main = main_window()) main->show();
 }
 
 void Tprocess_files::process_sampClick() {
@@ -281,7 +283,7 @@ void Tprocess_files::RadioButton2Click() {
 }
 
 void Tprocess_files::Printer1Click() {
-    if (ui().choose_printer()) main_flags.PrinterSelected = 1;
+    choose_printer_command();
 }
 
 void Tprocess_files::Printedpdf1Click() {
@@ -295,19 +297,17 @@ void Tprocess_files::Printedpdf1Click() {
 }
 
 void Tprocess_files::TRQ1Click() {
-    MenuItemState& semic = main_form->menu_state.item(MenuItem::Semic1);
-    semic.checked = !semic.checked;
-    main_flags.TrqFormsFormat = semic.checked ? 1 : 0;
-    TRQ1->setChecked(semic.checked);
-    main_form->show_menu_state();
+    MainMenuState& menu = *main_menu_state();
+    set_forms_layout(menu, !menu.item(MenuItem::Semic1).checked);
+    TRQ1->setChecked(menu.item(MenuItem::Semic1).checked);
+    show_main_menu_state();
     update_report_summary();
 }
 
 void Tprocess_files::DelimitedReports1Click() {
     const bool checked = !DelimitedReports1->isChecked();
-    main_flags.DelimitedReports = checked ? 1 : 0;
-    main_form->menu_state.item(MenuItem::Delimited1).checked = checked;
-    main_form->show_menu_state();
+    set_delimited_reports(*main_menu_state(), checked);
+    show_main_menu_state();
     DelimitedReports1->setChecked(checked);
     update_report_summary();
 }

@@ -13,7 +13,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
+#include "methoddata/main_commands.h"
+#include "methoddata/main_menu.h"
 #include "methoddata/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
 #include "methoddata/tables.h"
@@ -232,9 +234,9 @@ void Tprocess_input::show_layout(EntryMode mode) {
     Label7->setText(q(agency_id_label()));
     Button1->setText(q(smooth_first_pass_caption()));
     // The forms layout may have been switched off: the main window's item follows.
-    if (main_form) {
-        main_form->menu_state.item(MenuItem::Semic1).checked = main_flags.TrqFormsFormat == 1;
-        main_form->show_menu_state();
+    if (MainMenuState* menu = main_menu_state()) {
+        set_forms_layout(*menu, main_flags.TrqFormsFormat == 1);
+        show_main_menu_state();
     }
 }
 

@@ -140,4 +140,15 @@ TEST_F(MainCommands, EditLibraryReadsTheLastLibraryAgain) {
     EXPECT_EQ(current_record, 0);
 }
 
+// Printer Setup: only a printer chosen lets the printouts that need one run.
+TEST_F(MainCommands, PrinterSetupCountsOnlyAChosenPrinter) {
+    main_flags.PrinterSelected = 0;
+    ui.printer_dialog_returns(false);
+    EXPECT_FALSE(choose_printer_command());
+    EXPECT_EQ(main_flags.PrinterSelected, 0);
+    ui.printer_dialog_returns(true);
+    EXPECT_TRUE(choose_printer_command());
+    EXPECT_EQ(main_flags.PrinterSelected, 1);
+}
+
 }  // namespace

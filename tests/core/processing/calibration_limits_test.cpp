@@ -55,4 +55,15 @@ TEST(CalibrationLimits, TheCheckNamesEachRefusedBox) {
     EXPECT_THROW(max_response_deviation_from_text("50.5"), ConversionError);
 }
 
+// OK stores both limits as the boxes read; Defaults brings back the start values.
+TEST(CalibrationLimits, OkStoresBothAndDefaultsRestoresThem) {
+    ProcessFilesData data;
+    store_calibration_limits(data, "0.01", "50");
+    EXPECT_EQ(data.min_mean_response, 0.01f);
+    EXPECT_EQ(data.max_response_deviation, 0.5f);
+    reset_calibration_limits(data);
+    EXPECT_EQ(data.min_mean_response, kDefaultMinMeanResponse);
+    EXPECT_EQ(data.max_response_deviation, kDefaultMaxResponseDeviation);
+}
+
 }  // namespace

@@ -1,0 +1,138 @@
+# Windows are thin: they read controls, call core commands and write controls. The core's
+# state (every mutable name a core header declares extern, read from the headers so the
+# list follows the code) is changed by core commands, never by a GUI file assigning it:
+# no such name, or a member or element of one, stands on the left of an assignment, an
+# increment or a mutating call (clear, push_back, std::fill ...) in src/gui.
+#
+# A statement is read line by line, comments and strings left out: a practical reading
+# that finds what a window writes directly, not what it hands by reference to a function.
+include(${CMAKE_CURRENT_LIST_DIR}/source_lines.cmake)
+
+# Writes that have not yet moved into a core command, as "file name": each is a window
+# keeping core state in step by hand. The list only shrinks: a pair that no longer
+# occurs must leave it, and no pair joins it.
+set(allowed_writes
+  # The main menu's flags: a new library's mode, the calibration review's layout done,
+  # the processing window's report choices.
+  "app/main_form.cpp main_flags"
+  "calibration/revu_calib_form.cpp main_flags"
+  "processing/process_files.cpp main_flags"
+  # The library editor's record shown, moved as the analyst browses; and its commands
+  # (New, Insert, Delete, the internal-standard box, the names-edited mark, the count kept
+  # at the start, the variable labels of a new library) still written by the window.
+  "methoddata/edit_lib_form.cpp current_record"
+  "methoddata/edit_lib_form.cpp compound_count"
+  "methoddata/edit_lib_form.cpp library"
+  "methoddata/edit_lib_form.cpp names_edited"
+  "methoddata/edit_lib_form.cpp saved_compound_count"
+  "methoddata/edit_lib_form.cpp variable1_label"
+  "methoddata/edit_lib_form.cpp variable2_label"
+  # The internal-standard editor's grouping error, cleared when it shows.
+  "methoddata/surr_form.cpp grouping_error"
+  # The variable dialog marks a change of the number of variables.
+  "methoddata/change_variable_form.cpp variables_changed"
+  # The calibration window's standards list, reference file, level inclusion and first-pass
+  # smoothing for a build, and the calibration file's name, folder and loaded mark after
+  # Save, Print and Exit.
+  "calibration/calibrate_form.cpp standard_count"
+  "calibration/calibrate_form.cpp folder_settings"
+  "calibration/calibrate_form.cpp surrogate_reference_path"
+  "calibration/calibrate_form.cpp surrogate_file_path"
+  "calibration/calibrate_form.cpp process_files_data"
+  "calibration/calibrate_form.cpp level_included"
+  "calibration/calibrate_form.cpp calibration_file_name"
+  "calibration/calibrate_form.cpp calibration_loaded"
+  # The reporting-limit editor's file in use and its folder after Open and Save As.
+  "methoddata/edit_mdl_form.cpp lmt_file_path"
+  "methoddata/edit_mdl_form.cpp folder_settings"
+  # The processing window's smoothing at creation and the file names it shows.
+  "processing/process_files.cpp smooth_first_pass"
+  "processing/process_files.cpp process_files_data"
+)
+
+# The names: `extern` declarations of src/core headers that are not const.
+set(names "")
+file(GLOB_RECURSE core_headers ${CORE_DIR}/*.h)
+foreach(h IN LISTS core_headers)
+  read_source_lines(${h} lines)
+  foreach(line IN LISTS lines)
+    if(NOT line MATCHES "^[ \t]*extern[ \t]")
+      continue()
+    endif()
+    string(REGEX REPLACE "//.*$" "" line "${line}")
+    if(line MATCHES "^[ \t]*extern[ \t]+(const|constexpr|\"C\")[ \t]")
+      continue()
+    endif()
+    if(line MATCHES "([A-Za-z_][A-Za-z_0-9]*)[ \t]*(\\([^()]*\\)[ \t]*)*,[ \t]*$")
+      list(APPEND names ${CMAKE_MATCH_1})
+    endif()
+  endforeach()
+endforeach()
+if(NOT names)
+  message(FATAL_ERROR "No extern name found in the core headers under ${CORE_DIR}: the check would hold nothing")
+endif()
+
+# What may follow a name on the way to the part written: an index (read as parentheses),
+# a member, a call.
+set(chain "([ \t]*(\\(([^()]|\\([^()]*\\))*\\)|\\.[A-Za-z_0-9]+|->[A-Za-z_0-9]+))*")
+set(before "(^|[^A-Za-z_0-9.>:])")
+set(after "([^A-Za-z_0-9]|$)")
+set(assignment "[ \t]*([-+*/%|&^]?=([^=]|$)|<<=|>>=|\\+\\+|--)")
+set(mutating_call "\\.(clear|assign|swap|push_back|emplace_back|pop_back|insert|erase|resize|fill|append|reset|emplace)[ \t]*\\(")
+set(algorithm "std::(fill|fill_n|iota|generate|reverse|sort|swap)[ \t]*\\(([^)]*[^A-Za-z_0-9.>:])?")
+
+file(GLOB_RECURSE files RELATIVE ${GUI_DIR} ${GUI_DIR}/*.h ${GUI_DIR}/*.cpp)
+set(faults "")
+set(seen "")
+foreach(f IN LISTS files)
+  read_source_lines(${GUI_DIR}/${f} lines)
+  set(n 0)
+  set(in_comment FALSE)
+  foreach(line IN LISTS lines)
+    math(EXPR n "${n} + 1")
+    # Comments and string literals hold no statement.
+    if(in_comment)
+      if(NOT line MATCHES "\\*/")
+        continue()
+      endif()
+      string(REGEX REPLACE "^.*\\*/" "" line "${line}")
+      set(in_comment FALSE)
+    endif()
+    string(REGEX REPLACE "\"([^\"/]|/.)*\"" "\"\"" line "${line}")
+    string(REGEX REPLACE "/\\*.*\\*/" "" line "${line}")
+    string(REGEX REPLACE "//.*$" "" line "${line}")
+    if(line MATCHES "/\\*")
+      string(REGEX REPLACE "/\\*.*$" "" line "${line}")
+      set(in_comment TRUE)
+    endif()
+    if(NOT line MATCHES "=|\\+\\+|--|\\.[a-z_]+[ \t]*\\(|std::")
+      continue()
+    endif()
+    foreach(name IN LISTS names)
+      string(FIND "${line}" "${name}" at)
+      if(at EQUAL -1)
+        continue()
+      endif()
+      if(line MATCHES "${before}${name}${chain}${assignment}"
+         OR line MATCHES "(\\+\\+|--)[ \t]*${name}${after}"
+         OR line MATCHES "${before}${name}${chain}${mutating_call}"
+         OR line MATCHES "${algorithm}(std::begin[ \t]*\\([ \t]*)?${name}${after}")
+        list(FIND allowed_writes "${f} ${name}" allowed)
+        if(allowed EQUAL -1)
+          string(APPEND faults "\n  src/gui/${f}:${n}: writes ${name}: ${line}")
+        else()
+          list(APPEND seen "${f} ${name}")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+foreach(pair IN LISTS allowed_writes)
+  list(FIND seen "${pair}" found)
+  if(found EQUAL -1)
+    string(APPEND faults "\n  cmake/check_gui_writes_core_state.cmake: '${pair}' is allowed but no longer written: take it off the list")
+  endif()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "A GUI file writes core state other than through a core command:${faults}")
+endif()
