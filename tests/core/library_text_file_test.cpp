@@ -113,25 +113,21 @@ TEST_F(LibraryTextFile, HeaderFormsByItsSeparatorCount) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
-        apply_variable_mode(VariableMode{0, 0, 0, "V2", "old single", "old1", "old2"});
+        variable_mode = VariableMode{0, 0, 0, "V2", "old single", "old1", "old2"};
         library_version = "Previous";
-        loaded_variable_mode = VariableMode{};
+        loaded_variable_mode = no_loaded_variable_mode();
         ASSERT_TRUE(parse_library_header(c.line));
-        EXPECT_EQ(one_variable_mode, c.one_variable);
-        EXPECT_EQ(bp_variable_chosen, c.bp_chosen);
-        EXPECT_EQ(rvw_variable_chosen, c.rvw_chosen);
-        EXPECT_EQ(variable1_label, c.label1);
-        EXPECT_EQ(variable2_label, c.label2);
-        EXPECT_EQ(transform_text, c.transform);
+        EXPECT_EQ(variable_mode.one_variable_mode, c.one_variable);
+        EXPECT_EQ(variable_mode.bp_variable_chosen, c.bp_chosen);
+        EXPECT_EQ(variable_mode.rvw_variable_chosen, c.rvw_chosen);
+        EXPECT_EQ(variable_mode.variable1_label, c.label1);
+        EXPECT_EQ(variable_mode.variable2_label, c.label2);
+        EXPECT_EQ(variable_mode.transform_text, c.transform);
         if (c.one_variable) {
-            EXPECT_EQ(single_variable_label, c.single_label);
+            EXPECT_EQ(variable_mode.single_variable_label, c.single_label);
         }
         EXPECT_EQ(library_version, c.version);
-        VariableMode loaded = loaded_variable_mode;
-        VariableMode now = current_variable_mode();
-        EXPECT_EQ(loaded.transform_text, now.transform_text);
-        EXPECT_EQ(loaded.variable1_label, now.variable1_label);
-        EXPECT_EQ(loaded.one_variable_mode, now.one_variable_mode);
+        EXPECT_TRUE(loaded_variable_mode == variable_mode);
     }
 }
 
@@ -362,7 +358,7 @@ TEST_F(LibraryTextFile, RefusedFilesKeepTheLibraryAndTheVariableMode) {
     const VariableMode mode{0, 0, 0, "V2", "", "Kh", "Tb"};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        apply_variable_mode(mode);
+        variable_mode = mode;
         loaded_variable_mode = mode;
         library_version = "Version 4.2";
         const std::string path = temp.write("lib.txt", c.text);
@@ -372,7 +368,7 @@ TEST_F(LibraryTextFile, RefusedFilesKeepTheLibraryAndTheVariableMode) {
             EXPECT_NE(ui.last_message().text.find("The file " + path + " is not a compound library"), std::string::npos);
         }
         expect_library_untouched();
-        const VariableMode now = current_variable_mode();
+        const VariableMode now = variable_mode;
         EXPECT_EQ(now.one_variable_mode, 0);
         EXPECT_EQ(now.rvw_variable_chosen, 0);
         EXPECT_EQ(now.bp_variable_chosen, 0);
@@ -485,7 +481,7 @@ TEST_F(LibraryTextFile, WriteThenReadGivesTheSameLibraryInEveryVariableMode) {
         LibraryTable written;
         written.fill(LibraryCompound_init());
         fill_test_library(written);
-        apply_variable_mode(mode);
+        variable_mode = mode;
         library_version = "Version 4.2";
 
         std::string path = temp.file("round.txt");
@@ -499,7 +495,7 @@ TEST_F(LibraryTextFile, WriteThenReadGivesTheSameLibraryInEveryVariableMode) {
         ASSERT_TRUE(read_library_text_file(path)) << read_file_text(path);
         EXPECT_EQ(compound_count, 4);
         expect_same_rows(written, library, 4);
-        VariableMode read = current_variable_mode();
+        VariableMode read = variable_mode;
         EXPECT_EQ(read.one_variable_mode, mode.one_variable_mode);
         EXPECT_EQ(read.bp_variable_chosen, mode.bp_variable_chosen);
         EXPECT_EQ(read.rvw_variable_chosen, mode.rvw_variable_chosen);
@@ -646,7 +642,7 @@ TEST_F(LibraryTextFile, DemoLibraryReadsAndWritesBackByteForByte) {
     std::string path = example_file("demo_library.txt");
     ASSERT_TRUE(read_library_text_file(path));
     EXPECT_EQ(compound_count, 62);
-    EXPECT_EQ(one_variable_mode, 0);
+    EXPECT_EQ(variable_mode.one_variable_mode, 0);
     EXPECT_EQ(library_version, "Version 4.2");
     EXPECT_EQ(library[0].is_internal_standard, 0);  // internal standards stand among the analytes
 

@@ -17,8 +17,8 @@ TEST_F(MethodTables, ConstructionAndResetDefaultsDiffer) {
         EXPECT_EQ(c.casNumber, "");
         for (double mdl : {c.MDLwater, c.MDLsoil, c.MDLbiota, c.MDLwaste}) EXPECT_EQ(mdl, -1.0);
     }
-    EXPECT_EQ(variable1_label, "RVW");
-    EXPECT_EQ(variable2_label, "BP");
+    EXPECT_EQ(variable_mode.variable1_label, "RVW");
+    EXPECT_EQ(variable_mode.variable2_label, "BP");
     EXPECT_EQ(surrogate_range_limits.MinBP, kNotSet);
     EXPECT_EQ(surrogate_range_limits.MaxRVW, kNotSet);
 
@@ -44,6 +44,18 @@ TEST_F(MethodTables, ConstructionAndResetDefaultsDiffer) {
     EXPECT_EQ(library[5].conc1_copy, 7.5);
     EXPECT_EQ(surrogates[2].name, "DUMMY");
     EXPECT_EQ(surrogates[2].bpgroup[0], 0);
+}
+
+// The reset is the value's default: two variables labelled "RVW" and "BP", no transform,
+// no single label; the saved copy of a library not yet read is zero and empty throughout.
+TEST_F(MethodTables, ResetGivesTheVariableModeItsStartValues) {
+    variable_mode = VariableMode{1, 1, 0, "Linear", "Boiling", "Kh", "Tb"};
+    loaded_variable_mode = variable_mode;
+    variables_changed = 1;
+    construct_method_data();
+    EXPECT_TRUE(variable_mode == (VariableMode{0, 0, 0, "", "", "RVW", "BP"}));
+    EXPECT_TRUE(loaded_variable_mode == (VariableMode{0, 0, 0, "", "", "", ""}));
+    EXPECT_EQ(variables_changed, 0);
 }
 
 TEST_F(MethodTables, CompoundAmountComesFromTheSavedLibrary) {

@@ -178,7 +178,7 @@ TEST_F(SurrogateFile, NoBpMembersLeaveTheBpDefaultsNotSet) {
     good_library();
     auto records = kGood;
     for (auto& r : records) r.bp = {};
-    one_variable_mode = 1, rvw_variable_chosen = 1;  // only the RV rule applies
+    variable_mode.one_variable_mode = 1, variable_mode.rvw_variable_chosen = 1;  // only the RV rule applies
     ASSERT_TRUE(load(temp.write("RV.INI", file_text(records))));
     EXPECT_EQ(surrogate_range_limits.MinBP, kNotSet);
     EXPECT_EQ(surrogate_range_limits.MaxBP, kNotSet);
@@ -366,7 +366,7 @@ TEST_F(SurrogateFile, WriteRoundTripsAndErasesTrailingRecordsUpToTheFirstGap) {
     surrogate_range_limits = SurrogateRangeLimits{};
     surrogate_range_limits.MaxBP = 123.25;
     surrogate_range_limits.MinBP = 2e-7;
-    one_variable_mode = 1, bp_variable_chosen = 1;  // A..E: BP groups of 4 and 1 fail...
+    variable_mode.one_variable_mode = 1, variable_mode.bp_variable_chosen = 1;  // A..E: BP groups of 4 and 1 fail...
     ui.expect_message("Any limits will not be saved.");
     IniFile file;
     file.load(path);

@@ -131,7 +131,7 @@ TEST_F(SurrogateGroupings, WhichRulesRunDependsOnTheVariableMode) {
         {1, 0, 1, false, 0},  // one variable, RV: the RV rule only
     };
     for (const auto& c : cases) {
-        one_variable_mode = c.one, bp_variable_chosen = c.bp, rvw_variable_chosen = c.rv;
+        variable_mode.one_variable_mode = c.one, variable_mode.bp_variable_chosen = c.bp, variable_mode.rvw_variable_chosen = c.rv;
         GroupingFailures f = test_surrogate_groupings();
         EXPECT_EQ(f.first_pass, c.first_pass) << int(c.one) << int(c.bp);
         EXPECT_EQ(f.bp_group, c.bp_group) << int(c.one) << int(c.bp);
@@ -139,7 +139,7 @@ TEST_F(SurrogateGroupings, WhichRulesRunDependsOnTheVariableMode) {
     }
     // Without the BP group 2 member, one-variable BP mode passes with only 2 first-pass standards.
     surrogates[3].bpgroup = {1, 0, 0, 0, 0, 0};
-    one_variable_mode = 1, bp_variable_chosen = 1, rvw_variable_chosen = 0;
+    variable_mode.one_variable_mode = 1, variable_mode.bp_variable_chosen = 1, variable_mode.rvw_variable_chosen = 0;
     EXPECT_FALSE(test_surrogate_groupings().any());
 }
 

@@ -393,8 +393,8 @@ TEST_F(LibraryEditorWindow, TheVariableDialogChangesTheLayoutAndExitWithoutSavin
 
     ui.answer(Answer::No);  // the variables changed: Exit asks
     click("exit");
-    EXPECT_EQ(one_variable_mode, 0);
-    EXPECT_EQ(transform_text, loaded_variable_mode.transform_text);
+    EXPECT_EQ(variable_mode.one_variable_mode, 0);
+    EXPECT_EQ(variable_mode.transform_text, loaded_variable_mode.transform_text);
 }
 
 TEST_F(LibraryEditorWindow, CreateModeTakesCompoundsOneByOneAndLeavesTheLoadedLibrary) {

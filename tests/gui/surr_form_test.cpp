@@ -394,10 +394,10 @@ TEST_F(SurrogateEditorWindow, TheVariableModeChoosesWhatShows) {
         {0, 0, 0, "", true, true, true, "RVW Group", "BP Group"},
     };
     for (const Mode& m : modes) {
-        one_variable_mode = m.one;
-        bp_variable_chosen = m.bp;
-        rvw_variable_chosen = m.rv;
-        single_variable_label = m.single;
+        variable_mode.one_variable_mode = m.one;
+        variable_mode.bp_variable_chosen = m.bp;
+        variable_mode.rvw_variable_chosen = m.rv;
+        variable_mode.single_variable_label = m.single;
         surr_Form->hide();
         surr_Form->show();
         EXPECT_EQ(in(surr_Form, "CBox_rvwg4")->isVisible(), m.rv_boxes) << m.single;

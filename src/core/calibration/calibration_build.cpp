@@ -44,7 +44,7 @@ bool read_data_sets(const std::array<std::string, kStandardFileSlots>& results_f
 // The chain for every standard; a failing step (its message shown) fails the build.
 bool run_chains(int standards, DataSetValues& scratch) {
     FirstPassPairTable pairs{};
-    if (one_variable_mode) reset_first_pass_pairs(pairs);
+    if (variable_mode.one_variable_mode) reset_first_pass_pairs(pairs);
     const ModelChainTables tables{raw_data_sets, first_pass_fits, bp_group_fits,
                                   rv_group_fits, pairs,           scratch};
     try {

@@ -165,45 +165,45 @@ bool is_data_file_path(const std::string& piece) {
 }
 
 // Reads the preamble's second line (or takes line 1 as it) and sets the labels from it.
-void apply_label_line(const std::string& raw_line) {
+void apply_label_line(VariableMode& m, const std::string& raw_line) {
     std::string line = trim(raw_line);
     size_t dash = line.rfind('-');
     if (dash != std::string::npos)
-        single_variable_label = line.substr(dash + 1);
+        m.single_variable_label = line.substr(dash + 1);
     else
-        one_variable_mode = 0;
-    std::vector<std::string> pieces = split(single_variable_label, ';');
-    variable1_label = pieces.front();
-    for (size_t i = 1; i < pieces.size(); ++i) variable2_label = pieces[i];
+        m.one_variable_mode = 0;
+    std::vector<std::string> pieces = split(m.single_variable_label, ';');
+    m.variable1_label = pieces.front();
+    for (size_t i = 1; i < pieces.size(); ++i) m.variable2_label = pieces[i];
 }
 
 // Sets the variable mode from the transform text between the dashes of line 1.
-void apply_transform(const std::string& line) {
+void apply_transform(VariableMode& m, const std::string& line) {
     size_t first = line.find('-');
     size_t last = line.rfind('-');
     if (first == std::string::npos) {
-        transform_text = line;
+        m.transform_text = line;
     } else if (first != last) {
-        transform_text = line.substr(first + 1, last - first - 1);
+        m.transform_text = line.substr(first + 1, last - first - 1);
     } else {
-        transform_text = line.substr(first + 1);
+        m.transform_text = line.substr(first + 1);
     }
-    one_variable_mode = 0;
-    bp_variable_chosen = 0;
-    rvw_variable_chosen = 0;
+    m.one_variable_mode = 0;
+    m.bp_variable_chosen = 0;
+    m.rvw_variable_chosen = 0;
     // The word is matched without regard to case, as the library reader does, and takes
     // the one spelling the rest of the program knows.
-    if (iequals(transform_text, "Linear")) {
-        one_variable_mode = 1;
-        bp_variable_chosen = 1;
-        transform_text = "Linear";
-    } else if (iequals(transform_text, "Ln")) {
-        one_variable_mode = 1;
-        rvw_variable_chosen = 1;
-        transform_text = "Ln";
+    if (iequals(m.transform_text, "Linear")) {
+        m.one_variable_mode = 1;
+        m.bp_variable_chosen = 1;
+        m.transform_text = "Linear";
+    } else if (iequals(m.transform_text, "Ln")) {
+        m.one_variable_mode = 1;
+        m.rvw_variable_chosen = 1;
+        m.transform_text = "Ln";
     } else {
-        variable1_label.clear();
-        variable2_label.clear();
+        m.variable1_label.clear();
+        m.variable2_label.clear();
     }
 }
 
@@ -269,12 +269,13 @@ std::string calibration_file_text() {
     const std::string now = format_short_date_long_time(clock_source().now());
     std::string out;
     auto line = [&out](const std::string& text) { out += text + "\n"; };
-    if (one_variable_mode) {
-        line("Date-" + transform_text + "-" + library_version);
-        line(now + "-" + single_variable_label);
+    const VariableMode& m = variable_mode;
+    if (m.one_variable_mode) {
+        line("Date-" + m.transform_text + "-" + library_version);
+        line(now + "-" + m.single_variable_label);
     } else {
         line("Date-V2-" + program_version_text);
-        line(now + "-" + variable1_label + ";" + variable2_label);
+        line(now + "-" + m.variable1_label + ";" + m.variable2_label);
     }
     line("Library File");
     line(folder_settings.slot[kLibraryTextFileSlot]);
@@ -322,17 +323,17 @@ bool read_calibration_preamble(TextLineReader& in, int& standards, int& compound
     std::string line1;
     if (!in.next(line1)) return false;
     line1 = trim(line1);
-    transform_text.clear();
-    one_variable_mode = 0;
+    variable_mode.transform_text.clear();
+    variable_mode.one_variable_mode = 0;
     if (!contains(line1, "Date")) return false;
-    apply_transform(line1);
+    apply_transform(variable_mode, line1);
 
     std::string line2 = line1;
     if (std::count(line1.begin(), line1.end(), '-') <= 1)
         library_version = "N/A";
     else if (!in.next(line2))
         return false;
-    apply_label_line(line2);
+    apply_label_line(variable_mode, line2);
 
     std::string list;
     std::string count;

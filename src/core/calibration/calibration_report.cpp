@@ -56,7 +56,7 @@ class ReportPrinter {
 public:
     ReportPrinter(Canvas& canvas, bool with_groups, bool with_values)
         : canvas_(canvas), g_(canvas), with_groups_(with_groups), with_values_(with_values),
-          variables_(model_variables()) {}
+          variables_(model_variables(variable_mode)) {}
 
     void print();
 
@@ -121,11 +121,12 @@ void ReportPrinter::header_line(const std::string& label, const std::string& val
 }
 
 void ReportPrinter::print_calibration_report_header() {
+    const VariableMode& m = variable_mode;
     y_ = static_cast<int>(g_.b * 0.25);
-    if (one_variable_mode)
-        out(4 * g_.u, "Calibration Curve Report - Using ONE VARIABLE - " + transform_text + " - " + single_variable_label);
+    if (m.one_variable_mode)
+        out(4 * g_.u, "Calibration Curve Report - Using ONE VARIABLE - " + m.transform_text + " - " + m.single_variable_label);
     else
-        out(4 * g_.u, "Calibration Curve Report - Linear: " + variable2_label + " -- Ln: " + variable1_label);
+        out(4 * g_.u, "Calibration Curve Report - Linear: " + m.variable2_label + " -- Ln: " + m.variable1_label);
     out(9 * g_.u, "Page: " + std::to_string(canvas_.page_number()));
 
     header_line("Calibration File:", to_upper(calibration_file_name));
@@ -151,15 +152,15 @@ void ReportPrinter::print_calibration_report_header() {
     next_line(2);
     out(0, "Explanation of lines following the concentration values");
     next_line();
-    if (one_variable_mode)
-        out(0, single_variable_label + "G1 - G6 " + "/For Internal Standards");
+    if (m.one_variable_mode)
+        out(0, m.single_variable_label + "G1 - G6 " + "/For Internal Standards");
     else
-        out(0, variable1_label + "_Group1-6/" + variable2_label + "_Group1-6;/First Pass /For Internal Standards");
+        out(0, m.variable1_label + "_Group1-6/" + m.variable2_label + "_Group1-6;/First Pass /For Internal Standards");
     next_line();
-    if (one_variable_mode)
-        out(0, single_variable_label + " - For Internal Standards and Analytes");
+    if (m.one_variable_mode)
+        out(0, m.single_variable_label + " - For Internal Standards and Analytes");
     else
-        out(0, variable1_label + "/" + variable2_label + " - For Internal Standards and Analytes");
+        out(0, m.variable1_label + "/" + m.variable2_label + " - For Internal Standards and Analytes");
 }
 
 void ReportPrinter::print_calibration_page_header() {

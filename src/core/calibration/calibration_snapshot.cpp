@@ -21,5 +21,5 @@ void restore_calibration_snapshot(const CalibrationSnapshot& s) {
     library_ini_path = s.library_ini_path;
     surrogate_reference_path = s.surrogate_reference_path;
     library_version = s.library_version;
-    apply_variable_mode(s.variable_mode);
+    variable_mode = s.variable_mode;
 }

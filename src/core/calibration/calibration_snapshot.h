@@ -25,7 +25,7 @@ struct CalibrationSnapshot {
     std::string library_ini_path = ::library_ini_path;
     std::string surrogate_reference_path = ::surrogate_reference_path;
     std::string library_version = ::library_version;
-    VariableMode variable_mode = current_variable_mode();
+    VariableMode variable_mode = ::variable_mode;
 };
 
 // The library, internal-standard and calibration tables and the state beside them

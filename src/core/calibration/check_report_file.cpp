@@ -19,9 +19,9 @@ constexpr int kClasses = 3;
 const char* const kDeterminationHeading =
     "Compound;Linear;Ln;Recovery;B.P.Predict;err;R.V.Predict;err;Total Predict;err;Recovery;err\n";
 
-bool two_variables() { return model_variables() == ModelVariables::Two; }
-bool uses_bp() { return ::uses_bp(model_variables()); }
-bool uses_rv() { return ::uses_rv(model_variables()); }
+bool two_variables() { return model_variables(variable_mode) == ModelVariables::Two; }
+bool uses_bp() { return ::uses_bp(model_variables(variable_mode)); }
+bool uses_rv() { return ::uses_rv(model_variables(variable_mode)); }
 
 // The recovery (percent) of an internal standard's library row in the check standard,
 // measured against the calibration's mean response; kNotSet when it has none.
@@ -135,18 +135,20 @@ std::string check_report_path() {
 }
 
 std::string check_report_title() {
-    if (one_variable_mode)
-        return "Check Calibration Report - Using ONE VARIABLE - " + transform_text + " - " + single_variable_label +
+    const VariableMode& m = variable_mode;
+    if (m.one_variable_mode)
+        return "Check Calibration Report - Using ONE VARIABLE - " + m.transform_text + " - " + m.single_variable_label +
                " - " + library_version;
-    return "Check Calibration Report - Linear: " + variable2_label + " -- Ln: " + variable1_label + " - " +
+    return "Check Calibration Report - Linear: " + m.variable2_label + " -- Ln: " + m.variable1_label + " - " +
            library_version;
 }
 
 std::string check_fit_table(int first_group, std::span<const SurrogatePoint> points, const FitTable& fits,
                             bool& starred) {
+    const VariableMode& m = variable_mode;
     std::string out = two_variables()
-                          ? c_format("Compound;%s;%s;Measured;Recovery\n", variable2_label.c_str(), variable1_label.c_str())
-                          : c_format("Compound;%s;Measured;Recovery\n", single_variable_label.c_str());
+                          ? c_format("Compound;%s;%s;Measured;Recovery\n", m.variable2_label.c_str(), m.variable1_label.c_str())
+                          : c_format("Compound;%s;Measured;Recovery\n", m.single_variable_label.c_str());
     size_t i = 0;
     // The points are sorted by group; a group's rows are followed by its line. The fit
     // table has one slot per group, which bounds the walk.

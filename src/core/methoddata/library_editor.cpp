@@ -295,28 +295,28 @@ bool room_for_created_compound() {
 }
 
 LibrarySnapshot take_library_snapshot() {
-    return LibrarySnapshot{library, compound_count, current_record, current_variable_mode()};
+    return LibrarySnapshot{library, compound_count, current_record, variable_mode};
 }
 
 void restore_library_snapshot(const LibrarySnapshot& s) {
     library = s.table;
     compound_count = s.count;
     current_record = s.current;
-    apply_variable_mode(s.mode);
+    variable_mode = s.mode;
 }
 
 void discard_library_edits() {
     copy_library_compounds(saved_compound_count, library, library_saved);
     compound_count = saved_compound_count;
     current_record = 0;
-    apply_variable_mode(loaded_variable_mode);
+    variable_mode = loaded_variable_mode;
     variables_changed = 0;
 }
 
 void library_edits_saved(const std::string& file) {
     use_library_file(file);
     saved_compound_count = compound_count;
-    loaded_variable_mode = current_variable_mode();
+    loaded_variable_mode = variable_mode;
     variables_changed = 0;
 }
 

@@ -53,19 +53,19 @@ bool header_error(const char* number) {
 }
 
 // The one-variable checks shared by the two one-variable header forms.
-bool take_single_variable(const std::string& transform, const std::string& label) {
-    transform_text = transform;
-    if (!is_known_transform(transform_text)) return header_error("06003-4");
-    single_variable_label = label;
-    if (single_variable_label.empty()) return header_error("06003-5");
-    one_variable_mode = 1;
+bool take_single_variable(VariableMode& m, const std::string& transform, const std::string& label) {
+    m.transform_text = transform;
+    if (!is_known_transform(m.transform_text)) return header_error("06003-4");
+    m.single_variable_label = label;
+    if (m.single_variable_label.empty()) return header_error("06003-5");
+    m.one_variable_mode = 1;
     return true;
 }
 
-void take_default_labels() {
-    variable1_label = "RVW";
-    variable2_label = "BP";
-    one_variable_mode = 0;
+void take_default_labels(VariableMode& m) {
+    m.variable1_label = "RVW";
+    m.variable2_label = "BP";
+    m.one_variable_mode = 0;
 }
 
 // One compound row as read, before it is moved into the library.
@@ -180,11 +180,11 @@ std::string without_utf8_mark(std::string line) {
 // The transform written into the header. A one-variable mode that chose neither variable
 // (none that a library header gives) writes its own text back, so the file reads as it
 // was loaded.
-std::string transform_to_write() {
-    if (bp_variable_chosen) return "Linear";
-    if (rvw_variable_chosen) return "Ln";
-    if (one_variable_mode == 0) return "V2";
-    return transform_text;
+std::string transform_to_write(const VariableMode& m) {
+    if (m.bp_variable_chosen) return "Linear";
+    if (m.rvw_variable_chosen) return "Ln";
+    if (m.one_variable_mode == 0) return "V2";
+    return m.transform_text;
 }
 
 // The name the analyst chose, with ".txt" unless its file name already has it; a "." in
@@ -215,7 +215,8 @@ double library_text_number(const std::string& field, const std::string& what) {
 }
 
 bool parse_library_header(const std::string& line) {
-    transform_text.clear();
+    VariableMode& m = variable_mode;
+    m.transform_text.clear();
     int separators = count_header_separators(line);
     if (separators >= 5) return header_error("06003-1");
 
@@ -225,33 +226,33 @@ bool parse_library_header(const std::string& line) {
 
     if (separators == 0) {
         // The old form: the line itself is not examined, the version text stays.
-        take_default_labels();
+        take_default_labels(m);
     } else if (separators == 1) {
-        take_default_labels();
+        take_default_labels(m);
         if (!is_library_mark(header_field(fields, 0))) return header_error("06003-2");
         library_version = left(line.substr(first + 1), kVersionTextLimit);
     } else if (separators == 2) {
         if (!is_library_mark(header_field(fields, 0))) return header_error("06003-2");
-        variable1_label = header_field(fields, 2);
+        m.variable1_label = header_field(fields, 2);
         if (!is_library_mark(line.substr(0, first)) || first == last) return header_error("06003-3");
-        if (!take_single_variable(line.substr(first + 1, last - first - 1), line.substr(last + 1)))
+        if (!take_single_variable(m, line.substr(first + 1, last - first - 1), line.substr(last + 1)))
             return false;
     } else if (separators == 3) {
         if (!is_library_mark(header_field(fields, 0))) return header_error("06003-2");
-        variable1_label = header_field(fields, 2);
+        m.variable1_label = header_field(fields, 2);
         if (!is_library_mark(line.substr(0, first))) return header_error("06003-3");
         if (line.compare(last + 1, 1, "V") == 0) {
-            if (!take_single_variable(header_field(fields, 1), header_field(fields, 2))) return false;
+            if (!take_single_variable(m, header_field(fields, 1), header_field(fields, 2))) return false;
             library_version = header_field(fields, 3);
         } else {
-            one_variable_mode = 0;
-            variable2_label = header_field(fields, 3);
+            m.one_variable_mode = 0;
+            m.variable2_label = header_field(fields, 3);
         }
     } else {
         if (!is_library_mark(header_field(fields, 0))) return header_error("06003-2");
-        variable1_label = header_field(fields, 2);
-        variable2_label = header_field(fields, 3);
-        one_variable_mode = 0;
+        m.variable1_label = header_field(fields, 2);
+        m.variable2_label = header_field(fields, 3);
+        m.one_variable_mode = 0;
         std::string version = header_field(fields, 4);
         if (version == "Version 4.0")
             error_message("You must save library now\n to make compatible with Version 4.2", "Error");
@@ -262,19 +263,19 @@ bool parse_library_header(const std::string& line) {
     // The transform was accepted without regard to case, so it chooses the variable the
     // same way, and takes the one spelling the rest of the program knows: "linear" must
     // not leave a one-variable mode with no variable chosen.
-    if (one_variable_mode) {
-        const std::string transform = to_upper(transform_text);
+    if (m.one_variable_mode) {
+        const std::string transform = to_upper(m.transform_text);
         if (transform == "LINEAR") {
-            bp_variable_chosen = 1;
-            rvw_variable_chosen = 0;
-            transform_text = "Linear";
+            m.bp_variable_chosen = 1;
+            m.rvw_variable_chosen = 0;
+            m.transform_text = "Linear";
         } else if (transform == "LN") {
-            rvw_variable_chosen = 1;
-            bp_variable_chosen = 0;
-            transform_text = "Ln";
+            m.rvw_variable_chosen = 1;
+            m.bp_variable_chosen = 0;
+            m.transform_text = "Ln";
         }
     }
-    loaded_variable_mode = current_variable_mode();
+    loaded_variable_mode = variable_mode;
     return true;
 }
 
@@ -378,11 +379,11 @@ bool read_library_lines(const std::string& path) {
 bool read_library_text_file(const std::string& path) {
     // A refused file changes nothing: the header may already have set the variable mode,
     // its labels and the version text of a library that is not taken.
-    const VariableMode mode = current_variable_mode();
+    const VariableMode mode = variable_mode;
     const VariableMode loaded_mode = loaded_variable_mode;
     const std::string version = library_version;
     if (read_library_lines(path)) return true;
-    apply_variable_mode(mode);
+    variable_mode = mode;
     loaded_variable_mode = loaded_mode;
     library_version = version;
     return false;
@@ -390,11 +391,12 @@ bool read_library_text_file(const std::string& path) {
 
 std::string format_library_text(int count, const LibraryTable& table) {
     std::string version = library_version == "Version 4.0" ? std::string("Version 4.2") : library_version;
-    std::string text = one_variable_mode
-                           ? c_format("COMPOUND LIBRARY;%s;%s", transform_to_write().c_str(),
-                                      single_variable_label.c_str())
-                           : c_format("COMPOUND LIBRARY;%s;%s;%s", transform_to_write().c_str(),
-                                      variable1_label.c_str(), variable2_label.c_str());
+    const VariableMode& m = variable_mode;
+    std::string text = m.one_variable_mode
+                           ? c_format("COMPOUND LIBRARY;%s;%s", transform_to_write(m).c_str(),
+                                      m.single_variable_label.c_str())
+                           : c_format("COMPOUND LIBRARY;%s;%s;%s", transform_to_write(m).c_str(),
+                                      m.variable1_label.c_str(), m.variable2_label.c_str());
     text += ";" + version + "\n";
     int rows = std::clamp(count, 0, kMaxCompounds);
     for (int i = 0; i < rows; ++i) {

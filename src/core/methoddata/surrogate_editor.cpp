@@ -77,8 +77,8 @@ void take_save_limits() {
         if (measure_again || is_not_set(max)) max = defaults.max;
         if (measure_again) limits_measured_on_records(variable);
     };
-    if (bp_variable_in_use()) take(LimitVariable::BP, l.MinBP, l.MaxBP, default_bp_limits());
-    if (rv_variable_in_use()) take(LimitVariable::RV, l.MinRVW, l.MaxRVW, default_rv_limits());
+    if (bp_variable_in_use(variable_mode)) take(LimitVariable::BP, l.MinBP, l.MaxBP, default_bp_limits());
+    if (rv_variable_in_use(variable_mode)) take(LimitVariable::RV, l.MinRVW, l.MaxRVW, default_rv_limits());
 }
 
 // Exit's save: dialog, limits, file. False when the editor must stay.

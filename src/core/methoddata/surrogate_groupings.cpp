@@ -47,10 +47,10 @@ int check_rv_groups() {
 
 GroupingFailures test_surrogate_groupings() {
     GroupingFailures f;
-    const bool two_variables = one_variable_mode == 0;
-    if (two_variables) f.first_pass = count_first_pass() < kMinimumMembers;
-    if (two_variables || bp_variable_chosen) f.bp_group = check_bp_groups();
-    if (two_variables || rvw_variable_chosen) f.rv_group = check_rv_groups();
+    const VariableMode& m = variable_mode;
+    if (m.one_variable_mode == 0) f.first_pass = count_first_pass() < kMinimumMembers;
+    if (bp_variable_in_use(m)) f.bp_group = check_bp_groups();
+    if (rv_variable_in_use(m)) f.rv_group = check_rv_groups();
     return f;
 }
 

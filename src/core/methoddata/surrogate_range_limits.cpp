@@ -202,8 +202,8 @@ std::optional<LimitReset> apply_range_limits(const LimitTexts& texts) {
     l.MinRVW = limit_of(texts[kEditRvMin], rv.first_min);
     l.MaxRVW = limit_of(texts[kEditRvMax], rv.last_high);
     std::optional<Refusal> refused;
-    if (bp_variable_in_use()) refused = check_bp_limits(l, bp);
-    if (!refused && rv_variable_in_use()) refused = check_rv_limits(l, rv);
+    if (bp_variable_in_use(variable_mode)) refused = check_bp_limits(l, bp);
+    if (!refused && rv_variable_in_use(variable_mode)) refused = check_rv_limits(l, rv);
     if (refused) {
         const std::string shown = suggested_text(refused->edit, refused->reset, true, bp, rv);
         show_message(refused->message(shown), "Invalid limits");

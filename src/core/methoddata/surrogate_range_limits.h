@@ -10,10 +10,6 @@
 
 #include "methoddata/tables.h"
 
-// Whether the variable mode models with the boiling point / the relative volatility.
-inline bool bp_variable_in_use() { return one_variable_mode == 0 || bp_variable_chosen != 0; }
-inline bool rv_variable_in_use() { return one_variable_mode == 0 || rvw_variable_chosen != 0; }
-
 struct LimitPair {
     double min = kNotSet;
     double max = kNotSet;

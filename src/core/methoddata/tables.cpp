@@ -56,15 +56,7 @@ std::string program_folder;
 std::string check_ini_path;
 std::string check_data_file;
 
-u8 one_variable_mode = 0;
-u8 bp_variable_chosen = 0;
-u8 rvw_variable_chosen = 0;
-std::string variable1_label = "RVW";
-std::string variable2_label = "BP";
-std::string transform_text;
-std::string single_variable_label;
 u8 variables_changed = 0;
-VariableMode loaded_variable_mode;
 
 MainFormFlags main_flags;
 
@@ -113,13 +105,9 @@ void construct_method_data() {
     check_ini_path.clear();
     check_data_file.clear();
 
-    one_variable_mode = bp_variable_chosen = rvw_variable_chosen = 0;
-    variable1_label = "RVW";
-    variable2_label = "BP";
-    transform_text.clear();
-    single_variable_label.clear();
+    variable_mode = VariableMode{};
     variables_changed = 0;
-    loaded_variable_mode = VariableMode{};
+    loaded_variable_mode = no_loaded_variable_mode();
     main_flags = MainFormFlags{};
 }
 
@@ -154,19 +142,4 @@ double get_compound_amount(int compound, int level, double factor) {
     if (level >= 0 && level < kMaxLevels) return c.conc[level];
     if (level == kMaxLevels) return factor * c.conc[0];
     return kNotSet;
-}
-
-VariableMode current_variable_mode() {
-    return VariableMode{one_variable_mode,     bp_variable_chosen, rvw_variable_chosen, transform_text,
-                        single_variable_label, variable1_label,    variable2_label};
-}
-
-void apply_variable_mode(const VariableMode& m) {
-    one_variable_mode = m.one_variable_mode;
-    bp_variable_chosen = m.bp_variable_chosen;
-    rvw_variable_chosen = m.rvw_variable_chosen;
-    transform_text = m.transform_text;
-    single_variable_label = m.single_variable_label;
-    variable1_label = m.variable1_label;
-    variable2_label = m.variable2_label;
 }

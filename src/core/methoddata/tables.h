@@ -6,6 +6,7 @@
 #include <string>
 
 #include "methoddata/records.h"
+#include "methoddata/variable_mode.h"
 
 using LibraryTable = std::array<LibraryCompound, kMaxCompounds>;
 using SurrogateTable = std::array<SurrogateRecord, kMaxSurrogates>;
@@ -109,25 +110,11 @@ extern std::string program_folder;
 extern std::string check_ini_path;
 extern std::string check_data_file;
 
-// Variable mode.
-struct VariableMode {
-    u8 one_variable_mode = 0;
-    u8 bp_variable_chosen = 0;
-    u8 rvw_variable_chosen = 0;
-    std::string transform_text;
-    std::string single_variable_label;
-    std::string variable1_label;
-    std::string variable2_label;
-};
-extern u8 one_variable_mode;
-extern u8 bp_variable_chosen;
-extern u8 rvw_variable_chosen;
-extern std::string variable1_label;  // the logarithmic (RV) variable
-extern std::string variable2_label;  // the linear (BP) variable
-extern std::string transform_text;   // "Linear", "Ln" or "V2"
-extern std::string single_variable_label;
+// The variable dialog changed the mode or its labels (or the number of variables was
+// typed) since the library editor was opened. An edit mark of the editor, not part of
+// the mode: it is set even when the dialog refuses its entry and the mode stays, and a
+// copy of the mode taken or put back leaves it as it is.
 extern u8 variables_changed;
-extern VariableMode loaded_variable_mode;
 
 // Mode flags of the main window that commands of other windows read.
 struct MainFormFlags {
@@ -172,7 +159,3 @@ bool copy_library_compounds(int count, LibraryTable& target, const LibraryTable&
 // Amount of a compound (index from 0) in library_saved: levels 0..9 give conc1..conc10,
 // level 10 the factor times conc1.
 double get_compound_amount(int compound, int level, double factor);
-
-// The current variable mode as one record, and setting it back from one.
-VariableMode current_variable_mode();
-void apply_variable_mode(const VariableMode& mode);

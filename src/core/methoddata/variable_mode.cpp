@@ -3,6 +3,9 @@
 #include "methoddata/tables.h"
 #include "platform/ui_services.h"
 
+VariableMode variable_mode;
+VariableMode loaded_variable_mode = no_loaded_variable_mode();
+
 namespace {
 
 bool refuse(const std::string& text, const std::string& caption) {
@@ -10,27 +13,27 @@ bool refuse(const std::string& text, const std::string& caption) {
     return false;
 }
 
-void set_two_variables(const std::string& rv_label, const std::string& bp_label) {
-    one_variable_mode = bp_variable_chosen = rvw_variable_chosen = 0;
-    transform_text = "V2";
-    variable1_label = rv_label;
-    variable2_label = bp_label;
+void set_two_variables(VariableMode& m, const std::string& rv_label, const std::string& bp_label) {
+    m.one_variable_mode = m.bp_variable_chosen = m.rvw_variable_chosen = 0;
+    m.transform_text = "V2";
+    m.variable1_label = rv_label;
+    m.variable2_label = bp_label;
 }
 
-void set_one_variable(bool boiling_point, const std::string& label) {
-    one_variable_mode = 1;
-    bp_variable_chosen = boiling_point ? 1 : 0;
-    rvw_variable_chosen = boiling_point ? 0 : 1;
-    transform_text = boiling_point ? "Linear" : "Ln";
-    single_variable_label = label;
+void set_one_variable(VariableMode& m, bool boiling_point, const std::string& label) {
+    m.one_variable_mode = 1;
+    m.bp_variable_chosen = boiling_point ? 1 : 0;
+    m.rvw_variable_chosen = boiling_point ? 0 : 1;
+    m.transform_text = boiling_point ? "Linear" : "Ln";
+    m.single_variable_label = label;
 }
 
 }  // namespace
 
-VariableDialogEntry variable_dialog_entry() {
-    if (one_variable_mode && transform_text == "Linear") return {"", single_variable_label, "1"};
-    if (one_variable_mode && transform_text == "Ln") return {single_variable_label, "", "1"};
-    return {variable1_label, variable2_label, "2"};
+VariableDialogEntry variable_dialog_entry(const VariableMode& m) {
+    if (m.one_variable_mode && m.transform_text == "Linear") return {"", m.single_variable_label, "1"};
+    if (m.one_variable_mode && m.transform_text == "Ln") return {m.single_variable_label, "", "1"};
+    return {m.variable1_label, m.variable2_label, "2"};
 }
 
 bool apply_variable_dialog_entry(const VariableDialogEntry& entry, bool labels_modified) {
@@ -47,11 +50,11 @@ bool apply_variable_dialog_entry(const VariableDialogEntry& entry, bool labels_m
     if (one && !has1 && !has2) return refuse("Please enter a variable label", "Warning");
 
     if (!one)
-        set_two_variables(entry.var1, entry.var2);
+        set_two_variables(variable_mode, entry.var1, entry.var2);
     else if (has2)
-        set_one_variable(true, entry.var2);
+        set_one_variable(variable_mode, true, entry.var2);
     else
-        set_one_variable(false, entry.var1);
+        set_one_variable(variable_mode, false, entry.var1);
     return true;
 }
 

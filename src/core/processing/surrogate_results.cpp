@@ -166,7 +166,7 @@ void build_is_report_rows(int sample) {
     // With one variable only that variable's model ran for the sample: the other point
     // lists hold nothing of it (at most an earlier data set's points), and without a first
     // pass no BP point lies beyond one (a largest first-pass rvw of 0 would star every rvw).
-    const ModelVariables variables = model_variables();
+    const ModelVariables variables = model_variables(variable_mode);
     const bool two = variables == ModelVariables::Two;
     const double largest = two ? fill_first_pass_rows(cells, sample) : std::numeric_limits<double>::infinity();
     if (uses_bp(variables)) fill_model_rows(cells, bp_points[sample], &ModelTableText::bp, sample, largest, true);

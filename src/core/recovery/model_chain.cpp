@@ -36,15 +36,15 @@ void skip_first_pass() {
 
 }  // namespace
 
-ModelVariables model_variables() {
-    if (one_variable_mode && bp_variable_chosen) return ModelVariables::BoilingPoint;
-    if (one_variable_mode && rvw_variable_chosen) return ModelVariables::RelativeVolatility;
+ModelVariables model_variables(const VariableMode& mode) {
+    if (mode.one_variable_mode && mode.bp_variable_chosen) return ModelVariables::BoilingPoint;
+    if (mode.one_variable_mode && mode.rvw_variable_chosen) return ModelVariables::RelativeVolatility;
     return ModelVariables::Two;
 }
 
 ModelChainResult run_model_chain(const ModelChainTables& t, int a, AfterFailure after_failure) {
     ModelChainResult chain;
-    const ModelVariables variables = model_variables();
+    const ModelVariables variables = model_variables(variable_mode);
     if (!range_limits_set(variables)) throw CommandAborted("range limits not set");
     clear_model_ended();
     chain.result = 1;

@@ -9,8 +9,8 @@
 
 enum class ModelVariables { Two, BoilingPoint, RelativeVolatility };
 
-// The variable mode of the recovery model, from the variable-mode globals.
-ModelVariables model_variables();
+// The variables of the recovery model in a variable mode.
+ModelVariables model_variables(const VariableMode& mode);
 
 // Whether a variable mode has a BP model, and an RV model.
 inline bool uses_bp(ModelVariables v) { return v != ModelVariables::RelativeVolatility; }

@@ -68,7 +68,8 @@ std::string qualifier_legend(const SampleSettings& st) {
 }
 
 std::string report_title(const char* kind) {
-    return c_format("%s - Linear: %s - Ln: %s - %s\n\n", kind, variable2_label.c_str(), variable1_label.c_str(),
+    const VariableMode& m = variable_mode;
+    return c_format("%s - Linear: %s - Ln: %s - %s\n\n", kind, m.variable2_label.c_str(), m.variable1_label.c_str(),
                     library_version.c_str());
 }
 

@@ -171,7 +171,7 @@ void draw_charts(SampleReportPages& p) {
     const PrintLayout& l = p.layout;
     const int s = p.s;
     const ModelFitSlots& fits = p.data.model_fits[s];
-    const bool two = !one_variable_mode;
+    const bool two = !variable_mode.one_variable_mode;
     struct Chart {
         bool drawn;
         double x;
@@ -184,8 +184,8 @@ void draw_charts(SampleReportPages& p) {
     if (s < kFirstPassPointRows) first_pass = calibration_points.standard_first_pass_points[s];
     const Chart charts[] = {
         {two, 1.5, "First-Pass Graph", ChartKind::FirstPass, first_pass},
-        {two || bp_variable_chosen, 4.5, "Boiling-Point Graph", ChartKind::BoilingPoint, bp_points[s]},
-        {two || rvw_variable_chosen, 7.5, "Relative-Volatility Graph", ChartKind::RelativeVolatility, rv_points[s]},
+        {bp_variable_in_use(variable_mode), 4.5, "Boiling-Point Graph", ChartKind::BoilingPoint, bp_points[s]},
+        {rv_variable_in_use(variable_mode), 7.5, "Relative-Volatility Graph", ChartKind::RelativeVolatility, rv_points[s]},
     };
     for (const Chart& chart : charts) {
         if (!chart.drawn) continue;

@@ -115,10 +115,11 @@ void print_result_rows(SampleReportPages& p, int start, int end) {
 }  // namespace
 
 std::string sample_report_title(const std::string& one_variable_kind) {
-    if (one_variable_mode)
-        return one_variable_kind + " - Using ONE VARIABLE - " + transform_text + " - " + single_variable_label +
+    const VariableMode& m = variable_mode;
+    if (m.one_variable_mode)
+        return one_variable_kind + " - Using ONE VARIABLE - " + m.transform_text + " - " + m.single_variable_label +
                " - " + library_version;
-    return "Quantitation Curve Report - Linear: " + variable2_label + " -- Ln: " + variable1_label + " - " +
+    return "Quantitation Curve Report - Linear: " + m.variable2_label + " -- Ln: " + m.variable1_label + " - " +
            library_version;
 }
 

@@ -380,9 +380,9 @@ void TCalibrate_form::OnShow() {
     EditCmpndLib->setText(q(to_upper(folder_settings.slot[kLibraryTextFileSlot])));
     surrogate_file_path = trim(surrogate_file_path);
     EditSurrLib->setText(q(surrogate_file_path));
-    EditVarLabel->setText(q(single_variable_label));
-    EditVarMode->setText(q(transform_text));
-    EditVarLabel->setVisible(one_variable_mode != 0);
-    EditVarMode->setVisible(one_variable_mode != 0);
+    EditVarLabel->setText(q(variable_mode.single_variable_label));
+    EditVarMode->setText(q(variable_mode.transform_text));
+    EditVarLabel->setVisible(variable_mode.one_variable_mode != 0);
+    EditVarMode->setVisible(variable_mode.one_variable_mode != 0);
     clear_first_pass_points();
 }

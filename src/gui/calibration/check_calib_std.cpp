@@ -149,10 +149,10 @@ void Tcheck_calib_std::showEvent(QShowEvent* event) {
 
 void Tcheck_calib_std::FormShow() {
     Print->setVisible(main_flags.PrinterSelected != 0);
-    const bool one_variable = one_variable_mode != 0;
+    const bool one_variable = variable_mode.one_variable_mode != 0;
     if (one_variable) {
-        EditChkVarLabel->setText(q(single_variable_label));
-        EditChkVarMode->setText(q(transform_text));
+        EditChkVarLabel->setText(q(variable_mode.single_variable_label));
+        EditChkVarMode->setText(q(variable_mode.transform_text));
     }
     EditChkVarLabel->setVisible(one_variable);
     EditChkVarMode->setVisible(one_variable);

@@ -212,10 +212,10 @@ void Trevu_calib_form::showEvent(QShowEvent* event) {
 }
 
 void Trevu_calib_form::FormShow() {
-    EditVarLabel->setText(q(single_variable_label));
-    EditVarMode->setText(q(transform_text));
-    EditVarLabel->setVisible(one_variable_mode != 0);
-    EditVarMode->setVisible(one_variable_mode != 0);
+    EditVarLabel->setText(q(variable_mode.single_variable_label));
+    EditVarMode->setText(q(variable_mode.transform_text));
+    EditVarLabel->setVisible(variable_mode.one_variable_mode != 0);
+    EditVarMode->setVisible(variable_mode.one_variable_mode != 0);
 }
 
 // The list holds the library's names; it is filled again only when they changed, so a

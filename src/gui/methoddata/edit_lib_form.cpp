@@ -239,13 +239,13 @@ void TEditLib_Form::set_edit_layout() {
 }
 
 void TEditLib_Form::apply_variable_layout() {
-    const bool one = one_variable_mode != 0;
+    const bool one = variable_mode.one_variable_mode != 0;
     EditVarMode->setVisible(one);
     EditVarLabel->setVisible(one);
-    EditVarMode->setText(qt(transform_text));
-    EditVarLabel->setText(qt(single_variable_label));
-    const bool bp_only = one && bp_variable_chosen;
-    const bool rv_only = one && !bp_only && rvw_variable_chosen;
+    EditVarMode->setText(qt(variable_mode.transform_text));
+    EditVarLabel->setText(qt(variable_mode.single_variable_label));
+    const bool bp_only = one && variable_mode.bp_variable_chosen;
+    const bool rv_only = one && !bp_only && variable_mode.rvw_variable_chosen;
     // With the BP variable alone its row takes the place of the rvw row.
     const int bp_top = bp_only ? kRvwTop : kBpTop;
     Label4->move(kLabelLeft, bp_top + 3);
@@ -254,8 +254,8 @@ void TEditLib_Form::apply_variable_layout() {
     Edit_rvw->setVisible(!bp_only);
     Label4->setVisible(!rv_only);
     Edit_bp->setVisible(!rv_only);
-    Label8->setText(qt(rv_only ? single_variable_label : variable1_label));
-    Label4->setText(qt(bp_only ? single_variable_label : variable2_label));
+    Label8->setText(qt(rv_only ? variable_mode.single_variable_label : variable_mode.variable1_label));
+    Label4->setText(qt(bp_only ? variable_mode.single_variable_label : variable_mode.variable2_label));
 }
 
 void TEditLib_Form::ShowConc(bool show) {
@@ -484,12 +484,12 @@ void TEditLib_Form::start_create_library() {
         QSignalBlocker block(ListBox_cmpndType);
         ListBox_cmpndType->setCurrentRow(1);
     }
-    variable1_label = "RVW";
-    variable2_label = "BP";
-    EditVarMode->setVisible(one_variable_mode != 0);
-    EditVarLabel->setVisible(one_variable_mode != 0);
-    Label8->setText(qt(variable1_label));
-    Label4->setText(qt(variable2_label));
+    variable_mode.variable1_label = "RVW";
+    variable_mode.variable2_label = "BP";
+    EditVarMode->setVisible(variable_mode.one_variable_mode != 0);
+    EditVarLabel->setVisible(variable_mode.one_variable_mode != 0);
+    Label8->setText(qt(variable_mode.variable1_label));
+    Label4->setText(qt(variable_mode.variable2_label));
     Label4->move(kLabelLeft, kBpTop + 3);
     Edit_bp->move(kEditLeft, kBpTop);
     for (QWidget* w : {Label8, Label4}) w->show();
@@ -643,7 +643,7 @@ void TEditLib_Form::after_variable_dialog() {
         apply_variable_layout();
         return;
     }
-    if (one_variable_mode) return;
-    Label8->setText(qt(variable1_label));
-    Label4->setText(qt(variable2_label));
+    if (variable_mode.one_variable_mode) return;
+    Label8->setText(qt(variable_mode.variable1_label));
+    Label4->setText(qt(variable_mode.variable2_label));
 }

@@ -202,17 +202,17 @@ void Tsurr_Form::FormShow() {
         Label4->setVisible(visible);
         Edit_bp->setVisible(visible);
     };
-    if (one_variable_mode != 0) {
+    if (variable_mode.one_variable_mode != 0) {
         Label8->hide();
         ListBox_fpass->hide();
         btnCheckSurrCat->hide();
-        const QString single = qt(single_variable_label);
-        if (bp_variable_chosen != 0) {
+        const QString single = qt(variable_mode.single_variable_label);
+        if (variable_mode.bp_variable_chosen != 0) {
             show_rv(false);
             show_bp(true);
             Label4->setText(single);
             Label6->setText(single + " Group ");
-        } else if (rvw_variable_chosen != 0) {
+        } else if (variable_mode.rvw_variable_chosen != 0) {
             show_bp(false);
             show_rv(true);
             Label3->setText(single);
@@ -221,10 +221,10 @@ void Tsurr_Form::FormShow() {
     } else {
         show_rv(true);
         show_bp(true);
-        Label3->setText(qt(variable1_label));
-        Label4->setText(qt(variable2_label));
-        Label5->setText(qt(variable1_label) + " Group");
-        Label6->setText(qt(variable2_label) + " Group");
+        Label3->setText(qt(variable_mode.variable1_label));
+        Label4->setText(qt(variable_mode.variable2_label));
+        Label5->setText(qt(variable_mode.variable1_label) + " Group");
+        Label6->setText(qt(variable_mode.variable2_label) + " Group");
     }
 }
 

@@ -179,9 +179,9 @@ void Tprocess_files::FormShow() {
     show_sample_list();
     if (sample_info_index >= 1 && sample_info_index <= DirListBox->count())
         DirListBox->setCurrentRow(sample_info_index - 1);
-    const bool one_variable = one_variable_mode != 0;
-    EditVarLabel->setText(q(single_variable_label));
-    EditVarMode->setText(q(transform_text));
+    const bool one_variable = variable_mode.one_variable_mode != 0;
+    EditVarLabel->setText(q(variable_mode.single_variable_label));
+    EditVarMode->setText(q(variable_mode.transform_text));
     EditVarLabel->setVisible(one_variable);
     EditVarMode->setVisible(one_variable);
     process_files_data.surrogate_file_text = surrogate_file_path;

@@ -109,7 +109,7 @@ TEST_F(CalibrationCommandsTest, NewCalibrationConfirmsTheInternalStandardFile) {
     };
     expect_kept();
 
-    one_variable_mode = bp_variable_chosen = 1;  // no BP group: nothing to refuse
+    variable_mode.one_variable_mode = variable_mode.bp_variable_chosen = 1;  // no BP group: nothing to refuse
     ui.answer(Answer::Cancel);
     EXPECT_FALSE(new_calibration_command());
     EXPECT_EQ(ui.last_message().text,

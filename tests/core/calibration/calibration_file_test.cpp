@@ -351,10 +351,10 @@ TEST_F(CalibrationFileTest, TenStandardsMakeLinesLongerThanAnyOldBuffer) {
 
 TEST_F(CalibrationFileTest, OneVariableFilesCarryTheirTransformAndLabel) {
     fill_calibration(5);
-    one_variable_mode = 1;
-    rvw_variable_chosen = 1;
-    transform_text = "Ln";
-    single_variable_label = "RVW";
+    variable_mode.one_variable_mode = 1;
+    variable_mode.rvw_variable_chosen = 1;
+    variable_mode.transform_text = "Ln";
+    variable_mode.single_variable_label = "RVW";
     library_version = "Version 4.1";
     ASSERT_TRUE(write_calibration(dir.file("one.cal")));
     std::vector<std::string> lines = lines_of(read_file_text(dir.file("one.cal")));
@@ -365,11 +365,11 @@ TEST_F(CalibrationFileTest, OneVariableFilesCarryTheirTransformAndLabel) {
     library_version = "Version 4.2";
     int standards = 0;
     ASSERT_TRUE(load_calibration(dir.file("one.cal"), standards));
-    EXPECT_EQ(one_variable_mode, 1);
-    EXPECT_EQ(rvw_variable_chosen, 1);
-    EXPECT_EQ(bp_variable_chosen, 0);
-    EXPECT_EQ(transform_text, "Ln");
-    EXPECT_EQ(single_variable_label, "RVW");
+    EXPECT_EQ(variable_mode.one_variable_mode, 1);
+    EXPECT_EQ(variable_mode.rvw_variable_chosen, 1);
+    EXPECT_EQ(variable_mode.bp_variable_chosen, 0);
+    EXPECT_EQ(variable_mode.transform_text, "Ln");
+    EXPECT_EQ(variable_mode.single_variable_label, "RVW");
     EXPECT_EQ(library_version, "Version 4.2");  // not taken from the file
 }
 
@@ -403,12 +403,12 @@ TEST_F(CalibrationFileTest, PreambleFormsSetTheVariableMode) {
             "Data File(s)\n/r/a.txt;\nCompound Count\n0\n\nx\nx\nx\nx\nx\nx\n\n";
         int standards = 0;
         ASSERT_TRUE(load_calibration(dir.write("pre.cal", text), standards));
-        EXPECT_EQ(one_variable_mode, c.one_variable);
-        EXPECT_EQ(bp_variable_chosen, c.bp);
-        EXPECT_EQ(rvw_variable_chosen, c.rvw);
-        EXPECT_EQ(transform_text, c.transform);
-        EXPECT_EQ(variable1_label, c.label1);
-        EXPECT_EQ(variable2_label, c.label2);
+        EXPECT_EQ(variable_mode.one_variable_mode, c.one_variable);
+        EXPECT_EQ(variable_mode.bp_variable_chosen, c.bp);
+        EXPECT_EQ(variable_mode.rvw_variable_chosen, c.rvw);
+        EXPECT_EQ(variable_mode.transform_text, c.transform);
+        EXPECT_EQ(variable_mode.variable1_label, c.label1);
+        EXPECT_EQ(variable_mode.variable2_label, c.label2);
         EXPECT_EQ(library_version, c.version);
         EXPECT_EQ(library_ini_path, "lib.txt");
         EXPECT_EQ(standards, 1);

@@ -219,18 +219,18 @@ TEST_F(CalibrationReport, OneVariableModesPrintOnlyTheirVariable) {
     };
     for (const Case& c : cases) {
         fill_small_calibration();
-        one_variable_mode = 1;
-        bp_variable_chosen = c.bp ? 1 : 0;
-        rvw_variable_chosen = c.bp ? 0 : 1;
-        transform_text = c.bp ? "Linear" : "Ln";
-        single_variable_label = c.bp ? "BP" : "RVW";
+        variable_mode.one_variable_mode = 1;
+        variable_mode.bp_variable_chosen = c.bp ? 1 : 0;
+        variable_mode.rvw_variable_chosen = c.bp ? 0 : 1;
+        variable_mode.transform_text = c.bp ? "Linear" : "Ln";
+        variable_mode.single_variable_label = c.bp ? "BP" : "RVW";
         canvas = RecordingCanvas{};
         canvas.orientation = Orientation::Landscape;
         print(true, true);
         EXPECT_EQ(at(4 * u, top), c.title);
         const CanvasOp* legend = find(c.legend);
         ASSERT_NE(legend, nullptr) << c.legend;
-        EXPECT_NE(find(single_variable_label + " - For Internal Standards and Analytes"), nullptr);
+        EXPECT_NE(find(variable_mode.single_variable_label + " - For Internal Standards and Analytes"), nullptr);
         const CanvasOp* is = find("Fluorobenzene-IS");
         ASSERT_NE(is, nullptr);
         for (const Placed& p : c.groups_and_values)

@@ -21,8 +21,8 @@ protected:
         construct_method_data();
         curve_statistics = CurveStatistics{};
         library_version = program_version_text;
-        variable1_label = "RVW";
-        variable2_label = "BP";
+        variable_mode.variable1_label = "RVW";
+        variable_mode.variable2_label = "BP";
         calibration_file_name = "/cal/demo.cal";
         surrogate_file_path = "/is/demo.ini";
         check_data_file = "/RUNS/CCV.TXT";

@@ -21,8 +21,8 @@ protected:
         construct_method_data();
         curve_statistics = CurveStatistics{};
         library_version = program_version_text;
-        variable1_label = "RVW";
-        variable2_label = "BP";
+        variable_mode.variable1_label = "RVW";
+        variable_mode.variable2_label = "BP";
         category_thresholds.vcs = 159.0;
         category_thresholds.n_pvcsLn = 100.0;
     }
@@ -220,10 +220,10 @@ TEST_F(ContinuingCheckTest, TheReportFollowsTheVariableMode) {
                              "Semi-Volatile Compound Surrogates(boiling points=159.00) "})
         EXPECT_TRUE(has_line(two, line)) << line;
 
-    one_variable_mode = 1;
-    bp_variable_chosen = 1;
-    transform_text = "Linear";
-    single_variable_label = "Boiling Point";
+    variable_mode.one_variable_mode = 1;
+    variable_mode.bp_variable_chosen = 1;
+    variable_mode.transform_text = "Linear";
+    variable_mode.single_variable_label = "Boiling Point";
     const std::string one = check_report_text({0, 0.0});
     EXPECT_EQ(lines(one)[0], "Check Calibration Report - Using ONE VARIABLE - Linear - Boiling Point - Version 4.2");
     EXPECT_EQ(one.find("First Pass relative Volatility"), std::string::npos);

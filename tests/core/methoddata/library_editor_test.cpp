@@ -282,15 +282,15 @@ TEST_F(LibraryEditor, ACreatedCompoundTakesItsTypesAmounts) {
 }
 
 TEST_F(LibraryEditor, LeavingWithoutSavingPutsBackTheLibraryAsSaved) {
-    loaded_variable_mode = current_variable_mode();
+    loaded_variable_mode = variable_mode;
     library[1].name = "Renamed";
     insert_library_slot(3);
-    one_variable_mode = 1;
+    variable_mode.one_variable_mode = 1;
     variables_changed = 1;
     discard_library_edits();
     EXPECT_EQ(compound_count, 3);
     EXPECT_EQ(library[1].name, "Benzene");
-    EXPECT_EQ(one_variable_mode, 0);
+    EXPECT_EQ(variable_mode.one_variable_mode, 0);
     EXPECT_FALSE(library_differs_from_saved());
 
     // Create mode types into the same table; the loaded library comes back afterwards.

@@ -29,8 +29,8 @@ protected:
 };
 
 TEST_F(LibraryPrintout, TheHeaderAndTheFirstCompound) {
-    variable1_label = "Volatility";
-    variable2_label = "BP";
+    variable_mode.variable1_label = "Volatility";
+    variable_mode.variable2_label = "BP";
     print_library(canvas, 1, library, "/data/demo_library.txt");
     EXPECT_TRUE(canvas.job_begun && canvas.job_ended);
     EXPECT_EQ(canvas.ops.front().font.name, "Arial");
@@ -54,7 +54,7 @@ TEST_F(LibraryPrintout, TheHeaderAndTheFirstCompound) {
 }
 
 TEST_F(LibraryPrintout, OneVariableTitlesAndEveryTextOnThePage) {
-    one_variable_mode = 1;
+    variable_mode.one_variable_mode = 1;
     print_library(canvas, compound_count, library, "lib.txt");
     EXPECT_NE(canvas.find_text("Ln"), nullptr);
     EXPECT_NE(canvas.find_text("Linear"), nullptr);

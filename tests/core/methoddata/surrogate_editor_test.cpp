@@ -117,8 +117,8 @@ TEST_F(SurrogateEditor, SetLimitsRefusesFailingGroupings) {
     EXPECT_EQ(ui.last_message().caption, "Error");
     EXPECT_EQ(grouping_error, 1);
 
-    one_variable_mode = 1;  // RV alone: no first-pass or BP rule
-    rvw_variable_chosen = 1;
+    variable_mode.one_variable_mode = 1;  // RV alone: no first-pass or BP rule
+    variable_mode.rvw_variable_chosen = 1;
     EXPECT_TRUE(set_limits_command());
     EXPECT_EQ(grouping_error, 0);
 }
@@ -236,8 +236,8 @@ TEST_F(SurrogateEditor, BothSavesKeepTheLimitsUntilTheGroupsMoveUnderThem) {
 
     // One variable: the limits of the variable in use follow the same rule.
     SetUp();
-    one_variable_mode = 1;
-    bp_variable_chosen = 1;
+    variable_mode.one_variable_mode = 1;
+    variable_mode.bp_variable_chosen = 1;
     surrogates[2].checked_surrogate = 1;
     ui.answer(Answer::Yes);
     ui.save_returns(saved("one"));

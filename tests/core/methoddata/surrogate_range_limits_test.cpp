@@ -130,13 +130,13 @@ TEST_F(RangeLimits, AMessageNamesTheValueItsEditIsGiven) {
 }
 
 TEST_F(RangeLimits, TheVariableNotModelledIsNotChecked) {
-    one_variable_mode = 1;
-    rvw_variable_chosen = 1;
+    variable_mode.one_variable_mode = 1;
+    variable_mode.rvw_variable_chosen = 1;
     EXPECT_FALSE(apply_range_limits({"1", "9999", "1.00", "244.69"}));
     EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 1.0);  // stored all the same
 
-    rvw_variable_chosen = 0;
-    bp_variable_chosen = 1;
+    variable_mode.rvw_variable_chosen = 0;
+    variable_mode.bp_variable_chosen = 1;
     EXPECT_FALSE(apply_range_limits({"40", "115", "-3", "0.01"}));
     EXPECT_DOUBLE_EQ(surrogate_range_limits.MinRVW, -3.0);
 }

@@ -27,13 +27,6 @@ VariableMode one_variable(bool boiling_point, const std::string& label) {
     return m;
 }
 
-bool same_mode(const VariableMode& a, const VariableMode& b) {
-    return a.one_variable_mode == b.one_variable_mode && a.bp_variable_chosen == b.bp_variable_chosen &&
-           a.rvw_variable_chosen == b.rvw_variable_chosen && a.transform_text == b.transform_text &&
-           a.single_variable_label == b.single_variable_label && a.variable1_label == b.variable1_label &&
-           a.variable2_label == b.variable2_label;
-}
-
 class VariableDialog : public ::testing::Test {
 protected:
     void SetUp() override { construct_method_data(); }
@@ -51,8 +44,8 @@ TEST_F(VariableDialog, ShowsTheCurrentMode) {
         {one_variable(false, "Volatility"), {"Volatility", "", "1"}},
     };
     for (const Case& c : cases) {
-        apply_variable_mode(c.mode);
-        VariableDialogEntry e = variable_dialog_entry();
+        variable_mode = c.mode;
+        VariableDialogEntry e = variable_dialog_entry(variable_mode);
         EXPECT_EQ(e.var1, c.shown.var1);
         EXPECT_EQ(e.var2, c.shown.var2);
         EXPECT_EQ(e.count_text, c.shown.count_text);
@@ -73,15 +66,15 @@ TEST_F(VariableDialog, OkSetsTheModeThatTheEntryNames) {
         {{"Rel. vol.", "b.p.", "2"}, renamed},
     };
     for (const Case& c : cases) {
-        apply_variable_mode(two_variables());
+        variable_mode = two_variables();
         EXPECT_TRUE(apply_variable_dialog_entry(c.entry, false)) << c.entry.var1 << "|" << c.entry.var2;
-        VariableMode got = current_variable_mode();
+        VariableMode got = variable_mode;
         // Labels of the mode not chosen keep their values.
         if (c.expected.one_variable_mode) {
             got.variable1_label = c.expected.variable1_label;
             got.variable2_label = c.expected.variable2_label;
         }
-        EXPECT_TRUE(same_mode(got, c.expected)) << c.entry.var1 << "|" << c.entry.var2;
+        EXPECT_TRUE(got == c.expected) << c.entry.var1 << "|" << c.entry.var2;
     }
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(variables_changed, 0);
@@ -103,11 +96,11 @@ TEST_F(VariableDialog, AnUnclearEntryIsRefusedAndChangesNothing) {
     };
     for (const VariableMode& start : {two_variables(), one_variable(false, "RVW")}) {
         for (const Case& c : cases) {
-            apply_variable_mode(start);
+            variable_mode = start;
             ui.expect_message(c.message);
             EXPECT_FALSE(apply_variable_dialog_entry(c.entry, false));
             EXPECT_EQ(ui.last_message().caption, c.caption);
-            EXPECT_TRUE(same_mode(current_variable_mode(), start)) << c.message;
+            EXPECT_TRUE(variable_mode == start) << c.message;
         }
     }
 }
@@ -123,17 +116,17 @@ TEST_F(VariableDialog, EveryModeSetHereSurvivesTheLibraryHeader) {
     library_version = "Version 4.2";
     for (const VariableDialogEntry& entry :
          {VariableDialogEntry{"", "Boiling", "1"}, {"Volatility", "", "1"}, {"RV", "BP2", "2"}}) {
-        apply_variable_mode(two_variables());
+        variable_mode = two_variables();
         ASSERT_TRUE(apply_variable_dialog_entry(entry, false));
-        VariableMode set = current_variable_mode();
+        VariableMode set = variable_mode;
         std::string header = split(format_library_text(0, library), '\n')[0];
         construct_method_data();
         ASSERT_TRUE(parse_library_header(header)) << header;
-        VariableMode read = current_variable_mode();
+        VariableMode read = variable_mode;
         // What a header does not carry: the other mode's labels, the two-variable transform.
         if (set.one_variable_mode) read.variable1_label = set.variable1_label;
         else read.transform_text = set.transform_text, read.single_variable_label = set.single_variable_label;
-        EXPECT_TRUE(same_mode(read, set)) << header;
+        EXPECT_TRUE(read == set) << header;
     }
 }
 

@@ -196,8 +196,8 @@ TEST_F(ProcessingRun, AModelFailureClearsTheListAndReportsNothing) {
 // With the BP variable alone there is no first pass: every sample, the first too, shows
 // the identity line that its BP model used in place of one.
 TEST_F(ProcessingRun, WithTheBpVariableAloneEverySampleShowsTheIdentityFirstPass) {
-    one_variable_mode = 1;
-    bp_variable_chosen = 1;
+    variable_mode.one_variable_mode = 1;
+    variable_mode.bp_variable_chosen = 1;
     add("runs/SAMPLE1.TXT");
     add("runs/SAMPLE2.TXT");
     ASSERT_EQ(run_processing(data, noted_steps(), {}), ProcessingOutcome::Done);

@@ -234,8 +234,8 @@ TEST_F(ModelTableTextTest, OneVariableListsOnlyThePointsOfItsOwnModel) {
     bp_points[0][0] = point("IS-N", 2, 1, 0.75);
     bp_points[0][1] = point("IS-V", 0, 1, 0.9);
     rv_points[0][0] = point("IS-N", 2, 2, 0.8);
-    one_variable_mode = 1;
-    bp_variable_chosen = 1;  // "Linear": the BP model alone
+    variable_mode.one_variable_mode = 1;
+    variable_mode.bp_variable_chosen = 1;  // "Linear": the BP model alone
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;N/A;75.0");
     EXPECT_EQ(cell(1, 0).bp, "IS-V;80.0;2.00;80.00;90.0");
@@ -249,8 +249,8 @@ TEST_F(ModelTableTextTest, OneVariableListsOnlyThePointsOfItsOwnModel) {
     EXPECT_EQ(cell(0, 0).first_pass, "");
 
     process_files_data.model_table_texts[0] = ModelTableCells{};
-    bp_variable_chosen = 0;
-    rvw_variable_chosen = 1;  // "Ln": the RV model alone
+    variable_mode.bp_variable_chosen = 0;
+    variable_mode.rvw_variable_chosen = 1;  // "Ln": the RV model alone
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "");
     EXPECT_EQ(cell(0, 1).rv, "IS-N;90.0;5.00;N/A;80.0");

@@ -53,9 +53,9 @@ TEST_F(ModelChain, OneVariableModesUseTheIdentityForTheOtherVariable) {
     for (const Case& c : cases) {
         reset_method();
         small_method();
-        one_variable_mode = 1;
-        bp_variable_chosen = c.bp_chosen;
-        rvw_variable_chosen = c.rvw_chosen;
+        variable_mode.one_variable_mode = 1;
+        variable_mode.bp_variable_chosen = c.bp_chosen;
+        variable_mode.rvw_variable_chosen = c.rvw_chosen;
         // The variable not in use needs no limits.
         if (c.bp_chosen) surrogate_range_limits.MinRVW = surrogate_range_limits.MaxRVW = kNotSet;
         else surrogate_range_limits.MinBP = surrogate_range_limits.MaxBP = kNotSet;

@@ -66,8 +66,8 @@ struct ReportFixture {
 
     ReportFixture() {
         construct_method_data();
-        variable1_label = "RVW";
-        variable2_label = "BP";
+        variable_mode.variable1_label = "RVW";
+        variable_mode.variable2_label = "BP";
         library_version = "Version 4.2";
         add_row("Benzene", false, 80.1, 4.5, " 71-43-2 ");
         add_row("Toluene-d8", true, 110.0, 13.5, "2037-26-5");
