@@ -19,14 +19,12 @@ set(allowed_writes
   "processing/process_files.cpp main_flags"
   # The library editor's record shown, moved as the analyst browses; and its commands
   # (New, Insert, Delete, the internal-standard box, the names-edited mark, the count kept
-  # at the start, the variable labels of a new library) still written by the window.
+  # at the start) still written by the window.
   "methoddata/edit_lib_form.cpp current_record"
   "methoddata/edit_lib_form.cpp compound_count"
   "methoddata/edit_lib_form.cpp library"
   "methoddata/edit_lib_form.cpp names_edited"
   "methoddata/edit_lib_form.cpp saved_compound_count"
-  "methoddata/edit_lib_form.cpp variable1_label"
-  "methoddata/edit_lib_form.cpp variable2_label"
   # The internal-standard editor's grouping error, cleared when it shows.
   "methoddata/surr_form.cpp grouping_error"
   # The variable dialog marks a change of the number of variables.

@@ -63,8 +63,7 @@ bool take_single_variable(VariableMode& m, const std::string& transform, const s
 }
 
 void take_default_labels(VariableMode& m) {
-    m.variable1_label = "RVW";
-    m.variable2_label = "BP";
+    take_default_variable_labels(m);
     m.one_variable_mode = 0;
 }
 

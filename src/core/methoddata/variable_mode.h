@@ -37,6 +37,14 @@ inline VariableMode no_loaded_variable_mode() {
     return m;
 }
 
+// The default labels "RVW" and "BP", which a library without its own labels and a new
+// library start with; the number of variables stays as the mode has it.
+inline void take_default_variable_labels(VariableMode& m) {
+    const VariableMode defaults;
+    m.variable1_label = defaults.variable1_label;
+    m.variable2_label = defaults.variable2_label;
+}
+
 // Whether the recovery model uses each variable: both with two variables, else the one chosen.
 inline bool bp_variable_in_use(const VariableMode& m) {
     return m.one_variable_mode == 0 || m.bp_variable_chosen != 0;

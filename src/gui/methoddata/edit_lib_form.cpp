@@ -484,8 +484,7 @@ void TEditLib_Form::start_create_library() {
         QSignalBlocker block(ListBox_cmpndType);
         ListBox_cmpndType->setCurrentRow(1);
     }
-    variable_mode.variable1_label = "RVW";
-    variable_mode.variable2_label = "BP";
+    take_default_variable_labels(variable_mode);
     EditVarMode->setVisible(variable_mode.one_variable_mode != 0);
     EditVarLabel->setVisible(variable_mode.one_variable_mode != 0);
     Label8->setText(qt(variable_mode.variable1_label));
