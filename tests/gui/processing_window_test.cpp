@@ -381,6 +381,34 @@ TEST_F(ProcessingWindow, TheSizeBoxReadsItsSizeWholeAndCarriesItAsItTakesIt) {
     EXPECT_EQ(sample_sizes[1], 1e20);
 }
 
+// The CRQL % box is read whole, and takes no percentage the sample cannot hold in single
+// precision (it was stored as infinity and printed "CRQL - inf%"); a refusal stores nothing.
+TEST_F(ProcessingWindow, TheCrqlBoxTakesOnlyAPercentageTheSampleCanHold) {
+    std::string rows;
+    for (int c = 0; c < compound_count; ++c)
+        if (!library_saved[c].is_internal_standard) rows += "\n" + library_saved[c].name + ";1.00";
+    const std::string crql = data.write("CRQL.LMT", "Creation Date;09/22/2025 09:05\nCompound Library File:X\n"
+                                                    "Internal Standard File;" + surrogate_file_path +
+                                                    "\n10.00;WATER;ng/mL\nOther;lot 9" + rows);
+    add_sample("SAMPLE1.TXT");
+    control<QRadioButton>(process_input, "RadioGroup_mdlItem1")->click();  // CRQL
+    ui.open_returns(crql);
+    button(process_input, "Button_mdl_Browse")->click();
+    for (const auto& [typed, why] : {std::pair{"1e39", "'1e39' is out of the range of CRQL percentages"},
+                                     {"4,5", "'4,5' is not a number"}}) {
+        type(edit("Edit_CRQL_Factor"), typed);
+        ui.expect_message(std::string("The box \"CRQL %\" was refused: ") + why);
+        button(process_input, "Enter")->click();
+        EXPECT_TRUE(process_input->isVisible()) << typed;
+        EXPECT_EQ(process_files_data.sample_settings[0].limits_mode, 0) << typed;
+    }
+    type(edit("Edit_CRQL_Factor"), "40");
+    button(process_input, "Enter")->click();
+    ASSERT_FALSE(process_input->isVisible());
+    EXPECT_EQ(process_files_data.sample_settings[0].crql_percent, 40.0f);
+    EXPECT_EQ(sample_crql_percents[0], 40.0);
+}
+
 // The title bar's close is an Exit: the list and the results files made for it go.
 TEST_F(ProcessingWindow, ClosingTheWindowDoesWhatExitDoes) {
     add_sample("SAMPLE1.TXT");

@@ -121,6 +121,23 @@ TEST_F(SurrogateEditorWindow, SetLimitsOpensTheLimitsWhichReturnToTheEditor) {
     EXPECT_EQ(bpmin->text().toStdString(), format_fixed(lowest, 2));
     EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, lowest);  // the refused entry is not kept
 
+    // A text that is not wholly a number is refused naming its edit; nothing is stored.
+    QLineEdit* rvmin = in<QLineEdit>(surrogate_limits_form, "Edit_rvmin");
+    const QString shown_rvmin = rvmin->text();
+    const SurrogateRangeLimits before = surrogate_range_limits;
+    rvmin->selectAll();
+    QTest::keyClicks(rvmin, "0,0105");
+    click(surrogate_limits_form, "Button_accept_limits");
+    ASSERT_FALSE(ui.exceptions.empty());
+    EXPECT_EQ(ui.exceptions.back(),
+              "The box \"Relative volatility Limits, Minimum\" was refused: '0,0105' is not a number.\nNo limit was "
+              "changed.");
+    EXPECT_TRUE(surrogate_limits_form->isVisible());
+    EXPECT_EQ(surrogate_range_limits.MinRVW, before.MinRVW);
+    EXPECT_EQ(user_limits_applied, 0);
+    rvmin->selectAll();
+    QTest::keyClicks(rvmin, shown_rvmin);
+
     QLineEdit* bpmax = in<QLineEdit>(surrogate_limits_form, "Edit_bpmax");
     const QString same = bpmax->text();
     bpmax->selectAll();

@@ -4,7 +4,9 @@
 #include <functional>
 
 #include "methoddata/group_ranges.h"
+#include "platform/errors.h"
 #include "platform/number_text.h"
+#include "platform/read_errors.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
@@ -159,11 +161,18 @@ std::string suggested_text(LimitEdit edit, double value, bool two_decimals, cons
     return exact_general(value);
 }
 
+// The edits as a refusal names them: the window's group label and the edit's own.
+const char* const kLimitBoxes[] = {"Boiling Point Limits, Minimum", "Boiling Point Limits, Maximum",
+                                   "Relative volatility Limits, Minimum", "Relative volatility Limits, Maximum"};
+
 // An edit's text as a limit. Empty stands for "not set" only where there is no default
-// to show in its place; otherwise the text must be a number.
-double limit_of(const std::string& text, double default_value) {
+// to show in its place; otherwise the text must be wholly a number, and a refusal names
+// the edit: four edits take numbers, and the text alone does not say which one was wrong.
+double limit_of(LimitEdit edit, const std::string& text, double default_value) {
     if (trim(text).empty() && !measured(default_value)) return kNotSet;
-    return to_double_strict(text);
+    const NumberField limit = read_number(text);
+    if (!limit.ok) throw ConversionError(refused_box_message(kLimitBoxes[edit], limit.why, "No limit was changed."));
+    return limit.value;
 }
 
 }  // namespace
@@ -197,10 +206,10 @@ std::optional<LimitReset> apply_range_limits(const LimitTexts& texts) {
     // The entries are checked before any is stored: a refused entry changes nothing, or
     // Save As would write a limit the models were never meant to run with.
     SurrogateRangeLimits l = surrogate_range_limits;
-    l.MinBP = limit_of(texts[kEditBpMin], bp.first_min);
-    l.MaxBP = limit_of(texts[kEditBpMax], bp.last_high);
-    l.MinRVW = limit_of(texts[kEditRvMin], rv.first_min);
-    l.MaxRVW = limit_of(texts[kEditRvMax], rv.last_high);
+    l.MinBP = limit_of(kEditBpMin, texts[kEditBpMin], bp.first_min);
+    l.MaxBP = limit_of(kEditBpMax, texts[kEditBpMax], bp.last_high);
+    l.MinRVW = limit_of(kEditRvMin, texts[kEditRvMin], rv.first_min);
+    l.MaxRVW = limit_of(kEditRvMax, texts[kEditRvMax], rv.last_high);
     std::optional<Refusal> refused;
     if (bp_variable_in_use(variable_mode)) refused = check_bp_limits(l, bp);
     if (!refused && rv_variable_in_use(variable_mode)) refused = check_rv_limits(l, rv);

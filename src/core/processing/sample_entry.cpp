@@ -198,6 +198,13 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
     if (mode == EntryMode::Crql) {
         crql = read_number(boxes.crql_percent);
         if (!crql.ok) return stop(refused_box_message("CRQL %", crql.why, kEntryNotStored), "Invalid CRQL %");
+        // The sample holds the percentage in single precision as well, and the CRQL test and
+        // the reports use that one: beyond its range it would be tested and printed as "inf".
+        if (!std::isfinite(static_cast<float>(crql.value)))
+            return stop(refused_box_message("CRQL %",
+                                            "'" + trim(boxes.crql_percent) + "' is out of the range of CRQL percentages",
+                                            kEntryNotStored),
+                        "Invalid CRQL %");
     }
 
     entry.size = static_cast<float>(size.value);

@@ -147,6 +147,27 @@ TEST_F(RangeLimits, ATextThatIsNotANumberStopsTheApply) {
     EXPECT_TRUE(is_not_set(surrogate_range_limits.MinBP));  // nothing is stored
     EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP, 111.0);
     EXPECT_EQ(user_limits_applied, 0);
+
+    // The refusal names the edit whose text is not wholly a number.
+    const struct {
+        LimitTexts texts;
+        const char* message;
+    } cases[] = {
+        {{"41", "abc", "1.00", "244.69"},
+         "The box \"Boiling Point Limits, Maximum\" was refused: 'abc' is not a number."},
+        {{"41", "115", "0,0105", "244.69"},
+         "The box \"Relative volatility Limits, Minimum\" was refused: '0,0105' is not a number."},
+    };
+    for (const auto& c : cases) {
+        try {
+            apply_range_limits(c.texts);
+            ADD_FAILURE() << c.message;
+        } catch (const ConversionError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        }
+        EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP, 111.0);
+        EXPECT_EQ(user_limits_applied, 0);
+    }
 }
 
 // First-pass standards are left out of the BP ranges: with every BP member a first-pass

@@ -230,6 +230,15 @@ TEST_F(SampleEntry, CrqlModeStoresThePercentage) {
         EXPECT_EQ(sample_crql_percents[0], 40.0);
         EXPECT_EQ(entry().size, 25.0f);
     }
+
+    // The sample holds its percentage in single precision too, and the reports print that
+    // one: a percentage it cannot hold would be tested and printed as "inf".
+    sample_info_index = 0;
+    boxes.crql_percent = "1e39";
+    ui.expect_message("The box \"CRQL %\" was refused: '1e39' is out of the range of CRQL percentages");
+    EXPECT_FALSE(enter_sample_entry(boxes, data).stored);
+    EXPECT_EQ(sample_crql_percents[0], 40.0);
+    EXPECT_EQ(entry().crql_percent, 40.0f);
 }
 
 // A CRQL file that lists nothing, or a compound twice, is refused: the entry stays open
