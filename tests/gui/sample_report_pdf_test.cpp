@@ -38,7 +38,7 @@ TEST(SampleReportPdf, TheDemoSamplesPrintThreePagesEach) {
     for (int s = 1; s <= kDemoSamples; ++s) {
         ui.open_returns(folder.file("runs/SAMPLE" + std::to_string(s) + ".TXT"));
         ASSERT_GE(add_sample_file(data), 0);
-        SampleSettings& st = data.sample_settings[s - 1];
+        SampleSettings& st = data.samples[s - 1].settings;
         st.size = 1.0f;
         st.units = "µg/l";
         st.matrix = "WATER";

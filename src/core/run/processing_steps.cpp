@@ -8,7 +8,7 @@
 namespace {
 
 void record_fitted_lines(int j, const RunFitTables& fits) {
-    ModelFitSlots& slots = process_files_data.model_fits[j];
+    ModelFitSlots& slots = process_files_data.samples[j].model_fits;
     record_first_pass_lines(slots, fits.first_pass_fits[j]);
     record_group_lines(slots, fits.bp_fits[j], GroupLine::BP);
     record_group_lines(slots, fits.rv_fits[j], GroupLine::RV);
@@ -35,7 +35,7 @@ ProcessingSteps processing_steps() {
     steps.read_sample = [](int sample, const std::string& path) {
         // What Add File kept of the file, unless the sample's results file is another one now.
         read_kept_sample(process_files_data.sample_raw_data, sample, path,
-                         process_files_data.kept_sample_results[sample]);
+                         process_files_data.samples[sample].kept_results);
     };
     steps.record_fitted_lines = record_fitted_lines;
     steps.compute_concentrations = compute_concentrations;

@@ -159,7 +159,6 @@ void Tprocess_files::connect_action(QAction* action, void (Tprocess_files::*hand
 }
 
 void Tprocess_files::FormCreate() {
-    smooth_first_pass = 0;
     Printedpdf1->setChecked(false);
 }
 
@@ -269,7 +268,8 @@ void Tprocess_files::process_sampClick() {
 void Tprocess_files::DirListBoxClick() {
     const int i = DirListBox->currentRow();
     if (i < 0 || i >= kSampleSlots) return;
-    set_button_hint(DirListBox, q("sample Size = " + format_general(sample_sizes[i])));
+    set_button_hint(DirListBox, q("sample Size = " +
+                                  format_general(process_files_data.samples[i].settings.size)));
 }
 
 void Tprocess_files::RadioButton1Click() {
