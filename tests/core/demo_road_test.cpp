@@ -231,8 +231,6 @@ protected:
     // file, the later ones take what the entry carries.
     void list_samples(EntryMode mode) {
         start_sample_processing(data);
-        data.surrogate_file_text = surrogate_file_path;  // taken when the window shows
-        data.library_file_text = library_ini_path;
         for (int j = 0; j < kDemoSamples; ++j) {
             ui.open_returns(sample_file(j));
             const int slot = add_sample_file(data);

@@ -89,10 +89,6 @@ struct ProcessFilesData {
     // second, is reported without calibration.
     float min_mean_response = kDefaultMinMeanResponse;
     float max_response_deviation = kDefaultMaxResponseDeviation;
-
-    // The files named in the report headers, taken when the window is shown.
-    std::string surrogate_file_text;
-    std::string library_file_text;
 };
 extern ProcessFilesData process_files_data;
 

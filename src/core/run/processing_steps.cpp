@@ -20,10 +20,10 @@ void print_report(Canvas& canvas, int j, bool batch) {
     options.batch = batch;
     options.first_in_job = j == 0;
     options.group_limits_on = calc_limits_data.group_limits_on == 1;
-    print_sample_report(canvas, process_files_data, j, report_source_files(process_files_data), options);
+    print_sample_report(canvas, process_files_data, j, report_source_files(), options);
 }
 
-void write_reports(int j) { write_sample_reports(process_files_data, j, report_source_files(process_files_data)); }
+void write_reports(int j) { write_sample_reports(process_files_data, j, report_source_files()); }
 
 }  // namespace
 

@@ -183,8 +183,6 @@ void Tprocess_files::FormShow() {
     EditVarMode->setText(q(variable_mode.transform_text));
     EditVarLabel->setVisible(one_variable);
     EditVarMode->setVisible(one_variable);
-    process_files_data.surrogate_file_text = surrogate_file_path;
-    process_files_data.library_file_text = library_ini_path;
     show_report_choices();
     const bool limits_on = calc_limits_data.group_limits_on == 1;
     Label4->setText(limits_on ? "Warning for internal standard limits is on" : "");
