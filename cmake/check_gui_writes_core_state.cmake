@@ -43,9 +43,6 @@ set(allowed_writes
   # The reporting-limit editor's file in use and its folder after Open and Save As.
   "methoddata/edit_mdl_form.cpp lmt_file_path"
   "methoddata/edit_mdl_form.cpp folder_settings"
-  # The processing window's smoothing at creation and the file names it shows.
-  "processing/process_files.cpp smooth_first_pass"
-  "processing/process_files.cpp process_files_data"
 )
 
 # The names: `extern` declarations of src/core headers that are not const.

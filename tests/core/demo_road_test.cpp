@@ -231,8 +231,6 @@ protected:
     // file, the later ones take what the entry carries.
     void list_samples(EntryMode mode) {
         start_sample_processing(data);
-        data.surrogate_file_text = surrogate_file_path;  // taken when the window shows
-        data.library_file_text = library_ini_path;
         for (int j = 0; j < kDemoSamples; ++j) {
             ui.open_returns(sample_file(j));
             const int slot = add_sample_file(data);
@@ -299,7 +297,8 @@ TEST_F(DemoRoad, FromTheLibraryToTheReports) {
     // limits, written in the forms layout; Exit.
     ASSERT_NO_FATAL_FAILURE(list_samples(EntryMode::ReportingLimit));
     ASSERT_NO_FATAL_FAILURE(process({true, true, true}));
-    const auto with_limits = data.analyte_results;
+    std::vector<AnalyteResultRows> with_limits;
+    for (int j = 0; j < kDemoSamples; ++j) with_limits.push_back(data.samples[j].analyte_results);
     std::vector<std::vector<double>> limits(kDemoSamples);
     for (int j = 0; j < kDemoSamples; ++j)
         for (int k = 0; k < kAnalytes; ++k) limits[j].push_back(lookup_reporting_limit(with_limits[j][k].name, j));
@@ -307,7 +306,9 @@ TEST_F(DemoRoad, FromTheLibraryToTheReports) {
     ASSERT_NO_FATAL_FAILURE(list_samples(EntryMode::None));
     main_flags.TrqFormsFormat = 1;  // the processing window's "TRQForms Compatible"
     ASSERT_NO_FATAL_FAILURE(process({false, true, true}));
-    const auto& results = data.analyte_results;
+    const auto results = [this](int j) -> const AnalyteResultRows& {
+        return data.samples[j].analyte_results;
+    };
     ASSERT_EQ(data.last_analyte_index + 1, kAnalytes);
 
     // Tolerance. The 2 % area noise reaches a result through the sample's own area (2 % of
@@ -318,7 +319,7 @@ TEST_F(DemoRoad, FromTheLibraryToTheReports) {
     const auto amounts = demo_sample_amounts();
     for (int j = 0; j < kDemoSamples; ++j) {
         for (int k = 0; k < kAnalytes; ++k) {
-            const AnalyteResult& r = results[j][k];
+            const AnalyteResult& r = results(j)[k];
             const int c = r.library_number - 1;
             const double amount = amounts.at(r.name)[j];
             const double limit = limits[j][k];
@@ -349,7 +350,7 @@ TEST_F(DemoRoad, FromTheLibraryToTheReports) {
         }
         for (int k = 0; k < surrogate_count; ++k) {
             // The lowest boiler (Acetone-d6, below MinBP) is the least well modelled: up to 16 % high.
-            const SurrogateResult& s = data.surrogate_results[j][k];
+            const SurrogateResult& s = data.samples[j].surrogate_results[k];
             EXPECT_NEAR(s.corrected_recovery, 100.0, 20.0) << s.name << " in sample " << j + 1;
         }
     }
@@ -363,7 +364,7 @@ TEST_F(DemoRoad, FromTheLibraryToTheReports) {
         ASSERT_EQ(forms.size(), size_t(kAnalytes)) << report(j, ".prn");
         for (int k = 0; k < kAnalytes; ++k) {
             const AnalyteResult& l = with_limits[j][k];
-            const AnalyteResult& r = results[j][k];
+            const AnalyteResult& r = results(j)[k];
             const std::string limited = l.status == ResultStatus::BelowLimit ? c_format("LT%.2f", -l.concentration)
                                                                              : c_format("%.2f", l.concentration);
             EXPECT_EQ(general[k][0], l.name);

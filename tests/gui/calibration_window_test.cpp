@@ -328,8 +328,8 @@ TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
     click(process_files, "process_samp");
     for (int s = 1; s <= 3; ++s) {
         EXPECT_TRUE(file_exists(run("SAMPLE" + std::to_string(s) + "_ROAD.txt"))) << s;
-        EXPECT_EQ(process_files_data.sample_settings[s - 1].units, "µg/l") << s;
-        EXPECT_EQ(process_files_data.sample_settings[s - 1].limits_mode, 1) << s;
+        EXPECT_EQ(process_files_data.samples[s - 1].settings.units, "µg/l") << s;
+        EXPECT_EQ(process_files_data.samples[s - 1].settings.limits_mode, 1) << s;
     }
     // Processed again on the printer: the three samples in one landscape job.
     ui.printer_dialog_returns(true);

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "methoddata/edit_mdl_form.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/settings_file.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
@@ -98,7 +99,9 @@ TEST_F(LmtEditorWindow, TypedLimitsAreSavedToAFileAndTheSlot) {
     EXPECT_NE(text.find("\nToluene;2.25\n"), std::string::npos);
     EXPECT_EQ(text.find("Toluene-d8"), std::string::npos);  // internal standards are not listed
     EXPECT_NE(text.back(), '\n');
-    EXPECT_EQ(reporting_limits[0][find_library_compound("Toluene")].limit, 2.25);
+    EXPECT_EQ(
+        process_files_data.samples[0].reporting_limits[find_library_compound("Toluene")].limit,
+        2.25);
 
     click("Button_exit");  // saved: no question
     EXPECT_FALSE(Edit_mdl_form->isVisible());
@@ -187,7 +190,9 @@ TEST_F(LmtEditorWindow, SaveAsRefusalsAndABadLimit) {
         EXPECT_TRUE(ui.save_requests.empty());
         EXPECT_EQ(edit("Edit_imported_mdl")->text(), shown);
         EXPECT_FALSE(edit("Edit_date")->isVisible());
-        EXPECT_EQ(reporting_limits[0][find_library_compound(first)].limit, 0.0);
+        EXPECT_EQ(
+            process_files_data.samples[0].reporting_limits[find_library_compound(first)].limit,
+            0.0);
     }
     // Print Limits refuses what is no limit too, and prints nothing.
     type_limit(0, "-2");

@@ -120,7 +120,7 @@ TEST_F(ProcessingWindow, TheAnalystsRoadFromASampleFileToItsResults) {
     ASSERT_EQ(list->count(), 1);
     EXPECT_EQ(list->item(0)->text().toStdString(), data.file("runs/SAMPLE1.TXT"));
     EXPECT_EQ(list->currentRow(), 0);
-    const SampleSettings& settings = process_files_data.sample_settings[0];
+    const SampleSettings& settings = process_files_data.samples[0].settings;
     EXPECT_EQ(settings.size, 1.0f);
     EXPECT_EQ(settings.units, "ng/l");
     EXPECT_EQ(settings.matrix, "WATER");
@@ -138,14 +138,14 @@ TEST_F(ProcessingWindow, TheAnalystsRoadFromASampleFileToItsResults) {
     ASSERT_EQ(truth.size(), 6u);
     EXPECT_EQ(process_files_data.last_analyte_index, 50);  // 51 analytes
     for (int k = 0; k <= process_files_data.last_analyte_index; ++k) {
-        const AnalyteResult& r = process_files_data.analyte_results[0][k];
+        const AnalyteResult& r = process_files_data.samples[0].analyte_results[k];
         const auto amount = truth.find(r.name);
         if (amount == truth.end())
             EXPECT_EQ(r.concentration, 0.0f) << r.name;  // absent: area 0
         else
             EXPECT_NEAR(r.concentration, amount->second, 0.15 * amount->second) << r.name;
     }
-    EXPECT_NE(process_files_data.model_fits[0][1].bp_text, "");
+    EXPECT_NE(process_files_data.samples[0].model_fits[1].bp_text, "");
     // The delimited reports beside the sample file, named after it and the calibration.
     EXPECT_TRUE(file_exists(data.file("runs/SAMPLE1_DEMO_CALIBRATION.txt")));
     EXPECT_TRUE(file_exists(data.file("runs/SAMPLE1_DEMO_CALIBRATIONQC.txt")));
@@ -221,12 +221,12 @@ TEST_F(ProcessingWindow, TheSameDataFileIsNotListedTwice) {
         ui.expect_message("The report files were written:\n" + data.file("runs/SAMPLE1_DEMO_CALIBRATION.txt"));
         button(process_files, "process_samp")->click();
         EXPECT_TRUE(ui.exceptions.empty());
-        const ResultsCompounds& kept = *process_files_data.kept_sample_results[0].compounds;
+        const ResultsCompounds& kept = *process_files_data.samples[0].kept_results.compounds;
         const auto methylene = std::find_if(kept.begin(), kept.end(),
                                             [](const ResultsCompound& c) { return c.name == "Methylene chloride"; });
         ASSERT_NE(methylene, kept.end());
         EXPECT_EQ(methylene->area, 201513);
-        EXPECT_EQ(process_files_data.sample_settings[0].size, 1.0f);
+        EXPECT_EQ(process_files_data.samples[0].settings.size, 1.0f);
         button(process_files, "Button2")->click();  // Clear
         data.write("runs/SAMPLE1.TXT", first_export);
     }
@@ -353,8 +353,7 @@ TEST_F(ProcessingWindow, NothingOfADeletedOrClearedSampleReachesTheNextEntry) {
         button(process_input, "Enter")->click();
         ASSERT_FALSE(process_input->isVisible());
         const int n = sample_count - 1;
-        EXPECT_EQ(process_files_data.sample_settings[n].agency_sample_id, "    ");
-        EXPECT_EQ(sample_ids.agency_id[n], "    ");
+        EXPECT_EQ(process_files_data.samples[n].settings.agency_sample_id, "    ");
     }
 }
 
@@ -378,7 +377,7 @@ TEST_F(ProcessingWindow, TheSizeBoxReadsItsSizeWholeAndCarriesItAsItTakesIt) {
     EXPECT_EQ(edit("Edit_size")->text(), "100000000000000000000");
     button(process_input, "Enter")->click();
     EXPECT_FALSE(process_input->isVisible());
-    EXPECT_EQ(sample_sizes[1], 1e20);
+    EXPECT_EQ(process_files_data.samples[1].settings.size, 1e20);
 }
 
 // The CRQL % box is read whole, and takes no percentage the sample cannot hold in single
@@ -400,13 +399,12 @@ TEST_F(ProcessingWindow, TheCrqlBoxTakesOnlyAPercentageTheSampleCanHold) {
         ui.expect_message(std::string("The box \"CRQL %\" was refused: ") + why);
         button(process_input, "Enter")->click();
         EXPECT_TRUE(process_input->isVisible()) << typed;
-        EXPECT_EQ(process_files_data.sample_settings[0].limits_mode, 0) << typed;
+        EXPECT_EQ(process_files_data.samples[0].settings.limits_mode, 0) << typed;
     }
     type(edit("Edit_CRQL_Factor"), "40");
     button(process_input, "Enter")->click();
     ASSERT_FALSE(process_input->isVisible());
-    EXPECT_EQ(process_files_data.sample_settings[0].crql_percent, 40.0f);
-    EXPECT_EQ(sample_crql_percents[0], 40.0);
+    EXPECT_EQ(process_files_data.samples[0].settings.crql_percent, 40.0);
 }
 
 // The title bar's close is an Exit: the list and the results files made for it go.
@@ -456,7 +454,7 @@ TEST_F(ProcessingWindow, TheAnalysedDateKeepsTheInstrumentsTime) {
         }
         button(process_input, "Enter")->click();
         ASSERT_FALSE(process_input->isVisible()) << written;
-        EXPECT_EQ(process_files_data.sample_settings[n - 1].analysed_date, shown) << written;
+        EXPECT_EQ(process_files_data.samples[n - 1].settings.analysed_date, shown) << written;
     }
 }
 
@@ -474,7 +472,7 @@ TEST_F(ProcessingWindow, AnInstrumentTimeOfAnotherFormIsKeptAsWritten) {
         type(edit("Edit_size"), "1");
         button(process_input, "Enter")->click();
         ASSERT_FALSE(process_input->isVisible()) << n;
-        EXPECT_EQ(process_files_data.sample_settings[n - 1].analysed_date, shown) << n;
+        EXPECT_EQ(process_files_data.samples[n - 1].settings.analysed_date, shown) << n;
     }
     // The next time in the box's layout goes through the mask again.
     add_sample(timed_sample(++n, "9/22/2025 9:05").c_str());
@@ -552,9 +550,9 @@ TEST_F(ProcessingWindow, AReportingLimitEntryInTheFormsLayout) {
     control<QComboBox>(process_input, "ComboBox_sigma")->setCurrentIndex(1);
     button(process_input, "Enter")->click();
     ASSERT_FALSE(process_input->isVisible());
-    EXPECT_EQ(process_files_data.sample_settings[0].limits_mode, 1);
-    EXPECT_EQ(sample_sigmas[0], 1);
-    EXPECT_EQ(reporting_limits[0][0].limit, 1.0);
+    EXPECT_EQ(process_files_data.samples[0].settings.limits_mode, 1);
+    EXPECT_EQ(reporting_limit_sigmas(process_files_data.samples[0].settings), 1);
+    EXPECT_EQ(process_files_data.samples[0].reporting_limits[0].limit, 1.0);
 }
 
 }  // namespace

@@ -33,12 +33,10 @@ TEST(SampleReportPdf, TheDemoSamplesPrintThreePagesEach) {
     calc_limits_data.group_limits_on = 1;
     library_version = program_version_text;
     ProcessFilesData& data = process_files_data;
-    data.library_file_text = example_file("demo_library.ini");
-    data.surrogate_file_text = example_file("demo_internal_standards.ini");
     for (int s = 1; s <= kDemoSamples; ++s) {
         ui.open_returns(folder.file("runs/SAMPLE" + std::to_string(s) + ".TXT"));
         ASSERT_GE(add_sample_file(data), 0);
-        SampleSettings& st = data.sample_settings[s - 1];
+        SampleSettings& st = data.samples[s - 1].settings;
         st.size = 1.0f;
         st.units = "µg/l";
         st.matrix = "WATER";
@@ -59,7 +57,7 @@ TEST(SampleReportPdf, TheDemoSamplesPrintThreePagesEach) {
             options.batch = true;
             options.first_in_job = j == 0;
             options.group_limits_on = true;
-            print_sample_report(canvas, data, j, report_source_files(data), options);
+            print_sample_report(canvas, data, j, report_source_files(), options);
         }
         canvas.end_job();
     }

@@ -9,6 +9,7 @@
 
 #include "app/main_form.h"
 #include "app/windows.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/tables.h"
 #include "scripted_ui.h"
 #include "test_files.h"
@@ -18,6 +19,7 @@ protected:
     void SetUp() override {
         setenv("M5847_INSTALL_PATH", install.path().c_str(), 1);
         construct_method_data();
+        construct_process_files_data();
         create_windows();
         main_form->show();
     }

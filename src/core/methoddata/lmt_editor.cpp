@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "methoddata/process_files_data.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -148,8 +149,8 @@ bool confirm_lmt_internal_standard_file(const std::string& internal_standard_fil
 }
 
 void clear_all_reporting_limits() {
-    for (auto& slot : reporting_limits)
-        for (int r = 0; r < library_rows_in_use(); ++r) slot[r].limit = 0.0;
+    for (ListedSample& sample : process_files_data.samples)
+        for (int r = 0; r < library_rows_in_use(); ++r) sample.reporting_limits[r].limit = 0.0;
 }
 
 std::string without_line_end(const std::string& text) {

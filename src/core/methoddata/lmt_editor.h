@@ -1,8 +1,8 @@
 #pragma once
 // The rules of the reporting-limit editor (the "Create/Edit LMT Files" window): its grid of
 // analytes, the checks and the dialog of Save As, the storing of typed limits into the
-// editor's slot of reporting_limits, and Clear Limits. The window reads its controls, calls
-// these and writes its controls back.
+// reporting limits of the editor's listed sample, and Clear Limits. The window reads its
+// controls, calls these and writes its controls back.
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,8 +15,8 @@ struct LmtGridRow {
     std::string limit_text;
 };
 
-// The slot of reporting_limits the editor works on: the Sample Information entry being
-// filled (sample_info_index, kept inside the table).
+// The listed sample whose reporting limits the editor works on: the Sample Information
+// entry being filled (sample_info_index, kept inside the list).
 int lmt_editor_slot();
 
 // Names and internal-standard flags of all 150 entries of the slot := those of library_saved.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "methoddata/records.h"
+#include "methoddata/reporting_limit_file.h"
 #include "methoddata/sample_entry_boxes.h"
 #include "methoddata/sample_results.h"
 #include "methoddata/sample_settings.h"
@@ -24,6 +25,8 @@ struct KeptSampleResults {
     std::string path;                           // the results file
     std::optional<ResultsCompounds> compounds;  // read at Add File
     std::string text;                           // the file as written, only without compounds
+
+    bool operator==(const KeptSampleResults&) const = default;
 };
 
 // What a completed Sample Information entry leaves for the next one: the carried values and
@@ -32,45 +35,62 @@ struct KeptSampleResults {
 struct EntryCarryover {
     SampleInputCarry carry;
     SampleEntryBoxes boxes;
+
+    bool operator==(const EntryCarryover&) const = default;
+};
+
+// One sample of the processing list: its Sample Information entry (with the paths of its
+// data file and of its results file), the identifiers its results file gives, what Process
+// takes of that file, its reporting limits and the results of its last run. A sample never
+// listed is the default value; deleting a sample moves the records after it down whole.
+struct ListedSample {
+    SampleSettings settings;
+    SampleIds ids;
+    // What Process takes of the results file as Add File wrote it, rather than reading the
+    // file again.
+    KeptSampleResults kept_results;
+    EntryCarryover entry_carryover;  // from its Enter
+    // One entry per library row: "DUMMY" and no limit until its entry reads a limits file.
+    ReportingLimitSlot reporting_limits;
+
+    // Results of the last run. Analyte rows past the current analyte count are not to be
+    // read; the internal-standard and model-table rows are only those the run filled.
+    AnalyteResultRows analyte_results;
+    ModelFitSlots model_fits;
+    SurrogateResultRows surrogate_results;
+    ModelTableCells model_table_texts;
+    // A BP model row showed the largest first-pass rvw in place of its own. The run builds
+    // every sample's rows before it prints any report, so each sample keeps its own marker
+    // for the footnote of its own model page.
+    u8 default_rv_marker = 0;
+
+    bool operator==(const ListedSample&) const = default;
 };
 
 struct ProcessFilesData {
     std::array<SampleRawData, kDataSets> sample_raw_data;  // slot = sample index
-    std::array<std::string, kSampleSlots> sample_data_paths;
-    std::array<std::string, kSampleSlots> sample_ini_paths;  // results file of each sample
-    // What Process takes of each listed sample's results file as Add File wrote it, rather
-    // than reading the file again.
-    std::array<KeptSampleResults, kSampleSlots> kept_sample_results;
+    // The processing list, slot = sample index. Samples past the current sample count are
+    // not to be read.
+    std::array<ListedSample, kSampleSlots> samples;
     std::string current_sample_name;  // data file of the sample whose models are running
-    std::array<SampleSettings, kSampleSlots> sample_settings;
-    std::array<EntryCarryover, kSampleSlots> entry_carryover;  // per listed sample, from its Enter
 
-    // Results of the last run. Analyte rows past the current analyte count and samples past
-    // the current sample count keep older values and are not to be read; a sample's
-    // internal-standard and model-table rows are only those its run filled.
-    std::array<AnalyteResultRows, kSampleSlots> analyte_results;
-    std::array<ModelFitSlots, kSampleSlots> model_fits;
-    std::array<SurrogateResultRows, kSampleSlots> surrogate_results;
-    std::array<ModelTableCells, kSampleSlots> model_table_texts;
+    // The Sample Information entry being made: the values carried from the entry before it
+    // and the window's smooth-first-pass switch, which Enter stores in the sample's entry.
+    SampleInputCarry sample_input_carry;
+    u8 smooth_first_pass = 0;
+
+    // Of the last run.
     std::int32_t last_analyte_index = 0;      // analyte count - 1 after a run
     std::int32_t internal_standard_count = 0;  // library rows flagged as internal standard
     std::array<u8, kSurrogateCategories> category_present{};  // categories met in sample 0
-    // Per sample: a BP model row showed the largest first-pass rvw in place of its own. The
-    // run builds every sample's rows before it prints any report, so each sample keeps its
-    // own marker for the footnote of its own model page.
-    std::array<u8, kSampleSlots> default_rv_marker{};
 
     // The no-calibration limits (set in the calib_limits window): a compound whose mean
     // response factor is below the first, or whose response factors scatter more than the
     // second, is reported without calibration.
     float min_mean_response = kDefaultMinMeanResponse;
     float max_response_deviation = kDefaultMaxResponseDeviation;
-
-    // The files named in the report headers, taken when the window is shown.
-    std::string surrogate_file_text;
-    std::string library_file_text;
 };
 extern ProcessFilesData process_files_data;
 
-// Every table back to its start values, the Sample Information arrays too (tests).
+// Every table back to its start values (tests).
 void construct_process_files_data();

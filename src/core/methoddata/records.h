@@ -100,6 +100,8 @@ struct ResultsCompound {
     std::int32_t area = 0;  // truncated toward zero
     std::string name;
     double retention_time = 0.0;
+
+    bool operator==(const ResultsCompound&) const = default;
 };
 using ResultsCompounds = std::vector<ResultsCompound>;  // compounds 1..n of the file
 
@@ -107,6 +109,8 @@ struct ReportingLimit {
     std::string name = kDummyName;
     double limit = 0.0;  // 0.0: no limit
     u8 is_internal_standard = 0;
+
+    bool operator==(const ReportingLimit&) const = default;
 };
 
 struct PrintCell {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "methoddata/compound_name.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/read_errors.h"
@@ -156,9 +157,10 @@ int read_limits_file(const std::string& path, ReportingLimitsReading& reading) {
 // The slot and the header take a whole reading: a compound the file does not list has no
 // limit, whatever an earlier file gave it.
 void take_reading(const ReportingLimitsReading& reading, int slot) {
-    ReportingLimitSlot limits = slot_without_limits(reporting_limits[slot]);
+    ReportingLimitSlot limits =
+        slot_without_limits(process_files_data.samples[slot].reporting_limits);
     for (const auto& [row, limit] : reading.limits) limits[row].limit = limit;
-    reporting_limits[slot] = limits;
+    process_files_data.samples[slot].reporting_limits = limits;
     lmt_header = reading.header;
 }
 

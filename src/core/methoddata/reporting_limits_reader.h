@@ -1,13 +1,13 @@
 #pragma once
 // The reader of reporting-limit files (".lmt"): five header lines, then one row
 // "name;limit" per analyte. The Sample Information window reads a sample's file into its
-// slot of reporting_limits; the reporting-limit editor imports through it too.
+// listed sample's reporting limits; the reporting-limit editor imports through it too.
 #include <string>
 
 #include "methoddata/reporting_limit_file.h"
 
-// Reads the file into lmt_header (texts without their line ends) and slot `slot` of
-// reporting_limits: each row names a library compound (exact name, blanks around it
+// Reads the file into lmt_header (texts without their line ends) and the reporting limits
+// of listed sample `slot`: each row names a library compound (exact name, blanks around it
 // trimmed) and its limit. Answers 1 when read; 0 after its message when the file cannot be
 // opened (10002), a row has no limit field (10003), two rows name one compound (the
 // message names both), the file lists no compound, or a value cannot be what it is used

@@ -23,4 +23,6 @@ struct SampleEntryBoxes {
     std::string other_comment;  // Edit_other_comm
     std::string comment;        // Edit_comm1
     std::string browse_caption = "Browse for Reporting Limits File";  // Button_mdl_Browse
+
+    bool operator==(const SampleEntryBoxes&) const = default;
 };

@@ -36,6 +36,8 @@ struct AnalyteResult {
     std::string qualifier;                // "X"/"E"/"EJ", then "U"/"J", then "Q", then "q"
     std::string name;
     std::int32_t library_number = 0;  // 1-based library row
+
+    bool operator==(const AnalyteResult&) const = default;
 };
 
 // Summary of the fitted lines of one fit slot of one sample. Slots 0..6 hold the lines of
@@ -67,6 +69,8 @@ struct ModelFit {
     u8 rv_intercept_flag = 0;
     u8 rv_continuity_flag = 0;
     u8 rv_fitted = 0;
+
+    bool operator==(const ModelFit&) const = default;
 };
 
 // Category of an internal standard in the reports.
@@ -94,6 +98,8 @@ struct SurrogateResult {
     double corrected_recovery = 0.0;      // computed in single precision
     double corrected_recovery_dev = 0.0;  // computed in single precision
     std::int32_t library_number = 0;      // the record's LibCmpndNum
+
+    bool operator==(const SurrogateResult&) const = default;
 };
 
 // The texts of one cell of the model tables: one point of a fit group.
@@ -101,6 +107,8 @@ struct ModelTableText {
     std::string first_pass;
     std::string bp;
     std::string rv;
+
+    bool operator==(const ModelTableText&) const = default;
 };
 
 // A result that is not known: the reports show it as words, never as a number.

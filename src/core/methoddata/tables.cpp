@@ -18,7 +18,6 @@ PointTable bp_points;
 PointTable rv_points;
 PointTable first_pass_points;
 RecoveryTables recovery_tables;
-std::array<std::array<ReportingLimit, kMaxCompounds>, kSampleSlots> reporting_limits;
 PathSettings folder_settings;
 
 int compound_count = 0;
@@ -76,7 +75,6 @@ void construct_method_data() {
     for (PointTable* t : {&bp_points, &rv_points, &first_pass_points})
         for (auto& set : *t) set.fill(SurrogatePoint_init());
     recovery_tables = RecoveryTables{};
-    for (auto& slot : reporting_limits) slot.fill(ReportingLimit_init());
     lmt_header = LmtHeader{};
     lmt_file_path.clear();
     folder_settings = PathSettings_init();

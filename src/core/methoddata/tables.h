@@ -45,7 +45,6 @@ extern PointTable bp_points;
 extern PointTable rv_points;
 extern PointTable first_pass_points;
 extern RecoveryTables recovery_tables;
-extern std::array<std::array<ReportingLimit, kMaxCompounds>, kSampleSlots> reporting_limits;
 extern PathSettings folder_settings;
 
 // Scalar state.

@@ -90,7 +90,7 @@ void read_kept_sample(RawDataSets& table, int slot, const std::string& path, con
 
 double lookup_reporting_limit(const std::string& name, int sample) {
     if (sample < 0 || sample >= kSampleSlots) return kNotSet;
-    for (const ReportingLimit& entry : reporting_limits[sample])
+    for (const ReportingLimit& entry : process_files_data.samples[sample].reporting_limits)
         if (entry.name == name) return entry.limit;
     return kNotSet;
 }
@@ -115,7 +115,9 @@ double extreme_calibration_level(int c, double start, Better better) {
     return level;
 }
 
-const SampleSettings& settings_of(int sample) { return process_files_data.sample_settings[sample]; }
+const SampleSettings& settings_of(int sample) {
+    return process_files_data.samples[sample].settings;
+}
 
 std::int32_t area_of(int c, int sample) { return process_files_data.sample_raw_data[sample].area[c]; }
 
@@ -157,7 +159,7 @@ void quantitate(AnalyteResult& r, int c, int j, double sd) {
     const double D = recovery_tables.predicted_recovery_dev[j][c];
     const std::int32_t A = area_of(c, j);
     const SampleSettings& s = settings_of(j);
-    r.concentration = static_cast<float>(A / mean / R / s.size);
+    r.concentration = static_cast<float>(A / mean / R / static_cast<float>(s.size));
     r.status = ResultStatus::Measured;
     // A one-sigma error is a spread: a negative area gives a negative result, not a
     // negative error.
@@ -201,7 +203,7 @@ void apply_limits_mode(AnalyteResult& r, int c, int j) {
     } else if (s.limits_mode == 2) {
         const double L = apply_crql_limit(c, j, r.concentration);
         if (L > 0.0) {
-            if (L - L * s.crql_percent * 0.01 >= r.concentration) {
+            if (L - L * static_cast<float>(s.crql_percent) * 0.01 >= r.concentration) {
                 r.qualifier += "U";
                 below_limit(r, L);
             } else {
@@ -214,7 +216,7 @@ void apply_limits_mode(AnalyteResult& r, int c, int j) {
 // A result that is not known (without calibration, or not computable) goes through no
 // limit rule: "below the limit" would report a number nobody measured.
 void quantitate_sample(int j) {
-    AnalyteResultRows& rows = process_files_data.analyte_results[j];
+    AnalyteResultRows& rows = process_files_data.samples[j].analyte_results;
     int k = -1;
     for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) {
         if (library[c].is_internal_standard) continue;
@@ -228,7 +230,8 @@ void quantitate_sample(int j) {
         const bool calibrated = !without_calibration(c, sd);
         // A recovery predicted at or below 0 would divide the area into a negative or
         // endless concentration.
-        if (!(recovery_tables.predicted_recovery[j][c] > 0.0) || settings_of(j).size == 0.0f) {
+        if (!(recovery_tables.predicted_recovery[j][c] > 0.0) ||
+            static_cast<float>(settings_of(j).size) == 0.0f) {
             r.concentration = r.error = static_cast<float>(kCannotCompute);
             r.status = ResultStatus::NotComputable;
         } else if (!calibrated) {
@@ -243,7 +246,7 @@ void quantitate_sample(int j) {
         r.qualifier = calibrated ? range_qualifier(c, j) : std::string();
         if (!is_unknown_result(r.status)) apply_limits_mode(r, c, j);
         if (settings_of(j).limits_mode != 2)
-            r.qualifier += group_limit_qualifiers(c, j, process_files_data.model_fits[j]);
+            r.qualifier += group_limit_qualifiers(c, j, process_files_data.samples[j].model_fits);
     }
 }
 
@@ -259,12 +262,13 @@ double highest_calibration_level(int c) {
 
 double apply_reporting_limit(int c, int sample, double concentration, double error) {
     const double lim = limit_of(c, sample);
-    return sample_sigmas[sample] * error + concentration >= lim ? 0.0 : lim;
+    return reporting_limit_sigmas(settings_of(sample)) * error + concentration >= lim ? 0.0 : lim;
 }
 
 double apply_crql_limit(int c, int sample, double concentration) {
     const double lim = limit_of(c, sample);
-    return concentration + concentration * sample_crql_percents[sample] * 0.01 >= lim ? 0.0 : lim;
+    return concentration + concentration * settings_of(sample).crql_percent * 0.01 >= lim ? 0.0
+                                                                                          : lim;
 }
 
 std::string range_qualifier(int c, int sample) {

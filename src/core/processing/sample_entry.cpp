@@ -90,7 +90,7 @@ EntryLayout entry_layout(EntryMode mode) {
 std::string agency_id_label() { return forms_layout() ? "AQR Sample ID" : "    Sample ID"; }
 
 void select_entry_mode(SampleEntryBoxes& boxes, EntryMode mode) {
-    SampleInputCarry& carry = sample_input_carry;
+    SampleInputCarry& carry = process_files_data.sample_input_carry;
     boxes.mode = mode;
     switch (mode) {
         case EntryMode::ReportingLimit:
@@ -114,22 +114,22 @@ void select_entry_mode(SampleEntryBoxes& boxes, EntryMode mode) {
     }
 }
 
-SampleEntryBoxes start_sample_entry(const ProcessFilesData& data, int slot) {
+SampleEntryBoxes start_sample_entry(ProcessFilesData& data, int slot) {
     if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("sample slot");
     if (slot == 0) {
-        sample_input_carry = SampleInputCarry{};
-        smooth_first_pass = 0;
+        data.sample_input_carry = SampleInputCarry{};
+        data.smooth_first_pass = 0;
         return SampleEntryBoxes{};
     }
-    const EntryCarryover& before = data.entry_carryover[slot - 1];
-    sample_input_carry = before.carry;
-    smooth_first_pass = data.sample_settings[slot - 1].smooth_first_pass;
-    return before.boxes;
+    const ListedSample& before = data.samples[slot - 1];
+    data.sample_input_carry = before.entry_carryover.carry;
+    data.smooth_first_pass = before.settings.smooth_first_pass;
+    return before.entry_carryover.boxes;
 }
 
 void open_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data, int slot) {
     if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("sample slot");
-    SampleInputCarry& carry = sample_input_carry;
+    SampleInputCarry& carry = data.sample_input_carry;
     if (forms_layout()) {
         boxes.mode = EntryMode::Crql;
         boxes.browse_caption = "Browse for CRQL file";
@@ -142,19 +142,20 @@ void open_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data, int slot
     boxes.units_index = 0;
     boxes.sigma_index = 0;
 
-    const std::string& time = sample_ids.injection_time[slot];
+    const SampleIds& ids = data.samples[slot].ids;
+    const std::string& time = ids.injection_time;
     boxes.analysed_date = (!time.empty() && time != kDummyName) ? analysed_date_text(time)
                                                                 : format_date_time(clock_source().now());
-    const std::string& lab_file = sample_ids.lab_file_id[slot];
+    const std::string& lab_file = ids.lab_file_id;
     boxes.lab_file_id = is_missing_id(lab_file, "failGetLabFileId") ? std::string() : after_last_separator(lab_file);
-    const std::string& client = sample_ids.client_sample_id[slot];
+    const std::string& client = ids.client_sample_id;
     boxes.lab_sample_id = is_missing_id(client, "failGetclientSampleId") ? std::string() : client;
-    const std::string& instrument = sample_ids.instrument_id[slot];
+    const std::string& instrument = ids.instrument_id;
     boxes.instrument_id = is_missing_id(instrument, "failGetinstrumentId") ? std::string() : instrument;
-    data.sample_settings[slot].instrument_id = boxes.instrument_id;
+    data.samples[slot].settings.instrument_id = boxes.instrument_id;
 
     // The processing window's pre-fill: what the last entry carried over.
-    boxes.sample_file = to_upper(data.sample_data_paths[slot]);
+    boxes.sample_file = to_upper(data.samples[slot].settings.data_file_path);
     boxes.size = carry.last_size != 0.0 ? sample_size_text(carry.last_size) : std::string();
     const EntryMode mode = carry.last_mode_lmt == 1    ? EntryMode::ReportingLimit
                            : carry.last_mode_crql == 1 ? EntryMode::Crql
@@ -168,14 +169,15 @@ void open_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data, int slot
     if (carry.last_sigma_count != 0) boxes.sigma_index = carry.last_sigma_count;
     boxes.comment.clear();
     if (client.empty() || client == "1") boxes.lab_sample_id = lab_file_base_name(lab_file);
-    if (sample_ids.agency_id[slot].empty()) boxes.agency_sample_id.clear();
+    // The agency sample id is the analyst's alone: a new entry starts without one.
+    boxes.agency_sample_id.clear();
 }
 
 EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data) {
     const int i = sample_info_index;
     if (i < 0 || i >= kSampleSlots) throw std::out_of_range("sample entry slot");
-    SampleSettings& entry = data.sample_settings[i];
-    SampleInputCarry& carry = sample_input_carry;
+    SampleSettings& entry = data.samples[i].settings;
+    SampleInputCarry& carry = data.sample_input_carry;
     const EntryMode mode = boxes.mode;
     const bool reporting_limit = mode == EntryMode::ReportingLimit;
 
@@ -198,8 +200,8 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
     if (mode == EntryMode::Crql) {
         crql = read_number(boxes.crql_percent);
         if (!crql.ok) return stop(refused_box_message("CRQL %", crql.why, kEntryNotStored), "Invalid CRQL %");
-        // The sample holds the percentage in single precision as well, and the CRQL test and
-        // the reports use that one: beyond its range it would be tested and printed as "inf".
+        // The U/J rule and the reports take the percentage in single precision: beyond the
+        // range of a float it would be tested and printed as "inf".
         if (!std::isfinite(static_cast<float>(crql.value)))
             return stop(refused_box_message("CRQL %",
                                             "'" + trim(boxes.crql_percent) + "' is out of the range of CRQL percentages",
@@ -207,11 +209,10 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
                         "Invalid CRQL %");
     }
 
-    entry.size = static_cast<float>(size.value);
+    entry.size = size.value;
     const int unit = std::clamp(boxes.units_index, 0, kReportingUnitCount - 1);
     entry.units = carry.last_units = reporting_units[unit];
-    sample_sizes[i] = size.value;
-    carry.last_size = sample_sizes[i];
+    carry.last_size = entry.size;
 
     if (reporting_limit) {
         if (forms_layout()) return stop("When TRQ Format is Selected", "CRQL File Required");
@@ -225,9 +226,10 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
         carry.last_mode_crql = 0;
     }
 
-    sample_sigmas[i] = entry.sigma_count = boxes.sigma_index;
-    if (!reporting_limit) sample_sigmas[i] = 0;
-    carry.last_sigma_count = sample_sigmas[i];
+    // Outside Reporting Limit mode the entry keeps the box's index, and the standard
+    // deviations count as 0 (the next entry starts from that).
+    entry.sigma_count = boxes.sigma_index;
+    carry.last_sigma_count = reporting_limit ? entry.sigma_count : 0;
 
     blank_if_empty(boxes.matrix);
     entry.matrix = boxes.matrix;
@@ -238,15 +240,12 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
     if (forms_layout() && boxes.limits_file.empty()) return stop("When TRQ Format is Selected", "CRQL File Required");
 
     if (reporting_limit) {
-        sample_limit_files[i] = boxes.limits_file;
         entry.limits_mode = kReportingLimitMode;
     } else if (mode == EntryMode::Crql) {
-        sample_crql_percents[i] = crql.value;
         entry.limits_file_path = boxes.limits_file;
         entry.limits_mode = kCrqlMode;
-        entry.crql_percent = static_cast<float>(crql.value);
+        entry.crql_percent = crql.value;
     } else {
-        sample_limit_files[i].clear();
         entry.limits_mode = kNoLimits;
     }
     carry.last_other_comment = boxes.other_comment;
@@ -255,10 +254,10 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
     blank_if_empty(boxes.lab_sample_id);
     blank_if_empty(boxes.agency_sample_id);
     entry.comment = boxes.comment;
-    entry.lab_sample_id = sample_ids.client_sample_id[i] = boxes.lab_sample_id;
-    entry.agency_sample_id = sample_ids.agency_id[i] = boxes.agency_sample_id;
-    entry.analysed_date = sample_ids.injection_time[i] = boxes.analysed_date;
-    entry.lab_file_id = sample_ids.lab_file_id[i] = boxes.lab_file_id;
+    entry.lab_sample_id = boxes.lab_sample_id;
+    entry.agency_sample_id = boxes.agency_sample_id;
+    entry.analysed_date = boxes.analysed_date;
+    entry.lab_file_id = boxes.lab_file_id;
     entry.limits_file_path = boxes.limits_file;
 
     // A file left in the box is read whatever the mode: None too.
@@ -274,7 +273,7 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
     }
     if (reporting_limit && !surrogate_files_agree_or_accepted()) return {};
 
-    entry.smooth_first_pass = smooth_first_pass == 1 ? 1 : 0;
+    entry.smooth_first_pass = data.smooth_first_pass == 1 ? 1 : 0;
     entry.include_calibration_error = boxes.include_calibration_error ? 1 : 0;
     // The next entry of the mode starts from the file this entry used: the file browsed
     // last may belong to the other mode, or have been refused.
@@ -282,7 +281,7 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
     if (mode == EntryMode::Crql) carry.last_crql_file = boxes.limits_file;
     ++sample_info_index;
     carry.entry_made = 1;
-    data.entry_carryover[i] = {carry, boxes};
+    data.samples[i].entry_carryover = {carry, boxes};
     return {true, EntryFocus::None};
 }
 
@@ -293,7 +292,7 @@ void browse_limits_file(SampleEntryBoxes& boxes) {
     request.filter = limits_file_filter;
     const std::optional<std::string> chosen = ui().open_file(request);
     if (!chosen) return;
-    sample_input_carry.browsed_limits_file = *chosen;
+    process_files_data.sample_input_carry.browsed_limits_file = *chosen;
     const int r = read_reporting_limits_file(*chosen, sample_info_index);
     if (r == 0) return;
     folder_settings.slot[kMdlPathSlot] = folder_of(*chosen);
@@ -327,8 +326,12 @@ std::string choose_lab_file_id(const std::string& current) {
     return chosen ? file_name_of(*chosen) : current;
 }
 
-void toggle_smooth_first_pass() { smooth_first_pass = smooth_first_pass == 1 ? 0 : 1; }
+void toggle_smooth_first_pass() {
+    u8& on = process_files_data.smooth_first_pass;
+    on = on == 1 ? 0 : 1;
+}
 
 std::string smooth_first_pass_caption() {
-    return smooth_first_pass == 1 ? "Smooth First Pass On" : "Smooth First Pass Off";
+    return process_files_data.smooth_first_pass == 1 ? "Smooth First Pass On"
+                                                     : "Smooth First Pass Off";
 }

@@ -29,7 +29,7 @@ void select_entry_mode(SampleEntryBoxes& boxes, EntryMode mode);
 // switch and the boxes as the entry of the sample listed before it left them, or as at the
 // start of a run for the first sample of a list. A sample deleted from the list, or cleared
 // with it, leaves nothing to the next one. Answers the boxes to open with.
-SampleEntryBoxes start_sample_entry(const ProcessFilesData& data, int slot);
+SampleEntryBoxes start_sample_entry(ProcessFilesData& data, int slot);
 
 // Opening the window for the sample in `slot` (its data file already listed): identifiers
 // from the sample's results file, the current date when it gives none, and the values

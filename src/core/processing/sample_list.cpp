@@ -1,5 +1,6 @@
 #include "processing/sample_list.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <utility>
@@ -17,12 +18,6 @@
 const std::string sample_file_filter = "Quantitated data file (*.txt)|*.txt";
 
 namespace {
-
-// Moves entries i+1 .. count-1 of a table one place down.
-template <typename Table>
-void close_up(Table& table, int i, int count) {
-    for (int k = i; k + 1 < count; ++k) table[k] = std::move(table[k + 1]);
-}
 
 // A negative area is no measurement of the compound (an integration gone below the
 // baseline): quantitated it would be a negative concentration, which every report's legend
@@ -57,36 +52,11 @@ bool names_one_data_file(const std::string& a, const std::string& b) {
     return resolved_file(a) == resolved_file(b) || same_file(a, b);
 }
 
-// Slot n of every per-sample table as a sample never listed has it: what a deleted or
-// cleared sample left there must not become part of the sample added in its place (its
-// agency ID was offered to the next entry, and stored). No reporting limits either, until
-// the entry reads a limits file: every entry, not only those of the library's rows, and
-// its name too, since the limit lookup walks them all by name, and a name left by an
-// earlier sample or library would still be found.
-void reset_sample_slot(ProcessFilesData& data, int n) {
-    data.sample_data_paths[n].clear();
-    data.sample_ini_paths[n].clear();
-    data.kept_sample_results[n] = KeptSampleResults{};
-    data.sample_settings[n] = SampleSettings{};
-    data.entry_carryover[n] = EntryCarryover{};
-    sample_sizes[n] = 0.0;
-    sample_limit_files[n].clear();
-    sample_sigmas[n] = 0;
-    sample_crql_percents[n] = 0.0;
-    for (auto* ids : {&sample_ids.client_sample_id, &sample_ids.agency_id, &sample_ids.injection_time,
-                      &sample_ids.lab_file_id, &sample_ids.instrument_id})
-        (*ids)[n].clear();
-    for (ReportingLimit& entry : reporting_limits[n]) {
-        entry.name = kDummyName;
-        entry.limit = 0.0;
-    }
-}
-
-void read_sample_ids(int n, const IniFile& ini) {
-    sample_ids.injection_time[n] = ini.get_string("sample", "InjectiomTime", "failGetInjectionTime");
-    sample_ids.lab_file_id[n] = ini.get_string("sample", "LabFileId", "failGetLabFileId");
-    sample_ids.client_sample_id[n] = ini.get_string("sample", "clientSampleId", "failGetclientSampleId");
-    sample_ids.instrument_id[n] = ini.get_string("sample", "instrumentId", "failGetinstrumentId");
+void read_sample_ids(SampleIds& ids, const IniFile& ini) {
+    ids.injection_time = ini.get_string("sample", "InjectiomTime", "failGetInjectionTime");
+    ids.lab_file_id = ini.get_string("sample", "LabFileId", "failGetLabFileId");
+    ids.client_sample_id = ini.get_string("sample", "clientSampleId", "failGetclientSampleId");
+    ids.instrument_id = ini.get_string("sample", "instrumentId", "failGetinstrumentId");
 }
 
 }  // namespace
@@ -110,9 +80,7 @@ void start_sample_processing(ProcessFilesData& data) {
     continuing_check_active = 0;
     sample_count = 0;
     sample_info_index = 0;
-    clear_sample_information();
-    for (SampleSettings& s : data.sample_settings) s = SampleSettings{};
-    for (auto& kept : data.kept_sample_results) kept = KeptSampleResults{};
+    data.samples.fill(ListedSample{});
 }
 
 int add_sample_file(ProcessFilesData& data) {
@@ -151,14 +119,18 @@ int add_sample_file(ProcessFilesData& data) {
         remove_file(results_path);  // written for a sample that is not listed
         return -1;
     }
+    // The slot starts as a sample never listed: nothing a deleted or cleared sample left
+    // there becomes part of this one (its agency ID was offered to the next entry, and
+    // stored). No reporting limits either, until the entry reads a limits file, and no
+    // names: the limit lookup walks every entry by name, and a name left by an earlier
+    // sample or library would still be found.
     const int n = sample_count;
-    reset_sample_slot(data, n);
-    data.sample_ini_paths[n] = results_path;
-    data.sample_data_paths[n] = *chosen;
-    data.sample_settings[n].data_file_path = *chosen;
-    data.sample_settings[n].results_ini_path = results_path;
-    read_sample_ids(n, results);
-    data.kept_sample_results[n] = keep_sample_results(results, std::move(written));
+    ListedSample& sample = data.samples[n];
+    sample = ListedSample{};
+    sample.settings.data_file_path = *chosen;
+    sample.settings.results_ini_path = results_path;
+    read_sample_ids(sample.ids, results);
+    sample.kept_results = keep_sample_results(results, std::move(written));
     folder_settings.slot[kDataPathSlot] = folder;
     write_file_setting("dataPath", folder);
     sample_count = n + 1;
@@ -167,39 +139,28 @@ int add_sample_file(ProcessFilesData& data) {
 
 void delete_sample_file(ProcessFilesData& data, int i) {
     if (i < 0 || i >= sample_count) return;
-    const int count = sample_count;
-    close_up(data.sample_data_paths, i, count);
-    close_up(data.sample_ini_paths, i, count);
-    close_up(data.kept_sample_results, i, count);
-    close_up(data.sample_settings, i, count);
-    close_up(data.entry_carryover, i, count);
-    close_up(sample_sizes, i, count);
-    close_up(sample_limit_files, i, count);
-    close_up(sample_sigmas, i, count);
-    close_up(sample_crql_percents, i, count);
-    close_up(sample_ids.client_sample_id, i, count);
-    close_up(sample_ids.agency_id, i, count);
-    close_up(sample_ids.injection_time, i, count);
-    close_up(sample_ids.lab_file_id, i, count);
-    close_up(sample_ids.instrument_id, i, count);
-    close_up(reporting_limits, i, count);
-    reset_sample_slot(data, count - 1);
-    sample_count = count - 1;
+    const auto listed_end = data.samples.begin() + sample_count;
+    std::shift_left(data.samples.begin() + i, listed_end, 1);
+    *(listed_end - 1) = ListedSample{};
+    --sample_count;
     if (sample_info_index > 0) --sample_info_index;
 }
 
+// The records past the list are not read, and Add File starts each slot as a sample never
+// listed; only what Process kept of the files, the largest part, is freed now.
 void clear_sample_list(ProcessFilesData& data) {
     for (const std::string& path : listed_sample_files(data)) {
         const std::string results = sample_results_path(path);
         if (file_exists(results)) remove_file(results);
     }
-    for (auto& kept : data.kept_sample_results) kept = KeptSampleResults{};
+    for (ListedSample& sample : data.samples) sample.kept_results = KeptSampleResults{};
     sample_count = 0;
     sample_info_index = 0;
 }
 
 std::vector<std::string> listed_sample_files(const ProcessFilesData& data) {
     std::vector<std::string> files;
-    for (int i = 0; i < sample_count && i < kMaxSamples; ++i) files.push_back(data.sample_data_paths[i]);
+    for (int i = 0; i < sample_count && i < kMaxSamples; ++i)
+        files.push_back(data.samples[i].settings.data_file_path);
     return files;
 }

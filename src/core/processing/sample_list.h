@@ -1,7 +1,7 @@
 #pragma once
 // The processing window's list of sample data files: adding one (converted into its
 // results file), deleting one, clearing the list. Listed sample i is
-// process_files_data.sample_data_paths[i] for i below sample_count.
+// process_files_data.samples[i].settings.data_file_path for i below sample_count.
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,7 +16,7 @@ void start_sample_processing(ProcessFilesData& data);
 
 // Add File up to the Sample Information entry: refuses a 25th sample, asks for a data file,
 // converts it into its results file and lists it with the identifiers of its results file,
-// keeping what Process takes of the file (kept_sample_results).
+// keeping what Process takes of the file (its kept_results).
 // A file that gives a compound a negative area is refused naming the file and compound.
 // Answers the new sample's slot, or -1 when nothing was added (refused, cancelled, or the
 // conversion refused the file with its own message).
@@ -26,8 +26,9 @@ int add_sample_file(ProcessFilesData& data);
 // or the links of the text that names it): the refusal names the sample that holds it.
 std::optional<Refusal> listed_sample_refusal(const std::string& data_file, const std::vector<std::string>& listed);
 
-// Delete File: the tables of the samples after slot i move down one place. The deleted
-// sample's results file stays on disk. Out-of-range slots are ignored.
+// Delete File: the samples after slot i move down one place, and the last slot of the list
+// is as a sample never listed. The deleted sample's results file stays on disk.
+// Out-of-range slots are ignored.
 void delete_sample_file(ProcessFilesData& data, int i);
 
 // Clear, Exit and a failed run: deletes the results files of the listed samples and

@@ -71,7 +71,7 @@ void fill_row(SurrogateResult& r, const SurrogateRecord& s, int c, int j) {
 void build_surrogate_results() {
     process_files_data.category_present.fill(0);
     for (int j = 0; j < sample_count && j < kSampleSlots; ++j) {
-        SurrogateResultRows& rows = process_files_data.surrogate_results[j];
+        SurrogateResultRows& rows = process_files_data.samples[j].surrogate_results;
         rows.clear();
         const size_t most = kSurrogateResultRows;
         for (int i = 0; i < surrogate_count && i < kMaxSurrogates && rows.size() < most; ++i) {
@@ -148,7 +148,7 @@ void fill_model_rows(ModelTableCells& cells, const PointList& points, std::strin
         std::string rv = rvw_field(c);
         if (bp && library[c].rvw > largest_first_pass_rvw) {
             rv = c_format(";%.0f*", largest_first_pass_rvw);
-            process_files_data.default_rv_marker[j] = 1;
+            process_files_data.samples[j].default_rv_marker = 1;
         }
         put_in_cell(cells, next_row, p.group - 1, field, point_text(p, c, j, rv));
     }
@@ -160,9 +160,9 @@ void build_is_report_rows(int sample) {
     if (sample < 0 || sample >= kSampleSlots) return;
     // The tables are built anew: a model that did not run for the sample leaves its texts
     // empty, with no row of an earlier build left over.
-    ModelTableCells& cells = process_files_data.model_table_texts[sample];
+    ModelTableCells& cells = process_files_data.samples[sample].model_table_texts;
     cells.clear();
-    process_files_data.default_rv_marker[sample] = 0;
+    process_files_data.samples[sample].default_rv_marker = 0;
     // With one variable only that variable's model ran for the sample: the other point
     // lists hold nothing of it (at most an earlier data set's points), and without a first
     // pass no BP point lies beyond one (a largest first-pass rvw of 0 would star every rvw).

@@ -46,10 +46,11 @@ int compute_bp_points(const RawDataSets& raw, const SurrogateTable& surrogates,
         for (int j = 1; j <= kGroups; ++j) {
             if (!record.bpgroup[j - 1]) continue;
             if (signal.area == 0.0) {
-                show_zero_area(record.name,
-                               zero_area_place(a, a >= 0 && a < kSampleSlots
-                                                      ? process_files_data.sample_ini_paths[a]
-                                                      : std::string()));
+                show_zero_area(
+                    record.name,
+                    zero_area_place(a, a >= 0 && a < kSampleSlots
+                                           ? process_files_data.samples[a].settings.results_ini_path
+                                           : std::string()));
                 return kNotFound;
             }
             if (warn_missing_from_reference(signal, record.name)) return kNotFound;

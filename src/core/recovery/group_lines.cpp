@@ -17,7 +17,7 @@ constexpr size_t kPointsForMeanEnds = 3;
 
 bool smooths_first_pass(int a) {
     return a >= 0 && a < kSampleSlots &&
-           process_files_data.sample_settings[a].smooth_first_pass == 1;
+           process_files_data.samples[a].settings.smooth_first_pass == 1;
 }
 
 // Range low and high: the means of the two lowest and the two highest x when the group is

@@ -54,7 +54,7 @@ int surrogate_library_row(const SurrogateResult& r) {
 
 int analyte_rows(const ProcessFilesData& data) { return std::clamp(data.last_analyte_index + 1, 0, kMaxCompounds); }
 int surrogate_rows(const ProcessFilesData& data, int s) {
-    return surrogate_rows_read(data.surrogate_results[s], surrogate_count);
+    return surrogate_rows_read(data.samples[s].surrogate_results, surrogate_count);
 }
 
 std::string qualifier_legend(const SampleSettings& st) {
@@ -87,15 +87,16 @@ std::string quantitation_header_start(const SampleSettings& st, const ReportSour
 
 std::string general_header(const ProcessFilesData& data, int s, const ReportSourceFiles& files,
                            const std::string& process_date) {
-    const SampleSettings& st = data.sample_settings[s];
+    const SampleSettings& st = data.samples[s].settings;
     std::string t = quantitation_header_start(st, files, process_date);
-    t += c_format("Sample Size: %.2f; %s\n", st.size, sample_size_unit(st.units).c_str());
+    t += c_format("Sample Size: %.2f; %s\n", static_cast<float>(st.size),
+                  sample_size_unit(st.units).c_str());
     t += "Internal Standard Groups: " + files.surrogate_file + "\n";
     if (st.limits_mode == 1)
         t += "Sample Type: " + st.matrix + "; LMT " + st.limits_file_path + "\n";
     else if (st.limits_mode == 2)  // no line end: the client sample id follows on this line
         t += "Sample Type: " + st.matrix + "; CRQL File " + st.limits_file_path +
-             c_format(" CRQL - %.2f%% ", st.crql_percent);
+             c_format(" CRQL - %.2f%% ", static_cast<float>(st.crql_percent));
     else
         t += "Sample Type: " + st.matrix + "   No limits indicated for reporting\n";
     t += "Client Sample ID: " + st.agency_sample_id + "\n";
@@ -108,12 +109,12 @@ std::string general_header(const ProcessFilesData& data, int s, const ReportSour
 
 std::string forms_header(const ProcessFilesData& data, int s, const ReportSourceFiles& files,
                          const std::string& process_date) {
-    const SampleSettings& st = data.sample_settings[s];
+    const SampleSettings& st = data.samples[s].settings;
     std::string t = quantitation_header_start(st, files, process_date);
-    t += c_format("Sample Size: %.2f\n", st.size);
+    t += c_format("Sample Size: %.2f\n", static_cast<float>(st.size));
     t += "Internal Standard Groups: " + files.surrogate_file + "\n";
     t += "Sample Type: " + st.matrix + "; CRQL File " + st.limits_file_path +
-         c_format("\nCRQL - %.2f%%\n", st.crql_percent);
+         c_format("\nCRQL - %.2f%%\n", static_cast<float>(st.crql_percent));
     t += "Comment: " + st.comment + "  \n";
     t += "Client Sample ID: " + st.lab_sample_id + "\n";
     t += "Sample ID: " + st.agency_sample_id + "\n";
@@ -199,7 +200,7 @@ std::string surrogate_section(const ProcessFilesData& data, int s, bool forms) {
     for (int k = 0; k < kSurrogateCategories; ++k) {
         t += headings[k];
         for (int i = 0; i < surrogate_rows(data, s); ++i) {
-            const SurrogateResult& r = data.surrogate_results[s][i];
+            const SurrogateResult& r = data.samples[s].surrogate_results[i];
             if (!r.name.empty() && r.category == k) t += surrogate_row(r, data.sample_raw_data[s], forms);
         }
     }
@@ -221,8 +222,8 @@ std::string internal_standard_data(const ProcessFilesData& data, int s) {
 // The QC report's model tables: the first-pass segments, then the BP and RV groups that
 // have points, each with its fitted line.
 std::string qc_model_tables(const ProcessFilesData& data, int s) {
-    const ModelTableCells& cells = data.model_table_texts[s];
-    const ModelFitSlots& fits = data.model_fits[s];
+    const ModelTableCells& cells = data.samples[s].model_table_texts;
+    const ModelFitSlots& fits = data.samples[s].model_fits;
     const SurrogateRangeLimits& lim = surrogate_range_limits;
     const char* const heads = "Compound;BP;RVW;Measured;Recovery\n";
     std::string t = "\nFirst Pass relative Volatility (Ln) vs. Recovery\n";
@@ -282,7 +283,7 @@ std::string qc_surrogate_determinations(const ProcessFilesData& data, int s) {
         t += "Compound;BP;RV;Meas;B.P.Predict;err;R.V.Predict;err;Total Predict;err;Recovery;err\n";
         std::vector<double> recoveries;
         for (int i = 0; i < surrogate_rows(data, s); ++i) {
-            const SurrogateResult& r = data.surrogate_results[s][i];
+            const SurrogateResult& r = data.samples[s].surrogate_results[i];
             if (r.name.empty() || r.category != k) continue;
             t += qc_surrogate_row(r);
             recoveries.push_back(r.corrected_recovery);
@@ -316,19 +317,20 @@ std::string qc_report_path(const std::string& data_file, const std::string& cali
 std::string quantitation_report_text(const ProcessFilesData& data, int s, const ReportSourceFiles& files,
                                      const std::string& process_date, QuantitationLayout layout) {
     const bool forms = layout == QuantitationLayout::Forms;
-    const SampleSettings& st = data.sample_settings[s];
+    const SampleSettings& st = data.samples[s].settings;
     std::string t = forms ? forms_header(data, s, files, process_date) : general_header(data, s, files, process_date);
     for (int i = 0; i < analyte_rows(data); ++i) {
-        const AnalyteResult& r = data.analyte_results[s][i];
+        const AnalyteResult& r = data.samples[s].analyte_results[i];
         const RawValues raw = raw_values(data.sample_raw_data[s], r.library_number - 1);
-        t += forms ? forms_analyte_row(r, raw, st.size) : general_analyte_row(r, raw);
+        t += forms ? forms_analyte_row(r, raw, static_cast<float>(st.size))
+                   : general_analyte_row(r, raw);
     }
     return t + surrogate_section(data, s, forms) + internal_standard_data(data, s);
 }
 
 std::string qc_report_text(const ProcessFilesData& data, int s, const ReportSourceFiles& files,
                            const std::string& process_date) {
-    const SampleSettings& st = data.sample_settings[s];
+    const SampleSettings& st = data.samples[s].settings;
     std::string t = report_title("Internal Standard Report");
     t += "Process Date: " + process_date + "\n";
     t += "Compound Library: " + files.library_file + "\n";
@@ -343,12 +345,12 @@ std::string qc_report_text(const ProcessFilesData& data, int s, const ReportSour
 
 bool write_sample_reports(ProcessFilesData& data, int s, const ReportSourceFiles& files) {
     if (s < 0 || s >= kSampleSlots) return false;
-    SampleSettings& st = data.sample_settings[s];
+    SampleSettings& st = data.samples[s].settings;
     st.size_unit = sample_size_unit(st.units);
     const std::string process_date = format_date_time(clock_source().now());
     const QuantitationLayout layout =
         main_flags.TrqFormsFormat ? QuantitationLayout::Forms : QuantitationLayout::General;
-    const std::string data_file = data.sample_data_paths[s];
+    const std::string data_file = data.samples[s].settings.data_file_path;
 
     const std::string quantitation_path = quantitation_report_path(data_file, files.calibration_file, layout);
     if (!write_file_atomically(quantitation_path, quantitation_report_text(data, s, files, process_date, layout))) {

@@ -106,8 +106,8 @@ const GroupKind kRv{&ModelTableText::rv,   &ModelFit::rv_slope,          &ModelF
 // The BP or RV groups that have points. Rows of a group beyond its continuity limit get a
 // "$", kept in the sample's model texts for the delimited report written after.
 void add_model_groups(std::vector<TableLine>& lines, SampleReportPages& p, const GroupKind& k) {
-    ModelTableCells& cells = p.data.model_table_texts[p.s];
-    const ModelFitSlots& fits = p.data.model_fits[p.s];
+    ModelTableCells& cells = p.data.samples[p.s].model_table_texts;
+    const ModelFitSlots& fits = p.data.samples[p.s].model_fits;
     for (int g = 0; g < kGroups; ++g) {
         if ((model_table_cell(cells, 0, g).*k.text).empty()) continue;
         const ModelFit& fit = fits[g + 1];
@@ -126,8 +126,8 @@ void add_model_groups(std::vector<TableLine>& lines, SampleReportPages& p, const
 
 // The left half of the model tables: first pass, BP groups, footnotes.
 std::vector<TableLine> left_half(SampleReportPages& p, int width) {
-    const ModelTableCells& cells = p.data.model_table_texts[p.s];
-    const ModelFitSlots& fits = p.data.model_fits[p.s];
+    const ModelTableCells& cells = p.data.samples[p.s].model_table_texts;
+    const ModelFitSlots& fits = p.data.samples[p.s].model_fits;
     const SurrogateRangeLimits& lim = surrogate_range_limits;
     std::vector<TableLine> lines;
     add_title(lines, p.canvas, "First Pass (Relative Volatility (log) vs. Recovery", width, 0);
@@ -147,7 +147,7 @@ std::vector<TableLine> left_half(SampleReportPages& p, int width) {
               width, 1);
     lines.push_back(heads_line());
     add_model_groups(lines, p, kBp);
-    if (p.data.default_rv_marker[p.s] == 1)
+    if (p.data.samples[p.s].default_rv_marker == 1)
         lines.push_back(text_line("*RV exceeds First Pass range.  Value used as estimate."));
     if (p.options.group_limits_on) lines.push_back(text_line("$ exceeds group solution limits."));
     return lines;
@@ -170,7 +170,7 @@ void draw_charts(SampleReportPages& p) {
     Canvas& c = p.canvas;
     const PrintLayout& l = p.layout;
     const int s = p.s;
-    const ModelFitSlots& fits = p.data.model_fits[s];
+    const ModelFitSlots& fits = p.data.samples[s].model_fits;
     const bool two = !variable_mode.one_variable_mode;
     struct Chart {
         bool drawn;

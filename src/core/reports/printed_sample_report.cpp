@@ -34,7 +34,7 @@ std::string sample_size_text(float size) { return c_format(size >= 100.0f ? "%.0
 void print_quantitation_header(SampleReportPages& p) {
     Canvas& c = p.canvas;
     PrintLayout& l = p.layout;
-    SampleSettings& st = p.data.sample_settings[p.s];
+    SampleSettings& st = p.data.samples[p.s].settings;
     st.size_unit = sample_size_unit(st.units);
     const int lh = l.line_h();
     const int left = l.x(kLeftBlock), right = l.x(5.0);
@@ -52,14 +52,17 @@ void print_quantitation_header(SampleReportPages& p) {
     draw_item(c, l, left, y, "Acquisition Date:", 1.0, st.analysed_date, left_end);
     draw_item(c, l, right, y, "Internal Standard Groups:", 1.25, p.files.surrogate_file, right_end);
     y += lh;
-    draw_item(c, l, left, y, "Sample Size (" + st.size_unit + "):", 1.0, sample_size_text(st.size), left_end);
+    draw_item(c, l, left, y, "Sample Size (" + st.size_unit + "):", 1.0,
+              sample_size_text(static_cast<float>(st.size)), left_end);
     y += lh;
     draw_item(c, l, left, y, "Sample Type:", 1.0, st.matrix, left_end);
     if (st.limits_mode == 1)
         draw_item(c, l, right, y, "LMT File:", 1.25, st.limits_file_path, right_end);
     else if (st.limits_mode == 2)
         draw_item(c, l, right, y, "CRQL File:", 1.25,
-                  st.limits_file_path + "   CRQL Factor - " + c_format("%.2f", st.crql_percent) + "%", right_end);
+                  st.limits_file_path + "   CRQL Factor - " +
+                      c_format("%.2f", static_cast<float>(st.crql_percent)) + "%",
+                  right_end);
     y += lh;
     draw_item(c, l, left, y, "Sample ID:", 1.0, st.agency_sample_id, left_end);
     if (st.limits_mode == 1)
@@ -108,7 +111,8 @@ void print_result_rows(SampleReportPages& p, int start, int end) {
     for (int i = start; i <= end; ++i) {
         const bool left = i < split;
         const int y = p.layout.heads_y + (left ? i - start + 1 : i - split + 1) * lh;
-        print_result_row(p, p.data.analyte_results[p.s][i], left ? kLeftBlock : kRightBlock, y);
+        print_result_row(p, p.data.samples[p.s].analyte_results[i], left ? kLeftBlock : kRightBlock,
+                         y);
     }
 }
 
@@ -129,7 +133,7 @@ int print_file_items(SampleReportPages& p, int y) {
     const int lh = l.line_h();
     const int left = l.x(0.25), right = l.x(5.5);
     const int left_end = right - l.gap(), right_end = c.page_width() - l.gap();
-    const SampleSettings& st = p.data.sample_settings[p.s];
+    const SampleSettings& st = p.data.samples[p.s].settings;
     draw_item(c, l, left, y, "File Identification:", 1.4, st.data_file_path, left_end);
     draw_item(c, l, right, y, "Compound Library File:", 1.4, p.files.library_file, right_end);
     y += lh;
@@ -157,7 +161,7 @@ void print_sample_report(Canvas& canvas, ProcessFilesData& data, int s, const Re
     if (s < 0 || s >= kSampleSlots) return;
     if (!options.batch) {
         canvas.set_orientation(Orientation::Landscape);
-        if (!canvas.begin_job(file_name_of(data.sample_data_paths[s]))) return;
+        if (!canvas.begin_job(file_name_of(data.samples[s].settings.data_file_path))) return;
     }
     canvas.set_font(CanvasFont{});  // Arial 8
     PrintLayout layout(canvas);

@@ -4,8 +4,6 @@
 // files of the run.
 #include <string>
 
-struct ProcessFilesData;
-
 struct ReportSourceFiles {
     std::string calibration_file;  // the text of the calibration file box (upper-cased path)
     std::string library_file;
@@ -13,5 +11,6 @@ struct ReportSourceFiles {
 };
 
 // The files of the processing window's run: the loaded calibration file as its box shows
-// it, and the library and internal-standard files the window took when it was shown.
-ReportSourceFiles report_source_files(const ProcessFilesData& data);
+// it, and the loaded library and internal-standard files (while the processing window is
+// open neither can be loaded again).
+ReportSourceFiles report_source_files();

@@ -67,14 +67,14 @@ TableLine surrogate_line(Canvas& canvas, const PrintLayout& layout, const Surrog
 // The internal-standard tables: a block per category present.
 std::vector<TableLine> surrogate_tables(SampleReportPages& p) {
     std::vector<TableLine> lines;
-    const int rows = surrogate_rows_read(p.data.surrogate_results[p.s], surrogate_count);
+    const int rows = surrogate_rows_read(p.data.samples[p.s].surrogate_results, surrogate_count);
     for (int k = 0; k < kSurrogateCategories; ++k) {
         if (p.data.category_present[k] != 1) continue;
         lines.push_back({1, {{1.65, category_heading(k)}}});
         lines.push_back(heads_line());
         std::vector<double> recoveries;
         for (int i = 0; i < rows; ++i) {
-            const SurrogateResult& r = p.data.surrogate_results[p.s][i];
+            const SurrogateResult& r = p.data.samples[p.s].surrogate_results[i];
             if (r.name.empty() || r.category != k) continue;
             lines.push_back(surrogate_line(p.canvas, p.layout, r));
             recoveries.push_back(r.corrected_recovery);

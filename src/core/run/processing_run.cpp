@@ -26,9 +26,10 @@ void run_step(const Step& step, Args&&... args) {
 // of a run would show zeros and the later ones the identity). The models only read the
 // sample's areas, so its results file is read once.
 bool model_sample(ProcessFilesData& data, const ProcessingSteps& steps, RunFitTables& fits, int j) {
-    data.current_sample_name = data.sample_data_paths[j];
+    data.current_sample_name = data.samples[j].settings.data_file_path;
     run_step(steps.average_response_factors);
-    if (!data.sample_ini_paths[j].empty()) run_step(steps.read_sample, j, data.sample_ini_paths[j]);
+    if (!data.samples[j].settings.results_ini_path.empty())
+        run_step(steps.read_sample, j, data.samples[j].settings.results_ini_path);
     const ModelChainTables tables{data.sample_raw_data, fits.first_pass_fits, fits.bp_fits,
                                   fits.rv_fits,          fits.pairs,           fits.response_scratch};
     const ModelChainResult chain = run_model_chain(tables, j, AfterFailure::RunRemainingSteps);
@@ -52,8 +53,9 @@ void print_reports(const ProcessFilesData& data, const ProcessingSteps& steps, b
         return;
     }
     for (int j = 0; j < sample_count; ++j) {
-        std::unique_ptr<Canvas> canvas = ui().current_printer(sample_report_job_name(data, j),
-                                                              up_to_last_dot(file_name_of(data.sample_data_paths[j])));
+        std::unique_ptr<Canvas> canvas = ui().current_printer(
+            sample_report_job_name(data, j),
+            up_to_last_dot(file_name_of(data.samples[j].settings.data_file_path)));
         if (canvas) steps.print_sample_report(*canvas, j, false);
     }
 }
@@ -68,13 +70,13 @@ void clear_sample_results(ProcessFilesData& data) {
         recovery_tables.rv_group[j].fill(0);
         data.sample_raw_data[j].retention_time.fill(0.0);
         data.sample_raw_data[j].name.fill(std::string());
-        data.model_table_texts[j] = ModelTableCells();  // its memory too
-        data.surrogate_results[j] = SurrogateResultRows();
+        data.samples[j].model_table_texts = ModelTableCells();  // its memory too
+        data.samples[j].surrogate_results = SurrogateResultRows();
     }
 }
 
 std::string sample_report_job_name(const ProcessFilesData& data, int sample) {
-    return up_to_last_dot(file_name_of(data.sample_data_paths[sample])) + "_" +
+    return up_to_last_dot(file_name_of(data.samples[sample].settings.data_file_path)) + "_" +
            up_to_last_dot(file_name_of(calibration_file_name));
 }
 
@@ -89,7 +91,9 @@ ProcessingOutcome run_processing(ProcessFilesData& data, const ProcessingSteps& 
     run_step(steps.clear_sample_results);
     // Zeroed tables of the run's own, on the heap (they are large).
     auto fits = std::make_unique<RunFitTables>();
-    for (int i = 0; i < sample_count; ++i) data.sample_ini_paths[i] = sample_results_path(data.sample_data_paths[i]);
+    for (int i = 0; i < sample_count; ++i)
+        data.samples[i].settings.results_ini_path =
+            sample_results_path(data.samples[i].settings.data_file_path);
 
     for (int j = 0; j < sample_count; ++j) {
         if (!model_sample(data, steps, *fits, j)) {

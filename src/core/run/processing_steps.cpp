@@ -8,7 +8,7 @@
 namespace {
 
 void record_fitted_lines(int j, const RunFitTables& fits) {
-    ModelFitSlots& slots = process_files_data.model_fits[j];
+    ModelFitSlots& slots = process_files_data.samples[j].model_fits;
     record_first_pass_lines(slots, fits.first_pass_fits[j]);
     record_group_lines(slots, fits.bp_fits[j], GroupLine::BP);
     record_group_lines(slots, fits.rv_fits[j], GroupLine::RV);
@@ -20,10 +20,10 @@ void print_report(Canvas& canvas, int j, bool batch) {
     options.batch = batch;
     options.first_in_job = j == 0;
     options.group_limits_on = calc_limits_data.group_limits_on == 1;
-    print_sample_report(canvas, process_files_data, j, report_source_files(process_files_data), options);
+    print_sample_report(canvas, process_files_data, j, report_source_files(), options);
 }
 
-void write_reports(int j) { write_sample_reports(process_files_data, j, report_source_files(process_files_data)); }
+void write_reports(int j) { write_sample_reports(process_files_data, j, report_source_files()); }
 
 }  // namespace
 
@@ -35,7 +35,7 @@ ProcessingSteps processing_steps() {
     steps.read_sample = [](int sample, const std::string& path) {
         // What Add File kept of the file, unless the sample's results file is another one now.
         read_kept_sample(process_files_data.sample_raw_data, sample, path,
-                         process_files_data.kept_sample_results[sample]);
+                         process_files_data.samples[sample].kept_results);
     };
     steps.record_fitted_lines = record_fitted_lines;
     steps.compute_concentrations = compute_concentrations;

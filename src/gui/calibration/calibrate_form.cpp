@@ -266,7 +266,7 @@ void TCalibrate_form::store_level_label(const std::string& label) {
 void TCalibrate_form::PrepareResults(PendingButton button) {
     pending_ = PendingButton::None;
     for (int s = 0; s < kMaxStandards; ++s)
-        process_files_data.sample_settings[s].smooth_first_pass = 0;
+        process_files_data.samples[s].settings.smooth_first_pass = 0;
     for (int c = 0; c < compound_count; ++c)
         for (int k = 0; k < DirListBox->count() && k < kMaxLevels; ++k) level_included[c][k] = 1;
     revu_calib_form->lay_out_level_columns(standard_count);

@@ -1,7 +1,7 @@
 #include "methoddata/edit_mdl_form.h"
 
-#include <QComboBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -13,14 +13,15 @@
 
 #include "app/main_window.h"
 #include "methoddata/lmt_printout.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/reporting_limits_reader.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/button_hint.h"
 #include "platform/canvas.h"
-#include "platform/controls.h"
 #include "platform/clock.h"
 #include "platform/command_guard.h"
+#include "platform/controls.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/steady_layout.h"
@@ -163,7 +164,9 @@ void TEdit_mdl_form::connect_handlers() {
     connect(Edit_mdl_cnum, &QLineEdit::editingFinished, this, [this] { run_command([this] { Edit_mdl_cnumExit(); }); });
 }
 
-ReportingLimitSlot& TEdit_mdl_form::slot() const { return reporting_limits[lmt_editor_slot()]; }
+ReportingLimitSlot& TEdit_mdl_form::slot() const {
+    return process_files_data.samples[lmt_editor_slot()].reporting_limits;
+}
 
 void TEdit_mdl_form::showEvent(QShowEvent* event) {
     TaskWindow::showEvent(event);

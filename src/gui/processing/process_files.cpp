@@ -159,7 +159,6 @@ void Tprocess_files::connect_action(QAction* action, void (Tprocess_files::*hand
 }
 
 void Tprocess_files::FormCreate() {
-    smooth_first_pass = 0;
     Printedpdf1->setChecked(false);
 }
 
@@ -184,8 +183,6 @@ void Tprocess_files::FormShow() {
     EditVarMode->setText(q(variable_mode.transform_text));
     EditVarLabel->setVisible(one_variable);
     EditVarMode->setVisible(one_variable);
-    process_files_data.surrogate_file_text = surrogate_file_path;
-    process_files_data.library_file_text = library_ini_path;
     show_report_choices();
     const bool limits_on = calc_limits_data.group_limits_on == 1;
     Label4->setText(limits_on ? "Warning for internal standard limits is on" : "");
@@ -269,7 +266,8 @@ void Tprocess_files::process_sampClick() {
 void Tprocess_files::DirListBoxClick() {
     const int i = DirListBox->currentRow();
     if (i < 0 || i >= kSampleSlots) return;
-    set_button_hint(DirListBox, q("sample Size = " + format_general(sample_sizes[i])));
+    set_button_hint(DirListBox, q("sample Size = " +
+                                  format_general(process_files_data.samples[i].settings.size)));
 }
 
 void Tprocess_files::RadioButton1Click() {

@@ -227,7 +227,7 @@ void Tprocess_input::show_layout(EntryMode mode) {
     Edit_CRQL_Factor->setVisible(l.crql_visible);
     Edit_mdlfile->setVisible(l.limits_file_visible);
     Button_mdl_Browse->setVisible(l.browse_visible);
-    const SampleInputCarry& carry = sample_input_carry;
+    const SampleInputCarry& carry = process_files_data.sample_input_carry;
     set_button_hint(Button_mdl_Browse, carry.last_mode_lmt   ? "Import an existing *.LMT file"
                                 : carry.last_mode_crql ? "Import an existing CRQL file"
                                                        : "");

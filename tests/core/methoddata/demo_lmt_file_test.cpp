@@ -5,6 +5,7 @@
 
 #include "methoddata/library_text_file.h"
 #include "methoddata/lmt_editor.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/reporting_limits_reader.h"
 #include "scripted_ui.h"
 #include "test_files.h"
@@ -15,6 +16,7 @@ class DemoLmtFile : public ::testing::Test {
   protected:
     void SetUp() override {
         construct_method_data();
+        construct_process_files_data();
         ASSERT_TRUE(read_library_text_file(example_file("demo_library.txt")));
         copy_library_compounds(compound_count, library_saved, library);
     }
@@ -23,7 +25,7 @@ class DemoLmtFile : public ::testing::Test {
 
 TEST_F(DemoLmtFile, ReadsBackAsTheEditorWroteIt) {
     const std::string path = example_file("demo_water.lmt");
-    ReportingLimitSlot& slot = reporting_limits[0];
+    ReportingLimitSlot& slot = process_files_data.samples[0].reporting_limits;
     fill_slot_from_library(slot);
     ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
     EXPECT_EQ(lmt_header.unit, "\xC2\xB5g/l");

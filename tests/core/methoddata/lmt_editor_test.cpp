@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../surrogate_fixtures.h"
+#include "methoddata/process_files_data.h"
 #include "platform/errors.h"
 #include "scripted_ui.h"
 #include "test_files.h"
@@ -13,6 +14,7 @@ class LmtEditor : public ::testing::Test {
   protected:
     void SetUp() override {
         construct_method_data();
+        construct_process_files_data();
         add_limits_library();
     }
     ScriptedUi ui;
@@ -173,12 +175,12 @@ TEST_F(LmtEditor, InternalStandardFileIsComparedWithTheOneInUse) {
 }
 
 TEST_F(LmtEditor, ClearLimitsEmptiesTheLibraryRowsOfEverySlot) {
-    for (auto& slot : reporting_limits)
-        for (auto& entry : slot) entry.limit = 4;
+    for (ListedSample& sample : process_files_data.samples)
+        for (auto& entry : sample.reporting_limits) entry.limit = 4;
     clear_all_reporting_limits();
-    EXPECT_EQ(reporting_limits[0][0].limit, 0.0);
-    EXPECT_EQ(reporting_limits[24][4].limit, 0.0);
-    EXPECT_EQ(reporting_limits[24][5].limit, 4.0);  // beyond the library
+    EXPECT_EQ(process_files_data.samples[0].reporting_limits[0].limit, 0.0);
+    EXPECT_EQ(process_files_data.samples[24].reporting_limits[4].limit, 0.0);
+    EXPECT_EQ(process_files_data.samples[24].reporting_limits[5].limit, 4.0);  // beyond the library
 }
 
 TEST_F(LmtEditor, HeaderTextsLoseOnlyTheirLineEnd) {

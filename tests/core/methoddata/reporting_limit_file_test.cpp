@@ -4,17 +4,21 @@
 
 #include <functional>
 
+#include "../surrogate_fixtures.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/reporting_limits_reader.h"
 #include "platform/number_text.h"
 #include "scripted_ui.h"
-#include "../surrogate_fixtures.h"
 #include "test_files.h"
 
 namespace {
 
 class ReportingLimitFile : public ::testing::Test {
   protected:
-    void SetUp() override { construct_method_data(); }
+    void SetUp() override {
+        construct_method_data();
+        construct_process_files_data();
+    }
 
     // The slot as the editor prepares it: names and flags from library_saved.
     ReportingLimitSlot slot_from_library() const {
@@ -107,11 +111,12 @@ TEST_F(ReportingLimitFile, WrittenFileReadsBackWhole) {
     const std::string path = temp.file("rt.lmt");
     ASSERT_TRUE(write_lmt_file(path, written, "lib.txt", slot));
 
-    reporting_limits[4].fill(ReportingLimit_init());
+    process_files_data.samples[4].reporting_limits.fill(ReportingLimit_init());
     ASSERT_EQ(read_reporting_limits_file(path, 4), 1);
     for (int r = 0; r <= 3; ++r) {
-        EXPECT_EQ(reporting_limits[4][r].name, library_saved[r].name);
-        EXPECT_EQ(reporting_limits[4][r].limit, slot[r].limit) << r;  // the internal standard: 0
+        EXPECT_EQ(process_files_data.samples[4].reporting_limits[r].name, library_saved[r].name);
+        EXPECT_EQ(process_files_data.samples[4].reporting_limits[r].limit, slot[r].limit)
+            << r;  // the internal standard: 0
     }
     EXPECT_EQ(lmt_header.creation_date, written.creation_date);
     EXPECT_EQ(lmt_header.internal_standard_file, written.internal_standard_file);

@@ -41,6 +41,6 @@ inline void add_demo_water_samples(ScriptedUi& ui, ProcessFilesData& data, int c
     for (int s = 1; s <= count; ++s) {
         ui.open_returns(std::filesystem::absolute("runs/SAMPLE" + std::to_string(s) + ".TXT").string());
         ASSERT_GE(add_sample_file(data), 0) << "SAMPLE" << s;
-        data.sample_settings[s - 1].size = 1.0f;
+        data.samples[s - 1].settings.size = 1.0f;
     }
 }

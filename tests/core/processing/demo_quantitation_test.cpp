@@ -36,7 +36,7 @@ TEST_F(DemoQuantitation, AnalytesComeBackCloseToTheAmountsInTheSamples) {
     ASSERT_EQ(data.last_analyte_index + 1, 51);
     for (int j = 0; j < kDemoSamples; ++j)
         for (int k = 0; k <= data.last_analyte_index; ++k) {
-            const AnalyteResult& r = data.analyte_results[j][k];
+            const AnalyteResult& r = data.samples[j].analyte_results[k];
             ASSERT_EQ(amounts.count(r.name), 1u) << r.name;
             const double amount = amounts.at(r.name)[j];
             if (amount == 0.0) {
@@ -55,7 +55,7 @@ TEST_F(DemoQuantitation, InternalStandardsRecoverAsPredicted) {
     process();
     for (int j = 0; j < kDemoSamples; ++j)
         for (int k = 0; k < surrogate_count; ++k) {
-            const SurrogateResult& r = data.surrogate_results[j][k];
+            const SurrogateResult& r = data.samples[j].surrogate_results[k];
             // Measured against predicted: the soil's poorest recoverers are off by up to 16 %.
             EXPECT_NEAR(r.corrected_recovery, 100.0, 20.0) << r.name << " sample " << j + 1;
         }
@@ -69,8 +69,9 @@ TEST_F(DemoQuantitation, TheDemoLimitsFilePassesEverySampleAndATighterSlopeFlags
     process();
     for (int j = 0; j < kDemoSamples; ++j)
         for (int k = 0; k <= data.last_analyte_index; ++k)
-            EXPECT_EQ(data.analyte_results[j][k].qualifier.find_first_of("Qq"), std::string::npos)
-                << data.analyte_results[j][k].name << " sample " << j + 1;
+            EXPECT_EQ(data.samples[j].analyte_results[k].qualifier.find_first_of("Qq"),
+                      std::string::npos)
+                << data.samples[j].analyte_results[k].name << " sample " << j + 1;
 
     // BP group 3 (211 .. 279 C) falls more steeply than -0.001 per degree in samples 1, 3,
     // 4 and 5; Naphthalene (218 C) lies in that group.
@@ -78,14 +79,14 @@ TEST_F(DemoQuantitation, TheDemoLimitsFilePassesEverySampleAndATighterSlopeFlags
     process();
     const int naphthalene = [&] {
         for (int k = 0; k <= data.last_analyte_index; ++k)
-            if (data.analyte_results[0][k].name == "Naphthalene") return k;
+            if (data.samples[0].analyte_results[k].name == "Naphthalene") return k;
         return -1;
     }();
     ASSERT_GE(naphthalene, 0);
     const bool flagged[kDemoSamples] = {true, false, true, true, true, false};
     for (int j = 0; j < kDemoSamples; ++j) {
-        EXPECT_EQ(data.model_fits[j][3].bp_slope_flag, flagged[j] ? 1 : 0) << j + 1;
-        const std::string& q = data.analyte_results[j][naphthalene].qualifier;
+        EXPECT_EQ(data.samples[j].model_fits[3].bp_slope_flag, flagged[j] ? 1 : 0) << j + 1;
+        const std::string& q = data.samples[j].analyte_results[naphthalene].qualifier;
         EXPECT_EQ(q.find('Q') != std::string::npos, flagged[j]) << "sample " << j + 1 << " " << q;
     }
 }
@@ -100,12 +101,12 @@ TEST_F(DemoQuantitation, AFlaggedFirstBpGroupMarksOnlyTheCompoundsItsLinePredict
     process();
     const double min_bp = surrogate_range_limits.MinBP;
     for (int j = 0; j < kDemoSamples; ++j) {
-        ASSERT_EQ(data.model_fits[j][1].bp_slope_flag, 1);
+        ASSERT_EQ(data.samples[j].model_fits[1].bp_slope_flag, 1);
         int below = 0, marked = 0;
         for (int k = 0; k <= data.last_analyte_index; ++k) {
-            const AnalyteResult& r = data.analyte_results[j][k];
+            const AnalyteResult& r = data.samples[j].analyte_results[k];
             const double bp = library[r.library_number - 1].bp;
-            const bool by_group_1 = bp >= min_bp && bp <= data.model_fits[j][2].bp_min_x;
+            const bool by_group_1 = bp >= min_bp && bp <= data.samples[j].model_fits[2].bp_min_x;
             EXPECT_EQ(r.qualifier.find('Q') != std::string::npos, by_group_1)
                 << r.name << " (bp " << bp << ") sample " << j + 1 << ": " << r.qualifier;
             below += bp < min_bp;

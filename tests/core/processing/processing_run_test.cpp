@@ -78,16 +78,16 @@ TEST_F(ProcessingRun, ModelsEverySampleThenQuantitatesAndReports) {
     add("runs/SAMPLE1.TXT");
     add("runs/SAMPLE2.TXT");
     main_flags.CheckCalibrationMode = 1;
-    data.model_table_texts[7].resize(1);  // left by an earlier run
-    data.model_table_texts[7][0][0].bp = "left by an earlier run";
-    data.surrogate_results[7].resize(1);
-    data.surrogate_results[7][0].name = "left by an earlier run";
+    data.samples[7].model_table_texts.resize(1);  // left by an earlier run
+    data.samples[7].model_table_texts[0][0].bp = "left by an earlier run";
+    data.samples[7].surrogate_results.resize(1);
+    data.samples[7].surrogate_results[0].name = "left by an earlier run";
     ProcessingOptions options;
     options.printed_reports = true;
     options.batch_report = true;
     options.delimited_reports = true;
     // The run's report files are named in its one message, beside its printouts.
-    const std::string runs = folder_of(data.sample_data_paths[0]) + "/";
+    const std::string runs = folder_of(data.samples[0].settings.data_file_path) + "/";
     ui.expect_message("The report files were written:\n" + runs + "SAMPLE1_DEMO_CALIBRATION.txt\n" + runs +
                       "SAMPLE1_DEMO_CALIBRATIONQC.txt\n" + runs + "SAMPLE2_DEMO_CALIBRATION.txt\n" + runs +
                       "SAMPLE2_DEMO_CALIBRATIONQC.txt");
@@ -99,8 +99,8 @@ TEST_F(ProcessingRun, ModelsEverySampleThenQuantitatesAndReports) {
         "quantitate", "surrogates", "is rows 0", "is rows 1", "print 0", "print 1", "delimited 0",
         "delimited 1"};
     EXPECT_EQ(calls, expected);
-    EXPECT_TRUE(data.model_table_texts[7].empty());
-    EXPECT_TRUE(data.surrogate_results[7].empty());
+    EXPECT_TRUE(data.samples[7].model_table_texts.empty());
+    EXPECT_TRUE(data.samples[7].surrogate_results.empty());
     EXPECT_EQ(main_flags.CheckCalibrationMode, 0);
     EXPECT_EQ(ui.busy_depth, 0);
     EXPECT_EQ(file_name_of(data.current_sample_name), "SAMPLE2.TXT");
@@ -114,9 +114,9 @@ TEST_F(ProcessingRun, ModelsEverySampleThenQuantitatesAndReports) {
     ASSERT_EQ(library[benzene].is_internal_standard, 0);
     for (int j = 0; j < 2; ++j) {
         EXPECT_GT(recovery_tables.predicted_recovery[j][benzene], 0.0) << j;
-        EXPECT_NE(data.model_fits[j][1].bp_text, "") << j;
-        EXPECT_NE(data.model_fits[j][1].rv_text, "") << j;
-        EXPECT_NE(data.model_fits[j][0].fp_text, "") << j;
+        EXPECT_NE(data.samples[j].model_fits[1].bp_text, "") << j;
+        EXPECT_NE(data.samples[j].model_fits[1].rv_text, "") << j;
+        EXPECT_NE(data.samples[j].model_fits[0].fp_text, "") << j;
     }
     EXPECT_NE(recovery_tables.predicted_recovery[0][benzene], recovery_tables.predicted_recovery[1][benzene]);
     // The list and the results files stay.
@@ -202,7 +202,8 @@ TEST_F(ProcessingRun, WithTheBpVariableAloneEverySampleShowsTheIdentityFirstPass
     add("runs/SAMPLE2.TXT");
     ASSERT_EQ(run_processing(data, noted_steps(), {}), ProcessingOutcome::Done);
     for (int j = 0; j < 2; ++j)
-        for (int s = 0; s < 2; ++s) EXPECT_EQ(data.model_fits[j][s].fp_text, "0.000000;1.0000;0.00") << j << s;
+        for (int s = 0; s < 2; ++s)
+            EXPECT_EQ(data.samples[j].model_fits[s].fp_text, "0.000000;1.0000;0.00") << j << s;
 }
 
 TEST_F(ProcessingRun, TheResultsFileOfASampleInAFolderWithADotIsTheConvertedOne) {
@@ -210,7 +211,8 @@ TEST_F(ProcessingRun, TheResultsFileOfASampleInAFolderWithADotIsTheConvertedOne)
     fs::copy_file("runs/SAMPLE1.TXT", "run.v2/SAMPLE1");
     add("run.v2/SAMPLE1");
     EXPECT_EQ(run_processing(data, noted_steps(), {}), ProcessingOutcome::Done);
-    EXPECT_EQ(data.sample_ini_paths[0], fs::absolute("run.v2/SAMPLE1.ini").string());
+    EXPECT_EQ(data.samples[0].settings.results_ini_path,
+              fs::absolute("run.v2/SAMPLE1.ini").string());
     EXPECT_GT(recovery_tables.predicted_recovery[0][1], 0.0);
 }
 
@@ -229,8 +231,10 @@ TEST_F(ProcessingRun, ProcessTakesEachSampleAsAddFileReadItsResultsFile) {
     // text; the files are then gone from disk: a second read would fail the run.
     auto from_files = std::make_unique<RawDataSets>();
     for (int j = 0; j < 2; ++j) {
-        EXPECT_TRUE(data.kept_sample_results[j].compounds && data.kept_sample_results[j].text.empty()) << j;
-        read_sample_ini(*from_files, j, data.sample_ini_paths[j]);
+        EXPECT_TRUE(data.samples[j].kept_results.compounds &&
+                    data.samples[j].kept_results.text.empty())
+            << j;
+        read_sample_ini(*from_files, j, data.samples[j].settings.results_ini_path);
     }
     for (const char* f : {"runs/SAMPLE2.ini", "runs/SAMPLE3.ini"}) ASSERT_TRUE(fs::remove(f));
     ASSERT_EQ(run_processing(data, noted_steps(), {}), ProcessingOutcome::Done);

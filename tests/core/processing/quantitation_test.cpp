@@ -25,13 +25,13 @@ class QuantitationTest : public ::testing::Test {
 protected:
     void SetUp() override {
         construct_method_data();
-        construct_sample_information();
+        construct_process_files_data();
         curve_statistics = CurveStatistics{};
         process_files_data.min_mean_response = 0.001f;
         process_files_data.max_response_deviation = 0.9f;
-        process_files_data.model_fits[0] = ModelFitSlots{};
+        process_files_data.samples[0].model_fits = ModelFitSlots{};
         process_files_data.sample_raw_data[0] = SampleRawData{};
-        process_files_data.sample_settings[0] = SampleSettings{};
+        process_files_data.samples[0].settings = SampleSettings{};
 
         compound_count = 3;
         set_compound(0, "Fluorobenzene", true, 85.0, 2.0);
@@ -41,7 +41,7 @@ protected:
         calibrate(2, {5.0, 50.0}, {200.0, 200.0});
 
         sample_count = 1;
-        process_files_data.sample_settings[0].size = 2.0f;
+        process_files_data.samples[0].settings.size = 2.0f;
         sample_area(1, 8800, 0.8, 0.04);
         sample_area(2, 8000, 0.5, 0.05);  // 8000/200/0.5/2 = 40, error 4
         average_response_factors();
@@ -68,15 +68,19 @@ protected:
         recovery_tables.predicted_recovery_dev[j][c] = deviation;
     }
     void set_limit(int j, const std::string& name, double limit) {
-        for (ReportingLimit& entry : reporting_limits[j])
+        for (ReportingLimit& entry : process_files_data.samples[j].reporting_limits)
             if (entry.name == kDummyName || entry.name == name) {
                 entry.name = name;
                 entry.limit = limit;
                 return;
             }
     }
-    const AnalyteResult& benzene() const { return process_files_data.analyte_results[0][0]; }
-    const AnalyteResult& toluene() const { return process_files_data.analyte_results[0][1]; }
+    const AnalyteResult& benzene() const {
+        return process_files_data.samples[0].analyte_results[0];
+    }
+    const AnalyteResult& toluene() const {
+        return process_files_data.samples[0].analyte_results[1];
+    }
     ScriptedUi ui_;
 };
 
@@ -127,7 +131,7 @@ TEST_F(QuantitationTest, ConcentrationIsHeldInSinglePrecision) {
 }
 
 TEST_F(QuantitationTest, CalibrationErrorJoinsTheRecoveryErrorForPositiveAreas) {
-    process_files_data.sample_settings[0].include_calibration_error = 1;
+    process_files_data.samples[0].settings.include_calibration_error = 1;
     compute_concentrations();
     // rel = 0.04/0.8 = 0.05, rsd = sqrt(200)/110; Toluene's equal factors add nothing.
     const double rsd = std::sqrt(200.0) / 110.0;
@@ -158,7 +162,7 @@ TEST_F(QuantitationTest, ANegativeAreaIsANegativeMeasuredResult) {
         {1, 60.0, ResultStatus::BelowLimit, -60.0f},  // the rule ran: below 60 it is
     };
     for (const Case& c : cases) {
-        process_files_data.sample_settings[0].limits_mode = c.mode;
+        process_files_data.samples[0].settings.limits_mode = c.mode;
         set_limit(0, "Benzene", c.limit);
         compute_concentrations();
         EXPECT_EQ(benzene().status, c.status) << c.mode;
@@ -172,10 +176,9 @@ TEST_F(QuantitationTest, ANegativeAreaIsANegativeMeasuredResult) {
 // also the number stored for a result without calibration.
 TEST_F(QuantitationTest, ALimitOf99IsALimitNotACompoundWithoutCalibration) {
     set_limit(0, "Benzene", 99.0);
-    process_files_data.sample_settings[0].crql_percent = 10.0f;
-    sample_crql_percents[0] = 10.0;
+    process_files_data.samples[0].settings.crql_percent = 10.0;
     for (int mode : {1, 2}) {
-        process_files_data.sample_settings[0].limits_mode = mode;
+        process_files_data.samples[0].settings.limits_mode = mode;
         compute_concentrations();
         EXPECT_EQ(benzene().status, ResultStatus::BelowLimit) << mode;
         EXPECT_EQ(benzene().concentration, -99.0f) << mode;
@@ -188,10 +191,10 @@ TEST_F(QuantitationTest, NoPredictedRecoveryOrNoSampleSizeCannotBeComputed) {
     // A steep loss can predict a recovery below 0: the area would turn into a negative
     // concentration, which the reports read as "below a limit".
     set_limit(0, "Benzene", 4.0);
-    sample_crql_percents[0] = 10.0;
+    process_files_data.samples[0].settings.crql_percent = 10.0;
     for (int mode : {1, 2})
         for (double recovery : {0.0, -0.05}) {
-            process_files_data.sample_settings[0].limits_mode = mode;
+            process_files_data.samples[0].settings.limits_mode = mode;
             sample_area(1, 50, recovery, 0.04);  // area below the lowest level: X
             compute_concentrations();
             EXPECT_EQ(benzene().concentration, 2147483648.0f) << recovery;
@@ -201,7 +204,7 @@ TEST_F(QuantitationTest, NoPredictedRecoveryOrNoSampleSizeCannotBeComputed) {
             EXPECT_FLOAT_EQ(toluene().concentration, 40.0f);
         }
 
-    process_files_data.sample_settings[0].size = 0.0f;
+    process_files_data.samples[0].settings.size = 0.0f;
     compute_concentrations();
     EXPECT_EQ(toluene().concentration, 2147483648.0f);
     EXPECT_EQ(toluene().error, 2147483648.0f);
@@ -261,7 +264,7 @@ TEST_F(QuantitationTest, RangeQualifierAgainstTheUsedCalibrationLevels) {
     for (const Case& c : cases) {
         process_files_data.sample_raw_data[0].area[1] = c.area;
         recovery_tables.predicted_recovery[0][1] = c.recovery;
-        process_files_data.sample_settings[0].limits_mode = c.mode;
+        process_files_data.samples[0].settings.limits_mode = c.mode;
         EXPECT_EQ(range_qualifier(1, 0), c.qualifier) << c.area << " recovery " << c.recovery << " mode " << c.mode;
     }
 }
@@ -290,7 +293,7 @@ TEST_F(QuantitationTest, CalibrationLevelsCountOnlyIncludedStandardsWithAPeak) {
 
 TEST_F(QuantitationTest, ReportingLimitLookupIsExactAndFirstMatchWins) {
     set_limit(0, "Toluene", 7.0);
-    reporting_limits[0][5] = {"Toluene", 9.0, 0};
+    process_files_data.samples[0].reporting_limits[5] = {"Toluene", 9.0, 0};
     EXPECT_EQ(lookup_reporting_limit("Toluene", 0), 7.0);
     EXPECT_EQ(lookup_reporting_limit("toluene", 0), kNotSet);
     EXPECT_EQ(lookup_reporting_limit("Toluene", 1), kNotSet);
@@ -298,8 +301,8 @@ TEST_F(QuantitationTest, ReportingLimitLookupIsExactAndFirstMatchWins) {
 
 TEST_F(QuantitationTest, ReportingLimitModeReportsMinusTheLimitBelowIt) {
     // Benzene 50 +- 2.5 with two standard deviations: 55 is the largest limit it meets.
-    process_files_data.sample_settings[0].limits_mode = 1;
-    sample_sigmas[0] = 2;
+    process_files_data.samples[0].settings.limits_mode = 1;
+    process_files_data.samples[0].settings.sigma_count = 2;
     struct Case {
         double limit;
         float concentration;
@@ -312,7 +315,7 @@ TEST_F(QuantitationTest, ReportingLimitModeReportsMinusTheLimitBelowIt) {
     }
     EXPECT_EQ(apply_reporting_limit(1, 0, 5.0, 2.5), 0.0);  // limit 10 met exactly: not below
     EXPECT_EQ(apply_reporting_limit(1, 0, 4.9, 2.5), 10.0);
-    sample_sigmas[0] = 0;
+    process_files_data.samples[0].settings.sigma_count = 0;
     EXPECT_EQ(apply_reporting_limit(1, 0, 9.9, 2.5), 10.0);  // no standard deviations
     // No entry for Toluene: never below.
     EXPECT_EQ(apply_reporting_limit(2, 0, -1.0, 0.0), 0.0);
@@ -324,11 +327,10 @@ TEST_F(QuantitationTest, WithoutCalibrationIsNeverBelowALimitNorOutsideARange) {
     process_files_data.min_mean_response = 1000.0f;  // everything without calibration
     set_limit(0, "Benzene", 4.0);
     set_limit(0, "Toluene", 100.0);
-    sample_crql_percents[0] = 100.0;
-    process_files_data.sample_settings[0].crql_percent = 100.0f;
+    process_files_data.samples[0].settings.crql_percent = 100.0;
     process_files_data.sample_raw_data[0].area[2] = 80000;  // far above Toluene's levels
     for (int mode : {0, 1, 2}) {
-        process_files_data.sample_settings[0].limits_mode = mode;
+        process_files_data.samples[0].settings.limits_mode = mode;
         compute_concentrations();
         for (const AnalyteResult* r : {&benzene(), &toluene()}) {
             EXPECT_EQ(r->concentration, -99.0f) << r->name << " mode " << mode;
@@ -348,9 +350,8 @@ TEST_F(QuantitationTest, WithoutCalibrationIsNeverBelowALimitNorOutsideARange) {
 TEST_F(QuantitationTest, CrqlModeGivesUBelowAndJAtOrAboveTheCrql) {
     // Benzene 50 with a CRQL percentage of 10: 55 meets a CRQL of 55; above it the
     // CRQL L less 10 % decides between U (L - 0.1 L >= 50) and J.
-    process_files_data.sample_settings[0].limits_mode = 2;
-    process_files_data.sample_settings[0].crql_percent = 10.0f;
-    sample_crql_percents[0] = 10.0;
+    process_files_data.samples[0].settings.limits_mode = 2;
+    process_files_data.samples[0].settings.crql_percent = 10.0;
     struct Case {
         double limit;
         float concentration;
@@ -370,7 +371,7 @@ class GroupQualifierTest : public QuantitationTest {
 protected:
     void SetUp() override {
         QuantitationTest::SetUp();
-        ModelFitSlots& f = process_files_data.model_fits[0];
+        ModelFitSlots& f = process_files_data.samples[0].model_fits;
         for (int g = 1; g <= 6; ++g) f[g].bp_fitted = f[g].rv_fitted = 1;
     }
     std::string qualifier_at(int bp_group, int rv_group) {
@@ -382,7 +383,7 @@ protected:
 };
 
 TEST_F(GroupQualifierTest, TheFlaggedLineThatPredictedTheCompoundGivesItsLetter) {
-    ModelFitSlots& f = process_files_data.model_fits[0];
+    ModelFitSlots& f = process_files_data.samples[0].model_fits;
     f[1].bp_slope_flag = 1;
     f[2].bp_continuity_flag = 1;
     f[6].rv_intercept_flag = 1;
@@ -406,12 +407,12 @@ TEST_F(GroupQualifierTest, TheFlaggedLineThatPredictedTheCompoundGivesItsLetter)
 }
 
 TEST_F(GroupQualifierTest, LettersFollowTheRangeLetterAndNeverComeInCrqlMode) {
-    ModelFitSlots& f = process_files_data.model_fits[0];
+    ModelFitSlots& f = process_files_data.samples[0].model_fits;
     f[2].bp_slope_flag = 1;
     f[1].rv_slope_flag = 1;
     process_files_data.sample_raw_data[0].area[1] = 20000;  // above the highest level
     EXPECT_EQ(qualifier_at(2, 1), "EQq");
-    process_files_data.sample_settings[0].limits_mode = 2;
+    process_files_data.samples[0].settings.limits_mode = 2;
     EXPECT_EQ(qualifier_at(2, 1), "EJ");
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "../surrogate_fixtures.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/tables.h"
 #include "platform/text_file.h"
 #include "processing/quantitation.h"
@@ -21,6 +22,7 @@ class ReportingLimitsReader : public ::testing::Test {
 protected:
     void SetUp() override {
         construct_method_data();
+        construct_process_files_data();
         add_library_row("Benzene", false);
         add_library_row("Toluene-d8", true);
         add_library_row("Toluene", false);
@@ -29,7 +31,9 @@ protected:
     std::string write(const std::string& rows) {
         return folder.write("limits.lmt", header + rows);
     }
-    double limit(int slot, int row) const { return reporting_limits[slot][row].limit; }
+    double limit(int slot, int row) const {
+        return process_files_data.samples[slot].reporting_limits[row].limit;
+    }
 
     const std::string header =
         "Creation Date;09/22/2025 09:05\n"
@@ -50,7 +54,7 @@ TEST_F(ReportingLimitsReader, ReadsTheHeaderAndTheLimitsIntoTheSlot) {
     EXPECT_EQ(lmt_header.matrix, "WATER");
     EXPECT_EQ(lmt_header.unit, "ng/mL");
     EXPECT_EQ(lmt_header.comment, "field blank lot 7");
-    EXPECT_EQ(reporting_limits[3][0].name, "Benzene");
+    EXPECT_EQ(process_files_data.samples[3].reporting_limits[0].name, "Benzene");
     EXPECT_EQ(limit(3, 0), 1.5);
     EXPECT_EQ(limit(3, 2), 0.0);  // "name;" and nothing else: limit 0
     EXPECT_EQ(limit(0, 0), 0.0);
@@ -65,7 +69,8 @@ TEST_F(ReportingLimitsReader, EachFileSetsEveryLimitOfTheSlot) {
     EXPECT_EQ(limit(2, 0), 0.0);
     EXPECT_EQ(limit(2, 2), 7.0);
     EXPECT_EQ(limit(2, 3), 0.0);
-    EXPECT_EQ(reporting_limits[2][1].limit, 0.0);  // the internal standard has no limit
+    EXPECT_EQ(process_files_data.samples[2].reporting_limits[1].limit,
+              0.0);  // the internal standard has no limit
 }
 
 // After a library change in the run, a slot holds the names of the library in memory:
@@ -79,8 +84,10 @@ TEST_F(ReportingLimitsReader, TheSlotTakesTheNamesOfTheLibraryInMemory) {
     EXPECT_EQ(lookup_reporting_limit("Benzene", 0), 60.0);
     EXPECT_EQ(lookup_reporting_limit("Chloroform", 0), 0.0);  // not listed: no limit
     EXPECT_EQ(lookup_reporting_limit("Xylene", 0), kNotSet);  // no longer in the library
-    for (int r = 0; r < 3; ++r) EXPECT_EQ(reporting_limits[0][r].name, library_saved[r].name) << r;
-    EXPECT_EQ(reporting_limits[0][3].name, kDummyName);
+    for (int r = 0; r < 3; ++r)
+        EXPECT_EQ(process_files_data.samples[0].reporting_limits[r].name, library_saved[r].name)
+            << r;
+    EXPECT_EQ(process_files_data.samples[0].reporting_limits[3].name, kDummyName);
 }
 
 // A file that would take every limit away is refused naming the file, and the sample keeps
@@ -95,7 +102,7 @@ TEST_F(ReportingLimitsReader, AFileThatListsNoCompoundIsRefused) {
         {header + "\n\n", "lists no compound"},
     };
     for (const Case& c : cases) {
-        reporting_limits[4][0] = {"Benzene", 7.0, 0};
+        process_files_data.samples[4].reporting_limits[0] = {"Benzene", 7.0, 0};
         lmt_header.matrix = "SOIL";
         const std::string path = folder.write("bad.lmt", c.text);
         ui.expect_message(c.message);
@@ -111,7 +118,7 @@ TEST_F(ReportingLimitsReader, FinalLineEndsAndBlankLinesAreNoRows) {
     // One final line end, two, CRLF line ends, and a blank line among the rows: all read.
     for (const std::string& rows : {std::string("\nBenzene;2.00\n"), std::string("\nBenzene;2.00\n\n"),
                                     std::string("\r\nBenzene;2.00\r\n\r\n"), std::string("\n\nBenzene;2.00")}) {
-        reporting_limits[0][0].limit = 9.0;
+        process_files_data.samples[0].reporting_limits[0].limit = 9.0;
         EXPECT_EQ(read_reporting_limits_file(write(rows), 0), 1) << rows;
         EXPECT_EQ(limit(0, 0), 2.0) << rows;
     }
@@ -119,7 +126,7 @@ TEST_F(ReportingLimitsReader, FinalLineEndsAndBlankLinesAreNoRows) {
 
 // A refused file is not read half-way: the slot and the header stay as they were.
 TEST_F(ReportingLimitsReader, ANameNotInTheLibraryAnswersItsLineNumber) {
-    reporting_limits[5][0].limit = 6.0;
+    process_files_data.samples[5].reporting_limits[0].limit = 6.0;
     lmt_header.matrix = "SOIL";
     // Names match exactly: letter case counts.
     EXPECT_EQ(read_reporting_limits_file(write("\nBenzene;1.00\nXylene;2.00\ntoluene;3.00"), 5), 8);
@@ -130,7 +137,7 @@ TEST_F(ReportingLimitsReader, ANameNotInTheLibraryAnswersItsLineNumber) {
 }
 
 TEST_F(ReportingLimitsReader, ARowWithoutALimitFieldIs10003) {
-    reporting_limits[1][0].limit = 6.0;
+    process_files_data.samples[1].reporting_limits[0].limit = 6.0;
     ui.expect_message("Quantilyezr: 10003");
     EXPECT_EQ(read_reporting_limits_file(write("\nBenzene;4\nToluene\nXylene;5"), 1), 0);
     EXPECT_EQ(ui.last_message().caption, "Error");
@@ -140,7 +147,7 @@ TEST_F(ReportingLimitsReader, ARowWithoutALimitFieldIs10003) {
 
 // A second limit of one compound would silently replace the first.
 TEST_F(ReportingLimitsReader, ACompoundListedTwiceIsRefusedNamingBothRows) {
-    reporting_limits[1][0].limit = 6.0;
+    process_files_data.samples[1].reporting_limits[0].limit = 6.0;
     const std::string path = write("\nBenzene;1.00\nXylene;2.00\nBenzene;3.00");
     ui.expect_message("The reporting-limit file " + path +
                       " was not read: the compound \"Benzene\" is named twice, in row 1 (line 6) and in row 3 "
@@ -182,7 +189,7 @@ TEST_F(ReportingLimitsReader, AFieldThatIsNotItsValueRefusesTheFileNamingLineAnd
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        reporting_limits[1][0] = {"Benzene", 6.0, 0};
+        process_files_data.samples[1].reporting_limits[0] = {"Benzene", 6.0, 0};
         lmt_header.matrix = "CLAY";
         const std::string path = folder.write("bad.lmt", c.text);
         ui.expect_message("The reporting-limit file " + path + " was not read: " + c.message +
@@ -252,19 +259,21 @@ TEST_F(ReportingLimitsReader, EveryReadingGoesToTheDiskAndFillsEachSlotAlike) {
     const std::string path = settled(write("\nBenzene;1.50\nXylene;3.50"));
     const int reads = reporting_limit_files_read();
     ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
-    reporting_limits[7][2] = {"Toluene", 9.0, 0};
-    reporting_limits[7][4] = {"Gone", 4.0, 0};
+    process_files_data.samples[7].reporting_limits[2] = {"Toluene", 9.0, 0};
+    process_files_data.samples[7].reporting_limits[4] = {"Gone", 4.0, 0};
     lmt_header = LmtHeader{};
     // The path as the program upper-cases it leads to the same file.
     ASSERT_EQ(read_reporting_limits_file(folder.file("LIMITS.LMT"), 7), 1);
 
     EXPECT_EQ(reporting_limit_files_read(), reads + 2);
     for (int r = 0; r < kMaxCompounds; ++r) {
-        EXPECT_EQ(reporting_limits[7][r].name, reporting_limits[0][r].name) << r;
+        EXPECT_EQ(process_files_data.samples[7].reporting_limits[r].name,
+                  process_files_data.samples[0].reporting_limits[r].name)
+            << r;
         EXPECT_EQ(limit(7, r), limit(0, r)) << r;
     }
     EXPECT_EQ(limit(7, 3), 3.5);
-    EXPECT_EQ(reporting_limits[7][4].name, kDummyName);
+    EXPECT_EQ(process_files_data.samples[7].reporting_limits[4].name, kDummyName);
     EXPECT_EQ(lmt_header.matrix, "WATER");
     EXPECT_EQ(lmt_header.comment, "field blank lot 7");
 }
@@ -283,10 +292,14 @@ TEST_F(ReportingLimitsReader, AFileChangedOnDiskIsReadAgain) {
     };
     const Case cases[] = {
         {"written again in place", true, [&] { settled(folder.write("limits.lmt", changed)); }},
-        {"replaced by a rename", true, [&] { ASSERT_TRUE(write_file_atomically(path, changed)); settled(path); }},
+        {"replaced by a rename", true,
+         [&] {
+             ASSERT_TRUE(write_file_atomically(path, changed));
+             settled(path);
+         }},
         {"saved by the reporting-limit editor", true,
          [&] {
-             ReportingLimitSlot slot = reporting_limits[0];
+             ReportingLimitSlot slot = process_files_data.samples[0].reporting_limits;
              slot[0].limit = 7.25;
              ASSERT_TRUE(write_lmt_file(path, lmt_header, "/DATA/DEMO_LIBRARY.TXT", slot));
          }},
@@ -318,7 +331,7 @@ TEST_F(ReportingLimitsReader, AChangedLibraryMatchesTheRowsAgain) {
     ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
     std::swap(library_saved[0].name, library_saved[3].name);  // Xylene, Toluene-d8, Toluene, Benzene
     ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
-    EXPECT_EQ(reporting_limits[0][0].name, "Xylene");
+    EXPECT_EQ(process_files_data.samples[0].reporting_limits[0].name, "Xylene");
     EXPECT_EQ(limit(0, 0), 3.5);
     EXPECT_EQ(limit(0, 3), 1.5);
 

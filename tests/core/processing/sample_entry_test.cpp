@@ -46,7 +46,7 @@ protected:
         ui.open_returns(path);
         browse_limits_file(boxes);
     }
-    const SampleSettings& entry() const { return data.sample_settings[0]; }
+    const SampleSettings& entry() const { return data.samples[0].settings; }
 
     ProcessFilesData& data = process_files_data;
     SampleEntryBoxes boxes;
@@ -85,7 +85,7 @@ TEST_F(SampleEntry, SizeTextsAreCheckedBeforeAnythingIsStored) {
         sample_info_index = 0;
         boxes.size = c.size;
         boxes.units_index = 2;
-        const SampleInputCarry carried = sample_input_carry;
+        const SampleInputCarry carried = process_files_data.sample_input_carry;
         const SampleSettings before = entry();
         if (c.message) ui.expect_message(c.message);
         const EntryOutcome out = enter_sample_entry(boxes, data);
@@ -97,8 +97,9 @@ TEST_F(SampleEntry, SizeTextsAreCheckedBeforeAnythingIsStored) {
             // Nothing is stored or carried to the next entry.
             EXPECT_EQ(entry().size, before.size) << c.size;
             EXPECT_EQ(entry().units, before.units) << c.size;
-            EXPECT_EQ(sample_input_carry.last_size, carried.last_size) << c.size;
-            EXPECT_EQ(sample_input_carry.last_units, carried.last_units) << c.size;
+            EXPECT_EQ(process_files_data.sample_input_carry.last_size, carried.last_size) << c.size;
+            EXPECT_EQ(process_files_data.sample_input_carry.last_units, carried.last_units)
+                << c.size;
         }
     }
 }
@@ -115,7 +116,7 @@ TEST_F(SampleEntry, TheCarriedSizeIsATextTheSizeBoxTakesAgain) {
         sample_info_index = 0;
         next.mode = EntryMode::None;
         EXPECT_TRUE(enter_sample_entry(next, data).stored) << typed;
-        EXPECT_EQ(sample_sizes[0], std::stod(typed));
+        EXPECT_EQ(entry().size, std::stod(typed));
     }
 }
 
@@ -127,27 +128,25 @@ TEST_F(SampleEntry, EnterStoresTheEntryWithFourBlanksForEmptyTexts) {
     boxes.lab_file_id = "S2101";
     boxes.include_calibration_error = false;
     boxes.other_comment = "lot 7";
-    smooth_first_pass = 1;
+    process_files_data.smooth_first_pass = 1;
     const EntryOutcome out = enter_sample_entry(boxes, data);
 
     ASSERT_TRUE(out.stored);
     EXPECT_EQ(sample_info_index, 1);
-    EXPECT_EQ(entry().size, 12.5f);
-    EXPECT_EQ(sample_sizes[0], 12.5);
+    EXPECT_EQ(entry().size, 12.5);
     EXPECT_EQ(entry().units, "ng/g");
     EXPECT_EQ(entry().limits_mode, kNoLimits);
     EXPECT_EQ(entry().sigma_count, 2);
-    EXPECT_EQ(sample_sigmas[0], 0);
-    for (const std::string* text : std::initializer_list<const std::string*>{&entry().matrix, &entry().comment, &entry().lab_sample_id,
-                                    &entry().agency_sample_id, &sample_ids.client_sample_id[0],
-                                    &sample_ids.agency_id[0], &boxes.matrix})
+    EXPECT_EQ(reporting_limit_sigmas(entry()), 0);
+    for (const std::string* text : std::initializer_list<const std::string*>{
+             &entry().matrix, &entry().comment, &entry().lab_sample_id, &entry().agency_sample_id,
+             &boxes.matrix})
         EXPECT_EQ(*text, "    ");
     EXPECT_EQ(entry().analysed_date, "09/22/2025 09:05");
-    EXPECT_EQ(sample_ids.injection_time[0], "09/22/2025 09:05");
-    EXPECT_EQ(sample_ids.lab_file_id[0], "S2101");
+    EXPECT_EQ(entry().lab_file_id, "S2101");
     EXPECT_EQ(entry().include_calibration_error, 0);
     EXPECT_EQ(entry().smooth_first_pass, 1);
-    const SampleInputCarry& carry = sample_input_carry;
+    const SampleInputCarry& carry = process_files_data.sample_input_carry;
     EXPECT_EQ(carry.last_size, 12.5);
     EXPECT_EQ(carry.last_units, "ng/g");
     EXPECT_EQ(carry.last_other_comment, "lot 7");
@@ -161,13 +160,12 @@ TEST_F(SampleEntry, ReportingLimitModeReadsTheFileAndKeepsTheSigmas) {
     ASSERT_TRUE(enter_sample_entry(boxes, data).stored);
 
     EXPECT_EQ(entry().limits_mode, kReportingLimitMode);
-    EXPECT_EQ(sample_sigmas[0], 2);
-    EXPECT_EQ(sample_input_carry.last_sigma_count, 2);
-    EXPECT_EQ(sample_limit_files[0], boxes.limits_file);
+    EXPECT_EQ(reporting_limit_sigmas(entry()), 2);
+    EXPECT_EQ(process_files_data.sample_input_carry.last_sigma_count, 2);
     EXPECT_EQ(entry().limits_file_path, boxes.limits_file);
-    EXPECT_EQ(sample_input_carry.last_lmt_file, boxes.limits_file);
-    EXPECT_EQ(reporting_limits[0][0].limit, 1.5);
-    EXPECT_EQ(reporting_limits[0][2].limit, 0.5);
+    EXPECT_EQ(process_files_data.sample_input_carry.last_lmt_file, boxes.limits_file);
+    EXPECT_EQ(process_files_data.samples[0].reporting_limits[0].limit, 1.5);
+    EXPECT_EQ(process_files_data.samples[0].reporting_limits[2].limit, 0.5);
 }
 
 TEST_F(SampleEntry, AnotherInternalStandardFileAsksBeforeTheEntryIsTaken) {
@@ -213,11 +211,10 @@ TEST_F(SampleEntry, CrqlModeStoresThePercentage) {
     boxes.sigma_index = 3;
     ASSERT_TRUE(enter_sample_entry(boxes, data).stored);
     EXPECT_EQ(entry().limits_mode, kCrqlMode);
-    EXPECT_EQ(entry().crql_percent, 40.0f);
-    EXPECT_EQ(sample_crql_percents[0], 40.0);
-    EXPECT_EQ(sample_sigmas[0], 0);
+    EXPECT_EQ(entry().crql_percent, 40.0);
+    EXPECT_EQ(reporting_limit_sigmas(entry()), 0);
     EXPECT_EQ(entry().sigma_count, 3);
-    EXPECT_EQ(reporting_limits[0][0].limit, 1.5);
+    EXPECT_EQ(process_files_data.samples[0].reporting_limits[0].limit, 1.5);
 
     // A percentage is read whole; a refused one stores nothing.
     for (const auto& [typed, why] : {std::pair{"40%", "'40%' is not a number"}, {"4,5", "'4,5' is not a number"},
@@ -227,18 +224,17 @@ TEST_F(SampleEntry, CrqlModeStoresThePercentage) {
         boxes.size = "30";
         ui.expect_message(std::string("The box \"CRQL %\" was refused: ") + why);
         EXPECT_FALSE(enter_sample_entry(boxes, data).stored) << typed;
-        EXPECT_EQ(sample_crql_percents[0], 40.0);
-        EXPECT_EQ(entry().size, 25.0f);
+        EXPECT_EQ(entry().crql_percent, 40.0);
+        EXPECT_EQ(entry().size, 25.0);
     }
 
-    // The sample holds its percentage in single precision too, and the reports print that
-    // one: a percentage it cannot hold would be tested and printed as "inf".
+    // The sample's U/J rule and its reports take the percentage in single precision: a
+    // percentage a float cannot hold would be tested and printed as "inf".
     sample_info_index = 0;
     boxes.crql_percent = "1e39";
     ui.expect_message("The box \"CRQL %\" was refused: '1e39' is out of the range of CRQL percentages");
     EXPECT_FALSE(enter_sample_entry(boxes, data).stored);
-    EXPECT_EQ(sample_crql_percents[0], 40.0);
-    EXPECT_EQ(entry().crql_percent, 40.0f);
+    EXPECT_EQ(entry().crql_percent, 40.0);
 }
 
 // A CRQL file that lists nothing, or a compound twice, is refused: the entry stays open
@@ -246,7 +242,7 @@ TEST_F(SampleEntry, CrqlModeStoresThePercentage) {
 TEST_F(SampleEntry, CrqlModeRefusesAnEmptyFileOrARepeatedCompound) {
     select_entry_mode(boxes, EntryMode::Crql);
     boxes.crql_percent = "40";
-    reporting_limits[0][0] = {"Benzene", 3.0, 0};
+    process_files_data.samples[0].reporting_limits[0] = {"Benzene", 3.0, 0};
     const std::string empty = folder.write("empty.lmt", "");
     const std::string twice = lmt_file("/DATA/DEMO_IS.INI", "ng/l", "\nBenzene;1\nBenzene;9", "twice.lmt");
     for (const std::string& path : {empty, twice}) {
@@ -254,7 +250,7 @@ TEST_F(SampleEntry, CrqlModeRefusesAnEmptyFileOrARepeatedCompound) {
         ui.expect_message(path);
         EXPECT_FALSE(enter_sample_entry(boxes, data).stored) << path;
         EXPECT_EQ(sample_info_index, 0);
-        EXPECT_EQ(reporting_limits[0][0].limit, 3.0) << path;
+        EXPECT_EQ(process_files_data.samples[0].reporting_limits[0].limit, 3.0) << path;
     }
     EXPECT_NE(ui.last_message().text.find("\"Benzene\" is named twice"), std::string::npos);
 }
@@ -285,18 +281,18 @@ TEST_F(SampleEntry, TheSamplesOfARunReadTheirSharedFileAtEachEnter) {
         boxes.size = "25";
         boxes.limits_file = path;
         ASSERT_TRUE(enter_sample_entry(boxes, data).stored) << i;
-        EXPECT_EQ(reporting_limits[i][0].limit, 1.5) << i;
-        EXPECT_EQ(reporting_limits[i][2].limit, 0.5) << i;
+        EXPECT_EQ(process_files_data.samples[i].reporting_limits[0].limit, 1.5) << i;
+        EXPECT_EQ(process_files_data.samples[i].reporting_limits[2].limit, 0.5) << i;
     }
     EXPECT_EQ(reporting_limit_files_read(), reads + 24);
 
-    ReportingLimitSlot slot = reporting_limits[0];
+    ReportingLimitSlot slot = process_files_data.samples[0].reporting_limits;
     slot[0].limit = 4.0;
     ASSERT_TRUE(write_lmt_file(path, lmt_header, "/LIB.TXT", slot));
     boxes.limits_file = path;
     ASSERT_TRUE(enter_sample_entry(boxes, data).stored);
-    EXPECT_EQ(reporting_limits[24][0].limit, 4.0);
-    EXPECT_EQ(reporting_limits[24][2].limit, 0.5);
+    EXPECT_EQ(process_files_data.samples[24].reporting_limits[0].limit, 4.0);
+    EXPECT_EQ(process_files_data.samples[24].reporting_limits[2].limit, 0.5);
 }
 
 // A limit read by its leading digits would judge every result of the compound against
@@ -305,11 +301,11 @@ TEST_F(SampleEntry, ALimitThatIsNotWhollyANumberRefusesTheEntry) {
     select_entry_mode(boxes, EntryMode::ReportingLimit);
     boxes.size = "25";
     boxes.limits_file = lmt_file("/DATA/DEMO_IS.INI", "ng/l", "\nBenzene;50,5\nToluene;0.50");
-    reporting_limits[0][0] = {"Benzene", 3.0, 0};
+    process_files_data.samples[0].reporting_limits[0] = {"Benzene", 3.0, 0};
     ui.expect_message("line 6: field 2 (the limit of Benzene) '50,5' is not a number");
     EXPECT_FALSE(enter_sample_entry(boxes, data).stored);
     EXPECT_EQ(sample_info_index, 0);
-    EXPECT_EQ(reporting_limits[0][0].limit, 3.0);
+    EXPECT_EQ(process_files_data.samples[0].reporting_limits[0].limit, 3.0);
 }
 
 TEST_F(SampleEntry, BrowseFillsTheBoxesFromTheHeaderAndRemembersTheFolder) {
@@ -322,7 +318,7 @@ TEST_F(SampleEntry, BrowseFillsTheBoxesFromTheHeaderAndRemembersTheFolder) {
     EXPECT_EQ(boxes.size, "10");
     EXPECT_EQ(boxes.matrix, "WATER");
     EXPECT_EQ(boxes.other_comment, "lot 7");
-    EXPECT_EQ(sample_input_carry.browsed_limits_file, path);
+    EXPECT_EQ(process_files_data.sample_input_carry.browsed_limits_file, path);
     IniFile settings;
     settings.load(settings_file_path());
     EXPECT_EQ(settings.get_string("File", "mdlPath", ""), to_upper(folder.path()));
@@ -347,12 +343,12 @@ TEST_F(SampleEntry, BrowseRefusals) {
 }
 
 TEST_F(SampleEntry, OpeningTakesTheSamplesIdentifiersAndTheCarriedValues) {
-    data.sample_data_paths[1] = "/data/runs/Sample2.txt";
-    sample_ids.injection_time[1] = "09/22/2025 10:15";
-    sample_ids.lab_file_id[1] = "C:\\runs\\S2102.D";
-    sample_ids.client_sample_id[1] = "1";
-    sample_ids.instrument_id[1] = "GC/MS-2";
-    SampleInputCarry& carry = sample_input_carry;
+    data.samples[1].settings.data_file_path = "/data/runs/Sample2.txt";
+    process_files_data.samples[1].ids.injection_time = "09/22/2025 10:15";
+    process_files_data.samples[1].ids.lab_file_id = "C:\\runs\\S2102.D";
+    process_files_data.samples[1].ids.client_sample_id = "1";
+    process_files_data.samples[1].ids.instrument_id = "GC/MS-2";
+    SampleInputCarry& carry = process_files_data.sample_input_carry;
     carry.entry_made = 1;
     carry.last_size = 12.5;
     carry.last_mode_lmt = 1;
@@ -370,7 +366,7 @@ TEST_F(SampleEntry, OpeningTakesTheSamplesIdentifiersAndTheCarriedValues) {
     EXPECT_EQ(boxes.lab_file_id, "S2102.D");
     EXPECT_EQ(boxes.lab_sample_id, "S2102");  // a client id of "1" stands for none
     EXPECT_EQ(boxes.instrument_id, "GC/MS-2");
-    EXPECT_EQ(data.sample_settings[1].instrument_id, "GC/MS-2");
+    EXPECT_EQ(data.samples[1].settings.instrument_id, "GC/MS-2");
     EXPECT_EQ(boxes.size, "12.5");
     EXPECT_EQ(boxes.mode, EntryMode::ReportingLimit);
     EXPECT_EQ(boxes.limits_file, "/mdl/water.lmt");
@@ -383,11 +379,11 @@ TEST_F(SampleEntry, OpeningTakesTheSamplesIdentifiersAndTheCarriedValues) {
 }
 
 TEST_F(SampleEntry, AFirstEntryWithoutIdentifiersStartsEmptyAtTheCurrentDate) {
-    data.sample_data_paths[0] = "/data/SAMPLE5.TXT";
-    sample_ids.injection_time[0] = "DUMMY";
-    sample_ids.lab_file_id[0] = "failGetLabFileId";
-    sample_ids.client_sample_id[0] = "failGetclientSampleId";
-    sample_ids.instrument_id[0] = "failGetinstrumentId";
+    data.samples[0].settings.data_file_path = "/data/SAMPLE5.TXT";
+    process_files_data.samples[0].ids.injection_time = "DUMMY";
+    process_files_data.samples[0].ids.lab_file_id = "failGetLabFileId";
+    process_files_data.samples[0].ids.client_sample_id = "failGetclientSampleId";
+    process_files_data.samples[0].ids.instrument_id = "failGetinstrumentId";
     boxes = SampleEntryBoxes{};
     open_sample_entry(boxes, data, 0);
 
@@ -404,7 +400,7 @@ TEST_F(SampleEntry, AFirstEntryWithoutIdentifiersStartsEmptyAtTheCurrentDate) {
 
 TEST_F(SampleEntry, TheFormsLayoutOpensInCrqlModeAndReportingLimitSwitchesItOff) {
     main_flags.TrqFormsFormat = 1;
-    sample_input_carry.last_crql_file = "/mdl/crql.lmt";
+    process_files_data.sample_input_carry.last_crql_file = "/mdl/crql.lmt";
     open_sample_entry(boxes, data, 0);
     EXPECT_EQ(boxes.mode, EntryMode::Crql);
     EXPECT_EQ(boxes.limits_file, "/mdl/crql.lmt");
@@ -412,7 +408,7 @@ TEST_F(SampleEntry, TheFormsLayoutOpensInCrqlModeAndReportingLimitSwitchesItOff)
     EXPECT_EQ(boxes.browse_caption, "Browse for CRQL file");
     const EntryLayout crql = entry_layout(boxes.mode);
     EXPECT_TRUE(crql.crql_visible && crql.limits_file_visible && !crql.sigma_visible);
-    EXPECT_EQ(sample_input_carry.entry_made, 1);
+    EXPECT_EQ(process_files_data.sample_input_carry.entry_made, 1);
 
     select_entry_mode(boxes, EntryMode::ReportingLimit);
     EXPECT_EQ(main_flags.TrqFormsFormat, 0);
@@ -457,7 +453,7 @@ TEST_F(SampleEntry, EachModeOpensWithTheFileItsLastEntryUsed) {
     open_sample_entry(boxes, data, 3);
     EXPECT_EQ(boxes.mode, EntryMode::Crql);
     EXPECT_EQ(boxes.limits_file, crql);
-    EXPECT_EQ(reporting_limits[2][0].limit, 5.0);
+    EXPECT_EQ(process_files_data.samples[2].reporting_limits[0].limit, 5.0);
     select_entry_mode(boxes, EntryMode::ReportingLimit);
     EXPECT_EQ(boxes.limits_file, lmt);
 }
@@ -512,9 +508,9 @@ TEST_F(SampleEntry, TheSmoothFirstPassCaptionNamesTheNewState) {
     EXPECT_EQ(smooth_first_pass_caption(), "Smooth First Pass Off");
     toggle_smooth_first_pass();
     EXPECT_EQ(smooth_first_pass_caption(), "Smooth First Pass On");
-    smooth_first_pass = 7;  // anything but 1 counts as off
+    process_files_data.smooth_first_pass = 7;  // anything but 1 counts as off
     toggle_smooth_first_pass();
-    EXPECT_EQ(smooth_first_pass, 1);
+    EXPECT_EQ(process_files_data.smooth_first_pass, 1);
 }
 
 }  // namespace

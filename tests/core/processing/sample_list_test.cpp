@@ -42,10 +42,10 @@ protected:
 };
 
 TEST_F(SampleList, AddFileConvertsTheSampleAndTakesItsIdentifiers) {
-    reporting_limits[0][0].limit = 5.0;  // left by an earlier list
+    process_files_data.samples[0].reporting_limits[0].limit = 5.0;  // left by an earlier list
     // Left past the library's end by a larger library read earlier: the limit lookup walks
     // every entry by name, so this one would give Benzene its limit.
-    reporting_limits[0][kMaxCompounds - 1] = {"Benzene", 5.0, 0};
+    process_files_data.samples[0].reporting_limits[kMaxCompounds - 1] = {"Benzene", 5.0, 0};
     const std::string path = fs::absolute("runs/SAMPLE1.TXT").string();
     ASSERT_EQ(add("runs/SAMPLE1.TXT"), 0);
 
@@ -54,16 +54,15 @@ TEST_F(SampleList, AddFileConvertsTheSampleAndTakesItsIdentifiers) {
     EXPECT_EQ(listed_sample_files(data), std::vector<std::string>{path});
     const std::string results = folder_of(path) + "/SAMPLE1.ini";
     EXPECT_TRUE(file_exists(results));
-    EXPECT_EQ(data.sample_ini_paths[0], results);
-    EXPECT_EQ(data.sample_settings[0].data_file_path, path);
-    EXPECT_EQ(data.sample_settings[0].results_ini_path, results);
-    EXPECT_EQ(sample_ids.injection_time[0], "09/22/2025 09:05");
-    EXPECT_EQ(sample_ids.lab_file_id[0], "S2101");
-    EXPECT_EQ(sample_ids.client_sample_id[0], "MW-01 groundwater");
-    EXPECT_EQ(sample_ids.instrument_id[0], "GC/MS-2");
-    EXPECT_EQ(reporting_limits[0][0].limit, 0.0);
-    EXPECT_EQ(reporting_limits[0][kMaxCompounds - 1].limit, 0.0);
-    EXPECT_EQ(reporting_limits[0][kMaxCompounds - 1].name, kDummyName);
+    EXPECT_EQ(data.samples[0].settings.data_file_path, path);
+    EXPECT_EQ(data.samples[0].settings.results_ini_path, results);
+    EXPECT_EQ(process_files_data.samples[0].ids.injection_time, "09/22/2025 09:05");
+    EXPECT_EQ(process_files_data.samples[0].ids.lab_file_id, "S2101");
+    EXPECT_EQ(process_files_data.samples[0].ids.client_sample_id, "MW-01 groundwater");
+    EXPECT_EQ(process_files_data.samples[0].ids.instrument_id, "GC/MS-2");
+    EXPECT_EQ(process_files_data.samples[0].reporting_limits[0].limit, 0.0);
+    EXPECT_EQ(process_files_data.samples[0].reporting_limits[kMaxCompounds - 1].limit, 0.0);
+    EXPECT_EQ(process_files_data.samples[0].reporting_limits[kMaxCompounds - 1].name, kDummyName);
     EXPECT_EQ(folder_settings.slot[kDataPathSlot], folder_of(path));
     IniFile settings;
     settings.load(settings_file_path());
@@ -71,9 +70,9 @@ TEST_F(SampleList, AddFileConvertsTheSampleAndTakesItsIdentifiers) {
 
     // A file of the "DATA FILE" layout gives no identifiers: the failure texts stand in.
     ASSERT_EQ(add("runs/SAMPLE5.TXT"), 1);
-    EXPECT_EQ(sample_ids.lab_file_id[1], "failGetLabFileId");
-    EXPECT_EQ(sample_ids.client_sample_id[1], "failGetclientSampleId");
-    EXPECT_EQ(sample_ids.instrument_id[1], "failGetinstrumentId");
+    EXPECT_EQ(process_files_data.samples[1].ids.lab_file_id, "failGetLabFileId");
+    EXPECT_EQ(process_files_data.samples[1].ids.client_sample_id, "failGetclientSampleId");
+    EXPECT_EQ(process_files_data.samples[1].ids.instrument_id, "failGetinstrumentId");
 }
 
 TEST_F(SampleList, TheTwentyFifthSampleIsRefusedAndACancelOrRefusalAddsNothing) {
@@ -124,12 +123,12 @@ TEST_F(SampleList, ASampleWhoseNameDiffersOnlyInCaseIsRefused) {
     EXPECT_EQ(sample_count, 1);
     EXPECT_EQ(listed_sample_files(data), std::vector<std::string>{first});
     EXPECT_EQ(read_file_text("runs/mix.ini"), first_results);
-    EXPECT_EQ(sample_ids.lab_file_id[0], "S2101");
+    EXPECT_EQ(process_files_data.samples[0].ids.lab_file_id, "S2101");
 
     // Once the first is deleted from the list the second may come in.
     delete_sample_file(data, 0);
     EXPECT_EQ(add("runs/MIX.txt"), 0);
-    EXPECT_EQ(sample_ids.lab_file_id[0], "S2102");
+    EXPECT_EQ(process_files_data.samples[0].ids.lab_file_id, "S2102");
 }
 
 // One data file listed twice would write one set of reports twice, the second over the
@@ -158,44 +157,48 @@ TEST_F(SampleList, DeleteMovesTheLaterSamplesDownAndKeepsTheResultsFile) {
     for (const char* f : {"runs/SAMPLE1.TXT", "runs/SAMPLE2.TXT", "runs/SAMPLE3.TXT"}) add(f);
     sample_info_index = 3;
     for (int i = 0; i < 3; ++i) {
-        sample_sizes[i] = 10.0 + i;
-        sample_limit_files[i] = "L" + std::to_string(i);
-        sample_sigmas[i] = i;
-        sample_crql_percents[i] = 50.0 + i;
-        sample_ids.agency_id[i] = "A" + std::to_string(i);
-        data.sample_settings[i].size = 10.0f + i;
-        reporting_limits[i][4].limit = 1.0 + i;
+        ListedSample& sample = data.samples[i];
+        sample.settings.size = 10.0 + i;
+        sample.settings.limits_file_path = "L" + std::to_string(i);
+        sample.settings.sigma_count = i;
+        sample.settings.crql_percent = 50.0 + i;
+        sample.settings.agency_sample_id = "A" + std::to_string(i);
+        sample.entry_carryover.carry.last_size = 10.0 + i;
+        sample.reporting_limits[4].limit = 1.0 + i;
+        sample.analyte_results[0].name = "R" + std::to_string(i);
     }
+    const ListedSample second = data.samples[1];
+    const ListedSample third = data.samples[2];
     delete_sample_file(data, 0);
 
     EXPECT_EQ(sample_count, 2);
     EXPECT_EQ(sample_info_index, 2);
-    EXPECT_EQ(file_name_of(data.sample_data_paths[0]), "SAMPLE2.TXT");
-    EXPECT_EQ(file_name_of(data.sample_ini_paths[1]), "SAMPLE3.ini");
-    EXPECT_EQ(data.sample_settings[1].size, 12.0f);
-    EXPECT_EQ(sample_sizes[0], 11.0);
-    EXPECT_EQ(sample_limit_files[1], "L2");
-    EXPECT_EQ(sample_sigmas[0], 1);
-    EXPECT_EQ(sample_crql_percents[1], 52.0);
-    EXPECT_EQ(sample_ids.agency_id[0], "A1");
-    EXPECT_EQ(sample_ids.lab_file_id[0], "S2102");
-    EXPECT_EQ(reporting_limits[1][4].limit, 3.0);
+    EXPECT_EQ(file_name_of(data.samples[0].settings.data_file_path), "SAMPLE2.TXT");
+    EXPECT_EQ(file_name_of(data.samples[1].settings.results_ini_path), "SAMPLE3.ini");
+    EXPECT_EQ(data.samples[1].settings.size, 12.0);
+    EXPECT_EQ(data.samples[1].settings.limits_file_path, "L2");
+    EXPECT_EQ(data.samples[0].settings.sigma_count, 1);
+    EXPECT_EQ(data.samples[1].settings.crql_percent, 52.0);
+    EXPECT_EQ(data.samples[0].settings.agency_sample_id, "A1");
+    EXPECT_EQ(data.samples[0].ids.lab_file_id, "S2102");
+    EXPECT_EQ(data.samples[1].reporting_limits[4].limit, 3.0);
+    // Each record moves whole: everything of the sample, its last results too.
+    EXPECT_TRUE(data.samples[0] == second);
+    EXPECT_TRUE(data.samples[1] == third);
+    EXPECT_TRUE(data.samples[2] == ListedSample{});
     EXPECT_TRUE(file_exists("runs/SAMPLE1.ini"));
     // What Process takes of each results file moves with its sample; the freed slot keeps nothing.
-    EXPECT_EQ(data.kept_sample_results[1].path, data.sample_ini_paths[1]);
-    EXPECT_TRUE(data.kept_sample_results[1].compounds.has_value());
-    EXPECT_EQ(data.kept_sample_results[2].path, "");
-    EXPECT_FALSE(data.kept_sample_results[2].compounds.has_value());
+    EXPECT_EQ(data.samples[1].kept_results.path, data.samples[1].settings.results_ini_path);
+    EXPECT_TRUE(data.samples[1].kept_results.compounds.has_value());
+    EXPECT_EQ(data.samples[2].kept_results.path, "");
+    EXPECT_FALSE(data.samples[2].kept_results.compounds.has_value());
 
     // The last sample: nothing moves, the counts go down and its slot keeps nothing of it.
     delete_sample_file(data, 1);
     EXPECT_EQ(sample_count, 1);
-    EXPECT_EQ(file_name_of(data.sample_data_paths[0]), "SAMPLE2.TXT");
-    EXPECT_EQ(sample_ids.agency_id[1], "");
-    EXPECT_EQ(sample_sizes[1], 0.0);
-    EXPECT_EQ(sample_limit_files[1], "");
-    EXPECT_EQ(data.sample_settings[1].size, 0.0f);
-    EXPECT_EQ(reporting_limits[1][4].limit, 0.0);
+    EXPECT_EQ(file_name_of(data.samples[0].settings.data_file_path), "SAMPLE2.TXT");
+    EXPECT_TRUE(data.samples[1] == ListedSample{});
+    EXPECT_EQ(data.samples[1].reporting_limits[4].limit, 0.0);
     delete_sample_file(data, 5);  // no such item
     EXPECT_EQ(sample_count, 1);
 }
@@ -209,7 +212,8 @@ TEST_F(SampleList, ClearDeletesTheResultsFilesOfTheListedSamples) {
 
     EXPECT_EQ(sample_count, 0);
     EXPECT_EQ(sample_info_index, 0);
-    for (const KeptSampleResults& kept : data.kept_sample_results) EXPECT_FALSE(kept.compounds.has_value());
+    for (const ListedSample& sample : data.samples)
+        EXPECT_FALSE(sample.kept_results.compounds.has_value());
     EXPECT_FALSE(file_exists("runs/SAMPLE2.ini"));
     EXPECT_TRUE(file_exists("runs/SAMPLE1.ini"));  // no longer listed
     EXPECT_TRUE(file_exists("runs/SAMPLE2.TXT"));
@@ -224,20 +228,18 @@ TEST_F(SampleList, StartingAProcessingListEmptiesTheSampleInformation) {
     sample_count = 3;
     sample_info_index = 2;
     continuing_check_active = 1;
-    sample_sizes[4] = 2.0;
-    sample_ids.lab_file_id[4] = "X";
-    data.sample_settings[4].include_calibration_error = 1;
-    sample_input_carry.last_size = 7.0;
+    data.samples[4].settings.size = 2.0;
+    data.samples[4].ids.lab_file_id = "X";
+    data.samples[4].settings.include_calibration_error = 1;
+    process_files_data.sample_input_carry.last_size = 7.0;
     start_sample_processing(data);
     EXPECT_EQ(sample_count, 0);
     EXPECT_EQ(sample_info_index, 0);
     EXPECT_EQ(continuing_check_active, 0);
-    EXPECT_EQ(sample_sizes[4], 0.0);
-    EXPECT_EQ(sample_ids.lab_file_id[4], "");
-    EXPECT_EQ(data.sample_settings[4].include_calibration_error, 0);
+    for (const ListedSample& sample : data.samples) EXPECT_TRUE(sample == ListedSample{});
     // The first entry of the new list takes nothing of the samples listed before it.
     EXPECT_EQ(start_sample_entry(data, 0).matrix, "");
-    EXPECT_EQ(sample_input_carry.last_size, 0.0);
+    EXPECT_EQ(process_files_data.sample_input_carry.last_size, 0.0);
 }
 
 }  // namespace

@@ -64,12 +64,14 @@ protected:
         s.checked_surrogate = in_use;
         s.LibCmpndNum = row;
     }
-    const SurrogateResult& row(int j, int k) { return process_files_data.surrogate_results[j].at(k); }
+    const SurrogateResult& row(int j, int k) {
+        return process_files_data.samples[j].surrogate_results.at(k);
+    }
 };
 
 TEST_F(SurrogateResultsTest, OneRowPerClassifiedStandardInUseTheOthersCloseUp) {
-    process_files_data.surrogate_results[0].assign(4, SurrogateResult{});
-    process_files_data.surrogate_results[0][3].name = "old";  // a row of an earlier build
+    process_files_data.samples[0].surrogate_results.assign(4, SurrogateResult{});
+    process_files_data.samples[0].surrogate_results[3].name = "old";  // a row of an earlier build
     build_surrogate_results();
     EXPECT_EQ(row(0, 0).name, "IS-V");
     EXPECT_EQ(row(0, 0).category, kVolatile);
@@ -78,7 +80,7 @@ TEST_F(SurrogateResultsTest, OneRowPerClassifiedStandardInUseTheOthersCloseUp) {
     EXPECT_EQ(row(0, 2).name, "IS-S");
     EXPECT_EQ(row(0, 2).category, kSemiVolatile);
     EXPECT_EQ(row(0, 2).library_number, 5);
-    EXPECT_EQ(process_files_data.surrogate_results[0].size(), 3u);  // no row past the last
+    EXPECT_EQ(process_files_data.samples[0].surrogate_results.size(), 3u);  // no row past the last
     EXPECT_EQ(row(1, 2).name, "IS-S");  // every listed sample
     EXPECT_EQ(process_files_data.category_present, (std::array<u8, 3>{1, 1, 1}));
 }
@@ -165,9 +167,11 @@ protected:
         fp[3] = point("IS-S", 4, 1, 0.6);
         for (auto& p : bp_points[0]) p = SurrogatePoint{};
         for (auto& p : rv_points[0]) p = SurrogatePoint{};
-        process_files_data.model_table_texts[0] = ModelTableCells{};
+        process_files_data.samples[0].model_table_texts = ModelTableCells{};
     }
-    const ModelTableText& cell(int r, int g) { return model_table_cell(process_files_data.model_table_texts[0], r, g); }
+    const ModelTableText& cell(int r, int g) {
+        return model_table_cell(process_files_data.samples[0].model_table_texts, r, g);
+    }
 };
 
 // Each pair of first-pass points is one segment: it goes to its segment's cell, beside
@@ -188,8 +192,8 @@ TEST_F(ModelTableTextTest, FirstPassPairsFillTheCellOfTheirSegment) {
 }
 
 TEST_F(ModelTableTextTest, BpAndRvPointsGoToTheirGroupCellsInTableOrder) {
-    process_files_data.model_table_texts[0].resize(7);
-    process_files_data.model_table_texts[0][6][4].bp = "stale";
+    process_files_data.samples[0].model_table_texts.resize(7);
+    process_files_data.samples[0].model_table_texts[6][4].bp = "stale";
     bp_points[0][0] = point("IS-V", 0, 1, 0.9);
     bp_points[0][1] = point("IS-S", 4, 3, 1.1);
     bp_points[0][2] = point("IS-N", 2, 1, 0.75);
@@ -200,7 +204,7 @@ TEST_F(ModelTableTextTest, BpAndRvPointsGoToTheirGroupCellsInTableOrder) {
     EXPECT_EQ(cell(0, 2).bp, "IS-S;150.0;1.00;60.00;110.0");
     EXPECT_EQ(cell(0, 1).rv, "IS-N;90.0;5.00;N/A;80.0");
     EXPECT_EQ(cell(6, 4).bp, "");
-    EXPECT_EQ(process_files_data.default_rv_marker[0], 0);
+    EXPECT_EQ(process_files_data.samples[0].default_rv_marker, 0);
 }
 
 TEST_F(ModelTableTextTest, ABpPointBeyondTheFirstPassShowsTheLargestFirstPassRvwStarred) {
@@ -214,17 +218,17 @@ TEST_F(ModelTableTextTest, ABpPointBeyondTheFirstPassShowsTheLargestFirstPassRvw
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "IS-far;60.0;5*;N/A;100.0");
     EXPECT_EQ(cell(0, 0).rv, "IS-far;60.0;12.00;N/A;100.0");  // the RV rows show their own
-    EXPECT_EQ(process_files_data.default_rv_marker[0], 1);
+    EXPECT_EQ(process_files_data.samples[0].default_rv_marker, 1);
 
     // The run builds every sample's rows before any report is printed: each sample keeps
     // its own marker for the footnote of its own page.
     build_is_report_rows(1);
-    EXPECT_EQ(process_files_data.default_rv_marker[0], 1);
-    EXPECT_EQ(process_files_data.default_rv_marker[1], 0);
+    EXPECT_EQ(process_files_data.samples[0].default_rv_marker, 1);
+    EXPECT_EQ(process_files_data.samples[1].default_rv_marker, 0);
 
     bp_points[0][0] = point("IS-V", 0, 1, 1.0);
     build_is_report_rows(0);
-    EXPECT_EQ(process_files_data.default_rv_marker[0], 0);
+    EXPECT_EQ(process_files_data.samples[0].default_rv_marker, 0);
 }
 
 // With one variable only that variable's model runs for the sample: the other point lists
@@ -239,16 +243,16 @@ TEST_F(ModelTableTextTest, OneVariableListsOnlyThePointsOfItsOwnModel) {
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;N/A;75.0");
     EXPECT_EQ(cell(1, 0).bp, "IS-V;80.0;2.00;80.00;90.0");
-    EXPECT_EQ(process_files_data.default_rv_marker[0], 0);
+    EXPECT_EQ(process_files_data.samples[0].default_rv_marker, 0);
     // The same without even an earlier data set's first-pass points: no rvw shows as "0*".
     for (auto& p : calibration_points.standard_first_pass_points[0]) p = SurrogatePoint{};
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;N/A;75.0");
-    EXPECT_EQ(process_files_data.default_rv_marker[0], 0);
+    EXPECT_EQ(process_files_data.samples[0].default_rv_marker, 0);
     EXPECT_EQ(cell(0, 1).rv, "");
     EXPECT_EQ(cell(0, 0).first_pass, "");
 
-    process_files_data.model_table_texts[0] = ModelTableCells{};
+    process_files_data.samples[0].model_table_texts = ModelTableCells{};
     variable_mode.bp_variable_chosen = 0;
     variable_mode.rvw_variable_chosen = 1;  // "Ln": the RV model alone
     build_is_report_rows(0);

@@ -109,7 +109,7 @@ TEST_F(BpModel, ZeroAreaNamesTheDataSetAsTheMainWindowsModesSay) {
     three_groups();
     identity_first_pass();
     set_area(0, "B", 0);
-    process_files_data.sample_ini_paths[0] = "/runs/s1.ini";
+    process_files_data.samples[0].settings.results_ini_path = "/runs/s1.ini";
     standard_results_ini[0] = "/runs/std1.ini";
     for (const Case& c : cases) {
         main_flags.CalibrationFromFile = c.from_file;

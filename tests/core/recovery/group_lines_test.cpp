@@ -75,7 +75,7 @@ TEST_F(GroupLines, SmoothFirstPassCapsOnlyTheLowestPointOfGroupOne) {
         int group;
         double fitted_first_y;
     } cases[] = {{1.2, 1, 1.0}, {1.0, 1, 1.0}, {0.8, 1, 0.8}, {1.2, 2, 1.2}};
-    process_files_data.sample_settings[2].smooth_first_pass = 1;
+    process_files_data.samples[2].settings.smooth_first_pass = 1;
     for (const Case& c : cases) {
         std::vector<P> ps;
         if (c.group == 2) ps = {{1, 0.5, 1.3}, {1, 0.6, 1.3}};  // group 1 starts with y > 1 too
@@ -90,7 +90,7 @@ TEST_F(GroupLines, SmoothFirstPassCapsOnlyTheLowestPointOfGroupOne) {
         EXPECT_NEAR(fits[2][c.group].slope, (1.0 - c.fitted_first_y) / 2.0, 1e-12);
     }
     PointList other = list_of({{1, 1.0, 1.2}, {1, 2.0, 1.0}, {1, 3.0, 1.0}});
-    process_files_data.sample_settings[2].smooth_first_pass = 0;
+    process_files_data.samples[2].settings.smooth_first_pass = 0;
     fit_group_lines(other, fits, 2);
     EXPECT_DOUBLE_EQ(other[0].y, 1.2);
 }
@@ -112,7 +112,7 @@ TEST_F(GroupLines, PointsWithoutARecoveryAreLeftOutOfTheSums) {
     PointList short_list = list_of({{1, 1, 0.9}, {1, 2, kNotSet}});
     EXPECT_EQ(fit_group_lines(short_list, fits, 0), 0);
     PointList capped = list_of({{1, 1, kNotSet}, {1, 2, 0.9}, {1, 3, 1.0}});
-    process_files_data.sample_settings[0].smooth_first_pass = 1;
+    process_files_data.samples[0].settings.smooth_first_pass = 1;
     ASSERT_EQ(fit_group_lines(capped, fits, 0), 1);
     EXPECT_EQ(capped[0].y, kNotSet);  // the marker is no recovery to cap
 }

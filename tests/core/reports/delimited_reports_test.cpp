@@ -110,7 +110,7 @@ Naphthalene-d8;6000;7.00
 
 TEST(QuantitationReport, GeneralLayoutHeaderByLimitsModeAndErrorTerm) {
     ReportFixture f;
-    SampleSettings& st = f.data->sample_settings[0];
+    SampleSettings& st = f.data->samples[0].settings;
     st.units = "ng/kg";
     st.limits_mode = 1;
     st.include_calibration_error = 0;
@@ -153,7 +153,7 @@ Compound#;Compound;Recovery;Error;Predicted;Error;Area;Retention Time;CAS#
 )";
     EXPECT_NE(t.find(expected_rows), std::string::npos) << t;
     // Below the limit the forms layout shows the limit scaled by 5 / sample size.
-    f.data->analyte_results[0][2].concentration = -4.0f;
+    f.data->samples[0].analyte_results[2].concentration = -4.0f;
     EXPECT_TRUE(has_line(forms(f), "5;Xylene;U4.00;±;0.00;U;90.00;±;2.00;5000;6.00;1330-20-7"));
 }
 
@@ -161,7 +161,7 @@ Compound#;Compound;Recovery;Error;Predicted;Error;Area;Retention Time;CAS#
 // -99 is also what a result without calibration holds), a negative measured result a number.
 TEST(QuantitationReport, EveryLayoutWritesTheStatusNotWhatTheNumberLooksLike) {
     ReportFixture f;
-    AnalyteResult& benzene = f.data->analyte_results[0][0];
+    AnalyteResult& benzene = f.data->samples[0].analyte_results[0];
     struct Case {
         ResultStatus status;
         float concentration, error;
@@ -175,7 +175,7 @@ TEST(QuantitationReport, EveryLayoutWritesTheStatusNotWhatTheNumberLooksLike) {
         {ResultStatus::WithoutCalibration, -99.0f, 0.0f, "Benzene;No Calib;; ;85.50;5.00;1000;2.00",
          "1;Benzene;No Calib;±;; ;85.50;±;5.00;1000;2.00;71-43-2"},
     };
-    f.data->sample_settings[0].size = 5.0f;
+    f.data->samples[0].settings.size = 5.0f;
     for (const Case& c : cases) {
         benzene.status = c.status;
         benzene.concentration = c.concentration;
@@ -190,7 +190,7 @@ TEST(QuantitationReport, EveryLayoutWritesTheStatusNotWhatTheNumberLooksLike) {
 // 0.50395 (held as 0.5039499998...) up to 50.40.
 TEST(QuantitationReport, RecoveryPercentagesAreTheStoredFractionsTimesAHundred) {
     ReportFixture f;
-    AnalyteResult& benzene = f.data->analyte_results[0][0];
+    AnalyteResult& benzene = f.data->samples[0].analyte_results[0];
     benzene.predicted_recovery = benzene.predicted_recovery_dev = 0.50395f;
     EXPECT_TRUE(has_line(general(f), "Benzene;12.35;0.50; ;50.39;50.39;1000;2.00"));
     EXPECT_TRUE(has_line(forms(f), "1;Benzene;12.35;±;0.50; ;50.39;±;50.39;1000;2.00;71-43-2"));
@@ -199,7 +199,7 @@ TEST(QuantitationReport, RecoveryPercentagesAreTheStoredFractionsTimesAHundred) 
 TEST(QuantitationReport, InternalStandardRowsFindTheirLibraryRowByName) {
     ReportFixture f;
     // A stale stored row number does not move the area, retention time or CAS number.
-    f.data->surrogate_results[0][0].library_number = 0;
+    f.data->samples[0].surrogate_results[0].library_number = 0;
     EXPECT_TRUE(has_line(forms(f), "2;Toluene-d8;92.0;±;5.3;87.0;±;5.0;2000;3.00;2037-26-5"));
     // Internal standards without data in the sample are left out of its data section.
     f.data->sample_raw_data[0].name[3].clear();
@@ -269,18 +269,18 @@ Naphthalene-d8;218.0;0.90;70.0;91.5;3.4;95.2;2.5;87.0;5.0;80.5;4.6
 // own line, and a BP group of more than seven points.
 TEST(QcReport, EveryFirstPassSegmentAndEveryPointOfAGroupIsListed) {
     ReportFixture f;
-    auto& cells = f.data->model_table_texts[0];
+    auto& cells = f.data->samples[0].model_table_texts;
     cells.resize(9);
     cells[0][2].first_pass = "Seg2a;218.0;0.90;70.00;175.0";
     cells[1][2].first_pass = "Seg2b;279.0;7.50;84.00;96.0";
-    f.data->model_fits[0][2].fp_text = "0.300000;0.6000;0.00";
-    f.data->model_fits[0][3].fp_text = "0.000000;0.0000;0.00";  // a segment without points
+    f.data->samples[0].model_fits[2].fp_text = "0.300000;0.6000;0.00";
+    f.data->samples[0].model_fits[3].fp_text = "0.000000;0.0000;0.00";  // a segment without points
     std::string rows;
     for (int r = 0; r < 9; ++r) {
         cells[r][4].bp = "G5P" + std::to_string(r) + ";150.0;1.00;50.00;50.0";
         rows += cells[r][4].bp + "\n";
     }
-    f.data->model_fits[0][5].bp_text = "0.001000;0.9000;2.00";
+    f.data->samples[0].model_fits[5].bp_text = "0.001000;0.9000;2.00";
     const std::string t = qc_report_text(*f.data, 0, f.files, kDate);
     EXPECT_NE(t.find("   Slope, Intercept, %Err= 0.400000;0.5000;0.00\n\n"
                      "Seg2a;218.0;0.90;70.00;175.0\nSeg2b;279.0;7.50;84.00;96.0\n"
@@ -303,10 +303,10 @@ TEST(WriteSampleReports, WritesBothFilesOfTheChosenLayout) {
     ScriptedUi ui;
     ReportFixture f;
     TempFolder folder;
-    f.data->sample_data_paths[0] = folder.file("S1.TXT");
+    f.data->samples[0].settings.data_file_path = folder.file("S1.TXT");
     main_flags.TrqFormsFormat = 1;
     ASSERT_TRUE(write_sample_reports(*f.data, 0, f.files));
-    EXPECT_EQ(f.data->sample_settings[0].size_unit, "mL");
+    EXPECT_EQ(f.data->samples[0].settings.size_unit, "mL");
     const std::string prn = read_file_text(folder.file("S1_MIX.prn"));
     EXPECT_TRUE(has_line(prn, "Process Date: " + format_date_time(clock_source().now())));
     EXPECT_TRUE(has_line(prn, "1;Benzene;12.35;±;0.50; ;85.50;±;5.00;1000;2.00;71-43-2"));
@@ -319,7 +319,7 @@ TEST(WriteSampleReports, AFileThatCannotBeWrittenIsNamedAndTheRestSkipped) {
     ScriptedUi ui;
     ReportFixture f;
     TempFolder folder;
-    f.data->sample_data_paths[0] = folder.file("missing/S1.TXT");
+    f.data->samples[0].settings.data_file_path = folder.file("missing/S1.TXT");
     ui.expect_message(folder.file("missing/S1_MIX.txt") + "\n Make sure file not in use by another program");
     EXPECT_FALSE(write_sample_reports(*f.data, 0, f.files));
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -331,7 +331,7 @@ TEST(WriteSampleReports, AnUnwritableQcReportIsTheOneNamed) {
     ScriptedUi ui;
     ReportFixture f;
     TempFolder folder;
-    f.data->sample_data_paths[0] = folder.file("S1.TXT");
+    f.data->samples[0].settings.data_file_path = folder.file("S1.TXT");
     // A folder where the QC report should go: it cannot be replaced by a file.
     make_folders(folder.file("S1_MIXQC.txt"));
     ui.expect_message(folder.file("S1_MIXQC.txt") + "\n Make sure file not in use by another program");

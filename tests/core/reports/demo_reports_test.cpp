@@ -30,7 +30,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(load_demo_calibration_for_processing(demo.path()));
         add_demo_water_samples(ui, data, kDemoSamples);
-        for (int s = 0; s < kDemoSamples; ++s) data.sample_settings[s].units = "µg/l";
+        for (int s = 0; s < kDemoSamples; ++s) data.samples[s].settings.units = "µg/l";
     }
 
     ProcessFilesData& data = process_files_data;
@@ -45,13 +45,13 @@ TEST_F(DemoReports, DelimitedReportsOfEverySample) {
         const std::string stem = fs::absolute("runs/SAMPLE" + std::to_string(s)).string() + "_DEMO_CALIBRATION";
         const std::vector<std::string> lines = split(read_file_text(stem + ".txt"), '\n');
         ASSERT_GT(lines.size(), 70u) << stem;
-        EXPECT_EQ(lines[2], "File Identification: " + data.sample_data_paths[s - 1]);
+        EXPECT_EQ(lines[2], "File Identification: " + data.samples[s - 1].settings.data_file_path);
         EXPECT_EQ(lines[3], "Calibration File: " + to_upper(calibration_file_name));
         // A row per analyte after the column heads, its numbers those of the results.
         const auto heads = std::find(lines.begin(), lines.end(), "Compound;µg/l;Dev;Qualifier;Recovery;Dev;Area;Retention Time");
         ASSERT_NE(heads, lines.end());
         for (int k = 0; k <= data.last_analyte_index; ++k) {
-            const AnalyteResult& r = data.analyte_results[s - 1][k];
+            const AnalyteResult& r = data.samples[s - 1].analyte_results[k];
             const std::vector<std::string> f = split(*(heads + 1 + k), ';');
             ASSERT_EQ(f.size(), 8u);
             EXPECT_EQ(f[0], r.name);
@@ -98,13 +98,13 @@ TEST_F(DemoReports, CompoundsBeyondTheLastFittedGroupTakeItsFlag) {
     for (GroupLimits& l : calc_limits_data.group_limits) l.diff_upper = 100.0;  // no continuity flag
     calc_limits_data.group_limits[3].slope_upper = -10.0;
     ASSERT_EQ(run_processing(data, processing_steps(), {false, true, false}), ProcessingOutcome::Done);
-    const ModelFitSlots& fits = data.model_fits[0];
+    const ModelFitSlots& fits = data.samples[0].model_fits;
     ASSERT_EQ(fits[3].bp_fitted, 1);
     ASSERT_EQ(fits[4].bp_fitted, 0);
     ASSERT_EQ(fits[3].bp_slope_flag, 1);
     int beyond = 0;
     for (int k = 0; k <= data.last_analyte_index; ++k) {
-        const AnalyteResult& r = data.analyte_results[0][k];
+        const AnalyteResult& r = data.samples[0].analyte_results[k];
         const double bp = library[r.library_number - 1].bp;
         const bool in_group_3 = bp > fits[3].bp_min_x;
         EXPECT_EQ(r.qualifier.find('Q') != std::string::npos, in_group_3) << r.name << " " << bp;
@@ -126,10 +126,9 @@ TEST_F(DemoReports, UnknownResultsAreNeverNumbersNorBelowALimit) {
     const std::string& uncomputable_name = library[uncomputable].name;
     for (int s = 0; s < kDemoSamples; ++s) {
         ASSERT_EQ(read_reporting_limits_file(example_file("demo_water.lmt"), s), 1);
-        SampleSettings& st = data.sample_settings[s];
+        SampleSettings& st = data.samples[s].settings;
         st.limits_mode = s == 0 ? 1 : 2;
-        st.crql_percent = 10.0f;
-        sample_crql_percents[s] = 10.0;
+        st.crql_percent = 10.0;
     }
     ProcessingSteps steps = processing_steps();
     steps.average_response_factors = [&] {
@@ -147,11 +146,11 @@ TEST_F(DemoReports, UnknownResultsAreNeverNumbersNorBelowALimit) {
         ui.expect_message("The report files were written:\n");
         ASSERT_EQ(run_processing(data, steps, {true, true, true}), ProcessingOutcome::Done);
         for (int s = 0; s < kDemoSamples; ++s) {
-            const AnalyteResult& r = data.analyte_results[s][0];
+            const AnalyteResult& r = data.samples[s].analyte_results[0];
             ASSERT_EQ(r.name, uncalibrated_name);
             EXPECT_EQ(r.concentration, -99.0f);
             EXPECT_EQ(r.qualifier, "");
-            EXPECT_EQ(data.analyte_results[s][1].concentration, 2147483648.0f);
+            EXPECT_EQ(data.samples[s].analyte_results[1].concentration, 2147483648.0f);
 
             const std::string stem = fs::absolute("runs/SAMPLE" + std::to_string(s + 1)).string() + "_DEMO_CALIBRATION";
             const std::string report = read_file_text(stem + (forms ? ".prn" : ".txt"));

@@ -51,7 +51,8 @@ protected:
     void set_analytes(int count) {
         f.data->last_analyte_index = count - 1;
         for (int i = 0; i < count; ++i)
-            f.data->analyte_results[0][i] = ReportFixture::analyte("A" + std::to_string(i), 1, 1.0f, 0.1f, 0.9f, 0.01f, "");
+            f.data->samples[0].analyte_results[i] =
+                ReportFixture::analyte("A" + std::to_string(i), 1, 1.0f, 0.1f, 0.9f, 0.01f, "");
     }
 };
 
@@ -121,7 +122,7 @@ TEST_F(PrintedReportTest, OwnJobOfResultModelAndSurrogatePages) {
 
 // Percentages of the single-precision recoveries are their exact values times 100.
 TEST_F(PrintedReportTest, RecoveryPercentagesAreTheStoredFractionsTimesAHundred) {
-    AnalyteResult& benzene = f.data->analyte_results[0][0];
+    AnalyteResult& benzene = f.data->samples[0].analyte_results[0];
     benzene.predicted_recovery = benzene.predicted_recovery_dev = 0.50395f;
     print();
     EXPECT_TRUE(has("   50.39"));
@@ -173,7 +174,7 @@ TEST_F(PrintedReportTest, ResultRowsFillTwoBlocksOfFortySixPerPage) {
 }
 
 TEST_F(PrintedReportTest, HeaderItemsByLimitsMode) {
-    SampleSettings& st = f.data->sample_settings[0];
+    SampleSettings& st = f.data->samples[0].settings;
     st.limits_mode = 1;
     st.sigma_count = 2;
     st.size = 150.0f;
@@ -202,8 +203,8 @@ TEST_F(PrintedReportTest, HeaderItemsByLimitsMode) {
 }
 
 TEST_F(PrintedReportTest, LongTextsAreCutToTheirRoom) {
-    f.data->sample_settings[0].data_file_path = "/" + std::string(400, 'd') + "/S1.TXT";
-    f.data->analyte_results[0][0].name = std::string(200, 'n');
+    f.data->samples[0].settings.data_file_path = "/" + std::string(400, 'd') + "/S1.TXT";
+    f.data->samples[0].analyte_results[0].name = std::string(200, 'n');
     print();
     int cut_paths = 0;
     for (const CanvasOp& op : canvas.ops) {
@@ -222,11 +223,11 @@ TEST_F(PrintedReportTest, LongTextsAreCutToTheirRoom) {
 }
 
 TEST_F(PrintedReportTest, ModelPageMarksGroupsBeyondTheirLimits) {
-    ModelFit& bp1 = f.data->model_fits[0][1];
+    ModelFit& bp1 = f.data->samples[0].model_fits[1];
     bp1.bp_slope = -0.002;
     bp1.bp_slope_flag = 1;
     bp1.bp_continuity_flag = 1;
-    f.data->default_rv_marker[0] = 1;
+    f.data->samples[0].default_rv_marker = 1;
     options.group_limits_on = true;
     print();
     EXPECT_TRUE(has("$-0.0020000"));
@@ -236,7 +237,7 @@ TEST_F(PrintedReportTest, ModelPageMarksGroupsBeyondTheirLimits) {
     EXPECT_FALSE(has("Orphan"));  // a group without a first row is left out
     // The mark stays in the texts for the delimited report, once however often it prints.
     print_sample_report(canvas, *f.data, 0, f.files, options);
-    EXPECT_EQ(f.data->model_table_texts[0][0][0].bp, "Toluene-d8;110.0;13.50;80.00;92.0$");
+    EXPECT_EQ(f.data->samples[0].model_table_texts[0][0].bp, "Toluene-d8;110.0;13.50;80.00;92.0$");
     // Model fields line up by their widest figures; the RV table stands in the right half.
     EXPECT_TRUE(has("  56.0") && has("218.0") && has("    0.90") && has("        15*"));
     EXPECT_TRUE(std::any_of(canvas.ops.begin(), canvas.ops.end(), [](const CanvasOp& op) {
@@ -259,7 +260,7 @@ TEST_F(PrintedReportTest, ChartsOfTheVariableMode) {
 
 TEST_F(PrintedReportTest, LongModelTablesRunOnAndLeaveTheChartsClear) {
     // Six BP groups of seven points: more than the room above the charts.
-    auto& cells = f.data->model_table_texts[0];
+    auto& cells = f.data->samples[0].model_table_texts;
     cells.resize(7);
     for (int g = 0; g < kGroups; ++g)
         for (int r = 0; r < 7; ++r)
@@ -284,11 +285,11 @@ TEST_F(PrintedReportTest, LongModelTablesRunOnAndLeaveTheChartsClear) {
 // Every point the models used has its row: a first-pass segment past the second with its
 // own line, and a group of more than seven points.
 TEST_F(PrintedReportTest, ModelPageListsEveryFirstPassSegmentAndEveryPointOfAGroup) {
-    auto& cells = f.data->model_table_texts[0];
+    auto& cells = f.data->samples[0].model_table_texts;
     cells.resize(9);
     cells[0][2].first_pass = "Seg2a;218.0;0.90;70.00;175.0";
     cells[1][2].first_pass = "Seg2b;279.0;7.50;84.00;96.0";
-    f.data->model_fits[0][2].fp_slope = 0.1234567;
+    f.data->samples[0].model_fits[2].fp_slope = 0.1234567;
     for (int r = 0; r < 9; ++r) cells[r][3].bp = "G4P" + std::to_string(r) + ";150.0;1.00;50.00;50.0";
     print();
     EXPECT_EQ(page_of("Seg2a"), 2);
@@ -331,8 +332,8 @@ TEST_F(PrintedReportTest, RowsTheRunDidNotFillReadAsEmptyRows) {
             t += c_format("%d %d %d %d %d %d ", op.page, op.kind, op.x1, op.y1, op.x2, op.y2) + op.text + "\n";
         return t;
     };
-    ModelTableCells& cells = f.data->model_table_texts[0];
-    SurrogateResultRows& standards = f.data->surrogate_results[0];
+    ModelTableCells& cells = f.data->samples[0].model_table_texts;
+    SurrogateResultRows& standards = f.data->samples[0].surrogate_results;
     ASSERT_EQ(cells.size(), 2u);  // segment 1 of the first pass has one row
     for (const size_t rows : {size_t{2}, size_t{0}}) {
         cells.resize(rows);

@@ -80,21 +80,21 @@ struct ReportFixture {
         surrogate_range_limits = {84.0, 279.0, 0.01, 56.5};
 
         data->last_analyte_index = 3;
-        auto& a = data->analyte_results[0];
+        auto& a = data->samples[0].analyte_results;
         a[0] = analyte("Benzene", 1, 12.345f, 0.5f, 0.855f, 0.05f, "");
         a[1] = analyte("Acetone", 3, -99.0f, 0.0f, 0.4f, 0.1f, "X", ResultStatus::WithoutCalibration);
         a[2] = analyte("Xylene", 5, -12.5f, 0.0f, 0.9f, 0.02f, "U", ResultStatus::BelowLimit);
         a[3] = analyte("Styrene", 7, 2147483648.0f, 2147483648.0f, 0.0f, 0.0f, "", ResultStatus::NotComputable);
         for (int row = 0; row < compound_count; ++row) add_raw(row, 1000 * (row + 1), 2.0 + row);
 
-        data->surrogate_results[0] = {
+        data->samples[0].surrogate_results = {
             surrogate("Toluene-d8", kVolatile, 1, 110.0, 13.5, 80.0, 92.0),
             surrogate("Chlorobenzene-d5", kVolatile, 3, 131.0, 7.5, 84.0, 96.0),
             surrogate("Naphthalene-d8", kSemiVolatile, 5, 218.0, 0.9, 70.0, 80.5),
         };
         data->category_present = {1, 0, 1};
 
-        auto& m = data->model_table_texts[0];
+        auto& m = data->samples[0].model_table_texts;
         m.resize(2);
         m[0][0].first_pass = "Acetone-d6;56.0;0.08;40.00;100.0";
         m[1][0].first_pass = "Toluene-d8;110.0;13.50;80.00;200.0";
@@ -104,14 +104,14 @@ struct ReportFixture {
         m[1][1].bp = "Orphan;150.0;1.00;50.00;50.0";  // a group whose first row is empty
         m[0][2].bp = "Naphthalene-d8;218.0;15*;70.00;80.5";
         m[0][0].rv = "Naphthalene-d8;218.0;0.90;70.00;80.5";
-        auto& f = data->model_fits[0];
+        auto& f = data->samples[0].model_fits;
         f[0].fp_text = "0.200000;0.7000;0.00";
         f[1].fp_text = "0.400000;0.5000;0.00";
         f[1].bp_text = "-0.002000;1.1000;1.50";
         f[3].bp_text = "0.000000;0.8050;0.00";
         f[1].rv_text = "0.010000;0.8000;0.00";
 
-        SampleSettings& st = data->sample_settings[0];
+        SampleSettings& st = data->samples[0].settings;
         st.size = 5.0f;
         st.units = "µg/l";
         st.matrix = "Water";
@@ -126,6 +126,6 @@ struct ReportFixture {
         st.include_calibration_error = 1;
         st.data_file_path = "/data/S1.TXT";
         st.instrument_id = "MS1";
-        data->sample_data_paths[0] = "/data/S1.TXT";
+        data->samples[0].settings.data_file_path = "/data/S1.TXT";
     }
 };

@@ -22,10 +22,10 @@ const std::string kDate = "04/05/2024 09:30";
 class ReportMarkers : public ::testing::Test {
   protected:
     void SetUp() override {
-        f.data->analyte_results[0][3].predicted_recovery_dev = static_cast<float>(kNotSet);
-        SurrogateResult& no_mean = f.data->surrogate_results[0][1];
+        f.data->samples[0].analyte_results[3].predicted_recovery_dev = static_cast<float>(kNotSet);
+        SurrogateResult& no_mean = f.data->samples[0].surrogate_results[1];
         no_mean.measured_recovery = no_mean.corrected_recovery = no_mean.corrected_recovery_dev = kNotSet;
-        SurrogateResult& no_prediction = f.data->surrogate_results[0][2];
+        SurrogateResult& no_prediction = f.data->samples[0].surrogate_results[2];
         no_prediction.predicted_recovery = 0.0;
         no_prediction.predicted_recovery_dev = kNotSet;
         no_prediction.corrected_recovery = no_prediction.corrected_recovery_dev = kNotSet;
