@@ -31,7 +31,7 @@ TEST(SampleReportPdf, TheDemoSamplesPrintThreePagesEach) {
     calc_limits_data = CalcLimitsData{};
     set_default_group_limits();
     calc_limits_data.group_limits_on = 1;
-    library_version = program_version_text;
+    method_data.library_version = program_version_text;
     ProcessFilesData& data = process_files_data;
     data.library_file_text = example_file("demo_library.ini");
     data.surrogate_file_text = example_file("demo_internal_standards.ini");

@@ -18,8 +18,8 @@ void restore_calibration_snapshot(const CalibrationSnapshot& s) {
     standard_data_files = s.standard_data_files;
     standard_count = s.standard_count;
     calibration_file_name = s.calibration_file_name;
-    library_ini_path = s.library_ini_path;
-    surrogate_reference_path = s.surrogate_reference_path;
-    library_version = s.library_version;
-    variable_mode = s.variable_mode;
+    method_data.library_ini_path = s.library_ini_path;
+    method_data.surrogate_reference_path = s.surrogate_reference_path;
+    method_data.library_version = s.library_version;
+    method_data.variable_mode = s.variable_mode;
 }

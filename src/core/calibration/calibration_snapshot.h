@@ -22,10 +22,10 @@ struct CalibrationSnapshot {
     std::array<std::string, kStandardFileSlots> standard_data_files = ::standard_data_files;
     int standard_count = ::standard_count;
     std::string calibration_file_name = ::calibration_file_name;
-    std::string library_ini_path = ::library_ini_path;
-    std::string surrogate_reference_path = ::surrogate_reference_path;
-    std::string library_version = ::library_version;
-    VariableMode variable_mode = ::variable_mode;
+    std::string library_ini_path = ::method_data.library_ini_path;
+    std::string surrogate_reference_path = ::method_data.surrogate_reference_path;
+    std::string library_version = ::method_data.library_version;
+    VariableMode variable_mode = ::method_data.variable_mode;
 };
 
 // The library, internal-standard and calibration tables and the state beside them

@@ -179,13 +179,13 @@ void Tprocess_files::FormShow() {
     show_sample_list();
     if (sample_info_index >= 1 && sample_info_index <= DirListBox->count())
         DirListBox->setCurrentRow(sample_info_index - 1);
-    const bool one_variable = variable_mode.one_variable_mode != 0;
-    EditVarLabel->setText(q(variable_mode.single_variable_label));
-    EditVarMode->setText(q(variable_mode.transform_text));
+    const bool one_variable = method_data.variable_mode.one_variable_mode != 0;
+    EditVarLabel->setText(q(method_data.variable_mode.single_variable_label));
+    EditVarMode->setText(q(method_data.variable_mode.transform_text));
     EditVarLabel->setVisible(one_variable);
     EditVarMode->setVisible(one_variable);
-    process_files_data.surrogate_file_text = surrogate_file_path;
-    process_files_data.library_file_text = library_ini_path;
+    process_files_data.surrogate_file_text = method_data.surrogate_file_path;
+    process_files_data.library_file_text = method_data.library_ini_path;
     show_report_choices();
     const bool limits_on = calc_limits_data.group_limits_on == 1;
     Label4->setText(limits_on ? "Warning for internal standard limits is on" : "");
