@@ -39,11 +39,12 @@ void load_library_command(MainMenuState& menu) {
     auto chosen = ui().open_file(request);
     if (!chosen) return;  // a cancelled dialog changes nothing
 
-    const MethodDataSnapshot before;
+    // A file refused half-way puts the method data back whole: a failed load changes nothing.
+    const MethodData before = method_data;
     method_data.surrogate_range_limits = SurrogateRangeLimits{};
     reset_library_tables();
     if (!read_library_text_file(*chosen)) {
-        before.put_back();  // the library, internal standards and menus stay as they were
+        method_data = before;  // the library, internal standards and menus stay as they were
         return;
     }
     main_flags.NewLibraryMode = 0;

@@ -187,12 +187,13 @@ bool load_internal_standard_file(const std::string& path, int count) {
                      "Error");
         return false;
     }
-    const MethodDataSnapshot before;
+    // A file refused half-way puts the method data back whole: a failed load changes nothing.
+    const MethodData before = method_data;
     for (SurrogateRecord& record : method_data.surrogates) reset_surrogate_record(record);
     method_data.surrogate_count = count;
     method_data.surrogate_file_path = path;
     if (read_whole_surrogate_file(path)) return true;
-    before.put_back();
+    method_data = before;
     return false;
 }
 

@@ -83,19 +83,6 @@ void reset_library_tables() {
     for (auto& c : method_data.library_saved) reset_library_compound(c);
 }
 
-void MethodDataSnapshot::put_back() const {
-    method_data.library = library_rows;
-    method_data.library_saved = saved_rows;
-    method_data.compound_count = compounds;
-    method_data.surrogates = records;
-    method_data.surrogate_count = records_in_file;
-    method_data.surrogate_file_path = records_path;
-    method_data.surrogate_range_limits = limits;
-    method_data.limits_basis = limits_records;
-    method_data.surrogate_limits_invalid = limits_invalid;
-    method_data.category_thresholds = thresholds;
-}
-
 bool copy_library_compounds(int count, LibraryTable& target, const LibraryTable& source) {
     int n = std::clamp(count, 0, kMaxCompounds);
     for (int i = 0; i < n; ++i) target[i] = source[i];

@@ -95,23 +95,6 @@ void construct_method_data();
 // Resets surrogates, library and library_saved (all 150 entries) with the reset values.
 void reset_library_tables();
 
-// The method data a load replaces, taken before it starts, so that a file refused half-way
-// can put everything back: a failed load changes nothing.
-struct MethodDataSnapshot {
-    LibraryTable library_rows = method_data.library;
-    LibraryTable saved_rows = method_data.library_saved;
-    int compounds = method_data.compound_count;
-    SurrogateTable records = method_data.surrogates;
-    int records_in_file = method_data.surrogate_count;
-    std::string records_path = method_data.surrogate_file_path;
-    SurrogateRangeLimits limits = method_data.surrogate_range_limits;
-    LimitsBasis limits_records = method_data.limits_basis;
-    int limits_invalid = method_data.surrogate_limits_invalid;
-    CategoryThresholds thresholds = method_data.category_thresholds;
-
-    void put_back() const;
-};
-
 // Copies entries 0..count-1 of source into target, every field; always true.
 bool copy_library_compounds(int count, LibraryTable& target, const LibraryTable& source);
 
