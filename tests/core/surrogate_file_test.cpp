@@ -326,6 +326,7 @@ TEST_F(SurrogateFile, ARefusedFileKeepsTheRecordsLoadedBefore) {
     const SurrogateTable loaded = method_data.surrogates;
     const int count = method_data.surrogate_count;
     const SurrogateRangeLimits limits = method_data.surrogate_range_limits;
+    const MethodData whole = method_data;
 
     auto bad = kGood;
     bad[2].name = "F";
@@ -342,6 +343,7 @@ TEST_F(SurrogateFile, ARefusedFileKeepsTheRecordsLoadedBefore) {
             EXPECT_EQ(method_data.surrogates[k].name, loaded[k].name);
             EXPECT_EQ(method_data.surrogates[k].bpgroup, loaded[k].bpgroup);
         }
+        EXPECT_TRUE(method_data == whole) << "a member of the method data was left changed";
     }
 }
 

@@ -259,8 +259,10 @@ TEST_F(CalibrationFileTest, AFailedReadKeepsTheCalibrationThatWasLoaded) {
     const RecoveryTables loaded = recovery_tables;
     const LibraryTable library_loaded = method_data.library;
     const auto flags = level_included;
+    const MethodData whole = method_data;
     ui.expect_message("Quantilyzer: 03001");
     EXPECT_FALSE(load_calibration(dir.file("broken.cal"), standards));
+    EXPECT_TRUE(method_data == whole) << "a member of the method data was left changed";
     EXPECT_EQ(standard_count, 6);
     EXPECT_EQ(method_data.compound_count, kCompounds);
     EXPECT_EQ(calibration_file_name, dir.file("good.cal"));

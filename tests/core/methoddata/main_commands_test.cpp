@@ -106,9 +106,11 @@ TEST_F(MainCommands, CancelledOrRefusedLoadChangesNothing) {
                                                   folder.write("set.ini", "[compound1]\nname=Acetone-d6\n")};
     for (const auto& choice : choices) {
         const MainMenuState before = menu;
+        const MethodData whole = method_data;
         ui.open_returns(choice);
         load_library_command(menu);
         SCOPED_TRACE(choice.value_or("cancelled"));
+        EXPECT_TRUE(method_data == whole) << "a member of the method data was left changed";
         EXPECT_EQ(method_data.library_loaded, 1);
         EXPECT_EQ(method_data.compound_count, compounds);
         EXPECT_EQ(method_data.library[0].name, method_data.library_saved[0].name);
