@@ -111,10 +111,7 @@ void begin_surrogate_editing() {
 }
 
 int surrogates_modified(bool limit_edits_modified) {
-    const SurrogateRangeLimits& now = method_data.surrogate_range_limits;
-    const SurrogateRangeLimits& start = session.limits_at_start;
-    const bool limits_changed = now.MinBP != start.MinBP || now.MaxBP != start.MaxBP ||
-                                now.MinRVW != start.MinRVW || now.MaxRVW != start.MaxRVW;
+    const bool limits_changed = method_data.surrogate_range_limits != session.limits_at_start;
     return groupings_differ(method_data.surrogates, method_data.surrogates_saved) || limit_edits_modified || limits_changed ||
                    thresholds_changed()
                ? 1

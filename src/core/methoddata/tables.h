@@ -42,10 +42,12 @@ extern RecoveryTables recovery_tables;
 extern std::array<std::array<ReportingLimit, kMaxCompounds>, kSampleSlots> reporting_limits;
 extern PathSettings folder_settings;
 
-// Scalar state.
-// The two counts bounded to their tables, for loops over the rows and records in use.
+// The two counts of the method data bounded to their tables, for loops over the rows and
+// records in use.
 int library_rows_in_use();
 int surrogate_records_in_use();
+
+// Scalar state.
 extern int standard_count;
 extern int current_record;
 extern int calibration_loaded;
