@@ -172,12 +172,12 @@ bool prepare_bench_calibration(const BenchDataSet& set) {
     install_path = set.folder;  // the calibration log goes here
     folder_settings.slot[kLibraryTextFileSlot] = set.library_file;
     if (!read_library_text_file(set.library_file)) return false;
-    library_loaded = 1;
-    copy_library_compounds(compound_count, library_saved, library);
+    method_data.library_loaded = 1;
+    copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     int count = 0;
     if (!check_compound_file(set.surrogate_file, count)) return false;
     if (!load_internal_standard_file(set.surrogate_file, count)) return false;
-    surrogate_file_loaded = 1;
+    method_data.surrogate_file_loaded = 1;
     std::vector<std::string> labels;
     for (const std::string& file : set.standards) {
         if (!convert_quant_file(file, listed_results_ini(file))) return false;
@@ -185,7 +185,7 @@ bool prepare_bench_calibration(const BenchDataSet& set) {
     }
     if (!convert_quant_file(set.reference, listed_results_ini(set.reference))) return false;
     standard_count = kBenchStandards;
-    surrogate_reference_path = set.reference;
+    method_data.surrogate_reference_path = set.reference;
     prepare_standard_tables(set.standards, labels, false);
     return true;
 }
@@ -199,8 +199,8 @@ void write_bench_reporting_limits(const BenchDataSet& set, const std::string& pa
     std::string text = "Creation Date;09/22/2025 09:00\nCompound Library File:" + to_upper(set.library_file) +
                        "\nInternal Standard File;" + to_upper(set.surrogate_file) +
                        "\n1.00;WATER;ng/l\nOther;bench limits";
-    for (int c = 0; c < compound_count; ++c)
-        if (!library_saved[c].is_internal_standard) text += "\n" + library_saved[c].name + c_format(";%.2f", 0.5 + c % 7);
+    for (int c = 0; c < method_data.compound_count; ++c)
+        if (!method_data.library_saved[c].is_internal_standard) text += "\n" + method_data.library_saved[c].name + c_format(";%.2f", 0.5 + c % 7);
     std::ofstream(path, std::ios::binary) << text;
     std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
 }

@@ -36,10 +36,10 @@ void prepare_method() {
     construct_method_data();
     clear_calibration_log();
     Lcg rng;
-    compound_count = kMaxCompounds;
+    method_data.compound_count = kMaxCompounds;
     int k = 0;
     for (int row = 0; row < kMaxCompounds; ++row) {
-        LibraryCompound& c = library[row];
+        LibraryCompound& c = method_data.library[row];
         const double t = static_cast<double>(row) / (kMaxCompounds - 1);
         c.name = c_format("Compound %d", row + 1);
         c.bp = 40.0 + 180.0 * t;
@@ -47,9 +47,9 @@ void prepare_method() {
         c.is_internal_standard = row % kStandardsEvery == 2;
         for (int level = 0; level < kMaxLevels; ++level) c.conc[level] = c.is_internal_standard ? 10.0 : 1.0 + level;
         c.conc1_copy = c.conc[0];
-        library_saved[row] = c;
+        method_data.library_saved[row] = c;
         if (!c.is_internal_standard) continue;
-        SurrogateRecord& r = surrogates[k];
+        SurrogateRecord& r = method_data.surrogates[k];
         r.name = c.name;
         r.LibCmpndNum = row + 1;
         r.bp = c.bp;
@@ -63,8 +63,8 @@ void prepare_method() {
         }
         ++k;
     }
-    surrogate_count = k;
-    surrogate_range_limits = {library[7].bp, library[147].bp, library[7].rvw, library[147].rvw};
+    method_data.surrogate_count = k;
+    method_data.surrogate_range_limits = {method_data.library[7].bp, method_data.library[147].bp, method_data.library[7].rvw, method_data.library[147].rvw};
     standard_count = kReference;
     for (int a = 0; a <= kReference; ++a) {
         level_names[a] = c_format("Amount%d", a % kMaxLevels + 1);

@@ -16,11 +16,11 @@ namespace {
 // A "Version" layout file of n compounds and a library that matches it.
 std::string prepare(const std::string& folder, int n) {
     construct_method_data();
-    compound_count = n;
+    method_data.compound_count = n;
     std::string text = "Quant Report Version 3\n09/14/2025 08:15\nLF-0042\nCLIENT-7\nGC-2\nCOMPOUND\n";
     for (int c = 0; c < n; ++c) {
-        library[c].name = c_format("Compound number %d", c + 1);
-        text += c_format("%s\t%.1f\t%d\t%.3f\n", library[c].name.c_str(), 15000.0 + 917.3 * c, 60 + c, 2.0 + 0.1 * c);
+        method_data.library[c].name = c_format("Compound number %d", c + 1);
+        text += c_format("%s\t%.1f\t%d\t%.3f\n", method_data.library[c].name.c_str(), 15000.0 + 917.3 * c, 60 + c, 2.0 + 0.1 * c);
     }
     std::string path = folder + "/STD1.TXT";
     std::ofstream(path) << text;

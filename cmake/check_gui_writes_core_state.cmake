@@ -21,8 +21,8 @@ set(allowed_writes
   # (New, Insert, Delete, the internal-standard box, the names-edited mark, the count kept
   # at the start) still written by the window.
   "methoddata/edit_lib_form.cpp current_record"
-  "methoddata/edit_lib_form.cpp compound_count"
-  "methoddata/edit_lib_form.cpp library"
+  "methoddata/edit_lib_form.cpp method_data.compound_count"
+  "methoddata/edit_lib_form.cpp method_data.library"
   "methoddata/edit_lib_form.cpp names_edited"
   "methoddata/edit_lib_form.cpp saved_compound_count"
   # The internal-standard editor's grouping error, cleared when it shows.
@@ -34,8 +34,8 @@ set(allowed_writes
   # Save, Print and Exit.
   "calibration/calibrate_form.cpp standard_count"
   "calibration/calibrate_form.cpp folder_settings"
-  "calibration/calibrate_form.cpp surrogate_reference_path"
-  "calibration/calibrate_form.cpp surrogate_file_path"
+  "calibration/calibrate_form.cpp method_data.surrogate_reference_path"
+  "calibration/calibrate_form.cpp method_data.surrogate_file_path"
   "calibration/calibrate_form.cpp process_files_data"
   "calibration/calibrate_form.cpp level_included"
   "calibration/calibrate_form.cpp calibration_file_name"
@@ -44,6 +44,10 @@ set(allowed_writes
   "methoddata/edit_mdl_form.cpp lmt_file_path"
   "methoddata/edit_mdl_form.cpp folder_settings"
 )
+
+# Values whose members are state of their own: a write names the member written
+# ("method_data.library"), so that an allowed write of one member allows no other.
+set(values_by_member method_data)
 
 # The names: `extern` declarations of src/core headers that are not const.
 set(names "")
@@ -108,17 +112,32 @@ foreach(f IN LISTS files)
       if(at EQUAL -1)
         continue()
       endif()
-      if(line MATCHES "${before}${name}${chain}${assignment}"
-         OR line MATCHES "(\\+\\+|--)[ \t]*${name}${after}"
-         OR line MATCHES "${before}${name}${chain}${mutating_call}"
-         OR line MATCHES "${algorithm}(std::begin[ \t]*\\([ \t]*)?${name}${after}")
-        list(FIND allowed_writes "${f} ${name}" allowed)
-        if(allowed EQUAL -1)
-          string(APPEND faults "\n  src/gui/${f}:${n}: writes ${name}: ${line}")
-        else()
-          list(APPEND seen "${f} ${name}")
-        endif()
+      set(targets "${name}")
+      list(FIND values_by_member "${name}" by_member)
+      if(NOT by_member EQUAL -1)
+        string(REGEX MATCHALL "${name}\\.[A-Za-z_0-9]+" targets "${line}")
+        list(REMOVE_DUPLICATES targets)
       endif()
+      # The whole value written at once.
+      if(NOT by_member EQUAL -1 AND
+         (line MATCHES "${before}${name}[ \t]*${assignment}"
+          OR line MATCHES "${algorithm}${name}([^A-Za-z_0-9.]|$)"))
+        string(APPEND faults "\n  src/gui/${f}:${n}: writes ${name}: ${line}")
+      endif()
+      foreach(written IN LISTS targets)
+        string(REPLACE "." "\\." target "${written}")
+        if(line MATCHES "${before}${target}${chain}${assignment}"
+           OR line MATCHES "(\\+\\+|--)[ \t]*${target}${after}"
+           OR line MATCHES "${before}${target}${chain}${mutating_call}"
+           OR line MATCHES "${algorithm}(std::begin[ \t]*\\([ \t]*)?${target}${after}")
+          list(FIND allowed_writes "${f} ${written}" allowed)
+          if(allowed EQUAL -1)
+            string(APPEND faults "\n  src/gui/${f}:${n}: writes ${written}: ${line}")
+          else()
+            list(APPEND seen "${f} ${written}")
+          endif()
+        endif()
+      endforeach()
     endforeach()
   endforeach()
 endforeach()

@@ -75,19 +75,19 @@ class LevelLookupTest : public ::testing::Test {
 protected:
     void SetUp() override {
         construct_method_data();
-        compound_count = 3;
+        method_data.compound_count = 3;
         const char* names[] = {"Benzene", "Fluorobenzene", "Benzene"};
         for (int c = 0; c < 3; ++c) {
-            library[c].name = names[c];
-            for (int k = 0; k < kMaxLevels; ++k) library[c].conc[k] = 10.0 * (c + 1) + k;
-            library[c].conc1_copy = library[c].conc[0];
+            method_data.library[c].name = names[c];
+            for (int k = 0; k < kMaxLevels; ++k) method_data.library[c].conc[k] = 10.0 * (c + 1) + k;
+            method_data.library[c].conc1_copy = method_data.library[c].conc[0];
             raw_data_sets[1].area[c] = 1000 * (c + 1);
         }
-        library[1].is_internal_standard = 1;
-        library_saved = library;
+        method_data.library[1].is_internal_standard = 1;
+        method_data.library_saved = method_data.library;
         // A build may have written amounts into the working library since the snapshot.
-        for (auto& compound : library) compound.conc.fill(-1.0);
-        library[1].conc[0] = 25.0;
+        for (auto& compound : method_data.library) compound.conc.fill(-1.0);
+        method_data.library[1].conc[0] = 25.0;
         standard_count = 2;
     }
     std::span<const SampleRawData> sets{raw_data_sets};
@@ -137,7 +137,7 @@ TEST_F(LevelLookupTest, AmountFollowsTheSlotsLabel) {
 }
 
 TEST_F(LevelLookupTest, DilutionMultipliesTheBaseAmountNotAWrittenConc1) {
-    library_saved[0].conc[0] = 20.0;  // a diluted amount copied back into the snapshot
+    method_data.library_saved[0].conc[0] = 20.0;  // a diluted amount copied back into the snapshot
     level_names[0] = "2";
     double amount = 0.0;
     lookup_area_conc_by_label(sets, "Benzene", 0, amount);
@@ -149,7 +149,7 @@ TEST_F(LevelLookupTest, TheRowIndexFindsWhatTheNameLookupFinds) {
     EXPECT_EQ(rows.row_of("Benzene"), 0);  // the first of that name
     EXPECT_EQ(rows.row_of("Fluorobenzene"), 1);
     EXPECT_EQ(rows.row_of("benzene"), -1);
-    library[5].name = "Past the count";
+    method_data.library[5].name = "Past the count";
     EXPECT_EQ(LibraryRowIndex().row_of("Past the count"), -1);
     level_names[1] = "Amount3";
     for (const char* name : {"Benzene", "Fluorobenzene", "Missing"}) {

@@ -40,11 +40,11 @@ TEST_F(CurveStatisticsTest, AllCompoundsOverTheCountedLevels) {
         {{2.0, kNotSet, 6.0}, {}, 4.0, std::sqrt(8.0), 100.0 * std::sqrt(8.0) / 4.0},  // level without data
         {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {}, 5.5, std::sqrt(55.0 / 6.0), 100.0 * std::sqrt(55.0 / 6.0) / 5.5},
     };
-    compound_count = static_cast<int>(std::size(cases));
-    for (int c = 0; c < compound_count; ++c) levels(c, cases[c].rf, cases[c].excluded);
+    method_data.compound_count = static_cast<int>(std::size(cases));
+    for (int c = 0; c < method_data.compound_count; ++c) levels(c, cases[c].rf, cases[c].excluded);
     standard_count = 1;  // the ten slots count whatever the number of standards
     compute_all_curve_statistics();
-    for (int c = 0; c < compound_count; ++c) {
+    for (int c = 0; c < method_data.compound_count; ++c) {
         EXPECT_DOUBLE_EQ(curve_statistics.mean_rf[c], cases[c].mean) << "case " << c;
         EXPECT_DOUBLE_EQ(curve_statistics.sd_rf[c], cases[c].sd) << "case " << c;
         EXPECT_DOUBLE_EQ(curve_statistics.pct_rsd[c], cases[c].rsd) << "case " << c;
@@ -64,7 +64,7 @@ TEST_F(CurveStatisticsTest, OneCompoundOverTheStandardsOnly) {
 TEST_F(CurveStatisticsTest, CompoundsBeyondTheLibraryAreLeftAlone) {
     levels(1, {3.0, 3.0});
     curve_statistics.mean_rf[1] = 9.0;
-    compound_count = 1;
+    method_data.compound_count = 1;
     compute_all_curve_statistics();
     EXPECT_DOUBLE_EQ(curve_statistics.mean_rf[1], 9.0);
 }

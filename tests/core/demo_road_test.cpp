@@ -68,8 +68,8 @@ std::vector<CalibrationValue> calibration_in_memory() {
     auto add = [&v](std::string what, double value, double half_unit) { v.push_back({std::move(what), value, half_unit}); };
     const double five_places = 0.5e-5, two_places = 0.5e-2, exact = 0.0;
     for (int p = 0; p < kStandards; ++p) add("label " + level_names[p], p, exact);
-    for (int c = 0; c < compound_count; ++c) {
-        const LibraryCompound& lib = library[c];
+    for (int c = 0; c < method_data.compound_count; ++c) {
+        const LibraryCompound& lib = method_data.library[c];
         const std::string name = lib.name + (lib.is_internal_standard ? " (IS)" : "");
         add(name + " bp", lib.bp, two_places);
         add(name + " rvw", lib.rvw, two_places);
@@ -85,8 +85,8 @@ std::vector<CalibrationValue> calibration_in_memory() {
         }
         add(name + " reference area", raw_data_sets[kStandards].area[c], exact);
     }
-    for (int k = 0; k < surrogate_count; ++k) {
-        const SurrogateRecord& s = surrogates[k];
+    for (int k = 0; k < method_data.surrogate_count; ++k) {
+        const SurrogateRecord& s = method_data.surrogates[k];
         for (int g = 0; g < kGroups; ++g) {
             add(s.name + " RV group " + std::to_string(g + 1), s.rvwgroup[g], exact);
             add(s.name + " BP group " + std::to_string(g + 1), s.bpgroup[g], exact);
@@ -94,7 +94,7 @@ std::vector<CalibrationValue> calibration_in_memory() {
         add(s.name + " first pass", s.first_pass, exact);
         add(s.name + " checked", s.checked_surrogate, exact);
     }
-    const SurrogateRangeLimits& r = surrogate_range_limits;
+    const SurrogateRangeLimits& r = method_data.surrogate_range_limits;
     for (auto [what, value] : {std::pair{"MinBP", r.MinBP}, {"MaxBP", r.MaxBP}, {"MinRVW", r.MinRVW}, {"MaxRVW", r.MaxRVW}})
         add(what, value, 0.5e-6);
     return v;
@@ -154,12 +154,12 @@ protected:
     void load_method() {
         ui.open_returns(file("demo_library.txt"));
         load_library_command(menu);
-        ASSERT_EQ(library_loaded, 1);
-        ASSERT_EQ(compound_count, 62);
+        ASSERT_EQ(method_data.library_loaded, 1);
+        ASSERT_EQ(method_data.compound_count, 62);
         ui.open_returns(file("demo_internal_standards.ini"));
         ASSERT_TRUE(load_surrogate_file_command(menu));  // in step with the library
-        EXPECT_EQ(surrogate_count, 11);
-        EXPECT_EQ(surrogate_limits_invalid, 0);  // the groupings pass
+        EXPECT_EQ(method_data.surrogate_count, 11);
+        EXPECT_EQ(method_data.surrogate_limits_invalid, 0);  // the groupings pass
         EXPECT_TRUE(menu.enabled(MenuItem::Calibrate1));
     }
 
@@ -184,7 +184,7 @@ protected:
         }
         const std::string reference = file("runs/REF.TXT");
         ASSERT_NO_FATAL_FAILURE(add_run(reference));
-        surrogate_reference_path = reference;
+        method_data.surrogate_reference_path = reference;
 
         clear_calibration_log();
         ASSERT_FALSE(check_calibration_files(files, labels, reference));
@@ -219,7 +219,7 @@ protected:
         ASSERT_EQ(evaluate_check_standard(), CheckEvaluation::Done);
         ASSERT_TRUE(write_check_calibration_file(check_level));
         check_report = resolve_path(check_report_path());
-        for (int c = 0; c < compound_count; ++c) {
+        for (int c = 0; c < method_data.compound_count; ++c) {
             differences.push_back(percent_difference(c, check_level));
             area_ratios.push_back(double(raw_data_sets[kCheckDataSet].area[c]) / raw_data_sets[kAmount3].area[c]);
         }
@@ -285,12 +285,12 @@ TEST_F(DemoRoad, FromTheLibraryToTheReports) {
     ASSERT_NO_FATAL_FAILURE(check_calibration());
     EXPECT_LT(median(area_ratios), 0.93);
     EXPECT_LT(std::fabs(median(differences)), 2.0);
-    for (int c = 0; c < compound_count; ++c) EXPECT_LT(std::fabs(differences[c]), 25.0) << library[c].name;
+    for (int c = 0; c < method_data.compound_count; ++c) EXPECT_LT(std::fabs(differences[c]), 25.0) << method_data.library[c].name;
     EXPECT_EQ(file_name_of(check_report), "CCV.check");
     const std::string check_text = read_file_text(check_report);
-    for (int c = 0; c < compound_count; ++c)
-        EXPECT_NE(check_text.find("\n" + std::to_string(c + 1) + ";" + library[c].name + ";"), std::string::npos)
-            << library[c].name;
+    for (int c = 0; c < method_data.compound_count; ++c)
+        EXPECT_NE(check_text.find("\n" + std::to_string(c + 1) + ";" + method_data.library[c].name + ";"), std::string::npos)
+            << method_data.library[c].name;
 
     // The samples with demo_water.lmt (limits at the lowest calibration amounts), printed
     // as one batch and written in the general layout; Exit; then the samples without
@@ -348,7 +348,7 @@ TEST_F(DemoRoad, FromTheLibraryToTheReports) {
             EXPECT_EQ(l.status, below ? ResultStatus::BelowLimit : ResultStatus::Measured) << where;
             EXPECT_EQ(l.qualifier, r.qualifier) << where;
         }
-        for (int k = 0; k < surrogate_count; ++k) {
+        for (int k = 0; k < method_data.surrogate_count; ++k) {
             // The lowest boiler (Acetone-d6, below MinBP) is the least well modelled: up to 16 % high.
             const SurrogateResult& s = data.samples[j].surrogate_results[k];
             EXPECT_NEAR(s.corrected_recovery, 100.0, 20.0) << s.name << " in sample " << j + 1;

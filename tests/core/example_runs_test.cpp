@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         construct_method_data();
         ASSERT_TRUE(read_library_text_file(example_file("demo_library.txt")));
-        copy_library_compounds(compound_count, library_saved, library);
+        copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     }
 
     // Converts a run into the temp folder and reads it into a data set.
@@ -40,9 +40,9 @@ TEST_F(ExampleRunsTest, EveryRunConvertsAgainstTheDemoLibrary) {
     for (const char* run : runs) {
         raw_data_sets[0] = SampleRawData{};
         load(run, 0);
-        EXPECT_EQ(raw_data_sets[0].name[compound_count - 1], library[compound_count - 1].name) << run;
-        for (int c = 0; c < compound_count; ++c) {
-            if (!library[c].is_internal_standard) continue;
+        EXPECT_EQ(raw_data_sets[0].name[method_data.compound_count - 1], method_data.library[method_data.compound_count - 1].name) << run;
+        for (int c = 0; c < method_data.compound_count; ++c) {
+            if (!method_data.library[c].is_internal_standard) continue;
             EXPECT_GT(raw_data_sets[0].area[c], 0) << run << " " << c;
         }
     }

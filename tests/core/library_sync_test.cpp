@@ -18,8 +18,8 @@ class LibrarySync : public ::testing::Test {
     void SetUp() override {
         construct_method_data();
         setenv("TMPDIR", temp.path().c_str(), 1);
-        library_ini_path = "/data/lib/DEMO.ini";
-        surrogate_file_path = "/data/surr/DEMO.INI";
+        method_data.library_ini_path = "/data/lib/DEMO.ini";
+        method_data.surrogate_file_path = "/data/surr/DEMO.INI";
     }
     void TearDown() override { unsetenv("TMPDIR"); }
 
@@ -54,7 +54,7 @@ TEST_F(LibrarySync, InStepWhenRecordsFollowTheStandardsWhereverTheyStand) {
     library_with_two_standards();
     add_record("Toluene-d8", 110, 13.5, {}, 2);
     add_record("Fluorobenzene", 85, 13.0, {}, 4);
-    EXPECT_TRUE(check_library_sync(library, surrogates));
+    EXPECT_TRUE(check_library_sync(method_data.library, method_data.surrogates));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(report_written());
     EXPECT_TRUE(ui.printed.empty());
@@ -68,7 +68,7 @@ TEST_F(LibrarySync, AcceptedRenamesGiveCode1AndTheLibraryCompound) {
     ui.answer(Answer::Yes);
     ui.expect_message(
         "The surrogate file has been modified.\nSave the file in the Surrogate Data form.");
-    EXPECT_TRUE(check_library_sync(library, surrogates));
+    EXPECT_TRUE(check_library_sync(method_data.library, method_data.surrogates));
 
     ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(
@@ -83,12 +83,12 @@ TEST_F(LibrarySync, AcceptedRenamesGiveCode1AndTheLibraryCompound) {
               "The surrogate file has been modified.\nSave the file in the Surrogate Data form.");
     EXPECT_EQ(ui.messages[2].caption, "Warning");
     // Record 0 now stands for Toluene-d8 with its properties; its groups stay.
-    EXPECT_EQ(surrogates[0].name, "Toluene-d8");
-    EXPECT_EQ(surrogates[0].LibCmpndNum, 2);
-    EXPECT_EQ(surrogates[0].bp, 110.0);
-    EXPECT_EQ(surrogates[0].rvw, 13.5);
-    EXPECT_EQ(surrogates[0].bpgroup[0], 1);
-    EXPECT_EQ(surrogate_file_written, 0);
+    EXPECT_EQ(method_data.surrogates[0].name, "Toluene-d8");
+    EXPECT_EQ(method_data.surrogates[0].LibCmpndNum, 2);
+    EXPECT_EQ(method_data.surrogates[0].bp, 110.0);
+    EXPECT_EQ(method_data.surrogates[0].rvw, 13.5);
+    EXPECT_EQ(method_data.surrogates[0].bpgroup[0], 1);
+    EXPECT_EQ(method_data.surrogate_file_written, 0);
     EXPECT_FALSE(report_written());
 }
 
@@ -99,10 +99,10 @@ TEST_F(LibrarySync, RefusedRenameGivesCode9TheReportAndThePrintout) {
     ui.answer(Answer::No);
     ui.expect_message(kNotInStepWarning);
     ui.expect_message(kReportWritten + temp.file("mismatchfile.TXT"));
-    EXPECT_FALSE(check_library_sync(library, surrogates));
+    EXPECT_FALSE(check_library_sync(method_data.library, method_data.surrogates));
     EXPECT_EQ(ui.messages.size(), 3u);  // one question only: the walk stops at the refusal
-    EXPECT_EQ(surrogates[0].name, "Fluorobenzene");
-    EXPECT_EQ(surrogate_file_written, 1);
+    EXPECT_EQ(method_data.surrogates[0].name, "Fluorobenzene");
+    EXPECT_EQ(method_data.surrogate_file_written, 1);
     EXPECT_EQ(report_file(), kHead + "1" + kAlone + "Benzene\n" +
                                  "2: Fluorobenzene bpg1  rvwg2  Surrogate  Toluene-d8\n" + "3" +
                                  kAlone + "Toluene\n" + "4: Toluene-d8  Fluorobenzene\n");
@@ -119,7 +119,7 @@ TEST_F(LibrarySync, AReportThatCannotBeWrittenIsReported) {
     ui.answer(Answer::No);
     ui.expect_message(kNotInStepWarning);
     ui.expect_message("The mismatch report " + temp.file("mismatchfile.TXT") + " could not be written");
-    EXPECT_FALSE(check_library_sync(library, surrogates));
+    EXPECT_FALSE(check_library_sync(method_data.library, method_data.surrogates));
     EXPECT_EQ(ui.last_message().caption, "Error");
     EXPECT_EQ(ui.finished_jobs.size(), 1u);
 }
@@ -131,7 +131,7 @@ TEST_F(LibrarySync, MoreRecordsThanStandardsIsOutOfStepEvenWhenNamesMatch) {
     add_record("Extra-d5", 90, 1.0, {}, 2);
     ui.expect_message(kNotInStepWarning);
     ui.expect_message(kReportWritten + temp.file("mismatchfile.TXT"));
-    EXPECT_FALSE(check_library_sync(library, surrogates));
+    EXPECT_FALSE(check_library_sync(method_data.library, method_data.surrogates));
     EXPECT_EQ(report_file(), kHead + "1: Acetone-d6 bpg2  rvwg1  First Pass  = \n" + "2" + kAlone +
                                  "Benzene\n" + "3: Extra-d5\n");
 }
@@ -142,7 +142,7 @@ TEST_F(LibrarySync, FewerRecordsThanStandardsIsOutOfStep) {
     add_record("Acetone-d6", 56, 0.08, {}, 1);
     ui.expect_message(kNotInStepWarning);
     ui.expect_message(kReportWritten + temp.file("mismatchfile.TXT"));
-    EXPECT_FALSE(check_library_sync(library, surrogates));
+    EXPECT_FALSE(check_library_sync(method_data.library, method_data.surrogates));
     EXPECT_EQ(report_file(), kHead + "1: Acetone-d6  = \n" + "2" + kAlone + "Toluene-d8\n");
 }
 
@@ -151,14 +151,14 @@ TEST_F(LibrarySync, NamesCompareWithRegardToCase) {
     add_record("Toluene-d8", 110, 13.5, {}, 1);
     ui.answer(Answer::Yes);
     ui.expect_message("The surrogate file has been modified.");
-    EXPECT_TRUE(check_library_sync(library, surrogates));
-    EXPECT_EQ(surrogates[0].name, "Toluene-D8");
+    EXPECT_TRUE(check_library_sync(method_data.library, method_data.surrogates));
+    EXPECT_EQ(method_data.surrogates[0].name, "Toluene-D8");
 }
 
 TEST(MismatchPrintout, RowsMarksAndPageBreak) {
     construct_method_data();
-    library_ini_path = "/data/lib/DEMO.ini";
-    surrogate_file_path = "/data/surr/DEMO.INI";
+    method_data.library_ini_path = "/data/lib/DEMO.ini";
+    method_data.surrogate_file_path = "/data/surr/DEMO.INI";
     ScriptedUi ui;  // fixes the clock
     add_library_row("IS-A", true);
     add_library_row("IS-B", true);
@@ -167,7 +167,7 @@ TEST(MismatchPrintout, RowsMarksAndPageBreak) {
     add_record("Other", 1, 1, {});
 
     RecordingCanvas canvas;
-    print_mismatch_report(canvas, mismatch_rows(library, surrogates));
+    print_mismatch_report(canvas, mismatch_rows(method_data.library, method_data.surrogates));
     EXPECT_TRUE(canvas.job_ended);
     EXPECT_EQ(canvas.orientation, Orientation::Portrait);  // back after the job
 
@@ -206,8 +206,8 @@ TEST(MismatchPrintout, RowsMarksAndPageBreak) {
     EXPECT_EQ(canvas.page, 2);
 
     // Exactly one page's rows: no empty page after the last.
-    compound_count = 55;
+    method_data.compound_count = 55;
     RecordingCanvas one_page;
-    print_mismatch_report(one_page, mismatch_rows(library, surrogates));
+    print_mismatch_report(one_page, mismatch_rows(method_data.library, method_data.surrogates));
     EXPECT_EQ(one_page.page, 1);
 }

@@ -30,20 +30,20 @@ class LibraryTextFile : public ::testing::Test {
 protected:
     void SetUp() override {
         construct_method_data();
-        library_version = program_version_text;
+        method_data.library_version = program_version_text;
         reset_library_tables();
         // A library already in memory: a refused file must leave it as it was.
-        library[0].name = "Kept";
-        library[0].rvw = 3.0;
-        compound_count = 7;
-        library_ini_path = "/old/kept.ini";
+        method_data.library[0].name = "Kept";
+        method_data.library[0].rvw = 3.0;
+        method_data.compound_count = 7;
+        method_data.library_ini_path = "/old/kept.ini";
     }
 
     void expect_library_untouched() {
-        EXPECT_EQ(compound_count, 7);
-        EXPECT_EQ(library[0].name, "Kept");
-        EXPECT_EQ(library[0].rvw, 3.0);
-        EXPECT_EQ(library_ini_path, "/old/kept.ini");
+        EXPECT_EQ(method_data.compound_count, 7);
+        EXPECT_EQ(method_data.library[0].name, "Kept");
+        EXPECT_EQ(method_data.library[0].rvw, 3.0);
+        EXPECT_EQ(method_data.library_ini_path, "/old/kept.ini");
     }
 
     // Expects the next message and checks its caption once shown.
@@ -113,21 +113,21 @@ TEST_F(LibraryTextFile, HeaderFormsByItsSeparatorCount) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
-        variable_mode = VariableMode{0, 0, 0, "V2", "old single", "old1", "old2"};
-        library_version = "Previous";
-        loaded_variable_mode = no_loaded_variable_mode();
+        method_data.variable_mode = VariableMode{0, 0, 0, "V2", "old single", "old1", "old2"};
+        method_data.library_version = "Previous";
+        method_data.loaded_variable_mode = no_loaded_variable_mode();
         ASSERT_TRUE(parse_library_header(c.line));
-        EXPECT_EQ(variable_mode.one_variable_mode, c.one_variable);
-        EXPECT_EQ(variable_mode.bp_variable_chosen, c.bp_chosen);
-        EXPECT_EQ(variable_mode.rvw_variable_chosen, c.rvw_chosen);
-        EXPECT_EQ(variable_mode.variable1_label, c.label1);
-        EXPECT_EQ(variable_mode.variable2_label, c.label2);
-        EXPECT_EQ(variable_mode.transform_text, c.transform);
+        EXPECT_EQ(method_data.variable_mode.one_variable_mode, c.one_variable);
+        EXPECT_EQ(method_data.variable_mode.bp_variable_chosen, c.bp_chosen);
+        EXPECT_EQ(method_data.variable_mode.rvw_variable_chosen, c.rvw_chosen);
+        EXPECT_EQ(method_data.variable_mode.variable1_label, c.label1);
+        EXPECT_EQ(method_data.variable_mode.variable2_label, c.label2);
+        EXPECT_EQ(method_data.variable_mode.transform_text, c.transform);
         if (c.one_variable) {
-            EXPECT_EQ(variable_mode.single_variable_label, c.single_label);
+            EXPECT_EQ(method_data.variable_mode.single_variable_label, c.single_label);
         }
-        EXPECT_EQ(library_version, c.version);
-        EXPECT_TRUE(loaded_variable_mode == variable_mode);
+        EXPECT_EQ(method_data.library_version, c.version);
+        EXPECT_TRUE(method_data.loaded_variable_mode == method_data.variable_mode);
     }
 }
 
@@ -158,19 +158,19 @@ TEST_F(LibraryTextFile, MalformedHeadersAreRefusedWithTheirNumber) {
 }
 
 TEST_F(LibraryTextFile, OldVersionWarnsLoadsAndSavesTheCurrentVersion) {
-    library_version = "Version 4.2";
+    method_data.library_version = "Version 4.2";
     expect_error("You must save library now\n to make compatible with Version 4.2", "Error");
     std::string path =
         temp.write("old.txt", "COMPOUND LIBRARY;V2;RVW;BP;Version 4.0\n" + full_row("Benzene", "analyte", "11.4"));
     ASSERT_TRUE(read_library_text_file(path));
     check_caption();
-    EXPECT_EQ(compound_count, 1);
-    EXPECT_EQ(library_version, "Version 4.2");
+    EXPECT_EQ(method_data.compound_count, 1);
+    EXPECT_EQ(method_data.library_version, "Version 4.2");
 
     // A library whose version text is the old one is saved with the current one.
     ASSERT_TRUE(parse_library_header("COMPOUND LIBRARY;Version 4.0"));
-    EXPECT_EQ(library_version, "Version 4.0");
-    std::string text = format_library_text(1, library);
+    EXPECT_EQ(method_data.library_version, "Version 4.0");
+    std::string text = format_library_text(1, method_data.library);
     EXPECT_EQ(text.substr(0, text.find('\n')), "COMPOUND LIBRARY;V2;RVW;BP;Version 4.2");
 }
 
@@ -192,7 +192,7 @@ TEST_F(LibraryTextFile, RowErrorsRefuseTheFileAndKeepTheLibrary) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rows);
-        library_version = "";
+        method_data.library_version = "";
         expect_error(c.message, "Fatal Error");
         EXPECT_FALSE(read_library_text_file(temp.write("bad.txt", c.header + c.rows)));
         check_caption();
@@ -227,13 +227,13 @@ TEST_F(LibraryTextFile, ANameInTwoRowsIsRefusedNamingBothRows) {
 }
 
 TEST_F(LibraryTextFile, CasColumnIsAcceptedWhenTheKeptVersionTextHasVersion) {
-    library_version = "Version 4.2";
+    method_data.library_version = "Version 4.2";
     ASSERT_TRUE(read_library_text_file(temp.write("old.txt", "COMPOUND LIBRARY\n" + full_row("B", "A", "1"))));
-    EXPECT_EQ(library[0].casNumber, "71-43-2");
+    EXPECT_EQ(method_data.library[0].casNumber, "71-43-2");
 }
 
 TEST_F(LibraryTextFile, ShortRowsKeepDefaultsAndRunsOfTabsAreOneSeparator) {
-    library[1].MDLwater = 4.5;  // limits are not in the file: they stay
+    method_data.library[1].MDLwater = 4.5;  // limits are not in the file: they stay
     std::string path = temp.write("short.txt", std::string(kHeader2) +
                                                    "Benzene\tA\n"
                                                    "Toluene-d8\tsurrogate\t13.5\t110\n"
@@ -241,9 +241,9 @@ TEST_F(LibraryTextFile, ShortRowsKeepDefaultsAndRunsOfTabsAreOneSeparator) {
                                                    "Naphthalene\tInternal Standard\t0.9\t218\t1.5\t3.3\t25\t25\t25"
                                                    "\t25\t25\t25\t25\t25\t25\t25\t91-20-3\textra\tignored\n");
     ASSERT_TRUE(read_library_text_file(path));
-    ASSERT_EQ(compound_count, 4);
+    ASSERT_EQ(method_data.compound_count, 4);
 
-    const LibraryCompound& a = library[0];
+    const LibraryCompound& a = method_data.library[0];
     EXPECT_EQ(a.name, "Benzene");
     EXPECT_EQ(a.cmpndType, "analyte");
     EXPECT_EQ(a.is_internal_standard, 0);
@@ -252,7 +252,7 @@ TEST_F(LibraryTextFile, ShortRowsKeepDefaultsAndRunsOfTabsAreOneSeparator) {
     EXPECT_EQ(a.conc1_copy, 99.0);
     EXPECT_EQ(a.casNumber, "N/A");
 
-    const LibraryCompound& s = library[1];
+    const LibraryCompound& s = method_data.library[1];
     EXPECT_EQ(s.cmpndType, "Internal Standard");
     EXPECT_EQ(s.is_internal_standard, 1);
     EXPECT_EQ(s.rvw, 13.5);
@@ -261,7 +261,7 @@ TEST_F(LibraryTextFile, ShortRowsKeepDefaultsAndRunsOfTabsAreOneSeparator) {
     EXPECT_EQ(s.MDLwater, 4.5);
 
     // The empty rvo field is skipped: the values after it move one position left.
-    const LibraryCompound& x = library[2];
+    const LibraryCompound& x = method_data.library[2];
     EXPECT_EQ(x.name, "o-Xylene");
     EXPECT_EQ(x.rvo, 3.12);
     EXPECT_EQ(x.partcoef, 1.0);
@@ -269,7 +269,7 @@ TEST_F(LibraryTextFile, ShortRowsKeepDefaultsAndRunsOfTabsAreOneSeparator) {
     EXPECT_EQ(x.conc1_copy, 5.0);
     EXPECT_EQ(x.conc[1], 99.0);
 
-    const LibraryCompound& n = library[3];
+    const LibraryCompound& n = method_data.library[3];
     EXPECT_EQ(n.casNumber, "91-20-3");
     EXPECT_EQ(n.conc[9], 25.0);
     EXPECT_EQ(n.is_internal_standard, 1);
@@ -282,41 +282,41 @@ TEST_F(LibraryTextFile, FirstBlankLineEndsTheLibrary) {
         // The rows left unread are named, not dropped unseen.
         ui.expect_message("ends at its blank line 3.\nThe lines after it, from line 4 on, were not read.");
         ASSERT_TRUE(read_library_text_file(temp.write("lib.txt", text)));
-        EXPECT_EQ(compound_count, 1);
-        EXPECT_EQ(library[1].name, "DUMMY");
+        EXPECT_EQ(method_data.compound_count, 1);
+        EXPECT_EQ(method_data.library[1].name, "DUMMY");
     }
     // Blank lines at the end say nothing.
     ASSERT_TRUE(read_library_text_file(temp.write("lib.txt", std::string(kHeader2) + full_row("A", "analyte", "1") +
                                                                  "\n\n  \n")));
-    EXPECT_EQ(compound_count, 1);
+    EXPECT_EQ(method_data.compound_count, 1);
 }
 
 TEST_F(LibraryTextFile, IniPathCutsAtTheLastDotOfTheWholePath) {
     std::string text = std::string(kHeader2) + full_row("A", "analyte", "1");
     std::string in_dotted_folder = temp.write("old.data/lib", text);
     ASSERT_TRUE(read_library_text_file(in_dotted_folder));
-    EXPECT_EQ(library_ini_path, temp.path() + "/old.ini");
+    EXPECT_EQ(method_data.library_ini_path, temp.path() + "/old.ini");
 
     ASSERT_TRUE(read_library_text_file(temp.write("lib.v1.txt", text)));
-    EXPECT_EQ(library_ini_path, temp.path() + "/lib.v1.ini");
+    EXPECT_EQ(method_data.library_ini_path, temp.path() + "/lib.v1.ini");
 }
 
 TEST_F(LibraryTextFile, AtMost150CompoundsAreRead) {
     std::string rows;
     for (int i = 1; i <= kMaxCompounds; ++i) rows += full_row("C" + std::to_string(i), "analyte", "1");
     ASSERT_TRUE(read_library_text_file(temp.write("full.txt", kHeader2 + rows)));
-    EXPECT_EQ(compound_count, kMaxCompounds);
-    EXPECT_EQ(library[kMaxCompounds - 1].name, "C150");
+    EXPECT_EQ(method_data.compound_count, kMaxCompounds);
+    EXPECT_EQ(method_data.library[kMaxCompounds - 1].name, "C150");
 
-    library[0].name = "Kept";
-    library[0].rvw = 3.0;
-    compound_count = 7;
-    library_ini_path = "/old/kept.ini";
+    method_data.library[0].name = "Kept";
+    method_data.library[0].rvw = 3.0;
+    method_data.compound_count = 7;
+    method_data.library_ini_path = "/old/kept.ini";
     expect_error("more than 150 compounds", "Error");
     EXPECT_FALSE(read_library_text_file(temp.write("over.txt", kHeader2 + rows + full_row("C151", "analyte", "1"))));
     check_caption();
     expect_library_untouched();
-    EXPECT_EQ(library[kMaxCompounds - 1].name, "C150");
+    EXPECT_EQ(method_data.library[kMaxCompounds - 1].name, "C150");
 }
 
 TEST_F(LibraryTextFile, MissingOrEmptyFileIsReportedAndChangesNothing) {
@@ -358,9 +358,9 @@ TEST_F(LibraryTextFile, RefusedFilesKeepTheLibraryAndTheVariableMode) {
     const VariableMode mode{0, 0, 0, "V2", "", "Kh", "Tb"};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        variable_mode = mode;
-        loaded_variable_mode = mode;
-        library_version = "Version 4.2";
+        method_data.variable_mode = mode;
+        method_data.loaded_variable_mode = mode;
+        method_data.library_version = "Version 4.2";
         const std::string path = temp.write("lib.txt", c.text);
         ui.expect_message(c.message);
         EXPECT_FALSE(read_library_text_file(path));
@@ -368,14 +368,14 @@ TEST_F(LibraryTextFile, RefusedFilesKeepTheLibraryAndTheVariableMode) {
             EXPECT_NE(ui.last_message().text.find("The file " + path + " is not a compound library"), std::string::npos);
         }
         expect_library_untouched();
-        const VariableMode now = variable_mode;
+        const VariableMode now = method_data.variable_mode;
         EXPECT_EQ(now.one_variable_mode, 0);
         EXPECT_EQ(now.rvw_variable_chosen, 0);
         EXPECT_EQ(now.bp_variable_chosen, 0);
         EXPECT_EQ(now.variable1_label, "Kh");
         EXPECT_EQ(now.variable2_label, "Tb");
-        EXPECT_EQ(loaded_variable_mode.variable1_label, "Kh");
-        EXPECT_EQ(library_version, "Version 4.2");
+        EXPECT_EQ(method_data.loaded_variable_mode.variable1_label, "Kh");
+        EXPECT_EQ(method_data.library_version, "Version 4.2");
     }
 }
 
@@ -413,9 +413,9 @@ TEST_F(LibraryTextFile, ANumberFieldThatIsNotItsValueRefusesTheFileNamingLineAnd
     // A bp below 0 is a real boiling point, and a partition coefficient below 0 a real one.
     ASSERT_TRUE(read_library_text_file(temp.write("cold.txt", std::string(kHeader2) +
                                                                   "Chloromethane\tanalyte\t40\t-24.2\t1\t-0.5\t0\n")));
-    EXPECT_EQ(library[0].bp, -24.2);
-    EXPECT_EQ(library[0].partcoef, -0.5);
-    EXPECT_EQ(library[0].conc[0], 0.0);
+    EXPECT_EQ(method_data.library[0].bp, -24.2);
+    EXPECT_EQ(method_data.library[0].partcoef, -0.5);
+    EXPECT_EQ(method_data.library[0].conc[0], 0.0);
     // A folder given for the file cannot be opened, and says so.
     SetUp();
     expect_error("The library file " + temp.path() + " cannot be opened.", "Error");
@@ -481,8 +481,8 @@ TEST_F(LibraryTextFile, WriteThenReadGivesTheSameLibraryInEveryVariableMode) {
         LibraryTable written;
         written.fill(LibraryCompound_init());
         fill_test_library(written);
-        variable_mode = mode;
-        library_version = "Version 4.2";
+        method_data.variable_mode = mode;
+        method_data.library_version = "Version 4.2";
 
         std::string path = temp.file("round.txt");
         remove_file(path);
@@ -493,9 +493,9 @@ TEST_F(LibraryTextFile, WriteThenReadGivesTheSameLibraryInEveryVariableMode) {
         construct_method_data();
         reset_library_tables();
         ASSERT_TRUE(read_library_text_file(path)) << read_file_text(path);
-        EXPECT_EQ(compound_count, 4);
-        expect_same_rows(written, library, 4);
-        VariableMode read = variable_mode;
+        EXPECT_EQ(method_data.compound_count, 4);
+        expect_same_rows(written, method_data.library, 4);
+        VariableMode read = method_data.variable_mode;
         EXPECT_EQ(read.one_variable_mode, mode.one_variable_mode);
         EXPECT_EQ(read.bp_variable_chosen, mode.bp_variable_chosen);
         EXPECT_EQ(read.rvw_variable_chosen, mode.rvw_variable_chosen);
@@ -506,7 +506,7 @@ TEST_F(LibraryTextFile, WriteThenReadGivesTheSameLibraryInEveryVariableMode) {
             EXPECT_EQ(read.variable1_label, mode.variable1_label);
             EXPECT_EQ(read.variable2_label, mode.variable2_label);
         }
-        EXPECT_EQ(library_version, "Version 4.2");
+        EXPECT_EQ(method_data.library_version, "Version 4.2");
     }
 }
 
@@ -549,9 +549,9 @@ TEST_F(LibraryTextFile, SavedNumbersReadBackEqual) {
     EXPECT_NE(lines[1].find("\t0.125\t0.004\t4.50\t"), std::string::npos);
 
     ASSERT_TRUE(read_library_text_file(temp.write("exact.txt", text)));
-    ASSERT_EQ(compound_count, 4);
-    expect_same_rows(table, library, 4);
-    EXPECT_NEAR(std::log(library[0].rvw), -4.398, 5e-4);
+    ASSERT_EQ(method_data.compound_count, 4);
+    expect_same_rows(table, method_data.library, 4);
+    EXPECT_NEAR(std::log(method_data.library[0].rvw), -4.398, 5e-4);
 }
 
 TEST_F(LibraryTextFile, SaveDialogAsksBeforeOverwriting) {
@@ -610,8 +610,8 @@ TEST_F(LibraryTextFile, SavedRowsBecomeTheSnapshotOutsideCreateMode) {
         main_flags.NewLibraryMode = create_mode;
         ui.save_returns(temp.file(create_mode ? "created.txt" : "edited.txt"));
         ASSERT_TRUE(write_library_text_file(2, table));
-        EXPECT_EQ(library_saved[0].name, create_mode ? "DUMMY" : "1,1-Dichloroethene");
-        EXPECT_EQ(library_saved[2].name, "DUMMY");
+        EXPECT_EQ(method_data.library_saved[0].name, create_mode ? "DUMMY" : "1,1-Dichloroethene");
+        EXPECT_EQ(method_data.library_saved[2].name, "DUMMY");
     }
 }
 
@@ -625,7 +625,7 @@ TEST_F(LibraryTextFile, UnwritableTargetIsReportedAndNothingCountsAsSaved) {
     EXPECT_FALSE(write_library_text_file(4, table));
     check_caption();
     EXPECT_EQ(save_as_cancelled, 1);
-    EXPECT_EQ(library_saved[0].name, "DUMMY");
+    EXPECT_EQ(method_data.library_saved[0].name, "DUMMY");
 
     // A read-only library is refused, not replaced through its folder.
     const std::string locked = temp.write("locked.txt", "old");
@@ -641,15 +641,15 @@ TEST_F(LibraryTextFile, UnwritableTargetIsReportedAndNothingCountsAsSaved) {
 TEST_F(LibraryTextFile, DemoLibraryReadsAndWritesBackByteForByte) {
     std::string path = example_file("demo_library.txt");
     ASSERT_TRUE(read_library_text_file(path));
-    EXPECT_EQ(compound_count, 62);
-    EXPECT_EQ(variable_mode.one_variable_mode, 0);
-    EXPECT_EQ(library_version, "Version 4.2");
-    EXPECT_EQ(library[0].is_internal_standard, 0);  // internal standards stand among the analytes
+    EXPECT_EQ(method_data.compound_count, 62);
+    EXPECT_EQ(method_data.variable_mode.one_variable_mode, 0);
+    EXPECT_EQ(method_data.library_version, "Version 4.2");
+    EXPECT_EQ(method_data.library[0].is_internal_standard, 0);  // internal standards stand among the analytes
 
     // Enough internal standards in each boiling-point and volatility band for three groups.
     int standards = 0, bp_bands[3] = {}, rv_bands[3] = {};
-    for (int i = 0; i < compound_count; ++i) {
-        const LibraryCompound& c = library[i];
+    for (int i = 0; i < method_data.compound_count; ++i) {
+        const LibraryCompound& c = method_data.library[i];
         if (!c.is_internal_standard) continue;
         ++standards;
         EXPECT_EQ(c.cmpndType, "Internal Standard");
@@ -665,7 +665,7 @@ TEST_F(LibraryTextFile, DemoLibraryReadsAndWritesBackByteForByte) {
 
     std::string copy = temp.file("copy.txt");
     ui.save_returns(copy);
-    ASSERT_TRUE(write_library_text_file(compound_count, library));
+    ASSERT_TRUE(write_library_text_file(method_data.compound_count, method_data.library));
     EXPECT_EQ(read_file_text(copy), read_file_text(path));
 }
 

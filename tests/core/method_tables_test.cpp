@@ -10,57 +10,57 @@ protected:
 };
 
 TEST_F(MethodTables, ConstructionAndResetDefaultsDiffer) {
-    for (const LibraryTable* table : {&library, &library_saved}) {
+    for (const LibraryTable* table : {&method_data.library, &method_data.library_saved}) {
         const LibraryCompound& c = (*table)[kMaxCompounds - 1];
         EXPECT_EQ(c.name, "DUMMY");
         EXPECT_EQ(c.cmpndType, "DUMMY");
         EXPECT_EQ(c.casNumber, "");
         for (double mdl : {c.MDLwater, c.MDLsoil, c.MDLbiota, c.MDLwaste}) EXPECT_EQ(mdl, -1.0);
     }
-    EXPECT_EQ(variable_mode.variable1_label, "RVW");
-    EXPECT_EQ(variable_mode.variable2_label, "BP");
-    EXPECT_EQ(surrogate_range_limits.MinBP, kNotSet);
-    EXPECT_EQ(surrogate_range_limits.MaxRVW, kNotSet);
+    EXPECT_EQ(method_data.variable_mode.variable1_label, "RVW");
+    EXPECT_EQ(method_data.variable_mode.variable2_label, "BP");
+    EXPECT_EQ(method_data.surrogate_range_limits.MinBP, kNotSet);
+    EXPECT_EQ(method_data.surrogate_range_limits.MaxRVW, kNotSet);
 
-    library[5].name = "Benzene";
-    library[5].conc = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    library[5].conc1_copy = 7.5;
-    library[5].MDLsoil = 3.0;
-    library_saved[149].casNumber = "71-43-2";
-    surrogates[2].bpgroup[0] = 1;
-    surrogates[2].name = "Toluene-d8";
+    method_data.library[5].name = "Benzene";
+    method_data.library[5].conc = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    method_data.library[5].conc1_copy = 7.5;
+    method_data.library[5].MDLsoil = 3.0;
+    method_data.library_saved[149].casNumber = "71-43-2";
+    method_data.surrogates[2].bpgroup[0] = 1;
+    method_data.surrogates[2].name = "Toluene-d8";
     reset_library_tables();
 
-    for (const LibraryTable* table : {&library, &library_saved}) {
+    for (const LibraryTable* table : {&method_data.library, &method_data.library_saved}) {
         const LibraryCompound& c = (*table)[kMaxCompounds - 1];
         EXPECT_EQ(c.name, "DUMMY");
         EXPECT_EQ(c.casNumber, "N/A");
         for (double mdl : {c.MDLwater, c.MDLsoil, c.MDLbiota, c.MDLwaste}) EXPECT_EQ(mdl, 0.0);
     }
-    EXPECT_EQ(library[5].name, "DUMMY");
-    EXPECT_EQ(library[5].conc[0], 0.0);
-    EXPECT_EQ(library[5].MDLsoil, 0.0);
+    EXPECT_EQ(method_data.library[5].name, "DUMMY");
+    EXPECT_EQ(method_data.library[5].conc[0], 0.0);
+    EXPECT_EQ(method_data.library[5].MDLsoil, 0.0);
     // The base amount of a dilution-factor level survives a reset.
-    EXPECT_EQ(library[5].conc1_copy, 7.5);
-    EXPECT_EQ(surrogates[2].name, "DUMMY");
-    EXPECT_EQ(surrogates[2].bpgroup[0], 0);
+    EXPECT_EQ(method_data.library[5].conc1_copy, 7.5);
+    EXPECT_EQ(method_data.surrogates[2].name, "DUMMY");
+    EXPECT_EQ(method_data.surrogates[2].bpgroup[0], 0);
 }
 
 // The reset is the value's default: two variables labelled "RVW" and "BP", no transform,
 // no single label; the saved copy of a library not yet read is zero and empty throughout.
 TEST_F(MethodTables, ResetGivesTheVariableModeItsStartValues) {
-    variable_mode = VariableMode{1, 1, 0, "Linear", "Boiling", "Kh", "Tb"};
-    loaded_variable_mode = variable_mode;
+    method_data.variable_mode = VariableMode{1, 1, 0, "Linear", "Boiling", "Kh", "Tb"};
+    method_data.loaded_variable_mode = method_data.variable_mode;
     variables_changed = 1;
     construct_method_data();
-    EXPECT_TRUE(variable_mode == (VariableMode{0, 0, 0, "", "", "RVW", "BP"}));
-    EXPECT_TRUE(loaded_variable_mode == (VariableMode{0, 0, 0, "", "", "", ""}));
+    EXPECT_TRUE(method_data.variable_mode == (VariableMode{0, 0, 0, "", "", "RVW", "BP"}));
+    EXPECT_TRUE(method_data.loaded_variable_mode == (VariableMode{0, 0, 0, "", "", "", ""}));
     EXPECT_EQ(variables_changed, 0);
 }
 
 TEST_F(MethodTables, CompoundAmountComesFromTheSavedLibrary) {
-    library_saved[3].conc = {1, 5, 10, 20, 50, 100, 200, 300, 400, 500};
-    library[3].conc = {9, 9, 9, 9, 9, 9, 9, 9, 9, 9};  // unsaved edits are not used
+    method_data.library_saved[3].conc = {1, 5, 10, 20, 50, 100, 200, 300, 400, 500};
+    method_data.library[3].conc = {9, 9, 9, 9, 9, 9, 9, 9, 9, 9};  // unsaved edits are not used
     EXPECT_EQ(get_compound_amount(3, 0, 1.0), 1.0);
     EXPECT_EQ(get_compound_amount(3, 4, 1.0), 50.0);
     EXPECT_EQ(get_compound_amount(3, 9, 1.0), 500.0);
@@ -88,12 +88,12 @@ TEST_F(MethodTables, CopyLibraryCompoundsCopiesEveryFieldOfTheCountedEntries) {
         c.is_internal_standard = 1;
     }
 
-    EXPECT_TRUE(copy_library_compounds(0, library_saved, source));
-    EXPECT_EQ(library_saved[0].name, "DUMMY");
+    EXPECT_TRUE(copy_library_compounds(0, method_data.library_saved, source));
+    EXPECT_EQ(method_data.library_saved[0].name, "DUMMY");
 
-    EXPECT_TRUE(copy_library_compounds(2, library_saved, source));
+    EXPECT_TRUE(copy_library_compounds(2, method_data.library_saved, source));
     for (int i = 0; i < 2; ++i) {
-        const LibraryCompound& c = library_saved[i];
+        const LibraryCompound& c = method_data.library_saved[i];
         EXPECT_EQ(c.name, source[i].name);
         EXPECT_EQ(c.cmpndType, "Internal Standard");
         EXPECT_EQ(c.rvw, source[i].rvw);
@@ -107,7 +107,7 @@ TEST_F(MethodTables, CopyLibraryCompoundsCopiesEveryFieldOfTheCountedEntries) {
         EXPECT_EQ(c.casNumber, "2037-26-5");
         EXPECT_EQ(c.is_internal_standard, 1);
     }
-    EXPECT_EQ(library_saved[2].name, "DUMMY");
+    EXPECT_EQ(method_data.library_saved[2].name, "DUMMY");
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ protected:
     }
 
     static void use_library(const std::vector<std::string>& names) {
-        compound_count = static_cast<int>(names.size());
-        for (size_t i = 0; i < names.size(); ++i) library[i].name = names[i];
+        method_data.compound_count = static_cast<int>(names.size());
+        for (size_t i = 0; i < names.size(); ++i) method_data.library[i].name = names[i];
     }
 
     // A "DATA FILE" layout file of the given rows.

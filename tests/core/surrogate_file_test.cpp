@@ -93,7 +93,7 @@ TEST_F(SurrogateFile, CreatedFileListsTheStandardsWhereverTheyStand) {
     for (int r = 1; r <= 10; ++r)
         add_library_row("C" + std::to_string(r), r == 4 || r == 8 || r == 10);
     const std::string path = temp.file("NEW.INI");
-    EXPECT_EQ(create_surrogate_file(path, library), 0);
+    EXPECT_EQ(create_surrogate_file(path, method_data.library), 0);
     EXPECT_EQ(read_file_text(path),
               section_text(1, rec("C4", 4)) + "\n" + section_text(2, rec("C8", 8)) + "\n" +
                   section_text(3, rec("C10", 10)) + "\n" + "[header]\nnumber_comps=3\n");
@@ -106,7 +106,7 @@ TEST_F(SurrogateFile, CheckCompoundFileAnswers) {
     construct_method_data();
     add_library_row("an", false);
     const std::string empty = temp.file("EMPTY.INI");
-    create_surrogate_file(empty, library);  // no internal standards: number_comps=0
+    create_surrogate_file(empty, method_data.library);  // no internal standards: number_comps=0
     struct Case {
         std::string path;
         bool ok;
@@ -129,60 +129,60 @@ TEST_F(SurrogateFile, LoadTakesPropertiesFromTheLibraryAndLimitsFromTheGroupRang
     good_library();
     const std::string path = temp.write("GOOD.INI", file_text(kGood));
     ASSERT_TRUE(load(path));
-    EXPECT_EQ(surrogate_file_path, path);
-    EXPECT_EQ(surrogates[2].name, "C");
-    EXPECT_EQ(surrogates[2].LibCmpndNum, 5);
-    EXPECT_EQ(surrogates[2].bp, 70.0);
-    EXPECT_EQ(surrogates[2].rvw, 4.0);
-    EXPECT_EQ(surrogates[3].rvwgroup[1], 1);
-    EXPECT_EQ(surrogates[3].first_pass, 1);
-    EXPECT_EQ(surrogates[7].name, "DUMMY");
+    EXPECT_EQ(method_data.surrogate_file_path, path);
+    EXPECT_EQ(method_data.surrogates[2].name, "C");
+    EXPECT_EQ(method_data.surrogates[2].LibCmpndNum, 5);
+    EXPECT_EQ(method_data.surrogates[2].bp, 70.0);
+    EXPECT_EQ(method_data.surrogates[2].rvw, 4.0);
+    EXPECT_EQ(method_data.surrogates[3].rvwgroup[1], 1);
+    EXPECT_EQ(method_data.surrogates[3].first_pass, 1);
+    EXPECT_EQ(method_data.surrogates[7].name, "DUMMY");
     // BP group 1 without its first-pass member A (bp 50): B and C span 60..70.
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 60.0);
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP, 110.0);  // E, G (F is first pass)
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinRVW, 0.5);
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxRVW,
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinBP, 60.0);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MaxBP, 110.0);  // E, G (F is first pass)
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinRVW, 0.5);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MaxRVW,
                      std::sqrt(32.0 * 64.0));  // e^((ln 32 + ln 64) / 2)
-    EXPECT_EQ(surrogate_limits_invalid, 0);
+    EXPECT_EQ(method_data.surrogate_limits_invalid, 0);
 }
 
 TEST_F(SurrogateFile, LimitsKeysFromTheFileWinOverTheGroupRanges) {
     good_library();
     ASSERT_TRUE(
         load(temp.write("ONE.INI", file_text(kGood, "[Limits]\nMaxBP=150\nMinBP=\nMinRVW=abc\n"))));
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP, 150.0);
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 60.0);  // empty: from the ranges
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinRVW, 0.5);  // not a number: from the ranges
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxRVW, std::sqrt(32.0 * 64.0));
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MaxBP, 150.0);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinBP, 60.0);  // empty: from the ranges
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinRVW, 0.5);  // not a number: from the ranges
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MaxRVW, std::sqrt(32.0 * 64.0));
 }
 
 TEST_F(SurrogateFile, FailingGroupingsWithoutLimitsLeaveTheLimitsNotSet) {
     good_library();
     auto records = kGood;
     records[6].bp = {};  // BP group 2 keeps only E and F
-    surrogate_range_limits.MinBP = 1.0;
+    method_data.surrogate_range_limits.MinBP = 1.0;
     ASSERT_TRUE(load(temp.write("BAD.INI", file_text(records))));
-    EXPECT_EQ(surrogate_range_limits.MinBP, kNotSet);
-    EXPECT_EQ(surrogate_range_limits.MaxRVW, kNotSet);
-    EXPECT_EQ(surrogate_limits_invalid, 1);
+    EXPECT_EQ(method_data.surrogate_range_limits.MinBP, kNotSet);
+    EXPECT_EQ(method_data.surrogate_range_limits.MaxRVW, kNotSet);
+    EXPECT_EQ(method_data.surrogate_limits_invalid, 1);
 
     // With a [Limits] section the same groupings take its keys, the rest from the ranges.
-    surrogate_limits_invalid = 0;
+    method_data.surrogate_limits_invalid = 0;
     ASSERT_TRUE(load(temp.write("BADLIM.INI", file_text(records, "[Limits]\nMinBP=40\n"))));
-    EXPECT_EQ(surrogate_range_limits.MinBP, 40.0);
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP, 90.0);  // only E left in group 2
-    EXPECT_EQ(surrogate_limits_invalid, 0);
+    EXPECT_EQ(method_data.surrogate_range_limits.MinBP, 40.0);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MaxBP, 90.0);  // only E left in group 2
+    EXPECT_EQ(method_data.surrogate_limits_invalid, 0);
 }
 
 TEST_F(SurrogateFile, NoBpMembersLeaveTheBpDefaultsNotSet) {
     good_library();
     auto records = kGood;
     for (auto& r : records) r.bp = {};
-    variable_mode.one_variable_mode = 1, variable_mode.rvw_variable_chosen = 1;  // only the RV rule applies
+    method_data.variable_mode.one_variable_mode = 1, method_data.variable_mode.rvw_variable_chosen = 1;  // only the RV rule applies
     ASSERT_TRUE(load(temp.write("RV.INI", file_text(records))));
-    EXPECT_EQ(surrogate_range_limits.MinBP, kNotSet);
-    EXPECT_EQ(surrogate_range_limits.MaxBP, kNotSet);
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinRVW, 0.5);
+    EXPECT_EQ(method_data.surrogate_range_limits.MinBP, kNotSet);
+    EXPECT_EQ(method_data.surrogate_range_limits.MaxBP, kNotSet);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinRVW, 0.5);
 }
 
 TEST_F(SurrogateFile, CheckSurrLimitsPresentPartialAbsent) {
@@ -196,11 +196,11 @@ TEST_F(SurrogateFile, CheckSurrLimitsPresentPartialAbsent) {
         {"", 159.0, 100.0, 158.0},
     };
     for (const auto& c : cases) {
-        category_thresholds.svc = 7.0;
+        method_data.category_thresholds.svc = 7.0;
         ASSERT_TRUE(load(temp.write("CHK.INI", file_text(kGood, c.tail)))) << c.tail;
-        EXPECT_EQ(category_thresholds.vcs, c.vcs) << c.tail;
-        EXPECT_EQ(category_thresholds.n_pvcsLn, c.npvcs_ln) << c.tail;
-        EXPECT_EQ(category_thresholds.svc, c.svc) << c.tail;
+        EXPECT_EQ(method_data.category_thresholds.vcs, c.vcs) << c.tail;
+        EXPECT_EQ(method_data.category_thresholds.n_pvcsLn, c.npvcs_ln) << c.tail;
+        EXPECT_EQ(method_data.category_thresholds.svc, c.svc) << c.tail;
     }
 }
 
@@ -224,7 +224,7 @@ TEST_F(SurrogateFile, FirstBadRecordFailsTheLoadWith22006) {
     for (const auto& c : cases) {
         construct_method_data();
         good_library();
-        surrogate_range_limits.MinBP = 5.0;
+        method_data.surrogate_range_limits.MinBP = 5.0;
         // Record 3 is bad too, and is never reported: reading stops at the first bad record.
         std::string text = section_text(1, kGood[0]) + c.bad_section + "\n" +
                            section_text(3, rec("F", 5)) +
@@ -233,9 +233,9 @@ TEST_F(SurrogateFile, FirstBadRecordFailsTheLoadWith22006) {
         EXPECT_FALSE(load(temp.write("BADREC.INI", text))) << c.what;
         EXPECT_EQ(ui.last_message().text, "Quantilyzer: 22006 | record 2") << c.what;
         EXPECT_EQ(ui.last_message().caption, "Error") << c.what;
-        EXPECT_EQ(surrogates[0].name, kDummyName) << c.what;     // nothing of the refused file is kept
-        EXPECT_EQ(surrogate_range_limits.MinBP, 5.0) << c.what;  // [Limits] not read
-        EXPECT_EQ(category_thresholds.vcs, 0.0) << c.what;       // [CheckSurrLimits] not read
+        EXPECT_EQ(method_data.surrogates[0].name, kDummyName) << c.what;     // nothing of the refused file is kept
+        EXPECT_EQ(method_data.surrogate_range_limits.MinBP, 5.0) << c.what;  // [Limits] not read
+        EXPECT_EQ(method_data.category_thresholds.vcs, 0.0) << c.what;       // [CheckSurrLimits] not read
     }
     EXPECT_EQ(ui.messages.size(), std::size(cases));
 }
@@ -256,7 +256,7 @@ TEST_F(SurrogateFile, AFlagOtherThanOneOrZeroIsRefusedNamingItsKey) {
             ui.expect_message(expected);
             EXPECT_FALSE(load(temp.write("FLAG.INI", text))) << key << value;
             EXPECT_EQ(ui.last_message().text, expected);
-            EXPECT_EQ(surrogates[0].name, kDummyName);  // nothing of the refused file is kept
+            EXPECT_EQ(method_data.surrogates[0].name, kDummyName);  // nothing of the refused file is kept
         }
     }
 }
@@ -265,15 +265,15 @@ TEST_F(SurrogateFile, AFlagOtherThanOneOrZeroIsRefusedNamingItsKey) {
 // worked out once the renames are settled, not before (MinBP would skip B's 60).
 TEST_F(SurrogateFile, DefaultLimitsFollowTheRenamesTheAnalystAccepts) {
     good_library();
-    library[2].name = library_saved[2].name = "B renamed";
+    method_data.library[2].name = method_data.library_saved[2].name = "B renamed";
     MainMenuState menu;
     start_main_window_in(menu, temp.path());
     ui.open_returns(temp.write("RENAMED.INI", file_text(kGood)));
     ui.answer(Answer::Yes);  // "Library compound: B renamed ---> Surrogate compound: B"
     ui.expect_message("The surrogate file has been modified.");
     ASSERT_TRUE(load_surrogate_file_command(menu));
-    EXPECT_EQ(surrogates[1].name, "B renamed");
-    EXPECT_EQ(surrogate_range_limits.MinBP, 60.0);
+    EXPECT_EQ(method_data.surrogates[1].name, "B renamed");
+    EXPECT_EQ(method_data.surrogate_range_limits.MinBP, 60.0);
     EXPECT_TRUE(menu.enabled(MenuItem::Calibrate1));
 }
 
@@ -281,8 +281,8 @@ TEST_F(SurrogateFile, DefaultLimitsFollowTheRenamesTheAnalystAccepts) {
 // Latin-1 micro and plus-minus in names, the first of duplicate keys and sections.
 TEST_F(SurrogateFile, HandEditedFilesReadAsTheWindowsProgramReadThem) {
     good_library();
-    library[1].name = "\xC2\xB5-A";      // the library is UTF-8
-    library[2].name = "B \xC2\xB1 iso";
+    method_data.library[1].name = "\xC2\xB5-A";      // the library is UTF-8
+    method_data.library[2].name = "B \xC2\xB1 iso";
     auto records = kGood;
     records[0].name = "\xB5-A";           // the file holds the Latin-1 bytes
     records[1].name = "B \xB1 iso";
@@ -291,13 +291,13 @@ TEST_F(SurrogateFile, HandEditedFilesReadAsTheWindowsProgramReadThem) {
     text.replace(text.find("LibCmpndNum=3"), 13, "LibCmpndNum = '3' \nLibCmpndNum=9");
     text += "[compound1]\nname=Z\n[Header]\nnumber_comps=1\n";
     ASSERT_TRUE(load(temp.write("HAND.INI", "\xEF\xBB\xBF" + text)));
-    EXPECT_EQ(surrogates[0].name, "\xC2\xB5-A");
-    EXPECT_EQ(surrogates[0].first_pass, 1);
-    EXPECT_EQ(surrogates[1].name, "B \xC2\xB1 iso");
-    EXPECT_EQ(surrogates[1].LibCmpndNum, 3);
-    EXPECT_EQ(surrogates[6].name, "G");
+    EXPECT_EQ(method_data.surrogates[0].name, "\xC2\xB5-A");
+    EXPECT_EQ(method_data.surrogates[0].first_pass, 1);
+    EXPECT_EQ(method_data.surrogates[1].name, "B \xC2\xB1 iso");
+    EXPECT_EQ(method_data.surrogates[1].LibCmpndNum, 3);
+    EXPECT_EQ(method_data.surrogates[6].name, "G");
     int row = -1;
-    ASSERT_TRUE(find_surrogate_library_row(row, 0, surrogates, library));
+    ASSERT_TRUE(find_surrogate_library_row(row, 0, method_data.surrogates, method_data.library));
     EXPECT_EQ(row, 1);
 }
 
@@ -312,10 +312,10 @@ TEST_F(SurrogateFile, StaleLibraryNumberIsMatchedByName) {
     auto records = kGood;
     records[1].lib = 5;  // B's number points at C's row
     ASSERT_TRUE(load(temp.write("STALE.INI", file_text(records))));
-    EXPECT_EQ(surrogates[1].name, "B");
-    EXPECT_EQ(surrogates[1].LibCmpndNum, 3);
-    EXPECT_EQ(surrogates[1].bp, 60.0);
-    EXPECT_EQ(surrogates[1].rvw, 2.0);
+    EXPECT_EQ(method_data.surrogates[1].name, "B");
+    EXPECT_EQ(method_data.surrogates[1].LibCmpndNum, 3);
+    EXPECT_EQ(method_data.surrogates[1].bp, 60.0);
+    EXPECT_EQ(method_data.surrogates[1].rvw, 2.0);
 }
 
 // A refused file leaves the file loaded before in place: its records, count, path and limits.
@@ -323,9 +323,10 @@ TEST_F(SurrogateFile, ARefusedFileKeepsTheRecordsLoadedBefore) {
     good_library();
     const std::string good = temp.write("GOOD.INI", file_text(kGood));
     ASSERT_TRUE(load(good));
-    const SurrogateTable loaded = surrogates;
-    const int count = surrogate_count;
-    const SurrogateRangeLimits limits = surrogate_range_limits;
+    const SurrogateTable loaded = method_data.surrogates;
+    const int count = method_data.surrogate_count;
+    const SurrogateRangeLimits limits = method_data.surrogate_range_limits;
+    const MethodData whole = method_data;
 
     auto bad = kGood;
     bad[2].name = "F";
@@ -335,20 +336,21 @@ TEST_F(SurrogateFile, ARefusedFileKeepsTheRecordsLoadedBefore) {
     ui.expect_message("Quantilyzer: 22006 | record 3");
     for (const std::string& path : files) {
         EXPECT_FALSE(load(path)) << path;
-        EXPECT_EQ(surrogate_count, count);
-        EXPECT_EQ(surrogate_file_path, good);
-        EXPECT_EQ(surrogate_range_limits.MinBP, limits.MinBP);
+        EXPECT_EQ(method_data.surrogate_count, count);
+        EXPECT_EQ(method_data.surrogate_file_path, good);
+        EXPECT_EQ(method_data.surrogate_range_limits.MinBP, limits.MinBP);
         for (int k = 0; k < count; ++k) {
-            EXPECT_EQ(surrogates[k].name, loaded[k].name);
-            EXPECT_EQ(surrogates[k].bpgroup, loaded[k].bpgroup);
+            EXPECT_EQ(method_data.surrogates[k].name, loaded[k].name);
+            EXPECT_EQ(method_data.surrogates[k].bpgroup, loaded[k].bpgroup);
         }
+        EXPECT_TRUE(method_data == whole) << "a member of the method data was left changed";
     }
 }
 
 TEST_F(SurrogateFile, RvwNotAboveZeroFailsTheLoadAfterItsMessage) {
     good_library();
-    library_saved[4].rvw = 0.0;  // C
-    library[4].rvw = 0.0;
+    method_data.library_saved[4].rvw = 0.0;  // C
+    method_data.library[4].rvw = 0.0;
     ui.expect_message("Quantilyzer: 22010 | record 3");
     EXPECT_FALSE(load(temp.write("ZERO.INI", file_text(kGood))));
 }
@@ -361,16 +363,16 @@ TEST_F(SurrogateFile, WriteRoundTripsAndErasesTrailingRecordsUpToTheFirstGap) {
     const std::string path =
         temp.write("OLD.INI", file_text(eight) + section_text(10, rec("Stray", 1)));
     ASSERT_TRUE(load(path));
-    surrogate_count = 5;
-    surrogates[0].checked_surrogate = 1;
-    surrogate_range_limits = SurrogateRangeLimits{};
-    surrogate_range_limits.MaxBP = 123.25;
-    surrogate_range_limits.MinBP = 2e-7;
-    variable_mode.one_variable_mode = 1, variable_mode.bp_variable_chosen = 1;  // A..E: BP groups of 4 and 1 fail...
+    method_data.surrogate_count = 5;
+    method_data.surrogates[0].checked_surrogate = 1;
+    method_data.surrogate_range_limits = SurrogateRangeLimits{};
+    method_data.surrogate_range_limits.MaxBP = 123.25;
+    method_data.surrogate_range_limits.MinBP = 2e-7;
+    method_data.variable_mode.one_variable_mode = 1, method_data.variable_mode.bp_variable_chosen = 1;  // A..E: BP groups of 4 and 1 fail...
     ui.expect_message("Any limits will not be saved.");
     IniFile file;
     file.load(path);
-    EXPECT_EQ(write_surrogate_file(5, file, surrogates), 0);
+    EXPECT_EQ(write_surrogate_file(5, file, method_data.surrogates), 0);
     EXPECT_EQ(ui.last_message().caption, "Invalid SInternal Standards");
 
     IniFile saved;
@@ -389,8 +391,8 @@ TEST_F(SurrogateFile, WriteRoundTripsAndErasesTrailingRecordsUpToTheFirstGap) {
                                         "rvwgroup6", "first_pass", "checked_surrogate"}));
 
     // ...while all seven pass: [Limits] holds the limits that are set, in the general form.
-    surrogate_count = 7;
-    write_surrogate_file(7, saved, surrogates);
+    method_data.surrogate_count = 7;
+    write_surrogate_file(7, saved, method_data.surrogates);
     IniFile again;
     ASSERT_TRUE(again.load(path));
     EXPECT_EQ(again.key_names("Limits"), (std::vector<std::string>{"MinBP", "MaxBP"}));
@@ -398,13 +400,13 @@ TEST_F(SurrogateFile, WriteRoundTripsAndErasesTrailingRecordsUpToTheFirstGap) {
     EXPECT_EQ(again.get_string("Limits", "MinBP", ""), "2e-07");
 
     // Reading the written file gives the same records.
-    const SurrogateTable written = surrogates;
+    const SurrogateTable written = method_data.surrogates;
     ASSERT_TRUE(load_internal_standard_file(path, 7));
     for (int k = 0; k < 7; ++k) {
-        EXPECT_EQ(surrogates[k].name, written[k].name);
-        EXPECT_EQ(surrogates[k].bpgroup, written[k].bpgroup);
-        EXPECT_EQ(surrogates[k].rvwgroup, written[k].rvwgroup);
-        EXPECT_EQ(surrogates[k].checked_surrogate, written[k].checked_surrogate);
+        EXPECT_EQ(method_data.surrogates[k].name, written[k].name);
+        EXPECT_EQ(method_data.surrogates[k].bpgroup, written[k].bpgroup);
+        EXPECT_EQ(method_data.surrogates[k].rvwgroup, written[k].rvwgroup);
+        EXPECT_EQ(method_data.surrogates[k].checked_surrogate, written[k].checked_surrogate);
     }
 }
 
@@ -412,16 +414,16 @@ TEST_F(SurrogateFile, ThresholdsAndSingleRecordFlagsAreWrittenAlone) {
     good_library();
     const std::string path = temp.write("ONE.INI", file_text(kGood));
     ASSERT_TRUE(load(path));
-    surrogates[1].name = "renamed in memory";
+    method_data.surrogates[1].name = "renamed in memory";
     SurrogateFormState boxes;
     boxes.rvw_group[5] = true;
     boxes.first_pass_yes = true;
-    apply_surrogate_form_state(1, boxes, surrogates);
+    apply_surrogate_form_state(1, boxes, method_data.surrogates);
     IniFile file;
     file.load(path);
-    save_surrogate_record_flags(1, file, surrogates);
-    category_thresholds.vcs = 140.0;
-    category_thresholds.n_pvcsLn = 90.5;
+    save_surrogate_record_flags(1, file, method_data.surrogates);
+    method_data.category_thresholds.vcs = 140.0;
+    method_data.category_thresholds.n_pvcsLn = 90.5;
     write_surrogate_check_limits(file);
     save_surrogate_ini(file);
 
@@ -439,23 +441,23 @@ TEST_F(SurrogateFile, ThresholdsAndSingleRecordFlagsAreWrittenAlone) {
 TEST_F(SurrogateFile, AFileThatCannotBeWrittenIsReported) {
     add_library_row("IS", true);
     ui.expect_message("could not be written");
-    create_surrogate_file(temp.file("no/such/folder/NEW.INI"), library);
+    create_surrogate_file(temp.file("no/such/folder/NEW.INI"), method_data.library);
 }
 
 TEST_F(SurrogateFile, DemoFileFitsTheDemoLibrary) {
     ASSERT_TRUE(read_library_text_file(example_file("demo_library.txt")));
-    copy_library_compounds(compound_count, library_saved, library);
+    copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     int count = 0;
     ASSERT_TRUE(check_compound_file(example_file("demo_internal_standards.ini"), count));
     ASSERT_TRUE(load_internal_standard_file(example_file("demo_internal_standards.ini"), count));
-    EXPECT_EQ(surrogate_count, 11);
-    EXPECT_TRUE(check_library_sync(library, surrogates));
+    EXPECT_EQ(method_data.surrogate_count, 11);
+    EXPECT_TRUE(check_library_sync(method_data.library, method_data.surrogates));
     EXPECT_EQ(check_surrogate_groupings(), 0);
-    EXPECT_EQ(surrogates[10].name, "Acenaphthene-d10");
-    EXPECT_EQ(surrogates[10].bp, 279.0);
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 84.0);
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP,
+    EXPECT_EQ(method_data.surrogates[10].name, "Acenaphthene-d10");
+    EXPECT_EQ(method_data.surrogates[10].bp, 279.0);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinBP, 84.0);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MaxBP,
                      279.0);  // BP group 3 without its first-pass member: 211 and 279
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinRVW, 0.01);
-    EXPECT_DOUBLE_EQ(category_thresholds.svc, 158.0);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinRVW, 0.01);
+    EXPECT_DOUBLE_EQ(method_data.category_thresholds.svc, 158.0);
 }

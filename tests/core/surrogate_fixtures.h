@@ -10,14 +10,14 @@
 // Appends a library row; answers its index.
 inline int add_library_row(const std::string& name, bool internal_standard, double bp = 100.0,
                            double rvw = 1.0) {
-    LibraryCompound& c = library[compound_count];
+    LibraryCompound& c = method_data.library[method_data.compound_count];
     c.name = name;
     c.cmpndType = internal_standard ? "Internal Standard" : "analyte";
     c.is_internal_standard = internal_standard ? 1 : 0;
     c.bp = bp;
     c.rvw = rvw;
-    library_saved[compound_count] = c;
-    return compound_count++;
+    method_data.library_saved[method_data.compound_count] = c;
+    return method_data.compound_count++;
 }
 
 struct Groups {
@@ -30,7 +30,7 @@ struct Groups {
 // Appends a record; answers its index.
 inline int add_record(const std::string& name, double bp, double rvw, Groups groups = {},
                       int lib_row = 0) {
-    SurrogateRecord& r = surrogates[surrogate_count];
+    SurrogateRecord& r = method_data.surrogates[method_data.surrogate_count];
     r = SurrogateRecord_init();
     r.name = name;
     r.LibCmpndNum = lib_row;
@@ -40,7 +40,7 @@ inline int add_record(const std::string& name, double bp, double rvw, Groups gro
     for (int g : groups.rv) r.rvwgroup[g - 1] = 1;
     r.first_pass = groups.first_pass;
     r.checked_surrogate = groups.checked;
-    return surrogate_count++;
+    return method_data.surrogate_count++;
 }
 
 // The reporting-limit tests' library: analytes between and after two internal standards
@@ -55,8 +55,8 @@ inline void add_limits_library() {
 
 // Library rows for every record, so that the records are known by name.
 inline void add_library_rows_for_records() {
-    for (int q = 0; q < surrogate_count; ++q)
-        add_library_row(surrogates[q].name, true, surrogates[q].bp, surrogates[q].rvw);
+    for (int q = 0; q < method_data.surrogate_count; ++q)
+        add_library_row(method_data.surrogates[q].name, true, method_data.surrogates[q].bp, method_data.surrogates[q].rvw);
 }
 
 // Groupings that pass in every mode, with their library rows: BP group 1 = bp 40 50 60 70,

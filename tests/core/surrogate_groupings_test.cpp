@@ -131,15 +131,15 @@ TEST_F(SurrogateGroupings, WhichRulesRunDependsOnTheVariableMode) {
         {1, 0, 1, false, 0},  // one variable, RV: the RV rule only
     };
     for (const auto& c : cases) {
-        variable_mode.one_variable_mode = c.one, variable_mode.bp_variable_chosen = c.bp, variable_mode.rvw_variable_chosen = c.rv;
+        method_data.variable_mode.one_variable_mode = c.one, method_data.variable_mode.bp_variable_chosen = c.bp, method_data.variable_mode.rvw_variable_chosen = c.rv;
         GroupingFailures f = test_surrogate_groupings();
         EXPECT_EQ(f.first_pass, c.first_pass) << int(c.one) << int(c.bp);
         EXPECT_EQ(f.bp_group, c.bp_group) << int(c.one) << int(c.bp);
         EXPECT_EQ(f.rv_group, 0);
     }
     // Without the BP group 2 member, one-variable BP mode passes with only 2 first-pass standards.
-    surrogates[3].bpgroup = {1, 0, 0, 0, 0, 0};
-    variable_mode.one_variable_mode = 1, variable_mode.bp_variable_chosen = 1, variable_mode.rvw_variable_chosen = 0;
+    method_data.surrogates[3].bpgroup = {1, 0, 0, 0, 0, 0};
+    method_data.variable_mode.one_variable_mode = 1, method_data.variable_mode.bp_variable_chosen = 1, method_data.variable_mode.rvw_variable_chosen = 0;
     EXPECT_FALSE(test_surrogate_groupings().any());
 }
 
@@ -154,22 +154,22 @@ TEST_F(SurrogateGroupings, CheckMessageListsEveryFailureAndSetsTheInvalidFlag) {
         "\n\n\tPlease edit the surrogate file and adjust the groupings.");
     EXPECT_EQ(check_surrogate_groupings(), 1);
     EXPECT_EQ(ui.last_message().caption, "Error");
-    EXPECT_EQ(surrogate_limits_invalid, 1);
+    EXPECT_EQ(method_data.surrogate_limits_invalid, 1);
 
     ui.expect_message(
         "There must be at least 3 first pass compounds.\n"
         "There must be at least 3 compounds for boiling point group 2.\n"
         "There must be at least 3 compounds for relative volatility group 2.\n"
         "\nPlease edit your surrogate file and adjust the groupings.");
-    surrogate_limits_invalid = 7;
+    method_data.surrogate_limits_invalid = 7;
     EXPECT_EQ(report_grouping_errors(), 0);
-    EXPECT_EQ(surrogate_limits_invalid, 7);
+    EXPECT_EQ(method_data.surrogate_limits_invalid, 7);
 
-    surrogates[2].first_pass = 1;
-    surrogates[2].bpgroup[1] = 0;
-    surrogates[1].rvwgroup[1] = 0;
+    method_data.surrogates[2].first_pass = 1;
+    method_data.surrogates[2].bpgroup[1] = 0;
+    method_data.surrogates[1].rvwgroup[1] = 0;
     EXPECT_EQ(check_surrogate_groupings(), 0);  // no message
-    EXPECT_EQ(surrogate_limits_invalid, 0);
+    EXPECT_EQ(method_data.surrogate_limits_invalid, 0);
     EXPECT_EQ(report_grouping_errors(), 1);
 }
 
@@ -191,7 +191,7 @@ TEST_F(SurrogateGroupings, GroupListsNeverWritePastTheirEnd) {
     ui.expect_message("more than 150 group entries");
     GroupRanges ranges{};
     add_library_rows_for_records();
-    EXPECT_FALSE(run_command([&] { compute_bp_group_ranges(surrogates, library, ranges); }));
+    EXPECT_FALSE(run_command([&] { compute_bp_group_ranges(method_data.surrogates, method_data.library, ranges); }));
 }
 
 TEST_F(SurrogateGroupings, GroupRangesByGroupSizeAndPlace) {
@@ -219,7 +219,7 @@ TEST_F(SurrogateGroupings, GroupRangesByGroupSizeAndPlace) {
         add_library_rows_for_records();
         GroupRanges ranges{};
         ranges[c.group].slope = 3.5;
-        EXPECT_EQ(compute_bp_group_ranges(surrogates, library, ranges), c.group) << c.what;
+        EXPECT_EQ(compute_bp_group_ranges(method_data.surrogates, method_data.library, ranges), c.group) << c.what;
         const GroupFit& f = ranges[c.group];
         EXPECT_EQ(f.valid, 1) << c.what;
         EXPECT_DOUBLE_EQ(f.range_low, c.low) << c.what;
@@ -238,13 +238,13 @@ TEST_F(SurrogateGroupings, BpRangesLeaveOutFirstPassAndUnknownNames) {
     add_library_rows_for_records();
     add_record("Stranger", 1, 1.0, {{1}, {1}});  // no library row of that name
     GroupRanges bp{};
-    EXPECT_EQ(compute_bp_group_ranges(surrogates, library, bp), 1);
+    EXPECT_EQ(compute_bp_group_ranges(method_data.surrogates, method_data.library, bp), 1);
     EXPECT_EQ(bp[1].min_x, 10.0);
     EXPECT_EQ(bp[1].max_x, 20.0);
     GroupRanges rv{};
-    EXPECT_EQ(compute_rv_group_ranges(surrogates, library, rv), 1);  // first pass included
+    EXPECT_EQ(compute_rv_group_ranges(method_data.surrogates, method_data.library, rv), 1);  // first pass included
     PointList list;
-    EXPECT_EQ(list_rv_group_members(surrogates, library, list), 3);
+    EXPECT_EQ(list_rv_group_members(method_data.surrogates, method_data.library, list), 3);
 }
 
 TEST_F(SurrogateGroupings, RvRangesOfSmallRvwAndGaps) {
@@ -254,7 +254,7 @@ TEST_F(SurrogateGroupings, RvRangesOfSmallRvwAndGaps) {
     add_record("C", 3, 0.1, {{}, {3}});
     add_library_rows_for_records();
     GroupRanges rv{};
-    EXPECT_EQ(compute_rv_group_ranges(surrogates, library, rv), 3);
+    EXPECT_EQ(compute_rv_group_ranges(method_data.surrogates, method_data.library, rv), 3);
     EXPECT_DOUBLE_EQ(rv[1].max_x, std::log(0.5));
     EXPECT_DOUBLE_EQ(rv[1].min_x, std::log(0.2));
     // The missing group 2 is walked as an empty run and keeps the search start values.
@@ -265,7 +265,7 @@ TEST_F(SurrogateGroupings, RvRangesOfSmallRvwAndGaps) {
 
     GroupRanges none{};
     construct_method_data();
-    EXPECT_EQ(compute_rv_group_ranges(surrogates, library, none), 0);
+    EXPECT_EQ(compute_rv_group_ranges(method_data.surrogates, method_data.library, none), 0);
     EXPECT_EQ(none[1].valid, 0);
 }
 
@@ -275,6 +275,6 @@ TEST_F(SurrogateGroupings, RvRangeOfRvwNotAboveZeroEndsTheCommandWith06007) {
     add_library_rows_for_records();
     ui.expect_message("Quantilyzer: 06007 | record 2");
     GroupRanges rv{};
-    EXPECT_FALSE(run_command([&] { compute_rv_group_ranges(surrogates, library, rv); }));
+    EXPECT_FALSE(run_command([&] { compute_rv_group_ranges(method_data.surrogates, method_data.library, rv); }));
     EXPECT_EQ(ui.last_message().caption, "Fatal Error");
 }

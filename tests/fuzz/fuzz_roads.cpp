@@ -28,7 +28,7 @@ void use_demo_calibration() {
     install_path = program_folder = fuzz_folder();
     int standards = 0;
     if (!load_calibration(examples + "/demo_calibration.cal", standards)) std::abort();
-    copy_library_compounds(compound_count, library_saved, library);
+    copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     calibration_loaded = 1;
     main_flags.CalibrationFromFile = 1;
     calibration_file_name = examples + "/demo_calibration.cal";

@@ -99,14 +99,14 @@ void use_demo_library() {
         construct_method_data();
         construct_calibration_tables();
         if (!read_library_text_file(std::string(M5847_EXAMPLES) + "/demo_library.txt")) std::abort();
-        return SavedLibrary{library, compound_count, library_version};
+        return SavedLibrary{method_data.library, method_data.compound_count, method_data.library_version};
     }();
     construct_method_data();
     construct_calibration_tables();
-    library = saved.table;
-    library_saved = saved.table;
-    compound_count = saved.count;
-    library_version = saved.version;
+    method_data.library = saved.table;
+    method_data.library_saved = saved.table;
+    method_data.compound_count = saved.count;
+    method_data.library_version = saved.version;
 }
 
 void fuzz_open_returns(const std::string& path) { open_answers.push_back(path); }

@@ -31,7 +31,7 @@ protected:
         fs::current_path(work.path());
         ui.open_returns(work.file("demo_calibration.cal"));
         item("OpenCalibrationFile1")->trigger();
-        ASSERT_EQ(compound_count, 62);
+        ASSERT_EQ(method_data.compound_count, 62);
     }
     void TearDown() override {
         fs::current_path(previous_);
@@ -97,10 +97,10 @@ TEST_F(CalibrationReviewWindow, FileBoxesShowTheFileNameAndTheWholePathAsTip) {
     // The calibration file and the internal-standard file likewise (in the review's upper case).
     EXPECT_EQ(text(w->Edit_calfile), "DEMO_CALIBRATION.CAL");
     EXPECT_EQ(w->Edit_calfile->toolTip().toStdString(), to_upper(work.file("demo_calibration.cal")));
-    surrogate_file_path = "/home/analyst/laboratory/method5847/DEMO_INTERNAL_STANDARDS.INI";
+    method_data.surrogate_file_path = "/home/analyst/laboratory/method5847/DEMO_INTERNAL_STANDARDS.INI";
     w->show_calibration_compound(0);
     EXPECT_EQ(text(w->Edit_surrfile), "DEMO_INTERNAL_STANDARDS.INI");
-    EXPECT_EQ(w->Edit_surrfile->toolTip().toStdString(), surrogate_file_path);
+    EXPECT_EQ(w->Edit_surrfile->toolTip().toStdString(), method_data.surrogate_file_path);
 }
 
 // Edit and Print read the file again; a file that now stops part-way leaves the loaded
@@ -114,7 +114,7 @@ TEST_F(CalibrationReviewWindow, AFileThatNoLongerReadsLeavesTheLoadedCalibration
         if (std::string(command) == "PrintCalib") ui.printer_dialog_returns(true);
         item(command)->trigger();
         EXPECT_FALSE(revu_calib_form->isVisible()) << command;
-        EXPECT_EQ(compound_count, 62);
+        EXPECT_EQ(method_data.compound_count, 62);
         EXPECT_EQ(standard_count, 6);
         for (int c = 0; c < 62; ++c)
             EXPECT_EQ(recovery_tables.response_factor[0][c], loaded.response_factor[0][c]) << c;
@@ -158,10 +158,10 @@ TEST_F(CalibrationReviewWindow, AnalystWalksTheCompoundsTogglesALevelAndLeavesWi
     // Typed numbers select a compound; numbers out of range are clamped, text is ignored.
     type_number("999");
     EXPECT_EQ(text(w->Edit_recnum), "62");
-    EXPECT_EQ(text(w->Edit_cmpndname), library[61].name);
+    EXPECT_EQ(text(w->Edit_cmpndname), method_data.library[61].name);
     EXPECT_EQ(w->ListBox1->currentRow(), 61);
     type_number("abc");
-    EXPECT_EQ(text(w->Edit_cmpndname), library[61].name);
+    EXPECT_EQ(text(w->Edit_cmpndname), method_data.library[61].name);
     // An include box then cannot tell its compound: the conversion error, and no flag changes.
     const bool was_checked = w->Check_std[1]->isChecked();
     click(w->Check_std[1]);
@@ -178,7 +178,7 @@ TEST_F(CalibrationReviewWindow, AnalystWalksTheCompoundsTogglesALevelAndLeavesWi
     QListWidgetItem* sixth = w->ListBox1->item(5);
     QTest::mouseClick(w->ListBox1->viewport(), Qt::LeftButton, {}, w->ListBox1->visualItemRect(sixth).center());
     EXPECT_EQ(text(w->Edit_recnum), "6");
-    EXPECT_EQ(text(w->Edit_cmpndname), library[5].name);
+    EXPECT_EQ(text(w->Edit_cmpndname), method_data.library[5].name);
 
     // Exit restores the flags of the load and deletes the standards' results files.
     click(w->Button_exit);
@@ -253,7 +253,7 @@ TEST_F(CalibrationReviewWindow, PrintsTheReportFromTheReviewAndFromTheMainWindow
     const RecordingCanvas& job = ui.finished_jobs[2];
     EXPECT_EQ(job.orientation, Orientation::Landscape);
     EXPECT_EQ(job.find_text(legend), nullptr);
-    EXPECT_NE(job.find_text(library[61].name), nullptr);
+    EXPECT_NE(job.find_text(method_data.library[61].name), nullptr);
     EXPECT_TRUE(main_form->isVisible());
 }
 
@@ -273,7 +273,7 @@ TEST_F(CalibrationReviewWindow, ALevelWithoutAnAmountIsShownOutOfTheCurveSayingW
     ui.open_returns(work.file("demo_calibration.cal"));
     item("OpenCalibrationFile1")->trigger();
     int fluorene = 0;
-    while (library[fluorene].name != "Fluorene") ++fluorene;
+    while (method_data.library[fluorene].name != "Fluorene") ++fluorene;
     ASSERT_EQ(level_included[fluorene][5], 1);
     open_review();
     Trevu_calib_form* w = revu_calib_form;
@@ -300,7 +300,7 @@ TEST_F(CalibrationReviewWindow, AnInternalStandardKeepsItsLastLevel) {
     open_review();
     Trevu_calib_form* w = revu_calib_form;
     int acetone_d6 = 0;
-    while (library[acetone_d6].name != "Acetone-d6") ++acetone_d6;
+    while (method_data.library[acetone_d6].name != "Acetone-d6") ++acetone_d6;
     w->show_calibration_compound(acetone_d6);
     for (int k = 0; k < 5; ++k) click(w->Check_std[k]);
     EXPECT_EQ(text(w->Edit_std_levels), "(50)");

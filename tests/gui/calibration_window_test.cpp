@@ -196,8 +196,8 @@ TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
 
     // What the build left in the tables.
     const int n = standard_count;
-    const int k = compound_count;
-    const auto built_library = library;
+    const int k = method_data.compound_count;
+    const auto built_library = method_data.library;
     const auto built_tables = recovery_tables;
     const auto built_raw = raw_data_sets;
     const auto built_included = level_included;
@@ -213,7 +213,7 @@ TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
     raw_data_sets.fill(SampleRawData_init());
     level_names.fill(std::string());
     for (auto& flags : level_included) flags.fill(0);
-    standard_count = compound_count = surrogate_count = 0;
+    standard_count = method_data.compound_count = method_data.surrogate_count = 0;
     ui.open_returns(cal);
     item("OpenCalibrationFile1")->trigger();
     for (const char* on :
@@ -228,15 +228,15 @@ TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
     EXPECT_FALSE(item("RunCalibration")->isEnabled());
 
     ASSERT_EQ(standard_count, n);
-    ASSERT_EQ(compound_count, k);
-    EXPECT_EQ(surrogate_count, 11);
+    ASSERT_EQ(method_data.compound_count, k);
+    EXPECT_EQ(method_data.surrogate_count, 11);
     EXPECT_EQ(standard_data_files[2], run("STD3.TXT"));
-    EXPECT_EQ(surrogate_reference_path, run("REF.TXT"));
+    EXPECT_EQ(method_data.surrogate_reference_path, run("REF.TXT"));
     for (int c = 0; c < k; ++c) {
         SCOPED_TRACE(built_library[c].name);
-        EXPECT_EQ(library[c].name, built_library[c].name);
-        EXPECT_EQ(library[c].is_internal_standard, built_library[c].is_internal_standard);
-        EXPECT_EQ(as_written(library[c].bp, 2), as_written(built_library[c].bp, 2));
+        EXPECT_EQ(method_data.library[c].name, built_library[c].name);
+        EXPECT_EQ(method_data.library[c].is_internal_standard, built_library[c].is_internal_standard);
+        EXPECT_EQ(as_written(method_data.library[c].bp, 2), as_written(built_library[c].bp, 2));
         EXPECT_EQ(raw_data_sets[n].area[c], built_raw[n].area[c]);
         for (int p = 0; p < n; ++p) {
             EXPECT_EQ(raw_data_sets[p].area[c], built_raw[p].area[c]);
@@ -273,7 +273,7 @@ TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
     item("PrintCalib")->trigger();
     ASSERT_EQ(ui.finished_jobs.size(), 1u);
     EXPECT_EQ(ui.finished_jobs[0].orientation, Orientation::Landscape);
-    EXPECT_NE(ui.finished_jobs[0].find_text(library[0].name), nullptr);
+    EXPECT_NE(ui.finished_jobs[0].find_text(method_data.library[0].name), nullptr);
 
     // Check Continuing Calibration: the check standard at Amount 3, reviewed and saved.
     ui.open_returns(run("CCV.TXT"));
@@ -553,12 +553,12 @@ TEST_F(CalibrationWindow, ASecondCalibrationOfTheRunGivesTheSameFile) {
         return lines;
     };
     const std::vector<std::string> first = build_and_save("first.cal");
-    const double amount1 = library_saved[0].conc[0];
+    const double amount1 = method_data.library_saved[0].conc[0];
     item("CreateEditMDLFile2")->trigger();
     ASSERT_TRUE(Edit_mdl_form->isVisible());
     click(Edit_mdl_form, "Button_exit");
     back_at_main_window(Edit_mdl_form);
-    EXPECT_EQ(library_saved[0].conc[0], amount1);
+    EXPECT_EQ(method_data.library_saved[0].conc[0], amount1);
     EXPECT_EQ(build_and_save("second.cal"), first);
 }
 
@@ -754,8 +754,8 @@ TEST_F(CalibrationWindow, ALevelPastTheFifthKeepsItsAmountsThroughLoadAndSaveAs)
     QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
     QTest::mouseClick(button("ExitClick"), Qt::LeftButton);
     int benzene = 0;
-    while (library[benzene].name != "Benzene") ++benzene;
-    const double amount6 = library_saved[benzene].conc[5];
+    while (method_data.library[benzene].name != "Benzene") ++benzene;
+    const double amount6 = method_data.library_saved[benzene].conc[5];
     ASSERT_GT(amount6, 0.0);
 
     reset_library_tables();  // nothing but the file carries the calibration from here on
@@ -773,7 +773,7 @@ TEST_F(CalibrationWindow, ALevelPastTheFifthKeepsItsAmountsThroughLoadAndSaveAs)
     ui.open_returns(data.file("again.cal"));
     item("OpenCalibrationFile1")->trigger();
     EXPECT_EQ(raw_data_sets[4].cal_amount[benzene], amount6);
-    EXPECT_EQ(library_saved[benzene].conc[5], amount6);
+    EXPECT_EQ(method_data.library_saved[benzene].conc[5], amount6);
 }
 
 }  // namespace

@@ -39,9 +39,9 @@ TEST_F(VariableForm, TypingOneBoilingPointLabelSetsTheLinearMode) {
     count()->setCurrentIndex(0);
     click("Button_Ok");
     EXPECT_FALSE(change_variable_form->isVisible());
-    EXPECT_EQ(variable_mode.transform_text, "Linear");
-    EXPECT_EQ(variable_mode.single_variable_label, "Boiling point");
-    EXPECT_EQ(variable_mode.bp_variable_chosen, 1);
+    EXPECT_EQ(method_data.variable_mode.transform_text, "Linear");
+    EXPECT_EQ(method_data.variable_mode.single_variable_label, "Boiling point");
+    EXPECT_EQ(method_data.variable_mode.bp_variable_chosen, 1);
     EXPECT_EQ(variables_changed, 1);  // the labels were typed
 
     // Shown again, it holds the new mode.
@@ -62,8 +62,8 @@ TEST_F(VariableForm, ARefusedEntryKeepsTheDialogOpenAndCancelChangesNothing) {
     type(edit("Edit_var1"), "Other");
     click("Button_cancel");
     EXPECT_FALSE(change_variable_form->isVisible());
-    EXPECT_EQ(variable_mode.variable1_label, "RVW");
-    EXPECT_EQ(variable_mode.one_variable_mode, 0);
+    EXPECT_EQ(method_data.variable_mode.variable1_label, "RVW");
+    EXPECT_EQ(method_data.variable_mode.one_variable_mode, 0);
 }
 
 TEST_F(VariableForm, HelpOpensTheDialogsTopicAndHintsStayAMinute) {

@@ -136,7 +136,7 @@ public:
             click(road.window, road.exit);
         }
         for (size_t m = first; m < ui.messages.size(); ++m) left.messages.push_back(ui.messages[m].text);
-        left.library_tables = format_library_text(compound_count, library) + format_library_text(compound_count, library_saved);
+        left.library_tables = format_library_text(method_data.compound_count, method_data.library) + format_library_text(method_data.compound_count, method_data.library_saved);
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible() && !w->objectName().isEmpty()) left.shown_windows.push_back(w->objectName().toStdString());
         std::sort(left.shown_windows.begin(), left.shown_windows.end());
@@ -244,7 +244,7 @@ const Road roads[] = {
          t.open_surrogate_editor();
          auto* list = CloseBoxTest::window("surr_Form")->findChild<QListWidget*>("ListBox_checked");
          ASSERT_NE(list, nullptr);
-         const int row = surrogates[0].checked_surrogate == 1 ? 1 : 0;  // the other grouping
+         const int row = method_data.surrogates[0].checked_surrogate == 1 ? 1 : 0;  // the other grouping
          QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
      },
      "exit", {Answer::No}},

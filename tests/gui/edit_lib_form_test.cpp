@@ -24,7 +24,7 @@ protected:
         library_file = data.write("LIB.TXT", read_file_text(example_file("demo_library.txt")));
         ui.open_returns(library_file);
         item("OpenLibraryMenu")->trigger();
-        ASSERT_EQ(compound_count, 62);
+        ASSERT_EQ(method_data.compound_count, 62);
     }
     void open_editor() {
         item("UpdateLibrary1")->trigger();
@@ -97,7 +97,7 @@ TEST_F(LibraryEditorWindow, AnInvalidCompoundStaysShown) {
     ui.expect_message("The compound name \"1;1-Dichloroethene\" in row 1 contains \";\"");
     click("Next");
     EXPECT_EQ(current_record, 0);
-    EXPECT_EQ(library[0].name, "1,1-Dichloroethene");
+    EXPECT_EQ(method_data.library[0].name, "1,1-Dichloroethene");
     click("Cancel");
 
     // A box that holds no number is refused naming it, and nothing of the compound is stored.
@@ -106,7 +106,7 @@ TEST_F(LibraryEditorWindow, AnInvalidCompoundStaysShown) {
     click("Next");
     EXPECT_TRUE(ui.exceptions.empty());
     EXPECT_EQ(current_record, 0);
-    EXPECT_EQ(library[0].bp, 32.0);
+    EXPECT_EQ(method_data.library[0].bp, 32.0);
 }
 
 // What the boxes hold is refused where it is typed, at Next and at Save As: a negative
@@ -141,16 +141,16 @@ TEST_F(LibraryEditorWindow, BoxesAreReadWholeAndNamesAsTheFileReadsThemBack) {
             click("Button_SaveAs");
             EXPECT_TRUE(ui.save_requests.empty()) << r.typed;
         }
-        EXPECT_EQ(library[0].name, "1,1-Dichloroethene");
-        EXPECT_EQ(library[0].conc[0], library_saved[0].conc[0]);
+        EXPECT_EQ(method_data.library[0].name, "1,1-Dichloroethene");
+        EXPECT_EQ(method_data.library[0].conc[0], method_data.library_saved[0].conc[0]);
     }
     click("Cancel");
     type("Edit_bp", "-12.5");  // a boiling point below 0 is real
     type("Edit_CmpndName", "  Vinylidene chloride ");
     click("Next");
     EXPECT_EQ(current_record, 1);
-    EXPECT_EQ(library[0].name, "Vinylidene chloride");
-    EXPECT_EQ(library[0].bp, -12.5);
+    EXPECT_EQ(method_data.library[0].name, "Vinylidene chloride");
+    EXPECT_EQ(method_data.library[0].bp, -12.5);
     const std::string saved = data.file("TRIMMED.TXT");
     ui.save_returns(saved);
     click("Button_SaveAs");
@@ -159,8 +159,8 @@ TEST_F(LibraryEditorWindow, BoxesAreReadWholeAndNamesAsTheFileReadsThemBack) {
     click("exit");
     ui.open_returns(saved);
     item("OpenLibraryMenu")->trigger();
-    EXPECT_EQ(compound_count, 62);
-    EXPECT_EQ(library[0].name, "Vinylidene chloride");
+    EXPECT_EQ(method_data.compound_count, 62);
+    EXPECT_EQ(method_data.library[0].name, "Vinylidene chloride");
 }
 
 // In create mode a box is read whole where it is left, a negative amount is refused there,
@@ -211,8 +211,8 @@ TEST_F(LibraryEditorWindow, CreateModeReadsItsBoxesWholeAndTrimsTheName) {
     EXPECT_EQ(split(saved_lines(saved)[1], '\t')[3], "-85.00");
     ui.open_returns(saved);
     item("OpenLibraryMenu")->trigger();
-    EXPECT_EQ(compound_count, 2);
-    EXPECT_EQ(library[0].name, "Fluorobenzene");
+    EXPECT_EQ(method_data.compound_count, 2);
+    EXPECT_EQ(method_data.library[0].name, "Fluorobenzene");
 }
 
 // A name another row holds would give a library that Load Library refuses: every lookup by
@@ -224,7 +224,7 @@ TEST_F(LibraryEditorWindow, ANameAnotherRowHoldsIsRefused) {
     ui.expect_message("The compound name \"Methylene chloride\" in row 1 is the name of row 2 already");
     click("Next");
     EXPECT_EQ(current_record, 0);
-    EXPECT_EQ(library[0].name, "1,1-Dichloroethene");
+    EXPECT_EQ(method_data.library[0].name, "1,1-Dichloroethene");
 
     ui.answer(Answer::No);  // "The current compound has invalid entries. Delete ...?"
     click("Button_SaveAs");  // no library with the name twice is written
@@ -296,13 +296,13 @@ TEST_F(LibraryEditorWindow, ACancelledSaveIsNotASave) {
     ui.save_returns(std::nullopt);
     click("exit");
     EXPECT_TRUE(EditLib_Form->isVisible());
-    EXPECT_EQ(library[0].bp, 33.0);
+    EXPECT_EQ(method_data.library[0].bp, 33.0);
 
     // No: the change is dropped, in memory too.
     ui.answer(Answer::No);
     click("exit");
     EXPECT_FALSE(EditLib_Form->isVisible());
-    EXPECT_EQ(library[0].bp, 32.0);
+    EXPECT_EQ(method_data.library[0].bp, 32.0);
 }
 
 TEST_F(LibraryEditorWindow, AfterASaveExitAsksOnlyAboutLaterChanges) {
@@ -311,7 +311,7 @@ TEST_F(LibraryEditorWindow, AfterASaveExitAsksOnlyAboutLaterChanges) {
     ui.save_returns(library_file);
     ui.answer(Answer::Yes);  // overwrite
     click("Button_SaveAs");
-    EXPECT_EQ(library_saved[0].rvo, 150.0);
+    EXPECT_EQ(method_data.library_saved[0].rvo, 150.0);
     click("exit");  // nothing changed since: no question
     EXPECT_FALSE(EditLib_Form->isVisible());
 
@@ -325,8 +325,8 @@ TEST_F(LibraryEditorWindow, AfterASaveExitAsksOnlyAboutLaterChanges) {
     type("Edit_bp", "41");
     ui.answer(Answer::No);  // the change after the save is asked about
     click("exit");
-    EXPECT_EQ(library[1].bp, 40.0);
-    EXPECT_EQ(library[0].bp, 31.0);
+    EXPECT_EQ(method_data.library[1].bp, 40.0);
+    EXPECT_EQ(method_data.library[0].bp, 31.0);
 }
 
 TEST_F(LibraryEditorWindow, PrintingPrintsTheEditsButDoesNotSaveThem) {
@@ -335,7 +335,7 @@ TEST_F(LibraryEditorWindow, PrintingPrintsTheEditsButDoesNotSaveThem) {
     click("print_library");
     ASSERT_EQ(ui.finished_jobs.size(), 1u);
     EXPECT_NE(ui.finished_jobs[0].find_text("35.00"), nullptr);
-    EXPECT_EQ(library_saved[0].bp, 32.0);
+    EXPECT_EQ(method_data.library_saved[0].bp, 32.0);
     ui.answer(Answer::Cancel);
     click("exit");
     EXPECT_TRUE(EditLib_Form->isVisible());
@@ -347,18 +347,18 @@ TEST_F(LibraryEditorWindow, DeleteAndAddCompounds) {
     list->setCurrentRow(61);
     ui.answer(Answer::Cancel);
     click("btn_delete_compound");
-    EXPECT_EQ(compound_count, 62);
+    EXPECT_EQ(method_data.compound_count, 62);
 
     ui.answer(Answer::Ok);
     click("btn_delete_compound");
-    EXPECT_EQ(compound_count, 61);
+    EXPECT_EQ(method_data.compound_count, 61);
     EXPECT_EQ(shown("Edit_Counter"), "61");  // the new last compound
     EXPECT_EQ(list->count(), 61);
     EXPECT_EQ(list->currentRow(), 60);
 
     list->setCurrentRow(0);
     click("btn_add_compound");
-    EXPECT_EQ(compound_count, 62);
+    EXPECT_EQ(method_data.compound_count, 62);
     EXPECT_EQ(current_record, 1);
     EXPECT_EQ(shown("Edit_CmpndName"), "");
     EXPECT_EQ(shown("Edit_rvw"), "999");
@@ -367,7 +367,7 @@ TEST_F(LibraryEditorWindow, DeleteAndAddCompounds) {
     // The new compound has no name yet: Save As offers to delete it.
     ui.answer(Answer::No);
     click("Button_SaveAs");
-    EXPECT_EQ(compound_count, 62);
+    EXPECT_EQ(method_data.compound_count, 62);
     ui.answer(Answer::Yes);  // delete the invalid compound
     ui.answer(Answer::Ok);   // Delete Compound from the list?
     ui.save_returns(data.file("SHORTER"));
@@ -393,8 +393,8 @@ TEST_F(LibraryEditorWindow, TheVariableDialogChangesTheLayoutAndExitWithoutSavin
 
     ui.answer(Answer::No);  // the variables changed: Exit asks
     click("exit");
-    EXPECT_EQ(variable_mode.one_variable_mode, 0);
-    EXPECT_EQ(variable_mode.transform_text, loaded_variable_mode.transform_text);
+    EXPECT_EQ(method_data.variable_mode.one_variable_mode, 0);
+    EXPECT_EQ(method_data.variable_mode.transform_text, method_data.loaded_variable_mode.transform_text);
 }
 
 TEST_F(LibraryEditorWindow, CreateModeTakesCompoundsOneByOneAndLeavesTheLoadedLibrary) {
@@ -445,8 +445,8 @@ TEST_F(LibraryEditorWindow, CreateModeTakesCompoundsOneByOneAndLeavesTheLoadedLi
     EXPECT_EQ(split(lines[2], '\t')[15], "100.00");
 
     // The loaded library is as it was, and Edit Library edits it.
-    EXPECT_EQ(compound_count, 62);
-    EXPECT_EQ(library[0].name, "1,1-Dichloroethene");
+    EXPECT_EQ(method_data.compound_count, 62);
+    EXPECT_EQ(method_data.library[0].name, "1,1-Dichloroethene");
     open_editor();
     EXPECT_EQ(EditLib_Form->windowTitle().toStdString(), "Edit Library   (" + library_file + ")");
     EXPECT_TRUE(control<QPushButton>("Next")->isVisible());
@@ -464,7 +464,7 @@ TEST_F(LibraryEditorWindow, ACancelledSaveInCreateModeKeepsTheTypedCompounds) {
     ui.save_returns(std::nullopt);
     click("Button_SaveAs");
     EXPECT_TRUE(EditLib_Form->isVisible());
-    EXPECT_EQ(compound_count, 2);  // the entered compound and the one being typed
+    EXPECT_EQ(method_data.compound_count, 2);  // the entered compound and the one being typed
     ui.save_returns(data.file("NEW.TXT"));
     click("Button_SaveAs");
     EXPECT_EQ(saved_lines(data.file("NEW.TXT")).size(), 3u);
@@ -478,26 +478,26 @@ protected:
         LibraryEditorWindow::SetUp();
         ui.open_returns(data.write("IS.INI", read_file_text(example_file("demo_internal_standards.ini"))));
         item("OpenSurrogateFile1")->trigger();
-        ASSERT_GT(surrogate_count, 5);
+        ASSERT_GT(method_data.surrogate_count, 5);
     }
     void expect_records_follow_library(const std::string& step) {
-        for (int k = 0; k < surrogate_count; ++k) {
-            const SurrogateRecord& r = surrogates[k];
-            const int row = find_library_row_by_name(r.name, library);
+        for (int k = 0; k < method_data.surrogate_count; ++k) {
+            const SurrogateRecord& r = method_data.surrogates[k];
+            const int row = find_library_row_by_name(r.name, method_data.library);
             ASSERT_GE(row, 0) << step << ": " << r.name;
-            EXPECT_EQ(r.bp, library[row].bp) << step << ": " << r.name;
-            EXPECT_EQ(r.rvw, library[row].rvw) << step << ": " << r.name;
+            EXPECT_EQ(r.bp, method_data.library[row].bp) << step << ": " << r.name;
+            EXPECT_EQ(r.rvw, method_data.library[row].rvw) << step << ": " << r.name;
             EXPECT_EQ(r.LibCmpndNum, row + 1) << step << ": " << r.name;
         }
     }
     const SurrogateRecord& record(const std::string& name) {
-        for (int k = 0; k < surrogate_count; ++k)
-            if (surrogates[k].name == name) return surrogates[k];
+        for (int k = 0; k < method_data.surrogate_count; ++k)
+            if (method_data.surrogates[k].name == name) return method_data.surrogates[k];
         ADD_FAILURE() << "no record " << name;
-        return surrogates[0];
+        return method_data.surrogates[0];
     }
     void show_compound(const std::string& name) {
-        control<QListWidget>("LibListBox")->setCurrentRow(find_library_row_by_name(name, library));
+        control<QListWidget>("LibListBox")->setCurrentRow(find_library_row_by_name(name, method_data.library));
         ASSERT_EQ(shown("Edit_CmpndName").toStdString(), name);
     }
 };
@@ -573,10 +573,10 @@ TEST_F(LibraryEditorWindow, SaveAsMakesTheSavedFileTheLibraryInUse) {
     EXPECT_EQ(shown("Edit_libname").toStdString(), to_upper(saved));
     click("exit");  // saved: no question
     EXPECT_EQ(item("UpdateLibrary1")->text(), "Edit Library... --> OTHER.TXT");
-    EXPECT_EQ(library_ini_path, data.file("OTHER.ini"));
+    EXPECT_EQ(method_data.library_ini_path, data.file("OTHER.ini"));
 
     open_editor();
-    EXPECT_EQ(library[0].bp, 33.0);
+    EXPECT_EQ(method_data.library[0].bp, 33.0);
     EXPECT_EQ(shown("Edit_bp"), "33");
 }
 

@@ -56,7 +56,7 @@ class LmtEditorWindow : public WindowsTest {
 TEST_F(LmtEditorWindow, OpensOnTheLibrarysAnalytes) {
     EXPECT_TRUE(Edit_mdl_form->isVisible());
     int analytes = 0;
-    for (int r = 0; r < compound_count; ++r) analytes += library_saved[r].is_internal_standard ? 0 : 1;
+    for (int r = 0; r < method_data.compound_count; ++r) analytes += method_data.library_saved[r].is_internal_standard ? 0 : 1;
     ASSERT_EQ(grid()->rowCount(), analytes);
     EXPECT_EQ(grid()->item(0, 0)->text(), "1,1-Dichloroethene");
     EXPECT_EQ(grid()->item(0, 1)->text(), "0");

@@ -132,7 +132,7 @@ TEST_F(MainForm, FailedLoadKeepsTheLibraryStage) {
         EXPECT_EQ(item("UpdateLibrary1")->text(), "Edit Library... --> DEMO_LIBRARY.TXT");
         for (const char* on : {"UpdateLibrary1", "CreateSurrogates1", "OpenSurrogateFile1", "CreateEditMDLFile2"})
             EXPECT_TRUE(item(on)->isEnabled()) << on;
-        EXPECT_EQ(library[0].name, "1,1-Dichloroethene");
+        EXPECT_EQ(method_data.library[0].name, "1,1-Dichloroethene");
     }
 }
 
@@ -144,18 +144,18 @@ TEST_F(MainForm, AfterLoadLibraryNoInternalStandardFileIsNamed) {
     item("OpenLibraryMenu")->trigger();
     ui.open_returns(example_file("demo_internal_standards.ini"));
     item("OpenSurrogateFile1")->trigger();
-    ASSERT_EQ(surrogate_file_loaded, 1);
-    const std::string loaded = surrogate_file_path;
+    ASSERT_EQ(method_data.surrogate_file_loaded, 1);
+    const std::string loaded = method_data.surrogate_file_path;
     ASSERT_FALSE(loaded.empty());
     ui.open_returns(install.write("broken.txt", "COMPOUND LIBRARY\nBenzene\tX\t1.0\n"));
     ui.expect_message("Quantilyzer: 06004");
     item("OpenLibraryMenu")->trigger();
-    EXPECT_EQ(surrogate_file_path, loaded);
+    EXPECT_EQ(method_data.surrogate_file_path, loaded);
 
     ui.open_returns(example_file("demo_library.txt"));
     item("OpenLibraryMenu")->trigger();
-    EXPECT_EQ(surrogate_file_path, "");
-    EXPECT_EQ(surrogate_file_loaded, 0);
+    EXPECT_EQ(method_data.surrogate_file_path, "");
+    EXPECT_EQ(method_data.surrogate_file_loaded, 0);
     item("CreateEditMDLFile2")->trigger();
     ASSERT_TRUE(Edit_mdl_form->isVisible());
     for (const auto& [box, text] : {std::pair{"Edit_surrfile", "other_is.ini"}, std::pair{"Edit_mdl_form_sampsize", "1000"},
@@ -202,11 +202,11 @@ TEST_F(MainForm, TaskCommandsOpenTheirWindowInPlaceOfTheMainWindow) {
     ui.open_returns(example_file("demo_library.txt"));
     item("OpenLibraryMenu")->trigger();
     EXPECT_EQ(main_flags.NewLibraryMode, 0);
-    library_saved[0].name = "stale";
+    method_data.library_saved[0].name = "stale";
     item("CreateEditMDLFile2")->trigger();
     EXPECT_TRUE(Edit_mdl_form->isVisible());
     EXPECT_FALSE(main_form->isVisible());
-    EXPECT_EQ(library_saved[0].name, library[0].name);  // the editor works on a fresh copy
+    EXPECT_EQ(method_data.library_saved[0].name, method_data.library[0].name);  // the editor works on a fresh copy
 }
 
 TEST_F(MainForm, DelimitedReportsToggleKeepsFlagAndCheckMarkTogether) {

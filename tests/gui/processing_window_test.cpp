@@ -256,11 +256,11 @@ struct TypedEntry {
 // none is: on main the last sample's agency ID, deleted with it, was offered and stored.
 TEST_F(ProcessingWindow, NothingOfADeletedOrClearedSampleReachesTheNextEntry) {
     std::string rows;
-    for (int c = 0; c < compound_count; ++c)
-        if (!library_saved[c].is_internal_standard) rows += "\n" + library_saved[c].name + ";1.00";
+    for (int c = 0; c < method_data.compound_count; ++c)
+        if (!method_data.library_saved[c].is_internal_standard) rows += "\n" + method_data.library_saved[c].name + ";1.00";
     const auto limits_file = [&](const char* name, const char* other) {
         return data.write(name, "Creation Date;09/22/2025 09:05\nCompound Library File:X\nInternal Standard File;" +
-                                    surrogate_file_path + "\n10.00;WATER;ng/mL\nOther;" + other + rows);
+                                    method_data.surrogate_file_path + "\n10.00;WATER;ng/mL\nOther;" + other + rows);
     };
     const std::string water = limits_file("WATER.LMT", "lot 7"), crql = limits_file("CRQL.LMT", "lot 9");
     const TypedEntry entries[] = {
@@ -384,10 +384,10 @@ TEST_F(ProcessingWindow, TheSizeBoxReadsItsSizeWholeAndCarriesItAsItTakesIt) {
 // precision (it was stored as infinity and printed "CRQL - inf%"); a refusal stores nothing.
 TEST_F(ProcessingWindow, TheCrqlBoxTakesOnlyAPercentageTheSampleCanHold) {
     std::string rows;
-    for (int c = 0; c < compound_count; ++c)
-        if (!library_saved[c].is_internal_standard) rows += "\n" + library_saved[c].name + ";1.00";
+    for (int c = 0; c < method_data.compound_count; ++c)
+        if (!method_data.library_saved[c].is_internal_standard) rows += "\n" + method_data.library_saved[c].name + ";1.00";
     const std::string crql = data.write("CRQL.LMT", "Creation Date;09/22/2025 09:05\nCompound Library File:X\n"
-                                                    "Internal Standard File;" + surrogate_file_path +
+                                                    "Internal Standard File;" + method_data.surrogate_file_path +
                                                     "\n10.00;WATER;ng/mL\nOther;lot 9" + rows);
     add_sample("SAMPLE1.TXT");
     control<QRadioButton>(process_input, "RadioGroup_mdlItem1")->click();  // CRQL
@@ -537,10 +537,10 @@ TEST_F(ProcessingWindow, AReportingLimitEntryInTheFormsLayout) {
 
     // A reporting-limit file made for this library and internal-standard file.
     std::string rows;
-    for (int c = 0; c < compound_count; ++c)
-        if (!library_saved[c].is_internal_standard) rows += "\n" + library_saved[c].name + ";1.00";
+    for (int c = 0; c < method_data.compound_count; ++c)
+        if (!method_data.library_saved[c].is_internal_standard) rows += "\n" + method_data.library_saved[c].name + ";1.00";
     const std::string lmt = data.write("WATER.LMT", "Creation Date;09/22/2025 09:05\nCompound Library File:X\n"
-                                                    "Internal Standard File;" + surrogate_file_path +
+                                                    "Internal Standard File;" + method_data.surrogate_file_path +
                                                     "\n10.00;WATER;ng/mL\nOther;lot 7" + rows);
     ui.open_returns(lmt);
     button(process_input, "Button_mdl_Browse")->click();

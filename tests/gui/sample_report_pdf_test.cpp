@@ -31,7 +31,7 @@ TEST(SampleReportPdf, TheDemoSamplesPrintThreePagesEach) {
     calc_limits_data = CalcLimitsData{};
     set_default_group_limits();
     calc_limits_data.group_limits_on = 1;
-    library_version = program_version_text;
+    method_data.library_version = program_version_text;
     ProcessFilesData& data = process_files_data;
     for (int s = 1; s <= kDemoSamples; ++s) {
         ui.open_returns(folder.file("runs/SAMPLE" + std::to_string(s) + ".TXT"));

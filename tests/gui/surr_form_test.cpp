@@ -66,12 +66,12 @@ class SurrogateEditorWindow : public WindowsTest {
 TEST_F(SurrogateEditorWindow, ShowsEditsAndWalksTheRecords) {
     EXPECT_FALSE(main_form->isVisible());
     EXPECT_EQ(surr_Form->windowTitle(), "Internal Standard Data");
-    const SurrogateRecord& first = surrogates[0];
+    const SurrogateRecord& first = method_data.surrogates[0];
     EXPECT_EQ(text("Edit_Counter"), "1");
     EXPECT_EQ(text("Edit_CmpndName"), QString::fromStdString(first.name));
     EXPECT_EQ(text("EditCmpndNum"), QString::number(first.LibCmpndNum));
     EXPECT_EQ(text("Edit_rvw"), QString::fromStdString(format_general(first.rvw)));
-    EXPECT_EQ(text("Edit_surfilename"), QString::fromStdString(surrogate_file_path));
+    EXPECT_EQ(text("Edit_surfilename"), QString::fromStdString(method_data.surrogate_file_path));
     EXPECT_EQ(text("Edit_LibrayFileName"), QString::fromStdString(install.file("demo_library.txt")).toUpper());
     EXPECT_TRUE(in(surr_Form, "Edit_LibrayFileName")->isVisible());
     EXPECT_TRUE(in<QCheckBox>(surr_Form, "CBox_bpg1")->isChecked());
@@ -80,12 +80,12 @@ TEST_F(SurrogateEditorWindow, ShowsEditsAndWalksTheRecords) {
     save(surr_Form, "surr_form.png");
 
     click(surr_Form, "Next");
-    EXPECT_EQ(text("Edit_CmpndName"), QString::fromStdString(surrogates[1].name));
+    EXPECT_EQ(text("Edit_CmpndName"), QString::fromStdString(method_data.surrogates[1].name));
     QTest::mouseClick(in<QCheckBox>(surr_Form, "CBox_rvwg3"), Qt::LeftButton);
-    EXPECT_EQ(surrogates[1].rvwgroup[2], 1);
+    EXPECT_EQ(method_data.surrogates[1].rvwgroup[2], 1);
     click_item(in<QListWidget>(surr_Form, "ListBox_checked"), 1);  // "No"
-    EXPECT_EQ(surrogates[1].checked_surrogate, 0);
-    EXPECT_EQ(surrogates[0].checked_surrogate, 1);  // the record shown before is untouched
+    EXPECT_EQ(method_data.surrogates[1].checked_surrogate, 0);
+    EXPECT_EQ(method_data.surrogates[0].checked_surrogate, 1);  // the record shown before is untouched
 
     QLineEdit* counter = in<QLineEdit>(surr_Form, "Edit_Counter");
     counter->selectAll();
@@ -95,7 +95,7 @@ TEST_F(SurrogateEditorWindow, ShowsEditsAndWalksTheRecords) {
     click(surr_Form, "Next");
     EXPECT_EQ(current_surrogate_record, 10);
     click(surr_Form, "previous");
-    EXPECT_EQ(text("Edit_CmpndName"), QString::fromStdString(surrogates[9].name));
+    EXPECT_EQ(text("Edit_CmpndName"), QString::fromStdString(method_data.surrogates[9].name));
 
     counter->selectAll();
     QTest::keyClicks(counter, "two");
@@ -109,22 +109,22 @@ TEST_F(SurrogateEditorWindow, SetLimitsOpensTheLimitsWhichReturnToTheEditor) {
     ASSERT_TRUE(surrogate_limits_form->isVisible());
     EXPECT_FALSE(surr_Form->isVisible());
     QLineEdit* bpmin = in<QLineEdit>(surrogate_limits_form, "Edit_bpmin");
-    EXPECT_EQ(bpmin->text().toStdString(), format_fixed(surrogate_range_limits.MinBP, 2));
+    EXPECT_EQ(bpmin->text().toStdString(), format_fixed(method_data.surrogate_range_limits.MinBP, 2));
     save(surrogate_limits_form, "surrogate_limits_form.png");
 
-    const double lowest = surrogate_range_limits.MinBP;
+    const double lowest = method_data.surrogate_range_limits.MinBP;
     bpmin->selectAll();
     QTest::keyClicks(bpmin, "1");
     ui.expect_message("Quantilyzer: 18001");
     click(surrogate_limits_form, "Button_accept_limits");
     EXPECT_TRUE(surrogate_limits_form->isVisible());
     EXPECT_EQ(bpmin->text().toStdString(), format_fixed(lowest, 2));
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, lowest);  // the refused entry is not kept
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinBP, lowest);  // the refused entry is not kept
 
     // A text that is not wholly a number is refused naming its edit; nothing is stored.
     QLineEdit* rvmin = in<QLineEdit>(surrogate_limits_form, "Edit_rvmin");
     const QString shown_rvmin = rvmin->text();
-    const SurrogateRangeLimits before = surrogate_range_limits;
+    const SurrogateRangeLimits before = method_data.surrogate_range_limits;
     rvmin->selectAll();
     QTest::keyClicks(rvmin, "0,0105");
     click(surrogate_limits_form, "Button_accept_limits");
@@ -133,8 +133,8 @@ TEST_F(SurrogateEditorWindow, SetLimitsOpensTheLimitsWhichReturnToTheEditor) {
               "The box \"Relative volatility Limits, Minimum\" was refused: '0,0105' is not a number.\nNo limit was "
               "changed.");
     EXPECT_TRUE(surrogate_limits_form->isVisible());
-    EXPECT_EQ(surrogate_range_limits.MinRVW, before.MinRVW);
-    EXPECT_EQ(user_limits_applied, 0);
+    EXPECT_EQ(method_data.surrogate_range_limits.MinRVW, before.MinRVW);
+    EXPECT_EQ(method_data.user_limits_applied, 0);
     rvmin->selectAll();
     QTest::keyClicks(rvmin, shown_rvmin);
 
@@ -145,7 +145,7 @@ TEST_F(SurrogateEditorWindow, SetLimitsOpensTheLimitsWhichReturnToTheEditor) {
     click(surrogate_limits_form, "Button_accept_limits");
     EXPECT_FALSE(surrogate_limits_form->isVisible());
     EXPECT_TRUE(surr_Form->isVisible());
-    EXPECT_EQ(user_limits_applied, 1);
+    EXPECT_EQ(method_data.user_limits_applied, 1);
 
     // The typed limit counts as a change: Exit offers to save it.
     ui.answer(Answer::Cancel);
@@ -168,8 +168,8 @@ TEST_F(SurrogateEditorWindow, ClassRangesMirrorTheVolatileThreshold) {
     QTest::keyClicks(vcs, "162.5");
     EXPECT_EQ(in<QLineEdit>(form, "Editsvc")->text(), "162.5");
     click(form, "Button_ok");
-    EXPECT_EQ(category_thresholds.vcs, 162.5);
-    EXPECT_EQ(category_thresholds.svc, 162.5);
+    EXPECT_EQ(method_data.category_thresholds.vcs, 162.5);
+    EXPECT_EQ(method_data.category_thresholds.svc, 162.5);
     EXPECT_TRUE(surr_Form->isVisible());
 
     // Exit forgets what was typed; an empty volatile edit is no number.
@@ -178,7 +178,7 @@ TEST_F(SurrogateEditorWindow, ClassRangesMirrorTheVolatileThreshold) {
     QTest::keyClick(vcs, Qt::Key_Delete);
     EXPECT_EQ(ui.exceptions.back(), "The box \"Volatile compound class, linear column\" was refused: it is empty.");
     click(form, "Button1");
-    EXPECT_EQ(category_thresholds.vcs, 162.5);
+    EXPECT_EQ(method_data.category_thresholds.vcs, 162.5);
 
     // Apply reads every edit whole before it stores any: a refused edit is named, and the
     // window stays with no threshold changed.
@@ -188,7 +188,7 @@ TEST_F(SurrogateEditorWindow, ClassRangesMirrorTheVolatileThreshold) {
     click(form, "Button_ok");
     EXPECT_TRUE(form->isVisible());
     click(form, "Button1");
-    EXPECT_EQ(category_thresholds.vcs, 162.5);
+    EXPECT_EQ(method_data.category_thresholds.vcs, 162.5);
     click(surr_Form, "btnCheckSurrCat");
     EXPECT_EQ(vcs->text(), "162.5");
 }
@@ -203,14 +203,14 @@ TEST_F(SurrogateEditorWindow, SaveAsThenExitKeepsWhatWasSaved) {
     IniFile file;
     ASSERT_TRUE(file.load(copy));
     EXPECT_EQ(file.get_int("compound1", "checked_surrogate", 1), 0);
-    EXPECT_EQ(surrogate_file_path, copy);
+    EXPECT_EQ(method_data.surrogate_file_path, copy);
     EXPECT_EQ(text("Edit_surfilename").toStdString(), copy);
     EXPECT_EQ(status_line(surr_Form), "File written: " + copy);
 
     click(surr_Form, "exit");  // no question: nothing differs from the file
     EXPECT_FALSE(surr_Form->isVisible());
     EXPECT_TRUE(main_form->isVisible());
-    EXPECT_EQ(surrogates[0].checked_surrogate, 0);
+    EXPECT_EQ(method_data.surrogates[0].checked_surrogate, 0);
     EXPECT_TRUE(file_exists(up_to_last_dot(copy) + ".$$$"));  // beside the copy, not in examples/
     EXPECT_EQ(item("EditSurrogatesFile")->text(), "Edit Internal Standard File... --> COPY.INI");
     ui.answer(Answer::Cancel);
@@ -221,19 +221,19 @@ TEST_F(SurrogateEditorWindow, SaveAsThenExitKeepsWhatWasSaved) {
     // A later edit is asked about, and No goes back to the saved state, not the loaded one.
     item("EditSurrogatesFile")->trigger();
     click_item(in<QListWidget>(surr_Form, "ListBox_checked"), 0);
-    EXPECT_EQ(surrogates[0].checked_surrogate, 1);
+    EXPECT_EQ(method_data.surrogates[0].checked_surrogate, 1);
     ui.answer(Answer::No);
     click(surr_Form, "exit");
     EXPECT_TRUE(ui.saw_message("Would you like to save your changes?"));
-    EXPECT_EQ(surrogates[0].checked_surrogate, 0);
+    EXPECT_EQ(method_data.surrogates[0].checked_surrogate, 0);
 }
 
 // The close box leaves as Exit does: it asks about unsaved groupings, Cancel stays, and No
 // puts them back, so the next Edit does not take them as saved.
 TEST_F(SurrogateEditorWindow, TheCloseBoxAsksAsExitDoes) {
-    const int checked = surrogates[0].checked_surrogate;
+    const int checked = method_data.surrogates[0].checked_surrogate;
     click_item(in<QListWidget>(surr_Form, "ListBox_checked"), checked == 1 ? 1 : 0);
-    ASSERT_NE(surrogates[0].checked_surrogate, checked);
+    ASSERT_NE(method_data.surrogates[0].checked_surrogate, checked);
     ui.answer(Answer::Cancel);
     surr_Form->close();
     EXPECT_TRUE(surr_Form->isVisible());
@@ -243,7 +243,7 @@ TEST_F(SurrogateEditorWindow, TheCloseBoxAsksAsExitDoes) {
     surr_Form->close();
     EXPECT_FALSE(surr_Form->isVisible());
     EXPECT_TRUE(main_form->isVisible());
-    EXPECT_EQ(surrogates[0].checked_surrogate, checked);
+    EXPECT_EQ(method_data.surrogates[0].checked_surrogate, checked);
 }
 
 // Limits the file held are the analyst's: Save As and Exit without edits write them back
@@ -254,8 +254,8 @@ TEST_F(SurrogateEditorWindow, SavesWithoutEditsKeepTheLimitsTheFileHeld) {
         "HELD.INI", read_file_text(example_file("demo_internal_standards.ini")) + "\n[Limits]\nMinBP=85\n");
     ui.open_returns(held);
     item("OpenSurrogateFile1")->trigger();
-    ASSERT_EQ(surrogate_range_limits.MinBP, 85.0);
-    const double default_max_bp = surrogate_range_limits.MaxBP;
+    ASSERT_EQ(method_data.surrogate_range_limits.MinBP, 85.0);
+    const double default_max_bp = method_data.surrogate_range_limits.MaxBP;
 
     const std::string folder = install.path() + "/5847dir/Surrogates/";
     item("EditSurrogatesFile")->trigger();
@@ -273,7 +273,7 @@ TEST_F(SurrogateEditorWindow, SavesWithoutEditsKeepTheLimitsTheFileHeld) {
         EXPECT_EQ(file.get_double("Limits", "MinBP", 0), 85.0) << name;
         EXPECT_EQ(file.get_double("Limits", "MaxBP", 0), default_max_bp) << name;
     }
-    EXPECT_EQ(surrogate_range_limits.MinBP, 85.0);
+    EXPECT_EQ(method_data.surrogate_range_limits.MinBP, 85.0);
 }
 
 // A limit the analyst applied and saved is held by the file: a bp the library changes
@@ -308,12 +308,12 @@ TEST_F(SurrogateEditorWindow, APropertyTheLibraryChangesMovesOnlyItsOwnLimits) {
 
         ui.open_returns(folder + "APPLIED" + tag + ".ini");  // loaded again
         item("OpenSurrogateFile1")->trigger();
-        ASSERT_EQ(user_limits_applied, 0);
+        ASSERT_EQ(method_data.user_limits_applied, 0);
 
         item("UpdateLibrary1")->trigger();  // the library editor changes Toluene-d8
         ASSERT_TRUE(EditLib_Form->isVisible());
         auto* list = in<QListWidget>(EditLib_Form, "LibListBox");
-        list->setCurrentRow(find_library_row_by_name("Toluene-d8", library));
+        list->setCurrentRow(find_library_row_by_name("Toluene-d8", method_data.library));
         QLineEdit* property = in<QLineEdit>(EditLib_Form, road.library_edit);
         property->setFocus();
         property->selectAll();
@@ -346,9 +346,9 @@ TEST_F(SurrogateEditorWindow, APropertyTheLibraryChangesMovesOnlyItsOwnLimits) {
 TEST_F(SurrogateEditorWindow, GroupingsBrokenInTheEditorCloseCalibration) {
     ASSERT_TRUE(main_form->menu_state.enabled(MenuItem::Calibrate1));
     int members = 0;
-    for (int q = 0; q < surrogate_count; ++q) members += surrogates[q].bpgroup[0] != 0;
-    for (int q = 0; q < surrogate_count && members > 2; ++q) {  // BP group 1 cut to two members
-        if (surrogates[q].bpgroup[0] != 0) {
+    for (int q = 0; q < method_data.surrogate_count; ++q) members += method_data.surrogates[q].bpgroup[0] != 0;
+    for (int q = 0; q < method_data.surrogate_count && members > 2; ++q) {  // BP group 1 cut to two members
+        if (method_data.surrogates[q].bpgroup[0] != 0) {
             QTest::mouseClick(surr_Form->CBox_bpg[0], Qt::LeftButton);
             --members;
         }
@@ -362,7 +362,7 @@ TEST_F(SurrogateEditorWindow, GroupingsBrokenInTheEditorCloseCalibration) {
     ASSERT_TRUE(main_form->isVisible());
     EXPECT_FALSE(item("Calibrate1")->isEnabled());
     EXPECT_FALSE(item("RunCalibration")->isEnabled());
-    EXPECT_EQ(surrogate_limits_invalid, 1);
+    EXPECT_EQ(method_data.surrogate_limits_invalid, 1);
 
     calibration_file_name = "/cal/kept.cal";
     ui.expect_message("There must be at least 3 compounds for Boiling Point Group 1");
@@ -375,10 +375,10 @@ TEST_F(SurrogateEditorWindow, SavesOneRecordFromTheBoxes) {
     surr_Form->ListBox_fpass->setCurrentRow(1);  // "No"
     IniFile file;
     file.set_path(install.file("ONE.INI"));
-    EXPECT_EQ(surr_Form->save_surrogate_record(3, file, surrogates), 0);
-    EXPECT_EQ(surrogates[3].bpgroup[5], 1);
-    EXPECT_EQ(surrogates[3].first_pass, 0);
-    EXPECT_EQ(surrogates[3].rvwgroup, surrogates[0].rvwgroup);  // the boxes show record 1
+    EXPECT_EQ(surr_Form->save_surrogate_record(3, file, method_data.surrogates), 0);
+    EXPECT_EQ(method_data.surrogates[3].bpgroup[5], 1);
+    EXPECT_EQ(method_data.surrogates[3].first_pass, 0);
+    EXPECT_EQ(method_data.surrogates[3].rvwgroup, method_data.surrogates[0].rvwgroup);  // the boxes show record 1
     IniFile written;
     ASSERT_TRUE(written.load(install.file("ONE.INI")));
     EXPECT_EQ(written.key_names("compound4").size(), 14u);  // groups and flags only
@@ -411,10 +411,10 @@ TEST_F(SurrogateEditorWindow, TheVariableModeChoosesWhatShows) {
         {0, 0, 0, "", true, true, true, "RVW Group", "BP Group"},
     };
     for (const Mode& m : modes) {
-        variable_mode.one_variable_mode = m.one;
-        variable_mode.bp_variable_chosen = m.bp;
-        variable_mode.rvw_variable_chosen = m.rv;
-        variable_mode.single_variable_label = m.single;
+        method_data.variable_mode.one_variable_mode = m.one;
+        method_data.variable_mode.bp_variable_chosen = m.bp;
+        method_data.variable_mode.rvw_variable_chosen = m.rv;
+        method_data.variable_mode.single_variable_label = m.single;
         surr_Form->hide();
         surr_Form->show();
         EXPECT_EQ(in(surr_Form, "CBox_rvwg4")->isVisible(), m.rv_boxes) << m.single;

@@ -55,8 +55,8 @@ TEST_F(SurrogateCommands, LoadingTheDemoFileOpensTheCalibrationMenu) {
     EXPECT_TRUE(item("CopySurrogateFile")->isEnabled());
     EXPECT_EQ(item("EditSurrogatesFile")->text(),
               "Edit Internal Standard File... --> DEMO_INTERNAL_STANDARDS.INI");
-    EXPECT_EQ(surrogate_file_loaded, 1);
-    EXPECT_EQ(surrogate_count, 11);
+    EXPECT_EQ(method_data.surrogate_file_loaded, 1);
+    EXPECT_EQ(method_data.surrogate_count, 11);
 
     IniFile settings;
     ASSERT_TRUE(settings.load(install.file("5847file_standalone.ini")));
@@ -86,11 +86,11 @@ TEST_F(SurrogateCommands, AnOutOfStepFileIsRefusedForCalibration) {
 TEST_F(SurrogateCommands, FilesThatCannotBeReadOrHoldNoRecordsChangeNothing) {
     load_surrogate_file(example_file("demo_internal_standards.ini"));
     const QString caption = item("EditSurrogatesFile")->text();
-    const std::string path = surrogate_file_path;
-    user_limits_applied = 1;  // limits the analyst applied and the points of the models stay
+    const std::string path = method_data.surrogate_file_path;
+    method_data.user_limits_applied = 1;  // limits the analyst applied and the points of the models stay
     bp_points[0][0].in_use = rv_points[0][0].in_use = 1;
     const auto expect_kept = [] {
-        EXPECT_EQ(user_limits_applied, 1);
+        EXPECT_EQ(method_data.user_limits_applied, 1);
         EXPECT_EQ(bp_points[0][0].in_use, 1);
         EXPECT_EQ(rv_points[0][0].in_use, 1);
     };
@@ -107,9 +107,9 @@ TEST_F(SurrogateCommands, FilesThatCannotBeReadOrHoldNoRecordsChangeNothing) {
         EXPECT_EQ(item("EditSurrogatesFile")->text(), caption);
         for (const char* on : {"EditSurrogatesFile", "CopySurrogateFile", "Calibrate1"})
             EXPECT_TRUE(item(on)->isEnabled()) << on;
-        EXPECT_EQ(surrogate_count, 11);
-        EXPECT_EQ(surrogate_file_path, path);
-        EXPECT_EQ(surrogates[10].name, "Acenaphthene-d10");
+        EXPECT_EQ(method_data.surrogate_count, 11);
+        EXPECT_EQ(method_data.surrogate_file_path, path);
+        EXPECT_EQ(method_data.surrogates[10].name, "Acenaphthene-d10");
         expect_kept();
     }
 }
@@ -151,10 +151,10 @@ TEST_F(SurrogateCommands, EditOpensTheEditorOnlyForAFileInStep) {
     item("EditSurrogatesFile")->trigger();
     EXPECT_TRUE(surr_Form->isVisible());
     EXPECT_FALSE(main_form->isVisible());
-    EXPECT_EQ(surrogates_saved[10].name, "Acenaphthene-d10");
+    EXPECT_EQ(method_data.surrogates_saved[10].name, "Acenaphthene-d10");
     surr_Form->close();
 
-    library[6].name = "Acetone-D6";  // the library changed since the file was loaded
+    method_data.library[6].name = "Acetone-D6";  // the library changed since the file was loaded
     ui.answer(Answer::No);           // not a rename
     ui.expect_message(kNotInStepWarning);
     ui.expect_message("The report file was written:\n" + reports.file("mismatchfile.TXT"));

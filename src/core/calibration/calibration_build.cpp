@@ -22,7 +22,7 @@ void set_level_amounts(int standards) {
     for (int p = 0; p < kMaxLevels; ++p)
         for (int c = 0; c < kMaxCompounds; ++c)
             raw_data_sets[p].cal_amount[c] =
-                p < standards && c < compound_count ? level_amount(c, p) : kNotSet;
+                p < standards && c < method_data.compound_count ? level_amount(c, p) : kNotSet;
 }
 
 // A compound without an amount in a standard has no point there (a library may give an
@@ -30,7 +30,7 @@ void set_level_amounts(int standards) {
 // as the review, the report and the file then show it.
 void exclude_levels_without_amount(int standards) {
     for (int p = 0; p < standards && p < kMaxLevels; ++p)
-        for (int c = 0; c < compound_count && c < kMaxCompounds; ++c)
+        for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c)
             if (!level_has_amount(c, p)) level_included[c][p] = 0;
 }
 
@@ -44,7 +44,7 @@ bool read_data_sets(const std::array<std::string, kStandardFileSlots>& results_f
 // The chain for every standard; a failing step (its message shown) fails the build.
 bool run_chains(int standards, DataSetValues& scratch) {
     FirstPassPairTable pairs{};
-    if (variable_mode.one_variable_mode) reset_first_pass_pairs(pairs);
+    if (method_data.variable_mode.one_variable_mode) reset_first_pass_pairs(pairs);
     const ModelChainTables tables{raw_data_sets, first_pass_fits, bp_group_fits,
                                   rv_group_fits, pairs,           scratch};
     try {
@@ -68,10 +68,10 @@ void take_response_factors(const std::array<std::string, kStandardFileSlots>& re
                            int standards, const DataSetValues& scratch) {
     RecoveryTables& t = recovery_tables;
     for (int p = 0; p < standards; ++p) {
-        for (int c = 0; c < compound_count; ++c) {
+        for (int c = 0; c < method_data.compound_count; ++c) {
             t.response_factor[p][c] = scratch[p][c];
             if (!(t.response_factor[p][c] >= 0))
-                add_calibration_log_entry(results_files[p], library[c].name, library[c].cmpndType);
+                add_calibration_log_entry(results_files[p], method_data.library[c].name, method_data.library[c].cmpndType);
             // Without a prediction there is no deviation: a value left from an earlier
             // build must not reach the calibration file.
             t.response_factor_dev[p][c] =
@@ -97,6 +97,6 @@ bool build_calibration(const std::array<std::string, kStandardFileSlots>& result
     compute_all_curve_statistics();
     // The flags a review's "Exit/don't save changes" returns to are this calibration's,
     // not those of a file read earlier for other standards.
-    save_level_inclusion(compound_count);
+    save_level_inclusion(method_data.compound_count);
     return true;
 }

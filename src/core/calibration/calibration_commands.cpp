@@ -28,17 +28,17 @@ struct LoadState {
 };
 
 LoadState current_load_state() {
-    return {surrogate_file_loaded,       continuing_check_active, main_flags.CheckCalibrationMode,
-            main_flags.ReviewSaveAs,     surrogate_file_selected, calibration_loaded,
+    return {method_data.surrogate_file_loaded,       continuing_check_active, main_flags.CheckCalibrationMode,
+            main_flags.ReviewSaveAs,     method_data.surrogate_file_selected, calibration_loaded,
             main_flags.CalibrationFromFile};
 }
 
 void restore_load_state(const LoadState& s) {
-    surrogate_file_loaded = s.surrogate_file_loaded;
+    method_data.surrogate_file_loaded = s.surrogate_file_loaded;
     continuing_check_active = s.continuing_check_active;
     main_flags.CheckCalibrationMode = s.check_calibration_mode;
     main_flags.ReviewSaveAs = s.review_save_as;
-    surrogate_file_selected = s.surrogate_file_selected;
+    method_data.surrogate_file_selected = s.surrogate_file_selected;
     calibration_loaded = s.calibration_loaded;
     main_flags.CalibrationFromFile = s.calibration_from_file;
 }
@@ -58,14 +58,14 @@ bool load_calibration_command(MainMenuState& menu) {
     // the internal standards, the calibration in memory and the menus as they were.
     const auto tables_before = take_calibration_snapshot();
     const LoadState state_before = current_load_state();
-    category_thresholds.vcs = 159.0;
-    category_thresholds.n_pvcsLn = 100.0;
-    category_thresholds.svc = 159.0;
-    surrogate_file_loaded = 0;
+    method_data.category_thresholds.vcs = 159.0;
+    method_data.category_thresholds.n_pvcsLn = 100.0;
+    method_data.category_thresholds.svc = 159.0;
+    method_data.surrogate_file_loaded = 0;
     continuing_check_active = 0;
     main_flags.CheckCalibrationMode = 0;
     main_flags.ReviewSaveAs = 0;
-    surrogate_file_selected = 1;
+    method_data.surrogate_file_selected = 1;
     folder_settings.slot[kCalibrationPathSlot] = folder_of(*chosen);
     reset_calibration_review();
     int standards = 0;
@@ -74,27 +74,27 @@ bool load_calibration_command(MainMenuState& menu) {
         restore_load_state(state_before);
         return false;
     }
-    copy_library_compounds(compound_count, library_saved, library);
+    copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     calibration_loaded = 1;
     main_flags.CalibrationFromFile = 1;
     calibration_file_name = *chosen;
-    menu.after_calibration_loaded(*chosen, surrogate_file_path);
+    menu.after_calibration_loaded(*chosen, method_data.surrogate_file_path);
     write_file_setting("calibrationPath", folder_settings.slot[kCalibrationPathSlot]);
-    folder_settings.slot[kLibraryTextFileSlot] = library_ini_path;
+    folder_settings.slot[kLibraryTextFileSlot] = method_data.library_ini_path;
     return true;
 }
 
 bool new_calibration_command() {
     // Checked and confirmed before anything is reset: a refused or cancelled New leaves the
     // calibration file name, the standards' results files and the review data as they were.
-    if (!check_library_sync(library, surrogates)) return false;
+    if (!check_library_sync(method_data.library, method_data.surrogates)) return false;
     // A group of fewer than 3 points fits with a standard error of 0 and understates
     // every uncertainty built on it.
     if (test_surrogate_groupings().any()) {
         check_surrogate_groupings();
         return false;
     }
-    if (ui().message("Calibrating with the internal standard file: \n" + surrogate_file_path +
+    if (ui().message("Calibrating with the internal standard file: \n" + method_data.surrogate_file_path +
                          "\n\nIf this is not correct, 'Cancel' and load the proper file.",
                      "Surrogate File", Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return false;
@@ -114,7 +114,7 @@ bool reload_calibration_command() {
     continuing_check_active = 0;
     int standards = 0;
     if (!load_calibration(calibration_file_name, standards)) return false;
-    copy_library_compounds(compound_count, library_saved, library);
+    copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     return true;
 }
 

@@ -42,8 +42,8 @@ constexpr int kPreambleLinesAfterCount =
     8;  // empty line, three descriptions with headings, empty line
 
 // The internal-standard and reference file lines as the file holds them.
-std::string surrogate_file_line() { return to_upper(trim(surrogate_file_path)); }
-std::string reference_file_line() { return trim(surrogate_reference_path); }
+std::string surrogate_file_line() { return to_upper(trim(method_data.surrogate_file_path)); }
+std::string reference_file_line() { return trim(method_data.surrogate_reference_path); }
 
 void show_error(const char* code) { show_message(std::string("Quantilyzer: ") + code, "Error"); }
 
@@ -60,7 +60,7 @@ std::string data_file_list(int standards) {
 
 std::string values_line(int c, int standards, int columns) {
     const RecoveryTables& t = recovery_tables;
-    std::string out = library[c].name + ";";
+    std::string out = method_data.library[c].name + ";";
     // The amount is read back as the standard's amount of the compound: it keeps its value.
     for (int p = 0; p < standards; ++p)
         out += exact_fixed(level_amount(c, p), 2) +
@@ -77,17 +77,17 @@ std::string values_line(int c, int standards, int columns) {
 }
 
 std::string library_line(int c, int columns) {
-    const LibraryCompound& lib = library[c];
+    const LibraryCompound& lib = method_data.library[c];
     std::string out =
         exact_fixed(lib.rvw, 2) + ";" + exact_fixed(lib.rvo, 2) + ";" + exact_fixed(lib.bp, 2) + ";";
-    for (int p = 0; p < columns; ++p) out += exact_fixed(library_saved[c].conc[p], 2) + ";";
+    for (int p = 0; p < columns; ++p) out += exact_fixed(method_data.library_saved[c].conc[p], 2) + ";";
     return out + exact_fixed(lib.partcoef, 2) + ";" + trim(lib.casNumber);
 }
 
 std::string surrogate_line(int c) {
-    if (!library[c].is_internal_standard) return "A";
+    if (!method_data.library[c].is_internal_standard) return "A";
     SurrogateRecord none;
-    const SurrogateRecord* record = find_surrogate_of_library_row(c, surrogates, library);
+    const SurrogateRecord* record = find_surrogate_of_library_row(c, method_data.surrogates, method_data.library);
     if (!record) record = &none;
     std::string out = "S;";
     for (int g : record->rvwgroup) out += c_format("%d", g);
@@ -97,11 +97,11 @@ std::string surrogate_line(int c) {
 }
 
 std::string trailer_text() {
-    const SurrogateRangeLimits& r = surrogate_range_limits;
+    const SurrogateRangeLimits& r = method_data.surrogate_range_limits;
     // "%f" keeps six decimals: a MinRVW below 5e-7 would come back as 0.
     const auto f = [](double v) { return exact_fixed(v, 6); };
     return f(r.MinBP) + "\n" + f(r.MaxBP) + "\n" + f(r.MinRVW) + "\n" + f(r.MaxRVW) + "\n" + kRangesLine + "\n" +
-           f(category_thresholds.vcs) + "\n" + f(category_thresholds.n_pvcsLn);
+           f(method_data.category_thresholds.vcs) + "\n" + f(method_data.category_thresholds.n_pvcsLn);
 }
 
 // The name of field i (from 0) of a line in a refusal: fields are counted as the reader
@@ -264,14 +264,14 @@ int calibration_level_columns(int standards) {
 
 std::string calibration_file_text() {
     const int n = standard_count;
-    const int k = compound_count;
+    const int k = method_data.compound_count;
     const int columns = calibration_level_columns(n);
     const std::string now = format_short_date_long_time(clock_source().now());
     std::string out;
     auto line = [&out](const std::string& text) { out += text + "\n"; };
-    const VariableMode& m = variable_mode;
+    const VariableMode& m = method_data.variable_mode;
     if (m.one_variable_mode) {
-        line("Date-" + m.transform_text + "-" + library_version);
+        line("Date-" + m.transform_text + "-" + method_data.library_version);
         line(now + "-" + m.single_variable_label);
     } else {
         line("Date-V2-" + program_version_text);
@@ -307,14 +307,14 @@ std::string calibration_file_text() {
 
 bool write_calibration(const std::string& path) {
     if (refuse_unlistable_data_files()) return false;
-    surrogate_file_path = trim(surrogate_file_path);
+    method_data.surrogate_file_path = trim(method_data.surrogate_file_path);
     std::string error;
     if (!write_file_atomically(path, calibration_file_text(), &error)) {
         show_message("The calibration file " + path + " could not be written:\n" + error,
                      "Calibration File");
         return false;
     }
-    save_level_inclusion(compound_count);
+    save_level_inclusion(method_data.compound_count);
     announce_file_written(path);
     return true;
 }
@@ -323,22 +323,22 @@ bool read_calibration_preamble(TextLineReader& in, int& standards, int& compound
     std::string line1;
     if (!in.next(line1)) return false;
     line1 = trim(line1);
-    variable_mode.transform_text.clear();
-    variable_mode.one_variable_mode = 0;
+    method_data.variable_mode.transform_text.clear();
+    method_data.variable_mode.one_variable_mode = 0;
     if (!contains(line1, "Date")) return false;
-    apply_transform(variable_mode, line1);
+    apply_transform(method_data.variable_mode, line1);
 
     std::string line2 = line1;
     if (std::count(line1.begin(), line1.end(), '-') <= 1)
-        library_version = "N/A";
+        method_data.library_version = "N/A";
     else if (!in.next(line2))
         return false;
-    apply_label_line(variable_mode, line2);
+    apply_label_line(method_data.variable_mode, line2);
 
     std::string list;
     std::string count;
-    if (!skip_line(in) || !in.next(library_ini_path) || !skip_line(in) ||
-        !in.next(surrogate_file_path) || !skip_line(in) || !in.next(surrogate_reference_path) ||
+    if (!skip_line(in) || !in.next(method_data.library_ini_path) || !skip_line(in) ||
+        !in.next(method_data.surrogate_file_path) || !skip_line(in) || !in.next(method_data.surrogate_reference_path) ||
         !skip_line(in) || !in.next(list) || !skip_line(in) || !in.next(count))
         return false;
 
@@ -364,7 +364,7 @@ bool read_calibration_values_line(const std::string& line, int c, int standards,
     const std::vector<std::string> f = split_skip_empty(line, ';');
     const size_t needed = 1 + 7 * static_cast<size_t>(standards) + 2;
     if (f.size() < needed) return false;
-    library[c].name = f[0];
+    method_data.library[c].name = f[0];
     size_t i = 1;
     RecoveryTables& t = recovery_tables;
     const auto number = [&](const char* what, int p) {
@@ -373,7 +373,7 @@ bool read_calibration_values_line(const std::string& line, int c, int standards,
     };
     for (int p = 0; p < standards; ++p) {
         double amount = number("conc", p);
-        library[c].conc[p] = amount;
+        method_data.library[c].conc[p] = amount;
         raw_data_sets[p].cal_amount[c] = amount;
         t.predicted_recovery[p][c] = number("rec", p);
         t.predicted_recovery_dev[p][c] = number("recDev", p);
@@ -403,7 +403,7 @@ int library_line_columns(int standards, int written) {
 bool read_calibration_library_line(const std::string& line, int c, int standards, int columns) {
     const std::vector<std::string> f = split_skip_empty(line, ';');
     if (f.size() < static_cast<size_t>(3 + columns + 1)) return false;
-    LibraryCompound& lib = library[c];
+    LibraryCompound& lib = method_data.library[c];
     const auto number = [&f](size_t i, const std::string& what) { return number_field(f[i], field_name(i, what)); };
     lib.rvw = number(0, "rvw");
     lib.rvo = number(1, "rvo");
@@ -427,14 +427,14 @@ bool read_calibration_library_line(const std::string& line, int c, int standards
 
 void read_calibration_surrogate_line(const std::string& line, int c, int& internal_standards) {
     const std::vector<std::string> f = split_skip_empty(line, ';');
-    LibraryCompound& lib = library[c];
+    LibraryCompound& lib = method_data.library[c];
     if (f.empty() || f[0] != "S") {
         lib.cmpndType = "analyte";
         return;
     }
     // Records stay compact: the k-th internal standard of the library is record k, and it
     // keeps its own library row.
-    SurrogateRecord& record = surrogates[internal_standards++];
+    SurrogateRecord& record = method_data.surrogates[internal_standards++];
     record.name = lib.name;
     record.LibCmpndNum = c;
     record.rvw = lib.rvw;
@@ -455,8 +455,8 @@ void read_calibration_surrogate_line(const std::string& line, int c, int& intern
 
 bool read_calibration_compounds(TextLineReader& in, int standards, int compounds,
                                 int& internal_standards) {
-    for (LibraryCompound& lib : library) lib.is_internal_standard = 0;
-    for (SurrogateRecord& record : surrogates) reset_surrogate_record(record);
+    for (LibraryCompound& lib : method_data.library) lib.is_internal_standard = 0;
+    for (SurrogateRecord& record : method_data.surrogates) reset_surrogate_record(record);
     internal_standards = 0;
     for (int c = 0; c < compounds; ++c) {
         std::string values, properties, groups;
@@ -482,14 +482,14 @@ void read_calibration_trailer(TextLineReader& in) {
         const std::string text = next_trimmed();
         return text.empty() ? empty : number_field(text, what);
     };
-    SurrogateRangeLimits& r = surrogate_range_limits;
+    SurrogateRangeLimits& r = method_data.surrogate_range_limits;
     r.MinBP = value("MinBP", kNotSet);
     r.MaxBP = value("MaxBP", kNotSet);
     r.MinRVW = value("MinRVW", kNotSet);
     r.MaxRVW = value("MaxRVW", kNotSet);
     next_trimmed();  // "Surrogate Ranges" heading
-    category_thresholds.vcs = value("linearVCS", 159.0);
-    category_thresholds.n_pvcsLn = value("lnNPVCS", 100.0);
+    method_data.category_thresholds.vcs = value("linearVCS", 159.0);
+    method_data.category_thresholds.n_pvcsLn = value("lnNPVCS", 100.0);
 }
 
 namespace {
@@ -507,7 +507,7 @@ void clear_calibration_tables() {
 // lines per compound, from the first values line).
 bool names_are_unique(const std::string& path, int compounds, int first_values_line) {
     std::vector<std::string> names;
-    for (int c = 0; c < compounds; ++c) names.push_back(library[c].name);
+    for (int c = 0; c < compounds; ++c) names.push_back(method_data.library[c].name);
     const auto repeated = find_repeated_compound_name(names);
     if (!repeated) return true;
     const auto line_of = [first_values_line](int c) { return first_values_line + 3 * c; };
@@ -528,7 +528,7 @@ bool read_calibration_lines(const std::string& path, TextLineReader& in, int& n)
         show_error("03001");
         return false;
     }
-    compound_count = k;
+    method_data.compound_count = k;
     int internal_standards = 0;
     const int first_values_line = in.line_number() + 1;
     if (!read_calibration_compounds(in, n, k, internal_standards)) {
@@ -537,7 +537,7 @@ bool read_calibration_lines(const std::string& path, TextLineReader& in, int& n)
     }
     if (!names_are_unique(path, k, first_values_line)) return false;
     read_calibration_trailer(in);
-    surrogate_count = internal_standards;
+    method_data.surrogate_count = internal_standards;
     return true;
 }
 
@@ -572,7 +572,7 @@ bool load_calibration(const std::string& path, int& standards) {
         restore_calibration_snapshot(*before);
         return false;
     }
-    const int k = compound_count;
+    const int k = method_data.compound_count;
     standard_count = n;
     for (int c = 0; c < k; ++c)
         for (int p = n; p < kMaxLevels; ++p) level_included[c][p] = 0;

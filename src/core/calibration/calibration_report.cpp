@@ -56,7 +56,7 @@ class ReportPrinter {
 public:
     ReportPrinter(Canvas& canvas, bool with_groups, bool with_values)
         : canvas_(canvas), g_(canvas), with_groups_(with_groups), with_values_(with_values),
-          variables_(model_variables(variable_mode)) {}
+          variables_(model_variables(method_data.variable_mode)) {}
 
     void print();
 
@@ -101,7 +101,7 @@ void ReportPrinter::print() {
         heads_due = false;
         print_compound_responses(c);
         print_compound_amounts(c);
-        if (with_groups_ && library[c].is_internal_standard) print_internal_standard_groups(c);
+        if (with_groups_ && method_data.library[c].is_internal_standard) print_internal_standard_groups(c);
         if (with_values_) print_bp_rv_values(c);
         // A page is full past 16/17 of its height; no page follows the last compound.
         if (y_ > page_end && c + 1 < count) {
@@ -121,7 +121,7 @@ void ReportPrinter::header_line(const std::string& label, const std::string& val
 }
 
 void ReportPrinter::print_calibration_report_header() {
-    const VariableMode& m = variable_mode;
+    const VariableMode& m = method_data.variable_mode;
     y_ = static_cast<int>(g_.b * 0.25);
     if (m.one_variable_mode)
         out(4 * g_.u, "Calibration Curve Report - Using ONE VARIABLE - " + m.transform_text + " - " + m.single_variable_label);
@@ -131,7 +131,7 @@ void ReportPrinter::print_calibration_report_header() {
 
     header_line("Calibration File:", to_upper(calibration_file_name));
     header_line("Process Date:", format_date_time(clock_source().now()));
-    header_line("Surrogate Groupings File:", to_upper(first_line(surrogate_file_path)));
+    header_line("Surrogate Groupings File:", to_upper(first_line(method_data.surrogate_file_path)));
     header_line("Compound Library File:", to_upper(folder_settings.slot[kLibraryTextFileSlot]));
 
     // The data files two to a line, the first on the "Files:" line; after an even
@@ -143,10 +143,10 @@ void ReportPrinter::print_calibration_report_header() {
     for (int i = 1; i < lines; ++i) header_line("", data_file_pair(i));
     if (files_ > 0 && files_ % 2 == 0) next_line();
 
-    surrogate_reference_path = first_line(surrogate_reference_path);
+    method_data.surrogate_reference_path = first_line(method_data.surrogate_reference_path);
     next_line(2);
     out(0, "Reference File:");
-    out(2 * g_.u, to_upper(surrogate_reference_path));
+    out(2 * g_.u, to_upper(method_data.surrogate_reference_path));
 
     if (!(with_groups_ && with_values_)) return;
     next_line(2);
@@ -200,7 +200,7 @@ void ReportPrinter::print_report_column_heads() {
 void ReportPrinter::print_compound_responses(int c) {
     next_line();
     out(0, std::to_string(c + 1));
-    out(g_.at(0.5), library[c].name);
+    out(g_.at(0.5), method_data.library[c].name);
     x_ = 2 * g_.u;
     const RecoveryTables& t = recovery_tables;
     for (int k = 0; k < files_; ++k) {
@@ -226,7 +226,7 @@ void ReportPrinter::print_compound_amounts(int c) {
 void ReportPrinter::print_internal_standard_groups(int c) {
     // The record is found by the compound's name: records are kept in library order,
     // not at their library rows.
-    const SurrogateRecord* record = find_surrogate_of_library_row(c, surrogates, library);
+    const SurrogateRecord* record = find_surrogate_of_library_row(c, method_data.surrogates, method_data.library);
     if (!record) return;
     next_line();
     x_ = g_.at(0.5);
@@ -254,11 +254,11 @@ void ReportPrinter::print_bp_rv_values(int c) {
     x_ = g_.at(0.5);
     std::string text;
     if (uses_rv()) {
-        out(x_, format_fixed(library[c].rvw, 2));
+        out(x_, format_fixed(method_data.library[c].rvw, 2));
         text = "/";
         x_ = g_.step(x_, 0.5);
     }
-    if (uses_bp()) out(x_, text + format_fixed(library[c].bp, 2));
+    if (uses_bp()) out(x_, text + format_fixed(method_data.library[c].bp, 2));
 }
 
 }  // namespace

@@ -80,12 +80,12 @@ int counted_levels(int c) {
 // Every sample is quantitated against its internal standards' mean responses: an
 // internal standard without a level in its curve has none, and the models stop for it.
 bool is_last_level_of_internal_standard(int c, int k) {
-    return library[c].is_internal_standard && level_counts(c, k) && counted_levels(c) == 1;
+    return method_data.library[c].is_internal_standard && level_counts(c, k) && counted_levels(c) == 1;
 }
 
 void show_last_level_refusal(int c, int k) {
     show_message(level_text(k) + " is the last level in the curve of the internal standard " +
-                     library[c].name + ", whose levels are " + listed_levels_text() +
+                     method_data.library[c].name + ", whose levels are " + listed_levels_text() +
                      ".\nWithout a level it has no response, and no sample could be quantitated "
                      "with this calibration: the level stays included.",
                  "Internal Standard Level");
@@ -94,8 +94,8 @@ void show_last_level_refusal(int c, int k) {
 // An internal standard of the calibration left without a level in its curve (a file
 // saved so elsewhere may come here), or -1.
 int internal_standard_without_levels() {
-    for (int c = 0; c < std::min(compound_count, kMaxCompounds); ++c)
-        if (library[c].is_internal_standard && counted_levels(c) == 0) return c;
+    for (int c = 0; c < std::min(method_data.compound_count, kMaxCompounds); ++c)
+        if (method_data.library[c].is_internal_standard && counted_levels(c) == 0) return c;
     return -1;
 }
 
@@ -136,11 +136,11 @@ CompoundReview review_compound(int c) {
     CompoundReview r;
     if (!valid_compound(c)) return r;
     r.number = std::to_string(c + 1);
-    r.name = library[c].name;
+    r.name = method_data.library[c].name;
     r.calibration_file = to_upper(after_first_separator(display_file_name(calibration_file_name)));
-    r.surrogate_file = first_line(surrogate_file_path);
+    r.surrogate_file = first_line(method_data.surrogate_file_path);
     r.library_file = folder_settings.slot[kLibraryTextFileSlot];
-    r.reference_file = after_first_separator(display_file_name(surrogate_reference_path));
+    r.reference_file = after_first_separator(display_file_name(method_data.surrogate_reference_path));
     for (int k = 0; k < kMaxLevels; ++k) {
         r.levels[k] = review_level(c, k);
         if (r.levels[k].listed) ++r.standards;
@@ -171,7 +171,7 @@ std::optional<int> typed_compound_number(const std::string& text) {
     int number = 0;
     if (!text.empty() && !try_to_int(text, number)) return std::nullopt;
     number = std::max(number, 1);
-    if (compound_count > 0) number = std::min(number, compound_count);
+    if (method_data.compound_count > 0) number = std::min(number, method_data.compound_count);
     return number;
 }
 
@@ -188,14 +188,14 @@ bool set_level_inclusion(int c, int k, bool checked, bool has_file) {
 }
 
 void restore_level_inclusion() {
-    for (int c = 0; c < std::min(compound_count, kMaxCompounds); ++c)
+    for (int c = 0; c < std::min(method_data.compound_count, kMaxCompounds); ++c)
         for (int k = 0; k < kMaxLevels; ++k) level_included[c][k] = level_included_saved[c][k];
     // The statistics in memory are those of the flags in force, as the file holds them.
     compute_all_curve_statistics();
 }
 
 void clear_level_inclusion() {
-    for (int c = 0; c < std::min(compound_count, kMaxCompounds); ++c)
+    for (int c = 0; c < std::min(method_data.compound_count, kMaxCompounds); ++c)
         for (int k = 0; k < kMaxLevels; ++k) level_included[c][k] = 0;
 }
 
@@ -203,7 +203,7 @@ void delete_standard_ini_files() {
     std::vector<std::string> data_files;
     for (int k = 0; k < kMaxLevels; ++k)
         if (!level_names[k].empty()) data_files.push_back(first_line(standard_data_files[k]));
-    data_files.push_back(first_line(surrogate_reference_path));
+    data_files.push_back(first_line(method_data.surrogate_reference_path));
     for (const std::string& data_file : data_files) {
         if (trim(data_file).empty()) continue;
         // An entry of the older layout names the results file itself: that is the data.
@@ -215,7 +215,7 @@ void delete_standard_ini_files() {
 
 bool save_reviewed_calibration() {
     if (const int c = internal_standard_without_levels(); c >= 0) {
-        show_message("The internal standard " + library[c].name +
+        show_message("The internal standard " + method_data.library[c].name +
                          " has no level in its curve; the levels of the calibration are " +
                          listed_levels_text() +
                          ".\nWithout a level it has no response, and no sample could be quantitated "

@@ -8,7 +8,7 @@ std::unique_ptr<CalibrationSnapshot> take_calibration_snapshot() {
 }
 
 void restore_calibration_snapshot(const CalibrationSnapshot& s) {
-    s.method_data.put_back();
+    method_data = s.method_data;
     raw_data_sets = s.raw_data_sets;
     level_names = s.level_names;
     level_included = s.level_included;
@@ -18,8 +18,4 @@ void restore_calibration_snapshot(const CalibrationSnapshot& s) {
     standard_data_files = s.standard_data_files;
     standard_count = s.standard_count;
     calibration_file_name = s.calibration_file_name;
-    library_ini_path = s.library_ini_path;
-    surrogate_reference_path = s.surrogate_reference_path;
-    library_version = s.library_version;
-    variable_mode = s.variable_mode;
 }

@@ -10,8 +10,9 @@
 
 // Each member is taken from the tables as they are when the snapshot is made.
 struct CalibrationSnapshot {
-    // The library, the internal standards, their range limits and class thresholds.
-    MethodDataSnapshot method_data;
+    // The library, the internal standards, their range limits and class thresholds, the
+    // variable mode, and the files and caption that name them: the whole method data.
+    MethodData method_data = ::method_data;
     std::array<SampleRawData, kDataSets> raw_data_sets = ::raw_data_sets;
     std::array<std::string, kDataSets> level_names = ::level_names;
     std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included = ::level_included;
@@ -22,10 +23,6 @@ struct CalibrationSnapshot {
     std::array<std::string, kStandardFileSlots> standard_data_files = ::standard_data_files;
     int standard_count = ::standard_count;
     std::string calibration_file_name = ::calibration_file_name;
-    std::string library_ini_path = ::library_ini_path;
-    std::string surrogate_reference_path = ::surrogate_reference_path;
-    std::string library_version = ::library_version;
-    VariableMode variable_mode = ::variable_mode;
 };
 
 // The library, internal-standard and calibration tables and the state beside them

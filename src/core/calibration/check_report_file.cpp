@@ -19,22 +19,22 @@ constexpr int kClasses = 3;
 const char* const kDeterminationHeading =
     "Compound;Linear;Ln;Recovery;B.P.Predict;err;R.V.Predict;err;Total Predict;err;Recovery;err\n";
 
-bool two_variables() { return model_variables(variable_mode) == ModelVariables::Two; }
-bool uses_bp() { return ::uses_bp(model_variables(variable_mode)); }
-bool uses_rv() { return ::uses_rv(model_variables(variable_mode)); }
+bool two_variables() { return model_variables(method_data.variable_mode) == ModelVariables::Two; }
+bool uses_bp() { return ::uses_bp(model_variables(method_data.variable_mode)); }
+bool uses_rv() { return ::uses_rv(model_variables(method_data.variable_mode)); }
 
 // The recovery (percent) of an internal standard's library row in the check standard,
 // measured against the calibration's mean response; kNotSet when it has none.
 double measured_recovery(int row) {
     const double mean = curve_statistics.mean_rf[row];
-    const double amount1 = library[row].conc[0];
+    const double amount1 = method_data.library[row].conc[0];
     if (mean == 0.0 || amount1 == 0.0) return kNotSet;
     return raw_data_sets[kCheckDataSet].area[row] / mean / amount1 * 100.0;
 }
 
 std::string compound_row(int c, const CheckLevel& level) {
     const CurveStatistics& st = curve_statistics;
-    std::string row = c_format("\n%d;%s;", c + 1, library[c].name.c_str());
+    std::string row = c_format("\n%d;%s;", c + 1, method_data.library[c].name.c_str());
     if (included_levels(c) == 0) return row + c_format("<%.2f;(%.1f%%)>", st.mean_rf[c], st.sd_rf[c] * 100.0);
     const RecoveryTables& t = recovery_tables;
     const SampleRawData& data = raw_data_sets[kCheckDataSet];
@@ -59,7 +59,7 @@ std::string compound_row(int c, const CheckLevel& level) {
 }
 
 std::string fit_row(const SurrogatePoint& p, int row, bool& starred) {
-    const LibraryCompound& compound = library[row];
+    const LibraryCompound& compound = method_data.library[row];
     std::string out = compound.name + ";";
     if (uses_bp()) out += c_format("%.1f", compound.bp);
     if (two_variables()) out += ";";
@@ -77,7 +77,7 @@ std::string fit_row(const SurrogatePoint& p, int row, bool& starred) {
 
 std::string fit_tables(bool& starred) {
     const int s = kCheckDataSet;
-    const SurrogateRangeLimits& limits = surrogate_range_limits;
+    const SurrogateRangeLimits& limits = method_data.surrogate_range_limits;
     std::string out;
     if (two_variables()) {
         out += "\nFirst Pass relative Volatility (Ln) vs. Recovery\n";
@@ -100,8 +100,8 @@ std::string fit_tables(bool& starred) {
 
 bool in_class(const LibraryCompound& c, int category) {
     if (!two_variables()) return category == 0;
-    const double a = category_thresholds.vcs;
-    const double b = category_thresholds.n_pvcsLn;
+    const double a = method_data.category_thresholds.vcs;
+    const double b = method_data.category_thresholds.n_pvcsLn;
     switch (category) {
         case 0: return c.bp < a && c.rvw < b;
         case 1: return c.bp < a && c.rvw > b;
@@ -113,13 +113,13 @@ std::string class_heading(int category) {
     if (!two_variables()) return kDeterminationHeading;
     switch (category) {
         case 0:
-            return c_format("Volatile Compound Surrogates(boiling point<%.f)\n", category_thresholds.vcs) +
+            return c_format("Volatile Compound Surrogates(boiling point<%.f)\n", method_data.category_thresholds.vcs) +
                    kDeterminationHeading;
         case 1:
-            return c_format("Non-Purgeable Volatile Compound Surrogates(rw>%.2f)\n", category_thresholds.n_pvcsLn) +
+            return c_format("Non-Purgeable Volatile Compound Surrogates(rw>%.2f)\n", method_data.category_thresholds.n_pvcsLn) +
                    "Compound;Linear;ln;Recovery;B.P.Predict;err;R.V.Predict;err;Total Predict;err;Recovery;err\n";
         default:
-            return c_format("Semi-Volatile Compound Surrogates(boiling points=%.2f) \n", category_thresholds.vcs) +
+            return c_format("Semi-Volatile Compound Surrogates(boiling points=%.2f) \n", method_data.category_thresholds.vcs) +
                    kDeterminationHeading;
     }
 }
@@ -135,17 +135,17 @@ std::string check_report_path() {
 }
 
 std::string check_report_title() {
-    const VariableMode& m = variable_mode;
+    const VariableMode& m = method_data.variable_mode;
     if (m.one_variable_mode)
         return "Check Calibration Report - Using ONE VARIABLE - " + m.transform_text + " - " + m.single_variable_label +
-               " - " + library_version;
+               " - " + method_data.library_version;
     return "Check Calibration Report - Linear: " + m.variable2_label + " -- Ln: " + m.variable1_label + " - " +
-           library_version;
+           method_data.library_version;
 }
 
 std::string check_fit_table(int first_group, std::span<const SurrogatePoint> points, const FitTable& fits,
                             bool& starred) {
-    const VariableMode& m = variable_mode;
+    const VariableMode& m = method_data.variable_mode;
     std::string out = two_variables()
                           ? c_format("Compound;%s;%s;Measured;Recovery\n", m.variable2_label.c_str(), m.variable1_label.c_str())
                           : c_format("Compound;%s;Measured;Recovery\n", m.single_variable_label.c_str());
@@ -155,7 +155,7 @@ std::string check_fit_table(int first_group, std::span<const SurrogatePoint> poi
     for (int g = first_group; g < kFitSlots && i < points.size() && points[i].in_use; ++g) {
         for (; i < points.size() && points[i].in_use && points[i].group == g; ++i) {
             int row = 0;
-            if (find_surrogate_library_row(row, points[i].record, surrogates, library))
+            if (find_surrogate_library_row(row, points[i].record, method_data.surrogates, method_data.library))
                 out += fit_row(points[i], row, starred);
         }
         const GroupFit& line = fits[kCheckDataSet][g];
@@ -174,10 +174,10 @@ std::string check_surrogate_determinations(int category) {
     std::string out;
     double sum_m = 0.0, sum_o = 0.0;
     int averaged = 0;
-    for (int i = 0; i < surrogate_count && i < kMaxSurrogates; ++i) {
+    for (int i = 0; i < method_data.surrogate_count && i < kMaxSurrogates; ++i) {
         int row = 0;
-        if (!surrogates[i].checked_surrogate || !find_surrogate_library_row(row, i, surrogates, library)) continue;
-        const LibraryCompound& c = library[row];
+        if (!method_data.surrogates[i].checked_surrogate || !find_surrogate_library_row(row, i, method_data.surrogates, method_data.library)) continue;
+        const LibraryCompound& c = method_data.library[row];
         if (!in_class(c, category)) continue;
         const double h = measured_recovery(row);
         const double predicted = t.predicted_recovery[s][row];
@@ -208,13 +208,13 @@ std::string check_report_text(const CheckLevel& level) {
     std::string out = check_report_title() + "\n";
     out += "Calibration File: " + calibration_file_name + "\n";
     out += "Process Date: " + format_date_time(clock_source().now()) + "\n";
-    out += "Surrogate Groupings File:" + surrogate_file_path + "\n";
+    out += "Surrogate Groupings File:" + method_data.surrogate_file_path + "\n";
     out += "Compound Library File:" + to_upper(folder_settings.slot[kLibraryTextFileSlot]) + "\n";
     out += "Check Standard File:" + check_data_file + "\n";
     out += "N;Compound;Calibration response;Calibration Response Deviation;Check Standard(CS) Concentration;"
            "CS Pred_Rec; CS R_Dev;CS Response;% Difference;Area Count;Retention Time\n";
-    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) out += compound_row(c, level);
-    out += "\nInternal standard Report - " + library_version + "\n";
+    for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c) out += compound_row(c, level);
+    out += "\nInternal standard Report - " + method_data.library_version + "\n";
     bool starred = false;
     out += fit_tables(starred);
     out += "\t\tSurrogate Determinations\n\n";

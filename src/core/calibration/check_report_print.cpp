@@ -37,7 +37,7 @@ public:
     void print() {
         title_block();
         headings();
-        for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) {
+        for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c) {
             y_ += g_.h;
             if (y_ > g_.page_end) {
                 page_header();
@@ -66,7 +66,7 @@ private:
 
     // The file's path as stored, without a line end that an older file left on it.
     static std::string surrogate_groupings_file() {
-        std::string path = surrogate_file_path;
+        std::string path = method_data.surrogate_file_path;
         if (const size_t end = path.rfind('\n'); end != std::string::npos) path.erase(end);
         if (!path.empty() && path.back() == '\r') path.pop_back();
         return path;
@@ -104,7 +104,7 @@ private:
 
     void compound_row(int c) {
         text(0, y_, std::to_string(c + 1));
-        text(0.3125 * g_.u, y_, library[c].name);
+        text(0.3125 * g_.u, y_, method_data.library[c].name);
         const double amount = check_amount(c, level_);
         const double predicted = recovery_tables.predicted_recovery[kCheckDataSet][c];
         if (amount == 0.0 || predicted == 0.0) return;

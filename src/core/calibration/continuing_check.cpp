@@ -42,8 +42,8 @@ void clear_check_row() {
 // every difference would be empty and the report would compare nothing.
 bool calibration_holds_amount(int item) {
     const CheckLevel level{item, 1.0};
-    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) {
-        if (library[c].is_internal_standard) continue;  // always at its own Amount 1
+    for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c) {
+        if (method_data.library[c].is_internal_standard) continue;  // always at its own Amount 1
         const double amount = check_amount(c, level);
         if (amount > 0.0 && !is_not_set(amount)) return true;
     }
@@ -88,7 +88,7 @@ CheckLevel check_level_of(const CheckLevelEntry& entry) {
 }
 
 double check_amount(int c, const CheckLevel& level) {
-    if (library[c].is_internal_standard) return library[c].conc[0];
+    if (method_data.library[c].is_internal_standard) return method_data.library[c].conc[0];
     return get_compound_amount(c, level.level, level.factor);
 }
 
@@ -128,7 +128,7 @@ CheckEvaluation evaluate_check_standard() {
 CheckCompoundTexts check_compound_texts(int c, const CheckLevel& level) {
     CheckCompoundTexts t;
     t.number = std::to_string(c + 1);
-    t.name = library[c].name;
+    t.name = method_data.library[c].name;
     t.calibration_file = file_name_of(calibration_file_name);
     t.check_file = check_data_file;
     t.amount = format_fixed(check_amount(c, level), 2);

@@ -34,7 +34,7 @@ void compute_curve_statistics(int c) {
 }
 
 void compute_all_curve_statistics() {
-    for (int c = 0; c < std::min(compound_count, kMaxCompounds); ++c) {
+    for (int c = 0; c < std::min(method_data.compound_count, kMaxCompounds); ++c) {
         mean_and_deviation(c, kMaxLevels);
         double mean = curve_statistics.mean_rf[c];
         curve_statistics.pct_rsd[c] = mean != 0.0 ? curve_statistics.sd_rf[c] / mean * 100.0 : 0.0;

@@ -6,8 +6,8 @@
 #include "methoddata/tables.h"
 
 double level_amount(int c, int k) {
-    const LibraryCompound& saved = library_saved[c];
-    if (library[c].is_internal_standard) return saved.conc[0];
+    const LibraryCompound& saved = method_data.library_saved[c];
+    if (method_data.library[c].is_internal_standard) return saved.conc[0];
     const std::string& label = level_names[k];
     int level = level_of_label(label);
     if (level < 0) return dilution_factor_of_label(label) * saved.conc1_copy;

@@ -59,9 +59,9 @@ std::optional<Refusal> check_level_entry(int item, const std::string& dilution) 
 
 bool some_analyte_has_level_amount(int item) {
     if (item < 0 || item > kDilutionItem) return false;
-    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) {
-        if (library[c].is_internal_standard) continue;  // always at its own Amount 1
-        const LibraryCompound& saved = library_saved[c];
+    for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c) {
+        if (method_data.library[c].is_internal_standard) continue;  // always at its own Amount 1
+        const LibraryCompound& saved = method_data.library_saved[c];
         if ((item == kDilutionItem ? saved.conc1_copy : saved.conc[item]) > 0.0) return true;
     }
     return false;

@@ -74,14 +74,14 @@ std::string results_ini_name(const std::string& data_path, const std::string& fo
 }
 
 bool check_library_names(int row_count, const std::vector<std::string>& row_names) {
-    if (row_count != compound_count || row_count > static_cast<int>(row_names.size())) {
+    if (row_count != method_data.compound_count || row_count > static_cast<int>(row_names.size())) {
         show_message(kCountMismatch, "Warning");
         return true;
     }
     for (int i = 0; i < row_count; ++i) {
         std::string name = trim(row_names[i]);
-        if (name != library[i].name) {
-            show_message(kNameMismatch + name + " ----> Library: " + library[i].name, "Warning");
+        if (name != method_data.library[i].name) {
+            show_message(kNameMismatch + name + " ----> Library: " + method_data.library[i].name, "Warning");
             return true;
         }
     }
@@ -195,10 +195,10 @@ bool read_results_ini(int slot, const std::string& results_path) {
         return false;
     }
     int n = to_int_strict(count_text);
-    if (n < 0 || n > compound_count || n > kMaxCompounds) {
+    if (n < 0 || n > method_data.compound_count || n > kMaxCompounds) {
         show_message(c_format("The results file %s lists %d compounds; the library holds %d.\n"
                               "The file was not read.",
-                              results_path.c_str(), n, compound_count),
+                              results_path.c_str(), n, method_data.compound_count),
                      "Error");
         return false;
     }

@@ -32,8 +32,8 @@ constexpr size_t kSvc = 4;
 ThresholdTexts shown_threshold_texts() {
     ThresholdTexts texts;
     for (size_t i = 0; i < kThresholds.size(); ++i)
-        texts[i] = exact_general(category_thresholds.*kThresholds[i].value);
-    texts[kSvc] = exact_general(category_thresholds.vcs);
+        texts[i] = exact_general(method_data.category_thresholds.*kThresholds[i].value);
+    texts[kSvc] = exact_general(method_data.category_thresholds.vcs);
     return texts;
 }
 
@@ -59,6 +59,6 @@ bool apply_threshold_texts(const ThresholdTexts& texts) {
         }
         values[i] = field.value;
     }
-    for (size_t i = 0; i < kThresholds.size(); ++i) category_thresholds.*kThresholds[i].value = values[i];
+    for (size_t i = 0; i < kThresholds.size(); ++i) method_data.category_thresholds.*kThresholds[i].value = values[i];
     return true;
 }

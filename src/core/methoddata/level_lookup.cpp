@@ -13,8 +13,8 @@ bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 int library_row_of(const std::string& name) {
-    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c)
-        if (library[c].name == name) return c;
+    for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c)
+        if (method_data.library[c].name == name) return c;
     return -1;
 }
 
@@ -47,7 +47,7 @@ double lookup_area_conc(std::span<const SampleRawData> areas, const std::string&
                         double& amount, int level) {
     int row = library_row_of(name);
     if (row < 0 || slot < 0 || static_cast<size_t>(slot) >= areas.size()) return kNotSet;
-    const LibraryCompound& compound = library[row];
+    const LibraryCompound& compound = method_data.library[row];
     amount = compound.is_internal_standard ? compound.conc[0] : amount_of_level(compound, level + 1);
     return areas[slot].area[row];
 }
@@ -58,7 +58,7 @@ double lookup_area_conc_by_label(std::span<const SampleRawData> areas, const std
 }
 
 LibraryRowIndex::LibraryRowIndex() {
-    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) rows_.emplace(library[c].name, c);
+    for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c) rows_.emplace(method_data.library[c].name, c);
 }
 
 int LibraryRowIndex::row_of(const std::string& name) const {
@@ -69,15 +69,15 @@ int LibraryRowIndex::row_of(const std::string& name) const {
 double lookup_area_conc_by_label_at(std::span<const SampleRawData> areas, int row, int slot,
                                     double& amount) {
     if (row < 0 || slot < 0 || static_cast<size_t>(slot) >= areas.size()) return kNotSet;
-    if (library[row].is_internal_standard || slot == standard_count) {
-        amount = library[row].conc[0];
+    if (method_data.library[row].is_internal_standard || slot == standard_count) {
+        amount = method_data.library[row].conc[0];
     } else {
         const std::string& label = slot < kDataSets ? level_names[slot] : std::string();
         int level = level_of_label(label);
         // A dilution factor multiplies the base amount, which a build never overwrites
         // (it may write the diluted amount into conc1).
-        amount = level < 0 ? dilution_factor_of_label(label) * library_saved[row].conc1_copy
-                           : amount_of_level(library_saved[row], level);
+        amount = level < 0 ? dilution_factor_of_label(label) * method_data.library_saved[row].conc1_copy
+                           : amount_of_level(method_data.library_saved[row], level);
     }
     return areas[slot].area[row];
 }

@@ -87,8 +87,8 @@ bool same_compound(const LibraryCompound& a, const LibraryCompound& b) {
 
 // Another row of the library in the editor that holds `name`, or -1.
 int other_row_named(const std::string& name) {
-    for (int i = 0; i < compound_count && i < kMaxCompounds; ++i)
-        if (i != current_record && library[i].name == name) return i;
+    for (int i = 0; i < method_data.compound_count && i < kMaxCompounds; ++i)
+        if (i != current_record && method_data.library[i].name == name) return i;
     return -1;
 }
 
@@ -120,7 +120,7 @@ CompoundEntry library_compound_entry(const LibraryCompound& c) {
 
 void get_library_compound_from_form(const CompoundEntry& entry) {
     // Read into a copy: a box refused half-way stores nothing.
-    LibraryCompound c = library.at(current_record);
+    LibraryCompound c = method_data.library.at(current_record);
     c.name = typed_name(entry);
     c.cmpndType = entry.internal_standard ? kInternalStandardType : kAnalyteType;
     c.bp = box_number(entry.bp, kBpBox);
@@ -130,7 +130,7 @@ void get_library_compound_from_form(const CompoundEntry& entry) {
     c.casNumber = entry.cas;
     c.is_internal_standard = entry.internal_standard ? 1 : 0;
     store_amounts(c, entry, entry.internal_standard);
-    library.at(current_record) = c;
+    method_data.library.at(current_record) = c;
 }
 
 EntryProblem check_compound_entry(const CompoundEntry& entry, int* refused_amount) {
@@ -211,35 +211,35 @@ int library_changed(int count, const LibraryTable& saved, const LibraryTable& wo
 }
 
 bool library_differs_from_saved() {
-    return compound_count != saved_compound_count || library_changed(compound_count, library_saved, library);
+    return method_data.compound_count != saved_compound_count || library_changed(method_data.compound_count, method_data.library_saved, method_data.library);
 }
 
 bool library_names_changed() {
-    if (compound_count != saved_compound_count) return true;
-    for (int i = 0; i < compound_count && i < kMaxCompounds; ++i)
-        if (library[i].name != library_saved[i].name) return true;
+    if (method_data.compound_count != saved_compound_count) return true;
+    for (int i = 0; i < method_data.compound_count && i < kMaxCompounds; ++i)
+        if (method_data.library[i].name != method_data.library_saved[i].name) return true;
     return false;
 }
 
 bool remove_library_slot(int index) {
-    if (compound_count <= 1) {
+    if (method_data.compound_count <= 1) {
         warning("A library must hold at least one compound; the last compound cannot be deleted.");
         return false;
     }
-    --compound_count;
-    for (int i = index; i < compound_count; ++i) move_compound(library[i], library[i + 1]);
+    --method_data.compound_count;
+    for (int i = index; i < method_data.compound_count; ++i) move_compound(method_data.library[i], method_data.library[i + 1]);
     return true;
 }
 
 bool insert_library_slot(int index) {
-    if (compound_count >= kMaxCompounds) {
+    if (method_data.compound_count >= kMaxCompounds) {
         warning("The library holds " + std::to_string(kMaxCompounds) +
                 " compounds, as many as it can hold.\nNo compound can be added.");
         return false;
     }
-    ++compound_count;
-    for (int i = compound_count - 1; i > index; --i) move_compound(library[i], library[i - 1]);
-    set_new_compound(library[index]);
+    ++method_data.compound_count;
+    for (int i = method_data.compound_count - 1; i > index; --i) move_compound(method_data.library[i], method_data.library[i - 1]);
+    set_new_compound(method_data.library[index]);
     return true;
 }
 
@@ -274,7 +274,7 @@ CreatedValue created_value_entered(CreatedBox box, int amount, const std::string
 }
 
 void store_created_compound(const CompoundEntry& entry) {
-    LibraryCompound c = library.at(current_record);
+    LibraryCompound c = method_data.library.at(current_record);
     c.name = typed_name(entry);
     c.bp = box_number(entry.bp, kBpBox);
     c.rvw = box_number(entry.rvw, kRvwBox);
@@ -284,7 +284,7 @@ void store_created_compound(const CompoundEntry& entry) {
     c.cmpndType = entry.internal_standard ? kInternalStandardType : kAnalyteType;
     store_amounts(c, entry, entry.internal_standard);
     c.casNumber = entry.cas;
-    library.at(current_record) = c;
+    method_data.library.at(current_record) = c;
 }
 
 bool room_for_created_compound() {
@@ -295,29 +295,29 @@ bool room_for_created_compound() {
 }
 
 LibrarySnapshot take_library_snapshot() {
-    return LibrarySnapshot{library, compound_count, current_record, variable_mode};
+    return LibrarySnapshot{method_data.library, method_data.compound_count, current_record, method_data.variable_mode};
 }
 
 void restore_library_snapshot(const LibrarySnapshot& s) {
-    library = s.table;
-    compound_count = s.count;
+    method_data.library = s.table;
+    method_data.compound_count = s.count;
     current_record = s.current;
-    variable_mode = s.mode;
+    method_data.variable_mode = s.mode;
 }
 
 void discard_library_edits() {
-    copy_library_compounds(saved_compound_count, library, library_saved);
-    compound_count = saved_compound_count;
+    copy_library_compounds(saved_compound_count, method_data.library, method_data.library_saved);
+    method_data.compound_count = saved_compound_count;
     current_record = 0;
-    variable_mode = loaded_variable_mode;
+    method_data.variable_mode = method_data.loaded_variable_mode;
     variables_changed = 0;
 }
 
 void library_edits_saved(const std::string& file) {
     use_library_file(file);
-    saved_compound_count = compound_count;
-    loaded_variable_mode = variable_mode;
+    saved_compound_count = method_data.compound_count;
+    method_data.loaded_variable_mode = method_data.variable_mode;
     variables_changed = 0;
 }
 
-bool standards_follow_library() { return derive_standard_properties(surrogates, library); }
+bool standards_follow_library() { return derive_standard_properties(method_data.surrogates, method_data.library); }

@@ -35,9 +35,9 @@ double print_library_header(Canvas& canvas, int x, double y, double u, double h,
     text_at(canvas, x, y, "N");
     text_at(canvas, x + kNameColumn * u, y, "Compound");
     text_at(canvas, x + kTypeColumn * u, y, "Type");
-    const bool one = variable_mode.one_variable_mode != 0;
-    const std::array<std::string, 5> titles = {one ? "Ln" : property_title(variable_mode.variable1_label),
-                                               one ? "Linear" : property_title(variable_mode.variable2_label), "Rvo",
+    const bool one = method_data.variable_mode.one_variable_mode != 0;
+    const std::array<std::string, 5> titles = {one ? "Ln" : property_title(method_data.variable_mode.variable1_label),
+                                               one ? "Linear" : property_title(method_data.variable_mode.variable2_label), "Rvo",
                                                "PartCoef.", "CAS#"};
     for (size_t k = 0; k < titles.size(); ++k) text_at(canvas, x + kValueColumns[k] * u, y, titles[k]);
     // The ten amounts take two lines under the five value columns.

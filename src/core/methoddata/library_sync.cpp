@@ -18,7 +18,7 @@ int ask_rename_compound(int r, int k, const LibraryTable& library, SurrogateTabl
     record.LibCmpndNum = r + 1;
     record.bp = library[r].bp;
     record.rvw = library[r].rvw;
-    surrogate_file_written = 0;
+    method_data.surrogate_file_written = 0;
     return kInStepAfterRenames;
 }
 

@@ -148,7 +148,7 @@ bool parse_library_row(const std::string& line, int row_number, StagedRow& row) 
         }
     }
     // A CAS number column exists only in libraries that carry a version text.
-    if (fields.size() >= 17 && !contains(library_version, "Version")) {
+    if (fields.size() >= 17 && !contains(method_data.library_version, "Version")) {
         error_message("Quantilyzer: 06005", "Fatal Error");
         return false;
     }
@@ -214,7 +214,7 @@ double library_text_number(const std::string& field, const std::string& what) {
 }
 
 bool parse_library_header(const std::string& line) {
-    VariableMode& m = variable_mode;
+    VariableMode& m = method_data.variable_mode;
     m.transform_text.clear();
     int separators = count_header_separators(line);
     if (separators >= 5) return header_error("06003-1");
@@ -229,7 +229,7 @@ bool parse_library_header(const std::string& line) {
     } else if (separators == 1) {
         take_default_labels(m);
         if (!is_library_mark(header_field(fields, 0))) return header_error("06003-2");
-        library_version = left(line.substr(first + 1), kVersionTextLimit);
+        method_data.library_version = left(line.substr(first + 1), kVersionTextLimit);
     } else if (separators == 2) {
         if (!is_library_mark(header_field(fields, 0))) return header_error("06003-2");
         m.variable1_label = header_field(fields, 2);
@@ -242,7 +242,7 @@ bool parse_library_header(const std::string& line) {
         if (!is_library_mark(line.substr(0, first))) return header_error("06003-3");
         if (line.compare(last + 1, 1, "V") == 0) {
             if (!take_single_variable(m, header_field(fields, 1), header_field(fields, 2))) return false;
-            library_version = header_field(fields, 3);
+            method_data.library_version = header_field(fields, 3);
         } else {
             m.one_variable_mode = 0;
             m.variable2_label = header_field(fields, 3);
@@ -256,7 +256,7 @@ bool parse_library_header(const std::string& line) {
         if (version == "Version 4.0")
             error_message("You must save library now\n to make compatible with Version 4.2", "Error");
         else
-            library_version = version;
+            method_data.library_version = version;
     }
 
     // The transform was accepted without regard to case, so it chooses the variable the
@@ -274,7 +274,7 @@ bool parse_library_header(const std::string& line) {
             m.transform_text = "Ln";
         }
     }
-    loaded_variable_mode = variable_mode;
+    method_data.loaded_variable_mode = method_data.variable_mode;
     return true;
 }
 
@@ -367,9 +367,9 @@ bool read_library_lines(const std::string& path) {
         return false;
     }
 
-    compound_count = static_cast<int>(rows.size());
-    library_ini_path = library_ini_path_of(path);
-    for (size_t i = 0; i < rows.size(); ++i) move_into_library(rows[i], library[i]);
+    method_data.compound_count = static_cast<int>(rows.size());
+    method_data.library_ini_path = library_ini_path_of(path);
+    for (size_t i = 0; i < rows.size(); ++i) move_into_library(rows[i], method_data.library[i]);
     return true;
 }
 
@@ -378,19 +378,19 @@ bool read_library_lines(const std::string& path) {
 bool read_library_text_file(const std::string& path) {
     // A refused file changes nothing: the header may already have set the variable mode,
     // its labels and the version text of a library that is not taken.
-    const VariableMode mode = variable_mode;
-    const VariableMode loaded_mode = loaded_variable_mode;
-    const std::string version = library_version;
+    const VariableMode mode = method_data.variable_mode;
+    const VariableMode loaded_mode = method_data.loaded_variable_mode;
+    const std::string version = method_data.library_version;
     if (read_library_lines(path)) return true;
-    variable_mode = mode;
-    loaded_variable_mode = loaded_mode;
-    library_version = version;
+    method_data.variable_mode = mode;
+    method_data.loaded_variable_mode = loaded_mode;
+    method_data.library_version = version;
     return false;
 }
 
 std::string format_library_text(int count, const LibraryTable& table) {
-    std::string version = library_version == "Version 4.0" ? std::string("Version 4.2") : library_version;
-    const VariableMode& m = variable_mode;
+    std::string version = method_data.library_version == "Version 4.0" ? std::string("Version 4.2") : method_data.library_version;
+    const VariableMode& m = method_data.variable_mode;
     std::string text = m.one_variable_mode
                            ? c_format("COMPOUND LIBRARY;%s;%s", transform_to_write(m).c_str(),
                                       m.single_variable_label.c_str())
@@ -422,7 +422,7 @@ bool write_library_text_file(int count, const LibraryTable& table, std::string* 
         error_message("The library file " + *path + " could not be written:\n" + why, "Error");
         return false;
     }
-    if (!main_flags.NewLibraryMode) copy_library_compounds(count, library_saved, table);
+    if (!main_flags.NewLibraryMode) copy_library_compounds(count, method_data.library_saved, table);
     announce_file_written(*path);
     if (written) *written = *path;
     return true;
@@ -430,5 +430,5 @@ bool write_library_text_file(int count, const LibraryTable& table, std::string* 
 
 void use_library_file(const std::string& file) {
     folder_settings.slot[kLibraryTextFileSlot] = file;
-    library_ini_path = library_ini_path_of(file);
+    method_data.library_ini_path = library_ini_path_of(file);
 }

@@ -24,22 +24,22 @@ int lmt_editor_slot() { return std::clamp(sample_info_index, 0, kSampleSlots - 1
 
 void fill_slot_from_library(ReportingLimitSlot& slot) {
     for (int r = 0; r < kMaxCompounds; ++r) {
-        slot[r].name = library_saved[r].name;
-        slot[r].is_internal_standard = library_saved[r].is_internal_standard;
+        slot[r].name = method_data.library_saved[r].name;
+        slot[r].is_internal_standard = method_data.library_saved[r].is_internal_standard;
     }
 }
 
 std::vector<std::string> lmt_grid_names() {
     std::vector<std::string> names;
     for (int r = 0; r < library_rows_in_use(); ++r)
-        if (!library_saved[r].is_internal_standard) names.push_back(library_saved[r].name);
+        if (!method_data.library_saved[r].is_internal_standard) names.push_back(method_data.library_saved[r].name);
     return names;
 }
 
 std::vector<std::string> lmt_grid_limit_texts(const ReportingLimitSlot& slot) {
     std::vector<std::string> texts;
     for (int r = 0; r < library_rows_in_use(); ++r)
-        if (!library_saved[r].is_internal_standard) texts.push_back(exact_general(slot[r].limit));
+        if (!method_data.library_saved[r].is_internal_standard) texts.push_back(exact_general(slot[r].limit));
     return texts;
 }
 
@@ -139,7 +139,7 @@ bool store_grid_limits(const std::vector<LmtGridRow>& rows, ReportingLimitSlot& 
 bool confirm_lmt_internal_standard_file(const std::string& internal_standard_file) {
     const std::string typed = to_upper(internal_standard_file);
     std::string reference = to_upper(trim(lmt_header.internal_standard_file));
-    if (reference.empty()) reference = to_upper(surrogate_file_path);
+    if (reference.empty()) reference = to_upper(method_data.surrogate_file_path);
     if (reference.empty()) reference = typed;
     if (reference == typed) return true;
     return ui().message("The loaded internal standard file name:\n<" + reference +

@@ -95,7 +95,7 @@ int print_limits_header(Canvas& canvas, const LmtPrintFields& fields, bool show_
     y += 2 * g.h;
     canvas.text_out(0, y, "Compound");
     canvas.text_out(g.at(2.25), y, "LMT");
-    if (compound_count > 95) {
+    if (method_data.compound_count > 95) {
         canvas.text_out(g.at(4), y, "Compound");
         canvas.text_out(g.at(6.25), y, "LMT");
     }

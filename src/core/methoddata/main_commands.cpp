@@ -10,7 +10,7 @@
 const std::string library_file_filter = "Library Text Compound files (*.txt)|*.txt";
 
 void start_main_form(MainMenuState& menu) {
-    library_version = program_version_text;
+    method_data.library_version = program_version_text;
     menu.at_start();
     main_flags.PrinterSelected = 0;
     main_flags.BatchReport = 1;
@@ -39,24 +39,25 @@ void load_library_command(MainMenuState& menu) {
     auto chosen = ui().open_file(request);
     if (!chosen) return;  // a cancelled dialog changes nothing
 
-    const MethodDataSnapshot before;
-    surrogate_range_limits = SurrogateRangeLimits{};
+    // A file refused half-way puts the method data back whole: a failed load changes nothing.
+    const MethodData before = method_data;
+    method_data.surrogate_range_limits = SurrogateRangeLimits{};
     reset_library_tables();
     if (!read_library_text_file(*chosen)) {
-        before.put_back();  // the library, internal standards and menus stay as they were
+        method_data = before;  // the library, internal standards and menus stay as they were
         return;
     }
     main_flags.NewLibraryMode = 0;
     main_flags.CalibrationFromFile = 0;
     // The internal-standard records were reset with the library: no file is loaded now,
     // and no later message or file may name the one they came from.
-    surrogate_file_path.clear();
-    surrogate_file_loaded = 0;
+    method_data.surrogate_file_path.clear();
+    method_data.surrogate_file_loaded = 0;
     use_library_file(*chosen);
-    folder_settings.slot[kFilePathSlot] = library_ini_path;
-    library_loaded = 1;
-    copy_library_compounds(compound_count, library_saved, library);
-    write_file_setting("filePath", library_ini_path);
+    folder_settings.slot[kFilePathSlot] = method_data.library_ini_path;
+    method_data.library_loaded = 1;
+    copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
+    write_file_setting("filePath", method_data.library_ini_path);
     menu.after_library_loaded(*chosen);
 }
 
@@ -65,8 +66,8 @@ bool edit_library_command() {
     // The editor edits the library, even after Create New Library typed a new one.
     main_flags.NewLibraryMode = 0;
     if (!read_library_text_file(folder_settings.slot[kLibraryTextFileSlot])) return false;
-    copy_library_compounds(compound_count, library_saved, library);
-    derive_standard_properties(surrogates, library);  // the file may differ from memory
+    copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
+    derive_standard_properties(method_data.surrogates, method_data.library);  // the file may differ from memory
     current_record = 0;
     return true;
 }

@@ -53,10 +53,10 @@ int print_page_header(Canvas& canvas, const PageGrid& g) {
     canvas.text_out(8 * g.u, y, "Page: " + std::to_string(canvas.page_number()));
     y += g.h;
     canvas.text_out(0, y, "Compound Library");
-    canvas.text_out(2 * g.u, y, library_ini_path);
+    canvas.text_out(2 * g.u, y, method_data.library_ini_path);
     y += g.h;
     canvas.text_out(0, y, "Surrogate File");
-    canvas.text_out(2 * g.u, y, surrogate_file_path);
+    canvas.text_out(2 * g.u, y, method_data.surrogate_file_path);
     y += g.h;
     canvas.text_out(0, y, "FP: First Pass - CS: Surrogate");
     y += 2 * g.h;

@@ -45,6 +45,8 @@ struct LibraryCompound {
     double partcoef = 0.0;
     std::string casNumber;
     u8 is_internal_standard = 0;
+
+    bool operator==(const LibraryCompound&) const = default;
 };
 
 struct SurrogateRecord {
@@ -56,6 +58,8 @@ struct SurrogateRecord {
     std::array<int, kGroups> bpgroup{};   // membership of BP groups 1..6
     int first_pass = 0;
     int checked_surrogate = 0;
+
+    bool operator==(const SurrogateRecord&) const = default;
 };
 
 struct SurrogatePoint {

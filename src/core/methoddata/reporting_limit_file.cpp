@@ -28,7 +28,7 @@ int reporting_unit_index(const std::string& unit) {
 std::string lmt_default_folder() { return join_path(data_root(), "5847dir/Mdl"); }
 
 int find_library_compound(const std::string& name) {
-    int row = find_library_row_by_name(name, library_saved);
+    int row = find_library_row_by_name(name, method_data.library_saved);
     return row < 0 ? kNotFound : row;
 }
 
@@ -45,7 +45,7 @@ std::string lmt_file_text(const LmtHeader& header, const std::string& library_fi
     const int rows = library_rows_in_use();
     for (int r = 0; r < rows; ++r) {
         if (slot[r].is_internal_standard) continue;
-        text += "\n" + library_saved[r].name + ";" + exact_fixed(slot[r].limit, 2);
+        text += "\n" + method_data.library_saved[r].name + ";" + exact_fixed(slot[r].limit, 2);
     }
     return text;
 }
@@ -60,8 +60,8 @@ std::string lmt_separator_fault(const LmtHeader& header, const ReportingLimitSlo
     if (contains(header.comment, ";")) return fault("The comment", header.comment);
     const int rows = library_rows_in_use();
     for (int r = 0; r < rows; ++r)
-        if (!slot[r].is_internal_standard && contains(library_saved[r].name, ";"))
-            return fault("The compound name", library_saved[r].name);
+        if (!slot[r].is_internal_standard && contains(method_data.library_saved[r].name, ";"))
+            return fault("The compound name", method_data.library_saved[r].name);
     return {};
 }
 
@@ -84,7 +84,7 @@ bool write_lmt_file(const std::string& path, const LmtHeader& header, const std:
 std::string lmt_row_name_fault(const ReportingLimitSlot& slot) {
     const int rows = library_rows_in_use();
     for (int r = 0; r < rows; ++r) {
-        const std::string& name = library_saved[r].name;
+        const std::string& name = method_data.library_saved[r].name;
         if (!slot[r].is_internal_standard && trim(name) != name)
             return "The compound name \"" + name +
                    "\" has blanks around it: a reporting limit file would give it back without them, as the name "

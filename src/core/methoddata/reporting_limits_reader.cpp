@@ -88,7 +88,7 @@ ReportingLimitSlot slot_without_limits(const ReportingLimitSlot& slot) {
     ReportingLimitSlot limits = slot;
     const int rows = library_rows_in_use();
     for (int r = 0; r < kMaxCompounds; ++r) {
-        limits[r].name = r < rows ? library_saved[r].name : kDummyName;
+        limits[r].name = r < rows ? method_data.library_saved[r].name : kDummyName;
         limits[r].limit = 0.0;
     }
     return limits;

@@ -61,7 +61,7 @@ void create_surrogate_file_command() {
     std::string chosen;
     if (open_dialog_loop(folder_settings.slot[kSurrogatePathSlot], chosen, surrogate_file_filter,
                          ".INI"))
-        create_surrogate_file(chosen, library);
+        create_surrogate_file(chosen, method_data.library);
 }
 
 bool load_surrogate_file_command(MainMenuState& menu) {
@@ -80,51 +80,51 @@ bool load_surrogate_file_command(MainMenuState& menu) {
     if (!load_internal_standard_file(chosen, count)) return false;
     // Only a file that was loaded replaces the limits the analyst applied and the points of
     // the file before it: a cancelled or refused load changes nothing.
-    user_limits_applied = 0;
+    method_data.user_limits_applied = 0;
     clear_model_points();
     menu.after_surrogate_file_loaded(chosen);
     remember_surrogate_folder(chosen);
-    surrogate_file_loaded = 1;
-    surrogate_file_selected = 1;
+    method_data.surrogate_file_loaded = 1;
+    method_data.surrogate_file_selected = 1;
 
     // A Calibration menu opened by an earlier file closes until this one proves usable.
     menu.item(MenuItem::Calibrate1).enabled = false;
-    if (!check_library_sync(library, surrogates)) {
+    if (!check_library_sync(method_data.library, method_data.surrogates)) {
         show_message("Internal standard file not in sync.",
                      "Calibration with current internal standard file not allowed");
         return false;
     }
     settle_default_limits(chosen);
     check_surrogate_groupings();
-    menu.after_surrogate_file_in_step(surrogate_limits_invalid != 0);
+    menu.after_surrogate_file_in_step(method_data.surrogate_limits_invalid != 0);
     return true;
 }
 
 bool edit_surrogate_file_command(MainMenuState& menu) {
     const int records = surrogate_records_in_use();
-    std::copy_n(surrogates.begin(), records, surrogates_saved.begin());
+    std::copy_n(method_data.surrogates.begin(), records, method_data.surrogates_saved.begin());
     report_grouping_errors();
-    if (check_library_sync(library, surrogates)) return true;
+    if (check_library_sync(method_data.library, method_data.surrogates)) return true;
     menu.after_surrogate_file_out_of_step();
     return false;
 }
 
 void follow_groupings_in_memory(MainMenuState& menu) {
     const bool valid = !test_surrogate_groupings().any();
-    if (surrogate_file_loaded) surrogate_limits_invalid = valid ? 0 : 1;
+    if (method_data.surrogate_file_loaded) method_data.surrogate_limits_invalid = valid ? 0 : 1;
     menu.follow_groupings(valid);
 }
 
 void copy_surrogate_file_command() {
-    if (!confirm_copy(surrogate_file_path)) return;
+    if (!confirm_copy(method_data.surrogate_file_path)) return;
     std::string chosen;
-    if (!save_as_dialog_loop(surrogate_file_path, chosen, surrogate_file_filter, ".ini")) return;
+    if (!save_as_dialog_loop(method_data.surrogate_file_path, chosen, surrogate_file_filter, ".ini")) return;
     std::string why;
     // Identical files are refused with their own warning and leave `why` empty.
-    if (copy_file(surrogate_file_path, chosen, &why))
+    if (copy_file(method_data.surrogate_file_path, chosen, &why))
         announce_file_written(chosen);
     else if (!why.empty())
-        show_message("The internal standard file " + surrogate_file_path + " could not be copied to " + chosen +
+        show_message("The internal standard file " + method_data.surrogate_file_path + " could not be copied to " + chosen +
                          ":\n" + why,
                      "Error");
 }

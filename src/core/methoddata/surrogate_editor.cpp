@@ -28,17 +28,17 @@ EditSession session;
 // discarding goes back to it, not to what the session started from. It is also the file in
 // use: the groupings in memory are its, so every later command and report names it.
 void take_as_saved_state(const std::string& file) {
-    surrogate_file_path = file;
-    copy_surrogate_records(surrogates, surrogates_saved);
-    session.limits_at_start = surrogate_range_limits;
-    session.limits_basis_at_start = limits_basis;
-    session.user_limits_applied_at_start = user_limits_applied;
-    session.thresholds_at_start = category_thresholds;
+    method_data.surrogate_file_path = file;
+    copy_surrogate_records(method_data.surrogates, method_data.surrogates_saved);
+    session.limits_at_start = method_data.surrogate_range_limits;
+    session.limits_basis_at_start = method_data.limits_basis;
+    session.user_limits_applied_at_start = method_data.user_limits_applied;
+    session.thresholds_at_start = method_data.category_thresholds;
 }
 
 // Only these two thresholds are kept in the file.
 bool thresholds_changed() {
-    const CategoryThresholds& now = category_thresholds;
+    const CategoryThresholds& now = method_data.category_thresholds;
     const CategoryThresholds& start = session.thresholds_at_start;
     return now.vcs != start.vcs || now.n_pvcsLn != start.n_pvcsLn;
 }
@@ -70,15 +70,15 @@ std::string set_limits_text(const GroupingFailures& f) {
 // a limit not set leaves the key of the file as it was, and that value belongs to the
 // groupings the file held before.
 void take_save_limits() {
-    SurrogateRangeLimits& l = surrogate_range_limits;
+    SurrogateRangeLimits& l = method_data.surrogate_range_limits;
     const auto take = [](LimitVariable variable, double& min, double& max, const LimitPair& defaults) {
-        const bool measure_again = !user_limits_applied && records_moved_since_limits_measured(variable);
+        const bool measure_again = !method_data.user_limits_applied && records_moved_since_limits_measured(variable);
         if (measure_again || is_not_set(min)) min = defaults.min;
         if (measure_again || is_not_set(max)) max = defaults.max;
         if (measure_again) limits_measured_on_records(variable);
     };
-    if (bp_variable_in_use(variable_mode)) take(LimitVariable::BP, l.MinBP, l.MaxBP, default_bp_limits());
-    if (rv_variable_in_use(variable_mode)) take(LimitVariable::RV, l.MinRVW, l.MaxRVW, default_rv_limits());
+    if (bp_variable_in_use(method_data.variable_mode)) take(LimitVariable::BP, l.MinBP, l.MaxBP, default_bp_limits());
+    if (rv_variable_in_use(method_data.variable_mode)) take(LimitVariable::RV, l.MinRVW, l.MaxRVW, default_rv_limits());
 }
 
 // Exit's save: dialog, limits, file. False when the editor must stay.
@@ -87,11 +87,11 @@ bool save_on_exit() {
     if (!choose_surrogate_save_file(chosen)) return false;
     take_save_limits();
     if (!write_edited_surrogate_file(chosen)) {
-        surrogate_file_written = 0;  // the next Exit asks again
+        method_data.surrogate_file_written = 0;  // the next Exit asks again
         return false;
     }
     take_as_saved_state(chosen);
-    surrogate_file_written = 1;
+    method_data.surrogate_file_written = 1;
     return true;
 }
 
@@ -104,18 +104,15 @@ std::string surrogate_save_folder() {
 
 void begin_surrogate_editing() {
     current_surrogate_record = 0;
-    session.limits_at_start = surrogate_range_limits;
-    session.limits_basis_at_start = limits_basis;
-    session.user_limits_applied_at_start = user_limits_applied;
-    session.thresholds_at_start = category_thresholds;
+    session.limits_at_start = method_data.surrogate_range_limits;
+    session.limits_basis_at_start = method_data.limits_basis;
+    session.user_limits_applied_at_start = method_data.user_limits_applied;
+    session.thresholds_at_start = method_data.category_thresholds;
 }
 
 int surrogates_modified(bool limit_edits_modified) {
-    const SurrogateRangeLimits& now = surrogate_range_limits;
-    const SurrogateRangeLimits& start = session.limits_at_start;
-    const bool limits_changed = now.MinBP != start.MinBP || now.MaxBP != start.MaxBP ||
-                                now.MinRVW != start.MinRVW || now.MaxRVW != start.MaxRVW;
-    return groupings_differ(surrogates, surrogates_saved) || limit_edits_modified || limits_changed ||
+    const bool limits_changed = method_data.surrogate_range_limits != session.limits_at_start;
+    return groupings_differ(method_data.surrogates, method_data.surrogates_saved) || limit_edits_modified || limits_changed ||
                    thresholds_changed()
                ? 1
                : 0;
@@ -137,10 +134,10 @@ void copy_surrogate_records(const SurrogateTable& source, SurrogateTable& destin
 }
 
 int find_surrogate_by_library_number(int number) {
-    if (number < 1 || number > std::min(compound_count, kMaxCompounds)) return -1;
-    const std::string& name = library[number - 1].name;
+    if (number < 1 || number > std::min(method_data.compound_count, kMaxCompounds)) return -1;
+    const std::string& name = method_data.library[number - 1].name;
     for (int q = 0; q < surrogate_records_in_use(); ++q)
-        if (surrogates[q].name == name) return q;
+        if (method_data.surrogates[q].name == name) return q;
     return -1;
 }
 
@@ -157,7 +154,7 @@ int counter_target(const std::string& counter_text, int shown_record) {
 }
 
 int next_surrogate_record() {
-    current_surrogate_record = std::max(std::min(current_surrogate_record + 1, surrogate_count - 1), 0);
+    current_surrogate_record = std::max(std::min(current_surrogate_record + 1, method_data.surrogate_count - 1), 0);
     return current_surrogate_record;
 }
 
@@ -178,7 +175,7 @@ bool set_limits_command() {
     }
     // Each variable's limits go back to not set when the bands under them moved; the limits
     // of the other variable stay, now held as a file holds them.
-    SurrogateRangeLimits& l = surrogate_range_limits;
+    SurrogateRangeLimits& l = method_data.surrogate_range_limits;
     const auto forget_if_moved = [](LimitVariable variable, double& min, double& max) {
         if (!records_moved_since_limits_measured(variable)) return false;
         min = max = kNotSet;
@@ -187,25 +184,25 @@ bool set_limits_command() {
     };
     const bool bp_forgotten = forget_if_moved(LimitVariable::BP, l.MinBP, l.MaxBP);
     const bool rv_forgotten = forget_if_moved(LimitVariable::RV, l.MinRVW, l.MaxRVW);
-    if (bp_forgotten || rv_forgotten) user_limits_applied = 0;
+    if (bp_forgotten || rv_forgotten) method_data.user_limits_applied = 0;
     return true;
 }
 
 bool save_as_surrogate_command() {
-    surrogate_file_written = 0;
+    method_data.surrogate_file_written = 0;
     std::string chosen;
     if (!choose_surrogate_save_file(chosen)) return false;
     take_save_limits();
     if (!write_edited_surrogate_file(chosen)) return false;
     take_as_saved_state(chosen);
-    surrogate_file_written = 1;
+    method_data.surrogate_file_written = 1;
     return true;
 }
 
 bool exit_surrogate_editor_command(bool limit_edits_modified) {
-    copy_file(surrogate_file_path, surrogate_backup_path(surrogate_file_path));
+    copy_file(method_data.surrogate_file_path, surrogate_backup_path(method_data.surrogate_file_path));
     const int modified = surrogates_modified(limit_edits_modified);
-    if (modified == 0 && surrogate_file_written != 0) return true;
+    if (modified == 0 && method_data.surrogate_file_written != 0) return true;
 
     check_surrogate_groupings();
     const Answer answer = ui().message("Would you like to save your changes?",
@@ -214,11 +211,11 @@ bool exit_surrogate_editor_command(bool limit_edits_modified) {
     if (answer == Answer::Cancel) return false;
     if (answer == Answer::Yes) return save_on_exit();
     if (modified != 0) {  // the edits of the session are discarded, limits included
-        copy_surrogate_records(surrogates_saved, surrogates);
-        surrogate_range_limits = session.limits_at_start;
-        limits_basis = session.limits_basis_at_start;
-        user_limits_applied = session.user_limits_applied_at_start;
-        category_thresholds = session.thresholds_at_start;
+        copy_surrogate_records(method_data.surrogates_saved, method_data.surrogates);
+        method_data.surrogate_range_limits = session.limits_at_start;
+        method_data.limits_basis = session.limits_basis_at_start;
+        method_data.user_limits_applied = session.user_limits_applied_at_start;
+        method_data.category_thresholds = session.thresholds_at_start;
     }
     return true;
 }
@@ -241,7 +238,7 @@ bool write_edited_surrogate_file(const std::string& path) {
     IniFile file;
     file.load(resolve_path(path));  // a file that exists keeps what the writers leave alone
     file.set_path(resolve_path(path));
-    fill_surrogate_file(surrogate_count, file, surrogates);
+    fill_surrogate_file(method_data.surrogate_count, file, method_data.surrogates);
     write_surrogate_check_limits(file);
     return save_surrogate_ini(file);
 }

@@ -46,13 +46,13 @@ void write_record(IniFile& file, const std::string& section, const SurrogateReco
 // keeps the stored row until the library sync asks whether it was renamed.
 void take_library_properties(SurrogateRecord& record, int number) {
     int row = number - 1;
-    if (library_saved[row].name != record.name) {
-        const int named = find_library_row_by_name(record.name, library_saved);
+    if (method_data.library_saved[row].name != record.name) {
+        const int named = find_library_row_by_name(record.name, method_data.library_saved);
         if (named >= 0) row = named;
     }
     record.LibCmpndNum = row + 1;
-    record.bp = library_saved[row].bp;
-    record.rvw = library_saved[row].rvw;
+    record.bp = method_data.library_saved[row].bp;
+    record.rvw = method_data.library_saved[row].rvw;
 }
 
 // A flag key as read; a value other than 1 (member) or 0 is refused with its key: the
@@ -78,7 +78,7 @@ int read_record(const IniFile& file, int i, SurrogateRecord& record, std::string
     record.name = file.get_string(section, "name", kUnconfigured);
     if (record.name == kUnconfigured) ++errors;
     const int number = file.get_int(section, "LibCmpndNum", kMissingInt);
-    if (number == kMissingInt || number < 1 || number > std::min(compound_count, kMaxCompounds))
+    if (number == kMissingInt || number < 1 || number > std::min(method_data.compound_count, kMaxCompounds))
         ++errors;
     else
         take_library_properties(record, number);
@@ -123,7 +123,7 @@ int create_surrogate_file(const std::string& path, const LibraryTable& library) 
     IniFile file;
     file.set_path(path);
     int k = 0;
-    for (int r = 0; r < std::min(compound_count, kMaxCompounds); ++r) {
+    for (int r = 0; r < std::min(method_data.compound_count, kMaxCompounds); ++r) {
         if (!library[r].is_internal_standard) continue;
         SurrogateRecord record = SurrogateRecord_init();
         record.name = library[r].name;
@@ -166,7 +166,7 @@ namespace {
 bool read_whole_surrogate_file(const std::string& path) {
     IniFile file;
     file.load(path);
-    if (read_surrogate_file(surrogate_count, file, surrogates) != 0) return false;
+    if (read_surrogate_file(method_data.surrogate_count, file, method_data.surrogates) != 0) return false;
     try {
         read_surrogate_limits(file);
     } catch (const CommandAborted&) {
@@ -187,27 +187,28 @@ bool load_internal_standard_file(const std::string& path, int count) {
                      "Error");
         return false;
     }
-    const MethodDataSnapshot before;
-    for (SurrogateRecord& record : surrogates) reset_surrogate_record(record);
-    surrogate_count = count;
-    surrogate_file_path = path;
+    // A file refused half-way puts the method data back whole: a failed load changes nothing.
+    const MethodData before = method_data;
+    for (SurrogateRecord& record : method_data.surrogates) reset_surrogate_record(record);
+    method_data.surrogate_count = count;
+    method_data.surrogate_file_path = path;
     if (read_whole_surrogate_file(path)) return true;
-    before.put_back();
+    method_data = before;
     return false;
 }
 
 void read_surrogate_limits(const IniFile& file) {
-    SurrogateRangeLimits& limits = surrogate_range_limits;
+    SurrogateRangeLimits& limits = method_data.surrogate_range_limits;
     if (test_surrogate_groupings().any() && !file.has_section(kLimits)) {
         limits = SurrogateRangeLimits{};  // all four not set
-        surrogate_limits_invalid = 1;
+        method_data.surrogate_limits_invalid = 1;
         limits_measured_on_records();
         return;
     }
     GroupRanges bp{};
     GroupRanges rv{};
-    const int last_bp = compute_bp_group_ranges(surrogates, library, bp);
-    const int last_rv = compute_rv_group_ranges(surrogates, library, rv);
+    const int last_bp = compute_bp_group_ranges(method_data.surrogates, method_data.library, bp);
+    const int last_rv = compute_rv_group_ranges(method_data.surrogates, method_data.library, rv);
     limits.MinBP = limit_or(file, "MinBP", range_limit(bp, 1, &GroupFit::min_x, false));
     limits.MaxBP = limit_or(file, "MaxBP", range_limit(bp, last_bp, &GroupFit::range_high, false));
     limits.MinRVW = limit_or(file, "MinRVW", range_limit(rv, 1, &GroupFit::min_x, true));
@@ -216,7 +217,7 @@ void read_surrogate_limits(const IniFile& file) {
 }
 
 void read_check_surrogate_limits(const IniFile& file) {
-    CategoryThresholds& t = category_thresholds;
+    CategoryThresholds& t = method_data.category_thresholds;
     if (!file.has_section(kCheckLimits)) {
         t.vcs = kDefaultVcs;
         t.n_pvcsLn = kDefaultNpvcsLn;
@@ -254,7 +255,7 @@ void fill_surrogate_file(int count, IniFile& file, const SurrogateTable& surroga
 }
 
 void write_surrogate_limits(IniFile& file) {
-    const SurrogateRangeLimits& limits = surrogate_range_limits;
+    const SurrogateRangeLimits& limits = method_data.surrogate_range_limits;
     write_limit(file, "MinBP", limits.MinBP);
     write_limit(file, "MaxBP", limits.MaxBP);
     write_limit(file, "MinRVW", limits.MinRVW);
@@ -262,8 +263,8 @@ void write_surrogate_limits(IniFile& file) {
 }
 
 void write_surrogate_check_limits(IniFile& file) {
-    file.set_double(kCheckLimits, "LinearVCS", category_thresholds.vcs);
-    file.set_double(kCheckLimits, "LnNPVCS", category_thresholds.n_pvcsLn);
+    file.set_double(kCheckLimits, "LinearVCS", method_data.category_thresholds.vcs);
+    file.set_double(kCheckLimits, "LnNPVCS", method_data.category_thresholds.n_pvcsLn);
 }
 
 void apply_surrogate_form_state(int k, const SurrogateFormState& state,

@@ -47,7 +47,7 @@ int check_rv_groups() {
 
 GroupingFailures test_surrogate_groupings() {
     GroupingFailures f;
-    const VariableMode& m = variable_mode;
+    const VariableMode& m = method_data.variable_mode;
     if (m.one_variable_mode == 0) f.first_pass = count_first_pass() < kMinimumMembers;
     if (bp_variable_in_use(m)) f.bp_group = check_bp_groups();
     if (rv_variable_in_use(m)) f.rv_group = check_rv_groups();
@@ -88,8 +88,8 @@ std::string grouping_report_text(const GroupingFailures& f) {
 int check_surrogate_groupings() {
     const GroupingFailures f = test_surrogate_groupings();
     if (f.any()) show_message(grouping_check_text(f), "Error");
-    surrogate_limits_invalid = f.any() ? 1 : 0;
-    return surrogate_limits_invalid;
+    method_data.surrogate_limits_invalid = f.any() ? 1 : 0;
+    return method_data.surrogate_limits_invalid;
 }
 
 int report_grouping_errors() {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 int find_library_row_by_name(const std::string& name, const LibraryTable& library) {
-    const int rows = std::min(compound_count, kMaxCompounds);
+    const int rows = std::min(method_data.compound_count, kMaxCompounds);
     for (int r = 0; r < rows; ++r)
         if (library[r].name == name) return r;
     return -1;
@@ -21,7 +21,7 @@ bool find_surrogate_library_row(int& row, int record, const SurrogateTable& surr
 const SurrogateRecord* find_surrogate_of_library_row(int row, const SurrogateTable& surrogates,
                                                      const LibraryTable& library) {
     if (row < 0 || row >= kMaxCompounds) return nullptr;
-    const int records = std::min(surrogate_count, kMaxSurrogates);
+    const int records = std::min(method_data.surrogate_count, kMaxSurrogates);
     for (int k = 0; k < records; ++k)
         if (surrogates[k].name == library[row].name) return &surrogates[k];
     return nullptr;

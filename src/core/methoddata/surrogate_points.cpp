@@ -52,7 +52,7 @@ int fill_first_pass_points(PointList& list) {
     list.fill(SurrogatePoint_init());
     int count = 0;
     for (int q = 0; q < surrogate_records_in_use(); ++q) {
-        const SurrogateRecord& r = surrogates[q];
+        const SurrogateRecord& r = method_data.surrogates[q];
         if (r.first_pass != 0)
             append_group_point(list, count, make_group_point(r, q, checked_ln_rvw(r, q), 0));
     }
@@ -63,7 +63,7 @@ int fill_bp_group_points(PointList& list) {
     list.fill(SurrogatePoint_init());
     int count = 0;
     for (int q = 0; q < surrogate_records_in_use(); ++q) {
-        const SurrogateRecord& r = surrogates[q];
+        const SurrogateRecord& r = method_data.surrogates[q];
         for (int j = 1; j <= kGroups; ++j) {
             if (r.bpgroup[j - 1] == 0) continue;
             checked_ln_rvw(r, q);  // every grouped standard must be usable by the RV side too
@@ -77,7 +77,7 @@ int fill_rv_group_points(PointList& list) {
     list.fill(SurrogatePoint_init());
     int count = 0;
     for (int q = 0; q < surrogate_records_in_use(); ++q) {
-        const SurrogateRecord& r = surrogates[q];
+        const SurrogateRecord& r = method_data.surrogates[q];
         for (int j = 1; j <= kGroups; ++j)
             if (r.rvwgroup[j - 1] != 0)
                 append_group_point(list, count, make_group_point(r, q, checked_ln_rvw(r, q), j));

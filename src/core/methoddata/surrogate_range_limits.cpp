@@ -35,13 +35,13 @@ Bounds bounds_of(const GroupRanges& ranges, int last) {
 
 Bounds bp_bounds() {
     GroupRanges ranges{};
-    const int last = compute_bp_group_ranges(surrogates, library, ranges);
+    const int last = compute_bp_group_ranges(method_data.surrogates, method_data.library, ranges);
     return bounds_of(ranges, last);
 }
 
 Bounds rv_bounds() {
     GroupRanges ranges{};
-    const int last = compute_rv_group_ranges(surrogates, library, ranges);
+    const int last = compute_rv_group_ranges(method_data.surrogates, method_data.library, ranges);
     return bounds_of(ranges, last);
 }
 
@@ -188,7 +188,7 @@ LimitPair default_rv_limits() {
 }
 
 LimitTexts shown_limit_texts() {
-    const SurrogateRangeLimits& l = surrogate_range_limits;
+    const SurrogateRangeLimits& l = method_data.surrogate_range_limits;
     const Bounds bp = bp_bounds();
     const Bounds rv = rv_bounds();
     // A limit that is set shows as it is stored: Apply must store it again unchanged.
@@ -205,21 +205,21 @@ std::optional<LimitReset> apply_range_limits(const LimitTexts& texts) {
     const Bounds rv = rv_bounds();
     // The entries are checked before any is stored: a refused entry changes nothing, or
     // Save As would write a limit the models were never meant to run with.
-    SurrogateRangeLimits l = surrogate_range_limits;
+    SurrogateRangeLimits l = method_data.surrogate_range_limits;
     l.MinBP = limit_of(kEditBpMin, texts[kEditBpMin], bp.first_min);
     l.MaxBP = limit_of(kEditBpMax, texts[kEditBpMax], bp.last_high);
     l.MinRVW = limit_of(kEditRvMin, texts[kEditRvMin], rv.first_min);
     l.MaxRVW = limit_of(kEditRvMax, texts[kEditRvMax], rv.last_high);
     std::optional<Refusal> refused;
-    if (bp_variable_in_use(variable_mode)) refused = check_bp_limits(l, bp);
-    if (!refused && rv_variable_in_use(variable_mode)) refused = check_rv_limits(l, rv);
+    if (bp_variable_in_use(method_data.variable_mode)) refused = check_bp_limits(l, bp);
+    if (!refused && rv_variable_in_use(method_data.variable_mode)) refused = check_rv_limits(l, rv);
     if (refused) {
         const std::string shown = suggested_text(refused->edit, refused->reset, true, bp, rv);
         show_message(refused->message(shown), "Invalid limits");
         return LimitReset{refused->edit, shown};
     }
-    surrogate_range_limits = l;
-    user_limits_applied = 1;
+    method_data.surrogate_range_limits = l;
+    method_data.user_limits_applied = 1;
     return std::nullopt;
 }
 
@@ -229,14 +229,14 @@ void limits_measured_on_records() {
 }
 
 void limits_measured_on_records(LimitVariable variable) {
-    (variable == LimitVariable::BP ? limits_basis.bp : limits_basis.rv) = surrogates;
+    (variable == LimitVariable::BP ? method_data.limits_basis.bp : method_data.limits_basis.rv) = method_data.surrogates;
 }
 
 bool records_moved_since_limits_measured(LimitVariable variable) {
     const bool bp = variable == LimitVariable::BP;
-    const SurrogateTable& basis = bp ? limits_basis.bp : limits_basis.rv;
+    const SurrogateTable& basis = bp ? method_data.limits_basis.bp : method_data.limits_basis.rv;
     for (int i = 0; i < surrogate_records_in_use(); ++i) {
-        const SurrogateRecord& now = surrogates[i];
+        const SurrogateRecord& now = method_data.surrogates[i];
         const SurrogateRecord& then = basis[i];
         if (now.first_pass != then.first_pass) return true;
         if (bp ? now.bpgroup != then.bpgroup || now.bp != then.bp : now.rvwgroup != then.rvwgroup || now.rvw != then.rvw)

@@ -4,10 +4,6 @@
 
 #include "methoddata/reporting_limit_file.h"
 
-LibraryTable library;
-LibraryTable library_saved;
-SurrogateTable surrogates;
-SurrogateTable surrogates_saved;
 std::array<SampleRawData, kDataSets> raw_data_sets;
 std::array<std::string, kDataSets> level_names;
 std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included{};
@@ -19,17 +15,10 @@ PointTable rv_points;
 PointTable first_pass_points;
 RecoveryTables recovery_tables;
 PathSettings folder_settings;
+MethodData method_data;
 
-int compound_count = 0;
-int surrogate_count = 0;
 int standard_count = 0;
 int current_record = 0;
-std::string library_ini_path;
-std::string surrogate_file_path;
-std::string surrogate_reference_path;
-u8 library_loaded = 0;
-u8 surrogate_file_loaded = 0;
-u8 surrogate_file_selected = 0;
 int calibration_loaded = 0;
 std::string calibration_file_name;
 int continuing_check_active = 0;
@@ -38,17 +27,10 @@ int check_standard_mode = 0;
 int sample_count = 0;
 int sample_info_index = 0;
 int request_type = 0;
-CategoryThresholds category_thresholds;
-SurrogateRangeLimits surrogate_range_limits;
-int surrogate_limits_invalid = 0;
-u8 user_limits_applied = 0;
-LimitsBasis limits_basis{};
-u8 surrogate_file_written = 1;
 int current_surrogate_record = 0;
 int grouping_error = 0;
 
 const std::string program_version_text = "Version 4.2";
-std::string library_version;
 std::string data_root_folder;
 std::string install_path;
 std::string program_folder;
@@ -59,14 +41,11 @@ u8 variables_changed = 0;
 
 MainFormFlags main_flags;
 
-int library_rows_in_use() { return std::clamp(compound_count, 0, kMaxCompounds); }
-int surrogate_records_in_use() { return std::clamp(surrogate_count, 0, kMaxSurrogates); }
+int library_rows_in_use() { return std::clamp(method_data.compound_count, 0, kMaxCompounds); }
+int surrogate_records_in_use() { return std::clamp(method_data.surrogate_count, 0, kMaxSurrogates); }
 
 void construct_method_data() {
-    library.fill(LibraryCompound_init());
-    library_saved.fill(LibraryCompound_init());
-    surrogates.fill(SurrogateRecord_init());
-    surrogates_saved.fill(SurrogateRecord_init());
+    method_data = MethodData{};
     raw_data_sets.fill(SampleRawData_init());
     level_names.fill(std::string());
     for (auto& row : level_included) row.fill(0);
@@ -79,53 +58,27 @@ void construct_method_data() {
     lmt_file_path.clear();
     folder_settings = PathSettings_init();
 
-    compound_count = surrogate_count = standard_count = current_record = 0;
-    library_ini_path.clear();
-    surrogate_file_path.clear();
-    surrogate_reference_path.clear();
-    library_loaded = surrogate_file_loaded = surrogate_file_selected = 0;
+    standard_count = current_record = 0;
     calibration_loaded = 0;
     calibration_file_name.clear();
     continuing_check_active = 0;
     check_started = 0;
     check_standard_mode = sample_count = sample_info_index = request_type = 0;
-    category_thresholds = CategoryThresholds{};
-    surrogate_range_limits = SurrogateRangeLimits{};
-    surrogate_limits_invalid = 0;
-    user_limits_applied = 0;
-    limits_basis = LimitsBasis{};
-    surrogate_file_written = 1;
     current_surrogate_record = grouping_error = 0;
-    library_version.clear();
     data_root_folder.clear();
     install_path.clear();
     program_folder.clear();
     check_ini_path.clear();
     check_data_file.clear();
 
-    variable_mode = VariableMode{};
     variables_changed = 0;
-    loaded_variable_mode = no_loaded_variable_mode();
     main_flags = MainFormFlags{};
 }
 
 void reset_library_tables() {
-    for (auto& r : surrogates) reset_surrogate_record(r);
-    for (auto& c : library) reset_library_compound(c);
-    for (auto& c : library_saved) reset_library_compound(c);
-}
-
-void MethodDataSnapshot::put_back() const {
-    library = library_rows;
-    library_saved = saved_rows;
-    compound_count = compounds;
-    surrogates = records;
-    surrogate_count = records_in_file;
-    surrogate_file_path = records_path;
-    surrogate_range_limits = limits;
-    limits_basis = limits_records;
-    surrogate_limits_invalid = limits_invalid;
-    category_thresholds = thresholds;
+    for (auto& r : method_data.surrogates) reset_surrogate_record(r);
+    for (auto& c : method_data.library) reset_library_compound(c);
+    for (auto& c : method_data.library_saved) reset_library_compound(c);
 }
 
 bool copy_library_compounds(int count, LibraryTable& target, const LibraryTable& source) {
@@ -136,7 +89,7 @@ bool copy_library_compounds(int count, LibraryTable& target, const LibraryTable&
 
 double get_compound_amount(int compound, int level, double factor) {
     if (compound < 0 || compound >= kMaxCompounds) return kNotSet;
-    const LibraryCompound& c = library_saved[compound];
+    const LibraryCompound& c = method_data.library_saved[compound];
     if (level >= 0 && level < kMaxLevels) return c.conc[level];
     if (level == kMaxLevels) return factor * c.conc[0];
     return kNotSet;

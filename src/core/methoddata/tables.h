@@ -6,10 +6,8 @@
 #include <string>
 
 #include "methoddata/records.h"
-#include "methoddata/variable_mode.h"
+#include "methoddata/method_data.h"
 
-using LibraryTable = std::array<LibraryCompound, kMaxCompounds>;
-using SurrogateTable = std::array<SurrogateRecord, kMaxSurrogates>;
 using PointTable = std::array<std::array<SurrogatePoint, kMaxSurrogates>, kDataSets>;
 using FitTable = std::array<std::array<GroupFit, kFitSlots>, kDataSets>;
 using DataSetValues = std::array<std::array<double, kMaxCompounds>, kDataSets>;
@@ -31,10 +29,6 @@ struct RecoveryTables {
     DataSetGroups rv_group{};
 };
 
-extern LibraryTable library;
-extern LibraryTable library_saved;
-extern SurrogateTable surrogates;
-extern SurrogateTable surrogates_saved;
 extern std::array<SampleRawData, kDataSets> raw_data_sets;
 extern std::array<std::string, kDataSets> level_names;  // at most 10 characters each
 extern std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included;
@@ -47,20 +41,14 @@ extern PointTable first_pass_points;
 extern RecoveryTables recovery_tables;
 extern PathSettings folder_settings;
 
-// Scalar state.
-extern int compound_count;
-extern int surrogate_count;
-// The two counts bounded to their tables, for loops over the rows and records in use.
+// The two counts of the method data bounded to their tables, for loops over the rows and
+// records in use.
 int library_rows_in_use();
 int surrogate_records_in_use();
+
+// Scalar state.
 extern int standard_count;
 extern int current_record;
-extern std::string library_ini_path;
-extern std::string surrogate_file_path;
-extern std::string surrogate_reference_path;
-extern u8 library_loaded;
-extern u8 surrogate_file_loaded;
-extern u8 surrogate_file_selected;
 extern int calibration_loaded;
 extern std::string calibration_file_name;  // at most 255 characters
 extern int continuing_check_active;
@@ -70,39 +58,12 @@ extern int sample_count;
 extern int sample_info_index;
 extern int request_type;  // 9 while the Open dialog creates a new internal-standard file
 
-// Class-range thresholds of the internal-standard report rows.
-struct CategoryThresholds {
-    double vcs = 0.0, vcsLn = 0.0, n_pvcs = 0.0, n_pvcsLn = 0.0, svc = 0.0, svcLn = 0.0;
-};
-extern CategoryThresholds category_thresholds;
-
-// Range limits of the internal-standard set.
-struct SurrogateRangeLimits {
-    double MinBP = kNotSet, MaxBP = kNotSet, MinRVW = kNotSet, MaxRVW = kNotSet;
-};
-extern SurrogateRangeLimits surrogate_range_limits;
-extern int surrogate_limits_invalid;
-extern u8 user_limits_applied;
-// The records the range limits in memory were measured on, one copy for each variable: the BP
-// limits on the BP groups, first-pass flags and bps of `bp`, the RV limits on the RV groups,
-// first-pass flags and rvws of `rv`. While the records still match a copy, the limits of that
-// variable belong to them, whether a file held them, the analyst applied them or the group
-// ranges gave them; a move under one variable's limits leaves the other's where they were.
-struct LimitsBasis {
-    SurrogateTable bp{};
-    SurrogateTable rv{};
-};
-extern LimitsBasis limits_basis;
-// 0 while the internal-standard records hold changes not yet written to their file (a
-// rename accepted by the library sync, a Save As under way); the editor then offers to save.
-extern u8 surrogate_file_written;
 // The internal-standard editor: the record it shows (0-based), and whether Set Limits
 // found a grouping rule failing.
 extern int current_surrogate_record;
 extern int grouping_error;
 
 extern const std::string program_version_text;  // "Version 4.2"
-extern std::string library_version;
 extern std::string data_root_folder;  // data_root: in front of "/5847dir/..." (empty: home)
 extern std::string install_path;
 extern std::string program_folder;
@@ -134,23 +95,6 @@ void construct_method_data();
 
 // Resets surrogates, library and library_saved (all 150 entries) with the reset values.
 void reset_library_tables();
-
-// The method data a load replaces, taken before it starts, so that a file refused half-way
-// can put everything back: a failed load changes nothing.
-struct MethodDataSnapshot {
-    LibraryTable library_rows = library;
-    LibraryTable saved_rows = library_saved;
-    int compounds = compound_count;
-    SurrogateTable records = surrogates;
-    int records_in_file = surrogate_count;
-    std::string records_path = surrogate_file_path;
-    SurrogateRangeLimits limits = surrogate_range_limits;
-    LimitsBasis limits_records = limits_basis;
-    int limits_invalid = surrogate_limits_invalid;
-    CategoryThresholds thresholds = category_thresholds;
-
-    void put_back() const;
-};
 
 // Copies entries 0..count-1 of source into target, every field; always true.
 bool copy_library_compounds(int count, LibraryTable& target, const LibraryTable& source);

@@ -3,8 +3,6 @@
 #include "methoddata/tables.h"
 #include "platform/ui_services.h"
 
-VariableMode variable_mode;
-VariableMode loaded_variable_mode = no_loaded_variable_mode();
 
 namespace {
 
@@ -50,11 +48,11 @@ bool apply_variable_dialog_entry(const VariableDialogEntry& entry, bool labels_m
     if (one && !has1 && !has2) return refuse("Please enter a variable label", "Warning");
 
     if (!one)
-        set_two_variables(variable_mode, entry.var1, entry.var2);
+        set_two_variables(method_data.variable_mode, entry.var1, entry.var2);
     else if (has2)
-        set_one_variable(variable_mode, true, entry.var2);
+        set_one_variable(method_data.variable_mode, true, entry.var2);
     else
-        set_one_variable(variable_mode, false, entry.var1);
+        set_one_variable(method_data.variable_mode, false, entry.var1);
     return true;
 }
 

@@ -19,15 +19,6 @@ struct VariableMode {
     bool operator==(const VariableMode&) const = default;
 };
 
-// The mode in use; a fresh program and a reset hold VariableMode{}.
-extern VariableMode variable_mode;
-
-// The mode as the library text file last read or saved set it: leaving the library editor
-// without saving puts it back. A saved copy by design, like library_saved, not kept in
-// step with variable_mode: the dialog and a calibration file change the mode in use and
-// leave this one as the library file has it.
-extern VariableMode loaded_variable_mode;
-
 // What loaded_variable_mode holds before any library was read: every value zero or
 // empty, the labels too (not the working mode's default labels).
 inline VariableMode no_loaded_variable_mode() {
@@ -65,7 +56,7 @@ VariableDialogEntry variable_dialog_entry(const VariableMode& mode);
 
 // Ok of the dialog. A modified label sets variables_changed. An entry that does not name
 // one mode clearly shows its message and changes nothing else (false); otherwise the
-// mode and its labels are set in variable_mode (true).
+// mode and its labels are set in method_data.variable_mode (true).
 bool apply_variable_dialog_entry(const VariableDialogEntry& entry, bool labels_modified);
 
 // The help file of the dialog's one help topic, in the install folder.

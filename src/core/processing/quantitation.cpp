@@ -13,7 +13,7 @@
 #include "platform/ui_services.h"
 
 void average_response_factors() {
-    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) {
+    for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c) {
         double sum = 0.0;
         int n = 0;
         for (int e = 0; e < kMaxLevels; ++e)
@@ -123,7 +123,7 @@ std::int32_t area_of(int c, int sample) { return process_files_data.sample_raw_d
 
 // The limit of compound c in the sample's reporting-limit table; 0 when it has none.
 double limit_of(int c, int sample) {
-    const double lim = lookup_reporting_limit(library[c].name, sample);
+    const double lim = lookup_reporting_limit(method_data.library[c].name, sample);
     return is_not_set(lim) ? 0.0 : lim;
 }
 
@@ -218,8 +218,8 @@ void apply_limits_mode(AnalyteResult& r, int c, int j) {
 void quantitate_sample(int j) {
     AnalyteResultRows& rows = process_files_data.samples[j].analyte_results;
     int k = -1;
-    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) {
-        if (library[c].is_internal_standard) continue;
+    for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c) {
+        if (method_data.library[c].is_internal_standard) continue;
         ++k;
         process_files_data.last_analyte_index = k;
         AnalyteResult& r = rows[k];
@@ -241,7 +241,7 @@ void quantitate_sample(int j) {
         } else {
             quantitate(r, c, j, sd);
         }
-        r.name = library[c].name;
+        r.name = method_data.library[c].name;
         // Without a calibration there are no levels to lie below or above.
         r.qualifier = calibrated ? range_qualifier(c, j) : std::string();
         if (!is_unknown_result(r.status)) apply_limits_mode(r, c, j);
@@ -287,8 +287,8 @@ std::string range_qualifier(int c, int sample) {
 
 void compute_concentrations() {
     int count = 0;
-    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c)
-        if (library[c].is_internal_standard) ++count;
+    for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c)
+        if (method_data.library[c].is_internal_standard) ++count;
     process_files_data.internal_standard_count = count;
     // Analyte count - 1: -1 until an analyte row is made, so a library without analytes
     // leaves no row of an earlier run to report.

@@ -57,7 +57,7 @@ bool forms_layout() { return main_flags.TrqFormsFormat == 1; }
 
 // The loaded internal-standard file against the one the limits file was made for.
 bool surrogate_files_agree_or_accepted() {
-    const std::string loaded = to_upper(surrogate_file_path);
+    const std::string loaded = to_upper(method_data.surrogate_file_path);
     std::string& named_text = lmt_header.internal_standard_file;
     if (size_t lf = named_text.rfind('\n'); lf != std::string::npos) named_text.erase(lf);
     const std::string named = to_upper(named_text);

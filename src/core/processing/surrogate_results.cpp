@@ -18,7 +18,7 @@ constexpr int kNoCategory = -1;
 
 int category_of(const SurrogateRecord& s) {
     if (s.checked_surrogate == 0) return kNoCategory;
-    const CategoryThresholds& t = category_thresholds;
+    const CategoryThresholds& t = method_data.category_thresholds;
     if (s.bp < t.vcs && s.rvw < t.n_pvcsLn) return kVolatile;
     if (s.bp < t.vcs && s.rvw > t.n_pvcsLn) return kNonPurgeableVolatile;
     if (s.bp >= t.vcs) return kSemiVolatile;
@@ -30,7 +30,7 @@ int category_of(const SurrogateRecord& s) {
 // it: a recovery of 0 would be one the sample never showed.
 double measured_recovery(int c, int sample) {
     const double mean = curve_statistics.mean_rf[c];
-    const double amount = library[c].conc[0];
+    const double amount = method_data.library[c].conc[0];
     if (mean == 0.0 || amount == 0.0) return kNotSet;
     return process_files_data.sample_raw_data[sample].area[c] / mean / amount * 100.0;
 }
@@ -74,11 +74,11 @@ void build_surrogate_results() {
         SurrogateResultRows& rows = process_files_data.samples[j].surrogate_results;
         rows.clear();
         const size_t most = kSurrogateResultRows;
-        for (int i = 0; i < surrogate_count && i < kMaxSurrogates && rows.size() < most; ++i) {
-            const SurrogateRecord& s = surrogates[i];
+        for (int i = 0; i < method_data.surrogate_count && i < kMaxSurrogates && rows.size() < most; ++i) {
+            const SurrogateRecord& s = method_data.surrogates[i];
             const int category = category_of(s);
             int c = 0;
-            if (category == kNoCategory || !find_surrogate_library_row(c, i, surrogates, library)) continue;
+            if (category == kNoCategory || !find_surrogate_library_row(c, i, method_data.surrogates, method_data.library)) continue;
             SurrogateResult& r = rows.emplace_back();
             r.category = category;
             fill_row(r, s, c, j);
@@ -93,7 +93,7 @@ namespace {
 int library_row_of(const SurrogatePoint& p) {
     int c = -1;
     if (p.record < 0 || p.record >= kMaxSurrogates ||
-        !find_surrogate_library_row(c, p.record, surrogates, library))
+        !find_surrogate_library_row(c, p.record, method_data.surrogates, method_data.library))
         return -1;
     return c;
 }
@@ -102,11 +102,11 @@ int library_row_of(const SurrogatePoint& p) {
 // could not be measured (no mean response factor or no amount) shows as "N/A", not as its
 // marker.
 std::string point_text(const SurrogatePoint& p, int c, int j, const std::string& rvw_field) {
-    return p.name + c_format(";%.1f", library[c].bp) + rvw_field + ";" + fixed_or_na(measured_recovery(c, j), 2) +
+    return p.name + c_format(";%.1f", method_data.library[c].bp) + rvw_field + ";" + fixed_or_na(measured_recovery(c, j), 2) +
            ";" + fixed_or_na(p.y, 1, 100.0);
 }
 
-std::string rvw_field(int c) { return c_format(";%.2f", library[c].rvw); }
+std::string rvw_field(int c) { return c_format(";%.2f", method_data.library[c].rvw); }
 
 // Appends a text to the next free row of a group cell, adding the row when the table has
 // none there yet: a row for every point a model can use.
@@ -131,7 +131,7 @@ double fill_first_pass_rows(ModelTableCells& cells, int j) {
         if (c < 0) continue;
         put_in_cell(cells, next_row, placed / 2, &ModelTableText::first_pass, point_text(p, c, j, rvw_field(c)));
         ++placed;
-        if (library[c].rvw > largest) largest = library[c].rvw;
+        if (method_data.library[c].rvw > largest) largest = method_data.library[c].rvw;
     }
     return largest;
 }
@@ -146,7 +146,7 @@ void fill_model_rows(ModelTableCells& cells, const PointList& points, std::strin
         const int c = p.in_use ? library_row_of(p) : -1;
         if (c < 0) continue;
         std::string rv = rvw_field(c);
-        if (bp && library[c].rvw > largest_first_pass_rvw) {
+        if (bp && method_data.library[c].rvw > largest_first_pass_rvw) {
             rv = c_format(";%.0f*", largest_first_pass_rvw);
             process_files_data.samples[j].default_rv_marker = 1;
         }
@@ -166,7 +166,7 @@ void build_is_report_rows(int sample) {
     // With one variable only that variable's model ran for the sample: the other point
     // lists hold nothing of it (at most an earlier data set's points), and without a first
     // pass no BP point lies beyond one (a largest first-pass rvw of 0 would star every rvw).
-    const ModelVariables variables = model_variables(variable_mode);
+    const ModelVariables variables = model_variables(method_data.variable_mode);
     const bool two = variables == ModelVariables::Two;
     const double largest = two ? fill_first_pass_rows(cells, sample) : std::numeric_limits<double>::infinity();
     if (uses_bp(variables)) fill_model_rows(cells, bp_points[sample], &ModelTableText::bp, sample, largest, true);

@@ -36,7 +36,7 @@ int compute_bp_points(const RawDataSets& raw, const SurrogateTable& surrogates,
                       const LibraryTable& library, const FitTable& first_pass_fits, int a,
                       PointList& points, const FirstPassPairTable& pairs) {
     int n = 0;
-    for (int q = 0; q < surrogate_count && q < kMaxSurrogates; ++q) {
+    for (int q = 0; q < method_data.surrogate_count && q < kMaxSurrogates; ++q) {
         const SurrogateRecord& record = surrogates[q];
         if (!(record.rvw > 0.0))
             end_model("Quantilyzer: 02002 | record " + std::to_string(q + 1), "Error");

@@ -61,7 +61,7 @@ void describe_segments(const PointList& points, FirstPassPairTable& pairs, int a
 int compute_first_pass_points(const RawDataSets& raw, const SurrogateTable& surrogates,
                               const LibraryTable& library, PointList& points, int a) {
     int n = 0;
-    for (int q = 0; q < surrogate_count && q < kMaxSurrogates; ++q) {
+    for (int q = 0; q < method_data.surrogate_count && q < kMaxSurrogates; ++q) {
         const SurrogateRecord& record = surrogates[q];
         int row = 0;
         if (!record.first_pass || !find_surrogate_library_row(row, q, surrogates, library)) continue;

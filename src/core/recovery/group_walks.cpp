@@ -62,14 +62,14 @@ int find_bp_group_in_fit(double x, const FitTable& fits, int n, int a) {
 }
 
 int find_bp_group_in_limits(double x, const FitTable& fits, int n, int a) {
-    return walk_bp_groups(x, fits[a], n, surrogate_range_limits.MinBP,
-                          surrogate_range_limits.MaxBP);
+    return walk_bp_groups(x, fits[a], n, method_data.surrogate_range_limits.MinBP,
+                          method_data.surrogate_range_limits.MaxBP);
 }
 
 int find_rv_group(const FitTable& fits, double x, int n, int a) {
     const FitRow& row = fits[a];
     n = std::clamp(n, 1, kGroups);
     if (x <= row[1].range_low) return 1;
-    if (x >= std::log(surrogate_range_limits.MaxRVW)) return n;
+    if (x >= std::log(method_data.surrogate_range_limits.MaxRVW)) return n;
     return walk_groups(x, row, n);
 }

@@ -13,7 +13,7 @@ namespace {
 
 // Unset limits would be used as the value 2147483647.0 in the clamps and walks.
 bool range_limits_set(ModelVariables variables) {
-    const SurrogateRangeLimits& l = surrogate_range_limits;
+    const SurrogateRangeLimits& l = method_data.surrogate_range_limits;
     const bool bp_unset = uses_bp(variables) && (is_not_set(l.MinBP) || is_not_set(l.MaxBP));
     const bool rv_unset = uses_rv(variables) && (is_not_set(l.MinRVW) || is_not_set(l.MaxRVW));
     if (!bp_unset && !rv_unset) return true;
@@ -44,7 +44,7 @@ ModelVariables model_variables(const VariableMode& mode) {
 
 ModelChainResult run_model_chain(const ModelChainTables& t, int a, AfterFailure after_failure) {
     ModelChainResult chain;
-    const ModelVariables variables = model_variables(variable_mode);
+    const ModelVariables variables = model_variables(method_data.variable_mode);
     if (!range_limits_set(variables)) throw CommandAborted("range limits not set");
     clear_model_ended();
     chain.result = 1;
@@ -58,28 +58,28 @@ ModelChainResult run_model_chain(const ModelChainTables& t, int a, AfterFailure 
     bool go_on = true;
     switch (variables) {
         case ModelVariables::Two:
-            go_on = step(first_pass_fit(t.raw, surrogates, library, t.first_pass_fits, a, t.pairs)) &&
-                    step(compute_bp_model(t.raw, surrogates, library, t.bp_fits, t.first_pass_fits,
+            go_on = step(first_pass_fit(t.raw, method_data.surrogates, method_data.library, t.first_pass_fits, a, t.pairs)) &&
+                    step(compute_bp_model(t.raw, method_data.surrogates, method_data.library, t.bp_fits, t.first_pass_fits,
                                           a, t.pairs, chain.bp_group_count)) &&
-                    step(compute_rv_model(t.raw, surrogates, library, t.rv_fits, t.bp_fits, a,
+                    step(compute_rv_model(t.raw, method_data.surrogates, method_data.library, t.rv_fits, t.bp_fits, a,
                                           chain.rv_group_count, chain.bp_group_count));
             break;
         case ModelVariables::BoilingPoint:
             skip_first_pass();
             reset_first_pass_fits(t.first_pass_fits);
-            go_on = step(compute_bp_model(t.raw, surrogates, library, t.bp_fits, t.first_pass_fits,
+            go_on = step(compute_bp_model(t.raw, method_data.surrogates, method_data.library, t.bp_fits, t.first_pass_fits,
                                           a, t.pairs, chain.bp_group_count));
             if (go_on) chain.rv_group_count = reset_rv_fits(t.rv_fits);
             break;
         case ModelVariables::RelativeVolatility:
             skip_first_pass();
             chain.bp_group_count = reset_bp_fits(t.bp_fits);
-            go_on = step(compute_rv_model(t.raw, surrogates, library, t.rv_fits, t.bp_fits, a,
+            go_on = step(compute_rv_model(t.raw, method_data.surrogates, method_data.library, t.rv_fits, t.bp_fits, a,
                                           chain.rv_group_count, chain.bp_group_count));
             break;
     }
     if (go_on)
-        step(compute_predicted_recoveries(t.rv_fits, t.bp_fits, library, t.raw, a,
+        step(compute_predicted_recoveries(t.rv_fits, t.bp_fits, method_data.library, t.raw, a,
                                           t.response_scratch, chain.bp_group_count,
                                           chain.rv_group_count));
     return chain;

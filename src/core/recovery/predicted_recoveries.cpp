@@ -20,7 +20,7 @@ struct Prediction {
 // no correction below MinBP. Outside sample mode the line is not extended past the
 // group's own points.
 Prediction predict_bp(double bp, const FitTable& bp_fits, int a, int bp_group_count) {
-    const double max_bp = surrogate_range_limits.MaxBP;
+    const double max_bp = method_data.surrogate_range_limits.MaxBP;
     double xb = bp > max_bp ? max_bp : bp;
     int g = find_bp_group_in_limits(xb, bp_fits, bp_group_count, a);
     if (g == bp_group_count + 1) {
@@ -39,8 +39,8 @@ Prediction predict_bp(double bp, const FitTable& bp_fits, int a, int bp_group_co
 
 // The RV side: ln rvw held within ln MinRVW..ln MaxRVW, on the line of its RV group.
 Prediction predict_rv(double rvw, const FitTable& rv_fits, int a, int rv_group_count) {
-    const double ln_max = std::log(surrogate_range_limits.MaxRVW);
-    const double ln_min = std::log(surrogate_range_limits.MinRVW);
+    const double ln_max = std::log(method_data.surrogate_range_limits.MaxRVW);
+    const double ln_min = std::log(method_data.surrogate_range_limits.MinRVW);
     double xr = std::log(rvw);
     if (xr > ln_max) xr = ln_max;
     if (xr < ln_min) xr = ln_min;
@@ -68,7 +68,7 @@ int compute_predicted_recoveries(const FitTable& rv_fits, const FitTable& bp_fit
         RecoveryTables& t = recovery_tables;
         std::optional<LibraryRowIndex> rows;  // the rows of the names, for the response factors
         if (calibrating) rows.emplace();
-        for (int q = 0; q < compound_count && q < kMaxCompounds; ++q) {
+        for (int q = 0; q < method_data.compound_count && q < kMaxCompounds; ++q) {
             const LibraryCompound& compound = library[q];
             if (!(compound.rvw > 0.0))
                 end_model("Quantilyzer: 01002 | record " + std::to_string(q + 1), "Error");

@@ -20,7 +20,7 @@ double bp_prediction(double& b, const FitTable& bp_fits, int a, int bp_group_cou
     int g = find_bp_group_in_fit(b, bp_fits, bp_group_count, a);
     if (g == bp_group_count + 1) {
         g = bp_group_count;
-        b = surrogate_range_limits.MaxBP;
+        b = method_data.surrogate_range_limits.MaxBP;
     }
     if (g == kNotFound) return 1.0;
     return bp_fits[a][g].slope * b + bp_fits[a][g].intercept;
@@ -32,9 +32,9 @@ int compute_rv_points(const RawDataSets& raw, const SurrogateTable& surrogates,
                       const LibraryTable& library, const FitTable& bp_fits, int a,
                       PointList& points, int bp_group_count) {
     int n = 0;
-    for (int q = 0; q < surrogate_count && q < kMaxSurrogates; ++q) {
+    for (int q = 0; q < method_data.surrogate_count && q < kMaxSurrogates; ++q) {
         const SurrogateRecord& record = surrogates[q];
-        double b = std::min(record.bp, surrogate_range_limits.MaxBP);
+        double b = std::min(record.bp, method_data.surrogate_range_limits.MaxBP);
         int row = 0;
         if (!find_surrogate_library_row(row, q, surrogates, library)) continue;
         const StandardSignal signal = read_standard_signal(raw, record.name, row, a);

@@ -22,7 +22,7 @@ bool check_or_sample_mode() { return check_standard_mode != 0 || sample_count !=
 bool warn_missing_from_reference(const StandardSignal& s, const std::string& name) {
     if (check_or_sample_mode() || s.ref_area != 0.0) return false;
     show_message("The area count for the compound " + name + " is ZERO in the reference file\n" +
-                     trim(surrogate_reference_path) +
+                     trim(method_data.surrogate_reference_path) +
                      ".\nPlease reintegrate or revise your Internal Standard groups",
                  "Warning");
     return true;
@@ -40,7 +40,7 @@ StandardSignal read_standard_signal(const RawDataSets& raw, const std::string& n
                                     int library_row, int a) {
     StandardSignal s;
     s.area = lookup_area_conc(raw, name, a, s.amount, data_set_level(a));
-    s.amount1 = library[library_row].conc[0];
+    s.amount1 = method_data.library[library_row].conc[0];
     if (check_or_sample_mode()) {
         s.mean_rf = curve_statistics.mean_rf[library_row];
     } else {

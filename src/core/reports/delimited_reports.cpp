@@ -42,19 +42,19 @@ RawValues raw_values(const SampleRawData& raw, int row) {
     return {raw.area[row], raw.retention_time[row]};
 }
 
-std::string cas_number(int row) { return row >= 0 && row < kMaxCompounds ? trim(library[row].casNumber) : ""; }
+std::string cas_number(int row) { return row >= 0 && row < kMaxCompounds ? trim(method_data.library[row].casNumber) : ""; }
 
 // The library row of an internal-standard row: the row carrying its name (internal
 // standards may stand anywhere in the library), else its stored row number.
 int surrogate_library_row(const SurrogateResult& r) {
-    const int by_name = find_library_row_by_name(r.name, library);
+    const int by_name = find_library_row_by_name(r.name, method_data.library);
     if (by_name >= 0) return by_name;
     return r.library_number >= 0 && r.library_number < kMaxCompounds ? r.library_number : -1;
 }
 
 int analyte_rows(const ProcessFilesData& data) { return std::clamp(data.last_analyte_index + 1, 0, kMaxCompounds); }
 int surrogate_rows(const ProcessFilesData& data, int s) {
-    return surrogate_rows_read(data.samples[s].surrogate_results, surrogate_count);
+    return surrogate_rows_read(data.samples[s].surrogate_results, method_data.surrogate_count);
 }
 
 std::string qualifier_legend(const SampleSettings& st) {
@@ -68,9 +68,9 @@ std::string qualifier_legend(const SampleSettings& st) {
 }
 
 std::string report_title(const char* kind) {
-    const VariableMode& m = variable_mode;
+    const VariableMode& m = method_data.variable_mode;
     return c_format("%s - Linear: %s - Ln: %s - %s\n\n", kind, m.variable2_label.c_str(), m.variable1_label.c_str(),
-                    library_version.c_str());
+                    method_data.library_version.c_str());
 }
 
 // The title and the file, date and identifier lines both layouts begin with.
@@ -190,7 +190,7 @@ std::string surrogate_row(const SurrogateResult& r, const SampleRawData& raw, bo
 }
 
 std::string surrogate_section(const ProcessFilesData& data, int s, bool forms) {
-    const CategoryThresholds& th = category_thresholds;
+    const CategoryThresholds& th = method_data.category_thresholds;
     const std::array<std::string, kSurrogateCategories> headings = {
         c_format("Volatile Compound Surrogates (BP<%.1f)\n", th.vcs) + (forms ? "Compound#;" : "") +
             "Compound;Recovery;Error;Predicted;Error;Area;Retention Time" + (forms ? ";CAS#" : "") + "\n",
@@ -213,7 +213,7 @@ std::string internal_standard_data(const ProcessFilesData& data, int s) {
     std::string t = "\n          Internal Standard Data\nCompound;Area;Retention Time\n";
     for (int k = 0; k < surrogate_records_in_use(); ++k) {
         int row = 0;
-        if (!find_surrogate_library_row(row, k, surrogates, library) || raw.name[row].empty()) continue;
+        if (!find_surrogate_library_row(row, k, method_data.surrogates, method_data.library) || raw.name[row].empty()) continue;
         t += raw.name[row] + c_format(";%d;%.2f\n", raw.area[row], raw.retention_time[row]);
     }
     return t;
@@ -224,7 +224,7 @@ std::string internal_standard_data(const ProcessFilesData& data, int s) {
 std::string qc_model_tables(const ProcessFilesData& data, int s) {
     const ModelTableCells& cells = data.samples[s].model_table_texts;
     const ModelFitSlots& fits = data.samples[s].model_fits;
-    const SurrogateRangeLimits& lim = surrogate_range_limits;
+    const SurrogateRangeLimits& lim = method_data.surrogate_range_limits;
     const char* const heads = "Compound;BP;RVW;Measured;Recovery\n";
     std::string t = "\nFirst Pass relative Volatility (Ln) vs. Recovery\n";
     t += " (Used to Estimate Rel vol effects on BP Internal standards)\n\n";
@@ -270,7 +270,7 @@ std::string qc_surrogate_row(const SurrogateResult& r) {
 }
 
 std::string qc_surrogate_determinations(const ProcessFilesData& data, int s) {
-    const CategoryThresholds& th = category_thresholds;
+    const CategoryThresholds& th = method_data.category_thresholds;
     const std::array<std::string, kSurrogateCategories> headings = {
         c_format("Volatile Compound Surrogates(boiling point<%.1f)\n", th.vcs),
         c_format("Non-Purgeable Volatile Compound Surrogates(rw>%.2f)\n", th.n_pvcsLn),

@@ -128,7 +128,7 @@ void add_model_groups(std::vector<TableLine>& lines, SampleReportPages& p, const
 std::vector<TableLine> left_half(SampleReportPages& p, int width) {
     const ModelTableCells& cells = p.data.samples[p.s].model_table_texts;
     const ModelFitSlots& fits = p.data.samples[p.s].model_fits;
-    const SurrogateRangeLimits& lim = surrogate_range_limits;
+    const SurrogateRangeLimits& lim = method_data.surrogate_range_limits;
     std::vector<TableLine> lines;
     add_title(lines, p.canvas, "First Pass (Relative Volatility (log) vs. Recovery", width, 0);
     add_title(lines, p.canvas, "   (Used to Estimate Rel vol effects on BP Internal standards)", width, 0);
@@ -154,7 +154,7 @@ std::vector<TableLine> left_half(SampleReportPages& p, int width) {
 }
 
 std::vector<TableLine> right_half(SampleReportPages& p, int width) {
-    const SurrogateRangeLimits& lim = surrogate_range_limits;
+    const SurrogateRangeLimits& lim = method_data.surrogate_range_limits;
     std::vector<TableLine> lines;
     add_title(lines, p.canvas,
               "Recovery(bp corrected) vs. Relative Volatility (Ln)-- Relative Volatility range( " +
@@ -171,7 +171,7 @@ void draw_charts(SampleReportPages& p) {
     const PrintLayout& l = p.layout;
     const int s = p.s;
     const ModelFitSlots& fits = p.data.samples[s].model_fits;
-    const bool two = !variable_mode.one_variable_mode;
+    const bool two = !method_data.variable_mode.one_variable_mode;
     struct Chart {
         bool drawn;
         double x;
@@ -184,8 +184,8 @@ void draw_charts(SampleReportPages& p) {
     if (s < kFirstPassPointRows) first_pass = calibration_points.standard_first_pass_points[s];
     const Chart charts[] = {
         {two, 1.5, "First-Pass Graph", ChartKind::FirstPass, first_pass},
-        {bp_variable_in_use(variable_mode), 4.5, "Boiling-Point Graph", ChartKind::BoilingPoint, bp_points[s]},
-        {rv_variable_in_use(variable_mode), 7.5, "Relative-Volatility Graph", ChartKind::RelativeVolatility, rv_points[s]},
+        {bp_variable_in_use(method_data.variable_mode), 4.5, "Boiling-Point Graph", ChartKind::BoilingPoint, bp_points[s]},
+        {rv_variable_in_use(method_data.variable_mode), 7.5, "Relative-Volatility Graph", ChartKind::RelativeVolatility, rv_points[s]},
     };
     for (const Chart& chart : charts) {
         if (!chart.drawn) continue;

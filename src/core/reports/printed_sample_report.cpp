@@ -119,12 +119,12 @@ void print_result_rows(SampleReportPages& p, int start, int end) {
 }  // namespace
 
 std::string sample_report_title(const std::string& one_variable_kind) {
-    const VariableMode& m = variable_mode;
+    const VariableMode& m = method_data.variable_mode;
     if (m.one_variable_mode)
         return one_variable_kind + " - Using ONE VARIABLE - " + m.transform_text + " - " + m.single_variable_label +
-               " - " + library_version;
+               " - " + method_data.library_version;
     return "Quantitation Curve Report - Linear: " + m.variable2_label + " -- Ln: " + m.variable1_label + " - " +
-           library_version;
+           method_data.library_version;
 }
 
 int print_file_items(SampleReportPages& p, int y) {

@@ -183,10 +183,10 @@ ChartPoints collect_chart_points(ChartKind kind, std::span<const SurrogatePoint>
     for (const SurrogatePoint& p : points) {
         if (!p.in_use) break;
         int row = 0;
-        if (is_not_set(p.y) || !find_surrogate_library_row(row, p.record, surrogates, library)) continue;
+        if (is_not_set(p.y) || !find_surrogate_library_row(row, p.record, method_data.surrogates, method_data.library)) continue;
         ChartPoint c;
-        c.rvw = library[row].rvw;
-        c.bp = library[row].bp;
+        c.rvw = method_data.library[row].rvw;
+        c.bp = method_data.library[row].bp;
         if (decade_axis(kind) && c.rvw <= 0.0) continue;
         c.x = decade_axis(kind) ? std::log10(c.rvw) : c.bp;
         c.y = p.y * 100.0;

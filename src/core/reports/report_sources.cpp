@@ -4,5 +4,5 @@
 #include "platform/text_util.h"
 
 ReportSourceFiles report_source_files() {
-    return {to_upper(calibration_file_name), library_ini_path, surrogate_file_path};
+    return {to_upper(calibration_file_name), method_data.library_ini_path, method_data.surrogate_file_path};
 }

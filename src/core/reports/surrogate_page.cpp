@@ -20,7 +20,7 @@ constexpr std::array<double, 4> kPredictionX = {4.15, 5.65, 7.15, 8.65};  // BP,
 constexpr double kErrorOffset = 0.6;
 
 std::string category_heading(int k) {
-    const CategoryThresholds& th = category_thresholds;
+    const CategoryThresholds& th = method_data.category_thresholds;
     switch (k) {
         case kVolatile: return c_format("Volatile Compound Surrogates (Boiling Point <%0.1f)", th.vcs);
         case kNonPurgeableVolatile:
@@ -67,7 +67,7 @@ TableLine surrogate_line(Canvas& canvas, const PrintLayout& layout, const Surrog
 // The internal-standard tables: a block per category present.
 std::vector<TableLine> surrogate_tables(SampleReportPages& p) {
     std::vector<TableLine> lines;
-    const int rows = surrogate_rows_read(p.data.samples[p.s].surrogate_results, surrogate_count);
+    const int rows = surrogate_rows_read(p.data.samples[p.s].surrogate_results, method_data.surrogate_count);
     for (int k = 0; k < kSurrogateCategories; ++k) {
         if (p.data.category_present[k] != 1) continue;
         lines.push_back({1, {{1.65, category_heading(k)}}});

@@ -127,7 +127,7 @@ void Tmain_form::showEvent(QShowEvent* event) {
     // saved the file in use under a new name.
     run_command([this] {
         follow_groupings_in_memory(menu_state);
-        menu_state.follow_files_in_use(folder_settings.slot[kLibraryTextFileSlot], surrogate_file_path);
+        menu_state.follow_files_in_use(folder_settings.slot[kLibraryTextFileSlot], method_data.surrogate_file_path);
     });
     show_menu_state();
 }
@@ -165,7 +165,7 @@ void Tmain_form::CopySurrogateFileClick() { copy_surrogate_file_command(); }
 void Tmain_form::OpenCalibrationFile1Click() { load_calibration_command(menu_state); }
 
 void Tmain_form::CreateEditMDLFile2Click() {
-    copy_library_compounds(compound_count, library_saved, library);
+    copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     BringToFrontByCaption("Edit_mdl_form");
     read_file_paths(folder_settings);
     Edit_mdl_form->show_from(this);
@@ -178,7 +178,7 @@ void Tmain_form::Exit1Click() { QApplication::quit(); }
 
 void Tmain_form::Calibrate1Click() {
     follow_groupings_in_memory(menu_state);
-    menu_state.on_calibration_menu_opened(library_loaded != 0, surrogate_file_loaded != 0);
+    menu_state.on_calibration_menu_opened(method_data.library_loaded != 0, method_data.surrogate_file_loaded != 0);
 }
 
 void Tmain_form::RunCalibrationClick() {

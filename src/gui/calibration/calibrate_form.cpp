@@ -232,7 +232,7 @@ void TCalibrate_form::EditSurrRefClick() {
     if (!convert_data_file(*path, listed_results_ini(*path))) return;
     write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
     EditSurrRef->setText(q(*path));
-    surrogate_reference_path = trim(*path);
+    method_data.surrogate_reference_path = trim(*path);
 }
 
 void TCalibrate_form::DirListBoxClick() { ConcListBox->clearSelection(); }
@@ -267,7 +267,7 @@ void TCalibrate_form::PrepareResults(PendingButton button) {
     pending_ = PendingButton::None;
     for (int s = 0; s < kMaxStandards; ++s)
         process_files_data.samples[s].settings.smooth_first_pass = 0;
-    for (int c = 0; c < compound_count; ++c)
+    for (int c = 0; c < method_data.compound_count; ++c)
         for (int k = 0; k < DirListBox->count() && k < kMaxLevels; ++k) level_included[c][k] = 1;
     revu_calib_form->lay_out_level_columns(standard_count);
     if (standard_count == 0) return;
@@ -378,11 +378,11 @@ void TCalibrate_form::showEvent(QShowEvent* event) {
 void TCalibrate_form::OnShow() {
     PrintCalib->setVisible(main_flags.PrinterSelected == 1);
     EditCmpndLib->setText(q(to_upper(folder_settings.slot[kLibraryTextFileSlot])));
-    surrogate_file_path = trim(surrogate_file_path);
-    EditSurrLib->setText(q(surrogate_file_path));
-    EditVarLabel->setText(q(variable_mode.single_variable_label));
-    EditVarMode->setText(q(variable_mode.transform_text));
-    EditVarLabel->setVisible(variable_mode.one_variable_mode != 0);
-    EditVarMode->setVisible(variable_mode.one_variable_mode != 0);
+    method_data.surrogate_file_path = trim(method_data.surrogate_file_path);
+    EditSurrLib->setText(q(method_data.surrogate_file_path));
+    EditVarLabel->setText(q(method_data.variable_mode.single_variable_label));
+    EditVarMode->setText(q(method_data.variable_mode.transform_text));
+    EditVarLabel->setVisible(method_data.variable_mode.one_variable_mode != 0);
+    EditVarMode->setVisible(method_data.variable_mode.one_variable_mode != 0);
     clear_first_pass_points();
 }

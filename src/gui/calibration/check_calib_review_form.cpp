@@ -97,8 +97,8 @@ void Tcheck_calib_review_form::connect_button(QPushButton* button, void (Tcheck_
 void Tcheck_calib_review_form::start(const CheckLevel& level) {
     level_ = level;
     ListBox1_chk->clear();
-    for (int c = 0; c < compound_count && c < kMaxCompounds; ++c) ListBox1_chk->addItem(q(library[c].name));
-    if (compound_count > 0) show_check_compound(0);
+    for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c) ListBox1_chk->addItem(q(method_data.library[c].name));
+    if (method_data.compound_count > 0) show_check_compound(0);
 }
 
 void Tcheck_calib_review_form::show_check_compound(int c) {
@@ -116,7 +116,7 @@ void Tcheck_calib_review_form::show_check_compound(int c) {
 }
 
 void Tcheck_calib_review_form::go(ReviewMove move) {
-    if (auto c = check_review_target(Edit_recnum->text().toStdString(), move, compound_count)) show_check_compound(*c);
+    if (auto c = check_review_target(Edit_recnum->text().toStdString(), move, method_data.compound_count)) show_check_compound(*c);
 }
 
 void Tcheck_calib_review_form::Button_nextClick() { go(ReviewMove::Next); }
@@ -125,7 +125,7 @@ void Tcheck_calib_review_form::Edit_recnumExit() { go(ReviewMove::Stay); }
 
 void Tcheck_calib_review_form::ListBox1_chkClick() {
     const int row = ListBox1_chk->currentRow();
-    if (row >= 0 && compound_count > 0) show_check_compound(std::min(row, compound_count - 1));
+    if (row >= 0 && method_data.compound_count > 0) show_check_compound(std::min(row, method_data.compound_count - 1));
 }
 
 void Tcheck_calib_review_form::Button_printClick() {

@@ -129,8 +129,8 @@ void Tcheck_calib_std::set_item_index(int item) {
 }
 
 void Tcheck_calib_std::show_check_file_names() {
-    Edit1->setText(q(library_ini_path));
-    Edit2->setText(q(surrogate_file_path));
+    Edit1->setText(q(method_data.library_ini_path));
+    Edit2->setText(q(method_data.surrogate_file_path));
     Edit3->setText(q(to_upper(calibration_file_name)));
     Edit4->setText(q(check_data_file));
     Edit_LibFIleNameCheck->setText(q(folder_settings.slot[kLibraryTextFileSlot]));
@@ -149,10 +149,10 @@ void Tcheck_calib_std::showEvent(QShowEvent* event) {
 
 void Tcheck_calib_std::FormShow() {
     Print->setVisible(main_flags.PrinterSelected != 0);
-    const bool one_variable = variable_mode.one_variable_mode != 0;
+    const bool one_variable = method_data.variable_mode.one_variable_mode != 0;
     if (one_variable) {
-        EditChkVarLabel->setText(q(variable_mode.single_variable_label));
-        EditChkVarMode->setText(q(variable_mode.transform_text));
+        EditChkVarLabel->setText(q(method_data.variable_mode.single_variable_label));
+        EditChkVarMode->setText(q(method_data.variable_mode.transform_text));
     }
     EditChkVarLabel->setVisible(one_variable);
     EditChkVarMode->setVisible(one_variable);

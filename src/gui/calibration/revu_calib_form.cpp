@@ -212,21 +212,21 @@ void Trevu_calib_form::showEvent(QShowEvent* event) {
 }
 
 void Trevu_calib_form::FormShow() {
-    EditVarLabel->setText(q(variable_mode.single_variable_label));
-    EditVarMode->setText(q(variable_mode.transform_text));
-    EditVarLabel->setVisible(variable_mode.one_variable_mode != 0);
-    EditVarMode->setVisible(variable_mode.one_variable_mode != 0);
+    EditVarLabel->setText(q(method_data.variable_mode.single_variable_label));
+    EditVarMode->setText(q(method_data.variable_mode.transform_text));
+    EditVarLabel->setVisible(method_data.variable_mode.one_variable_mode != 0);
+    EditVarMode->setVisible(method_data.variable_mode.one_variable_mode != 0);
 }
 
 // The list holds the library's names; it is filled again only when they changed, so a
 // click in it never empties the list it came from.
 void Trevu_calib_form::fill_compound_list() {
-    const int count = std::clamp(compound_count, 0, kMaxCompounds);
+    const int count = std::clamp(method_data.compound_count, 0, kMaxCompounds);
     bool same = ListBox1->count() == count;
-    for (int c = 0; same && c < count; ++c) same = ListBox1->item(c)->text() == q(library[c].name);
+    for (int c = 0; same && c < count; ++c) same = ListBox1->item(c)->text() == q(method_data.library[c].name);
     if (same) return;
     ListBox1->clear();
-    for (int c = 0; c < count; ++c) ListBox1->addItem(q(library[c].name));
+    for (int c = 0; c < count; ++c) ListBox1->addItem(q(method_data.library[c].name));
 }
 
 void Trevu_calib_form::select_compound(int c) {
@@ -304,7 +304,7 @@ void Trevu_calib_form::ListBox1Click() {
 
 void Trevu_calib_form::Button_nextClick() {
     const auto n = typed_compound_number(Edit_recnum->text().toStdString());
-    if (n && *n < compound_count) show_calibration_compound(*n);
+    if (n && *n < method_data.compound_count) show_calibration_compound(*n);
 }
 
 void Trevu_calib_form::Button_previousClick() {

@@ -87,7 +87,7 @@ void Tchange_variable_form::showEvent(QShowEvent* event) {
 }
 
 void Tchange_variable_form::FormShow() {
-    VariableDialogEntry entry = variable_dialog_entry(variable_mode);
+    VariableDialogEntry entry = variable_dialog_entry(method_data.variable_mode);
     // Filling an edit does not mark it modified: only the analyst's typing does.
     Edit_var1->setText(QString::fromStdString(entry.var1));
     Edit_var2->setText(QString::fromStdString(entry.var2));

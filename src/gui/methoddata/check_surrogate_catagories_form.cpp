@@ -89,8 +89,8 @@ void Tcheck_surrogate_catagories_form::FormShow() {
     const ThresholdTexts texts = shown_threshold_texts();
     const auto all = edits();
     for (size_t i = 0; i < all.size(); ++i) all[i]->setText(qt(texts[i]));
-    lblLinear->setText(qt(variable_mode.variable2_label));
-    lblLog->setText(qt(variable_mode.variable1_label));
+    lblLinear->setText(qt(method_data.variable_mode.variable2_label));
+    lblLog->setText(qt(method_data.variable_mode.variable1_label));
 }
 
 void Tcheck_surrogate_catagories_form::EditvcsChange() {

@@ -213,9 +213,9 @@ void TEditLib_Form::FormCreate() {
     }
     set_edit_layout();
     names_edited = 0;
-    saved_compound_count = compound_count;
+    saved_compound_count = method_data.compound_count;
     refill_list();
-    current_record = std::clamp(current_record, 0, std::max(compound_count - 1, 0));
+    current_record = std::clamp(current_record, 0, std::max(method_data.compound_count - 1, 0));
     show_library_compound(current_record);
     show_library_file();
     Button_SaveAs->show();
@@ -239,13 +239,13 @@ void TEditLib_Form::set_edit_layout() {
 }
 
 void TEditLib_Form::apply_variable_layout() {
-    const bool one = variable_mode.one_variable_mode != 0;
+    const bool one = method_data.variable_mode.one_variable_mode != 0;
     EditVarMode->setVisible(one);
     EditVarLabel->setVisible(one);
-    EditVarMode->setText(qt(variable_mode.transform_text));
-    EditVarLabel->setText(qt(variable_mode.single_variable_label));
-    const bool bp_only = one && variable_mode.bp_variable_chosen;
-    const bool rv_only = one && !bp_only && variable_mode.rvw_variable_chosen;
+    EditVarMode->setText(qt(method_data.variable_mode.transform_text));
+    EditVarLabel->setText(qt(method_data.variable_mode.single_variable_label));
+    const bool bp_only = one && method_data.variable_mode.bp_variable_chosen;
+    const bool rv_only = one && !bp_only && method_data.variable_mode.rvw_variable_chosen;
     // With the BP variable alone its row takes the place of the rvw row.
     const int bp_top = bp_only ? kRvwTop : kBpTop;
     Label4->move(kLabelLeft, bp_top + 3);
@@ -254,8 +254,8 @@ void TEditLib_Form::apply_variable_layout() {
     Edit_rvw->setVisible(!bp_only);
     Label4->setVisible(!rv_only);
     Edit_bp->setVisible(!rv_only);
-    Label8->setText(qt(rv_only ? variable_mode.single_variable_label : variable_mode.variable1_label));
-    Label4->setText(qt(bp_only ? variable_mode.single_variable_label : variable_mode.variable2_label));
+    Label8->setText(qt(rv_only ? method_data.variable_mode.single_variable_label : method_data.variable_mode.variable1_label));
+    Label4->setText(qt(bp_only ? method_data.variable_mode.single_variable_label : method_data.variable_mode.variable2_label));
 }
 
 void TEditLib_Form::ShowConc(bool show) {
@@ -266,7 +266,7 @@ void TEditLib_Form::ShowConc(bool show) {
 }
 
 void TEditLib_Form::show_library_compound(int index) {
-    const CompoundEntry e = library_compound_entry(library.at(index));
+    const CompoundEntry e = library_compound_entry(method_data.library.at(index));
     Edit_Counter->setText(QString::number(index + 1));
     Edit_CmpndName->setText(qt(e.name));
     Edit_bp->setText(qt(e.bp));
@@ -293,7 +293,7 @@ void TEditLib_Form::select_in_list(int index) {
 void TEditLib_Form::refill_list() {
     QSignalBlocker block(LibListBox);
     LibListBox->clear();
-    for (int i = 0; i < compound_count; ++i) LibListBox->addItem(qt(library[i].name));
+    for (int i = 0; i < method_data.compound_count; ++i) LibListBox->addItem(qt(method_data.library[i].name));
 }
 
 CompoundEntry TEditLib_Form::entry() const {
@@ -314,8 +314,8 @@ CompoundEntry TEditLib_Form::entry() const {
 // number; one not yet left is the record shown.
 int TEditLib_Form::counter_record() const {
     const IntegerField typed = read_integer(text_of(Edit_Counter));
-    if (!typed.ok) return std::clamp(current_record, 0, std::max(compound_count - 1, 0));
-    return std::clamp(typed.value - 1, 0, std::max(compound_count - 1, 0));
+    if (!typed.ok) return std::clamp(current_record, 0, std::max(method_data.compound_count - 1, 0));
+    return std::clamp(typed.value - 1, 0, std::max(method_data.compound_count - 1, 0));
 }
 
 // Checks and storing.
@@ -360,7 +360,7 @@ bool TEditLib_Form::FormModified() {
     if (Edit_CmpndName->isModified()) names_edited = 1;
     bool modified = Edit_casnumber->isModified() || variables_changed != 0 ||
                     change_variable_form->Edit_var1->isModified() || change_variable_form->Edit_var2->isModified() ||
-                    library[current_record].is_internal_standard != library_saved[current_record].is_internal_standard;
+                    method_data.library[current_record].is_internal_standard != method_data.library_saved[current_record].is_internal_standard;
     for (QLineEdit* e : {Edit_CmpndName, Edit_bp, Edit_rvw, Edit_rvo, Edit_partcoef}) modified |= e->isModified();
     for (QLineEdit* e : Edit_con) modified |= e->isModified();
     return modified;
@@ -371,7 +371,7 @@ bool TEditLib_Form::FormModified() {
 void TEditLib_Form::NextClick() {
     if (!InputsOK()) return;
     SaveRecordChanges();
-    if (current_record < compound_count - 1) ++current_record;
+    if (current_record < method_data.compound_count - 1) ++current_record;
     show_library_compound(current_record);
 }
 
@@ -411,7 +411,7 @@ void TEditLib_Form::Edit_CounterExit() {
     const int typed = field.value;
     if (typed != current_record + 1) {
         SaveRecordChanges();
-        current_record = std::clamp(typed - 1, 0, compound_count - 1);
+        current_record = std::clamp(typed - 1, 0, method_data.compound_count - 1);
         show_library_compound(current_record);
     }
     select_in_list(current_record);
@@ -419,14 +419,14 @@ void TEditLib_Form::Edit_CounterExit() {
 
 void TEditLib_Form::ListBox_cmpndTypeClick() {
     const bool standard = ListBox_cmpndType->currentRow() == 1;
-    if (current_record >= 0 && current_record < kMaxCompounds) library[current_record].is_internal_standard = standard;
+    if (current_record >= 0 && current_record < kMaxCompounds) method_data.library[current_record].is_internal_standard = standard;
     ShowConc(!standard);
 }
 
 void TEditLib_Form::CancelClick() {
     if (create_mode()) return;
     // The type chosen in the list is discarded with the rest of what was typed.
-    LibraryCompound& c = library[current_record];
+    LibraryCompound& c = method_data.library[current_record];
     c.is_internal_standard = is_internal_standard_type(c.cmpndType) ? 1 : 0;
     show_library_compound(current_record);
 }
@@ -437,7 +437,7 @@ void TEditLib_Form::Edit_CmpndNameExit() {
         return;
     }
     const IntegerField shown = read_integer(text_of(Edit_Counter));
-    if (shown.ok && shown.value >= 1 && shown.value <= compound_count) current_record = shown.value - 1;
+    if (shown.ok && shown.value >= 1 && shown.value <= method_data.compound_count) current_record = shown.value - 1;
     if (QListWidgetItem* item = LibListBox->item(current_record)) item->setText(Edit_CmpndName->text());
 }
 
@@ -451,9 +451,9 @@ bool TEditLib_Form::delete_compound() {
     if (!ask_delete_compound()) return false;
     if (LibListBox->currentRow() >= 0) current_record = LibListBox->currentRow();
     if (!remove_library_slot(current_record)) return false;
-    current_record = std::min(current_record, compound_count - 1);
+    current_record = std::min(current_record, method_data.compound_count - 1);
     refill_list();
-    fill_standard_amounts(library[current_record]);
+    fill_standard_amounts(method_data.library[current_record]);
     show_library_compound(current_record);
     return true;
 }
@@ -484,11 +484,11 @@ void TEditLib_Form::start_create_library() {
         QSignalBlocker block(ListBox_cmpndType);
         ListBox_cmpndType->setCurrentRow(1);
     }
-    take_default_variable_labels(variable_mode);
-    EditVarMode->setVisible(variable_mode.one_variable_mode != 0);
-    EditVarLabel->setVisible(variable_mode.one_variable_mode != 0);
-    Label8->setText(qt(variable_mode.variable1_label));
-    Label4->setText(qt(variable_mode.variable2_label));
+    take_default_variable_labels(method_data.variable_mode);
+    EditVarMode->setVisible(method_data.variable_mode.one_variable_mode != 0);
+    EditVarLabel->setVisible(method_data.variable_mode.one_variable_mode != 0);
+    Label8->setText(qt(method_data.variable_mode.variable1_label));
+    Label4->setText(qt(method_data.variable_mode.variable2_label));
     Label4->move(kLabelLeft, kBpTop + 3);
     Edit_bp->move(kEditLeft, kBpTop);
     for (QWidget* w : {Label8, Label4}) w->show();
@@ -496,7 +496,7 @@ void TEditLib_Form::start_create_library() {
     lbl_libname->hide();
     Edit_libname->hide();
     help_context_ = kCreateHelpContext;
-    compound_count = 0;
+    method_data.compound_count = 0;
     current_record = -1;
     setWindowTitle("Create Library");
     begin_next_created_compound();
@@ -511,12 +511,12 @@ void TEditLib_Form::begin_next_created_compound() {
     }
     mark_to_enter(Edit_CmpndName, true);
     for (int flag = 0; flag <= kFirstAmountFlag; ++flag) entry_flags[flag] = 0;
-    ++compound_count;
+    ++method_data.compound_count;
     ++current_record;
     // The amounts shown follow the type that the list keeps from the entry before, so
     // that an analyte's amounts 2..10 are always in sight.
     const bool standard = ListBox_cmpndType->currentRow() == 1;
-    if (current_record < kMaxCompounds) library[current_record].is_internal_standard = standard;
+    if (current_record < kMaxCompounds) method_data.library[current_record].is_internal_standard = standard;
     for (int k = 1; k < kMaxLevels; ++k) Edit_con[k]->setText("99");
     ShowConc(!standard);
     Edit_CmpndName->clear();
@@ -542,7 +542,7 @@ void TEditLib_Form::enter_created_compound() {
     if (!InputsOK()) return;
     if (!room_for_created_compound()) return;
     store_created_compound(entry());
-    LibListBox->addItem(qt(library[current_record].name));
+    LibListBox->addItem(qt(method_data.library[current_record].name));
     begin_next_created_compound();
 }
 
@@ -567,7 +567,7 @@ void TEditLib_Form::save_library() {
     get_library_compound_from_form(entry());
     if (library_names_changed()) names_edited = 1;
     std::string written;
-    if (write_library_text_file(compound_count, library, &written)) library_saved_now(written);
+    if (write_library_text_file(method_data.compound_count, method_data.library, &written)) library_saved_now(written);
 }
 
 void TEditLib_Form::Button_SaveAsClick() {
@@ -575,9 +575,9 @@ void TEditLib_Form::Button_SaveAsClick() {
         for (size_t k = kFirstAmountFlag + 1; k < entry_flags.size(); ++k)
             if (!entry_flags[k]) return;
         // The compound being typed has not been entered: it is not written.
-        --compound_count;
-        if (!write_library_text_file(compound_count, library)) {
-            ++compound_count;  // nothing was saved: the typed library stays for another try
+        --method_data.compound_count;
+        if (!write_library_text_file(method_data.compound_count, method_data.library)) {
+            ++method_data.compound_count;  // nothing was saved: the typed library stays for another try
             return;
         }
         entry_flags.fill(1);
@@ -620,7 +620,7 @@ void TEditLib_Form::print_libraryClick() {
     SaveRecordChanges();
     // The printout shows the library as edited; it is not the saved library.
     if (auto canvas = ui().current_printer("Compound Library"))
-        ::print_library(*canvas, compound_count, library, folder_settings.slot[kLibraryTextFileSlot]);
+        ::print_library(*canvas, method_data.compound_count, method_data.library, folder_settings.slot[kLibraryTextFileSlot]);
 }
 
 void TEditLib_Form::Button1Click() { ui().choose_printer(); }
@@ -642,7 +642,7 @@ void TEditLib_Form::after_variable_dialog() {
         apply_variable_layout();
         return;
     }
-    if (variable_mode.one_variable_mode) return;
-    Label8->setText(qt(variable_mode.variable1_label));
-    Label4->setText(qt(variable_mode.variable2_label));
+    if (method_data.variable_mode.one_variable_mode) return;
+    Label8->setText(qt(method_data.variable_mode.variable1_label));
+    Label4->setText(qt(method_data.variable_mode.variable2_label));
 }

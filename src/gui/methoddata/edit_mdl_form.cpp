@@ -174,10 +174,10 @@ void TEdit_mdl_form::showEvent(QShowEvent* event) {
 }
 
 void TEdit_mdl_form::FormShow() {
-    EditVarLabel->setText(q(variable_mode.single_variable_label));
-    EditVarMode->setText(q(variable_mode.transform_text));
-    EditVarLabel->setVisible(variable_mode.one_variable_mode != 0);
-    EditVarMode->setVisible(variable_mode.one_variable_mode != 0);
+    EditVarLabel->setText(q(method_data.variable_mode.single_variable_label));
+    EditVarMode->setText(q(method_data.variable_mode.transform_text));
+    EditVarLabel->setVisible(method_data.variable_mode.one_variable_mode != 0);
+    EditVarMode->setVisible(method_data.variable_mode.one_variable_mode != 0);
     Edit_libfile->setText(q(to_upper(folder_settings.slot[kLibraryTextFileSlot])));
     Edit_surrfile->clear();
     fill_slot_from_library(slot());

@@ -160,13 +160,13 @@ void Tsurr_Form::start_editing(QWidget* opener) {
 
 void Tsurr_Form::show_surrogate_record(int i) {
     if (i < 0 || i >= kMaxSurrogates) return;
-    const SurrogateRecord& r = surrogates[i];
+    const SurrogateRecord& r = method_data.surrogates[i];
     showing_record_ = true;
     Edit_Counter->setText(QString::number(i + 1));
     lbl_LibraryName->show();
     Edit_LibrayFileName->show();
     Edit_LibrayFileName->setText(qt(to_upper(folder_settings.slot[kLibraryTextFileSlot])));
-    Edit_surfilename->setText(qt(surrogate_file_path));
+    Edit_surfilename->setText(qt(method_data.surrogate_file_path));
     Edit_CmpndName->setText(qt(r.name));
     EditCmpndNum->setText(QString::number(r.LibCmpndNum));
     Edit_rvw->setText(qt(format_general(r.rvw)));
@@ -202,17 +202,17 @@ void Tsurr_Form::FormShow() {
         Label4->setVisible(visible);
         Edit_bp->setVisible(visible);
     };
-    if (variable_mode.one_variable_mode != 0) {
+    if (method_data.variable_mode.one_variable_mode != 0) {
         Label8->hide();
         ListBox_fpass->hide();
         btnCheckSurrCat->hide();
-        const QString single = qt(variable_mode.single_variable_label);
-        if (variable_mode.bp_variable_chosen != 0) {
+        const QString single = qt(method_data.variable_mode.single_variable_label);
+        if (method_data.variable_mode.bp_variable_chosen != 0) {
             show_rv(false);
             show_bp(true);
             Label4->setText(single);
             Label6->setText(single + " Group ");
-        } else if (variable_mode.rvw_variable_chosen != 0) {
+        } else if (method_data.variable_mode.rvw_variable_chosen != 0) {
             show_bp(false);
             show_rv(true);
             Label3->setText(single);
@@ -221,10 +221,10 @@ void Tsurr_Form::FormShow() {
     } else {
         show_rv(true);
         show_bp(true);
-        Label3->setText(qt(variable_mode.variable1_label));
-        Label4->setText(qt(variable_mode.variable2_label));
-        Label5->setText(qt(variable_mode.variable1_label) + " Group");
-        Label6->setText(qt(variable_mode.variable2_label) + " Group");
+        Label3->setText(qt(method_data.variable_mode.variable1_label));
+        Label4->setText(qt(method_data.variable_mode.variable2_label));
+        Label5->setText(qt(method_data.variable_mode.variable1_label) + " Group");
+        Label6->setText(qt(method_data.variable_mode.variable2_label) + " Group");
     }
 }
 
@@ -249,7 +249,7 @@ int Tsurr_Form::save_surrogate_record(int k, IniFile& file, SurrogateTable& tabl
 void Tsurr_Form::group_box_click(int box) {
     const int k = record_of_counter(Edit_Counter->text().toStdString());
     if (k < 0) return;
-    SurrogateRecord& r = surrogates[k];
+    SurrogateRecord& r = method_data.surrogates[k];
     int& flag = box < kGroups ? r.rvwgroup[box] : r.bpgroup[box - kGroups];
     const QCheckBox* source = box < kGroups ? CBox_rvwg[box] : CBox_bpg[box - kGroups];
     flag = source->isChecked() ? 1 : 0;
@@ -258,7 +258,7 @@ void Tsurr_Form::group_box_click(int box) {
 void Tsurr_Form::store_flag(QListWidget* list, int SurrogateRecord::*flag) {
     const int k = record_of_counter(Edit_Counter->text().toStdString());
     if (k < 0) return;
-    surrogates[k].*flag = yes_selected(list) ? 1 : 0;
+    method_data.surrogates[k].*flag = yes_selected(list) ? 1 : 0;
 }
 
 void Tsurr_Form::ListBox_fpassClick() { store_flag(ListBox_fpass, &SurrogateRecord::first_pass); }
@@ -288,7 +288,7 @@ void Tsurr_Form::Edit_CounterChange() {
 void Tsurr_Form::Button_save_asClick() {
     if (!save_as_surrogate_command()) return;
     surrogate_limits_form->clear_limit_edit_marks();
-    Edit_surfilename->setText(qt(surrogate_file_path));  // the file written is the one in use
+    Edit_surfilename->setText(qt(method_data.surrogate_file_path));  // the file written is the one in use
 }
 
 void Tsurr_Form::Set_Limits_ButtonClick() {

@@ -100,19 +100,19 @@ void Tsurrogate_limits_form::showEvent(QShowEvent* event) {
 void Tsurrogate_limits_form::place_controls() {
     QWidget* rv[] = {Label1, Label2, Edit_rvmin, Label3, Edit_rvmax};
     QWidget* bp[] = {Label4, Label5, Edit_bpmin, Label6, Edit_bpmax};
-    const bool one_variable = variable_mode.one_variable_mode != 0;
-    const bool bp_only = one_variable && variable_mode.bp_variable_chosen != 0;
-    const bool rv_only = one_variable && variable_mode.rvw_variable_chosen != 0;
+    const bool one_variable = method_data.variable_mode.one_variable_mode != 0;
+    const bool bp_only = one_variable && method_data.variable_mode.bp_variable_chosen != 0;
+    const bool rv_only = one_variable && method_data.variable_mode.rvw_variable_chosen != 0;
     for (QWidget* w : rv) w->setVisible(!bp_only);
     for (QWidget* w : bp) w->setVisible(!rv_only);
     if (bp_only) {
-        Label4->setText(qt(variable_mode.single_variable_label) + " limits");
+        Label4->setText(qt(method_data.variable_mode.single_variable_label) + " limits");
     } else if (rv_only) {
-        Label1->setText(qt(variable_mode.single_variable_label) + " limits");
+        Label1->setText(qt(method_data.variable_mode.single_variable_label) + " limits");
         for (int i = 0; i < 5; ++i) place_at(rv[i], bp[i], 0);
     } else if (!one_variable) {
-        Label1->setText(qt(variable_mode.variable1_label) + " limits");
-        Label4->setText(qt(variable_mode.variable2_label) + " limits");
+        Label1->setText(qt(method_data.variable_mode.variable1_label) + " limits");
+        Label4->setText(qt(method_data.variable_mode.variable2_label) + " limits");
         place_at(Label1, Label4, 80);
         place_at(Label2, Label5, 64);
         for (int i = 2; i < 5; ++i) place_at(rv[i], bp[i], 80);

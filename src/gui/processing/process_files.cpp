@@ -178,9 +178,9 @@ void Tprocess_files::FormShow() {
     show_sample_list();
     if (sample_info_index >= 1 && sample_info_index <= DirListBox->count())
         DirListBox->setCurrentRow(sample_info_index - 1);
-    const bool one_variable = variable_mode.one_variable_mode != 0;
-    EditVarLabel->setText(q(variable_mode.single_variable_label));
-    EditVarMode->setText(q(variable_mode.transform_text));
+    const bool one_variable = method_data.variable_mode.one_variable_mode != 0;
+    EditVarLabel->setText(q(method_data.variable_mode.single_variable_label));
+    EditVarMode->setText(q(method_data.variable_mode.transform_text));
     EditVarLabel->setVisible(one_variable);
     EditVarMode->setVisible(one_variable);
     show_report_choices();

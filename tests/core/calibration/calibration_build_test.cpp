@@ -25,11 +25,11 @@ class CalibrationBuildTest : public ::testing::Test {
     void SetUp() override {
         construct_method_data();
         construct_calibration_tables();
-        library_version = program_version_text;
+        method_data.library_version = program_version_text;
         clear_calibration_log();
         ASSERT_TRUE(load_demo_method());
     }
-    static int row_of(const std::string& name) { return find_library_row_by_name(name, library); }
+    static int row_of(const std::string& name) { return find_library_row_by_name(name, method_data.library); }
 
     ScriptedUi ui;
     DemoFolder demo;
@@ -59,7 +59,7 @@ TEST_F(CalibrationBuildTest, LabelsGiveTheLevelAmountsOfTheLibrary) {
     const std::vector<std::string> labels = {"Amount1", "5", "Amount3", "Amount4", "Amount10"};
     const std::vector<std::string> files(demo_standard_files.begin(),
                                          demo_standard_files.begin() + 5);
-    const LibraryTable before = library;
+    const LibraryTable before = method_data.library;
     ASSERT_TRUE(build_demo_calibration(files, labels));
     const int benzene = row_of("Benzene");
     const int toluene_d8 = row_of("Toluene-d8");
@@ -67,12 +67,12 @@ TEST_F(CalibrationBuildTest, LabelsGiveTheLevelAmountsOfTheLibrary) {
     ASSERT_GE(toluene_d8, 0);
     // The amounts go where the range qualifier reads them, as a loaded file puts them;
     // the library keeps its own.
-    EXPECT_EQ(raw_data_sets[1].cal_amount[benzene], 5 * library_saved[benzene].conc1_copy);
-    EXPECT_EQ(raw_data_sets[2].cal_amount[benzene], library_saved[benzene].conc[2]);
-    EXPECT_EQ(raw_data_sets[4].cal_amount[benzene], library_saved[benzene].conc[9]);
-    EXPECT_EQ(raw_data_sets[4].cal_amount[toluene_d8], library_saved[toluene_d8].conc[0]);
+    EXPECT_EQ(raw_data_sets[1].cal_amount[benzene], 5 * method_data.library_saved[benzene].conc1_copy);
+    EXPECT_EQ(raw_data_sets[2].cal_amount[benzene], method_data.library_saved[benzene].conc[2]);
+    EXPECT_EQ(raw_data_sets[4].cal_amount[benzene], method_data.library_saved[benzene].conc[9]);
+    EXPECT_EQ(raw_data_sets[4].cal_amount[toluene_d8], method_data.library_saved[toluene_d8].conc[0]);
     EXPECT_EQ(raw_data_sets[5].cal_amount[benzene], kNotSet);
-    for (int c = 0; c < compound_count; ++c) EXPECT_EQ(library[c].conc, before[c].conc) << c;
+    for (int c = 0; c < method_data.compound_count; ++c) EXPECT_EQ(method_data.library[c].conc, before[c].conc) << c;
     // Every corrected response factor divides the area by the predicted recovery and
     // the amount of the standard's label.
     for (int p : {1, 2}) {
@@ -103,8 +103,8 @@ TEST_F(CalibrationBuildTest, AnAnalyteWithoutAnAmountInAStandardHasNoPointThere)
     EXPECT_EQ(level_included_saved[benzene][5], 0);
     EXPECT_EQ(level_included[benzene][0], 1);
     EXPECT_EQ(level_included[toluene_d8][5], 1);
-    EXPECT_EQ(lowest_calibration_level(benzene), library_saved[benzene].conc[0]);
-    EXPECT_EQ(highest_calibration_level(benzene), library_saved[benzene].conc[4]);
+    EXPECT_EQ(lowest_calibration_level(benzene), method_data.library_saved[benzene].conc[0]);
+    EXPECT_EQ(highest_calibration_level(benzene), method_data.library_saved[benzene].conc[4]);
 
     const ReviewLevel shown = review_compound(benzene).levels[5];
     EXPECT_FALSE(shown.checked);
@@ -124,12 +124,12 @@ TEST_F(CalibrationBuildTest, ASecondBuildInTheRunGivesTheFirstOnesNumbers) {
     ASSERT_TRUE(build_demo_calibration(files, labels));
     const RecoveryTables first = recovery_tables;
     ASSERT_TRUE(write_calibration("first.cal"));
-    copy_library_compounds(compound_count, library_saved, library);
+    copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     ASSERT_TRUE(build_demo_calibration(files, labels));
     for (int p = 0; p < 3; ++p)
-        for (int c = 0; c < compound_count; ++c)
+        for (int c = 0; c < method_data.compound_count; ++c)
             EXPECT_EQ(recovery_tables.response_factor[p][c], first.response_factor[p][c])
-                << p << " " << library[c].name;
+                << p << " " << method_data.library[c].name;
     ASSERT_TRUE(write_calibration("second.cal"));
     std::vector<std::string> a = split(read_file_text("first.cal"), '\n');
     std::vector<std::string> b = split(read_file_text("second.cal"), '\n');

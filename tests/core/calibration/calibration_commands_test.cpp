@@ -32,7 +32,7 @@ class CalibrationCommandsTest : public ::testing::Test {
 
 TEST_F(CalibrationCommandsTest, LoadingACalibrationOpensItsStageOfTheMenu) {
     ui.open_returns(example_file("demo_calibration.cal"));
-    surrogate_file_loaded = 1;
+    method_data.surrogate_file_loaded = 1;
     recovery_tables.response_factor[9][0] = 5.0;  // left from an earlier calibration of ten standards
     ASSERT_TRUE(load_calibration_command(menu));
     EXPECT_EQ(recovery_tables.response_factor[9][0], kNotSet);
@@ -46,13 +46,13 @@ TEST_F(CalibrationCommandsTest, LoadingACalibrationOpensItsStageOfTheMenu) {
               "Open Calibration File... --> DEMO_CALIBRATION.CAL");
     EXPECT_EQ(menu.caption(EditSurrogatesFile),
               "Edit Internal Standard File... --> DEMO_INTERNAL_STANDARDS.INI");
-    EXPECT_EQ(surrogate_file_loaded, 0);  // so Calibration > New stays off
+    EXPECT_EQ(method_data.surrogate_file_loaded, 0);  // so Calibration > New stays off
     EXPECT_EQ(calibration_loaded, 1);
     EXPECT_EQ(main_flags.CalibrationFromFile, 1);
     EXPECT_EQ(standard_count, 6);
-    EXPECT_EQ(compound_count, 62);
-    EXPECT_EQ(surrogate_count, 11);
-    EXPECT_EQ(library_saved[61].name, library[61].name);
+    EXPECT_EQ(method_data.compound_count, 62);
+    EXPECT_EQ(method_data.surrogate_count, 11);
+    EXPECT_EQ(method_data.library_saved[61].name, method_data.library[61].name);
     EXPECT_EQ(folder_settings.slot[kLibraryTextFileSlot], "demo_library.txt");
     EXPECT_EQ(file_setting("calibrationPath"),
               to_upper(folder_of(example_file("demo_calibration.cal"))));
@@ -65,12 +65,12 @@ TEST_F(CalibrationCommandsTest, AFailedOrCancelledLoadKeepsTheCalibrationThatWas
     ASSERT_TRUE(load_calibration_command(menu));
     const double rf = recovery_tables.response_factor[0][0];
     const std::string level = level_names[0];
-    category_thresholds.svc = 170.0;
+    method_data.category_thresholds.svc = 170.0;
     continuing_check_active = 1;
 
     ui.open_returns(std::nullopt);
     EXPECT_FALSE(load_calibration_command(menu));
-    EXPECT_EQ(category_thresholds.svc, 170.0);
+    EXPECT_EQ(method_data.category_thresholds.svc, 170.0);
     EXPECT_EQ(continuing_check_active, 1);
 
     ui.open_returns(folder.write("bad.cal", "not a calibration\n"));
@@ -79,9 +79,9 @@ TEST_F(CalibrationCommandsTest, AFailedOrCancelledLoadKeepsTheCalibrationThatWas
     EXPECT_EQ(recovery_tables.response_factor[0][0], rf);
     EXPECT_EQ(level_names[0], level);
     EXPECT_EQ(standard_count, 6);
-    EXPECT_EQ(compound_count, 62);
+    EXPECT_EQ(method_data.compound_count, 62);
     EXPECT_EQ(calibration_loaded, 1);
-    EXPECT_EQ(category_thresholds.svc, 170.0);
+    EXPECT_EQ(method_data.category_thresholds.svc, 170.0);
     EXPECT_EQ(continuing_check_active, 1);
     EXPECT_EQ(calibration_file_name, example_file("demo_calibration.cal"));
     for (MenuItem on : {Calibrate1, Quantitation1, Review1, PrintCalib, CheckCalibration})
@@ -94,12 +94,12 @@ TEST_F(CalibrationCommandsTest, NewCalibrationConfirmsTheInternalStandardFile) {
     standard_count = 4;
     standard_results_ini[3] = "/r/old.ini";
     calibration_file_name = "/cal/old.cal";
-    surrogate_file_path = "/is/demo.ini";  // no internal standards on either side: in step
+    method_data.surrogate_file_path = "/is/demo.ini";  // no internal standards on either side: in step
     level_names[0] = "Amount1";
     // Two variables need 3 first-pass internal standards: New is refused with the grouping message.
     ui.expect_message("There must be at least 3 compounds for First Pass");
     EXPECT_FALSE(new_calibration_command());
-    EXPECT_EQ(surrogate_limits_invalid, 1);
+    EXPECT_EQ(method_data.surrogate_limits_invalid, 1);
     // A refused or cancelled New leaves the calibration as it was.
     auto expect_kept = [] {
         EXPECT_EQ(standard_count, 4);
@@ -109,7 +109,7 @@ TEST_F(CalibrationCommandsTest, NewCalibrationConfirmsTheInternalStandardFile) {
     };
     expect_kept();
 
-    variable_mode.one_variable_mode = variable_mode.bp_variable_chosen = 1;  // no BP group: nothing to refuse
+    method_data.variable_mode.one_variable_mode = method_data.variable_mode.bp_variable_chosen = 1;  // no BP group: nothing to refuse
     ui.answer(Answer::Cancel);
     EXPECT_FALSE(new_calibration_command());
     EXPECT_EQ(ui.last_message().text,

@@ -23,7 +23,7 @@ void fill_library() {
     const char* names[kCompounds] = {"Chloromethane", "Fluorobenzene-IS", "Benzene",
                                      "Toluene-d8-IS", "Naphthalene"};
     for (int c = 0; c < kCompounds; ++c) {
-        LibraryCompound& lib = library[c];
+        LibraryCompound& lib = method_data.library[c];
         lib.name = names[c];
         lib.is_internal_standard = (c == 1 || c == 3) ? 1 : 0;
         lib.cmpndType = lib.is_internal_standard ? "Internal Standard" : "analyte";
@@ -36,20 +36,20 @@ void fill_library() {
             lib.conc[k] = lib.is_internal_standard ? 25.0 : 2.0 * (k + 1) + c;
         lib.conc1_copy = lib.conc[0];
     }
-    library[4].rvw = 0.0031;  // too small for two decimals
-    compound_count = kCompounds;
-    copy_library_compounds(compound_count, library_saved, library);
-    surrogate_count = 2;
-    surrogates[0].name = "Fluorobenzene-IS";
-    surrogates[0].rvwgroup = {1, 0, 0, 0, 0, 0};
-    surrogates[0].bpgroup = {0, 1, 0, 0, 0, 0};
-    surrogates[0].first_pass = 1;
-    surrogates[0].checked_surrogate = 1;
-    surrogates[1].name = "Toluene-d8-IS";
-    surrogates[1].rvwgroup = {0, 0, 1, 0, 0, 1};
-    surrogates[1].bpgroup = {1, 0, 0, 0, 0, 0};
-    surrogates[1].first_pass = 0;
-    surrogates[1].checked_surrogate = 1;
+    method_data.library[4].rvw = 0.0031;  // too small for two decimals
+    method_data.compound_count = kCompounds;
+    copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
+    method_data.surrogate_count = 2;
+    method_data.surrogates[0].name = "Fluorobenzene-IS";
+    method_data.surrogates[0].rvwgroup = {1, 0, 0, 0, 0, 0};
+    method_data.surrogates[0].bpgroup = {0, 1, 0, 0, 0, 0};
+    method_data.surrogates[0].first_pass = 1;
+    method_data.surrogates[0].checked_surrogate = 1;
+    method_data.surrogates[1].name = "Toluene-d8-IS";
+    method_data.surrogates[1].rvwgroup = {0, 0, 1, 0, 0, 1};
+    method_data.surrogates[1].bpgroup = {1, 0, 0, 0, 0, 0};
+    method_data.surrogates[1].first_pass = 0;
+    method_data.surrogates[1].checked_surrogate = 1;
 }
 
 // n standards with distinct values in every cell the file carries; the last standard is
@@ -70,11 +70,11 @@ void fill_calibration(int n) {
     }
     for (int c = 0; c < kCompounds; ++c) raw_data_sets[n].area[c] = 77000 + c;
     folder_settings.slot[kLibraryTextFileSlot] = "/home/analyst/lib/demo.txt";
-    surrogate_file_path = " /home/analyst/is/demo.ini ";
-    surrogate_reference_path = "/home/analyst/runs/ref.txt";
-    surrogate_range_limits = {45.0, 150.5, 0.1, 12.0};
-    category_thresholds.vcs = 159.0;
-    category_thresholds.n_pvcsLn = 100.0;
+    method_data.surrogate_file_path = " /home/analyst/is/demo.ini ";
+    method_data.surrogate_reference_path = "/home/analyst/runs/ref.txt";
+    method_data.surrogate_range_limits = {45.0, 150.5, 0.1, 12.0};
+    method_data.category_thresholds.vcs = 159.0;
+    method_data.category_thresholds.n_pvcsLn = 100.0;
 }
 
 // The internal-standard path as the file writes it: upper-cased.
@@ -93,7 +93,7 @@ class CalibrationFileTest : public ::testing::Test {
     void SetUp() override {
         construct_method_data();
         construct_calibration_tables();
-        library_version = program_version_text;
+        method_data.library_version = program_version_text;
         fill_library();
     }
     // The file text without its date line, which carries the time of writing.
@@ -141,7 +141,7 @@ TEST_F(CalibrationFileTest, ThreeStandardsWriteTheExactLayout) {
     EXPECT_EQ(lines[38], "12.000000");
     EXPECT_EQ(lines[39], "Surrogate Ranges: linearVCS, lnNPVCS");
     EXPECT_EQ(lines[41], "100.000000");  // no line end at the end of the file
-    EXPECT_EQ(surrogate_file_path, "/home/analyst/is/demo.ini");
+    EXPECT_EQ(method_data.surrogate_file_path, "/home/analyst/is/demo.ini");
 }
 
 // Under a library of either version, as the build's Save and the review's Save As write.
@@ -152,37 +152,37 @@ TEST_F(CalibrationFileTest, RoundTripsReadBackEveryValueWritten) {
         SCOPED_TRACE(std::string(version) + " save as " + std::to_string(save_as) + " n " +
                      std::to_string(n));
         SetUp();
-        library_version = version;
+        method_data.library_version = version;
         main_flags.ReviewSaveAs = save_as;
         fill_calibration(n);
         const std::string path = dir.file("cal" + std::to_string(n) + ".cal");
         ASSERT_TRUE(write_calibration(path));
         const std::string written = read_file_text(path);
-        const LibraryTable saved = library_saved;
+        const LibraryTable saved = method_data.library_saved;
         const RecoveryTables tables = recovery_tables;
-        const auto names = library;
+        const auto names = method_data.library;
 
         construct_method_data();
         construct_calibration_tables();
-        library_version = version;  // the session's library, not the file, says the version
+        method_data.library_version = version;  // the session's library, not the file, says the version
         int standards = -1;
         ASSERT_TRUE(load_calibration(path, standards));
         EXPECT_EQ(standards, n);
         EXPECT_EQ(standard_count, n);
-        EXPECT_EQ(compound_count, kCompounds);
-        EXPECT_EQ(surrogate_count, 2);
+        EXPECT_EQ(method_data.compound_count, kCompounds);
+        EXPECT_EQ(method_data.surrogate_count, 2);
         EXPECT_EQ(calibration_file_name, path);
         EXPECT_EQ(standard_data_files[n - 1],
                   "/home/analyst/runs/std" + std::to_string(n) + ".txt");
         EXPECT_EQ(standard_results_ini[0], standard_data_files[0]);
         for (int c = 0; c < kCompounds; ++c) {
-            EXPECT_EQ(library[c].name, names[c].name);
-            EXPECT_EQ(library[c].is_internal_standard, names[c].is_internal_standard);
-            EXPECT_EQ(library[c].cmpndType, names[c].cmpndType);
-            EXPECT_EQ(library[c].casNumber, trim(names[c].casNumber));
-            EXPECT_DOUBLE_EQ(library[c].rvw, names[c].rvw);
-            EXPECT_DOUBLE_EQ(library[c].bp, names[c].bp);
-            EXPECT_DOUBLE_EQ(library[c].conc1_copy, saved[c].conc[0]);
+            EXPECT_EQ(method_data.library[c].name, names[c].name);
+            EXPECT_EQ(method_data.library[c].is_internal_standard, names[c].is_internal_standard);
+            EXPECT_EQ(method_data.library[c].cmpndType, names[c].cmpndType);
+            EXPECT_EQ(method_data.library[c].casNumber, trim(names[c].casNumber));
+            EXPECT_DOUBLE_EQ(method_data.library[c].rvw, names[c].rvw);
+            EXPECT_DOUBLE_EQ(method_data.library[c].bp, names[c].bp);
+            EXPECT_DOUBLE_EQ(method_data.library[c].conc1_copy, saved[c].conc[0]);
             EXPECT_EQ(raw_data_sets[n].area[c], 77000 + c);
             for (int p = 0; p < n; ++p) {
                 EXPECT_NEAR(recovery_tables.response_factor[p][c], tables.response_factor[p][c],
@@ -192,7 +192,7 @@ TEST_F(CalibrationFileTest, RoundTripsReadBackEveryValueWritten) {
                 EXPECT_EQ(raw_data_sets[p].area[c], 50000 + 1000 * p + c);
                 EXPECT_EQ(level_included[c][p], (c == 2 && p == 1) ? 0 : 1);
                 EXPECT_EQ(level_included_saved[c][p], level_included[c][p]);
-                EXPECT_EQ(library[c].conc[p], saved[c].conc[p]);
+                EXPECT_EQ(method_data.library[c].conc[p], saved[c].conc[p]);
             }
             for (int p = n; p < kMaxLevels; ++p) EXPECT_EQ(level_included[c][p], 0);
         }
@@ -201,17 +201,17 @@ TEST_F(CalibrationFileTest, RoundTripsReadBackEveryValueWritten) {
         if (n > 3) {
             EXPECT_DOUBLE_EQ(raw_data_sets[n - 1].cal_amount[2], 0.5 * saved[2].conc[0]);
         }
-        EXPECT_EQ(surrogates[1].name, "Toluene-d8-IS");
-        EXPECT_EQ(surrogates[1].LibCmpndNum, 3);
-        EXPECT_EQ(surrogates[1].rvwgroup, (std::array<int, kGroups>{0, 0, 1, 0, 0, 1}));
-        EXPECT_DOUBLE_EQ(surrogates[1].rvw, 1.0);
-        EXPECT_EQ(surrogate_range_limits.MaxBP, 150.5);
+        EXPECT_EQ(method_data.surrogates[1].name, "Toluene-d8-IS");
+        EXPECT_EQ(method_data.surrogates[1].LibCmpndNum, 3);
+        EXPECT_EQ(method_data.surrogates[1].rvwgroup, (std::array<int, kGroups>{0, 0, 1, 0, 0, 1}));
+        EXPECT_DOUBLE_EQ(method_data.surrogates[1].rvw, 1.0);
+        EXPECT_EQ(method_data.surrogate_range_limits.MaxBP, 150.5);
 
         // Written again from what was read (as Load Calibration File leaves the tables),
         // the file is the same apart from its date.
-        copy_library_compounds(compound_count, library_saved, library);
-        folder_settings.slot[kLibraryTextFileSlot] = library_ini_path;
-        library_version = version;
+        copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
+        folder_settings.slot[kLibraryTextFileSlot] = method_data.library_ini_path;
+        method_data.library_version = version;
         ASSERT_TRUE(write_calibration(path));
         EXPECT_EQ(without_date(read_file_text(path)), without_date(written));
     }
@@ -257,18 +257,20 @@ TEST_F(CalibrationFileTest, AFailedReadKeepsTheCalibrationThatWasLoaded) {
     int standards = 0;
     ASSERT_TRUE(load_calibration(dir.file("good.cal"), standards));
     const RecoveryTables loaded = recovery_tables;
-    const LibraryTable library_loaded = library;
+    const LibraryTable library_loaded = method_data.library;
     const auto flags = level_included;
+    const MethodData whole = method_data;
     ui.expect_message("Quantilyzer: 03001");
     EXPECT_FALSE(load_calibration(dir.file("broken.cal"), standards));
+    EXPECT_TRUE(method_data == whole) << "a member of the method data was left changed";
     EXPECT_EQ(standard_count, 6);
-    EXPECT_EQ(compound_count, kCompounds);
+    EXPECT_EQ(method_data.compound_count, kCompounds);
     EXPECT_EQ(calibration_file_name, dir.file("good.cal"));
     EXPECT_EQ(level_included, flags);
     for (int p = 0; p < 6; ++p)
         for (int c = 0; c < kCompounds; ++c) {
             EXPECT_EQ(recovery_tables.response_factor[p][c], loaded.response_factor[p][c]);
-            EXPECT_EQ(library[c].conc[p], library_loaded[c].conc[p]);
+            EXPECT_EQ(method_data.library[c].conc[p], library_loaded[c].conc[p]);
         }
     EXPECT_EQ(standard_data_files[5], "/home/analyst/runs/std6.txt");
 }
@@ -291,47 +293,47 @@ TEST_F(CalibrationFileTest, ANameInTwoRowsIsRefusedNamingBothRows) {
     EXPECT_EQ(lines_of(text)[26].rfind("Benzene;", 0), 0u);
     EXPECT_EQ(lines_of(text)[32].rfind("Benzene;", 0), 0u);
     EXPECT_EQ(calibration_file_name, dir.file("good.cal"));
-    EXPECT_EQ(library[4].name, "Naphthalene");
+    EXPECT_EQ(method_data.library[4].name, "Naphthalene");
 }
 
 // The library lines and the trailer keep what the analyst typed: a reloaded calibration
 // must model with the same rvw, amounts and limits as the run that saved it.
 TEST_F(CalibrationFileTest, LibraryValuesAndLimitsReadBackEqual) {
     fill_calibration(3);
-    library[0].rvw = library_saved[0].rvw = 0.0123;
-    library[2].bp = library_saved[2].bp = 80.125;
-    library_saved[2].conc[1] = 0.125;
-    library[2].partcoef = 1.23456789012345e-7;
-    surrogate_range_limits = {45.125, 150.5, 4e-7, 13.247641299491766};
-    category_thresholds.vcs = 159.0625;
-    category_thresholds.n_pvcsLn = 0.1 + 0.2;
-    const LibraryTable typed = library;
-    const LibraryTable saved = library_saved;
-    const SurrogateRangeLimits limits = surrogate_range_limits;
-    const CategoryThresholds thresholds = category_thresholds;
+    method_data.library[0].rvw = method_data.library_saved[0].rvw = 0.0123;
+    method_data.library[2].bp = method_data.library_saved[2].bp = 80.125;
+    method_data.library_saved[2].conc[1] = 0.125;
+    method_data.library[2].partcoef = 1.23456789012345e-7;
+    method_data.surrogate_range_limits = {45.125, 150.5, 4e-7, 13.247641299491766};
+    method_data.category_thresholds.vcs = 159.0625;
+    method_data.category_thresholds.n_pvcsLn = 0.1 + 0.2;
+    const LibraryTable typed = method_data.library;
+    const LibraryTable saved = method_data.library_saved;
+    const SurrogateRangeLimits limits = method_data.surrogate_range_limits;
+    const CategoryThresholds thresholds = method_data.category_thresholds;
     const std::string path = dir.file("exact.cal");
     ASSERT_TRUE(write_calibration(path));
 
     construct_method_data();
     construct_calibration_tables();
-    library_version = program_version_text;
+    method_data.library_version = program_version_text;
     int standards = 0;
     ASSERT_TRUE(load_calibration(path, standards));
-    EXPECT_EQ(library[0].rvw, typed[0].rvw);
-    EXPECT_EQ(library[2].bp, typed[2].bp);
-    EXPECT_EQ(library[2].partcoef, typed[2].partcoef);
-    EXPECT_EQ(library[2].conc[1], saved[2].conc[1]);
+    EXPECT_EQ(method_data.library[0].rvw, typed[0].rvw);
+    EXPECT_EQ(method_data.library[2].bp, typed[2].bp);
+    EXPECT_EQ(method_data.library[2].partcoef, typed[2].partcoef);
+    EXPECT_EQ(method_data.library[2].conc[1], saved[2].conc[1]);
     EXPECT_EQ(raw_data_sets[1].cal_amount[2], saved[2].conc[1]);  // the amount quantitation uses
-    EXPECT_EQ(surrogate_range_limits.MinBP, limits.MinBP);
-    EXPECT_EQ(surrogate_range_limits.MinRVW, limits.MinRVW);
-    EXPECT_EQ(surrogate_range_limits.MaxRVW, limits.MaxRVW);
-    EXPECT_EQ(category_thresholds.vcs, thresholds.vcs);
-    EXPECT_EQ(category_thresholds.n_pvcsLn, thresholds.n_pvcsLn);
+    EXPECT_EQ(method_data.surrogate_range_limits.MinBP, limits.MinBP);
+    EXPECT_EQ(method_data.surrogate_range_limits.MinRVW, limits.MinRVW);
+    EXPECT_EQ(method_data.surrogate_range_limits.MaxRVW, limits.MaxRVW);
+    EXPECT_EQ(method_data.category_thresholds.vcs, thresholds.vcs);
+    EXPECT_EQ(method_data.category_thresholds.n_pvcsLn, thresholds.n_pvcsLn);
 }
 
 TEST_F(CalibrationFileTest, TenStandardsMakeLinesLongerThanAnyOldBuffer) {
     fill_calibration(10);
-    library[0].name = "1,2-Dibromo-3-chloropropane";
+    method_data.library[0].name = "1,2-Dibromo-3-chloropropane";
     for (int p = 0; p < 10; ++p) {  // instrument-sized areas and response factors
         raw_data_sets[p].area[0] = 12345678;
         recovery_tables.response_factor[p][0] = 123456.789012;
@@ -346,31 +348,31 @@ TEST_F(CalibrationFileTest, TenStandardsMakeLinesLongerThanAnyOldBuffer) {
     EXPECT_EQ(level_names[9], "0.5");
     EXPECT_EQ(raw_data_sets[10].area[0], 77000);  // the reference area at the end of the line
     EXPECT_EQ(raw_data_sets[9].area[0], 12345678);
-    EXPECT_EQ(library[1].name, "Fluorobenzene-IS");  // the next line is read whole as its own
+    EXPECT_EQ(method_data.library[1].name, "Fluorobenzene-IS");  // the next line is read whole as its own
 }
 
 TEST_F(CalibrationFileTest, OneVariableFilesCarryTheirTransformAndLabel) {
     fill_calibration(5);
-    variable_mode.one_variable_mode = 1;
-    variable_mode.rvw_variable_chosen = 1;
-    variable_mode.transform_text = "Ln";
-    variable_mode.single_variable_label = "RVW";
-    library_version = "Version 4.1";
+    method_data.variable_mode.one_variable_mode = 1;
+    method_data.variable_mode.rvw_variable_chosen = 1;
+    method_data.variable_mode.transform_text = "Ln";
+    method_data.variable_mode.single_variable_label = "RVW";
+    method_data.library_version = "Version 4.1";
     ASSERT_TRUE(write_calibration(dir.file("one.cal")));
     std::vector<std::string> lines = lines_of(read_file_text(dir.file("one.cal")));
     EXPECT_EQ(lines[0], "Date-Ln-Version 4.1");
     EXPECT_EQ(lines[1], "3/14/2026 9:26:53 AM-RVW");
 
     construct_method_data();
-    library_version = "Version 4.2";
+    method_data.library_version = "Version 4.2";
     int standards = 0;
     ASSERT_TRUE(load_calibration(dir.file("one.cal"), standards));
-    EXPECT_EQ(variable_mode.one_variable_mode, 1);
-    EXPECT_EQ(variable_mode.rvw_variable_chosen, 1);
-    EXPECT_EQ(variable_mode.bp_variable_chosen, 0);
-    EXPECT_EQ(variable_mode.transform_text, "Ln");
-    EXPECT_EQ(variable_mode.single_variable_label, "RVW");
-    EXPECT_EQ(library_version, "Version 4.2");  // not taken from the file
+    EXPECT_EQ(method_data.variable_mode.one_variable_mode, 1);
+    EXPECT_EQ(method_data.variable_mode.rvw_variable_chosen, 1);
+    EXPECT_EQ(method_data.variable_mode.bp_variable_chosen, 0);
+    EXPECT_EQ(method_data.variable_mode.transform_text, "Ln");
+    EXPECT_EQ(method_data.variable_mode.single_variable_label, "RVW");
+    EXPECT_EQ(method_data.library_version, "Version 4.2");  // not taken from the file
 }
 
 TEST_F(CalibrationFileTest, PreambleFormsSetTheVariableMode) {
@@ -396,21 +398,21 @@ TEST_F(CalibrationFileTest, PreambleFormsSetTheVariableMode) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line1);
         construct_method_data();
-        library_version = "keep";
+        method_data.library_version = "keep";
         std::string text =
             std::string(c.line1) + "\n" + (c.line2 ? std::string(c.line2) + "\n" : "") +
             "Library File\nlib.txt\nSurrogate File\nIS.INI\nSurrogate Reference File\n/r/ref.txt\n"
             "Data File(s)\n/r/a.txt;\nCompound Count\n0\n\nx\nx\nx\nx\nx\nx\n\n";
         int standards = 0;
         ASSERT_TRUE(load_calibration(dir.write("pre.cal", text), standards));
-        EXPECT_EQ(variable_mode.one_variable_mode, c.one_variable);
-        EXPECT_EQ(variable_mode.bp_variable_chosen, c.bp);
-        EXPECT_EQ(variable_mode.rvw_variable_chosen, c.rvw);
-        EXPECT_EQ(variable_mode.transform_text, c.transform);
-        EXPECT_EQ(variable_mode.variable1_label, c.label1);
-        EXPECT_EQ(variable_mode.variable2_label, c.label2);
-        EXPECT_EQ(library_version, c.version);
-        EXPECT_EQ(library_ini_path, "lib.txt");
+        EXPECT_EQ(method_data.variable_mode.one_variable_mode, c.one_variable);
+        EXPECT_EQ(method_data.variable_mode.bp_variable_chosen, c.bp);
+        EXPECT_EQ(method_data.variable_mode.rvw_variable_chosen, c.rvw);
+        EXPECT_EQ(method_data.variable_mode.transform_text, c.transform);
+        EXPECT_EQ(method_data.variable_mode.variable1_label, c.label1);
+        EXPECT_EQ(method_data.variable_mode.variable2_label, c.label2);
+        EXPECT_EQ(method_data.library_version, c.version);
+        EXPECT_EQ(method_data.library_ini_path, "lib.txt");
         EXPECT_EQ(standards, 1);
     }
 }
@@ -459,7 +461,7 @@ TEST_F(CalibrationFileTest, DataFileListsAndCountsThatTheTablesCannotHoldAreRefu
         int standards = -1;
         EXPECT_EQ(load_calibration(with_line(c.line, c.text), standards), c.error == nullptr);
         EXPECT_EQ(standards, c.error ? 0 : 3);
-        EXPECT_LE(compound_count, kMaxCompounds);
+        EXPECT_LE(method_data.compound_count, kMaxCompounds);
     }
     for (const std::string& unreadable : {dir.file("missing.cal"), dir.path()}) {
         ui.expect_message("Quantilyzer: 03005");
@@ -479,18 +481,18 @@ TEST_F(CalibrationFileTest, TrailerDefaultsForEmptyLinesAndLettersAreRefused) {
     int standards = 0;
     ASSERT_TRUE(load_calibration(dir.write("t2.cal", body + "\n150\n0.5\n\nSurrogate Ranges: linearVCS, lnNPVCS\n\n"),
                                  standards));
-    EXPECT_EQ(surrogate_range_limits.MinBP, kNotSet);
-    EXPECT_EQ(surrogate_range_limits.MaxBP, 150.0);
-    EXPECT_EQ(surrogate_range_limits.MinRVW, 0.5);
-    EXPECT_EQ(surrogate_range_limits.MaxRVW, kNotSet);
-    EXPECT_EQ(category_thresholds.vcs, 159.0);
-    EXPECT_EQ(category_thresholds.n_pvcsLn, 100.0);
+    EXPECT_EQ(method_data.surrogate_range_limits.MinBP, kNotSet);
+    EXPECT_EQ(method_data.surrogate_range_limits.MaxBP, 150.0);
+    EXPECT_EQ(method_data.surrogate_range_limits.MinRVW, 0.5);
+    EXPECT_EQ(method_data.surrogate_range_limits.MaxRVW, kNotSet);
+    EXPECT_EQ(method_data.category_thresholds.vcs, 159.0);
+    EXPECT_EQ(method_data.category_thresholds.n_pvcsLn, 100.0);
 
     const std::string letters = dir.write("t3.cal", body + "\nabc\n0.5\n\nSurrogate Ranges: linearVCS, lnNPVCS\n\n");
     ui.expect_message("The calibration file " + letters + " was not read: line 37: MaxBP 'abc' is not a number.\n"
                       "The calibration was not loaded.");
     EXPECT_FALSE(load_calibration(letters, standards));
-    EXPECT_EQ(surrogate_range_limits.MaxBP, 150.0);  // the calibration loaded before stays
+    EXPECT_EQ(method_data.surrogate_range_limits.MaxBP, 150.0);  // the calibration loaded before stays
 }
 
 // Each field of a compound's lines is read whole and must be able to mean what it is used
@@ -541,8 +543,8 @@ TEST_F(CalibrationFileTest, AFieldThatIsNotItsValueRefusesTheFileNamingLineAndFi
         EXPECT_FALSE(load_calibration(path, standards));
         EXPECT_EQ(calibration_file_name, dir.file("good.cal"));
         EXPECT_EQ(recovery_tables.response_factor, loaded.response_factor);
-        EXPECT_EQ(library[0].name, "Chloromethane");
-        EXPECT_EQ(library[0].conc[0], 2.0);
+        EXPECT_EQ(method_data.library[0].name, "Chloromethane");
+        EXPECT_EQ(method_data.library[0].conc[0], 2.0);
     }
     // Blanks around a number are no part of it.
     ASSERT_TRUE(load_calibration(with_field(20, 1, " 2.00 "), standards));
@@ -584,8 +586,8 @@ TEST_F(CalibrationFileTest, APathLineWithALineBreakIsRefused) {
         std::string* path;
     } cases[] = {
         {"library", &folder_settings.slot[kLibraryTextFileSlot]},
-        {"internal standard", &surrogate_file_path},
-        {"reference", &surrogate_reference_path},
+        {"internal standard", &method_data.surrogate_file_path},
+        {"reference", &method_data.surrogate_reference_path},
     };
     for (const Case& c : cases) {
         for (const char* line_break : {"\n", "\r"}) {
@@ -645,19 +647,19 @@ TEST_F(CalibrationFileTest, ALoadedCalibrationTakesEveryLevelAmountFromTheFile) 
         SCOPED_TRACE(file);
         construct_method_data();
         construct_calibration_tables();
-        for (int c = 0; c < kCompounds; ++c) library[c].conc.fill(999.0);  // an earlier library
+        for (int c = 0; c < kCompounds; ++c) method_data.library[c].conc.fill(999.0);  // an earlier library
         int standards = 0;
         ASSERT_TRUE(load_calibration(file, standards));
-        copy_library_compounds(compound_count, library_saved, library);  // as Load Calibration File does
+        copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);  // as Load Calibration File does
         ASSERT_EQ(standards, 5);
         EXPECT_EQ(level_amount(2, 4), benzene_amount6);
         EXPECT_EQ(level_amount(2, 3), 2.0 * 4 + 2);
         EXPECT_EQ(level_amount(1, 4), 25.0);  // an internal standard: its Amount 1
         EXPECT_EQ(raw_data_sets[4].cal_amount[2], benzene_amount6);
-        for (int k = 6; k < kMaxLevels; ++k) EXPECT_EQ(library_saved[2].conc[k], 0.0) << k;
+        for (int k = 6; k < kMaxLevels; ++k) EXPECT_EQ(method_data.library_saved[2].conc[k], 0.0) << k;
     }
     // Saved again (the review's Save As), the file is the one first written.
-    folder_settings.slot[kLibraryTextFileSlot] = library_ini_path;  // as Load Calibration File sets it
+    folder_settings.slot[kLibraryTextFileSlot] = method_data.library_ini_path;  // as Load Calibration File sets it
     ASSERT_TRUE(write_calibration(dir.file("again.cal")));
     EXPECT_EQ(without_date(read_file_text(dir.file("again.cal"))), without_date(written));
 }

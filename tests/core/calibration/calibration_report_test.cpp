@@ -219,18 +219,18 @@ TEST_F(CalibrationReport, OneVariableModesPrintOnlyTheirVariable) {
     };
     for (const Case& c : cases) {
         fill_small_calibration();
-        variable_mode.one_variable_mode = 1;
-        variable_mode.bp_variable_chosen = c.bp ? 1 : 0;
-        variable_mode.rvw_variable_chosen = c.bp ? 0 : 1;
-        variable_mode.transform_text = c.bp ? "Linear" : "Ln";
-        variable_mode.single_variable_label = c.bp ? "BP" : "RVW";
+        method_data.variable_mode.one_variable_mode = 1;
+        method_data.variable_mode.bp_variable_chosen = c.bp ? 1 : 0;
+        method_data.variable_mode.rvw_variable_chosen = c.bp ? 0 : 1;
+        method_data.variable_mode.transform_text = c.bp ? "Linear" : "Ln";
+        method_data.variable_mode.single_variable_label = c.bp ? "BP" : "RVW";
         canvas = RecordingCanvas{};
         canvas.orientation = Orientation::Landscape;
         print(true, true);
         EXPECT_EQ(at(4 * u, top), c.title);
         const CanvasOp* legend = find(c.legend);
         ASSERT_NE(legend, nullptr) << c.legend;
-        EXPECT_NE(find(variable_mode.single_variable_label + " - For Internal Standards and Analytes"), nullptr);
+        EXPECT_NE(find(method_data.variable_mode.single_variable_label + " - For Internal Standards and Analytes"), nullptr);
         const CanvasOp* is = find("Fluorobenzene-IS");
         ASSERT_NE(is, nullptr);
         for (const Placed& p : c.groups_and_values)
@@ -240,8 +240,8 @@ TEST_F(CalibrationReport, OneVariableModesPrintOnlyTheirVariable) {
 }
 
 TEST_F(CalibrationReport, LongLibrariesBreakPagesRepeatingTheHeaderAndNeverEndOnAnEmptyPage) {
-    compound_count = kMaxCompounds;
-    for (int c = kSmallCompounds; c < kMaxCompounds; ++c) library[c].name = "Compound " + std::to_string(c + 1);
+    method_data.compound_count = kMaxCompounds;
+    for (int c = kSmallCompounds; c < kMaxCompounds; ++c) method_data.library[c].name = "Compound " + std::to_string(c + 1);
     print(false, false);
     const int pages = canvas.page;
     ASSERT_GT(pages, 2);
@@ -272,9 +272,9 @@ TEST_F(CalibrationReport, LongLibrariesBreakPagesRepeatingTheHeaderAndNeverEndOn
 }
 
 TEST_F(CalibrationReport, KeepsTheReferencePathCutAtItsFirstLineBreak) {
-    surrogate_reference_path = "/data/runs/REF.TXT\r\nleft over";
+    method_data.surrogate_reference_path = "/data/runs/REF.TXT\r\nleft over";
     print(false, false);
-    EXPECT_EQ(surrogate_reference_path, "/data/runs/REF.TXT");
+    EXPECT_EQ(method_data.surrogate_reference_path, "/data/runs/REF.TXT");
     EXPECT_NE(find("/DATA/RUNS/REF.TXT"), nullptr);
 }
 

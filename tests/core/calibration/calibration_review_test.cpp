@@ -142,14 +142,14 @@ TEST_F(CalibrationReview, AnUncomputedResponseFactorNeverEntersTheStatistics) {
 }
 
 TEST(TypedCompoundNumber, IgnoresTextThatIsNoNumberAndClampsTheRest) {
-    compound_count = 120;
+    method_data.compound_count = 120;
     struct Case {
         const char* text;
         std::optional<int> number;
     } cases[] = {{"abc", std::nullopt}, {"1.5", std::nullopt}, {"999", 120}, {"", 1},
                  {"0", 1},              {"-3", 1},           {"7", 7}};
     for (const Case& c : cases) EXPECT_EQ(typed_compound_number(c.text), c.number) << c.text;
-    compound_count = 0;
+    method_data.compound_count = 0;
     EXPECT_EQ(typed_compound_number("5"), 5);
 }
 
@@ -204,7 +204,7 @@ TEST_F(CalibrationReview, DeletesTheResultsFilesOfTheStandardsAndTheReferenceOnl
     standard_data_files[1] = dir.file("STD2.TXT");  // its results file is gone already
     standard_data_files[2] = dir.file("OLD/results.ini");
     standard_data_files[3] = dir.file("STD4.TXT");  // no label: not a standard of this calibration
-    surrogate_reference_path = dir.file("REF.TXT");
+    method_data.surrogate_reference_path = dir.file("REF.TXT");
     delete_standard_ini_files();
     EXPECT_FALSE(std::filesystem::exists(dir.file("STD1.ini")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("REF.ini")));

@@ -93,9 +93,9 @@ TEST_F(CheckDemoTest, TheDifferencesAreThoseOfACheckStandardInControl) {
     check_at_amount3();
     const CheckLevel level{kAmount3, 0.0};
     std::vector<double> differences;
-    for (int c = 0; c < compound_count; ++c) {
+    for (int c = 0; c < method_data.compound_count; ++c) {
         const double d = percent_difference(c, level);
-        ASSERT_FALSE(is_not_set(d)) << library[c].name;
+        ASSERT_FALSE(is_not_set(d)) << method_data.library[c].name;
         differences.push_back(d);
     }
     std::sort(differences.begin(), differences.end());
@@ -137,7 +137,7 @@ TEST_F(CheckDemoTest, AnEvaluationThatCannotReadLeavesNoEarlierCheckBehind) {
     check_ini_path = "runs/GONE.ini";
     ui.expect_message("03002");
     EXPECT_EQ(evaluate_check_standard(), CheckEvaluation::NotRead);
-    for (int c = 0; c < compound_count; ++c) {
+    for (int c = 0; c < method_data.compound_count; ++c) {
         EXPECT_EQ(recovery_tables.predicted_recovery[kCheckDataSet][c], 0.0);
         EXPECT_EQ(raw_data_sets[kCheckDataSet].area[c], 0);
     }

@@ -20,16 +20,16 @@ protected:
     void SetUp() override {
         construct_method_data();
         curve_statistics = CurveStatistics{};
-        library_version = program_version_text;
-        variable_mode.variable1_label = "RVW";
-        variable_mode.variable2_label = "BP";
+        method_data.library_version = program_version_text;
+        method_data.variable_mode.variable1_label = "RVW";
+        method_data.variable_mode.variable2_label = "BP";
         calibration_file_name = "/cal/demo.cal";
-        surrogate_file_path = "/is/demo.ini";
+        method_data.surrogate_file_path = "/is/demo.ini";
         check_data_file = "/RUNS/CCV.TXT";
-        compound_count = 150;
-        for (int c = 0; c < compound_count; ++c) library[c].name = "C" + std::to_string(c + 1);
-        library_saved = library;
-        library_saved[0].conc[2] = 10.0;
+        method_data.compound_count = 150;
+        for (int c = 0; c < method_data.compound_count; ++c) method_data.library[c].name = "C" + std::to_string(c + 1);
+        method_data.library_saved = method_data.library;
+        method_data.library_saved[0].conc[2] = 10.0;
         level_included[0][2] = 1;
         curve_statistics.mean_rf[0] = 2.0;
         curve_statistics.sd_rf[0] = 0.126;

@@ -20,30 +20,30 @@ protected:
     void SetUp() override {
         construct_method_data();
         curve_statistics = CurveStatistics{};
-        library_version = program_version_text;
-        variable_mode.variable1_label = "RVW";
-        variable_mode.variable2_label = "BP";
-        category_thresholds.vcs = 159.0;
-        category_thresholds.n_pvcsLn = 100.0;
+        method_data.library_version = program_version_text;
+        method_data.variable_mode.variable1_label = "RVW";
+        method_data.variable_mode.variable2_label = "BP";
+        method_data.category_thresholds.vcs = 159.0;
+        method_data.category_thresholds.n_pvcsLn = 100.0;
     }
     // Library row c with one included level and a check standard that has it.
     void compound(int c, const std::string& name, double amount, double mean, double area, double predicted) {
-        library[c].name = name;
-        library[c].conc.fill(amount);
-        library_saved[c] = library[c];
+        method_data.library[c].name = name;
+        method_data.library[c].conc.fill(amount);
+        method_data.library_saved[c] = method_data.library[c];
         level_included[c][0] = 1;
         curve_statistics.mean_rf[c] = mean;
         raw_data_sets[s].area[c] = static_cast<int>(area);
         recovery_tables.predicted_recovery[s][c] = predicted;
-        compound_count = std::max(compound_count, c + 1);
+        method_data.compound_count = std::max(method_data.compound_count, c + 1);
     }
     // An internal standard, checked for the report's rows, recovered as measured.
     void internal_standard(int c, const std::string& name, double bp, double rvw, double recovery) {
         compound(c, name, 10.0, 100.0, 1000.0 * recovery, recovery);
-        library[c].bp = bp;
-        library[c].rvw = rvw;
-        library[c].is_internal_standard = 1;
-        SurrogateRecord& r = surrogates[surrogate_count++];
+        method_data.library[c].bp = bp;
+        method_data.library[c].rvw = rvw;
+        method_data.library[c].is_internal_standard = 1;
+        SurrogateRecord& r = method_data.surrogates[method_data.surrogate_count++];
         r.name = name;
         r.bp = bp;
         r.rvw = rvw;
@@ -102,7 +102,7 @@ TEST_F(ContinuingCheckTest, TheLevelEntryIsCheckedInItsOrder) {
 // empty: the level is refused before anything is evaluated or written.
 TEST_F(ContinuingCheckTest, ALevelWithoutAnalyteAmountsIsRefused) {
     compound(0, "Benzene", 0.0, 1.0, 100.0, 1.0);
-    library_saved[0].conc = {1, 5, 10, 20, 50, 100, 0, 0, 0, 0};
+    method_data.library_saved[0].conc = {1, 5, 10, 20, 50, 100, 0, 0, 0, 0};
     internal_standard(1, "Fluorobenzene", 85.0, 13.0, 0.9);  // its Amount 1 at every level
     const std::string refused = ".\nA check standard at this level can be compared with nothing: please "
                                 "choose the level it was made at.";
@@ -126,7 +126,7 @@ TEST_F(ContinuingCheckTest, ALevelWithoutAnalyteAmountsIsRefused) {
             EXPECT_EQ(check_level_name, "");
         }
     }
-    library_saved[0].conc[0] = 0.0;  // no Amount 1 for a factor to multiply
+    method_data.library_saved[0].conc[0] = 0.0;  // no Amount 1 for a factor to multiply
     ui.expect_message("The calibration holds no analyte amount at Amount 1, which the dilution factor multiplies" +
                       refused);
     CheckLevelEntry diluted{kDilutionItem, "2"};
@@ -135,7 +135,7 @@ TEST_F(ContinuingCheckTest, ALevelWithoutAnalyteAmountsIsRefused) {
 
 TEST_F(ContinuingCheckTest, ADilutionFactorMultipliesAmountOneAndMustBeANumber) {
     compound(0, "Benzene", 0.0, 1.0, 100.0, 1.0);
-    library_saved[0].conc = {2, 5, 10, 20, 50, 100, 0, 0, 0, 0};
+    method_data.library_saved[0].conc = {2, 5, 10, 20, 50, 100, 0, 0, 0, 0};
     const CheckLevel diluted = check_level_of({kDilutionItem, "2.5"});
     EXPECT_EQ(diluted.level, kDilutionItem);
     EXPECT_DOUBLE_EQ(check_amount(0, diluted), 5.0);
@@ -147,8 +147,8 @@ TEST_F(ContinuingCheckTest, ADilutionFactorMultipliesAmountOneAndMustBeANumber) 
         EXPECT_STREQ(e.what(), "'1.5.2' is not a valid floating point value");
     }
     // An internal standard is always at its own Amount 1 of the working library.
-    library[0].is_internal_standard = 1;
-    library[0].conc[0] = 25.0;
+    method_data.library[0].is_internal_standard = 1;
+    method_data.library[0].conc[0] = 25.0;
     EXPECT_DOUBLE_EQ(check_amount(0, diluted), 25.0);
 }
 
@@ -189,7 +189,7 @@ TEST_F(ContinuingCheckTest, InternalStandardsFallIntoTheirClasses) {
     internal_standard(2, "On the line", 100.0, 100.0, 0.7);  // rvw == n_pvcsLn: in no class
     internal_standard(3, "Semi-volatile", 159.0, 1.0, 0.6);
     internal_standard(4, "Not checked", 80.0, 1.0, 0.5);
-    surrogates[4].checked_surrogate = 0;
+    method_data.surrogates[4].checked_surrogate = 0;
     for (int c = 0; c < 5; ++c) recovery_tables.predicted_recovery_dev[s][c] = 0.05;
 
     const std::string volatile_rows = check_surrogate_determinations(0);
@@ -220,10 +220,10 @@ TEST_F(ContinuingCheckTest, TheReportFollowsTheVariableMode) {
                              "Semi-Volatile Compound Surrogates(boiling points=159.00) "})
         EXPECT_TRUE(has_line(two, line)) << line;
 
-    variable_mode.one_variable_mode = 1;
-    variable_mode.bp_variable_chosen = 1;
-    variable_mode.transform_text = "Linear";
-    variable_mode.single_variable_label = "Boiling Point";
+    method_data.variable_mode.one_variable_mode = 1;
+    method_data.variable_mode.bp_variable_chosen = 1;
+    method_data.variable_mode.transform_text = "Linear";
+    method_data.variable_mode.single_variable_label = "Boiling Point";
     const std::string one = check_report_text({0, 0.0});
     EXPECT_EQ(lines(one)[0], "Check Calibration Report - Using ONE VARIABLE - Linear - Boiling Point - Version 4.2");
     EXPECT_EQ(one.find("First Pass relative Volatility"), std::string::npos);
@@ -244,7 +244,7 @@ TEST_F(ContinuingCheckTest, AFitTableListsEachGroupBeforeItsLine) {
     const int groups[] = {1, 1, 2};
     for (int i = 0; i < 3; ++i) {
         points[i].in_use = 1;
-        points[i].name = library[i].name;
+        points[i].name = method_data.library[i].name;
         points[i].record = i;
         points[i].group = groups[i];
         points[i].y = 0.5;
@@ -273,7 +273,7 @@ TEST_F(ContinuingCheckTest, ALineThroughTwoPointsHasNoRSquaredInTheReport) {
         points[i].in_use = 1;
         points[i].record = i;
         points[i].group = 1;
-        points[i].x = library[i].bp;
+        points[i].x = method_data.library[i].bp;
         points[i].y = 0.5 + 0.1 * i;
     }
     FitTable fits{};

@@ -30,12 +30,12 @@ DemoFolder::~DemoFolder() { fs::current_path(previous_); }
 bool load_demo_method() {
     folder_settings.slot[kLibraryTextFileSlot] = "demo_library.txt";
     if (!read_library_text_file("demo_library.txt")) return false;
-    library_loaded = 1;
-    copy_library_compounds(compound_count, library_saved, library);
+    method_data.library_loaded = 1;
+    copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     int count = 0;
     if (!check_compound_file("demo_internal_standards.ini", count)) return false;
     if (!load_internal_standard_file("demo_internal_standards.ini", count)) return false;
-    surrogate_file_loaded = 1;
+    method_data.surrogate_file_loaded = 1;
     return true;
 }
 
@@ -49,7 +49,7 @@ bool build_demo_calibration(const std::vector<std::string>& standards,
                             const std::vector<std::string>& labels) {
     if (!convert_demo_runs(standards)) return false;
     standard_count = static_cast<int>(standards.size());
-    surrogate_reference_path = demo_reference_file;
+    method_data.surrogate_reference_path = demo_reference_file;
     prepare_standard_tables(standards, labels, false);
     return build_calibration(standard_results_ini, standard_count, demo_reference_file);
 }

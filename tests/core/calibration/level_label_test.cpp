@@ -11,11 +11,11 @@ class LevelLabel : public ::testing::Test {
 protected:
     void SetUp() override {
         construct_method_data();
-        compound_count = 1;
-        library[0].name = "Benzene";
-        library[0].conc = {1, 5, 10, 20, 50, 100, 200, 300, 400, 500};
-        library[0].conc1_copy = 1;
-        library_saved = library;
+        method_data.compound_count = 1;
+        method_data.library[0].name = "Benzene";
+        method_data.library[0].conc = {1, 5, 10, 20, 50, 100, 200, 300, 400, 500};
+        method_data.library[0].conc1_copy = 1;
+        method_data.library_saved = method_data.library;
     }
 };
 
@@ -74,13 +74,13 @@ TEST_F(LevelLabel, TheLabelIsTheLevelCaptionOrTheDilutionFactor) {
 // and its amounts of 0 would become every analyte's lowest level.
 TEST_F(LevelLabel, ALevelWithoutAnyAnalyteAmountIsRefused) {
     // An internal standard is at its own Amount 1 at every level: it gives no level amounts.
-    library[1] = library[0];
-    library[1].name = "Fluorobenzene";
-    library[1].is_internal_standard = 1;
-    library[1].conc.fill(25.0);
-    compound_count = 2;
-    library[0].conc = {1, 5, 10, 20, 50, 100, 0, 0, 0, 0};  // as the demo library's analytes
-    library_saved = library;
+    method_data.library[1] = method_data.library[0];
+    method_data.library[1].name = "Fluorobenzene";
+    method_data.library[1].is_internal_standard = 1;
+    method_data.library[1].conc.fill(25.0);
+    method_data.compound_count = 2;
+    method_data.library[0].conc = {1, 5, 10, 20, 50, 100, 0, 0, 0, 0};  // as the demo library's analytes
+    method_data.library_saved = method_data.library;
     const std::string refused = "A standard at this level would calibrate nothing: please choose the level "
                                 "the standard was made at.";
     EXPECT_FALSE(check_level_entry(5, ""));
@@ -93,7 +93,7 @@ TEST_F(LevelLabel, ALevelWithoutAnyAnalyteAmountIsRefused) {
     }
     EXPECT_FALSE(check_level_entry(kDilutionItem, "0.5"));
     // The saved library is the one the amounts are taken from.
-    library_saved[0].conc1_copy = 0.0;
+    method_data.library_saved[0].conc1_copy = 0.0;
     auto no_base = check_level_entry(kDilutionItem, "0.5");
     ASSERT_TRUE(no_base);
     EXPECT_EQ(no_base->text, "No analyte of the library has an amount at Amount1, which the dilution factor "

@@ -10,7 +10,7 @@ void fill_small_calibration() {
     reset_calibration_review();
     const char* names[kSmallCompounds] = {"Benzene", "Fluorobenzene-IS", "Toluene", "Naphthalene"};
     for (int c = 0; c < kSmallCompounds; ++c) {
-        LibraryCompound& lib = library[c];
+        LibraryCompound& lib = method_data.library[c];
         lib.name = names[c];
         lib.is_internal_standard = c == 1 ? 1 : 0;
         lib.rvw = 1.5 + c;
@@ -18,14 +18,14 @@ void fill_small_calibration() {
         for (int k = 0; k < kMaxLevels; ++k) lib.conc[k] = lib.is_internal_standard ? 25.0 : 5.0 * (k + 1);
         lib.conc1_copy = lib.is_internal_standard ? 25.0 : 4.0;
     }
-    compound_count = kSmallCompounds;
-    copy_library_compounds(compound_count, library_saved, library);
-    surrogate_count = 1;
-    surrogates[0].name = "Fluorobenzene-IS";
-    surrogates[0].rvwgroup = {1, 1, 0, 0, 0, 0};
-    surrogates[0].bpgroup = {0, 0, 1, 0, 0, 1};
-    surrogates[0].first_pass = 1;
-    surrogates[0].checked_surrogate = 0;
+    method_data.compound_count = kSmallCompounds;
+    copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
+    method_data.surrogate_count = 1;
+    method_data.surrogates[0].name = "Fluorobenzene-IS";
+    method_data.surrogates[0].rvwgroup = {1, 1, 0, 0, 0, 0};
+    method_data.surrogates[0].bpgroup = {0, 0, 1, 0, 0, 1};
+    method_data.surrogates[0].first_pass = 1;
+    method_data.surrogates[0].checked_surrogate = 0;
 
     standard_count = kSmallStandards;
     const char* labels[kSmallStandards] = {"Amount1", "Amount2", "0.5"};
@@ -42,9 +42,9 @@ void fill_small_calibration() {
             level_included[c][p] = 1;
         }
     }
-    save_level_inclusion(compound_count);
+    save_level_inclusion(method_data.compound_count);
     calibration_file_name = "/data/cal/demo.cal";
-    surrogate_file_path = "/data/is/Demo_IS.ini";
-    surrogate_reference_path = "/data/runs/REF.TXT";
+    method_data.surrogate_file_path = "/data/is/Demo_IS.ini";
+    method_data.surrogate_reference_path = "/data/runs/REF.TXT";
     folder_settings.slot[kLibraryTextFileSlot] = "/data/lib/demo_library.txt";
 }

@@ -12,7 +12,7 @@ class ThresholdEdits : public ::testing::Test {
   protected:
     void SetUp() override {
         construct_method_data();
-        category_thresholds = {150.5, 1.0, 2.0, 90.0, 158.0, 3.0};
+        method_data.category_thresholds = {150.5, 1.0, 2.0, 90.0, 158.0, 3.0};
     }
     ScriptedUi ui;
 };
@@ -26,7 +26,7 @@ TEST_F(ThresholdEdits, TheSemiVolatileEditShowsTheVolatileThreshold) {
 
 TEST_F(ThresholdEdits, BlankEditsTakeTheirDefaults) {
     apply_threshold_texts({" ", "", "  ", "", "", " "});
-    const CategoryThresholds& t = category_thresholds;
+    const CategoryThresholds& t = method_data.category_thresholds;
     EXPECT_EQ((std::array{t.vcs, t.vcsLn, t.n_pvcs, t.n_pvcsLn, t.svc, t.svcLn}),
               (std::array{159.0, 100.0, 159.0, 100.0, 159.0, 0.0}));
     apply_threshold_texts({"170", "5", "6", " 80 ", "170", "-1"});
@@ -36,7 +36,7 @@ TEST_F(ThresholdEdits, BlankEditsTakeTheirDefaults) {
 
 // Every edit is read whole before any threshold is stored: a refused one stores none.
 TEST_F(ThresholdEdits, ABadTextIsRefusedNamingItsEditAndStoresNothing) {
-    const CategoryThresholds before = category_thresholds;
+    const CategoryThresholds before = method_data.category_thresholds;
     for (const auto& [texts, message] :
          {std::pair{ThresholdTexts{"170", "5", "six", "80", "170", "0"},
                     "The box \"Non-Purgeable volatile compound class, linear column\" was refused: 'six' is not a number."},
@@ -44,9 +44,9 @@ TEST_F(ThresholdEdits, ABadTextIsRefusedNamingItsEditAndStoresNothing) {
           {ThresholdTexts{"159 C", "5", "6", "80", "170", "0"}, "'159 C' is not a number"}}) {
         ui.expect_message(message);
         EXPECT_FALSE(apply_threshold_texts(texts));
-        EXPECT_EQ(category_thresholds.vcs, before.vcs);
-        EXPECT_EQ(category_thresholds.vcsLn, before.vcsLn);
-        EXPECT_EQ(category_thresholds.svcLn, before.svcLn);
+        EXPECT_EQ(method_data.category_thresholds.vcs, before.vcs);
+        EXPECT_EQ(method_data.category_thresholds.vcsLn, before.vcsLn);
+        EXPECT_EQ(method_data.category_thresholds.svcLn, before.svcLn);
     }
 }
 

@@ -18,7 +18,7 @@ class DemoLmtFile : public ::testing::Test {
         construct_method_data();
         construct_process_files_data();
         ASSERT_TRUE(read_library_text_file(example_file("demo_library.txt")));
-        copy_library_compounds(compound_count, library_saved, library);
+        copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     }
     ScriptedUi ui;
 };
@@ -32,10 +32,10 @@ TEST_F(DemoLmtFile, ReadsBackAsTheEditorWroteIt) {
     EXPECT_EQ(lmt_header.size, 1.0);
     EXPECT_EQ(lmt_header.matrix, "Water");
     int analytes = 0;
-    for (int r = 0; r < compound_count; ++r) {
-        if (library_saved[r].is_internal_standard) continue;
+    for (int r = 0; r < method_data.compound_count; ++r) {
+        if (method_data.library_saved[r].is_internal_standard) continue;
         ++analytes;
-        EXPECT_EQ(slot[r].limit, library_saved[r].conc[0]) << library_saved[r].name;
+        EXPECT_EQ(slot[r].limit, method_data.library_saved[r].conc[0]) << method_data.library_saved[r].name;
     }
     EXPECT_EQ(analytes, 51);
 

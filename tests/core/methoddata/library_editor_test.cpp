@@ -15,10 +15,10 @@ protected:
         add_library_row("Toluene-d8", true, 110.6, 0.27);
         add_library_row("Benzene", false, 80.1, 0.22);
         add_library_row("Xylene", false, 139.0, 0.3);
-        saved_compound_count = compound_count;
+        saved_compound_count = method_data.compound_count;
     }
     static CompoundEntry entry(const std::string& name, const std::string& rvw, const std::string& bp) {
-        CompoundEntry e = library_compound_entry(library[1]);
+        CompoundEntry e = library_compound_entry(method_data.library[1]);
         e.name = name;
         e.rvw = rvw;
         e.bp = bp;
@@ -28,7 +28,7 @@ protected:
 };
 
 TEST_F(LibraryEditor, StoringTheControlsOfAnAnalyteAndOfAnInternalStandard) {
-    CompoundEntry e = library_compound_entry(library[1]);
+    CompoundEntry e = library_compound_entry(method_data.library[1]);
     EXPECT_EQ(e.bp, "80.1");
     EXPECT_FALSE(e.internal_standard);
     for (int k = 0; k < kMaxLevels; ++k) e.amounts[k] = std::to_string(k + 1);
@@ -36,26 +36,26 @@ TEST_F(LibraryEditor, StoringTheControlsOfAnAnalyteAndOfAnInternalStandard) {
 
     current_record = 1;
     get_library_compound_from_form(e);
-    EXPECT_EQ(library[1].cmpndType, "analyte");
-    EXPECT_EQ(library[1].conc[9], 10.0);
-    EXPECT_EQ(library[1].conc1_copy, 1.0);
-    EXPECT_EQ(library[1].casNumber, "71-43-2");
+    EXPECT_EQ(method_data.library[1].cmpndType, "analyte");
+    EXPECT_EQ(method_data.library[1].conc[9], 10.0);
+    EXPECT_EQ(method_data.library[1].conc1_copy, 1.0);
+    EXPECT_EQ(method_data.library[1].casNumber, "71-43-2");
 
     e.internal_standard = true;  // the type list decides
     get_library_compound_from_form(e);
-    EXPECT_EQ(library[1].cmpndType, "Internal Standard");
-    EXPECT_EQ(library[1].is_internal_standard, 1);
-    for (double amount : library[1].conc) EXPECT_EQ(amount, 1.0);
+    EXPECT_EQ(method_data.library[1].cmpndType, "Internal Standard");
+    EXPECT_EQ(method_data.library[1].is_internal_standard, 1);
+    for (double amount : method_data.library[1].conc) EXPECT_EQ(amount, 1.0);
 
     // Older files call an internal standard "surrogate".
-    library[2].cmpndType = "surrogate";
-    EXPECT_TRUE(library_compound_entry(library[2]).internal_standard);
+    method_data.library[2].cmpndType = "surrogate";
+    EXPECT_TRUE(library_compound_entry(method_data.library[2]).internal_standard);
 }
 
 // A box is read whole, and a box that holds no number stores nothing of the compound.
 TEST_F(LibraryEditor, ABoxThatHoldsNoNumberStopsTheStoreAndStoresNothing) {
     current_record = 1;
-    const LibraryCompound before = library[1];
+    const LibraryCompound before = method_data.library[1];
     for (const auto& [bp, amount] : {std::pair{"eighty", "1"}, {"80", "1,5"}, {"80", ""}}) {
         CompoundEntry e = entry("Benzene (new)", "0.5", bp);
         e.amounts[4] = amount;
@@ -67,9 +67,9 @@ TEST_F(LibraryEditor, ABoxThatHoldsNoNumberStopsTheStoreAndStoresNothing) {
                       std::string::npos)
                 << error.what();
         }
-        EXPECT_EQ(library[1].name, before.name);
-        EXPECT_EQ(library[1].rvw, before.rvw);
-        EXPECT_EQ(library[1].conc, before.conc);
+        EXPECT_EQ(method_data.library[1].name, before.name);
+        EXPECT_EQ(method_data.library[1].rvw, before.rvw);
+        EXPECT_EQ(method_data.library[1].conc, before.conc);
     }
 }
 
@@ -161,50 +161,50 @@ TEST_F(LibraryEditor, EveryDifferenceFromTheSavedLibraryCounts) {
         [](LibraryCompound& c) { c.MDLsoil = 2.0; },
     };
     for (const auto& change : changes) {
-        library = library_saved;
-        change(library[1]);
+        method_data.library = method_data.library_saved;
+        change(method_data.library[1]);
         EXPECT_TRUE(library_differs_from_saved());
     }
     // Deleting the last compound leaves the others as saved: the number tells.
-    library = library_saved;
-    --compound_count;
-    EXPECT_EQ(library_changed(compound_count, library_saved, library), 0);
+    method_data.library = method_data.library_saved;
+    --method_data.compound_count;
+    EXPECT_EQ(library_changed(method_data.compound_count, method_data.library_saved, method_data.library), 0);
     EXPECT_TRUE(library_differs_from_saved());
 }
 
 TEST_F(LibraryEditor, InsertAndRemoveMoveTheCompoundsButNotTheirReportingLimits) {
-    for (int i = 0; i < 3; ++i) library[i].MDLwater = i + 1.0;
+    for (int i = 0; i < 3; ++i) method_data.library[i].MDLwater = i + 1.0;
     ASSERT_TRUE(insert_library_slot(1));
-    EXPECT_EQ(compound_count, 4);
-    EXPECT_EQ(library[1].name, "");
-    EXPECT_EQ(library[1].cmpndType, "analyte");
-    EXPECT_EQ(library[1].rvw, 999.0);
-    EXPECT_EQ(library[1].conc[9], 99.0);
-    EXPECT_EQ(library[1].casNumber, "N/A");
-    EXPECT_EQ(library[2].name, "Benzene");
-    EXPECT_EQ(library[3].name, "Xylene");
-    EXPECT_EQ(library[3].MDLwater, -1.0);  // a limit belongs to its table position
-    EXPECT_EQ(library[1].MDLwater, 2.0);
+    EXPECT_EQ(method_data.compound_count, 4);
+    EXPECT_EQ(method_data.library[1].name, "");
+    EXPECT_EQ(method_data.library[1].cmpndType, "analyte");
+    EXPECT_EQ(method_data.library[1].rvw, 999.0);
+    EXPECT_EQ(method_data.library[1].conc[9], 99.0);
+    EXPECT_EQ(method_data.library[1].casNumber, "N/A");
+    EXPECT_EQ(method_data.library[2].name, "Benzene");
+    EXPECT_EQ(method_data.library[3].name, "Xylene");
+    EXPECT_EQ(method_data.library[3].MDLwater, -1.0);  // a limit belongs to its table position
+    EXPECT_EQ(method_data.library[1].MDLwater, 2.0);
 
     ASSERT_TRUE(remove_library_slot(0));
-    EXPECT_EQ(compound_count, 3);
-    EXPECT_EQ(library[0].name, "");
-    EXPECT_EQ(library[2].name, "Xylene");
-    EXPECT_EQ(library[0].MDLwater, 1.0);
+    EXPECT_EQ(method_data.compound_count, 3);
+    EXPECT_EQ(method_data.library[0].name, "");
+    EXPECT_EQ(method_data.library[2].name, "Xylene");
+    EXPECT_EQ(method_data.library[0].MDLwater, 1.0);
 }
 
 TEST_F(LibraryEditor, TheTableNeitherOverflowsNorEmpties) {
-    compound_count = kMaxCompounds;
-    library[kMaxCompounds - 1].name = "Last";
+    method_data.compound_count = kMaxCompounds;
+    method_data.library[kMaxCompounds - 1].name = "Last";
     ui.expect_message("No compound can be added.");
     EXPECT_FALSE(insert_library_slot(0));
-    EXPECT_EQ(compound_count, kMaxCompounds);
-    EXPECT_EQ(library[kMaxCompounds - 1].name, "Last");
+    EXPECT_EQ(method_data.compound_count, kMaxCompounds);
+    EXPECT_EQ(method_data.library[kMaxCompounds - 1].name, "Last");
 
-    compound_count = 1;
+    method_data.compound_count = 1;
     ui.expect_message("the last compound cannot be deleted");
     EXPECT_FALSE(remove_library_slot(0));
-    EXPECT_EQ(compound_count, 1);
+    EXPECT_EQ(method_data.compound_count, 1);
 
     current_record = kMaxCompounds;
     ui.expect_message("Save it with Save As.");
@@ -217,16 +217,16 @@ TEST_F(LibraryEditor, RecordsTakeTheirPropertiesFromTheLibraryRowOfTheirName) {
     add_record("Renamed away", 1.0, 1.0);
     add_record("Toluene-d8", 1.0, 1.0);
     insert_library_slot(0);  // the internal standard moves to row 1
-    library[1].bp = 200.0;
-    library[1].rvw = 0.31;
-    surrogates[surrogate_count].name = "Toluene-d8";  // past the records in use
+    method_data.library[1].bp = 200.0;
+    method_data.library[1].rvw = 0.31;
+    method_data.surrogates[method_data.surrogate_count].name = "Toluene-d8";  // past the records in use
     EXPECT_TRUE(standards_follow_library());
-    EXPECT_EQ(surrogates[1].bp, 200.0);
-    EXPECT_EQ(surrogates[1].rvw, 0.31);
-    EXPECT_EQ(surrogates[1].LibCmpndNum, 2);
-    EXPECT_EQ(surrogates[0].bp, 1.0);
-    EXPECT_EQ(surrogates[0].rvw, 1.0);
-    EXPECT_NE(surrogates[surrogate_count].bp, 200.0);
+    EXPECT_EQ(method_data.surrogates[1].bp, 200.0);
+    EXPECT_EQ(method_data.surrogates[1].rvw, 0.31);
+    EXPECT_EQ(method_data.surrogates[1].LibCmpndNum, 2);
+    EXPECT_EQ(method_data.surrogates[0].bp, 1.0);
+    EXPECT_EQ(method_data.surrogates[0].rvw, 1.0);
+    EXPECT_NE(method_data.surrogates[method_data.surrogate_count].bp, 200.0);
     EXPECT_FALSE(standards_follow_library());  // nothing left to change
 }
 
@@ -239,17 +239,17 @@ TEST_F(LibraryEditor, ACreatedCompoundTakesItsTypesAmounts) {
     for (int k = 0; k < kMaxLevels; ++k) e.amounts[k] = std::to_string(10 * (k + 1));
     current_record = 0;
     store_created_compound(e);
-    EXPECT_EQ(library[0].cmpndType, "analyte");
-    EXPECT_EQ(library[0].conc[9], 100.0);
-    EXPECT_EQ(library[0].rvo, 999.0);
-    EXPECT_EQ(library[0].partcoef, 999.0);
-    EXPECT_EQ(library[0].casNumber, "91-20-3");
+    EXPECT_EQ(method_data.library[0].cmpndType, "analyte");
+    EXPECT_EQ(method_data.library[0].conc[9], 100.0);
+    EXPECT_EQ(method_data.library[0].rvo, 999.0);
+    EXPECT_EQ(method_data.library[0].partcoef, 999.0);
+    EXPECT_EQ(method_data.library[0].casNumber, "91-20-3");
 
     e.internal_standard = true;
     e.amounts[1] = "enter value";  // not read for an internal standard
     store_created_compound(e);
-    EXPECT_EQ(library[0].cmpndType, "Internal Standard");
-    EXPECT_EQ(library[0].conc[9], 10.0);
+    EXPECT_EQ(method_data.library[0].cmpndType, "Internal Standard");
+    EXPECT_EQ(method_data.library[0].conc[9], 10.0);
 
     // Leaving a box: an rvw counts only above 0; a bp or an amount unless it is 0; a text
     // that is no number, and an amount below 0, are refused naming the box.
@@ -282,24 +282,24 @@ TEST_F(LibraryEditor, ACreatedCompoundTakesItsTypesAmounts) {
 }
 
 TEST_F(LibraryEditor, LeavingWithoutSavingPutsBackTheLibraryAsSaved) {
-    loaded_variable_mode = variable_mode;
-    library[1].name = "Renamed";
+    method_data.loaded_variable_mode = method_data.variable_mode;
+    method_data.library[1].name = "Renamed";
     insert_library_slot(3);
-    variable_mode.one_variable_mode = 1;
+    method_data.variable_mode.one_variable_mode = 1;
     variables_changed = 1;
     discard_library_edits();
-    EXPECT_EQ(compound_count, 3);
-    EXPECT_EQ(library[1].name, "Benzene");
-    EXPECT_EQ(variable_mode.one_variable_mode, 0);
+    EXPECT_EQ(method_data.compound_count, 3);
+    EXPECT_EQ(method_data.library[1].name, "Benzene");
+    EXPECT_EQ(method_data.variable_mode.one_variable_mode, 0);
     EXPECT_FALSE(library_differs_from_saved());
 
     // Create mode types into the same table; the loaded library comes back afterwards.
     LibrarySnapshot before = take_library_snapshot();
-    compound_count = 0;
-    library[0].name = "Typed";
+    method_data.compound_count = 0;
+    method_data.library[0].name = "Typed";
     restore_library_snapshot(before);
-    EXPECT_EQ(compound_count, 3);
-    EXPECT_EQ(library[0].name, "Toluene-d8");
+    EXPECT_EQ(method_data.compound_count, 3);
+    EXPECT_EQ(method_data.library[0].name, "Toluene-d8");
 }
 
 }  // namespace

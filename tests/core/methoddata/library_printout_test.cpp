@@ -14,7 +14,7 @@ protected:
     void SetUp() override {
         construct_method_data();
         for (int i = 0; i < 60; ++i) {
-            LibraryCompound& c = library[i];
+            LibraryCompound& c = method_data.library[i];
             c.name = "Compound " + std::to_string(i + 1);
             c.is_internal_standard = i == 0;
             c.rvw = 0.5;
@@ -22,16 +22,16 @@ protected:
             for (int k = 0; k < kMaxLevels; ++k) c.conc[k] = 1000.0 * (k + 1);
             c.casNumber = " 71-43-2 ";
         }
-        compound_count = 60;
+        method_data.compound_count = 60;
     }
     ScriptedUi ui;  // fixes the clock
     RecordingCanvas canvas;
 };
 
 TEST_F(LibraryPrintout, TheHeaderAndTheFirstCompound) {
-    variable_mode.variable1_label = "Volatility";
-    variable_mode.variable2_label = "BP";
-    print_library(canvas, 1, library, "/data/demo_library.txt");
+    method_data.variable_mode.variable1_label = "Volatility";
+    method_data.variable_mode.variable2_label = "BP";
+    print_library(canvas, 1, method_data.library, "/data/demo_library.txt");
     EXPECT_TRUE(canvas.job_begun && canvas.job_ended);
     EXPECT_EQ(canvas.ops.front().font.name, "Arial");
     EXPECT_EQ(canvas.ops.front().font.size, 8);
@@ -54,8 +54,8 @@ TEST_F(LibraryPrintout, TheHeaderAndTheFirstCompound) {
 }
 
 TEST_F(LibraryPrintout, OneVariableTitlesAndEveryTextOnThePage) {
-    variable_mode.one_variable_mode = 1;
-    print_library(canvas, compound_count, library, "lib.txt");
+    method_data.variable_mode.one_variable_mode = 1;
+    print_library(canvas, method_data.compound_count, method_data.library, "lib.txt");
     EXPECT_NE(canvas.find_text("Ln"), nullptr);
     EXPECT_NE(canvas.find_text("Linear"), nullptr);
     // The tenth amount ends inside the page, however wide its text.
@@ -65,7 +65,7 @@ TEST_F(LibraryPrintout, OneVariableTitlesAndEveryTextOnThePage) {
 }
 
 TEST_F(LibraryPrintout, ANewPageRepeatsTheHeaderAndStartsWhereTheFirstDid) {
-    print_library(canvas, compound_count, library, "lib.txt");
+    print_library(canvas, method_data.compound_count, method_data.library, "lib.txt");
     ASSERT_GE(canvas.page, 2);
     const CanvasOp* first = canvas.find_text("Compound 1");
     const CanvasOp* page2_top = nullptr;

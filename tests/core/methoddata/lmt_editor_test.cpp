@@ -161,7 +161,7 @@ TEST_F(LmtEditor, ABadLimitCellStoresNothing) {
 TEST_F(LmtEditor, InternalStandardFileIsComparedWithTheOneInUse) {
     EXPECT_TRUE(confirm_lmt_internal_standard_file("is.ini"));  // nothing in use: the typed name
 
-    surrogate_file_path = "/data/is.ini";
+    method_data.surrogate_file_path = "/data/is.ini";
     EXPECT_TRUE(confirm_lmt_internal_standard_file("/DATA/IS.INI"));
 
     lmt_header.internal_standard_file = " /data/other.ini\n";  // the last file read counts first

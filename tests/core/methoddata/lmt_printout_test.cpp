@@ -19,7 +19,7 @@ class LmtPrintout : public ::testing::Test {
     ReportingLimitSlot slot_with_limits() const {
         ReportingLimitSlot slot;
         fill_slot_from_library(slot);
-        for (int r = 0; r < compound_count; ++r) slot[r].limit = 0.5 * r;
+        for (int r = 0; r < method_data.compound_count; ++r) slot[r].limit = 0.5 * r;
         return slot;
     }
     const CanvasOp& at(const RecordingCanvas& c, const std::string& text) const {

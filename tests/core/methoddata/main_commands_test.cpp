@@ -20,12 +20,12 @@ protected:
         construct_method_data();
         start_main_window_in(menu, folder.path());
         // Method data of an earlier load that Load Library must clear.
-        library[0].name = "Old";
-        library_saved[0].name = "Old";
-        surrogates[0].name = "Old IS";
-        surrogate_file_path = "/surrogates/OLD.INI";
-        surrogate_file_loaded = 1;
-        surrogate_range_limits.MinBP = 40.0;
+        method_data.library[0].name = "Old";
+        method_data.library_saved[0].name = "Old";
+        method_data.surrogates[0].name = "Old IS";
+        method_data.surrogate_file_path = "/surrogates/OLD.INI";
+        method_data.surrogate_file_loaded = 1;
+        method_data.surrogate_range_limits.MinBP = 40.0;
         main_flags.NewLibraryMode = 1;
         main_flags.CalibrationFromFile = 1;
     }
@@ -42,7 +42,7 @@ TEST_F(MainCommands, StartSetsTheVersionTheFlagsAndTheInstallFolder) {
     request_type = 9;
     MainMenuState m;
     start_main_form(m);
-    EXPECT_EQ(library_version, "Version 4.2");
+    EXPECT_EQ(method_data.library_version, "Version 4.2");
     EXPECT_EQ(main_flags.DelimitedReports, 1);
     EXPECT_EQ(main_flags.BatchReport, 1);
     EXPECT_EQ(request_type, 0);
@@ -56,21 +56,21 @@ TEST_F(MainCommands, LoadLibraryReadsTheFileAndRecordsItUpperCased) {
     std::string file = example_file("demo_library.txt");
     ui.open_returns(file);
     load_library_command(menu);
-    ASSERT_EQ(library_loaded, 1);
-    EXPECT_GT(compound_count, 40);
-    EXPECT_EQ(library_saved[compound_count - 1].name, library[compound_count - 1].name);
+    ASSERT_EQ(method_data.library_loaded, 1);
+    EXPECT_GT(method_data.compound_count, 40);
+    EXPECT_EQ(method_data.library_saved[method_data.compound_count - 1].name, method_data.library[method_data.compound_count - 1].name);
     EXPECT_EQ(folder_settings.slot[kLibraryTextFileSlot], file);
-    EXPECT_EQ(folder_settings.slot[kFilePathSlot], library_ini_path);
+    EXPECT_EQ(folder_settings.slot[kFilePathSlot], method_data.library_ini_path);
     EXPECT_EQ(file_setting("filePath"), to_upper(up_to_last_dot(file)) + ".INI");
     EXPECT_EQ(menu.caption(UpdateLibrary1), "Edit Library... --> DEMO_LIBRARY.TXT");
     EXPECT_TRUE(menu.enabled(OpenSurrogateFile1));
     EXPECT_EQ(main_flags.NewLibraryMode, 0);
     EXPECT_EQ(main_flags.CalibrationFromFile, 0);
-    EXPECT_EQ(surrogate_range_limits.MinBP, kNotSet);
-    EXPECT_EQ(surrogates[0].name, kDummyName);
+    EXPECT_EQ(method_data.surrogate_range_limits.MinBP, kNotSet);
+    EXPECT_EQ(method_data.surrogates[0].name, kDummyName);
     // The records it reset came from a file that is no longer in memory.
-    EXPECT_EQ(surrogate_file_path, "");
-    EXPECT_EQ(surrogate_file_loaded, 0);
+    EXPECT_EQ(method_data.surrogate_file_path, "");
+    EXPECT_EQ(method_data.surrogate_file_loaded, 0);
 }
 
 TEST_F(MainCommands, LoadLibraryStartsInTheFolderOfTheLastLibrary) {
@@ -92,12 +92,12 @@ TEST_F(MainCommands, LoadLibraryStartsInTheFolderOfTheLastLibrary) {
 TEST_F(MainCommands, CancelledOrRefusedLoadChangesNothing) {
     ui.open_returns(example_file("demo_library.txt"));
     load_library_command(menu);
-    ASSERT_EQ(library_loaded, 1);
+    ASSERT_EQ(method_data.library_loaded, 1);
     const std::string recorded = file_setting("filePath");
-    const int compounds = compound_count;
-    surrogates[0].name = "Loaded IS";
-    surrogate_file_path = "/surrogates/LOADED.INI";
-    surrogate_range_limits.MinBP = 40.0;
+    const int compounds = method_data.compound_count;
+    method_data.surrogates[0].name = "Loaded IS";
+    method_data.surrogate_file_path = "/surrogates/LOADED.INI";
+    method_data.surrogate_range_limits.MinBP = 40.0;
 
     ui.expect_message("Quantilyzer: 06003-1");
     ui.expect_message("is not a compound library");
@@ -106,16 +106,18 @@ TEST_F(MainCommands, CancelledOrRefusedLoadChangesNothing) {
                                                   folder.write("set.ini", "[compound1]\nname=Acetone-d6\n")};
     for (const auto& choice : choices) {
         const MainMenuState before = menu;
+        const MethodData whole = method_data;
         ui.open_returns(choice);
         load_library_command(menu);
         SCOPED_TRACE(choice.value_or("cancelled"));
-        EXPECT_EQ(library_loaded, 1);
-        EXPECT_EQ(compound_count, compounds);
-        EXPECT_EQ(library[0].name, library_saved[0].name);
-        EXPECT_NE(library[0].name, kDummyName);
-        EXPECT_EQ(surrogates[0].name, "Loaded IS");
-        EXPECT_EQ(surrogate_file_path, "/surrogates/LOADED.INI");
-        EXPECT_EQ(surrogate_range_limits.MinBP, 40.0);
+        EXPECT_TRUE(method_data == whole) << "a member of the method data was left changed";
+        EXPECT_EQ(method_data.library_loaded, 1);
+        EXPECT_EQ(method_data.compound_count, compounds);
+        EXPECT_EQ(method_data.library[0].name, method_data.library_saved[0].name);
+        EXPECT_NE(method_data.library[0].name, kDummyName);
+        EXPECT_EQ(method_data.surrogates[0].name, "Loaded IS");
+        EXPECT_EQ(method_data.surrogate_file_path, "/surrogates/LOADED.INI");
+        EXPECT_EQ(method_data.surrogate_range_limits.MinBP, 40.0);
         EXPECT_EQ(folder_settings.slot[kLibraryTextFileSlot], example_file("demo_library.txt"));
         EXPECT_EQ(file_setting("filePath"), recorded);
         for (int i = 0; i < kMenuItemCount; ++i) {
@@ -129,13 +131,13 @@ TEST_F(MainCommands, CancelledOrRefusedLoadChangesNothing) {
 TEST_F(MainCommands, EditLibraryReadsTheLastLibraryAgain) {
     ui.open_returns(example_file("demo_library.txt"));
     load_library_command(menu);
-    library[0].name = "Changed in memory";
-    library_saved[0].name = "Changed in memory";
+    method_data.library[0].name = "Changed in memory";
+    method_data.library_saved[0].name = "Changed in memory";
     variables_changed = 1;
     current_record = 5;
     ASSERT_TRUE(edit_library_command());
-    EXPECT_NE(library[0].name, "Changed in memory");
-    EXPECT_EQ(library_saved[0].name, library[0].name);
+    EXPECT_NE(method_data.library[0].name, "Changed in memory");
+    EXPECT_EQ(method_data.library_saved[0].name, method_data.library[0].name);
     EXPECT_EQ(variables_changed, 0);
     EXPECT_EQ(current_record, 0);
 }

@@ -24,8 +24,8 @@ class ReportingLimitFile : public ::testing::Test {
     ReportingLimitSlot slot_from_library() const {
         ReportingLimitSlot slot;
         for (int r = 0; r < kMaxCompounds; ++r) {
-            slot[r].name = library_saved[r].name;
-            slot[r].is_internal_standard = library_saved[r].is_internal_standard;
+            slot[r].name = method_data.library_saved[r].name;
+            slot[r].is_internal_standard = method_data.library_saved[r].is_internal_standard;
         }
         return slot;
     }
@@ -114,7 +114,7 @@ TEST_F(ReportingLimitFile, WrittenFileReadsBackWhole) {
     process_files_data.samples[4].reporting_limits.fill(ReportingLimit_init());
     ASSERT_EQ(read_reporting_limits_file(path, 4), 1);
     for (int r = 0; r <= 3; ++r) {
-        EXPECT_EQ(process_files_data.samples[4].reporting_limits[r].name, library_saved[r].name);
+        EXPECT_EQ(process_files_data.samples[4].reporting_limits[r].name, method_data.library_saved[r].name);
         EXPECT_EQ(process_files_data.samples[4].reporting_limits[r].limit, slot[r].limit)
             << r;  // the internal standard: 0
     }
@@ -134,7 +134,7 @@ TEST_F(ReportingLimitFile, ATextHoldingTheSeparatorIsRefused) {
              [](LmtHeader& h) { h.matrix = "soil;clay"; },
              [](LmtHeader& h) { h.comment = "a;b"; },
              [](LmtHeader& h) { h.internal_standard_file = "is;1.ini"; },
-             [](LmtHeader&) { library_saved[0].name = "Benzene;d6"; },
+             [](LmtHeader&) { method_data.library_saved[0].name = "Benzene;d6"; },
          }) {
         LmtHeader h = header(1, "soil", "ng/g");
         change(h);
@@ -151,7 +151,7 @@ TEST_F(ReportingLimitFile, ANameWithBlanksAroundItIsRefused) {
     TempFolder temp;
     const std::string path = temp.write("kept.lmt", "old");
     for (const char* name : {"Benzene ", " Benzene", "Benzene\t"}) {
-        library_saved[0].name = name;
+        method_data.library_saved[0].name = name;
         ui.expect_message("has blanks around it");
         EXPECT_FALSE(write_lmt_file(path, header(1, "soil", "ng/g"), "lib.txt", slot_from_library())) << name;
         EXPECT_EQ(read_file_text(path), "old");
@@ -169,7 +169,7 @@ TEST_F(ReportingLimitFile, FindLibraryCompoundIsExactAndTakesTheFirstMatch) {
     add_library_row("Benzene", false);
     add_library_row("Toluene", false);
     add_library_row("Toluene", false);
-    library_saved[3].name = "Beyond";  // past compound_count
+    method_data.library_saved[3].name = "Beyond";  // past compound_count
     EXPECT_EQ(find_library_compound("Toluene"), 1);
     EXPECT_EQ(find_library_compound("benzene"), kNotFound);
     EXPECT_EQ(find_library_compound("Beyond"), kNotFound);

@@ -21,19 +21,19 @@ class SurrogateEditor : public ::testing::Test {
     void SetUp() override {
         construct_method_data();
         add_two_group_records();
-        for (int q = 0; q < surrogate_count; ++q) surrogates[q].LibCmpndNum = q + 1;
+        for (int q = 0; q < method_data.surrogate_count; ++q) method_data.surrogates[q].LibCmpndNum = q + 1;
 
         data_root_folder = temp.path();
         make_folders(save_folder());
-        surrogate_file_path = temp.file("LOADED.INI");
+        method_data.surrogate_file_path = temp.file("LOADED.INI");
         IniFile file;
-        file.set_path(surrogate_file_path);
-        write_surrogate_file(surrogate_count, file, surrogates);
-        loaded_text = read_file_text(surrogate_file_path);
-        surrogate_range_limits = {45.0, 110.0, 1.5, 200.0};  // as a file may hold them
+        file.set_path(method_data.surrogate_file_path);
+        write_surrogate_file(method_data.surrogate_count, file, method_data.surrogates);
+        loaded_text = read_file_text(method_data.surrogate_file_path);
+        method_data.surrogate_range_limits = {45.0, 110.0, 1.5, 200.0};  // as a file may hold them
         limits_measured_on_records();                          // as its load does
 
-        surrogates_saved = surrogates;  // as Edit Internal Standard File does
+        method_data.surrogates_saved = method_data.surrogates;  // as Edit Internal Standard File does
         begin_surrogate_editing();
     }
     std::string save_folder() const { return temp.path() + "/5847dir/Surrogates"; }
@@ -53,42 +53,42 @@ TEST_F(SurrogateEditor, ModifiedCountsFlagsLimitMarksAndLimitsButNotNames) {
         void (*apply)();
         int modified;
     } changes[] = {
-        {"rv group", [] { surrogates[2].rvwgroup[5] = 1; }, 1},
-        {"bp group", [] { surrogates[9].bpgroup[0] = 1; }, 1},
-        {"first pass", [] { surrogates[0].first_pass = 1; }, 1},
-        {"checked", [] { surrogates[4].checked_surrogate = 1; }, 1},
-        {"limit", [] { surrogate_range_limits.MaxBP = 111.0; }, 1},
-        {"volatile threshold", [] { category_thresholds.vcs = 150.0; }, 1},
-        {"non-purgeable threshold", [] { category_thresholds.n_pvcsLn = 90.0; }, 1},
-        {"a threshold the file does not keep", [] { category_thresholds.svcLn = 5.0; }, 0},
-        {"name", [] { surrogates[1].name = "Renamed"; }, 0},
-        {"record past the count", [] { surrogates[surrogate_count].first_pass = 1; }, 0},
+        {"rv group", [] { method_data.surrogates[2].rvwgroup[5] = 1; }, 1},
+        {"bp group", [] { method_data.surrogates[9].bpgroup[0] = 1; }, 1},
+        {"first pass", [] { method_data.surrogates[0].first_pass = 1; }, 1},
+        {"checked", [] { method_data.surrogates[4].checked_surrogate = 1; }, 1},
+        {"limit", [] { method_data.surrogate_range_limits.MaxBP = 111.0; }, 1},
+        {"volatile threshold", [] { method_data.category_thresholds.vcs = 150.0; }, 1},
+        {"non-purgeable threshold", [] { method_data.category_thresholds.n_pvcsLn = 90.0; }, 1},
+        {"a threshold the file does not keep", [] { method_data.category_thresholds.svcLn = 5.0; }, 0},
+        {"name", [] { method_data.surrogates[1].name = "Renamed"; }, 0},
+        {"record past the count", [] { method_data.surrogates[method_data.surrogate_count].first_pass = 1; }, 0},
     };
     for (const Change& c : changes) {
-        const SurrogateTable before = surrogates;
-        const SurrogateRangeLimits limits = surrogate_range_limits;
-        const CategoryThresholds thresholds = category_thresholds;
+        const SurrogateTable before = method_data.surrogates;
+        const SurrogateRangeLimits limits = method_data.surrogate_range_limits;
+        const CategoryThresholds thresholds = method_data.category_thresholds;
         c.apply();
         EXPECT_EQ(surrogates_modified(false), c.modified) << c.what;
-        surrogates = before;
-        surrogate_range_limits = limits;
-        category_thresholds = thresholds;
+        method_data.surrogates = before;
+        method_data.surrogate_range_limits = limits;
+        method_data.category_thresholds = thresholds;
     }
 }
 
 TEST_F(SurrogateEditor, CopyAndFindWorkOnTheRecordsInUse) {
     SurrogateTable copy{};
-    surrogates[surrogate_count].name = "beyond";
-    copy_surrogate_records(surrogates, copy);
+    method_data.surrogates[method_data.surrogate_count].name = "beyond";
+    copy_surrogate_records(method_data.surrogates, copy);
     EXPECT_EQ(copy[3].name, "S4");
-    EXPECT_EQ(copy[3].bpgroup, surrogates[3].bpgroup);
-    EXPECT_DOUBLE_EQ(copy[3].rvw, surrogates[3].rvw);
-    EXPECT_EQ(copy[surrogate_count].name, "DUMMY");
+    EXPECT_EQ(copy[3].bpgroup, method_data.surrogates[3].bpgroup);
+    EXPECT_DOUBLE_EQ(copy[3].rvw, method_data.surrogates[3].rvw);
+    EXPECT_EQ(copy[method_data.surrogate_count].name, "DUMMY");
 
-    library[4].name = "S2";  // found by name, whatever its record number
+    method_data.library[4].name = "S2";  // found by name, whatever its record number
     EXPECT_EQ(find_surrogate_by_library_number(5), 1);
     EXPECT_EQ(find_surrogate_by_library_number(0), -1);
-    EXPECT_EQ(find_surrogate_by_library_number(compound_count + 1), -1);
+    EXPECT_EQ(find_surrogate_by_library_number(method_data.compound_count + 1), -1);
 }
 
 TEST_F(SurrogateEditor, TheCounterChoosesTheRecord) {
@@ -106,8 +106,8 @@ TEST_F(SurrogateEditor, TheCounterChoosesTheRecord) {
 }
 
 TEST_F(SurrogateEditor, SetLimitsRefusesFailingGroupings) {
-    surrogates[7].first_pass = 0;  // two first-pass standards
-    surrogates[6].bpgroup[1] = 0;  // BP group 2 of two
+    method_data.surrogates[7].first_pass = 0;  // two first-pass standards
+    method_data.surrogates[6].bpgroup[1] = 0;  // BP group 2 of two
     ui.expect_message("There must be");
     EXPECT_FALSE(set_limits_command());
     EXPECT_EQ(ui.last_message().text,
@@ -117,43 +117,43 @@ TEST_F(SurrogateEditor, SetLimitsRefusesFailingGroupings) {
     EXPECT_EQ(ui.last_message().caption, "Error");
     EXPECT_EQ(grouping_error, 1);
 
-    variable_mode.one_variable_mode = 1;  // RV alone: no first-pass or BP rule
-    variable_mode.rvw_variable_chosen = 1;
+    method_data.variable_mode.one_variable_mode = 1;  // RV alone: no first-pass or BP rule
+    method_data.variable_mode.rvw_variable_chosen = 1;
     EXPECT_TRUE(set_limits_command());
     EXPECT_EQ(grouping_error, 0);
 }
 
 TEST_F(SurrogateEditor, SetLimitsForgetsLimitsOnlyWhenTheGroupingsChanged) {
-    user_limits_applied = 1;
+    method_data.user_limits_applied = 1;
     EXPECT_TRUE(set_limits_command());
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 45.0);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinBP, 45.0);
 
-    surrogates[0].checked_surrogate = 1;  // moves no group band
+    method_data.surrogates[0].checked_surrogate = 1;  // moves no group band
     EXPECT_TRUE(set_limits_command());
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 45.0);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinBP, 45.0);
 
     // A BP group moves the BP bands only: the RV limits stay, an rvw then moves them too.
-    surrogates[0].bpgroup[1] = 1;
+    method_data.surrogates[0].bpgroup[1] = 1;
     EXPECT_TRUE(set_limits_command());
-    EXPECT_TRUE(is_not_set(surrogate_range_limits.MinBP));
-    EXPECT_TRUE(is_not_set(surrogate_range_limits.MaxBP));
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinRVW, 1.5);
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxRVW, 200.0);
-    EXPECT_EQ(user_limits_applied, 0);
-    surrogate_range_limits.MinBP = 42.0;
-    surrogates[6].rvw = std::exp(7.0);
+    EXPECT_TRUE(is_not_set(method_data.surrogate_range_limits.MinBP));
+    EXPECT_TRUE(is_not_set(method_data.surrogate_range_limits.MaxBP));
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinRVW, 1.5);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MaxRVW, 200.0);
+    EXPECT_EQ(method_data.user_limits_applied, 0);
+    method_data.surrogate_range_limits.MinBP = 42.0;
+    method_data.surrogates[6].rvw = std::exp(7.0);
     EXPECT_TRUE(set_limits_command());
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 42.0);
-    EXPECT_TRUE(is_not_set(surrogate_range_limits.MinRVW));
-    EXPECT_TRUE(is_not_set(surrogate_range_limits.MaxRVW));
-    surrogates[1].first_pass = 1;  // the first pass moves both
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinBP, 42.0);
+    EXPECT_TRUE(is_not_set(method_data.surrogate_range_limits.MinRVW));
+    EXPECT_TRUE(is_not_set(method_data.surrogate_range_limits.MaxRVW));
+    method_data.surrogates[1].first_pass = 1;  // the first pass moves both
     EXPECT_TRUE(set_limits_command());
-    EXPECT_TRUE(is_not_set(surrogate_range_limits.MinBP));
+    EXPECT_TRUE(is_not_set(method_data.surrogate_range_limits.MinBP));
 
     // Limits applied after that survive the next Set Limits; the change is still one to save.
-    surrogate_range_limits.MinBP = 41.0;
+    method_data.surrogate_range_limits.MinBP = 41.0;
     EXPECT_TRUE(set_limits_command());
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 41.0);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinBP, 41.0);
     EXPECT_EQ(surrogates_modified(false), 1);
 }
 
@@ -163,15 +163,15 @@ TEST_F(SurrogateEditor, SaveAsWritesTheWholeFileAndMakesItTheFileInUse) {
     const FileDialogRequest& request = ui.save_requests.back();
     EXPECT_EQ(request.start_folder, save_folder());
     EXPECT_EQ(request.filter, "Surrogate files (*.ini)|*.ini");
-    EXPECT_EQ(surrogate_file_written, 1);
-    EXPECT_EQ(surrogate_file_path, saved("copy.ini"));  // its groupings are those in memory
+    EXPECT_EQ(method_data.surrogate_file_written, 1);
+    EXPECT_EQ(method_data.surrogate_file_path, saved("copy.ini"));  // its groupings are those in memory
 
     IniFile file;
     ASSERT_TRUE(file.load(saved("copy.ini")));
     EXPECT_EQ(file.get_int("header", "number_comps", 0), 10);
     EXPECT_EQ(file.get_string("compound10", "name", ""), "FP3");
     EXPECT_EQ(file.get_int("compound5", "bpgroup2", 0), 1);
-    EXPECT_DOUBLE_EQ(file.get_double("CheckSurrLimits", "LinearVCS", 0), category_thresholds.vcs);
+    EXPECT_DOUBLE_EQ(file.get_double("CheckSurrLimits", "LinearVCS", 0), method_data.category_thresholds.vcs);
     EXPECT_TRUE(file.has_key("CheckSurrLimits", "LnNPVCS"));
 
     // A name ending in ".ini" keeps its own ending; a refused save leaves the file in use.
@@ -180,7 +180,7 @@ TEST_F(SurrogateEditor, SaveAsWritesTheWholeFileAndMakesItTheFileInUse) {
     EXPECT_TRUE(file_exists(saved("MINE.INI")));
     ui.save_returns(std::nullopt);
     EXPECT_FALSE(save_as_surrogate_command());
-    EXPECT_EQ(surrogate_file_path, saved("MINE.INI"));
+    EXPECT_EQ(method_data.surrogate_file_path, saved("MINE.INI"));
 }
 
 // Save As and Exit's save write the same limits: those in memory while the records they
@@ -198,15 +198,15 @@ TEST_F(SurrogateEditor, BothSavesKeepTheLimitsUntilTheGroupsMoveUnderThem) {
     };
     const Case cases[] = {
         {"nothing edited", [] {}, 0, held},
-        {"checked flag", [] { surrogates[1].checked_surrogate = 1; }, 0, held},
-        {"a limit not set", [] { surrogate_range_limits.MaxRVW = kNotSet; }, 0, {45.0, 110.0, 1.5, std::exp(5.5)}},
-        {"bp group", [] { surrogates[4].bpgroup[0] = 1; }, 0, {40.0, 115.0, 1.5, 200.0}},
-        {"first pass", [] { surrogates[0].first_pass = 1; }, 0, {50.0, 115.0, 1.0, std::exp(5.5)}},
-        {"a bp the library changed", [] { surrogates[0].bp = 41.0; }, 0, {41.0, 115.0, 1.5, 200.0}},
-        {"an rvw the library changed", [] { surrogates[6].rvw = std::exp(7.0); }, 0, {45.0, 110.0, 1.0, std::exp(6.0)}},
-        {"rv group", [] { surrogates[2].rvwgroup[1] = 1; }, 0, {45.0, 110.0, 1.0, std::exp(5.5)}},
-        {"bp and rv groups", [] { surrogates[4].bpgroup[0] = surrogates[2].rvwgroup[1] = 1; }, 0, defaults},
-        {"applied, then a group", [] { surrogates[4].bpgroup[0] = 1; }, 1, held},
+        {"checked flag", [] { method_data.surrogates[1].checked_surrogate = 1; }, 0, held},
+        {"a limit not set", [] { method_data.surrogate_range_limits.MaxRVW = kNotSet; }, 0, {45.0, 110.0, 1.5, std::exp(5.5)}},
+        {"bp group", [] { method_data.surrogates[4].bpgroup[0] = 1; }, 0, {40.0, 115.0, 1.5, 200.0}},
+        {"first pass", [] { method_data.surrogates[0].first_pass = 1; }, 0, {50.0, 115.0, 1.0, std::exp(5.5)}},
+        {"a bp the library changed", [] { method_data.surrogates[0].bp = 41.0; }, 0, {41.0, 115.0, 1.5, 200.0}},
+        {"an rvw the library changed", [] { method_data.surrogates[6].rvw = std::exp(7.0); }, 0, {45.0, 110.0, 1.0, std::exp(6.0)}},
+        {"rv group", [] { method_data.surrogates[2].rvwgroup[1] = 1; }, 0, {45.0, 110.0, 1.0, std::exp(5.5)}},
+        {"bp and rv groups", [] { method_data.surrogates[4].bpgroup[0] = method_data.surrogates[2].rvwgroup[1] = 1; }, 0, defaults},
+        {"applied, then a group", [] { method_data.surrogates[4].bpgroup[0] = 1; }, 1, held},
     };
     int n = 0;
     ui.allow_any_message = true;  // the grouping check of Exit may complain
@@ -214,7 +214,7 @@ TEST_F(SurrogateEditor, BothSavesKeepTheLimitsUntilTheGroupsMoveUnderThem) {
         for (const Case& c : cases) {
             const std::string name = "limits" + std::to_string(++n);
             SetUp();
-            user_limits_applied = c.applied;
+            method_data.user_limits_applied = c.applied;
             c.edit();
             if (exit) {
                 ui.answer(Answer::Yes);
@@ -236,9 +236,9 @@ TEST_F(SurrogateEditor, BothSavesKeepTheLimitsUntilTheGroupsMoveUnderThem) {
 
     // One variable: the limits of the variable in use follow the same rule.
     SetUp();
-    variable_mode.one_variable_mode = 1;
-    variable_mode.bp_variable_chosen = 1;
-    surrogates[2].checked_surrogate = 1;
+    method_data.variable_mode.one_variable_mode = 1;
+    method_data.variable_mode.bp_variable_chosen = 1;
+    method_data.surrogates[2].checked_surrogate = 1;
     ui.answer(Answer::Yes);
     ui.save_returns(saved("one"));
     EXPECT_TRUE(exit_surrogate_editor_command(false));
@@ -259,7 +259,7 @@ TEST_F(SurrogateEditor, SaveAsAsksBeforeReplacingAFile) {
     EXPECT_EQ(ui.messages[0].caption, "Warning");
     EXPECT_EQ(ui.save_requests.size(), 2u);
     EXPECT_EQ(read_file_text(existing), "[keep]\nx=1\n");
-    EXPECT_EQ(surrogate_file_written, 0);  // the next Exit asks
+    EXPECT_EQ(method_data.surrogate_file_written, 0);  // the next Exit asks
 
     ui.save_returns(saved("OLD.ini"));
     ui.answer(Answer::Yes);
@@ -284,33 +284,33 @@ TEST_F(SurrogateEditor, ExitWithoutChangesLeavesABackupAndAsksNothing) {
 }
 
 TEST_F(SurrogateEditor, ExitAnsweredNoDiscardsTheSession) {
-    surrogates[0].rvwgroup = {0, 0, 0, 0, 0, 1};
-    surrogates[8].first_pass = 0;  // the grouping check complains, Exit goes on
-    surrogate_range_limits.MinBP = 42.0;
-    user_limits_applied = 1;
+    method_data.surrogates[0].rvwgroup = {0, 0, 0, 0, 0, 1};
+    method_data.surrogates[8].first_pass = 0;  // the grouping check complains, Exit goes on
+    method_data.surrogate_range_limits.MinBP = 42.0;
+    method_data.user_limits_applied = 1;
     ui.expect_message("There must be at least 3 compounds for First Pass");
     ui.answer(Answer::No);
     EXPECT_TRUE(exit_surrogate_editor_command(false));
-    EXPECT_EQ(surrogates[0].rvwgroup, surrogates_saved[0].rvwgroup);
-    EXPECT_EQ(surrogates[8].first_pass, 1);
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 45.0);
-    EXPECT_EQ(user_limits_applied, 0);
-    EXPECT_EQ(read_file_text(surrogate_file_path), loaded_text);
+    EXPECT_EQ(method_data.surrogates[0].rvwgroup, method_data.surrogates_saved[0].rvwgroup);
+    EXPECT_EQ(method_data.surrogates[8].first_pass, 1);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinBP, 45.0);
+    EXPECT_EQ(method_data.user_limits_applied, 0);
+    EXPECT_EQ(read_file_text(method_data.surrogate_file_path), loaded_text);
 }
 
 // Class thresholds applied in the session are asked about like groupings: No puts them back,
 // Yes writes them.
 TEST_F(SurrogateEditor, ExitAsksAboutAppliedClassThresholds) {
-    category_thresholds.vcs = 150.0;
-    category_thresholds.svc = 150.0;
+    method_data.category_thresholds.vcs = 150.0;
+    method_data.category_thresholds.svc = 150.0;
     ui.answer(Answer::No);
     EXPECT_TRUE(exit_surrogate_editor_command(false));
     EXPECT_TRUE(ui.saw_message("Would you like to save your changes?"));
-    EXPECT_EQ(category_thresholds.vcs, CategoryThresholds{}.vcs);
-    EXPECT_EQ(category_thresholds.svc, CategoryThresholds{}.svc);
+    EXPECT_EQ(method_data.category_thresholds.vcs, CategoryThresholds{}.vcs);
+    EXPECT_EQ(method_data.category_thresholds.svc, CategoryThresholds{}.svc);
 
     begin_surrogate_editing();
-    category_thresholds.n_pvcsLn = 90.5;
+    method_data.category_thresholds.n_pvcsLn = 90.5;
     ui.answer(Answer::Yes);
     ui.save_returns(saved("classes"));
     EXPECT_TRUE(exit_surrogate_editor_command(false));
@@ -322,25 +322,25 @@ TEST_F(SurrogateEditor, ExitAsksAboutAppliedClassThresholds) {
 // After Save As the file is the saved state: Exit asks nothing, and a later No goes back to
 // what was saved, not to what the session started from.
 TEST_F(SurrogateEditor, SaveAsIsTheNewSavedState) {
-    surrogates[1].checked_surrogate = 1;
-    category_thresholds.vcs = 150.0;
+    method_data.surrogates[1].checked_surrogate = 1;
+    method_data.category_thresholds.vcs = 150.0;
     ui.save_returns(saved("new"));
     ASSERT_TRUE(save_as_surrogate_command());
     EXPECT_EQ(surrogates_modified(false), 0);
     EXPECT_TRUE(exit_surrogate_editor_command(false));
     EXPECT_FALSE(ui.saw_message("Would you like to save your changes?"));
-    EXPECT_EQ(surrogates[1].checked_surrogate, 1);
+    EXPECT_EQ(method_data.surrogates[1].checked_surrogate, 1);
 
-    surrogates[2].checked_surrogate = 1;
+    method_data.surrogates[2].checked_surrogate = 1;
     ui.answer(Answer::No);
     EXPECT_TRUE(exit_surrogate_editor_command(false));
-    EXPECT_EQ(surrogates[1].checked_surrogate, 1);
-    EXPECT_EQ(surrogates[2].checked_surrogate, 0);
-    EXPECT_EQ(category_thresholds.vcs, 150.0);
+    EXPECT_EQ(method_data.surrogates[1].checked_surrogate, 1);
+    EXPECT_EQ(method_data.surrogates[2].checked_surrogate, 0);
+    EXPECT_EQ(method_data.category_thresholds.vcs, 150.0);
 }
 
 TEST_F(SurrogateEditor, ExitStaysOnCancelAnywhere) {
-    surrogates[1].checked_surrogate = 1;
+    method_data.surrogates[1].checked_surrogate = 1;
     ui.answer(Answer::Cancel);
     EXPECT_FALSE(exit_surrogate_editor_command(false));
     ui.answer(Answer::Yes);
@@ -351,30 +351,30 @@ TEST_F(SurrogateEditor, ExitStaysOnCancelAnywhere) {
     ui.save_returns(saved("X"));
     ui.answer(Answer::Cancel);  // do not overwrite X.ini
     EXPECT_FALSE(exit_surrogate_editor_command(false));
-    EXPECT_EQ(surrogates[1].checked_surrogate, 1);  // nothing discarded
+    EXPECT_EQ(method_data.surrogates[1].checked_surrogate, 1);  // nothing discarded
 }
 
 TEST_F(SurrogateEditor, ExitSavesTheEditsAsTheFileInUse) {
-    surrogates[1].checked_surrogate = 1;
+    method_data.surrogates[1].checked_surrogate = 1;
     ui.answer(Answer::Yes);
     ui.save_returns(saved("two"));
     EXPECT_TRUE(exit_surrogate_editor_command(false));
-    EXPECT_EQ(surrogate_file_written, 1);
-    EXPECT_EQ(surrogates_saved[1].checked_surrogate, 1);
-    EXPECT_EQ(surrogate_file_path, saved("two.ini"));
+    EXPECT_EQ(method_data.surrogate_file_written, 1);
+    EXPECT_EQ(method_data.surrogates_saved[1].checked_surrogate, 1);
+    EXPECT_EQ(method_data.surrogate_file_path, saved("two.ini"));
     IniFile file;
     ASSERT_TRUE(file.load(saved("two.ini")));
     EXPECT_EQ(file.get_int("compound2", "checked_surrogate", 0), 1);
 }
 
 TEST_F(SurrogateEditor, ExitStaysWhenTheFileCannotBeWritten) {
-    surrogates[1].checked_surrogate = 1;
+    method_data.surrogates[1].checked_surrogate = 1;
     ui.answer(Answer::Yes);
     ui.save_returns(temp.path() + "/no such folder/x.ini");
     ui.expect_message("could not be written");
     EXPECT_FALSE(exit_surrogate_editor_command(false));
-    EXPECT_EQ(surrogate_file_written, 0);
-    EXPECT_EQ(surrogates[1].checked_surrogate, 1);
+    EXPECT_EQ(method_data.surrogate_file_written, 0);
+    EXPECT_EQ(method_data.surrogates[1].checked_surrogate, 1);
 }
 
 TEST(SurrogateBackupPath, ReplacesTheExtensionOfTheFileName) {

@@ -25,18 +25,18 @@ TEST_F(RangeLimits, ShowsSetLimitsAndTheGroupDefaultsOfTheOthers) {
     EXPECT_EQ(shown_limit_texts(), defaults());
     // A set limit shows as applied: two decimals would round 42.456, and 0.004 would show
     // as 0.00, which Apply must refuse.
-    surrogate_range_limits.MinBP = 42.456;
-    surrogate_range_limits.MaxRVW = 100.0;
-    surrogate_range_limits.MinRVW = 0.004;
+    method_data.surrogate_range_limits.MinBP = 42.456;
+    method_data.surrogate_range_limits.MaxRVW = 100.0;
+    method_data.surrogate_range_limits.MinRVW = 0.004;
     EXPECT_EQ(shown_limit_texts(), (LimitTexts{"42.456", "115.00", "0.004", "100.00"}));
 
     // A default whose two decimals fall outside its band shows a text that Apply accepts.
-    surrogate_range_limits = SurrogateRangeLimits{};
-    surrogates[0].rvw = 0.004;  // the lowest rvw of RV group 1
+    method_data.surrogate_range_limits = SurrogateRangeLimits{};
+    method_data.surrogates[0].rvw = 0.004;  // the lowest rvw of RV group 1
     const LimitTexts shown = shown_limit_texts();
     EXPECT_EQ(shown[kEditRvMin], "0.004");
     EXPECT_FALSE(apply_range_limits(shown));
-    EXPECT_NEAR(surrogate_range_limits.MinRVW, 0.004, 1e-15);
+    EXPECT_NEAR(method_data.surrogate_range_limits.MinRVW, 0.004, 1e-15);
 }
 
 TEST_F(RangeLimits, ApplyChecksEachLimitAgainstItsBand) {
@@ -67,29 +67,29 @@ TEST_F(RangeLimits, ApplyChecksEachLimitAgainstItsBand) {
     for (const Case& c : cases) {
         LimitTexts texts = defaults();
         texts[c.edit] = c.text;
-        surrogate_range_limits = SurrogateRangeLimits{};
-        user_limits_applied = 0;
+        method_data.surrogate_range_limits = SurrogateRangeLimits{};
+        method_data.user_limits_applied = 0;
         if (!c.refusal.empty()) ui.expect_message(c.refusal);
         const auto reset = apply_range_limits(texts);
         ASSERT_EQ(reset.has_value(), !c.refusal.empty()) << c.text;
         if (!reset) {
-            EXPECT_EQ(user_limits_applied, 1) << c.text;
-            EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, std::stod(texts[kEditBpMin])) << c.text;
-            EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxRVW, std::stod(texts[kEditRvMax])) << c.text;
+            EXPECT_EQ(method_data.user_limits_applied, 1) << c.text;
+            EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinBP, std::stod(texts[kEditBpMin])) << c.text;
+            EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MaxRVW, std::stod(texts[kEditRvMax])) << c.text;
             continue;
         }
         EXPECT_EQ(reset->edit, c.edit) << c.text;
         EXPECT_EQ(reset->text, c.reset) << c.text;
         EXPECT_EQ(ui.last_message().caption, "Invalid limits");
         // A refused entry changes nothing...
-        EXPECT_EQ(user_limits_applied, 0) << c.text;
-        EXPECT_TRUE(is_not_set(surrogate_range_limits.MinBP) && is_not_set(surrogate_range_limits.MaxBP) &&
-                    is_not_set(surrogate_range_limits.MinRVW) && is_not_set(surrogate_range_limits.MaxRVW))
+        EXPECT_EQ(method_data.user_limits_applied, 0) << c.text;
+        EXPECT_TRUE(is_not_set(method_data.surrogate_range_limits.MinBP) && is_not_set(method_data.surrogate_range_limits.MaxBP) &&
+                    is_not_set(method_data.surrogate_range_limits.MinRVW) && is_not_set(method_data.surrogate_range_limits.MaxRVW))
             << c.text;
         // ...and the value it suggests is accepted as shown.
         texts[c.edit] = reset->text;
         EXPECT_FALSE(apply_range_limits(texts)) << c.text;
-        EXPECT_EQ(user_limits_applied, 1) << c.text;
+        EXPECT_EQ(method_data.user_limits_applied, 1) << c.text;
     }
 }
 
@@ -110,7 +110,7 @@ TEST_F(RangeLimits, MessagesNameTheBoundAndTheDefault) {
 
 // A message names the value its edit is given, also where two decimals would not be it.
 TEST_F(RangeLimits, AMessageNamesTheValueItsEditIsGiven) {
-    surrogates[0].rvw = 0.004;  // the lowest rvw of RV group 1: "0.00" lies outside the band
+    method_data.surrogates[0].rvw = 0.004;  // the lowest rvw of RV group 1: "0.00" lies outside the band
     struct Case {
         const char* min_rvw;
         const char* message_end;
@@ -130,23 +130,23 @@ TEST_F(RangeLimits, AMessageNamesTheValueItsEditIsGiven) {
 }
 
 TEST_F(RangeLimits, TheVariableNotModelledIsNotChecked) {
-    variable_mode.one_variable_mode = 1;
-    variable_mode.rvw_variable_chosen = 1;
+    method_data.variable_mode.one_variable_mode = 1;
+    method_data.variable_mode.rvw_variable_chosen = 1;
     EXPECT_FALSE(apply_range_limits({"1", "9999", "1.00", "244.69"}));
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinBP, 1.0);  // stored all the same
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinBP, 1.0);  // stored all the same
 
-    variable_mode.rvw_variable_chosen = 0;
-    variable_mode.bp_variable_chosen = 1;
+    method_data.variable_mode.rvw_variable_chosen = 0;
+    method_data.variable_mode.bp_variable_chosen = 1;
     EXPECT_FALSE(apply_range_limits({"40", "115", "-3", "0.01"}));
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MinRVW, -3.0);
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MinRVW, -3.0);
 }
 
 TEST_F(RangeLimits, ATextThatIsNotANumberStopsTheApply) {
-    surrogate_range_limits.MaxBP = 111.0;
+    method_data.surrogate_range_limits.MaxBP = 111.0;
     EXPECT_THROW(apply_range_limits({"41", "abc", "1.00", "244.69"}), ConversionError);
-    EXPECT_TRUE(is_not_set(surrogate_range_limits.MinBP));  // nothing is stored
-    EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP, 111.0);
-    EXPECT_EQ(user_limits_applied, 0);
+    EXPECT_TRUE(is_not_set(method_data.surrogate_range_limits.MinBP));  // nothing is stored
+    EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MaxBP, 111.0);
+    EXPECT_EQ(method_data.user_limits_applied, 0);
 
     // The refusal names the edit whose text is not wholly a number.
     const struct {
@@ -165,21 +165,21 @@ TEST_F(RangeLimits, ATextThatIsNotANumberStopsTheApply) {
         } catch (const ConversionError& e) {
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
         }
-        EXPECT_DOUBLE_EQ(surrogate_range_limits.MaxBP, 111.0);
-        EXPECT_EQ(user_limits_applied, 0);
+        EXPECT_DOUBLE_EQ(method_data.surrogate_range_limits.MaxBP, 111.0);
+        EXPECT_EQ(method_data.user_limits_applied, 0);
     }
 }
 
 // First-pass standards are left out of the BP ranges: with every BP member a first-pass
 // standard there is no BP band, no default and nothing to check; an empty edit is "not set".
 TEST_F(RangeLimits, WithoutABandAnEmptyEditLeavesTheLimitNotSet) {
-    for (int q = 0; q < surrogate_count; ++q) surrogates[q].first_pass = 1;
+    for (int q = 0; q < method_data.surrogate_count; ++q) method_data.surrogates[q].first_pass = 1;
     const LimitTexts shown = shown_limit_texts();
     EXPECT_EQ(shown[kEditBpMin], "");
     EXPECT_EQ(shown[kEditBpMax], "");
     EXPECT_FALSE(apply_range_limits(shown));
-    EXPECT_TRUE(is_not_set(surrogate_range_limits.MinBP));
-    EXPECT_TRUE(is_not_set(surrogate_range_limits.MaxBP));
+    EXPECT_TRUE(is_not_set(method_data.surrogate_range_limits.MinBP));
+    EXPECT_TRUE(is_not_set(method_data.surrogate_range_limits.MaxBP));
     EXPECT_FALSE(apply_range_limits({"5", "500", shown[2], shown[3]}));  // any value passes
     // Where a default exists, an empty edit is no number.
     EXPECT_THROW(apply_range_limits({"5", "500", "", shown[3]}), ConversionError);

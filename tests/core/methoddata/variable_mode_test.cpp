@@ -44,8 +44,8 @@ TEST_F(VariableDialog, ShowsTheCurrentMode) {
         {one_variable(false, "Volatility"), {"Volatility", "", "1"}},
     };
     for (const Case& c : cases) {
-        variable_mode = c.mode;
-        VariableDialogEntry e = variable_dialog_entry(variable_mode);
+        method_data.variable_mode = c.mode;
+        VariableDialogEntry e = variable_dialog_entry(method_data.variable_mode);
         EXPECT_EQ(e.var1, c.shown.var1);
         EXPECT_EQ(e.var2, c.shown.var2);
         EXPECT_EQ(e.count_text, c.shown.count_text);
@@ -66,9 +66,9 @@ TEST_F(VariableDialog, OkSetsTheModeThatTheEntryNames) {
         {{"Rel. vol.", "b.p.", "2"}, renamed},
     };
     for (const Case& c : cases) {
-        variable_mode = two_variables();
+        method_data.variable_mode = two_variables();
         EXPECT_TRUE(apply_variable_dialog_entry(c.entry, false)) << c.entry.var1 << "|" << c.entry.var2;
-        VariableMode got = variable_mode;
+        VariableMode got = method_data.variable_mode;
         // Labels of the mode not chosen keep their values.
         if (c.expected.one_variable_mode) {
             got.variable1_label = c.expected.variable1_label;
@@ -96,11 +96,11 @@ TEST_F(VariableDialog, AnUnclearEntryIsRefusedAndChangesNothing) {
     };
     for (const VariableMode& start : {two_variables(), one_variable(false, "RVW")}) {
         for (const Case& c : cases) {
-            variable_mode = start;
+            method_data.variable_mode = start;
             ui.expect_message(c.message);
             EXPECT_FALSE(apply_variable_dialog_entry(c.entry, false));
             EXPECT_EQ(ui.last_message().caption, c.caption);
-            EXPECT_TRUE(variable_mode == start) << c.message;
+            EXPECT_TRUE(method_data.variable_mode == start) << c.message;
         }
     }
 }
@@ -113,16 +113,16 @@ TEST_F(VariableDialog, ModifiedLabelsMarkTheVariablesChangedEvenWhenRefused) {
 
 // What the dialog sets is what the library header carries and reads back.
 TEST_F(VariableDialog, EveryModeSetHereSurvivesTheLibraryHeader) {
-    library_version = "Version 4.2";
+    method_data.library_version = "Version 4.2";
     for (const VariableDialogEntry& entry :
          {VariableDialogEntry{"", "Boiling", "1"}, {"Volatility", "", "1"}, {"RV", "BP2", "2"}}) {
-        variable_mode = two_variables();
+        method_data.variable_mode = two_variables();
         ASSERT_TRUE(apply_variable_dialog_entry(entry, false));
-        VariableMode set = variable_mode;
-        std::string header = split(format_library_text(0, library), '\n')[0];
+        VariableMode set = method_data.variable_mode;
+        std::string header = split(format_library_text(0, method_data.library), '\n')[0];
         construct_method_data();
         ASSERT_TRUE(parse_library_header(header)) << header;
-        VariableMode read = variable_mode;
+        VariableMode read = method_data.variable_mode;
         // What a header does not carry: the other mode's labels, the two-variable transform.
         if (set.one_variable_mode) read.variable1_label = set.variable1_label;
         else read.transform_text = set.transform_text, read.single_variable_label = set.single_variable_label;

@@ -54,7 +54,7 @@ TEST_F(DemoQuantitation, AnalytesComeBackCloseToTheAmountsInTheSamples) {
 TEST_F(DemoQuantitation, InternalStandardsRecoverAsPredicted) {
     process();
     for (int j = 0; j < kDemoSamples; ++j)
-        for (int k = 0; k < surrogate_count; ++k) {
+        for (int k = 0; k < method_data.surrogate_count; ++k) {
             const SurrogateResult& r = data.samples[j].surrogate_results[k];
             // Measured against predicted: the soil's poorest recoverers are off by up to 16 %.
             EXPECT_NEAR(r.corrected_recovery, 100.0, 20.0) << r.name << " sample " << j + 1;
@@ -99,13 +99,13 @@ TEST_F(DemoQuantitation, AFlaggedFirstBpGroupMarksOnlyTheCompoundsItsLinePredict
     calc_limits_data.group_limits[1].slope_lower = 1.0e9;  // every group-1 line breaks it
     calc_limits_data.group_limits_on = 1;
     process();
-    const double min_bp = surrogate_range_limits.MinBP;
+    const double min_bp = method_data.surrogate_range_limits.MinBP;
     for (int j = 0; j < kDemoSamples; ++j) {
         ASSERT_EQ(data.samples[j].model_fits[1].bp_slope_flag, 1);
         int below = 0, marked = 0;
         for (int k = 0; k <= data.last_analyte_index; ++k) {
             const AnalyteResult& r = data.samples[j].analyte_results[k];
-            const double bp = library[r.library_number - 1].bp;
+            const double bp = method_data.library[r.library_number - 1].bp;
             const bool by_group_1 = bp >= min_bp && bp <= data.samples[j].model_fits[2].bp_min_x;
             EXPECT_EQ(r.qualifier.find('Q') != std::string::npos, by_group_1)
                 << r.name << " (bp " << bp << ") sample " << j + 1 << ": " << r.qualifier;

@@ -111,7 +111,7 @@ TEST_F(ProcessingRun, ModelsEverySampleThenQuantitatesAndReports) {
 
     // Each sample's recoveries were predicted against the calibration, and its lines kept.
     const int benzene = 1;  // an analyte of the demo library
-    ASSERT_EQ(library[benzene].is_internal_standard, 0);
+    ASSERT_EQ(method_data.library[benzene].is_internal_standard, 0);
     for (int j = 0; j < 2; ++j) {
         EXPECT_GT(recovery_tables.predicted_recovery[j][benzene], 0.0) << j;
         EXPECT_NE(data.samples[j].model_fits[1].bp_text, "") << j;
@@ -196,8 +196,8 @@ TEST_F(ProcessingRun, AModelFailureClearsTheListAndReportsNothing) {
 // With the BP variable alone there is no first pass: every sample, the first too, shows
 // the identity line that its BP model used in place of one.
 TEST_F(ProcessingRun, WithTheBpVariableAloneEverySampleShowsTheIdentityFirstPass) {
-    variable_mode.one_variable_mode = 1;
-    variable_mode.bp_variable_chosen = 1;
+    method_data.variable_mode.one_variable_mode = 1;
+    method_data.variable_mode.bp_variable_chosen = 1;
     add("runs/SAMPLE1.TXT");
     add("runs/SAMPLE2.TXT");
     ASSERT_EQ(run_processing(data, noted_steps(), {}), ProcessingOutcome::Done);

@@ -33,7 +33,7 @@ protected:
         process_files_data.sample_raw_data[0] = SampleRawData{};
         process_files_data.samples[0].settings = SampleSettings{};
 
-        compound_count = 3;
+        method_data.compound_count = 3;
         set_compound(0, "Fluorobenzene", true, 85.0, 2.0);
         set_compound(1, "Benzene", false, 80.0, 3.0);
         set_compound(2, "Toluene", false, 111.0, 5.0);
@@ -48,10 +48,10 @@ protected:
     }
 
     void set_compound(int c, const std::string& name, bool internal_standard, double bp, double rvw) {
-        library[c].name = name;
-        library[c].is_internal_standard = internal_standard ? 1 : 0;
-        library[c].bp = bp;
-        library[c].rvw = rvw;
+        method_data.library[c].name = name;
+        method_data.library[c].is_internal_standard = internal_standard ? 1 : 0;
+        method_data.library[c].bp = bp;
+        method_data.library[c].rvw = rvw;
     }
     // Standards 0, 1, ... at these amounts with these response factors; area = rf x amount.
     void calibrate(int c, std::vector<double> amounts, std::vector<double> rfs) {
@@ -117,7 +117,7 @@ TEST_F(QuantitationTest, ConcentrationFromAreaMeanResponseRecoveryAndSize) {
 // of an earlier run's rows to print.
 TEST_F(QuantitationTest, ALibraryOfInternalStandardsOnlyHasNoAnalyteRows) {
     compute_concentrations();
-    library[1].is_internal_standard = library[2].is_internal_standard = 1;
+    method_data.library[1].is_internal_standard = method_data.library[2].is_internal_standard = 1;
     compute_concentrations();
     EXPECT_EQ(process_files_data.internal_standard_count, 3);
     EXPECT_EQ(process_files_data.last_analyte_index, -1);

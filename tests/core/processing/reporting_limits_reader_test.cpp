@@ -77,15 +77,15 @@ TEST_F(ReportingLimitsReader, EachFileSetsEveryLimitOfTheSlot) {
 // a name an earlier file left under another row would still be found by the lookup.
 TEST_F(ReportingLimitsReader, TheSlotTakesTheNamesOfTheLibraryInMemory) {
     ASSERT_EQ(read_reporting_limits_file(write("\nBenzene;1.00\nXylene;3.00"), 0), 1);  // Benzene in row 0
-    compound_count = 0;
+    method_data.compound_count = 0;
     for (const char* name : {"Chloroform", "Toluene-d8", "Benzene"}) add_library_row(name, name[0] == 'T');
-    library[3] = library_saved[3] = LibraryCompound_init();
+    method_data.library[3] = method_data.library_saved[3] = LibraryCompound_init();
     ASSERT_EQ(read_reporting_limits_file(folder.write("b.lmt", header + "\nBenzene;60"), 0), 1);
     EXPECT_EQ(lookup_reporting_limit("Benzene", 0), 60.0);
     EXPECT_EQ(lookup_reporting_limit("Chloroform", 0), 0.0);  // not listed: no limit
     EXPECT_EQ(lookup_reporting_limit("Xylene", 0), kNotSet);  // no longer in the library
     for (int r = 0; r < 3; ++r)
-        EXPECT_EQ(process_files_data.samples[0].reporting_limits[r].name, library_saved[r].name)
+        EXPECT_EQ(process_files_data.samples[0].reporting_limits[r].name, method_data.library_saved[r].name)
             << r;
     EXPECT_EQ(process_files_data.samples[0].reporting_limits[3].name, kDummyName);
 }
@@ -329,13 +329,13 @@ TEST_F(ReportingLimitsReader, AFileChangedOnDiskIsReadAgain) {
 TEST_F(ReportingLimitsReader, AChangedLibraryMatchesTheRowsAgain) {
     const std::string path = settled(write("\nBenzene;1.50\nXylene;3.50"));
     ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
-    std::swap(library_saved[0].name, library_saved[3].name);  // Xylene, Toluene-d8, Toluene, Benzene
+    std::swap(method_data.library_saved[0].name, method_data.library_saved[3].name);  // Xylene, Toluene-d8, Toluene, Benzene
     ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
     EXPECT_EQ(process_files_data.samples[0].reporting_limits[0].name, "Xylene");
     EXPECT_EQ(limit(0, 0), 3.5);
     EXPECT_EQ(limit(0, 3), 1.5);
 
-    compound_count = 3;  // Benzene leaves the library: line 6 names no compound
+    method_data.compound_count = 3;  // Benzene leaves the library: line 6 names no compound
     EXPECT_EQ(read_reporting_limits_file(path, 0), 6);
     EXPECT_EQ(limit(0, 3), 1.5);
 }

@@ -28,7 +28,7 @@ protected:
         add_library_row("Benzene", false);
         add_library_row("Toluene-d8", true);
         add_library_row("Toluene", false);
-        surrogate_file_path = "/data/demo_is.ini";
+        method_data.surrogate_file_path = "/data/demo_is.ini";
         sample_count = 1;
         sample_info_index = 0;
         boxes.size = "25";

@@ -21,16 +21,16 @@ protected:
     void SetUp() override {
         construct_method_data();
         curve_statistics = CurveStatistics{};
-        category_thresholds.vcs = 100.0;
-        category_thresholds.n_pvcsLn = 3.0;
-        compound_count = 6;
-        library[0].name = "Benzene";
+        method_data.category_thresholds.vcs = 100.0;
+        method_data.category_thresholds.n_pvcsLn = 3.0;
+        method_data.compound_count = 6;
+        method_data.library[0].name = "Benzene";
         add(1, 0, "IS-V", 80.0, 2.0, 1);
         add(2, 1, "IS-off", 80.0, 2.0, 0);
         add(3, 2, "IS-N", 90.0, 5.0, 1);
         add(4, 3, "IS-3", 90.0, 3.0, 1);
         add(5, 4, "IS-S", 150.0, 1.0, 1);
-        surrogate_count = 5;
+        method_data.surrogate_count = 5;
         sample_count = 2;
         process_files_data.category_present = {0, 0, 0};
 
@@ -52,12 +52,12 @@ protected:
         t.predicted_recovery[0][5] = 0.6;
     }
     void add(int row, int record, const std::string& name, double bp, double rvw, int in_use) {
-        library[row].name = name;
-        library[row].is_internal_standard = 1;
-        library[row].bp = bp;
-        library[row].rvw = rvw;
-        library[row].conc[0] = 50.0;
-        SurrogateRecord& s = surrogates[record];
+        method_data.library[row].name = name;
+        method_data.library[row].is_internal_standard = 1;
+        method_data.library[row].bp = bp;
+        method_data.library[row].rvw = rvw;
+        method_data.library[row].conc[0] = 50.0;
+        SurrogateRecord& s = method_data.surrogates[record];
         s.name = name;
         s.bp = bp;
         s.rvw = rvw;
@@ -86,9 +86,9 @@ TEST_F(SurrogateResultsTest, OneRowPerClassifiedStandardInUseTheOthersCloseUp) {
 }
 
 TEST_F(SurrogateResultsTest, EveryInternalStandardInUseGetsItsRow) {
-    compound_count = 61;
+    method_data.compound_count = 61;
     for (int k = 5; k < 60; ++k) add(k + 1, k, "IS-" + std::to_string(k), 150.0 + k, 1.0, 1);
-    surrogate_count = 60;
+    method_data.surrogate_count = 60;
     build_surrogate_results();
     EXPECT_EQ(row(0, 57).name, "IS-59");  // 60 records, IS-off and IS-3 without a row
     EXPECT_EQ(row(1, 57).name, "IS-59");
@@ -133,7 +133,7 @@ TEST_F(SurrogateResultsTest, NoMeanResponseFactorGivesNoRecoveriesButKeepsThePre
 }
 
 TEST_F(SurrogateResultsTest, CategoryPresenceListsTheClassesOfSampleZero) {
-    surrogates[2].checked_surrogate = 0;  // no non-purgeable standard
+    method_data.surrogates[2].checked_surrogate = 0;  // no non-purgeable standard
     sample_count = 1;
     build_surrogate_results();
     EXPECT_EQ(process_files_data.category_present, (std::array<u8, 3>{1, 0, 1}));
@@ -208,11 +208,11 @@ TEST_F(ModelTableTextTest, BpAndRvPointsGoToTheirGroupCellsInTableOrder) {
 }
 
 TEST_F(ModelTableTextTest, ABpPointBeyondTheFirstPassShowsTheLargestFirstPassRvwStarred) {
-    library[0].rvw = 12.0;  // a standard that took no part in the first pass
-    library[0].bp = 60.0;
-    library[0].name = "IS-far";
-    surrogates[5].name = "IS-far";
-    surrogate_count = 6;
+    method_data.library[0].rvw = 12.0;  // a standard that took no part in the first pass
+    method_data.library[0].bp = 60.0;
+    method_data.library[0].name = "IS-far";
+    method_data.surrogates[5].name = "IS-far";
+    method_data.surrogate_count = 6;
     bp_points[0][0] = point("IS-far", 5, 1, 1.0);
     rv_points[0][0] = point("IS-far", 5, 1, 1.0);
     build_is_report_rows(0);
@@ -238,8 +238,8 @@ TEST_F(ModelTableTextTest, OneVariableListsOnlyThePointsOfItsOwnModel) {
     bp_points[0][0] = point("IS-N", 2, 1, 0.75);
     bp_points[0][1] = point("IS-V", 0, 1, 0.9);
     rv_points[0][0] = point("IS-N", 2, 2, 0.8);
-    variable_mode.one_variable_mode = 1;
-    variable_mode.bp_variable_chosen = 1;  // "Linear": the BP model alone
+    method_data.variable_mode.one_variable_mode = 1;
+    method_data.variable_mode.bp_variable_chosen = 1;  // "Linear": the BP model alone
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;N/A;75.0");
     EXPECT_EQ(cell(1, 0).bp, "IS-V;80.0;2.00;80.00;90.0");
@@ -253,8 +253,8 @@ TEST_F(ModelTableTextTest, OneVariableListsOnlyThePointsOfItsOwnModel) {
     EXPECT_EQ(cell(0, 0).first_pass, "");
 
     process_files_data.samples[0].model_table_texts = ModelTableCells{};
-    variable_mode.bp_variable_chosen = 0;
-    variable_mode.rvw_variable_chosen = 1;  // "Ln": the RV model alone
+    method_data.variable_mode.bp_variable_chosen = 0;
+    method_data.variable_mode.rvw_variable_chosen = 1;  // "Ln": the RV model alone
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "");
     EXPECT_EQ(cell(0, 1).rv, "IS-N;90.0;5.00;N/A;80.0");

@@ -35,7 +35,7 @@ protected:
         for (int i = 0; i < 7; ++i) set_area(0, names[i], 900 + 50 * i);
     }
     int model(int a = 0) {
-        return compute_bp_model(raw_data_sets, surrogates, library, bp_group_fits, first_pass_fits, a,
+        return compute_bp_model(raw_data_sets, method_data.surrogates, method_data.library, bp_group_fits, first_pass_fits, a,
                                 pairs, groups);
     }
     int groups = -1;
@@ -75,7 +75,7 @@ TEST_F(BpModel, APointOutsideTheFirstPassUsesTheEndSegmentAndKeepsItsClampedRvw)
     const std::pair<const char*, int> areas[] = {{"FP1", 800}, {"FP2", 900}, {"FP3", 1300}, {"X", 880},
                                                  {"Y", 990},   {"Z", 1300},  {"W", 980}};
     for (auto [name, area] : areas) set_area(0, name, area);
-    ASSERT_EQ(first_pass_fit(raw_data_sets, surrogates, library, first_pass_fits, 0, pairs), 1);
+    ASSERT_EQ(first_pass_fit(raw_data_sets, method_data.surrogates, method_data.library, first_pass_fits, 0, pairs), 1);
     ASSERT_EQ(model(), 1);
     // Divisors: X 0.2·0.5 + 0.7 (segment 0 at the clamped rvw e^0.5), Y 0.4·1.5 + 0.5,
     // Z 0.4·2 + 0.5 (segment 1 at e^2), W 0.4·1.2 + 0.5.
@@ -131,7 +131,7 @@ TEST_F(BpModel, TwoPointsAreEnoughAndOneFails) {
     identity_first_pass();
     ASSERT_EQ(model(), 1);
     EXPECT_EQ(groups, 1);
-    surrogates[1].bpgroup[0] = 0;
+    method_data.surrogates[1].bpgroup[0] = 0;
     ui.expect_message("Quantilyzer: 02001");
     EXPECT_EQ(model(), 0);
     EXPECT_FALSE(model_ended_command());
@@ -142,7 +142,7 @@ TEST_F(BpModel, SampleModeDividesByTheMeanResponseOfEachStandard) {
     three_groups();
     identity_first_pass();
     sample_count = 1;
-    for (int q = 0; q < surrogate_count; ++q) curve_statistics.mean_rf[row_of(surrogates[q].name)] = 500.0;
+    for (int q = 0; q < method_data.surrogate_count; ++q) curve_statistics.mean_rf[row_of(method_data.surrogates[q].name)] = 500.0;
     ASSERT_EQ(model(), 1);
     EXPECT_NEAR(bp_points[0][0].y, 900.0 / 500.0 / 1.0, 1e-12);
     EXPECT_EQ(bp_points[0][0].measured, 0.0);
@@ -157,11 +157,11 @@ TEST_F(BpModel, AStandardWhoseRecoveryCannotBeComputedStopsTheModel) {
         three_groups();
         identity_first_pass();
         sample_count = sample_mode ? 1 : 0;
-        for (int q = 0; q < surrogate_count; ++q) curve_statistics.mean_rf[row_of(surrogates[q].name)] = 500.0;
+        for (int q = 0; q < method_data.surrogate_count; ++q) curve_statistics.mean_rf[row_of(method_data.surrogates[q].name)] = 500.0;
         if (sample_mode)
             curve_statistics.mean_rf[row_of("B")] = 0.0;
         else
-            library[row_of("B")].conc[0] = 0.0;
+            method_data.library[row_of("B")].conc[0] = 0.0;
         bp_group_fits[0][1].slope = 0.25;  // an earlier data set's line
         ui.expect_message("The recovery of the internal standard B cannot be computed: its amount or its mean "
                           "response factor is 0.");
@@ -178,7 +178,7 @@ TEST_F(BpModel, AShorterModelLeavesNoPointsOfAnEarlierOneBehind) {
     three_groups();
     identity_first_pass();
     ASSERT_EQ(model(), 1);
-    surrogates[0].bpgroup[2] = 0;  // F leaves group 3: seven points instead of eight
+    method_data.surrogates[0].bpgroup[2] = 0;  // F leaves group 3: seven points instead of eight
     ASSERT_EQ(model(), 1);
     EXPECT_EQ(bp_points[0][6].in_use, 1);
     EXPECT_EQ(bp_points[0][7].in_use, 0);

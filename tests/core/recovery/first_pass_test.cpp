@@ -24,7 +24,7 @@ protected:
         set_area(0, "FP2", 900);
         set_area(0, "FP3", 1300);
     }
-    int fit(int a = 0) { return first_pass_fit(raw_data_sets, surrogates, library, first_pass_fits, a, pairs); }
+    int fit(int a = 0) { return first_pass_fit(raw_data_sets, method_data.surrogates, method_data.library, first_pass_fits, a, pairs); }
 };
 
 }  // namespace
@@ -78,7 +78,7 @@ TEST_F(FirstPass, SevenStandardsAreAllDescribedAndNineAreRefused) {
     EXPECT_NEAR(first_pass_fits[0][5].slope, 10.0 / 1000 / 0.25, 1e-9);
 
     const FitTable before = first_pass_fits;
-    surrogates[7].first_pass = surrogates[8].first_pass = 1;
+    method_data.surrogates[7].first_pass = method_data.surrogates[8].first_pass = 1;
     ui.expect_message("There are 9 First Pass internal standards; at most 8 can be fitted.");
     EXPECT_EQ(fit(), 0);
     EXPECT_EQ(first_pass_pair_count, 12);
@@ -88,14 +88,14 @@ TEST_F(FirstPass, SevenStandardsAreAllDescribedAndNineAreRefused) {
 TEST_F(FirstPass, RecordsWithoutALibraryRowAreLeftOutSilently) {
     three_standards();
     standard("GHOST", std::exp(3.0), 150, true);
-    library[row_of("GHOST")].name = "RENAMED";
+    method_data.library[row_of("GHOST")].name = "RENAMED";
     ASSERT_EQ(fit(), 1);
     EXPECT_EQ(first_pass_group_count, 2);
 }
 
 TEST_F(FirstPass, AStandardMissingFromTheReferenceWarnsAndFitsNothing) {
     three_standards();
-    surrogate_reference_path = "/data/runs/REF.TXT";
+    method_data.surrogate_reference_path = "/data/runs/REF.TXT";
     const FitTable before = first_pass_fits;
     set_area(1, "FP1", 0);
     ui.expect_message("The area count for the compound FP1 is ZERO in the reference file\n"
@@ -133,7 +133,7 @@ TEST_F(FirstPass, XSummingToZeroIsFittedAndEqualXEndTheCommand) {
     EXPECT_NEAR(first_pass_fits[0][0].slope, 0.1, 1e-12);
     EXPECT_NEAR(first_pass_fits[0][0].intercept, 1.0, 1e-12);
 
-    surrogates[1].rvw = surrogates[0].rvw;
+    method_data.surrogates[1].rvw = method_data.surrogates[0].rvw;
     ui.expect_message("Quantilyzer: 03008");
     EXPECT_EQ(fit(), 0);
     EXPECT_TRUE(model_ended_command());
@@ -179,7 +179,7 @@ TEST_F(FirstPass, ZeroAreaWarnsOnceAndFewerThanTwoPointsFail) {
     EXPECT_EQ(fit(), 0);
     EXPECT_EQ(ui.last_message().caption, "Warning");
 
-    surrogates[0].first_pass = surrogates[2].first_pass = 0;
+    method_data.surrogates[0].first_pass = method_data.surrogates[2].first_pass = 0;
     set_area(0, "FP2", 900);
     ui.expect_message("Quantilyzer: 03003");
     EXPECT_EQ(fit(), 0);

@@ -54,22 +54,22 @@ protected:
 
     void add_compound(const std::vector<std::string>& f) {
         const int row = compound(f[1], std::stod(f[2]), std::stod(f[3]));
-        LibraryCompound& c = library[row];
+        LibraryCompound& c = method_data.library[row];
         c.is_internal_standard = static_cast<u8>(std::stoi(f[4]));
         c.cmpndType = c.is_internal_standard ? "Internal Standard" : "analyte";
         const auto amounts = numbers(f[5]);
         for (int k = 0; k < kMaxLevels; ++k) c.conc[k] = amounts[k];
         c.conc1_copy = c.conc[0];
-        library_saved[row] = c;
+        method_data.library_saved[row] = c;
     }
 
     void add_record(const std::vector<std::string>& f) {
-        SurrogateRecord& r = surrogates[surrogate_count++];
+        SurrogateRecord& r = method_data.surrogates[method_data.surrogate_count++];
         const int row = row_of(f[1]);
         r.name = f[1];
         r.LibCmpndNum = row + 1;
-        r.rvw = library[row].rvw;
-        r.bp = library[row].bp;
+        r.rvw = method_data.library[row].rvw;
+        r.bp = method_data.library[row].bp;
         r.first_pass = std::stoi(f[2]);
         for (const std::string& g : split(f[3], ','))
             if (!g.empty()) r.bpgroup[std::stoi(g) - 1] = 1;

@@ -39,8 +39,8 @@ TEST_F(GroupWalks, BpGroupInFitUsesTheTablesOwnExtremes) {
 }
 
 TEST_F(GroupWalks, BpGroupInLimitsUsesMinAndMaxBp) {
-    surrogate_range_limits.MinBP = 95;
-    surrogate_range_limits.MaxBP = 215;
+    method_data.surrogate_range_limits.MinBP = 95;
+    method_data.surrogate_range_limits.MaxBP = 215;
     struct Case {
         double x;
         int group;
@@ -58,7 +58,7 @@ TEST_F(GroupWalks, BpGroupOfAGroupOneThatDoesNotStartLowestIsGroupOne) {
 }
 
 TEST_F(GroupWalks, RvGroupAlwaysAnswersAGroup) {
-    surrogate_range_limits.MaxRVW = std::exp(2.5);
+    method_data.surrogate_range_limits.MaxRVW = std::exp(2.5);
     struct Case {
         double x;
         int group;

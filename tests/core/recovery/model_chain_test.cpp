@@ -53,12 +53,12 @@ TEST_F(ModelChain, OneVariableModesUseTheIdentityForTheOtherVariable) {
     for (const Case& c : cases) {
         reset_method();
         small_method();
-        variable_mode.one_variable_mode = 1;
-        variable_mode.bp_variable_chosen = c.bp_chosen;
-        variable_mode.rvw_variable_chosen = c.rvw_chosen;
+        method_data.variable_mode.one_variable_mode = 1;
+        method_data.variable_mode.bp_variable_chosen = c.bp_chosen;
+        method_data.variable_mode.rvw_variable_chosen = c.rvw_chosen;
         // The variable not in use needs no limits.
-        if (c.bp_chosen) surrogate_range_limits.MinRVW = surrogate_range_limits.MaxRVW = kNotSet;
-        else surrogate_range_limits.MinBP = surrogate_range_limits.MaxBP = kNotSet;
+        if (c.bp_chosen) method_data.surrogate_range_limits.MinRVW = method_data.surrogate_range_limits.MaxRVW = kNotSet;
+        else method_data.surrogate_range_limits.MinBP = method_data.surrogate_range_limits.MaxBP = kNotSet;
         const ModelChainResult chain = run();
         ASSERT_EQ(chain.result, 1);
         EXPECT_EQ(chain.bp_group_count, 1);
@@ -85,7 +85,7 @@ TEST_F(ModelChain, TwoVariablesRunEveryModel) {
 
 TEST_F(ModelChain, UnsetRangeLimitsRefuseTheRunBeforeAnyStep) {
     small_method();
-    surrogate_range_limits.MaxRVW = kNotSet;
+    method_data.surrogate_range_limits.MaxRVW = kNotSet;
     ui.expect_message("The relative volatility range limits of the internal standards are not set.");
     EXPECT_THROW(run(), CommandAborted);
     EXPECT_EQ(ui.last_message().caption, "Error");
@@ -101,7 +101,7 @@ TEST_F(ModelChain, ACalibrationStopsAtAFailingStepAndACheckRunsTheRest) {
     for (const Case& c : cases) {
         reset_method();
         small_method();
-        surrogates[3].bpgroup = surrogates[4].bpgroup = {};  // one BP point left
+        method_data.surrogates[3].bpgroup = method_data.surrogates[4].bpgroup = {};  // one BP point left
         recovery_tables.predicted_recovery[0][analyte] = 7.0;
         ui.expect_message("Quantilyzer: 02001");
         EXPECT_EQ(run(c.after).result, 0);
@@ -111,7 +111,7 @@ TEST_F(ModelChain, ACalibrationStopsAtAFailingStepAndACheckRunsTheRest) {
 
 TEST_F(ModelChain, AnErrorThatEndsTheCommandRunsNoFurtherStep) {
     small_method();
-    surrogates[5].rvw = 0.0;
+    method_data.surrogates[5].rvw = 0.0;
     recovery_tables.predicted_recovery[0][analyte] = 7.0;
     ui.expect_message("Quantilyzer: 02002 | record 6");
     EXPECT_THROW(run(AfterFailure::RunRemainingSteps), CommandAborted);
@@ -127,32 +127,32 @@ TEST_F(ModelChain, ErrorsThatEndTheCommandShowTheirMessageAndTheModelAnswersZero
     } cases[] = {
         {"Quantilyzer: 03007 | record 2", "Error",
          [](FirstPassPairTable& pairs, DataSetValues&) {
-             surrogates[1].rvw = 0.0;
-             return first_pass_fit(raw_data_sets, surrogates, library, first_pass_fits, 0, pairs);
+             method_data.surrogates[1].rvw = 0.0;
+             return first_pass_fit(raw_data_sets, method_data.surrogates, method_data.library, first_pass_fits, 0, pairs);
          }},
         {"Quantilyzer: 02002 | record 8", "Error",
          [](FirstPassPairTable& pairs, DataSetValues&) {
-             surrogates[7].rvw = -1.0;
+             method_data.surrogates[7].rvw = -1.0;
              int groups = 0;
-             return compute_bp_model(raw_data_sets, surrogates, library, bp_group_fits, first_pass_fits, 0,
+             return compute_bp_model(raw_data_sets, method_data.surrogates, method_data.library, bp_group_fits, first_pass_fits, 0,
                                      pairs, groups);
          }},
         {"Quantilyzer: 14002 | record 9", "Error",
          [](FirstPassPairTable&, DataSetValues&) {
-             surrogates[8].rvw = 0.0;
+             method_data.surrogates[8].rvw = 0.0;
              int groups = 0;
-             return compute_rv_model(raw_data_sets, surrogates, library, rv_group_fits, bp_group_fits, 0,
+             return compute_rv_model(raw_data_sets, method_data.surrogates, method_data.library, rv_group_fits, bp_group_fits, 0,
                                      groups, 1);
          }},
         {"Quantilyzer: 01002 | record 10", "Error",
          [](FirstPassPairTable&, DataSetValues& scratch) {
-             library[9].rvw = 0.0;
-             return compute_predicted_recoveries(rv_group_fits, bp_group_fits, library, raw_data_sets, 0,
+             method_data.library[9].rvw = 0.0;
+             return compute_predicted_recoveries(rv_group_fits, bp_group_fits, method_data.library, raw_data_sets, 0,
                                                  scratch, 1, 1);
          }},
         {"Quantilyzer: 01001", "Fatal Error",
          [](FirstPassPairTable&, DataSetValues& scratch) {
-             return compute_predicted_recoveries(rv_group_fits, bp_group_fits, library, raw_data_sets, 25,
+             return compute_predicted_recoveries(rv_group_fits, bp_group_fits, method_data.library, raw_data_sets, 25,
                                                  scratch, 1, 1);
          }},
     };

@@ -9,7 +9,7 @@ namespace {
 class Predicted : public RecoveryTest {
 protected:
     int predict(int bp_groups, int rv_groups, int a = 0) {
-        return compute_predicted_recoveries(rv_group_fits, bp_group_fits, library, raw_data_sets, a,
+        return compute_predicted_recoveries(rv_group_fits, bp_group_fits, method_data.library, raw_data_sets, a,
                                             scratch, bp_groups, rv_groups);
     }
     const RecoveryTables& t = recovery_tables;

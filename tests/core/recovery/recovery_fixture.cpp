@@ -27,15 +27,15 @@ void RecoveryTest::reset_method() {
 }
 
 int RecoveryTest::compound(const std::string& name, double rvw, double bp, double amount) {
-    const int row = compound_count++;
-    LibraryCompound& c = library[row];
+    const int row = method_data.compound_count++;
+    LibraryCompound& c = method_data.library[row];
     c.name = name;
     c.cmpndType = "analyte";
     c.rvw = rvw;
     c.bp = bp;
     for (int k = 0; k < kMaxLevels; ++k) c.conc[k] = amount * (k + 1);
     c.conc1_copy = c.conc[0];
-    library_saved[row] = c;
+    method_data.library_saved[row] = c;
     return row;
 }
 
@@ -43,13 +43,13 @@ int RecoveryTest::standard(const std::string& name, double rvw, double bp, bool 
                            std::initializer_list<int> bp_groups,
                            std::initializer_list<int> rv_groups, double amount) {
     const int row = compound(name, rvw, bp, amount);
-    LibraryCompound& c = library[row];
+    LibraryCompound& c = method_data.library[row];
     c.cmpndType = "Internal Standard";
     c.is_internal_standard = 1;
     c.conc.fill(amount);
-    library_saved[row] = c;
-    const int q = surrogate_count++;
-    SurrogateRecord& r = surrogates[q];
+    method_data.library_saved[row] = c;
+    const int q = method_data.surrogate_count++;
+    SurrogateRecord& r = method_data.surrogates[q];
     r.name = name;
     r.LibCmpndNum = row + 1;
     r.rvw = rvw;
@@ -61,8 +61,8 @@ int RecoveryTest::standard(const std::string& name, double rvw, double bp, bool 
 }
 
 int RecoveryTest::row_of(const std::string& name) const {
-    for (int r = 0; r < compound_count; ++r)
-        if (library[r].name == name) return r;
+    for (int r = 0; r < method_data.compound_count; ++r)
+        if (method_data.library[r].name == name) return r;
     ADD_FAILURE() << "no library row " << name;
     return 0;
 }
@@ -73,9 +73,9 @@ void RecoveryTest::set_area(int a, const std::string& name, double area) {
 
 void RecoveryTest::use_reference(int reference) {
     standard_count = reference;
-    for (int q = 0; q < surrogate_count; ++q) set_area(reference, surrogates[q].name, 1000);
+    for (int q = 0; q < method_data.surrogate_count; ++q) set_area(reference, method_data.surrogates[q].name, 1000);
 }
 
 void RecoveryTest::set_limits(double min_bp, double max_bp, double min_rvw, double max_rvw) {
-    surrogate_range_limits = {min_bp, max_bp, min_rvw, max_rvw};
+    method_data.surrogate_range_limits = {min_bp, max_bp, min_rvw, max_rvw};
 }

@@ -15,7 +15,7 @@ protected:
         // BP group 1: bp 50..100 on 0.8 + 0.002 bp; group 2: bp 110..150 on 0.9 + 0.001 bp.
         set_line(bp_group_fits[0][1], 50, 55, 95, 100, 0.002, 0.8);
         set_line(bp_group_fits[0][2], 110, 115, 145, 150, 0.001, 0.9);
-        surrogate_range_limits.MaxBP = 160;
+        method_data.surrogate_range_limits.MaxBP = 160;
         standard("R1", std::exp(0.5), 120, false, {}, {1});  // BP group 2: divisor 1.02
         standard("R2", std::exp(2.0), 200, false, {}, {2});  // above MaxBP: group 2 at 160, 1.06
         standard("R3", std::exp(1.0), 30, false, {}, {1});   // below every BP group: 1.0
@@ -28,7 +28,7 @@ protected:
         for (auto [name, area] : areas) set_area(0, name, area);
     }
     int model() {
-        return compute_rv_model(raw_data_sets, surrogates, library, rv_group_fits, bp_group_fits, 0,
+        return compute_rv_model(raw_data_sets, method_data.surrogates, method_data.library, rv_group_fits, bp_group_fits, 0,
                                 groups, 2);
     }
     int groups = -1;
@@ -77,7 +77,7 @@ TEST_F(RvModel, ZeroAreaNamesTheRunningSampleOrTheStandard) {
 }
 
 TEST_F(RvModel, AStandardMissingFromTheReferenceStopsTheModel) {
-    surrogate_reference_path = "/runs/REF.TXT";
+    method_data.surrogate_reference_path = "/runs/REF.TXT";
     set_area(1, "R4", 0);
     ui.expect_message("The area count for the compound R4 is ZERO in the reference file\n/runs/REF.TXT.");
     EXPECT_EQ(model(), 0);
@@ -85,7 +85,7 @@ TEST_F(RvModel, AStandardMissingFromTheReferenceStopsTheModel) {
 }
 
 TEST_F(RvModel, FewerThanTwoPointsFail) {
-    for (int q = 1; q < surrogate_count; ++q) surrogates[q].rvwgroup = {};
+    for (int q = 1; q < method_data.surrogate_count; ++q) method_data.surrogates[q].rvwgroup = {};
     ui.expect_message("Quantilyzer: 14001");
     EXPECT_EQ(model(), 0);
     EXPECT_FALSE(model_ended_command());
@@ -101,8 +101,8 @@ TEST_F(RvModel, AStandardWhoseRecoveryCannotBeComputedStopsTheModel) {
                  {true, "the model it is divided by predicts 0 for it"}};
     for (const Case& c : cases) {
         sample_count = c.sample_mode ? 1 : 0;
-        for (int q = 0; q < surrogate_count; ++q) curve_statistics.mean_rf[row_of(surrogates[q].name)] = 500.0;
-        library[row_of("R4")].conc[0] = c.sample_mode ? 1.0 : 0.0;
+        for (int q = 0; q < method_data.surrogate_count; ++q) curve_statistics.mean_rf[row_of(method_data.surrogates[q].name)] = 500.0;
+        method_data.library[row_of("R4")].conc[0] = c.sample_mode ? 1.0 : 0.0;
         if (c.sample_mode) set_line(bp_group_fits[0][1], 50, 55, 95, 100, 0.0, 0.0);  // R4's group predicts 0
         ui.expect_message(std::string("The recovery of the internal standard R4 cannot be computed: ") + c.cause);
         EXPECT_EQ(model(), 0) << c.cause;

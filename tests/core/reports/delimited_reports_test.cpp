@@ -294,7 +294,7 @@ TEST(QcReport, EveryFirstPassSegmentAndEveryPointOfAGroupIsListed) {
 // semi-volatile one to 159 whatever the volatile one is.
 TEST(QcReport, TheSemiVolatileHeadingNamesTheThresholdItsRowsWereClassedBy) {
     ReportFixture f;
-    category_thresholds.svc = 159.0;
+    method_data.category_thresholds.svc = 159.0;
     const std::string t = qc_report_text(*f.data, 0, f.files, kDate);
     EXPECT_NE(t.find("Semi-Volatile Compound Surrogates(boiling points>= 200.0)\n"), std::string::npos) << t;
 }

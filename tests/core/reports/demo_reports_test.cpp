@@ -105,7 +105,7 @@ TEST_F(DemoReports, CompoundsBeyondTheLastFittedGroupTakeItsFlag) {
     int beyond = 0;
     for (int k = 0; k <= data.last_analyte_index; ++k) {
         const AnalyteResult& r = data.samples[0].analyte_results[k];
-        const double bp = library[r.library_number - 1].bp;
+        const double bp = method_data.library[r.library_number - 1].bp;
         const bool in_group_3 = bp > fits[3].bp_min_x;
         EXPECT_EQ(r.qualifier.find('Q') != std::string::npos, in_group_3) << r.name << " " << bp;
         beyond += bp >= fits[3].bp_max_x;
@@ -119,11 +119,11 @@ TEST_F(DemoReports, CompoundsBeyondTheLastFittedGroupTakeItsFlag) {
 // lies below a limit or gives the marker of a value that cannot be computed as a number.
 TEST_F(DemoReports, UnknownResultsAreNeverNumbersNorBelowALimit) {
     std::vector<int> analytes;
-    for (int c = 0; c < compound_count; ++c)
-        if (!library[c].is_internal_standard) analytes.push_back(c);
+    for (int c = 0; c < method_data.compound_count; ++c)
+        if (!method_data.library[c].is_internal_standard) analytes.push_back(c);
     const int uncalibrated = analytes[0], uncomputable = analytes[1];
-    const std::string& uncalibrated_name = library[uncalibrated].name;
-    const std::string& uncomputable_name = library[uncomputable].name;
+    const std::string& uncalibrated_name = method_data.library[uncalibrated].name;
+    const std::string& uncomputable_name = method_data.library[uncomputable].name;
     for (int s = 0; s < kDemoSamples; ++s) {
         ASSERT_EQ(read_reporting_limits_file(example_file("demo_water.lmt"), s), 1);
         SampleSettings& st = data.samples[s].settings;

@@ -246,10 +246,10 @@ TEST_F(PrintedReportTest, ModelPageMarksGroupsBeyondTheirLimits) {
 }
 
 TEST_F(PrintedReportTest, ChartsOfTheVariableMode) {
-    variable_mode.one_variable_mode = 1;
-    variable_mode.bp_variable_chosen = 1;
-    variable_mode.transform_text = "Linear";
-    variable_mode.single_variable_label = "BP";
+    method_data.variable_mode.one_variable_mode = 1;
+    method_data.variable_mode.bp_variable_chosen = 1;
+    method_data.variable_mode.transform_text = "Linear";
+    method_data.variable_mode.single_variable_label = "BP";
     print();
     EXPECT_TRUE(has("Internal Standard Report - Using ONE VARIABLE - Linear - BP - Version 4.2"));
     EXPECT_TRUE(has("Quantitation Report - Using ONE VARIABLE - Linear - BP - Version 4.2"));

@@ -18,14 +18,14 @@ struct ReportFixture {
     // A library row, and for an internal standard its record, checked for the reports.
     static int add_row(const std::string& name, bool is, double bp, double rvw, const std::string& cas) {
         const int row = add_library_row(name, is, bp, rvw);
-        library[row].casNumber = cas;
+        method_data.library[row].casNumber = cas;
         if (is) add_record(name, bp, rvw, {.bp = {}, .rv = {}, .first_pass = 0, .checked = 1}, row);
         return row;
     }
 
     void add_raw(int row, std::int32_t area, double rt) {
         SampleRawData& raw = data->sample_raw_data[0];
-        raw.name[row] = library[row].name;
+        raw.name[row] = method_data.library[row].name;
         raw.area[row] = area;
         raw.retention_time[row] = rt;
     }
@@ -66,9 +66,9 @@ struct ReportFixture {
 
     ReportFixture() {
         construct_method_data();
-        variable_mode.variable1_label = "RVW";
-        variable_mode.variable2_label = "BP";
-        library_version = "Version 4.2";
+        method_data.variable_mode.variable1_label = "RVW";
+        method_data.variable_mode.variable2_label = "BP";
+        method_data.library_version = "Version 4.2";
         add_row("Benzene", false, 80.1, 4.5, " 71-43-2 ");
         add_row("Toluene-d8", true, 110.0, 13.5, "2037-26-5");
         add_row("Acetone", false, 56.0, 0.1, "67-64-1");
@@ -76,8 +76,8 @@ struct ReportFixture {
         add_row("Xylene", false, 139.0, 5.0, "1330-20-7");
         add_row("Naphthalene-d8", true, 218.0, 0.9, "1146-65-2");
         add_row("Styrene", false, 145.0, 3.0, "100-42-5");
-        category_thresholds = {200.0, 5.3, 150.0, 1.5, 200.0, 5.3};
-        surrogate_range_limits = {84.0, 279.0, 0.01, 56.5};
+        method_data.category_thresholds = {200.0, 5.3, 150.0, 1.5, 200.0, 5.3};
+        method_data.surrogate_range_limits = {84.0, 279.0, 0.01, 56.5};
 
         data->last_analyte_index = 3;
         auto& a = data->samples[0].analyte_results;
@@ -85,7 +85,7 @@ struct ReportFixture {
         a[1] = analyte("Acetone", 3, -99.0f, 0.0f, 0.4f, 0.1f, "X", ResultStatus::WithoutCalibration);
         a[2] = analyte("Xylene", 5, -12.5f, 0.0f, 0.9f, 0.02f, "U", ResultStatus::BelowLimit);
         a[3] = analyte("Styrene", 7, 2147483648.0f, 2147483648.0f, 0.0f, 0.0f, "", ResultStatus::NotComputable);
-        for (int row = 0; row < compound_count; ++row) add_raw(row, 1000 * (row + 1), 2.0 + row);
+        for (int row = 0; row < method_data.compound_count; ++row) add_raw(row, 1000 * (row + 1), 2.0 + row);
 
         data->samples[0].surrogate_results = {
             surrogate("Toluene-d8", kVolatile, 1, 110.0, 13.5, 80.0, 92.0),
