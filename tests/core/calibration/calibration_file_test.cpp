@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 #include "calibration/level_amount.h"
 #include "methoddata/calibration_tables.h"
@@ -260,9 +261,11 @@ TEST_F(CalibrationFileTest, AFailedReadKeepsTheCalibrationThatWasLoaded) {
     const LibraryTable library_loaded = method_data.library;
     const auto flags = calibration_data.level_included;
     const MethodData whole = method_data;
+    const auto whole_calibration = std::make_unique<CalibrationData>(calibration_data);
     ui.expect_message("Quantilyzer: 03001");
     EXPECT_FALSE(load_calibration(dir.file("broken.cal"), standards));
     EXPECT_TRUE(method_data == whole) << "a member of the method data was left changed";
+    EXPECT_TRUE(calibration_data == *whole_calibration) << "a member of the calibration was left changed";
     EXPECT_EQ(calibration_data.standard_count, 6);
     EXPECT_EQ(method_data.compound_count, kCompounds);
     EXPECT_EQ(calibration_data.calibration_file_name, dir.file("good.cal"));
@@ -535,12 +538,14 @@ TEST_F(CalibrationFileTest, AFieldThatIsNotItsValueRefusesTheFileNamingLineAndFi
     int standards = 0;
     ASSERT_TRUE(load_calibration(dir.file("good.cal"), standards));
     const RecoveryTables loaded = calibration_data.recovery_tables;
+    const auto whole = std::make_unique<CalibrationData>(calibration_data);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         const std::string path = with_field(c.line, c.field, c.text);
         ui.expect_message("The calibration file " + path + " was not read: " + c.message +
                           ".\nThe calibration was not loaded.");
         EXPECT_FALSE(load_calibration(path, standards));
+        EXPECT_TRUE(calibration_data == *whole);
         EXPECT_EQ(calibration_data.calibration_file_name, dir.file("good.cal"));
         EXPECT_EQ(calibration_data.recovery_tables.response_factor, loaded.response_factor);
         EXPECT_EQ(method_data.library[0].name, "Chloromethane");
