@@ -184,14 +184,14 @@ bool prepare_bench_calibration(const BenchDataSet& set) {
         labels.push_back(c_format("Amount%d", static_cast<int>(labels.size()) + 1));
     }
     if (!convert_quant_file(set.reference, listed_results_ini(set.reference))) return false;
-    standard_count = kBenchStandards;
+    calibration_data.standard_count = kBenchStandards;
     method_data.surrogate_reference_path = set.reference;
     prepare_standard_tables(set.standards, labels, false);
     return true;
 }
 
 bool write_bench_calibration(const BenchDataSet& set, const std::string& path) {
-    return prepare_bench_calibration(set) && build_calibration(standard_results_ini, standard_count, set.reference) &&
+    return prepare_bench_calibration(set) && build_calibration(calibration_data.standard_results_ini, calibration_data.standard_count, set.reference) &&
            write_calibration(path);
 }
 

@@ -22,7 +22,7 @@ void CalibrationBuild(benchmark::State& state) {
     if (!prepare_bench_calibration(set)) state.SkipWithError("the data set was refused");
     for (auto _ : state) {
         clear_calibration_log();
-        const bool built = build_calibration(standard_results_ini, standard_count, set.reference);
+        const bool built = build_calibration(calibration_data.standard_results_ini, calibration_data.standard_count, set.reference);
         benchmark::DoNotOptimize(built);
         if (!built) state.SkipWithError("the build failed");
     }

@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "calibration/calibration_log.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "recovery/model_chain.h"
@@ -65,11 +66,11 @@ void prepare_method() {
     }
     method_data.surrogate_count = k;
     method_data.surrogate_range_limits = {method_data.library[7].bp, method_data.library[147].bp, method_data.library[7].rvw, method_data.library[147].rvw};
-    standard_count = kReference;
+    calibration_data.standard_count = kReference;
     for (int a = 0; a <= kReference; ++a) {
-        level_names[a] = c_format("Amount%d", a % kMaxLevels + 1);
+        calibration_data.level_names[a] = c_format("Amount%d", a % kMaxLevels + 1);
         for (int row = 0; row < kMaxCompounds; ++row)
-            raw_data_sets[a].area[row] = static_cast<std::int32_t>(10000.0 * (0.7 + 0.6 * rng.next()));
+            calibration_data.raw_data_sets[a].area[row] = static_cast<std::int32_t>(10000.0 * (0.7 + 0.6 * rng.next()));
     }
 }
 
@@ -77,7 +78,7 @@ void RecoveryChain(benchmark::State& state) {
     prepare_method();
     FirstPassPairTable pairs{};
     DataSetValues scratch{};
-    const ModelChainTables tables{raw_data_sets, first_pass_fits, bp_group_fits, rv_group_fits, pairs, scratch};
+    const ModelChainTables tables = calibration_chain_tables(calibration_data, model_work_tables, pairs, scratch);
     for (auto _ : state) {
         try {
             for (int run = 0; run < kRuns; ++run) {

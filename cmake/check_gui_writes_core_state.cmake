@@ -32,14 +32,14 @@ set(allowed_writes
   # The calibration window's standards list, reference file, level inclusion and first-pass
   # smoothing for a build, and the calibration file's name, folder and loaded mark after
   # Save, Print and Exit.
-  "calibration/calibrate_form.cpp standard_count"
+  "calibration/calibrate_form.cpp calibration_data.standard_count"
   "calibration/calibrate_form.cpp folder_settings"
   "calibration/calibrate_form.cpp method_data.surrogate_reference_path"
   "calibration/calibrate_form.cpp method_data.surrogate_file_path"
   "calibration/calibrate_form.cpp process_files_data"
-  "calibration/calibrate_form.cpp level_included"
-  "calibration/calibrate_form.cpp calibration_file_name"
-  "calibration/calibrate_form.cpp calibration_loaded"
+  "calibration/calibrate_form.cpp calibration_data.level_included"
+  "calibration/calibrate_form.cpp calibration_data.calibration_file_name"
+  "calibration/calibrate_form.cpp calibration_data.calibration_loaded"
   # The reporting-limit editor's file in use and its folder after Open and Save As.
   "methoddata/edit_mdl_form.cpp lmt_file_path"
   "methoddata/edit_mdl_form.cpp folder_settings"
@@ -47,7 +47,7 @@ set(allowed_writes
 
 # Values whose members are state of their own: a write names the member written
 # ("method_data.library"), so that an allowed write of one member allows no other.
-set(values_by_member method_data)
+set(values_by_member method_data calibration_data model_work_tables)
 
 # The names: `extern` declarations of src/core headers that are not const.
 set(names "")

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "calibration/calibration_log.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/level_lookup.h"
 #include "methoddata/tables.h"
 #include "platform/file_copy.h"
@@ -81,16 +82,16 @@ protected:
             method_data.library[c].name = names[c];
             for (int k = 0; k < kMaxLevels; ++k) method_data.library[c].conc[k] = 10.0 * (c + 1) + k;
             method_data.library[c].conc1_copy = method_data.library[c].conc[0];
-            raw_data_sets[1].area[c] = 1000 * (c + 1);
+            calibration_data.raw_data_sets[1].area[c] = 1000 * (c + 1);
         }
         method_data.library[1].is_internal_standard = 1;
         method_data.library_saved = method_data.library;
         // A build may have written amounts into the working library since the snapshot.
         for (auto& compound : method_data.library) compound.conc.fill(-1.0);
         method_data.library[1].conc[0] = 25.0;
-        standard_count = 2;
+        calibration_data.standard_count = 2;
     }
-    std::span<const SampleRawData> sets{raw_data_sets};
+    std::span<const SampleRawData> sets{calibration_data.raw_data_sets};
 };
 
 TEST_F(LevelLookupTest, AreaAndLevelAmountByName) {
@@ -129,7 +130,7 @@ TEST_F(LevelLookupTest, AmountFollowsTheSlotsLabel) {
         {"Amount3", 2, "Benzene", -1.0},        // the reference slot: conc1 of library
     };
     for (const auto& c : cases) {
-        level_names[c.slot] = c.label;
+        calibration_data.level_names[c.slot] = c.label;
         double amount = 0.0;
         lookup_area_conc_by_label(sets, c.name, c.slot, amount);
         EXPECT_EQ(amount, c.amount) << c.label << " " << c.name << " slot " << c.slot;
@@ -138,7 +139,7 @@ TEST_F(LevelLookupTest, AmountFollowsTheSlotsLabel) {
 
 TEST_F(LevelLookupTest, DilutionMultipliesTheBaseAmountNotAWrittenConc1) {
     method_data.library_saved[0].conc[0] = 20.0;  // a diluted amount copied back into the snapshot
-    level_names[0] = "2";
+    calibration_data.level_names[0] = "2";
     double amount = 0.0;
     lookup_area_conc_by_label(sets, "Benzene", 0, amount);
     EXPECT_EQ(amount, 20.0);  // 2 x conc1_copy (10), not 2 x 20
@@ -151,7 +152,7 @@ TEST_F(LevelLookupTest, TheRowIndexFindsWhatTheNameLookupFinds) {
     EXPECT_EQ(rows.row_of("benzene"), -1);
     method_data.library[5].name = "Past the count";
     EXPECT_EQ(LibraryRowIndex().row_of("Past the count"), -1);
-    level_names[1] = "Amount3";
+    calibration_data.level_names[1] = "Amount3";
     for (const char* name : {"Benzene", "Fluorobenzene", "Missing"}) {
         double by_name = -7.0, by_row = -7.0;
         EXPECT_EQ(lookup_area_conc_by_label(sets, name, 1, by_name),

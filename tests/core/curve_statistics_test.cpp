@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calibration/curve_statistics.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/tables.h"
 
 namespace {
@@ -12,18 +13,18 @@ class CurveStatisticsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         construct_method_data();
-        recovery_tables = RecoveryTables{};
-        level_included = {};
-        curve_statistics = CurveStatistics{};
+        calibration_data.recovery_tables = RecoveryTables{};
+        calibration_data.level_included = {};
+        calibration_data.curve_statistics = CurveStatistics{};
     }
 
     // Response factors of compound c at levels 0.. (included unless `excluded`).
     static void levels(int c, const std::vector<double>& rf, const std::vector<int>& excluded = {}) {
         for (size_t k = 0; k < rf.size(); ++k) {
-            recovery_tables.response_factor[k][c] = rf[k];
-            level_included[c][k] = 1;
+            calibration_data.recovery_tables.response_factor[k][c] = rf[k];
+            calibration_data.level_included[c][k] = 1;
         }
-        for (int k : excluded) level_included[c][k] = 0;
+        for (int k : excluded) calibration_data.level_included[c][k] = 0;
     }
 };
 
@@ -42,31 +43,31 @@ TEST_F(CurveStatisticsTest, AllCompoundsOverTheCountedLevels) {
     };
     method_data.compound_count = static_cast<int>(std::size(cases));
     for (int c = 0; c < method_data.compound_count; ++c) levels(c, cases[c].rf, cases[c].excluded);
-    standard_count = 1;  // the ten slots count whatever the number of standards
+    calibration_data.standard_count = 1;  // the ten slots count whatever the number of standards
     compute_all_curve_statistics();
     for (int c = 0; c < method_data.compound_count; ++c) {
-        EXPECT_DOUBLE_EQ(curve_statistics.mean_rf[c], cases[c].mean) << "case " << c;
-        EXPECT_DOUBLE_EQ(curve_statistics.sd_rf[c], cases[c].sd) << "case " << c;
-        EXPECT_DOUBLE_EQ(curve_statistics.pct_rsd[c], cases[c].rsd) << "case " << c;
+        EXPECT_DOUBLE_EQ(calibration_data.curve_statistics.mean_rf[c], cases[c].mean) << "case " << c;
+        EXPECT_DOUBLE_EQ(calibration_data.curve_statistics.sd_rf[c], cases[c].sd) << "case " << c;
+        EXPECT_DOUBLE_EQ(calibration_data.curve_statistics.pct_rsd[c], cases[c].rsd) << "case " << c;
     }
 }
 
 TEST_F(CurveStatisticsTest, OneCompoundOverTheStandardsOnly) {
     levels(4, {2.0, 4.0, 6.0, 100.0});
-    curve_statistics.pct_rsd[4] = 77.0;
-    standard_count = 3;
+    calibration_data.curve_statistics.pct_rsd[4] = 77.0;
+    calibration_data.standard_count = 3;
     compute_curve_statistics(4);
-    EXPECT_DOUBLE_EQ(curve_statistics.mean_rf[4], 4.0);
-    EXPECT_DOUBLE_EQ(curve_statistics.sd_rf[4], 2.0);
-    EXPECT_DOUBLE_EQ(curve_statistics.pct_rsd[4], 77.0);  // the review works out its own %RSD
+    EXPECT_DOUBLE_EQ(calibration_data.curve_statistics.mean_rf[4], 4.0);
+    EXPECT_DOUBLE_EQ(calibration_data.curve_statistics.sd_rf[4], 2.0);
+    EXPECT_DOUBLE_EQ(calibration_data.curve_statistics.pct_rsd[4], 77.0);  // the review works out its own %RSD
 }
 
 TEST_F(CurveStatisticsTest, CompoundsBeyondTheLibraryAreLeftAlone) {
     levels(1, {3.0, 3.0});
-    curve_statistics.mean_rf[1] = 9.0;
+    calibration_data.curve_statistics.mean_rf[1] = 9.0;
     method_data.compound_count = 1;
     compute_all_curve_statistics();
-    EXPECT_DOUBLE_EQ(curve_statistics.mean_rf[1], 9.0);
+    EXPECT_DOUBLE_EQ(calibration_data.curve_statistics.mean_rf[1], 9.0);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ std::vector<CalibrationValue> calibration_in_memory() {
     std::vector<CalibrationValue> v;
     auto add = [&v](std::string what, double value, double half_unit) { v.push_back({std::move(what), value, half_unit}); };
     const double five_places = 0.5e-5, two_places = 0.5e-2, exact = 0.0;
-    for (int p = 0; p < kStandards; ++p) add("label " + level_names[p], p, exact);
+    for (int p = 0; p < kStandards; ++p) add("label " + calibration_data.level_names[p], p, exact);
     for (int c = 0; c < method_data.compound_count; ++c) {
         const LibraryCompound& lib = method_data.library[c];
         const std::string name = lib.name + (lib.is_internal_standard ? " (IS)" : "");
@@ -76,14 +76,14 @@ std::vector<CalibrationValue> calibration_in_memory() {
         for (int p = 0; p < kStandards; ++p) {
             const std::string at = name + " level " + std::to_string(p + 1);
             add(at + " amount", level_amount(c, p), two_places);
-            add(at + " area", raw_data_sets[p].area[c], exact);
+            add(at + " area", calibration_data.raw_data_sets[p].area[c], exact);
             add(at + " counts in the curve", level_counts(c, p), exact);
-            add(at + " predicted recovery", recovery_tables.predicted_recovery[p][c], five_places);
-            add(at + " its deviation", recovery_tables.predicted_recovery_dev[p][c], five_places);
-            add(at + " response factor", recovery_tables.response_factor[p][c], five_places);
-            add(at + " its deviation", recovery_tables.response_factor_dev[p][c], five_places);
+            add(at + " predicted recovery", calibration_data.recovery_tables.predicted_recovery[p][c], five_places);
+            add(at + " its deviation", calibration_data.recovery_tables.predicted_recovery_dev[p][c], five_places);
+            add(at + " response factor", calibration_data.recovery_tables.response_factor[p][c], five_places);
+            add(at + " its deviation", calibration_data.recovery_tables.response_factor_dev[p][c], five_places);
         }
-        add(name + " reference area", raw_data_sets[kStandards].area[c], exact);
+        add(name + " reference area", calibration_data.raw_data_sets[kStandards].area[c], exact);
     }
     for (int k = 0; k < method_data.surrogate_count; ++k) {
         const SurrogateRecord& s = method_data.surrogates[k];
@@ -180,7 +180,7 @@ protected:
             ASSERT_NO_FATAL_FAILURE(add_run(files.back()));
             ASSERT_FALSE(check_level_entry(p, ""));  // Identify Standard Level: Amount<p + 1>
             labels.push_back(level_label_of_entry(p, ""));
-            ++standard_count;
+            ++calibration_data.standard_count;
         }
         const std::string reference = file("runs/REF.TXT");
         ASSERT_NO_FATAL_FAILURE(add_run(reference));
@@ -192,10 +192,10 @@ protected:
         const std::optional<std::string> path = choose_calibration_save_path();
         ASSERT_EQ(path, file("demo_road.cal"));
         prepare_standard_tables(files, labels, false);
-        ASSERT_TRUE(build_calibration(standard_results_ini, standard_count, reference));
+        ASSERT_TRUE(build_calibration(calibration_data.standard_results_ini, calibration_data.standard_count, reference));
         EXPECT_EQ(calibration_log.log_flag, 0);  // no negative response factor, no IS above 500 %
         ASSERT_TRUE(write_calibration(*path));
-        calibration_file_name = *path;
+        calibration_data.calibration_file_name = *path;
         built = calibration_in_memory();
         made.delete_all();
     }
@@ -221,7 +221,7 @@ protected:
         check_report = resolve_path(check_report_path());
         for (int c = 0; c < method_data.compound_count; ++c) {
             differences.push_back(percent_difference(c, check_level));
-            area_ratios.push_back(double(raw_data_sets[kCheckDataSet].area[c]) / raw_data_sets[kAmount3].area[c]);
+            area_ratios.push_back(double(calibration_data.raw_data_sets[kCheckDataSet].area[c]) / calibration_data.raw_data_sets[kAmount3].area[c]);
         }
         delete_check_results_file();
     }

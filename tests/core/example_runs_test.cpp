@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calibration/results_file.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/level_lookup.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/tables.h"
@@ -38,21 +39,21 @@ TEST_F(ExampleRunsTest, EveryRunConvertsAgainstTheDemoLibrary) {
                           "REF.TXT", "CCV.TXT", "SAMPLE1.TXT", "SAMPLE2.TXT", "SAMPLE3.TXT",
                           "SAMPLE4.TXT", "SAMPLE5.TXT", "SAMPLE6.TXT"};
     for (const char* run : runs) {
-        raw_data_sets[0] = SampleRawData{};
+        calibration_data.raw_data_sets[0] = SampleRawData{};
         load(run, 0);
-        EXPECT_EQ(raw_data_sets[0].name[method_data.compound_count - 1], method_data.library[method_data.compound_count - 1].name) << run;
+        EXPECT_EQ(calibration_data.raw_data_sets[0].name[method_data.compound_count - 1], method_data.library[method_data.compound_count - 1].name) << run;
         for (int c = 0; c < method_data.compound_count; ++c) {
             if (!method_data.library[c].is_internal_standard) continue;
-            EXPECT_GT(raw_data_sets[0].area[c], 0) << run << " " << c;
+            EXPECT_GT(calibration_data.raw_data_sets[0].area[c], 0) << run << " " << c;
         }
     }
 }
 
 TEST_F(ExampleRunsTest, InternalStandardRecoveriesFallWithBoilingPointAndLowVolatility) {
-    standard_count = 6;
+    calibration_data.standard_count = 6;
     for (int s = 0; s < 6; ++s) {
         load("STD" + std::to_string(s + 1) + ".TXT", s);
-        level_names[s] = "Amount" + std::to_string(s + 1);
+        calibration_data.level_names[s] = "Amount" + std::to_string(s + 1);
     }
     load("REF.TXT", 6);
     struct Case {
@@ -63,8 +64,8 @@ TEST_F(ExampleRunsTest, InternalStandardRecoveriesFallWithBoilingPointAndLowVola
     for (int s = 0; s < 6; ++s)
         for (const auto& c : cases) {
             double m = 0.0, mref = 0.0;
-            double a = lookup_area_conc_by_label(raw_data_sets, c.name, s, m);
-            double aref = lookup_area_conc_by_label(raw_data_sets, c.name, 6, mref);
+            double a = lookup_area_conc_by_label(calibration_data.raw_data_sets, c.name, s, m);
+            double aref = lookup_area_conc_by_label(calibration_data.raw_data_sets, c.name, 6, mref);
             double rec = (a / m) / (aref / mref);
             EXPECT_GT(rec, c.low) << c.name << " in standard " << s + 1;
             EXPECT_LT(rec, c.high) << c.name << " in standard " << s + 1;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <memory>
+
+#include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
 
 namespace {
@@ -56,6 +60,36 @@ TEST_F(MethodTables, ResetGivesTheVariableModeItsStartValues) {
     EXPECT_TRUE(method_data.variable_mode == (VariableMode{0, 0, 0, "", "", "RVW", "BP"}));
     EXPECT_TRUE(method_data.loaded_variable_mode == (VariableMode{0, 0, 0, "", "", "", ""}));
     EXPECT_EQ(variables_changed, 0);
+}
+
+// The reset of the calibration and of the models' tables is their default values, which
+// hold the start values: no standards, every amount not set, the first-pass interval the
+// whole range of rvw. Each reset takes every member back, the ones the older resets left
+// alone (curve statistics, saved inclusion flags, first-pass points and interval) included.
+TEST_F(MethodTables, ResetGivesTheCalibrationAndTheModelTablesTheirStartValues) {
+    const auto start = std::make_unique<CalibrationData>();
+    const auto work_start = std::make_unique<ModelWorkTables>();
+    EXPECT_TRUE(calibration_data == *start);
+    EXPECT_TRUE(model_work_tables == *work_start);
+    EXPECT_EQ(start->standard_count, 0);
+    EXPECT_EQ(start->raw_data_sets[kDataSets - 1].cal_amount[0], kNotSet);
+    EXPECT_EQ(work_start->first_pass_min_rvw, std::numeric_limits<double>::min());
+    EXPECT_EQ(work_start->first_pass_max_rvw, std::numeric_limits<double>::max());
+
+    for (void (*reset)() : {&construct_method_data, &construct_calibration_tables}) {
+        calibration_data.standard_count = 3;
+        calibration_data.level_included_saved[4][2] = 1;
+        calibration_data.curve_statistics.mean_rf[7] = 1.25;
+        calibration_data.standard_results_ini[1] = "/runs/std2/results.ini";
+        model_work_tables.standard_first_pass_points[2][0].in_use = 1;
+        model_work_tables.rv_points[26][149].rv = 0.5;
+        model_work_tables.first_pass_max_rvw = 40.0;
+        EXPECT_FALSE(calibration_data == *start);
+        EXPECT_FALSE(model_work_tables == *work_start);
+        reset();
+        EXPECT_TRUE(calibration_data == *start);
+        EXPECT_TRUE(model_work_tables == *work_start);
+    }
 }
 
 TEST_F(MethodTables, CompoundAmountComesFromTheSavedLibrary) {

@@ -6,6 +6,7 @@
 #include "calibration/quant_data_file.h"
 #include "calibration/results_file.h"
 #include "methoddata/tables.h"
+#include "methoddata/calibration_data.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
 #include "scripted_ui.h"
@@ -130,9 +131,9 @@ TEST_F(ResultsFileTest, VersionFileIsWrittenKeyByKeyAndReadBack) {
               "[compound2]\nname=Fluorobenzene\narea=-3.7\nretentionTime=6.25\n"
               "[compound3]\nname=Toluene\narea=2147483647\nretentionTime=8.125\n");
 
-    raw_data_sets[4].amount[0] = 7.0;
+    calibration_data.raw_data_sets[4].amount[0] = 7.0;
     ASSERT_TRUE(read_results_ini(4, ini));
-    const SampleRawData& set = raw_data_sets[4];
+    const SampleRawData& set = calibration_data.raw_data_sets[4];
     EXPECT_EQ(set.area[0], 12345);  // truncated toward zero
     EXPECT_EQ(set.area[1], -3);
     EXPECT_EQ(set.area[2], 2147483647);
@@ -205,10 +206,10 @@ TEST_F(ResultsFileTest, LongLinesStayOneRow) {
     std::string data = data_file("long.txt", "Benzene" + fields + "\n" + long_name + "\t5\t6\nToluene\t7\n");
     ASSERT_TRUE(convert_quant_file(data, folder.file("long.ini")));
     ASSERT_TRUE(read_results_ini(0, folder.file("long.ini")));
-    EXPECT_EQ(raw_data_sets[0].area[0], 1000);
-    EXPECT_DOUBLE_EQ(raw_data_sets[0].retention_time[0], 1299.0);
-    EXPECT_EQ(raw_data_sets[0].name[1], long_name);
-    EXPECT_EQ(raw_data_sets[0].area[2], 7);
+    EXPECT_EQ(calibration_data.raw_data_sets[0].area[0], 1000);
+    EXPECT_DOUBLE_EQ(calibration_data.raw_data_sets[0].retention_time[0], 1299.0);
+    EXPECT_EQ(calibration_data.raw_data_sets[0].name[1], long_name);
+    EXPECT_EQ(calibration_data.raw_data_sets[0].area[2], 7);
 }
 
 TEST_F(ResultsFileTest, MoreRowsThanTheTablesHoldAreACountMismatch) {
@@ -226,7 +227,7 @@ TEST_F(ResultsFileTest, MoreRowsThanTheTablesHoldAreACountMismatch) {
 }
 
 TEST_F(ResultsFileTest, ReaderRefusesWhatTheTablesCannotHold) {
-    raw_data_sets[2].area[0] = 55;
+    calibration_data.raw_data_sets[2].area[0] = 55;
     const std::string compounds = "[compound1]\nname=Benzene\narea=1\nretentionTime=1\n"
                                   "[compound2]\nname=Fluorobenzene\narea=9e9\nretentionTime=1\n";
     struct Case {
@@ -242,7 +243,7 @@ TEST_F(ResultsFileTest, ReaderRefusesWhatTheTablesCannotHold) {
     for (const auto& c : cases) {
         ui.expect_message(c.message);
         EXPECT_FALSE(read_results_ini(2, folder.write("x.ini", c.file))) << c.file;
-        EXPECT_EQ(raw_data_sets[2].area[0], 55) << "slot changed by " << c.file;
+        EXPECT_EQ(calibration_data.raw_data_sets[2].area[0], 55) << "slot changed by " << c.file;
     }
 }
 
@@ -281,16 +282,16 @@ TEST_F(ResultsFileTest, CompoundsAFileDoesNotListKeepNoAreaOfAnEarlierSet) {
     };
     for (const Case& c : cases) {
         for (int i = 0; i < 3; ++i) {
-            raw_data_sets[1].area[i] = 9;
-            raw_data_sets[1].name[i] = "old";
-            raw_data_sets[1].retention_time[i] = 4.0;
+            calibration_data.raw_data_sets[1].area[i] = 9;
+            calibration_data.raw_data_sets[1].name[i] = "old";
+            calibration_data.raw_data_sets[1].retention_time[i] = 4.0;
         }
         ASSERT_TRUE(read_results_ini(1, folder.write("z.ini", c.file)));
-        EXPECT_EQ(raw_data_sets[1].area[0], c.listed ? 12 : 0);
+        EXPECT_EQ(calibration_data.raw_data_sets[1].area[0], c.listed ? 12 : 0);
         for (int i = c.listed; i < 3; ++i) {
-            EXPECT_EQ(raw_data_sets[1].area[i], 0) << i;
-            EXPECT_EQ(raw_data_sets[1].name[i], "") << i;
-            EXPECT_EQ(raw_data_sets[1].retention_time[i], 0.0) << i;
+            EXPECT_EQ(calibration_data.raw_data_sets[1].area[i], 0) << i;
+            EXPECT_EQ(calibration_data.raw_data_sets[1].name[i], "") << i;
+            EXPECT_EQ(calibration_data.raw_data_sets[1].retention_time[i], 0.0) << i;
         }
     }
 }
@@ -301,9 +302,9 @@ TEST_F(ResultsFileTest, ReaderTakesQuotedValuesAndTheFirstOfDuplicateKeys) {
     const std::string file = "\xEF\xBB\xBF[header]\nnumber_comps=\"1\"\n[compound1]\nname='Benzene'\n"
                              "area=\"1234.5\"\narea=99\nretentionTime=\" 4.5 \"\n";
     ASSERT_TRUE(read_results_ini(3, folder.write("hand.ini", file)));
-    EXPECT_EQ(raw_data_sets[3].area[0], 1234);
-    EXPECT_EQ(raw_data_sets[3].name[0], "Benzene");
-    EXPECT_DOUBLE_EQ(raw_data_sets[3].retention_time[0], 4.5);
+    EXPECT_EQ(calibration_data.raw_data_sets[3].area[0], 1234);
+    EXPECT_EQ(calibration_data.raw_data_sets[3].name[0], "Benzene");
+    EXPECT_DOUBLE_EQ(calibration_data.raw_data_sets[3].retention_time[0], 4.5);
 }
 
 TEST_F(ResultsFileTest, AFolderGivenForAFileCannotBeOpened) {

@@ -29,9 +29,9 @@ void use_demo_calibration() {
     int standards = 0;
     if (!load_calibration(examples + "/demo_calibration.cal", standards)) std::abort();
     copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
-    calibration_loaded = 1;
+    calibration_data.calibration_loaded = 1;
     main_flags.CalibrationFromFile = 1;
-    calibration_file_name = examples + "/demo_calibration.cal";
+    calibration_data.calibration_file_name = examples + "/demo_calibration.cal";
     calc_limits_data = CalcLimitsData{};
     set_default_group_limits();
     calc_limits_data.group_limits_on = 1;  // the flagged lines and their marks too

@@ -88,10 +88,10 @@ TEST_F(CalibrationReviewWindow, ButtonsCarryTheirCaptionsAndHints) {
 TEST_F(CalibrationReviewWindow, FileBoxesShowTheFileNameAndTheWholePathAsTip) {
     open_review();
     Trevu_calib_form* w = revu_calib_form;
-    standard_data_files[0] = "/home/analyst/laboratory/method5847/runs/STD1.TXT";
+    calibration_data.standard_data_files[0] = "/home/analyst/laboratory/method5847/runs/STD1.TXT";
     w->show_calibration_compound(0);
     EXPECT_EQ(text(w->Edit_f[0]), "STD1.TXT");
-    EXPECT_EQ(w->Edit_f[0]->toolTip().toStdString(), standard_data_files[0]);
+    EXPECT_EQ(w->Edit_f[0]->toolTip().toStdString(), calibration_data.standard_data_files[0]);
     EXPECT_EQ(text(w->Edit_ref_file), "REF.TXT");
     EXPECT_EQ(w->Edit_ref_file->toolTip(), "REF.TXT");  // the entry as the review shows it
     // The calibration file and the internal-standard file likewise (in the review's upper case).
@@ -106,7 +106,7 @@ TEST_F(CalibrationReviewWindow, FileBoxesShowTheFileNameAndTheWholePathAsTip) {
 // Edit and Print read the file again; a file that now stops part-way leaves the loaded
 // calibration in memory whole, and the commands that use it stay on.
 TEST_F(CalibrationReviewWindow, AFileThatNoLongerReadsLeavesTheLoadedCalibration) {
-    const RecoveryTables loaded = recovery_tables;
+    const RecoveryTables loaded = calibration_data.recovery_tables;
     const std::string text = read_file_text(work.file("demo_calibration.cal"));
     work.write("demo_calibration.cal", text.substr(0, text.find("Benzene;")));
     for (const char* command : {"Review1", "PrintCalib"}) {
@@ -115,9 +115,9 @@ TEST_F(CalibrationReviewWindow, AFileThatNoLongerReadsLeavesTheLoadedCalibration
         item(command)->trigger();
         EXPECT_FALSE(revu_calib_form->isVisible()) << command;
         EXPECT_EQ(method_data.compound_count, 62);
-        EXPECT_EQ(standard_count, 6);
+        EXPECT_EQ(calibration_data.standard_count, 6);
         for (int c = 0; c < 62; ++c)
-            EXPECT_EQ(recovery_tables.response_factor[0][c], loaded.response_factor[0][c]) << c;
+            EXPECT_EQ(calibration_data.recovery_tables.response_factor[0][c], loaded.response_factor[0][c]) << c;
         EXPECT_TRUE(item("Quantitation1")->isEnabled());
     }
 }
@@ -150,7 +150,7 @@ TEST_F(CalibrationReviewWindow, AnalystWalksTheCompoundsTogglesALevelAndLeavesWi
 
     // Unchecking a level takes it out of the curve at once.
     click(w->Check_std[0]);
-    EXPECT_EQ(level_included[0][0], 0);
+    EXPECT_EQ(calibration_data.level_included[0][0], 0);
     EXPECT_FALSE(w->Check_std[0]->isChecked());
     EXPECT_EQ(text(w->Edit_std_levels), "(5, 10, 20, 50, 100)");
     EXPECT_NE(text(w->Edit_avg), all_levels);
@@ -168,7 +168,7 @@ TEST_F(CalibrationReviewWindow, AnalystWalksTheCompoundsTogglesALevelAndLeavesWi
     ASSERT_EQ(ui.exceptions.size(), 1u);
     EXPECT_EQ(ui.exceptions[0], "'abc' is not a valid integer value");
     EXPECT_EQ(w->Check_std[1]->isChecked(), was_checked);
-    EXPECT_EQ(level_included[61][1], 1);
+    EXPECT_EQ(calibration_data.level_included[61][1], 1);
 
     type_number("1");
     click(w->Button_previous);
@@ -182,7 +182,7 @@ TEST_F(CalibrationReviewWindow, AnalystWalksTheCompoundsTogglesALevelAndLeavesWi
 
     // Exit restores the flags of the load and deletes the standards' results files.
     click(w->Button_exit);
-    EXPECT_EQ(level_included[0][0], 1);
+    EXPECT_EQ(calibration_data.level_included[0][0], 1);
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(main_form->isVisible());
     EXPECT_FALSE(fs::exists(work.file("runs/STD1.ini")));
@@ -194,15 +194,15 @@ TEST_F(CalibrationReviewWindow, SaveAsWritesTheChangedFlagsUnderANewName) {
     Trevu_calib_form* w = revu_calib_form;
     // The close box leaves as "Exit/don't save changes" does: what the samples and the
     // check then use is the file's calibration.
-    const double file_mean = curve_statistics.mean_rf[0];
+    const double file_mean = calibration_data.curve_statistics.mean_rf[0];
     click(w->Check_std[2]);
-    ASSERT_NE(curve_statistics.mean_rf[0], file_mean);
+    ASSERT_NE(calibration_data.curve_statistics.mean_rf[0], file_mean);
     w->close();
     EXPECT_TRUE(main_form->isVisible());
-    EXPECT_EQ(level_included[0][2], 1);
-    EXPECT_EQ(curve_statistics.mean_rf[0], file_mean);
+    EXPECT_EQ(calibration_data.level_included[0][2], 1);
+    EXPECT_EQ(calibration_data.curve_statistics.mean_rf[0], file_mean);
     open_review();
-    EXPECT_EQ(level_included[0][2], 1);
+    EXPECT_EQ(calibration_data.level_included[0][2], 1);
 
     click(w->Check_std[2]);
     ui.save_returns(std::nullopt);  // a cancelled dialog writes nothing and stays
@@ -215,18 +215,18 @@ TEST_F(CalibrationReviewWindow, SaveAsWritesTheChangedFlagsUnderANewName) {
     click(w->Button_save_as);
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(main_form->isVisible());
-    EXPECT_EQ(calibration_file_name, saved);
+    EXPECT_EQ(calibration_data.calibration_file_name, saved);
     EXPECT_EQ(status_line(main_form), "File written: " + saved);  // named where the analyst is now
     // Processing and the check now use the new file: the main menu names it as well.
     EXPECT_EQ(item("OpenCalibrationFile1")->text(), "Open Calibration File... --> NEW.CAL");
     EXPECT_EQ(main_flags.ReviewSaveAs, 1);
     ASSERT_TRUE(fs::exists(saved));
-    EXPECT_EQ(level_included_saved[0][2], 0);
+    EXPECT_EQ(calibration_data.level_included_saved[0][2], 0);
 
     ui.open_returns(saved);
     item("OpenCalibrationFile1")->trigger();
-    EXPECT_EQ(level_included[0][2], 0);
-    EXPECT_EQ(level_included[0][1], 1);
+    EXPECT_EQ(calibration_data.level_included[0][2], 0);
+    EXPECT_EQ(calibration_data.level_included[0][1], 1);
 }
 
 TEST_F(CalibrationReviewWindow, PrintsTheReportFromTheReviewAndFromTheMainWindow) {
@@ -274,7 +274,7 @@ TEST_F(CalibrationReviewWindow, ALevelWithoutAnAmountIsShownOutOfTheCurveSayingW
     item("OpenCalibrationFile1")->trigger();
     int fluorene = 0;
     while (method_data.library[fluorene].name != "Fluorene") ++fluorene;
-    ASSERT_EQ(level_included[fluorene][5], 1);
+    ASSERT_EQ(calibration_data.level_included[fluorene][5], 1);
     open_review();
     Trevu_calib_form* w = revu_calib_form;
     w->show_calibration_compound(fluorene);
@@ -284,7 +284,7 @@ TEST_F(CalibrationReviewWindow, ALevelWithoutAnAmountIsShownOutOfTheCurveSayingW
     EXPECT_EQ(w->Check_std[5]->text(), "No amount");
     EXPECT_EQ(w->Check_std[4]->text(), "");
     EXPECT_EQ(text(w->Edit_std_levels), "(2, 5, 10, 25, 50)");
-    EXPECT_EQ(level_included[fluorene][5], 0);
+    EXPECT_EQ(calibration_data.level_included[fluorene][5], 0);
     w->show_calibration_compound(0);
     EXPECT_EQ(w->Check_std[5]->text(), "");  // 1,1-Dichloroethene has its Amount6
 }
@@ -309,7 +309,7 @@ TEST_F(CalibrationReviewWindow, AnInternalStandardKeepsItsLastLevel) {
     click(w->Check_std[5]);
     EXPECT_EQ(ui.last_message().caption, "Internal Standard Level");
     EXPECT_TRUE(w->Check_std[5]->isChecked());
-    EXPECT_EQ(level_included[acetone_d6][5], 1);
+    EXPECT_EQ(calibration_data.level_included[acetone_d6][5], 1);
     EXPECT_EQ(text(w->Edit_std_levels), "(50)");
     click(w->Button_exit);
 
@@ -326,7 +326,7 @@ TEST_F(CalibrationReviewWindow, AnInternalStandardKeepsItsLastLevel) {
     click(w->Button_save_as);
     EXPECT_TRUE(ui.save_requests.empty());
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(calibration_file_name, work.file("demo_calibration.cal"));
+    EXPECT_EQ(calibration_data.calibration_file_name, work.file("demo_calibration.cal"));
     // Its level included again, the calibration saves.
     w->show_calibration_compound(acetone_d6);
     click(w->Check_std[2]);

@@ -177,7 +177,7 @@ TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
     for (int s = 0; s < 6; ++s) add_standard("STD" + std::to_string(s + 1) + ".TXT", s);
     add_reference();
     look("calibration_window");
-    EXPECT_EQ(standard_count, 6);
+    EXPECT_EQ(calibration_data.standard_count, 6);
     EXPECT_EQ(lines(list("ConcListBox")),
               (QStringList{"Amount1", "Amount2", "Amount3", "Amount4", "Amount5", "Amount6"}));
     EXPECT_EQ(list("DirListBox")->item(4)->text().toStdString(), run("STD5.TXT"));
@@ -189,19 +189,19 @@ TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
     QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
     ASSERT_TRUE(file_exists(cal));
     EXPECT_EQ(ui.save_requests.back().filter, "Calibration files (*.cal)|*.cal");
-    EXPECT_EQ(calibration_file_name, cal);
+    EXPECT_EQ(calibration_data.calibration_file_name, cal);
     EXPECT_TRUE(Calibrate_form->isVisible());  // the window stays open after Save
     EXPECT_EQ(status_line(Calibrate_form), "File written: " + cal);  // and names the file
     look("calibration_saved");
 
     // What the build left in the tables.
-    const int n = standard_count;
+    const int n = calibration_data.standard_count;
     const int k = method_data.compound_count;
     const auto built_library = method_data.library;
-    const auto built_tables = recovery_tables;
-    const auto built_raw = raw_data_sets;
-    const auto built_included = level_included;
-    EXPECT_GT(recovery_tables.response_factor[4][k - 1], 0.0);
+    const auto built_tables = calibration_data.recovery_tables;
+    const auto built_raw = calibration_data.raw_data_sets;
+    const auto built_included = calibration_data.level_included;
+    EXPECT_GT(calibration_data.recovery_tables.response_factor[4][k - 1], 0.0);
 
     QTest::mouseClick(button("ExitClick"), Qt::LeftButton);
     EXPECT_TRUE(main_form->isVisible());
@@ -209,11 +209,11 @@ TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
 
     // Nothing but the file carries the calibration from here on.
     reset_library_tables();
-    recovery_tables = RecoveryTables{};
-    raw_data_sets.fill(SampleRawData_init());
-    level_names.fill(std::string());
-    for (auto& flags : level_included) flags.fill(0);
-    standard_count = method_data.compound_count = method_data.surrogate_count = 0;
+    calibration_data.recovery_tables = RecoveryTables{};
+    calibration_data.raw_data_sets.fill(SampleRawData_init());
+    calibration_data.level_names.fill(std::string());
+    for (auto& flags : calibration_data.level_included) flags.fill(0);
+    calibration_data.standard_count = method_data.compound_count = method_data.surrogate_count = 0;
     ui.open_returns(cal);
     item("OpenCalibrationFile1")->trigger();
     for (const char* on :
@@ -227,33 +227,33 @@ TEST_F(CalibrationWindow, TheAnalystsWholeRoadThroughEveryWindow) {
     emit main_form->findChild<QMenu*>("Calibrate1")->aboutToShow();
     EXPECT_FALSE(item("RunCalibration")->isEnabled());
 
-    ASSERT_EQ(standard_count, n);
+    ASSERT_EQ(calibration_data.standard_count, n);
     ASSERT_EQ(method_data.compound_count, k);
     EXPECT_EQ(method_data.surrogate_count, 11);
-    EXPECT_EQ(standard_data_files[2], run("STD3.TXT"));
+    EXPECT_EQ(calibration_data.standard_data_files[2], run("STD3.TXT"));
     EXPECT_EQ(method_data.surrogate_reference_path, run("REF.TXT"));
     for (int c = 0; c < k; ++c) {
         SCOPED_TRACE(built_library[c].name);
         EXPECT_EQ(method_data.library[c].name, built_library[c].name);
         EXPECT_EQ(method_data.library[c].is_internal_standard, built_library[c].is_internal_standard);
         EXPECT_EQ(as_written(method_data.library[c].bp, 2), as_written(built_library[c].bp, 2));
-        EXPECT_EQ(raw_data_sets[n].area[c], built_raw[n].area[c]);
+        EXPECT_EQ(calibration_data.raw_data_sets[n].area[c], built_raw[n].area[c]);
         for (int p = 0; p < n; ++p) {
-            EXPECT_EQ(raw_data_sets[p].area[c], built_raw[p].area[c]);
-            EXPECT_EQ(as_written(raw_data_sets[p].cal_amount[c], 2),
+            EXPECT_EQ(calibration_data.raw_data_sets[p].area[c], built_raw[p].area[c]);
+            EXPECT_EQ(as_written(calibration_data.raw_data_sets[p].cal_amount[c], 2),
                       as_written(built_raw[p].cal_amount[c], 2));
-            EXPECT_EQ(as_written(recovery_tables.predicted_recovery[p][c], 5),
+            EXPECT_EQ(as_written(calibration_data.recovery_tables.predicted_recovery[p][c], 5),
                       as_written(built_tables.predicted_recovery[p][c], 5));
-            EXPECT_EQ(as_written(recovery_tables.predicted_recovery_dev[p][c], 5),
+            EXPECT_EQ(as_written(calibration_data.recovery_tables.predicted_recovery_dev[p][c], 5),
                       as_written(built_tables.predicted_recovery_dev[p][c], 5));
-            EXPECT_EQ(as_written(recovery_tables.response_factor[p][c], 5),
+            EXPECT_EQ(as_written(calibration_data.recovery_tables.response_factor[p][c], 5),
                       as_written(built_tables.response_factor[p][c], 5));
-            EXPECT_EQ(as_written(recovery_tables.response_factor_dev[p][c], 5),
+            EXPECT_EQ(as_written(calibration_data.recovery_tables.response_factor_dev[p][c], 5),
                       as_written(built_tables.response_factor_dev[p][c], 5));
-            EXPECT_EQ(level_included[c][p], built_raw[p].area[c] != 0 ? built_included[c][p] : 0);
+            EXPECT_EQ(calibration_data.level_included[c][p], built_raw[p].area[c] != 0 ? built_included[c][p] : 0);
         }
     }
-    EXPECT_EQ(level_names[4], "Amount5");
+    EXPECT_EQ(calibration_data.level_names[4], "Amount5");
 
     // Calibration > Edit shows the six levels of the file and leaves without saving.
     item("Review1")->trigger();
@@ -420,9 +420,9 @@ TEST_F(CalibrationWindow, SavingNeedsAReferenceAndAsksBeforeOverwriting) {
     EXPECT_EQ(read_file_text(cal).rfind("Date-V2-Version 4.2\n", 0), 0u);
 
     // Review builds again and hands over to the review window, which returns to the main one.
-    level_included[0][4] = 1;
+    calibration_data.level_included[0][4] = 1;
     QTest::mouseClick(button("ReviewCalib"), Qt::LeftButton);
-    EXPECT_EQ(level_included[0][4], 0);  // no fourth or fifth standard
+    EXPECT_EQ(calibration_data.level_included[0][4], 0);  // no fourth or fifth standard
     EXPECT_FALSE(Calibrate_form->isVisible());
     EXPECT_TRUE(revu_calib_form->isVisible());
 }
@@ -431,7 +431,7 @@ TEST_F(CalibrationWindow, TenStandardsAtMostAndDeleteMovesTheRestUp) {
     open_new_calibration();
     // The demo library has amounts at Amount1 .. Amount6 only: the last four repeat them.
     for (int s = 0; s < 10; ++s) add_standard("STD" + std::to_string(s % 6 + 1) + ".TXT", s % 6);
-    EXPECT_EQ(standard_count, 10);
+    EXPECT_EQ(calibration_data.standard_count, 10);
     ui.expect_message("Only 10 standards are currently allowed.");
     QTest::mouseClick(button("Add"), Qt::LeftButton);
     EXPECT_EQ(ui.last_message().caption, "Maximum Number of Standards");
@@ -439,15 +439,15 @@ TEST_F(CalibrationWindow, TenStandardsAtMostAndDeleteMovesTheRestUp) {
     QListWidget* files = list("DirListBox");
     files->item(0)->setSelected(true);
     QTest::mouseClick(button("Delete"), Qt::LeftButton);
-    EXPECT_EQ(standard_count, 9);
+    EXPECT_EQ(calibration_data.standard_count, 9);
     EXPECT_EQ(files->count(), 9);
     EXPECT_EQ(files->item(0)->text().toStdString(), run("STD2.TXT"));
     EXPECT_EQ(list("ConcListBox")->item(0)->text(), "Amount2");
-    EXPECT_EQ(level_names[8], "Amount4");
-    EXPECT_EQ(level_names[9], "");
+    EXPECT_EQ(calibration_data.level_names[8], "Amount4");
+    EXPECT_EQ(calibration_data.level_names[9], "");
 
     add_standard("STD1.TXT", 0);  // room again
-    EXPECT_EQ(standard_count, 10);
+    EXPECT_EQ(calibration_data.standard_count, 10);
     EXPECT_EQ(list("ConcListBox")->item(9)->text(), "Amount1");
 }
 
@@ -465,7 +465,7 @@ TEST_F(CalibrationWindow, TheLevelDialogKeepsEachLabelWithItsFile) {
     QTest::mouseClick(button("Add"), Qt::LeftButton);
     EXPECT_TRUE(shown_path);
     EXPECT_EQ(list("DirListBox")->count(), 0);
-    EXPECT_EQ(standard_count, 0);
+    EXPECT_EQ(calibration_data.standard_count, 0);
     EXPECT_FALSE(file_exists(data.file("runs/STD1.ini")));
 
     // Typing a dilution factor chooses the dilution item; ".25" is stored as "0.25".
@@ -512,7 +512,7 @@ TEST_F(CalibrationWindow, TheLevelDialogKeepsEachLabelWithItsFile) {
     with_level_dialog([](Tidentify_std_level*) {});
     QTest::mouseClick(button("Delete"), Qt::LeftButton);
     EXPECT_EQ(lines(labels), (QStringList{"Amount1", "Amount6"}));
-    EXPECT_EQ(standard_count, 2);
+    EXPECT_EQ(calibration_data.standard_count, 2);
 }
 
 // A reference file in a folder whose name holds a line break: its line of the calibration
@@ -532,7 +532,7 @@ TEST_F(CalibrationWindow, AReferencePathWithALineBreakIsRefusedAtSave) {
     QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
     EXPECT_EQ(ui.last_message().caption, "Calibration File");
     EXPECT_TRUE(ui.save_requests.empty());
-    EXPECT_TRUE(calibration_file_name.empty());
+    EXPECT_TRUE(calibration_data.calibration_file_name.empty());
 }
 
 // A second calibration of the run, after Save and a visit to the reporting-limit editor,
@@ -574,11 +574,11 @@ TEST_F(CalibrationWindow, ACancelledNewKeepsTheCalibrationBuilt) {
     ui.save_returns(cal);
     QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
     QTest::mouseClick(button("ExitClick"), Qt::LeftButton);
-    ASSERT_EQ(calibration_file_name, cal);
-    const auto results_files = standard_results_ini;
-    const auto factors = recovery_tables.response_factor;
-    const auto labels = level_names;
-    const auto included = level_included;
+    ASSERT_EQ(calibration_data.calibration_file_name, cal);
+    const auto results_files = calibration_data.standard_results_ini;
+    const auto factors = calibration_data.recovery_tables.response_factor;
+    const auto labels = calibration_data.level_names;
+    const auto included = calibration_data.level_included;
     const QStringList files = lines(list("DirListBox"));
     const QString reference = control<QLineEdit>(Calibrate_form, "EditSurrRef")->text();
     ASSERT_FALSE(files.isEmpty());
@@ -588,20 +588,20 @@ TEST_F(CalibrationWindow, ACancelledNewKeepsTheCalibrationBuilt) {
     item("RunCalibration")->trigger();
     EXPECT_TRUE(main_form->isVisible());
     EXPECT_FALSE(Calibrate_form->isVisible());
-    EXPECT_EQ(calibration_file_name, cal);
-    EXPECT_EQ(standard_count, 3);
-    EXPECT_EQ(standard_results_ini, results_files);
-    EXPECT_EQ(recovery_tables.response_factor, factors);
-    EXPECT_EQ(level_names, labels);
-    EXPECT_EQ(level_included, included);
+    EXPECT_EQ(calibration_data.calibration_file_name, cal);
+    EXPECT_EQ(calibration_data.standard_count, 3);
+    EXPECT_EQ(calibration_data.standard_results_ini, results_files);
+    EXPECT_EQ(calibration_data.recovery_tables.response_factor, factors);
+    EXPECT_EQ(calibration_data.level_names, labels);
+    EXPECT_EQ(calibration_data.level_included, included);
     EXPECT_EQ(lines(list("DirListBox")), files);
     EXPECT_EQ(control<QLineEdit>(Calibrate_form, "EditSurrRef")->text(), reference);
 
     open_new_calibration();  // confirmed: a new calibration starts empty
-    EXPECT_EQ(calibration_file_name, "");
-    EXPECT_EQ(standard_count, 0);
+    EXPECT_EQ(calibration_data.calibration_file_name, "");
+    EXPECT_EQ(calibration_data.standard_count, 0);
     EXPECT_EQ(list("DirListBox")->count(), 0);
-    EXPECT_EQ(standard_results_ini[0], "");
+    EXPECT_EQ(calibration_data.standard_results_ini[0], "");
 }
 
 TEST_F(CalibrationWindow, TheLevelDialogEntersOnReturnHelpsAndKeepsLabelsWhole) {
@@ -621,7 +621,7 @@ TEST_F(CalibrationWindow, TheLevelDialogEntersOnReturnHelpsAndKeepsLabelsWhole) 
     QTest::mouseClick(button("Add"), Qt::LeftButton);
     EXPECT_EQ(ui.help_contexts, std::vector<int>{160});
     EXPECT_EQ(lines(list("ConcListBox")), (QStringList{"0.1234567"}));
-    EXPECT_EQ(standard_count, 1);
+    EXPECT_EQ(calibration_data.standard_count, 1);
 }
 
 // A listed standard's results file belongs to it: adding its file again and cancelling
@@ -680,7 +680,7 @@ TEST_F(CalibrationWindow, ALoggedBuildAsksBeforeSavingAndNoWritesNothing) {
               std::string::npos);
     EXPECT_EQ(ui.last_message().buttons, Buttons::YesNo);
     EXPECT_FALSE(file_exists(cal));
-    EXPECT_EQ(calibration_file_name, "");
+    EXPECT_EQ(calibration_data.calibration_file_name, "");
     EXPECT_TRUE(Calibrate_form->isVisible());
     const std::string log = read_file_text(calibration_log_path());
     EXPECT_NE(log.find("Benzene ---> analyte with a negative response factor"), std::string::npos);
@@ -709,7 +709,7 @@ TEST_F(CalibrationWindow, TheCloseBoxLeavesAsExitDoes) {
     EXPECT_FALSE(file_exists(data.file("runs/REF.ini")));
     open_new_calibration();
     EXPECT_EQ(list("DirListBox")->count(), 0);
-    EXPECT_EQ(standard_count, 0);
+    EXPECT_EQ(calibration_data.standard_count, 0);
 }
 
 // A data folder whose path holds ";" cannot be named in a calibration file's list of data
@@ -724,11 +724,11 @@ TEST_F(CalibrationWindow, SaveRefusesADataFolderThatTheFileCouldNotNameBack) {
         QTest::mouseClick(button("Add"), Qt::LeftButton);
     }
     add_reference();
-    ASSERT_EQ(standard_count, 2);
+    ASSERT_EQ(calibration_data.standard_count, 2);
     ui.expect_message("The data file path\n" + (folder / "STD1.TXT").string() + "\n");
     QTest::mouseClick(button("SaveCalib"), Qt::LeftButton);
     EXPECT_TRUE(ui.save_requests.empty());  // no file was asked for
-    EXPECT_EQ(calibration_file_name, "");
+    EXPECT_EQ(calibration_data.calibration_file_name, "");
     EXPECT_TRUE(Calibrate_form->isVisible());
     // The review's Save As alike.
     QTest::mouseClick(button("ReviewCalib"), Qt::LeftButton);
@@ -772,7 +772,7 @@ TEST_F(CalibrationWindow, ALevelPastTheFifthKeepsItsAmountsThroughLoadAndSaveAs)
     reset_library_tables();
     ui.open_returns(data.file("again.cal"));
     item("OpenCalibrationFile1")->trigger();
-    EXPECT_EQ(raw_data_sets[4].cal_amount[benzene], amount6);
+    EXPECT_EQ(calibration_data.raw_data_sets[4].cal_amount[benzene], amount6);
     EXPECT_EQ(method_data.library_saved[benzene].conc[5], amount6);
 }
 

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "calibration/calibration_commands.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/check_surrogate_catagories_form.h"
 #include "methoddata/edit_lib_form.h"
 #include "methoddata/surr_form.h"
@@ -364,10 +365,10 @@ TEST_F(SurrogateEditorWindow, GroupingsBrokenInTheEditorCloseCalibration) {
     EXPECT_FALSE(item("RunCalibration")->isEnabled());
     EXPECT_EQ(method_data.surrogate_limits_invalid, 1);
 
-    calibration_file_name = "/cal/kept.cal";
+    calibration_data.calibration_file_name = "/cal/kept.cal";
     ui.expect_message("There must be at least 3 compounds for Boiling Point Group 1");
     EXPECT_FALSE(new_calibration_command());
-    EXPECT_EQ(calibration_file_name, "/cal/kept.cal");  // a refused New resets nothing
+    EXPECT_EQ(calibration_data.calibration_file_name, "/cal/kept.cal");  // a refused New resets nothing
 }
 
 TEST_F(SurrogateEditorWindow, SavesOneRecordFromTheBoxes) {

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <cstdlib>
 
+#include "methoddata/calibration_data.h"
 #include "methoddata/surr_form.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
@@ -88,11 +89,11 @@ TEST_F(SurrogateCommands, FilesThatCannotBeReadOrHoldNoRecordsChangeNothing) {
     const QString caption = item("EditSurrogatesFile")->text();
     const std::string path = method_data.surrogate_file_path;
     method_data.user_limits_applied = 1;  // limits the analyst applied and the points of the models stay
-    bp_points[0][0].in_use = rv_points[0][0].in_use = 1;
+    model_work_tables.bp_points[0][0].in_use = model_work_tables.rv_points[0][0].in_use = 1;
     const auto expect_kept = [] {
         EXPECT_EQ(method_data.user_limits_applied, 1);
-        EXPECT_EQ(bp_points[0][0].in_use, 1);
-        EXPECT_EQ(rv_points[0][0].in_use, 1);
+        EXPECT_EQ(model_work_tables.bp_points[0][0].in_use, 1);
+        EXPECT_EQ(model_work_tables.rv_points[0][0].in_use, 1);
     };
     ui.open_returns(std::nullopt);  // a cancelled dialog
     item("OpenSurrogateFile1")->trigger();

@@ -21,7 +21,7 @@ namespace {
 void set_level_amounts(int standards) {
     for (int p = 0; p < kMaxLevels; ++p)
         for (int c = 0; c < kMaxCompounds; ++c)
-            raw_data_sets[p].cal_amount[c] =
+            calibration_data.raw_data_sets[p].cal_amount[c] =
                 p < standards && c < method_data.compound_count ? level_amount(c, p) : kNotSet;
 }
 
@@ -31,7 +31,7 @@ void set_level_amounts(int standards) {
 void exclude_levels_without_amount(int standards) {
     for (int p = 0; p < standards && p < kMaxLevels; ++p)
         for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c)
-            if (!level_has_amount(c, p)) level_included[c][p] = 0;
+            if (!level_has_amount(c, p)) calibration_data.level_included[c][p] = 0;
 }
 
 bool read_data_sets(const std::array<std::string, kStandardFileSlots>& results_files, int standards,
@@ -45,8 +45,7 @@ bool read_data_sets(const std::array<std::string, kStandardFileSlots>& results_f
 bool run_chains(int standards, DataSetValues& scratch) {
     FirstPassPairTable pairs{};
     if (method_data.variable_mode.one_variable_mode) reset_first_pass_pairs(pairs);
-    const ModelChainTables tables{raw_data_sets, first_pass_fits, bp_group_fits,
-                                  rv_group_fits, pairs,           scratch};
+    const ModelChainTables tables = calibration_chain_tables(calibration_data, model_work_tables, pairs, scratch);
     try {
         for (int p = 0; p < standards; ++p)
             if (run_model_chain(tables, p, AfterFailure::Stop).result == 0) return false;
@@ -66,7 +65,7 @@ bool run_models(int standards, DataSetValues& scratch) {
 // The corrected response factors; a negative one (or one that is no number) is logged.
 void take_response_factors(const std::array<std::string, kStandardFileSlots>& results_files,
                            int standards, const DataSetValues& scratch) {
-    RecoveryTables& t = recovery_tables;
+    RecoveryTables& t = calibration_data.recovery_tables;
     for (int p = 0; p < standards; ++p) {
         for (int c = 0; c < method_data.compound_count; ++c) {
             t.response_factor[p][c] = scratch[p][c];

@@ -23,13 +23,12 @@ struct LoadState {
     u8 check_calibration_mode;
     u8 review_save_as;
     u8 surrogate_file_selected;
-    int calibration_loaded;
     u8 calibration_from_file;
 };
 
 LoadState current_load_state() {
     return {method_data.surrogate_file_loaded,       continuing_check_active, main_flags.CheckCalibrationMode,
-            main_flags.ReviewSaveAs,     method_data.surrogate_file_selected, calibration_loaded,
+            main_flags.ReviewSaveAs,     method_data.surrogate_file_selected,
             main_flags.CalibrationFromFile};
 }
 
@@ -39,7 +38,6 @@ void restore_load_state(const LoadState& s) {
     main_flags.CheckCalibrationMode = s.check_calibration_mode;
     main_flags.ReviewSaveAs = s.review_save_as;
     method_data.surrogate_file_selected = s.surrogate_file_selected;
-    calibration_loaded = s.calibration_loaded;
     main_flags.CalibrationFromFile = s.calibration_from_file;
 }
 
@@ -75,9 +73,9 @@ bool load_calibration_command(MainMenuState& menu) {
         return false;
     }
     copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
-    calibration_loaded = 1;
+    calibration_data.calibration_loaded = 1;
     main_flags.CalibrationFromFile = 1;
-    calibration_file_name = *chosen;
+    calibration_data.calibration_file_name = *chosen;
     menu.after_calibration_loaded(*chosen, method_data.surrogate_file_path);
     write_file_setting("calibrationPath", folder_settings.slot[kCalibrationPathSlot]);
     folder_settings.slot[kLibraryTextFileSlot] = method_data.library_ini_path;
@@ -98,12 +96,12 @@ bool new_calibration_command() {
                          "\n\nIf this is not correct, 'Cancel' and load the proper file.",
                      "Surrogate File", Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return false;
-    standard_count = 0;
+    calibration_data.standard_count = 0;
     continuing_check_active = 0;
     sample_count = 0;
     check_standard_mode = 0;
-    calibration_file_name.clear();
-    for (int p = 0; p < kMaxStandards; ++p) standard_results_ini[p].clear();
+    calibration_data.calibration_file_name.clear();
+    for (int p = 0; p < kMaxStandards; ++p) calibration_data.standard_results_ini[p].clear();
     reset_calibration_review();
     main_flags.CalibrationFromFile = 0;
     return true;
@@ -113,14 +111,14 @@ bool reload_calibration_command() {
     sample_count = 0;
     continuing_check_active = 0;
     int standards = 0;
-    if (!load_calibration(calibration_file_name, standards)) return false;
+    if (!load_calibration(calibration_data.calibration_file_name, standards)) return false;
     copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     return true;
 }
 
 bool save_new_calibration(const std::string& path) {
     if (!write_calibration(path)) return false;
-    calibration_file_name = path;
+    calibration_data.calibration_file_name = path;
     folder_settings.slot[kCalibrationPathSlot] = folder_of(path);
     write_file_setting("calibrationPath", folder_of(path));
     return true;

@@ -52,27 +52,27 @@ std::string listed_data_file(const std::string& file) {
     return iequals(file_name_of(file), "results.ini") ? folder_of(file) : file;
 }
 
-std::string data_file_list(int standards) {
+std::string data_file_list(const CalibrationData& cal, int standards) {
     std::string out;
-    for (int p = 0; p < standards; ++p) out += listed_data_file(standard_data_files[p]) + ";";
+    for (int p = 0; p < standards; ++p) out += listed_data_file(cal.standard_data_files[p]) + ";";
     return out;
 }
 
-std::string values_line(int c, int standards, int columns) {
-    const RecoveryTables& t = recovery_tables;
+std::string values_line(const CalibrationData& cal, int c, int standards, int columns) {
+    const RecoveryTables& t = cal.recovery_tables;
     std::string out = method_data.library[c].name + ";";
     // The amount is read back as the standard's amount of the compound: it keeps its value.
     for (int p = 0; p < standards; ++p)
         out += exact_fixed(level_amount(c, p), 2) +
                c_format(";%.5f;%.5f;%.5f;%.5f;%d;", t.predicted_recovery[p][c], t.predicted_recovery_dev[p][c],
-                        t.response_factor[p][c], t.response_factor_dev[p][c], raw_data_sets[p].area[c]);
+                        t.response_factor[p][c], t.response_factor_dev[p][c], cal.raw_data_sets[p].area[c]);
     // One label per standard: a label left over in a row past the standards would shift
     // every field after it when the file is read.
     for (int p = 0; p < std::min(columns, standards); ++p)
-        if (!level_names[p].empty()) out += level_names[p] + ";";
+        if (!cal.level_names[p].empty()) out += cal.level_names[p] + ";";
     for (int p = 0; p < columns; ++p)
-        out += c_format("%d", raw_data_sets[p].area[c] != 0 ? level_included[c][p] : 0);
-    out += c_format(";%d", raw_data_sets[standards].area[c]);
+        out += c_format("%d", cal.raw_data_sets[p].area[c] != 0 ? cal.level_included[c][p] : 0);
+    out += c_format(";%d", cal.raw_data_sets[standards].area[c]);
     return out;
 }
 
@@ -244,28 +244,28 @@ std::optional<Refusal> calibration_path_refusal(const std::vector<std::string>& 
     return data_file_path_refusal(files);
 }
 
-bool refuse_unlistable_data_files() {
-    const std::vector<std::string> files(standard_data_files.begin(),
-                                         standard_data_files.begin() + std::clamp(standard_count, 0, kMaxStandards));
+bool refuse_unlistable_data_files(const CalibrationData& cal) {
+    const std::vector<std::string> files(cal.standard_data_files.begin(),
+                                         cal.standard_data_files.begin() + std::clamp(cal.standard_count, 0, kMaxStandards));
     const std::optional<Refusal> refusal = calibration_path_refusal(files);
     if (refusal) show_message(refusal->text, refusal->caption);
     return refusal.has_value();
 }
 
-int calibration_level_columns(int standards) {
+int calibration_level_columns(const CalibrationData& cal, int standards) {
     // Every level a standard names is written, whatever library the session holds: a
     // standard labelled "Amount6" among five needs the sixth amount when the file is read
     // in a run that has no library.
     int columns = std::max(standards, kMinimumLevelColumns);
     for (int p = 0; p < standards && p < kMaxLevels; ++p)
-        columns = std::max(columns, std::min(level_of_label(level_names[p]), kMaxLevels));
+        columns = std::max(columns, std::min(level_of_label(cal.level_names[p]), kMaxLevels));
     return columns;
 }
 
-std::string calibration_file_text() {
-    const int n = standard_count;
+std::string calibration_file_text(const CalibrationData& cal) {
+    const int n = cal.standard_count;
     const int k = method_data.compound_count;
-    const int columns = calibration_level_columns(n);
+    const int columns = calibration_level_columns(cal, n);
     const std::string now = format_short_date_long_time(clock_source().now());
     std::string out;
     auto line = [&out](const std::string& text) { out += text + "\n"; };
@@ -284,7 +284,7 @@ std::string calibration_file_text() {
     line("Surrogate Reference File");
     line(reference_file_line());
     line("Data File(s)");
-    line(data_file_list(n));
+    line(data_file_list(cal, n));
     line("Compound Count");
     line(c_format("%d", k));
     line("");
@@ -296,7 +296,7 @@ std::string calibration_file_text() {
     line(kSurrogateDescription);
     line("");
     for (int c = 0; c < k; ++c) {
-        line(values_line(c, n, columns));
+        line(values_line(cal, c, n, columns));
         line(library_line(c, columns));
         out += surrogate_line(c);
         if (c < k - 1) out += "\n";
@@ -306,10 +306,10 @@ std::string calibration_file_text() {
 }
 
 bool write_calibration(const std::string& path) {
-    if (refuse_unlistable_data_files()) return false;
+    if (refuse_unlistable_data_files(calibration_data)) return false;
     method_data.surrogate_file_path = trim(method_data.surrogate_file_path);
     std::string error;
-    if (!write_file_atomically(path, calibration_file_text(), &error)) {
+    if (!write_file_atomically(path, calibration_file_text(calibration_data), &error)) {
         show_message("The calibration file " + path + " could not be written:\n" + error,
                      "Calibration File");
         return false;
@@ -348,8 +348,8 @@ bool read_calibration_preamble(TextLineReader& in, int& standards, int& compound
     if (files.empty() || !is_data_file_path(files.front())) return false;
     if (files.size() > static_cast<size_t>(kMaxStandards)) return false;
     for (size_t p = 0; p < files.size(); ++p) {
-        standard_results_ini[p] = files[p];
-        standard_data_files[p] = files[p];
+        calibration_data.standard_results_ini[p] = files[p];
+        calibration_data.standard_data_files[p] = files[p];
     }
     standards = static_cast<int>(files.size());
     // A count read as 0 from a line of text (a path that broke its line shifts every
@@ -366,7 +366,7 @@ bool read_calibration_values_line(const std::string& line, int c, int standards,
     if (f.size() < needed) return false;
     method_data.library[c].name = f[0];
     size_t i = 1;
-    RecoveryTables& t = recovery_tables;
+    RecoveryTables& t = calibration_data.recovery_tables;
     const auto number = [&](const char* what, int p) {
         const size_t at = i++;
         return number_field(f[at], field_name(at, std::string(what) + " of standard " + std::to_string(p + 1)));
@@ -374,21 +374,21 @@ bool read_calibration_values_line(const std::string& line, int c, int standards,
     for (int p = 0; p < standards; ++p) {
         double amount = number("conc", p);
         method_data.library[c].conc[p] = amount;
-        raw_data_sets[p].cal_amount[c] = amount;
+        calibration_data.raw_data_sets[p].cal_amount[c] = amount;
         t.predicted_recovery[p][c] = number("rec", p);
         t.predicted_recovery_dev[p][c] = number("recDev", p);
         t.response_factor[p][c] = number("resp", p);
         t.response_factor_dev[p][c] = number("respdev", p);
-        raw_data_sets[p].area[c] = area_of(f[i], field_name(i, "area of standard " + std::to_string(p + 1)));
+        calibration_data.raw_data_sets[p].area[c] = area_of(f[i], field_name(i, "area of standard " + std::to_string(p + 1)));
         ++i;
     }
-    for (int p = 0; p < standards; ++p) level_names[p] = left(f[i++], kLevelNameLength);
+    for (int p = 0; p < standards; ++p) calibration_data.level_names[p] = left(f[i++], kLevelNameLength);
     const std::string& digits = f[i];
     check_digits(digits, field_name(i++, "average flags"), '9');
     for (size_t p = 0; p < digits.size() && p < static_cast<size_t>(kMaxLevels); ++p)
-        level_included[c][p] = digits[p] != '0' ? 1 : 0;
+        calibration_data.level_included[c][p] = digits[p] != '0' ? 1 : 0;
     columns = static_cast<int>(digits.size());
-    raw_data_sets[standards].area[c] = area_of(f[i], field_name(i, "reference area count"));
+    calibration_data.raw_data_sets[standards].area[c] = area_of(f[i], field_name(i, "reference area count"));
     return true;
 }
 
@@ -416,8 +416,8 @@ bool read_calibration_library_line(const std::string& line, int c, int standards
     // labelled with a level past them carries that level's amount in its own group.
     // (An internal standard's group holds its Amount 1, which is its amount at every level.)
     for (int p = 0; p < standards && p < kMaxLevels; ++p) {
-        const int level = level_of_label(level_names[p]);
-        if (level > columns && level <= kMaxLevels) lib.conc[level - 1] = raw_data_sets[p].cal_amount[c];
+        const int level = level_of_label(calibration_data.level_names[p]);
+        if (level > columns && level <= kMaxLevels) lib.conc[level - 1] = calibration_data.raw_data_sets[p].cal_amount[c];
     }
     lib.partcoef = number(3 + columns, "Partition Coefficient");
     lib.casNumber = f.size() > static_cast<size_t>(4 + columns) ? f[4 + columns] : std::string();
@@ -498,9 +498,9 @@ namespace {
 // an earlier calibration (no data file, label, inclusion, result or area past its own).
 void clear_calibration_tables() {
     reset_calibration_review();
-    for (int k = 0; k < kMaxLevels; ++k) raw_data_sets[k].cal_amount.fill(kNotSet);
-    standard_results_ini.fill(std::string());
-    standard_data_files.fill(std::string());
+    for (int k = 0; k < kMaxLevels; ++k) calibration_data.raw_data_sets[k].cal_amount.fill(kNotSet);
+    calibration_data.standard_results_ini.fill(std::string());
+    calibration_data.standard_data_files.fill(std::string());
 }
 
 // Each compound's name finds its row; a name in two rows is refused, naming both (three
@@ -566,16 +566,16 @@ bool load_calibration(const std::string& path, int& standards) {
     standards = 0;
     // A file that stops part-way leaves the calibration that was in memory whole.
     const auto before = take_calibration_snapshot();
-    calibration_file_name = path;
+    calibration_data.calibration_file_name = path;
     int n = 0;
     if (!read_calibration_file(path, n)) {
         restore_calibration_snapshot(*before);
         return false;
     }
     const int k = method_data.compound_count;
-    standard_count = n;
+    calibration_data.standard_count = n;
     for (int c = 0; c < k; ++c)
-        for (int p = n; p < kMaxLevels; ++p) level_included[c][p] = 0;
+        for (int p = n; p < kMaxLevels; ++p) calibration_data.level_included[c][p] = 0;
     save_level_inclusion(k);
     standards = n;
     return true;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calibration/level_label.h"  // Refusal
+#include "methoddata/calibration_data.h"
 
 class TextLineReader;
 
@@ -22,20 +23,20 @@ std::optional<Refusal> data_file_path_refusal(const std::vector<std::string>& fi
 std::optional<Refusal> path_line_refusal();
 // Both refusals for a calibration of these data files: the path lines, then the data files.
 std::optional<Refusal> calibration_path_refusal(const std::vector<std::string>& files);
-// The same for the standards of the calibration in memory (standard_data_files): shows
-// the refusal and answers true when there is one.
-bool refuse_unlistable_data_files();
+// The same for the standards of a calibration (its standard_data_files): shows the
+// refusal and answers true when there is one.
+bool refuse_unlistable_data_files(const CalibrationData& cal);
 
 // Level columns of the values and library lines for n standards: n, at least 5, and at
 // least the highest level a standard's label names (level_names).
-int calibration_level_columns(int standards);
+int calibration_level_columns(const CalibrationData& cal, int standards);
 
 // Level columns of a library line as the reader takes them: the number of inclusion
 // digits its values line held (written), else the older count for n standards.
 int library_line_columns(int standards, int written);
 
-// The file's whole text for the tables in memory.
-std::string calibration_file_text();
+// The file's whole text for a calibration and the library and internal standards in memory.
+std::string calibration_file_text(const CalibrationData& cal);
 
 // Writes the file (atomically) and copies the inclusion flags to level_included_saved.
 // A file that cannot be written, or whose path lines or data file paths it could not read

@@ -22,7 +22,7 @@ void add_calibration_log_entry(const std::string& data_file, const std::string& 
 void log_high_recoveries() {
     for (const HighRecovery& h : high_recoveries) {
         const bool listed = h.data_set >= 0 && h.data_set < kStandardFileSlots;
-        add_calibration_log_entry(listed ? standard_results_ini[h.data_set] : std::string(),
+        add_calibration_log_entry(listed ? calibration_data.standard_results_ini[h.data_set] : std::string(),
                                   h.name, "");
     }
     high_recoveries.clear();

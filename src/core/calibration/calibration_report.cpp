@@ -40,14 +40,14 @@ std::string group_digits(const std::array<int, kGroups>& groups) {
 // has its results file.
 int listed_data_files() {
     int n = 0;
-    while (n < kMaxStandards && !standard_results_ini[n].empty()) ++n;
+    while (n < kMaxStandards && !calibration_data.standard_results_ini[n].empty()) ++n;
     return n;
 }
 
 // Line i of the data-file list: files 2i and 2i + 1, each followed by ", ".
 std::string data_file_pair(int i) {
     std::string text;
-    for (int k = 2 * i; k < 2 * i + 2 && k < listed_data_files(); ++k) text += to_upper(standard_data_files[k]) + ", ";
+    for (int k = 2 * i; k < 2 * i + 2 && k < listed_data_files(); ++k) text += to_upper(calibration_data.standard_data_files[k]) + ", ";
     return text;
 }
 
@@ -129,7 +129,7 @@ void ReportPrinter::print_calibration_report_header() {
         out(4 * g_.u, "Calibration Curve Report - Linear: " + m.variable2_label + " -- Ln: " + m.variable1_label);
     out(9 * g_.u, "Page: " + std::to_string(canvas_.page_number()));
 
-    header_line("Calibration File:", to_upper(calibration_file_name));
+    header_line("Calibration File:", to_upper(calibration_data.calibration_file_name));
     header_line("Process Date:", format_date_time(clock_source().now()));
     header_line("Surrogate Groupings File:", to_upper(first_line(method_data.surrogate_file_path)));
     header_line("Compound Library File:", to_upper(folder_settings.slot[kLibraryTextFileSlot]));
@@ -202,12 +202,12 @@ void ReportPrinter::print_compound_responses(int c) {
     out(0, std::to_string(c + 1));
     out(g_.at(0.5), method_data.library[c].name);
     x_ = 2 * g_.u;
-    const RecoveryTables& t = recovery_tables;
+    const RecoveryTables& t = calibration_data.recovery_tables;
     for (int k = 0; k < files_; ++k) {
-        out(x_, report_response_cell(t.response_factor[k][c], t.predicted_recovery_dev[k][c], level_included[c][k] != 0));
+        out(x_, report_response_cell(t.response_factor[k][c], t.predicted_recovery_dev[k][c], calibration_data.level_included[c][k] != 0));
         x_ = g_.step(x_, column_step_);
     }
-    const CurveStatistics& s = curve_statistics;
+    const CurveStatistics& s = calibration_data.curve_statistics;
     x_ = g_.step(results_x_, -0.5);
     out(x_, report_number(s.mean_rf[c], 2));
     x_ = g_.step(x_, kStatisticsColumn);

@@ -27,11 +27,11 @@ std::string nonzero_cell(double value) { return value != 0.0 ? format_fixed(valu
 
 ReviewLevel review_level(int c, int k) {
     ReviewLevel level;
-    const RecoveryTables& t = recovery_tables;
-    const std::int32_t area = raw_data_sets[k].area[c];
-    level.listed = !level_names[k].empty();
+    const RecoveryTables& t = calibration_data.recovery_tables;
+    const std::int32_t area = calibration_data.raw_data_sets[k].area[c];
+    level.listed = !calibration_data.level_names[k].empty();
     if (level.listed) {
-        level.file = after_first_separator(display_file_name(standard_data_files[k]));
+        level.file = after_first_separator(display_file_name(calibration_data.standard_data_files[k]));
         level.amount = format_general(level_amount(c, k));
         level.recovery = cell(t.predicted_recovery[k][c], 100.0);
         level.recovery_dev = cell(t.predicted_recovery_dev[k][c], 100.0);
@@ -42,10 +42,10 @@ ReviewLevel review_level(int c, int k) {
     // No amount (a level the compound was not made at) or no area: no point, so the
     // level leaves the curve and its box cannot bring it back.
     const bool no_amount = level.listed && !level_has_amount(c, k);
-    level.checked = level.listed && level_included[c][k] == 1 && t.predicted_recovery[k][c] != 0.0 &&
+    level.checked = level.listed && calibration_data.level_included[c][k] == 1 && t.predicted_recovery[k][c] != 0.0 &&
                     area != 0 && !no_amount;
     level.enabled = area != 0 && !no_amount;
-    if (!level.enabled) level_included[c][k] = 0;
+    if (!level.enabled) calibration_data.level_included[c][k] = 0;
     if (no_amount) level.why_excluded = kNoAmountReason;
     return level;
 }
@@ -58,13 +58,13 @@ bool names_a_results_file(const std::string& path) {
 bool valid_compound(int c) { return c >= 0 && c < kMaxCompounds; }
 
 // A level as the review names it: its column and its label, "Std3 (Amount3)".
-std::string level_text(int k) { return "Std" + std::to_string(k + 1) + " (" + level_names[k] + ")"; }
+std::string level_text(int k) { return "Std" + std::to_string(k + 1) + " (" + calibration_data.level_names[k] + ")"; }
 
 // The levels of the calibration, as the review names them.
 std::string listed_levels_text() {
     std::string text;
     for (int k = 0; k < kMaxLevels; ++k) {
-        if (level_names[k].empty()) continue;
+        if (calibration_data.level_names[k].empty()) continue;
         if (!text.empty()) text += ", ";
         text += level_text(k);
     }
@@ -102,17 +102,17 @@ int internal_standard_without_levels() {
 }  // namespace
 
 void reset_calibration_review() {
-    RecoveryTables& t = recovery_tables;
+    RecoveryTables& t = calibration_data.recovery_tables;
     for (int k = 0; k < kReviewDataSets; ++k) {
         for (int c = 0; c < kMaxCompounds; ++c) {
             t.predicted_recovery[k][c] = kNotSet;
             t.predicted_recovery_dev[k][c] = kNotSet;
             t.response_factor[k][c] = kNotSet;
             t.response_factor_dev[k][c] = kNotSet;
-            raw_data_sets[k].area[c] = kNotFound;
-            level_included[c][k] = 0;
+            calibration_data.raw_data_sets[k].area[c] = kNotFound;
+            calibration_data.level_included[c][k] = 0;
         }
-        level_names[k].clear();
+        calibration_data.level_names[k].clear();
     }
 }
 
@@ -137,7 +137,7 @@ CompoundReview review_compound(int c) {
     if (!valid_compound(c)) return r;
     r.number = std::to_string(c + 1);
     r.name = method_data.library[c].name;
-    r.calibration_file = to_upper(after_first_separator(display_file_name(calibration_file_name)));
+    r.calibration_file = to_upper(after_first_separator(display_file_name(calibration_data.calibration_file_name)));
     r.surrogate_file = first_line(method_data.surrogate_file_path);
     r.library_file = folder_settings.slot[kLibraryTextFileSlot];
     r.reference_file = after_first_separator(display_file_name(method_data.surrogate_reference_path));
@@ -153,13 +153,13 @@ CurveStatisticsText refresh_curve_statistics(int c) {
     if (!valid_compound(c)) return text;
     std::string amounts;
     for (int k = 0; k < kMaxLevels; ++k) {
-        if (level_names[k].empty() || level_included[c][k] != 1) continue;
+        if (calibration_data.level_names[k].empty() || calibration_data.level_included[c][k] != 1) continue;
         if (!amounts.empty()) amounts += ", ";
         amounts += format_general(level_amount(c, k));
     }
     text.levels = "(" + amounts + ")";
     compute_curve_statistics(c);
-    CurveStatistics& s = curve_statistics;
+    CurveStatistics& s = calibration_data.curve_statistics;
     s.pct_rsd[c] = s.mean_rf[c] != 0.0 ? s.sd_rf[c] / s.mean_rf[c] * 100.0 : 0.0;
     text.average = nonzero_cell(s.mean_rf[c]);
     text.deviation = nonzero_cell(s.sd_rf[c]);
@@ -183,26 +183,26 @@ bool set_level_inclusion(int c, int k, bool checked, bool has_file) {
         show_last_level_refusal(c, k);
         return true;
     }
-    level_included[c][k] = checked && has_file && level_has_amount(c, k) ? 1 : 0;
-    return level_included[c][k] == 1;
+    calibration_data.level_included[c][k] = checked && has_file && level_has_amount(c, k) ? 1 : 0;
+    return calibration_data.level_included[c][k] == 1;
 }
 
 void restore_level_inclusion() {
     for (int c = 0; c < std::min(method_data.compound_count, kMaxCompounds); ++c)
-        for (int k = 0; k < kMaxLevels; ++k) level_included[c][k] = level_included_saved[c][k];
+        for (int k = 0; k < kMaxLevels; ++k) calibration_data.level_included[c][k] = calibration_data.level_included_saved[c][k];
     // The statistics in memory are those of the flags in force, as the file holds them.
     compute_all_curve_statistics();
 }
 
 void clear_level_inclusion() {
     for (int c = 0; c < std::min(method_data.compound_count, kMaxCompounds); ++c)
-        for (int k = 0; k < kMaxLevels; ++k) level_included[c][k] = 0;
+        for (int k = 0; k < kMaxLevels; ++k) calibration_data.level_included[c][k] = 0;
 }
 
 void delete_standard_ini_files() {
     std::vector<std::string> data_files;
     for (int k = 0; k < kMaxLevels; ++k)
-        if (!level_names[k].empty()) data_files.push_back(first_line(standard_data_files[k]));
+        if (!calibration_data.level_names[k].empty()) data_files.push_back(first_line(calibration_data.standard_data_files[k]));
     data_files.push_back(first_line(method_data.surrogate_reference_path));
     for (const std::string& data_file : data_files) {
         if (trim(data_file).empty()) continue;
@@ -225,12 +225,12 @@ bool save_reviewed_calibration() {
     }
     main_flags.ReviewSaveAs = 1;
     // Refused before the analyst names a file the calibration could never be read from.
-    if (refuse_unlistable_data_files()) return false;
+    if (refuse_unlistable_data_files(calibration_data)) return false;
     const auto path = choose_calibration_save_path();
     if (!path) return false;
     // The calibration in memory takes the file's name only once the file is written.
     if (!write_calibration(*path)) return false;
-    calibration_file_name = *path;
+    calibration_data.calibration_file_name = *path;
     delete_standard_ini_files();
     return true;
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The calibration review: the calibration in memory one library compound at a time,
-// with the levels the analyst switches in and out of the compound's curve. The window
-// shows what these functions give; the inclusion flags live in level_included until a
-// Save As writes them or an Exit restores the copy of the last load or save.
+// The calibration review: the calibration in memory one library compound at a time, with the
+// levels the analyst switches in and out of the compound's curve. The window shows what these
+// functions give; the inclusion flags live in calibration_data.level_included until a Save As
+// writes them or an Exit restores the copy of the last load or save.
 #include <array>
 #include <optional>
 #include <string>

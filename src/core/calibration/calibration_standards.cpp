@@ -73,14 +73,14 @@ void prepare_standard_tables(const std::vector<std::string>& files,
                              const std::vector<std::string>& labels, bool review) {
     const int n = static_cast<int>(std::min(files.size(), static_cast<size_t>(kMaxStandards)));
     for (int p = 0; p < n; ++p) {
-        level_names[p] =
+        calibration_data.level_names[p] =
             left(p < static_cast<int>(labels.size()) ? labels[p] : std::string(), kLevelNameLength);
-        standard_results_ini[p] = listed_results_ini(files[p]);
-        standard_data_files[p] = files[p];
+        calibration_data.standard_results_ini[p] = listed_results_ini(files[p]);
+        calibration_data.standard_data_files[p] = files[p];
     }
     // A label left in a row after the standards would be read as one of theirs.
-    for (int p = n; p < kMaxLevels; ++p) level_names[p].clear();
-    for (auto& flags : level_included) {
+    for (int p = n; p < kMaxLevels; ++p) calibration_data.level_names[p].clear();
+    for (auto& flags : calibration_data.level_included) {
         for (int k = 0; k < n; ++k) flags[k] = 1;
         if (review)
             for (int k = n; k < kMaxLevels; ++k) flags[k] = 0;
@@ -88,26 +88,26 @@ void prepare_standard_tables(const std::vector<std::string>& files,
 }
 
 void remove_calibration_standard(int i, const std::vector<std::string>& labels) {
-    const int n = standard_count;
+    const int n = calibration_data.standard_count;
     if (i < 0 || i >= n) return;
     for (int p = 0; p < n && p < static_cast<int>(labels.size()); ++p)
-        level_names[p] = left(labels[p], kLevelNameLength);
+        calibration_data.level_names[p] = left(labels[p], kLevelNameLength);
     for (int p = i; p < n - 1; ++p) {
-        standard_results_ini[p] = standard_results_ini[p + 1];
-        standard_data_files[p] = standard_data_files[p + 1];
-        level_names[p] = level_names[p + 1];
+        calibration_data.standard_results_ini[p] = calibration_data.standard_results_ini[p + 1];
+        calibration_data.standard_data_files[p] = calibration_data.standard_data_files[p + 1];
+        calibration_data.level_names[p] = calibration_data.level_names[p + 1];
     }
-    standard_results_ini[n - 1].clear();
-    standard_data_files[n - 1].clear();
-    level_names[n - 1].clear();
-    for (auto& flags : level_included) flags[n - 1] = 0;
-    standard_count = n - 1;
+    calibration_data.standard_results_ini[n - 1].clear();
+    calibration_data.standard_data_files[n - 1].clear();
+    calibration_data.level_names[n - 1].clear();
+    for (auto& flags : calibration_data.level_included) flags[n - 1] = 0;
+    calibration_data.standard_count = n - 1;
 }
 
 void clear_first_pass_points() {
     for (int a = 0; a < kMaxStandards; ++a)
         for (int i = 0; i < kGroups; ++i) {
-            SurrogatePoint& p = first_pass_points[a][i];
+            SurrogatePoint& p = model_work_tables.first_pass_points[a][i];
             p = SurrogatePoint{};
             p.name = std::string(22, ' ');
             p.measured = p.rvw = p.bp = p.clamped_rv = 0.0;

@@ -38,15 +38,16 @@ std::optional<Refusal> check_calibration_files(const std::vector<std::string>& f
                                                const std::vector<std::string>& labels,
                                                const std::string& reference);
 
-// Fills level_names (9 characters of each label), standard_results_ini and
-// standard_data_files for the listed standards and empties the label rows after them;
-// includes every compound at every listed level (Review also excludes the levels after).
+// Fills calibration_data.level_names (9 characters of each label),
+// calibration_data.standard_results_ini and calibration_data.standard_data_files for the
+// listed standards and empties the label rows after them; includes every compound at every
+// listed level (Review also excludes the levels after).
 void prepare_standard_tables(const std::vector<std::string>& files,
                              const std::vector<std::string>& labels, bool review);
 
-// Deletes standard i of n: its label and results-file rows move up from below, the last
-// row is emptied and excluded, and standard_count drops by one. The labels are the list
-// as shown, which becomes level_names first.
+// Deletes standard i of n: its label and results-file rows move up from below, the last row is
+// emptied and excluded, and calibration_data.standard_count drops by one. The labels are the
+// list as shown, which becomes calibration_data.level_names first.
 void remove_calibration_standard(int i, const std::vector<std::string>& labels);
 
 // The first-pass points that the sample report's charts draw start empty for every

@@ -1,7 +1,7 @@
 #include "calibration/check_report_file.h"
 
 #include "calibration/curve_statistics.h"
-#include "methoddata/calibration_points.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/marker_text.h"
 #include "methoddata/surrogate_library_row.h"
 #include "platform/clock.h"
@@ -25,19 +25,19 @@ bool uses_rv() { return ::uses_rv(model_variables(method_data.variable_mode)); }
 
 // The recovery (percent) of an internal standard's library row in the check standard,
 // measured against the calibration's mean response; kNotSet when it has none.
-double measured_recovery(int row) {
-    const double mean = curve_statistics.mean_rf[row];
+double measured_recovery(const CalibrationData& cal, int row) {
+    const double mean = cal.curve_statistics.mean_rf[row];
     const double amount1 = method_data.library[row].conc[0];
     if (mean == 0.0 || amount1 == 0.0) return kNotSet;
-    return raw_data_sets[kCheckDataSet].area[row] / mean / amount1 * 100.0;
+    return cal.raw_data_sets[kCheckDataSet].area[row] / mean / amount1 * 100.0;
 }
 
-std::string compound_row(int c, const CheckLevel& level) {
-    const CurveStatistics& st = curve_statistics;
+std::string compound_row(const CalibrationData& cal, int c, const CheckLevel& level) {
+    const CurveStatistics& st = cal.curve_statistics;
     std::string row = c_format("\n%d;%s;", c + 1, method_data.library[c].name.c_str());
     if (included_levels(c) == 0) return row + c_format("<%.2f;(%.1f%%)>", st.mean_rf[c], st.sd_rf[c] * 100.0);
-    const RecoveryTables& t = recovery_tables;
-    const SampleRawData& data = raw_data_sets[kCheckDataSet];
+    const RecoveryTables& t = cal.recovery_tables;
+    const SampleRawData& data = cal.raw_data_sets[kCheckDataSet];
     // A value not available (no prediction, no check amount, no mean response) says "N/A".
     struct Cell {
         double value;
@@ -58,7 +58,7 @@ std::string compound_row(int c, const CheckLevel& level) {
     return row + c_format("%d;%.2f", data.area[c], data.retention_time[c]);
 }
 
-std::string fit_row(const SurrogatePoint& p, int row, bool& starred) {
+std::string fit_row(const CalibrationData& cal, const SurrogatePoint& p, int row, bool& starred) {
     const LibraryCompound& compound = method_data.library[row];
     std::string out = compound.name + ";";
     if (uses_bp()) out += c_format("%.1f", compound.bp);
@@ -71,29 +71,29 @@ std::string fit_row(const SurrogatePoint& p, int row, bool& starred) {
             starred = true;
         }
     }
-    out += ";" + fixed_or_na(measured_recovery(row), 2);
+    out += ";" + fixed_or_na(measured_recovery(cal, row), 2);
     return out + ";" + fixed_or_na(p.y, 2, 100.0) + "\n";
 }
 
-std::string fit_tables(bool& starred) {
+std::string fit_tables(const CalibrationData& cal, const ModelWorkTables& work, bool& starred) {
     const int s = kCheckDataSet;
     const SurrogateRangeLimits& limits = method_data.surrogate_range_limits;
     std::string out;
     if (two_variables()) {
         out += "\nFirst Pass relative Volatility (Ln) vs. Recovery\n";
         out += "(Used to Estimate Rel vol effects on BP Internal standards)\n\n";
-        out += check_fit_table(0, calibration_points.standard_first_pass_points[s], first_pass_fits, starred);
+        out += check_fit_table(cal, 0, work.standard_first_pass_points[s], work.first_pass_fits, starred);
     }
     if (uses_bp()) {
         out += "\nRecovery vs. Boiling Point - (First Pass Rel Vol Corrections)--";
         out += " Boiling point range( " + fixed_or_na(limits.MinBP, 2) + " - " + fixed_or_na(limits.MaxBP, 2) + ")\n";
-        out += check_fit_table(1, bp_points[s], bp_group_fits, starred);
+        out += check_fit_table(cal, 1, work.bp_points[s], work.bp_group_fits, starred);
     }
     if (uses_rv()) {
         out += "\nRecovery(bp corrected) vs. Relative Volatility (Ln)--";
         out += " Relative Volatility range((" + fixed_or_na(limits.MinRVW, 2) + " - " + fixed_or_na(limits.MaxRVW, 2) +
                ")\n";
-        out += check_fit_table(1, rv_points[s], rv_group_fits, starred);
+        out += check_fit_table(cal, 1, work.rv_points[s], work.rv_group_fits, starred);
     }
     return out;
 }
@@ -143,8 +143,8 @@ std::string check_report_title() {
            method_data.library_version;
 }
 
-std::string check_fit_table(int first_group, std::span<const SurrogatePoint> points, const FitTable& fits,
-                            bool& starred) {
+std::string check_fit_table(const CalibrationData& cal, int first_group, std::span<const SurrogatePoint> points,
+                            const FitTable& fits, bool& starred) {
     const VariableMode& m = method_data.variable_mode;
     std::string out = two_variables()
                           ? c_format("Compound;%s;%s;Measured;Recovery\n", m.variable2_label.c_str(), m.variable1_label.c_str())
@@ -156,7 +156,7 @@ std::string check_fit_table(int first_group, std::span<const SurrogatePoint> poi
         for (; i < points.size() && points[i].in_use && points[i].group == g; ++i) {
             int row = 0;
             if (find_surrogate_library_row(row, points[i].record, method_data.surrogates, method_data.library))
-                out += fit_row(points[i], row, starred);
+                out += fit_row(cal, points[i], row, starred);
         }
         const GroupFit& line = fits[kCheckDataSet][g];
         // A line through two points has no R squared: it is not written as a number.
@@ -168,9 +168,9 @@ std::string check_fit_table(int first_group, std::span<const SurrogatePoint> poi
     return out;
 }
 
-std::string check_surrogate_determinations(int category) {
+std::string check_surrogate_determinations(const CalibrationData& cal, int category) {
     const int s = kCheckDataSet;
-    const RecoveryTables& t = recovery_tables;
+    const RecoveryTables& t = cal.recovery_tables;
     std::string out;
     double sum_m = 0.0, sum_o = 0.0;
     int averaged = 0;
@@ -179,7 +179,7 @@ std::string check_surrogate_determinations(int category) {
         if (!method_data.surrogates[i].checked_surrogate || !find_surrogate_library_row(row, i, method_data.surrogates, method_data.library)) continue;
         const LibraryCompound& c = method_data.library[row];
         if (!in_class(c, category)) continue;
-        const double h = measured_recovery(row);
+        const double h = measured_recovery(cal, row);
         const double predicted = t.predicted_recovery[s][row];
         const double deviation = t.predicted_recovery_dev[s][row];
         out += c_format("%s;%.f;%.2f", c.name.c_str(), c.bp, c.rvw);
@@ -204,23 +204,23 @@ std::string check_surrogate_determinations(int category) {
     return out;
 }
 
-std::string check_report_text(const CheckLevel& level) {
+std::string check_report_text(const CalibrationData& cal, const CheckLevel& level) {
     std::string out = check_report_title() + "\n";
-    out += "Calibration File: " + calibration_file_name + "\n";
+    out += "Calibration File: " + cal.calibration_file_name + "\n";
     out += "Process Date: " + format_date_time(clock_source().now()) + "\n";
     out += "Surrogate Groupings File:" + method_data.surrogate_file_path + "\n";
     out += "Compound Library File:" + to_upper(folder_settings.slot[kLibraryTextFileSlot]) + "\n";
     out += "Check Standard File:" + check_data_file + "\n";
     out += "N;Compound;Calibration response;Calibration Response Deviation;Check Standard(CS) Concentration;"
            "CS Pred_Rec; CS R_Dev;CS Response;% Difference;Area Count;Retention Time\n";
-    for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c) out += compound_row(c, level);
+    for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c) out += compound_row(cal, c, level);
     out += "\nInternal standard Report - " + method_data.library_version + "\n";
     bool starred = false;
-    out += fit_tables(starred);
+    out += fit_tables(cal, model_work_tables, starred);
     out += "\t\tSurrogate Determinations\n\n";
     for (int category = 0; category < (two_variables() ? kClasses : 1); ++category) {
         out += class_heading(category);
-        out += check_surrogate_determinations(category);
+        out += check_surrogate_determinations(cal, category);
     }
     if (starred)
         out += "* The relative volatility is outside the range of first pass Internal standards.  Value displayed is "
@@ -231,7 +231,7 @@ std::string check_report_text(const CheckLevel& level) {
 bool write_check_calibration_file(const CheckLevel& level) {
     const std::string path = check_report_path();
     std::string error;
-    if (write_file_atomically(path, check_report_text(level), &error)) {
+    if (write_file_atomically(path, check_report_text(calibration_data, level), &error)) {
         announce_file_written(path);
         return true;
     }

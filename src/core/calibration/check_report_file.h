@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calibration/continuing_check.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/tables.h"
 
 // check_data_file with ".check" in place of its extension.
@@ -16,18 +17,18 @@ std::string check_report_path();
 std::string check_report_title();
 
 // The whole text for the evaluated check standard (evaluate_check_standard has run).
-std::string check_report_text(const CheckLevel& level);
+std::string check_report_text(const CalibrationData& cal, const CheckLevel& level);
 
 // One fit table of the models (points in use in their stored order, grouped from
 // first_group on, each group followed by its line's slope, intercept, error and RSQ).
 // starred is set when a row shows an rvw clamped into the first-pass range.
-std::string check_fit_table(int first_group, std::span<const SurrogatePoint> points, const FitTable& fits,
-                            bool& starred);
+std::string check_fit_table(const CalibrationData& cal, int first_group, std::span<const SurrogatePoint> points,
+                            const FitTable& fits, bool& starred);
 
 // The internal-standard rows of one class (0 volatile, 1 non-purgeable volatile,
 // 2 semi-volatile; in one-variable mode every checked internal standard is in class 0),
 // with their group averages.
-std::string check_surrogate_determinations(int category);
+std::string check_surrogate_determinations(const CalibrationData& cal, int category);
 
 // Writes the report file atomically. False, after a message, when it cannot be written.
 bool write_check_calibration_file(const CheckLevel& level);

@@ -8,6 +8,7 @@
 #include "calibration/curve_statistics.h"
 #include "methoddata/marker_text.h"
 #include "methoddata/tables.h"
+#include "methoddata/calibration_data.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/number_text.h"
@@ -54,7 +55,7 @@ private:
     }
 
     void title_block() {
-        labels_ = {{{"Calibration File:", to_upper(calibration_file_name)},
+        labels_ = {{{"Calibration File:", to_upper(calibration_data.calibration_file_name)},
                     {"Process Date:", format_date_time(clock_source().now())},
                     {"Surrogate Groupings File:", to_upper(surrogate_groupings_file())},
                     {"Check Standard File:", to_upper(check_data_file)}}};
@@ -106,15 +107,15 @@ private:
         text(0, y_, std::to_string(c + 1));
         text(0.3125 * g_.u, y_, method_data.library[c].name);
         const double amount = check_amount(c, level_);
-        const double predicted = recovery_tables.predicted_recovery[kCheckDataSet][c];
+        const double predicted = calibration_data.recovery_tables.predicted_recovery[kCheckDataSet][c];
         if (amount == 0.0 || predicted == 0.0) return;
         const double response = check_response_factor(c, level_);
         const double difference = percent_difference(c, level_);
-        text(2.5 * g_.u, y_, fixed_or_na(curve_statistics.mean_rf[c], 2));
-        text(3.5 * g_.u, y_, fixed_or_na(curve_statistics.sd_rf[c], 2));
+        text(2.5 * g_.u, y_, fixed_or_na(calibration_data.curve_statistics.mean_rf[c], 2));
+        text(3.5 * g_.u, y_, fixed_or_na(calibration_data.curve_statistics.sd_rf[c], 2));
         text(4.375 * g_.u, y_, "(" + fixed_or_na(amount, 2) + ")");
         text(5.375 * g_.u, y_, fixed_or_na(predicted, 2, 100.0));
-        text(6.0 * g_.u, y_, fixed_or_na(recovery_tables.predicted_recovery_dev[kCheckDataSet][c], 2, 100.0));
+        text(6.0 * g_.u, y_, fixed_or_na(calibration_data.recovery_tables.predicted_recovery_dev[kCheckDataSet][c], 2, 100.0));
         text(6.55 * g_.u, y_, fixed_or_na(response, 2));
         text(7.425 * g_.u, y_, is_value_marker(difference) ? kNotAvailableText : format_fixed(difference, 1) + "%");
     }

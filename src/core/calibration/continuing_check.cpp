@@ -5,7 +5,7 @@
 
 #include "calibration/curve_statistics.h"
 #include "calibration/results_file.h"
-#include "methoddata/calibration_points.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -26,11 +26,11 @@ bool refuse(const std::string& text, const std::string& caption) {
 // Row kCheckDataSet of every table the chain writes, as before any model ran.
 void clear_check_row() {
     const int s = kCheckDataSet;
-    raw_data_sets[s] = SampleRawData{};
-    for (FitTable* fits : {&first_pass_fits, &bp_group_fits, &rv_group_fits}) (*fits)[s].fill(GroupFit{});
-    for (PointTable* points : {&bp_points, &rv_points}) (*points)[s].fill(SurrogatePoint{});
-    calibration_points.standard_first_pass_points[s].fill(SurrogatePoint{});
-    RecoveryTables& t = recovery_tables;
+    calibration_data.raw_data_sets[s] = SampleRawData{};
+    for (FitTable* fits : {&model_work_tables.first_pass_fits, &model_work_tables.bp_group_fits, &model_work_tables.rv_group_fits}) (*fits)[s].fill(GroupFit{});
+    for (PointTable* points : {&model_work_tables.bp_points, &model_work_tables.rv_points}) (*points)[s].fill(SurrogatePoint{});
+    model_work_tables.standard_first_pass_points[s].fill(SurrogatePoint{});
+    RecoveryTables& t = calibration_data.recovery_tables;
     for (DataSetValues* values : {&t.predicted_recovery, &t.response_factor, &t.response_factor_dev,
                                   &t.predicted_recovery_dev, &t.bp_recovery, &t.rv_recovery,
                                   &t.bp_fit_error, &t.rv_fit_error})
@@ -94,13 +94,13 @@ double check_amount(int c, const CheckLevel& level) {
 
 double check_response_factor(int c, const CheckLevel& level) {
     const double amount = check_amount(c, level);
-    const double predicted = recovery_tables.predicted_recovery[kCheckDataSet][c];
+    const double predicted = calibration_data.recovery_tables.predicted_recovery[kCheckDataSet][c];
     if (amount == 0.0 || predicted == 0.0 || is_not_set(amount)) return kNotSet;
-    return raw_data_sets[kCheckDataSet].area[c] / predicted / amount;
+    return calibration_data.raw_data_sets[kCheckDataSet].area[c] / predicted / amount;
 }
 
 double percent_difference(int c, const CheckLevel& level) {
-    const double mean = curve_statistics.mean_rf[c];
+    const double mean = calibration_data.curve_statistics.mean_rf[c];
     const double response = check_response_factor(c, level);
     if (mean == 0.0 || is_not_set(response)) return kNotSet;
     return (response - mean) / mean * 100.0;
@@ -108,7 +108,7 @@ double percent_difference(int c, const CheckLevel& level) {
 
 int included_levels(int c) {
     int n = 0;
-    for (int k = 0; k < kMaxLevels; ++k) n += level_included[c][k];
+    for (int k = 0; k < kMaxLevels; ++k) n += calibration_data.level_included[c][k];
     return n;
 }
 
@@ -120,7 +120,7 @@ CheckEvaluation evaluate_check_standard() {
     compute_all_curve_statistics();
     FirstPassPairTable pairs{};
     DataSetValues scratch{};
-    const ModelChainTables tables{raw_data_sets, first_pass_fits, bp_group_fits, rv_group_fits, pairs, scratch};
+    const ModelChainTables tables = calibration_chain_tables(calibration_data, model_work_tables, pairs, scratch);
     const ModelChainResult chain = run_model_chain(tables, kCheckDataSet, AfterFailure::RunRemainingSteps);
     return chain.result != 0 ? CheckEvaluation::Done : CheckEvaluation::ModelFailed;
 }
@@ -129,11 +129,11 @@ CheckCompoundTexts check_compound_texts(int c, const CheckLevel& level) {
     CheckCompoundTexts t;
     t.number = std::to_string(c + 1);
     t.name = method_data.library[c].name;
-    t.calibration_file = file_name_of(calibration_file_name);
+    t.calibration_file = file_name_of(calibration_data.calibration_file_name);
     t.check_file = check_data_file;
     t.amount = format_fixed(check_amount(c, level), 2);
-    t.mean_response = format_fixed(curve_statistics.mean_rf[c], 2);
-    t.deviation = format_fixed(curve_statistics.sd_rf[c], 3);
+    t.mean_response = format_fixed(calibration_data.curve_statistics.mean_rf[c], 2);
+    t.deviation = format_fixed(calibration_data.curve_statistics.sd_rf[c], 3);
     const double response = check_response_factor(c, level);
     if (!is_not_set(response)) t.check_response = format_fixed(response, 2);
     const double difference = percent_difference(c, level);

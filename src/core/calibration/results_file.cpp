@@ -7,6 +7,7 @@
 
 #include "calibration/quant_data_file.h"
 #include "methoddata/tables.h"
+#include "methoddata/calibration_data.h"
 #include "platform/ini_file.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -203,8 +204,8 @@ bool read_results_ini(int slot, const std::string& results_path) {
         return false;
     }
     // Read into a copy so that a refused or malformed file leaves the slot as it was.
-    SampleRawData filled = raw_data_sets[slot];
+    SampleRawData filled = calibration_data.raw_data_sets[slot];
     if (!read_results_compounds(ini, results_path, n, filled)) return false;
-    raw_data_sets[slot] = std::move(filled);
+    calibration_data.raw_data_sets[slot] = std::move(filled);
     return true;
 }

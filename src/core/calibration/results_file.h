@@ -26,7 +26,7 @@ bool convert_quant_file(const std::string& data_path, const std::string& results
 // 03010 when the counts differ, else 03009 naming the first differing row.
 bool check_library_names(int row_count, const std::vector<std::string>& row_names);
 
-// Fills area, name and retention time of raw_data_sets[slot] from a results file.
+// Fills area, name and retention time of calibration_data.raw_data_sets[slot] from a results file.
 // False after 03002 when [header] number_comps is missing, or after a message when the
 // file lists more compounds than the library or an area the area field cannot hold; the
 // slot is then left as it was. A missing or malformed number throws ConversionError.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "methoddata/calibration_data.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/text_util.h"
@@ -69,10 +70,10 @@ int LibraryRowIndex::row_of(const std::string& name) const {
 double lookup_area_conc_by_label_at(std::span<const SampleRawData> areas, int row, int slot,
                                     double& amount) {
     if (row < 0 || slot < 0 || static_cast<size_t>(slot) >= areas.size()) return kNotSet;
-    if (method_data.library[row].is_internal_standard || slot == standard_count) {
+    if (method_data.library[row].is_internal_standard || slot == calibration_data.standard_count) {
         amount = method_data.library[row].conc[0];
     } else {
-        const std::string& label = slot < kDataSets ? level_names[slot] : std::string();
+        const std::string& label = slot < kDataSets ? calibration_data.level_names[slot] : std::string();
         int level = level_of_label(label);
         // A dilution factor multiplies the base amount, which a build never overwrites
         // (it may write the diluted amount into conc1).

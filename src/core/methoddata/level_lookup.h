@@ -25,10 +25,10 @@ double dilution_factor_of_label(const std::string& label);
 double lookup_area_conc(std::span<const SampleRawData> areas, const std::string& name, int slot,
                         double& amount, int level);
 
-// The same lookup with the amount that the slot's label in level_names gives: conc1 of
-// `library` for an internal standard or for the reference slot (slot == standard_count);
-// level k: conc k of `library_saved`; a dilution factor: its value times the base
-// amount of `library_saved`; a label naming neither: 0.
+// The same lookup with the amount that the slot's label in calibration_data.level_names gives:
+// conc1 of `library` for an internal standard or for the reference slot (slot ==
+// calibration_data.standard_count); level k: conc k of `library_saved`; a dilution factor: its
+// value times the base amount of `library_saved`; a label naming neither: 0.
 double lookup_area_conc_by_label(std::span<const SampleRawData> areas, const std::string& name,
                                  int slot, double& amount);
 

@@ -76,6 +76,8 @@ struct SurrogatePoint {
     double rv = 0.0;
     double ln_rv = 0.0;
     double divisor_prediction = 0.0;
+
+    bool operator==(const SurrogatePoint&) const = default;
 };
 
 struct GroupFit {
@@ -88,6 +90,8 @@ struct GroupFit {
     double min_x = 0.0;
     double range_high = 0.0;
     double max_x = 0.0;
+
+    bool operator==(const GroupFit&) const = default;
 };
 
 struct SampleRawData {
@@ -97,6 +101,8 @@ struct SampleRawData {
     std::array<double, kMaxCompounds> retention_time{};
     std::array<double, kMaxCompounds> cal_amount;
     SampleRawData() { cal_amount.fill(kNotSet); }
+
+    bool operator==(const SampleRawData&) const = default;
 };
 
 // One compound of a results file as a data set takes it.

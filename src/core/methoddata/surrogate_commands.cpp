@@ -8,6 +8,7 @@
 #include "methoddata/surrogate_file.h"
 #include "methoddata/surrogate_groupings.h"
 #include "methoddata/tables.h"
+#include "methoddata/calibration_data.h"
 #include "platform/errors.h"
 #include "platform/file_copy.h"
 #include "platform/ini_file.h"
@@ -31,7 +32,7 @@ class CreateRequest {
 
 // Points of an earlier internal-standard file must not feed the models of this one.
 void clear_model_points() {
-    for (PointTable* table : {&bp_points, &rv_points})
+    for (PointTable* table : {&model_work_tables.bp_points, &model_work_tables.rv_points})
         for (auto& set : *table)
             for (SurrogatePoint& p : set) p.in_use = 0;
 }

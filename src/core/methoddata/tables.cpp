@@ -2,25 +2,13 @@
 
 #include <algorithm>
 
+#include "methoddata/calibration_data.h"
 #include "methoddata/reporting_limit_file.h"
 
-std::array<SampleRawData, kDataSets> raw_data_sets;
-std::array<std::string, kDataSets> level_names;
-std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included{};
-FitTable first_pass_fits{};
-FitTable bp_group_fits{};
-FitTable rv_group_fits{};
-PointTable bp_points;
-PointTable rv_points;
-PointTable first_pass_points;
-RecoveryTables recovery_tables;
 PathSettings folder_settings;
 MethodData method_data;
 
-int standard_count = 0;
 int current_record = 0;
-int calibration_loaded = 0;
-std::string calibration_file_name;
 int continuing_check_active = 0;
 u8 check_started = 0;
 int check_standard_mode = 0;
@@ -46,21 +34,12 @@ int surrogate_records_in_use() { return std::clamp(method_data.surrogate_count, 
 
 void construct_method_data() {
     method_data = MethodData{};
-    raw_data_sets.fill(SampleRawData_init());
-    level_names.fill(std::string());
-    for (auto& row : level_included) row.fill(0);
-    for (FitTable* t : {&first_pass_fits, &bp_group_fits, &rv_group_fits})
-        for (auto& set : *t) set.fill(GroupFit_init());
-    for (PointTable* t : {&bp_points, &rv_points, &first_pass_points})
-        for (auto& set : *t) set.fill(SurrogatePoint_init());
-    recovery_tables = RecoveryTables{};
+    reset_calibration_data();
     lmt_header = LmtHeader{};
     lmt_file_path.clear();
     folder_settings = PathSettings_init();
 
-    standard_count = current_record = 0;
-    calibration_loaded = 0;
-    calibration_file_name.clear();
+    current_record = 0;
     continuing_check_active = 0;
     check_started = 0;
     check_standard_mode = sample_count = sample_info_index = request_type = 0;

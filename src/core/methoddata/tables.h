@@ -27,18 +27,10 @@ struct RecoveryTables {
     // names the flagged line that predicted the compound, so it reads these.
     DataSetGroups bp_group{};
     DataSetGroups rv_group{};
+
+    bool operator==(const RecoveryTables&) const = default;
 };
 
-extern std::array<SampleRawData, kDataSets> raw_data_sets;
-extern std::array<std::string, kDataSets> level_names;  // at most 10 characters each
-extern std::array<std::array<u8, kDataSets>, kMaxCompounds> level_included;
-extern FitTable first_pass_fits;
-extern FitTable bp_group_fits;
-extern FitTable rv_group_fits;
-extern PointTable bp_points;
-extern PointTable rv_points;
-extern PointTable first_pass_points;
-extern RecoveryTables recovery_tables;
 extern PathSettings folder_settings;
 
 // The two counts of the method data bounded to their tables, for loops over the rows and
@@ -47,10 +39,7 @@ int library_rows_in_use();
 int surrogate_records_in_use();
 
 // Scalar state.
-extern int standard_count;
 extern int current_record;
-extern int calibration_loaded;
-extern std::string calibration_file_name;  // at most 255 characters
 extern int continuing_check_active;
 extern u8 check_started;
 extern int check_standard_mode;

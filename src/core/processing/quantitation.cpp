@@ -5,6 +5,7 @@
 
 #include "calibration/curve_statistics.h"
 #include "calibration/results_file.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/process_files_data.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
@@ -17,8 +18,8 @@ void average_response_factors() {
         double sum = 0.0;
         int n = 0;
         for (int e = 0; e < kMaxLevels; ++e)
-            if (level_counts(c, e)) sum += recovery_tables.response_factor[e][c], ++n;
-        curve_statistics.mean_rf[c] = n > 0 ? sum / n : 0.0;
+            if (level_counts(c, e)) sum += calibration_data.recovery_tables.response_factor[e][c], ++n;
+        calibration_data.curve_statistics.mean_rf[c] = n > 0 ? sum / n : 0.0;
     }
 }
 
@@ -107,9 +108,9 @@ template <typename Better>
 double extreme_calibration_level(int c, double start, Better better) {
     double level = start;
     for (int i = 0; i < kMaxStandards; ++i) {
-        const double amount = raw_data_sets[i].cal_amount[c];
-        if (!is_not_set(amount) && amount > 0.0 && better(amount, level) && level_included[c][i] == 1 &&
-            raw_data_sets[i].area[c] != 0)
+        const double amount = calibration_data.raw_data_sets[i].cal_amount[c];
+        if (!is_not_set(amount) && amount > 0.0 && better(amount, level) && calibration_data.level_included[c][i] == 1 &&
+            calibration_data.raw_data_sets[i].area[c] != 0)
             level = amount;
     }
     return level;
@@ -129,12 +130,12 @@ double limit_of(int c, int sample) {
 
 // Standard deviation of the response factors of c about mean_rf over the levels that count.
 double response_factor_sd(int c) {
-    const double mean = curve_statistics.mean_rf[c];
+    const double mean = calibration_data.curve_statistics.mean_rf[c];
     double squares = 0.0;
     int n = 0;
     for (int e = 0; e < kMaxLevels; ++e)
         if (level_counts(c, e)) {
-            const double d = recovery_tables.response_factor[e][c] - mean;
+            const double d = calibration_data.recovery_tables.response_factor[e][c] - mean;
             squares += d * d;
             ++n;
         }
@@ -146,7 +147,7 @@ double response_factor_sd(int c) {
 // No mean response at all is always without calibration, even against a minimum that
 // came out 0: the concentration would divide by it.
 bool without_calibration(int c, double sd) {
-    const double mean = curve_statistics.mean_rf[c];
+    const double mean = calibration_data.curve_statistics.mean_rf[c];
     if (mean == 0.0 || mean < process_files_data.min_mean_response) return true;
     return sd / mean > process_files_data.max_response_deviation;
 }
@@ -154,9 +155,9 @@ bool without_calibration(int c, double sd) {
 // Concentration and its one-sigma error from the area (steps in single precision where
 // the stored values are).
 void quantitate(AnalyteResult& r, int c, int j, double sd) {
-    const double mean = curve_statistics.mean_rf[c];
-    const double R = recovery_tables.predicted_recovery[j][c];
-    const double D = recovery_tables.predicted_recovery_dev[j][c];
+    const double mean = calibration_data.curve_statistics.mean_rf[c];
+    const double R = calibration_data.recovery_tables.predicted_recovery[j][c];
+    const double D = calibration_data.recovery_tables.predicted_recovery_dev[j][c];
     const std::int32_t A = area_of(c, j);
     const SampleSettings& s = settings_of(j);
     r.concentration = static_cast<float>(A / mean / R / static_cast<float>(s.size));
@@ -183,9 +184,9 @@ const ModelFit* predicting_line(int group, const ModelFitSlots& fits, u8 ModelFi
 // letter, whatever group 1's line did.
 std::string group_limit_qualifiers(int c, int j, const ModelFitSlots& fits) {
     std::string letters;
-    if (const ModelFit* f = predicting_line(recovery_tables.bp_group[j][c], fits, &ModelFit::bp_fitted))
+    if (const ModelFit* f = predicting_line(calibration_data.recovery_tables.bp_group[j][c], fits, &ModelFit::bp_fitted))
         if (f->bp_slope_flag == 1 || f->bp_intercept_flag == 1 || f->bp_continuity_flag == 1) letters += "Q";
-    if (const ModelFit* f = predicting_line(recovery_tables.rv_group[j][c], fits, &ModelFit::rv_fitted))
+    if (const ModelFit* f = predicting_line(calibration_data.recovery_tables.rv_group[j][c], fits, &ModelFit::rv_fitted))
         if (f->rv_slope_flag == 1 || f->rv_intercept_flag == 1 || f->rv_continuity_flag == 1) letters += "q";
     return letters;
 }
@@ -224,13 +225,13 @@ void quantitate_sample(int j) {
         process_files_data.last_analyte_index = k;
         AnalyteResult& r = rows[k];
         r.library_number = c + 1;
-        r.predicted_recovery = static_cast<float>(recovery_tables.predicted_recovery[j][c]);
-        r.predicted_recovery_dev = static_cast<float>(recovery_tables.predicted_recovery_dev[j][c]);
+        r.predicted_recovery = static_cast<float>(calibration_data.recovery_tables.predicted_recovery[j][c]);
+        r.predicted_recovery_dev = static_cast<float>(calibration_data.recovery_tables.predicted_recovery_dev[j][c]);
         const double sd = response_factor_sd(c);
         const bool calibrated = !without_calibration(c, sd);
         // A recovery predicted at or below 0 would divide the area into a negative or
         // endless concentration.
-        if (!(recovery_tables.predicted_recovery[j][c] > 0.0) ||
+        if (!(calibration_data.recovery_tables.predicted_recovery[j][c] > 0.0) ||
             static_cast<float>(settings_of(j).size) == 0.0f) {
             r.concentration = r.error = static_cast<float>(kCannotCompute);
             r.status = ResultStatus::NotComputable;
@@ -275,8 +276,8 @@ std::string range_qualifier(int c, int sample) {
     // The mean response factor is corrected for recovery: level x mean is the area of the
     // level at full recovery. At the sample's own predicted recovery a poorly recovered
     // compound inside the range would otherwise read as below it (and above it never).
-    const double recovery = recovery_tables.predicted_recovery[sample][c];
-    const double mean = curve_statistics.mean_rf[c] * (recovery > 0.0 ? recovery : 1.0);
+    const double recovery = calibration_data.recovery_tables.predicted_recovery[sample][c];
+    const double mean = calibration_data.curve_statistics.mean_rf[c] * (recovery > 0.0 ? recovery : 1.0);
     const double lo = lowest_calibration_level(c) * mean;
     const double hi = highest_calibration_level(c) * mean;
     const std::int32_t A = area_of(c, sample);

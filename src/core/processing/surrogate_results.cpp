@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "calibration/curve_statistics.h"
-#include "methoddata/calibration_points.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/marker_text.h"
 #include "methoddata/process_files_data.h"
 #include "methoddata/surrogate_library_row.h"
@@ -29,7 +29,7 @@ int category_of(const SurrogateRecord& s) {
 // sample; kNotSet when the calibration has no mean response or the library no amount for
 // it: a recovery of 0 would be one the sample never showed.
 double measured_recovery(int c, int sample) {
-    const double mean = curve_statistics.mean_rf[c];
+    const double mean = calibration_data.curve_statistics.mean_rf[c];
     const double amount = method_data.library[c].conc[0];
     if (mean == 0.0 || amount == 0.0) return kNotSet;
     return process_files_data.sample_raw_data[sample].area[c] / mean / amount * 100.0;
@@ -39,7 +39,7 @@ double measured_recovery(int c, int sample) {
 double percent(double fraction) { return is_value_marker(fraction) ? kNotSet : fraction * 100.0; }
 
 void fill_row(SurrogateResult& r, const SurrogateRecord& s, int c, int j) {
-    const RecoveryTables& t = recovery_tables;
+    const RecoveryTables& t = calibration_data.recovery_tables;
     r.name = s.name;
     r.bp = s.bp;
     r.rv = s.rvw;
@@ -126,7 +126,7 @@ double fill_first_pass_rows(ModelTableCells& cells, int j) {
     if (j >= kFirstPassPointRows) return largest;
     std::array<int, kModelTableCells> next_row{};
     int placed = 0;
-    for (const SurrogatePoint& p : calibration_points.standard_first_pass_points[j]) {
+    for (const SurrogatePoint& p : model_work_tables.standard_first_pass_points[j]) {
         const int c = p.in_use ? library_row_of(p) : -1;
         if (c < 0) continue;
         put_in_cell(cells, next_row, placed / 2, &ModelTableText::first_pass, point_text(p, c, j, rvw_field(c)));
@@ -169,6 +169,6 @@ void build_is_report_rows(int sample) {
     const ModelVariables variables = model_variables(method_data.variable_mode);
     const bool two = variables == ModelVariables::Two;
     const double largest = two ? fill_first_pass_rows(cells, sample) : std::numeric_limits<double>::infinity();
-    if (uses_bp(variables)) fill_model_rows(cells, bp_points[sample], &ModelTableText::bp, sample, largest, true);
-    if (uses_rv(variables)) fill_model_rows(cells, rv_points[sample], &ModelTableText::rv, sample, largest, false);
+    if (uses_bp(variables)) fill_model_rows(cells, model_work_tables.bp_points[sample], &ModelTableText::bp, sample, largest, true);
+    if (uses_rv(variables)) fill_model_rows(cells, model_work_tables.rv_points[sample], &ModelTableText::rv, sample, largest, false);
 }

@@ -19,8 +19,8 @@ namespace {
 void set_first_pass_divisor(SurrogatePoint& p, double rvw, const FitTable& first_pass_fits,
                             int a, const FirstPassPairTable& pairs) {
     double rv = rvw;
-    if (rv <= first_pass_min_rvw) rv = first_pass_min_rvw;
-    if (rv >= first_pass_max_rvw) rv = first_pass_max_rvw;
+    if (rv <= model_work_tables.first_pass_min_rvw) rv = model_work_tables.first_pass_min_rvw;
+    if (rv >= model_work_tables.first_pass_max_rvw) rv = model_work_tables.first_pass_max_rvw;
     int outside = 0;
     const int u = find_first_pass_pair(std::log(rvw), pairs, outside);
     p.clamped_rv = outside ? rv : kNotSet;
@@ -93,7 +93,7 @@ int compute_bp_model(const RawDataSets& raw, const SurrogateTable& surrogates,
                 set_first_pass_divisor(sorted[i], surrogates[sorted[i].record].rvw, first_pass_fits, a,
                                        pairs);
         };
-        return fit_model_points(points, n, bp_fits, a, "Quantilyzer: 02001", bp_points, true,
+        return fit_model_points(points, n, bp_fits, a, "Quantilyzer: 02001", model_work_tables.bp_points, true,
                                 bp_group_count, restore_first_pass_side);
     });
 }

@@ -5,7 +5,8 @@
 #include "recovery/model_tables.h"
 
 // Fits the BP groups of data set a into row a of bp_fits, copies the sorted points into
-// bp_points row a and hands the number of BP groups to the caller. 1 on success, else 0.
+// model_work_tables.bp_points row a and hands the number of BP groups to the caller. 1 on
+// success, else 0.
 int compute_bp_model(const RawDataSets& raw, const SurrogateTable& surrogates,
                      const LibraryTable& library, FitTable& bp_fits, const FitTable& first_pass_fits,
                      int a, const FirstPassPairTable& pairs, int& bp_group_count);

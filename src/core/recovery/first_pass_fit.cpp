@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "methoddata/calibration_points.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/surrogate_library_row.h"
 #include "platform/ui_services.h"
 #include "recovery/least_squares.h"
@@ -35,7 +35,7 @@ void describe_segments(const PointList& points, FirstPassPairTable& pairs, int a
         highest = std::max(highest, points[count].group);
     }
     if (a >= 0 && a < kFirstPassPointRows) {
-        auto& row = calibration_points.standard_first_pass_points[a];
+        auto& row = model_work_tables.standard_first_pass_points[a];
         for (int i = 0; i < kFirstPassPointsPerRow; ++i) {
             if (i < count) {
                 const SurrogatePoint& p = points[i];
@@ -52,8 +52,8 @@ void describe_segments(const PointList& points, FirstPassPairTable& pairs, int a
             }
         }
     }
-    first_pass_group_count = highest + 1;
-    first_pass_pair_count = count;
+    model_work_tables.first_pass_group_count = highest + 1;
+    model_work_tables.first_pass_pair_count = count;
 }
 
 }  // namespace
@@ -136,8 +136,8 @@ int fit_pair_groups(const PointList& points, FitTable& fits, int a) {
         fit.range_high = max_x;
         fit.valid = 1;
     }
-    first_pass_min_rvw = std::exp(lowest);
-    first_pass_max_rvw = std::exp(highest);
+    model_work_tables.first_pass_min_rvw = std::exp(lowest);
+    model_work_tables.first_pass_max_rvw = std::exp(highest);
     return g;
 }
 

@@ -4,9 +4,10 @@
 #include "methoddata/tables.h"
 #include "recovery/model_tables.h"
 
-// Fits the first pass of data set a into row a of fits and describes its segments in the
-// pair table; sets first_pass_pair_count, first_pass_group_count, first_pass_min_rvw and
-// first_pass_max_rvw and the standard's row of calibration points. 1 on success, else 0.
+// Fits the first pass of data set a into row a of fits and describes its segments in the pair
+// table; sets model_work_tables.first_pass_pair_count, model_work_tables.first_pass_group_count,
+// model_work_tables.first_pass_min_rvw and model_work_tables.first_pass_max_rvw and the
+// standard's row of model_work_tables.standard_first_pass_points. 1 on success, else 0.
 int first_pass_fit(const RawDataSets& raw, const SurrogateTable& surrogates,
                    const LibraryTable& library, FitTable& fits, int a, FirstPassPairTable& pairs);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "methoddata/calibration_data.h"
+
 namespace {
 
 using FitRow = std::array<GroupFit, kFitSlots>;
@@ -33,14 +35,14 @@ int walk_bp_groups(double x, const FitRow& row, int n, double lo, double hi) {
 int find_first_pass_pair(double x, const FirstPassPairTable& pairs, int& outside) {
     outside = 0;
     // A chain whose first pass failed may still run the BP model: keep to the slots.
-    const int segments = std::clamp(first_pass_group_count, 1, kFitSlots);
+    const int segments = std::clamp(model_work_tables.first_pass_group_count, 1, kFitSlots);
     // The lowest first-pass standard itself ends segment 0: it lies on the first pass,
     // not outside it, just as the highest one lies on the last segment.
     if (x < pairs[0].x) {
         outside = 1;
         return 0;
     }
-    const int filled = std::min(first_pass_pair_count, kMaxSurrogates);
+    const int filled = std::min(model_work_tables.first_pass_pair_count, kMaxSurrogates);
     int count = 0;
     for (int lower = 0; lower + 1 < filled; lower += 2) {
         if (pairs[lower].x <= x && x <= pairs[lower + 1].x) break;

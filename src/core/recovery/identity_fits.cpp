@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "methoddata/calibration_data.h"
+
 namespace {
 
 constexpr double kSmallest = std::numeric_limits<double>::min();  // 2.2250738585072014e-308
@@ -21,8 +23,8 @@ void set_identity_lines(FitTable& fits) {
 
 int reset_first_pass_fits(FitTable& fits) {
     set_identity_lines(fits);
-    first_pass_min_rvw = kSmallest;
-    first_pass_max_rvw = kLargest;
+    model_work_tables.first_pass_min_rvw = kSmallest;
+    model_work_tables.first_pass_max_rvw = kLargest;
     return 1;
 }
 

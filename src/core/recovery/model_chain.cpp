@@ -8,6 +8,7 @@
 #include "recovery/model_errors.h"
 #include "recovery/predicted_recoveries.h"
 #include "recovery/rv_model.h"
+#include "methoddata/calibration_data.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ bool range_limits_set(ModelVariables variables) {
 // One variable: no first pass, so its group count is 1 and no pair describes a segment
 // (every rvw then falls in segment 0, whose identity line gives 1.0).
 void skip_first_pass() {
-    first_pass_group_count = 1;
-    first_pass_pair_count = 0;
+    model_work_tables.first_pass_group_count = 1;
+    model_work_tables.first_pass_pair_count = 0;
 }
 
 }  // namespace

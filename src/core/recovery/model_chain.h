@@ -4,6 +4,7 @@
 //   one variable "Linear":  identity first pass, BP model, identity RV fits, predictions;
 //   one variable "Ln":      identity BP fits, RV model, predictions.
 // Every caller (calibration build and review, continuing check, sample run) runs it here.
+#include "methoddata/calibration_data.h"
 #include "methoddata/tables.h"
 #include "recovery/model_tables.h"
 
@@ -16,8 +17,8 @@ ModelVariables model_variables(const VariableMode& mode);
 inline bool uses_bp(ModelVariables v) { return v != ModelVariables::RelativeVolatility; }
 inline bool uses_rv(ModelVariables v) { return v != ModelVariables::BoilingPoint; }
 
-// The tables one run of the chain works on: the global fit tables in a calibration and a
-// continuing check, the processing run's own in a sample run.
+// The tables one run of the chain works on: the calibration's fit tables in a calibration
+// and a continuing check, the processing run's own in a sample run.
 struct ModelChainTables {
     const RawDataSets& raw;
     FitTable& first_pass_fits;
@@ -26,6 +27,13 @@ struct ModelChainTables {
     FirstPassPairTable& pairs;
     DataSetValues& response_scratch;
 };
+
+// The tables of a calibration and a continuing check: the calibration's raw results and
+// the models' fit tables in use.
+inline ModelChainTables calibration_chain_tables(const CalibrationData& cal, ModelWorkTables& work,
+                                                 FirstPassPairTable& pairs, DataSetValues& response_scratch) {
+    return {cal.raw_data_sets, work.first_pass_fits, work.bp_group_fits, work.rv_group_fits, pairs, response_scratch};
+}
 
 // A calibration stops at the first failing step; a continuing check and a sample run
 // run the remaining steps and only note the failure.

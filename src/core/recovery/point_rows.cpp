@@ -14,7 +14,7 @@ std::string zero_area_place(int a, const std::string& sample) {
     if (main_flags.CalibrationFromFile && !main_flags.CheckCalibrationMode) return "sample\n" + sample;
     if (!main_flags.CalibrationFromFile && !main_flags.CheckCalibrationMode) {
         const bool listed = a >= 0 && a < kStandardFileSlots;
-        return "standard file\n" + (listed ? standard_results_ini[a] : std::string());
+        return "standard file\n" + (listed ? calibration_data.standard_results_ini[a] : std::string());
     }
     return "the calibration check standard";
 }

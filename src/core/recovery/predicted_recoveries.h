@@ -1,7 +1,7 @@
 #pragma once
 // The last link of the model chain: the predicted recovery of every library compound from
 // its boiling point and rvw, its propagated error and, in a calibration, the corrected
-// response factor. The results go into recovery_tables row a.
+// response factor. The results go into calibration_data.recovery_tables row a.
 #include "methoddata/tables.h"
 #include "recovery/model_tables.h"
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "methoddata/calibration_data.h"
 #include "methoddata/process_files_data.h"
 #include "methoddata/surrogate_library_row.h"
 #include "platform/ui_services.h"
@@ -81,7 +82,7 @@ int compute_rv_model(const RawDataSets& raw, const SurrogateTable& surrogates,
         PointList points;
         clear_fit_points(points);
         const int n = compute_rv_points(raw, surrogates, library, bp_fits, a, points, bp_group_count);
-        return fit_model_points(points, n, rv_fits, a, "Quantilyzer: 14001", rv_points, false,
+        return fit_model_points(points, n, rv_fits, a, "Quantilyzer: 14001", model_work_tables.rv_points, false,
                                 rv_group_count);
     });
 }

@@ -5,8 +5,8 @@
 #include "recovery/model_tables.h"
 
 // Fits the RV groups of data set a into row a of rv_fits, copies the sorted points into
-// rv_points row a and hands the number of RV groups to the caller. bp_group_count is the
-// BP model's (1 after reset_bp_fits). 1 on success, else 0.
+// model_work_tables.rv_points row a and hands the number of RV groups to the caller.
+// bp_group_count is the BP model's (1 after reset_bp_fits). 1 on success, else 0.
 int compute_rv_model(const RawDataSets& raw, const SurrogateTable& surrogates,
                      const LibraryTable& library, FitTable& rv_fits, const FitTable& bp_fits, int a,
                      int& rv_group_count, int bp_group_count);

@@ -11,7 +11,7 @@ namespace {
 constexpr double kLoggedRecovery = 5.0;
 
 // An internal standard's amount is its Amount 1 at every level.
-int data_set_level(int a) { return level_of_label(level_names[a]) - 1; }
+int data_set_level(int a) { return level_of_label(calibration_data.level_names[a]) - 1; }
 
 }  // namespace
 
@@ -42,10 +42,10 @@ StandardSignal read_standard_signal(const RawDataSets& raw, const std::string& n
     s.area = lookup_area_conc(raw, name, a, s.amount, data_set_level(a));
     s.amount1 = method_data.library[library_row].conc[0];
     if (check_or_sample_mode()) {
-        s.mean_rf = curve_statistics.mean_rf[library_row];
+        s.mean_rf = calibration_data.curve_statistics.mean_rf[library_row];
     } else {
-        s.ref_area = lookup_area_conc(raw, name, standard_count, s.ref_amount,
-                                      data_set_level(standard_count));
+        s.ref_area = lookup_area_conc(raw, name, calibration_data.standard_count, s.ref_amount,
+                                      data_set_level(calibration_data.standard_count));
     }
     return s;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The measured recovery of one internal standard in one data set, the y of every model.
-// In calibration mode it is measured against the reference data set (slot standard_count);
-// in check and sample mode against the calibration's mean response factor.
+// The measured recovery of one internal standard in one data set, the y of every model. In
+// calibration mode it is measured against the reference data set (slot
+// calibration_data.standard_count); in check and sample mode against the calibration's mean
+// response factor.
 #include <string>
 #include <vector>
 

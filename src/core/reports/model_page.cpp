@@ -4,7 +4,7 @@
 #include <array>
 #include <span>
 
-#include "methoddata/calibration_points.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/marker_text.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
@@ -181,11 +181,11 @@ void draw_charts(SampleReportPages& p) {
     };
     // Every paired point of the first pass, as its table above the chart lists them.
     std::span<const SurrogatePoint> first_pass;
-    if (s < kFirstPassPointRows) first_pass = calibration_points.standard_first_pass_points[s];
+    if (s < kFirstPassPointRows) first_pass = model_work_tables.standard_first_pass_points[s];
     const Chart charts[] = {
         {two, 1.5, "First-Pass Graph", ChartKind::FirstPass, first_pass},
-        {bp_variable_in_use(method_data.variable_mode), 4.5, "Boiling-Point Graph", ChartKind::BoilingPoint, bp_points[s]},
-        {rv_variable_in_use(method_data.variable_mode), 7.5, "Relative-Volatility Graph", ChartKind::RelativeVolatility, rv_points[s]},
+        {bp_variable_in_use(method_data.variable_mode), 4.5, "Boiling-Point Graph", ChartKind::BoilingPoint, model_work_tables.bp_points[s]},
+        {rv_variable_in_use(method_data.variable_mode), 7.5, "Relative-Volatility Graph", ChartKind::RelativeVolatility, model_work_tables.rv_points[s]},
     };
     for (const Chart& chart : charts) {
         if (!chart.drawn) continue;

@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "methoddata/calibration_data.h"
 #include "platform/canvas.h"
 #include "platform/paths.h"
 #include "platform/print_notices.h"
@@ -64,10 +65,10 @@ void print_reports(const ProcessFilesData& data, const ProcessingSteps& steps, b
 
 void clear_sample_results(ProcessFilesData& data) {
     for (int j = 0; j < kSampleSlots; ++j) {
-        recovery_tables.predicted_recovery[j].fill(0.0);
-        recovery_tables.predicted_recovery_dev[j].fill(0.0);
-        recovery_tables.bp_group[j].fill(0);
-        recovery_tables.rv_group[j].fill(0);
+        calibration_data.recovery_tables.predicted_recovery[j].fill(0.0);
+        calibration_data.recovery_tables.predicted_recovery_dev[j].fill(0.0);
+        calibration_data.recovery_tables.bp_group[j].fill(0);
+        calibration_data.recovery_tables.rv_group[j].fill(0);
         data.sample_raw_data[j].retention_time.fill(0.0);
         data.sample_raw_data[j].name.fill(std::string());
         data.samples[j].model_table_texts = ModelTableCells();  // its memory too
@@ -77,7 +78,7 @@ void clear_sample_results(ProcessFilesData& data) {
 
 std::string sample_report_job_name(const ProcessFilesData& data, int sample) {
     return up_to_last_dot(file_name_of(data.samples[sample].settings.data_file_path)) + "_" +
-           up_to_last_dot(file_name_of(calibration_file_name));
+           up_to_last_dot(file_name_of(calibration_data.calibration_file_name));
 }
 
 ProcessingOutcome run_processing(ProcessFilesData& data, const ProcessingSteps& steps,

@@ -129,7 +129,7 @@ void TCalibrate_form::connect_button(QPushButton* button, void (TCalibrate_form:
 
 void TCalibrate_form::FormCreate() {
     clear_first_pass_points();
-    standard_count = 0;
+    calibration_data.standard_count = 0;
     pending_ = PendingButton::None;
 }
 
@@ -179,7 +179,7 @@ bool TCalibrate_form::convert_data_file(const std::string& path, const std::stri
 bool TCalibrate_form::ask_level_label() { return identify_std_level->exec() == QDialog::Accepted; }
 
 void TCalibrate_form::AddClick() {
-    if (standard_count >= kMaxStandards) {
+    if (calibration_data.standard_count >= kMaxStandards) {
         Refusal r = standard_limit_refusal();
         show_message(r.text, r.caption);
         return;
@@ -210,7 +210,7 @@ void TCalibrate_form::AddClick() {
         if (!listed_before) remove_file(results);
         return;
     }
-    ++standard_count;
+    ++calibration_data.standard_count;
 }
 
 std::vector<std::string> TCalibrate_form::listed_and_reference_files() const {
@@ -268,9 +268,9 @@ void TCalibrate_form::PrepareResults(PendingButton button) {
     for (int s = 0; s < kMaxStandards; ++s)
         process_files_data.samples[s].settings.smooth_first_pass = 0;
     for (int c = 0; c < method_data.compound_count; ++c)
-        for (int k = 0; k < DirListBox->count() && k < kMaxLevels; ++k) level_included[c][k] = 1;
-    revu_calib_form->lay_out_level_columns(standard_count);
-    if (standard_count == 0) return;
+        for (int k = 0; k < DirListBox->count() && k < kMaxLevels; ++k) calibration_data.level_included[c][k] = 1;
+    revu_calib_form->lay_out_level_columns(calibration_data.standard_count);
+    if (calibration_data.standard_count == 0) return;
     pending_ = button;
     ResultsFile();
 }
@@ -312,7 +312,7 @@ bool TCalibrate_form::build(bool review) {
     bool built = false;
     {
         BusyCursor busy;  // the hourglass while the models run, not over the dialogs
-        built = build_calibration(standard_results_ini, standard_count,
+        built = build_calibration(calibration_data.standard_results_ini, calibration_data.standard_count,
                                   EditSurrRef->text().toStdString());
     }
     if (!built) {
@@ -352,13 +352,13 @@ void TCalibrate_form::PrintCalibClick() {
     revu_calib_form->reset_calibration_review();
     if (!check_files() || !build(false)) return;
     // The printout is of a calibration that no file holds yet.
-    calibration_file_name.clear();
+    calibration_data.calibration_file_name.clear();
     print_calibration_report_job(false, false);
 }
 
 void TCalibrate_form::ExitClickClick() {
     made_results_files_.delete_all();
-    calibration_loaded = 1;
+    calibration_data.calibration_loaded = 1;
     hide();
     main_window()->show();
 }

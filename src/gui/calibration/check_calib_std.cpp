@@ -16,6 +16,7 @@
 #include "calibration/check_calib_review_form.h"
 #include "calibration/check_commands.h"
 #include "calibration/check_report_print.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/main_commands.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
@@ -131,7 +132,7 @@ void Tcheck_calib_std::set_item_index(int item) {
 void Tcheck_calib_std::show_check_file_names() {
     Edit1->setText(q(method_data.library_ini_path));
     Edit2->setText(q(method_data.surrogate_file_path));
-    Edit3->setText(q(to_upper(calibration_file_name)));
+    Edit3->setText(q(to_upper(calibration_data.calibration_file_name)));
     Edit4->setText(q(check_data_file));
     Edit_LibFIleNameCheck->setText(q(folder_settings.slot[kLibraryTextFileSlot]));
     Edit_LibFIleNameCheck->show();

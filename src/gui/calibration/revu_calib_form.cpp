@@ -16,6 +16,7 @@
 #include "calibration/calibration_report.h"
 #include "calibration/calibration_review.h"
 #include "methoddata/tables.h"
+#include "methoddata/calibration_data.h"
 #include "platform/command_guard.h"
 #include "platform/controls.h"
 #include "platform/paths.h"
@@ -334,7 +335,7 @@ void Trevu_calib_form::Button_save_asClick() {
     if (!save_reviewed_calibration()) return;
     // From here on the calibration in use is the new file; the main menu names it.
     if (MainMenuState* menu = main_menu_state()) {
-        menu->after_calibration_renamed(calibration_file_name);
+        menu->after_calibration_renamed(calibration_data.calibration_file_name);
         show_main_menu_state();
     }
     return_to_main_window();

@@ -67,25 +67,25 @@ TEST_F(CalibrationBuildTest, LabelsGiveTheLevelAmountsOfTheLibrary) {
     ASSERT_GE(toluene_d8, 0);
     // The amounts go where the range qualifier reads them, as a loaded file puts them;
     // the library keeps its own.
-    EXPECT_EQ(raw_data_sets[1].cal_amount[benzene], 5 * method_data.library_saved[benzene].conc1_copy);
-    EXPECT_EQ(raw_data_sets[2].cal_amount[benzene], method_data.library_saved[benzene].conc[2]);
-    EXPECT_EQ(raw_data_sets[4].cal_amount[benzene], method_data.library_saved[benzene].conc[9]);
-    EXPECT_EQ(raw_data_sets[4].cal_amount[toluene_d8], method_data.library_saved[toluene_d8].conc[0]);
-    EXPECT_EQ(raw_data_sets[5].cal_amount[benzene], kNotSet);
+    EXPECT_EQ(calibration_data.raw_data_sets[1].cal_amount[benzene], 5 * method_data.library_saved[benzene].conc1_copy);
+    EXPECT_EQ(calibration_data.raw_data_sets[2].cal_amount[benzene], method_data.library_saved[benzene].conc[2]);
+    EXPECT_EQ(calibration_data.raw_data_sets[4].cal_amount[benzene], method_data.library_saved[benzene].conc[9]);
+    EXPECT_EQ(calibration_data.raw_data_sets[4].cal_amount[toluene_d8], method_data.library_saved[toluene_d8].conc[0]);
+    EXPECT_EQ(calibration_data.raw_data_sets[5].cal_amount[benzene], kNotSet);
     for (int c = 0; c < method_data.compound_count; ++c) EXPECT_EQ(method_data.library[c].conc, before[c].conc) << c;
     // Every corrected response factor divides the area by the predicted recovery and
     // the amount of the standard's label.
     for (int p : {1, 2}) {
-        const double amount = raw_data_sets[p].cal_amount[benzene];
-        EXPECT_DOUBLE_EQ(recovery_tables.response_factor[p][benzene],
-                         raw_data_sets[p].area[benzene] /
-                             recovery_tables.predicted_recovery[p][benzene] / amount);
-        EXPECT_DOUBLE_EQ(recovery_tables.response_factor_dev[p][benzene],
-                         recovery_tables.predicted_recovery_dev[p][benzene] /
-                             recovery_tables.predicted_recovery[p][benzene] *
-                             recovery_tables.response_factor[p][benzene]);
+        const double amount = calibration_data.raw_data_sets[p].cal_amount[benzene];
+        EXPECT_DOUBLE_EQ(calibration_data.recovery_tables.response_factor[p][benzene],
+                         calibration_data.raw_data_sets[p].area[benzene] /
+                             calibration_data.recovery_tables.predicted_recovery[p][benzene] / amount);
+        EXPECT_DOUBLE_EQ(calibration_data.recovery_tables.response_factor_dev[p][benzene],
+                         calibration_data.recovery_tables.predicted_recovery_dev[p][benzene] /
+                             calibration_data.recovery_tables.predicted_recovery[p][benzene] *
+                             calibration_data.recovery_tables.response_factor[p][benzene]);
     }
-    EXPECT_GT(curve_statistics.mean_rf[benzene], 0.0);
+    EXPECT_GT(calibration_data.curve_statistics.mean_rf[benzene], 0.0);
 }
 
 // The demo library gives its analytes no amounts at Amount7: a standard so labelled (one
@@ -97,12 +97,12 @@ TEST_F(CalibrationBuildTest, AnAnalyteWithoutAnAmountInAStandardHasNoPointThere)
     ASSERT_TRUE(build_demo_calibration(demo_standard_files, labels));
     const int benzene = row_of("Benzene");
     const int toluene_d8 = row_of("Toluene-d8");
-    EXPECT_EQ(raw_data_sets[5].cal_amount[benzene], 0.0);
-    EXPECT_GT(raw_data_sets[5].area[benzene], 0);  // STD6 holds Benzene at Amount6
-    EXPECT_EQ(level_included[benzene][5], 0);
-    EXPECT_EQ(level_included_saved[benzene][5], 0);
-    EXPECT_EQ(level_included[benzene][0], 1);
-    EXPECT_EQ(level_included[toluene_d8][5], 1);
+    EXPECT_EQ(calibration_data.raw_data_sets[5].cal_amount[benzene], 0.0);
+    EXPECT_GT(calibration_data.raw_data_sets[5].area[benzene], 0);  // STD6 holds Benzene at Amount6
+    EXPECT_EQ(calibration_data.level_included[benzene][5], 0);
+    EXPECT_EQ(calibration_data.level_included_saved[benzene][5], 0);
+    EXPECT_EQ(calibration_data.level_included[benzene][0], 1);
+    EXPECT_EQ(calibration_data.level_included[toluene_d8][5], 1);
     EXPECT_EQ(lowest_calibration_level(benzene), method_data.library_saved[benzene].conc[0]);
     EXPECT_EQ(highest_calibration_level(benzene), method_data.library_saved[benzene].conc[4]);
 
@@ -122,13 +122,13 @@ TEST_F(CalibrationBuildTest, ASecondBuildInTheRunGivesTheFirstOnesNumbers) {
     const std::vector<std::string> files = {"runs/STD5.TXT", "runs/STD1.TXT", "runs/STD3.TXT"};
     const std::vector<std::string> labels = {"Amount5", "Amount1", "Amount3"};
     ASSERT_TRUE(build_demo_calibration(files, labels));
-    const RecoveryTables first = recovery_tables;
+    const RecoveryTables first = calibration_data.recovery_tables;
     ASSERT_TRUE(write_calibration("first.cal"));
     copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     ASSERT_TRUE(build_demo_calibration(files, labels));
     for (int p = 0; p < 3; ++p)
         for (int c = 0; c < method_data.compound_count; ++c)
-            EXPECT_EQ(recovery_tables.response_factor[p][c], first.response_factor[p][c])
+            EXPECT_EQ(calibration_data.recovery_tables.response_factor[p][c], first.response_factor[p][c])
                 << p << " " << method_data.library[c].name;
     ASSERT_TRUE(write_calibration("second.cal"));
     std::vector<std::string> a = split(read_file_text("first.cal"), '\n');
@@ -142,14 +142,14 @@ TEST_F(CalibrationBuildTest, ASecondBuildInTheRunGivesTheFirstOnesNumbers) {
 // those of a calibration file read before it.
 TEST_F(CalibrationBuildTest, TheBuildsFlagsAreTheOnesAReviewExitRestores) {
     const int benzene = row_of("Benzene");
-    level_included_saved[benzene][2] = 0;  // excluded in a file loaded earlier
+    calibration_data.level_included_saved[benzene][2] = 0;  // excluded in a file loaded earlier
     ASSERT_TRUE(build_demo_calibration(demo_standard_files, demo_standard_labels));
-    const double mean = curve_statistics.mean_rf[benzene];
-    level_included[benzene][4] = 0;  // a change in the review
+    const double mean = calibration_data.curve_statistics.mean_rf[benzene];
+    calibration_data.level_included[benzene][4] = 0;  // a change in the review
     restore_level_inclusion();
-    EXPECT_EQ(level_included[benzene][2], 1);
-    EXPECT_EQ(level_included[benzene][4], 1);
-    EXPECT_EQ(curve_statistics.mean_rf[benzene], mean);
+    EXPECT_EQ(calibration_data.level_included[benzene][2], 1);
+    EXPECT_EQ(calibration_data.level_included[benzene][4], 1);
+    EXPECT_EQ(calibration_data.curve_statistics.mean_rf[benzene], mean);
 }
 
 TEST_F(CalibrationBuildTest, ANegativeResponseFactorIsLoggedWithItsStandard) {
@@ -167,16 +167,16 @@ TEST_F(CalibrationBuildTest, ANegativeResponseFactorIsLoggedWithItsStandard) {
     EXPECT_EQ(calibration_log.entries[0].data_file, "runs/STD3.ini");
     EXPECT_EQ(calibration_log.entries[0].compound, "Benzene");
     EXPECT_EQ(calibration_log.entries[0].category, "analyte");
-    EXPECT_LT(recovery_tables.response_factor[2][row_of("Benzene")], 0.0);
+    EXPECT_LT(calibration_data.recovery_tables.response_factor[2][row_of("Benzene")], 0.0);
 }
 
 TEST_F(CalibrationBuildTest, AMissingResultsFileFailsTheBuild) {
     ASSERT_TRUE(convert_demo_runs(demo_standard_files));
     std::filesystem::remove("runs/REF.ini");
-    standard_count = 6;
+    calibration_data.standard_count = 6;
     prepare_standard_tables(demo_standard_files, demo_standard_labels, false);
     ui.expect_message("Quantilyzer:03002");
-    EXPECT_FALSE(build_calibration(standard_results_ini, standard_count, demo_reference_file));
+    EXPECT_FALSE(build_calibration(calibration_data.standard_results_ini, calibration_data.standard_count, demo_reference_file));
 }
 
 }  // namespace

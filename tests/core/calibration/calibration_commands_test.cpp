@@ -33,9 +33,9 @@ class CalibrationCommandsTest : public ::testing::Test {
 TEST_F(CalibrationCommandsTest, LoadingACalibrationOpensItsStageOfTheMenu) {
     ui.open_returns(example_file("demo_calibration.cal"));
     method_data.surrogate_file_loaded = 1;
-    recovery_tables.response_factor[9][0] = 5.0;  // left from an earlier calibration of ten standards
+    calibration_data.recovery_tables.response_factor[9][0] = 5.0;  // left from an earlier calibration of ten standards
     ASSERT_TRUE(load_calibration_command(menu));
-    EXPECT_EQ(recovery_tables.response_factor[9][0], kNotSet);
+    EXPECT_EQ(calibration_data.recovery_tables.response_factor[9][0], kNotSet);
     EXPECT_EQ(ui.open_requests.back().filter, "Calibration file(*.cal)|*.cal");
     for (MenuItem on : {Calibrate1, Quantitation1, Review1, PrintCalib, CheckCalibration})
         EXPECT_TRUE(menu.enabled(on));
@@ -47,9 +47,9 @@ TEST_F(CalibrationCommandsTest, LoadingACalibrationOpensItsStageOfTheMenu) {
     EXPECT_EQ(menu.caption(EditSurrogatesFile),
               "Edit Internal Standard File... --> DEMO_INTERNAL_STANDARDS.INI");
     EXPECT_EQ(method_data.surrogate_file_loaded, 0);  // so Calibration > New stays off
-    EXPECT_EQ(calibration_loaded, 1);
+    EXPECT_EQ(calibration_data.calibration_loaded, 1);
     EXPECT_EQ(main_flags.CalibrationFromFile, 1);
-    EXPECT_EQ(standard_count, 6);
+    EXPECT_EQ(calibration_data.standard_count, 6);
     EXPECT_EQ(method_data.compound_count, 62);
     EXPECT_EQ(method_data.surrogate_count, 11);
     EXPECT_EQ(method_data.library_saved[61].name, method_data.library[61].name);
@@ -63,8 +63,8 @@ TEST_F(CalibrationCommandsTest, LoadingACalibrationOpensItsStageOfTheMenu) {
 TEST_F(CalibrationCommandsTest, AFailedOrCancelledLoadKeepsTheCalibrationThatWasLoaded) {
     ui.open_returns(example_file("demo_calibration.cal"));
     ASSERT_TRUE(load_calibration_command(menu));
-    const double rf = recovery_tables.response_factor[0][0];
-    const std::string level = level_names[0];
+    const double rf = calibration_data.recovery_tables.response_factor[0][0];
+    const std::string level = calibration_data.level_names[0];
     method_data.category_thresholds.svc = 170.0;
     continuing_check_active = 1;
 
@@ -76,14 +76,14 @@ TEST_F(CalibrationCommandsTest, AFailedOrCancelledLoadKeepsTheCalibrationThatWas
     ui.open_returns(folder.write("bad.cal", "not a calibration\n"));
     ui.expect_message("Quantilyzer: 03006");
     EXPECT_FALSE(load_calibration_command(menu));
-    EXPECT_EQ(recovery_tables.response_factor[0][0], rf);
-    EXPECT_EQ(level_names[0], level);
-    EXPECT_EQ(standard_count, 6);
+    EXPECT_EQ(calibration_data.recovery_tables.response_factor[0][0], rf);
+    EXPECT_EQ(calibration_data.level_names[0], level);
+    EXPECT_EQ(calibration_data.standard_count, 6);
     EXPECT_EQ(method_data.compound_count, 62);
-    EXPECT_EQ(calibration_loaded, 1);
+    EXPECT_EQ(calibration_data.calibration_loaded, 1);
     EXPECT_EQ(method_data.category_thresholds.svc, 170.0);
     EXPECT_EQ(continuing_check_active, 1);
-    EXPECT_EQ(calibration_file_name, example_file("demo_calibration.cal"));
+    EXPECT_EQ(calibration_data.calibration_file_name, example_file("demo_calibration.cal"));
     for (MenuItem on : {Calibrate1, Quantitation1, Review1, PrintCalib, CheckCalibration})
         EXPECT_TRUE(menu.enabled(on));
     EXPECT_EQ(menu.caption(OpenCalibrationFile1),
@@ -91,21 +91,21 @@ TEST_F(CalibrationCommandsTest, AFailedOrCancelledLoadKeepsTheCalibrationThatWas
 }
 
 TEST_F(CalibrationCommandsTest, NewCalibrationConfirmsTheInternalStandardFile) {
-    standard_count = 4;
-    standard_results_ini[3] = "/r/old.ini";
-    calibration_file_name = "/cal/old.cal";
+    calibration_data.standard_count = 4;
+    calibration_data.standard_results_ini[3] = "/r/old.ini";
+    calibration_data.calibration_file_name = "/cal/old.cal";
     method_data.surrogate_file_path = "/is/demo.ini";  // no internal standards on either side: in step
-    level_names[0] = "Amount1";
+    calibration_data.level_names[0] = "Amount1";
     // Two variables need 3 first-pass internal standards: New is refused with the grouping message.
     ui.expect_message("There must be at least 3 compounds for First Pass");
     EXPECT_FALSE(new_calibration_command());
     EXPECT_EQ(method_data.surrogate_limits_invalid, 1);
     // A refused or cancelled New leaves the calibration as it was.
     auto expect_kept = [] {
-        EXPECT_EQ(standard_count, 4);
-        EXPECT_EQ(standard_results_ini[3], "/r/old.ini");
-        EXPECT_EQ(calibration_file_name, "/cal/old.cal");
-        EXPECT_EQ(level_names[0], "Amount1");
+        EXPECT_EQ(calibration_data.standard_count, 4);
+        EXPECT_EQ(calibration_data.standard_results_ini[3], "/r/old.ini");
+        EXPECT_EQ(calibration_data.calibration_file_name, "/cal/old.cal");
+        EXPECT_EQ(calibration_data.level_names[0], "Amount1");
     };
     expect_kept();
 
@@ -120,10 +120,10 @@ TEST_F(CalibrationCommandsTest, NewCalibrationConfirmsTheInternalStandardFile) {
     expect_kept();
     ui.answer(Answer::Ok);
     EXPECT_TRUE(new_calibration_command());
-    EXPECT_EQ(standard_count, 0);
-    EXPECT_EQ(standard_results_ini[3], "");
-    EXPECT_EQ(calibration_file_name, "");
-    EXPECT_EQ(level_names[0], "");  // the review's data starts empty
+    EXPECT_EQ(calibration_data.standard_count, 0);
+    EXPECT_EQ(calibration_data.standard_results_ini[3], "");
+    EXPECT_EQ(calibration_data.calibration_file_name, "");
+    EXPECT_EQ(calibration_data.level_names[0], "");  // the review's data starts empty
 }
 
 }  // namespace

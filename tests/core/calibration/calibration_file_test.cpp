@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 #include "calibration/level_amount.h"
 #include "methoddata/calibration_tables.h"
@@ -55,20 +56,20 @@ void fill_library() {
 // n standards with distinct values in every cell the file carries; the last standard is
 // a dilution factor when there are more than 3.
 void fill_calibration(int n) {
-    standard_count = n;
+    calibration_data.standard_count = n;
     for (int p = 0; p < n; ++p) {
-        level_names[p] = (n > 3 && p == n - 1) ? "0.5" : "Amount" + std::to_string(p + 1);
-        standard_data_files[p] = "/home/analyst/runs/std" + std::to_string(p + 1) + ".txt";
+        calibration_data.level_names[p] = (n > 3 && p == n - 1) ? "0.5" : "Amount" + std::to_string(p + 1);
+        calibration_data.standard_data_files[p] = "/home/analyst/runs/std" + std::to_string(p + 1) + ".txt";
         for (int c = 0; c < kCompounds; ++c) {
-            recovery_tables.predicted_recovery[p][c] = 0.5 + 0.01 * p + 0.001 * c;
-            recovery_tables.predicted_recovery_dev[p][c] = 0.02 + 0.0001 * p;
-            recovery_tables.response_factor[p][c] = 1000.0 + 10.0 * p + c + 0.123456;
-            recovery_tables.response_factor_dev[p][c] = 12.5 + p;
-            raw_data_sets[p].area[c] = 50000 + 1000 * p + c;
-            level_included[c][p] = (c == 2 && p == 1) ? 0 : 1;
+            calibration_data.recovery_tables.predicted_recovery[p][c] = 0.5 + 0.01 * p + 0.001 * c;
+            calibration_data.recovery_tables.predicted_recovery_dev[p][c] = 0.02 + 0.0001 * p;
+            calibration_data.recovery_tables.response_factor[p][c] = 1000.0 + 10.0 * p + c + 0.123456;
+            calibration_data.recovery_tables.response_factor_dev[p][c] = 12.5 + p;
+            calibration_data.raw_data_sets[p].area[c] = 50000 + 1000 * p + c;
+            calibration_data.level_included[c][p] = (c == 2 && p == 1) ? 0 : 1;
         }
     }
-    for (int c = 0; c < kCompounds; ++c) raw_data_sets[n].area[c] = 77000 + c;
+    for (int c = 0; c < kCompounds; ++c) calibration_data.raw_data_sets[n].area[c] = 77000 + c;
     folder_settings.slot[kLibraryTextFileSlot] = "/home/analyst/lib/demo.txt";
     method_data.surrogate_file_path = " /home/analyst/is/demo.ini ";
     method_data.surrogate_reference_path = "/home/analyst/runs/ref.txt";
@@ -159,7 +160,7 @@ TEST_F(CalibrationFileTest, RoundTripsReadBackEveryValueWritten) {
         ASSERT_TRUE(write_calibration(path));
         const std::string written = read_file_text(path);
         const LibraryTable saved = method_data.library_saved;
-        const RecoveryTables tables = recovery_tables;
+        const RecoveryTables tables = calibration_data.recovery_tables;
         const auto names = method_data.library;
 
         construct_method_data();
@@ -168,13 +169,13 @@ TEST_F(CalibrationFileTest, RoundTripsReadBackEveryValueWritten) {
         int standards = -1;
         ASSERT_TRUE(load_calibration(path, standards));
         EXPECT_EQ(standards, n);
-        EXPECT_EQ(standard_count, n);
+        EXPECT_EQ(calibration_data.standard_count, n);
         EXPECT_EQ(method_data.compound_count, kCompounds);
         EXPECT_EQ(method_data.surrogate_count, 2);
-        EXPECT_EQ(calibration_file_name, path);
-        EXPECT_EQ(standard_data_files[n - 1],
+        EXPECT_EQ(calibration_data.calibration_file_name, path);
+        EXPECT_EQ(calibration_data.standard_data_files[n - 1],
                   "/home/analyst/runs/std" + std::to_string(n) + ".txt");
-        EXPECT_EQ(standard_results_ini[0], standard_data_files[0]);
+        EXPECT_EQ(calibration_data.standard_results_ini[0], calibration_data.standard_data_files[0]);
         for (int c = 0; c < kCompounds; ++c) {
             EXPECT_EQ(method_data.library[c].name, names[c].name);
             EXPECT_EQ(method_data.library[c].is_internal_standard, names[c].is_internal_standard);
@@ -183,23 +184,23 @@ TEST_F(CalibrationFileTest, RoundTripsReadBackEveryValueWritten) {
             EXPECT_DOUBLE_EQ(method_data.library[c].rvw, names[c].rvw);
             EXPECT_DOUBLE_EQ(method_data.library[c].bp, names[c].bp);
             EXPECT_DOUBLE_EQ(method_data.library[c].conc1_copy, saved[c].conc[0]);
-            EXPECT_EQ(raw_data_sets[n].area[c], 77000 + c);
+            EXPECT_EQ(calibration_data.raw_data_sets[n].area[c], 77000 + c);
             for (int p = 0; p < n; ++p) {
-                EXPECT_NEAR(recovery_tables.response_factor[p][c], tables.response_factor[p][c],
+                EXPECT_NEAR(calibration_data.recovery_tables.response_factor[p][c], tables.response_factor[p][c],
                             5e-6);
-                EXPECT_NEAR(recovery_tables.predicted_recovery[p][c],
+                EXPECT_NEAR(calibration_data.recovery_tables.predicted_recovery[p][c],
                             tables.predicted_recovery[p][c], 5e-6);
-                EXPECT_EQ(raw_data_sets[p].area[c], 50000 + 1000 * p + c);
-                EXPECT_EQ(level_included[c][p], (c == 2 && p == 1) ? 0 : 1);
-                EXPECT_EQ(level_included_saved[c][p], level_included[c][p]);
+                EXPECT_EQ(calibration_data.raw_data_sets[p].area[c], 50000 + 1000 * p + c);
+                EXPECT_EQ(calibration_data.level_included[c][p], (c == 2 && p == 1) ? 0 : 1);
+                EXPECT_EQ(calibration_data.level_included_saved[c][p], calibration_data.level_included[c][p]);
                 EXPECT_EQ(method_data.library[c].conc[p], saved[c].conc[p]);
             }
-            for (int p = n; p < kMaxLevels; ++p) EXPECT_EQ(level_included[c][p], 0);
+            for (int p = n; p < kMaxLevels; ++p) EXPECT_EQ(calibration_data.level_included[c][p], 0);
         }
-        EXPECT_EQ(level_names[n - 1], n > 3 ? "0.5" : "Amount3");
+        EXPECT_EQ(calibration_data.level_names[n - 1], n > 3 ? "0.5" : "Amount3");
         // The dilution-factor standard of an analyte carries half of Amount 1.
         if (n > 3) {
-            EXPECT_DOUBLE_EQ(raw_data_sets[n - 1].cal_amount[2], 0.5 * saved[2].conc[0]);
+            EXPECT_DOUBLE_EQ(calibration_data.raw_data_sets[n - 1].cal_amount[2], 0.5 * saved[2].conc[0]);
         }
         EXPECT_EQ(method_data.surrogates[1].name, "Toluene-d8-IS");
         EXPECT_EQ(method_data.surrogates[1].LibCmpndNum, 3);
@@ -229,16 +230,16 @@ TEST_F(CalibrationFileTest, LoadingClearsWhatTheFileDoesNotFill) {
     ASSERT_TRUE(load_calibration(dir.file("six.cal"), standards));
     ASSERT_TRUE(load_calibration(dir.file("three.cal"), standards));
     for (int p = 3; p < kMaxLevels; ++p) {
-        EXPECT_EQ(standard_results_ini[p], "") << p;
-        EXPECT_EQ(standard_data_files[p], "") << p;
-        EXPECT_EQ(level_names[p], "") << p;
-        EXPECT_EQ(recovery_tables.response_factor[p][0], kNotSet) << p;
-        EXPECT_EQ(raw_data_sets[p].cal_amount[0], kNotSet) << p;
+        EXPECT_EQ(calibration_data.standard_results_ini[p], "") << p;
+        EXPECT_EQ(calibration_data.standard_data_files[p], "") << p;
+        EXPECT_EQ(calibration_data.level_names[p], "") << p;
+        EXPECT_EQ(calibration_data.recovery_tables.response_factor[p][0], kNotSet) << p;
+        EXPECT_EQ(calibration_data.raw_data_sets[p].cal_amount[0], kNotSet) << p;
         if (p > 3) {  // 3: the reference
-            EXPECT_EQ(raw_data_sets[p].area[0], kNotFound) << p;
+            EXPECT_EQ(calibration_data.raw_data_sets[p].area[0], kNotFound) << p;
         }
     }
-    EXPECT_EQ(raw_data_sets[3].area[0], 77000);
+    EXPECT_EQ(calibration_data.raw_data_sets[3].area[0], 77000);
 }
 
 // A file that stops part-way (Print or Edit reading it again) leaves the calibration
@@ -248,7 +249,7 @@ TEST_F(CalibrationFileTest, AFailedReadKeepsTheCalibrationThatWasLoaded) {
     ASSERT_TRUE(write_calibration(dir.file("good.cal")));
     SetUp();
     fill_calibration(3);
-    for (int c = 0; c < kCompounds; ++c) recovery_tables.response_factor[0][c] = 999.0;
+    for (int c = 0; c < kCompounds; ++c) calibration_data.recovery_tables.response_factor[0][c] = 999.0;
     ASSERT_TRUE(write_calibration(dir.file("broken.cal")));
     std::string text = read_file_text(dir.file("broken.cal"));
     text = text.substr(0, text.find("Benzene;"));  // two compounds of five
@@ -256,23 +257,25 @@ TEST_F(CalibrationFileTest, AFailedReadKeepsTheCalibrationThatWasLoaded) {
 
     int standards = 0;
     ASSERT_TRUE(load_calibration(dir.file("good.cal"), standards));
-    const RecoveryTables loaded = recovery_tables;
+    const RecoveryTables loaded = calibration_data.recovery_tables;
     const LibraryTable library_loaded = method_data.library;
-    const auto flags = level_included;
+    const auto flags = calibration_data.level_included;
     const MethodData whole = method_data;
+    const auto whole_calibration = std::make_unique<CalibrationData>(calibration_data);
     ui.expect_message("Quantilyzer: 03001");
     EXPECT_FALSE(load_calibration(dir.file("broken.cal"), standards));
     EXPECT_TRUE(method_data == whole) << "a member of the method data was left changed";
-    EXPECT_EQ(standard_count, 6);
+    EXPECT_TRUE(calibration_data == *whole_calibration) << "a member of the calibration was left changed";
+    EXPECT_EQ(calibration_data.standard_count, 6);
     EXPECT_EQ(method_data.compound_count, kCompounds);
-    EXPECT_EQ(calibration_file_name, dir.file("good.cal"));
-    EXPECT_EQ(level_included, flags);
+    EXPECT_EQ(calibration_data.calibration_file_name, dir.file("good.cal"));
+    EXPECT_EQ(calibration_data.level_included, flags);
     for (int p = 0; p < 6; ++p)
         for (int c = 0; c < kCompounds; ++c) {
-            EXPECT_EQ(recovery_tables.response_factor[p][c], loaded.response_factor[p][c]);
+            EXPECT_EQ(calibration_data.recovery_tables.response_factor[p][c], loaded.response_factor[p][c]);
             EXPECT_EQ(method_data.library[c].conc[p], library_loaded[c].conc[p]);
         }
-    EXPECT_EQ(standard_data_files[5], "/home/analyst/runs/std6.txt");
+    EXPECT_EQ(calibration_data.standard_data_files[5], "/home/analyst/runs/std6.txt");
 }
 
 // Results and limits find a compound's row by its name: a name in two rows is refused,
@@ -292,7 +295,7 @@ TEST_F(CalibrationFileTest, ANameInTwoRowsIsRefusedNamingBothRows) {
     EXPECT_EQ(ui.last_message().caption, "Error");
     EXPECT_EQ(lines_of(text)[26].rfind("Benzene;", 0), 0u);
     EXPECT_EQ(lines_of(text)[32].rfind("Benzene;", 0), 0u);
-    EXPECT_EQ(calibration_file_name, dir.file("good.cal"));
+    EXPECT_EQ(calibration_data.calibration_file_name, dir.file("good.cal"));
     EXPECT_EQ(method_data.library[4].name, "Naphthalene");
 }
 
@@ -323,7 +326,7 @@ TEST_F(CalibrationFileTest, LibraryValuesAndLimitsReadBackEqual) {
     EXPECT_EQ(method_data.library[2].bp, typed[2].bp);
     EXPECT_EQ(method_data.library[2].partcoef, typed[2].partcoef);
     EXPECT_EQ(method_data.library[2].conc[1], saved[2].conc[1]);
-    EXPECT_EQ(raw_data_sets[1].cal_amount[2], saved[2].conc[1]);  // the amount quantitation uses
+    EXPECT_EQ(calibration_data.raw_data_sets[1].cal_amount[2], saved[2].conc[1]);  // the amount quantitation uses
     EXPECT_EQ(method_data.surrogate_range_limits.MinBP, limits.MinBP);
     EXPECT_EQ(method_data.surrogate_range_limits.MinRVW, limits.MinRVW);
     EXPECT_EQ(method_data.surrogate_range_limits.MaxRVW, limits.MaxRVW);
@@ -335,9 +338,9 @@ TEST_F(CalibrationFileTest, TenStandardsMakeLinesLongerThanAnyOldBuffer) {
     fill_calibration(10);
     method_data.library[0].name = "1,2-Dibromo-3-chloropropane";
     for (int p = 0; p < 10; ++p) {  // instrument-sized areas and response factors
-        raw_data_sets[p].area[0] = 12345678;
-        recovery_tables.response_factor[p][0] = 123456.789012;
-        recovery_tables.response_factor_dev[p][0] = 2345.678901;
+        calibration_data.raw_data_sets[p].area[0] = 12345678;
+        calibration_data.recovery_tables.response_factor[p][0] = 123456.789012;
+        calibration_data.recovery_tables.response_factor_dev[p][0] = 2345.678901;
     }
     ASSERT_TRUE(write_calibration(dir.file("ten.cal")));
     std::vector<std::string> lines = lines_of(read_file_text(dir.file("ten.cal")));
@@ -345,9 +348,9 @@ TEST_F(CalibrationFileTest, TenStandardsMakeLinesLongerThanAnyOldBuffer) {
     construct_method_data();
     int standards = 0;
     ASSERT_TRUE(load_calibration(dir.file("ten.cal"), standards));
-    EXPECT_EQ(level_names[9], "0.5");
-    EXPECT_EQ(raw_data_sets[10].area[0], 77000);  // the reference area at the end of the line
-    EXPECT_EQ(raw_data_sets[9].area[0], 12345678);
+    EXPECT_EQ(calibration_data.level_names[9], "0.5");
+    EXPECT_EQ(calibration_data.raw_data_sets[10].area[0], 77000);  // the reference area at the end of the line
+    EXPECT_EQ(calibration_data.raw_data_sets[9].area[0], 12345678);
     EXPECT_EQ(method_data.library[1].name, "Fluorobenzene-IS");  // the next line is read whole as its own
 }
 
@@ -534,30 +537,32 @@ TEST_F(CalibrationFileTest, AFieldThatIsNotItsValueRefusesTheFileNamingLineAndFi
     };
     int standards = 0;
     ASSERT_TRUE(load_calibration(dir.file("good.cal"), standards));
-    const RecoveryTables loaded = recovery_tables;
+    const RecoveryTables loaded = calibration_data.recovery_tables;
+    const auto whole = std::make_unique<CalibrationData>(calibration_data);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         const std::string path = with_field(c.line, c.field, c.text);
         ui.expect_message("The calibration file " + path + " was not read: " + c.message +
                           ".\nThe calibration was not loaded.");
         EXPECT_FALSE(load_calibration(path, standards));
-        EXPECT_EQ(calibration_file_name, dir.file("good.cal"));
-        EXPECT_EQ(recovery_tables.response_factor, loaded.response_factor);
+        EXPECT_TRUE(calibration_data == *whole);
+        EXPECT_EQ(calibration_data.calibration_file_name, dir.file("good.cal"));
+        EXPECT_EQ(calibration_data.recovery_tables.response_factor, loaded.response_factor);
         EXPECT_EQ(method_data.library[0].name, "Chloromethane");
         EXPECT_EQ(method_data.library[0].conc[0], 2.0);
     }
     // Blanks around a number are no part of it.
     ASSERT_TRUE(load_calibration(with_field(20, 1, " 2.00 "), standards));
-    EXPECT_EQ(raw_data_sets[0].cal_amount[0], 2.0);
+    EXPECT_EQ(calibration_data.raw_data_sets[0].cal_amount[0], 2.0);
 }
 
 TEST_F(CalibrationFileTest, AFileThatCannotBeWrittenIsReportedAndNothingElseIsWritten) {
     fill_calibration(3);
-    level_included_saved[0][0] = 7;
+    calibration_data.level_included_saved[0][0] = 7;
     ui.expect_message("could not be written");
     EXPECT_FALSE(write_calibration(dir.file("no/such/folder/cal.cal")));
     EXPECT_EQ(ui.last_message().caption, "Calibration File");
-    EXPECT_EQ(level_included_saved[0][0], 7);  // the saved flags stay as they were
+    EXPECT_EQ(calibration_data.level_included_saved[0][0], 7);  // the saved flags stay as they were
     EXPECT_FALSE(std::filesystem::exists(dir.file("no")));
 }
 
@@ -566,13 +571,13 @@ TEST_F(CalibrationFileTest, AFileThatCannotBeWrittenIsReportedAndNothingElseIsWr
 TEST_F(CalibrationFileTest, ADataFilePathTheListCannotHoldIsRefused) {
     for (const char* folder : {"/home/analyst/runs;2026", "/home/analyst/runs\n2026"}) {
         fill_calibration(3);
-        standard_data_files[1] = std::string(folder) + "/std2.txt";
-        level_included_saved[0][0] = 7;
-        ui.expect_message("The data file path\n" + standard_data_files[1] + "\n");
+        calibration_data.standard_data_files[1] = std::string(folder) + "/std2.txt";
+        calibration_data.level_included_saved[0][0] = 7;
+        ui.expect_message("The data file path\n" + calibration_data.standard_data_files[1] + "\n");
         EXPECT_FALSE(write_calibration(dir.file("semicolon.cal")));
         EXPECT_EQ(ui.last_message().caption, "Calibration File");
         EXPECT_FALSE(file_exists(dir.file("semicolon.cal")));
-        EXPECT_EQ(level_included_saved[0][0], 7);
+        EXPECT_EQ(calibration_data.level_included_saved[0][0], 7);
     }
     EXPECT_FALSE(data_file_path_refusal({"/home/analyst/runs/std1.txt", "/home/analyst/a,b/std2.txt"}));
 }
@@ -594,13 +599,13 @@ TEST_F(CalibrationFileTest, APathLineWithALineBreakIsRefused) {
             SCOPED_TRACE(std::string(c.kind) + (line_break[0] == '\n' ? " LF" : " CR"));
             fill_calibration(3);
             *c.path = std::string("/home/analyst/day") + line_break + "2/file.txt";
-            level_included_saved[0][0] = 7;
+            calibration_data.level_included_saved[0][0] = 7;
             ui.expect_message(std::string("The ") + c.kind + " file path\n" + to_upper_if(c.kind, *c.path) +
                               "\nholds a line break");
             EXPECT_FALSE(write_calibration(dir.file("broken.cal")));
             EXPECT_EQ(ui.last_message().caption, "Calibration File");
             EXPECT_FALSE(file_exists(dir.file("broken.cal")));
-            EXPECT_EQ(level_included_saved[0][0], 7);
+            EXPECT_EQ(calibration_data.level_included_saved[0][0], 7);
         }
     }
     fill_calibration(3);
@@ -623,7 +628,7 @@ TEST_F(CalibrationFileTest, APathLineWithALineBreakIsRefused) {
 // standard's own group.
 TEST_F(CalibrationFileTest, ALoadedCalibrationTakesEveryLevelAmountFromTheFile) {
     fill_calibration(5);
-    level_names[4] = "Amount6";
+    calibration_data.level_names[4] = "Amount6";
     const std::string path = dir.file("amount6.cal");
     ASSERT_TRUE(write_calibration(path));
     const std::string written = read_file_text(path);
@@ -655,7 +660,7 @@ TEST_F(CalibrationFileTest, ALoadedCalibrationTakesEveryLevelAmountFromTheFile) 
         EXPECT_EQ(level_amount(2, 4), benzene_amount6);
         EXPECT_EQ(level_amount(2, 3), 2.0 * 4 + 2);
         EXPECT_EQ(level_amount(1, 4), 25.0);  // an internal standard: its Amount 1
-        EXPECT_EQ(raw_data_sets[4].cal_amount[2], benzene_amount6);
+        EXPECT_EQ(calibration_data.raw_data_sets[4].cal_amount[2], benzene_amount6);
         for (int k = 6; k < kMaxLevels; ++k) EXPECT_EQ(method_data.library_saved[2].conc[k], 0.0) << k;
     }
     // Saved again (the review's Save As), the file is the one first written.

@@ -124,8 +124,8 @@ TEST_F(CalibrationReport, TheFileListTakesTwoNamesALineAndAnEmptyLineAfterAnEven
     const int files = top + 5 * h;
     for (const Case& c : cases) {
         for (int k = 0; k < kMaxStandards; ++k) {
-            standard_results_ini[k] = k < c.files ? "x.ini" : "";
-            standard_data_files[k] = std::string(1, static_cast<char>('a' + k));
+            calibration_data.standard_results_ini[k] = k < c.files ? "x.ini" : "";
+            calibration_data.standard_data_files[k] = std::string(1, static_cast<char>('a' + k));
         }
         canvas = RecordingCanvas{};
         canvas.orientation = Orientation::Landscape;
@@ -146,7 +146,7 @@ TEST_F(CalibrationReport, TheStatisticsStayOnThePageWithManyStandards) {
         int rel_dev_x;  // 0: anywhere on the page
     } cases[] = {{5, 3000}, {6, 0}, {10, 0}};
     for (const Case& c : cases) {
-        for (int k = 0; k < kMaxStandards; ++k) standard_results_ini[k] = k < c.files ? "x.ini" : "";
+        for (int k = 0; k < kMaxStandards; ++k) calibration_data.standard_results_ini[k] = k < c.files ? "x.ini" : "";
         canvas = RecordingCanvas{};
         canvas.orientation = Orientation::Landscape;
         print(false, false);
@@ -163,8 +163,8 @@ TEST_F(CalibrationReport, TheStatisticsStayOnThePageWithManyStandards) {
 }
 
 TEST_F(CalibrationReport, AnExcludedLevelPrintsInBracketsAndLeavesTheStatistics) {
-    level_included[0][1] = 0;
-    for (int k = 0; k < kSmallStandards; ++k) level_included[3][k] = 0;
+    calibration_data.level_included[0][1] = 0;
+    for (int k = 0; k < kSmallStandards; ++k) calibration_data.level_included[3][k] = 0;
     print(false, false);
     const int first = top + 8 * h + 6 * h;
     expect_placed({

@@ -17,20 +17,20 @@ protected:
 };
 
 TEST_F(CalibrationReview, ResetEmptiesTheFirstTwelveDataSetsOnly) {
-    raw_data_sets[12].area[0] = 77;
-    level_names[12] = "Amount9";
+    calibration_data.raw_data_sets[12].area[0] = 77;
+    calibration_data.level_names[12] = "Amount9";
     reset_calibration_review();
     for (int k : {0, 2, 11}) {
-        EXPECT_EQ(recovery_tables.predicted_recovery[k][0], kNotSet);
-        EXPECT_EQ(recovery_tables.predicted_recovery_dev[k][3], kNotSet);
-        EXPECT_EQ(recovery_tables.response_factor[k][149], kNotSet);
-        EXPECT_EQ(recovery_tables.response_factor_dev[k][1], kNotSet);
-        EXPECT_EQ(raw_data_sets[k].area[0], kNotFound);
-        EXPECT_EQ(level_included[0][k], 0);
-        EXPECT_TRUE(level_names[k].empty());
+        EXPECT_EQ(calibration_data.recovery_tables.predicted_recovery[k][0], kNotSet);
+        EXPECT_EQ(calibration_data.recovery_tables.predicted_recovery_dev[k][3], kNotSet);
+        EXPECT_EQ(calibration_data.recovery_tables.response_factor[k][149], kNotSet);
+        EXPECT_EQ(calibration_data.recovery_tables.response_factor_dev[k][1], kNotSet);
+        EXPECT_EQ(calibration_data.raw_data_sets[k].area[0], kNotFound);
+        EXPECT_EQ(calibration_data.level_included[0][k], 0);
+        EXPECT_TRUE(calibration_data.level_names[k].empty());
     }
-    EXPECT_EQ(raw_data_sets[12].area[0], 77);
-    EXPECT_EQ(level_names[12], "Amount9");
+    EXPECT_EQ(calibration_data.raw_data_sets[12].area[0], 77);
+    EXPECT_EQ(calibration_data.level_names[12], "Amount9");
 }
 
 TEST(DisplayFileName, ShowsTheFolderOfAResultsFileAndCutsAtTheFirstLineBreak) {
@@ -53,8 +53,8 @@ TEST(DisplayFileName, ShowsTheFolderOfAResultsFileAndCutsAtTheFirstLineBreak) {
 }
 
 TEST_F(CalibrationReview, ShowsEveryCellOfALevelAndLeavesMarkersBlank) {
-    recovery_tables.response_factor_dev[1][0] = kNotSet;
-    raw_data_sets[2].area[0] = kNotFound;
+    calibration_data.recovery_tables.response_factor_dev[1][0] = kNotSet;
+    calibration_data.raw_data_sets[2].area[0] = kNotFound;
     const CompoundReview r = review_compound(0);
     EXPECT_EQ(r.number, "1");
     EXPECT_EQ(r.name, "Benzene");
@@ -88,18 +88,18 @@ TEST_F(CalibrationReview, AnInternalStandardShowsItsFirstAmountAtEveryLevel) {
 }
 
 TEST_F(CalibrationReview, IncludeBoxesFollowFlagPredictionAndArea) {
-    level_included[0][0] = 0;                           // excluded: unchecked, enabled
-    recovery_tables.predicted_recovery[1][0] = 0.0;     // no prediction: unchecked, flag kept
-    raw_data_sets[2].area[0] = 0;                       // no area: unchecked, disabled, flag cleared
+    calibration_data.level_included[0][0] = 0;                           // excluded: unchecked, enabled
+    calibration_data.recovery_tables.predicted_recovery[1][0] = 0.0;     // no prediction: unchecked, flag kept
+    calibration_data.raw_data_sets[2].area[0] = 0;                       // no area: unchecked, disabled, flag cleared
     const CompoundReview r = review_compound(0);
     EXPECT_FALSE(r.levels[0].checked);
     EXPECT_TRUE(r.levels[0].enabled);
     EXPECT_FALSE(r.levels[1].checked);
     EXPECT_TRUE(r.levels[1].enabled);
-    EXPECT_EQ(level_included[0][1], 1);
+    EXPECT_EQ(calibration_data.level_included[0][1], 1);
     EXPECT_FALSE(r.levels[2].checked);
     EXPECT_FALSE(r.levels[2].enabled);
-    EXPECT_EQ(level_included[0][2], 0);
+    EXPECT_EQ(calibration_data.level_included[0][2], 0);
     // The next compound has areas everywhere: its boxes are all enabled again.
     const CompoundReview next = review_compound(2);
     for (int k = 0; k < kSmallStandards; ++k) EXPECT_TRUE(next.levels[k].enabled && next.levels[k].checked) << k;
@@ -117,7 +117,7 @@ TEST_F(CalibrationReview, StatisticsFollowTheIncludedLevels) {
     EXPECT_EQ(two.levels, "(5, 10)");
     EXPECT_EQ(two.average, "105.000");
     EXPECT_EQ(two.deviation, "7.071");
-    EXPECT_NEAR(curve_statistics.pct_rsd[0], 7.0710678 / 105.0 * 100.0, 1e-6);
+    EXPECT_NEAR(calibration_data.curve_statistics.pct_rsd[0], 7.0710678 / 105.0 * 100.0, 1e-6);
 
     // Checking a box again includes the level only when it has a standard file.
     EXPECT_FALSE(set_level_inclusion(0, 2, true, false));
@@ -135,7 +135,7 @@ TEST_F(CalibrationReview, ACompoundWithoutCountedLevelsShowsNoStatistics) {
 }
 
 TEST_F(CalibrationReview, AnUncomputedResponseFactorNeverEntersTheStatistics) {
-    recovery_tables.response_factor[2][0] = kNotSet;
+    calibration_data.recovery_tables.response_factor[2][0] = kNotSet;
     const CurveStatisticsText s = refresh_curve_statistics(0);
     EXPECT_EQ(s.levels, "(5, 10, 2)");  // still included
     EXPECT_EQ(s.average, "105.000");
@@ -173,13 +173,13 @@ TEST_F(CalibrationReview, AnInternalStandardKeepsItsLastLevel) {
     ui.expect_message("Std2 (Amount2) is the last level in the curve of the internal standard Fluorobenzene-IS, "
                       "whose levels are Std1 (Amount1), Std2 (Amount2), Std3 (0.5).");
     EXPECT_TRUE(set_level_inclusion(1, 1, false, true));
-    EXPECT_EQ(level_included[1][1], 1);
+    EXPECT_EQ(calibration_data.level_included[1][1], 1);
     // An analyte may lose every level.
     for (int k = 0; k < kSmallStandards; ++k) EXPECT_FALSE(set_level_inclusion(0, k, false, true));
 
     // A calibration whose internal standard has no level left (as a file may bring it) is
     // not saved: no file is asked for.
-    level_included[1][1] = 0;
+    calibration_data.level_included[1][1] = 0;
     ui.expect_message("The internal standard Fluorobenzene-IS has no level in its curve");
     EXPECT_FALSE(save_reviewed_calibration());
     EXPECT_TRUE(ui.save_requests.empty());
@@ -190,8 +190,8 @@ TEST_F(CalibrationReview, ExitRestoresTheFlagsOfTheLastLoadOrSave) {
     set_level_inclusion(0, 0, false, true);
     set_level_inclusion(3, 1, false, true);
     restore_level_inclusion();
-    EXPECT_EQ(level_included[0][0], 1);
-    EXPECT_EQ(level_included[3][1], 1);
+    EXPECT_EQ(calibration_data.level_included[0][0], 1);
+    EXPECT_EQ(calibration_data.level_included[3][1], 1);
     EXPECT_FALSE(set_level_inclusion(kMaxCompounds, 0, true, true));  // out of the table: nothing written
 }
 
@@ -200,10 +200,10 @@ TEST_F(CalibrationReview, DeletesTheResultsFilesOfTheStandardsAndTheReferenceOnl
     for (const char* name : {"STD1.TXT", "STD1.ini", "STD2.TXT", "REF.TXT", "REF.ini", "STD4.ini"}) dir.write(name, "x");
     std::filesystem::create_directory(dir.file("OLD"));
     dir.write("OLD/results.ini", "kept");
-    standard_data_files[0] = dir.file("STD1.TXT");
-    standard_data_files[1] = dir.file("STD2.TXT");  // its results file is gone already
-    standard_data_files[2] = dir.file("OLD/results.ini");
-    standard_data_files[3] = dir.file("STD4.TXT");  // no label: not a standard of this calibration
+    calibration_data.standard_data_files[0] = dir.file("STD1.TXT");
+    calibration_data.standard_data_files[1] = dir.file("STD2.TXT");  // its results file is gone already
+    calibration_data.standard_data_files[2] = dir.file("OLD/results.ini");
+    calibration_data.standard_data_files[3] = dir.file("STD4.TXT");  // no label: not a standard of this calibration
     method_data.surrogate_reference_path = dir.file("REF.TXT");
     delete_standard_ini_files();
     EXPECT_FALSE(std::filesystem::exists(dir.file("STD1.ini")));

@@ -52,37 +52,37 @@ TEST_F(CalibrationStandardsTest, SavingNeedsStandardsAReferenceAndEveryLabel) {
 }
 
 TEST_F(CalibrationStandardsTest, PreparingFillsTheRowsOfTheListedStandardsOnly) {
-    level_names[3] = "Amount4";  // left from an earlier calibration
-    level_included[7][5] = 1;
+    calibration_data.level_names[3] = "Amount4";  // left from an earlier calibration
+    calibration_data.level_included[7][5] = 1;
     prepare_standard_tables({"/r/a.txt", "/r/b.TXT", "/r/c"},
                             {"Amount1", "0.1234567890", "Amount3"}, true);
-    EXPECT_EQ(level_names[1], "0.1234567");
-    EXPECT_EQ(level_names[3], "");
-    EXPECT_EQ(standard_results_ini[1], "/r/b.ini");
-    EXPECT_EQ(standard_results_ini[2], "/r/c.ini");
-    EXPECT_EQ(standard_data_files[1], "/r/b.TXT");
-    EXPECT_EQ(level_included[149][2], 1);
-    EXPECT_EQ(level_included[7][5], 0);  // Review excludes the levels after the standards
+    EXPECT_EQ(calibration_data.level_names[1], "0.1234567");
+    EXPECT_EQ(calibration_data.level_names[3], "");
+    EXPECT_EQ(calibration_data.standard_results_ini[1], "/r/b.ini");
+    EXPECT_EQ(calibration_data.standard_results_ini[2], "/r/c.ini");
+    EXPECT_EQ(calibration_data.standard_data_files[1], "/r/b.TXT");
+    EXPECT_EQ(calibration_data.level_included[149][2], 1);
+    EXPECT_EQ(calibration_data.level_included[7][5], 0);  // Review excludes the levels after the standards
 }
 
 TEST_F(CalibrationStandardsTest, DeletingTheFirstOfThreeMovesTheOthersUp) {
     prepare_standard_tables({"/r/a.txt", "/r/b.txt", "/r/c.txt"}, {"Amount1", "Amount2", "Amount3"},
                             false);
-    standard_count = 3;
+    calibration_data.standard_count = 3;
     remove_calibration_standard(0, {"Amount1", "0.5", "Amount3"});
-    EXPECT_EQ(standard_count, 2);
-    EXPECT_EQ(level_names[0], "0.5");
-    EXPECT_EQ(level_names[1], "Amount3");
-    EXPECT_EQ(level_names[2], "");
-    EXPECT_EQ(standard_results_ini[0], "/r/b.ini");
-    EXPECT_EQ(standard_results_ini[1], "/r/c.ini");
-    EXPECT_EQ(standard_results_ini[2], "");
-    EXPECT_EQ(level_included[0][2], 0);
-    EXPECT_EQ(level_included[0][1], 1);
+    EXPECT_EQ(calibration_data.standard_count, 2);
+    EXPECT_EQ(calibration_data.level_names[0], "0.5");
+    EXPECT_EQ(calibration_data.level_names[1], "Amount3");
+    EXPECT_EQ(calibration_data.level_names[2], "");
+    EXPECT_EQ(calibration_data.standard_results_ini[0], "/r/b.ini");
+    EXPECT_EQ(calibration_data.standard_results_ini[1], "/r/c.ini");
+    EXPECT_EQ(calibration_data.standard_results_ini[2], "");
+    EXPECT_EQ(calibration_data.level_included[0][2], 0);
+    EXPECT_EQ(calibration_data.level_included[0][1], 1);
 }
 
 TEST_F(CalibrationStandardsTest, OpeningTheWindowEmptiesEveryStandardsFirstPassPoints) {
-    SurrogatePoint& last = first_pass_points[kMaxStandards - 1][kGroups - 1];
+    SurrogatePoint& last = model_work_tables.first_pass_points[kMaxStandards - 1][kGroups - 1];
     last = SurrogatePoint{"Toluene-d8", 1, 2.0, 90.0};
     last.rvw = 3.5;
     clear_first_pass_points();
@@ -90,7 +90,7 @@ TEST_F(CalibrationStandardsTest, OpeningTheWindowEmptiesEveryStandardsFirstPassP
     EXPECT_EQ(last.in_use, 0);
     EXPECT_EQ(last.y, 0.0);
     EXPECT_EQ(last.rvw, 0.0);
-    EXPECT_EQ(first_pass_points[0][0].clamped_rv, 0.0);  // not the "not set" marker
+    EXPECT_EQ(model_work_tables.first_pass_points[0][0].clamped_rv, 0.0);  // not the "not set" marker
 }
 
 TEST_F(CalibrationStandardsTest, LeavingDeletesOnlyTheResultsFilesTheWindowMade) {

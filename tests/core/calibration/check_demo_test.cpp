@@ -78,12 +78,12 @@ TEST_F(CheckDemoTest, AFileTheConverterRefusesOpensNoCheck) {
 }
 
 TEST_F(CheckDemoTest, TheCheckLeavesTheCalibrationInMemoryAsLoaded) {
-    const SampleRawData first_standard = raw_data_sets[0];
-    const auto predictions = recovery_tables.predicted_recovery[0];
+    const SampleRawData first_standard = calibration_data.raw_data_sets[0];
+    const auto predictions = calibration_data.recovery_tables.predicted_recovery[0];
     check_at_amount3();
-    EXPECT_EQ(raw_data_sets[0].area, first_standard.area);
-    EXPECT_EQ(recovery_tables.predicted_recovery[0], predictions);
-    EXPECT_NE(raw_data_sets[kCheckDataSet].area, first_standard.area);
+    EXPECT_EQ(calibration_data.raw_data_sets[0].area, first_standard.area);
+    EXPECT_EQ(calibration_data.recovery_tables.predicted_recovery[0], predictions);
+    EXPECT_NE(calibration_data.raw_data_sets[kCheckDataSet].area, first_standard.area);
 }
 
 // The internal standards see the check standard's lower response as well, so the
@@ -106,7 +106,7 @@ TEST_F(CheckDemoTest, TheDifferencesAreThoseOfACheckStandardInControl) {
     EXPECT_LT(std::fabs(differences.front()), 25.0);
     EXPECT_LT(std::fabs(differences.back()), 25.0);
     for (int category : {0, 2}) {
-        const std::string rows = check_surrogate_determinations(category);
+        const std::string rows = check_surrogate_determinations(calibration_data, category);
         const size_t from = rows.find("Group Averages;") + 15;
         const NumberField average = read_number(rows.substr(from, rows.find(';', from) - from));
         ASSERT_TRUE(average.ok) << average.why << rows;
@@ -138,10 +138,10 @@ TEST_F(CheckDemoTest, AnEvaluationThatCannotReadLeavesNoEarlierCheckBehind) {
     ui.expect_message("03002");
     EXPECT_EQ(evaluate_check_standard(), CheckEvaluation::NotRead);
     for (int c = 0; c < method_data.compound_count; ++c) {
-        EXPECT_EQ(recovery_tables.predicted_recovery[kCheckDataSet][c], 0.0);
-        EXPECT_EQ(raw_data_sets[kCheckDataSet].area[c], 0);
+        EXPECT_EQ(calibration_data.recovery_tables.predicted_recovery[kCheckDataSet][c], 0.0);
+        EXPECT_EQ(calibration_data.raw_data_sets[kCheckDataSet].area[c], 0);
     }
-    EXPECT_EQ(bp_points[kCheckDataSet][0].in_use, 0);
+    EXPECT_EQ(model_work_tables.bp_points[kCheckDataSet][0].in_use, 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "calibration/check_report_print.h"
 #include "calibration/curve_statistics.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/tables.h"
 #include "recording_canvas.h"
 #include "scripted_ui.h"
@@ -19,24 +20,24 @@ class CheckReportPrintTest : public ::testing::Test {
 protected:
     void SetUp() override {
         construct_method_data();
-        curve_statistics = CurveStatistics{};
+        calibration_data.curve_statistics = CurveStatistics{};
         method_data.library_version = program_version_text;
         method_data.variable_mode.variable1_label = "RVW";
         method_data.variable_mode.variable2_label = "BP";
-        calibration_file_name = "/cal/demo.cal";
+        calibration_data.calibration_file_name = "/cal/demo.cal";
         method_data.surrogate_file_path = "/is/demo.ini";
         check_data_file = "/RUNS/CCV.TXT";
         method_data.compound_count = 150;
         for (int c = 0; c < method_data.compound_count; ++c) method_data.library[c].name = "C" + std::to_string(c + 1);
         method_data.library_saved = method_data.library;
         method_data.library_saved[0].conc[2] = 10.0;
-        level_included[0][2] = 1;
-        curve_statistics.mean_rf[0] = 2.0;
-        curve_statistics.sd_rf[0] = 0.126;
-        recovery_tables.predicted_recovery[s][0] = 0.8;
-        recovery_tables.predicted_recovery_dev[s][0] = 0.05;
-        raw_data_sets[s].area[0] = 18;  // 18 / 0.8 / 10 = 2.25: +12.5 %
-        recovery_tables.predicted_recovery[s][1] = 0.8;  // no amount at this level
+        calibration_data.level_included[0][2] = 1;
+        calibration_data.curve_statistics.mean_rf[0] = 2.0;
+        calibration_data.curve_statistics.sd_rf[0] = 0.126;
+        calibration_data.recovery_tables.predicted_recovery[s][0] = 0.8;
+        calibration_data.recovery_tables.predicted_recovery_dev[s][0] = 0.05;
+        calibration_data.raw_data_sets[s].area[0] = 18;  // 18 / 0.8 / 10 = 2.25: +12.5 %
+        calibration_data.recovery_tables.predicted_recovery[s][1] = 0.8;  // no amount at this level
     }
     const CanvasOp& at(const std::string& text, int page = 1) const {
         for (const CanvasOp& o : canvas.ops)

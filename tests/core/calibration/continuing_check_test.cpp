@@ -4,6 +4,7 @@
 #include "calibration/check_report_file.h"
 #include "calibration/continuing_check.h"
 #include "calibration/curve_statistics.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
 #include "platform/text_util.h"
@@ -19,7 +20,7 @@ class ContinuingCheckTest : public ::testing::Test {
 protected:
     void SetUp() override {
         construct_method_data();
-        curve_statistics = CurveStatistics{};
+        calibration_data.curve_statistics = CurveStatistics{};
         method_data.library_version = program_version_text;
         method_data.variable_mode.variable1_label = "RVW";
         method_data.variable_mode.variable2_label = "BP";
@@ -31,10 +32,10 @@ protected:
         method_data.library[c].name = name;
         method_data.library[c].conc.fill(amount);
         method_data.library_saved[c] = method_data.library[c];
-        level_included[c][0] = 1;
-        curve_statistics.mean_rf[c] = mean;
-        raw_data_sets[s].area[c] = static_cast<int>(area);
-        recovery_tables.predicted_recovery[s][c] = predicted;
+        calibration_data.level_included[c][0] = 1;
+        calibration_data.curve_statistics.mean_rf[c] = mean;
+        calibration_data.raw_data_sets[s].area[c] = static_cast<int>(area);
+        calibration_data.recovery_tables.predicted_recovery[s][c] = predicted;
         method_data.compound_count = std::max(method_data.compound_count, c + 1);
     }
     // An internal standard, checked for the report's rows, recovered as measured.
@@ -167,8 +168,8 @@ TEST_F(ContinuingCheckTest, ResponseAndDifferenceInTheReviewAndTheFile) {
     EXPECT_EQ(none.difference, "");
     EXPECT_EQ(check_compound_texts(2, level).difference, "");
 
-    recovery_tables.predicted_recovery_dev[s][1] = kNotSet;  // as the model leaves a 0 prediction
-    const std::string report = check_report_text(level);
+    calibration_data.recovery_tables.predicted_recovery_dev[s][1] = kNotSet;  // as the model leaves a 0 prediction
+    const std::string report = check_report_text(calibration_data, level);
     EXPECT_NE(report.find("\n1;Benzene;1.00;0.00;100.00;100.00;0.00;1.10;10.0;110;0.00"), std::string::npos);
     // Values that are not available say so: the marker is no number (times 100 even less).
     EXPECT_NE(report.find("\n2;No recovery;1.00;0.00;100.00;0.00;N/A;N/A;N/A;110;"), std::string::npos) << report;
@@ -178,9 +179,9 @@ TEST_F(ContinuingCheckTest, ResponseAndDifferenceInTheReviewAndTheFile) {
 
 TEST_F(ContinuingCheckTest, ACompoundWithoutIncludedLevelsShowsItsCurveOnly) {
     compound(0, "Excluded", 10.0, 1.25, 100.0, 1.0);
-    level_included[0][0] = 0;
-    curve_statistics.sd_rf[0] = 0.03;
-    EXPECT_NE(check_report_text({0, 0.0}).find("\n1;Excluded;<1.25;(3.0%)>\n"), std::string::npos);
+    calibration_data.level_included[0][0] = 0;
+    calibration_data.curve_statistics.sd_rf[0] = 0.03;
+    EXPECT_NE(check_report_text(calibration_data, {0, 0.0}).find("\n1;Excluded;<1.25;(3.0%)>\n"), std::string::npos);
 }
 
 TEST_F(ContinuingCheckTest, InternalStandardsFallIntoTheirClasses) {
@@ -190,29 +191,29 @@ TEST_F(ContinuingCheckTest, InternalStandardsFallIntoTheirClasses) {
     internal_standard(3, "Semi-volatile", 159.0, 1.0, 0.6);
     internal_standard(4, "Not checked", 80.0, 1.0, 0.5);
     method_data.surrogates[4].checked_surrogate = 0;
-    for (int c = 0; c < 5; ++c) recovery_tables.predicted_recovery_dev[s][c] = 0.05;
+    for (int c = 0; c < 5; ++c) calibration_data.recovery_tables.predicted_recovery_dev[s][c] = 0.05;
 
-    const std::string volatile_rows = check_surrogate_determinations(0);
+    const std::string volatile_rows = check_surrogate_determinations(calibration_data, 0);
     // h = 900 / 100 / 10 x 100 = 90 %; corrected m = 90 / 0.9; o = m x 0.05 / 0.9.
     EXPECT_EQ(volatile_rows, "Volatile;80;50.00;90.000;0.00;0.00;0.00;0.00;90.00;5.00;100.00;5.56\n"
                              "\nGroup Averages;100.00;5.56\n");
-    EXPECT_EQ(lines(check_surrogate_determinations(1))[0].substr(0, 14), "Non-purgeable;");
-    EXPECT_EQ(lines(check_surrogate_determinations(2))[0].substr(0, 14), "Semi-volatile;");
-    const std::string all = check_report_text({0, 0.0});
+    EXPECT_EQ(lines(check_surrogate_determinations(calibration_data, 1))[0].substr(0, 14), "Non-purgeable;");
+    EXPECT_EQ(lines(check_surrogate_determinations(calibration_data, 2))[0].substr(0, 14), "Semi-volatile;");
+    const std::string all = check_report_text(calibration_data, {0, 0.0});
     EXPECT_EQ(all.find("\nOn the line;"), std::string::npos);
     EXPECT_EQ(all.find("\nNot checked;"), std::string::npos);
 }
 
 TEST_F(ContinuingCheckTest, AClassWithoutRecoveriesHasNoAverages) {
     internal_standard(0, "No mean", 80.0, 50.0, 0.9);
-    curve_statistics.mean_rf[0] = 0.0;
-    EXPECT_EQ(check_surrogate_determinations(0),
+    calibration_data.curve_statistics.mean_rf[0] = 0.0;
+    EXPECT_EQ(check_surrogate_determinations(calibration_data, 0),
               "No mean;80;50.00;N/A;0.00;0.00;0.00;0.00;90.00;0.00;N/A;N/A\n");
 }
 
 TEST_F(ContinuingCheckTest, TheReportFollowsTheVariableMode) {
     internal_standard(0, "Volatile", 80.0, 50.0, 0.9);
-    const std::string two = check_report_text({0, 0.0});
+    const std::string two = check_report_text(calibration_data, {0, 0.0});
     EXPECT_EQ(lines(two)[0], "Check Calibration Report - Linear: BP -- Ln: RVW - Version 4.2");
     for (const char* line : {"First Pass relative Volatility (Ln) vs. Recovery",
                              "Volatile Compound Surrogates(boiling point<159)",
@@ -224,7 +225,7 @@ TEST_F(ContinuingCheckTest, TheReportFollowsTheVariableMode) {
     method_data.variable_mode.bp_variable_chosen = 1;
     method_data.variable_mode.transform_text = "Linear";
     method_data.variable_mode.single_variable_label = "Boiling Point";
-    const std::string one = check_report_text({0, 0.0});
+    const std::string one = check_report_text(calibration_data, {0, 0.0});
     EXPECT_EQ(lines(one)[0], "Check Calibration Report - Using ONE VARIABLE - Linear - Boiling Point - Version 4.2");
     EXPECT_EQ(one.find("First Pass relative Volatility"), std::string::npos);
     EXPECT_EQ(one.find("Relative Volatility (Ln)"), std::string::npos);
@@ -254,7 +255,7 @@ TEST_F(ContinuingCheckTest, AFitTableListsEachGroupBeforeItsLine) {
     fits[s][1] = GroupFit{1, 0.001, 0.9, 0.02, 0.5};
     fits[s][2] = GroupFit{1, -0.002, 1.1, 0.03, 0.75};
     bool starred = false;
-    EXPECT_EQ(check_fit_table(1, points, fits, starred),
+    EXPECT_EQ(check_fit_table(calibration_data, 1, points, fits, starred),
               "Compound;BP;RVW;Measured;Recovery\n"
               "A;80.0;2.00;90.00;50.00\n"
               "B;90.0;2.5*;80.00;50.00\n"
@@ -280,7 +281,7 @@ TEST_F(ContinuingCheckTest, ALineThroughTwoPointsHasNoRSquaredInTheReport) {
     fits[s][1].r_squared = 0.97;  // an earlier fit in the slot
     ASSERT_EQ(fit_group_lines(points, fits, s), 1);
     bool starred = false;
-    const std::string table = check_fit_table(1, points, fits, starred);
+    const std::string table = check_fit_table(calibration_data, 1, points, fits, starred);
     EXPECT_NE(table.find("\nSlope = 0.010000;Intercept = -0.300000;Error = 0.000;RSQ = N/A\n\n"), std::string::npos)
         << table;
 }

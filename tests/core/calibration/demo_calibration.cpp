@@ -48,8 +48,8 @@ bool convert_demo_runs(const std::vector<std::string>& standards) {
 bool build_demo_calibration(const std::vector<std::string>& standards,
                             const std::vector<std::string>& labels) {
     if (!convert_demo_runs(standards)) return false;
-    standard_count = static_cast<int>(standards.size());
+    calibration_data.standard_count = static_cast<int>(standards.size());
     method_data.surrogate_reference_path = demo_reference_file;
     prepare_standard_tables(standards, labels, false);
-    return build_calibration(standard_results_ini, standard_count, demo_reference_file);
+    return build_calibration(calibration_data.standard_results_ini, calibration_data.standard_count, demo_reference_file);
 }

@@ -27,23 +27,23 @@ void fill_small_calibration() {
     method_data.surrogates[0].first_pass = 1;
     method_data.surrogates[0].checked_surrogate = 0;
 
-    standard_count = kSmallStandards;
+    calibration_data.standard_count = kSmallStandards;
     const char* labels[kSmallStandards] = {"Amount1", "Amount2", "0.5"};
     for (int p = 0; p < kSmallStandards; ++p) {
-        level_names[p] = labels[p];
-        standard_data_files[p] = "/data/runs/STD" + std::to_string(p + 1) + ".TXT";
-        standard_results_ini[p] = "/data/runs/STD" + std::to_string(p + 1) + ".ini";
+        calibration_data.level_names[p] = labels[p];
+        calibration_data.standard_data_files[p] = "/data/runs/STD" + std::to_string(p + 1) + ".TXT";
+        calibration_data.standard_results_ini[p] = "/data/runs/STD" + std::to_string(p + 1) + ".ini";
         for (int c = 0; c < kSmallCompounds; ++c) {
-            recovery_tables.predicted_recovery[p][c] = 0.8 + 0.01 * p;
-            recovery_tables.predicted_recovery_dev[p][c] = 0.01 * (p + 1);
-            recovery_tables.response_factor[p][c] = 100.0 + 10.0 * p + 1000.0 * c;
-            recovery_tables.response_factor_dev[p][c] = 2.5 + p;
-            raw_data_sets[p].area[c] = 1000 * (p + 1) + c;
-            level_included[c][p] = 1;
+            calibration_data.recovery_tables.predicted_recovery[p][c] = 0.8 + 0.01 * p;
+            calibration_data.recovery_tables.predicted_recovery_dev[p][c] = 0.01 * (p + 1);
+            calibration_data.recovery_tables.response_factor[p][c] = 100.0 + 10.0 * p + 1000.0 * c;
+            calibration_data.recovery_tables.response_factor_dev[p][c] = 2.5 + p;
+            calibration_data.raw_data_sets[p].area[c] = 1000 * (p + 1) + c;
+            calibration_data.level_included[c][p] = 1;
         }
     }
     save_level_inclusion(method_data.compound_count);
-    calibration_file_name = "/data/cal/demo.cal";
+    calibration_data.calibration_file_name = "/data/cal/demo.cal";
     method_data.surrogate_file_path = "/data/is/Demo_IS.ini";
     method_data.surrogate_reference_path = "/data/runs/REF.TXT";
     folder_settings.slot[kLibraryTextFileSlot] = "/data/lib/demo_library.txt";

@@ -25,9 +25,9 @@ inline bool load_demo_calibration_for_processing(const std::string& working_fold
     int standards = 0;
     if (!load_calibration(example_file("demo_calibration.cal"), standards)) return false;
     copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
-    calibration_loaded = 1;
+    calibration_data.calibration_loaded = 1;
     main_flags.CalibrationFromFile = 1;
-    calibration_file_name = example_file("demo_calibration.cal");
+    calibration_data.calibration_file_name = example_file("demo_calibration.cal");
     start_sample_processing(process_files_data);
     return true;
 }

@@ -113,12 +113,12 @@ TEST_F(ProcessingRun, ModelsEverySampleThenQuantitatesAndReports) {
     const int benzene = 1;  // an analyte of the demo library
     ASSERT_EQ(method_data.library[benzene].is_internal_standard, 0);
     for (int j = 0; j < 2; ++j) {
-        EXPECT_GT(recovery_tables.predicted_recovery[j][benzene], 0.0) << j;
+        EXPECT_GT(calibration_data.recovery_tables.predicted_recovery[j][benzene], 0.0) << j;
         EXPECT_NE(data.samples[j].model_fits[1].bp_text, "") << j;
         EXPECT_NE(data.samples[j].model_fits[1].rv_text, "") << j;
         EXPECT_NE(data.samples[j].model_fits[0].fp_text, "") << j;
     }
-    EXPECT_NE(recovery_tables.predicted_recovery[0][benzene], recovery_tables.predicted_recovery[1][benzene]);
+    EXPECT_NE(calibration_data.recovery_tables.predicted_recovery[0][benzene], calibration_data.recovery_tables.predicted_recovery[1][benzene]);
     // The list and the results files stay.
     EXPECT_EQ(sample_count, 2);
     EXPECT_TRUE(file_exists("runs/SAMPLE1.ini"));
@@ -213,7 +213,7 @@ TEST_F(ProcessingRun, TheResultsFileOfASampleInAFolderWithADotIsTheConvertedOne)
     EXPECT_EQ(run_processing(data, noted_steps(), {}), ProcessingOutcome::Done);
     EXPECT_EQ(data.samples[0].settings.results_ini_path,
               fs::absolute("run.v2/SAMPLE1.ini").string());
-    EXPECT_GT(recovery_tables.predicted_recovery[0][1], 0.0);
+    EXPECT_GT(calibration_data.recovery_tables.predicted_recovery[0][1], 0.0);
 }
 
 // The area of the first compound of a demo data file, as the instrument wrote it.

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "calibration/curve_statistics.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/process_files_data.h"
 #include "methoddata/sample_settings.h"
 #include "methoddata/tables.h"
@@ -26,7 +27,7 @@ protected:
     void SetUp() override {
         construct_method_data();
         construct_process_files_data();
-        curve_statistics = CurveStatistics{};
+        calibration_data.curve_statistics = CurveStatistics{};
         process_files_data.min_mean_response = 0.001f;
         process_files_data.max_response_deviation = 0.9f;
         process_files_data.samples[0].model_fits = ModelFitSlots{};
@@ -56,16 +57,16 @@ protected:
     // Standards 0, 1, ... at these amounts with these response factors; area = rf x amount.
     void calibrate(int c, std::vector<double> amounts, std::vector<double> rfs) {
         for (size_t e = 0; e < amounts.size(); ++e) {
-            raw_data_sets[e].cal_amount[c] = amounts[e];
-            raw_data_sets[e].area[c] = static_cast<std::int32_t>(rfs[e] * amounts[e]);
-            recovery_tables.response_factor[e][c] = rfs[e];
-            level_included[c][e] = 1;
+            calibration_data.raw_data_sets[e].cal_amount[c] = amounts[e];
+            calibration_data.raw_data_sets[e].area[c] = static_cast<std::int32_t>(rfs[e] * amounts[e]);
+            calibration_data.recovery_tables.response_factor[e][c] = rfs[e];
+            calibration_data.level_included[c][e] = 1;
         }
     }
     void sample_area(int c, std::int32_t area, double recovery, double deviation, int j = 0) {
         process_files_data.sample_raw_data[j].area[c] = area;
-        recovery_tables.predicted_recovery[j][c] = recovery;
-        recovery_tables.predicted_recovery_dev[j][c] = deviation;
+        calibration_data.recovery_tables.predicted_recovery[j][c] = recovery;
+        calibration_data.recovery_tables.predicted_recovery_dev[j][c] = deviation;
     }
     void set_limit(int j, const std::string& name, double limit) {
         for (ReportingLimit& entry : process_files_data.samples[j].reporting_limits)
@@ -85,15 +86,15 @@ protected:
 };
 
 TEST_F(QuantitationTest, MeanResponseFactorsUseIncludedPositiveLevelsOnly) {
-    recovery_tables.response_factor[2][1] = 500.0;  // level 3 not included
-    recovery_tables.response_factor[3][1] = 0.0;
-    level_included[1][3] = 1;                       // included but no response factor
-    recovery_tables.response_factor[4][1] = kNotSet;
-    level_included[1][4] = 1;                       // the marker is no response factor
+    calibration_data.recovery_tables.response_factor[2][1] = 500.0;  // level 3 not included
+    calibration_data.recovery_tables.response_factor[3][1] = 0.0;
+    calibration_data.level_included[1][3] = 1;                       // included but no response factor
+    calibration_data.recovery_tables.response_factor[4][1] = kNotSet;
+    calibration_data.level_included[1][4] = 1;                       // the marker is no response factor
     average_response_factors();
-    EXPECT_DOUBLE_EQ(curve_statistics.mean_rf[1], 110.0);
-    EXPECT_DOUBLE_EQ(curve_statistics.mean_rf[2], 200.0);
-    EXPECT_DOUBLE_EQ(curve_statistics.mean_rf[0], 0.0);  // no level: 0
+    EXPECT_DOUBLE_EQ(calibration_data.curve_statistics.mean_rf[1], 110.0);
+    EXPECT_DOUBLE_EQ(calibration_data.curve_statistics.mean_rf[2], 200.0);
+    EXPECT_DOUBLE_EQ(calibration_data.curve_statistics.mean_rf[0], 0.0);  // no level: 0
 }
 
 TEST_F(QuantitationTest, ConcentrationFromAreaMeanResponseRecoveryAndSize) {
@@ -230,8 +231,8 @@ TEST_F(QuantitationTest, WeakCalibrationsAreReportedWithoutCalibration) {
         {"mean exactly 0.001", {0.001, 0.001}, 0.001f, 0.9f, true},
     };
     for (const Case& c : cases) {
-        recovery_tables.response_factor[0][1] = c.rfs[0];
-        recovery_tables.response_factor[1][1] = c.rfs[1];
+        calibration_data.recovery_tables.response_factor[0][1] = c.rfs[0];
+        calibration_data.recovery_tables.response_factor[1][1] = c.rfs[1];
         process_files_data.min_mean_response = c.min_mean;
         process_files_data.max_response_deviation = c.max_deviation;
         average_response_factors();
@@ -263,7 +264,7 @@ TEST_F(QuantitationTest, RangeQualifierAgainstTheUsedCalibrationLevels) {
     };
     for (const Case& c : cases) {
         process_files_data.sample_raw_data[0].area[1] = c.area;
-        recovery_tables.predicted_recovery[0][1] = c.recovery;
+        calibration_data.recovery_tables.predicted_recovery[0][1] = c.recovery;
         process_files_data.samples[0].settings.limits_mode = c.mode;
         EXPECT_EQ(range_qualifier(1, 0), c.qualifier) << c.area << " recovery " << c.recovery << " mode " << c.mode;
     }
@@ -272,20 +273,20 @@ TEST_F(QuantitationTest, RangeQualifierAgainstTheUsedCalibrationLevels) {
 TEST_F(QuantitationTest, CalibrationLevelsCountOnlyIncludedStandardsWithAPeak) {
     EXPECT_DOUBLE_EQ(lowest_calibration_level(1), 10.0);
     EXPECT_DOUBLE_EQ(highest_calibration_level(1), 100.0);
-    raw_data_sets[2].cal_amount[1] = 1.0;  // not included
-    raw_data_sets[2].area[1] = 100;
-    raw_data_sets[3].cal_amount[1] = 1000.0;  // included, no peak
-    level_included[1][3] = 1;
-    raw_data_sets[0].cal_amount[1] = kNotSet;  // no amount
+    calibration_data.raw_data_sets[2].cal_amount[1] = 1.0;  // not included
+    calibration_data.raw_data_sets[2].area[1] = 100;
+    calibration_data.raw_data_sets[3].cal_amount[1] = 1000.0;  // included, no peak
+    calibration_data.level_included[1][3] = 1;
+    calibration_data.raw_data_sets[0].cal_amount[1] = kNotSet;  // no amount
     // A standard without the compound (amount 0, as an older file may hold it with a
     // peak and its flag) is no level: as the lowest one it would leave nothing below.
-    raw_data_sets[4].cal_amount[1] = 0.0;
-    raw_data_sets[4].area[1] = 50;
-    level_included[1][4] = 1;
+    calibration_data.raw_data_sets[4].cal_amount[1] = 0.0;
+    calibration_data.raw_data_sets[4].area[1] = 50;
+    calibration_data.level_included[1][4] = 1;
     EXPECT_DOUBLE_EQ(lowest_calibration_level(1), 100.0);
     EXPECT_DOUBLE_EQ(highest_calibration_level(1), 100.0);
 
-    level_included[1].fill(0);  // nothing left: every realistic area is below the range
+    calibration_data.level_included[1].fill(0);  // nothing left: every realistic area is below the range
     EXPECT_DOUBLE_EQ(lowest_calibration_level(1), 1.0e12);
     EXPECT_DOUBLE_EQ(highest_calibration_level(1), -1.0e12);
     EXPECT_EQ(range_qualifier(1, 0), "X");
@@ -339,7 +340,7 @@ TEST_F(QuantitationTest, WithoutCalibrationIsNeverBelowALimitNorOutsideARange) {
         }
     }
     // A mean response factor of 0 would put every area above the highest level.
-    recovery_tables.response_factor[0][1] = recovery_tables.response_factor[1][1] = 0.0;
+    calibration_data.recovery_tables.response_factor[0][1] = calibration_data.recovery_tables.response_factor[1][1] = 0.0;
     process_files_data.min_mean_response = 0.001f;
     average_response_factors();
     compute_concentrations();
@@ -375,8 +376,8 @@ protected:
         for (int g = 1; g <= 6; ++g) f[g].bp_fitted = f[g].rv_fitted = 1;
     }
     std::string qualifier_at(int bp_group, int rv_group) {
-        recovery_tables.bp_group[0][1] = static_cast<u8>(bp_group);
-        recovery_tables.rv_group[0][1] = static_cast<u8>(rv_group);
+        calibration_data.recovery_tables.bp_group[0][1] = static_cast<u8>(bp_group);
+        calibration_data.recovery_tables.rv_group[0][1] = static_cast<u8>(rv_group);
         compute_concentrations();
         return benzene().qualifier;
     }

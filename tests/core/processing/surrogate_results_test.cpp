@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calibration/curve_statistics.h"
-#include "methoddata/calibration_points.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/process_files_data.h"
 #include "methoddata/tables.h"
 
@@ -20,7 +20,7 @@ class SurrogateResultsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         construct_method_data();
-        curve_statistics = CurveStatistics{};
+        calibration_data.curve_statistics = CurveStatistics{};
         method_data.category_thresholds.vcs = 100.0;
         method_data.category_thresholds.n_pvcsLn = 3.0;
         method_data.compound_count = 6;
@@ -35,9 +35,9 @@ protected:
         process_files_data.category_present = {0, 0, 0};
 
         // IS-V in sample 0: area 4000, mean rf 100, amount 50: measured 80 %; predicted 0.8.
-        curve_statistics.mean_rf[1] = 100.0;
+        calibration_data.curve_statistics.mean_rf[1] = 100.0;
         process_files_data.sample_raw_data[0].area[1] = 4000;
-        RecoveryTables& t = recovery_tables;
+        RecoveryTables& t = calibration_data.recovery_tables;
         t.predicted_recovery[0][1] = 0.8;
         t.predicted_recovery_dev[0][1] = 0.04;
         t.bp_recovery[0][1] = 0.9;
@@ -47,7 +47,7 @@ protected:
         // IS-N: no mean response factor.
         process_files_data.sample_raw_data[0].area[3] = 5000;
         t.predicted_recovery[0][3] = 0.7;
-        curve_statistics.mean_rf[5] = 10.0;
+        calibration_data.curve_statistics.mean_rf[5] = 10.0;
         process_files_data.sample_raw_data[0].area[5] = 300;  // 300/10/50 = 60 %
         t.predicted_recovery[0][5] = 0.6;
     }
@@ -125,7 +125,7 @@ TEST_F(SurrogateResultsTest, NoMeanResponseFactorGivesNoRecoveriesButKeepsThePre
     EXPECT_DOUBLE_EQ(n.predicted_recovery, 70.0);
 
     // Without a prediction nothing can be corrected (no division by zero).
-    recovery_tables.predicted_recovery[0][1] = 0.0;
+    calibration_data.recovery_tables.predicted_recovery[0][1] = 0.0;
     build_surrogate_results();
     EXPECT_DOUBLE_EQ(row(0, 0).measured_recovery, 80.0);
     EXPECT_EQ(row(0, 0).corrected_recovery, kNotSet);
@@ -158,15 +158,15 @@ class ModelTableTextTest : public SurrogateResultsTest {
 protected:
     void SetUp() override {
         SurrogateResultsTest::SetUp();
-        auto& fp = calibration_points.standard_first_pass_points[0];
+        auto& fp = model_work_tables.standard_first_pass_points[0];
         for (auto& p : fp) p = SurrogatePoint{};
         // Paired first-pass list of three standards: (V,N) is segment 0, (N,S) segment 1.
         fp[0] = point("IS-V", 0, 0, 0.85);
         fp[1] = point("IS-N", 2, 0, 0.7);
         fp[2] = point("IS-N", 2, 1, 0.7);
         fp[3] = point("IS-S", 4, 1, 0.6);
-        for (auto& p : bp_points[0]) p = SurrogatePoint{};
-        for (auto& p : rv_points[0]) p = SurrogatePoint{};
+        for (auto& p : model_work_tables.bp_points[0]) p = SurrogatePoint{};
+        for (auto& p : model_work_tables.rv_points[0]) p = SurrogatePoint{};
         process_files_data.samples[0].model_table_texts = ModelTableCells{};
     }
     const ModelTableText& cell(int r, int g) {
@@ -177,7 +177,7 @@ protected:
 // Each pair of first-pass points is one segment: it goes to its segment's cell, beside
 // the segment's own line.
 TEST_F(ModelTableTextTest, FirstPassPairsFillTheCellOfTheirSegment) {
-    auto& fp = calibration_points.standard_first_pass_points[0];
+    auto& fp = model_work_tables.standard_first_pass_points[0];
     fp[4] = point("IS-S", 4, 2, 0.6);
     fp[5] = point("IS-V", 0, 2, 0.85);
     build_is_report_rows(0);
@@ -194,10 +194,10 @@ TEST_F(ModelTableTextTest, FirstPassPairsFillTheCellOfTheirSegment) {
 TEST_F(ModelTableTextTest, BpAndRvPointsGoToTheirGroupCellsInTableOrder) {
     process_files_data.samples[0].model_table_texts.resize(7);
     process_files_data.samples[0].model_table_texts[6][4].bp = "stale";
-    bp_points[0][0] = point("IS-V", 0, 1, 0.9);
-    bp_points[0][1] = point("IS-S", 4, 3, 1.1);
-    bp_points[0][2] = point("IS-N", 2, 1, 0.75);
-    rv_points[0][0] = point("IS-N", 2, 2, 0.8);
+    model_work_tables.bp_points[0][0] = point("IS-V", 0, 1, 0.9);
+    model_work_tables.bp_points[0][1] = point("IS-S", 4, 3, 1.1);
+    model_work_tables.bp_points[0][2] = point("IS-N", 2, 1, 0.75);
+    model_work_tables.rv_points[0][0] = point("IS-N", 2, 2, 0.8);
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "IS-V;80.0;2.00;80.00;90.0");
     EXPECT_EQ(cell(1, 0).bp, "IS-N;90.0;5.00;N/A;75.0");
@@ -213,8 +213,8 @@ TEST_F(ModelTableTextTest, ABpPointBeyondTheFirstPassShowsTheLargestFirstPassRvw
     method_data.library[0].name = "IS-far";
     method_data.surrogates[5].name = "IS-far";
     method_data.surrogate_count = 6;
-    bp_points[0][0] = point("IS-far", 5, 1, 1.0);
-    rv_points[0][0] = point("IS-far", 5, 1, 1.0);
+    model_work_tables.bp_points[0][0] = point("IS-far", 5, 1, 1.0);
+    model_work_tables.rv_points[0][0] = point("IS-far", 5, 1, 1.0);
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "IS-far;60.0;5*;N/A;100.0");
     EXPECT_EQ(cell(0, 0).rv, "IS-far;60.0;12.00;N/A;100.0");  // the RV rows show their own
@@ -226,7 +226,7 @@ TEST_F(ModelTableTextTest, ABpPointBeyondTheFirstPassShowsTheLargestFirstPassRvw
     EXPECT_EQ(process_files_data.samples[0].default_rv_marker, 1);
     EXPECT_EQ(process_files_data.samples[1].default_rv_marker, 0);
 
-    bp_points[0][0] = point("IS-V", 0, 1, 1.0);
+    model_work_tables.bp_points[0][0] = point("IS-V", 0, 1, 1.0);
     build_is_report_rows(0);
     EXPECT_EQ(process_files_data.samples[0].default_rv_marker, 0);
 }
@@ -235,9 +235,9 @@ TEST_F(ModelTableTextTest, ABpPointBeyondTheFirstPassShowsTheLargestFirstPassRvw
 // hold nothing of it (at most an earlier data set's points), and with no first pass no BP
 // point lies beyond one, so each BP row shows its own rvw.
 TEST_F(ModelTableTextTest, OneVariableListsOnlyThePointsOfItsOwnModel) {
-    bp_points[0][0] = point("IS-N", 2, 1, 0.75);
-    bp_points[0][1] = point("IS-V", 0, 1, 0.9);
-    rv_points[0][0] = point("IS-N", 2, 2, 0.8);
+    model_work_tables.bp_points[0][0] = point("IS-N", 2, 1, 0.75);
+    model_work_tables.bp_points[0][1] = point("IS-V", 0, 1, 0.9);
+    model_work_tables.rv_points[0][0] = point("IS-N", 2, 2, 0.8);
     method_data.variable_mode.one_variable_mode = 1;
     method_data.variable_mode.bp_variable_chosen = 1;  // "Linear": the BP model alone
     build_is_report_rows(0);
@@ -245,7 +245,7 @@ TEST_F(ModelTableTextTest, OneVariableListsOnlyThePointsOfItsOwnModel) {
     EXPECT_EQ(cell(1, 0).bp, "IS-V;80.0;2.00;80.00;90.0");
     EXPECT_EQ(process_files_data.samples[0].default_rv_marker, 0);
     // The same without even an earlier data set's first-pass points: no rvw shows as "0*".
-    for (auto& p : calibration_points.standard_first_pass_points[0]) p = SurrogatePoint{};
+    for (auto& p : model_work_tables.standard_first_pass_points[0]) p = SurrogatePoint{};
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;N/A;75.0");
     EXPECT_EQ(process_files_data.samples[0].default_rv_marker, 0);
@@ -264,15 +264,15 @@ TEST_F(ModelTableTextTest, OneVariableListsOnlyThePointsOfItsOwnModel) {
 // In a sample a point's recovery cannot be measured without a mean response factor or an
 // amount; the point stays in its group unfitted and its recovery is not a number to print.
 TEST_F(ModelTableTextTest, ARecoveryThatCouldNotBeMeasuredShowsAsNotAvailable) {
-    bp_points[0][0] = point("IS-N", 2, 1, kNotSet);
-    rv_points[0][0] = point("IS-N", 2, 1, kNotSet);
+    model_work_tables.bp_points[0][0] = point("IS-N", 2, 1, kNotSet);
+    model_work_tables.rv_points[0][0] = point("IS-N", 2, 1, kNotSet);
     build_is_report_rows(0);
     EXPECT_EQ(cell(0, 0).bp, "IS-N;90.0;5.00;N/A;N/A");
     EXPECT_EQ(cell(0, 0).rv, "IS-N;90.0;5.00;N/A;N/A");
 }
 
 TEST_F(ModelTableTextTest, EveryPointOfALargeGroupGetsItsRow) {
-    for (int i = 0; i < 60; ++i) bp_points[0][i] = point("IS-V", 0, 1, 0.01 * i);
+    for (int i = 0; i < 60; ++i) model_work_tables.bp_points[0][i] = point("IS-V", 0, 1, 0.01 * i);
     build_is_report_rows(0);
     EXPECT_EQ(cell(8, 0).bp, "IS-V;80.0;2.00;80.00;8.0");
     EXPECT_EQ(cell(59, 0).bp, "IS-V;80.0;2.00;80.00;59.0");

@@ -15,10 +15,10 @@ class BpModel : public RecoveryTest {
 protected:
     // The first pass of one-variable "Linear" mode: every divisor is 1.0.
     void identity_first_pass() {
-        reset_first_pass_fits(first_pass_fits);
+        reset_first_pass_fits(model_work_tables.first_pass_fits);
         reset_first_pass_pairs(pairs);
-        first_pass_group_count = 1;
-        first_pass_pair_count = 0;
+        model_work_tables.first_pass_group_count = 1;
+        model_work_tables.first_pass_pair_count = 0;
     }
     // Seven standards in BP groups 1 (bp 50-70), 2 (80, 100) and 3 (100-120); F is in
     // groups 2 and 3 and listed first. Recoveries 0.90 .. 1.20 in standard 0.
@@ -35,7 +35,7 @@ protected:
         for (int i = 0; i < 7; ++i) set_area(0, names[i], 900 + 50 * i);
     }
     int model(int a = 0) {
-        return compute_bp_model(raw_data_sets, method_data.surrogates, method_data.library, bp_group_fits, first_pass_fits, a,
+        return compute_bp_model(calibration_data.raw_data_sets, method_data.surrogates, method_data.library, model_work_tables.bp_group_fits, model_work_tables.first_pass_fits, a,
                                 pairs, groups);
     }
     int groups = -1;
@@ -52,15 +52,15 @@ TEST_F(BpModel, IdentityFirstPassFitsTheRelativeRecoveryPerGroup) {
     const int point_groups[] = {1, 1, 1, 2, 2, 3, 3, 3};
     const double ys[] = {0.90, 0.95, 1.00, 1.05, 1.10, 1.10, 1.15, 1.20};
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(bp_points[0][i].name, names[i]) << i;
-        EXPECT_EQ(bp_points[0][i].group, point_groups[i]) << i;
-        EXPECT_NEAR(bp_points[0][i].y, ys[i], 1e-12) << i;
-        EXPECT_NEAR(bp_points[0][i].measured, ys[i], 1e-12) << i;
+        EXPECT_EQ(model_work_tables.bp_points[0][i].name, names[i]) << i;
+        EXPECT_EQ(model_work_tables.bp_points[0][i].group, point_groups[i]) << i;
+        EXPECT_NEAR(model_work_tables.bp_points[0][i].y, ys[i], 1e-12) << i;
+        EXPECT_NEAR(model_work_tables.bp_points[0][i].measured, ys[i], 1e-12) << i;
     }
-    EXPECT_EQ(bp_points[0][8].in_use, 0);
-    EXPECT_NEAR(bp_group_fits[0][1].slope, 0.005, 1e-12);
-    EXPECT_NEAR(bp_group_fits[0][1].intercept, 0.65, 1e-12);
-    EXPECT_NEAR(bp_group_fits[0][2].slope, 0.0025, 1e-12);
+    EXPECT_EQ(model_work_tables.bp_points[0][8].in_use, 0);
+    EXPECT_NEAR(model_work_tables.bp_group_fits[0][1].slope, 0.005, 1e-12);
+    EXPECT_NEAR(model_work_tables.bp_group_fits[0][1].intercept, 0.65, 1e-12);
+    EXPECT_NEAR(model_work_tables.bp_group_fits[0][2].slope, 0.0025, 1e-12);
 }
 
 TEST_F(BpModel, APointOutsideTheFirstPassUsesTheEndSegmentAndKeepsItsClampedRvw) {
@@ -75,7 +75,7 @@ TEST_F(BpModel, APointOutsideTheFirstPassUsesTheEndSegmentAndKeepsItsClampedRvw)
     const std::pair<const char*, int> areas[] = {{"FP1", 800}, {"FP2", 900}, {"FP3", 1300}, {"X", 880},
                                                  {"Y", 990},   {"Z", 1300},  {"W", 980}};
     for (auto [name, area] : areas) set_area(0, name, area);
-    ASSERT_EQ(first_pass_fit(raw_data_sets, method_data.surrogates, method_data.library, first_pass_fits, 0, pairs), 1);
+    ASSERT_EQ(first_pass_fit(calibration_data.raw_data_sets, method_data.surrogates, method_data.library, model_work_tables.first_pass_fits, 0, pairs), 1);
     ASSERT_EQ(model(), 1);
     // Divisors: X 0.2·0.5 + 0.7 (segment 0 at the clamped rvw e^0.5), Y 0.4·1.5 + 0.5,
     // Z 0.4·2 + 0.5 (segment 1 at e^2), W 0.4·1.2 + 0.5.
@@ -87,7 +87,7 @@ TEST_F(BpModel, APointOutsideTheFirstPassUsesTheEndSegmentAndKeepsItsClampedRvw)
                   {"X", 0.88, 0.8, std::exp(0.5)},
                   {"W", 0.98, 0.98, kNotSet}};
     for (int i = 0; i < 4; ++i) {
-        const SurrogatePoint& p = bp_points[0][i];
+        const SurrogatePoint& p = model_work_tables.bp_points[0][i];
         EXPECT_EQ(p.name, expect[i].name);
         EXPECT_NEAR(p.measured, expect[i].measured, 1e-12) << p.name;
         EXPECT_NEAR(p.y, expect[i].measured / expect[i].divisor, 1e-12) << p.name;
@@ -110,7 +110,7 @@ TEST_F(BpModel, ZeroAreaNamesTheDataSetAsTheMainWindowsModesSay) {
     identity_first_pass();
     set_area(0, "B", 0);
     process_files_data.samples[0].settings.results_ini_path = "/runs/s1.ini";
-    standard_results_ini[0] = "/runs/std1.ini";
+    calibration_data.standard_results_ini[0] = "/runs/std1.ini";
     for (const Case& c : cases) {
         main_flags.CalibrationFromFile = c.from_file;
         main_flags.CheckCalibrationMode = c.check_mode;
@@ -142,10 +142,10 @@ TEST_F(BpModel, SampleModeDividesByTheMeanResponseOfEachStandard) {
     three_groups();
     identity_first_pass();
     sample_count = 1;
-    for (int q = 0; q < method_data.surrogate_count; ++q) curve_statistics.mean_rf[row_of(method_data.surrogates[q].name)] = 500.0;
+    for (int q = 0; q < method_data.surrogate_count; ++q) calibration_data.curve_statistics.mean_rf[row_of(method_data.surrogates[q].name)] = 500.0;
     ASSERT_EQ(model(), 1);
-    EXPECT_NEAR(bp_points[0][0].y, 900.0 / 500.0 / 1.0, 1e-12);
-    EXPECT_EQ(bp_points[0][0].measured, 0.0);
+    EXPECT_NEAR(model_work_tables.bp_points[0][0].y, 900.0 / 500.0 / 1.0, 1e-12);
+    EXPECT_EQ(model_work_tables.bp_points[0][0].measured, 0.0);
 }
 
 // A standard whose recovery cannot be computed (Amount 1 of 0 in a calibration, no
@@ -157,18 +157,18 @@ TEST_F(BpModel, AStandardWhoseRecoveryCannotBeComputedStopsTheModel) {
         three_groups();
         identity_first_pass();
         sample_count = sample_mode ? 1 : 0;
-        for (int q = 0; q < method_data.surrogate_count; ++q) curve_statistics.mean_rf[row_of(method_data.surrogates[q].name)] = 500.0;
+        for (int q = 0; q < method_data.surrogate_count; ++q) calibration_data.curve_statistics.mean_rf[row_of(method_data.surrogates[q].name)] = 500.0;
         if (sample_mode)
-            curve_statistics.mean_rf[row_of("B")] = 0.0;
+            calibration_data.curve_statistics.mean_rf[row_of("B")] = 0.0;
         else
             method_data.library[row_of("B")].conc[0] = 0.0;
-        bp_group_fits[0][1].slope = 0.25;  // an earlier data set's line
+        model_work_tables.bp_group_fits[0][1].slope = 0.25;  // an earlier data set's line
         ui.expect_message("The recovery of the internal standard B cannot be computed: its amount or its mean "
                           "response factor is 0.");
         EXPECT_EQ(model(), 0) << sample_mode;
         EXPECT_EQ(ui.last_message().caption, "Error");
         EXPECT_EQ(ui.messages.size(), 1u) << sample_mode;
-        EXPECT_EQ(bp_group_fits[0][1].slope, 0.25) << sample_mode;
+        EXPECT_EQ(model_work_tables.bp_group_fits[0][1].slope, 0.25) << sample_mode;
         EXPECT_FALSE(model_ended_command());
         ui.messages.clear();
     }
@@ -180,6 +180,6 @@ TEST_F(BpModel, AShorterModelLeavesNoPointsOfAnEarlierOneBehind) {
     ASSERT_EQ(model(), 1);
     method_data.surrogates[0].bpgroup[2] = 0;  // F leaves group 3: seven points instead of eight
     ASSERT_EQ(model(), 1);
-    EXPECT_EQ(bp_points[0][6].in_use, 1);
-    EXPECT_EQ(bp_points[0][7].in_use, 0);
+    EXPECT_EQ(model_work_tables.bp_points[0][6].in_use, 1);
+    EXPECT_EQ(model_work_tables.bp_points[0][7].in_use, 0);
 }

@@ -11,6 +11,7 @@
 #include "recovery/model_chain.h"
 #include "recovery_fixture.h"
 #include "test_files.h"
+#include "methoddata/calibration_data.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ protected:
             const auto f = split(line, '|');
             if (f[0] == "compound") add_compound(f);
             else if (f[0] == "record") add_record(f);
-            else if (f[0] == "label") level_names[std::stoi(f[1])] = f[2];
+            else if (f[0] == "label") calibration_data.level_names[std::stoi(f[1])] = f[2];
             else if (f[0] == "area") set_area(std::stoi(f[1]), f[2], std::stod(f[3]));
             else if (f[0] == "expect")
                 expected.push_back({std::stoi(f[1]), f[2], std::stod(f[3]), std::stod(f[4]), std::stod(f[5])});
@@ -83,17 +84,17 @@ protected:
 TEST_F(FiveStandards, TheChainReproducesTheIndependentlyComputedCalibration) {
     const std::vector<Expected> expected = load(test_data("recovery/five_standards.txt"));
     ASSERT_EQ(expected.size(), 5u * 18u);
-    standard_count = 5;  // data set 5 is the reference run
-    for (int p = 0; p < standard_count; ++p) {
+    calibration_data.standard_count = 5;  // data set 5 is the reference run
+    for (int p = 0; p < calibration_data.standard_count; ++p) {
         const ModelChainResult chain =
-            run_model_chain({raw_data_sets, first_pass_fits, bp_group_fits, rv_group_fits, pairs, scratch}, p,
+            run_model_chain({calibration_data.raw_data_sets, model_work_tables.first_pass_fits, model_work_tables.bp_group_fits, model_work_tables.rv_group_fits, pairs, scratch}, p,
                             AfterFailure::Stop);
         ASSERT_EQ(chain.result, 1) << "standard " << p;
         EXPECT_EQ(chain.bp_group_count, 2);
         EXPECT_EQ(chain.rv_group_count, 2);
     }
     EXPECT_EQ(calibration_log.log_flag, 0);
-    const RecoveryTables& t = recovery_tables;
+    const RecoveryTables& t = calibration_data.recovery_tables;
     for (const Expected& e : expected) {
         const int q = row_of(e.name);
         const std::string where = e.name + " in standard " + std::to_string(e.set);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "methoddata/tables.h"
+#include "methoddata/calibration_data.h"
 #include "recovery/group_walks.h"
 #include "recovery/identity_fits.h"
 
@@ -74,8 +75,8 @@ TEST(FirstPassPairWalk, FindsTheSegmentAndFlagsValuesOutside) {
     pairs[1] = {1.0, 0};
     pairs[2] = {1.0, 1};
     pairs[3] = {2.0, 1};
-    first_pass_pair_count = 4;
-    first_pass_group_count = 2;
+    model_work_tables.first_pass_pair_count = 4;
+    model_work_tables.first_pass_group_count = 2;
     struct Case {
         double x;
         int segment, outside;
@@ -94,8 +95,8 @@ TEST(FirstPassPairWalk, ASegmentEndAtZeroIsARealEnd) {
     pairs[1] = {1.0, 0};
     pairs[2] = {1.0, 1};
     pairs[3] = {2.0, 1};
-    first_pass_pair_count = 4;
-    first_pass_group_count = 2;
+    model_work_tables.first_pass_pair_count = 4;
+    model_work_tables.first_pass_group_count = 2;
     int outside = -1;
     EXPECT_EQ(find_first_pass_pair(0.5, pairs, outside), 0);
     EXPECT_EQ(outside, 0);
@@ -106,8 +107,8 @@ TEST(FirstPassPairWalk, ASegmentEndAtZeroIsARealEnd) {
 TEST(FirstPassPairWalk, OneVariableTablesAlwaysAnswerSegmentZero) {
     FirstPassPairTable reset_pairs{}, fresh_pairs{};
     reset_first_pass_pairs(reset_pairs);
-    first_pass_pair_count = 0;
-    first_pass_group_count = 1;
+    model_work_tables.first_pass_pair_count = 0;
+    model_work_tables.first_pass_group_count = 1;
     for (double x : {-3.0, 0.0, 0.5, 4.0}) {
         int outside = 0;
         EXPECT_EQ(find_first_pass_pair(x, reset_pairs, outside), 0) << x;

@@ -8,6 +8,7 @@
 #include "recovery/predicted_recoveries.h"
 #include "recovery/rv_model.h"
 #include "recovery_fixture.h"
+#include "methoddata/calibration_data.h"
 
 namespace {
 
@@ -33,11 +34,11 @@ protected:
                                                      {"R1", 900},  {"R2", 950},   {"R3", 1000}};
         for (auto [name, area] : areas) set_area(0, name, area);
         set_area(0, "ANALYTE", 5000);
-        level_names[0] = "Amount1";
+        calibration_data.level_names[0] = "Amount1";
         set_limits(50, 70, std::exp(0.5), std::exp(1.5));
     }
     ModelChainResult run(AfterFailure after = AfterFailure::Stop) {
-        return run_model_chain({raw_data_sets, first_pass_fits, bp_group_fits, rv_group_fits, pairs, scratch},
+        return run_model_chain({calibration_data.raw_data_sets, model_work_tables.first_pass_fits, model_work_tables.bp_group_fits, model_work_tables.rv_group_fits, pairs, scratch},
                                0, after);
     }
     int analyte = 0;
@@ -63,8 +64,8 @@ TEST_F(ModelChain, OneVariableModesUseTheIdentityForTheOtherVariable) {
         ASSERT_EQ(chain.result, 1);
         EXPECT_EQ(chain.bp_group_count, 1);
         EXPECT_EQ(chain.rv_group_count, 1);
-        EXPECT_EQ(first_pass_group_count, 1);
-        const RecoveryTables& t = recovery_tables;
+        EXPECT_EQ(model_work_tables.first_pass_group_count, 1);
+        const RecoveryTables& t = calibration_data.recovery_tables;
         EXPECT_NEAR(t.bp_recovery[0][analyte], c.bp_recovery, 1e-12);
         EXPECT_NEAR(t.rv_recovery[0][analyte], c.rv_recovery, 1e-12);
         EXPECT_EQ(c.bp_chosen ? t.rv_fit_error[0][analyte] : t.bp_fit_error[0][analyte], 0.0);
@@ -77,10 +78,10 @@ TEST_F(ModelChain, TwoVariablesRunEveryModel) {
     small_method();
     const ModelChainResult chain = run();
     ASSERT_EQ(chain.result, 1);
-    EXPECT_EQ(first_pass_group_count, 2);
+    EXPECT_EQ(model_work_tables.first_pass_group_count, 2);
     EXPECT_EQ(chain.bp_group_count, 1);
     EXPECT_EQ(chain.rv_group_count, 1);
-    EXPECT_EQ(rv_points[0][2].name, "R3");
+    EXPECT_EQ(model_work_tables.rv_points[0][2].name, "R3");
 }
 
 TEST_F(ModelChain, UnsetRangeLimitsRefuseTheRunBeforeAnyStep) {
@@ -89,8 +90,8 @@ TEST_F(ModelChain, UnsetRangeLimitsRefuseTheRunBeforeAnyStep) {
     ui.expect_message("The relative volatility range limits of the internal standards are not set.");
     EXPECT_THROW(run(), CommandAborted);
     EXPECT_EQ(ui.last_message().caption, "Error");
-    EXPECT_EQ(first_pass_fits[0][0].valid, 0);
-    EXPECT_EQ(first_pass_group_count, 0);
+    EXPECT_EQ(model_work_tables.first_pass_fits[0][0].valid, 0);
+    EXPECT_EQ(model_work_tables.first_pass_group_count, 0);
 }
 
 TEST_F(ModelChain, ACalibrationStopsAtAFailingStepAndACheckRunsTheRest) {
@@ -102,21 +103,21 @@ TEST_F(ModelChain, ACalibrationStopsAtAFailingStepAndACheckRunsTheRest) {
         reset_method();
         small_method();
         method_data.surrogates[3].bpgroup = method_data.surrogates[4].bpgroup = {};  // one BP point left
-        recovery_tables.predicted_recovery[0][analyte] = 7.0;
+        calibration_data.recovery_tables.predicted_recovery[0][analyte] = 7.0;
         ui.expect_message("Quantilyzer: 02001");
         EXPECT_EQ(run(c.after).result, 0);
-        EXPECT_EQ(recovery_tables.predicted_recovery[0][analyte] != 7.0, c.predicted);
+        EXPECT_EQ(calibration_data.recovery_tables.predicted_recovery[0][analyte] != 7.0, c.predicted);
     }
 }
 
 TEST_F(ModelChain, AnErrorThatEndsTheCommandRunsNoFurtherStep) {
     small_method();
     method_data.surrogates[5].rvw = 0.0;
-    recovery_tables.predicted_recovery[0][analyte] = 7.0;
+    calibration_data.recovery_tables.predicted_recovery[0][analyte] = 7.0;
     ui.expect_message("Quantilyzer: 02002 | record 6");
     EXPECT_THROW(run(AfterFailure::RunRemainingSteps), CommandAborted);
     EXPECT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(recovery_tables.predicted_recovery[0][analyte], 7.0);
+    EXPECT_EQ(calibration_data.recovery_tables.predicted_recovery[0][analyte], 7.0);
 }
 
 TEST_F(ModelChain, ErrorsThatEndTheCommandShowTheirMessageAndTheModelAnswersZero) {
@@ -128,31 +129,31 @@ TEST_F(ModelChain, ErrorsThatEndTheCommandShowTheirMessageAndTheModelAnswersZero
         {"Quantilyzer: 03007 | record 2", "Error",
          [](FirstPassPairTable& pairs, DataSetValues&) {
              method_data.surrogates[1].rvw = 0.0;
-             return first_pass_fit(raw_data_sets, method_data.surrogates, method_data.library, first_pass_fits, 0, pairs);
+             return first_pass_fit(calibration_data.raw_data_sets, method_data.surrogates, method_data.library, model_work_tables.first_pass_fits, 0, pairs);
          }},
         {"Quantilyzer: 02002 | record 8", "Error",
          [](FirstPassPairTable& pairs, DataSetValues&) {
              method_data.surrogates[7].rvw = -1.0;
              int groups = 0;
-             return compute_bp_model(raw_data_sets, method_data.surrogates, method_data.library, bp_group_fits, first_pass_fits, 0,
+             return compute_bp_model(calibration_data.raw_data_sets, method_data.surrogates, method_data.library, model_work_tables.bp_group_fits, model_work_tables.first_pass_fits, 0,
                                      pairs, groups);
          }},
         {"Quantilyzer: 14002 | record 9", "Error",
          [](FirstPassPairTable&, DataSetValues&) {
              method_data.surrogates[8].rvw = 0.0;
              int groups = 0;
-             return compute_rv_model(raw_data_sets, method_data.surrogates, method_data.library, rv_group_fits, bp_group_fits, 0,
+             return compute_rv_model(calibration_data.raw_data_sets, method_data.surrogates, method_data.library, model_work_tables.rv_group_fits, model_work_tables.bp_group_fits, 0,
                                      groups, 1);
          }},
         {"Quantilyzer: 01002 | record 10", "Error",
          [](FirstPassPairTable&, DataSetValues& scratch) {
              method_data.library[9].rvw = 0.0;
-             return compute_predicted_recoveries(rv_group_fits, bp_group_fits, method_data.library, raw_data_sets, 0,
+             return compute_predicted_recoveries(model_work_tables.rv_group_fits, model_work_tables.bp_group_fits, method_data.library, calibration_data.raw_data_sets, 0,
                                                  scratch, 1, 1);
          }},
         {"Quantilyzer: 01001", "Fatal Error",
          [](FirstPassPairTable&, DataSetValues& scratch) {
-             return compute_predicted_recoveries(rv_group_fits, bp_group_fits, method_data.library, raw_data_sets, 25,
+             return compute_predicted_recoveries(model_work_tables.rv_group_fits, model_work_tables.bp_group_fits, method_data.library, calibration_data.raw_data_sets, 25,
                                                  scratch, 1, 1);
          }},
     };

@@ -3,27 +3,28 @@
 #include "recovery/identity_fits.h"
 #include "recovery/predicted_recoveries.h"
 #include "recovery_fixture.h"
+#include "methoddata/calibration_data.h"
 
 namespace {
 
 class Predicted : public RecoveryTest {
 protected:
     int predict(int bp_groups, int rv_groups, int a = 0) {
-        return compute_predicted_recoveries(rv_group_fits, bp_group_fits, method_data.library, raw_data_sets, a,
+        return compute_predicted_recoveries(model_work_tables.rv_group_fits, model_work_tables.bp_group_fits, method_data.library, calibration_data.raw_data_sets, a,
                                             scratch, bp_groups, rv_groups);
     }
-    const RecoveryTables& t = recovery_tables;
+    const RecoveryTables& t = calibration_data.recovery_tables;
 };
 
 }  // namespace
 
 TEST_F(Predicted, RecoveryIsTheProductAndItsErrorIsPropagated) {
     set_limits(10, 500, 0.01, 100);
-    set_line(bp_group_fits[0][1], 10, 10, 500, 500, 0.0, 0.9, 0.09);
-    set_line(rv_group_fits[0][1], -5, -5, 5, 5, 0.0, 0.8, 0.06);
+    set_line(model_work_tables.bp_group_fits[0][1], 10, 10, 500, 500, 0.0, 0.9, 0.09);
+    set_line(model_work_tables.rv_group_fits[0][1], -5, -5, 5, 5, 0.0, 0.8, 0.06);
     const int q = compound("TOLUENE", 2.0, 110, 5.0);
-    standard_count = 1;          // set 0 is a standard, set 1 the reference
-    level_names[0] = "Amount2";  // amount 10.0
+    calibration_data.standard_count = 1;          // set 0 is a standard, set 1 the reference
+    calibration_data.level_names[0] = "Amount2";  // amount 10.0
     set_area(0, "TOLUENE", 3600);
     ASSERT_EQ(predict(1, 1), 1);
     EXPECT_DOUBLE_EQ(t.bp_recovery[0][q], 0.9);
@@ -39,9 +40,9 @@ TEST_F(Predicted, RecoveryIsTheProductAndItsErrorIsPropagated) {
 
 TEST_F(Predicted, BoilingPointsAreHeldToTheirGroupOutsideSampleMode) {
     set_limits(40, 170, 0.01, 100);
-    set_line(bp_group_fits[0][1], 50, 55, 95, 100, 0.005, 0.5, 0.01);
-    set_line(bp_group_fits[0][2], 110, 115, 145, 150, 0.001, 1.0, 0.02);
-    reset_rv_fits(rv_group_fits);
+    set_line(model_work_tables.bp_group_fits[0][1], 50, 55, 95, 100, 0.005, 0.5, 0.01);
+    set_line(model_work_tables.bp_group_fits[0][2], 110, 115, 145, 150, 0.001, 1.0, 0.02);
+    reset_rv_fits(model_work_tables.rv_group_fits);
     struct Case {
         double bp, calibration, sample, fit_error;
         int group;  // the line that predicted it; 0: none
@@ -69,9 +70,9 @@ TEST_F(Predicted, BoilingPointsAreHeldToTheirGroupOutsideSampleMode) {
 
 TEST_F(Predicted, RvwIsHeldWithinTheLimitsButNotToItsGroup) {
     set_limits(40, 170, std::exp(-2.0), std::exp(3.0));
-    reset_bp_fits(bp_group_fits);
-    set_line(rv_group_fits[0][1], -1, -0.5, 0.5, 1, 0.1, 0.9);
-    set_line(rv_group_fits[0][2], 1.2, 1.5, 2.5, 3, -0.05, 1.2);
+    reset_bp_fits(model_work_tables.bp_group_fits);
+    set_line(model_work_tables.rv_group_fits[0][1], -1, -0.5, 0.5, 1, 0.1, 0.9);
+    set_line(model_work_tables.rv_group_fits[0][2], 1.2, 1.5, 2.5, 3, -0.05, 1.2);
     struct Case {
         double ln_rvw, rv;
         int group;  // every ln rvw has its line
@@ -94,17 +95,17 @@ TEST_F(Predicted, RvwIsHeldWithinTheLimitsButNotToItsGroup) {
 
 TEST_F(Predicted, OnlyACalibrationMakesResponseFactors) {
     set_limits(10, 500, 0.01, 100);
-    set_line(bp_group_fits[0][1], 10, 10, 500, 500, 0.0, 0.8, 0.04);
-    set_line(rv_group_fits[0][1], -5, -5, 5, 5, 0.0, 1.0, 0.0);
+    set_line(model_work_tables.bp_group_fits[0][1], 10, 10, 500, 500, 0.0, 0.8, 0.04);
+    set_line(model_work_tables.rv_group_fits[0][1], -5, -5, 5, 5, 0.0, 1.0, 0.0);
     const int q = compound("BENZENE", 2.0, 80);
-    level_names[0] = "Amount1";
+    calibration_data.level_names[0] = "Amount1";
     set_area(0, "BENZENE", 4000);
     struct Case {
         int check_active, samples;
         bool made;
     } cases[] = {{0, 0, true}, {1, 0, false}, {0, 3, false}};
     for (const Case& c : cases) {
-        recovery_tables.response_factor[0][q] = recovery_tables.response_factor_dev[0][q] = 7.0;
+        calibration_data.recovery_tables.response_factor[0][q] = calibration_data.recovery_tables.response_factor_dev[0][q] = 7.0;
         continuing_check_active = c.check_active;
         sample_count = c.samples;
         ASSERT_EQ(predict(1, 1), 1);
@@ -115,17 +116,17 @@ TEST_F(Predicted, OnlyACalibrationMakesResponseFactors) {
 
 TEST_F(Predicted, AZeroPredictionLeavesNoDeviationAndBuildsNoResponseFactor) {
     set_limits(10, 500, 0.01, 100);
-    set_line(bp_group_fits[0][1], 10, 10, 500, 500, 0.0, 0.0, 0.04);
-    set_line(rv_group_fits[0][1], -5, -5, 5, 5, 0.0, 1.0, 0.0);
+    set_line(model_work_tables.bp_group_fits[0][1], 10, 10, 500, 500, 0.0, 0.0, 0.04);
+    set_line(model_work_tables.rv_group_fits[0][1], -5, -5, 5, 5, 0.0, 1.0, 0.0);
     const int q = compound("BENZENE", 2.0, 80);
     set_area(0, "BENZENE", 4000);
     // Values of an earlier data set in the row: a build clears them, a sample run keeps
     // the calibration's response factor.
     for (int samples : {0, 3}) {
         sample_count = samples;
-        recovery_tables.predicted_recovery_dev[0][q] = 3.0;
-        recovery_tables.response_factor[0][q] = 4.0;
-        recovery_tables.response_factor_dev[0][q] = 0.5;
+        calibration_data.recovery_tables.predicted_recovery_dev[0][q] = 3.0;
+        calibration_data.recovery_tables.response_factor[0][q] = 4.0;
+        calibration_data.recovery_tables.response_factor_dev[0][q] = 0.5;
         ASSERT_EQ(predict(1, 1), 1);
         EXPECT_EQ(t.predicted_recovery[0][q], 0.0);
         EXPECT_EQ(t.predicted_recovery_dev[0][q], kNotSet);

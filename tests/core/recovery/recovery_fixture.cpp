@@ -1,10 +1,8 @@
 #include "recovery_fixture.h"
 
-#include <limits>
-
 #include "calibration/calibration_log.h"
 #include "calibration/curve_statistics.h"
-#include "methoddata/calibration_points.h"
+#include "methoddata/calibration_data.h"
 #include "methoddata/calibration_tables.h"
 #include "methoddata/process_files_data.h"
 #include "recovery/model_errors.h"
@@ -13,14 +11,9 @@
 void RecoveryTest::reset_method() {
     construct_method_data();
     construct_process_files_data();  // on the heap: the tables are too large for the stack
-    calibration_points = CalibrationPoints{};
-    construct_calibration_tables();
+    construct_calibration_tables();  // the whole calibration, its first-pass state too
     clear_calibration_log();
     high_recoveries.clear();
-    curve_statistics = CurveStatistics{};
-    first_pass_pair_count = first_pass_group_count = 0;
-    first_pass_min_rvw = std::numeric_limits<double>::min();
-    first_pass_max_rvw = std::numeric_limits<double>::max();
     clear_model_ended();
     pairs = FirstPassPairTable{};
     scratch = DataSetValues{};
@@ -68,11 +61,11 @@ int RecoveryTest::row_of(const std::string& name) const {
 }
 
 void RecoveryTest::set_area(int a, const std::string& name, double area) {
-    raw_data_sets[a].area[row_of(name)] = static_cast<std::int32_t>(area);
+    calibration_data.raw_data_sets[a].area[row_of(name)] = static_cast<std::int32_t>(area);
 }
 
 void RecoveryTest::use_reference(int reference) {
-    standard_count = reference;
+    calibration_data.standard_count = reference;
     for (int q = 0; q < method_data.surrogate_count; ++q) set_area(reference, method_data.surrogates[q].name, 1000);
 }
 

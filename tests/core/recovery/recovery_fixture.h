@@ -32,8 +32,8 @@ protected:
                  double amount = 1.0);
     int row_of(const std::string& name) const;
     void set_area(int a, const std::string& name, double area);
-    // Calibration mode against reference set `reference` (standard_count): the reference
-    // shows every internal standard with area 1000.
+    // Calibration mode against reference set `reference` (calibration_data.standard_count):
+    // the reference shows every internal standard with area 1000.
     void use_reference(int reference);
     void set_limits(double min_bp, double max_bp, double min_rvw, double max_rvw);
 

@@ -13,8 +13,8 @@ class RvModel : public RecoveryTest {
 protected:
     RvModel() {
         // BP group 1: bp 50..100 on 0.8 + 0.002 bp; group 2: bp 110..150 on 0.9 + 0.001 bp.
-        set_line(bp_group_fits[0][1], 50, 55, 95, 100, 0.002, 0.8);
-        set_line(bp_group_fits[0][2], 110, 115, 145, 150, 0.001, 0.9);
+        set_line(model_work_tables.bp_group_fits[0][1], 50, 55, 95, 100, 0.002, 0.8);
+        set_line(model_work_tables.bp_group_fits[0][2], 110, 115, 145, 150, 0.001, 0.9);
         method_data.surrogate_range_limits.MaxBP = 160;
         standard("R1", std::exp(0.5), 120, false, {}, {1});  // BP group 2: divisor 1.02
         standard("R2", std::exp(2.0), 200, false, {}, {2});  // above MaxBP: group 2 at 160, 1.06
@@ -28,7 +28,7 @@ protected:
         for (auto [name, area] : areas) set_area(0, name, area);
     }
     int model() {
-        return compute_rv_model(raw_data_sets, method_data.surrogates, method_data.library, rv_group_fits, bp_group_fits, 0,
+        return compute_rv_model(calibration_data.raw_data_sets, method_data.surrogates, method_data.library, model_work_tables.rv_group_fits, model_work_tables.bp_group_fits, 0,
                                 groups, 2);
     }
     int groups = -1;
@@ -45,13 +45,13 @@ TEST_F(RvModel, DividesEachRecoveryByTheBpPredictionAtItsBoilingPoint) {
     } expect[] = {{"R1", 1.02, 1.0}, {"R3", 0.9, 0.9},  {"R5", 1.01, 1.0},
                   {"R2", 1.06, 1.0}, {"R4", 0.95, 1.0}, {"R6", 1.166, 1.1}};
     for (int i = 0; i < 6; ++i) {
-        const SurrogatePoint& p = rv_points[0][i];
+        const SurrogatePoint& p = model_work_tables.rv_points[0][i];
         EXPECT_EQ(p.name, expect[i].name);
         EXPECT_NEAR(p.measured, expect[i].measured, 1e-12) << p.name;
         EXPECT_NEAR(p.y, expect[i].y, 1e-12) << p.name;
     }
-    EXPECT_EQ(rv_points[0][6].in_use, 0);
-    const GroupFit& g2 = rv_group_fits[0][2];
+    EXPECT_EQ(model_work_tables.rv_points[0][6].in_use, 0);
+    const GroupFit& g2 = model_work_tables.rv_group_fits[0][2];
     EXPECT_NEAR(g2.min_x, 2.0, 1e-12);
     EXPECT_NEAR(g2.max_x, 3.0, 1e-12);
     // (2, 1.0) (2.5, 1.0) (3, 1.1): slope 0.15 / 1.5, intercept (3.1·19.25 - 7.5·7.8) / 1.5.
@@ -65,7 +65,7 @@ TEST_F(RvModel, ZeroAreaNamesTheRunningSampleOrTheStandard) {
         const char* where;
     } cases[] = {{1, "sample\n/runs/s1.txt"}, {0, "standard file\n/runs/std1.ini"}};
     process_files_data.current_sample_name = "/runs/s1.txt";
-    standard_results_ini[0] = "/runs/std1.ini";
+    calibration_data.standard_results_ini[0] = "/runs/std1.ini";
     set_area(0, "R4", 0);
     for (const Case& c : cases) {
         main_flags.CalibrationFromFile = c.from_file;
@@ -101,9 +101,9 @@ TEST_F(RvModel, AStandardWhoseRecoveryCannotBeComputedStopsTheModel) {
                  {true, "the model it is divided by predicts 0 for it"}};
     for (const Case& c : cases) {
         sample_count = c.sample_mode ? 1 : 0;
-        for (int q = 0; q < method_data.surrogate_count; ++q) curve_statistics.mean_rf[row_of(method_data.surrogates[q].name)] = 500.0;
+        for (int q = 0; q < method_data.surrogate_count; ++q) calibration_data.curve_statistics.mean_rf[row_of(method_data.surrogates[q].name)] = 500.0;
         method_data.library[row_of("R4")].conc[0] = c.sample_mode ? 1.0 : 0.0;
-        if (c.sample_mode) set_line(bp_group_fits[0][1], 50, 55, 95, 100, 0.0, 0.0);  // R4's group predicts 0
+        if (c.sample_mode) set_line(model_work_tables.bp_group_fits[0][1], 50, 55, 95, 100, 0.0, 0.0);  // R4's group predicts 0
         ui.expect_message(std::string("The recovery of the internal standard R4 cannot be computed: ") + c.cause);
         EXPECT_EQ(model(), 0) << c.cause;
         EXPECT_EQ(ui.messages.size(), 1u) << c.cause;

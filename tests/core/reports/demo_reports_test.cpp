@@ -46,7 +46,7 @@ TEST_F(DemoReports, DelimitedReportsOfEverySample) {
         const std::vector<std::string> lines = split(read_file_text(stem + ".txt"), '\n');
         ASSERT_GT(lines.size(), 70u) << stem;
         EXPECT_EQ(lines[2], "File Identification: " + data.samples[s - 1].settings.data_file_path);
-        EXPECT_EQ(lines[3], "Calibration File: " + to_upper(calibration_file_name));
+        EXPECT_EQ(lines[3], "Calibration File: " + to_upper(calibration_data.calibration_file_name));
         // A row per analyte after the column heads, its numbers those of the results.
         const auto heads = std::find(lines.begin(), lines.end(), "Compound;µg/l;Dev;Qualifier;Recovery;Dev;Area;Retention Time");
         ASSERT_NE(heads, lines.end());
@@ -133,10 +133,10 @@ TEST_F(DemoReports, UnknownResultsAreNeverNumbersNorBelowALimit) {
     ProcessingSteps steps = processing_steps();
     steps.average_response_factors = [&] {
         average_response_factors();
-        curve_statistics.mean_rf[uncalibrated] = 0.0;  // an analyte the calibration never saw
+        calibration_data.curve_statistics.mean_rf[uncalibrated] = 0.0;  // an analyte the calibration never saw
     };
     steps.compute_concentrations = [&] {
-        for (int s = 0; s < kDemoSamples; ++s) recovery_tables.predicted_recovery[s][uncomputable] = 0.0;
+        for (int s = 0; s < kDemoSamples; ++s) calibration_data.recovery_tables.predicted_recovery[s][uncomputable] = 0.0;
         compute_concentrations();
     };
 

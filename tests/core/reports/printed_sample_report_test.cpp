@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "methoddata/calibration_points.h"
+#include "methoddata/calibration_data.h"
 #include "platform/number_text.h"
 #include "recording_canvas.h"
 #include "report_fixture.h"
@@ -302,7 +302,7 @@ TEST_F(PrintedReportTest, ModelPageListsEveryFirstPassSegmentAndEveryPointOfAGro
 // Eight first-pass internal standards make seven segments of two points: the chart
 // under the table draws all fourteen (it drew the first ten).
 TEST_F(PrintedReportTest, TheFirstPassChartDrawsEveryPointOfItsTable) {
-    auto& row = calibration_points.standard_first_pass_points[0];
+    auto& row = model_work_tables.standard_first_pass_points[0];
     row.fill(SurrogatePoint{});
     for (int i = 0; i < 14; ++i) {
         SurrogatePoint& p = row[i];

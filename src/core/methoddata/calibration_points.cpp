@@ -1,3 +1,0 @@
-#include "methoddata/calibration_points.h"
-
-CalibrationPoints calibration_points;
