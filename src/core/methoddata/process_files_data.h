@@ -89,6 +89,8 @@ struct ProcessFilesData {
     // second, is reported without calibration.
     float min_mean_response = kDefaultMinMeanResponse;
     float max_response_deviation = kDefaultMaxResponseDeviation;
+
+    bool operator==(const ProcessFilesData&) const = default;
 };
 extern ProcessFilesData process_files_data;
 

@@ -130,6 +130,8 @@ struct PrintCell {
 
 struct PathSettings {
     std::array<std::string, kPathSlots> slot{};
+
+    bool operator==(const PathSettings&) const = default;
 };
 
 // Slots of folder_settings.

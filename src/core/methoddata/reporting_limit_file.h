@@ -29,6 +29,8 @@ struct LmtHeader {
     std::string internal_standard_file;
     std::string creation_date;
     std::string comment;
+
+    bool operator==(const LmtHeader&) const = default;
 };
 extern LmtHeader lmt_header;
 

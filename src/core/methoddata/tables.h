@@ -76,6 +76,8 @@ struct MainFormFlags {
     u8 NewLibraryMode = 0;
     u8 CheckCalibrationMode = 0;
     u8 CalibrationFromFile = 0;
+
+    bool operator==(const MainFormFlags&) const = default;
 };
 extern MainFormFlags main_flags;
 
