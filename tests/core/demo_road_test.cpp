@@ -27,7 +27,7 @@
 #include "demo_truth.h"
 #include "methoddata/calibration_tables.h"
 #include "methoddata/main_commands.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/surrogate_commands.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"

@@ -19,7 +19,7 @@
 #include "calibration/results_file.h"
 #include "calibration/revu_calib_form.h"
 #include "methoddata/calibration_tables.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/main_commands.h"
 #include "methoddata/tables.h"
