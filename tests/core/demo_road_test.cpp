@@ -26,7 +26,7 @@
 #include "calibration/results_file.h"
 #include "demo_truth.h"
 #include "methoddata/calibration_tables.h"
-#include "methoddata/main_commands.h"
+#include "program/main_commands.h"
 #include "samples/process_files_data.h"
 #include "methoddata/surrogate_commands.h"
 #include "methoddata/tables.h"

@@ -21,7 +21,7 @@
 #include "methoddata/calibration_tables.h"
 #include "samples/process_files_data.h"
 #include "methoddata/settings_file.h"
-#include "methoddata/main_commands.h"
+#include "program/main_commands.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
 #include "platform/controls.h"

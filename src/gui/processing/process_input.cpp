@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
-#include "methoddata/main_commands.h"
-#include "methoddata/main_menu.h"
+#include "program/main_commands.h"
+#include "menu/main_menu.h"
 #include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
 #include "methoddata/tables.h"
