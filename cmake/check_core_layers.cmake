@@ -1,6 +1,6 @@
 # The core's folders are layers: a file may include headers of its own folder and of
 # the folders below it, never of one above. The list runs from the bottom up.
-set(layers platform methoddata recovery calibration processing reports run)
+set(layers platform menu methoddata samples recovery calibration processing reports run program)
 
 file(GLOB_RECURSE files RELATIVE ${CORE_DIR} ${CORE_DIR}/*.h ${CORE_DIR}/*.cpp)
 set(faults "")

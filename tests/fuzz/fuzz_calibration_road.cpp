@@ -4,7 +4,7 @@
 #include "calibration/calibration_report.h"
 #include "fuzz_roads.h"
 #include "fuzz_support.h"
-#include "methoddata/main_commands.h"
+#include "program/main_commands.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     use_demo_calibration();

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "processing/calib_limits.h"
 #include "processing/process_files.h"
 #include "windows_fixture.h"

@@ -28,7 +28,7 @@
 #include "methoddata/check_surrogate_catagories_form.h"
 #include "methoddata/edit_lib_form.h"
 #include "methoddata/edit_mdl_form.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/surr_form.h"
 #include "methoddata/surrogate_limits_form.h"
 #include "platform/number_text.h"

@@ -14,7 +14,7 @@
 
 #include "methoddata/calibration_tables.h"
 #include "methoddata/library_text_file.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/tables.h"
 #include <QMenu>
 #include "platform/task_window.h"

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "methoddata/edit_mdl_form.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/settings_file.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"

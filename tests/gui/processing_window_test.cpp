@@ -13,9 +13,9 @@
 #include <map>
 
 #include "methoddata/calibration_tables.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
-#include "methoddata/sample_settings.h"
+#include "samples/sample_settings.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"

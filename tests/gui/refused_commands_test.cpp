@@ -18,7 +18,7 @@
 #include "methoddata/library_text_file.h"
 #include "methoddata/method_data.h"
 #include "methoddata/model_work_tables.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
 #include "methoddata/tables.h"
 #include "platform/task_window.h"

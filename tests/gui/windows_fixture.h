@@ -9,7 +9,7 @@
 
 #include "app/main_form.h"
 #include "app/windows.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/tables.h"
 #include "scripted_ui.h"
 #include "test_files.h"

@@ -5,7 +5,7 @@
 // shows that state and opens the other windows.
 #include <string>
 
-#include "methoddata/main_menu.h"
+#include "menu/main_menu.h"
 
 extern const std::string calibration_file_filter;  // "Calibration file(*.cal)|*.cal"
 

@@ -4,7 +4,7 @@
 // services and leave the menu state in `menu`; the window shows it and opens the editor.
 #include <string>
 
-#include "methoddata/main_menu.h"
+#include "menu/main_menu.h"
 
 extern const std::string surrogate_file_filter;  // "Surrogate files (*.ini)|*.ini"
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "methoddata/process_files_data.h"  // the defaults of the two limits
+#include "samples/process_files_data.h"  // the defaults of the two limits
 
 // The box texts: "%8.4f" of the minimum, "%3.0f" of the deviation as a percentage.
 std::string min_mean_response_text(float min_mean_response);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "methoddata/records.h"
-#include "methoddata/sample_results.h"
+#include "samples/sample_results.h"
 
 struct GroupLimits {
     double slope_lower = -1.0;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "methoddata/records.h"
-#include "methoddata/sample_results.h"
+#include "samples/sample_results.h"
 #include "processing/group_limits.h"
 
 // "%.6f" slope, ";%.4f" intercept, ";%.2f" standard error x 100 (";N/A" for a line whose

@@ -6,7 +6,7 @@
 #include "calibration/curve_statistics.h"
 #include "calibration/results_file.h"
 #include "methoddata/calibration_data.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
 #include "platform/ini_file.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "methoddata/reporting_limits_reader.h"
+#include "samples/reporting_limits_reader.h"
 #include "methoddata/reporting_limit_file.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"

@@ -5,7 +5,7 @@
 // boxes into SampleEntryBoxes, calls these functions and writes the boxes back.
 #include <string>
 
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "processing/analysed_date.h"
 
 // Which boxes the limits mode shows.

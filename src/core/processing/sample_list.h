@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "calibration/level_label.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 
 extern const std::string sample_file_filter;  // "Quantitated data file (*.txt)|*.txt"
 

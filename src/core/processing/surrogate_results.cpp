@@ -5,7 +5,7 @@
 #include "calibration/curve_statistics.h"
 #include "methoddata/calibration_data.h"
 #include "methoddata/marker_text.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/surrogate_points.h"
 #include "methoddata/tables.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "methoddata/calibration_tables.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/surrogate_library_row.h"
 #include "platform/ui_services.h"
 #include "recovery/group_walks.h"

@@ -4,7 +4,7 @@
 #include <limits>
 #include <vector>
 
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "recovery/least_squares.h"
 #include "recovery/model_errors.h"
 

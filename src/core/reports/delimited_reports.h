@@ -4,7 +4,7 @@
 // ("QC.txt"). Both are written anew on every run.
 #include <string>
 
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "reports/report_sources.h"
 
 enum class QuantitationLayout { General, Forms };

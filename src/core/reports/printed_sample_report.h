@@ -2,7 +2,7 @@
 // The printed report of one processed sample: results pages with a row per analyte, the
 // model page with the first-pass, BP and RV tables and the recovery charts, and the
 // surrogate page with the internal-standard recoveries by category.
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "reports/report_sources.h"
 
 class Canvas;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "methoddata/records.h"
-#include "methoddata/sample_results.h"
+#include "samples/sample_results.h"
 
 class Canvas;
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "methoddata/marker_text.h"
-#include "methoddata/sample_results.h"
+#include "samples/sample_results.h"
 #include "platform/number_text.h"
 
 namespace {

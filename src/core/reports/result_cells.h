@@ -3,7 +3,7 @@
 // column: in the report font a blank is half as wide as a digit.
 #include <string>
 
-#include "methoddata/sample_results.h"
+#include "samples/sample_results.h"
 
 // The figure cells say what the status says: a limit below which the result fell, words for
 // a result that is not known, the number of a measured one.

@@ -2,7 +2,7 @@
 // The pages of a printed sample report (printed_sample_report.h puts them together).
 #include <string>
 
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "reports/print_layout.h"
 #include "reports/printed_sample_report.h"
 #include "reports/report_sources.h"

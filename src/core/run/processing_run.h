@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/tables.h"
 #include "recovery/model_tables.h"
 

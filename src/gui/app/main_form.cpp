@@ -18,7 +18,7 @@
 #include "methoddata/change_variable_form.h"
 #include "methoddata/edit_lib_form.h"
 #include "methoddata/edit_mdl_form.h"
-#include "methoddata/main_commands.h"
+#include "program/main_commands.h"
 #include "methoddata/surr_form.h"
 #include "methoddata/surrogate_commands.h"
 #include "methoddata/settings_file.h"

@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <array>
 
-#include "methoddata/main_menu.h"
+#include "menu/main_menu.h"
 #include "platform/bring_to_front.h"
 
 class QAction;

@@ -17,7 +17,7 @@
 #include "calibration/check_commands.h"
 #include "calibration/check_report_print.h"
 #include "methoddata/calibration_data.h"
-#include "methoddata/main_commands.h"
+#include "program/main_commands.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
 #include "platform/paths.h"

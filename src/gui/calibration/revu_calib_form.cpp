@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
-#include "methoddata/main_menu.h"
+#include "menu/main_menu.h"
 #include "calibration/calibration_report.h"
 #include "calibration/calibration_review.h"
 #include "methoddata/tables.h"

@@ -12,9 +12,9 @@
 #include <QTableWidget>
 
 #include "app/main_window.h"
-#include "methoddata/lmt_printout.h"
-#include "methoddata/process_files_data.h"
-#include "methoddata/reporting_limits_reader.h"
+#include "samples/lmt_printout.h"
+#include "samples/process_files_data.h"
+#include "samples/reporting_limits_reader.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/button_hint.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "methoddata/lmt_editor.h"
+#include "samples/lmt_editor.h"
 #include "platform/task_window.h"
 
 class QComboBox;

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "platform/command_guard.h"
 #include "platform/controls.h"
 #include "platform/ui_services.h"

@@ -16,8 +16,8 @@
 #include <QShowEvent>
 
 #include "app/main_window.h"
-#include "methoddata/main_commands.h"
-#include "methoddata/main_menu.h"
+#include "program/main_commands.h"
+#include "menu/main_menu.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
 #include "platform/controls.h"

@@ -14,9 +14,9 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
-#include "methoddata/main_commands.h"
-#include "methoddata/main_menu.h"
-#include "methoddata/process_files_data.h"
+#include "program/main_commands.h"
+#include "menu/main_menu.h"
+#include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
 #include "methoddata/tables.h"
 #include "platform/button_hint.h"

@@ -5,7 +5,7 @@
 #include "../methoddata/main_window_start.h"
 #include "calibration/calibration_file.h"
 #include "methoddata/calibration_tables.h"
-#include "methoddata/main_commands.h"
+#include "program/main_commands.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"

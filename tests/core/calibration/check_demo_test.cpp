@@ -16,7 +16,7 @@
 #include "calibration/continuing_check.h"
 #include "demo_calibration.h"
 #include "methoddata/calibration_tables.h"
-#include "methoddata/main_commands.h"
+#include "program/main_commands.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"

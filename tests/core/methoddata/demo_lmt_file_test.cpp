@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "methoddata/library_text_file.h"
-#include "methoddata/lmt_editor.h"
-#include "methoddata/process_files_data.h"
-#include "methoddata/reporting_limits_reader.h"
+#include "samples/lmt_editor.h"
+#include "samples/process_files_data.h"
+#include "samples/reporting_limits_reader.h"
 #include "scripted_ui.h"
 #include "test_files.h"
 

@@ -1,9 +1,9 @@
-#include "methoddata/lmt_editor.h"
+#include "samples/lmt_editor.h"
 
 #include <gtest/gtest.h>
 
 #include "../surrogate_fixtures.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "platform/errors.h"
 #include "scripted_ui.h"
 #include "test_files.h"

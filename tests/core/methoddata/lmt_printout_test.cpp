@@ -1,9 +1,9 @@
-#include "methoddata/lmt_printout.h"
+#include "samples/lmt_printout.h"
 
 #include <gtest/gtest.h>
 
 #include "../surrogate_fixtures.h"
-#include "methoddata/lmt_editor.h"
+#include "samples/lmt_editor.h"
 #include "recording_canvas.h"
 #include "scripted_ui.h"
 

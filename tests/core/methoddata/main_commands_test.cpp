@@ -1,4 +1,4 @@
-#include "methoddata/main_commands.h"
+#include "program/main_commands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "methoddata/main_menu.h"
+#include "menu/main_menu.h"
 
 #include <gtest/gtest.h>
 

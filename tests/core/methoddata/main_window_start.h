@@ -2,7 +2,7 @@
 // The main window started for a command test, and what its settings file then holds.
 #include <string>
 
-#include "methoddata/main_commands.h"
+#include "program/main_commands.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"

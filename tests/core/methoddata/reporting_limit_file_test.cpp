@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "../surrogate_fixtures.h"
-#include "methoddata/process_files_data.h"
-#include "methoddata/reporting_limits_reader.h"
+#include "samples/process_files_data.h"
+#include "samples/reporting_limits_reader.h"
 #include "platform/number_text.h"
 #include "scripted_ui.h"
 #include "test_files.h"

@@ -8,7 +8,7 @@
 
 #include "calibration/calibration_file.h"
 #include "methoddata/calibration_tables.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/tables.h"
 #include "processing/group_limits.h"
 #include "processing/sample_list.h"

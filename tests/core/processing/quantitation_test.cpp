@@ -7,8 +7,8 @@
 
 #include "calibration/curve_statistics.h"
 #include "methoddata/calibration_data.h"
-#include "methoddata/process_files_data.h"
-#include "methoddata/sample_settings.h"
+#include "samples/process_files_data.h"
+#include "samples/sample_settings.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
 #include "platform/ini_file.h"

@@ -1,4 +1,4 @@
-#include "methoddata/reporting_limits_reader.h"
+#include "samples/reporting_limits_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "../surrogate_fixtures.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/tables.h"
 #include "platform/text_file.h"
 #include "processing/quantitation.h"

@@ -7,7 +7,7 @@
 
 #include "../surrogate_fixtures.h"
 #include "methoddata/reporting_limit_file.h"
-#include "methoddata/reporting_limits_reader.h"
+#include "samples/reporting_limits_reader.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"

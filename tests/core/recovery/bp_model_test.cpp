@@ -2,7 +2,7 @@
 
 #include "calibration/curve_statistics.h"
 #include "methoddata/calibration_tables.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "recovery/bp_model.h"
 #include "recovery/first_pass_fit.h"
 #include "recovery/identity_fits.h"

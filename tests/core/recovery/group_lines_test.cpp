@@ -1,6 +1,6 @@
 #include <vector>
 
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "recovery/group_lines.h"
 #include "recovery/model_errors.h"
 #include "recovery_fixture.h"

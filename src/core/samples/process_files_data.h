@@ -9,9 +9,9 @@
 
 #include "methoddata/records.h"
 #include "methoddata/reporting_limit_file.h"
-#include "methoddata/sample_entry_boxes.h"
-#include "methoddata/sample_results.h"
-#include "methoddata/sample_settings.h"
+#include "samples/sample_entry_boxes.h"
+#include "samples/sample_results.h"
+#include "samples/sample_settings.h"
 
 // The defaults of the no-calibration limits; every run starts with them.
 constexpr float kDefaultMinMeanResponse = 0.001f;

@@ -1,9 +1,9 @@
-#include "methoddata/lmt_printout.h"
+#include "samples/lmt_printout.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "methoddata/lmt_editor.h"
+#include "samples/lmt_editor.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/number_text.h"

@@ -4,7 +4,7 @@
 // that state and opens the other windows.
 #include <string>
 
-#include "methoddata/main_menu.h"
+#include "menu/main_menu.h"
 
 extern const std::string library_file_filter;  // "Library Text Compound files (*.txt)|*.txt"
 

@@ -1,11 +1,11 @@
-#include "methoddata/reporting_limits_reader.h"
+#include "samples/reporting_limits_reader.h"
 
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include "methoddata/compound_name.h"
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/read_errors.h"

@@ -1,4 +1,4 @@
-#include "methoddata/main_commands.h"
+#include "program/main_commands.h"
 
 #include "methoddata/library_text_file.h"
 #include "methoddata/settings_file.h"

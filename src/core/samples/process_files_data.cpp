@@ -1,4 +1,4 @@
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 
 #include <memory>
 

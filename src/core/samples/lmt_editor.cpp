@@ -1,9 +1,9 @@
-#include "methoddata/lmt_editor.h"
+#include "samples/lmt_editor.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "methoddata/process_files_data.h"
+#include "samples/process_files_data.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
