@@ -6,7 +6,27 @@
 
 #include "methoddata/main_menu.h"
 
-extern const std::string library_file_filter;  // "Library Text Compound files (*.txt)|*.txt"
+extern const std::string library_file_filter;
+
+// The values the main menu follows, read from the method data, the calibration, the report
+// flags and the library file in use.
+MenuSources menu_sources();
+
+// The menu as the values in memory now have it (MainMenuState::follow).
+void follow_method_data(MainMenuState& menu);
+
+// Held through a command that takes the menu: however the command ends, the menu follows
+// what it left in memory.
+class MenuFollowsData {
+public:
+    explicit MenuFollowsData(MainMenuState& menu) : menu_(menu) {}
+    ~MenuFollowsData() { follow_method_data(menu_); }
+    MenuFollowsData(const MenuFollowsData&) = delete;
+    MenuFollowsData& operator=(const MenuFollowsData&) = delete;
+
+private:
+    MainMenuState& menu_;
+};  // "Library Text Compound files (*.txt)|*.txt"
 
 // The main window's start: version text, mode flags, install and program folders, and the
 // menu in its start stage. Nothing is loaded.
@@ -18,7 +38,7 @@ void start_main_form(MainMenuState& menu);
 bool choose_printer_command();
 
 // Settings > Delimited reports and Settings > Forms layout (the processing window has both
-// items too): the menu item shows the choice, and the report flag follows it.
+// items too): the report flag takes the choice, and the menu item shows it.
 void set_delimited_reports(MainMenuState& menu, bool on);
 void set_forms_layout(MainMenuState& menu, bool on);
 
