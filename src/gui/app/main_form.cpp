@@ -23,9 +23,7 @@
 #include "methoddata/surrogate_commands.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
-#include "methoddata/calibration_data.h"
 #include "platform/command_guard.h"
-#include "platform/text_util.h"
 #include "platform/ui_services.h"
 #include "processing/process_files.h"
 #include "processing/sample_list.h"
@@ -210,7 +208,6 @@ void Tmain_form::CheckCalibrationClick() {
 
 void Tmain_form::Processsamplefiles1Click() {
     start_sample_processing(process_files_data);
-    process_files->Edit_samp_calfile->setText(QString::fromStdString(to_upper(calibration_data.calibration_file_name)));
     process_files->show_from(this);
 }
 
