@@ -268,6 +268,7 @@ TEST_F(SurrogateFile, DefaultLimitsFollowTheRenamesTheAnalystAccepts) {
     method_data.library[2].name = method_data.library_saved[2].name = "B renamed";
     MainMenuState menu;
     start_main_window_in(menu, temp.path());
+    method_data.library_loaded = 1;  // Load Internal Standard File is on once a library is in
     ui.open_returns(temp.write("RENAMED.INI", file_text(kGood)));
     ui.answer(Answer::Yes);  // "Library compound: B renamed ---> Surrogate compound: B"
     ui.expect_message("The surrogate file has been modified.");

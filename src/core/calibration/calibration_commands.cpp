@@ -5,6 +5,7 @@
 #include "calibration/calibration_snapshot.h"
 #include "methoddata/calibration_tables.h"
 #include "methoddata/library_sync.h"
+#include "methoddata/menu_follows.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/surrogate_groupings.h"
 #include "methoddata/tables.h"
@@ -44,6 +45,7 @@ void restore_load_state(const LoadState& s) {
 }  // namespace
 
 bool load_calibration_command(MainMenuState& menu) {
+    const MenuFollowsData follows(menu);
     read_file_paths(folder_settings);
     FileDialogRequest request;
     request.title = "Open";
@@ -76,7 +78,6 @@ bool load_calibration_command(MainMenuState& menu) {
     calibration_data.calibration_loaded = 1;
     main_flags.CalibrationFromFile = 1;
     calibration_data.calibration_file_name = *chosen;
-    menu.after_calibration_loaded(*chosen, method_data.surrogate_file_path);
     write_file_setting("calibrationPath", folder_settings.slot[kCalibrationPathSlot]);
     folder_settings.slot[kLibraryTextFileSlot] = method_data.library_ini_path;
     return true;

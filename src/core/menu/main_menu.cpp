@@ -59,6 +59,12 @@ std::string escape_accelerators(const std::string& text) {
     return out;
 }
 
+std::string caption_at_creation(MenuItem m) {
+    for (const auto& t : item_texts)
+        if (t.item == m) return t.caption;
+    return {};
+}
+
 }  // namespace
 
 std::string loaded_file_caption(const std::string& caption, const std::string& file) {
@@ -67,93 +73,54 @@ std::string loaded_file_caption(const std::string& caption, const std::string& f
 
 MainMenuState::MainMenuState() {
     for (const auto& t : item_texts) {
-        MenuItemState& s = item(t.item);
+        MenuItemState& s = edit(t.item);
         s.name = t.name;
         s.caption = t.caption;
         s.shortcut = t.shortcut;
         s.hint = t.hint;
     }
-    item(Delimited1).checkable = item(Semic1).checkable = true;
-    item(Delimited1).checked = true;
+    edit(Delimited1).checkable = edit(Semic1).checkable = true;
+    edit(Delimited1).checked = true;
 }
 
 void MainMenuState::set(std::initializer_list<MenuItem> items, bool enabled) {
-    for (MenuItem m : items) item(m).enabled = enabled;
+    for (MenuItem m : items) edit(m).enabled = enabled;
 }
 
-void MainMenuState::at_start() {
-    set({UpdateLibrary1, CreateSurrogates1, OpenSurrogateFile1, EditSurrogatesFile, CopySurrogateFile,
-         CreateEditMDLFile2, Calibrate1, Review1, PrintCalib, CheckCalibration, Quantitation1, RunCalibration},
-        false);
-    item(Delimited1).checked = true;
-}
+void MainMenuState::follow(const MenuSources& s) {
+    // The stage: a calibration loaded from its file, else a library loaded, else the start.
+    // Load Library ends the calibration stage; nothing ends the library stage but a
+    // calibration loaded.
+    const bool calibration = s.calibration_from_file;
+    const bool library = !calibration && s.library_loaded;
+    if (library) library_file_named_ = s.library_file;
 
-void MainMenuState::after_library_loaded(const std::string& library_file) {
-    item(UpdateLibrary1).caption = loaded_file_caption("Edit Library...", library_file);
-    set({UpdateLibrary1, CreateSurrogates1, OpenSurrogateFile1, CreateEditMDLFile2}, true);
-    set({Calibrate1, Quantitation1, Review1, PrintCalib, CheckCalibration}, false);
-    item(OpenCalibrationFile1).caption = "Open Calibration File...";
-    item(EditSurrogatesFile).caption = "Edit Internal Standard File...";
-    set({EditSurrogatesFile, CopySurrogateFile}, false);
-    surrogates_in_step_ = false;
-}
+    // The internal-standard commands stand on a file loaded over this library, until the
+    // editor finds it out of step; Calibration on one found in step with valid groupings.
+    const bool surrogates_open =
+        library && s.surrogate_file_loaded && surrogate_sync_ != SurrogateSync::EditorFoundOut;
+    const bool calibrate_new =
+        surrogates_open && surrogate_sync_ == SurrogateSync::InStep && s.groupings_valid;
 
-void MainMenuState::after_surrogate_file_loaded(const std::string& surrogate_file) {
-    item(EditSurrogatesFile).caption = loaded_file_caption("Edit Internal Standard File...", surrogate_file);
-    set({EditSurrogatesFile, CopySurrogateFile}, true);
-    surrogates_in_step_ = false;
-}
+    set({UpdateLibrary1, CreateSurrogates1, OpenSurrogateFile1, CreateEditMDLFile2}, library);
+    set({EditSurrogatesFile, CopySurrogateFile}, surrogates_open);
+    set({RunCalibration}, calibrate_new);
+    set({Calibrate1}, calibrate_new || calibration);
+    set({Review1, PrintCalib, CheckCalibration, Quantitation1}, calibration);
 
-void MainMenuState::after_surrogate_file_in_step(bool limits_invalid) {
-    surrogates_in_step_ = true;
-    groupings_valid_ = !limits_invalid;
-    if (!limits_invalid) item(Calibrate1).enabled = true;
-}
+    // Before any library or calibration the items keep the captions they were created with.
+    const bool started = library || calibration;
+    edit(UpdateLibrary1).caption = library_file_named_
+                                       ? loaded_file_caption("Edit Library...", *library_file_named_)
+                                       : caption_at_creation(UpdateLibrary1);
+    edit(EditSurrogatesFile).caption =
+        !started                           ? caption_at_creation(EditSurrogatesFile)
+        : (surrogates_open || calibration) ? loaded_file_caption("Edit Internal Standard File...", s.surrogate_file)
+                                           : "Edit Internal Standard File...";
+    edit(OpenCalibrationFile1).caption = calibration ? loaded_file_caption("Open Calibration File...", s.calibration_file)
+                                         : library   ? "Open Calibration File..."
+                                                     : caption_at_creation(OpenCalibrationFile1);
 
-void MainMenuState::after_surrogate_file_out_of_step() {
-    surrogates_in_step_ = false;
-    item(EditSurrogatesFile).caption = "Edit Internal Standard File...";
-    set({EditSurrogatesFile, CopySurrogateFile, Calibrate1, Quantitation1}, false);
-}
-
-void MainMenuState::after_calibration_loaded(const std::string& calibration_file,
-                                             const std::string& surrogate_file) {
-    surrogates_in_step_ = false;
-    set({Calibrate1, Quantitation1, Review1, PrintCalib, CheckCalibration}, true);
-    set({RunCalibration, UpdateLibrary1, CreateSurrogates1, OpenSurrogateFile1, EditSurrogatesFile,
-         CopySurrogateFile, CreateEditMDLFile2},
-        false);
-    item(OpenCalibrationFile1).caption = loaded_file_caption("Open Calibration File...", calibration_file);
-    item(EditSurrogatesFile).caption = loaded_file_caption("Edit Internal Standard File...", surrogate_file);
-}
-
-void MainMenuState::after_calibration_failed() {
-    surrogates_in_step_ = false;
-    item(OpenCalibrationFile1).caption = "&Open Calibration File...";
-    item(EditSurrogatesFile).caption = "&Edit Internal Standard File...";
-    item(UpdateLibrary1).caption = "E&dit Library...";
-    set({UpdateLibrary1, CreateSurrogates1, OpenSurrogateFile1, EditSurrogatesFile, CopySurrogateFile, Calibrate1,
-         Quantitation1, CreateEditMDLFile2},
-        false);
-}
-
-void MainMenuState::after_calibration_renamed(const std::string& calibration_file) {
-    if (item(Review1).enabled)
-        item(OpenCalibrationFile1).caption = loaded_file_caption("Open Calibration File...", calibration_file);
-}
-
-void MainMenuState::follow_files_in_use(const std::string& library_file, const std::string& surrogate_file) {
-    if (item(UpdateLibrary1).enabled) item(UpdateLibrary1).caption = loaded_file_caption("Edit Library...", library_file);
-    if (item(EditSurrogatesFile).enabled)
-        item(EditSurrogatesFile).caption = loaded_file_caption("Edit Internal Standard File...", surrogate_file);
-}
-
-void MainMenuState::on_calibration_menu_opened(bool library_is_loaded, bool surrogate_file_is_loaded) {
-    if (library_is_loaded && surrogate_file_is_loaded && groupings_valid_) item(RunCalibration).enabled = true;
-}
-
-void MainMenuState::follow_groupings(bool groupings_valid) {
-    groupings_valid_ = groupings_valid;
-    if (!groupings_valid) item(RunCalibration).enabled = false;
-    if (surrogates_in_step_) item(Calibrate1).enabled = groupings_valid;
+    edit(Delimited1).checked = s.delimited_reports;
+    edit(Semic1).checked = s.forms_layout;
 }

@@ -4,6 +4,7 @@
 
 #include "methoddata/dialog_loops.h"
 #include "methoddata/library_sync.h"
+#include "methoddata/menu_follows.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/surrogate_file.h"
 #include "methoddata/surrogate_groupings.h"
@@ -66,6 +67,7 @@ void create_surrogate_file_command() {
 }
 
 bool load_surrogate_file_command(MainMenuState& menu) {
+    const MenuFollowsData follows(menu);
     read_file_paths(folder_settings);
     std::string chosen;
     if (!open_dialog_loop(folder_settings.slot[kSurrogatePathSlot], chosen, surrogate_file_filter,
@@ -83,13 +85,12 @@ bool load_surrogate_file_command(MainMenuState& menu) {
     // the file before it: a cancelled or refused load changes nothing.
     method_data.user_limits_applied = 0;
     clear_model_points();
-    menu.after_surrogate_file_loaded(chosen);
     remember_surrogate_folder(chosen);
     method_data.surrogate_file_loaded = 1;
     method_data.surrogate_file_selected = 1;
 
     // A Calibration menu opened by an earlier file closes until this one proves usable.
-    menu.item(MenuItem::Calibrate1).enabled = false;
+    menu.surrogate_file_checked(SurrogateSync::NotInStep);
     if (!check_library_sync(method_data.library, method_data.surrogates)) {
         show_message("Internal standard file not in sync.",
                      "Calibration with current internal standard file not allowed");
@@ -97,23 +98,25 @@ bool load_surrogate_file_command(MainMenuState& menu) {
     }
     settle_default_limits(chosen);
     check_surrogate_groupings();
-    menu.after_surrogate_file_in_step(method_data.surrogate_limits_invalid != 0);
+    // In step: Calibration opens while the groupings are valid.
+    menu.surrogate_file_checked(SurrogateSync::InStep);
     return true;
 }
 
 bool edit_surrogate_file_command(MainMenuState& menu) {
+    const MenuFollowsData follows(menu);
     const int records = surrogate_records_in_use();
     std::copy_n(method_data.surrogates.begin(), records, method_data.surrogates_saved.begin());
     report_grouping_errors();
     if (check_library_sync(method_data.library, method_data.surrogates)) return true;
-    menu.after_surrogate_file_out_of_step();
+    menu.surrogate_file_checked(SurrogateSync::EditorFoundOut);
     return false;
 }
 
 void follow_groupings_in_memory(MainMenuState& menu) {
     const bool valid = !test_surrogate_groupings().any();
     if (method_data.surrogate_file_loaded) method_data.surrogate_limits_invalid = valid ? 0 : 1;
-    menu.follow_groupings(valid);
+    follow_method_data(menu);
 }
 
 void copy_surrogate_file_command() {

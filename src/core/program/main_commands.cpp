@@ -1,7 +1,10 @@
 #include "program/main_commands.h"
 
+#include "methoddata/calibration_data.h"
 #include "methoddata/library_text_file.h"
+#include "methoddata/menu_follows.h"
 #include "methoddata/settings_file.h"
+#include "methoddata/surrogate_groupings.h"
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
@@ -10,8 +13,8 @@
 const std::string library_file_filter = "Library Text Compound files (*.txt)|*.txt";
 
 void start_main_form(MainMenuState& menu) {
+    const MenuFollowsData follows(menu);
     method_data.library_version = program_version_text;
-    menu.at_start();
     main_flags.PrinterSelected = 0;
     main_flags.BatchReport = 1;
     main_flags.CalibrationEditMode = 0;
@@ -32,6 +35,7 @@ std::string library_start_folder() {
 }
 
 void load_library_command(MainMenuState& menu) {
+    const MenuFollowsData follows(menu);
     FileDialogRequest request;
     request.title = "Open";
     request.start_folder = library_start_folder();
@@ -58,7 +62,6 @@ void load_library_command(MainMenuState& menu) {
     method_data.library_loaded = 1;
     copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     write_file_setting("filePath", method_data.library_ini_path);
-    menu.after_library_loaded(*chosen);
 }
 
 bool edit_library_command() {
@@ -80,10 +83,10 @@ bool choose_printer_command() {
 
 void set_delimited_reports(MainMenuState& menu, bool on) {
     main_flags.DelimitedReports = on ? 1 : 0;
-    menu.item(MenuItem::Delimited1).checked = on;
+    follow_method_data(menu);
 }
 
 void set_forms_layout(MainMenuState& menu, bool on) {
-    menu.item(MenuItem::Semic1).checked = on;
     main_flags.TrqFormsFormat = on ? 1 : 0;
+    follow_method_data(menu);
 }

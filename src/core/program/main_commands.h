@@ -18,7 +18,7 @@ void start_main_form(MainMenuState& menu);
 bool choose_printer_command();
 
 // Settings > Delimited reports and Settings > Forms layout (the processing window has both
-// items too): the menu item shows the choice, and the report flag follows it.
+// items too): the report flag takes the choice, and the menu item shows it.
 void set_delimited_reports(MainMenuState& menu, bool on);
 void set_forms_layout(MainMenuState& menu, bool on);
 

@@ -18,14 +18,13 @@
 #include "methoddata/change_variable_form.h"
 #include "methoddata/edit_lib_form.h"
 #include "methoddata/edit_mdl_form.h"
+#include "methoddata/menu_follows.h"
 #include "program/main_commands.h"
 #include "methoddata/surr_form.h"
 #include "methoddata/surrogate_commands.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
-#include "methoddata/calibration_data.h"
 #include "platform/command_guard.h"
-#include "platform/text_util.h"
 #include "platform/ui_services.h"
 #include "processing/process_files.h"
 #include "processing/sample_list.h"
@@ -106,6 +105,7 @@ void Tmain_form::connect_command(MenuItem item, void (Tmain_form::*handler)()) {
 }
 
 void Tmain_form::show_menu_state() {
+    follow_method_data(menu_state);
     for (int i = 0; i < kMenuItemCount; ++i) {
         const MenuItemState& s = menu_state.item(static_cast<MenuItem>(i));
         QAction* a = actions_[i];
@@ -126,10 +126,7 @@ void Tmain_form::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // A task window (the internal-standard editor, say) may have changed the groupings or
     // saved the file in use under a new name.
-    run_command([this] {
-        follow_groupings_in_memory(menu_state);
-        menu_state.follow_files_in_use(folder_settings.slot[kLibraryTextFileSlot], method_data.surrogate_file_path);
-    });
+    run_command([this] { follow_groupings_in_memory(menu_state); });
     show_menu_state();
 }
 
@@ -177,10 +174,7 @@ void Tmain_form::Exit1Click() { QApplication::quit(); }
 
 // Calibration menu.
 
-void Tmain_form::Calibrate1Click() {
-    follow_groupings_in_memory(menu_state);
-    menu_state.on_calibration_menu_opened(method_data.library_loaded != 0, method_data.surrogate_file_loaded != 0);
-}
+void Tmain_form::Calibrate1Click() { follow_groupings_in_memory(menu_state); }
 
 void Tmain_form::RunCalibrationClick() {
     BringToFrontByCaption("Internal Standard File");
@@ -215,7 +209,6 @@ void Tmain_form::CheckCalibrationClick() {
 
 void Tmain_form::Processsamplefiles1Click() {
     start_sample_processing(process_files_data);
-    process_files->Edit_samp_calfile->setText(QString::fromStdString(to_upper(calibration_data.calibration_file_name)));
     process_files->show_from(this);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: the hub of the program. It has only its menu; its commands load the
 // method data, open the task windows and switch menu items on and off as the data comes
-// in. The menu's state lives in `menu_state`; a handler changes it and the window shows
-// it again after every command.
+// in. The menu's state lives in `menu_state`; it follows the data in memory, and the
+// window shows it again after every command.
 #include <QMainWindow>
 #include <array>
 
@@ -17,7 +17,8 @@ public:
     Tmain_form();
 
     MainMenuState menu_state;
-    // Shows menu_state on the menu (after every command, and for other windows that change it).
+    // Brings menu_state up to the data in memory and shows it on the menu (after every
+    // command, and for other windows that change that data).
     void show_menu_state();
     QAction* action(MenuItem item) const { return actions_[static_cast<int>(item)]; }
 

@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
-#include "menu/main_menu.h"
 #include "calibration/calibration_report.h"
 #include "calibration/calibration_review.h"
 #include "methoddata/tables.h"
@@ -334,10 +333,7 @@ void Trevu_calib_form::Button1Click() { ui().choose_printer(); }
 void Trevu_calib_form::Button_save_asClick() {
     if (!save_reviewed_calibration()) return;
     // From here on the calibration in use is the new file; the main menu names it.
-    if (MainMenuState* menu = main_menu_state()) {
-        menu->after_calibration_renamed(calibration_data.calibration_file_name);
-        show_main_menu_state();
-    }
+    show_main_menu_state();
     return_to_main_window();
 }
 

@@ -16,6 +16,7 @@
 #include <QShowEvent>
 
 #include "app/main_window.h"
+#include "methoddata/calibration_data.h"
 #include "program/main_commands.h"
 #include "menu/main_menu.h"
 #include "methoddata/tables.h"
@@ -23,6 +24,7 @@
 #include "platform/controls.h"
 #include "platform/number_text.h"
 #include "platform/steady_layout.h"
+#include "platform/text_util.h"
 #include "platform/ui_services.h"
 #include "processing/calc_limits.h"
 #include "processing/calib_limits.h"
@@ -175,6 +177,8 @@ void Tprocess_files::showEvent(QShowEvent* event) {
 }
 
 void Tprocess_files::FormShow() {
+    // The calibration the samples are processed against, named as the calibration holds it.
+    Edit_samp_calfile->setText(q(to_upper(calibration_data.calibration_file_name)));
     show_sample_list();
     if (sample_info_index >= 1 && sample_info_index <= DirListBox->count())
         DirListBox->setCurrentRow(sample_info_index - 1);

@@ -14,8 +14,6 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
-#include "program/main_commands.h"
-#include "menu/main_menu.h"
 #include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
 #include "methoddata/tables.h"
@@ -234,10 +232,7 @@ void Tprocess_input::show_layout(EntryMode mode) {
     Label7->setText(q(agency_id_label()));
     Button1->setText(q(smooth_first_pass_caption()));
     // The forms layout may have been switched off: the main window's item follows.
-    if (MainMenuState* menu = main_menu_state()) {
-        set_forms_layout(*menu, main_flags.TrqFormsFormat == 1);
-        show_main_menu_state();
-    }
+    show_main_menu_state();
 }
 
 void Tprocess_input::open_for_sample(int slot, QWidget* processing_window) {

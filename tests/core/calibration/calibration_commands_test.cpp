@@ -5,6 +5,7 @@
 #include "../methoddata/main_window_start.h"
 #include "calibration/calibration_file.h"
 #include "methoddata/calibration_tables.h"
+#include "methoddata/menu_follows.h"
 #include "program/main_commands.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
@@ -22,7 +23,11 @@ class CalibrationCommandsTest : public ::testing::Test {
         construct_method_data();
         construct_calibration_tables();
         start_main_window_in(menu, folder.path());
-        menu.after_library_loaded("/lib/demo.txt");
+        // A library loaded before.
+        method_data.library_loaded = 1;
+        main_flags.CalibrationFromFile = 0;
+        folder_settings.slot[kLibraryTextFileSlot] = "/lib/demo.txt";
+        follow_method_data(menu);
     }
 
     ScriptedUi ui;
