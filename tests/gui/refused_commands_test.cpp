@@ -93,27 +93,13 @@ struct Row {
 
 void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
-class RefusedCommand : public WindowsTest, public ::testing::WithParamInterface<Row> {
+class RefusedCommand : public TaskWindowsTest, public ::testing::WithParamInterface<Row> {
 public:
-    using WindowsTest::control;
-    using WindowsTest::item;
-    using WindowsTest::ui;
-
     void SetUp() override {
-        setenv("HOME", home.path().c_str(), 1);
-        WindowsTest::SetUp();
-        construct_calibration_tables();
-        construct_process_files_data();
-        (void)QTest::qWaitForWindowExposed(main_form, 1000);
-        for (const char* name : {"demo_library.txt", "demo_internal_standards.ini", "demo_calibration.cal"})
-            fs::copy_file(example_file(name), home.file(name));
+        TaskWindowsTest::SetUp();
         fs::copy(example_file("runs"), fs::path(home.path()) / "runs");
         home.write("bad.txt", "not a file this program writes\n\x01\x02\n");
         ui.allow_any_message = true;  // refusals say why; what they say is tested elsewhere
-    }
-    void TearDown() override {
-        WindowsTest::TearDown();
-        unsetenv("HOME");
     }
 
     WholeState take() const {
@@ -144,31 +130,6 @@ public:
             if (!before.files.count(path)) ADD_FAILURE() << "new file: " << path;
     }
 
-    static QWidget* window(const char* name) {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == name) return w;
-        ADD_FAILURE() << "no window " << name;
-        return nullptr;
-    }
-    void click(const char* window_name, const char* button) {
-        auto* b = control<QAbstractButton>(window(window_name), button);
-        ASSERT_TRUE(b && b->isVisible()) << button;
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    void open(const char* menu_item, std::optional<std::string> path) {
-        ui.open_returns(std::move(path));
-        item(menu_item)->trigger();
-    }
-    void load_library() { open("OpenLibraryMenu", home.file("demo_library.txt")); }
-    void load_calibration() {
-        load_library();
-        open("OpenSurrogateFile1", home.file("demo_internal_standards.ini"));
-        open("OpenCalibrationFile1", home.file("demo_calibration.cal"));
-    }
-    void open_processing() {
-        load_calibration();
-        item("Processsamplefiles1")->trigger();
-    }
     void add_file(const std::string& path) {
         ui.open_returns(path);
         click("process_files", "add_samp_file");
@@ -178,15 +139,6 @@ public:
         add_file(home.file("runs/SAMPLE1.TXT"));
         type_in(window("process_input"), "Edit_size", "1");
         click("process_input", "Enter");
-    }
-    static void type_in(QWidget* w, const char* edit, const char* text) {
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-        auto* e = w->findChild<QLineEdit*>(edit);
-        ASSERT_NE(e, nullptr) << edit;
-        e->setFocus();
-        e->clear();
-        QTest::keyClicks(e, text);
     }
     // Leaves a task window by its Exit, or by its close box, answering No.
     void leave(const char* window_name, const char* exit, bool by_close_box, bool asks) {
@@ -200,8 +152,6 @@ public:
         type_in(window("EditLib_Form"), "Edit_bp", "110");
         leave("EditLib_Form", "exit", by_close_box, false);
     }
-
-    TempFolder home;
 };
 
 TEST_P(RefusedCommand, ChangesNothing) {
