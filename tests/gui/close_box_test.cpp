@@ -50,58 +50,8 @@ struct Left {
     std::string library_tables;  // the working and the saved library as left
 };
 
-class CloseBoxTest : public WindowsTest, public ::testing::WithParamInterface<Road> {
+class CloseBoxTest : public TaskWindowsTest, public ::testing::WithParamInterface<Road> {
 public:
-    using WindowsTest::control;
-    using WindowsTest::item;
-    using WindowsTest::ui;
-
-    void SetUp() override {
-        setenv("HOME", home.path().c_str(), 1);
-        WindowsTest::SetUp();
-        construct_calibration_tables();
-        construct_process_files_data();
-        // On a desktop the window manager places the main window first. (The wait is only
-        // for it: offscreen there is nothing to wait for.)
-        (void)QTest::qWaitForWindowExposed(main_form, 1000);
-        // Copies: the internal-standard editor's Exit leaves a "$$$" copy beside its file.
-        for (const char* name : {"demo_library.txt", "demo_internal_standards.ini"})
-            if (!fs::exists(home.file(name))) fs::copy_file(example_file(name), home.file(name));
-    }
-    void TearDown() override {
-        WindowsTest::TearDown();
-        unsetenv("HOME");
-    }
-
-    static QWidget* window(const char* name) {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == name) return w;
-        ADD_FAILURE() << "no window " << name;
-        return nullptr;
-    }
-    void click(const char* window_name, const char* button) {
-        auto* b = control<QAbstractButton>(window(window_name), button);
-        ASSERT_TRUE(b && b->isVisible()) << button;
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    void load_library() {
-        ui.open_returns(home.file("demo_library.txt"));
-        item("OpenLibraryMenu")->trigger();
-    }
-    void load_internal_standards() {
-        load_library();
-        ui.open_returns(home.file("demo_internal_standards.ini"));
-        item("OpenSurrogateFile1")->trigger();
-    }
-    void load_calibration() {
-        load_internal_standards();
-        ui.open_returns(example_file("demo_calibration.cal"));
-        item("OpenCalibrationFile1")->trigger();
-    }
-    void open_processing() {
-        load_calibration();
-        item("Processsamplefiles1")->trigger();
-    }
     void open_check() {
         load_calibration();
         if (!fs::exists(home.file("CCV.TXT"))) fs::copy_file(example_file("runs/CCV.TXT"), home.file("CCV.TXT"));
@@ -145,8 +95,6 @@ public:
         left.opener_after = task->opener()->geometry();
         return left;
     }
-
-    TempFolder home;
 };
 
 TEST_P(CloseBoxTest, LeavesAsExitDoesAndTheOpenerShowsWhereItWas) {
@@ -157,17 +105,6 @@ TEST_P(CloseBoxTest, LeavesAsExitDoesAndTheOpenerShowsWhereItWas) {
     EXPECT_EQ(by_close_box.library_tables, by_exit.library_tables);
     EXPECT_EQ(by_exit.opener_after, by_exit.opener_before);
     EXPECT_EQ(by_close_box.opener_after, by_close_box.opener_before);
-}
-
-// The analyst types into the window in front: leaving the box is then a focus change.
-void type_in(QWidget* window, const char* edit, const char* text) {
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    auto* e = window->findChild<QLineEdit*>(edit);
-    ASSERT_NE(e, nullptr) << edit;
-    e->setFocus();
-    e->clear();
-    QTest::keyClicks(e, text);
 }
 
 // A limit typed into the grid, its cell still being edited.
@@ -191,21 +128,21 @@ const Road roads[] = {
      [](CloseBoxTest& t) {
          t.load_library();
          t.item("UpdateLibrary1")->trigger();
-         type_in(CloseBoxTest::window("EditLib_Form"), "Edit_bp", "99");
+         CloseBoxTest::type_in(CloseBoxTest::window("EditLib_Form"), "Edit_bp", "99");
      },
      "exit", {Answer::No}},
     {"EditLib_Form",  // Cancel: stay with the edit
      [](CloseBoxTest& t) {
          t.load_library();
          t.item("UpdateLibrary1")->trigger();
-         type_in(CloseBoxTest::window("EditLib_Form"), "Edit_bp", "99");
+         CloseBoxTest::type_in(CloseBoxTest::window("EditLib_Form"), "Edit_bp", "99");
      },
      "exit", {Answer::Cancel}},
     {"EditLib_Form",  // Yes: saved under the name given
      [](CloseBoxTest& t) {
          t.load_library();
          t.item("UpdateLibrary1")->trigger();
-         type_in(CloseBoxTest::window("EditLib_Form"), "Edit_bp", "99");
+         CloseBoxTest::type_in(CloseBoxTest::window("EditLib_Form"), "Edit_bp", "99");
          fs::remove(t.home.file("SAVED.TXT"));
          t.ui.save_returns(t.home.file("SAVED.TXT"));
      },
@@ -214,22 +151,22 @@ const Road roads[] = {
     {"EditLib_Form",  // a compound typed, not entered
      [](CloseBoxTest& t) {
          t.item("CreateNewLibrary1")->trigger();
-         type_in(CloseBoxTest::window("EditLib_Form"), "Edit_CmpndName", "Toluene");
-         type_in(CloseBoxTest::window("EditLib_Form"), "Edit_bp", "110");
+         CloseBoxTest::type_in(CloseBoxTest::window("EditLib_Form"), "Edit_CmpndName", "Toluene");
+         CloseBoxTest::type_in(CloseBoxTest::window("EditLib_Form"), "Edit_bp", "110");
      },
      "exit", {}},
     {"Edit_mdl_form",
      [](CloseBoxTest& t) {
          t.load_library();
          t.item("CreateEditMDLFile2")->trigger();
-         type_in(CloseBoxTest::window("Edit_mdl_form"), "Edit_mdl_form_sampsize", "10");
+         CloseBoxTest::type_in(CloseBoxTest::window("Edit_mdl_form"), "Edit_mdl_form_sampsize", "10");
      },
      "Button_exit", {Answer::No}},
     {"Edit_mdl_form",
      [](CloseBoxTest& t) {
          t.load_library();
          t.item("CreateEditMDLFile2")->trigger();
-         type_in(CloseBoxTest::window("Edit_mdl_form"), "Edit_matrix", "soil");
+         CloseBoxTest::type_in(CloseBoxTest::window("Edit_mdl_form"), "Edit_matrix", "soil");
      },
      "Button_exit", {Answer::No}},
     {"Edit_mdl_form",  // Yes: stay to save

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -16,12 +17,16 @@
 #include "methoddata/calibration_tables.h"
 #include "methoddata/library_editor.h"
 #include "methoddata/library_text_file.h"
+#include "methoddata/surrogate_editor.h"
 #include "methoddata/method_data.h"
 #include "methoddata/model_work_tables.h"
 #include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
 #include "methoddata/tables.h"
+#include "platform/paths.h"
 #include "platform/task_window.h"
+#include "platform/text_util.h"
+#include "processing/group_limits.h"
 #include "processing/process_input.h"
 #include "windows_fixture.h"
 
@@ -29,22 +34,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The state not yet grouped into a value: the loose globals, copied as they are. Left out:
-// folder_settings (an open dialog remembers its folder even when cancelled) and main_flags
-// (the windows' mode flags, set as a window opens).
+// The state not yet grouped into a value: the loose globals, copied as they are.
 struct LooseGlobals {
     int current_record, continuing_check_active, check_standard_mode, sample_count, sample_info_index,
         request_type, current_surrogate_record, grouping_error, saved_compound_count;
     u8 check_started, variables_changed, names_edited;
     std::string data_root_folder, check_ini_path, check_data_file, lmt_file_path, check_level_name;
     LmtHeader lmt_header;
+    PathSettings folder_settings;
+    MainFormFlags main_flags;
+    CalcLimitsData calc_limits_data;
 
     static LooseGlobals take() {
         return {::current_record, ::continuing_check_active, ::check_standard_mode,
                 ::sample_count, ::sample_info_index, ::request_type, ::current_surrogate_record,
                 ::grouping_error, ::saved_compound_count, ::check_started, ::variables_changed,
                 ::names_edited, ::data_root_folder, ::check_ini_path, ::check_data_file,
-                ::lmt_file_path, ::check_level_name, ::lmt_header};
+                ::lmt_file_path, ::check_level_name, ::lmt_header, ::folder_settings,
+                ::main_flags, ::calc_limits_data};
     }
     bool operator==(const LooseGlobals&) const = default;
 
@@ -59,7 +66,16 @@ struct LooseGlobals {
         M5847_NOTE(saved_compound_count); M5847_NOTE(check_started); M5847_NOTE(variables_changed);
         M5847_NOTE(names_edited); M5847_NOTE(data_root_folder); M5847_NOTE(check_ini_path);
         M5847_NOTE(check_data_file); M5847_NOTE(lmt_file_path); M5847_NOTE(check_level_name);
-        M5847_NOTE(lmt_header);
+        M5847_NOTE(lmt_header); M5847_NOTE(calc_limits_data);
+        for (size_t k = 0; k < folder_settings.slot.size(); ++k)
+            if (folder_settings.slot[k] != o.folder_settings.slot[k])
+                d += " folder_settings.slot[" + std::to_string(k) + "] (" + o.folder_settings.slot[k] + " -> " +
+                     folder_settings.slot[k] + ")";
+        M5847_NOTE(main_flags.DelimitedReports); M5847_NOTE(main_flags.TrqFormsFormat);
+        M5847_NOTE(main_flags.BatchReport); M5847_NOTE(main_flags.PrinterSelected);
+        M5847_NOTE(main_flags.CalibrationEditMode); M5847_NOTE(main_flags.ReviewSaveAs);
+        M5847_NOTE(main_flags.NewLibraryMode); M5847_NOTE(main_flags.CheckCalibrationMode);
+        M5847_NOTE(main_flags.CalibrationFromFile);
 #undef M5847_NOTE
         return d;
     }
@@ -89,31 +105,27 @@ struct Row {
     void (*before)(RefusedCommand&);   // brings the program to where the command is given
     void (*command)(RefusedCommand&);  // the command, refused or cancelled
     bool list_cleared_by_design = false;  // a failed run clears the sample list, nothing else
+    // The internal-standard editor's Exit leaves a "$$$" copy of the file beside it, asked or not.
+    bool backup_copy_by_design = false;
+    // A known fault, left for a mend of its own because the mend changes results files: the
+    // library Open works out its start folder (folder_settings.slot[kLibraryStartFolderSlot])
+    // from filePath before the dialog, cancelled or not, and every results file written
+    // later names it (method/path).
+    bool start_folder_moves = false;
 };
 
 void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
-class RefusedCommand : public WindowsTest, public ::testing::WithParamInterface<Row> {
+class RefusedCommand : public TaskWindowsTest, public ::testing::WithParamInterface<Row> {
 public:
-    using WindowsTest::control;
-    using WindowsTest::item;
-    using WindowsTest::ui;
-
     void SetUp() override {
-        setenv("HOME", home.path().c_str(), 1);
-        WindowsTest::SetUp();
-        construct_calibration_tables();
-        construct_process_files_data();
-        (void)QTest::qWaitForWindowExposed(main_form, 1000);
-        for (const char* name : {"demo_library.txt", "demo_internal_standards.ini", "demo_calibration.cal"})
-            fs::copy_file(example_file(name), home.file(name));
+        TaskWindowsTest::SetUp();
         fs::copy(example_file("runs"), fs::path(home.path()) / "runs");
         home.write("bad.txt", "not a file this program writes\n\x01\x02\n");
+        // The same, in a folder of its own: a refused file must not become a remembered folder.
+        fs::create_directory(home.file("elsewhere"));
+        fs::copy_file(home.file("bad.txt"), home.file("elsewhere/bad.txt"));
         ui.allow_any_message = true;  // refusals say why; what they say is tested elsewhere
-    }
-    void TearDown() override {
-        WindowsTest::TearDown();
-        unsetenv("HOME");
     }
 
     WholeState take() const {
@@ -125,7 +137,8 @@ public:
         return s;
     }
     // Every value equal, each named when it differs.
-    static void expect_same(const WholeState& before, const WholeState& after, bool list_cleared) {
+    static void expect_same(const WholeState& before, const WholeState& after, const Row& row) {
+        const bool list_cleared = row.list_cleared_by_design;
         EXPECT_TRUE(after.method_data == before.method_data) << "method_data differs";
         EXPECT_TRUE(after.calibration_data == before.calibration_data) << "calibration_data differs";
         EXPECT_TRUE(after.model_work_tables == before.model_work_tables) << "model_work_tables differs";
@@ -134,41 +147,30 @@ public:
         }
         LooseGlobals loose = after.loose;
         if (list_cleared) loose.sample_count = before.loose.sample_count;
+        // Every Open reads the remembered folders again from the settings file, which holds
+        // them upper-cased, while a load keeps the folder in memory as chosen: the same folder
+        // (the resolver is case-blind), spelled as the file spells it. (A known fault too: the
+        // library's filePath goes into results files as spelled in memory.)
+        for (size_t k = 0; k < loose.folder_settings.slot.size(); ++k)
+            if ((k == kLibraryStartFolderSlot && row.start_folder_moves) ||
+                to_upper(loose.folder_settings.slot[k]) == to_upper(before.loose.folder_settings.slot[k]))
+                loose.folder_settings.slot[k] = before.loose.folder_settings.slot[k];
         EXPECT_TRUE(loose == before.loose) << "loose globals differ:" << loose.differences(before.loose);
         for (const auto& [path, bytes] : before.files) {
             auto it = after.files.find(path);
             if (it == after.files.end()) ADD_FAILURE() << "removed: " << path;
             else if (it->second != bytes) ADD_FAILURE() << "written: " << path;
         }
-        for (const auto& [path, bytes] : after.files)
-            if (!before.files.count(path)) ADD_FAILURE() << "new file: " << path;
+        for (const auto& [path, bytes] : after.files) {
+            if (before.files.count(path)) continue;
+            const std::string backup_of = surrogate_backup_path(::method_data.surrogate_file_path);
+            if (row.backup_copy_by_design && to_upper(path) == to_upper(backup_of) &&
+                bytes == file_bytes(resolve_path(::method_data.surrogate_file_path)))
+                continue;
+            ADD_FAILURE() << "new file: " << path;
+        }
     }
 
-    static QWidget* window(const char* name) {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == name) return w;
-        ADD_FAILURE() << "no window " << name;
-        return nullptr;
-    }
-    void click(const char* window_name, const char* button) {
-        auto* b = control<QAbstractButton>(window(window_name), button);
-        ASSERT_TRUE(b && b->isVisible()) << button;
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    void open(const char* menu_item, std::optional<std::string> path) {
-        ui.open_returns(std::move(path));
-        item(menu_item)->trigger();
-    }
-    void load_library() { open("OpenLibraryMenu", home.file("demo_library.txt")); }
-    void load_calibration() {
-        load_library();
-        open("OpenSurrogateFile1", home.file("demo_internal_standards.ini"));
-        open("OpenCalibrationFile1", home.file("demo_calibration.cal"));
-    }
-    void open_processing() {
-        load_calibration();
-        item("Processsamplefiles1")->trigger();
-    }
     void add_file(const std::string& path) {
         ui.open_returns(path);
         click("process_files", "add_samp_file");
@@ -178,15 +180,6 @@ public:
         add_file(home.file("runs/SAMPLE1.TXT"));
         type_in(window("process_input"), "Edit_size", "1");
         click("process_input", "Enter");
-    }
-    static void type_in(QWidget* w, const char* edit, const char* text) {
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-        auto* e = w->findChild<QLineEdit*>(edit);
-        ASSERT_NE(e, nullptr) << edit;
-        e->setFocus();
-        e->clear();
-        QTest::keyClicks(e, text);
     }
     // Leaves a task window by its Exit, or by its close box, answering No.
     void leave(const char* window_name, const char* exit, bool by_close_box, bool asks) {
@@ -200,8 +193,50 @@ public:
         type_in(window("EditLib_Form"), "Edit_bp", "110");
         leave("EditLib_Form", "exit", by_close_box, false);
     }
-
-    TempFolder home;
+    // The editors in browse mode, opened as a session starts (each takes its saved copy
+    // then), something changed in each, and left answering No.
+    void open_library_editor() {
+        load_library();
+        item("UpdateLibrary1")->trigger();
+    }
+    void library_editor_no(bool by_close_box) {
+        type_in(window("EditLib_Form"), "Edit_bp", "99");
+        leave("EditLib_Form", "exit", by_close_box, true);
+    }
+    void open_internal_standard_editor() {
+        load_internal_standards();
+        item("EditSurrogatesFile")->trigger();
+    }
+    void internal_standard_editor_no(bool by_close_box) {
+        auto* list = control<QListWidget>(window("surr_Form"), "ListBox_checked");
+        ASSERT_NE(list, nullptr);
+        const int row = method_data.surrogates[0].checked_surrogate == 1 ? 1 : 0;  // the other grouping
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        leave("surr_Form", "exit", by_close_box, true);
+    }
+    void open_reporting_limit_editor() {
+        load_library();
+        item("CreateEditMDLFile2")->trigger();
+    }
+    void reporting_limit_editor_no(bool by_close_box) {
+        type_in(window("Edit_mdl_form"), "Edit_mdl_form_sampsize", "10");
+        leave("Edit_mdl_form", "Button_exit", by_close_box, true);
+    }
+    // The group limits window, its entries applied: the limits in force are the ones shown.
+    void open_group_limits() {
+        open_processing();
+        control<QAction>(window("process_files"), "GroupSolutionLimits1")->trigger();
+        click("calc_limits", "Apply");
+    }
+    void group_limits_item(const char* name) { control<QAction>(window("calc_limits"), name)->trigger(); }
+    // Sample Information for a second sample, its limits to come from a reporting-limit file.
+    void open_sample_information_for_sample2() {
+        list_sample1();
+        add_file(home.file("runs/SAMPLE2.TXT"));
+        control<QRadioButton>(window("process_input"), "RadioGroup_mdlItem0")->click();
+    }
+    // A file in a folder that is not there: no file can be written under that name.
+    std::string unwritable(const char* name) const { return home.file(std::string("no such folder/") + name); }
 };
 
 TEST_P(RefusedCommand, ChangesNothing) {
@@ -209,16 +244,16 @@ TEST_P(RefusedCommand, ChangesNothing) {
     row.before(*this);
     const WholeState before = take();
     row.command(*this);
-    expect_same(before, take(), row.list_cleared_by_design);
+    expect_same(before, take(), row);
 }
 
 const Row rows[] = {
     {"LoadLibrary_BadFile", [](RefusedCommand& t) { t.load_calibration(); },
-     [](RefusedCommand& t) { t.open("OpenLibraryMenu", t.home.file("bad.txt")); }},
+     [](RefusedCommand& t) { t.open("OpenLibraryMenu", t.home.file("elsewhere/bad.txt")); }, false, false, true},
     {"LoadLibrary_Cancelled", [](RefusedCommand& t) { t.load_calibration(); },
-     [](RefusedCommand& t) { t.open("OpenLibraryMenu", std::nullopt); }},
+     [](RefusedCommand& t) { t.open("OpenLibraryMenu", std::nullopt); }, false, false, true},
     {"OpenCalibrationFile_BadFile", [](RefusedCommand& t) { t.load_calibration(); },
-     [](RefusedCommand& t) { t.open("OpenCalibrationFile1", t.home.file("bad.txt")); }},
+     [](RefusedCommand& t) { t.open("OpenCalibrationFile1", t.home.file("elsewhere/bad.txt")); }},
     {"OpenCalibrationFile_Cancelled", [](RefusedCommand& t) { t.load_calibration(); },
      [](RefusedCommand& t) { t.open("OpenCalibrationFile1", std::nullopt); }},
     {"LibraryEditorCreate_Exit", [](RefusedCommand& t) { t.load_calibration(); },
@@ -247,6 +282,78 @@ const Row rows[] = {
          RefusedCommand::type_in(RefusedCommand::window("process_input"), "Edit_size", "1,5");
          t.click("process_input", "Enter");
      }},
+    {"LoadInternalStandardFile_BadFile", [](RefusedCommand& t) { t.load_internal_standards(); },
+     [](RefusedCommand& t) { t.open("OpenSurrogateFile1", t.home.file("elsewhere/bad.txt")); }},
+    {"LoadInternalStandardFile_Cancelled", [](RefusedCommand& t) { t.load_internal_standards(); },
+     [](RefusedCommand& t) { t.open("OpenSurrogateFile1", std::nullopt); }},
+    {"LibraryEditor_ExitNo", [](RefusedCommand& t) { t.open_library_editor(); },
+     [](RefusedCommand& t) { t.library_editor_no(false); }},
+    {"LibraryEditor_CloseBoxNo", [](RefusedCommand& t) { t.open_library_editor(); },
+     [](RefusedCommand& t) { t.library_editor_no(true); }},
+    {"InternalStandardEditor_ExitNo", [](RefusedCommand& t) { t.open_internal_standard_editor(); },
+     [](RefusedCommand& t) { t.internal_standard_editor_no(false); }, false, true},
+    {"InternalStandardEditor_CloseBoxNo", [](RefusedCommand& t) { t.open_internal_standard_editor(); },
+     [](RefusedCommand& t) { t.internal_standard_editor_no(true); }, false, true},
+    {"ReportingLimitEditor_ExitNo", [](RefusedCommand& t) { t.open_reporting_limit_editor(); },
+     [](RefusedCommand& t) { t.reporting_limit_editor_no(false); }},
+    {"ReportingLimitEditor_CloseBoxNo", [](RefusedCommand& t) { t.open_reporting_limit_editor(); },
+     [](RefusedCommand& t) { t.reporting_limit_editor_no(true); }},
+    {"CalibrationNew_Cancelled", [](RefusedCommand& t) { t.load_internal_standards(); },
+     [](RefusedCommand& t) {
+         emit t.item("Calibrate1")->menu()->aboutToShow();
+         t.ui.answer(Answer::Cancel);
+         t.item("RunCalibration")->trigger();
+     }},
+    {"GroupLimitsLoadFile_BadFile", [](RefusedCommand& t) { t.open_group_limits(); },
+     [](RefusedCommand& t) {
+         t.ui.open_returns(t.home.file("elsewhere/bad.txt"));
+         t.group_limits_item("LoadFile1");
+     }},
+    {"GroupLimitsLoadFile_Cancelled", [](RefusedCommand& t) { t.open_group_limits(); },
+     [](RefusedCommand& t) {
+         t.ui.open_returns(std::nullopt);
+         t.group_limits_item("LoadFile1");
+     }},
+    {"GroupLimitsSaveFile_Failed", [](RefusedCommand& t) { t.open_group_limits(); },
+     [](RefusedCommand& t) {
+         t.ui.save_returns(t.unwritable("LIMITS.TXT"));
+         t.group_limits_item("SaveFile1");
+     }},
+    {"ReportingLimitEditorImport_BadFile", [](RefusedCommand& t) { t.open_reporting_limit_editor(); },
+     [](RefusedCommand& t) {
+         t.ui.open_returns(t.home.file("elsewhere/bad.txt"));
+         t.click("Edit_mdl_form", "Button_open_mdl_file");
+     }},
+    {"ReportingLimitEditorImport_Cancelled", [](RefusedCommand& t) { t.open_reporting_limit_editor(); },
+     [](RefusedCommand& t) {
+         t.ui.open_returns(std::nullopt);
+         t.click("Edit_mdl_form", "Button_open_mdl_file");
+     }},
+    {"SampleInformationBrowse_BadFile", [](RefusedCommand& t) { t.open_sample_information_for_sample2(); },
+     [](RefusedCommand& t) {
+         t.ui.open_returns(t.home.file("elsewhere/bad.txt"));
+         t.click("process_input", "Button_mdl_Browse");
+     }},
+    {"SampleInformationBrowse_Cancelled", [](RefusedCommand& t) { t.open_sample_information_for_sample2(); },
+     [](RefusedCommand& t) {
+         t.ui.open_returns(std::nullopt);
+         t.click("process_input", "Button_mdl_Browse");
+     }},
+    {"ReviewSaveAs_Failed",
+     [](RefusedCommand& t) {
+         t.load_calibration();
+         t.item("Review1")->trigger();
+     },
+     [](RefusedCommand& t) {
+         t.ui.save_returns(t.unwritable("NEW.CAL"));
+         t.click("revu_calib_form", "Button_save_as");
+     }},
+    {"CheckCalibration_BadFile", [](RefusedCommand& t) { t.load_calibration(); },
+     [](RefusedCommand& t) { t.open("CheckCalibration", t.home.file("elsewhere/bad.txt")); }},
+    {"CheckCalibration_Cancelled", [](RefusedCommand& t) { t.load_calibration(); },
+     [](RefusedCommand& t) { t.open("CheckCalibration", std::nullopt); }},
+    {"Process_NoSampleListed", [](RefusedCommand& t) { t.open_processing(); },
+     [](RefusedCommand& t) { t.click("process_files", "process_samp"); }},
 };
 
 std::string row_name(const ::testing::TestParamInfo<Row>& info) { return info.param.name; }

@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QLabel>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "app/main_form.h"
 #include "app/windows.h"
@@ -49,4 +51,43 @@ protected:
 
     TempFolder install;
     ScriptedUi ui;
+};
+
+// The windows with a home folder (the data root) holding copies of the demo files, and the
+// roads through the main menu that the window tests share: the demo library, its internal
+// standards and its calibration loaded from there.
+class TaskWindowsTest : public WindowsTest {
+public:
+    using WindowsTest::control;
+    using WindowsTest::item;
+    using WindowsTest::ui;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // A shown top-level window by its name; fails the test when there is none.
+    static QWidget* window(const char* name);
+    void click(const char* window_name, const char* button);
+    // The analyst types into the window in front: leaving the box is then a focus change.
+    static void type_in(QWidget* window, const char* edit, const char* text);
+
+    void open(const char* menu_item, std::optional<std::string> path) {
+        ui.open_returns(std::move(path));
+        item(menu_item)->trigger();
+    }
+    void load_library() { open("OpenLibraryMenu", home.file("demo_library.txt")); }
+    void load_internal_standards() {
+        load_library();
+        open("OpenSurrogateFile1", home.file("demo_internal_standards.ini"));
+    }
+    void load_calibration() {
+        load_internal_standards();
+        open("OpenCalibrationFile1", home.file("demo_calibration.cal"));
+    }
+    void open_processing() {
+        load_calibration();
+        item("Processsamplefiles1")->trigger();
+    }
+
+    TempFolder home;
 };

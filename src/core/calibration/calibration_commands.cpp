@@ -66,7 +66,6 @@ bool load_calibration_command(MainMenuState& menu) {
     main_flags.CheckCalibrationMode = 0;
     main_flags.ReviewSaveAs = 0;
     method_data.surrogate_file_selected = 1;
-    folder_settings.slot[kCalibrationPathSlot] = folder_of(*chosen);
     reset_calibration_review();
     int standards = 0;
     if (!load_calibration(*chosen, standards)) {
@@ -75,6 +74,9 @@ bool load_calibration_command(MainMenuState& menu) {
         return false;
     }
     copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
+    // Only a file that was read is remembered: the next Open, and the standards' dialog of a
+    // new calibration, start in its folder.
+    folder_settings.slot[kCalibrationPathSlot] = folder_of(*chosen);
     calibration_data.calibration_loaded = 1;
     main_flags.CalibrationFromFile = 1;
     calibration_data.calibration_file_name = *chosen;

@@ -223,13 +223,14 @@ bool save_reviewed_calibration() {
                      "Internal Standard Level");
         return false;
     }
-    main_flags.ReviewSaveAs = 1;
     // Refused before the analyst names a file the calibration could never be read from.
     if (refuse_unlistable_data_files(calibration_data)) return false;
     const auto path = choose_calibration_save_path();
     if (!path) return false;
-    // The calibration in memory takes the file's name only once the file is written.
+    // The calibration in memory takes the file's name only once the file is written, and
+    // the review counts as saved only then: a cancelled or failed save changes nothing.
     if (!write_calibration(*path)) return false;
+    main_flags.ReviewSaveAs = 1;
     calibration_data.calibration_file_name = *path;
     delete_standard_ini_files();
     return true;

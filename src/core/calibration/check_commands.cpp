@@ -11,15 +11,17 @@
 const std::string check_data_filter = "Check Calibration data file (*.txt)|*.txt";
 
 bool check_calibration_command() {
-    continuing_check_active = 1;
-    main_flags.CheckCalibrationMode = 1;
-    check_started = 0;
-    sample_count = 0;
     std::string chosen;
     if (!open_dialog_loop(folder_settings.slot[kDataPathSlot], chosen, check_data_filter, "*.*")) return false;
     const std::string folder = folder_of(chosen);
     const std::string results = results_ini_name(chosen, folder);
     if (!convert_quant_file(chosen, results)) return false;
+    // The check begins only with a data file read: a cancelled or refused one leaves the
+    // session's mode as it was (a calibration run after it must not count as a check).
+    continuing_check_active = 1;
+    main_flags.CheckCalibrationMode = 1;
+    check_started = 0;
+    sample_count = 0;
     folder_settings.slot[kDataPathSlot] = folder + "/";
     write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
     check_ini_path = results;

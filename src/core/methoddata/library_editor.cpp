@@ -305,6 +305,8 @@ void restore_library_snapshot(const LibrarySnapshot& s) {
     method_data.variable_mode = s.mode;
 }
 
+void end_create_library_mode() { main_flags.NewLibraryMode = 0; }
+
 void discard_library_edits() {
     copy_library_compounds(saved_compound_count, method_data.library, method_data.library_saved);
     method_data.compound_count = saved_compound_count;

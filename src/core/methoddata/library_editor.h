@@ -121,6 +121,11 @@ struct LibrarySnapshot {
 LibrarySnapshot take_library_snapshot();
 void restore_library_snapshot(const LibrarySnapshot& snapshot);
 
+// Create mode has ended (its window is left, the new library saved or not): the main
+// window's create-mode flag goes down with the window, so that no later command takes the
+// editor for one typing a new library.
+void end_create_library_mode();
+
 // Leaving the editor without saving: the library and the variable mode go back to the
 // library as loaded or last saved.
 void discard_library_edits();

@@ -15,6 +15,8 @@ struct GroupLimits {
     double intercept_lower = -100.0;
     double intercept_upper = 500.0;
     double diff_upper = 0.25;  // largest relative difference to a neighbour group's line
+
+    bool operator==(const GroupLimits&) const = default;
 };
 
 // Slots 1..6 hold BP groups 1..6, slots 8..13 RV groups 1..6; 0 and 7 are not used.
@@ -27,6 +29,8 @@ struct EntryRanges {
     float slope_max = 1.0f, slope_min = -1.0f;
     float intercept_max = 500.0f, intercept_min = -100.0f;
     float diff_max = 100.0f, diff_min = 0.0f;
+
+    bool operator==(const EntryRanges&) const = default;
 };
 
 // The limits live from start-up to the end of the program; processing reads them.
@@ -35,6 +39,8 @@ struct CalcLimitsData {
     u8 limits_valid = 0;
     u8 group_limits_on = 0;  // 1: the processing run checks every sample's lines
     EntryRanges entry_ranges;
+
+    bool operator==(const CalcLimitsData&) const = default;
 };
 extern CalcLimitsData calc_limits_data;
 

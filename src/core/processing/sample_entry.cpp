@@ -292,9 +292,9 @@ void browse_limits_file(SampleEntryBoxes& boxes) {
     request.filter = limits_file_filter;
     const std::optional<std::string> chosen = ui().open_file(request);
     if (!chosen) return;
-    process_files_data.sample_input_carry.browsed_limits_file = *chosen;
     const int r = read_reporting_limits_file(*chosen, sample_info_index);
-    if (r == 0) return;
+    if (r == 0) return;  // a file the reader refuses was not taken: nothing remembers it
+    process_files_data.sample_input_carry.browsed_limits_file = *chosen;
     folder_settings.slot[kMdlPathSlot] = folder_of(*chosen);
     SavePathSetting("mdl");
     if (r > 1) {

@@ -194,10 +194,12 @@ void TEditLib_Form::showEvent(QShowEvent* event) {
 
 // Every command of the editor runs here. Whatever it changed in the library, and however it
 // ended, the internal-standard records then take their bp, rvw and row from the library:
-// the models fit the records' values. Create mode puts the loaded library back untouched.
+// the models fit the records' values. Create mode puts the loaded library back untouched,
+// the command that leaves it included.
 void TEditLib_Form::command(const std::function<void()>& handler) {
+    const bool creating = create_mode();
     run_command(handler);
-    if (create_mode()) return;
+    if (creating) return;
     if (standards_follow_library()) show_surrogate_record(current_surrogate_record);
 }
 
@@ -549,6 +551,7 @@ void TEditLib_Form::enter_created_compound() {
 void TEditLib_Form::leave_create_mode() {
     restore_library_snapshot(before_create_);
     return_to_opener();
+    end_create_library_mode();
 }
 
 // Saving, printing, leaving.
