@@ -66,7 +66,6 @@ void set_new_compound(LibraryCompound& c) {
     c.is_internal_standard = 0;
     c.rvw = c.rvo = c.bp = c.partcoef = kNewProperty;
     c.conc.fill(kNewAmount);
-    c.conc1_copy = kNewAmount;
     c.casNumber = kNoCasNumber;
 }
 
@@ -85,7 +84,6 @@ int other_row_named(const std::string& name) {
 
 void store_amounts(LibraryCompound& c, const CompoundEntry& entry, bool internal_standard) {
     c.conc[0] = box_number(entry.amounts[0], amount_box(0));
-    c.conc1_copy = c.conc[0];
     for (int k = 1; k < kMaxLevels; ++k)
         c.conc[k] = internal_standard ? c.conc[0] : box_number(entry.amounts[k], amount_box(k));
 }

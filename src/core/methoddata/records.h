@@ -42,11 +42,10 @@ struct CompoundProperties {
     double rvw = 0.0;
     double rvo = 0.0;
     double bp = 0.0;
-    std::array<double, kMaxLevels> conc{};  // conc1..conc10: amounts of levels 1..10
-    // The base amount that a dilution-factor level multiplies, read from library_saved. A
-    // library read, a calibration read and the editor's store set it with conc1; a reset
-    // leaves it, and the read that follows a reset sets it again.
-    double conc1_copy = 0.0;
+    // conc1..conc10: amounts of levels 1..10. A dilution-factor level multiplies conc1 of
+    // library_saved, which only a read or a save sets: a calibration build writes no amount
+    // into the library.
+    std::array<double, kMaxLevels> conc{};
     double partcoef = 0.0;
     std::string casNumber;
 
@@ -183,7 +182,7 @@ ReportingLimit ReportingLimit_init();
 PrintCell PrintCell_init();
 PathSettings PathSettings_init();
 
-// Reset values (conc1_copy untouched).
+// Reset values.
 void reset_library_compound(LibraryCompound& compound);
 void reset_surrogate_record(SurrogateRecord& record);
 

@@ -38,7 +38,6 @@ TEST_F(LibraryEditor, StoringTheControlsOfAnAnalyteAndOfAnInternalStandard) {
     get_library_compound_from_form(e);
     EXPECT_EQ(method_data.library[1].cmpndType, "analyte");
     EXPECT_EQ(method_data.library[1].conc[9], 10.0);
-    EXPECT_EQ(method_data.library[1].conc1_copy, 1.0);
     EXPECT_EQ(method_data.library[1].casNumber, "71-43-2");
 
     e.internal_standard = true;  // the type list decides
@@ -206,7 +205,6 @@ TEST_F(LibraryEditor, AMovedCompoundLeavesOnlyThePositionsLimitsBehind) {
     standard.partcoef = 2.1;
     standard.casNumber = "2037-26-5";
     standard.conc.fill(25.0);
-    standard.conc1_copy = 25.0;
     standard.MDLwater = 0.5;
     standard.MDLwaste = 0.7;
     const LibraryCompound moved = standard;
