@@ -47,7 +47,6 @@ void prepare_method() {
         c.rvw = std::exp(-0.7 + 3.7 * t);
         c.is_internal_standard = row % kStandardsEvery == 2;
         for (int level = 0; level < kMaxLevels; ++level) c.conc[level] = c.is_internal_standard ? 10.0 : 1.0 + level;
-        c.conc1_copy = c.conc[0];
         method_data.library_saved[row] = c;
         if (!c.is_internal_standard) continue;
         SurrogateRecord& r = method_data.surrogates[k];

@@ -81,7 +81,6 @@ protected:
         for (int c = 0; c < 3; ++c) {
             method_data.library[c].name = names[c];
             for (int k = 0; k < kMaxLevels; ++k) method_data.library[c].conc[k] = 10.0 * (c + 1) + k;
-            method_data.library[c].conc1_copy = method_data.library[c].conc[0];
             calibration_data.raw_data_sets[1].area[c] = 1000 * (c + 1);
         }
         method_data.library[1].is_internal_standard = 1;
@@ -135,14 +134,6 @@ TEST_F(LevelLookupTest, AmountFollowsTheSlotsLabel) {
         lookup_area_conc_by_label(sets, c.name, c.slot, amount);
         EXPECT_EQ(amount, c.amount) << c.label << " " << c.name << " slot " << c.slot;
     }
-}
-
-TEST_F(LevelLookupTest, DilutionMultipliesTheBaseAmountNotAWrittenConc1) {
-    method_data.library_saved[0].conc[0] = 20.0;  // a diluted amount copied back into the snapshot
-    calibration_data.level_names[0] = "2";
-    double amount = 0.0;
-    lookup_area_conc_by_label(sets, "Benzene", 0, amount);
-    EXPECT_EQ(amount, 20.0);  // 2 x conc1_copy (10), not 2 x 20
 }
 
 TEST_F(LevelLookupTest, TheRowIndexFindsWhatTheNameLookupFinds) {

@@ -249,7 +249,6 @@ TEST_F(LibraryTextFile, ShortRowsKeepDefaultsAndRunsOfTabsAreOneSeparator) {
     EXPECT_EQ(a.is_internal_standard, 0);
     for (double v : {a.rvw, a.bp, a.rvo, a.partcoef}) EXPECT_EQ(v, 999.0);
     for (double v : a.conc) EXPECT_EQ(v, 99.0);
-    EXPECT_EQ(a.conc1_copy, 99.0);
     EXPECT_EQ(a.casNumber, "N/A");
 
     const LibraryCompound& s = method_data.library[1];
@@ -266,7 +265,6 @@ TEST_F(LibraryTextFile, ShortRowsKeepDefaultsAndRunsOfTabsAreOneSeparator) {
     EXPECT_EQ(x.rvo, 3.12);
     EXPECT_EQ(x.partcoef, 1.0);
     EXPECT_EQ(x.conc[0], 5.0);
-    EXPECT_EQ(x.conc1_copy, 5.0);
     EXPECT_EQ(x.conc[1], 99.0);
 
     const LibraryCompound& n = method_data.library[3];
@@ -449,7 +447,6 @@ void fill_test_library(LibraryTable& table) {
         c.partcoef = r.partcoef;
         c.casNumber = r.cas;
         for (int k = 0; k < kMaxLevels; ++k) c.conc[k] = r.is ? 25.0 : (k < 6 ? 0.5 * (k + 1) * (k + 1) : 0.0);
-        c.conc1_copy = c.conc[0];
         ++i;
     }
 }
@@ -465,7 +462,6 @@ void expect_same_rows(const LibraryTable& a, const LibraryTable& b, int count) {
         EXPECT_EQ(a[i].rvo, b[i].rvo);
         EXPECT_EQ(a[i].partcoef, b[i].partcoef);
         EXPECT_EQ(a[i].conc, b[i].conc);
-        EXPECT_EQ(a[i].conc1_copy, b[i].conc1_copy);
         EXPECT_EQ(a[i].casNumber, b[i].casNumber);
     }
 }
@@ -537,7 +533,7 @@ TEST_F(LibraryTextFile, SavedNumbersReadBackEqual) {
     table[1].rvw = 0.0149;
     table[2].rvw = 0.0051;
     table[3].rvw = 0.004;
-    table[0].conc[0] = table[0].conc1_copy = 0.125;  // would be 0.12
+    table[0].conc[0] = 0.125;  // would be 0.12
     table[0].conc[1] = 0.004;  // would be 0
     table[1].bp = 123456.789012345;  // 15 significant digits
     table[2].partcoef = 1.23456789012345e-7;

@@ -28,7 +28,6 @@ TEST_F(MethodTables, ConstructionAndResetDefaultsDiffer) {
 
     method_data.library[5].name = "Benzene";
     method_data.library[5].conc = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    method_data.library[5].conc1_copy = 7.5;
     method_data.library[5].MDLsoil = 3.0;
     method_data.library_saved[149].casNumber = "71-43-2";
     method_data.surrogates[2].bpgroup[0] = 1;
@@ -44,8 +43,6 @@ TEST_F(MethodTables, ConstructionAndResetDefaultsDiffer) {
     EXPECT_EQ(method_data.library[5].name, "DUMMY");
     EXPECT_EQ(method_data.library[5].conc[0], 0.0);
     EXPECT_EQ(method_data.library[5].MDLsoil, 0.0);
-    // The base amount of a dilution-factor level survives a reset.
-    EXPECT_EQ(method_data.library[5].conc1_copy, 7.5);
     EXPECT_EQ(method_data.surrogates[2].name, "DUMMY");
     EXPECT_EQ(method_data.surrogates[2].bpgroup[0], 0);
 }
@@ -112,7 +109,6 @@ TEST_F(MethodTables, CopyLibraryCompoundsCopiesEveryFieldOfTheCountedEntries) {
         c.rvo = 2.5;
         c.bp = 80.0;
         c.conc.fill(25.0);
-        c.conc1_copy = 25.0;
         c.MDLwater = 0.1;
         c.MDLsoil = 0.2;
         c.MDLbiota = 0.3;
@@ -134,7 +130,6 @@ TEST_F(MethodTables, CopyLibraryCompoundsCopiesEveryFieldOfTheCountedEntries) {
         EXPECT_EQ(c.rvo, 2.5);
         EXPECT_EQ(c.bp, 80.0);
         EXPECT_EQ(c.conc, source[i].conc);
-        EXPECT_EQ(c.conc1_copy, 25.0);
         EXPECT_EQ(c.MDLwater, 0.1);
         EXPECT_EQ(c.MDLwaste, 0.4);
         EXPECT_EQ(c.partcoef, 2.13);

@@ -421,7 +421,6 @@ bool read_calibration_library_line(const std::string& line, int c, int standards
     }
     lib.partcoef = number(3 + columns, "Partition Coefficient");
     lib.casNumber = f.size() > static_cast<size_t>(4 + columns) ? f[4 + columns] : std::string();
-    lib.conc1_copy = lib.conc[0];
     return true;
 }
 

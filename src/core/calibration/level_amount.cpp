@@ -11,7 +11,7 @@ double level_amount(int c, int k) {
     if (method_data.library[c].is_internal_standard) return saved.conc[0];
     const std::string& label = calibration_data.level_names[k];
     int level = level_of_label(label);
-    if (level < 0) return dilution_factor_of_label(label) * saved.conc1_copy;
+    if (level < 0) return dilution_factor_of_label(label) * saved.conc[0];
     return level >= 1 && level <= kMaxLevels ? saved.conc[level - 1] : 0.0;
 }
 

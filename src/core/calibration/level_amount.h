@@ -4,7 +4,7 @@
 
 // Amount of compound c (library row from 0) in the standard of data set k: a level
 // label "AmountL" gives the L-th amount of library_saved, a dilution factor that many
-// times conc1_copy; an internal standard always has its Amount 1. A label naming no
+// times its Amount 1; an internal standard always has its Amount 1. A label naming no
 // library amount (letters without digits, a level above 10, a dilution label that is
 // not wholly a number above 0) gives 0.
 double level_amount(int c, int k);

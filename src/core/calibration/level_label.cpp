@@ -62,7 +62,7 @@ bool some_analyte_has_level_amount(int item) {
     for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c) {
         if (method_data.library[c].is_internal_standard) continue;  // always at its own Amount 1
         const LibraryCompound& saved = method_data.library_saved[c];
-        if ((item == kDilutionItem ? saved.conc1_copy : saved.conc[item]) > 0.0) return true;
+        if (saved.conc[item == kDilutionItem ? 0 : item] > 0.0) return true;
     }
     return false;
 }

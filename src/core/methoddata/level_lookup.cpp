@@ -75,9 +75,8 @@ double lookup_area_conc_by_label_at(std::span<const SampleRawData> areas, int ro
     } else {
         const std::string& label = slot < kDataSets ? calibration_data.level_names[slot] : std::string();
         int level = level_of_label(label);
-        // A dilution factor multiplies the base amount, which a build never overwrites
-        // (it may write the diluted amount into conc1).
-        amount = level < 0 ? dilution_factor_of_label(label) * method_data.library_saved[row].conc1_copy
+        // A dilution factor multiplies Amount 1 of the saved library.
+        amount = level < 0 ? dilution_factor_of_label(label) * method_data.library_saved[row].conc[0]
                            : amount_of_level(method_data.library_saved[row], level);
     }
     return areas[slot].area[row];

@@ -53,19 +53,11 @@ std::optional<std::string> amount_refusal(const std::string& text, int k) {
     return std::nullopt;
 }
 
-// Every field the library file holds moves with its compound; the reporting limits
-// belong to the table position.
+// A compound moves whole; the reporting limits belong to the table position and stay.
 void move_compound(LibraryCompound& target, const LibraryCompound& source) {
-    target.name = source.name;
-    target.cmpndType = source.cmpndType;
-    target.rvw = source.rvw;
-    target.rvo = source.rvo;
-    target.bp = source.bp;
-    target.conc = source.conc;
-    target.conc1_copy = source.conc1_copy;
-    target.partcoef = source.partcoef;
-    target.casNumber = source.casNumber;
-    target.is_internal_standard = source.is_internal_standard;
+    const PositionLimits limits = position_part(target);
+    target = source;
+    position_part(target) = limits;
 }
 
 void set_new_compound(LibraryCompound& c) {
@@ -74,15 +66,13 @@ void set_new_compound(LibraryCompound& c) {
     c.is_internal_standard = 0;
     c.rvw = c.rvo = c.bp = c.partcoef = kNewProperty;
     c.conc.fill(kNewAmount);
-    c.conc1_copy = kNewAmount;
     c.casNumber = kNoCasNumber;
 }
 
+// What the library file and the reporting limits hold. The type chosen in the editor's list
+// and not yet stored (is_internal_standard alone) is the window's own change, not the library's.
 bool same_compound(const LibraryCompound& a, const LibraryCompound& b) {
-    return a.conc == b.conc && a.name == b.name && a.bp == b.bp && a.rvw == b.rvw && a.rvo == b.rvo &&
-           a.partcoef == b.partcoef && a.cmpndType == b.cmpndType && a.casNumber == b.casNumber &&
-           a.MDLwater == b.MDLwater && a.MDLsoil == b.MDLsoil && a.MDLbiota == b.MDLbiota &&
-           a.MDLwaste == b.MDLwaste;
+    return compound_part(a) == compound_part(b) && position_part(a) == position_part(b);
 }
 
 // Another row of the library in the editor that holds `name`, or -1.
@@ -94,7 +84,6 @@ int other_row_named(const std::string& name) {
 
 void store_amounts(LibraryCompound& c, const CompoundEntry& entry, bool internal_standard) {
     c.conc[0] = box_number(entry.amounts[0], amount_box(0));
-    c.conc1_copy = c.conc[0];
     for (int k = 1; k < kMaxLevels; ++k)
         c.conc[k] = internal_standard ? c.conc[0] : box_number(entry.amounts[k], amount_box(k));
 }

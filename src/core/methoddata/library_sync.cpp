@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "methoddata/mismatch_report.h"
+#include "methoddata/surrogate_library_row.h"
 #include "platform/ui_services.h"
 
 int ask_rename_compound(int r, int k, const LibraryTable& library, SurrogateTable& surrogates) {
@@ -15,9 +16,7 @@ int ask_rename_compound(int r, int k, const LibraryTable& library, SurrogateTabl
     // properties too: the models must not go on with the old compound's bp and rvw.
     SurrogateRecord& record = surrogates[k];
     record.name = library[r].name;
-    record.LibCmpndNum = r + 1;
-    record.bp = library[r].bp;
-    record.rvw = library[r].rvw;
+    take_library_row(record, r, library);
     method_data.surrogate_file_written = 0;
     return kInStepAfterRenames;
 }

@@ -166,7 +166,6 @@ void move_into_library(const StagedRow& row, LibraryCompound& compound) {
     compound.partcoef = row.partcoef;
     compound.casNumber = row.casNumber;
     compound.conc = row.conc;
-    compound.conc1_copy = row.conc[0];
 }
 
 bool is_blank(const std::string& line) { return trim(line).empty(); }

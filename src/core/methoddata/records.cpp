@@ -10,11 +10,9 @@ PrintCell PrintCell_init() { return PrintCell{}; }
 PathSettings PathSettings_init() { return PathSettings{}; }
 
 void reset_library_compound(LibraryCompound& c) {
-    double keep = c.conc1_copy;
     c = LibraryCompound{};
     c.MDLwater = c.MDLsoil = c.MDLbiota = c.MDLwaste = 0.0;
     c.casNumber = kNoCasNumber;
-    c.conc1_copy = keep;
 }
 
 void reset_surrogate_record(SurrogateRecord& r) { r = SurrogateRecord{}; }

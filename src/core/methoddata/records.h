@@ -33,21 +33,47 @@ inline const std::string kUnconfigured = "F";     // a key the settings or inter
 
 inline bool is_not_set(double v) { return v == kNotSet; }
 
-struct LibraryCompound {
+// A library row is two values: the compound, which the library file holds and which moves
+// with the compound when rows are inserted or deleted, and the reporting limits of the table
+// position, which the limits file gives by row and which stay where they are.
+struct CompoundProperties {
     std::string name = kDummyName;
     std::string cmpndType = kDummyName;  // "analyte" or "Internal Standard"
     double rvw = 0.0;
     double rvo = 0.0;
     double bp = 0.0;
-    std::array<double, kMaxLevels> conc{};  // conc1..conc10: amounts of levels 1..10
-    double conc1_copy = 0.0;                // base amount that a dilution-factor level multiplies
-    double MDLwater = -1.0, MDLsoil = -1.0, MDLbiota = -1.0, MDLwaste = -1.0;
+    // conc1..conc10: amounts of levels 1..10. A dilution-factor level multiplies conc1 of
+    // library_saved, which only a read or a save sets: a calibration build writes no amount
+    // into the library.
+    std::array<double, kMaxLevels> conc{};
     double partcoef = 0.0;
     std::string casNumber;
+
+    bool operator==(const CompoundProperties&) const = default;
+};
+
+struct PositionLimits {
+    double MDLwater = -1.0, MDLsoil = -1.0, MDLbiota = -1.0, MDLwaste = -1.0;
+
+    bool operator==(const PositionLimits&) const = default;
+};
+
+struct LibraryCompound : CompoundProperties, PositionLimits {
+    // Held beside cmpndType on purpose: in the library editor it is the type chosen in the
+    // type list, which cmpndType takes only when the compound is stored (Cancel puts it back
+    // from cmpndType); the editor's change question and the amounts filled after a deletion
+    // read that choice. Elsewhere it is set with cmpndType; a calibration read clears it on
+    // every row, those past its compounds too.
     u8 is_internal_standard = 0;
 
     bool operator==(const LibraryCompound&) const = default;
 };
+
+// The part of a row that the library file holds, and the part that stays with the position.
+inline CompoundProperties& compound_part(LibraryCompound& c) { return c; }
+inline const CompoundProperties& compound_part(const LibraryCompound& c) { return c; }
+inline PositionLimits& position_part(LibraryCompound& c) { return c; }
+inline const PositionLimits& position_part(const LibraryCompound& c) { return c; }
 
 struct SurrogateRecord {
     std::string name = kDummyName;
@@ -156,7 +182,7 @@ ReportingLimit ReportingLimit_init();
 PrintCell PrintCell_init();
 PathSettings PathSettings_init();
 
-// Reset values (conc1_copy untouched).
+// Reset values.
 void reset_library_compound(LibraryCompound& compound);
 void reset_surrogate_record(SurrogateRecord& record);
 

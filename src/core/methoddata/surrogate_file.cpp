@@ -41,18 +41,18 @@ void write_record(IniFile& file, const std::string& section, const SurrogateReco
     file.set_int(section, "checked_surrogate", r.checked_surrogate);
 }
 
-// The record's bp and rvw come from the library row of its name. The stored row number
-// may be stale after the library was edited; a name the library does not know at all
-// keeps the stored row until the library sync asks whether it was renamed.
+// The record's bp and rvw come from the library row of its name, in the library the editor
+// and the sync take them from too (at a file read it is the library as loaded or saved). The
+// stored row number may be stale after the library was edited; a name the library does not
+// know at all keeps the stored row until the library sync asks whether it was renamed.
 void take_library_properties(SurrogateRecord& record, int number) {
+    const LibraryTable& library = method_data.library;
     int row = number - 1;
-    if (method_data.library_saved[row].name != record.name) {
-        const int named = find_library_row_by_name(record.name, method_data.library_saved);
+    if (library[row].name != record.name) {
+        const int named = find_library_row_by_name(record.name, library);
         if (named >= 0) row = named;
     }
-    record.LibCmpndNum = row + 1;
-    record.bp = method_data.library_saved[row].bp;
-    record.rvw = method_data.library_saved[row].rvw;
+    take_library_row(record, row, library);
 }
 
 // A flag key as read; a value other than 1 (member) or 0 is refused with its key: the

@@ -27,16 +27,21 @@ const SurrogateRecord* find_surrogate_of_library_row(int row, const SurrogateTab
     return nullptr;
 }
 
+void take_library_row(SurrogateRecord& record, int row, const LibraryTable& library) {
+    record.LibCmpndNum = row + 1;
+    record.bp = library[row].bp;
+    record.rvw = library[row].rvw;
+}
+
 bool derive_standard_properties(SurrogateTable& surrogates, const LibraryTable& library) {
     bool changed = false;
     for (int k = 0; k < surrogate_records_in_use(); ++k) {
         int row = 0;
         if (!find_surrogate_library_row(row, k, surrogates, library)) continue;
         SurrogateRecord& record = surrogates[k];
-        changed |= record.bp != library[row].bp || record.rvw != library[row].rvw || record.LibCmpndNum != row + 1;
-        record.LibCmpndNum = row + 1;
-        record.bp = library[row].bp;
-        record.rvw = library[row].rvw;
+        const SurrogateRecord before = record;
+        take_library_row(record, row, library);
+        changed |= record != before;
     }
     return changed;
 }

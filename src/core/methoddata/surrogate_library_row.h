@@ -17,6 +17,11 @@ int find_library_row_by_name(const std::string& name, const LibraryTable& librar
 const SurrogateRecord* find_surrogate_of_library_row(int row, const SurrogateTable& surrogates,
                                                      const LibraryTable& library);
 
+// Record `record` stands for library row `row` (from 0): it takes the row number (1-based, as
+// the internal-standard file holds it), the bp and the rvw of that row. The one place where a
+// record's properties come from the library.
+void take_library_row(SurrogateRecord& record, int row, const LibraryTable& library);
+
 // The library is the one source of an internal standard's bp, rvw and row: each record below
 // surrogate_count takes those of the library row of its name (the row 1-based, as the
 // internal-standard file holds it). A record whose name the

@@ -60,6 +60,7 @@ TEST_F(CalibrationBuildTest, LabelsGiveTheLevelAmountsOfTheLibrary) {
     const std::vector<std::string> files(demo_standard_files.begin(),
                                          demo_standard_files.begin() + 5);
     const LibraryTable before = method_data.library;
+    const LibraryTable saved_before = method_data.library_saved;
     ASSERT_TRUE(build_demo_calibration(files, labels));
     const int benzene = row_of("Benzene");
     const int toluene_d8 = row_of("Toluene-d8");
@@ -67,12 +68,16 @@ TEST_F(CalibrationBuildTest, LabelsGiveTheLevelAmountsOfTheLibrary) {
     ASSERT_GE(toluene_d8, 0);
     // The amounts go where the range qualifier reads them, as a loaded file puts them;
     // the library keeps its own.
-    EXPECT_EQ(calibration_data.raw_data_sets[1].cal_amount[benzene], 5 * method_data.library_saved[benzene].conc1_copy);
+    EXPECT_EQ(calibration_data.raw_data_sets[1].cal_amount[benzene], 5 * method_data.library_saved[benzene].conc[0]);
     EXPECT_EQ(calibration_data.raw_data_sets[2].cal_amount[benzene], method_data.library_saved[benzene].conc[2]);
     EXPECT_EQ(calibration_data.raw_data_sets[4].cal_amount[benzene], method_data.library_saved[benzene].conc[9]);
     EXPECT_EQ(calibration_data.raw_data_sets[4].cal_amount[toluene_d8], method_data.library_saved[toluene_d8].conc[0]);
     EXPECT_EQ(calibration_data.raw_data_sets[5].cal_amount[benzene], kNotSet);
-    for (int c = 0; c < method_data.compound_count; ++c) EXPECT_EQ(method_data.library[c].conc, before[c].conc) << c;
+    // Both libraries keep their amounts: a dilution factor multiplies Amount 1 of the saved one.
+    for (int c = 0; c < method_data.compound_count; ++c) {
+        EXPECT_EQ(method_data.library[c].conc, before[c].conc) << c;
+        EXPECT_EQ(method_data.library_saved[c].conc, saved_before[c].conc) << c;
+    }
     // Every corrected response factor divides the area by the predicted recovery and
     // the amount of the standard's label.
     for (int p : {1, 2}) {

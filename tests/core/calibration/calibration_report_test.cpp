@@ -84,7 +84,7 @@ TEST_F(CalibrationReport, HeaderLegendHeadsAndTheFirstCompoundsOfTheReviewPrinto
         {"110.00", 1854, first},
         {"10.00", 2034, first},
         {"9.1%", 2214, first},
-        {"(5.00,10.0,2.00)", 150, first + h},
+        {"(5.00,10.0,2.50)", 150, first + h},
         {"1.50", 150, first + 2 * h},
         {"/80.10", 300, first + 2 * h},
         // The internal standard: responses, amounts, groups (RV, BP, first pass, checked), values.

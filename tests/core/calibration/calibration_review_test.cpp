@@ -75,7 +75,7 @@ TEST_F(CalibrationReview, ShowsEveryCellOfALevelAndLeavesMarkersBlank) {
     EXPECT_TRUE(first.checked);
 
     EXPECT_EQ(r.levels[1].response_factor_dev, "");
-    EXPECT_EQ(r.levels[2].amount, "2");  // dilution 0.5 of the base amount 4
+    EXPECT_EQ(r.levels[2].amount, "2.5");  // dilution 0.5 of Amount 1 (5)
     EXPECT_EQ(r.levels[2].area, "");
     EXPECT_FALSE(r.levels[3].listed);
     EXPECT_EQ(r.levels[3].amount, "");
@@ -107,7 +107,7 @@ TEST_F(CalibrationReview, IncludeBoxesFollowFlagPredictionAndArea) {
 
 TEST_F(CalibrationReview, StatisticsFollowTheIncludedLevels) {
     CurveStatisticsText all = refresh_curve_statistics(0);
-    EXPECT_EQ(all.levels, "(5, 10, 2)");
+    EXPECT_EQ(all.levels, "(5, 10, 2.5)");
     EXPECT_EQ(all.average, "110.000");
     EXPECT_EQ(all.deviation, "10.000");
     EXPECT_EQ(all.percent, "9.091");
@@ -137,7 +137,7 @@ TEST_F(CalibrationReview, ACompoundWithoutCountedLevelsShowsNoStatistics) {
 TEST_F(CalibrationReview, AnUncomputedResponseFactorNeverEntersTheStatistics) {
     calibration_data.recovery_tables.response_factor[2][0] = kNotSet;
     const CurveStatisticsText s = refresh_curve_statistics(0);
-    EXPECT_EQ(s.levels, "(5, 10, 2)");  // still included
+    EXPECT_EQ(s.levels, "(5, 10, 2.5)");  // still included
     EXPECT_EQ(s.average, "105.000");
 }
 

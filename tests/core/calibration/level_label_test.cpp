@@ -14,7 +14,6 @@ protected:
         method_data.compound_count = 1;
         method_data.library[0].name = "Benzene";
         method_data.library[0].conc = {1, 5, 10, 20, 50, 100, 200, 300, 400, 500};
-        method_data.library[0].conc1_copy = 1;
         method_data.library_saved = method_data.library;
     }
 };
@@ -93,7 +92,7 @@ TEST_F(LevelLabel, ALevelWithoutAnyAnalyteAmountIsRefused) {
     }
     EXPECT_FALSE(check_level_entry(kDilutionItem, "0.5"));
     // The saved library is the one the amounts are taken from.
-    method_data.library_saved[0].conc1_copy = 0.0;
+    method_data.library_saved[0].conc[0] = 0.0;
     auto no_base = check_level_entry(kDilutionItem, "0.5");
     ASSERT_TRUE(no_base);
     EXPECT_EQ(no_base->text, "No analyte of the library has an amount at Amount1, which the dilution factor "

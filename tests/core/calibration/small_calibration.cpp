@@ -16,7 +16,6 @@ void fill_small_calibration() {
         lib.rvw = 1.5 + c;
         lib.bp = 80.1 + 30.0 * c;
         for (int k = 0; k < kMaxLevels; ++k) lib.conc[k] = lib.is_internal_standard ? 25.0 : 5.0 * (k + 1);
-        lib.conc1_copy = lib.is_internal_standard ? 25.0 : 4.0;
     }
     method_data.compound_count = kSmallCompounds;
     copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);

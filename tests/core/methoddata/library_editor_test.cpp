@@ -38,7 +38,6 @@ TEST_F(LibraryEditor, StoringTheControlsOfAnAnalyteAndOfAnInternalStandard) {
     get_library_compound_from_form(e);
     EXPECT_EQ(method_data.library[1].cmpndType, "analyte");
     EXPECT_EQ(method_data.library[1].conc[9], 10.0);
-    EXPECT_EQ(method_data.library[1].conc1_copy, 1.0);
     EXPECT_EQ(method_data.library[1].casNumber, "71-43-2");
 
     e.internal_standard = true;  // the type list decides
@@ -165,6 +164,11 @@ TEST_F(LibraryEditor, EveryDifferenceFromTheSavedLibraryCounts) {
         change(method_data.library[1]);
         EXPECT_TRUE(library_differs_from_saved());
     }
+    // The type chosen in the list and not yet stored is the window's change, which it counts
+    // itself: the library is as saved until the compound is stored.
+    method_data.library = method_data.library_saved;
+    method_data.library[1].is_internal_standard = 1;
+    EXPECT_FALSE(library_differs_from_saved());
     // Deleting the last compound leaves the others as saved: the number tells.
     method_data.library = method_data.library_saved;
     --method_data.compound_count;
@@ -191,6 +195,29 @@ TEST_F(LibraryEditor, InsertAndRemoveMoveTheCompoundsButNotTheirReportingLimits)
     EXPECT_EQ(method_data.library[0].name, "");
     EXPECT_EQ(method_data.library[2].name, "Xylene");
     EXPECT_EQ(method_data.library[0].MDLwater, 1.0);
+}
+
+// A compound moves with every value the library file holds and its type; each table position
+// keeps its own reporting limits, so a compound moved away and back has its own again.
+TEST_F(LibraryEditor, AMovedCompoundLeavesOnlyThePositionsLimitsBehind) {
+    LibraryCompound& standard = method_data.library[0];
+    standard.rvo = 3.5;
+    standard.partcoef = 2.1;
+    standard.casNumber = "2037-26-5";
+    standard.conc.fill(25.0);
+    standard.MDLwater = 0.5;
+    standard.MDLwaste = 0.7;
+    const LibraryCompound moved = standard;
+    method_data.library[1].MDLwater = 8.0;
+
+    ASSERT_TRUE(insert_library_slot(0));
+    EXPECT_EQ(compound_part(method_data.library[1]), compound_part(moved));
+    EXPECT_EQ(method_data.library[1].is_internal_standard, 1);
+    EXPECT_EQ(method_data.library[1].MDLwater, 8.0);
+    EXPECT_EQ(method_data.library[0].MDLwater, 0.5);
+
+    ASSERT_TRUE(remove_library_slot(0));
+    EXPECT_EQ(method_data.library[0], moved);
 }
 
 TEST_F(LibraryEditor, TheTableNeitherOverflowsNorEmpties) {

@@ -60,7 +60,6 @@ protected:
         c.cmpndType = c.is_internal_standard ? "Internal Standard" : "analyte";
         const auto amounts = numbers(f[5]);
         for (int k = 0; k < kMaxLevels; ++k) c.conc[k] = amounts[k];
-        c.conc1_copy = c.conc[0];
         method_data.library_saved[row] = c;
     }
 

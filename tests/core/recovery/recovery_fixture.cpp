@@ -27,7 +27,6 @@ int RecoveryTest::compound(const std::string& name, double rvw, double bp, doubl
     c.rvw = rvw;
     c.bp = bp;
     for (int k = 0; k < kMaxLevels; ++k) c.conc[k] = amount * (k + 1);
-    c.conc1_copy = c.conc[0];
     method_data.library_saved[row] = c;
     return row;
 }
