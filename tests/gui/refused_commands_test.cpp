@@ -14,8 +14,7 @@
 #include "calibration/continuing_check.h"
 #include "methoddata/calibration_data.h"
 #include "methoddata/calibration_tables.h"
-#include "methoddata/library_editor.h"
-#include "methoddata/library_text_file.h"
+#include "methoddata/editor_state.h"
 #include "methoddata/method_data.h"
 #include "methoddata/model_work_tables.h"
 #include "methoddata/process_files_data.h"
@@ -33,18 +32,15 @@ namespace fs = std::filesystem;
 // folder_settings (an open dialog remembers its folder even when cancelled) and main_flags
 // (the windows' mode flags, set as a window opens).
 struct LooseGlobals {
-    int current_record, continuing_check_active, check_standard_mode, sample_count, sample_info_index,
-        request_type, current_surrogate_record, grouping_error, saved_compound_count;
-    u8 check_started, variables_changed, names_edited;
+    int continuing_check_active, check_standard_mode, sample_count, sample_info_index;
+    u8 check_started;
     std::string data_root_folder, check_ini_path, check_data_file, lmt_file_path, check_level_name;
     LmtHeader lmt_header;
 
     static LooseGlobals take() {
-        return {::current_record, ::continuing_check_active, ::check_standard_mode,
-                ::sample_count, ::sample_info_index, ::request_type, ::current_surrogate_record,
-                ::grouping_error, ::saved_compound_count, ::check_started, ::variables_changed,
-                ::names_edited, ::data_root_folder, ::check_ini_path, ::check_data_file,
-                ::lmt_file_path, ::check_level_name, ::lmt_header};
+        return {::continuing_check_active, ::check_standard_mode, ::sample_count,
+                ::sample_info_index, ::check_started, ::data_root_folder, ::check_ini_path,
+                ::check_data_file, ::lmt_file_path, ::check_level_name, ::lmt_header};
     }
     bool operator==(const LooseGlobals&) const = default;
 
@@ -53,11 +49,9 @@ struct LooseGlobals {
         std::string d;
         auto note = [&d](bool same, const char* name) { if (!same) d += std::string(" ") + name; };
 #define M5847_NOTE(m) note(m == o.m, #m)
-        M5847_NOTE(current_record); M5847_NOTE(continuing_check_active);
+        M5847_NOTE(continuing_check_active);
         M5847_NOTE(check_standard_mode); M5847_NOTE(sample_count); M5847_NOTE(sample_info_index);
-        M5847_NOTE(request_type); M5847_NOTE(current_surrogate_record); M5847_NOTE(grouping_error);
-        M5847_NOTE(saved_compound_count); M5847_NOTE(check_started); M5847_NOTE(variables_changed);
-        M5847_NOTE(names_edited); M5847_NOTE(data_root_folder); M5847_NOTE(check_ini_path);
+        M5847_NOTE(check_started); M5847_NOTE(data_root_folder); M5847_NOTE(check_ini_path);
         M5847_NOTE(check_data_file); M5847_NOTE(lmt_file_path); M5847_NOTE(check_level_name);
         M5847_NOTE(lmt_header);
 #undef M5847_NOTE
@@ -71,6 +65,7 @@ struct WholeState {
     CalibrationData calibration_data;
     ModelWorkTables model_work_tables;
     ProcessFilesData process_files_data;
+    EditorState editor_state;
     LooseGlobals loose;
     std::map<std::string, std::string> files;
 };
@@ -118,7 +113,7 @@ public:
 
     WholeState take() const {
         WholeState s{::method_data, ::calibration_data, ::model_work_tables, ::process_files_data,
-                     LooseGlobals::take(), {}};
+                     ::editor_state, LooseGlobals::take(), {}};
         for (const std::string& root : {home.path(), install.path()})
             for (const auto& e : fs::recursive_directory_iterator(root))
                 if (e.is_regular_file()) s.files[e.path().string()] = file_bytes(e.path());
@@ -132,6 +127,7 @@ public:
         if (!list_cleared) {
             EXPECT_TRUE(after.process_files_data == before.process_files_data) << "process_files_data differs";
         }
+        EXPECT_TRUE(after.editor_state == before.editor_state) << "editor_state differs";
         LooseGlobals loose = after.loose;
         if (list_cleared) loose.sample_count = before.loose.sample_count;
         EXPECT_TRUE(loose == before.loose) << "loose globals differ:" << loose.differences(before.loose);

@@ -16,7 +16,9 @@ bool check_calibration_command() {
     check_started = 0;
     sample_count = 0;
     std::string chosen;
-    if (!open_dialog_loop(folder_settings.slot[kDataPathSlot], chosen, check_data_filter, "*.*")) return false;
+    if (!open_dialog_loop(folder_settings.slot[kDataPathSlot], chosen, check_data_filter, "*.*",
+                          OpenRequest::ExistingFile))
+        return false;
     const std::string folder = folder_of(chosen);
     const std::string results = results_ini_name(chosen, folder);
     if (!convert_quant_file(chosen, results)) return false;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "methoddata/editor_state.h"
 #include "methoddata/tables.h"
 #include "platform/ui_services.h"
 
@@ -29,12 +30,6 @@ inline const std::string kPartcoefBox = "octano-water partition coefficient";
 // What a create-mode number box shows when its value is still to be typed.
 inline const std::string kEnterValueText = "enter value";
 inline const std::string kInternalStandardType = "Internal Standard";
-
-// Set when a compound name was changed; Exit then reminds the analyst of the
-// internal-standard file. Cleared when the reminder is shown and when the editor opens.
-extern u8 names_edited;
-// Compounds in library_saved: those of the library as loaded or last saved.
-extern int saved_compound_count;
 
 // "surrogate" (older files) and "Internal Standard" name an internal standard.
 bool is_internal_standard_type(const std::string& type_text);
