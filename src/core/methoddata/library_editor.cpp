@@ -292,14 +292,12 @@ bool room_for_created_compound() {
 }
 
 LibrarySnapshot take_library_snapshot() {
-    return LibrarySnapshot{method_data.library, method_data.compound_count, editor_state.current_record, method_data.variable_mode};
+    return LibrarySnapshot{method_data, editor_state.current_record};
 }
 
 void restore_library_snapshot(const LibrarySnapshot& s) {
-    method_data.library = s.table;
-    method_data.compound_count = s.count;
-    editor_state.current_record = s.current;
-    method_data.variable_mode = s.mode;
+    method_data = s.method_data;
+    editor_state.current_record = s.current_record;
 }
 
 void discard_library_edits() {

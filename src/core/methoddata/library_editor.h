@@ -106,12 +106,11 @@ void store_created_compound(const CompoundEntry& entry);
 bool room_for_created_compound();
 
 // What create mode replaces and puts back when it ends: typing a new library must not
-// change the library that is loaded.
+// change the library that is loaded. The whole method data, so that nothing create mode
+// touches can be left out, and the record the editor showed.
 struct LibrarySnapshot {
-    LibraryTable table;
-    int count = 0;
-    int current = 0;
-    VariableMode mode;
+    MethodData method_data;
+    int current_record = 0;
 };
 LibrarySnapshot take_library_snapshot();
 void restore_library_snapshot(const LibrarySnapshot& snapshot);

@@ -15,16 +15,28 @@
 
 namespace {
 
+// The limits and class thresholds in memory now, as the state a session goes back to. The
+// records' saved state is surrogates_saved; the rest of the method data is not the editor's
+// to put back (the library, the files in use, whether the groupings pass).
+EditSession session_from_memory() {
+    return EditSession{method_data.surrogate_range_limits, method_data.limits_basis,
+                       method_data.user_limits_applied, method_data.category_thresholds};
+}
+
+void put_back_session(const EditSession& s) {
+    method_data.surrogate_range_limits = s.limits_at_start;
+    method_data.limits_basis = s.limits_basis_at_start;
+    method_data.user_limits_applied = s.user_limits_applied_at_start;
+    method_data.category_thresholds = s.thresholds_at_start;
+}
+
 // A written file is the new saved state: Exit asks only about what differs from it, and
 // discarding goes back to it, not to what the session started from. It is also the file in
 // use: the groupings in memory are its, so every later command and report names it.
 void take_as_saved_state(const std::string& file) {
     method_data.surrogate_file_path = file;
     copy_surrogate_records(method_data.surrogates, method_data.surrogates_saved);
-    editor_state.session.limits_at_start = method_data.surrogate_range_limits;
-    editor_state.session.limits_basis_at_start = method_data.limits_basis;
-    editor_state.session.user_limits_applied_at_start = method_data.user_limits_applied;
-    editor_state.session.thresholds_at_start = method_data.category_thresholds;
+    editor_state.session = session_from_memory();
 }
 
 // Only these two thresholds are kept in the file.
@@ -95,10 +107,7 @@ std::string surrogate_save_folder() {
 
 void begin_surrogate_editing() {
     editor_state.current_surrogate_record = 0;
-    editor_state.session.limits_at_start = method_data.surrogate_range_limits;
-    editor_state.session.limits_basis_at_start = method_data.limits_basis;
-    editor_state.session.user_limits_applied_at_start = method_data.user_limits_applied;
-    editor_state.session.thresholds_at_start = method_data.category_thresholds;
+    editor_state.session = session_from_memory();
 }
 
 int surrogates_modified(bool limit_edits_modified) {
@@ -110,18 +119,7 @@ int surrogates_modified(bool limit_edits_modified) {
 }
 
 void copy_surrogate_records(const SurrogateTable& source, SurrogateTable& destination) {
-    for (int i = 0; i < surrogate_records_in_use(); ++i) {
-        const SurrogateRecord& s = source[i];
-        SurrogateRecord& d = destination[i];
-        d.name = s.name;
-        d.LibCmpndNum = s.LibCmpndNum;
-        d.bp = s.bp;
-        d.rvw = s.rvw;
-        d.rvwgroup = s.rvwgroup;
-        d.bpgroup = s.bpgroup;
-        d.first_pass = s.first_pass;
-        d.checked_surrogate = s.checked_surrogate;
-    }
+    std::copy_n(source.begin(), surrogate_records_in_use(), destination.begin());
 }
 
 int find_surrogate_by_library_number(int number) {
@@ -203,10 +201,7 @@ bool exit_surrogate_editor_command(bool limit_edits_modified) {
     if (answer == Answer::Yes) return save_on_exit();
     if (modified != 0) {  // the edits of the session are discarded, limits included
         copy_surrogate_records(method_data.surrogates_saved, method_data.surrogates);
-        method_data.surrogate_range_limits = editor_state.session.limits_at_start;
-        method_data.limits_basis = editor_state.session.limits_basis_at_start;
-        method_data.user_limits_applied = editor_state.session.user_limits_applied_at_start;
-        method_data.category_thresholds = editor_state.session.thresholds_at_start;
+        put_back_session(editor_state.session);
     }
     return true;
 }

@@ -19,8 +19,7 @@ void begin_surrogate_editing();
 // the applied limit stays); else 0.
 int surrogates_modified(bool limit_edits_modified);
 
-// Copies the first surrogate_count records: name, library number, bp, rvw, the twelve
-// group flags, the first-pass and checked flags.
+// Copies the first surrogate_count records, each whole.
 void copy_surrogate_records(const SurrogateTable& source, SurrogateTable& destination);
 
 // The record (among surrogate_count) of the internal standard at 1-based library row

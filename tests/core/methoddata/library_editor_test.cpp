@@ -295,12 +295,18 @@ TEST_F(LibraryEditor, LeavingWithoutSavingPutsBackTheLibraryAsSaved) {
     EXPECT_FALSE(library_differs_from_saved());
 
     // Create mode types into the same table; the loaded library comes back afterwards.
+    const MethodData loaded = method_data;
+    editor_state.current_record = 2;
     LibrarySnapshot before = take_library_snapshot();
     method_data.compound_count = 0;
     method_data.library[0].name = "Typed";
+    method_data.variable_mode.one_variable_mode = 1;
+    editor_state.current_record = -1;
     restore_library_snapshot(before);
     EXPECT_EQ(method_data.compound_count, 3);
     EXPECT_EQ(method_data.library[0].name, "Toluene-d8");
+    EXPECT_TRUE(method_data == loaded);
+    EXPECT_EQ(editor_state.current_record, 2);
 }
 
 }  // namespace
