@@ -254,7 +254,15 @@ void show_rename_warning() {
     warning(
         "Compound name(s) have been changed. If any Internal Standards\nwere modified, the Internal standard file "
         "should be updated.\n");
+    editor_state.names_edited = 0;
 }
+
+void begin_library_editing() {
+    editor_state.names_edited = 0;
+    editor_state.saved_compound_count = method_data.compound_count;
+}
+
+void mark_names_edited() { editor_state.names_edited = 1; }
 
 CreatedValue created_value_entered(CreatedBox box, int amount, const std::string& text) {
     // An emptied box, or one that shows "enter value", is still to be typed: no refusal.

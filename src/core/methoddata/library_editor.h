@@ -87,7 +87,14 @@ void fill_standard_amounts(LibraryCompound& compound);
 // Exit: "Would you like to save your changes?" (Yes, No or Cancel).
 Answer ask_save_library_changes();
 // After leaving: the reminder that renamed compounds may concern the internal-standard file.
+// Shown, it clears names_edited.
 void show_rename_warning();
+
+// The editor opens on the library in memory (edit mode): Exit compares with its count,
+// and no name has been edited yet.
+void begin_library_editing();
+// A compound name was changed: Exit reminds the analyst of the internal-standard file.
+void mark_names_edited();
 
 // Create mode.
 // Leaving a create-mode number box: whether its value counts as entered, read whole. An

@@ -110,6 +110,8 @@ void begin_surrogate_editing() {
     editor_state.session = session_from_memory();
 }
 
+void surrogate_editor_shown() { editor_state.grouping_error = 0; }
+
 int surrogates_modified(bool limit_edits_modified) {
     const bool limits_changed = method_data.surrogate_range_limits != editor_state.session.limits_at_start;
     return groupings_differ(method_data.surrogates, method_data.surrogates_saved) || limit_edits_modified || limits_changed ||

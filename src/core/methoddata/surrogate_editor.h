@@ -12,6 +12,9 @@
 // written by Save As or Exit becomes the saved state in their place.
 void begin_surrogate_editing();
 
+// Every showing of the editor: no grouping rule has been found failing yet.
+void surrogate_editor_shown();
+
 // 1 when a group flag, the first-pass flag or the checked flag of a record below
 // surrogate_count differs from surrogates_saved, when a limit edit of the range-limits
 // window is marked modified, or when the limits or the two class thresholds the file

@@ -35,6 +35,8 @@ VariableDialogEntry variable_dialog_entry(const VariableMode& m) {
     return {m.variable1_label, m.variable2_label, "2"};
 }
 
+void variable_count_typed() { editor_state.variables_changed = 1; }
+
 bool apply_variable_dialog_entry(const VariableDialogEntry& entry, bool labels_modified) {
     if (labels_modified) editor_state.variables_changed = 1;
     if (entry.count_text != "1" && entry.count_text != "2")

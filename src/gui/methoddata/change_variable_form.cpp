@@ -105,4 +105,4 @@ void Tchange_variable_form::Button_cancelClick() { reject(); }
 
 void Tchange_variable_form::Button_helpClick() { ui().show_help_topic(variable_help_file(), kVariableHelpTopic); }
 
-void Tchange_variable_form::ComboBox_varNumChange() { editor_state.variables_changed = 1; }
+void Tchange_variable_form::ComboBox_varNumChange() { variable_count_typed(); }

@@ -213,8 +213,7 @@ void TEditLib_Form::FormCreate() {
         return;
     }
     set_edit_layout();
-    editor_state.names_edited = 0;
-    editor_state.saved_compound_count = method_data.compound_count;
+    begin_library_editing();
     refill_list();
     editor_state.current_record = std::clamp(editor_state.current_record, 0, std::max(method_data.compound_count - 1, 0));
     show_library_compound(editor_state.current_record);
@@ -358,7 +357,7 @@ int TEditLib_Form::SaveOrExit() {
 void TEditLib_Form::SaveRecordChanges() { get_library_compound_from_form(entry()); }
 
 bool TEditLib_Form::FormModified() {
-    if (Edit_CmpndName->isModified()) editor_state.names_edited = 1;
+    if (Edit_CmpndName->isModified()) mark_names_edited();
     bool modified = Edit_casnumber->isModified() || editor_state.variables_changed != 0 ||
                     change_variable_form->Edit_var1->isModified() || change_variable_form->Edit_var2->isModified() ||
                     method_data.library[editor_state.current_record].is_internal_standard != method_data.library_saved[editor_state.current_record].is_internal_standard;
@@ -566,7 +565,7 @@ void TEditLib_Form::library_saved_now(const std::string& file) {
 void TEditLib_Form::save_library() {
     editor_state.current_record = counter_record();
     get_library_compound_from_form(entry());
-    if (library_names_changed()) editor_state.names_edited = 1;
+    if (library_names_changed()) mark_names_edited();
     std::string written;
     if (write_library_text_file(method_data.compound_count, method_data.library, &written)) library_saved_now(written);
 }
@@ -612,7 +611,6 @@ void TEditLib_Form::exitClick() {
     return_to_opener();
     if (answer != Answer::No && !editor_state.save_as_cancelled && (changed || editor_state.names_edited)) {
         show_rename_warning();
-        editor_state.names_edited = 0;
     }
 }
 

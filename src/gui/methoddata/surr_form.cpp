@@ -182,7 +182,7 @@ void Tsurr_Form::show_surrogate_record(int i) {
 }
 
 void Tsurr_Form::FormShow() {
-    editor_state.grouping_error = 0;
+    surrogate_editor_shown();
     for (QWidget* w : {static_cast<QWidget*>(Label8), static_cast<QWidget*>(ListBox_fpass),
                        static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6),
                        static_cast<QWidget*>(btnCheckSurrCat)})
