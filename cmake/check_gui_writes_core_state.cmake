@@ -18,17 +18,10 @@ set(allowed_writes
   "calibration/revu_calib_form.cpp main_flags"
   "processing/process_files.cpp main_flags"
   # The library editor's record shown, moved as the analyst browses; and its commands
-  # (New, Insert, Delete, the internal-standard box, the names-edited mark, the count kept
-  # at the start) still written by the window.
-  "methoddata/edit_lib_form.cpp current_record"
+  # (New, Insert, Delete, the internal-standard box) still written by the window.
+  "methoddata/edit_lib_form.cpp editor_state.current_record"
   "methoddata/edit_lib_form.cpp method_data.compound_count"
   "methoddata/edit_lib_form.cpp method_data.library"
-  "methoddata/edit_lib_form.cpp names_edited"
-  "methoddata/edit_lib_form.cpp saved_compound_count"
-  # The internal-standard editor's grouping error, cleared when it shows.
-  "methoddata/surr_form.cpp grouping_error"
-  # The variable dialog marks a change of the number of variables.
-  "methoddata/change_variable_form.cpp variables_changed"
   # The calibration window's standards list, reference file, level inclusion and first-pass
   # smoothing for a build, and the calibration file's name, folder and loaded mark after
   # Save, Print and Exit.
@@ -47,7 +40,7 @@ set(allowed_writes
 
 # Values whose members are state of their own: a write names the member written
 # ("method_data.library"), so that an allowed write of one member allows no other.
-set(values_by_member method_data calibration_data model_work_tables)
+set(values_by_member method_data calibration_data model_work_tables editor_state)
 
 # The names: `extern` declarations of src/core headers that are not const.
 set(names "")

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+#include "methoddata/editor_state.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
@@ -484,7 +485,7 @@ TEST_F(LibraryTextFile, WriteThenReadGivesTheSameLibraryInEveryVariableMode) {
         remove_file(path);
         ui.save_returns(path);
         ASSERT_TRUE(write_library_text_file(4, written));
-        EXPECT_EQ(save_as_cancelled, 0);
+        EXPECT_EQ(editor_state.save_as_cancelled, 0);
 
         construct_method_data();
         reset_library_tables();
@@ -575,7 +576,7 @@ TEST_F(LibraryTextFile, SaveDialogAsksBeforeOverwriting) {
     ui.save_returns(existing);
     ui.answer(Answer::Cancel);
     EXPECT_FALSE(write_library_text_file(4, table));
-    EXPECT_EQ(save_as_cancelled, 1);
+    EXPECT_EQ(editor_state.save_as_cancelled, 1);
     EXPECT_EQ(read_file_text(existing), "old content");
 
     // Yes replaces it; an upper-case ".TXT" is kept as chosen.
@@ -583,7 +584,7 @@ TEST_F(LibraryTextFile, SaveDialogAsksBeforeOverwriting) {
     ui.save_returns(upper);
     ui.answer(Answer::Yes);
     ASSERT_TRUE(write_library_text_file(4, table));
-    EXPECT_EQ(save_as_cancelled, 0);
+    EXPECT_EQ(editor_state.save_as_cancelled, 0);
     EXPECT_EQ(read_file_text(upper), format_library_text(4, table));
 
     // A "." in a folder name is not the file's extension.
@@ -595,7 +596,7 @@ TEST_F(LibraryTextFile, SaveDialogAsksBeforeOverwriting) {
     // Cancelling the dialog.
     ui.save_returns(std::nullopt);
     EXPECT_FALSE(write_library_text_file(4, table));
-    EXPECT_EQ(save_as_cancelled, 1);
+    EXPECT_EQ(editor_state.save_as_cancelled, 1);
 }
 
 TEST_F(LibraryTextFile, SavedRowsBecomeTheSnapshotOutsideCreateMode) {
@@ -620,7 +621,7 @@ TEST_F(LibraryTextFile, UnwritableTargetIsReportedAndNothingCountsAsSaved) {
     expect_error("could not be written", "Error");
     EXPECT_FALSE(write_library_text_file(4, table));
     check_caption();
-    EXPECT_EQ(save_as_cancelled, 1);
+    EXPECT_EQ(editor_state.save_as_cancelled, 1);
     EXPECT_EQ(method_data.library_saved[0].name, "DUMMY");
 
     // A read-only library is refused, not replaced through its folder.
@@ -631,7 +632,7 @@ TEST_F(LibraryTextFile, UnwritableTargetIsReportedAndNothingCountsAsSaved) {
     expect_error("is read-only", "Error");
     EXPECT_FALSE(write_library_text_file(4, table));
     EXPECT_EQ(read_file_text(locked), "old");
-    EXPECT_EQ(save_as_cancelled, 1);
+    EXPECT_EQ(editor_state.save_as_cancelled, 1);
 }
 
 TEST_F(LibraryTextFile, DemoLibraryReadsAndWritesBackByteForByte) {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "methoddata/calibration_tables.h"
+#include "methoddata/editor_state.h"
 #include "methoddata/tables.h"
 
 namespace {
@@ -52,11 +53,11 @@ TEST_F(MethodTables, ConstructionAndResetDefaultsDiffer) {
 TEST_F(MethodTables, ResetGivesTheVariableModeItsStartValues) {
     method_data.variable_mode = VariableMode{1, 1, 0, "Linear", "Boiling", "Kh", "Tb"};
     method_data.loaded_variable_mode = method_data.variable_mode;
-    variables_changed = 1;
+    editor_state.variables_changed = 1;
     construct_method_data();
     EXPECT_TRUE(method_data.variable_mode == (VariableMode{0, 0, 0, "", "", "RVW", "BP"}));
     EXPECT_TRUE(method_data.loaded_variable_mode == (VariableMode{0, 0, 0, "", "", "", ""}));
-    EXPECT_EQ(variables_changed, 0);
+    EXPECT_EQ(editor_state.variables_changed, 0);
 }
 
 // The reset of the calibration and of the models' tables is their default values, which

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "methoddata/change_variable_form.h"
+#include "methoddata/editor_state.h"
 #include "windows_fixture.h"
 
 namespace {
@@ -42,7 +43,7 @@ TEST_F(VariableForm, TypingOneBoilingPointLabelSetsTheLinearMode) {
     EXPECT_EQ(method_data.variable_mode.transform_text, "Linear");
     EXPECT_EQ(method_data.variable_mode.single_variable_label, "Boiling point");
     EXPECT_EQ(method_data.variable_mode.bp_variable_chosen, 1);
-    EXPECT_EQ(variables_changed, 1);  // the labels were typed
+    EXPECT_EQ(editor_state.variables_changed, 1);  // the labels were typed
 
     // Shown again, it holds the new mode.
     change_variable_form->show();
@@ -57,7 +58,7 @@ TEST_F(VariableForm, ARefusedEntryKeepsTheDialogOpenAndCancelChangesNothing) {
     ui.expect_message("Please enter 1 or 2 variables");
     click("Button_Ok");
     EXPECT_TRUE(change_variable_form->isVisible());
-    EXPECT_EQ(variables_changed, 1);  // the number was typed
+    EXPECT_EQ(editor_state.variables_changed, 1);  // the number was typed
 
     type(edit("Edit_var1"), "Other");
     click("Button_cancel");

@@ -10,6 +10,7 @@
 
 #include "methoddata/change_variable_form.h"
 #include "methoddata/edit_lib_form.h"
+#include "methoddata/editor_state.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/surrogate_library_row.h"
 #include "platform/text_util.h"
@@ -71,10 +72,10 @@ TEST_F(LibraryEditorWindow, EditLibraryShowsTheFirstCompoundAndHidesTheMainWindo
     click("Next");
     EXPECT_EQ(shown("Edit_CmpndName"), "Methylene chloride");
     control<QListWidget>("LibListBox")->setCurrentRow(6);  // Acetone-d6
-    EXPECT_EQ(current_record, 6);
+    EXPECT_EQ(editor_state.current_record, 6);
     EXPECT_FALSE(control("Edit_con2")->isVisible());  // one amount for an internal standard
     type("Edit_Counter", "500");
-    EXPECT_EQ(current_record, 61);  // clamped to the last compound
+    EXPECT_EQ(editor_state.current_record, 61);  // clamped to the last compound
     EXPECT_EQ(shown("Edit_Counter"), "62");
 }
 
@@ -83,7 +84,7 @@ TEST_F(LibraryEditorWindow, AnInvalidCompoundStaysShown) {
     type("Edit_rvw", "0");
     ui.expect_message("The relative volatility must greater than 0.");
     click("Next");
-    EXPECT_EQ(current_record, 0);
+    EXPECT_EQ(editor_state.current_record, 0);
     EXPECT_EQ(shown("Edit_CmpndName"), "1,1-Dichloroethene");
 
     type("Edit_CmpndName", "");
@@ -96,7 +97,7 @@ TEST_F(LibraryEditorWindow, AnInvalidCompoundStaysShown) {
     type("Edit_CmpndName", "1;1-Dichloroethene");
     ui.expect_message("The compound name \"1;1-Dichloroethene\" in row 1 contains \";\"");
     click("Next");
-    EXPECT_EQ(current_record, 0);
+    EXPECT_EQ(editor_state.current_record, 0);
     EXPECT_EQ(method_data.library[0].name, "1,1-Dichloroethene");
     click("Cancel");
 
@@ -105,7 +106,7 @@ TEST_F(LibraryEditorWindow, AnInvalidCompoundStaysShown) {
     ui.expect_message("The box \"Boiling Point\" was refused: 'forty' is not a number.");
     click("Next");
     EXPECT_TRUE(ui.exceptions.empty());
-    EXPECT_EQ(current_record, 0);
+    EXPECT_EQ(editor_state.current_record, 0);
     EXPECT_EQ(method_data.library[0].bp, 32.0);
 }
 
@@ -134,7 +135,7 @@ TEST_F(LibraryEditorWindow, BoxesAreReadWholeAndNamesAsTheFileReadsThemBack) {
         type(r.box, r.typed);
         ui.expect_message(r.message);
         click("Next");
-        EXPECT_EQ(current_record, 0) << r.typed;
+        EXPECT_EQ(editor_state.current_record, 0) << r.typed;
         if (r.amount) {
             // Save As refuses it too, before its dialog.
             ui.expect_message(r.message);
@@ -148,7 +149,7 @@ TEST_F(LibraryEditorWindow, BoxesAreReadWholeAndNamesAsTheFileReadsThemBack) {
     type("Edit_bp", "-12.5");  // a boiling point below 0 is real
     type("Edit_CmpndName", "  Vinylidene chloride ");
     click("Next");
-    EXPECT_EQ(current_record, 1);
+    EXPECT_EQ(editor_state.current_record, 1);
     EXPECT_EQ(method_data.library[0].name, "Vinylidene chloride");
     EXPECT_EQ(method_data.library[0].bp, -12.5);
     const std::string saved = data.file("TRIMMED.TXT");
@@ -223,7 +224,7 @@ TEST_F(LibraryEditorWindow, ANameAnotherRowHoldsIsRefused) {
     type("Edit_CmpndName", "Methylene chloride");
     ui.expect_message("The compound name \"Methylene chloride\" in row 1 is the name of row 2 already");
     click("Next");
-    EXPECT_EQ(current_record, 0);
+    EXPECT_EQ(editor_state.current_record, 0);
     EXPECT_EQ(method_data.library[0].name, "1,1-Dichloroethene");
 
     ui.answer(Answer::No);  // "The current compound has invalid entries. Delete ...?"
@@ -233,7 +234,7 @@ TEST_F(LibraryEditorWindow, ANameAnotherRowHoldsIsRefused) {
     click("Cancel");
     type("Edit_CmpndName", "1,1-Dichloroethene");  // its own name is no clash
     click("Next");
-    EXPECT_EQ(current_record, 1);
+    EXPECT_EQ(editor_state.current_record, 1);
     click("exit");
 }
 
@@ -289,7 +290,7 @@ TEST_F(LibraryEditorWindow, ACancelledSaveIsNotASave) {
     type("Edit_bp", "33");
     ui.save_returns(std::nullopt);
     click("Button_SaveAs");
-    EXPECT_EQ(save_as_cancelled, 1);
+    EXPECT_EQ(editor_state.save_as_cancelled, 1);
 
     // Exit still asks; a save cancelled there keeps the window open with the change.
     ui.answer(Answer::Yes);
@@ -359,7 +360,7 @@ TEST_F(LibraryEditorWindow, DeleteAndAddCompounds) {
     list->setCurrentRow(0);
     click("btn_add_compound");
     EXPECT_EQ(method_data.compound_count, 62);
-    EXPECT_EQ(current_record, 1);
+    EXPECT_EQ(editor_state.current_record, 1);
     EXPECT_EQ(shown("Edit_CmpndName"), "");
     EXPECT_EQ(shown("Edit_rvw"), "999");
     EXPECT_EQ(list->item(2)->text(), "Methylene chloride");

@@ -18,6 +18,7 @@
 #include "methoddata/library_editor.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/surrogate_editor.h"
+#include "methoddata/editor_state.h"
 #include "methoddata/method_data.h"
 #include "methoddata/model_work_tables.h"
 #include "samples/process_files_data.h"
@@ -36,9 +37,8 @@ namespace fs = std::filesystem;
 
 // The state not yet grouped into a value: the loose globals, copied as they are.
 struct LooseGlobals {
-    int current_record, continuing_check_active, check_standard_mode, sample_count, sample_info_index,
-        request_type, current_surrogate_record, grouping_error, saved_compound_count;
-    u8 check_started, variables_changed, names_edited;
+    int continuing_check_active, check_standard_mode, sample_count, sample_info_index;
+    u8 check_started;
     std::string data_root_folder, check_ini_path, check_data_file, lmt_file_path, check_level_name;
     LmtHeader lmt_header;
     PathSettings folder_settings;
@@ -46,12 +46,10 @@ struct LooseGlobals {
     CalcLimitsData calc_limits_data;
 
     static LooseGlobals take() {
-        return {::current_record, ::continuing_check_active, ::check_standard_mode,
-                ::sample_count, ::sample_info_index, ::request_type, ::current_surrogate_record,
-                ::grouping_error, ::saved_compound_count, ::check_started, ::variables_changed,
-                ::names_edited, ::data_root_folder, ::check_ini_path, ::check_data_file,
-                ::lmt_file_path, ::check_level_name, ::lmt_header, ::folder_settings,
-                ::main_flags, ::calc_limits_data};
+        return {::continuing_check_active, ::check_standard_mode, ::sample_count,
+                ::sample_info_index, ::check_started, ::data_root_folder, ::check_ini_path,
+                ::check_data_file, ::lmt_file_path, ::check_level_name, ::lmt_header,
+                ::folder_settings, ::main_flags, ::calc_limits_data};
     }
     bool operator==(const LooseGlobals&) const = default;
 
@@ -60,11 +58,9 @@ struct LooseGlobals {
         std::string d;
         auto note = [&d](bool same, const char* name) { if (!same) d += std::string(" ") + name; };
 #define M5847_NOTE(m) note(m == o.m, #m)
-        M5847_NOTE(current_record); M5847_NOTE(continuing_check_active);
+        M5847_NOTE(continuing_check_active);
         M5847_NOTE(check_standard_mode); M5847_NOTE(sample_count); M5847_NOTE(sample_info_index);
-        M5847_NOTE(request_type); M5847_NOTE(current_surrogate_record); M5847_NOTE(grouping_error);
-        M5847_NOTE(saved_compound_count); M5847_NOTE(check_started); M5847_NOTE(variables_changed);
-        M5847_NOTE(names_edited); M5847_NOTE(data_root_folder); M5847_NOTE(check_ini_path);
+        M5847_NOTE(check_started); M5847_NOTE(data_root_folder); M5847_NOTE(check_ini_path);
         M5847_NOTE(check_data_file); M5847_NOTE(lmt_file_path); M5847_NOTE(check_level_name);
         M5847_NOTE(lmt_header); M5847_NOTE(calc_limits_data);
         for (size_t k = 0; k < folder_settings.slot.size(); ++k)
@@ -87,6 +83,7 @@ struct WholeState {
     CalibrationData calibration_data;
     ModelWorkTables model_work_tables;
     ProcessFilesData process_files_data;
+    EditorState editor_state;
     LooseGlobals loose;
     std::map<std::string, std::string> files;
 };
@@ -130,7 +127,7 @@ public:
 
     WholeState take() const {
         WholeState s{::method_data, ::calibration_data, ::model_work_tables, ::process_files_data,
-                     LooseGlobals::take(), {}};
+                     ::editor_state, LooseGlobals::take(), {}};
         for (const std::string& root : {home.path(), install.path()})
             for (const auto& e : fs::recursive_directory_iterator(root))
                 if (e.is_regular_file()) s.files[e.path().string()] = file_bytes(e.path());
@@ -145,6 +142,7 @@ public:
         if (!list_cleared) {
             EXPECT_TRUE(after.process_files_data == before.process_files_data) << "process_files_data differs";
         }
+        EXPECT_TRUE(after.editor_state == before.editor_state) << "editor_state differs";
         LooseGlobals loose = after.loose;
         if (list_cleared) loose.sample_count = before.loose.sample_count;
         // Every Open reads the remembered folders again from the settings file, which holds

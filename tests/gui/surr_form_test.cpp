@@ -12,6 +12,7 @@
 #include "methoddata/calibration_data.h"
 #include "methoddata/check_surrogate_catagories_form.h"
 #include "methoddata/edit_lib_form.h"
+#include "methoddata/editor_state.h"
 #include "methoddata/surr_form.h"
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/surrogate_limits_form.h"
@@ -94,7 +95,7 @@ TEST_F(SurrogateEditorWindow, ShowsEditsAndWalksTheRecords) {
     QTest::keyClick(counter, Qt::Key_Return);
     EXPECT_EQ(text("Edit_Counter"), "11");  // clamped to the last record
     click(surr_Form, "Next");
-    EXPECT_EQ(current_surrogate_record, 10);
+    EXPECT_EQ(editor_state.current_surrogate_record, 10);
     click(surr_Form, "previous");
     EXPECT_EQ(text("Edit_CmpndName"), QString::fromStdString(method_data.surrogates[9].name));
 
@@ -395,7 +396,7 @@ TEST_F(SurrogateEditorWindow, LeavingTheCounterForExitDoesNotMove) {
     counter->selectAll();
     QTest::keyClicks(counter, "5");
     click(surr_Form, "exit");  // no changes: leaves without a question
-    EXPECT_EQ(current_surrogate_record, 0);
+    EXPECT_EQ(editor_state.current_surrogate_record, 0);
     EXPECT_TRUE(main_form->isVisible());
 }
 

@@ -4,6 +4,7 @@
 #include "calibration/calibration_review.h"
 #include "calibration/calibration_snapshot.h"
 #include "methoddata/calibration_tables.h"
+#include "methoddata/editor_state.h"
 #include "methoddata/library_sync.h"
 #include "methoddata/menu_follows.h"
 #include "methoddata/settings_file.h"
@@ -129,7 +130,7 @@ bool save_new_calibration(const std::string& path) {
 
 bool review_calibration_command() {
     if (!reload_calibration_command()) return false;
-    current_record = 0;
+    editor_state.current_record = 0;
     main_flags.CalibrationEditMode = 1;
     return true;
 }

@@ -12,7 +12,9 @@ const std::string check_data_filter = "Check Calibration data file (*.txt)|*.txt
 
 bool check_calibration_command() {
     std::string chosen;
-    if (!open_dialog_loop(folder_settings.slot[kDataPathSlot], chosen, check_data_filter, "*.*")) return false;
+    if (!open_dialog_loop(folder_settings.slot[kDataPathSlot], chosen, check_data_filter, "*.*",
+                          OpenRequest::ExistingFile))
+        return false;
     const std::string folder = folder_of(chosen);
     const std::string results = results_ini_name(chosen, folder);
     if (!convert_quant_file(chosen, results)) return false;

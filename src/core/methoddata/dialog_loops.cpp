@@ -1,13 +1,11 @@
 #include "methoddata/dialog_loops.h"
 
-#include "methoddata/tables.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
 namespace {
 
-constexpr int kCreateFileRequest = 9;
 constexpr size_t kShownNameLength = 64;
 
 std::string with_default_extension(const std::string& name, const std::string& default_extension) {
@@ -17,18 +15,18 @@ std::string with_default_extension(const std::string& name, const std::string& d
 }  // namespace
 
 bool open_dialog_loop(const std::string& start_folder, std::string& chosen, const std::string& filter,
-                      const std::string& default_extension) {
+                      const std::string& default_extension, OpenRequest request_type) {
     FileDialogRequest request;
     request.title = "Open";
     request.start_folder = start_folder;
     request.filter = filter;
     request.default_extension = to_upper(default_extension);
-    request.must_exist = request_type != kCreateFileRequest;
+    request.must_exist = request_type != OpenRequest::NewFile;
     for (;;) {
         auto name = ui().open_file(request);
         if (!name) return false;
         chosen = to_upper(*name);
-        if (request_type != kCreateFileRequest) return true;
+        if (request_type != OpenRequest::NewFile) return true;
         chosen = with_default_extension(chosen, default_extension);
         if (!file_exists(chosen)) return true;
         ui().message(chosen + " already exists.\nPlease enter a new file name.", "Open");

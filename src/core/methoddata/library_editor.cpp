@@ -8,9 +8,6 @@
 #include "platform/read_errors.h"
 #include "platform/text_util.h"
 
-u8 names_edited = 0;
-int saved_compound_count = 0;
-
 namespace {
 
 constexpr double kNewProperty = 999.0;
@@ -78,7 +75,7 @@ bool same_compound(const LibraryCompound& a, const LibraryCompound& b) {
 // Another row of the library in the editor that holds `name`, or -1.
 int other_row_named(const std::string& name) {
     for (int i = 0; i < method_data.compound_count && i < kMaxCompounds; ++i)
-        if (i != current_record && method_data.library[i].name == name) return i;
+        if (i != editor_state.current_record && method_data.library[i].name == name) return i;
     return -1;
 }
 
@@ -109,7 +106,7 @@ CompoundEntry library_compound_entry(const LibraryCompound& c) {
 
 void get_library_compound_from_form(const CompoundEntry& entry) {
     // Read into a copy: a box refused half-way stores nothing.
-    LibraryCompound c = method_data.library.at(current_record);
+    LibraryCompound c = method_data.library.at(editor_state.current_record);
     c.name = typed_name(entry);
     c.cmpndType = entry.internal_standard ? kInternalStandardType : kAnalyteType;
     c.bp = box_number(entry.bp, kBpBox);
@@ -119,7 +116,7 @@ void get_library_compound_from_form(const CompoundEntry& entry) {
     c.casNumber = entry.cas;
     c.is_internal_standard = entry.internal_standard ? 1 : 0;
     store_amounts(c, entry, entry.internal_standard);
-    method_data.library.at(current_record) = c;
+    method_data.library.at(editor_state.current_record) = c;
 }
 
 EntryProblem check_compound_entry(const CompoundEntry& entry, int* refused_amount) {
@@ -129,11 +126,11 @@ EntryProblem check_compound_entry(const CompoundEntry& entry, int* refused_amoun
         return EntryProblem::NoName;
     }
     if (compound_name_has_separator(name)) {
-        warning(compound_name_separator_message(name, current_record + 1));
+        warning(compound_name_separator_message(name, editor_state.current_record + 1));
         return EntryProblem::NoName;
     }
     if (const int other = other_row_named(name); other >= 0) {
-        warning(compound_name_in_use_message(name, other + 1, current_record + 1));
+        warning(compound_name_in_use_message(name, other + 1, editor_state.current_record + 1));
         return EntryProblem::NoName;
     }
     if (breaks_library_line(name)) {
@@ -200,11 +197,11 @@ int library_changed(int count, const LibraryTable& saved, const LibraryTable& wo
 }
 
 bool library_differs_from_saved() {
-    return method_data.compound_count != saved_compound_count || library_changed(method_data.compound_count, method_data.library_saved, method_data.library);
+    return method_data.compound_count != editor_state.saved_compound_count || library_changed(method_data.compound_count, method_data.library_saved, method_data.library);
 }
 
 bool library_names_changed() {
-    if (method_data.compound_count != saved_compound_count) return true;
+    if (method_data.compound_count != editor_state.saved_compound_count) return true;
     for (int i = 0; i < method_data.compound_count && i < kMaxCompounds; ++i)
         if (method_data.library[i].name != method_data.library_saved[i].name) return true;
     return false;
@@ -246,7 +243,15 @@ void show_rename_warning() {
     warning(
         "Compound name(s) have been changed. If any Internal Standards\nwere modified, the Internal standard file "
         "should be updated.\n");
+    editor_state.names_edited = 0;
 }
+
+void begin_library_editing() {
+    editor_state.names_edited = 0;
+    editor_state.saved_compound_count = method_data.compound_count;
+}
+
+void mark_names_edited() { editor_state.names_edited = 1; }
 
 CreatedValue created_value_entered(CreatedBox box, int amount, const std::string& text) {
     // An emptied box, or one that shows "enter value", is still to be typed: no refusal.
@@ -263,7 +268,7 @@ CreatedValue created_value_entered(CreatedBox box, int amount, const std::string
 }
 
 void store_created_compound(const CompoundEntry& entry) {
-    LibraryCompound c = method_data.library.at(current_record);
+    LibraryCompound c = method_data.library.at(editor_state.current_record);
     c.name = typed_name(entry);
     c.bp = box_number(entry.bp, kBpBox);
     c.rvw = box_number(entry.rvw, kRvwBox);
@@ -273,42 +278,40 @@ void store_created_compound(const CompoundEntry& entry) {
     c.cmpndType = entry.internal_standard ? kInternalStandardType : kAnalyteType;
     store_amounts(c, entry, entry.internal_standard);
     c.casNumber = entry.cas;
-    method_data.library.at(current_record) = c;
+    method_data.library.at(editor_state.current_record) = c;
 }
 
 bool room_for_created_compound() {
-    if (current_record < kMaxCompounds) return true;
+    if (editor_state.current_record < kMaxCompounds) return true;
     warning("The library holds " + std::to_string(kMaxCompounds) +
             " compounds, as many as it can hold.\nSave it with Save As.");
     return false;
 }
 
 LibrarySnapshot take_library_snapshot() {
-    return LibrarySnapshot{method_data.library, method_data.compound_count, current_record, method_data.variable_mode};
+    return LibrarySnapshot{method_data, editor_state.current_record};
 }
 
 void restore_library_snapshot(const LibrarySnapshot& s) {
-    method_data.library = s.table;
-    method_data.compound_count = s.count;
-    current_record = s.current;
-    method_data.variable_mode = s.mode;
+    method_data = s.method_data;
+    editor_state.current_record = s.current_record;
 }
 
 void end_create_library_mode() { main_flags.NewLibraryMode = 0; }
 
 void discard_library_edits() {
-    copy_library_compounds(saved_compound_count, method_data.library, method_data.library_saved);
-    method_data.compound_count = saved_compound_count;
-    current_record = 0;
+    copy_library_compounds(editor_state.saved_compound_count, method_data.library, method_data.library_saved);
+    method_data.compound_count = editor_state.saved_compound_count;
+    editor_state.current_record = 0;
     method_data.variable_mode = method_data.loaded_variable_mode;
-    variables_changed = 0;
+    editor_state.variables_changed = 0;
 }
 
 void library_edits_saved(const std::string& file) {
     use_library_file(file);
-    saved_compound_count = method_data.compound_count;
+    editor_state.saved_compound_count = method_data.compound_count;
     method_data.loaded_variable_mode = method_data.variable_mode;
-    variables_changed = 0;
+    editor_state.variables_changed = 0;
 }
 
 bool standards_follow_library() { return derive_standard_properties(method_data.surrogates, method_data.library); }

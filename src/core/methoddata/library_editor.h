@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "methoddata/editor_state.h"
 #include "methoddata/tables.h"
 #include "platform/ui_services.h"
 
@@ -29,12 +30,6 @@ inline const std::string kPartcoefBox = "octano-water partition coefficient";
 // What a create-mode number box shows when its value is still to be typed.
 inline const std::string kEnterValueText = "enter value";
 inline const std::string kInternalStandardType = "Internal Standard";
-
-// Set when a compound name was changed; Exit then reminds the analyst of the
-// internal-standard file. Cleared when the reminder is shown and when the editor opens.
-extern u8 names_edited;
-// Compounds in library_saved: those of the library as loaded or last saved.
-extern int saved_compound_count;
 
 // "surrogate" (older files) and "Internal Standard" name an internal standard.
 bool is_internal_standard_type(const std::string& type_text);
@@ -92,7 +87,14 @@ void fill_standard_amounts(LibraryCompound& compound);
 // Exit: "Would you like to save your changes?" (Yes, No or Cancel).
 Answer ask_save_library_changes();
 // After leaving: the reminder that renamed compounds may concern the internal-standard file.
+// Shown, it clears names_edited.
 void show_rename_warning();
+
+// The editor opens on the library in memory (edit mode): Exit compares with its count,
+// and no name has been edited yet.
+void begin_library_editing();
+// A compound name was changed: Exit reminds the analyst of the internal-standard file.
+void mark_names_edited();
 
 // Create mode.
 // Leaving a create-mode number box: whether its value counts as entered, read whole. An
@@ -111,12 +113,11 @@ void store_created_compound(const CompoundEntry& entry);
 bool room_for_created_compound();
 
 // What create mode replaces and puts back when it ends: typing a new library must not
-// change the library that is loaded.
+// change the library that is loaded. The whole method data, so that nothing create mode
+// touches can be left out, and the record the editor showed.
 struct LibrarySnapshot {
-    LibraryTable table;
-    int count = 0;
-    int current = 0;
-    VariableMode mode;
+    MethodData method_data;
+    int current_record = 0;
 };
 LibrarySnapshot take_library_snapshot();
 void restore_library_snapshot(const LibrarySnapshot& snapshot);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "methoddata/compound_name.h"
+#include "methoddata/editor_state.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -16,7 +17,6 @@
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
-u8 save_as_cancelled = 0;
 
 namespace {
 
@@ -408,16 +408,16 @@ std::string format_library_text(int count, const LibraryTable& table) {
 }
 
 bool write_library_text_file(int count, const LibraryTable& table, std::string* written) {
-    save_as_cancelled = 0;
+    editor_state.save_as_cancelled = 0;
     std::optional<std::string> path = choose_library_target();
     if (!path) {
-        save_as_cancelled = 1;
+        editor_state.save_as_cancelled = 1;
         return false;
     }
     std::string why;
     if (!write_file_atomically(*path, format_library_text(count, table), &why)) {
         // Nothing was saved: the editor must not take the library as written.
-        save_as_cancelled = 1;
+        editor_state.save_as_cancelled = 1;
         error_message("The library file " + *path + " could not be written:\n" + why, "Error");
         return false;
     }

@@ -22,11 +22,9 @@ int count_header_separators(const std::string& line);
 // leading digits it would put another value into the library.
 double library_text_number(const std::string& field, const std::string& what);
 
-// Set to 1 when the analyst cancelled the Save As dialog of write_library_text_file.
-extern u8 save_as_cancelled;
-
 // The Save As dialog and the writer; true when the file was written. When nothing was
-// written (dialog or overwrite question cancelled, file not writable) save_as_cancelled is 1.
+// written (dialog or overwrite question cancelled, file not writable)
+// editor_state.save_as_cancelled is 1.
 // Outside create mode the written rows are copied into library_saved. The file written is
 // put into `written` when given.
 bool write_library_text_file(int count, const LibraryTable& table, std::string* written = nullptr);

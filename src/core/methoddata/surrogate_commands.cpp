@@ -22,15 +22,6 @@ const std::string surrogate_file_filter = "Surrogate files (*.ini)|*.ini";
 
 namespace {
 
-// The open dialog creates a new file while request_type is 9; whatever happens, it ends.
-class CreateRequest {
-  public:
-    CreateRequest() { request_type = 9; }
-    ~CreateRequest() { request_type = 0; }
-    CreateRequest(const CreateRequest&) = delete;
-    CreateRequest& operator=(const CreateRequest&) = delete;
-};
-
 // Points of an earlier internal-standard file must not feed the models of this one.
 void clear_model_points() {
     for (PointTable* table : {&model_work_tables.bp_points, &model_work_tables.rv_points})
@@ -59,10 +50,9 @@ void remember_surrogate_folder(const std::string& file) {
 }  // namespace
 
 void create_surrogate_file_command() {
-    CreateRequest create_mode;
     std::string chosen;
     if (open_dialog_loop(folder_settings.slot[kSurrogatePathSlot], chosen, surrogate_file_filter,
-                         ".INI"))
+                         ".INI", OpenRequest::NewFile))
         create_surrogate_file(chosen, method_data.library);
 }
 
@@ -71,7 +61,7 @@ bool load_surrogate_file_command(MainMenuState& menu) {
     read_file_paths(folder_settings);
     std::string chosen;
     if (!open_dialog_loop(folder_settings.slot[kSurrogatePathSlot], chosen, surrogate_file_filter,
-                          ".INI"))
+                          ".INI", OpenRequest::ExistingFile))
         return false;
 
     // A refused file leaves the records already loaded, and so the menus, as they are.

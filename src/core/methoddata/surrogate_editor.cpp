@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "methoddata/editor_state.h"
 #include "methoddata/surrogate_commands.h"
 #include "methoddata/surrogate_file.h"
 #include "methoddata/surrogate_groupings.h"
@@ -14,15 +15,20 @@
 
 namespace {
 
-// The saved state beside surrogates_saved: what the session started from, and after a
-// save what the file now holds.
-struct EditSession {
-    SurrogateRangeLimits limits_at_start{};
-    LimitsBasis limits_basis_at_start{};
-    u8 user_limits_applied_at_start = 0;
-    CategoryThresholds thresholds_at_start{};
-};
-EditSession session;
+// The limits and class thresholds in memory now, as the state a session goes back to. The
+// records' saved state is surrogates_saved; the rest of the method data is not the editor's
+// to put back (the library, the files in use, whether the groupings pass).
+EditSession session_from_memory() {
+    return EditSession{method_data.surrogate_range_limits, method_data.limits_basis,
+                       method_data.user_limits_applied, method_data.category_thresholds};
+}
+
+void put_back_session(const EditSession& s) {
+    method_data.surrogate_range_limits = s.limits_at_start;
+    method_data.limits_basis = s.limits_basis_at_start;
+    method_data.user_limits_applied = s.user_limits_applied_at_start;
+    method_data.category_thresholds = s.thresholds_at_start;
+}
 
 // A written file is the new saved state: Exit asks only about what differs from it, and
 // discarding goes back to it, not to what the session started from. It is also the file in
@@ -30,16 +36,13 @@ EditSession session;
 void take_as_saved_state(const std::string& file) {
     method_data.surrogate_file_path = file;
     copy_surrogate_records(method_data.surrogates, method_data.surrogates_saved);
-    session.limits_at_start = method_data.surrogate_range_limits;
-    session.limits_basis_at_start = method_data.limits_basis;
-    session.user_limits_applied_at_start = method_data.user_limits_applied;
-    session.thresholds_at_start = method_data.category_thresholds;
+    editor_state.session = session_from_memory();
 }
 
 // Only these two thresholds are kept in the file.
 bool thresholds_changed() {
     const CategoryThresholds& now = method_data.category_thresholds;
-    const CategoryThresholds& start = session.thresholds_at_start;
+    const CategoryThresholds& start = editor_state.session.thresholds_at_start;
     return now.vcs != start.vcs || now.n_pvcsLn != start.n_pvcsLn;
 }
 
@@ -103,15 +106,14 @@ std::string surrogate_save_folder() {
 }  // namespace
 
 void begin_surrogate_editing() {
-    current_surrogate_record = 0;
-    session.limits_at_start = method_data.surrogate_range_limits;
-    session.limits_basis_at_start = method_data.limits_basis;
-    session.user_limits_applied_at_start = method_data.user_limits_applied;
-    session.thresholds_at_start = method_data.category_thresholds;
+    editor_state.current_surrogate_record = 0;
+    editor_state.session = session_from_memory();
 }
 
+void surrogate_editor_shown() { editor_state.grouping_error = 0; }
+
 int surrogates_modified(bool limit_edits_modified) {
-    const bool limits_changed = method_data.surrogate_range_limits != session.limits_at_start;
+    const bool limits_changed = method_data.surrogate_range_limits != editor_state.session.limits_at_start;
     return groupings_differ(method_data.surrogates, method_data.surrogates_saved) || limit_edits_modified || limits_changed ||
                    thresholds_changed()
                ? 1
@@ -119,18 +121,7 @@ int surrogates_modified(bool limit_edits_modified) {
 }
 
 void copy_surrogate_records(const SurrogateTable& source, SurrogateTable& destination) {
-    for (int i = 0; i < surrogate_records_in_use(); ++i) {
-        const SurrogateRecord& s = source[i];
-        SurrogateRecord& d = destination[i];
-        d.name = s.name;
-        d.LibCmpndNum = s.LibCmpndNum;
-        d.bp = s.bp;
-        d.rvw = s.rvw;
-        d.rvwgroup = s.rvwgroup;
-        d.bpgroup = s.bpgroup;
-        d.first_pass = s.first_pass;
-        d.checked_surrogate = s.checked_surrogate;
-    }
+    std::copy_n(source.begin(), surrogate_records_in_use(), destination.begin());
 }
 
 int find_surrogate_by_library_number(int number) {
@@ -154,22 +145,22 @@ int counter_target(const std::string& counter_text, int shown_record) {
 }
 
 int next_surrogate_record() {
-    current_surrogate_record = std::max(std::min(current_surrogate_record + 1, method_data.surrogate_count - 1), 0);
-    return current_surrogate_record;
+    editor_state.current_surrogate_record = std::max(std::min(editor_state.current_surrogate_record + 1, method_data.surrogate_count - 1), 0);
+    return editor_state.current_surrogate_record;
 }
 
 int previous_surrogate_record() {
-    current_surrogate_record = std::max(current_surrogate_record - 1, 0);
-    return current_surrogate_record;
+    editor_state.current_surrogate_record = std::max(editor_state.current_surrogate_record - 1, 0);
+    return editor_state.current_surrogate_record;
 }
 
-void go_to_surrogate_record(int record) { current_surrogate_record = record; }
+void go_to_surrogate_record(int record) { editor_state.current_surrogate_record = record; }
 
 bool set_limits_command() {
-    grouping_error = 0;
+    editor_state.grouping_error = 0;
     const GroupingFailures failures = test_surrogate_groupings();
     if (failures.any()) {
-        grouping_error = 1;
+        editor_state.grouping_error = 1;
         show_message(set_limits_text(failures), "Error");
         return false;
     }
@@ -212,10 +203,7 @@ bool exit_surrogate_editor_command(bool limit_edits_modified) {
     if (answer == Answer::Yes) return save_on_exit();
     if (modified != 0) {  // the edits of the session are discarded, limits included
         copy_surrogate_records(method_data.surrogates_saved, method_data.surrogates);
-        method_data.surrogate_range_limits = session.limits_at_start;
-        method_data.limits_basis = session.limits_basis_at_start;
-        method_data.user_limits_applied = session.user_limits_applied_at_start;
-        method_data.category_thresholds = session.thresholds_at_start;
+        put_back_session(editor_state.session);
     }
     return true;
 }

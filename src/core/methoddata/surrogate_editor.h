@@ -12,6 +12,9 @@
 // written by Save As or Exit becomes the saved state in their place.
 void begin_surrogate_editing();
 
+// Every showing of the editor: no grouping rule has been found failing yet.
+void surrogate_editor_shown();
+
 // 1 when a group flag, the first-pass flag or the checked flag of a record below
 // surrogate_count differs from surrogates_saved, when a limit edit of the range-limits
 // window is marked modified, or when the limits or the two class thresholds the file
@@ -19,8 +22,7 @@ void begin_surrogate_editing();
 // the applied limit stays); else 0.
 int surrogates_modified(bool limit_edits_modified);
 
-// Copies the first surrogate_count records: name, library number, bp, rvw, the twelve
-// group flags, the first-pass and checked flags.
+// Copies the first surrogate_count records, each whole.
 void copy_surrogate_records(const SurrogateTable& source, SurrogateTable& destination);
 
 // The record (among surrogate_count) of the internal standard at 1-based library row

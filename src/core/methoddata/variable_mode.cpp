@@ -1,5 +1,6 @@
 #include "methoddata/variable_mode.h"
 
+#include "methoddata/editor_state.h"
 #include "methoddata/tables.h"
 #include "platform/ui_services.h"
 
@@ -34,8 +35,10 @@ VariableDialogEntry variable_dialog_entry(const VariableMode& m) {
     return {m.variable1_label, m.variable2_label, "2"};
 }
 
+void variable_count_typed() { editor_state.variables_changed = 1; }
+
 bool apply_variable_dialog_entry(const VariableDialogEntry& entry, bool labels_modified) {
-    if (labels_modified) variables_changed = 1;
+    if (labels_modified) editor_state.variables_changed = 1;
     if (entry.count_text != "1" && entry.count_text != "2")
         return refuse("Please enter 1 or 2 variables", "Error");
     const bool one = entry.count_text == "1";

@@ -54,6 +54,10 @@ struct VariableDialogEntry {
 // The dialog's controls for a mode.
 VariableDialogEntry variable_dialog_entry(const VariableMode& mode);
 
+// The number of variables was typed into the dialog: the library editor counts it as a
+// change (variables_changed), whether or not Ok then takes it.
+void variable_count_typed();
+
 // Ok of the dialog. A modified label sets variables_changed. An entry that does not name
 // one mode clearly shows its message and changes nothing else (false); otherwise the
 // mode and its labels are set in method_data.variable_mode (true).

@@ -1,6 +1,6 @@
 #include "program/main_commands.h"
 
-#include "methoddata/calibration_data.h"
+#include "methoddata/editor_state.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/menu_follows.h"
 #include "methoddata/settings_file.h"
@@ -21,7 +21,6 @@ void start_main_form(MainMenuState& menu) {
     main_flags.DelimitedReports = 1;
     main_flags.TrqFormsFormat = 0;
     data_root_folder.clear();
-    request_type = 0;
     install_path = install_path_setting();
     if (install_path.empty()) install_path = program_folder = executable_folder();
     folder_settings.slot[kInstallFolderSlot] = join_path(install_path, "");
@@ -65,13 +64,13 @@ void load_library_command(MainMenuState& menu) {
 }
 
 bool edit_library_command() {
-    variables_changed = 0;
+    editor_state.variables_changed = 0;
     // The editor edits the library, even after Create New Library typed a new one.
     main_flags.NewLibraryMode = 0;
     if (!read_library_text_file(folder_settings.slot[kLibraryTextFileSlot])) return false;
     copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);
     derive_standard_properties(method_data.surrogates, method_data.library);  // the file may differ from memory
-    current_record = 0;
+    editor_state.current_record = 0;
     return true;
 }
 

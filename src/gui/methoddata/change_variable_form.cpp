@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "methoddata/editor_state.h"
 #include "methoddata/tables.h"
 #include "methoddata/variable_mode.h"
 #include "platform/button_hint.h"
@@ -104,4 +105,4 @@ void Tchange_variable_form::Button_cancelClick() { reject(); }
 
 void Tchange_variable_form::Button_helpClick() { ui().show_help_topic(variable_help_file(), kVariableHelpTopic); }
 
-void Tchange_variable_form::ComboBox_varNumChange() { variables_changed = 1; }
+void Tchange_variable_form::ComboBox_varNumChange() { variable_count_typed(); }

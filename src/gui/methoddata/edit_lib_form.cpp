@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "methoddata/change_variable_form.h"
+#include "methoddata/editor_state.h"
 #include "methoddata/surr_form.h"
 #include "methoddata/library_printout.h"
 #include "methoddata/library_text_file.h"
@@ -200,7 +201,7 @@ void TEditLib_Form::command(const std::function<void()>& handler) {
     const bool creating = create_mode();
     run_command(handler);
     if (creating) return;
-    if (standards_follow_library()) show_surrogate_record(current_surrogate_record);
+    if (standards_follow_library()) show_surrogate_record(editor_state.current_surrogate_record);
 }
 
 // Layout and showing.
@@ -214,11 +215,10 @@ void TEditLib_Form::FormCreate() {
         return;
     }
     set_edit_layout();
-    names_edited = 0;
-    saved_compound_count = method_data.compound_count;
+    begin_library_editing();
     refill_list();
-    current_record = std::clamp(current_record, 0, std::max(method_data.compound_count - 1, 0));
-    show_library_compound(current_record);
+    editor_state.current_record = std::clamp(editor_state.current_record, 0, std::max(method_data.compound_count - 1, 0));
+    show_library_compound(editor_state.current_record);
     show_library_file();
     Button_SaveAs->show();
     Edit_CmpndName->setReadOnly(false);
@@ -316,7 +316,7 @@ CompoundEntry TEditLib_Form::entry() const {
 // number; one not yet left is the record shown.
 int TEditLib_Form::counter_record() const {
     const IntegerField typed = read_integer(text_of(Edit_Counter));
-    if (!typed.ok) return std::clamp(current_record, 0, std::max(method_data.compound_count - 1, 0));
+    if (!typed.ok) return std::clamp(editor_state.current_record, 0, std::max(method_data.compound_count - 1, 0));
     return std::clamp(typed.value - 1, 0, std::max(method_data.compound_count - 1, 0));
 }
 
@@ -359,10 +359,10 @@ int TEditLib_Form::SaveOrExit() {
 void TEditLib_Form::SaveRecordChanges() { get_library_compound_from_form(entry()); }
 
 bool TEditLib_Form::FormModified() {
-    if (Edit_CmpndName->isModified()) names_edited = 1;
-    bool modified = Edit_casnumber->isModified() || variables_changed != 0 ||
+    if (Edit_CmpndName->isModified()) mark_names_edited();
+    bool modified = Edit_casnumber->isModified() || editor_state.variables_changed != 0 ||
                     change_variable_form->Edit_var1->isModified() || change_variable_form->Edit_var2->isModified() ||
-                    method_data.library[current_record].is_internal_standard != method_data.library_saved[current_record].is_internal_standard;
+                    method_data.library[editor_state.current_record].is_internal_standard != method_data.library_saved[editor_state.current_record].is_internal_standard;
     for (QLineEdit* e : {Edit_CmpndName, Edit_bp, Edit_rvw, Edit_rvo, Edit_partcoef}) modified |= e->isModified();
     for (QLineEdit* e : Edit_con) modified |= e->isModified();
     return modified;
@@ -373,64 +373,64 @@ bool TEditLib_Form::FormModified() {
 void TEditLib_Form::NextClick() {
     if (!InputsOK()) return;
     SaveRecordChanges();
-    if (current_record < method_data.compound_count - 1) ++current_record;
-    show_library_compound(current_record);
+    if (editor_state.current_record < method_data.compound_count - 1) ++editor_state.current_record;
+    show_library_compound(editor_state.current_record);
 }
 
 void TEditLib_Form::previousClick() {
     if (!InputsOK()) return;
     SaveRecordChanges();
-    if (current_record > 0) --current_record;
-    show_library_compound(current_record);
+    if (editor_state.current_record > 0) --editor_state.current_record;
+    show_library_compound(editor_state.current_record);
 }
 
 void TEditLib_Form::LibListBoxClick() {
     const int clicked = LibListBox->currentRow();
     if (create_mode() || clicked < 0) return;
     if (!InputsOK()) {
-        select_in_list(current_record);
+        select_in_list(editor_state.current_record);
         return;
     }
     SaveRecordChanges();
-    current_record = clicked;
-    show_library_compound(current_record);
+    editor_state.current_record = clicked;
+    show_library_compound(editor_state.current_record);
 }
 
 void TEditLib_Form::Edit_CounterExit() {
     if (create_mode()) return;
     if (!InputsOK()) {
-        Edit_Counter->setText(QString::number(current_record + 1));
+        Edit_Counter->setText(QString::number(editor_state.current_record + 1));
         return;
     }
     if (QApplication::focusWidget() == Cancel) return;
     const IntegerField field = read_integer(text_of(Edit_Counter));
     if (!field.ok) {
-        Edit_Counter->setText(QString::number(current_record + 1));
+        Edit_Counter->setText(QString::number(editor_state.current_record + 1));
         ui().message(refused_box_message("Compound #", field.why, "The compound shown stays shown."), "Warning",
                      Buttons::Ok, Icon::Warning);
         return;
     }
     const int typed = field.value;
-    if (typed != current_record + 1) {
+    if (typed != editor_state.current_record + 1) {
         SaveRecordChanges();
-        current_record = std::clamp(typed - 1, 0, method_data.compound_count - 1);
-        show_library_compound(current_record);
+        editor_state.current_record = std::clamp(typed - 1, 0, method_data.compound_count - 1);
+        show_library_compound(editor_state.current_record);
     }
-    select_in_list(current_record);
+    select_in_list(editor_state.current_record);
 }
 
 void TEditLib_Form::ListBox_cmpndTypeClick() {
     const bool standard = ListBox_cmpndType->currentRow() == 1;
-    if (current_record >= 0 && current_record < kMaxCompounds) method_data.library[current_record].is_internal_standard = standard;
+    if (editor_state.current_record >= 0 && editor_state.current_record < kMaxCompounds) method_data.library[editor_state.current_record].is_internal_standard = standard;
     ShowConc(!standard);
 }
 
 void TEditLib_Form::CancelClick() {
     if (create_mode()) return;
     // The type chosen in the list is discarded with the rest of what was typed.
-    LibraryCompound& c = method_data.library[current_record];
+    LibraryCompound& c = method_data.library[editor_state.current_record];
     c.is_internal_standard = is_internal_standard_type(c.cmpndType) ? 1 : 0;
-    show_library_compound(current_record);
+    show_library_compound(editor_state.current_record);
 }
 
 void TEditLib_Form::Edit_CmpndNameExit() {
@@ -439,8 +439,8 @@ void TEditLib_Form::Edit_CmpndNameExit() {
         return;
     }
     const IntegerField shown = read_integer(text_of(Edit_Counter));
-    if (shown.ok && shown.value >= 1 && shown.value <= method_data.compound_count) current_record = shown.value - 1;
-    if (QListWidgetItem* item = LibListBox->item(current_record)) item->setText(Edit_CmpndName->text());
+    if (shown.ok && shown.value >= 1 && shown.value <= method_data.compound_count) editor_state.current_record = shown.value - 1;
+    if (QListWidgetItem* item = LibListBox->item(editor_state.current_record)) item->setText(Edit_CmpndName->text());
 }
 
 void TEditLib_Form::Edit_CmpndNameClick() {
@@ -451,12 +451,12 @@ void TEditLib_Form::Edit_CmpndNameClick() {
 
 bool TEditLib_Form::delete_compound() {
     if (!ask_delete_compound()) return false;
-    if (LibListBox->currentRow() >= 0) current_record = LibListBox->currentRow();
-    if (!remove_library_slot(current_record)) return false;
-    current_record = std::min(current_record, method_data.compound_count - 1);
+    if (LibListBox->currentRow() >= 0) editor_state.current_record = LibListBox->currentRow();
+    if (!remove_library_slot(editor_state.current_record)) return false;
+    editor_state.current_record = std::min(editor_state.current_record, method_data.compound_count - 1);
     refill_list();
-    fill_standard_amounts(method_data.library[current_record]);
-    show_library_compound(current_record);
+    fill_standard_amounts(method_data.library[editor_state.current_record]);
+    show_library_compound(editor_state.current_record);
     return true;
 }
 
@@ -471,9 +471,9 @@ void TEditLib_Form::btn_add_compoundClick() {
     SaveRecordChanges();
     const int at = LibListBox->currentRow() + 1;
     if (!insert_library_slot(at)) return;
-    current_record = at;
+    editor_state.current_record = at;
     refill_list();
-    show_library_compound(current_record);
+    show_library_compound(editor_state.current_record);
     Edit_CmpndName->setFocus();
 }
 
@@ -499,14 +499,14 @@ void TEditLib_Form::start_create_library() {
     Edit_libname->hide();
     help_context_ = kCreateHelpContext;
     method_data.compound_count = 0;
-    current_record = -1;
+    editor_state.current_record = -1;
     setWindowTitle("Create Library");
     begin_next_created_compound();
     for (size_t k = kFirstAmountFlag + 1; k < entry_flags.size(); ++k) entry_flags[k] = 1;
 }
 
 void TEditLib_Form::begin_next_created_compound() {
-    Edit_Counter->setText(QString::number(current_record + 2));
+    Edit_Counter->setText(QString::number(editor_state.current_record + 2));
     for (QLineEdit* e : {Edit_rvw, Edit_bp, Edit_con[0]}) {
         e->clear();
         mark_to_enter(e, true);
@@ -514,11 +514,11 @@ void TEditLib_Form::begin_next_created_compound() {
     mark_to_enter(Edit_CmpndName, true);
     for (int flag = 0; flag <= kFirstAmountFlag; ++flag) entry_flags[flag] = 0;
     ++method_data.compound_count;
-    ++current_record;
+    ++editor_state.current_record;
     // The amounts shown follow the type that the list keeps from the entry before, so
     // that an analyte's amounts 2..10 are always in sight.
     const bool standard = ListBox_cmpndType->currentRow() == 1;
-    if (current_record < kMaxCompounds) method_data.library[current_record].is_internal_standard = standard;
+    if (editor_state.current_record < kMaxCompounds) method_data.library[editor_state.current_record].is_internal_standard = standard;
     for (int k = 1; k < kMaxLevels; ++k) Edit_con[k]->setText("99");
     ShowConc(!standard);
     Edit_CmpndName->clear();
@@ -544,7 +544,7 @@ void TEditLib_Form::enter_created_compound() {
     if (!InputsOK()) return;
     if (!room_for_created_compound()) return;
     store_created_compound(entry());
-    LibListBox->addItem(qt(method_data.library[current_record].name));
+    LibListBox->addItem(qt(method_data.library[editor_state.current_record].name));
     begin_next_created_compound();
 }
 
@@ -566,9 +566,9 @@ void TEditLib_Form::library_saved_now(const std::string& file) {
 // Stores the shown compound and writes the library; a save that did not happen leaves
 // save_as_cancelled set and changes nothing else.
 void TEditLib_Form::save_library() {
-    current_record = counter_record();
+    editor_state.current_record = counter_record();
     get_library_compound_from_form(entry());
-    if (library_names_changed()) names_edited = 1;
+    if (library_names_changed()) mark_names_edited();
     std::string written;
     if (write_library_text_file(method_data.compound_count, method_data.library, &written)) library_saved_now(written);
 }
@@ -598,7 +598,7 @@ void TEditLib_Form::exitClick() {
         return;
     }
     if (!InputsOK() || SaveOrExit() == 7) return;
-    current_record = counter_record();
+    editor_state.current_record = counter_record();
     const bool changed = library_differs_from_saved();
     const bool ask = changed || FormModified();
     Answer answer = Answer::Yes;  // no question counts as not No
@@ -607,14 +607,13 @@ void TEditLib_Form::exitClick() {
         if (answer == Answer::Cancel) return;
         if (answer == Answer::Yes) {
             save_library();
-            if (save_as_cancelled) return;  // not saved: the changes stay in the window
+            if (editor_state.save_as_cancelled) return;  // not saved: the changes stay in the window
         }
     }
     if (!ask || answer == Answer::No) discard_library_edits();
     return_to_opener();
-    if (answer != Answer::No && !save_as_cancelled && (changed || names_edited)) {
+    if (answer != Answer::No && !editor_state.save_as_cancelled && (changed || editor_state.names_edited)) {
         show_rename_warning();
-        names_edited = 0;
     }
 }
 

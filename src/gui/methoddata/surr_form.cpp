@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "methoddata/check_surrogate_catagories_form.h"
+#include "methoddata/editor_state.h"
 #include "methoddata/surrogate_editor.h"
 #include "methoddata/surrogate_file.h"
 #include "methoddata/surrogate_limits_form.h"
@@ -154,7 +155,7 @@ void Tsurr_Form::showEvent(QShowEvent* event) {
 void Tsurr_Form::start_editing(QWidget* opener) {
     begin_surrogate_editing();
     surrogate_limits_form->clear_limit_edit_marks();
-    show_surrogate_record(current_surrogate_record);
+    show_surrogate_record(editor_state.current_surrogate_record);
     show_from(opener);
 }
 
@@ -181,7 +182,7 @@ void Tsurr_Form::show_surrogate_record(int i) {
 }
 
 void Tsurr_Form::FormShow() {
-    grouping_error = 0;
+    surrogate_editor_shown();
     for (QWidget* w : {static_cast<QWidget*>(Label8), static_cast<QWidget*>(ListBox_fpass),
                        static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6),
                        static_cast<QWidget*>(btnCheckSurrCat)})
@@ -277,7 +278,7 @@ void Tsurr_Form::previousClick() {
 // Leaving the counter for Exit leaves the editor; the number typed does not matter then.
 void Tsurr_Form::Edit_CounterChange() {
     if (QApplication::focusWidget() == exit) return;
-    const int target = counter_target(Edit_Counter->text().toStdString(), current_surrogate_record);
+    const int target = counter_target(Edit_Counter->text().toStdString(), editor_state.current_surrogate_record);
     if (target < 0) return;
     go_to_surrogate_record(target);
     show_surrogate_record(target);

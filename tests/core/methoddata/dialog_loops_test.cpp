@@ -21,7 +21,7 @@ protected:
 
 TEST_F(DialogLoops, OpenTakesAnExistingFileUpperCased) {
     ui.open_returns(folder.path() + "/is/Set1.ini");
-    ASSERT_TRUE(open_dialog_loop("/start", chosen, surrogate_filter, ".ini"));
+    ASSERT_TRUE(open_dialog_loop("/start", chosen, surrogate_filter, ".ini", OpenRequest::ExistingFile));
     EXPECT_EQ(chosen, to_upper(folder.path()) + "/IS/SET1.INI");
     const FileDialogRequest& r = ui.open_requests.at(0);
     EXPECT_EQ(r.title, "Open");
@@ -34,16 +34,15 @@ TEST_F(DialogLoops, OpenTakesAnExistingFileUpperCased) {
 
 TEST_F(DialogLoops, OpenCancelledChoosesNothing) {
     ui.open_returns(std::nullopt);
-    EXPECT_FALSE(open_dialog_loop("F", chosen, surrogate_filter, ".INI"));
+    EXPECT_FALSE(open_dialog_loop("F", chosen, surrogate_filter, ".INI", OpenRequest::ExistingFile));
 }
 
 TEST_F(DialogLoops, CreateModeReplacesExtensionsAndRefusesAnExistingName) {
-    request_type = 9;
     folder.write("OLD.INI", "[Header]\n");
     ui.open_returns(folder.path() + "/old.tmp.txt");  // exists once its extensions are replaced
     ui.expect_message(" already exists.\nPlease enter a new file name.");
     ui.open_returns(folder.path() + "/new.v2.txt");
-    ASSERT_TRUE(open_dialog_loop(folder.path(), chosen, surrogate_filter, ".INI"));
+    ASSERT_TRUE(open_dialog_loop(folder.path(), chosen, surrogate_filter, ".INI", OpenRequest::NewFile));
     EXPECT_EQ(chosen, to_upper(folder.path()) + "/NEW.INI");
     EXPECT_FALSE(ui.open_requests.at(0).must_exist);
     EXPECT_EQ(ui.messages.at(0).text, to_upper(folder.path()) + "/OLD.INI already exists.\nPlease enter a new file name.");
@@ -51,9 +50,8 @@ TEST_F(DialogLoops, CreateModeReplacesExtensionsAndRefusesAnExistingName) {
 }
 
 TEST_F(DialogLoops, CreateModeKeepsADotInAFolderName) {
-    request_type = 9;
     ui.open_returns(folder.path() + "/run.2024/newset");
-    ASSERT_TRUE(open_dialog_loop(folder.path(), chosen, surrogate_filter, ".INI"));
+    ASSERT_TRUE(open_dialog_loop(folder.path(), chosen, surrogate_filter, ".INI", OpenRequest::NewFile));
     EXPECT_EQ(chosen, to_upper(folder.path()) + "/RUN.2024/NEWSET.INI");
 }
 

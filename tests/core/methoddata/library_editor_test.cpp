@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "methoddata/editor_state.h"
 #include "platform/errors.h"
 #include "scripted_ui.h"
 #include "../surrogate_fixtures.h"
@@ -15,7 +16,7 @@ protected:
         add_library_row("Toluene-d8", true, 110.6, 0.27);
         add_library_row("Benzene", false, 80.1, 0.22);
         add_library_row("Xylene", false, 139.0, 0.3);
-        saved_compound_count = method_data.compound_count;
+        editor_state.saved_compound_count = method_data.compound_count;
     }
     static CompoundEntry entry(const std::string& name, const std::string& rvw, const std::string& bp) {
         CompoundEntry e = library_compound_entry(method_data.library[1]);
@@ -34,7 +35,7 @@ TEST_F(LibraryEditor, StoringTheControlsOfAnAnalyteAndOfAnInternalStandard) {
     for (int k = 0; k < kMaxLevels; ++k) e.amounts[k] = std::to_string(k + 1);
     e.cas = "71-43-2";
 
-    current_record = 1;
+    editor_state.current_record = 1;
     get_library_compound_from_form(e);
     EXPECT_EQ(method_data.library[1].cmpndType, "analyte");
     EXPECT_EQ(method_data.library[1].conc[9], 10.0);
@@ -53,7 +54,7 @@ TEST_F(LibraryEditor, StoringTheControlsOfAnAnalyteAndOfAnInternalStandard) {
 
 // A box is read whole, and a box that holds no number stores nothing of the compound.
 TEST_F(LibraryEditor, ABoxThatHoldsNoNumberStopsTheStoreAndStoresNothing) {
-    current_record = 1;
+    editor_state.current_record = 1;
     const LibraryCompound before = method_data.library[1];
     for (const auto& [bp, amount] : {std::pair{"eighty", "1"}, {"80", "1,5"}, {"80", ""}}) {
         CompoundEntry e = entry("Benzene (new)", "0.5", bp);
@@ -101,7 +102,7 @@ TEST_F(LibraryEditor, TheChecksOfATypedCompound) {
         {"X", "0", "8o", EntryProblem::BadRvw, 3, "The relative volatility must greater than 0."},
     };
     ui.allow_any_message = true;
-    current_record = 0;
+    editor_state.current_record = 0;
     for (const Case& c : cases) {
         ui.messages.clear();
         CompoundEntry e = entry(c.name, c.rvw, c.bp);
@@ -134,7 +135,7 @@ TEST_F(LibraryEditor, AmountsAreNumbersNotBelowZero) {
         {true, 3, "abc", false, ""},
     };
     ui.allow_any_message = true;
-    current_record = 1;
+    editor_state.current_record = 1;
     for (const Case& c : cases) {
         ui.messages.clear();
         CompoundEntry e = entry("Benzene", "0.5", "80");
@@ -233,7 +234,7 @@ TEST_F(LibraryEditor, TheTableNeitherOverflowsNorEmpties) {
     EXPECT_FALSE(remove_library_slot(0));
     EXPECT_EQ(method_data.compound_count, 1);
 
-    current_record = kMaxCompounds;
+    editor_state.current_record = kMaxCompounds;
     ui.expect_message("Save it with Save As.");
     EXPECT_FALSE(room_for_created_compound());
 }
@@ -264,7 +265,7 @@ TEST_F(LibraryEditor, ACreatedCompoundTakesItsTypesAmounts) {
     e.bp = "218";
     e.cas = "91-20-3";
     for (int k = 0; k < kMaxLevels; ++k) e.amounts[k] = std::to_string(10 * (k + 1));
-    current_record = 0;
+    editor_state.current_record = 0;
     store_created_compound(e);
     EXPECT_EQ(method_data.library[0].cmpndType, "analyte");
     EXPECT_EQ(method_data.library[0].conc[9], 100.0);
@@ -313,7 +314,7 @@ TEST_F(LibraryEditor, LeavingWithoutSavingPutsBackTheLibraryAsSaved) {
     method_data.library[1].name = "Renamed";
     insert_library_slot(3);
     method_data.variable_mode.one_variable_mode = 1;
-    variables_changed = 1;
+    editor_state.variables_changed = 1;
     discard_library_edits();
     EXPECT_EQ(method_data.compound_count, 3);
     EXPECT_EQ(method_data.library[1].name, "Benzene");
@@ -321,12 +322,18 @@ TEST_F(LibraryEditor, LeavingWithoutSavingPutsBackTheLibraryAsSaved) {
     EXPECT_FALSE(library_differs_from_saved());
 
     // Create mode types into the same table; the loaded library comes back afterwards.
+    const MethodData loaded = method_data;
+    editor_state.current_record = 2;
     LibrarySnapshot before = take_library_snapshot();
     method_data.compound_count = 0;
     method_data.library[0].name = "Typed";
+    method_data.variable_mode.one_variable_mode = 1;
+    editor_state.current_record = -1;
     restore_library_snapshot(before);
     EXPECT_EQ(method_data.compound_count, 3);
     EXPECT_EQ(method_data.library[0].name, "Toluene-d8");
+    EXPECT_TRUE(method_data == loaded);
+    EXPECT_EQ(editor_state.current_record, 2);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "main_window_start.h"
+#include "methoddata/editor_state.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
@@ -39,13 +40,11 @@ TEST_F(MainCommands, StartSetsTheVersionTheFlagsAndTheInstallFolder) {
     construct_method_data();
     main_flags.DelimitedReports = 0;
     main_flags.BatchReport = 0;
-    request_type = 9;
     MainMenuState m;
     start_main_form(m);
     EXPECT_EQ(method_data.library_version, "Version 4.2");
     EXPECT_EQ(main_flags.DelimitedReports, 1);
     EXPECT_EQ(main_flags.BatchReport, 1);
-    EXPECT_EQ(request_type, 0);
     EXPECT_FALSE(m.enabled(UpdateLibrary1));
     std::string expected = install_path_setting().empty() ? executable_folder() : install_path_setting();
     EXPECT_EQ(join_path(install_path, ""), join_path(expected, ""));
@@ -133,13 +132,13 @@ TEST_F(MainCommands, EditLibraryReadsTheLastLibraryAgain) {
     load_library_command(menu);
     method_data.library[0].name = "Changed in memory";
     method_data.library_saved[0].name = "Changed in memory";
-    variables_changed = 1;
-    current_record = 5;
+    editor_state.variables_changed = 1;
+    editor_state.current_record = 5;
     ASSERT_TRUE(edit_library_command());
     EXPECT_NE(method_data.library[0].name, "Changed in memory");
     EXPECT_EQ(method_data.library_saved[0].name, method_data.library[0].name);
-    EXPECT_EQ(variables_changed, 0);
-    EXPECT_EQ(current_record, 0);
+    EXPECT_EQ(editor_state.variables_changed, 0);
+    EXPECT_EQ(editor_state.current_record, 0);
 }
 
 // Printer Setup: only a printer chosen lets the printouts that need one run.

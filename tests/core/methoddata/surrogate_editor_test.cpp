@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "methoddata/editor_state.h"
 #include "methoddata/surrogate_file.h"
 #include "methoddata/surrogate_range_limits.h"
 #include "platform/errors.h"
@@ -115,12 +116,12 @@ TEST_F(SurrogateEditor, SetLimitsRefusesFailingGroupings) {
               "compounds for Boiling Point Group 2\n\n\tQuantilyzer: 16001 - Please Edit your "
               "Surrogate file and adjust the groupings");
     EXPECT_EQ(ui.last_message().caption, "Error");
-    EXPECT_EQ(grouping_error, 1);
+    EXPECT_EQ(editor_state.grouping_error, 1);
 
     method_data.variable_mode.one_variable_mode = 1;  // RV alone: no first-pass or BP rule
     method_data.variable_mode.rvw_variable_chosen = 1;
     EXPECT_TRUE(set_limits_command());
-    EXPECT_EQ(grouping_error, 0);
+    EXPECT_EQ(editor_state.grouping_error, 0);
 }
 
 TEST_F(SurrogateEditor, SetLimitsForgetsLimitsOnlyWhenTheGroupingsChanged) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "methoddata/editor_state.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/tables.h"
 #include "platform/text_util.h"
@@ -77,7 +78,7 @@ TEST_F(VariableDialog, OkSetsTheModeThatTheEntryNames) {
         EXPECT_TRUE(got == c.expected) << c.entry.var1 << "|" << c.entry.var2;
     }
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(variables_changed, 0);
+    EXPECT_EQ(editor_state.variables_changed, 0);
 }
 
 TEST_F(VariableDialog, AnUnclearEntryIsRefusedAndChangesNothing) {
@@ -108,7 +109,7 @@ TEST_F(VariableDialog, AnUnclearEntryIsRefusedAndChangesNothing) {
 TEST_F(VariableDialog, ModifiedLabelsMarkTheVariablesChangedEvenWhenRefused) {
     ui.expect_message("Please enter 1 or 2 variables");
     EXPECT_FALSE(apply_variable_dialog_entry({"RVW", "BP", "x"}, true));
-    EXPECT_EQ(variables_changed, 1);
+    EXPECT_EQ(editor_state.variables_changed, 1);
 }
 
 // What the dialog sets is what the library header carries and reads back.

@@ -1,0 +1,3 @@
+#include "methoddata/editor_state.h"
+
+EditorState editor_state;
