@@ -11,9 +11,9 @@
 #include <map>
 #include <sstream>
 
-#include "calibration/continuing_check.h"
 #include "methoddata/calibration_data.h"
 #include "methoddata/calibration_tables.h"
+#include "methoddata/check_state.h"
 #include "methoddata/library_editor.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/method_data.h"
@@ -33,18 +33,16 @@ namespace fs = std::filesystem;
 // folder_settings (an open dialog remembers its folder even when cancelled) and main_flags
 // (the windows' mode flags, set as a window opens).
 struct LooseGlobals {
-    int current_record, continuing_check_active, check_standard_mode, sample_count, sample_info_index,
-        request_type, current_surrogate_record, grouping_error, saved_compound_count;
-    u8 check_started, variables_changed, names_edited;
-    std::string data_root_folder, check_ini_path, check_data_file, lmt_file_path, check_level_name;
+    int current_record, sample_count, sample_info_index, request_type, current_surrogate_record,
+        grouping_error, saved_compound_count;
+    u8 variables_changed, names_edited;
+    std::string data_root_folder, lmt_file_path;
     LmtHeader lmt_header;
 
     static LooseGlobals take() {
-        return {::current_record, ::continuing_check_active, ::check_standard_mode,
-                ::sample_count, ::sample_info_index, ::request_type, ::current_surrogate_record,
-                ::grouping_error, ::saved_compound_count, ::check_started, ::variables_changed,
-                ::names_edited, ::data_root_folder, ::check_ini_path, ::check_data_file,
-                ::lmt_file_path, ::check_level_name, ::lmt_header};
+        return {::current_record,        ::sample_count,     ::sample_info_index,    ::request_type,
+                ::current_surrogate_record, ::grouping_error, ::saved_compound_count, ::variables_changed,
+                ::names_edited,          ::data_root_folder, ::lmt_file_path,        ::lmt_header};
     }
     bool operator==(const LooseGlobals&) const = default;
 
@@ -53,13 +51,10 @@ struct LooseGlobals {
         std::string d;
         auto note = [&d](bool same, const char* name) { if (!same) d += std::string(" ") + name; };
 #define M5847_NOTE(m) note(m == o.m, #m)
-        M5847_NOTE(current_record); M5847_NOTE(continuing_check_active);
-        M5847_NOTE(check_standard_mode); M5847_NOTE(sample_count); M5847_NOTE(sample_info_index);
+        M5847_NOTE(current_record); M5847_NOTE(sample_count); M5847_NOTE(sample_info_index);
         M5847_NOTE(request_type); M5847_NOTE(current_surrogate_record); M5847_NOTE(grouping_error);
-        M5847_NOTE(saved_compound_count); M5847_NOTE(check_started); M5847_NOTE(variables_changed);
-        M5847_NOTE(names_edited); M5847_NOTE(data_root_folder); M5847_NOTE(check_ini_path);
-        M5847_NOTE(check_data_file); M5847_NOTE(lmt_file_path); M5847_NOTE(check_level_name);
-        M5847_NOTE(lmt_header);
+        M5847_NOTE(saved_compound_count); M5847_NOTE(variables_changed); M5847_NOTE(names_edited);
+        M5847_NOTE(data_root_folder); M5847_NOTE(lmt_file_path); M5847_NOTE(lmt_header);
 #undef M5847_NOTE
         return d;
     }
@@ -71,6 +66,7 @@ struct WholeState {
     CalibrationData calibration_data;
     ModelWorkTables model_work_tables;
     ProcessFilesData process_files_data;
+    CheckState check_state;
     LooseGlobals loose;
     std::map<std::string, std::string> files;
 };
@@ -117,8 +113,8 @@ public:
     }
 
     WholeState take() const {
-        WholeState s{::method_data, ::calibration_data, ::model_work_tables, ::process_files_data,
-                     LooseGlobals::take(), {}};
+        WholeState s{::method_data,        ::calibration_data, ::model_work_tables,
+                     ::process_files_data, ::check_state,      LooseGlobals::take(), {}};
         for (const std::string& root : {home.path(), install.path()})
             for (const auto& e : fs::recursive_directory_iterator(root))
                 if (e.is_regular_file()) s.files[e.path().string()] = file_bytes(e.path());
@@ -132,6 +128,7 @@ public:
         if (!list_cleared) {
             EXPECT_TRUE(after.process_files_data == before.process_files_data) << "process_files_data differs";
         }
+        EXPECT_TRUE(after.check_state == before.check_state) << "check_state differs";
         LooseGlobals loose = after.loose;
         if (list_cleared) loose.sample_count = before.loose.sample_count;
         EXPECT_TRUE(loose == before.loose) << "loose globals differ:" << loose.differences(before.loose);

@@ -3,6 +3,7 @@
 #include "calibration/check_report_file.h"
 #include "calibration/check_report_print.h"
 #include "calibration/results_file.h"
+#include "methoddata/check_state.h"
 #include "methoddata/dialog_loops.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
@@ -11,9 +12,9 @@
 const std::string check_data_filter = "Check Calibration data file (*.txt)|*.txt";
 
 bool check_calibration_command() {
-    continuing_check_active = 1;
+    check_state.continuing_check_active = 1;
     main_flags.CheckCalibrationMode = 1;
-    check_started = 0;
+    check_state.check_started = 0;
     sample_count = 0;
     std::string chosen;
     if (!open_dialog_loop(folder_settings.slot[kDataPathSlot], chosen, check_data_filter, "*.*")) return false;
@@ -22,23 +23,24 @@ bool check_calibration_command() {
     if (!convert_quant_file(chosen, results)) return false;
     folder_settings.slot[kDataPathSlot] = folder + "/";
     write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
-    check_ini_path = results;
-    check_data_file = chosen;
+    check_state.check_ini_path = results;
+    check_state.check_data_file = chosen;
     return true;
 }
 
 bool save_check_report(const CheckLevel& level) {
     if (!write_check_calibration_file(level)) return false;
-    check_started = 1;
+    check_state.check_started = 1;
     return true;
 }
 
 void print_reviewed_check(const CheckLevel& level) {
-    check_standard_mode = 1;
+    check_state.check_standard_mode = 1;
     write_and_print_check_calibration(level);
 }
 
 void delete_check_results_file() {
-    const std::string results = results_ini_name(check_data_file, folder_settings.slot[kDataPathSlot]);
+    const std::string results =
+        results_ini_name(check_state.check_data_file, folder_settings.slot[kDataPathSlot]);
     if (file_exists(results)) remove_file(results);
 }

@@ -3,15 +3,14 @@
 #include <algorithm>
 
 #include "methoddata/calibration_data.h"
+#include "methoddata/check_state.h"
 #include "methoddata/reporting_limit_file.h"
 
 PathSettings folder_settings;
 MethodData method_data;
+CheckState check_state;
 
 int current_record = 0;
-int continuing_check_active = 0;
-u8 check_started = 0;
-int check_standard_mode = 0;
 int sample_count = 0;
 int sample_info_index = 0;
 int request_type = 0;
@@ -22,8 +21,6 @@ const std::string program_version_text = "Version 4.2";
 std::string data_root_folder;
 std::string install_path;
 std::string program_folder;
-std::string check_ini_path;
-std::string check_data_file;
 
 u8 variables_changed = 0;
 
@@ -40,15 +37,12 @@ void construct_method_data() {
     folder_settings = PathSettings_init();
 
     current_record = 0;
-    continuing_check_active = 0;
-    check_started = 0;
-    check_standard_mode = sample_count = sample_info_index = request_type = 0;
+    check_state = CheckState{};
+    sample_count = sample_info_index = request_type = 0;
     current_surrogate_record = grouping_error = 0;
     data_root_folder.clear();
     install_path.clear();
     program_folder.clear();
-    check_ini_path.clear();
-    check_data_file.clear();
 
     variables_changed = 0;
     main_flags = MainFormFlags{};

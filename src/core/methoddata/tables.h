@@ -40,9 +40,6 @@ int surrogate_records_in_use();
 
 // Scalar state.
 extern int current_record;
-extern int continuing_check_active;
-extern u8 check_started;
-extern int check_standard_mode;
 extern int sample_count;
 extern int sample_info_index;
 extern int request_type;  // 9 while the Open dialog creates a new internal-standard file
@@ -56,8 +53,6 @@ extern const std::string program_version_text;  // "Version 4.2"
 extern std::string data_root_folder;  // data_root: in front of "/5847dir/..." (empty: home)
 extern std::string install_path;
 extern std::string program_folder;
-extern std::string check_ini_path;
-extern std::string check_data_file;
 
 // The variable dialog changed the mode or its labels (or the number of variables was
 // typed) since the library editor was opened. An edit mark of the editor, not part of

@@ -7,6 +7,7 @@
 
 #include "calibration/calibration_standards.h"
 #include "calibration/results_file.h"
+#include "methoddata/check_state.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
@@ -77,7 +78,7 @@ std::string sample_results_path(const std::string& data_path) {
 }
 
 void start_sample_processing(ProcessFilesData& data) {
-    continuing_check_active = 0;
+    check_state.continuing_check_active = 0;
     sample_count = 0;
     sample_info_index = 0;
     data.samples.fill(ListedSample{});

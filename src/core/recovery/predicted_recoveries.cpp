@@ -5,6 +5,7 @@
 #include <string>
 
 #include "methoddata/calibration_data.h"
+#include "methoddata/check_state.h"
 #include "methoddata/level_lookup.h"
 #include "recovery/group_walks.h"
 #include "recovery/model_errors.h"
@@ -65,7 +66,7 @@ int compute_predicted_recoveries(const FitTable& rv_fits, const FitTable& bp_fit
     return run_model([&] {
         if (a < 0 || a >= kSampleSlots) end_model("Quantilyzer: 01001", "Fatal Error");
         // Response factors are made by a calibration build or review only.
-        const bool calibrating = continuing_check_active == 0 && sample_count == 0;
+        const bool calibrating = check_state.continuing_check_active == 0 && sample_count == 0;
         RecoveryTables& t = calibration_data.recovery_tables;
         std::optional<LibraryRowIndex> rows;  // the rows of the names, for the response factors
         if (calibrating) rows.emplace();

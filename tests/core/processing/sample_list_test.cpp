@@ -6,6 +6,7 @@
 
 #include "../calibration/demo_calibration.h"
 #include "methoddata/calibration_tables.h"
+#include "methoddata/check_state.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
@@ -227,7 +228,7 @@ TEST_F(SampleList, TheResultsFileIsCutAtTheFileNamesDotNotAFoldersDot) {
 TEST_F(SampleList, StartingAProcessingListEmptiesTheSampleInformation) {
     sample_count = 3;
     sample_info_index = 2;
-    continuing_check_active = 1;
+    check_state.continuing_check_active = 1;
     data.samples[4].settings.size = 2.0;
     data.samples[4].ids.lab_file_id = "X";
     data.samples[4].settings.include_calibration_error = 1;
@@ -235,7 +236,7 @@ TEST_F(SampleList, StartingAProcessingListEmptiesTheSampleInformation) {
     start_sample_processing(data);
     EXPECT_EQ(sample_count, 0);
     EXPECT_EQ(sample_info_index, 0);
-    EXPECT_EQ(continuing_check_active, 0);
+    EXPECT_EQ(check_state.continuing_check_active, 0);
     for (const ListedSample& sample : data.samples) EXPECT_TRUE(sample == ListedSample{});
     // The first entry of the new list takes nothing of the samples listed before it.
     EXPECT_EQ(start_sample_entry(data, 0).matrix, "");

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "methoddata/check_state.h"
 #include "recovery/identity_fits.h"
 #include "recovery/predicted_recoveries.h"
 #include "recovery_fixture.h"
@@ -106,7 +107,7 @@ TEST_F(Predicted, OnlyACalibrationMakesResponseFactors) {
     } cases[] = {{0, 0, true}, {1, 0, false}, {0, 3, false}};
     for (const Case& c : cases) {
         calibration_data.recovery_tables.response_factor[0][q] = calibration_data.recovery_tables.response_factor_dev[0][q] = 7.0;
-        continuing_check_active = c.check_active;
+        check_state.continuing_check_active = c.check_active;
         sample_count = c.samples;
         ASSERT_EQ(predict(1, 1), 1);
         EXPECT_DOUBLE_EQ(t.response_factor[0][q], c.made ? 5000.0 : 7.0);
