@@ -6,6 +6,7 @@
 #include "methoddata/calibration_tables.h"
 #include "methoddata/check_state.h"
 #include "methoddata/library_sync.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/surrogate_groupings.h"
 #include "methoddata/tables.h"
@@ -99,7 +100,7 @@ bool new_calibration_command() {
         return false;
     calibration_data.standard_count = 0;
     check_state.continuing_check_active = 0;
-    sample_count = 0;
+    process_files_data.sample_count = 0;
     check_state.check_standard_mode = 0;
     calibration_data.calibration_file_name.clear();
     for (int p = 0; p < kMaxStandards; ++p) calibration_data.standard_results_ini[p].clear();
@@ -109,7 +110,7 @@ bool new_calibration_command() {
 }
 
 bool reload_calibration_command() {
-    sample_count = 0;
+    process_files_data.sample_count = 0;
     check_state.continuing_check_active = 0;
     int standards = 0;
     if (!load_calibration(calibration_data.calibration_file_name, standards)) return false;

@@ -5,6 +5,7 @@
 #include "calibration/results_file.h"
 #include "methoddata/check_state.h"
 #include "methoddata/dialog_loops.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
@@ -15,7 +16,7 @@ bool check_calibration_command() {
     check_state.continuing_check_active = 1;
     main_flags.CheckCalibrationMode = 1;
     check_state.check_started = 0;
-    sample_count = 0;
+    process_files_data.sample_count = 0;
     std::string chosen;
     if (!open_dialog_loop(folder_settings.slot[kDataPathSlot], chosen, check_data_filter, "*.*")) return false;
     const std::string folder = folder_of(chosen);

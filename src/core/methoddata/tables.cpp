@@ -4,6 +4,7 @@
 
 #include "methoddata/calibration_data.h"
 #include "methoddata/check_state.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
 
 PathSettings folder_settings;
@@ -11,8 +12,6 @@ MethodData method_data;
 CheckState check_state;
 
 int current_record = 0;
-int sample_count = 0;
-int sample_info_index = 0;
 int request_type = 0;
 int current_surrogate_record = 0;
 int grouping_error = 0;
@@ -38,7 +37,10 @@ void construct_method_data() {
 
     current_record = 0;
     check_state = CheckState{};
-    sample_count = sample_info_index = request_type = 0;
+    // A reset of the method data leaves no sample listed: a calibration built after it is
+    // built as one, not in sample mode.
+    process_files_data.sample_count = process_files_data.sample_info_index = 0;
+    request_type = 0;
     current_surrogate_record = grouping_error = 0;
     data_root_folder.clear();
     install_path.clear();

@@ -40,8 +40,6 @@ int surrogate_records_in_use();
 
 // Scalar state.
 extern int current_record;
-extern int sample_count;
-extern int sample_info_index;
 extern int request_type;  // 9 while the Open dialog creates a new internal-standard file
 
 // The internal-standard editor: the record it shows (0-based), and whether Set Limits

@@ -18,6 +18,7 @@
 #include "app/main_window.h"
 #include "methoddata/main_commands.h"
 #include "methoddata/main_menu.h"
+#include "methoddata/process_files_data.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
 #include "platform/controls.h"
@@ -176,8 +177,9 @@ void Tprocess_files::showEvent(QShowEvent* event) {
 
 void Tprocess_files::FormShow() {
     show_sample_list();
-    if (sample_info_index >= 1 && sample_info_index <= DirListBox->count())
-        DirListBox->setCurrentRow(sample_info_index - 1);
+    if (process_files_data.sample_info_index >= 1 &&
+        process_files_data.sample_info_index <= DirListBox->count())
+        DirListBox->setCurrentRow(process_files_data.sample_info_index - 1);
     const bool one_variable = method_data.variable_mode.one_variable_mode != 0;
     EditVarLabel->setText(q(method_data.variable_mode.single_variable_label));
     EditVarMode->setText(q(method_data.variable_mode.transform_text));
