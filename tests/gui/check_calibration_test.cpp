@@ -14,6 +14,7 @@
 #include "calibration/check_calib_review_form.h"
 #include "calibration/check_calib_std.h"
 #include "calibration/continuing_check.h"
+#include "methoddata/check_state.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "windows_fixture.h"
@@ -76,7 +77,7 @@ TEST_F(CheckCalibration, ReviewTheCheckStandardCompoundByCompound) {
     entry("check_calib_review")->click();
     ASSERT_TRUE(check_calib_review_form->isVisible());
     EXPECT_FALSE(check_calib_std->isVisible());
-    EXPECT_EQ(check_level_name, "Conc3");
+    EXPECT_EQ(check_state.check_level_name, "Conc3");
     EXPECT_EQ(text("Edit_recnum"), "1");
     EXPECT_EQ(text("Edit_cmpndname"), "1,1-Dichloroethene");
     EXPECT_EQ(text("Edit_calfile"), "demo_calibration.cal");
@@ -132,7 +133,7 @@ TEST_F(CheckCalibration, SaveFileThenExitAsksNothing) {
     entry("Button_Save")->click();
     ASSERT_TRUE(file_exists(report_file()));
     EXPECT_EQ(status_line(check_calib_std), "File written: " + report_file());
-    EXPECT_EQ(check_started, 1);
+    EXPECT_EQ(check_state.check_started, 1);
     EXPECT_NE(read_file_text(report_file()).find("\n1;1,1-Dichloroethene;8780.86;225.45;10.00;"), std::string::npos);
     const size_t messages = ui.messages.size();
     entry("Button3")->click();
@@ -171,7 +172,7 @@ TEST_F(CheckCalibration, SelectPrinterShowsPrintWhichPrintsAndWritesTheReport) {
     ASSERT_EQ(ui.finished_jobs.size(), 1u);
     EXPECT_NE(ui.finished_jobs[0].find_text("1,1-Dichloroethene"), nullptr);
     EXPECT_TRUE(file_exists(report_file()));
-    EXPECT_EQ(check_started, 0);  // printing is no saved report: Exit still asks
+    EXPECT_EQ(check_state.check_started, 0);  // printing is no saved report: Exit still asks
 }
 
 // A dilution factor of 0 would give every compound the amount 0: refused as typed.
@@ -209,7 +210,7 @@ TEST_F(CheckCalibration, ALevelWithoutAmountsAndAFactorThatIsNoNumberAreRefused)
     EXPECT_FALSE(check_calib_review_form->isVisible());
     EXPECT_FALSE(file_exists(report_file()));
     EXPECT_TRUE(ui.finished_jobs.empty());
-    EXPECT_EQ(check_started, 0);
+    EXPECT_EQ(check_state.check_started, 0);
 }
 
 // The close box is Exit: it asks about the unsaved report, deletes the check's results

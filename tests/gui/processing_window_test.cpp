@@ -154,7 +154,7 @@ TEST_F(ProcessingWindow, TheAnalystsRoadFromASampleFileToItsResults) {
     button(process_files, "process_exit")->click();
     EXPECT_TRUE(main_form->isVisible());
     EXPECT_FALSE(process_files->isVisible());
-    EXPECT_EQ(sample_count, 0);
+    EXPECT_EQ(process_files_data.sample_count, 0);
     EXPECT_FALSE(file_exists(data.file("runs/SAMPLE1.ini")));
 }
 
@@ -216,7 +216,7 @@ TEST_F(ProcessingWindow, TheSameDataFileIsNotListedTwice) {
         EXPECT_FALSE(process_input->isVisible());
         EXPECT_TRUE(process_files->isVisible());
         EXPECT_EQ(control<QListWidget>(process_files, "DirListBox")->count(), 1);
-        EXPECT_EQ(sample_count, 1);
+        EXPECT_EQ(process_files_data.sample_count, 1);
 
         ui.expect_message("The report files were written:\n" + data.file("runs/SAMPLE1_DEMO_CALIBRATION.txt"));
         button(process_files, "process_samp")->click();
@@ -352,7 +352,7 @@ TEST_F(ProcessingWindow, NothingOfADeletedOrClearedSampleReachesTheNextEntry) {
         if (edit("Edit_size")->text().isEmpty()) type(edit("Edit_size"), "4");
         button(process_input, "Enter")->click();
         ASSERT_FALSE(process_input->isVisible());
-        const int n = sample_count - 1;
+        const int n = process_files_data.sample_count - 1;
         EXPECT_EQ(process_files_data.samples[n].settings.agency_sample_id, "    ");
     }
 }
@@ -417,7 +417,7 @@ TEST_F(ProcessingWindow, ClosingTheWindowDoesWhatExitDoes) {
     process_files->close();
     EXPECT_FALSE(process_files->isVisible());
     EXPECT_TRUE(main_form->isVisible());
-    EXPECT_EQ(sample_count, 0);
+    EXPECT_EQ(process_files_data.sample_count, 0);
     EXPECT_FALSE(file_exists(data.file("runs/SAMPLE1.ini")));
 }
 

@@ -12,9 +12,9 @@
 #include <map>
 #include <sstream>
 
-#include "calibration/continuing_check.h"
 #include "methoddata/calibration_data.h"
 #include "methoddata/calibration_tables.h"
+#include "methoddata/check_state.h"
 #include "methoddata/library_editor.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/surrogate_editor.h"
@@ -37,19 +37,15 @@ namespace fs = std::filesystem;
 
 // The state not yet grouped into a value: the loose globals, copied as they are.
 struct LooseGlobals {
-    int continuing_check_active, check_standard_mode, sample_count, sample_info_index;
-    u8 check_started;
-    std::string data_root_folder, check_ini_path, check_data_file, lmt_file_path, check_level_name;
+    std::string data_root_folder, lmt_file_path;
     LmtHeader lmt_header;
     PathSettings folder_settings;
     MainFormFlags main_flags;
     CalcLimitsData calc_limits_data;
 
     static LooseGlobals take() {
-        return {::continuing_check_active, ::check_standard_mode, ::sample_count,
-                ::sample_info_index, ::check_started, ::data_root_folder, ::check_ini_path,
-                ::check_data_file, ::lmt_file_path, ::check_level_name, ::lmt_header,
-                ::folder_settings, ::main_flags, ::calc_limits_data};
+        return {::data_root_folder, ::lmt_file_path, ::lmt_header, ::folder_settings, ::main_flags,
+                ::calc_limits_data};
     }
     bool operator==(const LooseGlobals&) const = default;
 
@@ -58,10 +54,7 @@ struct LooseGlobals {
         std::string d;
         auto note = [&d](bool same, const char* name) { if (!same) d += std::string(" ") + name; };
 #define M5847_NOTE(m) note(m == o.m, #m)
-        M5847_NOTE(continuing_check_active);
-        M5847_NOTE(check_standard_mode); M5847_NOTE(sample_count); M5847_NOTE(sample_info_index);
-        M5847_NOTE(check_started); M5847_NOTE(data_root_folder); M5847_NOTE(check_ini_path);
-        M5847_NOTE(check_data_file); M5847_NOTE(lmt_file_path); M5847_NOTE(check_level_name);
+        M5847_NOTE(data_root_folder); M5847_NOTE(lmt_file_path);
         M5847_NOTE(lmt_header); M5847_NOTE(calc_limits_data);
         for (size_t k = 0; k < folder_settings.slot.size(); ++k)
             if (folder_settings.slot[k] != o.folder_settings.slot[k])
@@ -84,6 +77,7 @@ struct WholeState {
     ModelWorkTables model_work_tables;
     ProcessFilesData process_files_data;
     EditorState editor_state;
+    CheckState check_state;
     LooseGlobals loose;
     std::map<std::string, std::string> files;
 };
@@ -126,8 +120,8 @@ public:
     }
 
     WholeState take() const {
-        WholeState s{::method_data, ::calibration_data, ::model_work_tables, ::process_files_data,
-                     ::editor_state, LooseGlobals::take(), {}};
+        WholeState s{::method_data,  ::calibration_data, ::model_work_tables,   ::process_files_data,
+                     ::editor_state, ::check_state,      LooseGlobals::take(), {}};
         for (const std::string& root : {home.path(), install.path()})
             for (const auto& e : fs::recursive_directory_iterator(root))
                 if (e.is_regular_file()) s.files[e.path().string()] = file_bytes(e.path());
@@ -141,10 +135,15 @@ public:
         EXPECT_TRUE(after.model_work_tables == before.model_work_tables) << "model_work_tables differs";
         if (!list_cleared) {
             EXPECT_TRUE(after.process_files_data == before.process_files_data) << "process_files_data differs";
+        } else {
+            // A failed run clears the list and its count; the entry index is held to its value.
+            EXPECT_EQ(after.process_files_data.sample_info_index,
+                      before.process_files_data.sample_info_index)
+                << "sample_info_index differs";
         }
         EXPECT_TRUE(after.editor_state == before.editor_state) << "editor_state differs";
+        EXPECT_TRUE(after.check_state == before.check_state) << "check_state differs";
         LooseGlobals loose = after.loose;
-        if (list_cleared) loose.sample_count = before.loose.sample_count;
         // Every Open reads the remembered folders again from the settings file, which holds
         // them upper-cased, while a load keeps the folder in memory as chosen: the same folder
         // (the resolver is case-blind), spelled as the file spells it. (A known fault too: the

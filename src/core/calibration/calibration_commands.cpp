@@ -4,9 +4,11 @@
 #include "calibration/calibration_review.h"
 #include "calibration/calibration_snapshot.h"
 #include "methoddata/calibration_tables.h"
+#include "methoddata/check_state.h"
 #include "methoddata/editor_state.h"
 #include "methoddata/library_sync.h"
 #include "methoddata/menu_follows.h"
+#include "samples/process_files_data.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/surrogate_groupings.h"
 #include "methoddata/tables.h"
@@ -21,7 +23,7 @@ namespace {
 // a file that cannot be read leaves the session as it was.
 struct LoadState {
     u8 surrogate_file_loaded;
-    int continuing_check_active;
+    CheckState check_state;
     u8 check_calibration_mode;
     u8 review_save_as;
     u8 surrogate_file_selected;
@@ -29,14 +31,14 @@ struct LoadState {
 };
 
 LoadState current_load_state() {
-    return {method_data.surrogate_file_loaded,       continuing_check_active, main_flags.CheckCalibrationMode,
-            main_flags.ReviewSaveAs,     method_data.surrogate_file_selected,
-            main_flags.CalibrationFromFile};
+    return {method_data.surrogate_file_loaded,   check_state,
+            main_flags.CheckCalibrationMode,     main_flags.ReviewSaveAs,
+            method_data.surrogate_file_selected, main_flags.CalibrationFromFile};
 }
 
 void restore_load_state(const LoadState& s) {
     method_data.surrogate_file_loaded = s.surrogate_file_loaded;
-    continuing_check_active = s.continuing_check_active;
+    check_state = s.check_state;
     main_flags.CheckCalibrationMode = s.check_calibration_mode;
     main_flags.ReviewSaveAs = s.review_save_as;
     method_data.surrogate_file_selected = s.surrogate_file_selected;
@@ -63,7 +65,7 @@ bool load_calibration_command(MainMenuState& menu) {
     method_data.category_thresholds.n_pvcsLn = 100.0;
     method_data.category_thresholds.svc = 159.0;
     method_data.surrogate_file_loaded = 0;
-    continuing_check_active = 0;
+    check_state.continuing_check_active = 0;
     main_flags.CheckCalibrationMode = 0;
     main_flags.ReviewSaveAs = 0;
     method_data.surrogate_file_selected = 1;
@@ -101,9 +103,9 @@ bool new_calibration_command() {
                      "Surrogate File", Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return false;
     calibration_data.standard_count = 0;
-    continuing_check_active = 0;
-    sample_count = 0;
-    check_standard_mode = 0;
+    check_state.continuing_check_active = 0;
+    process_files_data.sample_count = 0;
+    check_state.check_standard_mode = 0;
     calibration_data.calibration_file_name.clear();
     for (int p = 0; p < kMaxStandards; ++p) calibration_data.standard_results_ini[p].clear();
     reset_calibration_review();
@@ -112,8 +114,8 @@ bool new_calibration_command() {
 }
 
 bool reload_calibration_command() {
-    sample_count = 0;
-    continuing_check_active = 0;
+    process_files_data.sample_count = 0;
+    check_state.continuing_check_active = 0;
     int standards = 0;
     if (!load_calibration(calibration_data.calibration_file_name, standards)) return false;
     copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);

@@ -2,6 +2,7 @@
 
 #include "calibration/curve_statistics.h"
 #include "methoddata/calibration_data.h"
+#include "methoddata/check_state.h"
 #include "methoddata/marker_text.h"
 #include "methoddata/surrogate_library_row.h"
 #include "platform/clock.h"
@@ -127,7 +128,7 @@ std::string class_heading(int category) {
 }  // namespace
 
 std::string check_report_path() {
-    const std::string& data = check_data_file;
+    const std::string& data = check_state.check_data_file;
     const size_t dot = data.rfind('.');
     const size_t separator = last_separator(data);
     const bool has_extension = dot != std::string::npos && (separator == std::string::npos || dot > separator);
@@ -210,7 +211,7 @@ std::string check_report_text(const CalibrationData& cal, const CheckLevel& leve
     out += "Process Date: " + format_date_time(clock_source().now()) + "\n";
     out += "Surrogate Groupings File:" + method_data.surrogate_file_path + "\n";
     out += "Compound Library File:" + to_upper(folder_settings.slot[kLibraryTextFileSlot]) + "\n";
-    out += "Check Standard File:" + check_data_file + "\n";
+    out += "Check Standard File:" + check_state.check_data_file + "\n";
     out += "N;Compound;Calibration response;Calibration Response Deviation;Check Standard(CS) Concentration;"
            "CS Pred_Rec; CS R_Dev;CS Response;% Difference;Area Count;Retention Time\n";
     for (int c = 0; c < method_data.compound_count && c < kMaxCompounds; ++c) out += compound_row(cal, c, level);

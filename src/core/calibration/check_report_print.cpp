@@ -6,6 +6,7 @@
 
 #include "calibration/check_report_file.h"
 #include "calibration/curve_statistics.h"
+#include "methoddata/check_state.h"
 #include "methoddata/marker_text.h"
 #include "methoddata/tables.h"
 #include "methoddata/calibration_data.h"
@@ -58,7 +59,7 @@ private:
         labels_ = {{{"Calibration File:", to_upper(calibration_data.calibration_file_name)},
                     {"Process Date:", format_date_time(clock_source().now())},
                     {"Surrogate Groupings File:", to_upper(surrogate_groupings_file())},
-                    {"Check Standard File:", to_upper(check_data_file)}}};
+                    {"Check Standard File:", to_upper(check_state.check_data_file)}}};
         y_ = 0;
         text(2.5 * g_.u, y_, check_report_title());
         text(6.5 * g_.u, y_, "Page: " + std::to_string(canvas_.page_number()));

@@ -6,13 +6,12 @@
 #include "calibration/curve_statistics.h"
 #include "calibration/results_file.h"
 #include "methoddata/calibration_data.h"
+#include "methoddata/check_state.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
 #include "recovery/model_chain.h"
-
-std::string check_level_name;
 
 namespace {
 
@@ -61,7 +60,7 @@ std::string level_without_amounts_text(int item) {
 }  // namespace
 
 bool check_level_entry(CheckLevelEntry& entry) {
-    check_standard_mode = 1;
+    check_state.check_standard_mode = 1;
     if (entry.item != kDilutionItem) entry.dilution_text.clear();
     if (entry.item == kDilutionItem && entry.dilution_text.empty())
         return refuse("Please enter a dilution factor before exiting.", "Dilution Factor Required");
@@ -77,7 +76,7 @@ bool check_level_entry(CheckLevelEntry& entry) {
         return refuse("Please enter a valid dilution factor", "Invalid dilution factor");
     if (!calibration_holds_amount(entry.item))
         return refuse(level_without_amounts_text(entry.item), "Level Without Amounts");
-    check_level_name =
+    check_state.check_level_name =
         entry.item == kDilutionItem ? entry.dilution_text : "Conc" + std::to_string(entry.item + 1);
     return true;
 }
@@ -113,9 +112,10 @@ int included_levels(int c) {
 }
 
 CheckEvaluation evaluate_check_standard() {
-    check_standard_mode = 1;
+    check_state.check_standard_mode = 1;
     clear_check_row();
-    if (!read_results_ini(kCheckDataSet, check_ini_path)) return CheckEvaluation::NotRead;
+    if (!read_results_ini(kCheckDataSet, check_state.check_ini_path))
+        return CheckEvaluation::NotRead;
     // The check-mode recoveries are measured against the calibration's mean responses.
     compute_all_curve_statistics();
     FirstPassPairTable pairs{};
@@ -130,7 +130,7 @@ CheckCompoundTexts check_compound_texts(int c, const CheckLevel& level) {
     t.number = std::to_string(c + 1);
     t.name = method_data.library[c].name;
     t.calibration_file = file_name_of(calibration_data.calibration_file_name);
-    t.check_file = check_data_file;
+    t.check_file = check_state.check_data_file;
     t.amount = format_fixed(check_amount(c, level), 2);
     t.mean_response = format_fixed(calibration_data.curve_statistics.mean_rf[c], 2);
     t.deviation = format_fixed(calibration_data.curve_statistics.sd_rf[c], 3);

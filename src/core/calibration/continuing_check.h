@@ -14,9 +14,6 @@
 // below the sample slots, the rows the predicted recoveries may fill.
 constexpr int kCheckDataSet = kSampleSlots - 1;
 
-// The level text of the check standard: "Conc1".."Conc10" or the dilution-factor text.
-extern std::string check_level_name;
-
 // The level the analyst named: 0..9 for Amount 1..10, or kDilutionItem with its factor.
 struct CheckLevel {
     int level = 0;

@@ -2,50 +2,21 @@
 
 #include <algorithm>
 
-#include "methoddata/calibration_data.h"
-#include "methoddata/editor_state.h"
-#include "methoddata/reporting_limit_file.h"
+#include "methoddata/check_state.h"
 
 PathSettings folder_settings;
 MethodData method_data;
-
-int continuing_check_active = 0;
-u8 check_started = 0;
-int check_standard_mode = 0;
-int sample_count = 0;
-int sample_info_index = 0;
+CheckState check_state;
 
 const std::string program_version_text = "Version 4.2";
 std::string data_root_folder;
 std::string install_path;
 std::string program_folder;
-std::string check_ini_path;
-std::string check_data_file;
 
 MainFormFlags main_flags;
 
 int library_rows_in_use() { return std::clamp(method_data.compound_count, 0, kMaxCompounds); }
 int surrogate_records_in_use() { return std::clamp(method_data.surrogate_count, 0, kMaxSurrogates); }
-
-void construct_method_data() {
-    method_data = MethodData{};
-    reset_calibration_data();
-    lmt_header = LmtHeader{};
-    lmt_file_path.clear();
-    folder_settings = PathSettings_init();
-
-    editor_state = EditorState{};
-    continuing_check_active = 0;
-    check_started = 0;
-    check_standard_mode = sample_count = sample_info_index = 0;
-    data_root_folder.clear();
-    install_path.clear();
-    program_folder.clear();
-    check_ini_path.clear();
-    check_data_file.clear();
-
-    main_flags = MainFormFlags{};
-}
 
 void reset_library_tables() {
     for (auto& r : method_data.surrogates) reset_surrogate_record(r);

@@ -38,19 +38,10 @@ extern PathSettings folder_settings;
 int library_rows_in_use();
 int surrogate_records_in_use();
 
-// Scalar state.
-extern int continuing_check_active;
-extern u8 check_started;
-extern int check_standard_mode;
-extern int sample_count;
-extern int sample_info_index;
-
 extern const std::string program_version_text;  // "Version 4.2"
 extern std::string data_root_folder;  // data_root: in front of "/5847dir/..." (empty: home)
 extern std::string install_path;
 extern std::string program_folder;
-extern std::string check_ini_path;
-extern std::string check_data_file;
 
 // Mode flags of the main window that commands of other windows read.
 struct MainFormFlags {

@@ -294,5 +294,6 @@ void compute_concentrations() {
     // Analyte count - 1: -1 until an analyte row is made, so a library without analytes
     // leaves no row of an earlier run to report.
     process_files_data.last_analyte_index = -1;
-    for (int j = 0; j < sample_count && j < kSampleSlots; ++j) quantitate_sample(j);
+    for (int j = 0; j < process_files_data.sample_count && j < kSampleSlots; ++j)
+        quantitate_sample(j);
 }

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "samples/reporting_limits_reader.h"
+#include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
@@ -174,7 +175,7 @@ void open_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data, int slot
 }
 
 EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data) {
-    const int i = sample_info_index;
+    const int i = data.sample_info_index;
     if (i < 0 || i >= kSampleSlots) throw std::out_of_range("sample entry slot");
     SampleSettings& entry = data.samples[i].settings;
     SampleInputCarry& carry = data.sample_input_carry;
@@ -279,7 +280,7 @@ EntryOutcome enter_sample_entry(SampleEntryBoxes& boxes, ProcessFilesData& data)
     // last may belong to the other mode, or have been refused.
     if (reporting_limit) carry.last_lmt_file = boxes.limits_file;
     if (mode == EntryMode::Crql) carry.last_crql_file = boxes.limits_file;
-    ++sample_info_index;
+    ++data.sample_info_index;
     carry.entry_made = 1;
     data.samples[i].entry_carryover = {carry, boxes};
     return {true, EntryFocus::None};
@@ -292,7 +293,7 @@ void browse_limits_file(SampleEntryBoxes& boxes) {
     request.filter = limits_file_filter;
     const std::optional<std::string> chosen = ui().open_file(request);
     if (!chosen) return;
-    const int r = read_reporting_limits_file(*chosen, sample_info_index);
+    const int r = read_reporting_limits_file(*chosen, process_files_data.sample_info_index);
     if (r == 0) return;  // a file the reader refuses was not taken: nothing remembers it
     process_files_data.sample_input_carry.browsed_limits_file = *chosen;
     folder_settings.slot[kMdlPathSlot] = folder_of(*chosen);

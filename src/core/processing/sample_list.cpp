@@ -7,6 +7,7 @@
 
 #include "calibration/calibration_standards.h"
 #include "calibration/results_file.h"
+#include "methoddata/check_state.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
@@ -77,14 +78,14 @@ std::string sample_results_path(const std::string& data_path) {
 }
 
 void start_sample_processing(ProcessFilesData& data) {
-    continuing_check_active = 0;
-    sample_count = 0;
-    sample_info_index = 0;
+    check_state.continuing_check_active = 0;
+    data.sample_count = 0;
+    data.sample_info_index = 0;
     data.samples.fill(ListedSample{});
 }
 
 int add_sample_file(ProcessFilesData& data) {
-    if (sample_count >= kMaxSamples) {
+    if (data.sample_count >= kMaxSamples) {
         show_message("Unable to add more samples.  Process current list.", "Process at Capacity");
         return -1;
     }
@@ -124,7 +125,7 @@ int add_sample_file(ProcessFilesData& data) {
     // stored). No reporting limits either, until the entry reads a limits file, and no
     // names: the limit lookup walks every entry by name, and a name left by an earlier
     // sample or library would still be found.
-    const int n = sample_count;
+    const int n = data.sample_count;
     ListedSample& sample = data.samples[n];
     sample = ListedSample{};
     sample.settings.data_file_path = *chosen;
@@ -133,17 +134,17 @@ int add_sample_file(ProcessFilesData& data) {
     sample.kept_results = keep_sample_results(results, std::move(written));
     folder_settings.slot[kDataPathSlot] = folder;
     write_file_setting("dataPath", folder);
-    sample_count = n + 1;
+    data.sample_count = n + 1;
     return n;
 }
 
 void delete_sample_file(ProcessFilesData& data, int i) {
-    if (i < 0 || i >= sample_count) return;
-    const auto listed_end = data.samples.begin() + sample_count;
+    if (i < 0 || i >= data.sample_count) return;
+    const auto listed_end = data.samples.begin() + data.sample_count;
     std::shift_left(data.samples.begin() + i, listed_end, 1);
     *(listed_end - 1) = ListedSample{};
-    --sample_count;
-    if (sample_info_index > 0) --sample_info_index;
+    --data.sample_count;
+    if (data.sample_info_index > 0) --data.sample_info_index;
 }
 
 // The records past the list are not read, and Add File starts each slot as a sample never
@@ -154,13 +155,13 @@ void clear_sample_list(ProcessFilesData& data) {
         if (file_exists(results)) remove_file(results);
     }
     for (ListedSample& sample : data.samples) sample.kept_results = KeptSampleResults{};
-    sample_count = 0;
-    sample_info_index = 0;
+    data.sample_count = 0;
+    data.sample_info_index = 0;
 }
 
 std::vector<std::string> listed_sample_files(const ProcessFilesData& data) {
     std::vector<std::string> files;
-    for (int i = 0; i < sample_count && i < kMaxSamples; ++i)
+    for (int i = 0; i < data.sample_count && i < kMaxSamples; ++i)
         files.push_back(data.samples[i].settings.data_file_path);
     return files;
 }

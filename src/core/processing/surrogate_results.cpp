@@ -70,7 +70,7 @@ void fill_row(SurrogateResult& r, const SurrogateRecord& s, int c, int j) {
 
 void build_surrogate_results() {
     process_files_data.category_present.fill(0);
-    for (int j = 0; j < sample_count && j < kSampleSlots; ++j) {
+    for (int j = 0; j < process_files_data.sample_count && j < kSampleSlots; ++j) {
         SurrogateResultRows& rows = process_files_data.samples[j].surrogate_results;
         rows.clear();
         const size_t most = kSurrogateResultRows;

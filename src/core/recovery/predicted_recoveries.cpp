@@ -5,7 +5,9 @@
 #include <string>
 
 #include "methoddata/calibration_data.h"
+#include "methoddata/check_state.h"
 #include "methoddata/level_lookup.h"
+#include "samples/process_files_data.h"
 #include "recovery/group_walks.h"
 #include "recovery/model_errors.h"
 
@@ -31,7 +33,7 @@ Prediction predict_bp(double bp, const FitTable& bp_fits, int a, int bp_group_co
     if (g == kNotFound) return {};
     const GroupFit& line = bp_fits[a][g];
     double at = xb;
-    if (sample_count == 0) {
+    if (process_files_data.sample_count == 0) {
         if (xb > line.max_x) at = line.max_x;
         else if (bp < line.min_x) at = line.min_x;
     }
@@ -65,7 +67,8 @@ int compute_predicted_recoveries(const FitTable& rv_fits, const FitTable& bp_fit
     return run_model([&] {
         if (a < 0 || a >= kSampleSlots) end_model("Quantilyzer: 01001", "Fatal Error");
         // Response factors are made by a calibration build or review only.
-        const bool calibrating = continuing_check_active == 0 && sample_count == 0;
+        const bool calibrating =
+            check_state.continuing_check_active == 0 && process_files_data.sample_count == 0;
         RecoveryTables& t = calibration_data.recovery_tables;
         std::optional<LibraryRowIndex> rows;  // the rows of the names, for the response factors
         if (calibrating) rows.emplace();

@@ -1,7 +1,9 @@
 #include "recovery/standard_recovery.h"
 
 #include "methoddata/calibration_tables.h"
+#include "methoddata/check_state.h"
 #include "methoddata/level_lookup.h"
+#include "samples/process_files_data.h"
 #include "methoddata/tables.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
@@ -17,7 +19,9 @@ int data_set_level(int a) { return level_of_label(calibration_data.level_names[a
 
 std::vector<HighRecovery> high_recoveries;
 
-bool check_or_sample_mode() { return check_standard_mode != 0 || sample_count != 0; }
+bool check_or_sample_mode() {
+    return check_state.check_standard_mode != 0 || process_files_data.sample_count != 0;
+}
 
 bool warn_missing_from_reference(const StandardSignal& s, const std::string& name) {
     if (check_or_sample_mode() || s.ref_area != 0.0) return false;

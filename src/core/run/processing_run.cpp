@@ -49,11 +49,11 @@ void print_reports(const ProcessFilesData& data, const ProcessingSteps& steps, b
         if (!canvas) return;
         canvas->set_orientation(Orientation::Landscape);
         if (!canvas->begin_job("Sample Reports")) return;
-        for (int j = 0; j < sample_count; ++j) steps.print_sample_report(*canvas, j, true);
+        for (int j = 0; j < data.sample_count; ++j) steps.print_sample_report(*canvas, j, true);
         canvas->end_job();
         return;
     }
-    for (int j = 0; j < sample_count; ++j) {
+    for (int j = 0; j < data.sample_count; ++j) {
         std::unique_ptr<Canvas> canvas = ui().current_printer(
             sample_report_job_name(data, j),
             up_to_last_dot(file_name_of(data.samples[j].settings.data_file_path)));
@@ -83,7 +83,7 @@ std::string sample_report_job_name(const ProcessFilesData& data, int sample) {
 
 ProcessingOutcome run_processing(ProcessFilesData& data, const ProcessingSteps& steps,
                                  const ProcessingOptions& options) {
-    if (sample_count <= 0) {
+    if (data.sample_count <= 0) {
         show_message("Please select your sample files", "Warning");
         return ProcessingOutcome::NoSamples;
     }
@@ -92,11 +92,11 @@ ProcessingOutcome run_processing(ProcessFilesData& data, const ProcessingSteps& 
     run_step(steps.clear_sample_results);
     // Zeroed tables of the run's own, on the heap (they are large).
     auto fits = std::make_unique<RunFitTables>();
-    for (int i = 0; i < sample_count; ++i)
+    for (int i = 0; i < data.sample_count; ++i)
         data.samples[i].settings.results_ini_path =
             sample_results_path(data.samples[i].settings.data_file_path);
 
-    for (int j = 0; j < sample_count; ++j) {
+    for (int j = 0; j < data.sample_count; ++j) {
         if (!model_sample(data, steps, *fits, j)) {
             clear_sample_list(data);
             return ProcessingOutcome::ModelFailed;
@@ -104,12 +104,12 @@ ProcessingOutcome run_processing(ProcessFilesData& data, const ProcessingSteps& 
     }
     run_step(steps.compute_concentrations);
     run_step(steps.build_surrogate_results);
-    for (int j = 0; j < sample_count; ++j) run_step(steps.build_is_report_rows, j);
+    for (int j = 0; j < data.sample_count; ++j) run_step(steps.build_is_report_rows, j);
 
     // The printouts and the report files of the run are told in one message.
     PrintNoticeGroup notices;
     if (options.printed_reports) print_reports(data, steps, options.batch_report);
     if (options.delimited_reports)
-        for (int j = 0; j < sample_count; ++j) run_step(steps.write_sample_reports, j);
+        for (int j = 0; j < data.sample_count; ++j) run_step(steps.write_sample_reports, j);
     return ProcessingOutcome::Done;
 }

@@ -20,7 +20,9 @@ const std::string kNothingSaved = "Nothing was stored or saved.";
 
 }  // namespace
 
-int lmt_editor_slot() { return std::clamp(sample_info_index, 0, kSampleSlots - 1); }
+int lmt_editor_slot() {
+    return std::clamp(process_files_data.sample_info_index, 0, kSampleSlots - 1);
+}
 
 void fill_slot_from_library(ReportingLimitSlot& slot) {
     for (int r = 0; r < kMaxCompounds; ++r) {

@@ -72,6 +72,8 @@ struct ProcessFilesData {
     // The processing list, slot = sample index. Samples past the current sample count are
     // not to be read.
     std::array<ListedSample, kSampleSlots> samples;
+    int sample_count = 0;             // the samples listed: records 0 .. sample_count - 1
+    int sample_info_index = 0;        // the record the Sample Information entry fills
     std::string current_sample_name;  // data file of the sample whose models are running
 
     // The Sample Information entry being made: the values carried from the entry before it

@@ -18,6 +18,7 @@
 #include "calibration/check_report_print.h"
 #include "methoddata/calibration_data.h"
 #include "program/main_commands.h"
+#include "methoddata/check_state.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
 #include "platform/paths.h"
@@ -133,7 +134,7 @@ void Tcheck_calib_std::show_check_file_names() {
     Edit1->setText(q(method_data.library_ini_path));
     Edit2->setText(q(method_data.surrogate_file_path));
     Edit3->setText(q(to_upper(calibration_data.calibration_file_name)));
-    Edit4->setText(q(check_data_file));
+    Edit4->setText(q(check_state.check_data_file));
     Edit_LibFIleNameCheck->setText(q(folder_settings.slot[kLibraryTextFileSlot]));
     Edit_LibFIleNameCheck->show();
     lblFileNameCheck->show();
@@ -210,7 +211,7 @@ void Tcheck_calib_std::PrintClick() {
 }
 
 void Tcheck_calib_std::Button3Click() {
-    if (!check_started &&
+    if (!check_state.check_started &&
         ui().message("Save the electronic report file?", "Save Electronic report file", Buttons::YesNo,
                      Icon::Question) == Answer::Yes &&
         !save_file())

@@ -19,6 +19,7 @@
 #include "methoddata/calibration_data.h"
 #include "program/main_commands.h"
 #include "menu/main_menu.h"
+#include "samples/process_files_data.h"
 #include "methoddata/tables.h"
 #include "platform/command_guard.h"
 #include "platform/controls.h"
@@ -180,8 +181,9 @@ void Tprocess_files::FormShow() {
     // The calibration the samples are processed against, named as the calibration holds it.
     Edit_samp_calfile->setText(q(to_upper(calibration_data.calibration_file_name)));
     show_sample_list();
-    if (sample_info_index >= 1 && sample_info_index <= DirListBox->count())
-        DirListBox->setCurrentRow(sample_info_index - 1);
+    if (process_files_data.sample_info_index >= 1 &&
+        process_files_data.sample_info_index <= DirListBox->count())
+        DirListBox->setCurrentRow(process_files_data.sample_info_index - 1);
     const bool one_variable = method_data.variable_mode.one_variable_mode != 0;
     EditVarLabel->setText(q(method_data.variable_mode.single_variable_label));
     EditVarMode->setText(q(method_data.variable_mode.transform_text));

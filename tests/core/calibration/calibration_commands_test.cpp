@@ -7,6 +7,7 @@
 #include "methoddata/calibration_tables.h"
 #include "methoddata/menu_follows.h"
 #include "program/main_commands.h"
+#include "methoddata/check_state.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
@@ -71,12 +72,12 @@ TEST_F(CalibrationCommandsTest, AFailedOrCancelledLoadKeepsTheCalibrationThatWas
     const double rf = calibration_data.recovery_tables.response_factor[0][0];
     const std::string level = calibration_data.level_names[0];
     method_data.category_thresholds.svc = 170.0;
-    continuing_check_active = 1;
+    check_state.continuing_check_active = 1;
 
     ui.open_returns(std::nullopt);
     EXPECT_FALSE(load_calibration_command(menu));
     EXPECT_EQ(method_data.category_thresholds.svc, 170.0);
-    EXPECT_EQ(continuing_check_active, 1);
+    EXPECT_EQ(check_state.continuing_check_active, 1);
 
     ui.open_returns(folder.write("bad.cal", "not a calibration\n"));
     ui.expect_message("Quantilyzer: 03006");
@@ -87,7 +88,7 @@ TEST_F(CalibrationCommandsTest, AFailedOrCancelledLoadKeepsTheCalibrationThatWas
     EXPECT_EQ(method_data.compound_count, 62);
     EXPECT_EQ(calibration_data.calibration_loaded, 1);
     EXPECT_EQ(method_data.category_thresholds.svc, 170.0);
-    EXPECT_EQ(continuing_check_active, 1);
+    EXPECT_EQ(check_state.continuing_check_active, 1);
     EXPECT_EQ(calibration_data.calibration_file_name, example_file("demo_calibration.cal"));
     for (MenuItem on : {Calibrate1, Quantitation1, Review1, PrintCalib, CheckCalibration})
         EXPECT_TRUE(menu.enabled(on));

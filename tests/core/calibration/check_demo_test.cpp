@@ -17,6 +17,7 @@
 #include "demo_calibration.h"
 #include "methoddata/calibration_tables.h"
 #include "program/main_commands.h"
+#include "methoddata/check_state.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -57,15 +58,15 @@ TEST_F(CheckDemoTest, TheCommandConvertsTheCheckStandardAndRemembersItsFolder) {
     ui.open_returns("runs/CCV.TXT");
     ASSERT_TRUE(check_calibration_command());
     EXPECT_EQ(ui.open_requests.back().filter, "Check Calibration data file (*.txt)|*.txt");
-    EXPECT_EQ(check_data_file, "RUNS/CCV.TXT");
-    EXPECT_EQ(check_ini_path, "RUNS/CCV.ini");
-    EXPECT_TRUE(file_exists(check_ini_path));
-    EXPECT_EQ(continuing_check_active, 1);
+    EXPECT_EQ(check_state.check_data_file, "RUNS/CCV.TXT");
+    EXPECT_EQ(check_state.check_ini_path, "RUNS/CCV.ini");
+    EXPECT_TRUE(file_exists(check_state.check_ini_path));
+    EXPECT_EQ(check_state.continuing_check_active, 1);
     EXPECT_EQ(main_flags.CheckCalibrationMode, 1);
     EXPECT_EQ(file_setting("dataPath"), "RUNS/");
 
     delete_check_results_file();  // Exit of the check
-    EXPECT_FALSE(file_exists(check_ini_path));
+    EXPECT_FALSE(file_exists(check_state.check_ini_path));
     EXPECT_TRUE(file_exists("runs/CCV.TXT"));
 }
 
@@ -74,7 +75,7 @@ TEST_F(CheckDemoTest, AFileTheConverterRefusesOpensNoCheck) {
     ui.open_returns(other.write("NOTES.TXT", "a note, not a data file\n"));
     ui.expect_message("Quantilyzer: 03004");
     EXPECT_FALSE(check_calibration_command());
-    EXPECT_EQ(check_ini_path, "");
+    EXPECT_EQ(check_state.check_ini_path, "");
 }
 
 TEST_F(CheckDemoTest, TheCheckLeavesTheCalibrationInMemoryAsLoaded) {
@@ -134,7 +135,7 @@ TEST_F(CheckDemoTest, TheDemoCheckReportIsWrittenAgainEqual) {
 
 TEST_F(CheckDemoTest, AnEvaluationThatCannotReadLeavesNoEarlierCheckBehind) {
     check_at_amount3();
-    check_ini_path = "runs/GONE.ini";
+    check_state.check_ini_path = "runs/GONE.ini";
     ui.expect_message("03002");
     EXPECT_EQ(evaluate_check_standard(), CheckEvaluation::NotRead);
     for (int c = 0; c < method_data.compound_count; ++c) {

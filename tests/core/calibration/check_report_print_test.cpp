@@ -7,6 +7,7 @@
 #include "calibration/check_report_print.h"
 #include "calibration/curve_statistics.h"
 #include "methoddata/calibration_data.h"
+#include "methoddata/check_state.h"
 #include "methoddata/tables.h"
 #include "recording_canvas.h"
 #include "scripted_ui.h"
@@ -26,7 +27,7 @@ protected:
         method_data.variable_mode.variable2_label = "BP";
         calibration_data.calibration_file_name = "/cal/demo.cal";
         method_data.surrogate_file_path = "/is/demo.ini";
-        check_data_file = "/RUNS/CCV.TXT";
+        check_state.check_data_file = "/RUNS/CCV.TXT";
         method_data.compound_count = 150;
         for (int c = 0; c < method_data.compound_count; ++c) method_data.library[c].name = "C" + std::to_string(c + 1);
         method_data.library_saved = method_data.library;
@@ -114,7 +115,7 @@ TEST_F(CheckReportPrintTest, LaterPagesRepeatTheLabelsAboveTheHeadings) {
 
 TEST_F(CheckReportPrintTest, PrintingAlsoWritesTheReportFile) {
     TempFolder folder;
-    check_data_file = folder.file("CCV.TXT");
+    check_state.check_data_file = folder.file("CCV.TXT");
     ui.expect_message("The report file was written:\n" + folder.file("CCV.check"));  // with its printout
     write_and_print_check_calibration({2, 0.0});
     ASSERT_EQ(ui.finished_jobs.size(), 1u);

@@ -5,6 +5,7 @@
 #include "calibration/continuing_check.h"
 #include "calibration/curve_statistics.h"
 #include "methoddata/calibration_data.h"
+#include "methoddata/check_state.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
 #include "platform/text_util.h"
@@ -85,8 +86,8 @@ TEST_F(ContinuingCheckTest, TheLevelEntryIsCheckedInItsOrder) {
     };
     compound(0, "Benzene", 10.0, 1.0, 100.0, 1.0);  // an amount at every level
     for (const Case& c : cases) {
-        check_level_name.clear();
-        check_standard_mode = 0;
+        check_state.check_level_name.clear();
+        check_state.check_standard_mode = 0;
         if (!c.message.empty()) ui.expect_message(c.message);
         CheckLevelEntry entry{c.item, c.text};
         EXPECT_EQ(check_level_entry(entry), c.message.empty()) << c.item << " " << c.text;
@@ -94,8 +95,8 @@ TEST_F(ContinuingCheckTest, TheLevelEntryIsCheckedInItsOrder) {
             EXPECT_EQ(ui.last_message().caption, c.caption);
         }
         EXPECT_EQ(entry.dilution_text, c.text_after);
-        EXPECT_EQ(check_level_name, c.level_name);  // a refused level names none
-        EXPECT_EQ(check_standard_mode, 1);
+        EXPECT_EQ(check_state.check_level_name, c.level_name);  // a refused level names none
+        EXPECT_EQ(check_state.check_standard_mode, 1);
     }
 }
 
@@ -118,13 +119,13 @@ TEST_F(ContinuingCheckTest, ALevelWithoutAnalyteAmountsIsRefused) {
         {kDilutionItem, "2", ""},
     };
     for (const Case& c : cases) {
-        check_level_name.clear();
+        check_state.check_level_name.clear();
         if (!c.message.empty()) ui.expect_message(c.message);
         CheckLevelEntry entry{c.item, c.text};
         EXPECT_EQ(check_level_entry(entry), c.message.empty()) << c.item;
         if (!c.message.empty()) {
             EXPECT_EQ(ui.last_message().caption, "Level Without Amounts");
-            EXPECT_EQ(check_level_name, "");
+            EXPECT_EQ(check_state.check_level_name, "");
         }
     }
     method_data.library_saved[0].conc[0] = 0.0;  // no Amount 1 for a factor to multiply
@@ -293,14 +294,14 @@ TEST_F(ContinuingCheckTest, TheReportIsNamedAfterTheCheckStandardsDataFile) {
         {"/DATA/CCV.OLD.TXT", "/DATA/CCV.OLD.check"},
     };
     for (const auto& [data, report] : cases) {
-        check_data_file = data;
+        check_state.check_data_file = data;
         EXPECT_EQ(check_report_path(), report);
     }
 }
 
 TEST_F(ContinuingCheckTest, AReportThatCannotBeWrittenIsReported) {
     compound(0, "Benzene", 10.0, 1.0, 100.0, 1.0);
-    check_data_file = "/no/such/folder/CCV.TXT";
+    check_state.check_data_file = "/no/such/folder/CCV.TXT";
     ui.expect_message("could not be written");
     EXPECT_FALSE(write_check_calibration_file({0, 0.0}));
     EXPECT_EQ(ui.last_message().caption, "Error");

@@ -191,9 +191,9 @@ TEST_F(LmtEditor, HeaderTextsLoseOnlyTheirLineEnd) {
 }
 
 TEST_F(LmtEditor, EditorSlotStaysInTheTable) {
-    sample_info_index = 24;
+    process_files_data.sample_info_index = 24;
     EXPECT_EQ(lmt_editor_slot(), 24);
-    sample_info_index = 25;
+    process_files_data.sample_info_index = 25;
     EXPECT_EQ(lmt_editor_slot(), 24);
 }
 

@@ -9,6 +9,7 @@
 #include "calibration/calibration_file.h"
 #include "demo_processing.h"
 #include "methoddata/calibration_tables.h"
+#include "samples/process_files_data.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
 #include "platform/print_notices.h"
@@ -120,7 +121,7 @@ TEST_F(ProcessingRun, ModelsEverySampleThenQuantitatesAndReports) {
     }
     EXPECT_NE(calibration_data.recovery_tables.predicted_recovery[0][benzene], calibration_data.recovery_tables.predicted_recovery[1][benzene]);
     // The list and the results files stay.
-    EXPECT_EQ(sample_count, 2);
+    EXPECT_EQ(process_files_data.sample_count, 2);
     EXPECT_TRUE(file_exists("runs/SAMPLE1.ini"));
 }
 
@@ -186,8 +187,8 @@ TEST_F(ProcessingRun, AModelFailureClearsTheListAndReportsNothing) {
 
     EXPECT_TRUE(ui.saw_message("The area count for the compound Toluene-d8 is ZERO for sample"));
     EXPECT_EQ(calls.back(), "lines 2");
-    EXPECT_EQ(sample_count, 0);
-    EXPECT_EQ(sample_info_index, 0);
+    EXPECT_EQ(process_files_data.sample_count, 0);
+    EXPECT_EQ(process_files_data.sample_info_index, 0);
     for (const char* f : {"runs/SAMPLE1.ini", "runs/SAMPLE2.ini", "runs/LOST_IS.ini", "runs/SAMPLE3.ini"})
         EXPECT_FALSE(file_exists(f)) << f;
     EXPECT_TRUE(ui.finished_jobs.empty());

@@ -41,7 +41,7 @@ protected:
         calibrate(1, {10.0, 100.0}, {100.0, 120.0});
         calibrate(2, {5.0, 50.0}, {200.0, 200.0});
 
-        sample_count = 1;
+        process_files_data.sample_count = 1;
         process_files_data.samples[0].settings.size = 2.0f;
         sample_area(1, 8800, 0.8, 0.04);
         sample_area(2, 8000, 0.5, 0.05);  // 8000/200/0.5/2 = 40, error 4

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "../surrogate_fixtures.h"
+#include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
 #include "samples/reporting_limits_reader.h"
 #include "methoddata/settings_file.h"
@@ -29,8 +30,8 @@ protected:
         add_library_row("Toluene-d8", true);
         add_library_row("Toluene", false);
         method_data.surrogate_file_path = "/data/demo_is.ini";
-        sample_count = 1;
-        sample_info_index = 0;
+        process_files_data.sample_count = 1;
+        process_files_data.sample_info_index = 0;
         boxes.size = "25";
         boxes.mode = EntryMode::None;
     }
@@ -82,7 +83,7 @@ TEST_F(SampleEntry, SizeTextsAreCheckedBeforeAnythingIsStored) {
         {"100000000000000000000", nullptr, nullptr, EntryFocus::None},
     };
     for (const Case& c : cases) {
-        sample_info_index = 0;
+        process_files_data.sample_info_index = 0;
         boxes.size = c.size;
         boxes.units_index = 2;
         const SampleInputCarry carried = process_files_data.sample_input_carry;
@@ -93,7 +94,7 @@ TEST_F(SampleEntry, SizeTextsAreCheckedBeforeAnythingIsStored) {
         EXPECT_EQ(out.focus, c.focus) << c.size;
         if (c.message) {
             EXPECT_EQ(ui.last_message().caption, c.caption) << c.size;
-            EXPECT_EQ(sample_info_index, 0) << c.size;
+            EXPECT_EQ(process_files_data.sample_info_index, 0) << c.size;
             // Nothing is stored or carried to the next entry.
             EXPECT_EQ(entry().size, before.size) << c.size;
             EXPECT_EQ(entry().units, before.units) << c.size;
@@ -107,13 +108,13 @@ TEST_F(SampleEntry, SizeTextsAreCheckedBeforeAnythingIsStored) {
 // A size the box took comes back into the next sample's box as a text the box takes again.
 TEST_F(SampleEntry, TheCarriedSizeIsATextTheSizeBoxTakesAgain) {
     for (const char* typed : {"100000000000000000000", "0.0000001", "12.5", "0.1", "250"}) {
-        sample_info_index = 0;
+        process_files_data.sample_info_index = 0;
         boxes.size = typed;
         ASSERT_TRUE(enter_sample_entry(boxes, data).stored) << typed;
         SampleEntryBoxes next;
         open_sample_entry(next, data, 0);
         EXPECT_EQ(next.size, typed);
-        sample_info_index = 0;
+        process_files_data.sample_info_index = 0;
         next.mode = EntryMode::None;
         EXPECT_TRUE(enter_sample_entry(next, data).stored) << typed;
         EXPECT_EQ(entry().size, std::stod(typed));
@@ -132,7 +133,7 @@ TEST_F(SampleEntry, EnterStoresTheEntryWithFourBlanksForEmptyTexts) {
     const EntryOutcome out = enter_sample_entry(boxes, data);
 
     ASSERT_TRUE(out.stored);
-    EXPECT_EQ(sample_info_index, 1);
+    EXPECT_EQ(process_files_data.sample_info_index, 1);
     EXPECT_EQ(entry().size, 12.5);
     EXPECT_EQ(entry().units, "ng/g");
     EXPECT_EQ(entry().limits_mode, kNoLimits);
@@ -176,7 +177,7 @@ TEST_F(SampleEntry, AnotherInternalStandardFileAsksBeforeTheEntryIsTaken) {
               "The loaded surrogate file name:\n</DATA/DEMO_IS.INI>\nand the surrogate file name\n"
               "</DATA/OTHER_IS.INI>\nlisted in the *.LMT file do not match.\nProceed anyway?");
     EXPECT_EQ(ui.last_message().caption, "Warning");
-    EXPECT_EQ(sample_info_index, 0);
+    EXPECT_EQ(process_files_data.sample_info_index, 0);
 
     ui.answer(Answer::Yes);
     EXPECT_TRUE(enter_sample_entry(boxes, data).stored);
@@ -201,7 +202,7 @@ TEST_F(SampleEntry, RefusalsOfTheLimitsMode) {
     boxes.mode = EntryMode::None;
     ui.expect_message("When TRQ Format is Selected");
     EXPECT_FALSE(enter_sample_entry(boxes, data).stored);
-    EXPECT_EQ(sample_info_index, 0);
+    EXPECT_EQ(process_files_data.sample_info_index, 0);
 }
 
 TEST_F(SampleEntry, CrqlModeStoresThePercentage) {
@@ -219,7 +220,7 @@ TEST_F(SampleEntry, CrqlModeStoresThePercentage) {
     // A percentage is read whole; a refused one stores nothing.
     for (const auto& [typed, why] : {std::pair{"40%", "'40%' is not a number"}, {"4,5", "'4,5' is not a number"},
                                      {"", "it is empty"}}) {
-        sample_info_index = 0;
+        process_files_data.sample_info_index = 0;
         boxes.crql_percent = typed;
         boxes.size = "30";
         ui.expect_message(std::string("The box \"CRQL %\" was refused: ") + why);
@@ -230,7 +231,7 @@ TEST_F(SampleEntry, CrqlModeStoresThePercentage) {
 
     // The sample's U/J rule and its reports take the percentage in single precision: a
     // percentage a float cannot hold would be tested and printed as "inf".
-    sample_info_index = 0;
+    process_files_data.sample_info_index = 0;
     boxes.crql_percent = "1e39";
     ui.expect_message("The box \"CRQL %\" was refused: '1e39' is out of the range of CRQL percentages");
     EXPECT_FALSE(enter_sample_entry(boxes, data).stored);
@@ -249,7 +250,7 @@ TEST_F(SampleEntry, CrqlModeRefusesAnEmptyFileOrARepeatedCompound) {
         boxes.limits_file = path;
         ui.expect_message(path);
         EXPECT_FALSE(enter_sample_entry(boxes, data).stored) << path;
-        EXPECT_EQ(sample_info_index, 0);
+        EXPECT_EQ(process_files_data.sample_info_index, 0);
         EXPECT_EQ(process_files_data.samples[0].reporting_limits[0].limit, 3.0) << path;
     }
     EXPECT_NE(ui.last_message().text.find("\"Benzene\" is named twice"), std::string::npos);
@@ -304,7 +305,7 @@ TEST_F(SampleEntry, ALimitThatIsNotWhollyANumberRefusesTheEntry) {
     process_files_data.samples[0].reporting_limits[0] = {"Benzene", 3.0, 0};
     ui.expect_message("line 6: field 2 (the limit of Benzene) '50,5' is not a number");
     EXPECT_FALSE(enter_sample_entry(boxes, data).stored);
-    EXPECT_EQ(sample_info_index, 0);
+    EXPECT_EQ(process_files_data.sample_info_index, 0);
     EXPECT_EQ(process_files_data.samples[0].reporting_limits[0].limit, 3.0);
 }
 
@@ -430,7 +431,7 @@ TEST_F(SampleEntry, EachModeOpensWithTheFileItsLastEntryUsed) {
     const std::string crql = lmt_file("/DATA/DEMO_IS.INI", "ng/l", "\nBenzene;5", "crql.lmt");
     const std::string lmt = lmt_file("/DATA/DEMO_IS.INI", "ng/l", "\nBenzene;1", "water.lmt");
     auto enter = [&](int slot) {
-        sample_info_index = slot;
+        process_files_data.sample_info_index = slot;
         ASSERT_TRUE(enter_sample_entry(boxes, data).stored) << slot;
     };
     select_entry_mode(boxes, EntryMode::Crql);

@@ -6,6 +6,8 @@
 
 #include "../calibration/demo_calibration.h"
 #include "methoddata/calibration_tables.h"
+#include "methoddata/check_state.h"
+#include "samples/process_files_data.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
@@ -50,7 +52,7 @@ TEST_F(SampleList, AddFileConvertsTheSampleAndTakesItsIdentifiers) {
     ASSERT_EQ(add("runs/SAMPLE1.TXT"), 0);
 
     EXPECT_EQ(ui.open_requests.back().filter, "Quantitated data file (*.txt)|*.txt");
-    EXPECT_EQ(sample_count, 1);
+    EXPECT_EQ(process_files_data.sample_count, 1);
     EXPECT_EQ(listed_sample_files(data), std::vector<std::string>{path});
     const std::string results = folder_of(path) + "/SAMPLE1.ini";
     EXPECT_TRUE(file_exists(results));
@@ -80,7 +82,7 @@ TEST_F(SampleList, TheTwentyFifthSampleIsRefusedAndACancelOrRefusalAddsNothing) 
     EXPECT_EQ(add_sample_file(data), -1);
     ui.expect_message("03010");
     EXPECT_EQ(add("demo_library.txt"), -1);  // not the library's compounds
-    EXPECT_EQ(sample_count, 0);
+    EXPECT_EQ(process_files_data.sample_count, 0);
 
     for (int i = 0; i < kMaxSamples; ++i) {
         const std::string copy = "runs/COPY" + std::to_string(i) + ".TXT";  // a file is listed once
@@ -90,7 +92,7 @@ TEST_F(SampleList, TheTwentyFifthSampleIsRefusedAndACancelOrRefusalAddsNothing) 
     ui.expect_message("Unable to add more samples.  Process current list.");
     EXPECT_EQ(add_sample_file(data), -1);
     EXPECT_EQ(ui.last_message().caption, "Process at Capacity");
-    EXPECT_EQ(sample_count, kMaxSamples);
+    EXPECT_EQ(process_files_data.sample_count, kMaxSamples);
 }
 
 // A negative area is no measurement: quantitated, the negative result would read as
@@ -104,7 +106,7 @@ TEST_F(SampleList, AFileWithANegativeAreaIsRefused) {
     ASSERT_TRUE(write_file_atomically(path, text));
     ui.expect_message("The data file " + path + " gives Methylene chloride a negative area (-8800)");
     EXPECT_EQ(add("runs/NEGATIVE.TXT"), -1);
-    EXPECT_EQ(sample_count, 0);
+    EXPECT_EQ(process_files_data.sample_count, 0);
     EXPECT_TRUE(listed_sample_files(data).empty());
     EXPECT_FALSE(file_exists(sample_results_path(path)));
     EXPECT_EQ(add("runs/SAMPLE1.TXT"), 0);  // the next file takes the first slot
@@ -120,7 +122,7 @@ TEST_F(SampleList, ASampleWhoseNameDiffersOnlyInCaseIsRefused) {
     const std::string first = fs::absolute("runs/mix.txt").string(), second = fs::absolute("runs/MIX.txt").string();
     ui.expect_message("The data files\n" + first + "\nand\n" + second + "\nwould share the results file");
     EXPECT_EQ(add("runs/MIX.txt"), -1);
-    EXPECT_EQ(sample_count, 1);
+    EXPECT_EQ(process_files_data.sample_count, 1);
     EXPECT_EQ(listed_sample_files(data), std::vector<std::string>{first});
     EXPECT_EQ(read_file_text("runs/mix.ini"), first_results);
     EXPECT_EQ(process_files_data.samples[0].ids.lab_file_id, "S2101");
@@ -145,7 +147,7 @@ TEST_F(SampleList, ADataFileListedAlreadyIsRefusedByAnyNameOfIt) {
         ui.expect_message("The data file\n" + chosen + "\nis listed already, as sample 2:\n" + listed + "\n");
         EXPECT_EQ(add(name), -1) << name;
         EXPECT_EQ(ui.last_message().caption, "Data File Listed") << name;
-        EXPECT_EQ(sample_count, 2) << name;
+        EXPECT_EQ(process_files_data.sample_count, 2) << name;
         EXPECT_EQ(read_file_text("runs/SAMPLE2.ini"), kept) << name;
     }
     // Once it has left the list it may come in again.
@@ -155,7 +157,7 @@ TEST_F(SampleList, ADataFileListedAlreadyIsRefusedByAnyNameOfIt) {
 
 TEST_F(SampleList, DeleteMovesTheLaterSamplesDownAndKeepsTheResultsFile) {
     for (const char* f : {"runs/SAMPLE1.TXT", "runs/SAMPLE2.TXT", "runs/SAMPLE3.TXT"}) add(f);
-    sample_info_index = 3;
+    process_files_data.sample_info_index = 3;
     for (int i = 0; i < 3; ++i) {
         ListedSample& sample = data.samples[i];
         sample.settings.size = 10.0 + i;
@@ -171,8 +173,8 @@ TEST_F(SampleList, DeleteMovesTheLaterSamplesDownAndKeepsTheResultsFile) {
     const ListedSample third = data.samples[2];
     delete_sample_file(data, 0);
 
-    EXPECT_EQ(sample_count, 2);
-    EXPECT_EQ(sample_info_index, 2);
+    EXPECT_EQ(process_files_data.sample_count, 2);
+    EXPECT_EQ(process_files_data.sample_info_index, 2);
     EXPECT_EQ(file_name_of(data.samples[0].settings.data_file_path), "SAMPLE2.TXT");
     EXPECT_EQ(file_name_of(data.samples[1].settings.results_ini_path), "SAMPLE3.ini");
     EXPECT_EQ(data.samples[1].settings.size, 12.0);
@@ -195,23 +197,23 @@ TEST_F(SampleList, DeleteMovesTheLaterSamplesDownAndKeepsTheResultsFile) {
 
     // The last sample: nothing moves, the counts go down and its slot keeps nothing of it.
     delete_sample_file(data, 1);
-    EXPECT_EQ(sample_count, 1);
+    EXPECT_EQ(process_files_data.sample_count, 1);
     EXPECT_EQ(file_name_of(data.samples[0].settings.data_file_path), "SAMPLE2.TXT");
     EXPECT_TRUE(data.samples[1] == ListedSample{});
     EXPECT_EQ(data.samples[1].reporting_limits[4].limit, 0.0);
     delete_sample_file(data, 5);  // no such item
-    EXPECT_EQ(sample_count, 1);
+    EXPECT_EQ(process_files_data.sample_count, 1);
 }
 
 TEST_F(SampleList, ClearDeletesTheResultsFilesOfTheListedSamples) {
     add("runs/SAMPLE1.TXT");
     add("runs/SAMPLE2.TXT");
-    sample_info_index = 2;
+    process_files_data.sample_info_index = 2;
     delete_sample_file(data, 0);
     clear_sample_list(data);
 
-    EXPECT_EQ(sample_count, 0);
-    EXPECT_EQ(sample_info_index, 0);
+    EXPECT_EQ(process_files_data.sample_count, 0);
+    EXPECT_EQ(process_files_data.sample_info_index, 0);
     for (const ListedSample& sample : data.samples)
         EXPECT_FALSE(sample.kept_results.compounds.has_value());
     EXPECT_FALSE(file_exists("runs/SAMPLE2.ini"));
@@ -225,17 +227,17 @@ TEST_F(SampleList, TheResultsFileIsCutAtTheFileNamesDotNotAFoldersDot) {
 }
 
 TEST_F(SampleList, StartingAProcessingListEmptiesTheSampleInformation) {
-    sample_count = 3;
-    sample_info_index = 2;
-    continuing_check_active = 1;
+    process_files_data.sample_count = 3;
+    process_files_data.sample_info_index = 2;
+    check_state.continuing_check_active = 1;
     data.samples[4].settings.size = 2.0;
     data.samples[4].ids.lab_file_id = "X";
     data.samples[4].settings.include_calibration_error = 1;
     process_files_data.sample_input_carry.last_size = 7.0;
     start_sample_processing(data);
-    EXPECT_EQ(sample_count, 0);
-    EXPECT_EQ(sample_info_index, 0);
-    EXPECT_EQ(continuing_check_active, 0);
+    EXPECT_EQ(process_files_data.sample_count, 0);
+    EXPECT_EQ(process_files_data.sample_info_index, 0);
+    EXPECT_EQ(check_state.continuing_check_active, 0);
     for (const ListedSample& sample : data.samples) EXPECT_TRUE(sample == ListedSample{});
     // The first entry of the new list takes nothing of the samples listed before it.
     EXPECT_EQ(start_sample_entry(data, 0).matrix, "");

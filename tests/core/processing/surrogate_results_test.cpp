@@ -31,7 +31,7 @@ protected:
         add(4, 3, "IS-3", 90.0, 3.0, 1);
         add(5, 4, "IS-S", 150.0, 1.0, 1);
         method_data.surrogate_count = 5;
-        sample_count = 2;
+        process_files_data.sample_count = 2;
         process_files_data.category_present = {0, 0, 0};
 
         // IS-V in sample 0: area 4000, mean rf 100, amount 50: measured 80 %; predicted 0.8.
@@ -134,10 +134,10 @@ TEST_F(SurrogateResultsTest, NoMeanResponseFactorGivesNoRecoveriesButKeepsThePre
 
 TEST_F(SurrogateResultsTest, CategoryPresenceListsTheClassesOfSampleZero) {
     method_data.surrogates[2].checked_surrogate = 0;  // no non-purgeable standard
-    sample_count = 1;
+    process_files_data.sample_count = 1;
     build_surrogate_results();
     EXPECT_EQ(process_files_data.category_present, (std::array<u8, 3>{1, 0, 1}));
-    sample_count = 0;
+    process_files_data.sample_count = 0;
     build_surrogate_results();
     EXPECT_EQ(process_files_data.category_present, (std::array<u8, 3>{0, 0, 0}));
 }

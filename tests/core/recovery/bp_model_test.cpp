@@ -141,7 +141,7 @@ TEST_F(BpModel, SampleModeDividesByTheMeanResponseOfEachStandard) {
     compound("ANALYTE", 1.0, 75);
     three_groups();
     identity_first_pass();
-    sample_count = 1;
+    process_files_data.sample_count = 1;
     for (int q = 0; q < method_data.surrogate_count; ++q) calibration_data.curve_statistics.mean_rf[row_of(method_data.surrogates[q].name)] = 500.0;
     ASSERT_EQ(model(), 1);
     EXPECT_NEAR(model_work_tables.bp_points[0][0].y, 900.0 / 500.0 / 1.0, 1e-12);
@@ -156,7 +156,7 @@ TEST_F(BpModel, AStandardWhoseRecoveryCannotBeComputedStopsTheModel) {
         reset_method();
         three_groups();
         identity_first_pass();
-        sample_count = sample_mode ? 1 : 0;
+        process_files_data.sample_count = sample_mode ? 1 : 0;
         for (int q = 0; q < method_data.surrogate_count; ++q) calibration_data.curve_statistics.mean_rf[row_of(method_data.surrogates[q].name)] = 500.0;
         if (sample_mode)
             calibration_data.curve_statistics.mean_rf[row_of("B")] = 0.0;

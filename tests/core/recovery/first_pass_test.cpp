@@ -4,6 +4,7 @@
 #include "calibration/curve_statistics.h"
 #include "methoddata/calibration_data.h"
 #include "methoddata/calibration_tables.h"
+#include "methoddata/check_state.h"
 #include "recovery/first_pass_fit.h"
 #include "recovery/group_walks.h"
 #include "recovery/model_errors.h"
@@ -154,7 +155,7 @@ TEST_F(FirstPass, CheckModeMeasuresAgainstTheMeanResponseOfTheStandardsOwnRow) {
     compound("ANALYTE", 2.0, 90);  // the internal standards do not start the library
     standard("S1", std::exp(0.5), 80, true, {}, {}, 2.0);
     standard("S2", std::exp(1.5), 90, true, {}, {}, 2.0);
-    check_standard_mode = 1;
+    check_state.check_standard_mode = 1;
     calibration_data.curve_statistics.mean_rf[row_of("S1")] = 400.0;
     calibration_data.curve_statistics.mean_rf[row_of("S2")] = 500.0;
     calibration_data.curve_statistics.mean_rf[0] = 1.0;  // the record index of S1: must not be used

@@ -1,5 +1,7 @@
 #include <cmath>
 
+#include "methoddata/check_state.h"
+#include "samples/process_files_data.h"
 #include "recovery/identity_fits.h"
 #include "recovery/predicted_recoveries.h"
 #include "recovery_fixture.h"
@@ -55,7 +57,7 @@ TEST_F(Predicted, BoilingPointsAreHeldToTheirGroupOutsideSampleMode) {
     };
     for (const Case& c : cases) compound("C" + std::to_string(c.bp), 2.0, c.bp);
     for (int mode = 0; mode < 2; ++mode) {
-        sample_count = mode;
+        process_files_data.sample_count = mode;
         ASSERT_EQ(predict(2, 1), 1);
         for (int q = 0; q < 5; ++q) {
             const Case& c = cases[q];
@@ -106,8 +108,8 @@ TEST_F(Predicted, OnlyACalibrationMakesResponseFactors) {
     } cases[] = {{0, 0, true}, {1, 0, false}, {0, 3, false}};
     for (const Case& c : cases) {
         calibration_data.recovery_tables.response_factor[0][q] = calibration_data.recovery_tables.response_factor_dev[0][q] = 7.0;
-        continuing_check_active = c.check_active;
-        sample_count = c.samples;
+        check_state.continuing_check_active = c.check_active;
+        process_files_data.sample_count = c.samples;
         ASSERT_EQ(predict(1, 1), 1);
         EXPECT_DOUBLE_EQ(t.response_factor[0][q], c.made ? 5000.0 : 7.0);
         EXPECT_DOUBLE_EQ(t.response_factor_dev[0][q], c.made ? 250.0 : 7.0);
@@ -123,7 +125,7 @@ TEST_F(Predicted, AZeroPredictionLeavesNoDeviationAndBuildsNoResponseFactor) {
     // Values of an earlier data set in the row: a build clears them, a sample run keeps
     // the calibration's response factor.
     for (int samples : {0, 3}) {
-        sample_count = samples;
+        process_files_data.sample_count = samples;
         calibration_data.recovery_tables.predicted_recovery_dev[0][q] = 3.0;
         calibration_data.recovery_tables.response_factor[0][q] = 4.0;
         calibration_data.recovery_tables.response_factor_dev[0][q] = 0.5;

@@ -100,7 +100,7 @@ TEST_F(RvModel, AStandardWhoseRecoveryCannotBeComputedStopsTheModel) {
     } cases[] = {{false, "its amount or its mean response factor is 0"},
                  {true, "the model it is divided by predicts 0 for it"}};
     for (const Case& c : cases) {
-        sample_count = c.sample_mode ? 1 : 0;
+        process_files_data.sample_count = c.sample_mode ? 1 : 0;
         for (int q = 0; q < method_data.surrogate_count; ++q) calibration_data.curve_statistics.mean_rf[row_of(method_data.surrogates[q].name)] = 500.0;
         method_data.library[row_of("R4")].conc[0] = c.sample_mode ? 1.0 : 0.0;
         if (c.sample_mode) set_line(model_work_tables.bp_group_fits[0][1], 50, 55, 95, 100, 0.0, 0.0);  // R4's group predicts 0
