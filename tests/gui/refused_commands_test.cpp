@@ -19,7 +19,7 @@
 #include "methoddata/method_data.h"
 #include "methoddata/model_work_tables.h"
 #include "methoddata/process_files_data.h"
-#include "methoddata/reporting_limit_file.h"
+#include "methoddata/reporting_limit_files.h"
 #include "methoddata/tables.h"
 #include "platform/task_window.h"
 #include "processing/process_input.h"
@@ -36,15 +36,14 @@ struct LooseGlobals {
     int current_record, continuing_check_active, check_standard_mode, sample_count, sample_info_index,
         request_type, current_surrogate_record, grouping_error, saved_compound_count;
     u8 check_started, variables_changed, names_edited;
-    std::string data_root_folder, check_ini_path, check_data_file, lmt_file_path, check_level_name;
-    LmtHeader lmt_header;
+    std::string data_root_folder, check_ini_path, check_data_file, check_level_name;
 
     static LooseGlobals take() {
         return {::current_record, ::continuing_check_active, ::check_standard_mode,
                 ::sample_count, ::sample_info_index, ::request_type, ::current_surrogate_record,
                 ::grouping_error, ::saved_compound_count, ::check_started, ::variables_changed,
                 ::names_edited, ::data_root_folder, ::check_ini_path, ::check_data_file,
-                ::lmt_file_path, ::check_level_name, ::lmt_header};
+                ::check_level_name};
     }
     bool operator==(const LooseGlobals&) const = default;
 
@@ -58,8 +57,7 @@ struct LooseGlobals {
         M5847_NOTE(request_type); M5847_NOTE(current_surrogate_record); M5847_NOTE(grouping_error);
         M5847_NOTE(saved_compound_count); M5847_NOTE(check_started); M5847_NOTE(variables_changed);
         M5847_NOTE(names_edited); M5847_NOTE(data_root_folder); M5847_NOTE(check_ini_path);
-        M5847_NOTE(check_data_file); M5847_NOTE(lmt_file_path); M5847_NOTE(check_level_name);
-        M5847_NOTE(lmt_header);
+        M5847_NOTE(check_data_file); M5847_NOTE(check_level_name);
 #undef M5847_NOTE
         return d;
     }
@@ -71,6 +69,7 @@ struct WholeState {
     CalibrationData calibration_data;
     ModelWorkTables model_work_tables;
     ProcessFilesData process_files_data;
+    ReportingLimitFiles reporting_limit_files;
     LooseGlobals loose;
     std::map<std::string, std::string> files;
 };
@@ -118,7 +117,7 @@ public:
 
     WholeState take() const {
         WholeState s{::method_data, ::calibration_data, ::model_work_tables, ::process_files_data,
-                     LooseGlobals::take(), {}};
+                     ::reporting_limit_files, LooseGlobals::take(), {}};
         for (const std::string& root : {home.path(), install.path()})
             for (const auto& e : fs::recursive_directory_iterator(root))
                 if (e.is_regular_file()) s.files[e.path().string()] = file_bytes(e.path());
@@ -132,6 +131,7 @@ public:
         if (!list_cleared) {
             EXPECT_TRUE(after.process_files_data == before.process_files_data) << "process_files_data differs";
         }
+        EXPECT_TRUE(after.reporting_limit_files == before.reporting_limit_files) << "reporting_limit_files differs";
         LooseGlobals loose = after.loose;
         if (list_cleared) loose.sample_count = before.loose.sample_count;
         EXPECT_TRUE(loose == before.loose) << "loose globals differ:" << loose.differences(before.loose);

@@ -6,6 +6,7 @@
 
 #include "methoddata/compound_name.h"
 #include "methoddata/process_files_data.h"
+#include "methoddata/reporting_limit_files.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/read_errors.h"
@@ -161,7 +162,7 @@ void take_reading(const ReportingLimitsReading& reading, int slot) {
         slot_without_limits(process_files_data.samples[slot].reporting_limits);
     for (const auto& [row, limit] : reading.limits) limits[row].limit = limit;
     process_files_data.samples[slot].reporting_limits = limits;
-    lmt_header = reading.header;
+    reporting_limit_files.lmt_header = reading.header;
 }
 
 }  // namespace

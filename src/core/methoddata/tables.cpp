@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "methoddata/calibration_data.h"
-#include "methoddata/reporting_limit_file.h"
+#include "methoddata/reporting_limit_files.h"
 
 PathSettings folder_settings;
 MethodData method_data;
@@ -35,8 +35,7 @@ int surrogate_records_in_use() { return std::clamp(method_data.surrogate_count, 
 void construct_method_data() {
     method_data = MethodData{};
     reset_calibration_data();
-    lmt_header = LmtHeader{};
-    lmt_file_path.clear();
+    reporting_limit_files = ReportingLimitFiles{};
     folder_settings = PathSettings_init();
 
     current_record = 0;

@@ -7,6 +7,7 @@
 
 #include "../surrogate_fixtures.h"
 #include "methoddata/reporting_limit_file.h"
+#include "methoddata/reporting_limit_files.h"
 #include "methoddata/reporting_limits_reader.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
@@ -288,7 +289,7 @@ TEST_F(SampleEntry, TheSamplesOfARunReadTheirSharedFileAtEachEnter) {
 
     ReportingLimitSlot slot = process_files_data.samples[0].reporting_limits;
     slot[0].limit = 4.0;
-    ASSERT_TRUE(write_lmt_file(path, lmt_header, "/LIB.TXT", slot));
+    ASSERT_TRUE(write_lmt_file(path, reporting_limit_files.lmt_header, "/LIB.TXT", slot));
     boxes.limits_file = path;
     ASSERT_TRUE(enter_sample_entry(boxes, data).stored);
     EXPECT_EQ(process_files_data.samples[24].reporting_limits[0].limit, 4.0);
