@@ -47,7 +47,8 @@ set(allowed_writes
 
 # Values whose members are state of their own: a write names the member written
 # ("method_data.library"), so that an allowed write of one member allows no other.
-set(values_by_member method_data calibration_data model_work_tables reporting_limit_files)
+set(values_by_member method_data calibration_data model_work_tables reporting_limit_files
+  program_paths)
 
 # The names: `extern` declarations of src/core headers that are not const.
 set(names "")

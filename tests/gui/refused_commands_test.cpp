@@ -19,6 +19,7 @@
 #include "methoddata/method_data.h"
 #include "methoddata/model_work_tables.h"
 #include "methoddata/process_files_data.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/reporting_limit_files.h"
 #include "methoddata/tables.h"
 #include "platform/task_window.h"
@@ -36,14 +37,13 @@ struct LooseGlobals {
     int current_record, continuing_check_active, check_standard_mode, sample_count, sample_info_index,
         request_type, current_surrogate_record, grouping_error, saved_compound_count;
     u8 check_started, variables_changed, names_edited;
-    std::string data_root_folder, check_ini_path, check_data_file, check_level_name;
+    std::string check_ini_path, check_data_file, check_level_name;
 
     static LooseGlobals take() {
         return {::current_record, ::continuing_check_active, ::check_standard_mode,
                 ::sample_count, ::sample_info_index, ::request_type, ::current_surrogate_record,
                 ::grouping_error, ::saved_compound_count, ::check_started, ::variables_changed,
-                ::names_edited, ::data_root_folder, ::check_ini_path, ::check_data_file,
-                ::check_level_name};
+                ::names_edited, ::check_ini_path, ::check_data_file, ::check_level_name};
     }
     bool operator==(const LooseGlobals&) const = default;
 
@@ -56,7 +56,7 @@ struct LooseGlobals {
         M5847_NOTE(check_standard_mode); M5847_NOTE(sample_count); M5847_NOTE(sample_info_index);
         M5847_NOTE(request_type); M5847_NOTE(current_surrogate_record); M5847_NOTE(grouping_error);
         M5847_NOTE(saved_compound_count); M5847_NOTE(check_started); M5847_NOTE(variables_changed);
-        M5847_NOTE(names_edited); M5847_NOTE(data_root_folder); M5847_NOTE(check_ini_path);
+        M5847_NOTE(names_edited); M5847_NOTE(check_ini_path);
         M5847_NOTE(check_data_file); M5847_NOTE(check_level_name);
 #undef M5847_NOTE
         return d;
@@ -70,6 +70,7 @@ struct WholeState {
     ModelWorkTables model_work_tables;
     ProcessFilesData process_files_data;
     ReportingLimitFiles reporting_limit_files;
+    ProgramPaths program_paths;
     LooseGlobals loose;
     std::map<std::string, std::string> files;
 };
@@ -117,7 +118,7 @@ public:
 
     WholeState take() const {
         WholeState s{::method_data, ::calibration_data, ::model_work_tables, ::process_files_data,
-                     ::reporting_limit_files, LooseGlobals::take(), {}};
+                     ::reporting_limit_files, ::program_paths, LooseGlobals::take(), {}};
         for (const std::string& root : {home.path(), install.path()})
             for (const auto& e : fs::recursive_directory_iterator(root))
                 if (e.is_regular_file()) s.files[e.path().string()] = file_bytes(e.path());
@@ -132,6 +133,7 @@ public:
             EXPECT_TRUE(after.process_files_data == before.process_files_data) << "process_files_data differs";
         }
         EXPECT_TRUE(after.reporting_limit_files == before.reporting_limit_files) << "reporting_limit_files differs";
+        EXPECT_TRUE(after.program_paths == before.program_paths) << "program_paths differs";
         LooseGlobals loose = after.loose;
         if (list_cleared) loose.sample_count = before.loose.sample_count;
         EXPECT_TRUE(loose == before.loose) << "loose globals differ:" << loose.differences(before.loose);

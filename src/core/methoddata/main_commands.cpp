@@ -1,6 +1,7 @@
 #include "methoddata/main_commands.h"
 
 #include "methoddata/library_text_file.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/tables.h"
@@ -17,17 +18,19 @@ void start_main_form(MainMenuState& menu) {
     main_flags.CalibrationEditMode = 0;
     main_flags.DelimitedReports = 1;
     main_flags.TrqFormsFormat = 0;
-    data_root_folder.clear();
+    program_paths.data_root_folder.clear();
     request_type = 0;
-    install_path = install_path_setting();
-    if (install_path.empty()) install_path = program_folder = executable_folder();
-    folder_settings.slot[kInstallFolderSlot] = join_path(install_path, "");
+    ProgramPaths& paths = program_paths;
+    paths.install_path = install_path_setting();
+    if (paths.install_path.empty()) paths.install_path = paths.program_folder = executable_folder();
+    folder_settings.slot[kInstallFolderSlot] = join_path(paths.install_path, "");
 }
 
 std::string library_start_folder() {
     read_file_paths(folder_settings);
     const std::string& file_path = folder_settings.slot[kFilePathSlot];
-    folder_settings.slot[kLibraryStartFolderSlot] = file_path == "installPath" ? program_folder : folder_of(file_path);
+    folder_settings.slot[kLibraryStartFolderSlot] =
+        file_path == "installPath" ? program_paths.program_folder : folder_of(file_path);
     return folder_settings.slot[kLibraryStartFolderSlot];
 }
 

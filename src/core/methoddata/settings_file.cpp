@@ -1,5 +1,6 @@
 #include "methoddata/settings_file.h"
 
+#include "methoddata/program_paths.h"
 #include "methoddata/settings_file_warnings.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
@@ -13,7 +14,7 @@ namespace {
 const std::string section = "File";
 }
 
-std::string settings_file_path() { return join_path(install_path, settings_file_name); }
+std::string settings_file_path() { return join_path(program_paths.install_path, settings_file_name); }
 
 SettingsFileWarnings settings_file_warnings;
 

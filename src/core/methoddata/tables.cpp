@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "methoddata/calibration_data.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/reporting_limit_files.h"
 
 PathSettings folder_settings;
@@ -19,9 +20,7 @@ int current_surrogate_record = 0;
 int grouping_error = 0;
 
 const std::string program_version_text = "Version 4.2";
-std::string data_root_folder;
-std::string install_path;
-std::string program_folder;
+ProgramPaths program_paths;
 std::string check_ini_path;
 std::string check_data_file;
 
@@ -43,9 +42,7 @@ void construct_method_data() {
     check_started = 0;
     check_standard_mode = sample_count = sample_info_index = request_type = 0;
     current_surrogate_record = grouping_error = 0;
-    data_root_folder.clear();
-    install_path.clear();
-    program_folder.clear();
+    program_paths = ProgramPaths{};
     check_ini_path.clear();
     check_data_file.clear();
 

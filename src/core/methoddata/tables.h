@@ -53,9 +53,6 @@ extern int current_surrogate_record;
 extern int grouping_error;
 
 extern const std::string program_version_text;  // "Version 4.2"
-extern std::string data_root_folder;  // data_root: in front of "/5847dir/..." (empty: home)
-extern std::string install_path;
-extern std::string program_folder;
 extern std::string check_ini_path;
 extern std::string check_data_file;
 

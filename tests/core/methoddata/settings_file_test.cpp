@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "methoddata/program_paths.h"
 #include "methoddata/settings_file_warnings.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
@@ -16,7 +17,7 @@ class SettingsFile : public ::testing::Test {
 protected:
     void SetUp() override {
         construct_method_data();
-        install_path = folder.path() + "/";  // as the program sets it: the folder with its separator
+        program_paths.install_path = folder.path() + "/";  // as the program sets it: the folder with its separator
     }
     std::string settings() const { return read_file_text(folder.file("5847file_standalone.ini")); }
 
@@ -106,7 +107,7 @@ TEST_F(SettingsFile, AFileThatCannotBeReadIsKeptAndReportedOnce) {
 TEST_F(SettingsFile, AFileThatCannotBeWrittenIsReportedOnce) {
     ScriptedUi ui;
     settings_file_warnings.settings_file_write_warning_shown = false;
-    install_path = folder.path() + "/not_there/";
+    program_paths.install_path = folder.path() + "/not_there/";
     ui.expect_message("The settings file " + settings_file_path() + " could not be written:");
     EXPECT_FALSE(write_file_setting("dataPath", "/data/run1"));
     EXPECT_EQ(ui.last_message().caption, "Warning");

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "../surrogate_fixtures.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/reporting_limit_file.h"
 #include "methoddata/reporting_limit_files.h"
 #include "methoddata/reporting_limits_reader.h"
@@ -25,7 +26,7 @@ protected:
     void SetUp() override {
         construct_method_data();
         construct_process_files_data();
-        install_path = folder.path();
+        program_paths.install_path = folder.path();
         add_library_row("Benzene", false);
         add_library_row("Toluene-d8", true);
         add_library_row("Toluene", false);

@@ -6,6 +6,7 @@
 
 #include "../calibration/demo_calibration.h"
 #include "methoddata/calibration_tables.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
@@ -27,7 +28,7 @@ protected:
         construct_method_data();
         construct_calibration_tables();
         construct_process_files_data();
-        install_path = demo.path();
+        program_paths.install_path = demo.path();
         ASSERT_TRUE(load_demo_method());
         start_sample_processing(data);
     }
