@@ -19,7 +19,6 @@ namespace {
 constexpr int kHeaderLines = 5;
 constexpr int kSizeLine = 4;
 const std::string kLimitsKept = "The file was not used.";
-int files_read = 0;
 
 // What a reporting-limit file gives before it goes into a slot: its header and, for each
 // row, the library row it names and its limit.
@@ -140,7 +139,6 @@ int read_limits_lines(const std::string& path, TextLineReader& in, ReportingLimi
 }
 
 int read_limits_file(const std::string& path, ReportingLimitsReading& reading) {
-    ++files_read;
     TextLineReader in;
     if (!in.open(path)) {
         show_message("Quantilyzer: 10002", "Error");
@@ -166,8 +164,6 @@ void take_reading(const ReportingLimitsReading& reading, int slot) {
 }
 
 }  // namespace
-
-int reporting_limit_files_read() { return files_read; }
 
 int read_reporting_limits_file(const std::string& path, int slot) {
     if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("reporting-limit slot");

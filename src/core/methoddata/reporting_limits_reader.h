@@ -21,6 +21,3 @@
 // The file is read at every call: the analyst or another program may have changed it since
 // the last one.
 int read_reporting_limits_file(const std::string& path, int slot);
-
-// How many times this run has gone to the disk to read a reporting-limit file.
-int reporting_limit_files_read();

@@ -253,12 +253,12 @@ std::string settled(const std::string& path) {
     return path;
 }
 
-// The samples of a run share one file, and each reading of it goes to the disk: nothing
-// kept from an earlier reading can stand in for what the file holds now. Each slot filled
-// from it is the slot a reading of its own gives, whatever an earlier file left there.
-TEST_F(ReportingLimitsReader, EveryReadingGoesToTheDiskAndFillsEachSlotAlike) {
+// The samples of a run share one file: each slot filled from it is the slot a reading of
+// its own gives, whatever an earlier file left there. (That each reading goes to the disk,
+// so that nothing kept from an earlier one stands in for what the file holds now, the next
+// test shows.)
+TEST_F(ReportingLimitsReader, EveryReadingFillsEachSlotAlike) {
     const std::string path = settled(write("\nBenzene;1.50\nXylene;3.50"));
-    const int reads = reporting_limit_files_read();
     ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
     process_files_data.samples[7].reporting_limits[2] = {"Toluene", 9.0, 0};
     process_files_data.samples[7].reporting_limits[4] = {"Gone", 4.0, 0};
@@ -266,7 +266,6 @@ TEST_F(ReportingLimitsReader, EveryReadingGoesToTheDiskAndFillsEachSlotAlike) {
     // The path as the program upper-cases it leads to the same file.
     ASSERT_EQ(read_reporting_limits_file(folder.file("LIMITS.LMT"), 7), 1);
 
-    EXPECT_EQ(reporting_limit_files_read(), reads + 2);
     for (int r = 0; r < kMaxCompounds; ++r) {
         EXPECT_EQ(process_files_data.samples[7].reporting_limits[r].name,
                   process_files_data.samples[0].reporting_limits[r].name)

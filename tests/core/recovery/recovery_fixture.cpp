@@ -5,7 +5,6 @@
 #include "methoddata/calibration_data.h"
 #include "methoddata/calibration_tables.h"
 #include "methoddata/process_files_data.h"
-#include "recovery/model_errors.h"
 #include "recovery/standard_recovery.h"
 
 void RecoveryTest::reset_method() {
@@ -14,7 +13,6 @@ void RecoveryTest::reset_method() {
     construct_calibration_tables();  // the whole calibration, its first-pass state too
     clear_calibration_log();
     high_recoveries.clear();
-    clear_model_ended();
     pairs = FirstPassPairTable{};
     scratch = DataSetValues{};
 }
