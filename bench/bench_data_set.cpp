@@ -13,6 +13,7 @@
 #include "calibration/results_file.h"
 #include "methoddata/calibration_tables.h"
 #include "methoddata/library_text_file.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/surrogate_file.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
@@ -169,7 +170,7 @@ BenchDataSet write_bench_data_set(const std::string& folder, int compounds, int 
 bool prepare_bench_calibration(const BenchDataSet& set) {
     construct_method_data();
     construct_calibration_tables();
-    install_path = set.folder;  // the calibration log goes here
+    program_paths.install_path = set.folder;  // the calibration log goes here
     folder_settings.slot[kLibraryTextFileSlot] = set.library_file;
     if (!read_library_text_file(set.library_file)) return false;
     method_data.library_loaded = 1;

@@ -34,13 +34,14 @@ set(allowed_writes
   "calibration/calibrate_form.cpp calibration_data.calibration_file_name"
   "calibration/calibrate_form.cpp calibration_data.calibration_loaded"
   # The reporting-limit editor's file in use and its folder after Open and Save As.
-  "methoddata/edit_mdl_form.cpp lmt_file_path"
+  "methoddata/edit_mdl_form.cpp reporting_limit_files.lmt_file_path"
   "methoddata/edit_mdl_form.cpp folder_settings"
 )
 
 # Values whose members are state of their own: a write names the member written
 # ("method_data.library"), so that an allowed write of one member allows no other.
-set(values_by_member method_data calibration_data model_work_tables editor_state)
+set(values_by_member method_data calibration_data model_work_tables editor_state
+  reporting_limit_files program_paths)
 
 # The names: `extern` declarations of src/core headers that are not const.
 set(names "")

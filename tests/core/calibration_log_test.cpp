@@ -7,6 +7,7 @@
 #include "calibration/calibration_log.h"
 #include "methoddata/calibration_data.h"
 #include "methoddata/level_lookup.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/tables.h"
 #include "platform/file_copy.h"
 #include "platform/paths.h"
@@ -20,7 +21,7 @@ protected:
     void SetUp() override {
         construct_method_data();
         clear_calibration_log();
-        data_root_folder = root.path();
+        program_paths.data_root_folder = root.path();
     }
     void TearDown() override { clear_calibration_log(); }
 

@@ -28,6 +28,7 @@
 #include "methoddata/calibration_tables.h"
 #include "program/main_commands.h"
 #include "samples/process_files_data.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/surrogate_commands.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
@@ -146,8 +147,8 @@ protected:
         construct_calibration_tables();
         construct_process_files_data();
         start_main_form(menu);
-        install_path = program_folder = demo.path();
-        init_group_limits(program_folder);
+        program_paths.install_path = program_paths.program_folder = demo.path();
+        init_group_limits(program_paths.program_folder);
     }
 
     // File > Load Library, File > Load Internal Standard File.

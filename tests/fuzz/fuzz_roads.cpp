@@ -7,6 +7,7 @@
 #include "fuzz_support.h"
 #include "methoddata/calibration_tables.h"
 #include "samples/process_files_data.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/tables.h"
 #include "processing/group_limits.h"
 #include "processing/sample_entry.h"
@@ -25,7 +26,7 @@ void use_demo_calibration() {
     construct_method_data();
     construct_calibration_tables();
     construct_process_files_data();
-    install_path = program_folder = fuzz_folder();
+    program_paths.install_path = program_paths.program_folder = fuzz_folder();
     int standards = 0;
     if (!load_calibration(examples + "/demo_calibration.cal", standards)) std::abort();
     copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);

@@ -10,6 +10,7 @@
 
 #include "methoddata/edit_mdl_form.h"
 #include "samples/process_files_data.h"
+#include "methoddata/reporting_limit_files.h"
 #include "methoddata/settings_file.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
@@ -86,7 +87,7 @@ TEST_F(LmtEditorWindow, TypedLimitsAreSavedToAFileAndTheSlot) {
     ui.save_returns(temp.file("water"));
     click("Button_saveas");
     const std::string path = temp.file("water.lmt");
-    EXPECT_EQ(lmt_file_path, path);
+    EXPECT_EQ(reporting_limit_files.lmt_file_path, path);
     EXPECT_EQ(edit("Edit_imported_mdl")->text().toStdString(), path);
     EXPECT_EQ(status_line(Edit_mdl_form), "File written: " + path);
     EXPECT_TRUE(edit("Edit_date")->isVisible());
@@ -225,8 +226,8 @@ TEST_F(LmtEditorWindow, AnImportedSizeIsATextTheSizeBoxTakes) {
     EXPECT_EQ(read_file_text(temp.file("again.lmt")), read_file_text(path));
 }
 
-// The file name box and lmt_file_path name the file the limits were last saved to or
-// imported from: a save refused at the internal-standard question or by the write, and an
+// The file name box and the editor's file path name the file the limits were last saved to
+// or imported from: a save refused at the internal-standard question or by the write, and an
 // import the reader refuses, leave them (and the date) as they were.
 TEST_F(LmtEditorWindow, ARefusedSaveOrImportLeavesTheFileNamedAsItWas) {
     type_limit(grid_row_of("Benzene"), "0.5");
@@ -238,7 +239,7 @@ TEST_F(LmtEditorWindow, ARefusedSaveOrImportLeavesTheFileNamedAsItWas) {
     click("Button_saveas");
     ui.open_returns(saved);  // the header now names demo.ini
     click("Button_open_mdl_file");
-    ASSERT_EQ(lmt_file_path, saved);
+    ASSERT_EQ(reporting_limit_files.lmt_file_path, saved);
     const QString date = edit("Edit_date")->text();
 
     type("Edit_surrfile", "other.ini");
@@ -262,7 +263,7 @@ TEST_F(LmtEditorWindow, ARefusedSaveOrImportLeavesTheFileNamedAsItWas) {
     click("Button_open_mdl_file");
 
     EXPECT_FALSE(file_exists(refused));
-    EXPECT_EQ(lmt_file_path, saved);
+    EXPECT_EQ(reporting_limit_files.lmt_file_path, saved);
     EXPECT_EQ(edit("Edit_imported_mdl")->text().toStdString(), saved);
     EXPECT_EQ(edit("Edit_date")->text(), date);
     click("Button_print_mdl");  // the report is headed with the file its limits came from

@@ -23,6 +23,8 @@
 #include "methoddata/model_work_tables.h"
 #include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
+#include "methoddata/program_paths.h"
+#include "methoddata/reporting_limit_files.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
 #include "platform/task_window.h"
@@ -37,15 +39,12 @@ namespace fs = std::filesystem;
 
 // The state not yet grouped into a value: the loose globals, copied as they are.
 struct LooseGlobals {
-    std::string data_root_folder, lmt_file_path;
-    LmtHeader lmt_header;
     PathSettings folder_settings;
     MainFormFlags main_flags;
     CalcLimitsData calc_limits_data;
 
     static LooseGlobals take() {
-        return {::data_root_folder, ::lmt_file_path, ::lmt_header, ::folder_settings, ::main_flags,
-                ::calc_limits_data};
+        return {::folder_settings, ::main_flags, ::calc_limits_data};
     }
     bool operator==(const LooseGlobals&) const = default;
 
@@ -54,8 +53,7 @@ struct LooseGlobals {
         std::string d;
         auto note = [&d](bool same, const char* name) { if (!same) d += std::string(" ") + name; };
 #define M5847_NOTE(m) note(m == o.m, #m)
-        M5847_NOTE(data_root_folder); M5847_NOTE(lmt_file_path);
-        M5847_NOTE(lmt_header); M5847_NOTE(calc_limits_data);
+        M5847_NOTE(calc_limits_data);
         for (size_t k = 0; k < folder_settings.slot.size(); ++k)
             if (folder_settings.slot[k] != o.folder_settings.slot[k])
                 d += " folder_settings.slot[" + std::to_string(k) + "] (" + o.folder_settings.slot[k] + " -> " +
@@ -78,6 +76,8 @@ struct WholeState {
     ProcessFilesData process_files_data;
     EditorState editor_state;
     CheckState check_state;
+    ReportingLimitFiles reporting_limit_files;
+    ProgramPaths program_paths;
     LooseGlobals loose;
     std::map<std::string, std::string> files;
 };
@@ -120,8 +120,9 @@ public:
     }
 
     WholeState take() const {
-        WholeState s{::method_data,  ::calibration_data, ::model_work_tables,   ::process_files_data,
-                     ::editor_state, ::check_state,      LooseGlobals::take(), {}};
+        WholeState s{::method_data,           ::calibration_data, ::model_work_tables,
+                     ::process_files_data,    ::editor_state,     ::check_state,
+                     ::reporting_limit_files, ::program_paths,    LooseGlobals::take(), {}};
         for (const std::string& root : {home.path(), install.path()})
             for (const auto& e : fs::recursive_directory_iterator(root))
                 if (e.is_regular_file()) s.files[e.path().string()] = file_bytes(e.path());
@@ -143,6 +144,8 @@ public:
         }
         EXPECT_TRUE(after.editor_state == before.editor_state) << "editor_state differs";
         EXPECT_TRUE(after.check_state == before.check_state) << "check_state differs";
+        EXPECT_TRUE(after.reporting_limit_files == before.reporting_limit_files) << "reporting_limit_files differs";
+        EXPECT_TRUE(after.program_paths == before.program_paths) << "program_paths differs";
         LooseGlobals loose = after.loose;
         // Every Open reads the remembered folders again from the settings file, which holds
         // them upper-cased, while a load keeps the folder in memory as chosen: the same folder

@@ -13,6 +13,7 @@
 #include "methoddata/check_surrogate_catagories_form.h"
 #include "methoddata/edit_lib_form.h"
 #include "methoddata/editor_state.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/surr_form.h"
 #include "methoddata/surrogate_library_row.h"
 #include "methoddata/surrogate_limits_form.h"
@@ -37,7 +38,7 @@ class SurrogateEditorWindow : public WindowsTest {
         item("OpenLibraryMenu")->trigger();
         ui.open_returns(install.file("demo_internal_standards.ini"));
         item("OpenSurrogateFile1")->trigger();
-        data_root_folder = install.path();
+        program_paths.data_root_folder = install.path();
         make_folders(install.path() + "/5847dir/Surrogates");
         item("EditSurrogatesFile")->trigger();
         ASSERT_TRUE(surr_Form->isVisible());

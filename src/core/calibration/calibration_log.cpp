@@ -1,6 +1,7 @@
 #include "calibration/calibration_log.h"
 
 #include "methoddata/calibration_tables.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/tables.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
@@ -29,7 +30,8 @@ void log_high_recoveries() {
 }
 
 std::string calibration_log_path() {
-    std::string root = data_root_folder.empty() ? data_root() : data_root_folder;
+    const std::string& folder = program_paths.data_root_folder;
+    std::string root = folder.empty() ? data_root() : folder;
     return join_path(join_path(root, "5847dir/Calibration"), "calibration_error.log");
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "methoddata/reporting_limit_files.h"
 #include "methoddata/surrogate_library_row.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -11,8 +12,7 @@
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
-LmtHeader lmt_header;
-std::string lmt_file_path;
+ReportingLimitFiles reporting_limit_files;
 
 const std::array<std::string, kReportingUnitCount> reporting_units = {"ng/mL", "ng/l",  "ng/M3",
                                                                       "ng/g",  "ng/kg", "\xC2\xB5g/l"};

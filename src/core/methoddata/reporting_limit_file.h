@@ -20,8 +20,8 @@
 
 using ReportingLimitSlot = std::array<ReportingLimit, kMaxCompounds>;
 
-// The header of the reporting-limit file read last (written by the reader, read by the
-// Sample Information window and the editor's import), or, for the writer, the header to write.
+// The header of a reporting-limit file: as read (reporting_limit_files.h keeps the one
+// read last), or, for the writer, the header to write.
 struct LmtHeader {
     double size = kNotSet;  // kNotSet when line 4 has no field
     std::string matrix;
@@ -32,11 +32,6 @@ struct LmtHeader {
 
     bool operator==(const LmtHeader&) const = default;
 };
-extern LmtHeader lmt_header;
-
-// The path of the reporting-limit file last saved or imported in the editor.
-extern std::string lmt_file_path;
-
 constexpr int kReportingUnitCount = 6;
 // "ng/mL", "ng/l", "ng/M3", "ng/g", "ng/kg", "µg/l" (UTF-8; older files hold the micro
 // sign as the Latin-1 byte 0xB5, which the text reader turns into the same text).

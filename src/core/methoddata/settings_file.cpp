@@ -1,5 +1,7 @@
 #include "methoddata/settings_file.h"
 
+#include "methoddata/program_paths.h"
+#include "methoddata/settings_file_warnings.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
@@ -12,10 +14,9 @@ namespace {
 const std::string section = "File";
 }
 
-std::string settings_file_path() { return join_path(install_path, settings_file_name); }
+std::string settings_file_path() { return join_path(program_paths.install_path, settings_file_name); }
 
-bool settings_file_warning_shown = false;
-bool settings_file_write_warning_shown = false;
+SettingsFileWarnings settings_file_warnings;
 
 namespace {
 
@@ -26,8 +27,8 @@ bool load_settings_file(IniFile& ini) {
     const std::string path = resolve_path(settings_file_path());
     const IniLoad result = ini.load_file(path);
     if (result == IniLoad::Loaded || result == IniLoad::Missing) return true;
-    if (!settings_file_warning_shown) {
-        settings_file_warning_shown = true;
+    if (!settings_file_warnings.settings_file_warning_shown) {
+        settings_file_warnings.settings_file_warning_shown = true;
         ui().message("The settings file " + path +
                          " could not be read.\nIt is left as it is: the folders chosen are remembered "
                          "for this run only.",
@@ -71,8 +72,8 @@ bool write_file_setting(const std::string& key, const std::string& value) {
     std::string why;
     if (ini.save(&why)) return true;
     // Said once in a run: every later folder choice would fail the same way.
-    if (!settings_file_write_warning_shown) {
-        settings_file_write_warning_shown = true;
+    if (!settings_file_warnings.settings_file_write_warning_shown) {
+        settings_file_warnings.settings_file_write_warning_shown = true;
         ui().message("The settings file " + ini.path() + " could not be written:\n" + why +
                          "\nThe folders chosen are remembered for this run only.",
                      "Warning", Buttons::Ok, Icon::Warning);

@@ -22,9 +22,5 @@ bool read_file_paths(PathSettings& settings);
 // it is left as it is).
 bool write_file_setting(const std::string& key, const std::string& value);
 
-// Whether the warning of an unreadable / unwritable settings file was shown in this run.
-extern bool settings_file_warning_shown;
-extern bool settings_file_write_warning_shown;
-
 // "mdl" writes mdlPath := slot 13 of folder_settings; any other kind writes nothing.
 void SavePathSetting(const std::string& kind);

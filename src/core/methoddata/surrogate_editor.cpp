@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "methoddata/editor_state.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/surrogate_commands.h"
 #include "methoddata/surrogate_file.h"
 #include "methoddata/surrogate_groupings.h"
@@ -99,7 +100,8 @@ bool save_on_exit() {
 }
 
 std::string surrogate_save_folder() {
-    const std::string root = data_root_folder.empty() ? data_root() : data_root_folder;
+    const std::string& folder = program_paths.data_root_folder;
+    const std::string root = folder.empty() ? data_root() : folder;
     return join_path(root, "5847dir/Surrogates");
 }
 

@@ -3,15 +3,14 @@
 #include <algorithm>
 
 #include "methoddata/check_state.h"
+#include "methoddata/program_paths.h"
 
 PathSettings folder_settings;
 MethodData method_data;
 CheckState check_state;
 
 const std::string program_version_text = "Version 4.2";
-std::string data_root_folder;
-std::string install_path;
-std::string program_folder;
+ProgramPaths program_paths;
 
 MainFormFlags main_flags;
 

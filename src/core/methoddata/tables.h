@@ -39,9 +39,6 @@ int library_rows_in_use();
 int surrogate_records_in_use();
 
 extern const std::string program_version_text;  // "Version 4.2"
-extern std::string data_root_folder;  // data_root: in front of "/5847dir/..." (empty: home)
-extern std::string install_path;
-extern std::string program_folder;
 
 // Mode flags of the main window that commands of other windows read.
 struct MainFormFlags {

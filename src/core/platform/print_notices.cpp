@@ -8,10 +8,16 @@
 
 namespace {
 
-int group_depth = 0;
-std::vector<PrintOutcome> held;
-std::vector<std::string> held_files;      // announced while a group is open
-std::vector<std::string> files_to_name;   // announced outside a group
+// What the analyst is yet to be told of the command running: one value, owned by this
+// file's service (the announcements, PrintNoticeGroup and take_files_written are the only
+// ones that reach it), because the jobs and files of one command are told together.
+struct PendingNotices {
+    int group_depth = 0;                     // PrintNoticeGroups open
+    std::vector<PrintOutcome> held;          // jobs announced while a group is open
+    std::vector<std::string> held_files;     // files announced while a group is open
+    std::vector<std::string> files_to_name;  // files announced outside a group
+};
+PendingNotices pending;
 
 std::string lines(const std::vector<std::string>& items) {
     std::string text;
@@ -66,8 +72,8 @@ std::string print_notice_text(const std::vector<PrintOutcome>& outcomes, const s
 }
 
 void announce_print(const PrintOutcome& outcome) {
-    if (group_depth > 0) {
-        held.push_back(outcome);
+    if (pending.group_depth > 0) {
+        pending.held.push_back(outcome);
         return;
     }
     ui().message(print_notice_text({outcome}), "Print", Buttons::Ok, outcome.printed ? Icon::Information : Icon::Error);
@@ -75,12 +81,12 @@ void announce_print(const PrintOutcome& outcome) {
 
 void announce_file_written(const std::string& path) {
     // Named as it stands on disk: a stored name may differ from it in case.
-    (group_depth > 0 ? held_files : files_to_name).push_back(resolve_path(path));
+    (pending.group_depth > 0 ? pending.held_files : pending.files_to_name).push_back(resolve_path(path));
 }
 
 std::vector<std::string> take_files_written() {
     std::vector<std::string> files;
-    files.swap(files_to_name);
+    files.swap(pending.files_to_name);
     return files;
 }
 
@@ -91,18 +97,18 @@ std::string files_written_text(const std::vector<std::string>& files) {
 }
 
 PrintNoticeGroup::PrintNoticeGroup() {
-    if (group_depth++ == 0) {
-        held.clear();
-        held_files.clear();
+    if (pending.group_depth++ == 0) {
+        pending.held.clear();
+        pending.held_files.clear();
     }
 }
 
 PrintNoticeGroup::~PrintNoticeGroup() {
-    if (--group_depth > 0) return;
+    if (--pending.group_depth > 0) return;
     std::vector<PrintOutcome> outcomes;
-    outcomes.swap(held);
+    outcomes.swap(pending.held);
     std::vector<std::string> files;
-    files.swap(held_files);
+    files.swap(pending.held_files);
     if (outcomes.empty() && files.empty()) return;
     bool all_printed = true;
     for (const PrintOutcome& o : outcomes) all_printed = all_printed && o.printed;

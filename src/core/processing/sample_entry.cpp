@@ -7,6 +7,7 @@
 #include "samples/reporting_limits_reader.h"
 #include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
+#include "methoddata/reporting_limit_files.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/clock.h"
@@ -59,7 +60,7 @@ bool forms_layout() { return main_flags.TrqFormsFormat == 1; }
 // The loaded internal-standard file against the one the limits file was made for.
 bool surrogate_files_agree_or_accepted() {
     const std::string loaded = to_upper(method_data.surrogate_file_path);
-    std::string& named_text = lmt_header.internal_standard_file;
+    std::string& named_text = reporting_limit_files.lmt_header.internal_standard_file;
     if (size_t lf = named_text.rfind('\n'); lf != std::string::npos) named_text.erase(lf);
     const std::string named = to_upper(named_text);
     if (loaded == named) return true;
@@ -306,16 +307,17 @@ void browse_limits_file(SampleEntryBoxes& boxes) {
         return;
     }
     boxes.limits_file = *chosen;
-    const int unit = reporting_unit_index(lmt_header.unit);
+    const LmtHeader& header = reporting_limit_files.lmt_header;
+    const int unit = reporting_unit_index(header.unit);
     if (unit < 0) {
         show_message("Quantilyzer: 10001", "Error");
         return;
     }
     boxes.units_index = unit;
     // A file without a size gives none: its marker is no size to divide by.
-    boxes.size = is_not_set(lmt_header.size) ? std::string() : sample_size_text(lmt_header.size);
-    boxes.matrix = lmt_header.matrix;
-    boxes.other_comment = lmt_header.comment;
+    boxes.size = is_not_set(header.size) ? std::string() : sample_size_text(header.size);
+    boxes.matrix = header.matrix;
+    boxes.other_comment = header.comment;
 }
 
 std::string choose_lab_file_id(const std::string& current) {

@@ -3,6 +3,7 @@
 #include "methoddata/editor_state.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/menu_follows.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/surrogate_groupings.h"
 #include "methoddata/surrogate_library_row.h"
@@ -20,16 +21,18 @@ void start_main_form(MainMenuState& menu) {
     main_flags.CalibrationEditMode = 0;
     main_flags.DelimitedReports = 1;
     main_flags.TrqFormsFormat = 0;
-    data_root_folder.clear();
-    install_path = install_path_setting();
-    if (install_path.empty()) install_path = program_folder = executable_folder();
-    folder_settings.slot[kInstallFolderSlot] = join_path(install_path, "");
+    program_paths.data_root_folder.clear();
+    ProgramPaths& paths = program_paths;
+    paths.install_path = install_path_setting();
+    if (paths.install_path.empty()) paths.install_path = paths.program_folder = executable_folder();
+    folder_settings.slot[kInstallFolderSlot] = join_path(paths.install_path, "");
 }
 
 std::string library_start_folder() {
     read_file_paths(folder_settings);
     const std::string& file_path = folder_settings.slot[kFilePathSlot];
-    folder_settings.slot[kLibraryStartFolderSlot] = file_path == "installPath" ? program_folder : folder_of(file_path);
+    folder_settings.slot[kLibraryStartFolderSlot] =
+        file_path == "installPath" ? program_paths.program_folder : folder_of(file_path);
     return folder_settings.slot[kLibraryStartFolderSlot];
 }
 

@@ -3,15 +3,15 @@
 #include "methoddata/calibration_data.h"
 #include "methoddata/check_state.h"
 #include "methoddata/editor_state.h"
-#include "methoddata/reporting_limit_file.h"
+#include "methoddata/program_paths.h"
+#include "methoddata/reporting_limit_files.h"
 #include "methoddata/tables.h"
 #include "samples/process_files_data.h"
 
 void construct_method_data() {
     method_data = MethodData{};
     reset_calibration_data();
-    lmt_header = LmtHeader{};
-    lmt_file_path.clear();
+    reporting_limit_files = ReportingLimitFiles{};
     folder_settings = PathSettings_init();
 
     editor_state = EditorState{};
@@ -19,9 +19,7 @@ void construct_method_data() {
     // A reset of the method data leaves no sample listed: a calibration built after it is
     // built as one, not in sample mode.
     process_files_data.sample_count = process_files_data.sample_info_index = 0;
-    data_root_folder.clear();
-    install_path.clear();
-    program_folder.clear();
+    program_paths = ProgramPaths{};
 
     main_flags = MainFormFlags{};
 }

@@ -82,18 +82,16 @@ int compute_bp_points(const RawDataSets& raw, const SurrogateTable& surrogates,
 int compute_bp_model(const RawDataSets& raw, const SurrogateTable& surrogates,
                      const LibraryTable& library, FitTable& bp_fits, const FitTable& first_pass_fits,
                      int a, const FirstPassPairTable& pairs, int& bp_group_count) {
-    return run_model([&] {
-        PointList points;
-        clear_fit_points(points);
-        const int n = compute_bp_points(raw, surrogates, library, first_pass_fits, a, points, pairs);
-        // The sorts move only a point's leading fields; its first-pass side is made again
-        // from its own record, so the clamped rvw stays with its internal standard.
-        auto restore_first_pass_side = [&](PointList& sorted) {
-            for (int i = 0; i < kMaxSurrogates && sorted[i].in_use; ++i)
-                set_first_pass_divisor(sorted[i], surrogates[sorted[i].record].rvw, first_pass_fits, a,
-                                       pairs);
-        };
-        return fit_model_points(points, n, bp_fits, a, "Quantilyzer: 02001", model_work_tables.bp_points, true,
-                                bp_group_count, restore_first_pass_side);
-    });
+    PointList points;
+    clear_fit_points(points);
+    const int n = compute_bp_points(raw, surrogates, library, first_pass_fits, a, points, pairs);
+    // The sorts move only a point's leading fields; its first-pass side is made again
+    // from its own record, so the clamped rvw stays with its internal standard.
+    auto restore_first_pass_side = [&](PointList& sorted) {
+        for (int i = 0; i < kMaxSurrogates && sorted[i].in_use; ++i)
+            set_first_pass_divisor(sorted[i], surrogates[sorted[i].record].rvw, first_pass_fits, a,
+                                   pairs);
+    };
+    return fit_model_points(points, n, bp_fits, a, "Quantilyzer: 02001", model_work_tables.bp_points, true,
+                            bp_group_count, restore_first_pass_side);
 }

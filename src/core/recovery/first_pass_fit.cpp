@@ -143,38 +143,36 @@ int fit_pair_groups(const PointList& points, FitTable& fits, int a) {
 
 int first_pass_fit(const RawDataSets& raw, const SurrogateTable& surrogates,
                    const LibraryTable& library, FitTable& fits, int a, FirstPassPairTable& pairs) {
-    return run_model([&] {
-        PointList points;
-        clear_fit_points(points);
-        const int n = compute_first_pass_points(raw, surrogates, library, points, a);
-        if (n == kNotFound) return 0;
-        if (n < 2) {
-            show_too_few_points();
-            return 0;
-        }
-        if (n > kMaxFirstPassStandards) {
-            show_message("There are " + std::to_string(n) +
-                             " First Pass internal standards; at most " +
-                             std::to_string(kMaxFirstPassStandards) +
-                             " can be fitted.\nPlease revise your Internal Standard groups",
-                         "Error");
-            return 0;
-        }
-        // Every point ends a segment: one whose y could not be computed leaves a segment
-        // with a single point. Refused before anything is written.
-        if (auto lost = std::find_if(points.begin(), points.begin() + n,
-                                     [](const SurrogatePoint& p) { return is_not_set(p.y); });
-            lost != points.begin() + n) {
-            show_recovery_not_computed(lost->name);
-            return 0;
-        }
-        sort_points_by_x(points);
-        make_pair_groups(points);
-        if (fit_pair_groups(points, fits, a) == 0) {
-            show_too_few_points();
-            return 0;
-        }
-        describe_segments(points, pairs, a);
-        return 1;
-    });
+    PointList points;
+    clear_fit_points(points);
+    const int n = compute_first_pass_points(raw, surrogates, library, points, a);
+    if (n == kNotFound) return 0;
+    if (n < 2) {
+        show_too_few_points();
+        return 0;
+    }
+    if (n > kMaxFirstPassStandards) {
+        show_message("There are " + std::to_string(n) +
+                         " First Pass internal standards; at most " +
+                         std::to_string(kMaxFirstPassStandards) +
+                         " can be fitted.\nPlease revise your Internal Standard groups",
+                     "Error");
+        return 0;
+    }
+    // Every point ends a segment: one whose y could not be computed leaves a segment
+    // with a single point. Refused before anything is written.
+    if (auto lost = std::find_if(points.begin(), points.begin() + n,
+                                 [](const SurrogatePoint& p) { return is_not_set(p.y); });
+        lost != points.begin() + n) {
+        show_recovery_not_computed(lost->name);
+        return 0;
+    }
+    sort_points_by_x(points);
+    make_pair_groups(points);
+    if (fit_pair_groups(points, fits, a) == 0) {
+        show_too_few_points();
+        return 0;
+    }
+    describe_segments(points, pairs, a);
+    return 1;
 }

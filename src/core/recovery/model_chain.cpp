@@ -47,12 +47,10 @@ ModelChainResult run_model_chain(const ModelChainTables& t, int a, AfterFailure 
     ModelChainResult chain;
     const ModelVariables variables = model_variables(method_data.variable_mode);
     if (!range_limits_set(variables)) throw CommandAborted("range limits not set");
-    clear_model_ended();
     chain.result = 1;
-    // Each step: note its failure; stop after an error that ends the command, or after any
-    // failure when the caller stops there.
+    // Each step: note its failure; stop after any failure when the caller stops there. An
+    // error that ends the command leaves the chain as ModelEnded from inside the step.
     auto step = [&](int result) {
-        if (model_ended_command()) throw CommandAborted("recovery model ended the command");
         if (result == 0) chain.result = 0;
         return result != 0 || after_failure == AfterFailure::RunRemainingSteps;
     };

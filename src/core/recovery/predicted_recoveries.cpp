@@ -64,47 +64,45 @@ int compute_predicted_recoveries(const FitTable& rv_fits, const FitTable& bp_fit
                                  const LibraryTable& library, const RawDataSets& raw, int a,
                                  DataSetValues& response_scratch, int bp_group_count,
                                  int rv_group_count) {
-    return run_model([&] {
-        if (a < 0 || a >= kSampleSlots) end_model("Quantilyzer: 01001", "Fatal Error");
-        // Response factors are made by a calibration build or review only.
-        const bool calibrating =
-            check_state.continuing_check_active == 0 && process_files_data.sample_count == 0;
-        RecoveryTables& t = calibration_data.recovery_tables;
-        std::optional<LibraryRowIndex> rows;  // the rows of the names, for the response factors
-        if (calibrating) rows.emplace();
-        for (int q = 0; q < method_data.compound_count && q < kMaxCompounds; ++q) {
-            const LibraryCompound& compound = library[q];
-            if (!(compound.rvw > 0.0))
-                end_model("Quantilyzer: 01002 | record " + std::to_string(q + 1), "Error");
-            const Prediction bp = predict_bp(compound.bp, bp_fits, a, bp_group_count);
-            const Prediction rv = predict_rv(compound.rvw, rv_fits, a, rv_group_count);
-            const double predicted = bp.recovery * rv.recovery;
-            t.bp_recovery[a][q] = bp.recovery;
-            t.rv_recovery[a][q] = rv.recovery;
-            t.predicted_recovery[a][q] = predicted;
-            t.bp_fit_error[a][q] = bp.fit_error;
-            t.rv_fit_error[a][q] = rv.fit_error;
-            t.bp_group[a][q] = static_cast<u8>(bp.group);
-            t.rv_group[a][q] = static_cast<u8>(rv.group);
-            // Without a prediction the row has no deviation and, building, no response
-            // factor: values of an earlier data set must not stand in for them.
-            if (predicted == 0.0) {
-                t.predicted_recovery_dev[a][q] = kNotSet;
-                if (calibrating) clear_response_factor(t, response_scratch, a, q);
-                continue;
-            }
-            const double eb = bp.fit_error / bp.recovery;
-            const double er = rv.fit_error / rv.recovery;
-            const double deviation = std::sqrt(eb * eb + er * er) * predicted;
-            t.predicted_recovery_dev[a][q] = deviation;
-            if (!calibrating) continue;
-            double amount = 0.0;
-            const double area = lookup_area_conc_by_label_at(raw, rows->row_of(compound.name), a, amount);
-            if (amount == 0.0) continue;
-            response_scratch[a][q] = area / predicted / amount;
-            t.response_factor[a][q] = response_scratch[a][q];
-            t.response_factor_dev[a][q] = deviation / predicted * t.response_factor[a][q];
+    if (a < 0 || a >= kSampleSlots) end_model("Quantilyzer: 01001", "Fatal Error");
+    // Response factors are made by a calibration build or review only.
+    const bool calibrating =
+        check_state.continuing_check_active == 0 && process_files_data.sample_count == 0;
+    RecoveryTables& t = calibration_data.recovery_tables;
+    std::optional<LibraryRowIndex> rows;  // the rows of the names, for the response factors
+    if (calibrating) rows.emplace();
+    for (int q = 0; q < method_data.compound_count && q < kMaxCompounds; ++q) {
+        const LibraryCompound& compound = library[q];
+        if (!(compound.rvw > 0.0))
+            end_model("Quantilyzer: 01002 | record " + std::to_string(q + 1), "Error");
+        const Prediction bp = predict_bp(compound.bp, bp_fits, a, bp_group_count);
+        const Prediction rv = predict_rv(compound.rvw, rv_fits, a, rv_group_count);
+        const double predicted = bp.recovery * rv.recovery;
+        t.bp_recovery[a][q] = bp.recovery;
+        t.rv_recovery[a][q] = rv.recovery;
+        t.predicted_recovery[a][q] = predicted;
+        t.bp_fit_error[a][q] = bp.fit_error;
+        t.rv_fit_error[a][q] = rv.fit_error;
+        t.bp_group[a][q] = static_cast<u8>(bp.group);
+        t.rv_group[a][q] = static_cast<u8>(rv.group);
+        // Without a prediction the row has no deviation and, building, no response
+        // factor: values of an earlier data set must not stand in for them.
+        if (predicted == 0.0) {
+            t.predicted_recovery_dev[a][q] = kNotSet;
+            if (calibrating) clear_response_factor(t, response_scratch, a, q);
+            continue;
         }
-        return 1;
-    });
+        const double eb = bp.fit_error / bp.recovery;
+        const double er = rv.fit_error / rv.recovery;
+        const double deviation = std::sqrt(eb * eb + er * er) * predicted;
+        t.predicted_recovery_dev[a][q] = deviation;
+        if (!calibrating) continue;
+        double amount = 0.0;
+        const double area = lookup_area_conc_by_label_at(raw, rows->row_of(compound.name), a, amount);
+        if (amount == 0.0) continue;
+        response_scratch[a][q] = area / predicted / amount;
+        t.response_factor[a][q] = response_scratch[a][q];
+        t.response_factor_dev[a][q] = deviation / predicted * t.response_factor[a][q];
+    }
+    return 1;
 }

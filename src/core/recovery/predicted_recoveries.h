@@ -6,7 +6,8 @@
 #include "recovery/model_tables.h"
 
 // response_scratch row a receives the response factors before they go into
-// response_factor. Answers 1, or 0 after an error that ends the command (01001, 01002).
+// response_factor. Answers 1; an error that ends the command (01001, 01002) shows its
+// message and throws ModelEnded.
 int compute_predicted_recoveries(const FitTable& rv_fits, const FitTable& bp_fits,
                                  const LibraryTable& library, const RawDataSets& raw, int a,
                                  DataSetValues& response_scratch, int bp_group_count,

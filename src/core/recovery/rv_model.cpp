@@ -78,11 +78,9 @@ int compute_rv_points(const RawDataSets& raw, const SurrogateTable& surrogates,
 int compute_rv_model(const RawDataSets& raw, const SurrogateTable& surrogates,
                      const LibraryTable& library, FitTable& rv_fits, const FitTable& bp_fits, int a,
                      int& rv_group_count, int bp_group_count) {
-    return run_model([&] {
-        PointList points;
-        clear_fit_points(points);
-        const int n = compute_rv_points(raw, surrogates, library, bp_fits, a, points, bp_group_count);
-        return fit_model_points(points, n, rv_fits, a, "Quantilyzer: 14001", model_work_tables.rv_points, false,
-                                rv_group_count);
-    });
+    PointList points;
+    clear_fit_points(points);
+    const int n = compute_rv_points(raw, surrogates, library, bp_fits, a, points, bp_group_count);
+    return fit_model_points(points, n, rv_fits, a, "Quantilyzer: 14001", model_work_tables.rv_points, false,
+                            rv_group_count);
 }

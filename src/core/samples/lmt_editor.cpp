@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "samples/process_files_data.h"
+#include "methoddata/reporting_limit_files.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -140,7 +141,7 @@ bool store_grid_limits(const std::vector<LmtGridRow>& rows, ReportingLimitSlot& 
 
 bool confirm_lmt_internal_standard_file(const std::string& internal_standard_file) {
     const std::string typed = to_upper(internal_standard_file);
-    std::string reference = to_upper(trim(lmt_header.internal_standard_file));
+    std::string reference = to_upper(trim(reporting_limit_files.lmt_header.internal_standard_file));
     if (reference.empty()) reference = to_upper(method_data.surrogate_file_path);
     if (reference.empty()) reference = typed;
     if (reference == typed) return true;

@@ -6,6 +6,7 @@
 
 #include "methoddata/compound_name.h"
 #include "samples/process_files_data.h"
+#include "methoddata/reporting_limit_files.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/read_errors.h"
@@ -18,7 +19,6 @@ namespace {
 constexpr int kHeaderLines = 5;
 constexpr int kSizeLine = 4;
 const std::string kLimitsKept = "The file was not used.";
-int files_read = 0;
 
 // What a reporting-limit file gives before it goes into a slot: its header and, for each
 // row, the library row it names and its limit.
@@ -139,7 +139,6 @@ int read_limits_lines(const std::string& path, TextLineReader& in, ReportingLimi
 }
 
 int read_limits_file(const std::string& path, ReportingLimitsReading& reading) {
-    ++files_read;
     TextLineReader in;
     if (!in.open(path)) {
         show_message("Quantilyzer: 10002", "Error");
@@ -161,12 +160,10 @@ void take_reading(const ReportingLimitsReading& reading, int slot) {
         slot_without_limits(process_files_data.samples[slot].reporting_limits);
     for (const auto& [row, limit] : reading.limits) limits[row].limit = limit;
     process_files_data.samples[slot].reporting_limits = limits;
-    lmt_header = reading.header;
+    reporting_limit_files.lmt_header = reading.header;
 }
 
 }  // namespace
-
-int reporting_limit_files_read() { return files_read; }
 
 int read_reporting_limits_file(const std::string& path, int slot) {
     if (slot < 0 || slot >= kSampleSlots) throw std::out_of_range("reporting-limit slot");

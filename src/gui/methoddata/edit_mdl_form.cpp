@@ -15,6 +15,7 @@
 #include "samples/lmt_printout.h"
 #include "samples/process_files_data.h"
 #include "samples/reporting_limits_reader.h"
+#include "methoddata/reporting_limit_files.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/button_hint.h"
@@ -292,7 +293,7 @@ void TEdit_mdl_form::Button_saveasClick() {
     Edit_date->show();
     Label_creation_date->show();
     Edit_date->setText(q(format_short_date_long_time(clock_source().now())));
-    lmt_file_path = *path;
+    reporting_limit_files.lmt_file_path = *path;
     Edit_imported_mdl->setText(q(*path));
     clear_modified();
 }
@@ -323,21 +324,22 @@ void TEdit_mdl_form::Button_open_mdl_fileClick() {
         show_lmt_mismatch(answer);
         return;
     }
-    lmt_file_path = *chosen;
+    reporting_limit_files.lmt_file_path = *chosen;
     Edit_imported_mdl->setText(q(*chosen));
     set_limit_cells(lmt_grid_limit_texts(slot()));
     select_first_limit();
-    const int unit = lmt_file_unit_index(lmt_header.unit);
+    const LmtHeader& header = reporting_limit_files.lmt_header;
+    const int unit = lmt_file_unit_index(header.unit);
     if (unit < 0) return;  // the message is shown
     Units_ComboBox->setCurrentIndex(unit);
     // A file without a size gives none: its marker is no size.
-    Edit_mdl_form_sampsize->setText(is_not_set(lmt_header.size) ? QString() : q(sample_size_text(lmt_header.size)));
-    Edit_matrix->setText(q(lmt_header.matrix));
-    Edit_surrfile->setText(q(without_line_end(lmt_header.internal_standard_file)));
-    Edit_date->setText(q(without_line_end(lmt_header.creation_date)));
+    Edit_mdl_form_sampsize->setText(is_not_set(header.size) ? QString() : q(sample_size_text(header.size)));
+    Edit_matrix->setText(q(header.matrix));
+    Edit_surrfile->setText(q(without_line_end(header.internal_standard_file)));
+    Edit_date->setText(q(without_line_end(header.creation_date)));
     Edit_date->show();
     Label_creation_date->show();
-    Edit_mdl_comments->setText(q(without_line_end(lmt_header.comment)));
+    Edit_mdl_comments->setText(q(without_line_end(header.comment)));
     folder_settings.slot[kMdlPathSlot] = folder_of(*chosen);
     SavePathSetting("mdl");
 }

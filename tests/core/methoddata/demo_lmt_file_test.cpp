@@ -7,6 +7,7 @@
 #include "samples/lmt_editor.h"
 #include "samples/process_files_data.h"
 #include "samples/reporting_limits_reader.h"
+#include "methoddata/reporting_limit_files.h"
 #include "scripted_ui.h"
 #include "test_files.h"
 
@@ -28,9 +29,9 @@ TEST_F(DemoLmtFile, ReadsBackAsTheEditorWroteIt) {
     ReportingLimitSlot& slot = process_files_data.samples[0].reporting_limits;
     fill_slot_from_library(slot);
     ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
-    EXPECT_EQ(lmt_header.unit, "\xC2\xB5g/l");
-    EXPECT_EQ(lmt_header.size, 1.0);
-    EXPECT_EQ(lmt_header.matrix, "Water");
+    EXPECT_EQ(reporting_limit_files.lmt_header.unit, "\xC2\xB5g/l");
+    EXPECT_EQ(reporting_limit_files.lmt_header.size, 1.0);
+    EXPECT_EQ(reporting_limit_files.lmt_header.matrix, "Water");
     int analytes = 0;
     for (int r = 0; r < method_data.compound_count; ++r) {
         if (method_data.library_saved[r].is_internal_standard) continue;
@@ -39,7 +40,7 @@ TEST_F(DemoLmtFile, ReadsBackAsTheEditorWroteIt) {
     }
     EXPECT_EQ(analytes, 51);
 
-    EXPECT_EQ(lmt_file_text(lmt_header, "demo_library.txt", slot), read_file_text(path));
+    EXPECT_EQ(lmt_file_text(reporting_limit_files.lmt_header, "demo_library.txt", slot), read_file_text(path));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "../surrogate_fixtures.h"
 #include "samples/process_files_data.h"
+#include "methoddata/reporting_limit_files.h"
 #include "platform/errors.h"
 #include "scripted_ui.h"
 #include "test_files.h"
@@ -164,7 +165,7 @@ TEST_F(LmtEditor, InternalStandardFileIsComparedWithTheOneInUse) {
     method_data.surrogate_file_path = "/data/is.ini";
     EXPECT_TRUE(confirm_lmt_internal_standard_file("/DATA/IS.INI"));
 
-    lmt_header.internal_standard_file = " /data/other.ini\n";  // the last file read counts first
+    reporting_limit_files.lmt_header.internal_standard_file = " /data/other.ini\n";  // the last file read counts first
     ui.answer(Answer::No);
     EXPECT_FALSE(confirm_lmt_internal_standard_file("/data/is.ini"));
     EXPECT_EQ(ui.last_message().text,

@@ -4,6 +4,7 @@
 
 #include "main_window_start.h"
 #include "methoddata/editor_state.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/paths.h"
@@ -47,7 +48,7 @@ TEST_F(MainCommands, StartSetsTheVersionTheFlagsAndTheInstallFolder) {
     EXPECT_EQ(main_flags.BatchReport, 1);
     EXPECT_FALSE(m.enabled(UpdateLibrary1));
     std::string expected = install_path_setting().empty() ? executable_folder() : install_path_setting();
-    EXPECT_EQ(join_path(install_path, ""), join_path(expected, ""));
+    EXPECT_EQ(join_path(program_paths.install_path, ""), join_path(expected, ""));
     EXPECT_EQ(folder_settings.slot[kInstallFolderSlot], join_path(expected, ""));
 }
 
@@ -77,12 +78,12 @@ TEST_F(MainCommands, LoadLibraryStartsInTheFolderOfTheLastLibrary) {
     folder.write("5847file_standalone.ini", "[File]\nfilePath=" + to_upper(folder.path()) + "/LIB/X.INI\n");
     EXPECT_EQ(library_start_folder(), to_upper(folder.path()) + "/LIB");
     folder.write("5847file_standalone.ini", "[File]\nfilePath=installPath\n");
-    EXPECT_EQ(library_start_folder(), program_folder);
-    EXPECT_EQ(folder_settings.slot[kLibraryStartFolderSlot], program_folder);
+    EXPECT_EQ(library_start_folder(), program_paths.program_folder);
+    EXPECT_EQ(folder_settings.slot[kLibraryStartFolderSlot], program_paths.program_folder);
 
     ui.open_returns(std::nullopt);
     load_library_command(menu);
-    EXPECT_EQ(ui.open_requests.at(0).start_folder, program_folder);
+    EXPECT_EQ(ui.open_requests.at(0).start_folder, program_paths.program_folder);
     EXPECT_EQ(ui.open_requests.at(0).filter, "Library Text Compound files (*.txt)|*.txt");
 }
 

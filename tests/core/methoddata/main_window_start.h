@@ -3,6 +3,7 @@
 #include <string>
 
 #include "program/main_commands.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
@@ -11,8 +12,8 @@
 // settings file lives) the test's folder.
 inline void start_main_window_in(MainMenuState& menu, const std::string& folder) {
     start_main_form(menu);
-    install_path = folder;
-    program_folder = folder + "/";
+    program_paths.install_path = folder;
+    program_paths.program_folder = folder + "/";
 }
 
 // A key of the settings file's [File] section; "F", the unconfigured value, when missing.

@@ -7,6 +7,7 @@
 #include "../surrogate_fixtures.h"
 #include "samples/process_files_data.h"
 #include "samples/reporting_limits_reader.h"
+#include "methoddata/reporting_limit_files.h"
 #include "platform/number_text.h"
 #include "scripted_ui.h"
 #include "test_files.h"
@@ -118,12 +119,12 @@ TEST_F(ReportingLimitFile, WrittenFileReadsBackWhole) {
         EXPECT_EQ(process_files_data.samples[4].reporting_limits[r].limit, slot[r].limit)
             << r;  // the internal standard: 0
     }
-    EXPECT_EQ(lmt_header.creation_date, written.creation_date);
-    EXPECT_EQ(lmt_header.internal_standard_file, written.internal_standard_file);
-    EXPECT_EQ(lmt_header.size, written.size);
-    EXPECT_EQ(lmt_header.matrix, written.matrix);
-    EXPECT_EQ(lmt_header.unit, written.unit);
-    EXPECT_EQ(lmt_header.comment, written.comment);
+    EXPECT_EQ(reporting_limit_files.lmt_header.creation_date, written.creation_date);
+    EXPECT_EQ(reporting_limit_files.lmt_header.internal_standard_file, written.internal_standard_file);
+    EXPECT_EQ(reporting_limit_files.lmt_header.size, written.size);
+    EXPECT_EQ(reporting_limit_files.lmt_header.matrix, written.matrix);
+    EXPECT_EQ(reporting_limit_files.lmt_header.unit, written.unit);
+    EXPECT_EQ(reporting_limit_files.lmt_header.comment, written.comment);
 }
 
 TEST_F(ReportingLimitFile, ATextHoldingTheSeparatorIsRefused) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "methoddata/program_paths.h"
+#include "methoddata/settings_file_warnings.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
 #include "scripted_ui.h"
@@ -15,7 +17,7 @@ class SettingsFile : public ::testing::Test {
 protected:
     void SetUp() override {
         construct_method_data();
-        install_path = folder.path() + "/";  // as the program sets it: the folder with its separator
+        program_paths.install_path = folder.path() + "/";  // as the program sets it: the folder with its separator
     }
     std::string settings() const { return read_file_text(folder.file("5847file_standalone.ini")); }
 
@@ -84,7 +86,7 @@ TEST_F(SettingsFile, IsWrittenOnlyWhenAValueChanges) {
 // A damaged settings file is never replaced by one that holds only the newest folder.
 TEST_F(SettingsFile, AFileThatCannotBeReadIsKeptAndReportedOnce) {
     ScriptedUi ui;
-    settings_file_warning_shown = false;
+    settings_file_warnings.settings_file_warning_shown = false;
     const std::string damaged = "[File]\nfilePath=/A/LIB.INI\n" + std::string(2, '\0') + "junk\n";
     folder.write("5847file_standalone.ini", damaged);
     PathSettings s;
@@ -97,22 +99,22 @@ TEST_F(SettingsFile, AFileThatCannotBeReadIsKeptAndReportedOnce) {
     EXPECT_FALSE(write_file_setting("mdlPath", "/mdl"));       // no second message
     EXPECT_EQ(settings(), damaged);
     EXPECT_EQ(ui.messages.size(), 1u);
-    settings_file_warning_shown = false;
+    settings_file_warnings.settings_file_warning_shown = false;
 }
 
 // An install folder the program may not write to: the analyst hears of it once, not at
 // every folder chosen, and the run goes on with the folders in memory.
 TEST_F(SettingsFile, AFileThatCannotBeWrittenIsReportedOnce) {
     ScriptedUi ui;
-    settings_file_write_warning_shown = false;
-    install_path = folder.path() + "/not_there/";
+    settings_file_warnings.settings_file_write_warning_shown = false;
+    program_paths.install_path = folder.path() + "/not_there/";
     ui.expect_message("The settings file " + settings_file_path() + " could not be written:");
     EXPECT_FALSE(write_file_setting("dataPath", "/data/run1"));
     EXPECT_EQ(ui.last_message().caption, "Warning");
     EXPECT_NE(ui.last_message().text.find("remembered for this run only"), std::string::npos);
     EXPECT_FALSE(write_file_setting("calibrationPath", "/cal"));  // no second message
     EXPECT_EQ(ui.messages.size(), 1u);
-    settings_file_write_warning_shown = false;
+    settings_file_warnings.settings_file_write_warning_shown = false;
 }
 
 TEST_F(SettingsFile, SavePathSettingWritesOnlyTheMdlKind) {

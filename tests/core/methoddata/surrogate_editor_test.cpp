@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "methoddata/editor_state.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/surrogate_file.h"
 #include "methoddata/surrogate_range_limits.h"
 #include "platform/errors.h"
@@ -24,7 +25,7 @@ class SurrogateEditor : public ::testing::Test {
         add_two_group_records();
         for (int q = 0; q < method_data.surrogate_count; ++q) method_data.surrogates[q].LibCmpndNum = q + 1;
 
-        data_root_folder = temp.path();
+        program_paths.data_root_folder = temp.path();
         make_folders(save_folder());
         method_data.surrogate_file_path = temp.file("LOADED.INI");
         IniFile file;

@@ -9,19 +9,20 @@
 #include "calibration/calibration_file.h"
 #include "methoddata/calibration_tables.h"
 #include "samples/process_files_data.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/tables.h"
 #include "processing/group_limits.h"
 #include "processing/sample_list.h"
 #include "scripted_ui.h"
 #include "test_files.h"
 
-// Every table back to its start; the demo calibration loaded; install_path (where the
+// Every table back to its start; the demo calibration loaded; the install path (where the
 // calibration log goes) in the working folder. False when the calibration does not load.
 inline bool load_demo_calibration_for_processing(const std::string& working_folder) {
     construct_method_data();
     construct_calibration_tables();
     construct_process_files_data();
-    install_path = working_folder;
+    program_paths.install_path = working_folder;
     int standards = 0;
     if (!load_calibration(example_file("demo_calibration.cal"), standards)) return false;
     copy_library_compounds(method_data.compound_count, method_data.library_saved, method_data.library);

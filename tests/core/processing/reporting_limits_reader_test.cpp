@@ -9,6 +9,7 @@
 
 #include "../surrogate_fixtures.h"
 #include "samples/process_files_data.h"
+#include "methoddata/reporting_limit_files.h"
 #include "methoddata/tables.h"
 #include "platform/text_file.h"
 #include "processing/quantitation.h"
@@ -48,12 +49,12 @@ protected:
 TEST_F(ReportingLimitsReader, ReadsTheHeaderAndTheLimitsIntoTheSlot) {
     EXPECT_EQ(read_reporting_limits_file(write("\nBenzene;1.50\nToluene;;ignored"), 3), 1);
 
-    EXPECT_EQ(lmt_header.creation_date, "09/22/2025 09:05");
-    EXPECT_EQ(lmt_header.internal_standard_file, "/DATA/DEMO_IS.INI");
-    EXPECT_EQ(lmt_header.size, 25.0);
-    EXPECT_EQ(lmt_header.matrix, "WATER");
-    EXPECT_EQ(lmt_header.unit, "ng/mL");
-    EXPECT_EQ(lmt_header.comment, "field blank lot 7");
+    EXPECT_EQ(reporting_limit_files.lmt_header.creation_date, "09/22/2025 09:05");
+    EXPECT_EQ(reporting_limit_files.lmt_header.internal_standard_file, "/DATA/DEMO_IS.INI");
+    EXPECT_EQ(reporting_limit_files.lmt_header.size, 25.0);
+    EXPECT_EQ(reporting_limit_files.lmt_header.matrix, "WATER");
+    EXPECT_EQ(reporting_limit_files.lmt_header.unit, "ng/mL");
+    EXPECT_EQ(reporting_limit_files.lmt_header.comment, "field blank lot 7");
     EXPECT_EQ(process_files_data.samples[3].reporting_limits[0].name, "Benzene");
     EXPECT_EQ(limit(3, 0), 1.5);
     EXPECT_EQ(limit(3, 2), 0.0);  // "name;" and nothing else: limit 0
@@ -103,14 +104,14 @@ TEST_F(ReportingLimitsReader, AFileThatListsNoCompoundIsRefused) {
     };
     for (const Case& c : cases) {
         process_files_data.samples[4].reporting_limits[0] = {"Benzene", 7.0, 0};
-        lmt_header.matrix = "SOIL";
+        reporting_limit_files.lmt_header.matrix = "SOIL";
         const std::string path = folder.write("bad.lmt", c.text);
         ui.expect_message(c.message);
         EXPECT_EQ(read_reporting_limits_file(path, 4), 0) << c.text;
         EXPECT_NE(ui.last_message().text.find(path), std::string::npos) << ui.last_message().text;
         EXPECT_EQ(ui.last_message().caption, "Error");
         EXPECT_EQ(limit(4, 0), 7.0) << c.text;
-        EXPECT_EQ(lmt_header.matrix, "SOIL") << c.text;
+        EXPECT_EQ(reporting_limit_files.lmt_header.matrix, "SOIL") << c.text;
     }
 }
 
@@ -127,12 +128,12 @@ TEST_F(ReportingLimitsReader, FinalLineEndsAndBlankLinesAreNoRows) {
 // A refused file is not read half-way: the slot and the header stay as they were.
 TEST_F(ReportingLimitsReader, ANameNotInTheLibraryAnswersItsLineNumber) {
     process_files_data.samples[5].reporting_limits[0].limit = 6.0;
-    lmt_header.matrix = "SOIL";
+    reporting_limit_files.lmt_header.matrix = "SOIL";
     // Names match exactly: letter case counts.
     EXPECT_EQ(read_reporting_limits_file(write("\nBenzene;1.00\nXylene;2.00\ntoluene;3.00"), 5), 8);
     EXPECT_EQ(limit(5, 0), 6.0);
     EXPECT_EQ(limit(5, 3), 0.0);
-    EXPECT_EQ(lmt_header.matrix, "SOIL");
+    EXPECT_EQ(reporting_limit_files.lmt_header.matrix, "SOIL");
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -190,14 +191,14 @@ TEST_F(ReportingLimitsReader, AFieldThatIsNotItsValueRefusesTheFileNamingLineAnd
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         process_files_data.samples[1].reporting_limits[0] = {"Benzene", 6.0, 0};
-        lmt_header.matrix = "CLAY";
+        reporting_limit_files.lmt_header.matrix = "CLAY";
         const std::string path = folder.write("bad.lmt", c.text);
         ui.expect_message("The reporting-limit file " + path + " was not read: " + c.message +
                           ".\nThe file was not used.");
         EXPECT_EQ(read_reporting_limits_file(path, 1), 0);
         EXPECT_EQ(ui.last_message().caption, "Error");
         EXPECT_EQ(limit(1, 0), 6.0);
-        EXPECT_EQ(lmt_header.matrix, "CLAY");
+        EXPECT_EQ(reporting_limit_files.lmt_header.matrix, "CLAY");
     }
 }
 
@@ -220,28 +221,28 @@ TEST_F(ReportingLimitsReader, BlanksAroundAFieldAndAnEmptyLimitAreRead) {
         EXPECT_EQ(limit(2, 0), c.benzene);
         EXPECT_EQ(limit(2, 3), c.xylene);
         EXPECT_FALSE(std::signbit(limit(2, 3)));
-        EXPECT_EQ(lmt_header.size, 25.0);
+        EXPECT_EQ(reporting_limit_files.lmt_header.size, 25.0);
     }
 }
 
 TEST_F(ReportingLimitsReader, AByteOrderMarkIsNoPartOfTheFirstLine) {
     EXPECT_EQ(read_reporting_limits_file(folder.write("bom.lmt", "\xEF\xBB\xBF" + header + "\nXylene;5"), 0), 1);
-    EXPECT_EQ(lmt_header.creation_date, "09/22/2025 09:05");
+    EXPECT_EQ(reporting_limit_files.lmt_header.creation_date, "09/22/2025 09:05");
     EXPECT_EQ(limit(0, 3), 5.0);
 }
 
 TEST_F(ReportingLimitsReader, AHeaderLineFourWithoutFieldsGivesTheNotSetSize) {
     const std::string path = folder.write("short.lmt", "Creation Date;x\nlib\nInternal Standard File;y\n\nOther;\nXylene;1");
     EXPECT_EQ(read_reporting_limits_file(path, 0), 1);
-    EXPECT_EQ(lmt_header.size, kNotSet);
-    EXPECT_EQ(lmt_header.unit, "");
+    EXPECT_EQ(reporting_limit_files.lmt_header.size, kNotSet);
+    EXPECT_EQ(reporting_limit_files.lmt_header.unit, "");
 }
 
 TEST_F(ReportingLimitsReader, AMicroSignOfAnOlderFileReadsAsTheSixthUnit) {
     const std::string path = folder.write("old.lmt", "Creation Date;x\nlib\nInternal Standard File;y\n"
                                                      "1.00;SOIL;\xb5g/l\nOther;\nXylene;1");
     EXPECT_EQ(read_reporting_limits_file(path, 0), 1);
-    EXPECT_EQ(lmt_header.unit, "\u00b5g/l");
+    EXPECT_EQ(reporting_limit_files.lmt_header.unit, "\u00b5g/l");
 }
 
 // The file as an analyst's file usually is when the samples are entered: last written an
@@ -252,20 +253,19 @@ std::string settled(const std::string& path) {
     return path;
 }
 
-// The samples of a run share one file, and each reading of it goes to the disk: nothing
-// kept from an earlier reading can stand in for what the file holds now. Each slot filled
-// from it is the slot a reading of its own gives, whatever an earlier file left there.
-TEST_F(ReportingLimitsReader, EveryReadingGoesToTheDiskAndFillsEachSlotAlike) {
+// The samples of a run share one file: each slot filled from it is the slot a reading of
+// its own gives, whatever an earlier file left there. (That each reading goes to the disk,
+// so that nothing kept from an earlier one stands in for what the file holds now, the next
+// test shows.)
+TEST_F(ReportingLimitsReader, EveryReadingFillsEachSlotAlike) {
     const std::string path = settled(write("\nBenzene;1.50\nXylene;3.50"));
-    const int reads = reporting_limit_files_read();
     ASSERT_EQ(read_reporting_limits_file(path, 0), 1);
     process_files_data.samples[7].reporting_limits[2] = {"Toluene", 9.0, 0};
     process_files_data.samples[7].reporting_limits[4] = {"Gone", 4.0, 0};
-    lmt_header = LmtHeader{};
+    reporting_limit_files.lmt_header = LmtHeader{};
     // The path as the program upper-cases it leads to the same file.
     ASSERT_EQ(read_reporting_limits_file(folder.file("LIMITS.LMT"), 7), 1);
 
-    EXPECT_EQ(reporting_limit_files_read(), reads + 2);
     for (int r = 0; r < kMaxCompounds; ++r) {
         EXPECT_EQ(process_files_data.samples[7].reporting_limits[r].name,
                   process_files_data.samples[0].reporting_limits[r].name)
@@ -274,8 +274,8 @@ TEST_F(ReportingLimitsReader, EveryReadingGoesToTheDiskAndFillsEachSlotAlike) {
     }
     EXPECT_EQ(limit(7, 3), 3.5);
     EXPECT_EQ(process_files_data.samples[7].reporting_limits[4].name, kDummyName);
-    EXPECT_EQ(lmt_header.matrix, "WATER");
-    EXPECT_EQ(lmt_header.comment, "field blank lot 7");
+    EXPECT_EQ(reporting_limit_files.lmt_header.matrix, "WATER");
+    EXPECT_EQ(reporting_limit_files.lmt_header.comment, "field blank lot 7");
 }
 
 // Whatever changed the file since it was read, the next reading takes what it holds now:
@@ -301,7 +301,7 @@ TEST_F(ReportingLimitsReader, AFileChangedOnDiskIsReadAgain) {
          [&] {
              ReportingLimitSlot slot = process_files_data.samples[0].reporting_limits;
              slot[0].limit = 7.25;
-             ASSERT_TRUE(write_lmt_file(path, lmt_header, "/DATA/DEMO_LIBRARY.TXT", slot));
+             ASSERT_TRUE(write_lmt_file(path, reporting_limit_files.lmt_header, "/DATA/DEMO_LIBRARY.TXT", slot));
          }},
         // A file just read can be written again within one step of the file system's clock.
         {"written again at once", false, [&] { folder.write("limits.lmt", changed); }},

@@ -9,6 +9,8 @@
 #include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
 #include "samples/reporting_limits_reader.h"
+#include "methoddata/program_paths.h"
+#include "methoddata/reporting_limit_files.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/errors.h"
@@ -25,7 +27,7 @@ protected:
     void SetUp() override {
         construct_method_data();
         construct_process_files_data();
-        install_path = folder.path();
+        program_paths.install_path = folder.path();
         add_library_row("Benzene", false);
         add_library_row("Toluene-d8", true);
         add_library_row("Toluene", false);
@@ -271,25 +273,28 @@ TEST_F(SampleEntry, AFileLeftInTheBoxIsReadInNoneModeToo) {
     EXPECT_EQ(boxes.size, "");
 }
 
-// The samples of a run share one reporting-limit file: it is read at every Enter, and a
-// change (here saved by the reporting-limit editor) reaches the next sample entered.
+// The samples of a run share one reporting-limit file: it is read at every Enter. Here it
+// is written again before each Enter with its size and time kept, so that only a reading
+// can tell the new limit; and a change saved by the reporting-limit editor reaches the next
+// sample entered.
 TEST_F(SampleEntry, TheSamplesOfARunReadTheirSharedFileAtEachEnter) {
-    const std::string path = lmt_file("/DATA/DEMO_IS.INI");
-    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
-    const int reads = reporting_limit_files_read();
+    const auto an_hour_ago = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    std::string path;
     select_entry_mode(boxes, EntryMode::ReportingLimit);
     for (int i = 0; i < 24; ++i) {
+        const std::string hundredths = (i < 10 ? "0" : "") + std::to_string(i);  // 1.00 .. 1.23
+        path = lmt_file("/DATA/DEMO_IS.INI", "ng/l", "\nBenzene;1." + hundredths + "\nToluene;0.50");
+        std::filesystem::last_write_time(path, an_hour_ago);
         boxes.size = "25";
         boxes.limits_file = path;
         ASSERT_TRUE(enter_sample_entry(boxes, data).stored) << i;
-        EXPECT_EQ(process_files_data.samples[i].reporting_limits[0].limit, 1.5) << i;
+        EXPECT_DOUBLE_EQ(process_files_data.samples[i].reporting_limits[0].limit, 1.0 + i / 100.0) << i;
         EXPECT_EQ(process_files_data.samples[i].reporting_limits[2].limit, 0.5) << i;
     }
-    EXPECT_EQ(reporting_limit_files_read(), reads + 24);
 
     ReportingLimitSlot slot = process_files_data.samples[0].reporting_limits;
     slot[0].limit = 4.0;
-    ASSERT_TRUE(write_lmt_file(path, lmt_header, "/LIB.TXT", slot));
+    ASSERT_TRUE(write_lmt_file(path, reporting_limit_files.lmt_header, "/LIB.TXT", slot));
     boxes.limits_file = path;
     ASSERT_TRUE(enter_sample_entry(boxes, data).stored);
     EXPECT_EQ(process_files_data.samples[24].reporting_limits[0].limit, 4.0);

@@ -8,6 +8,7 @@
 #include "methoddata/calibration_tables.h"
 #include "methoddata/check_state.h"
 #include "samples/process_files_data.h"
+#include "methoddata/program_paths.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/ini_file.h"
@@ -29,7 +30,7 @@ protected:
         construct_method_data();
         construct_calibration_tables();
         construct_process_files_data();
-        install_path = demo.path();
+        program_paths.install_path = demo.path();
         ASSERT_TRUE(load_demo_method());
         start_sample_processing(data);
     }

@@ -14,7 +14,6 @@ void RecoveryTest::reset_method() {
     construct_calibration_tables();  // the whole calibration, its first-pass state too
     clear_calibration_log();
     high_recoveries.clear();
-    clear_model_ended();
     pairs = FirstPassPairTable{};
     scratch = DataSetValues{};
 }
