@@ -21,6 +21,7 @@
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "platform/text_util.h"
+#include "program/program_state.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "methoddata/calibration_data.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
+#include "program/program_state.h"
 #include "recovery/model_chain.h"
 
 namespace {

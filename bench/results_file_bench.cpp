@@ -10,6 +10,7 @@
 #include "calibration/results_file.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
+#include "program/program_state.h"
 
 namespace {
 

@@ -43,6 +43,7 @@
 #include "bench_data_set.h"
 #include "bench_ui.h"
 #include "methoddata/calibration_tables.h"
+#include "program/program_state.h"
 #include "samples/process_files_data.h"
 #include "methoddata/settings_file.h"
 #include "methoddata/tables.h"

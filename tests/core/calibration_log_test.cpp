@@ -13,6 +13,7 @@
 #include "platform/paths.h"
 #include "scripted_ui.h"
 #include "test_files.h"
+#include "program/program_state.h"
 
 namespace {
 

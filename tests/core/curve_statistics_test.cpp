@@ -6,6 +6,7 @@
 #include "calibration/curve_statistics.h"
 #include "methoddata/calibration_data.h"
 #include "methoddata/tables.h"
+#include "program/program_state.h"
 
 namespace {
 

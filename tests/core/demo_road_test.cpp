@@ -27,6 +27,7 @@
 #include "demo_truth.h"
 #include "methoddata/calibration_tables.h"
 #include "program/main_commands.h"
+#include "program/program_state.h"
 #include "samples/process_files_data.h"
 #include "methoddata/program_paths.h"
 #include "methoddata/surrogate_commands.h"

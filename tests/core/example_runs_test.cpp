@@ -9,6 +9,7 @@
 #include "methoddata/tables.h"
 #include "scripted_ui.h"
 #include "test_files.h"
+#include "program/program_state.h"
 
 // The demo instrument files are the fixture of every later step: they must convert
 // against the demo library and carry the response and recovery pattern they claim.

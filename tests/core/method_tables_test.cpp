@@ -6,6 +6,7 @@
 #include "methoddata/calibration_tables.h"
 #include "methoddata/editor_state.h"
 #include "methoddata/tables.h"
+#include "program/program_state.h"
 
 namespace {
 

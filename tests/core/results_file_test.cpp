@@ -11,6 +11,7 @@
 #include "platform/paths.h"
 #include "scripted_ui.h"
 #include "test_files.h"
+#include "program/program_state.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "platform/command_guard.h"
 #include "scripted_ui.h"
 #include "surrogate_fixtures.h"
+#include "program/program_state.h"
 
 namespace {
 

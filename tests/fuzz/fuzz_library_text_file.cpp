@@ -2,6 +2,7 @@
 #include "fuzz_support.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/tables.h"
+#include "program/program_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = fuzz_input_file(data, size, "library.txt");

@@ -13,6 +13,7 @@
 #include "platform/errors.h"
 #include "platform/ui_services.h"
 #include "recording_canvas.h"
+#include "program/program_state.h"
 
 namespace {
 

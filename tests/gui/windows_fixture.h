@@ -11,6 +11,7 @@
 
 #include "app/main_form.h"
 #include "app/windows.h"
+#include "program/program_state.h"
 #include "samples/process_files_data.h"
 #include "methoddata/tables.h"
 #include "scripted_ui.h"

@@ -9,8 +9,6 @@
 #include "platform/ui_services.h"
 #include "recovery/standard_recovery.h"
 
-CalibrationLog calibration_log;
-
 void clear_calibration_log() { calibration_log = CalibrationLog{}; }
 
 void add_calibration_log_entry(const std::string& data_file, const std::string& compound,

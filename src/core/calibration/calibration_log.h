@@ -13,15 +13,19 @@ struct CalibrationLogEntry {
     std::string data_file;  // results file of the data set; empty: the entry is free
     std::string compound;
     std::string category;   // the compound's cmpndType ("analyte") or empty
+
+    bool operator==(const CalibrationLogEntry&) const = default;
 };
 
 struct CalibrationLog {
     std::array<CalibrationLogEntry, kCalibrationLogEntries> entries;
     int entry_count = 0;  // the next free entry
     u8 log_flag = 0;      // 1 when an event was logged since the log was cleared
+
+    bool operator==(const CalibrationLog&) const = default;
 };
 
-extern CalibrationLog calibration_log;
+extern CalibrationLog& calibration_log;  // part of the one ProgramState
 
 void clear_calibration_log();
 

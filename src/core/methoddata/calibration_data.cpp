@@ -2,9 +2,6 @@
 
 #include <memory>
 
-CalibrationData calibration_data;
-ModelWorkTables model_work_tables;
-
 void reset_calibration_data() {
     // The default values are built on the heap: the tables are too large for the stack.
     calibration_data = *std::make_unique<CalibrationData>();

@@ -46,7 +46,7 @@ struct CalibrationData {
 };
 
 // The calibration in use.
-extern CalibrationData calibration_data;
+extern CalibrationData& calibration_data;  // part of the one ProgramState
 
 // Puts the calibration back to CalibrationData{} and the models' tables to
 // ModelWorkTables{} (program start; tests).

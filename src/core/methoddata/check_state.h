@@ -17,4 +17,4 @@ struct CheckState {
 
     bool operator==(const CheckState&) const = default;
 };
-extern CheckState check_state;
+extern CheckState& check_state;  // part of the one ProgramState

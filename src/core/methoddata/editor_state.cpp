@@ -1,3 +1,2 @@
 #include "methoddata/editor_state.h"
 
-EditorState editor_state;

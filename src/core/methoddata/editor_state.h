@@ -43,4 +43,4 @@ struct EditorState {
 };
 
 // The editors' state of the run.
-extern EditorState editor_state;
+extern EditorState& editor_state;  // part of the one ProgramState

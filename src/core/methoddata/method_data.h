@@ -79,4 +79,4 @@ struct MethodData {
 };
 
 // The method data of the run.
-extern MethodData method_data;
+extern MethodData& method_data;  // part of the one ProgramState

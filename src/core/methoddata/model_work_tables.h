@@ -38,4 +38,4 @@ struct ModelWorkTables {
 };
 
 // The tables in use.
-extern ModelWorkTables model_work_tables;
+extern ModelWorkTables& model_work_tables;  // part of the one ProgramState

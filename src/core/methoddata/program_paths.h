@@ -12,4 +12,4 @@ struct ProgramPaths {
 
     bool operator==(const ProgramPaths&) const = default;
 };
-extern ProgramPaths program_paths;
+extern ProgramPaths& program_paths;  // part of the one ProgramState

@@ -12,8 +12,6 @@
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
-ReportingLimitFiles reporting_limit_files;
-
 const std::array<std::string, kReportingUnitCount> reporting_units = {"ng/mL", "ng/l",  "ng/M3",
                                                                       "ng/g",  "ng/kg", "\xC2\xB5g/l"};
 

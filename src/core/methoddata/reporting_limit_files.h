@@ -17,4 +17,4 @@ struct ReportingLimitFiles {
 
     bool operator==(const ReportingLimitFiles&) const = default;
 };
-extern ReportingLimitFiles reporting_limit_files;
+extern ReportingLimitFiles& reporting_limit_files;  // part of the one ProgramState

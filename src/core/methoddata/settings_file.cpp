@@ -16,8 +16,6 @@ const std::string section = "File";
 
 std::string settings_file_path() { return join_path(program_paths.install_path, settings_file_name); }
 
-SettingsFileWarnings settings_file_warnings;
-
 namespace {
 
 // Loads the settings file; false when it exists but could not be read whole. The analyst

@@ -10,4 +10,4 @@ struct SettingsFileWarnings {
 
     bool operator==(const SettingsFileWarnings&) const = default;
 };
-extern SettingsFileWarnings settings_file_warnings;
+extern SettingsFileWarnings& settings_file_warnings;  // part of the one ProgramState

@@ -5,14 +5,7 @@
 #include "methoddata/check_state.h"
 #include "methoddata/program_paths.h"
 
-PathSettings folder_settings;
-MethodData method_data;
-CheckState check_state;
-
 const std::string program_version_text = "Version 4.2";
-ProgramPaths program_paths;
-
-MainFormFlags main_flags;
 
 int library_rows_in_use() { return std::clamp(method_data.compound_count, 0, kMaxCompounds); }
 int surrogate_records_in_use() { return std::clamp(method_data.surrogate_count, 0, kMaxSurrogates); }

@@ -31,7 +31,7 @@ struct RecoveryTables {
     bool operator==(const RecoveryTables&) const = default;
 };
 
-extern PathSettings folder_settings;
+extern PathSettings& folder_settings;  // part of the one ProgramState
 
 // The two counts of the method data bounded to their tables, for loops over the rows and
 // records in use.
@@ -54,10 +54,7 @@ struct MainFormFlags {
 
     bool operator==(const MainFormFlags&) const = default;
 };
-extern MainFormFlags main_flags;
-
-// Puts every table and state back to its construction values (program start; tests).
-void construct_method_data();
+extern MainFormFlags& main_flags;  // part of the one ProgramState
 
 // Resets surrogates, library and library_saved (all 150 entries) with the reset values.
 void reset_library_tables();

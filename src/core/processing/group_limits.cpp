@@ -12,8 +12,6 @@
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
 
-CalcLimitsData calc_limits_data;
-
 int group_limit_slot(GroupLine kind, int g) { return kind == GroupLine::BP ? g : g + kRvLimitOffset; }
 
 void set_default_group_limits() {

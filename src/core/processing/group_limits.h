@@ -42,7 +42,7 @@ struct CalcLimitsData {
 
     bool operator==(const CalcLimitsData&) const = default;
 };
-extern CalcLimitsData calc_limits_data;
+extern CalcLimitsData& calc_limits_data;  // part of the one ProgramState
 
 inline const std::string kGroupLimitsFileHeader = "Calculations Limits File V01";
 inline const std::string kDefaultLimitsFileName = "default_limits.txt";

@@ -17,8 +17,6 @@ int data_set_level(int a) { return level_of_label(calibration_data.level_names[a
 
 }  // namespace
 
-std::vector<HighRecovery> high_recoveries;
-
 bool check_or_sample_mode() {
     return check_state.check_standard_mode != 0 || process_files_data.sample_count != 0;
 }

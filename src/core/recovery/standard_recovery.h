@@ -43,8 +43,10 @@ struct StandardRecovery {
 struct HighRecovery {
     int data_set = 0;
     std::string name;
+
+    bool operator==(const HighRecovery&) const = default;
 };
-extern std::vector<HighRecovery> high_recoveries;
+extern std::vector<HighRecovery>& high_recoveries;  // part of the one ProgramState
 
 // The recovery divided by v, the other model's prediction (1.0 for the first pass):
 // calibration mode: (A/m)/(Aref/mref)/v, 0.0 when v is 0, the marker when Aref, m or

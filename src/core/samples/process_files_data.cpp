@@ -2,8 +2,6 @@
 
 #include <memory>
 
-ProcessFilesData process_files_data;
-
 void construct_process_files_data() {
     // Built on the heap: the tables are too large for a temporary on the stack.
     auto fresh = std::make_unique<ProcessFilesData>();

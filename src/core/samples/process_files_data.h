@@ -94,7 +94,7 @@ struct ProcessFilesData {
 
     bool operator==(const ProcessFilesData&) const = default;
 };
-extern ProcessFilesData process_files_data;
+extern ProcessFilesData& process_files_data;  // part of the one ProgramState
 
 // Every table back to its start values (tests).
 void construct_process_files_data();

@@ -7,6 +7,7 @@
 #include "platform/memory_settings.h"
 #include "platform/qt_ui_services.h"
 #include "platform/single_instance.h"
+#include "program/program_state.h"
 
 namespace {
 const char* const application_title = "Method 5847 Correction";

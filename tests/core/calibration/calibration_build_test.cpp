@@ -17,6 +17,7 @@
 #include "platform/text_util.h"
 #include "processing/quantitation.h"
 #include "scripted_ui.h"
+#include "program/program_state.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "methoddata/tables.h"
 #include "platform/paths.h"
 #include "test_files.h"
+#include "program/program_state.h"
 
 namespace {
 

@@ -23,6 +23,7 @@
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "scripted_ui.h"
+#include "program/program_state.h"
 
 namespace fs = std::filesystem;
 

@@ -12,6 +12,7 @@
 #include "recording_canvas.h"
 #include "scripted_ui.h"
 #include "test_files.h"
+#include "program/program_state.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "methoddata/tables.h"
 #include "platform/errors.h"
 #include "platform/text_util.h"
+#include "program/program_state.h"
 #include "recovery/group_lines.h"
 #include "scripted_ui.h"
 #include "test_files.h"

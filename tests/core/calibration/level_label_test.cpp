@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "methoddata/tables.h"
+#include "program/program_state.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "calibration/calibration_review.h"
 #include "methoddata/calibration_tables.h"
 #include "methoddata/tables.h"
+#include "program/program_state.h"
 
 void fill_small_calibration() {
     construct_method_data();

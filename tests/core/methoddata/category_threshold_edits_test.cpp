@@ -5,6 +5,7 @@
 #include "methoddata/tables.h"
 #include "platform/errors.h"
 #include "scripted_ui.h"
+#include "program/program_state.h"
 
 namespace {
 

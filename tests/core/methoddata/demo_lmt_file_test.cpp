@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "methoddata/library_text_file.h"
+#include "program/program_state.h"
 #include "samples/lmt_editor.h"
 #include "samples/process_files_data.h"
 #include "samples/reporting_limits_reader.h"

@@ -6,6 +6,7 @@
 #include "platform/text_util.h"
 #include "scripted_ui.h"
 #include "test_files.h"
+#include "program/program_state.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "recording_canvas.h"
 #include "scripted_ui.h"
+#include "program/program_state.h"
 
 namespace {
 

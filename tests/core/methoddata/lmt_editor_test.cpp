@@ -1,3 +1,4 @@
+#include "program/program_state.h"
 #include "samples/lmt_editor.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "program/program_state.h"
 #include "samples/lmt_printout.h"
 
 #include <gtest/gtest.h>

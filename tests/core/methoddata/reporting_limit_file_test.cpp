@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "../surrogate_fixtures.h"
+#include "program/program_state.h"
 #include "samples/process_files_data.h"
 #include "samples/reporting_limits_reader.h"
 #include "methoddata/reporting_limit_files.h"

@@ -8,6 +8,7 @@
 #include "platform/ini_file.h"
 #include "scripted_ui.h"
 #include "test_files.h"
+#include "program/program_state.h"
 
 #include <sys/stat.h>
 

@@ -14,6 +14,7 @@
 #include "scripted_ui.h"
 #include "../surrogate_fixtures.h"
 #include "test_files.h"
+#include "program/program_state.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "scripted_ui.h"
 #include "../surrogate_fixtures.h"
+#include "program/program_state.h"
 
 namespace {
 

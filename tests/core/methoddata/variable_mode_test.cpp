@@ -7,6 +7,7 @@
 #include "methoddata/tables.h"
 #include "platform/text_util.h"
 #include "scripted_ui.h"
+#include "program/program_state.h"
 
 namespace {
 

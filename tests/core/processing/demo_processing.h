@@ -8,6 +8,7 @@
 
 #include "calibration/calibration_file.h"
 #include "methoddata/calibration_tables.h"
+#include "program/program_state.h"
 #include "samples/process_files_data.h"
 #include "methoddata/program_paths.h"
 #include "methoddata/tables.h"

@@ -7,6 +7,7 @@
 
 #include "calibration/curve_statistics.h"
 #include "methoddata/calibration_data.h"
+#include "program/program_state.h"
 #include "samples/process_files_data.h"
 #include "samples/sample_settings.h"
 #include "methoddata/tables.h"

@@ -1,3 +1,4 @@
+#include "program/program_state.h"
 #include "samples/reporting_limits_reader.h"
 
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "../surrogate_fixtures.h"
+#include "program/program_state.h"
 #include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
 #include "samples/reporting_limits_reader.h"

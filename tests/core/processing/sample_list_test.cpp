@@ -7,6 +7,7 @@
 #include "../calibration/demo_calibration.h"
 #include "methoddata/calibration_tables.h"
 #include "methoddata/check_state.h"
+#include "program/program_state.h"
 #include "samples/process_files_data.h"
 #include "methoddata/program_paths.h"
 #include "methoddata/settings_file.h"

@@ -4,6 +4,7 @@
 
 #include "methoddata/tables.h"
 #include "methoddata/calibration_data.h"
+#include "program/program_state.h"
 #include "recovery/group_walks.h"
 #include "recovery/identity_fits.h"
 

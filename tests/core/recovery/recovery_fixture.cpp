@@ -4,6 +4,7 @@
 #include "calibration/curve_statistics.h"
 #include "methoddata/calibration_data.h"
 #include "methoddata/calibration_tables.h"
+#include "program/program_state.h"
 #include "samples/process_files_data.h"
 #include "recovery/model_errors.h"
 #include "recovery/standard_recovery.h"

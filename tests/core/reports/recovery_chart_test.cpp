@@ -1,3 +1,4 @@
+#include "program/program_state.h"
 #include "reports/recovery_chart.h"
 
 #include <gtest/gtest.h>

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../surrogate_fixtures.h"
+#include "program/program_state.h"
 #include "samples/process_files_data.h"
 #include "methoddata/tables.h"
 #include "reports/report_sources.h"
