@@ -19,30 +19,17 @@ const std::string calibration_file_filter = "Calibration file(*.cal)|*.cal";
 
 namespace {
 
-// What Load Calibration File changes besides the tables a calibration file fills, so that
-// a file that cannot be read leaves the session as it was.
+// What Load Calibration File changes besides the method data and the calibration (which
+// the calibration snapshot holds): the check's state and the mode flags, each a whole
+// copy, so that a file that cannot be read leaves the session as it was.
 struct LoadState {
-    u8 surrogate_file_loaded;
-    CheckState check_state;
-    u8 check_calibration_mode;
-    u8 review_save_as;
-    u8 surrogate_file_selected;
-    u8 calibration_from_file;
+    CheckState check_state = ::check_state;
+    MainFormFlags main_flags = ::main_flags;
 };
 
-LoadState current_load_state() {
-    return {method_data.surrogate_file_loaded,   check_state,
-            main_flags.CheckCalibrationMode,     main_flags.ReviewSaveAs,
-            method_data.surrogate_file_selected, main_flags.CalibrationFromFile};
-}
-
 void restore_load_state(const LoadState& s) {
-    method_data.surrogate_file_loaded = s.surrogate_file_loaded;
     check_state = s.check_state;
-    main_flags.CheckCalibrationMode = s.check_calibration_mode;
-    main_flags.ReviewSaveAs = s.review_save_as;
-    method_data.surrogate_file_selected = s.surrogate_file_selected;
-    main_flags.CalibrationFromFile = s.calibration_from_file;
+    main_flags = s.main_flags;
 }
 
 }  // namespace
@@ -60,7 +47,7 @@ bool load_calibration_command(MainMenuState& menu) {
     // A file that cannot be read (its message shown by the reader) leaves the library,
     // the internal standards, the calibration in memory and the menus as they were.
     const auto tables_before = take_calibration_snapshot();
-    const LoadState state_before = current_load_state();
+    const LoadState state_before;
     method_data.category_thresholds.vcs = 159.0;
     method_data.category_thresholds.n_pvcsLn = 100.0;
     method_data.category_thresholds.svc = 159.0;
