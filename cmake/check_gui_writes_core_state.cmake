@@ -12,8 +12,6 @@ include(${CMAKE_CURRENT_LIST_DIR}/source_lines.cmake)
 # keeping core state in step by hand. The list only shrinks: a pair that no longer
 # occurs must leave it, and no pair joins it.
 set(allowed_writes
-  # The main menu's flags: the processing window's report choices.
-  "processing/process_files.cpp main_flags"
   # The library editor's record shown, moved as the analyst browses; and its commands
   # (New, Insert, Delete, the internal-standard box) still written by the window.
   "methoddata/edit_lib_form.cpp editor_state.current_record"
