@@ -12,11 +12,6 @@ include(${CMAKE_CURRENT_LIST_DIR}/source_lines.cmake)
 # keeping core state in step by hand. The list only shrinks: a pair that no longer
 # occurs must leave it, and no pair joins it.
 set(allowed_writes
-  # The main menu's flags: a new library's mode, the calibration review's layout done,
-  # the processing window's report choices.
-  "app/main_form.cpp main_flags"
-  "calibration/revu_calib_form.cpp main_flags"
-  "processing/process_files.cpp main_flags"
   # The library editor's record shown, moved as the analyst browses; and its commands
   # (New, Insert, Delete, the internal-standard box) still written by the window.
   "methoddata/edit_lib_form.cpp editor_state.current_record"
@@ -33,9 +28,6 @@ set(allowed_writes
   "calibration/calibrate_form.cpp calibration_data.level_included"
   "calibration/calibrate_form.cpp calibration_data.calibration_file_name"
   "calibration/calibrate_form.cpp calibration_data.calibration_loaded"
-  # The reporting-limit editor's file in use and its folder after Open and Save As.
-  "methoddata/edit_mdl_form.cpp reporting_limit_files.lmt_file_path"
-  "methoddata/edit_mdl_form.cpp folder_settings"
 )
 
 # Values whose members are state of their own: a write names the member written

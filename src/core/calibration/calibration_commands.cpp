@@ -123,3 +123,5 @@ bool review_calibration_command() {
     main_flags.CalibrationEditMode = 1;
     return true;
 }
+
+void review_level_columns_laid_out() { main_flags.CalibrationEditMode = 0; }

@@ -32,3 +32,6 @@ bool reload_calibration_command();
 // Calibration > Edit: the calibration file read again; the review then opens on compound 0
 // and lays out its level columns. True when it was read.
 bool review_calibration_command();
+// The review has laid out its level columns once for the file Calibration > Edit read:
+// the compounds shown after it keep them (CalibrationEditMode goes down).
+void review_level_columns_laid_out();

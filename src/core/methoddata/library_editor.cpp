@@ -297,6 +297,8 @@ void restore_library_snapshot(const LibrarySnapshot& s) {
     editor_state.current_record = s.current_record;
 }
 
+void begin_create_library_mode() { main_flags.NewLibraryMode = 1; }
+
 void end_create_library_mode() { main_flags.NewLibraryMode = 0; }
 
 void discard_library_edits() {

@@ -122,6 +122,9 @@ struct LibrarySnapshot {
 LibrarySnapshot take_library_snapshot();
 void restore_library_snapshot(const LibrarySnapshot& snapshot);
 
+// Create New Library: the editor opens to type a new library (create mode) until
+// end_create_library_mode.
+void begin_create_library_mode();
 // Create mode has ended (its window is left, the new library saved or not): the main
 // window's create-mode flag goes down with the window, so that no later command takes the
 // editor for one typing a new library.

@@ -92,3 +92,5 @@ void set_forms_layout(MainMenuState& menu, bool on) {
     main_flags.TrqFormsFormat = on ? 1 : 0;
     follow_method_data(menu);
 }
+
+void set_batch_report(bool batch) { main_flags.BatchReport = batch ? 1 : 0; }

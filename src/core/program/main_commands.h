@@ -22,6 +22,10 @@ bool choose_printer_command();
 void set_delimited_reports(MainMenuState& menu, bool on);
 void set_forms_layout(MainMenuState& menu, bool on);
 
+// The processing window's single-reports or batch-report choice (its printed-reports
+// switch chooses batch when turned on, single when off): printed reports follow it.
+void set_batch_report(bool batch);
+
 // Load Library's dialog start folder (kept in slot 0): the folder of the last library,
 // or the program's folder when filePath is "installPath".
 std::string library_start_folder();

@@ -5,6 +5,8 @@
 
 #include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_files.h"
+#include "methoddata/settings_file.h"
+#include "methoddata/tables.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -112,6 +114,13 @@ std::optional<std::string> choose_lmt_save_path() {
     request.filter = lmt_file_filter;
     request.must_exist = false;
     return choose_save_path(request, with_lmt_extension);
+}
+
+void set_lmt_file_in_use(const std::string& path) { reporting_limit_files.lmt_file_path = path; }
+
+void remember_lmt_folder(const std::string& path) {
+    folder_settings.slot[kMdlPathSlot] = folder_of(path);
+    SavePathSetting("mdl");
 }
 
 bool check_grid_limits(const std::vector<LmtGridRow>& rows, bool keep_on_empty) {

@@ -57,6 +57,13 @@ std::string with_lmt_extension(const std::string& chosen);
 // for another name, Cancel gives up). Nothing when the analyst gave up.
 std::optional<std::string> choose_lmt_save_path();
 
+// A limits file saved by Save As, or opened in full: it is the editor's file in use, the
+// one the window names.
+void set_lmt_file_in_use(const std::string& path);
+// A limits file opened, its unit known: its folder starts the next Open, in this run and
+// the next (the settings file's mdlPath).
+void remember_lmt_folder(const std::string& path);
+
 // Every "Limit" cell read whole: a cell that is no number, or a limit below 0, is refused
 // with a message naming the row's compound ("Error"), and so is an empty cell unless
 // keep_on_empty (Print Limits, where an empty cell leaves the stored limit). True when

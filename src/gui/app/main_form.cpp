@@ -18,6 +18,7 @@
 #include "methoddata/change_variable_form.h"
 #include "methoddata/edit_lib_form.h"
 #include "methoddata/edit_mdl_form.h"
+#include "methoddata/library_editor.h"
 #include "methoddata/menu_follows.h"
 #include "program/main_commands.h"
 #include "methoddata/surr_form.h"
@@ -138,7 +139,7 @@ void Tmain_form::closeEvent(QCloseEvent* event) {
 // File menu.
 
 void Tmain_form::CreateNewLibrary1Click() {
-    main_flags.NewLibraryMode = 1;
+    begin_create_library_mode();
     EditLib_Form->show_from(this);
 }
 

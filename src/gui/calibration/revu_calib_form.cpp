@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
+#include "calibration/calibration_commands.h"
 #include "calibration/calibration_report.h"
 #include "calibration/calibration_review.h"
 #include "methoddata/tables.h"
@@ -245,7 +246,7 @@ int Trevu_calib_form::show_calibration_compound(int c) {
     Edit_LibFileName->setText(q(r.library_file));
     if (main_flags.CalibrationEditMode == 1) {
         lay_out_level_columns(r.standards);
-        main_flags.CalibrationEditMode = 0;
+        review_level_columns_laid_out();
     }
     show_file_name(Edit_ref_file, r.reference_file);
     for (int k = 0; k < kMaxLevels; ++k) {

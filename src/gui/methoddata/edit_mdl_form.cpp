@@ -16,7 +16,6 @@
 #include "samples/process_files_data.h"
 #include "samples/reporting_limits_reader.h"
 #include "methoddata/reporting_limit_files.h"
-#include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/button_hint.h"
 #include "platform/canvas.h"
@@ -293,7 +292,7 @@ void TEdit_mdl_form::Button_saveasClick() {
     Edit_date->show();
     Label_creation_date->show();
     Edit_date->setText(q(format_short_date_long_time(clock_source().now())));
-    reporting_limit_files.lmt_file_path = *path;
+    set_lmt_file_in_use(*path);
     Edit_imported_mdl->setText(q(*path));
     clear_modified();
 }
@@ -324,7 +323,7 @@ void TEdit_mdl_form::Button_open_mdl_fileClick() {
         show_lmt_mismatch(answer);
         return;
     }
-    reporting_limit_files.lmt_file_path = *chosen;
+    set_lmt_file_in_use(*chosen);
     Edit_imported_mdl->setText(q(*chosen));
     set_limit_cells(lmt_grid_limit_texts(slot()));
     select_first_limit();
@@ -340,8 +339,7 @@ void TEdit_mdl_form::Button_open_mdl_fileClick() {
     Edit_date->show();
     Label_creation_date->show();
     Edit_mdl_comments->setText(q(without_line_end(header.comment)));
-    folder_settings.slot[kMdlPathSlot] = folder_of(*chosen);
-    SavePathSetting("mdl");
+    remember_lmt_folder(*chosen);
 }
 
 void TEdit_mdl_form::Button_surr_fileClick() {

@@ -277,12 +277,12 @@ void Tprocess_files::DirListBoxClick() {
 }
 
 void Tprocess_files::RadioButton1Click() {
-    main_flags.BatchReport = 0;
+    set_batch_report(false);
     show_report_choices();
 }
 
 void Tprocess_files::RadioButton2Click() {
-    main_flags.BatchReport = 1;
+    set_batch_report(true);
     show_report_choices();
 }
 
@@ -296,7 +296,7 @@ void Tprocess_files::Printedpdf1Click() {
         return;
     }
     Printedpdf1->setChecked(!Printedpdf1->isChecked());
-    main_flags.BatchReport = Printedpdf1->isChecked() ? 1 : 0;
+    set_batch_report(Printedpdf1->isChecked());
     show_report_choices();
 }
 
