@@ -1,5 +1,7 @@
 #include "methoddata/library_editor.h"
 
+#include <algorithm>
+
 #include "methoddata/compound_name.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/surrogate_library_row.h"
@@ -84,6 +86,10 @@ void store_amounts(LibraryCompound& c, const CompoundEntry& entry, bool internal
     for (int k = 1; k < kMaxLevels; ++k)
         c.conc[k] = internal_standard ? c.conc[0] : box_number(entry.amounts[k], amount_box(k));
 }
+
+// A record of the library in the editor: `index` within it, else the nearest one (record 0
+// of an empty library).
+int record_within_library(int index) { return std::clamp(index, 0, std::max(method_data.compound_count - 1, 0)); }
 
 }  // namespace
 
@@ -249,6 +255,30 @@ void show_rename_warning() {
 void begin_library_editing() {
     editor_state.names_edited = 0;
     editor_state.saved_compound_count = method_data.compound_count;
+    editor_state.current_record = record_within_library(editor_state.current_record);
+}
+
+void move_to_next_compound() {
+    if (editor_state.current_record < method_data.compound_count - 1) ++editor_state.current_record;
+}
+
+void move_to_previous_compound() {
+    if (editor_state.current_record > 0) --editor_state.current_record;
+}
+
+void move_to_listed_compound(int row) { editor_state.current_record = row; }
+
+void move_to_compound_number(int number) {
+    editor_state.current_record = std::clamp(number - 1, 0, method_data.compound_count - 1);
+}
+
+void name_box_left(int counter_number) {
+    if (counter_number >= 1 && counter_number <= method_data.compound_count) editor_state.current_record = counter_number - 1;
+}
+
+void take_counter_record(const std::string& counter_text) {
+    const IntegerField typed = read_integer(counter_text);
+    editor_state.current_record = record_within_library(typed.ok ? typed.value - 1 : editor_state.current_record);
 }
 
 void mark_names_edited() { editor_state.names_edited = 1; }

@@ -91,8 +91,26 @@ Answer ask_save_library_changes();
 void show_rename_warning();
 
 // The editor opens on the library in memory (edit mode): Exit compares with its count,
-// and no name has been edited yet.
+// no name has been edited yet, and the record shown last is shown again if the library
+// still holds it, else the nearest one.
 void begin_library_editing();
+
+// The record shown, moved as the analyst browses (edit mode). Each is called once the
+// compound shown has been checked and stored, so that the move is all that is left to do.
+// Next and Previous stop at the last and the first compound.
+void move_to_next_compound();
+void move_to_previous_compound();
+// A compound clicked in the list: its row is the record shown.
+void move_to_listed_compound(int row);
+// A number typed into the counter: the compound of that number, the nearest one when the
+// library holds none of that number.
+void move_to_compound_number(int number);
+// Leaving the name box: the name typed belongs to the record the counter shows, when the
+// counter shows one of the library's compounds.
+void name_box_left(int counter_number);
+// Save and Exit store the record the counter shows: a counter text that is no whole number
+// (not left yet, so not refused yet) stands for the record shown.
+void take_counter_record(const std::string& counter_text);
 // A compound name was changed: Exit reminds the analyst of the internal-standard file.
 void mark_names_edited();
 

@@ -217,7 +217,6 @@ void TEditLib_Form::FormCreate() {
     set_edit_layout();
     begin_library_editing();
     refill_list();
-    editor_state.current_record = std::clamp(editor_state.current_record, 0, std::max(method_data.compound_count - 1, 0));
     show_library_compound(editor_state.current_record);
     show_library_file();
     Button_SaveAs->show();
@@ -312,14 +311,6 @@ CompoundEntry TEditLib_Form::entry() const {
     return e;
 }
 
-// The record the counter shows. Leaving the counter refuses a text that is no whole
-// number; one not yet left is the record shown.
-int TEditLib_Form::counter_record() const {
-    const IntegerField typed = read_integer(text_of(Edit_Counter));
-    if (!typed.ok) return std::clamp(editor_state.current_record, 0, std::max(method_data.compound_count - 1, 0));
-    return std::clamp(typed.value - 1, 0, std::max(method_data.compound_count - 1, 0));
-}
-
 // Checks and storing.
 
 bool TEditLib_Form::InputsOK() {
@@ -373,14 +364,14 @@ bool TEditLib_Form::FormModified() {
 void TEditLib_Form::NextClick() {
     if (!InputsOK()) return;
     SaveRecordChanges();
-    if (editor_state.current_record < method_data.compound_count - 1) ++editor_state.current_record;
+    move_to_next_compound();
     show_library_compound(editor_state.current_record);
 }
 
 void TEditLib_Form::previousClick() {
     if (!InputsOK()) return;
     SaveRecordChanges();
-    if (editor_state.current_record > 0) --editor_state.current_record;
+    move_to_previous_compound();
     show_library_compound(editor_state.current_record);
 }
 
@@ -392,7 +383,7 @@ void TEditLib_Form::LibListBoxClick() {
         return;
     }
     SaveRecordChanges();
-    editor_state.current_record = clicked;
+    move_to_listed_compound(clicked);
     show_library_compound(editor_state.current_record);
 }
 
@@ -413,7 +404,7 @@ void TEditLib_Form::Edit_CounterExit() {
     const int typed = field.value;
     if (typed != editor_state.current_record + 1) {
         SaveRecordChanges();
-        editor_state.current_record = std::clamp(typed - 1, 0, method_data.compound_count - 1);
+        move_to_compound_number(typed);
         show_library_compound(editor_state.current_record);
     }
     select_in_list(editor_state.current_record);
@@ -439,7 +430,7 @@ void TEditLib_Form::Edit_CmpndNameExit() {
         return;
     }
     const IntegerField shown = read_integer(text_of(Edit_Counter));
-    if (shown.ok && shown.value >= 1 && shown.value <= method_data.compound_count) editor_state.current_record = shown.value - 1;
+    if (shown.ok) name_box_left(shown.value);
     if (QListWidgetItem* item = LibListBox->item(editor_state.current_record)) item->setText(Edit_CmpndName->text());
 }
 
@@ -566,7 +557,7 @@ void TEditLib_Form::library_saved_now(const std::string& file) {
 // Stores the shown compound and writes the library; a save that did not happen leaves
 // save_as_cancelled set and changes nothing else.
 void TEditLib_Form::save_library() {
-    editor_state.current_record = counter_record();
+    take_counter_record(text_of(Edit_Counter));
     get_library_compound_from_form(entry());
     if (library_names_changed()) mark_names_edited();
     std::string written;
@@ -598,7 +589,7 @@ void TEditLib_Form::exitClick() {
         return;
     }
     if (!InputsOK() || SaveOrExit() == 7) return;
-    editor_state.current_record = counter_record();
+    take_counter_record(text_of(Edit_Counter));
     const bool changed = library_differs_from_saved();
     const bool ask = changed || FormModified();
     Answer answer = Answer::Yes;  // no question counts as not No
