@@ -240,6 +240,20 @@ void fill_standard_amounts(LibraryCompound& c) {
     for (int k = 1; k < kMaxLevels; ++k) c.conc[k] = c.conc[0];
 }
 
+bool delete_compound_at(int list_row) {
+    if (list_row >= 0) editor_state.current_record = list_row;
+    if (!remove_library_slot(editor_state.current_record)) return false;
+    editor_state.current_record = std::min(editor_state.current_record, method_data.compound_count - 1);
+    fill_standard_amounts(method_data.library[editor_state.current_record]);
+    return true;
+}
+
+bool add_compound_at(int at) {
+    if (!insert_library_slot(at)) return false;
+    editor_state.current_record = at;
+    return true;
+}
+
 Answer ask_save_library_changes() {
     return ui().message("Would you like to save your changes?", "Save Changes to the library?",
                         Buttons::YesNoCancel, Icon::Question);
@@ -295,6 +309,27 @@ CreatedValue created_value_entered(CreatedBox box, int amount, const std::string
     // An rvw counts only above 0 (the library file refuses any other), a bp or an amount
     // unless it is 0.
     return {box == CreatedBox::Rvw ? field.value > 0 : field.value != 0, {}};
+}
+
+void start_created_library() {
+    method_data.compound_count = 0;
+    editor_state.current_record = -1;
+}
+
+void open_created_compound(bool internal_standard) {
+    ++method_data.compound_count;
+    ++editor_state.current_record;
+    if (editor_state.current_record < kMaxCompounds)
+        method_data.library[editor_state.current_record].is_internal_standard = internal_standard;
+}
+
+bool save_created_library() {
+    --method_data.compound_count;
+    if (!write_library_text_file(method_data.compound_count, method_data.library)) {
+        ++method_data.compound_count;
+        return false;
+    }
+    return true;
 }
 
 void store_created_compound(const CompoundEntry& entry) {

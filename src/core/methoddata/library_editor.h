@@ -84,6 +84,14 @@ bool insert_library_slot(int index);
 // An internal standard's amounts 2..10 are its amount 1.
 void fill_standard_amounts(LibraryCompound& compound);
 
+// Delete Compound, confirmed: the compound selected in the list (`list_row`, -1 for none:
+// then the one shown) goes, and the one that took its place, or the new last one, is shown
+// with its amounts whole. False (message shown, nothing removed) for the only compound.
+bool delete_compound_at(int list_row);
+// Add Compound: a new compound opens at `at` and is the one shown. False (message shown)
+// when the table is full.
+bool add_compound_at(int at);
+
 // Exit: "Would you like to save your changes?" (Yes, No or Cancel).
 Answer ask_save_library_changes();
 // After leaving: the reminder that renamed compounds may concern the internal-standard file.
@@ -125,8 +133,16 @@ struct CreatedValue {
     std::string refusal;  // the message when the text was refused
 };
 CreatedValue created_value_entered(CreatedBox box, int amount, const std::string& text);
+// Create mode starts from an empty table: the first compound typed is record 0.
+void start_created_library();
+// The next compound to type takes the next record, of the type the list shows (its type
+// decides which amounts the window asks for).
+void open_created_compound(bool internal_standard);
 // Stores the typed compound into library[current_record]; conversions as above.
 void store_created_compound(const CompoundEntry& entry);
+// Save As in create mode writes the compounds entered, not the one being typed. False when
+// nothing was written: the typed library stays as it was for another try.
+bool save_created_library();
 // False (message shown) when the table holds no room for the compound being typed.
 bool room_for_created_compound();
 

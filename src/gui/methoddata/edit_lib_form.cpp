@@ -442,11 +442,8 @@ void TEditLib_Form::Edit_CmpndNameClick() {
 
 bool TEditLib_Form::delete_compound() {
     if (!ask_delete_compound()) return false;
-    if (LibListBox->currentRow() >= 0) editor_state.current_record = LibListBox->currentRow();
-    if (!remove_library_slot(editor_state.current_record)) return false;
-    editor_state.current_record = std::min(editor_state.current_record, method_data.compound_count - 1);
+    if (!delete_compound_at(LibListBox->currentRow())) return false;
     refill_list();
-    fill_standard_amounts(method_data.library[editor_state.current_record]);
     show_library_compound(editor_state.current_record);
     return true;
 }
@@ -461,8 +458,7 @@ void TEditLib_Form::btn_add_compoundClick() {
     if (!InputsOK()) return;
     SaveRecordChanges();
     const int at = LibListBox->currentRow() + 1;
-    if (!insert_library_slot(at)) return;
-    editor_state.current_record = at;
+    if (!add_compound_at(at)) return;
     refill_list();
     show_library_compound(editor_state.current_record);
     Edit_CmpndName->setFocus();
@@ -489,8 +485,7 @@ void TEditLib_Form::start_create_library() {
     lbl_libname->hide();
     Edit_libname->hide();
     help_context_ = kCreateHelpContext;
-    method_data.compound_count = 0;
-    editor_state.current_record = -1;
+    start_created_library();
     setWindowTitle("Create Library");
     begin_next_created_compound();
     for (size_t k = kFirstAmountFlag + 1; k < entry_flags.size(); ++k) entry_flags[k] = 1;
@@ -504,12 +499,10 @@ void TEditLib_Form::begin_next_created_compound() {
     }
     mark_to_enter(Edit_CmpndName, true);
     for (int flag = 0; flag <= kFirstAmountFlag; ++flag) entry_flags[flag] = 0;
-    ++method_data.compound_count;
-    ++editor_state.current_record;
     // The amounts shown follow the type that the list keeps from the entry before, so
     // that an analyte's amounts 2..10 are always in sight.
     const bool standard = ListBox_cmpndType->currentRow() == 1;
-    if (editor_state.current_record < kMaxCompounds) method_data.library[editor_state.current_record].is_internal_standard = standard;
+    open_created_compound(standard);
     for (int k = 1; k < kMaxLevels; ++k) Edit_con[k]->setText("99");
     ShowConc(!standard);
     Edit_CmpndName->clear();
@@ -568,12 +561,7 @@ void TEditLib_Form::Button_SaveAsClick() {
     if (create_mode()) {
         for (size_t k = kFirstAmountFlag + 1; k < entry_flags.size(); ++k)
             if (!entry_flags[k]) return;
-        // The compound being typed has not been entered: it is not written.
-        --method_data.compound_count;
-        if (!write_library_text_file(method_data.compound_count, method_data.library)) {
-            ++method_data.compound_count;  // nothing was saved: the typed library stays for another try
-            return;
-        }
+        if (!save_created_library()) return;
         entry_flags.fill(1);
         leave_create_mode();
         return;
