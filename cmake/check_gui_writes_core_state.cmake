@@ -17,8 +17,6 @@ set(allowed_writes
   "app/main_form.cpp main_flags"
   "calibration/revu_calib_form.cpp main_flags"
   "processing/process_files.cpp main_flags"
-  # The library editor's type list and Cancel Changes, still written by the window.
-  "methoddata/edit_lib_form.cpp method_data.library"
   # The calibration window's standards list, reference file, level inclusion and first-pass
   # smoothing for a build, and the calibration file's name, folder and loaded mark after
   # Save, Print and Exit.

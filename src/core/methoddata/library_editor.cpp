@@ -254,6 +254,16 @@ bool add_compound_at(int at) {
     return true;
 }
 
+void choose_compound_type(bool internal_standard) {
+    if (editor_state.current_record >= 0 && editor_state.current_record < kMaxCompounds)
+        method_data.library[editor_state.current_record].is_internal_standard = internal_standard;
+}
+
+void cancel_compound_changes() {
+    LibraryCompound& c = method_data.library[editor_state.current_record];
+    c.is_internal_standard = is_internal_standard_type(c.cmpndType) ? 1 : 0;
+}
+
 Answer ask_save_library_changes() {
     return ui().message("Would you like to save your changes?", "Save Changes to the library?",
                         Buttons::YesNoCancel, Icon::Question);

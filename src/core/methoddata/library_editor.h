@@ -91,6 +91,12 @@ bool delete_compound_at(int list_row);
 // Add Compound: a new compound opens at `at` and is the one shown. False (message shown)
 // when the table is full.
 bool add_compound_at(int at);
+// The type list: the type chosen counts at once (the change test of Exit sees it); the
+// type the library holds follows when the compound is stored.
+void choose_compound_type(bool internal_standard);
+// Cancel Changes: the type chosen in the list goes back to the one the library holds, with
+// the rest of what was typed.
+void cancel_compound_changes();
 
 // Exit: "Would you like to save your changes?" (Yes, No or Cancel).
 Answer ask_save_library_changes();

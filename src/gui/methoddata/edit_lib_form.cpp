@@ -412,15 +412,13 @@ void TEditLib_Form::Edit_CounterExit() {
 
 void TEditLib_Form::ListBox_cmpndTypeClick() {
     const bool standard = ListBox_cmpndType->currentRow() == 1;
-    if (editor_state.current_record >= 0 && editor_state.current_record < kMaxCompounds) method_data.library[editor_state.current_record].is_internal_standard = standard;
+    choose_compound_type(standard);
     ShowConc(!standard);
 }
 
 void TEditLib_Form::CancelClick() {
     if (create_mode()) return;
-    // The type chosen in the list is discarded with the rest of what was typed.
-    LibraryCompound& c = method_data.library[editor_state.current_record];
-    c.is_internal_standard = is_internal_standard_type(c.cmpndType) ? 1 : 0;
+    cancel_compound_changes();
     show_library_compound(editor_state.current_record);
 }
 
