@@ -1,5 +1,7 @@
 #include "methoddata/library_editor.h"
 
+#include <algorithm>
+
 #include "methoddata/compound_name.h"
 #include "methoddata/library_text_file.h"
 #include "methoddata/surrogate_library_row.h"
@@ -84,6 +86,10 @@ void store_amounts(LibraryCompound& c, const CompoundEntry& entry, bool internal
     for (int k = 1; k < kMaxLevels; ++k)
         c.conc[k] = internal_standard ? c.conc[0] : box_number(entry.amounts[k], amount_box(k));
 }
+
+// A record of the library in the editor: `index` within it, else the nearest one (record 0
+// of an empty library).
+int record_within_library(int index) { return std::clamp(index, 0, std::max(method_data.compound_count - 1, 0)); }
 
 }  // namespace
 
@@ -234,6 +240,30 @@ void fill_standard_amounts(LibraryCompound& c) {
     for (int k = 1; k < kMaxLevels; ++k) c.conc[k] = c.conc[0];
 }
 
+bool delete_compound_at(int list_row) {
+    if (list_row >= 0) editor_state.current_record = list_row;
+    if (!remove_library_slot(editor_state.current_record)) return false;
+    editor_state.current_record = std::min(editor_state.current_record, method_data.compound_count - 1);
+    fill_standard_amounts(method_data.library[editor_state.current_record]);
+    return true;
+}
+
+bool add_compound_at(int at) {
+    if (!insert_library_slot(at)) return false;
+    editor_state.current_record = at;
+    return true;
+}
+
+void choose_compound_type(bool internal_standard) {
+    if (editor_state.current_record >= 0 && editor_state.current_record < kMaxCompounds)
+        method_data.library[editor_state.current_record].is_internal_standard = internal_standard;
+}
+
+void cancel_compound_changes() {
+    LibraryCompound& c = method_data.library[editor_state.current_record];
+    c.is_internal_standard = is_internal_standard_type(c.cmpndType) ? 1 : 0;
+}
+
 Answer ask_save_library_changes() {
     return ui().message("Would you like to save your changes?", "Save Changes to the library?",
                         Buttons::YesNoCancel, Icon::Question);
@@ -249,6 +279,30 @@ void show_rename_warning() {
 void begin_library_editing() {
     editor_state.names_edited = 0;
     editor_state.saved_compound_count = method_data.compound_count;
+    editor_state.current_record = record_within_library(editor_state.current_record);
+}
+
+void move_to_next_compound() {
+    if (editor_state.current_record < method_data.compound_count - 1) ++editor_state.current_record;
+}
+
+void move_to_previous_compound() {
+    if (editor_state.current_record > 0) --editor_state.current_record;
+}
+
+void move_to_listed_compound(int row) { editor_state.current_record = row; }
+
+void move_to_compound_number(int number) {
+    editor_state.current_record = std::clamp(number - 1, 0, method_data.compound_count - 1);
+}
+
+void name_box_left(int counter_number) {
+    if (counter_number >= 1 && counter_number <= method_data.compound_count) editor_state.current_record = counter_number - 1;
+}
+
+void take_counter_record(const std::string& counter_text) {
+    const IntegerField typed = read_integer(counter_text);
+    editor_state.current_record = record_within_library(typed.ok ? typed.value - 1 : editor_state.current_record);
 }
 
 void mark_names_edited() { editor_state.names_edited = 1; }
@@ -265,6 +319,27 @@ CreatedValue created_value_entered(CreatedBox box, int amount, const std::string
     // An rvw counts only above 0 (the library file refuses any other), a bp or an amount
     // unless it is 0.
     return {box == CreatedBox::Rvw ? field.value > 0 : field.value != 0, {}};
+}
+
+void start_created_library() {
+    method_data.compound_count = 0;
+    editor_state.current_record = -1;
+}
+
+void open_created_compound(bool internal_standard) {
+    ++method_data.compound_count;
+    ++editor_state.current_record;
+    if (editor_state.current_record < kMaxCompounds)
+        method_data.library[editor_state.current_record].is_internal_standard = internal_standard;
+}
+
+bool save_created_library() {
+    --method_data.compound_count;
+    if (!write_library_text_file(method_data.compound_count, method_data.library)) {
+        ++method_data.compound_count;
+        return false;
+    }
+    return true;
 }
 
 void store_created_compound(const CompoundEntry& entry) {

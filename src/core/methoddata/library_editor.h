@@ -84,6 +84,20 @@ bool insert_library_slot(int index);
 // An internal standard's amounts 2..10 are its amount 1.
 void fill_standard_amounts(LibraryCompound& compound);
 
+// Delete Compound, confirmed: the compound selected in the list (`list_row`, -1 for none:
+// then the one shown) goes, and the one that took its place, or the new last one, is shown
+// with its amounts whole. False (message shown, nothing removed) for the only compound.
+bool delete_compound_at(int list_row);
+// Add Compound: a new compound opens at `at` and is the one shown. False (message shown)
+// when the table is full.
+bool add_compound_at(int at);
+// The type list: the type chosen counts at once (the change test of Exit sees it); the
+// type the library holds follows when the compound is stored.
+void choose_compound_type(bool internal_standard);
+// Cancel Changes: the type chosen in the list goes back to the one the library holds, with
+// the rest of what was typed.
+void cancel_compound_changes();
+
 // Exit: "Would you like to save your changes?" (Yes, No or Cancel).
 Answer ask_save_library_changes();
 // After leaving: the reminder that renamed compounds may concern the internal-standard file.
@@ -91,8 +105,26 @@ Answer ask_save_library_changes();
 void show_rename_warning();
 
 // The editor opens on the library in memory (edit mode): Exit compares with its count,
-// and no name has been edited yet.
+// no name has been edited yet, and the record shown last is shown again if the library
+// still holds it, else the nearest one.
 void begin_library_editing();
+
+// The record shown, moved as the analyst browses (edit mode). Each is called once the
+// compound shown has been checked and stored, so that the move is all that is left to do.
+// Next and Previous stop at the last and the first compound.
+void move_to_next_compound();
+void move_to_previous_compound();
+// A compound clicked in the list: its row is the record shown.
+void move_to_listed_compound(int row);
+// A number typed into the counter: the compound of that number, the nearest one when the
+// library holds none of that number.
+void move_to_compound_number(int number);
+// Leaving the name box: the name typed belongs to the record the counter shows, when the
+// counter shows one of the library's compounds.
+void name_box_left(int counter_number);
+// Save and Exit store the record the counter shows: a counter text that is no whole number
+// (not left yet, so not refused yet) stands for the record shown.
+void take_counter_record(const std::string& counter_text);
 // A compound name was changed: Exit reminds the analyst of the internal-standard file.
 void mark_names_edited();
 
@@ -107,8 +139,16 @@ struct CreatedValue {
     std::string refusal;  // the message when the text was refused
 };
 CreatedValue created_value_entered(CreatedBox box, int amount, const std::string& text);
+// Create mode starts from an empty table: the first compound typed is record 0.
+void start_created_library();
+// The next compound to type takes the next record, of the type the list shows (its type
+// decides which amounts the window asks for).
+void open_created_compound(bool internal_standard);
 // Stores the typed compound into library[current_record]; conversions as above.
 void store_created_compound(const CompoundEntry& entry);
+// Save As in create mode writes the compounds entered, not the one being typed. False when
+// nothing was written: the typed library stays as it was for another try.
+bool save_created_library();
 // False (message shown) when the table holds no room for the compound being typed.
 bool room_for_created_compound();
 

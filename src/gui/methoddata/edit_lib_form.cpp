@@ -217,7 +217,6 @@ void TEditLib_Form::FormCreate() {
     set_edit_layout();
     begin_library_editing();
     refill_list();
-    editor_state.current_record = std::clamp(editor_state.current_record, 0, std::max(method_data.compound_count - 1, 0));
     show_library_compound(editor_state.current_record);
     show_library_file();
     Button_SaveAs->show();
@@ -312,14 +311,6 @@ CompoundEntry TEditLib_Form::entry() const {
     return e;
 }
 
-// The record the counter shows. Leaving the counter refuses a text that is no whole
-// number; one not yet left is the record shown.
-int TEditLib_Form::counter_record() const {
-    const IntegerField typed = read_integer(text_of(Edit_Counter));
-    if (!typed.ok) return std::clamp(editor_state.current_record, 0, std::max(method_data.compound_count - 1, 0));
-    return std::clamp(typed.value - 1, 0, std::max(method_data.compound_count - 1, 0));
-}
-
 // Checks and storing.
 
 bool TEditLib_Form::InputsOK() {
@@ -373,14 +364,14 @@ bool TEditLib_Form::FormModified() {
 void TEditLib_Form::NextClick() {
     if (!InputsOK()) return;
     SaveRecordChanges();
-    if (editor_state.current_record < method_data.compound_count - 1) ++editor_state.current_record;
+    move_to_next_compound();
     show_library_compound(editor_state.current_record);
 }
 
 void TEditLib_Form::previousClick() {
     if (!InputsOK()) return;
     SaveRecordChanges();
-    if (editor_state.current_record > 0) --editor_state.current_record;
+    move_to_previous_compound();
     show_library_compound(editor_state.current_record);
 }
 
@@ -392,7 +383,7 @@ void TEditLib_Form::LibListBoxClick() {
         return;
     }
     SaveRecordChanges();
-    editor_state.current_record = clicked;
+    move_to_listed_compound(clicked);
     show_library_compound(editor_state.current_record);
 }
 
@@ -413,7 +404,7 @@ void TEditLib_Form::Edit_CounterExit() {
     const int typed = field.value;
     if (typed != editor_state.current_record + 1) {
         SaveRecordChanges();
-        editor_state.current_record = std::clamp(typed - 1, 0, method_data.compound_count - 1);
+        move_to_compound_number(typed);
         show_library_compound(editor_state.current_record);
     }
     select_in_list(editor_state.current_record);
@@ -421,15 +412,13 @@ void TEditLib_Form::Edit_CounterExit() {
 
 void TEditLib_Form::ListBox_cmpndTypeClick() {
     const bool standard = ListBox_cmpndType->currentRow() == 1;
-    if (editor_state.current_record >= 0 && editor_state.current_record < kMaxCompounds) method_data.library[editor_state.current_record].is_internal_standard = standard;
+    choose_compound_type(standard);
     ShowConc(!standard);
 }
 
 void TEditLib_Form::CancelClick() {
     if (create_mode()) return;
-    // The type chosen in the list is discarded with the rest of what was typed.
-    LibraryCompound& c = method_data.library[editor_state.current_record];
-    c.is_internal_standard = is_internal_standard_type(c.cmpndType) ? 1 : 0;
+    cancel_compound_changes();
     show_library_compound(editor_state.current_record);
 }
 
@@ -439,7 +428,7 @@ void TEditLib_Form::Edit_CmpndNameExit() {
         return;
     }
     const IntegerField shown = read_integer(text_of(Edit_Counter));
-    if (shown.ok && shown.value >= 1 && shown.value <= method_data.compound_count) editor_state.current_record = shown.value - 1;
+    if (shown.ok) name_box_left(shown.value);
     if (QListWidgetItem* item = LibListBox->item(editor_state.current_record)) item->setText(Edit_CmpndName->text());
 }
 
@@ -451,11 +440,8 @@ void TEditLib_Form::Edit_CmpndNameClick() {
 
 bool TEditLib_Form::delete_compound() {
     if (!ask_delete_compound()) return false;
-    if (LibListBox->currentRow() >= 0) editor_state.current_record = LibListBox->currentRow();
-    if (!remove_library_slot(editor_state.current_record)) return false;
-    editor_state.current_record = std::min(editor_state.current_record, method_data.compound_count - 1);
+    if (!delete_compound_at(LibListBox->currentRow())) return false;
     refill_list();
-    fill_standard_amounts(method_data.library[editor_state.current_record]);
     show_library_compound(editor_state.current_record);
     return true;
 }
@@ -470,8 +456,7 @@ void TEditLib_Form::btn_add_compoundClick() {
     if (!InputsOK()) return;
     SaveRecordChanges();
     const int at = LibListBox->currentRow() + 1;
-    if (!insert_library_slot(at)) return;
-    editor_state.current_record = at;
+    if (!add_compound_at(at)) return;
     refill_list();
     show_library_compound(editor_state.current_record);
     Edit_CmpndName->setFocus();
@@ -498,8 +483,7 @@ void TEditLib_Form::start_create_library() {
     lbl_libname->hide();
     Edit_libname->hide();
     help_context_ = kCreateHelpContext;
-    method_data.compound_count = 0;
-    editor_state.current_record = -1;
+    start_created_library();
     setWindowTitle("Create Library");
     begin_next_created_compound();
     for (size_t k = kFirstAmountFlag + 1; k < entry_flags.size(); ++k) entry_flags[k] = 1;
@@ -513,12 +497,10 @@ void TEditLib_Form::begin_next_created_compound() {
     }
     mark_to_enter(Edit_CmpndName, true);
     for (int flag = 0; flag <= kFirstAmountFlag; ++flag) entry_flags[flag] = 0;
-    ++method_data.compound_count;
-    ++editor_state.current_record;
     // The amounts shown follow the type that the list keeps from the entry before, so
     // that an analyte's amounts 2..10 are always in sight.
     const bool standard = ListBox_cmpndType->currentRow() == 1;
-    if (editor_state.current_record < kMaxCompounds) method_data.library[editor_state.current_record].is_internal_standard = standard;
+    open_created_compound(standard);
     for (int k = 1; k < kMaxLevels; ++k) Edit_con[k]->setText("99");
     ShowConc(!standard);
     Edit_CmpndName->clear();
@@ -566,7 +548,7 @@ void TEditLib_Form::library_saved_now(const std::string& file) {
 // Stores the shown compound and writes the library; a save that did not happen leaves
 // save_as_cancelled set and changes nothing else.
 void TEditLib_Form::save_library() {
-    editor_state.current_record = counter_record();
+    take_counter_record(text_of(Edit_Counter));
     get_library_compound_from_form(entry());
     if (library_names_changed()) mark_names_edited();
     std::string written;
@@ -577,12 +559,7 @@ void TEditLib_Form::Button_SaveAsClick() {
     if (create_mode()) {
         for (size_t k = kFirstAmountFlag + 1; k < entry_flags.size(); ++k)
             if (!entry_flags[k]) return;
-        // The compound being typed has not been entered: it is not written.
-        --method_data.compound_count;
-        if (!write_library_text_file(method_data.compound_count, method_data.library)) {
-            ++method_data.compound_count;  // nothing was saved: the typed library stays for another try
-            return;
-        }
+        if (!save_created_library()) return;
         entry_flags.fill(1);
         leave_create_mode();
         return;
@@ -598,7 +575,7 @@ void TEditLib_Form::exitClick() {
         return;
     }
     if (!InputsOK() || SaveOrExit() == 7) return;
-    editor_state.current_record = counter_record();
+    take_counter_record(text_of(Edit_Counter));
     const bool changed = library_differs_from_saved();
     const bool ask = changed || FormModified();
     Answer answer = Answer::Yes;  // no question counts as not No

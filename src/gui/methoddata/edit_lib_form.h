@@ -92,7 +92,6 @@ private:
     bool create_mode() const;
     QLineEdit* created_number_edit(int flag) const;
     CompoundEntry entry() const;
-    int counter_record() const;
     void select_in_list(int index);
     void refill_list();
     void set_edit_layout();

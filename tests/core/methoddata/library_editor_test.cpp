@@ -178,6 +178,38 @@ TEST_F(LibraryEditor, EveryDifferenceFromTheSavedLibraryCounts) {
     EXPECT_TRUE(library_differs_from_saved());
 }
 
+// Browsing never leaves the library's three records: Next and Previous stop at its ends, a
+// number typed is taken to the nearest record, and a counter that shows no record of the
+// library leaves the record as it was.
+TEST_F(LibraryEditor, BrowsingStaysWithinTheLibrary) {
+    struct Case {
+        int from;
+        void (*move)();
+        int to;
+    };
+    const Case cases[] = {
+        {1, [] { move_to_next_compound(); }, 2},
+        {2, [] { move_to_next_compound(); }, 2},
+        {1, [] { move_to_previous_compound(); }, 0},
+        {0, [] { move_to_previous_compound(); }, 0},
+        {0, [] { move_to_compound_number(500); }, 2},
+        {2, [] { move_to_compound_number(0); }, 0},
+        {0, [] { name_box_left(2); }, 1},
+        {1, [] { name_box_left(4); }, 1},
+        {1, [] { name_box_left(0); }, 1},
+        {5, [] { take_counter_record("two"); }, 2},
+        {1, [] { take_counter_record("9"); }, 2},
+        {2, [] { take_counter_record("1"); }, 0},
+        {7, [] { begin_library_editing(); }, 2},
+        {1, [] { begin_library_editing(); }, 1},
+    };
+    for (const Case& c : cases) {
+        editor_state.current_record = c.from;
+        c.move();
+        EXPECT_EQ(editor_state.current_record, c.to) << "from " << c.from << ", case " << &c - cases;
+    }
+}
+
 TEST_F(LibraryEditor, InsertAndRemoveMoveTheCompoundsButNotTheirReportingLimits) {
     for (int i = 0; i < 3; ++i) method_data.library[i].MDLwater = i + 1.0;
     ASSERT_TRUE(insert_library_slot(1));
