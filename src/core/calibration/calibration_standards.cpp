@@ -114,6 +114,10 @@ void clear_first_pass_points() {
         }
 }
 
+void start_standard_list() { calibration_data.standard_count = 0; }
+
+void count_added_standard() { ++calibration_data.standard_count; }
+
 std::string proceed_question() {
     return std::string("Negative response factors OR surrogate measured recovery greater than ") +
            "500" +

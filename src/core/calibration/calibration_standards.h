@@ -54,6 +54,16 @@ void remove_calibration_standard(int i, const std::vector<std::string>& labels);
 // standard when the calibration window opens: names of 22 blanks, values 0.
 void clear_first_pass_points();
 
+// The calibration window's commands on the state it builds from, each named after what the
+// analyst did there: the window writes its boxes, the core owns what they stand for.
+
+// The window made: no standard is listed yet.
+void start_standard_list();
+
+// A standard added with its label: only then is it counted, so that a cancelled label
+// leaves the count with the files that can be saved.
+void count_added_standard();
+
 // The question after a build that logged suspicious values (caption "Warning", Yes/No).
 std::string proceed_question();
 

@@ -129,7 +129,7 @@ void TCalibrate_form::connect_button(QPushButton* button, void (TCalibrate_form:
 
 void TCalibrate_form::FormCreate() {
     clear_first_pass_points();
-    calibration_data.standard_count = 0;
+    start_standard_list();
     pending_ = PendingButton::None;
 }
 
@@ -210,7 +210,7 @@ void TCalibrate_form::AddClick() {
         if (!listed_before) remove_file(results);
         return;
     }
-    ++calibration_data.standard_count;
+    count_added_standard();
 }
 
 std::vector<std::string> TCalibrate_form::listed_and_reference_files() const {
