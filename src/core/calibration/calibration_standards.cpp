@@ -4,6 +4,7 @@
 
 #include "calibration/results_file.h"
 #include "methoddata/calibration_tables.h"
+#include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -117,6 +118,15 @@ void clear_first_pass_points() {
 void start_standard_list() { calibration_data.standard_count = 0; }
 
 void count_added_standard() { ++calibration_data.standard_count; }
+
+void remember_data_folder(const std::string& folder) {
+    folder_settings.slot[kDataPathSlot] = join_path(folder, "");
+    write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
+}
+
+void choose_reference_file(const std::string& path) {
+    method_data.surrogate_reference_path = trim(path);
+}
 
 std::string proceed_question() {
     return std::string("Negative response factors OR surrogate measured recovery greater than ") +

@@ -64,6 +64,13 @@ void start_standard_list();
 // leaves the count with the files that can be saved.
 void count_added_standard();
 
+// A standard's data file added: its folder becomes dataPath (in memory with a trailing
+// separator, and in the settings file), so that the next Add starts there.
+void remember_data_folder(const std::string& folder);
+
+// The reference file chosen: the build reads the surrogates' reference from it.
+void choose_reference_file(const std::string& path);
+
 // The question after a build that logged suspicious values (caption "Warning", Yes/No).
 std::string proceed_question();
 

@@ -198,8 +198,7 @@ void TCalibrate_form::AddClick() {
     const bool listed_before = results_file_listed(*path, listed);
     if (!listed_before && file_exists(results)) remove_file(results);
     if (!convert_data_file(*path, results)) return;
-    folder_settings.slot[kDataPathSlot] = join_path(folder, "");
-    write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
+    remember_data_folder(folder);
 
     DirListBox->addItem(q(*path));
     ConcListBox->clearSelection();
@@ -232,7 +231,7 @@ void TCalibrate_form::EditSurrRefClick() {
     if (!convert_data_file(*path, listed_results_ini(*path))) return;
     write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
     EditSurrRef->setText(q(*path));
-    method_data.surrogate_reference_path = trim(*path);
+    choose_reference_file(*path);
 }
 
 void TCalibrate_form::DirListBoxClick() { ConcListBox->clearSelection(); }
