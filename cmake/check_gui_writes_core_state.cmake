@@ -25,7 +25,6 @@ set(allowed_writes
   # The calibration window's standards list, reference file, level inclusion and first-pass
   # smoothing for a build, and the calibration file's name, folder and loaded mark after
   # Save, Print and Exit.
-  "calibration/calibrate_form.cpp method_data.surrogate_file_path"
   "calibration/calibrate_form.cpp process_files_data"
   "calibration/calibrate_form.cpp calibration_data.level_included"
   "calibration/calibrate_form.cpp calibration_data.calibration_file_name"

@@ -128,6 +128,10 @@ void choose_reference_file(const std::string& path) {
     method_data.surrogate_reference_path = trim(path);
 }
 
+void tidy_surrogate_file_path() {
+    method_data.surrogate_file_path = trim(method_data.surrogate_file_path);
+}
+
 std::string proceed_question() {
     return std::string("Negative response factors OR surrogate measured recovery greater than ") +
            "500" +

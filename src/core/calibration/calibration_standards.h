@@ -71,6 +71,10 @@ void remember_data_folder(const std::string& folder);
 // The reference file chosen: the build reads the surrogates' reference from it.
 void choose_reference_file(const std::string& path);
 
+// The window shown: the internal-standard file's path without the blanks a settings
+// file may carry around it, as the window shows it and the build uses it.
+void tidy_surrogate_file_path();
+
 // The question after a build that logged suspicious values (caption "Warning", Yes/No).
 std::string proceed_question();
 

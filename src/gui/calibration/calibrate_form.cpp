@@ -377,7 +377,7 @@ void TCalibrate_form::showEvent(QShowEvent* event) {
 void TCalibrate_form::OnShow() {
     PrintCalib->setVisible(main_flags.PrinterSelected == 1);
     EditCmpndLib->setText(q(to_upper(folder_settings.slot[kLibraryTextFileSlot])));
-    method_data.surrogate_file_path = trim(method_data.surrogate_file_path);
+    tidy_surrogate_file_path();
     EditSurrLib->setText(q(method_data.surrogate_file_path));
     EditVarLabel->setText(q(method_data.variable_mode.single_variable_label));
     EditVarMode->setText(q(method_data.variable_mode.transform_text));
