@@ -27,8 +27,6 @@ set(allowed_writes
   # Save, Print and Exit.
   "calibration/calibrate_form.cpp process_files_data"
   "calibration/calibrate_form.cpp calibration_data.level_included"
-  "calibration/calibrate_form.cpp calibration_data.calibration_file_name"
-  "calibration/calibrate_form.cpp calibration_data.calibration_loaded"
   # The reporting-limit editor's file in use and its folder after Open and Save As.
   "methoddata/edit_mdl_form.cpp reporting_limit_files.lmt_file_path"
   "methoddata/edit_mdl_form.cpp folder_settings"

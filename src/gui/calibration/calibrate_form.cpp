@@ -14,7 +14,6 @@
 #include "calibration/calibration_commands.h"
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_log.h"
-#include "calibration/calibration_report.h"
 #include "calibration/identify_std_level.h"
 #include "calibration/results_file.h"
 #include "calibration/revu_calib_form.h"
@@ -350,14 +349,11 @@ void TCalibrate_form::ReviewCalibClick() {
 void TCalibrate_form::PrintCalibClick() {
     revu_calib_form->reset_calibration_review();
     if (!check_files() || !build(false)) return;
-    // The printout is of a calibration that no file holds yet.
-    calibration_data.calibration_file_name.clear();
-    print_calibration_report_job(false, false);
+    print_new_calibration();
 }
 
 void TCalibrate_form::ExitClickClick() {
-    made_results_files_.delete_all();
-    calibration_data.calibration_loaded = 1;
+    exit_calibration_window(made_results_files_);
     hide();
     main_window()->show();
 }
