@@ -22,11 +22,6 @@ set(allowed_writes
   "methoddata/edit_lib_form.cpp editor_state.current_record"
   "methoddata/edit_lib_form.cpp method_data.compound_count"
   "methoddata/edit_lib_form.cpp method_data.library"
-  # The calibration window's standards list, reference file, level inclusion and first-pass
-  # smoothing for a build, and the calibration file's name, folder and loaded mark after
-  # Save, Print and Exit.
-  "calibration/calibrate_form.cpp process_files_data"
-  "calibration/calibrate_form.cpp calibration_data.level_included"
   # The reporting-limit editor's file in use and its folder after Open and Save As.
   "methoddata/edit_mdl_form.cpp reporting_limit_files.lmt_file_path"
   "methoddata/edit_mdl_form.cpp folder_settings"

@@ -10,6 +10,7 @@
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
+#include "samples/process_files_data.h"
 
 Refusal standard_limit_refusal() {
     return {c_format("Only %d standards are currently allowed.", kMaxStandards),
@@ -126,6 +127,14 @@ void remember_data_folder(const std::string& folder) {
 
 void choose_reference_file(const std::string& path) {
     method_data.surrogate_reference_path = trim(path);
+}
+
+void start_calibration_build(int listed_files) {
+    for (int s = 0; s < kMaxStandards; ++s)
+        process_files_data.samples[s].settings.smooth_first_pass = 0;
+    for (int c = 0; c < method_data.compound_count; ++c)
+        for (int k = 0; k < listed_files && k < kMaxLevels; ++k)
+            calibration_data.level_included[c][k] = 1;
 }
 
 void tidy_surrogate_file_path() {

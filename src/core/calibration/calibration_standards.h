@@ -71,6 +71,11 @@ void remember_data_folder(const std::string& folder);
 // The reference file chosen: the build reads the surrogates' reference from it.
 void choose_reference_file(const std::string& path);
 
+// Save, Review or Print pressed: the standards' first pass runs unsmoothed and every
+// compound starts included at each of the listed files' levels (listed_files of them, at
+// most kMaxLevels); the analyst's exclusions come later, in the review.
+void start_calibration_build(int listed_files);
+
 // The window shown: the internal-standard file's path without the blanks a settings
 // file may carry around it, as the window shows it and the build uses it.
 void tidy_surrogate_file_path();

@@ -18,7 +18,6 @@
 #include "calibration/results_file.h"
 #include "calibration/revu_calib_form.h"
 #include "methoddata/calibration_tables.h"
-#include "samples/process_files_data.h"
 #include "methoddata/settings_file.h"
 #include "program/main_commands.h"
 #include "methoddata/tables.h"
@@ -263,10 +262,7 @@ void TCalibrate_form::store_level_label(const std::string& label) {
 
 void TCalibrate_form::PrepareResults(PendingButton button) {
     pending_ = PendingButton::None;
-    for (int s = 0; s < kMaxStandards; ++s)
-        process_files_data.samples[s].settings.smooth_first_pass = 0;
-    for (int c = 0; c < method_data.compound_count; ++c)
-        for (int k = 0; k < DirListBox->count() && k < kMaxLevels; ++k) calibration_data.level_included[c][k] = 1;
+    start_calibration_build(DirListBox->count());
     revu_calib_form->lay_out_level_columns(calibration_data.standard_count);
     if (calibration_data.standard_count == 0) return;
     pending_ = button;
