@@ -8,25 +8,8 @@
 # that finds what a window writes directly, not what it hands by reference to a function.
 include(${CMAKE_CURRENT_LIST_DIR}/source_lines.cmake)
 
-# Writes that have not yet moved into a core command, as "file name": each is a window
-# keeping core state in step by hand. The list only shrinks: a pair that no longer
-# occurs must leave it, and no pair joins it.
-set(allowed_writes
-  # The calibration window's standards list, reference file, level inclusion and first-pass
-  # smoothing for a build, and the calibration file's name, folder and loaded mark after
-  # Save, Print and Exit.
-  "calibration/calibrate_form.cpp calibration_data.standard_count"
-  "calibration/calibrate_form.cpp folder_settings"
-  "calibration/calibrate_form.cpp method_data.surrogate_reference_path"
-  "calibration/calibrate_form.cpp method_data.surrogate_file_path"
-  "calibration/calibrate_form.cpp process_files_data"
-  "calibration/calibrate_form.cpp calibration_data.level_included"
-  "calibration/calibrate_form.cpp calibration_data.calibration_file_name"
-  "calibration/calibrate_form.cpp calibration_data.calibration_loaded"
-)
-
 # Values whose members are state of their own: a write names the member written
-# ("method_data.library"), so that an allowed write of one member allows no other.
+# ("method_data.library"), so that a fault names what was written.
 set(values_by_member method_data calibration_data model_work_tables editor_state
   reporting_limit_files program_paths)
 
@@ -63,7 +46,6 @@ set(algorithm "std::(fill|fill_n|iota|generate|reverse|sort|swap)[ \t]*\\(([^)]*
 
 file(GLOB_RECURSE files RELATIVE ${GUI_DIR} ${GUI_DIR}/*.h ${GUI_DIR}/*.cpp)
 set(faults "")
-set(seen "")
 foreach(f IN LISTS files)
   read_source_lines(${GUI_DIR}/${f} lines)
   set(n 0)
@@ -111,22 +93,11 @@ foreach(f IN LISTS files)
            OR line MATCHES "(\\+\\+|--)[ \t]*${target}${after}"
            OR line MATCHES "${before}${target}${chain}${mutating_call}"
            OR line MATCHES "${algorithm}(std::begin[ \t]*\\([ \t]*)?${target}${after}")
-          list(FIND allowed_writes "${f} ${written}" allowed)
-          if(allowed EQUAL -1)
-            string(APPEND faults "\n  src/gui/${f}:${n}: writes ${written}: ${line}")
-          else()
-            list(APPEND seen "${f} ${written}")
-          endif()
+          string(APPEND faults "\n  src/gui/${f}:${n}: writes ${written}: ${line}")
         endif()
       endforeach()
     endforeach()
   endforeach()
-endforeach()
-foreach(pair IN LISTS allowed_writes)
-  list(FIND seen "${pair}" found)
-  if(found EQUAL -1)
-    string(APPEND faults "\n  cmake/check_gui_writes_core_state.cmake: '${pair}' is allowed but no longer written: take it off the list")
-  endif()
 endforeach()
 if(faults)
   message(FATAL_ERROR "A GUI file writes core state other than through a core command:${faults}")

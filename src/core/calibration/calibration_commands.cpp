@@ -1,6 +1,7 @@
 #include "calibration/calibration_commands.h"
 
 #include "calibration/calibration_file.h"
+#include "calibration/calibration_report.h"
 #include "calibration/calibration_review.h"
 #include "calibration/calibration_snapshot.h"
 #include "methoddata/calibration_tables.h"
@@ -115,6 +116,16 @@ bool save_new_calibration(const std::string& path) {
     folder_settings.slot[kCalibrationPathSlot] = folder_of(path);
     write_file_setting("calibrationPath", folder_of(path));
     return true;
+}
+
+void print_new_calibration() {
+    calibration_data.calibration_file_name.clear();
+    print_calibration_report_job(false, false);
+}
+
+void exit_calibration_window(MadeResultsFiles& made_results_files) {
+    made_results_files.delete_all();
+    calibration_data.calibration_loaded = 1;
 }
 
 bool review_calibration_command() {

@@ -5,6 +5,7 @@
 // shows that state and opens the other windows.
 #include <string>
 
+#include "calibration/calibration_standards.h"
 #include "menu/main_menu.h"
 
 extern const std::string calibration_file_filter;  // "Calibration file(*.cal)|*.cal"
@@ -24,6 +25,14 @@ bool new_calibration_command();
 // folder is then the calibration folder, in the settings file too. False, after a
 // message, when the file could not be written.
 bool save_new_calibration(const std::string& path);
+
+// Print in the calibration window: prints the calibration just built, without the review's
+// groups or values. It is no file's calibration yet, so the printout names none.
+void print_new_calibration();
+
+// Exit of the calibration window: deletes the results files it made, and what it built is
+// the calibration in memory from now on.
+void exit_calibration_window(MadeResultsFiles& made_results_files);
 
 // Calibration > Edit and Print: read the current calibration file again (the analyst's
 // unsaved inclusion changes are dropped); true when it was read.

@@ -4,11 +4,13 @@
 
 #include "calibration/results_file.h"
 #include "methoddata/calibration_tables.h"
+#include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
+#include "samples/process_files_data.h"
 
 Refusal standard_limit_refusal() {
     return {c_format("Only %d standards are currently allowed.", kMaxStandards),
@@ -112,6 +114,31 @@ void clear_first_pass_points() {
             p.name = std::string(22, ' ');
             p.measured = p.rvw = p.bp = p.clamped_rv = 0.0;
         }
+}
+
+void start_standard_list() { calibration_data.standard_count = 0; }
+
+void count_added_standard() { ++calibration_data.standard_count; }
+
+void remember_data_folder(const std::string& folder) {
+    folder_settings.slot[kDataPathSlot] = join_path(folder, "");
+    write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
+}
+
+void choose_reference_file(const std::string& path) {
+    method_data.surrogate_reference_path = trim(path);
+}
+
+void start_calibration_build(int listed_files) {
+    for (int s = 0; s < kMaxStandards; ++s)
+        process_files_data.samples[s].settings.smooth_first_pass = 0;
+    for (int c = 0; c < method_data.compound_count; ++c)
+        for (int k = 0; k < listed_files && k < kMaxLevels; ++k)
+            calibration_data.level_included[c][k] = 1;
+}
+
+void tidy_surrogate_file_path() {
+    method_data.surrogate_file_path = trim(method_data.surrogate_file_path);
 }
 
 std::string proceed_question() {

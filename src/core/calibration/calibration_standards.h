@@ -54,6 +54,32 @@ void remove_calibration_standard(int i, const std::vector<std::string>& labels);
 // standard when the calibration window opens: names of 22 blanks, values 0.
 void clear_first_pass_points();
 
+// The calibration window's commands on the state it builds from, each named after what the
+// analyst did there: the window writes its boxes, the core owns what they stand for.
+
+// The window made: no standard is listed yet.
+void start_standard_list();
+
+// A standard added with its label: only then is it counted, so that a cancelled label
+// leaves the count with the files that can be saved.
+void count_added_standard();
+
+// A standard's data file added: its folder becomes dataPath (in memory with a trailing
+// separator, and in the settings file), so that the next Add starts there.
+void remember_data_folder(const std::string& folder);
+
+// The reference file chosen: the build reads the surrogates' reference from it.
+void choose_reference_file(const std::string& path);
+
+// Save, Review or Print pressed: the standards' first pass runs unsmoothed and every
+// compound starts included at each of the listed files' levels (listed_files of them, at
+// most kMaxLevels); the analyst's exclusions come later, in the review.
+void start_calibration_build(int listed_files);
+
+// The window shown: the internal-standard file's path without the blanks a settings
+// file may carry around it, as the window shows it and the build uses it.
+void tidy_surrogate_file_path();
+
 // The question after a build that logged suspicious values (caption "Warning", Yes/No).
 std::string proceed_question();
 

@@ -14,12 +14,10 @@
 #include "calibration/calibration_commands.h"
 #include "calibration/calibration_file.h"
 #include "calibration/calibration_log.h"
-#include "calibration/calibration_report.h"
 #include "calibration/identify_std_level.h"
 #include "calibration/results_file.h"
 #include "calibration/revu_calib_form.h"
 #include "methoddata/calibration_tables.h"
-#include "samples/process_files_data.h"
 #include "methoddata/settings_file.h"
 #include "program/main_commands.h"
 #include "methoddata/tables.h"
@@ -129,7 +127,7 @@ void TCalibrate_form::connect_button(QPushButton* button, void (TCalibrate_form:
 
 void TCalibrate_form::FormCreate() {
     clear_first_pass_points();
-    calibration_data.standard_count = 0;
+    start_standard_list();
     pending_ = PendingButton::None;
 }
 
@@ -198,8 +196,7 @@ void TCalibrate_form::AddClick() {
     const bool listed_before = results_file_listed(*path, listed);
     if (!listed_before && file_exists(results)) remove_file(results);
     if (!convert_data_file(*path, results)) return;
-    folder_settings.slot[kDataPathSlot] = join_path(folder, "");
-    write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
+    remember_data_folder(folder);
 
     DirListBox->addItem(q(*path));
     ConcListBox->clearSelection();
@@ -210,7 +207,7 @@ void TCalibrate_form::AddClick() {
         if (!listed_before) remove_file(results);
         return;
     }
-    ++calibration_data.standard_count;
+    count_added_standard();
 }
 
 std::vector<std::string> TCalibrate_form::listed_and_reference_files() const {
@@ -232,7 +229,7 @@ void TCalibrate_form::EditSurrRefClick() {
     if (!convert_data_file(*path, listed_results_ini(*path))) return;
     write_file_setting("dataPath", folder_settings.slot[kDataPathSlot]);
     EditSurrRef->setText(q(*path));
-    method_data.surrogate_reference_path = trim(*path);
+    choose_reference_file(*path);
 }
 
 void TCalibrate_form::DirListBoxClick() { ConcListBox->clearSelection(); }
@@ -265,10 +262,7 @@ void TCalibrate_form::store_level_label(const std::string& label) {
 
 void TCalibrate_form::PrepareResults(PendingButton button) {
     pending_ = PendingButton::None;
-    for (int s = 0; s < kMaxStandards; ++s)
-        process_files_data.samples[s].settings.smooth_first_pass = 0;
-    for (int c = 0; c < method_data.compound_count; ++c)
-        for (int k = 0; k < DirListBox->count() && k < kMaxLevels; ++k) calibration_data.level_included[c][k] = 1;
+    start_calibration_build(DirListBox->count());
     revu_calib_form->lay_out_level_columns(calibration_data.standard_count);
     if (calibration_data.standard_count == 0) return;
     pending_ = button;
@@ -351,14 +345,11 @@ void TCalibrate_form::ReviewCalibClick() {
 void TCalibrate_form::PrintCalibClick() {
     revu_calib_form->reset_calibration_review();
     if (!check_files() || !build(false)) return;
-    // The printout is of a calibration that no file holds yet.
-    calibration_data.calibration_file_name.clear();
-    print_calibration_report_job(false, false);
+    print_new_calibration();
 }
 
 void TCalibrate_form::ExitClickClick() {
-    made_results_files_.delete_all();
-    calibration_data.calibration_loaded = 1;
+    exit_calibration_window(made_results_files_);
     hide();
     main_window()->show();
 }
@@ -378,7 +369,7 @@ void TCalibrate_form::showEvent(QShowEvent* event) {
 void TCalibrate_form::OnShow() {
     PrintCalib->setVisible(main_flags.PrinterSelected == 1);
     EditCmpndLib->setText(q(to_upper(folder_settings.slot[kLibraryTextFileSlot])));
-    method_data.surrogate_file_path = trim(method_data.surrogate_file_path);
+    tidy_surrogate_file_path();
     EditSurrLib->setText(q(method_data.surrogate_file_path));
     EditVarLabel->setText(q(method_data.variable_mode.single_variable_label));
     EditVarMode->setText(q(method_data.variable_mode.transform_text));

@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "test_files.h"
 #include "program/program_state.h"
+#include "samples/process_files_data.h"
 
 namespace {
 
@@ -80,6 +81,21 @@ TEST_F(CalibrationStandardsTest, DeletingTheFirstOfThreeMovesTheOthersUp) {
     EXPECT_EQ(calibration_data.standard_results_ini[2], "");
     EXPECT_EQ(calibration_data.level_included[0][2], 0);
     EXPECT_EQ(calibration_data.level_included[0][1], 1);
+}
+
+TEST_F(CalibrationStandardsTest, StartingABuildIncludesOnlyTheLibrarysCompoundsAtTheListedLevels) {
+    method_data.compound_count = 3;
+    process_files_data.samples[kMaxStandards - 1].settings.smooth_first_pass = 1;
+    process_files_data.samples[kMaxStandards].settings.smooth_first_pass = 1;  // a sample, not a standard
+    start_calibration_build(2);
+    EXPECT_EQ(calibration_data.level_included[2][1], 1);
+    EXPECT_EQ(calibration_data.level_included[2][2], 0);
+    EXPECT_EQ(calibration_data.level_included[3][0], 0);
+    EXPECT_EQ(process_files_data.samples[kMaxStandards - 1].settings.smooth_first_pass, 0);
+    EXPECT_EQ(process_files_data.samples[kMaxStandards].settings.smooth_first_pass, 1);
+    start_calibration_build(kMaxLevels + 5);  // more files than levels: the rows end at the last level
+    EXPECT_EQ(calibration_data.level_included[0][kMaxLevels - 1], 1);
+    process_files_data = ProcessFilesData{};  // the fixture resets no processing list
 }
 
 TEST_F(CalibrationStandardsTest, OpeningTheWindowEmptiesEveryStandardsFirstPassPoints) {
