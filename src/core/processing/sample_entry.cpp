@@ -4,11 +4,8 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "samples/reporting_limits_reader.h"
-#include "samples/process_files_data.h"
 #include "methoddata/reporting_limit_file.h"
 #include "methoddata/reporting_limit_files.h"
-#include "methoddata/settings_file.h"
 #include "methoddata/tables.h"
 #include "platform/clock.h"
 #include "platform/number_text.h"
@@ -16,6 +13,9 @@
 #include "platform/read_errors.h"
 #include "platform/text_util.h"
 #include "platform/ui_services.h"
+#include "samples/lmt_editor.h"
+#include "samples/process_files_data.h"
+#include "samples/reporting_limits_reader.h"
 
 const std::string limits_file_filter = "Reporting limits data file (*.LMT)|*.LMT";
 
@@ -297,8 +297,7 @@ void browse_limits_file(SampleEntryBoxes& boxes) {
     const int r = read_reporting_limits_file(*chosen, process_files_data.sample_info_index);
     if (r == 0) return;  // a file the reader refuses was not taken: nothing remembers it
     process_files_data.sample_input_carry.browsed_limits_file = *chosen;
-    folder_settings.slot[kMdlPathSlot] = folder_of(*chosen);
-    SavePathSetting("mdl");
+    remember_lmt_folder(*chosen);  // the editor's Open and this Browse share one folder
     if (r > 1) {
         show_message("Quantilyezr: 10004", kMismatchCaption + std::to_string(r) + " of the MDL file");
         for (std::string* box : {&boxes.limits_file, &boxes.size, &boxes.matrix, &boxes.other_comment, &boxes.comment})
